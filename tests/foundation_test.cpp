@@ -1,0 +1,34 @@
+// Checks the ground every other test stands on: text is Shift-JIS in the
+// program and in the platform it runs on.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+TEST(Foundation, LiteralsAreShiftJis) {
+    // "エラー" in code page 932.
+    const unsigned char expected[] = {0x83, 0x47, 0x83, 0x89, 0x81, 0x5B, 0x00};
+    ASSERT_EQ(sizeof(expected), sizeof("エラー"));
+    EXPECT_EQ(0, std::memcmp(expected, "エラー", sizeof(expected)));
+}
+
+#ifdef _WIN32
+TEST(Foundation, AnsiCodePageIs932) {
+    EXPECT_EQ(932u, GetACP());
+    // The platform must agree with the compiler on what a lead byte is.
+    EXPECT_TRUE(IsDBCSLeadByte(0x83));
+    EXPECT_FALSE(IsDBCSLeadByte('A'));
+}
+
+TEST(Foundation, WindowOnTheDisplay) {
+    HWND wnd = CreateWindowExA(0, "STATIC", "表示テスト", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, wnd);
+    char text[32] = {};
+    GetWindowTextA(wnd, text, sizeof(text));
+    EXPECT_STREQ("表示テスト", text);
+    DestroyWindow(wnd);
+}
+#endif

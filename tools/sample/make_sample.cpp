@@ -1,0 +1,33 @@
+// MakeSample <folder>: writes a sample game project that the editor can open.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+bool MakeFolder(const std::string& path) {
+    if (CreateDirectoryA(path.c_str(), nullptr)) return true;
+    return GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: MakeSample <folder>\n");
+        return 2;
+    }
+    const std::string root = argv[1];
+    static const char* const kFolders[] = {
+        "",       "\\default", "\\default\\database", "\\default\\stg", "\\default\\random_name",
+        "\\image", "\\e_image", "\\bgm",              "\\wave",
+    };
+    for (const char* folder : kFolders) {
+        if (!MakeFolder(root + folder)) {
+            std::fprintf(stderr, "MakeSample: cannot create %s%s\n", root.c_str(), folder);
+            return 1;
+        }
+    }
+    return 0;
+}
