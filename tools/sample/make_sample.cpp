@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tools/sample/sample_database.h"
+#include "tools/sample/sample_stage.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
     const std::string root = argv[1];
     static const char* const kFolders[] = {
         "",       "\\default", "\\default\\database", "\\default\\stg", "\\default\\random_name",
-        "\\image", "\\e_image", "\\bgm",              "\\wave",
+        "\\default\\plt", "\\image", "\\e_image", "\\bgm", "\\wave",
     };
     for (const char* folder : kFolders) {
         if (!MakeFolder(root + folder)) {
@@ -32,5 +33,6 @@ int main(int argc, char** argv) {
         }
     }
     if (!WriteDefaultDatabase(root)) return 1;
+    if (!WriteDefaultStages(root)) return 1;
     return 0;
 }
