@@ -220,6 +220,9 @@ void cStage::PlaceAt(cEvent& event, int x, int y) {
 }
 
 void cStage::Fixup() {
+    // A chip layer that does not fit the size (an undo step from before a
+    // resize) is fitted, so that no file is written that cannot be read.
+    Chips.resize(static_cast<size_t>(Stride) * static_cast<size_t>(std::max(Height, 0)), 0);
     if (Outside(StartGroup, Groups.size())) StartGroup = 0;
     if (Outside(RewardPtVal, g_Database.PtVals.size())) RewardPtVal = 1;
     for (int y = 0; y < Height; ++y) {

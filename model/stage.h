@@ -90,7 +90,8 @@ public:
     // Takes what stands on the cell away and places a copy of `event` there.
     void PlaceAt(cEvent& event, int x, int y);
 
-    // Brings every reference to the database and every position into range.
+    // Brings every reference to the database and every position into range,
+    // and fits the chip layer to the size.
     void Fixup();
 };
 

@@ -287,6 +287,8 @@ void cWorldMap::FixupEvents(cWorldEvent& event, const cWorldEvent* excluded) {
 }
 
 void cWorldMap::Fixup() {
+    // As the stage's: a cell layer of another size is fitted to this one.
+    Cells.resize(static_cast<size_t>(Pitch) * static_cast<size_t>(std::max(Height, 0)), 0);
     if (StartX >= Width) StartX = Width - 1;
     if (StartY >= Height) StartY = Height - 1;
     for (int y = 0; y < Height; ++y) {

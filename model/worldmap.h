@@ -106,6 +106,8 @@ public:
     int FindFreeStageNumber(const cWorldEvent* excluded) const;
     // Every stage page of `event` gets FindFreeStageNumber(excluded).
     void FixupEvents(cWorldEvent& event, const cWorldEvent* excluded);
+    // Start position, cells, placed events and background into range; the
+    // cell layer fitted to the size.
     void Fixup();
 };
 

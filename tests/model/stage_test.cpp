@@ -338,6 +338,27 @@ TEST_F(StageTest, FixupClampsEveryReference) {
     EXPECT_EQ(14, stage.OtherConds[0].Y);
 }
 
+TEST_F(StageTest, ChipLayerOfAnotherSizeIsFittedBeforeSaving) {
+    // An undo step taken before a resize brings back a layer of the old size.
+    cStage stage;
+    stage.SetChip(0, 1, 3);
+    VECTOR_CLASS<int> before = stage.Chips;
+    stage.Resize(10, 10);
+    stage.Chips = before;
+    cStage read;
+    ASSERT_TRUE(ReadAs(read, DATA_VERSION, Saved(stage)));
+    EXPECT_EQ(160u, read.Chips.size());
+    EXPECT_EQ(10, read.Width);
+
+    cWorldMap map;
+    before = map.Cells;
+    map.Resize(40, 3);
+    map.Cells = before;
+    cWorldMap mapRead;
+    ASSERT_TRUE(ReadAs(mapRead, DATA_VERSION, Saved(map)));
+    EXPECT_EQ(192u, mapRead.Cells.size());
+}
+
 TEST_F(StageTest, ChipEqualToTheLandCountIsClearedOnLoad) {
     Bytes b = SettingsBytes(DATA_VERSION, Settings());
     Ints chips(480, 4);
