@@ -1,27 +1,14 @@
 // BenchRecords1 [lists] [skills]: saves and loads a large "Skill.dat" and
 // a "System.dat" of the current and of the oldest layout, printing the rates.
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <string>
 
 #include "model/skill.h"
 #include "model/system.h"
+#include "tools/bench/bench_timing.h"
 
 namespace {
-
-double Best(int runs, const std::function<void()>& work) {
-    double best = 1e30;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
-    }
-    return best;
-}
 
 double FileSize(const char* path) {
     std::string bytes;
@@ -46,8 +33,8 @@ int main(int argc, char** argv) {
     const double load = Best(3, [&] { LoadSkillFile(loaded, skillPath); });
     const double size = FileSize(skillPath);
     std::printf("Skill.dat: %d lists x %d skills, %.1f MB\n", listCount, skillCount, size / 1e6);
-    std::printf("  save %7.1f MB/s (%.3f s)   load %7.1f MB/s (%.3f s)\n", size / save / 1e6, save,
-                size / load / 1e6, load);
+    PrintRate("SaveSkillFile", size, save);
+    PrintRate("LoadSkillFile", size, load);
 
     const char* systemPath = "bench_system.dat";
     cSystem system;
