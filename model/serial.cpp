@@ -62,6 +62,10 @@ int cSerial::LoadFile(const char* path) {
     if (file == INVALID_HANDLE_VALUE) return 0;
     // The record's state before the load, to put back when the file fails.
     HANDLE before = FileCreateMemory();
+    if (before == INVALID_HANDLE_VALUE) {
+        CloseDataFile(file);
+        return 0;
+    }
     RawFields(*this, SERIAL_WRITE, before);
     Load(file);
     const int ok = CloseDataFile(file);

@@ -5,30 +5,6 @@
 #include "model/system.h"
 #include "tests/fuzz/seeds.h"
 
-namespace {
-
-// The file as this program would have written it in `version`: the version
-// word, then what `write` stores with that version's layout.
-template <class Write>
-std::string Stored(int version, Write write) {
-    const int current = g_nDataVersion;
-    g_nDataVersion = version;
-    HANDLE file = FileCreateMemory();
-    FileWrite(file, &g_nDataVersion, 4);
-    write(file);
-    std::string bytes = FileMemoryBytes(file);
-    FileClose(&file);
-    g_nDataVersion = current;
-    return bytes;
-}
-
-template <class T>
-std::string StoredList(int version, VECTOR_CLASS<T>& list) {
-    return Stored(version, [&](HANDLE file) { WriteRecordVector(list, file); });
-}
-
-}  // namespace
-
 ORR_SEEDS(fuzz_records1) {
     std::vector<std::string> seeds;
     VECTOR_CLASS<cSkillList> lists(2);

@@ -3,8 +3,6 @@
 // enemies and position groups, against a small database. A load either fails
 // and leaves the list as it was, or succeeds, and then saving, loading and
 // saving again gives the same bytes.
-#include <unistd.h>
-
 #include <cstdint>
 #include <string>
 
@@ -13,26 +11,14 @@
 #include "model/gvalinfo.h"
 #include "model/land.h"
 #include "model/placement.h"
-#include "tests/support/seams.h"
+#include "tests/fuzz/list_fuzz.h"
 
 namespace {
 
-const std::string& InputPath() {
-    static const std::string path = "fuzz_records2_" + std::to_string(getpid()) + ".dat";
-    return path;
-}
-const std::string& SavedPath() {
-    static const std::string path = "fuzz_records2_" + std::to_string(getpid()) + "_saved.dat";
-    return path;
-}
-
-void Check(bool condition) {
-    if (!condition) __builtin_trap();
-}
-
 cStageBounds Stage() { return {12, 9, 3}; }
 
-// Two skill lists of every slot kind the characters lay out, three classes.
+// Three skill lists, one of each slot kind the characters lay out; three
+// classes; five enemies; a stage of three position groups.
 void BuildDatabase() {
     g_SkillLists.resize(3);
     for (int i = 0; i < 3; ++i) {
@@ -54,30 +40,13 @@ void BuildDatabase() {
     SetStageBoundsSource(&Stage);
 }
 
-template <class T>
-void FuzzList() {
-    VECTOR_CLASS<T> list(1);
-    const VECTOR_CLASS<T> fresh(1);
-    if (!LoadRecordList(list, InputPath())) {
-        Check(list.size() == 1 && list[0].Compare(fresh[0]) == 1);
-        return;
-    }
-    Check(SaveRecordList(list, SavedPath()) == 1);
-    const std::string first = ReadFileBytes(SavedPath().c_str());
-    VECTOR_CLASS<T> again;
-    Check(LoadRecordList(again, SavedPath()) == 1);
-    Check(again.size() == list.size());
-    Check(SaveRecordList(again, SavedPath()) == 1);
-    Check(ReadFileBytes(SavedPath().c_str()) == first);
-}
-
 void FuzzGValInfo() {
     VECTOR_CLASS<cGValInfo> names(2);
-    if (!LoadGValInfoFile(names, InputPath())) {
-        Check(names.size() == 2);
+    if (!LoadGValInfoFile(names, FuzzInputPath())) {
+        FuzzCheck(names.size() == 2);
         return;
     }
-    Check(names.size() == GVALINFO_COUNT);
+    FuzzCheck(names.size() == GVALINFO_COUNT);
 }
 
 }  // namespace
@@ -86,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScopedMainWindow mainWindow;  // index errors are recorded, not acted on
     static const int built = (BuildDatabase(), 1);
     (void)built;
-    if (!WriteFileBytes(InputPath().c_str(), std::string(reinterpret_cast<const char*>(data), size))) return 0;
+    if (!WriteFileBytes(FuzzInputPath().c_str(), std::string(reinterpret_cast<const char*>(data), size))) return 0;
     FuzzList<cClass>();
     FuzzList<cLand>();
     FuzzList<cFriend>();
@@ -95,6 +64,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzList<cPutEnemy>();
     FuzzList<cGroupPos>();
     FuzzGValInfo();
-    Check(ScopedMainWindow::Actions().empty());
+    FuzzCheck(ScopedMainWindow::Actions().empty());
     return 0;
 }

@@ -8,24 +8,6 @@
 #include "model/placement.h"
 #include "tests/fuzz/seeds.h"
 
-namespace {
-
-// The list as this program would have written it in `version`.
-template <class T>
-std::string StoredList(int version, VECTOR_CLASS<T>& list) {
-    const int current = g_nDataVersion;
-    g_nDataVersion = version;
-    HANDLE file = FileCreateMemory();
-    FileWrite(file, &g_nDataVersion, 4);
-    WriteRecordVector(list, file);
-    std::string bytes = FileMemoryBytes(file);
-    FileClose(&file);
-    g_nDataVersion = current;
-    return bytes;
-}
-
-}  // namespace
-
 ORR_SEEDS(fuzz_records2) {
     std::vector<std::string> seeds;
     VECTOR_CLASS<cClass> classes(2);
