@@ -13,22 +13,9 @@
 namespace {
 
 template <class T>
-void CheckStable(T& record) {
-    FuzzCheck(record.SaveFile(FuzzSavedPath().c_str()) == 1);
-    const std::string first = ReadFileBytes(FuzzSavedPath().c_str());
-    T again;
-    FuzzCheck(again.LoadFile(FuzzSavedPath().c_str()) == 1);
-    FuzzCheck(again.SaveFile(FuzzSavedPath().c_str()) == 1);
-    FuzzCheck(ReadFileBytes(FuzzSavedPath().c_str()) == first);
-}
-
-template <class T>
 bool Load(T& record) {
-    const T fresh;
-    record.CopyFrom(fresh);
-    if (record.LoadFile(FuzzInputPath().c_str())) return true;
-    FuzzCheck(record.Compare(fresh) == 1);
-    return false;
+    static const T fresh;
+    return FuzzLoadRecord(record, fresh);
 }
 
 void FuzzStage() {
@@ -44,7 +31,7 @@ void FuzzStage() {
                       stage.ChipAt(x, y) == 0);
     for (const cEvent& e : stage.Events) FuzzCheck(e.X < stage.Width && e.Y < stage.Height);
     for (const cPutEnemy& e : stage.PutEnemies) FuzzCheck(e.X < stage.Width && e.Y < stage.Height);
-    CheckStable(stage);
+    FuzzRecordStable(stage);
 }
 
 void FuzzWorldMap() {
@@ -56,7 +43,7 @@ void FuzzWorldMap() {
               map.Pitch < 2 * map.Width + 1);
     FuzzCheck(map.Cells.size() == static_cast<size_t>(map.Pitch) * map.Height);
     for (const cWorldEvent& e : map.Events) FuzzCheck(e.X < map.Width && e.Y < map.Height);
-    CheckStable(map);
+    FuzzRecordStable(map);
 }
 
 void FuzzStartEvent() {
@@ -68,7 +55,7 @@ void FuzzStartEvent() {
             FuzzCheck(act.Ints.size() == static_cast<size_t>(g_EventActKind[act.Kind].nIntNum));
             FuzzCheck(act.Strs.size() == static_cast<size_t>(g_EventActKind[act.Kind].nStrNum));
         }
-    CheckStable(event);
+    FuzzRecordStable(event);
 }
 
 }  // namespace
