@@ -51,6 +51,7 @@ protected:
         g_EnemyList.clear();
         g_MoveAITemplates.clear();
         g_GValInfo.clear();
+        g_RandomNames.clear();
     }
 
     // A skill list of `slotType` with `categories` categories (rate 1.0) and
