@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/ai.h"
+#include "model/number_rules.h"
 #include "model/serial.h"
 #include "model/skill.h"
 #include "model/table_fields.h"
@@ -161,19 +162,5 @@ public:
 extern VECTOR_CLASS<cFriend> g_FriendList;
 extern VECTOR_CLASS<cEnemy> g_EnemyList;
 
-// ---- Number rules ---------------------------------------------------------------
-
-// value + add, clamped to low .. high.
-int AddClamped(int& value, int add, int low, int high);
-// a × pct / 100, rounded half away from zero (64-bit product).
-int PercentOf(int a, int pct);
-// True with `percent` % to `digits` decimals: rand() % (100 × 10^digits) + 1
-// against percent × 10^digits truncated.
-bool RandomChance(double percent, int digits);
-// rand() % (high - low + 1) + low; `low` without a draw when the range is
-// empty.
-int RandomInRange(int low, int high);
-// Toward zero, saturated at the int range; NaN gives 0.
-int TruncToInt(double value);
 // The upper limit of stat k from the system's parameter list.
 int StatMax(int k);
