@@ -75,6 +75,14 @@ protected:
     StageBoundsSource m_oldStage = nullptr;
 };
 
+inline cLearnSkill Learn(int list, int skill, int level) {
+    cLearnSkill s;
+    s.SkillList = list;
+    s.Skill = skill;
+    s.Level = level;
+    return s;
+}
+
 // Reads a record list (count, then the records) from `bytes` as a file of
 // `version` holds it; true when exactly every byte was consumed.
 template <class T>
