@@ -1,5 +1,7 @@
 #include "ui/dlg.h"
 
+#include <algorithm>
+
 #include "model/report.h"
 #include "ui/wnd_list.h"
 
