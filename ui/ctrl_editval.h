@@ -4,6 +4,7 @@
 // its range and steps with the up-down item.
 #pragma once
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include <limits>

@@ -300,6 +300,13 @@ void WND_CLASS::TrackPopup(HMENU menu) {
 
 // ---- Mouse ------------------------------------------------------------------------
 
+void WND_CLASS::Present() {
+    if (!m_hWnd || !m_DrawDib.m_hDC) return;
+    HDC dc = m_hPaintDC ? m_hPaintDC : GetDC(m_hWnd);
+    cDib::Blt(dc, m_nDrawX, m_nDrawY, m_DrawDib.m_nWidth, m_DrawDib.m_nHeight, &m_DrawDib, 0, 0, 1);
+    if (!m_hPaintDC) ReleaseDC(m_hWnd, dc);
+}
+
 int WND_CLASS::UpdateMouseState(int force, int parts) {
     if (!m_hWnd) return 0;
     POINT pt = {0, 0};

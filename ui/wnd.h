@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "media/dib.h"
+
 class WND_LIST_CLASS;
 class CTRL_CLASS;
 
@@ -132,6 +134,9 @@ public:
     BOOL CheckCommand(WPARAM) { return TRUE; }
     // The paint device context while WM_PAINT is handled, else null.
     HDC GetPaintDC() const { return m_hPaintDC; }
+    // Copies the off-screen drawing surface onto the window at the drawing
+    // origin: the OnPaint of windows that draw off-screen.
+    void Present();
 
     struct ACCEL_ENTRY {
         HACCEL table;
@@ -147,7 +152,8 @@ public:
     DLGPROC m_lpDlgProc = nullptr;
     WND_CLASS* m_pSelf = nullptr;
     WND_LIST_CLASS* m_pWndList = nullptr;
-    HDC m_hPaintDC = nullptr;
+    HDC m_hPaintDC = nullptr;           // the window surface while WM_PAINT is handled
+    cDib m_DrawDib;                     // the off-screen drawing surface
     POINT m_WndPos = {0, 0};
     int m_nDrawX = 0, m_nDrawY = 0;
     int m_nDrawW = 0, m_nDrawH = 0;
