@@ -28,9 +28,22 @@
 #define IDC_OK 1006
 #define IDC_CANCEL 1007
 
-#ifndef RC_INVOKED
-#include <windows.h>
 
-// Runs every message waiting for this thread through the main loop's path.
-void PumpMessages();
+#ifndef RC_INVOKED
+#include <string>
+#include <vector>
+
+class WND_LIST_CLASS;
+
+// Runs every waiting message through the main loop's path (the filter first).
+void PumpMessages(WND_LIST_CLASS* wndList);
+
+// While alive, message boxes are recorded and answered with OK, and what a
+// programming error does to the main window is recorded instead of done.
+struct ScopedSeams {
+    ScopedSeams();
+    ~ScopedSeams();
+    static std::vector<std::string> s_Boxes;
+    static std::vector<int> s_MainActions;
+};
 #endif
