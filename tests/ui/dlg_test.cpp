@@ -101,9 +101,17 @@ TEST(Dialog, CommandRoutingAndChangedIds) {
         {IDC_INT_EDIT, EN_KILLFOCUS, 0},            {IDC_CHECK_INT, BN_CLICKED, IDC_CHECK_INT},
         {IDC_CHECK_INT, BN_KILLFOCUS, IDC_CHECK_INT}, {IDC_LIST, LBN_SELCHANGE, 0},
         {IDC_LABEL, 0, 0},                          {4321, BN_CLICKED, 0},
+        {2001, CBN_SELCHANGE, 2001},                {2001, CBN_DROPDOWN, 0},
+        {2002, 0, 2002},                            {2002, 123, 2002},
     };
+    // A combo box and a slider as the later control classes declare them.
+    CTRL_CLASS combo(CTRL_KIND_COMBO), slider(CTRL_KIND_SLIDER);
+    combo.m_wId = 2001;
+    slider.m_wId = 2002;
     std::vector<WORD> got;
     dlg.m_Script = [&](CTRL_TEST_DLG& d) {
+        d.AddCtrl(&combo);
+        d.AddCtrl(&slider);
         for (const auto& c : cases) got.push_back(d.GetChangedCtrlId(MAKEWPARAM(c.id, c.code)));
         d.End(0);
     };
