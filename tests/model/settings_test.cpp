@@ -4,27 +4,13 @@
 #include "model/settings.h"
 #include "tests/support/bytes.h"
 #include "tests/support/seams.h"
+#include "tests/support/settings_files.h"
 
 namespace {
 
 // The seven window records as a fresh settings record stores them.
 Bytes& FreshWindows(Bytes& b) {
     for (int i = 0; i < 7; ++i) b.I32(0).I32(0).I32(0).I32(0).I32(0).I32(1);
-    return b;
-}
-
-// An EditConfig.dat of the given version with the given last stage path; the
-// fields are numbered 1.. so that each lands where it is seen.
-std::string EditConfigFile(uint32_t version, const std::string& lastStage) {
-    Bytes b;
-    b.U32(version).Str(lastStage).I32(2);  // last stage, edit layer
-    if (version < 74) b.I32(-74).I32(-74);
-    b.I32(5);                                   // undo depth
-    b.I32(0).I32(1).I32(0).I32(1).I32(0);       // the five palette options
-    if (version < 77) b.I32(-77);
-    b.I32(0).Str("game.exe").Str("data\\stg\\Base.stg").Str("spare");
-    if (version >= 26) b.I32(26);
-    for (int i = 0; i < 7; ++i) b.I32(1).I32(10 * i).I32(20).I32(300).I32(200).I32(i);
     return b;
 }
 
@@ -144,7 +130,7 @@ TEST_F(SettingsTest, TestPlayLayouts) {
     EXPECT_EQ(Hex(Bytes().U32(270).I32(1).Str("").I32(0).I32(0).I32(0).I32(0).I32(2)),
               Hex(ReadFileBytes("Testplay.dat")));
 
-    ASSERT_TRUE(WriteFileBytes("Testplay.dat", Bytes().U32(220).I32(1).I32(1).I32(2).I32(3).I32(0)));
+    ASSERT_TRUE(WriteFileBytes("Testplay.dat", TestPlayFile(220)));
     cTestPlay old;
     old.GamePath = "kept.exe";
     old.AutoFind = 0;

@@ -23,7 +23,7 @@ public:
     // Files older than 100 derive nLate from the id.
     int Load(HANDLE file) override {
         cSerial::Load(file);
-        if (g_nFileVersion < 100) nLate = nId * 2;
+        if (g_nFileVersion < 100) nLate = static_cast<int>(static_cast<unsigned>(nId) * 2u);
         return 1;
     }
     // A negative id is repaired before every save.
