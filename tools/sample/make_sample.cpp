@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "tools/sample/sample_database.h"
 #include "tools/sample/sample_images.h"
 
 namespace {
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    if (!WriteDefaultDatabase(root)) return 1;
     if (!WriteSampleImages(root)) return 1;
     return 0;
 }
