@@ -92,13 +92,26 @@ public:
     virtual void SetDefault();
 
     // ---- Rules ----
+    // The class's stats and level limit, fresh growth tables; without
+    // statsOnly also the class's senses. Nothing for no class.
     void ApplyClass(int statsOnly);
+    // Rebuilds growth tables, random growth, senses, random skills, slots and
+    // first skills from `source` (a class-applied copy); deterministic and
+    // tablesOnly leave out the random draws.
     void LearnSkills(int distribute, int scoutPower, int deterministic, int tablesOnly, const cChara& source);
+    // The growth remainders: drawn (or restored) for an ally of random
+    // growth, 50 otherwise.
     void InitRandomGrowth(int noRandom, int restore);
+    // From level 1 to `level` with `extra` experience; toLimit gives the
+    // final values at the limit.
     void SetLevel(int level, int extra, int toLimit, int restore);
     void LevelUp(int toLimit);
     void BuildParams();
+    // The current values with the effects of acquired (and, in automatic
+    // battle, equipped) skills.
     void RecalcStats();
+    // Scales the values by `rates` (%): every stat when forced, else those
+    // without an own initial value.
     void ApplyStatRates(const int rates[STAT_COUNT], int force);
     void CheckEquipped();
     // References and sizes after the database changed.
