@@ -10,19 +10,7 @@
 #include "model/chara.h"
 #include "model/system.h"
 
-bool RandomChance(double percent, int digits) {
-    if (!(percent > 0.0)) return false;
-    long long m = 1;
-    for (int i = 0; i < std::min(digits, 7); ++i) m *= 10;
-    const long long r = std::rand() % (100 * m) + 1;
-    return r <= TruncToInt(percent * static_cast<double>(m));
-}
 
-int RandomInRange(int low, int high) {
-    const long long range = static_cast<long long>(high) - low + 1;
-    if (range <= 0) return low;
-    return static_cast<int>(std::rand() % range + low);
-}
 
 void cChara::RandomStatPoints(int scoutPower) {
     const double* weight = g_System.StatRate;

@@ -142,13 +142,7 @@ TEST_F(CharaTest, FixupAtTheEdgesOfEveryList) {
     f.ReserveSkills[1][0].Skill = 1;
     f.ReserveSkills[1][1].Skill = 2;  // one past list 1: removed
     f.ReserveSkills[1][2].Skill = 1;
-    auto learn = [](int list, int skill) {
-        cLearnSkill s;
-        s.SkillList = list;
-        s.Skill = skill;
-        return s;
-    };
-    f.LearntSkills = {learn(0, 3), learn(0, 4), learn(1, 1), learn(2, 1), learn(-1, 1), learn(1, 2)};
+    f.LearntSkills = {Learn(0, 3, 0), Learn(0, 4, 0), Learn(1, 1, 0), Learn(2, 1, 0), Learn(-1, 1, 0), Learn(1, 2, 0)};
     f.SkillRef[0] = 1;  // list 1, slot 2: last of each
     f.SkillRef[1] = 2;
     f.SkillRef[2] = 2;  // list past the rows
@@ -359,13 +353,7 @@ TEST_F(AcquireTest, SenseClassAndCategoryDecideWhatASlotTakes) {
 TEST_F(AcquireTest, LearningByLevelTakesWhatIsDueAndDropsIt) {
     g_SkillLists[0].bMultiLearn = 0;
     cFriend f;
-    auto learn = [](int skill, int level) {
-        cLearnSkill s;
-        s.Skill = skill;
-        s.Level = level;
-        return s;
-    };
-    f.LearntSkills = {learn(1, 1), learn(0, 9), learn(2, 3), learn(2, 2), learn(1, 1)};
+    f.LearntSkills = {Learn(0, 1, 1), Learn(0, 0, 9), Learn(0, 2, 3), Learn(0, 2, 2), Learn(0, 1, 1)};
     f.LearnByLevel(2);
     // Skill 0 and everything due went, placed or not (the second skill 1).
     ASSERT_EQ(f.LearntSkills.size(), 1u);
@@ -375,7 +363,7 @@ TEST_F(AcquireTest, LearningByLevelTakesWhatIsDueAndDropsIt) {
     EXPECT_EQ(f.ReserveSkills[0][0].Skill, 0);
     // Several of one kind allowed: the duplicate check is off.
     g_SkillLists[0].bMultiLearn = 1;
-    f.LearntSkills = {learn(2, 1)};
+    f.LearntSkills = {Learn(0, 2, 1)};
     f.LearnByLevel(1);
     EXPECT_EQ(f.ReserveSkills[0][0].Skill, 2);
 }

@@ -51,6 +51,7 @@ protected:
         g_EnemyList.clear();
         g_MoveAITemplates.clear();
         g_GValInfo.clear();
+        g_RandomNames.clear();
     }
 
     // A skill list of `slotType` with `categories` categories (rate 1.0) and
@@ -73,6 +74,14 @@ protected:
 
     StageBoundsSource m_oldStage = nullptr;
 };
+
+inline cLearnSkill Learn(int list, int skill, int level) {
+    cLearnSkill s;
+    s.SkillList = list;
+    s.Skill = skill;
+    s.Level = level;
+    return s;
+}
 
 // Reads a record list (count, then the records) from `bytes` as a file of
 // `version` holds it; true when exactly every byte was consumed.

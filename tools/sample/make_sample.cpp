@@ -7,6 +7,7 @@
 #include "tools/sample/sample_database.h"
 #include "tools/sample/sample_images.h"
 #include "tools/sample/sample_stage.h"
+#include "tools/sample/sample_units.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
         }
     }
     if (!WriteDefaultDatabase(root)) return 1;
+    if (!WriteDefaultUnits(root)) return 1;
     if (!WriteDefaultStages(root)) return 1;
     if (!WriteSampleImages(root)) return 1;
     return 0;
