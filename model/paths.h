@@ -9,55 +9,56 @@
 #include "model/platform.h"
 
 struct cPathTable {
-    std::string Data = "data\\";
-    std::string Default = "default\\";
-    std::string DefaultStage = "data\\stg\\Default.stg2";
-    std::string OldEditConfig = "data\\EditConfig.dat";  // read once and removed at start-up
-    std::string EditConfig = "e_data\\EditConfig.dat";
-    std::string TestPlay = "e_data\\Testplay.dat";
-    std::string GValInfo = "data\\GValInfo.dat";
-    std::string MoveAITemplate = "data\\MoveAITemplate.dat";
-    std::string EventPlt = "data\\EventPlt.dat";
-    std::string EventActionPlt = "data\\EventActionPlt.dat";
-    std::string WorldMap = "data\\database\\WorldMap.dat";
-    std::string StartEvent = "data\\database\\StartEvent.dat";
-    std::string Class = "data\\database\\Class.dat";
-    std::string Friend = "data\\database\\Friend.dat";
-    std::string Enemy = "data\\database\\Enemy.dat";
-    std::string Skill = "data\\database\\Skill.dat";
-    std::string CompatiType = "data\\database\\CompatiType.dat";
-    std::string Land = "data\\database\\Land.dat";
-    std::string PartyVal = "data\\database\\PartyVal.dat";
-    std::string Picture = "data\\database\\Picture.dat";
-    std::string Back = "data\\database\\Back.dat";
-    std::string Sound = "data\\database\\Sound.dat";
-    std::string Bgm = "data\\database\\Bgm.dat";
-    std::string CharaAnim = "data\\database\\CharaAnim.dat";
-    std::string EffectAnim = "data\\database\\EffectAnim.dat";
-    std::string Help = "data\\database\\Help.dat";
-    std::string System = "data\\database\\System.dat";
-    std::string ClassCsv = "csv\\Class.csv";    // reserved, unused
-    std::string FriendCsv = "csv\\Friend.csv";  // reserved, unused
-    std::string EnemyCsv = "csv\\Enemy.csv";    // reserved, unused
-    std::string SkillCsv = "csv\\Skill";        // name prefix of the skill-list CSV files
-    std::string LandCsv = "csv\\Land.csv";      // reserved, unused
-    std::string UserData = "user_data\\";
-    std::string KeyConfig = "user_data\\KeyConfig.dat";  // the game program's own files
-    std::string Boot = "user_data\\Boot.dat";
-    std::string Window = "user_data\\Window.dat";
-    std::string Option = "user_data\\Option.dat";
+    const char* Data = "data\\";
+    const char* Default = "default\\";
+    const char* DefaultStage = "data\\stg\\Default.stg2";
+    const char* OldEditConfig = "data\\EditConfig.dat";  // read once and removed at start-up
+    const char* EditConfig = "e_data\\EditConfig.dat";
+    const char* TestPlay = "e_data\\Testplay.dat";
+    const char* GValInfo = "data\\GValInfo.dat";
+    const char* MoveAITemplate = "data\\MoveAITemplate.dat";
+    const char* EventPlt = "data\\EventPlt.dat";
+    const char* EventActionPlt = "data\\EventActionPlt.dat";
+    const char* WorldMap = "data\\database\\WorldMap.dat";
+    const char* StartEvent = "data\\database\\StartEvent.dat";
+    const char* Class = "data\\database\\Class.dat";
+    const char* Friend = "data\\database\\Friend.dat";
+    const char* Enemy = "data\\database\\Enemy.dat";
+    const char* Skill = "data\\database\\Skill.dat";
+    const char* CompatiType = "data\\database\\CompatiType.dat";
+    const char* Land = "data\\database\\Land.dat";
+    const char* PartyVal = "data\\database\\PartyVal.dat";
+    const char* Picture = "data\\database\\Picture.dat";
+    const char* Back = "data\\database\\Back.dat";
+    const char* Sound = "data\\database\\Sound.dat";
+    const char* Bgm = "data\\database\\Bgm.dat";
+    const char* CharaAnim = "data\\database\\CharaAnim.dat";
+    const char* EffectAnim = "data\\database\\EffectAnim.dat";
+    const char* Help = "data\\database\\Help.dat";
+    const char* System = "data\\database\\System.dat";
+    const char* ClassCsv = "csv\\Class.csv";    // reserved, unused
+    const char* FriendCsv = "csv\\Friend.csv";  // reserved, unused
+    const char* EnemyCsv = "csv\\Enemy.csv";    // reserved, unused
+    const char* SkillCsv = "csv\\Skill";        // name prefix of the skill-list CSV files
+    const char* LandCsv = "csv\\Land.csv";      // reserved, unused
+    const char* UserData = "user_data\\";
+    const char* KeyConfig = "user_data\\KeyConfig.dat";  // the game program's own files
+    const char* Boot = "user_data\\Boot.dat";
+    const char* Window = "user_data\\Window.dat";
+    const char* Option = "user_data\\Option.dat";
 };
-extern const cPathTable g_PathTable;
+// Constant, so that other globals may use it while they are built.
+inline constexpr cPathTable g_PathTable{};
 
 struct cExtTable {
-    std::string Stage = "stg2";
-    std::string MoveAI = "mva";
-    std::string Palette = "plt";
-    std::string Csv = "csv";
+    const char* Stage = "stg2";
+    const char* MoveAI = "mva";
+    const char* Palette = "plt";
+    const char* Csv = "csv";
 };
-extern const cExtTable g_ExtTable;
+inline constexpr cExtTable g_ExtTable{};
 
-extern const std::string g_strSaveDataFolder;  // "user_data\SaveData"
+inline constexpr const char* g_szSaveDataFolder = "user_data\\SaveData";
 
 // The folders start-up makes when they are missing, in order (null-ended).
 extern const char* const g_ProjectFolders[];

@@ -52,9 +52,17 @@ int FileClose(HANDLE* file);
 // grows as FileWrite appends. FileClose frees either.
 HANDLE FileOpenMemory(const void* data, size_t size);
 HANDLE FileCreateMemory();
+// Takes `bytes` over without a copy, positioned at `pos`.
+HANDLE FileOpenMemoryMove(std::string&& bytes, size_t pos);
 int FileIsMemory(HANDLE file);
 // The bytes of a memory file (all of them, whatever the position).
 std::string FileMemoryBytes(HANDLE file);
+
+// A save that never destroys the old file: the handle collects the bytes;
+// FileClose writes them to "<path>.tmp" in the same folder, checks every byte
+// and then moves it over `path` (1), or removes it and leaves `path` as it was
+// (0). 0 here when the temporary file cannot be created.
+int FileCreateReplacing(HANDLE* file, const char* path);
 
 // Bounded reading: what is left to read, and the flag that a read came up
 // short or that a loader refused a length or count.

@@ -65,9 +65,9 @@ struct cMemoryStatus {
     unsigned availVirtual;
 };
 
-// The OS description "%s %s PID %d Build %d" into `buffer` (may be null);
-// the version pair into major and minor (may be null). The text's length.
-int GetOsName(char* buffer, int* major, int* minor);
+// The OS description "%s %s PID %d Build %d" into `text` (may be null); the
+// version pair into major and minor (may be null). The text's length.
+int GetOsName(std::string* text, int* major, int* minor);
 int IsOsVersionAtLeast(int major, int minor);
 // The name and version pair of a platform id and version (the table of
 // GetOsName); "" when the version has no name.

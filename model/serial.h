@@ -88,6 +88,11 @@ int SerialByteVector(int op, VECTOR_CLASS<unsigned char>* field, const VECTOR_CL
 int SerialStringVector(int op, VECTOR_CLASS<std::string>* field, const VECTOR_CLASS<std::string>* other,
                        HANDLE file);
 
+// Fields an older file holds that no longer exist: read and dropped (op read
+// only; every other op does nothing).
+int SerialDropInts(int op, int count, HANDLE file);
+int SerialDropString(int op, HANDLE file);
+
 // Strings: int32 length counting the NUL, then the bytes with the NUL; an
 // empty string is the length 1 alone.
 int SerialStrRead(std::string* text, HANDLE file);
@@ -99,9 +104,10 @@ int StrFixLength(std::string* text);  // cut at the first NUL; the new length
 // ---- Record vectors and record-list files ------------------------------------
 
 namespace serial_detail {
-// Set while a failed load puts a record back as it was: nested records are
-// then read field for field, without their Load migrations.
-extern int g_bRestoring;
+// Set while LoadFile keeps or restores a record's former state: nested
+// records are then written and read field for field, without the fix-ups and
+// migrations of their Save and Load.
+extern int g_bRawFields;
 // Reads the count of a vector whose elements take at least `min_size` bytes;
 // a count the rest of the file cannot hold fails the file and gives -1.
 long long ReadCount(HANDLE file, unsigned min_size);
@@ -118,7 +124,7 @@ int ReadRecordVector(VECTOR_CLASS<T>& list, HANDLE file) {
     list.reserve(static_cast<size_t>(std::min<long long>(count, 4096)));
     for (long long i = 0; i < count; ++i) {
         list.push_back(blank);
-        if (serial_detail::g_bRestoring)
+        if (serial_detail::g_bRawFields)
             list.back().Serial(SERIAL_READ, nullptr, file, g_nDataVersion);
         else
             list.back().Load(file);
@@ -132,7 +138,12 @@ template <class T>
 int WriteRecordVector(VECTOR_CLASS<T>& list, HANDLE file) {
     uint32_t count = static_cast<uint32_t>(list.size());
     FileWrite(file, &count, 4);
-    for (T& record : list) record.Save(file);
+    for (T& record : list) {
+        if (serial_detail::g_bRawFields)
+            record.Serial(SERIAL_WRITE, nullptr, file, g_nDataVersion);
+        else
+            record.Save(file);
+    }
     return 1;
 }
 
