@@ -2,9 +2,7 @@
 # window-free and build in every tree; the players, the MCI table, the
 # optional MIDI library and the Ogg component "Vox.dll" are Windows only.
 add_library(media_smf STATIC smf_format.cpp smf_stream.cpp)
-if(TARGET model)
-  target_link_libraries(media_smf PUBLIC model)
-endif()
+target_link_libraries(media_smf PUBLIC model)
 
 if(NOT ORR_WINDOWS)
   return()

@@ -133,11 +133,11 @@ TEST_F(SmfPlayTest, RefusesWhatItCannotPlay) {
 
     const std::string missing = TempFile("smf_missing.mid");
     EXPECT_EQ(0, table.Play(0, missing.c_str(), 0));
-    EXPECT_EQ("Midi " + missing + " Create ファイルが開けません", log.Report().back());
+    EXPECT_EQ("Midi " + missing + " Create ファイルが開けません", log.LastReport());
 
     fake_midi::FailOpen(true);
     EXPECT_EQ(0, table.Play(0, oneNote.c_str(), 0));
-    EXPECT_EQ(0u, log.Report().back().find("Midi " + oneNote + " Open "));
+    EXPECT_EQ(0u, log.LastReport().find("Midi " + oneNote + " Open "));
     EXPECT_EQ(nullptr, table.GetPlayer(0));
     EXPECT_EQ(0, table.Play(1, oneNote.c_str(), 0)); // no such channel
 }
