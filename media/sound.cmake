@@ -20,3 +20,5 @@ target_link_libraries(vox_core PUBLIC vorbisfile vorbis ogg winmm)
 add_library(Vox SHARED vox/vox_dll.cpp vox/vox.def)
 target_link_libraries(Vox PRIVATE vox_core)
 set_target_properties(Vox PROPERTIES PREFIX "" OUTPUT_NAME Vox)
+# Whatever links the sound layer gets the component built beside it.
+add_dependencies(media Vox)

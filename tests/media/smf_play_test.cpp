@@ -157,3 +157,26 @@ TEST_F(SmfPlayTest, TeardownEndsTheWorkerBeforeResettingTheStream) {
 }
 
 } // namespace
+
+namespace {
+
+// The real MIDI stream: with a device the file plays to its end and stops;
+// without one the player is refused with its log line.
+TEST(SmfPlayReal, PlaysToTheEndOrFailsWithItsLogLine) {
+    LogCapture log;
+    const std::string file = TempFile("smf_real.mid");
+    ASSERT_TRUE(WriteBytes(file, Smf(0, 480, {{0x00, 0x90, 0x3C, 0x40, 0x10, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00}})));
+    SmfSlotTable table;
+    table.Resize(1);
+    if (table.Play(0, file.c_str(), 0)) {
+        cSmfPlay* player = table.GetPlayer(0);
+        EXPECT_TRUE(WaitFor([&] { return player->GetState() == cSmfPlay::STATE_STOPPED; }, 3000));
+        EXPECT_GE(player->GetCallbackCount(), 1);
+    } else {
+        EXPECT_EQ(0u, log.LastReport().find("Midi " + file + " Open ")) << log.LastReport();
+    }
+    table.DeleteAll();
+    DeleteFileA(file.c_str());
+}
+
+} // namespace
