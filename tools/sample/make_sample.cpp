@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include "tools/sample/sample_database.h"
+#include "tools/sample/sample_images.h"
+
 namespace {
 
 bool MakeFolder(const std::string& path) {
@@ -29,5 +32,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    if (!WriteDefaultDatabase(root)) return 1;
+    if (!WriteSampleImages(root)) return 1;
     return 0;
 }

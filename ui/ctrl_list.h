@@ -1,0 +1,170 @@
+// The list control: a list box that shows a vector of records, one row per
+// record (optionally numbered) plus an optional empty append row, and lets
+// the owner pick records. It edits a working copy that the owner keeps; the
+// dialog's refresh copies the source in, its store copies the working copy
+// back, and every selection change loads the selected record into the
+// owner's bound record.
+//
+//   m_List.Subclass(this, {IDC_LIST, 1, 0, &g_Records, nullptr, &m_Work, nullptr, &m_Record,
+//                          1, 0, 999, 0, 1, 0, RowText});
+//   AddCtrl(&m_List);
+//
+// The record commands (cut, copy, paste, new, insert, clear, delete) arrive
+// at the owner as WM_COMMAND with the ids kept here.
+#pragma once
+
+#include <string>
+
+#include "model/containers.h"
+#include "ui/ctrl.h"
+#include "ui/list_rules.h"
+
+// Everything of the list control that does not depend on the record type.
+class CTRL_LIST_BASE : public CTRL_CLASS {
+public:
+    CTRL_LIST_BASE();
+
+    void ValueToCtrl() override { LoadFromSource(); }
+    void CtrlToValue() override { StoreToSource(); }
+    void RedrawList() override;
+    void OnCommand() override;
+    void OnKeyDown(WPARAM key, LPARAM data, int ctrlHeld) override { OnShortcutKey(key, data, ctrlHeld); }
+
+    void LoadFromSource();
+    void StoreToSource();
+    void SetCommandIds(WORD cut, WORD copy, WORD paste, WORD add, WORD insert, WORD clear, WORD remove);
+    void SetMenuCommandIds(WORD cut, WORD copy, WORD paste, WORD add, WORD insert, WORD clear, WORD remove);
+    void SetContextMenu(WORD menuId, WORD cut, WORD copy, WORD paste, WORD add, WORD insert, WORD clear,
+                        WORD remove);
+
+    int GetCount() const;
+    int GetRecordCount() const;
+    int GetCurSel() const;
+    int IsAppendRow(int row) const;
+    int GetDataPos() const;
+
+    void SetCurSel(int row, int load);
+    void SelectOnly(int row, int load);
+    void SelectNext(int load);
+    void SelectPrev(int load);
+    void LoadBoundRecord();
+    int OnSelChange();
+    int StoreCurrentRecord();
+    int SelectAtPoint(POINT screenPt);
+    void FillList();
+    void OnShortcutKey(WPARAM key, LPARAM data, int ctrlHeld);
+
+    int m_nCurRow = -1;
+    int m_nAnchorRow = -1;
+    VECTOR_CLASS<int> m_SelFlags;
+    int m_nLastRow = -1;
+    VECTOR_CLASS<int> m_LastFlags;
+    int m_nTopRow = 0;
+    int m_nContainer = LIST_KIND_LIST;
+    int m_bMulti = 0;
+    int m_bNumber = 0;
+    int m_nMinCount = 0;
+    int m_nMaxCount = 0;
+    int m_bNoSelection = 0;
+    int m_nFirstShown = 0;
+    int m_bAppendRow = 0;
+    WORD m_KeyIds[LIST_CMD_COUNT];
+    WORD m_MenuIds[LIST_CMD_COUNT];
+    int m_nLastCommand = 0;
+    HMENU m_hMenu = nullptr;
+    std::string m_strAppendRow;
+
+protected:
+    // The record side, supplied by CTRL_LIST_CLASS<T>.
+    virtual int RecordCount() const = 0;
+    virtual std::string RowText(int index) = 0;
+    virtual int HasBound() const = 0;
+    virtual void CopyRecordToBound(int index) = 0;
+    virtual void CopyDefaultToBound() = 0;
+    virtual void CopyBoundToRecord(int index) = 0;
+    virtual void CopySourceToWorking() = 0;
+    virtual void CopyWorkingToSource() = 0;
+
+    // The set-up common to every record type (after the vectors are taken).
+    void SetUp(int multi, int number, int minCount, int maxCount, int firstShown, int appendRow, int noSelection);
+    void SubclassListBox();
+    int ShownRows() const { return RecordCount() - m_nFirstShown + m_bAppendRow; }
+    void SelectRowFlag(int row);
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+};
+
+template <class T>
+struct CTRL_LIST_DESC {
+    typedef void (*ROW_TEXT)(std::string& text, int index, const T& record);
+    int id;
+    int container;               // LIST_KIND_VECTOR
+    int multi;                   // several rows may be selected
+    VECTOR_CLASS<T>* source;     // the owner's records, or null
+    LIST_CLASS<T>* sourceList;   // never read
+    VECTOR_CLASS<T>* working;    // the working copy the rows show
+    LIST_CLASS<T>* workingList;  // never read
+    T* bound;                    // receives the selected record, or null
+    int number;                  // rows start with their number
+    int minCount, maxCount;      // record counts the commands keep to
+    int firstShown;              // records before it are never shown
+    int appendRow;               // an empty row after the last record
+    int noSelection;             // the current row may be none
+    ROW_TEXT rowText;
+};
+
+template <class T>
+class CTRL_LIST_CLASS : public CTRL_LIST_BASE {
+public:
+    typedef CTRL_LIST_DESC<T> DESC;
+
+    void Subclass(DLG_CLASS* dlg, const DESC& desc);
+
+    VECTOR_CLASS<T>* m_pSource = nullptr;
+    VECTOR_CLASS<T>* m_pWork = nullptr;
+    T* m_pBound = nullptr;
+    VECTOR_CLASS<T> m_Clipboard;
+    T m_Default{};
+    typename DESC::ROW_TEXT m_pfnRowText = nullptr;
+
+protected:
+    int RecordCount() const override { return m_pWork ? static_cast<int>(m_pWork->size()) : 0; }
+    std::string RowText(int index) override {
+        std::string text;
+        if (m_pfnRowText) m_pfnRowText(text, index, m_pWork->At(index));
+        return text;
+    }
+    int HasBound() const override { return m_pBound != nullptr; }
+    void CopyRecordToBound(int index) override {
+        if (m_pBound && m_pWork) *m_pBound = m_pWork->At(index);
+    }
+    void CopyDefaultToBound() override {
+        if (m_pBound) *m_pBound = m_Default;
+    }
+    void CopyBoundToRecord(int index) override {
+        if (m_pBound && m_pWork) m_pWork->At(index) = *m_pBound;
+    }
+    void CopySourceToWorking() override {
+        if (m_pSource && m_pWork) m_pWork->Assign(*m_pSource);
+    }
+    void CopyWorkingToSource() override {
+        if (m_pSource && m_pWork) m_pSource->Assign(*m_pWork);
+    }
+};
+
+template <class T>
+void CTRL_LIST_CLASS<T>::Subclass(DLG_CLASS* dlg, const DESC& desc) {
+    Attach(dlg, static_cast<WORD>(desc.id));
+    m_nContainer = desc.container;
+    if (m_nContainer == LIST_KIND_VECTOR) {
+        m_pSource = desc.source;
+        m_pWork = desc.working;
+        m_pBound = desc.bound;
+    } else {
+        m_pSource = m_pWork = nullptr;
+        m_pBound = nullptr;
+    }
+    m_pfnRowText = desc.rowText;
+    SetUp(desc.multi, desc.number, desc.minCount, desc.maxCount, desc.firstShown, desc.appendRow, desc.noSelection);
+}
