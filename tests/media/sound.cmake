@@ -1,8 +1,8 @@
 # Sound, MIDI and the Ogg component.
 orr_test(test_smf SOURCES smf_test.cpp LIBS media_smf)
 # Prints figures; not a test.
-add_executable(bench_smf smf_bench.cpp)
-target_link_libraries(bench_smf PRIVATE media_smf)
+add_executable(SoundBench smf_bench.cpp)
+target_link_libraries(SoundBench PRIVATE media_smf)
 
 if(NOT ORR_WINDOWS)
   return()
