@@ -21,13 +21,9 @@ const cSkill* FindSkill(int list, int skill) {
 
 size_t SlotCount(int count) { return static_cast<size_t>(std::max(0, std::min<int>(count, SLOT_COUNT_MAX))); }
 
-// An empty slot that takes every category.
-void ResetEntry(cAcqSkill& entry) {
-    entry.Clear();
-    entry.Slot.Clear();
-    entry.Slot.bAllCateg = 1;
-    entry.Slot.bShowAllSymbols = 1;
-}
+// An empty slot that takes every category: a new entry. Assigned whole, as
+// the load of every character resets thousands of them.
+void ResetEntry(cAcqSkill& entry) { entry = cAcqSkill(); }
 
 void Place(cAcqSkill& entry, int list, int skill, const cSkill& s) {
     entry.SkillList = list;
@@ -97,11 +93,7 @@ void cChara::BuildSkillSlots(int reset) {
             row.resize(SlotCount(list.nSpare1));
             if (reset)
                 for (cAcqSkill& entry : row) ResetEntry(entry);
-            for (cAcqSkill& entry : row) {
-                entry.Slot.Clear();
-                entry.Slot.bAllCateg = 1;
-                entry.Slot.bShowAllSymbols = 1;
-            }
+            for (cAcqSkill& entry : row) entry.Slot = cSlot();  // open: every category
             break;
         case 2:  // no slots: one open entry
             row.resize(1);
@@ -111,8 +103,7 @@ void cChara::BuildSkillSlots(int reset) {
             break;
         }
         if (Side == CHARA_ALLY && list.bReserve) {
-            ReserveSkills[i].resize(SlotCount(list.nReserveNum));
-            for (cAcqSkill& entry : ReserveSkills[i]) ResetEntry(entry);
+            ReserveSkills[i].assign(SlotCount(list.nReserveNum), cAcqSkill());
         }
     }
 }
