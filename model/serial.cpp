@@ -13,7 +13,7 @@ int g_bRawFields = 0;
 long long ReadCount(HANDLE file, unsigned min_size) {
     uint32_t count = 0;
     if (!FileRead(file, &count, 4)) return -1;
-    if (static_cast<unsigned long long>(count) * min_size > FileBytesLeft(file)) {
+    if (count != 0 && static_cast<unsigned long long>(count) * min_size > FileBytesLeft(file)) {
         FileSetFailed(file);
         return -1;
     }
@@ -323,8 +323,9 @@ int SerialStrRead(std::string* text, HANDLE file) {
         text->clear();
         return 1;
     }
-    // A length the rest of the file cannot hold is a damaged file.
-    if (length < 0 || static_cast<size_t>(length) > FileBytesLeft(file)) {
+    // A length the rest of the file cannot hold is a damaged file. A memory
+    // file's span read checks that itself (and fails the file).
+    if (length < 0) {
         FileSetFailed(file);
         return 0;
     }
@@ -335,6 +336,7 @@ int SerialStrRead(std::string* text, HANDLE file) {
         return 1;
     }
     if (FileIsMemory(file)) return 0;
+    if (size > FileBytesLeft(file)) return 0;  // a system file: checked before allocating
     text->resize(size);
     if (!FileRead(file, &(*text)[0], static_cast<unsigned>(size))) return 0;
     text->resize(strnlen(text->data(), size));

@@ -120,6 +120,7 @@ int ReadRecordVector(VECTOR_CLASS<T>& list, HANDLE file) {
     list.clear();
     const long long count = serial_detail::ReadCount(file, 1);
     if (count < 0) return 0;
+    if (count == 0) return 1;  // the usual empty vector: not even a blank record
     const T blank{};
     // Once for the whole count, unless a damaged count would ask too much.
     const bool modest = static_cast<unsigned long long>(count) * sizeof(T) <= (64u << 20);
