@@ -7,32 +7,17 @@
 #include "model/platform.h"
 #include "model/platform_internal.h"
 
+namespace file_detail {
+cMemFile g_memFiles[kMemFiles];
+}  // namespace file_detail
+
 namespace {
 
-// A memory file. Data files are read whole into one and served from memory;
-// saves collect their bytes in one and write them out at close.
-struct cMemFile {
-    bool used = false;
-    std::string bytes;
-    size_t pos = 0;
-    int failed = 0;
-    // A save through a temporary file: written and moved over `target` at close.
-    HANDLE disk = INVALID_HANDLE_VALUE;
-    std::string temp;
-    std::string target;
-};
+using file_detail::AsMem;
+using file_detail::cMemFile;
+using file_detail::g_memFiles;
 
-// A fixed pool, so that telling a memory file from a system handle is an
-// address comparison that needs no lock (the MIDI worker also writes logs).
-constexpr int kMemFiles = 16;
-cMemFile g_memFiles[kMemFiles];
 std::mutex g_memLock;
-
-cMemFile* AsMem(HANDLE file) {
-    auto* p = static_cast<cMemFile*>(file);
-    if (p < g_memFiles || p >= g_memFiles + kMemFiles) return nullptr;
-    return p;
-}
 
 cMemFile* NewMem() {
     std::lock_guard<std::mutex> lock(g_memLock);
@@ -204,24 +189,6 @@ size_t FileBytesLeft(HANDLE file) {
     const long long end = os::Seek(file, 0, os::SEEK_FROM_END);
     os::Seek(file, here, os::SEEK_FROM_BEGIN);
     return here < 0 || end < here ? 0 : static_cast<size_t>(end - here);
-}
-
-const char* FileReadSpan(HANDLE file, size_t size) {
-    cMemFile* m = AsMem(file);
-    if (!m) return nullptr;
-    if (m->failed || size > m->bytes.size() - m->pos) {
-        m->failed = 1;
-        m->pos = m->bytes.size();
-        return nullptr;
-    }
-    const char* span = m->bytes.data() + m->pos;
-    m->pos += size;
-    return span;
-}
-
-int FileFailed(HANDLE file) {
-    cMemFile* m = AsMem(file);
-    return m ? m->failed : 0;
 }
 
 void FileSetFailed(HANDLE file) {

@@ -64,14 +64,58 @@ std::string FileMemoryBytes(HANDLE file);
 // (0). 0 here when the temporary file cannot be created.
 int FileCreateReplacing(HANDLE* file, const char* path);
 
+namespace file_detail {
+
+// A memory file. Data files are read whole into one and served from memory;
+// saves collect their bytes in one and write them out at close. Only
+// file.cpp and the two inline reads below look inside.
+struct cMemFile {
+    bool used = false;
+    std::string bytes;
+    size_t pos = 0;
+    int failed = 0;
+    // A save through a temporary file: written and moved over `target` at close.
+    HANDLE disk = INVALID_HANDLE_VALUE;
+    std::string temp;
+    std::string target;
+};
+
+// A fixed pool, so that telling a memory file from a system handle is an
+// address comparison that needs no lock (the MIDI worker also writes logs).
+constexpr int kMemFiles = 16;
+extern cMemFile g_memFiles[kMemFiles];
+
+inline cMemFile* AsMem(HANDLE file) {
+    auto* p = static_cast<cMemFile*>(file);
+    if (p < g_memFiles || p >= g_memFiles + kMemFiles) return nullptr;
+    return p;
+}
+
+}  // namespace file_detail
+
 // Bounded reading: what is left to read, and the flag that a read came up
 // short or that a loader refused a length or count.
 size_t FileBytesLeft(HANDLE file);
 // The next `size` bytes of a memory file, read in place: a pointer into the
 // file, and the position moved past them. Null for a system file or when
-// fewer are left (which fails the file, as FileRead does).
-const char* FileReadSpan(HANDLE file, size_t size);
-int FileFailed(HANDLE file);
+// fewer are left (which fails the file, as FileRead does). Inline, with
+// FileFailed: loaders call them for every field of every record.
+inline const char* FileReadSpan(HANDLE file, size_t size) {
+    file_detail::cMemFile* m = file_detail::AsMem(file);
+    if (!m) return nullptr;
+    if (m->failed || size > m->bytes.size() - m->pos) {
+        m->failed = 1;
+        m->pos = m->bytes.size();
+        return nullptr;
+    }
+    const char* span = m->bytes.data() + m->pos;
+    m->pos += size;
+    return span;
+}
+inline int FileFailed(HANDLE file) {
+    const file_detail::cMemFile* m = file_detail::AsMem(file);
+    return m ? m->failed : 0;
+}
 void FileSetFailed(HANDLE file);
 
 // Whole-file and folder operations (paths use the backslash in both trees).

@@ -12,7 +12,7 @@ int g_bRawFields = 0;
 
 long long ReadCount(HANDLE file, unsigned min_size) {
     uint32_t count = 0;
-    if (!FileRead(file, &count, 4)) return -1;
+    if (!ReadInto(file, &count, 4)) return -1;
     if (count != 0 && static_cast<unsigned long long>(count) * min_size > FileBytesLeft(file)) {
         FileSetFailed(file);
         return -1;
@@ -23,6 +23,7 @@ long long ReadCount(HANDLE file, unsigned min_size) {
 }  // namespace serial_detail
 
 using serial_detail::ReadCount;
+using serial_detail::ReadInto;
 
 // ---- cSerial -------------------------------------------------------------------
 
@@ -117,40 +118,6 @@ int CloseDataFile(HANDLE file) {
 
 namespace {
 
-// Reads `size` bytes to `destination`, in place from a memory file.
-inline int ReadInto(HANDLE file, void* destination, size_t size) {
-    if (const char* span = FileReadSpan(file, size)) {
-        std::memcpy(destination, span, size);
-        return 1;
-    }
-    return !FileIsMemory(file) && FileRead(file, destination, static_cast<unsigned>(size));
-}
-
-// The numbers: clear, copy, compare, read and write as raw bytes.
-template <class T>
-int SerialNumber(int op, T* field, const T* other, HANDLE file) {
-    switch (op) {
-    case SERIAL_CLEAR:
-        *field = T();
-        return 1;
-    case SERIAL_COPY:
-        if (other) *field = *other;
-        return 1;
-    case SERIAL_COMPARE:
-        return other && *field == *other;
-    case SERIAL_READ: {
-        T value;
-        if (ReadInto(file, &value, sizeof(T))) *field = value;
-        return 1;
-    }
-    case SERIAL_WRITE:
-        FileWrite(file, field, sizeof(T));
-        return 1;
-    default:
-        return 1;
-    }
-}
-
 template <class T>
 int SerialArray(int op, T* field, const T* other, int count, HANDLE file) {
     if (count < 1) return 1;
@@ -214,16 +181,6 @@ int SerialNumberVector(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* ot
 
 }  // namespace
 
-int SerialInt(int op, int* field, const int* other, HANDLE file) { return SerialNumber(op, field, other, file); }
-int SerialShort(int op, short* field, const short* other, HANDLE file) {
-    return SerialNumber(op, field, other, file);
-}
-int SerialByte(int op, unsigned char* field, const unsigned char* other, HANDLE file) {
-    return SerialNumber(op, field, other, file);
-}
-int SerialDouble(int op, double* field, const double* other, HANDLE file) {
-    return SerialNumber(op, field, other, file);
-}
 int SerialIntArray(int op, int* field, const int* other, int count, HANDLE file) {
     return SerialArray(op, field, other, count, file);
 }
@@ -318,7 +275,7 @@ int SerialDropString(int op, HANDLE file) {
 
 int SerialStrRead(std::string* text, HANDLE file) {
     int32_t length = 0;
-    if (!FileRead(file, &length, 4)) return 0;
+    if (!serial_detail::ReadInto(file, &length, 4)) return 0;
     if (length == 1 || length == 0) {
         text->clear();
         return 1;

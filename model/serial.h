@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <type_traits>
 
@@ -75,10 +76,57 @@ int CloseDataFile(HANDLE file);
 // Each takes (op, the field, the other record's field or null, file) and
 // returns 0 only when the compare op finds a difference.
 
-int SerialInt(int op, int* field, const int* other, HANDLE file);
-int SerialShort(int op, short* field, const short* other, HANDLE file);
-int SerialByte(int op, unsigned char* field, const unsigned char* other, HANDLE file);
-int SerialDouble(int op, double* field, const double* other, HANDLE file);
+namespace serial_detail {
+
+// Reads `size` bytes to `destination`, in place from a memory file.
+inline int ReadInto(HANDLE file, void* destination, size_t size) {
+    if (const char* span = FileReadSpan(file, size)) {
+        std::memcpy(destination, span, size);
+        return 1;
+    }
+    return !FileIsMemory(file) && FileRead(file, destination, static_cast<unsigned>(size));
+}
+
+// The numbers: clear, copy, compare, read and write as raw bytes. Inline, so
+// that a record of many numbers costs no call per field.
+template <class T>
+inline int SerialNumber(int op, T* field, const T* other, HANDLE file) {
+    switch (op) {
+    case SERIAL_CLEAR:
+        *field = T();
+        return 1;
+    case SERIAL_COPY:
+        if (other) *field = *other;
+        return 1;
+    case SERIAL_COMPARE:
+        return other && *field == *other;
+    case SERIAL_READ: {
+        T value;
+        if (ReadInto(file, &value, sizeof(T))) *field = value;
+        return 1;
+    }
+    case SERIAL_WRITE:
+        FileWrite(file, field, sizeof(T));
+        return 1;
+    default:
+        return 1;
+    }
+}
+
+}  // namespace serial_detail
+
+inline int SerialInt(int op, int* field, const int* other, HANDLE file) {
+    return serial_detail::SerialNumber(op, field, other, file);
+}
+inline int SerialShort(int op, short* field, const short* other, HANDLE file) {
+    return serial_detail::SerialNumber(op, field, other, file);
+}
+inline int SerialByte(int op, unsigned char* field, const unsigned char* other, HANDLE file) {
+    return serial_detail::SerialNumber(op, field, other, file);
+}
+inline int SerialDouble(int op, double* field, const double* other, HANDLE file) {
+    return serial_detail::SerialNumber(op, field, other, file);
+}
 int SerialIntArray(int op, int* field, const int* other, int count, HANDLE file);
 int SerialDoubleArray(int op, double* field, const double* other, int count, HANDLE file);
 int SerialString(int op, std::string* field, const std::string* other, HANDLE file);
