@@ -33,7 +33,9 @@ cMemFile* NewMem() {
 
 void FreeMem(cMemFile* m) {
     std::lock_guard<std::mutex> lock(g_memLock);
-    m->bytes = std::string();
+    // Swapped out: assigning an empty string keeps the buffer, which held a
+    // whole data file until the next memory file in this slot freed it.
+    std::string().swap(m->bytes);
     m->temp.clear();
     m->target.clear();
     m->used = false;

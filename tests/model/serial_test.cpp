@@ -377,6 +377,21 @@ TEST_F(SerialTest, RecordListFiles) {
     EXPECT_EQ(0, LoadRecordList(loaded, "missing.dat"));
 }
 
+// A closed memory file keeps none of its bytes: the pool used to hold a whole
+// data file's buffer until the next file opened in the same slot.
+TEST_F(SerialTest, ClosedMemoryFilesKeepNoBytes) {
+    const std::string big(1 << 20, 'x');
+    ASSERT_TRUE(WriteFileBytes("big.dat", Bytes().U32(270).Append(big)));
+    HANDLE read = OpenDataFile("big.dat");
+    ASSERT_NE(INVALID_HANDLE_VALUE, read);
+    EXPECT_EQ(1, CloseDataFile(read));
+    HANDLE written;
+    ASSERT_EQ(1, CreateDataFile(&written, "out.dat"));
+    FileWrite(written, big.data(), static_cast<unsigned>(big.size()));
+    EXPECT_EQ(1, CloseDataFile(written));
+    for (const file_detail::cMemFile& slot : file_detail::g_memFiles) EXPECT_LT(slot.bytes.capacity(), 4096u);
+}
+
 TEST_F(SerialTest, RecordVectorOperations) {
     VECTOR_CLASS<cSampleItem> a(2), b(5);
     a[1].nId = 50;
