@@ -119,6 +119,25 @@ int CloseDataFile(HANDLE file) {
 namespace {
 
 template <class T>
+int NumberOps(int op, T* field, const T* other, HANDLE file) {
+    switch (op) {
+    case SERIAL_CLEAR:
+        *field = T();
+        return 1;
+    case SERIAL_COPY:
+        if (other) *field = *other;
+        return 1;
+    case SERIAL_COMPARE:
+        return other && *field == *other;
+    case SERIAL_WRITE:
+        FileWrite(file, field, sizeof(T));
+        return 1;
+    default:
+        return 1;
+    }
+}
+
+template <class T>
 int SerialArray(int op, T* field, const T* other, int count, HANDLE file) {
     if (count < 1) return 1;
     const unsigned bytes = static_cast<unsigned>(count) * sizeof(T);
@@ -180,6 +199,15 @@ int SerialNumberVector(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* ot
 }
 
 }  // namespace
+
+namespace serial_detail {
+int NumberOp(int op, int* field, const int* other, HANDLE file) { return NumberOps(op, field, other, file); }
+int NumberOp(int op, short* field, const short* other, HANDLE file) { return NumberOps(op, field, other, file); }
+int NumberOp(int op, unsigned char* field, const unsigned char* other, HANDLE file) {
+    return NumberOps(op, field, other, file);
+}
+int NumberOp(int op, double* field, const double* other, HANDLE file) { return NumberOps(op, field, other, file); }
+}  // namespace serial_detail
 
 int SerialIntArray(int op, int* field, const int* other, int count, HANDLE file) {
     return SerialArray(op, field, other, count, file);

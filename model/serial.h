@@ -87,30 +87,21 @@ inline int ReadInto(HANDLE file, void* destination, size_t size) {
     return !FileIsMemory(file) && FileRead(file, destination, static_cast<unsigned>(size));
 }
 
-// The numbers: clear, copy, compare, read and write as raw bytes. Inline, so
-// that a record of many numbers costs no call per field.
+// Clear, copy, compare and write of a number: every op but the read.
+int NumberOp(int op, int* field, const int* other, HANDLE file);
+int NumberOp(int op, short* field, const short* other, HANDLE file);
+int NumberOp(int op, unsigned char* field, const unsigned char* other, HANDLE file);
+int NumberOp(int op, double* field, const double* other, HANDLE file);
+
+// The numbers, as raw bytes. The read is inline (and kept small, so that it
+// is inlined even into a record of a hundred fields): a load reads every
+// number of every record, and a call per field was a large share of it.
 template <class T>
 inline int SerialNumber(int op, T* field, const T* other, HANDLE file) {
-    switch (op) {
-    case SERIAL_CLEAR:
-        *field = T();
-        return 1;
-    case SERIAL_COPY:
-        if (other) *field = *other;
-        return 1;
-    case SERIAL_COMPARE:
-        return other && *field == *other;
-    case SERIAL_READ: {
-        T value;
-        if (ReadInto(file, &value, sizeof(T))) *field = value;
-        return 1;
-    }
-    case SERIAL_WRITE:
-        FileWrite(file, field, sizeof(T));
-        return 1;
-    default:
-        return 1;
-    }
+    if (op != SERIAL_READ) return NumberOp(op, field, other, file);
+    T value;
+    if (ReadInto(file, &value, sizeof(T))) *field = value;
+    return 1;
 }
 
 }  // namespace serial_detail
@@ -127,6 +118,7 @@ inline int SerialByte(int op, unsigned char* field, const unsigned char* other, 
 inline int SerialDouble(int op, double* field, const double* other, HANDLE file) {
     return serial_detail::SerialNumber(op, field, other, file);
 }
+
 int SerialIntArray(int op, int* field, const int* other, int count, HANDLE file);
 int SerialDoubleArray(int op, double* field, const double* other, int count, HANDLE file);
 int SerialString(int op, std::string* field, const std::string* other, HANDLE file);
