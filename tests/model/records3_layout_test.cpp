@@ -2,6 +2,7 @@
 // the stored layouts field by field: each table below lists the fields in
 // file order with the first version that stores them and the value a record
 // keeps when an older file lacks them.
+#include <climits>
 #include <vector>
 
 #include "tests/model/records3_support.h"
@@ -189,6 +190,23 @@ TEST_F(LayoutTest, StageFilesOfEveryVersion) {
         // Written as today's layout, what the old file lacked at its defaults.
         EXPECT_TRUE(SameBytes(StageBytes(DATA_VERSION, v), Saved(stage))) << "version " << v;
     }
+}
+
+// A damaged old stage whose enemy's movement rule names the largest target
+// still loads; the targets renumbered before 50 never pass the int range.
+TEST_F(LayoutTest, OldStageWithAnOutOfRangeMovementTarget) {
+    cStage old;
+    old.PutEnemies.resize(1);
+    old.PutEnemies[0].MoveAI.resize(1);
+    old.PutEnemies[0].MoveAI[0].Target = INT_MAX;
+    g_nDataVersion = 47;  // written as a file of version 47 holds it
+    const std::string bytes = Saved(old);
+    g_nDataVersion = DATA_VERSION;
+    cStage stage;
+    ASSERT_TRUE(ReadAs(stage, 47, bytes));
+    ASSERT_EQ(1u, stage.PutEnemies.size());
+    ASSERT_EQ(1u, stage.PutEnemies[0].MoveAI.size());
+    EXPECT_EQ(INT_MAX, stage.PutEnemies[0].MoveAI[0].Target);
 }
 
 // ---- World map -------------------------------------------------------------------------
