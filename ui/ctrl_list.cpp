@@ -11,24 +11,7 @@ const char kListProp[] = "CTRL_LIST_CLASS";
 const WORD kDefaultKeyIds[LIST_CMD_COUNT] = {40030, 40031, 40032, 40082, 40069, 40083, 40034};
 const WORD kDefaultMenuIds[LIST_CMD_COUNT] = {40027, 40024, 40025, 0, 40070, 40081, 40029};
 
-const struct {
-    unsigned key;
-    int ctrl;
-} kShortcuts[LIST_CMD_COUNT] = {{'X', 1}, {'C', 1}, {'V', 1}, {'I', 1}, {'I', 1}, {VK_DELETE, 0}, {VK_DELETE, 0}};
-
 }  // namespace
-
-bool IsListShortcut(int slot, unsigned key, int ctrlHeld) {
-    if (slot < 0 || slot >= LIST_CMD_COUNT) return false;
-    return key == kShortcuts[slot].key && (!kShortcuts[slot].ctrl || ctrlHeld);
-}
-
-std::string MakeListRow(int index, int firstShown, int shownCount, int numbered, const std::string& text) {
-    if (!numbered) return text;
-    std::string number;
-    FormatNumber(number, index - firstShown + 1, CountDigits(shownCount));
-    return number + " " + text;
-}
 
 CTRL_LIST_BASE::CTRL_LIST_BASE() : CTRL_CLASS(CTRL_KIND_LIST), m_strAppendRow(64, '-') {
     for (int i = 0; i < LIST_CMD_COUNT; ++i) {

@@ -140,13 +140,17 @@ void WND_CLASS::RefreshStyle() {
     CalcFrameSize();
 }
 
+// The window's own style is the base: the copy misses what ShowWindow and
+// EnableWindow changed since the last refresh.
 void WND_CLASS::AddStyle(DWORD bits) {
+    if (m_hWnd) m_dwStyle = static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE));
     m_dwStyle |= bits;
     if (m_hWnd) SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(m_dwStyle));
     RefreshStyle();
 }
 
 void WND_CLASS::RemoveStyle(DWORD bits) {
+    if (m_hWnd) m_dwStyle = static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE));
     m_dwStyle &= ~bits;
     if (m_hWnd) SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(m_dwStyle));
     RefreshStyle();
