@@ -34,7 +34,7 @@ void CTRL_EDITSTR_CLASS::ShowText(const std::string& text) {
     if (!m_hWnd) return;
     std::string shown = ToEditText(text);
     m_bBusy = 1;
-    SetWindowTextA(m_hWnd, shown.c_str());
+    ::SetWindowTextA(m_hWnd, shown.c_str());
     m_bBusy = 0;
     m_strPrev = shown;
     m_nPrevStart = m_nPrevEnd = 0;
@@ -78,7 +78,7 @@ void CTRL_EDITSTR_CLASS::CheckLimits() {
     previous.selStart = m_nPrevStart;
     previous.selEnd = m_nPrevEnd;
     EDIT_TEXT shown = CheckEditLimits(typed, previous, Limits(), m_bSetup, !m_bSetup && IsKeyHeld(VK_BACK));
-    SetWindowTextA(m_hWnd, shown.text.c_str());
+    ::SetWindowTextA(m_hWnd, shown.text.c_str());
     if (!m_bSetup) SendMessageA(m_hWnd, EM_SETSEL, shown.selStart, shown.selEnd);
     m_strPrev = shown.text;
     m_nPrevStart = shown.selStart;

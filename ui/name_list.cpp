@@ -10,6 +10,9 @@ std::string MakeSkillRow(const cSkillList& list, int skill) {
 }
 
 void MakeSkillRows(VECTOR_CLASS<std::string>& out, int list) {
+    out.clear();
+    // A list combo with nothing selected names no list.
+    if (list < 0 || list >= SkillListCount()) return;
     const cSkillList& l = g_SkillLists.At(list);
     int count = static_cast<int>(l.vSkill.size());
     out.assign(count > 1 ? count - 1 : 0, std::string());
