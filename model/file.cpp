@@ -206,6 +206,19 @@ size_t FileBytesLeft(HANDLE file) {
     return here < 0 || end < here ? 0 : static_cast<size_t>(end - here);
 }
 
+const char* FileReadSpan(HANDLE file, size_t size) {
+    cMemFile* m = AsMem(file);
+    if (!m) return nullptr;
+    if (m->failed || size > m->bytes.size() - m->pos) {
+        m->failed = 1;
+        m->pos = m->bytes.size();
+        return nullptr;
+    }
+    const char* span = m->bytes.data() + m->pos;
+    m->pos += size;
+    return span;
+}
+
 int FileFailed(HANDLE file) {
     cMemFile* m = AsMem(file);
     return m ? m->failed : 0;

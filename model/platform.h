@@ -67,6 +67,10 @@ int FileCreateReplacing(HANDLE* file, const char* path);
 // Bounded reading: what is left to read, and the flag that a read came up
 // short or that a loader refused a length or count.
 size_t FileBytesLeft(HANDLE file);
+// The next `size` bytes of a memory file, read in place: a pointer into the
+// file, and the position moved past them. Null for a system file or when
+// fewer are left (which fails the file, as FileRead does).
+const char* FileReadSpan(HANDLE file, size_t size);
 int FileFailed(HANDLE file);
 void FileSetFailed(HANDLE file);
 

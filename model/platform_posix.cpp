@@ -56,18 +56,27 @@ double NowSeconds() {
 // Splits an absolute path at its separators, resolving "." and "..".
 std::vector<std::string> Components(const std::string& path) {
     std::vector<std::string> parts;
-    size_t start = 0;
-    while (start <= path.size()) {
-        size_t end = path.find('\\', start);
-        if (end == std::string::npos) end = path.size();
-        const std::string part = path.substr(start, end - start);
+    std::string part;
+    auto flush = [&] {
         if (part == "..") {
             if (!parts.empty()) parts.pop_back();
         } else if (!part.empty() && part != ".") {
             parts.push_back(part);
         }
-        start = end + 1;
+        part.clear();
+    };
+    for (size_t i = 0; i < path.size(); ++i) {
+        const auto c = static_cast<unsigned char>(path[i]);
+        if (i + 1 < path.size() && IsDoubleByteChar(c, static_cast<unsigned char>(path[i + 1]))) {
+            part += path.substr(i, 2);
+            ++i;
+        } else if (c == '\\') {
+            flush();
+        } else {
+            part += path[i];
+        }
     }
+    flush();
     return parts;
 }
 

@@ -119,9 +119,19 @@ static int ShellOperation(HWND owner, UINT operation, const char* from, const ch
     return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
 }
 
-int FolderCopy(HWND owner, const char* from, const char* to) { return ShellOperation(owner, FO_COPY, from, to); }
+// The copy takes the destination as the new folder's name; given with a
+// trailing separator, some shells copy the folder into it instead.
+int FolderCopy(HWND owner, const char* from, const char* to) {
+    std::string destination(to);
+    if (destination.size() > 1 && destination.back() == '\\') destination.pop_back();
+    return ShellOperation(owner, FO_COPY, from, destination.c_str());
+}
 
-int FolderDelete(HWND owner, const char* path) { return ShellOperation(owner, FO_DELETE, path, nullptr); }
+// A missing folder is no error (the shell would put up a box for it).
+int FolderDelete(HWND owner, const char* path) {
+    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return 1;
+    return ShellOperation(owner, FO_DELETE, path, nullptr);
+}
 
 int FindFiles(const char* folder, const char* extension, std::vector<std::string>* names) {
     std::string pattern = std::string(folder) + "\\*." + extension;

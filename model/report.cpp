@@ -159,28 +159,36 @@ void EcLogWrite(const char* text) {
     g_bEcLogStarted = 1;
 }
 
-void ECSP(const char* format, ...) {
-    if (!g_bEcLogEnable) return;
+namespace {
+
+// ECSP and ECMSP: the text through a 4196-byte buffer to `show`, and the
+// overflow notice after it when the text filled the buffer.
+void EcFormatted(void (*show)(const char*), const char* overflow, const char* format, va_list args) {
     char text[4196];
     bool filled = false;
+    FormatCut(text, format, args, &filled);
+    show(text);
+    if (filled) show(overflow);
+}
+
+void ShowEcBox(const char* text) { MesBox(text, kErrorCaption, MB_OK); }
+
+}  // namespace
+
+void ECSP(const char* format, ...) {
+    if (!g_bEcLogEnable) return;
     va_list args;
     va_start(args, format);
-    FormatCut(text, format, args, &filled);
+    EcFormatted(EcLogWrite, "バッファ不足で表示失敗 ECSP()", format, args);
     va_end(args);
-    EcLogWrite(text);
-    if (filled) EcLogWrite("バッファ不足で表示失敗 ECSP()");
 }
 
 void ECMSP(const char* format, ...) {
     if (!g_bEcLogEnable) return;
-    char text[4196];
-    bool filled = false;
     va_list args;
     va_start(args, format);
-    FormatCut(text, format, args, &filled);
+    EcFormatted(ShowEcBox, "バッファ不足で表示失敗 ECMSP()", format, args);
     va_end(args);
-    MesBox(text, kErrorCaption, MB_OK);
-    if (filled) MesBox("バッファ不足で表示失敗 ECMSP()", kErrorCaption, MB_OK);
 }
 
 // ---- Message boxes ---------------------------------------------------------------

@@ -62,6 +62,10 @@ int cSerial::LoadFile(const char* path) {
     if (file == INVALID_HANDLE_VALUE) return 0;
     // The record's state before the load, to put back when the file fails.
     HANDLE before = FileCreateMemory();
+    if (before == INVALID_HANDLE_VALUE) {
+        CloseDataFile(file);
+        return 0;
+    }
     RawFields(*this, SERIAL_WRITE, before);
     Load(file);
     const int ok = CloseDataFile(file);
@@ -113,6 +117,15 @@ int CloseDataFile(HANDLE file) {
 
 namespace {
 
+// Reads `size` bytes to `destination`, in place from a memory file.
+inline int ReadInto(HANDLE file, void* destination, size_t size) {
+    if (const char* span = FileReadSpan(file, size)) {
+        std::memcpy(destination, span, size);
+        return 1;
+    }
+    return !FileIsMemory(file) && FileRead(file, destination, static_cast<unsigned>(size));
+}
+
 // The numbers: clear, copy, compare, read and write as raw bytes.
 template <class T>
 int SerialNumber(int op, T* field, const T* other, HANDLE file) {
@@ -127,7 +140,7 @@ int SerialNumber(int op, T* field, const T* other, HANDLE file) {
         return other && *field == *other;
     case SERIAL_READ: {
         T value;
-        if (FileRead(file, &value, sizeof(T))) *field = value;
+        if (ReadInto(file, &value, sizeof(T))) *field = value;
         return 1;
     }
     case SERIAL_WRITE:
@@ -159,7 +172,7 @@ int SerialArray(int op, T* field, const T* other, int count, HANDLE file) {
             FileSetFailed(file);
             return 1;
         }
-        FileRead(file, field, bytes);
+        ReadInto(file, field, bytes);
         return 1;
     case SERIAL_WRITE:
         FileWrite(file, field, bytes);
@@ -185,7 +198,7 @@ int SerialNumberVector(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* ot
         const long long count = ReadCount(file, sizeof(T));
         if (count < 0) return 1;
         field->assign(static_cast<size_t>(count), T());
-        if (count) FileRead(file, field->data(), static_cast<unsigned>(count * sizeof(T)));
+        if (count) ReadInto(file, field->data(), static_cast<size_t>(count) * sizeof(T));
         return 1;
     }
     case SERIAL_WRITE: {
@@ -315,9 +328,16 @@ int SerialStrRead(std::string* text, HANDLE file) {
         FileSetFailed(file);
         return 0;
     }
-    text->resize(static_cast<size_t>(length));
-    if (!FileRead(file, &(*text)[0], static_cast<unsigned>(length))) return 0;
-    text->resize(strnlen(text->data(), static_cast<size_t>(length)));
+    const size_t size = static_cast<size_t>(length);
+    if (const char* span = FileReadSpan(file, size)) {
+        const void* nul = std::memchr(span, 0, size);
+        text->assign(span, nul ? static_cast<const char*>(nul) - span : size);
+        return 1;
+    }
+    if (FileIsMemory(file)) return 0;
+    text->resize(size);
+    if (!FileRead(file, &(*text)[0], static_cast<unsigned>(size))) return 0;
+    text->resize(strnlen(text->data(), size));
     return 1;
 }
 

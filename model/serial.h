@@ -121,7 +121,9 @@ int ReadRecordVector(VECTOR_CLASS<T>& list, HANDLE file) {
     const long long count = serial_detail::ReadCount(file, 1);
     if (count < 0) return 0;
     const T blank{};
-    list.reserve(static_cast<size_t>(std::min<long long>(count, 4096)));
+    // Once for the whole count, unless a damaged count would ask too much.
+    const bool modest = static_cast<unsigned long long>(count) * sizeof(T) <= (64u << 20);
+    list.reserve(static_cast<size_t>(modest ? count : std::min<long long>(count, 4096)));
     for (long long i = 0; i < count; ++i) {
         list.push_back(blank);
         if (serial_detail::g_bRawFields)

@@ -1,0 +1,30 @@
+// Seed files for the fuzzers: each fuzzer's seed source defines
+//
+//   ORR_SEEDS(fuzz_name) { return {file_bytes_1, file_bytes_2}; }
+//
+// and the seed writer (seeds_main.cpp) stores them in corpus/fuzz_name/.
+#pragma once
+
+#include <string>
+#include <vector>
+
+typedef std::vector<std::string> (*SeedFunction)();
+
+struct cSeedEntry {
+    const char* fuzzer;
+    SeedFunction seeds;
+};
+
+inline std::vector<cSeedEntry>& SeedRegistry() {
+    static std::vector<cSeedEntry> entries;
+    return entries;
+}
+
+struct cSeedRegistrar {
+    cSeedRegistrar(const char* fuzzer, SeedFunction seeds) { SeedRegistry().push_back({fuzzer, seeds}); }
+};
+
+#define ORR_SEEDS(fuzzer)                                                             \
+    static std::vector<std::string> Seeds_##fuzzer();                                 \
+    static const cSeedRegistrar g_seedRegistrar_##fuzzer(#fuzzer, &Seeds_##fuzzer);   \
+    static std::vector<std::string> Seeds_##fuzzer()
