@@ -39,7 +39,9 @@ int LoadList(VECTOR_CLASS<T>& list, const std::string& path) {
 }
 
 template <class T>
-int SaveList(VECTOR_CLASS<T>& list, const std::string& path, std::string* failedPath) {
+int SaveList(VECTOR_CLASS<T>& list, const char* dataPath, const char* folder, std::string* failedPath) {
+    std::string path = dataPath;
+    if (folder) path = folder + StripFolderPartStr(path);
     if (SaveRecordList(list, path)) return 1;
     Report("書き込み失敗 : %s", path.c_str());
     if (failedPath && failedPath->empty()) *failedPath = path;
@@ -99,22 +101,22 @@ int LoadMediaDatabase(cDatabase& db) {
     return 1;
 }
 
-int SaveMediaDatabase(cDatabase& db, std::string* failedPath) {
+int SaveMediaDatabase(cDatabase& db, std::string* failedPath, const char* folder) {
     const cPathTable& p = g_PathTable;
     if (failedPath) failedPath->clear();
     FixupSkillClasses();
     int ok = 1;
     {
         ClampCountScope ownCount(db.CompatiTypes.size());
-        ok &= SaveList(db.CompatiTypes, p.CompatiType, failedPath);
+        ok &= SaveList(db.CompatiTypes, p.CompatiType, folder, failedPath);
     }
-    ok &= SaveList(db.PtVals, p.PartyVal, failedPath);
-    ok &= SaveList(db.Pictures, p.Picture, failedPath);
-    ok &= SaveList(db.Backs, p.Back, failedPath);
-    ok &= SaveList(db.CharaAnims, p.CharaAnim, failedPath);
-    ok &= SaveList(db.EffectAnims, p.EffectAnim, failedPath);
-    ok &= SaveList(db.Sounds, p.Sound, failedPath);
-    ok &= SaveList(db.Bgms, p.Bgm, failedPath);
-    ok &= SaveList(db.Helps, p.Help, failedPath);
+    ok &= SaveList(db.PtVals, p.PartyVal, folder, failedPath);
+    ok &= SaveList(db.Pictures, p.Picture, folder, failedPath);
+    ok &= SaveList(db.Backs, p.Back, folder, failedPath);
+    ok &= SaveList(db.CharaAnims, p.CharaAnim, folder, failedPath);
+    ok &= SaveList(db.EffectAnims, p.EffectAnim, folder, failedPath);
+    ok &= SaveList(db.Sounds, p.Sound, folder, failedPath);
+    ok &= SaveList(db.Bgms, p.Bgm, folder, failedPath);
+    ok &= SaveList(db.Helps, p.Help, folder, failedPath);
     return ok;
 }

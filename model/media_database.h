@@ -35,8 +35,9 @@ extern cDatabase g_Database;
 int LoadMediaDatabase(cDatabase& db);
 // Writes the nine files after the skills' class fix-up. Every file is tried;
 // 0 when any could not be written, each such file named in the report log
-// and the first one in `failedPath`.
-int SaveMediaDatabase(cDatabase& db, std::string* failedPath = nullptr);
+// and the first one in `failedPath`. `folder` (ending in a backslash) puts the
+// files elsewhere than "data\database\", as for a project's default data.
+int SaveMediaDatabase(cDatabase& db, std::string* failedPath = nullptr, const char* folder = nullptr);
 
 // The number of compatibility types an influence must stay below: the global
 // database's, or that of the list being loaded or saved.

@@ -92,36 +92,6 @@ int cEffectAnim::Load(HANDLE file) {
     return 1;
 }
 
-cCharaAnimPat::cCharaAnimPat() { vAnim.resize(1); }
-
-int cCharaAnimPat::Serial(int op, cSerial* other, HANDLE file, int version) {
-    SERIAL_BEGIN(cCharaAnimPat);
-    SERIAL(strName);
-    SERIAL(nGraphic);
-    SERIAL(vAnim);
-    return 1;
-}
-
-void cCharaAnimPat::SetDefault() {
-    Clear();
-    vAnim.resize(1);
-}
-
-cEffectAnimPat::cEffectAnimPat() { vAnim.resize(1); }
-
-int cEffectAnimPat::Serial(int op, cSerial* other, HANDLE file, int version) {
-    SERIAL_BEGIN(cEffectAnimPat);
-    SERIAL(strName);
-    SERIAL(nGraphic);
-    SERIAL(vAnim);
-    return 1;
-}
-
-void cEffectAnimPat::SetDefault() {
-    Clear();
-    vAnim.resize(1);
-}
-
 int cEdPicture::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cEdPicture);
     SERIAL(strName);

@@ -77,27 +77,30 @@ public:
     int Load(HANDLE file) override;
 };
 
-class cCharaAnimPat : public cSerial {
+// An animation: its frames in playing order and the graphic its page previews.
+template <class Frame>
+class cAnimPat : public cSerial {
 public:
     std::string strName;
-    unsigned short nGraphic = 0;  // character graphic of the preview
-    VECTOR_CLASS<cCharaAnim> vAnim;
+    unsigned short nGraphic = 0;
+    VECTOR_CLASS<Frame> vAnim;
 
-    cCharaAnimPat();
-    int Serial(int op, cSerial* other, HANDLE file, int version) override;
-    void SetDefault();  // one default frame
+    cAnimPat() { vAnim.resize(1); }
+    int Serial(int op, cSerial* other, HANDLE file, int version) override {
+        SERIAL_BEGIN(cAnimPat);
+        SERIAL(strName);
+        SERIAL(nGraphic);
+        SERIAL(vAnim);
+        return 1;
+    }
+    void SetDefault() {  // one default frame
+        Clear();
+        vAnim.resize(1);
+    }
 };
 
-class cEffectAnimPat : public cSerial {
-public:
-    std::string strName;
-    unsigned short nGraphic = 0;  // effect graphic of the preview
-    VECTOR_CLASS<cEffectAnim> vAnim;
-
-    cEffectAnimPat();
-    int Serial(int op, cSerial* other, HANDLE file, int version) override;
-    void SetDefault();  // one default frame
-};
+class cCharaAnimPat : public cAnimPat<cCharaAnim> {};    // previews a character graphic
+class cEffectAnimPat : public cAnimPat<cEffectAnim> {};  // previews an effect graphic
 
 class cEdPicture : public cSerial {
 public:

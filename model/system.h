@@ -63,8 +63,9 @@ enum {
     SYSTEM_FORECAST_COUNT = 4,
 };
 
-// Index of "ＭＳ Ｐゴシック" in the font-name list of the system pages.
-enum { FONT_MS_PGOTHIC = 60 };
+// Font faces of the game's font (cSystem::FontIndex is a row), ended by "".
+extern const char* const FontNameTable[];
+enum { FONT_NAME_COUNT = 122, FONT_MS_PGOTHIC = 60 };
 
 class cSystem : public cSerial {
 public:
@@ -193,6 +194,7 @@ public:
 
     // The sixteen menus in file order (TitleMenu .. BattleMenu).
     VECTOR_CLASS<cCmd>& Menu(int index);
+    const VECTOR_CLASS<cCmd>& Menu(int index) const { return const_cast<cSystem*>(this)->Menu(index); }
 
 private:
     void Upgrade(uint32_t version);

@@ -5,24 +5,6 @@
 #include "tests/support/sample_record.h"
 #include "tests/support/settings_files.h"
 
-namespace {
-
-// The file as this program would have written it in `version`.
-template <class Write>
-std::string Stored(int version, Write write) {
-    const int current = g_nDataVersion;
-    g_nDataVersion = version;
-    HANDLE file = FileCreateMemory();
-    FileWrite(file, &g_nDataVersion, 4);
-    write(file);
-    std::string bytes = FileMemoryBytes(file);
-    FileClose(&file);
-    g_nDataVersion = current;
-    return bytes;
-}
-
-}  // namespace
-
 ORR_SEEDS(fuzz_model_files) {
     std::vector<std::string> seeds;
     for (int version : {270, 150, 99}) {

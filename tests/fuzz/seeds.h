@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "model/serial.h"
+
 typedef std::vector<std::string> (*SeedFunction)();
 
 struct cSeedEntry {
@@ -28,3 +30,18 @@ struct cSeedRegistrar {
     static std::vector<std::string> Seeds_##fuzzer();                                 \
     static const cSeedRegistrar g_seedRegistrar_##fuzzer(#fuzzer, &Seeds_##fuzzer);   \
     static std::vector<std::string> Seeds_##fuzzer()
+
+// The file as this program would have written it in `version`: the version
+// word, then what `write` stores with that version's layout.
+template <class Write>
+std::string Stored(int version, Write write) {
+    const int current = g_nDataVersion;
+    g_nDataVersion = version;
+    HANDLE file = FileCreateMemory();
+    FileWrite(file, &g_nDataVersion, 4);
+    write(file);
+    std::string bytes = FileMemoryBytes(file);
+    FileClose(&file);
+    g_nDataVersion = current;
+    return bytes;
+}

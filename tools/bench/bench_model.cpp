@@ -1,35 +1,13 @@
 // BenchModel [records]: saves and loads a large record-list file and prints
 // the rates next to the rate of one plain read of the same bytes, and of a
 // load that reads every field from the disk file itself.
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <string>
 
 #include "model/serial.h"
 #include "tests/support/sample_record.h"
-
-namespace {
-
-// Best of `runs` timings, in seconds.
-double Best(int runs, const std::function<void()>& work) {
-    double best = 1e30;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
-    }
-    return best;
-}
-
-void Print(const char* what, double bytes, double seconds) {
-    std::printf("%-34s %9.1f MB/s  (%.3f s)\n", what, bytes / seconds / 1e6, seconds);
-}
-
-}  // namespace
+#include "tools/bench/bench_timing.h"
 
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
@@ -66,10 +44,10 @@ int main(int argc, char** argv) {
     });
     if (loaded.size() != list.size() || !loaded.back().Compare(list.back())) std::printf("loaded list differs\n");
 
-    Print("plain read of the file", size, plain);
-    Print("LoadRecordList", size, load);
-    Print("load field by field from disk", size, direct);
-    Print("SaveRecordList", size, save);
+    PrintRate("plain read of the file", size, plain);
+    PrintRate("LoadRecordList", size, load);
+    PrintRate("load field by field from disk", size, direct);
+    PrintRate("SaveRecordList", size, save);
     std::printf("load / plain read: %.2f\n", plain / load);
     FileDelete(path);
     return 0;

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "tools/sample/sample_database.h"
+
 namespace {
 
 bool MakeFolder(const std::string& path) {
@@ -29,5 +31,6 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    if (!WriteDefaultDatabase(root)) return 1;
     return 0;
 }

@@ -1,0 +1,267 @@
+// Media records and the media database with its nine files.
+#include <functional>
+
+#include "model/report.h"
+#include "tests/model/records_support.h"
+
+namespace {
+
+class MediaTest : public RecordsTest {};
+
+TEST_F(MediaTest, RecordLayoutsOfEveryVersionThatChangedThem) {
+    struct Case {
+        const char* what;
+        int version;
+        std::string bytes;
+        std::function<void(void)> check;
+    };
+    cCharaAnimPat chara;
+    cEffectAnimPat effect;
+    cPtVal ptval;
+    cEdBgm bgm;
+    cEdBack back;
+    const Case kCases[] = {
+        {"chara 27", 27, Bytes().Str("a").I16(3).U32(1).I32(4).I32(5).I32(1),
+         [&] { EXPECT_EQ(chara.vAnim[0].nMoveX, 0); }},
+        {"chara 28", 28, Bytes().Str("a").I16(3).U32(1).I32(4).I32(5).I32(1).I32(-6).I32(7),
+         [&] { EXPECT_EQ(chara.vAnim[0].nMoveX, -6); EXPECT_EQ(chara.vAnim[0].bInstant, 0); }},
+        {"chara 119", 119, Bytes().Str("a").I16(3).U32(1).I32(4).I32(5).I32(1).I32(-6).I32(7),
+         [&] { EXPECT_EQ(chara.vAnim[0].nMoveY, 7); }},
+        {"chara 120", 120, Bytes().Str("a").I16(3).U32(1).I32(4).I32(5).I32(1).I32(-6).I32(7).I32(1),
+         [&] { EXPECT_EQ(chara.vAnim[0].bInstant, 1); EXPECT_EQ(chara.nGraphic, 3); }},
+        {"effect 28", 28, Bytes().Str("e").I16(2).U32(1).I32(4).I32(5),
+         [&] { EXPECT_EQ(effect.vAnim[0].nTime, 5); EXPECT_EQ(effect.vAnim[0].bInstant, 1); }},
+        {"effect 29", 29, Bytes().Str("e").I16(2).U32(1).I32(4).I32(5).I32(6).I32(7),
+         [&] { EXPECT_EQ(effect.vAnim[0].nMoveY, 7); EXPECT_EQ(effect.vAnim[0].bInstant, 1); }},
+        {"effect 200", 200, Bytes().Str("e").I16(2).U32(1).I32(4).I32(5).I32(6).I32(7),
+         [&] { EXPECT_EQ(effect.vAnim[0].bInstant, 1); }},
+        {"effect 201", 201, Bytes().Str("e").I16(2).U32(1).I32(4).I32(5).I32(6).I32(7).I32(0),
+         [&] { EXPECT_EQ(effect.vAnim[0].bInstant, 0); }},
+        {"ptval 30", 30, Bytes().Str("gold").Str("G").I32(1).I32(0).I32(99).I32(1).I32(6),
+         [&] { EXPECT_EQ(ptval.ShowInSave, 0); EXPECT_EQ(ptval.Extra, 6); }},
+        {"ptval 31", 31, Bytes().Str("gold").Str("G").I32(1).I32(0).I32(99).I32(1).I32(1).I32(6),
+         [&] { EXPECT_EQ(ptval.ShowInSave, 1); EXPECT_EQ(ptval.Unit, "G"); }},
+        {"bgm 99", 99, Bytes().Str("song").I32(1).Str("bgm\\a.ogg"), [&] { EXPECT_EQ(bgm.nVolume, 0); }},
+        {"bgm 100", 100, Bytes().Str("song").I32(1).Str("bgm\\a.ogg").I32(80),
+         [&] { EXPECT_EQ(bgm.nVolume, 80); EXPECT_EQ(bgm.strPath, "bgm\\a.ogg"); }},
+        {"back", 0, Bytes().Str("sky").I32(2).I32(16).I32(24).Str("p").U8(1).U8(2).U8(3).F64(0.5).F64(-1),
+         [&] { EXPECT_EQ(back.byColorB, 3); EXPECT_EQ(back.dScrollY, -1.0); EXPECT_EQ(back.nChipHeight, 24); }},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.what);
+        bool exact = false;
+        switch (c.what[0]) {
+        case 'c': chara = cCharaAnimPat(); exact = LoadFields(chara, c.version, c.bytes); break;
+        case 'e': effect = cEffectAnimPat(); exact = LoadFields(effect, c.version, c.bytes); break;
+        case 'p': ptval = cPtVal(); exact = LoadFields(ptval, c.version, c.bytes); break;
+        case 'b':
+            if (c.what[1] == 'g') {
+                bgm = cEdBgm();
+                exact = LoadFields(bgm, c.version, c.bytes);
+            } else {
+                back = cEdBack();
+                exact = LoadFields(back, c.version, c.bytes);
+            }
+            break;
+        }
+        EXPECT_TRUE(exact);
+        c.check();
+    }
+    // Written at the current version, every field is there.
+    EXPECT_EQ(SavedFields(chara), std::string(Bytes().Str("a").I16(3).U32(1).I32(4).I32(5).I32(1).I32(-6).I32(7).I32(1)));
+    EXPECT_EQ(SavedFields(back), std::string(kCases[12].bytes));
+}
+
+TEST_F(MediaTest, ConstructorsClearAndPagesResetToTheirDefaults) {
+    cPtVal p;
+    EXPECT_EQ(p.CommonVar + p.Max, 0);
+    p.Name = "x";
+    p.SetDefault();
+    EXPECT_TRUE(p.Name.empty());
+    EXPECT_EQ(p.CommonVar, 1);
+    EXPECT_EQ(p.Max, 999999);
+
+    cEdBack b;
+    EXPECT_EQ(b.nChipWidth, 0);
+    b.SetDefault();
+    EXPECT_EQ(b.nChipWidth * b.nChipHeight, 32 * 32);
+
+    cEdSound s;
+    EXPECT_EQ(s.bSameAsFileName, 0);
+    s.SetDefault();
+    EXPECT_EQ(s.bSameAsFileName, 1);
+
+    cEdBgm m;
+    EXPECT_EQ(m.nVolume, 0);
+    m.SetDefault();
+    EXPECT_EQ(m.bSameAsFileName, 1);
+    EXPECT_EQ(m.nVolume, 100);
+
+    cEdHelp h;
+    h.vText.resize(4);
+    h.SetDefault();
+    ASSERT_EQ(h.vText.size(), 1u);
+    h.vText.clear();
+    EXPECT_EQ(SavedFields(h), std::string(Bytes().Str("").Str("").U32(0)));
+
+    cCharaAnimPat c;
+    c.vAnim.resize(3);
+    c.SetDefault();
+    ASSERT_EQ(c.vAnim.size(), 1u);
+    EXPECT_EQ(c.vAnim[0].nTime, 1);
+
+    cInfl i;
+    i.nTarget = 7;
+    i.SetDefault();
+    EXPECT_EQ(i.nTarget, 1);
+}
+
+TEST_F(MediaTest, CompatiTypeDropsInfluencesOnTypesThatDoNotExist) {
+    g_Database.CompatiTypes.resize(5);
+    cCompatiType t;
+    for (int target : {0, 4, 5, -1, 2}) {
+        t.vInfl.emplace_back();
+        t.vInfl.back().nTarget = target;
+    }
+    cCompatiType back = RoundTrip(t);
+    std::vector<int> kept;
+    for (const cInfl& i : back.vInfl) kept.push_back(i.nTarget);
+    EXPECT_EQ(kept, (std::vector<int>{0, 4, 2}));
+}
+
+TEST_F(MediaTest, FreshDatabaseAndItsRecordOperations) {
+    cDatabase db;
+    EXPECT_EQ(db.CompatiTypes.size(), 2u);
+    EXPECT_EQ(db.PtVals.size(), 2u);
+    EXPECT_EQ(db.CharaAnims.size(), 2u);
+    EXPECT_EQ(db.EffectAnims.size(), 2u);
+    EXPECT_EQ(db.Pictures.size(), 2u);
+    EXPECT_EQ(db.Backs.size(), 2u);
+    EXPECT_EQ(db.Sounds.size(), 2u);
+    EXPECT_EQ(db.Bgms.size(), 2u);
+    EXPECT_EQ(db.Helps.size(), 1u);
+
+    cDatabase other;
+    other.Bgms[1].strName = "song";
+    other.Helps.resize(3);
+    EXPECT_FALSE(db.Compare(other));
+    db.CopyFrom(other);
+    EXPECT_TRUE(db.Compare(other));
+    EXPECT_EQ(db.Helps.size(), 3u);
+    db.Clear();
+    EXPECT_TRUE(db.Bgms.empty());
+}
+
+class MediaFilesTest : public RecordsTest {
+protected:
+    void SetUp() override {
+        RecordsTest::SetUp();
+        FolderCreate("data");
+        FolderCreate("data\\database");
+        ReportOpen("Report_Editor.txt");
+    }
+    // Writes the nine files of `db` with each record list's file at `version`.
+    void WriteAll(cDatabase& db) { ASSERT_TRUE(SaveMediaDatabase(db)); }
+    ScratchFolder m_folder{"media_files"};
+};
+
+TEST_F(MediaFilesTest, SavedDatabaseLoadsBackWhole) {
+    cDatabase db;
+    db.CompatiTypes.resize(3);
+    db.CompatiTypes[2].vInfl.resize(2);
+    db.CompatiTypes[2].vInfl[1].nTarget = 2;
+    db.Pictures[1].strPath = "image\\picture\\a.png";
+    db.Helps[0].vText[0].strText = "line\r\nnext";
+    db.Bgms.resize(5);
+    WriteAll(db);
+
+    cDatabase loaded;
+    ASSERT_TRUE(LoadMediaDatabase(loaded));
+    EXPECT_TRUE(loaded.Compare(db));
+    EXPECT_EQ(m_boxes.Count(), 0u);
+}
+
+TEST_F(MediaFilesTest, InfluencesAreClampedByTheLoadedTypeCount) {
+    // Five types, more than the global database holds while the file is read;
+    // the last one's influences name types 4, 5 and 3.
+    std::string records;
+    for (int i = 0; i < 4; ++i) records += Bytes().Str("").U32(0).str();
+    records += Bytes().Str("five").U32(3).I32(4).I32(0).I32(0).I32(0).I32(5).I32(0).I32(0).I32(0).I32(3).I32(0).I32(0).I32(0).str();
+    cDatabase db;
+    WriteAll(db);
+    ASSERT_TRUE(WriteFileBytes(g_PathTable.CompatiType, ListFile(DATA_VERSION, 5, records)));
+    ASSERT_TRUE(LoadMediaDatabase(g_Database));
+    ASSERT_EQ(g_Database.CompatiTypes.size(), 5u);
+    std::vector<int> kept;
+    for (const cInfl& i : g_Database.CompatiTypes[4].vInfl) kept.push_back(i.nTarget);
+    EXPECT_EQ(kept, (std::vector<int>{4, 3}));
+}
+
+TEST_F(MediaFilesTest, HelpPagesComeOnlyWithBgmFilesOfVersion212) {
+    cDatabase db;
+    db.Helps[0].strTitle = "new";
+    WriteAll(db);
+    for (int version : {211, 212}) {
+        SCOPED_TRACE(version);
+        const std::string bgm = ReadFileBytes(g_PathTable.Bgm);
+        std::string old = Bytes().U32(static_cast<uint32_t>(version)).str() + bgm.substr(4);
+        ASSERT_TRUE(WriteFileBytes(g_PathTable.Bgm, old));
+        cDatabase loaded;
+        ASSERT_TRUE(LoadMediaDatabase(loaded));
+        EXPECT_EQ(loaded.Helps[0].strTitle, version >= 212 ? "new" : "");
+        ASSERT_TRUE(WriteFileBytes(g_PathTable.Bgm, bgm));
+    }
+}
+
+TEST_F(MediaFilesTest, LoadStopsAtTheFirstMissingFileNamingIt) {
+    cDatabase db;
+    db.PtVals.resize(4);
+    db.Sounds.resize(6);
+    WriteAll(db);
+    ASSERT_TRUE(FileDelete(g_PathTable.Picture));
+    cDatabase loaded;
+    loaded.Pictures.resize(7);
+    EXPECT_FALSE(LoadMediaDatabase(loaded));
+    EXPECT_EQ(loaded.PtVals.size(), 4u);    // read before the failure
+    EXPECT_EQ(loaded.Pictures.size(), 7u);  // untouched
+    EXPECT_EQ(loaded.Sounds.size(), 2u);    // never reached
+    ASSERT_EQ(m_boxes.Count(), 1u);
+    EXPECT_NE(m_boxes.Calls()[0].text.find("data\\database\\Picture.dat"), std::string::npos);
+    EXPECT_EQ(m_boxes.Calls()[0].caption, "エラー");
+}
+
+TEST_F(MediaFilesTest, SaveWritesEveryFileItCanAndNamesTheOneItCouldNot) {
+    cDatabase db;
+    WriteAll(db);
+    // A folder where Back.dat belongs cannot be replaced by a file.
+    ASSERT_TRUE(FileDelete(g_PathTable.Back));
+    ASSERT_TRUE(FolderCreate(g_PathTable.Back));
+    db.Sounds.resize(5);
+    db.Helps.resize(2);
+    std::string failed;
+    EXPECT_FALSE(SaveMediaDatabase(db, &failed));
+    EXPECT_EQ(failed, g_PathTable.Back);
+    EXPECT_NE(ReadFileBytes("Report_Editor.txt").find("Back.dat"), std::string::npos);
+    // Every file after it was still written.
+    VECTOR_CLASS<cEdSound> sounds;
+    ASSERT_TRUE(LoadRecordList(sounds, g_PathTable.Sound));
+    EXPECT_EQ(sounds.size(), 5u);
+    VECTOR_CLASS<cEdHelp> helps;
+    ASSERT_TRUE(LoadRecordList(helps, g_PathTable.Help));
+    EXPECT_EQ(helps.size(), 2u);
+}
+
+TEST_F(MediaFilesTest, SkillClassesAreClampedOnLoadAndSave) {
+    g_SkillLists.resize(1);
+    g_SkillLists[0].vSkill[1].nClass = 5;
+    static int classes = 3;
+    SetClassCountSource([] { return classes; });
+    cDatabase db;
+    WriteAll(db);
+    EXPECT_EQ(g_SkillLists[0].vSkill[1].nClass, 0);
+    g_SkillLists[0].vSkill[1].nClass = 3;
+    ASSERT_TRUE(LoadMediaDatabase(db));
+    EXPECT_EQ(g_SkillLists[0].vSkill[1].nClass, 0);
+}
+
+}  // namespace

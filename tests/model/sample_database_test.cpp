@@ -1,0 +1,35 @@
+// The default database the sample-project tool writes opens as a new project.
+#include "tests/model/records_support.h"
+#include "tools/sample/sample_database.h"
+
+namespace {
+
+class SampleDatabaseTest : public RecordsTest {};
+
+TEST_F(SampleDatabaseTest, DefaultDataLoadsAsTheDefaults) {
+    ScratchFolder folder("sample_database");
+    ASSERT_TRUE(FolderCreate("default"));
+    ASSERT_TRUE(FolderCreate("default\\database"));
+    ASSERT_TRUE(WriteDefaultDatabase("."));
+    // What the editor does on its first start in a new project.
+    ASSERT_TRUE(FolderCopy(nullptr, "default", "data"));
+
+    VECTOR_CLASS<cSkillList> lists;
+    ASSERT_TRUE(LoadSkillFile(lists, g_PathTable.Skill));
+    VECTOR_CLASS<cSkillList> fresh(1);
+    RenumberSkillLists(fresh);
+    ASSERT_EQ(lists.size(), 1u);
+    EXPECT_TRUE(lists[0].Compare(fresh[0]));
+
+    cSystem system;
+    system.Clear();
+    ASSERT_TRUE(system.LoadFile(g_PathTable.System));
+    EXPECT_TRUE(system.Compare(cSystem()));
+
+    cDatabase media;
+    media.Clear();
+    ASSERT_TRUE(LoadMediaDatabase(media));
+    EXPECT_TRUE(media.Compare(cDatabase()));
+}
+
+}  // namespace

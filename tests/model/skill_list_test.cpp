@@ -1,0 +1,295 @@
+// Skill lists and their parts: defaults, layouts of old files, migrations,
+// the fix-ups at list boundaries, and the skill-list file.
+#include "tests/model/records_support.h"
+
+namespace {
+
+Bytes& Cmd(Bytes& b, const char* label, int enabled) { return b.Str(label).I32(enabled); }
+
+Bytes& Menu(Bytes& b, std::initializer_list<const char*> labels) {
+    b.U32(static_cast<uint32_t>(labels.size()));
+    for (const char* label : labels) Cmd(b, label, 0);
+    return b;
+}
+
+struct ListImage {
+    std::vector<const char*> commands = {"c0", "c1", "c2", "c3", "c4", "c5", "c6"};
+    std::vector<int> scenes = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    int categories = 2;
+    std::vector<int> slotConds = {0, 1};
+    std::vector<std::string> skills;  // each a skill's field bytes
+
+    // A skill list as a file of `v` stores it; ints hold their field number.
+    std::string Bytes_(int v) const {
+        Bytes b;
+        b.I32(1).Str("list").I32(0).I32(4).I32(5).I32(6).I32(7).I32(8).I32(9).Str("word");
+        if (v >= 70) b.I32(11);
+        if (v >= 7) b.I32(12);
+        if (v >= 6) b.I32(13);
+        if (v >= 82) b.I32(14);
+        b.I32(15);
+        if (v >= 19) b.I32(16).I32(17);
+        if (v >= 41) b.I32(0).I32(0);
+        b.I32(20).I32(21).I32(22);
+        // one slot
+        b.U32(1).I32(0).I32(0).I32(7).U32(static_cast<uint32_t>(slotConds.size()));
+        for (int c : slotConds) b.I32(c);
+        b.U32(static_cast<uint32_t>(categories));
+        for (int i = 0; i < categories; ++i) {
+            b.I32(i).Str("categ");
+            if (v >= 70) b.F64(0.25);
+        }
+        b.U32(static_cast<uint32_t>(scenes.size()));
+        for (int s : scenes) b.I32(s);
+        b.U32(static_cast<uint32_t>(commands.size()));
+        for (const char* c : commands) Cmd(b, c, 0);
+        Menu(b, {"learn", "no"});
+        if (v >= 56) Menu(b, {"sell", "no"});
+        Menu(b, {"forget", "no"});
+        b.U32(static_cast<uint32_t>(skills.size()));
+        for (const std::string& s : skills) b.Append(s);
+        return b;
+    }
+};
+
+std::vector<std::string> Labels(const VECTOR_CLASS<cCmd>& menu) {
+    std::vector<std::string> labels;
+    for (const cCmd& c : menu) labels.push_back(c.Label);
+    return labels;
+}
+
+using Strings = std::vector<std::string>;
+
+class SkillListTest : public RecordsTest {};
+
+TEST_F(SkillListTest, NewListHoldsItsDefaultsAndSurvivesARoundTrip) {
+    cSkillList list;
+    EXPECT_TRUE(list.strName.empty());
+    EXPECT_EQ(list.nSlotType, 1);
+    EXPECT_EQ(list.nSpare1, 200);
+    ASSERT_EQ(list.vSlot.size(), 1u);
+    EXPECT_EQ(list.vSlot[0].bAllCateg, 1);
+    EXPECT_EQ(list.vSlot[0].bShowAllSymbols, 1);
+    ASSERT_EQ(list.vCateg.size(), 1u);
+    EXPECT_EQ(list.vCateg[0].dRate, 1.0);
+    ASSERT_EQ(list.vSkill.size(), 2u);
+    EXPECT_EQ(list.strSense, "センス");
+    EXPECT_EQ(list.nReserveNum, 200);
+    EXPECT_EQ(list.bReserve + list.bShowSp + list.bMultiLearn + list.bRestoreUse + list.bStockCondSame, 5);
+    EXPECT_EQ(list.nTradeVal, 1);
+    EXPECT_EQ(list.bForgetOnDeath + list.bForgetOnRelease + list.bTestLearnAll + list.bTestGetAll, 0);
+    EXPECT_EQ(list.bForgetToStock, 0);
+    EXPECT_EQ(list.bConfirmLearn + list.bConfirmForget, 2);
+    EXPECT_EQ(list.vScene, VECTOR_CLASS<int>(11, 1));
+    EXPECT_EQ(Labels(list.vCmd), (Strings{"覚える", "リザーブ", "装備", "復元", "売る", "忘れる", "戻る"}));
+    EXPECT_EQ(Labels(list.vLearnMenu), (Strings{"習得する", "やっぱりやめる"}));
+    EXPECT_EQ(Labels(list.vSellMenu), (Strings{"売る", "やっぱりやめる"}));
+    EXPECT_EQ(Labels(list.vForgetMenu), (Strings{"忘れる", "やっぱりやめる"}));
+    for (const cCmd& c : list.vCmd) EXPECT_EQ(c.Enabled, 1);
+
+    cSkillList back = RoundTrip(list);
+    EXPECT_TRUE(back.Compare(list));
+    back.vSkill[1].strName = "x";
+    EXPECT_FALSE(back.Compare(list));
+
+    cSkillList reset;
+    reset.Clear();
+    reset.SetDefault();
+    EXPECT_TRUE(reset.Compare(list));
+}
+
+TEST_F(SkillListTest, OlderLayoutsAreReadAndMigrated) {
+    struct Case {
+        int version;
+        int f8;            // both F8 flags after the load
+        int sixthCommand;  // index of the old "c5" after the load
+        bool sceneShift;
+        const char* sell;  // first label of the sell menu
+        double rate;
+    };
+    const Case kCases[] = {
+        {5, 1, 4, true, "売る", 1.0},   {6, 1, 4, true, "売る", 1.0},   {19, 1, 4, true, "売る", 1.0},
+        {40, 1, 4, true, "売る", 1.0},  {41, 0, 4, true, "売る", 1.0},  {55, 0, 4, true, "売る", 1.0},
+        {56, 0, 5, true, "sell", 1.0},  {70, 0, 5, true, "sell", 1.0},  {76, 0, 5, true, "sell", 1.0},
+        {77, 0, 5, false, "sell", 1.0}, {82, 0, 5, false, "sell", 1.0}, {121, 0, 5, false, "sell", 1.0},
+        {122, 0, 5, false, "sell", 0.25}, {DATA_VERSION, 0, 5, false, "sell", 0.25},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.version);
+        ListImage image;
+        image.scenes = c.sceneShift ? std::vector<int>{10, 11, 12, 13, 14, 15, 16, 17, 18, 19}
+                                    : std::vector<int>{10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
+        cSkillList list;
+        ASSERT_TRUE(LoadFields(list, c.version, image.Bytes_(c.version)));
+        const cSkillList d;
+        EXPECT_EQ(list.nNo, 1);
+        EXPECT_EQ(list.strSense, "word");
+        EXPECT_EQ(list.nSpare2, c.version >= 70 ? 11 : d.nSpare2);
+        EXPECT_EQ(list.bMultiLearn, c.version >= 7 ? 12 : 1);
+        EXPECT_EQ(list.bRestoreUse, c.version >= 6 ? 13 : 1);
+        EXPECT_EQ(list.bStockCondSame, c.version >= 82 ? 14 : 1);
+        EXPECT_EQ(list.nTradeVal, 15);
+        EXPECT_EQ(list.bForgetOnDeath, c.version >= 19 ? 16 : 0);
+        EXPECT_EQ(list.bTestLearnAll, c.f8);
+        EXPECT_EQ(list.bTestGetAll, c.f8);
+        EXPECT_EQ(list.bConfirmForget, 22);
+        ASSERT_EQ(list.vSlot.size(), 1u);
+        EXPECT_EQ(list.vSlot[0].nSymbol, 7);
+        ASSERT_EQ(list.vCmd.size(), static_cast<size_t>(c.sixthCommand + 2));
+        EXPECT_EQ(list.vCmd[c.sixthCommand].Label, "c5");
+        if (c.sceneShift)
+            EXPECT_EQ(list.vScene, (VECTOR_CLASS<int>{10, 11, 1, 12, 13, 14, 15, 16, 17, 18, 19}));
+        else
+            EXPECT_EQ(list.vScene, (VECTOR_CLASS<int>{10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
+        EXPECT_EQ(list.vSellMenu[0].Label, c.sell);
+        EXPECT_EQ(list.vCateg[1].dRate, c.rate);
+    }
+}
+
+TEST_F(SkillListTest, OldMenusWithFiveOrFewerCommandsKeepThemAll) {
+    ListImage image;
+    image.commands = {"a", "b", "c", "d"};
+    cSkillList list;
+    ASSERT_TRUE(LoadFields(list, 55, image.Bytes_(55)));
+    EXPECT_EQ(Labels(list.vCmd), (Strings{"a", "b", "c", "d"}));
+    image.commands = {"a", "b", "c", "d", "e"};
+    ASSERT_TRUE(LoadFields(list, 55, image.Bytes_(55)));
+    EXPECT_EQ(Labels(list.vCmd), (Strings{"a", "b", "c", "d"}));
+}
+
+TEST_F(SkillListTest, FixupKeepsReferencesInsideTheCategoryList) {
+    struct Case {
+        int categories;
+        std::vector<int> conds;
+        std::vector<int> kept;
+        int skillCateg, wantCateg;
+    };
+    const Case kCases[] = {
+        {2, {0, 5, 1}, {0, 1}, 3, 0},
+        {2, {2, -1, 1, 1}, {1, 1}, 1, 1},
+        {0, {0, 1}, {}, 0, 0},  // no category at all: nothing indexes the empty list
+        {3, {}, {}, -1, 0},
+    };
+    for (const Case& c : kCases) {
+        cSkillList list;
+        list.vCateg.resize(c.categories);
+        list.vSlot[0].vAcqCond.clear();
+        for (int cond : c.conds) {
+            list.vSlot[0].vAcqCond.emplace_back();
+            list.vSlot[0].vAcqCond.back().nCateg = cond;
+        }
+        list.vSkill[1].nCateg = c.skillCateg;
+        list.vSlot.emplace_back();  // a second slot without conditions
+        cSkillList back = RoundTrip(list);  // Save fixes up before writing
+        std::vector<int> kept;
+        for (const cAcqCond& cond : back.vSlot[0].vAcqCond) kept.push_back(cond.nCateg);
+        EXPECT_EQ(kept, c.kept);
+        EXPECT_EQ(back.vSkill[1].nCateg, c.wantCateg);
+    }
+    cSkillList empty;
+    empty.vSlot.clear();
+    empty.vSkill.clear();
+    empty.vCateg.clear();
+    empty.Fixup();
+    EXPECT_TRUE(empty.vSkill.empty());
+}
+
+TEST_F(SkillListTest, ShopSkillFixupAtTheEdgesOfTheLists) {
+    // No skill list at all: list 0, skill 1, nothing indexed.
+    cShopSkill none;
+    EXPECT_EQ(none.SkillList, 0);
+    EXPECT_EQ(none.Skill, 1);
+
+    g_SkillLists.resize(2);
+    g_SkillLists[1].vSkill.resize(4);
+    struct Case {
+        int list, skill, wantList, wantSkill;
+    };
+    const Case kCases[] = {
+        {1, 3, 1, 3},  {1, 4, 1, 1},  {2, 3, 0, 1}, {-1, 0, 0, 1},
+        {0, 1, 0, 1},  {0, 2, 0, 1},  {1, -5, 1, 1},
+    };
+    for (const Case& c : kCases) {
+        cShopSkill s;
+        s.SkillList = c.list;
+        s.Skill = c.skill;
+        s.Fixup();
+        EXPECT_EQ(s.SkillList, c.wantList) << c.list << "," << c.skill;
+        EXPECT_EQ(s.Skill, c.wantSkill) << c.list << "," << c.skill;
+    }
+    EXPECT_EQ(SkillCount(1), 4);
+    EXPECT_EQ(SkillCount(2), 0);
+    EXPECT_EQ(SkillCount(-1), 0);
+}
+
+TEST_F(SkillListTest, ShopSkillOfOldFilesHoldsOnlyTheSkill) {
+    cShopSkill s;
+    ASSERT_TRUE(LoadFields(s, 54, Bytes().I32(1)));
+    EXPECT_EQ(s.Skill, 1);
+    ASSERT_TRUE(LoadFields(s, 55, Bytes().I32(0).I32(1).I32(7).I32(8)));
+    EXPECT_EQ(s.Extra2, 8);
+}
+
+TEST_F(SkillListTest, SmallRecordsCopyTheirNestedParts) {
+    cAcqSkill a;
+    a.SkillList = 1;
+    a.Skill = 2;
+    a.Slot.vAcqCond.resize(3);
+    a.Slot.bAllCateg = 0;
+    cAcqSkill b;
+    b.CopyFrom(a);
+    EXPECT_EQ(b.Slot.vAcqCond.size(), 3u);
+    EXPECT_TRUE(b.Compare(a));
+    b.Slot.nSymbol = 9;
+    EXPECT_FALSE(b.Compare(a));
+    EXPECT_EQ(SavedFields(a).size(), 4u * 4 + 3 * 4 + 4 + 3 * 4);
+
+    cOrgSlotList org;
+    EXPECT_EQ(org.OwnSlots, 0);
+    ASSERT_EQ(org.Slots.size(), 1u);
+    EXPECT_EQ(org.Slots[0].bAllCateg, 1);
+
+    cLearnSkill learn;
+    learn.Skill = 5;
+    learn.SetDefault();
+    EXPECT_EQ(learn.Skill, 1);
+    EXPECT_EQ(SavedFields(learn), std::string(Bytes().I32(0).I32(1).I32(0)));
+
+    cSlot slot;
+    slot.nSymbol = 3;
+    slot.SetDefault();
+    EXPECT_EQ(SavedFields(slot), std::string(Bytes().I32(1).I32(1).I32(0).U32(0)));
+}
+
+TEST_F(SkillListTest, SkillFileLoadsNumbersAndSaves) {
+    ScratchFolder folder("skill_file");
+    FolderCreate("data");
+    FolderCreate("data\\database");
+    ListImage a, b;
+    b.skills = {std::string(), std::string()};
+    cSkill skill;
+    b.skills[0] = SavedFields(skill);
+    b.skills[1] = SavedFields(skill);
+    ASSERT_TRUE(WriteFileBytes(g_PathTable.Skill,
+                               ListFile(DATA_VERSION, 2, a.Bytes_(DATA_VERSION) + b.Bytes_(DATA_VERSION))));
+    VECTOR_CLASS<cSkillList> lists;
+    ASSERT_TRUE(LoadSkillFile(lists, g_PathTable.Skill));
+    ASSERT_EQ(lists.size(), 2u);
+    EXPECT_EQ(lists[0].nNo, 0);  // the stored 1 is renumbered
+    EXPECT_EQ(lists[1].nNo, 1);
+    EXPECT_EQ(lists[1].vSkill[1].nNo, 1);
+
+    ASSERT_TRUE(SaveSkillFile(lists, g_PathTable.Skill));
+    VECTOR_CLASS<cSkillList> again;
+    ASSERT_TRUE(LoadSkillFile(again, g_PathTable.Skill));
+    ASSERT_EQ(again.size(), 2u);
+    EXPECT_TRUE(again[1].Compare(lists[1]));
+
+    // A file cut short leaves the lists as they were.
+    const std::string whole = ReadFileBytes(g_PathTable.Skill);
+    ASSERT_TRUE(WriteFileBytes(g_PathTable.Skill, whole.substr(0, whole.size() - 3)));
+    EXPECT_FALSE(LoadSkillFile(again, g_PathTable.Skill));
+    EXPECT_EQ(again.size(), 2u);
+}
+
+}  // namespace
