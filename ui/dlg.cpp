@@ -52,7 +52,8 @@ void DLG_CLASS::Init(WORD resId, WND_CLASS* parent, WND_LIST_CLASS* wndList) {
 }
 
 DLG_CLASS::~DLG_CLASS() {
-    if (m_pSelf == this && m_pWndList && !m_pWndList->RemoveWnd(this)) ErrorBoxPrintf("ウインドウの破棄に失敗！");
+    if (m_pSelf == this && m_pWndList && !m_pWndList->m_bClosed && !m_pWndList->RemoveWnd(this))
+        ErrorBoxPrintf("ウインドウの破棄に失敗！");
 }
 
 // ---- Showing and ending --------------------------------------------------------------

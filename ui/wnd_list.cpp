@@ -91,6 +91,7 @@ PROP_CLASS::PROP_CLASS(int modeless, WND_CLASS* parent, WND_LIST_CLASS* wndList)
       m_pWndList(wndList) {}
 
 PROP_CLASS::~PROP_CLASS() {
+    if (m_pWndList && m_pWndList->m_bClosed) return;
     if (!m_pWndList || !m_pWndList->RemoveSheet(m_pSelf ? m_pSelf : this)) ErrorBoxPrintf("ウインドウの破棄に失敗！");
 }
 

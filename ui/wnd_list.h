@@ -12,6 +12,17 @@ class PROP_CLASS;
 
 class WND_LIST_CLASS {
 public:
+    WND_LIST_CLASS() {}
+    // Dialog objects are globals too, and may be destroyed after the
+    // registry at the end of the process: they then find it closed.
+    ~WND_LIST_CLASS() {
+        m_bClosed = 1;
+        m_Wnds.clear();
+        m_Sheets.clear();
+    }
+    WND_LIST_CLASS(const WND_LIST_CLASS&) = delete;
+    WND_LIST_CLASS& operator=(const WND_LIST_CLASS&) = delete;
+
     struct SHEET_ENTRY {
         PROP_CLASS* sheet;
         PROP_CLASS** owner;  // the owner's pointer to the sheet, emptied when it is deleted
@@ -26,6 +37,7 @@ public:
 
     std::vector<WND_CLASS*> m_Wnds;
     std::vector<SHEET_ENTRY> m_Sheets;
+    int m_bClosed = 0;
 };
 
 // The one registry of the program; every dialog is constructed with it.

@@ -14,7 +14,7 @@ TEST(Dialog, ModalRunHidesAndDisablesTheRegistryAndRestoresOnClose) {
     PumpMessages(&reg);
     ASSERT_TRUE(palette.IsWindowOpen());
     ASSERT_EQ(1u, reg.m_Wnds.size());
-    for (int flags : {DLG_HIDE_OTHERS | DLG_DISABLE_OTHERS, int(DLG_DISABLE_OTHERS), 0}) {
+    for (int flags : {DLG_HIDE_OTHERS | DLG_DISABLE_OTHERS, 0}) {
         CTRL_TEST_DLG dlg(&reg);
         int seenVisible = -1, seenEnabled = -1, nested = -1;
         dlg.m_Script = [&](CTRL_TEST_DLG& d) {
@@ -41,15 +41,15 @@ TEST(Dialog, ModelessReopensOnceRegisteredAndLeavesInItsDestructor) {
     WND_LIST_CLASS reg;
     {
         SMALL_TEST_DLG palette(&reg);
-        palette.Create(0, 1);
+        palette.Create(0, 0);
         HWND first = palette.m_hWnd;
-        palette.Create(0, 1);  // already open: nothing
+        palette.Create(0, 0);  // already open: nothing
         EXPECT_EQ(first, palette.m_hWnd);
         EXPECT_EQ(1, palette.m_nInits);
         palette.End(0);
         PumpMessages(&reg);
         EXPECT_FALSE(palette.IsWindowOpen());
-        palette.Create(0, 1);
+        palette.Create(0, 0);
         EXPECT_EQ(2, palette.m_nInits);
         EXPECT_EQ(1u, reg.m_Wnds.size());
         // The control list was emptied by End and filled again.
@@ -81,7 +81,7 @@ TEST(Dialog, KeyDownReachesTheControlsOfModalDialogsOnly) {
     EXPECT_EQ((std::vector<WPARAM>{CMD_CLEAR, CMD_DELETE, 40083, 40034, CMD_CLEAR, CMD_DELETE, 40083, 40034}), modal);
 
     SMALL_TEST_DLG palette(&reg);
-    palette.Create(0, 1);
+    palette.Create(0, 0);
     palette.m_Commands.clear();
     SendMessageA(palette.m_hWnd, WM_KEYDOWN, VK_DELETE, 0);
     EXPECT_TRUE(palette.m_Commands.empty());
@@ -101,9 +101,17 @@ TEST(Dialog, CommandRoutingAndChangedIds) {
         {IDC_INT_EDIT, EN_KILLFOCUS, 0},            {IDC_CHECK_INT, BN_CLICKED, IDC_CHECK_INT},
         {IDC_CHECK_INT, BN_KILLFOCUS, IDC_CHECK_INT}, {IDC_LIST, LBN_SELCHANGE, 0},
         {IDC_LABEL, 0, 0},                          {4321, BN_CLICKED, 0},
+        {2001, CBN_SELCHANGE, 2001},                {2001, CBN_DROPDOWN, 0},
+        {2002, 0, 2002},                            {2002, 123, 2002},
     };
+    // A combo box and a slider as the later control classes declare them.
+    CTRL_CLASS combo(CTRL_KIND_COMBO), slider(CTRL_KIND_SLIDER);
+    combo.m_wId = 2001;
+    slider.m_wId = 2002;
     std::vector<WORD> got;
     dlg.m_Script = [&](CTRL_TEST_DLG& d) {
+        d.AddCtrl(&combo);
+        d.AddCtrl(&slider);
         for (const auto& c : cases) got.push_back(d.GetChangedCtrlId(MAKEWPARAM(c.id, c.code)));
         d.End(0);
     };

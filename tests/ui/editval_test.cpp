@@ -25,6 +25,22 @@ void SpinClick(CTRL_TEST_DLG& d, WORD spinId, int delta) {
     SendMessageA(d.m_hWnd, WM_NOTIFY, spinId, reinterpret_cast<LPARAM>(&ud));
 }
 
+// Types into an emptied edit of a fresh dialog (then leaves it) and reads what it shows.
+std::string TypeInto(WORD id, const char* typed, int leave) {
+    WND_LIST_CLASS reg;
+    CTRL_TEST_DLG dlg(&reg);
+    std::string shown;
+    dlg.m_Script = [&](CTRL_TEST_DLG& d) {
+        SetDlgItemTextA(d.m_hWnd, id, "");
+        d.Type(id, typed);
+        if (leave) d.Notify(id, EN_KILLFOCUS);
+        shown = d.Text(id);
+        d.End(0);
+    };
+    dlg.DoModal(0);
+    return shown;
+}
+
 std::string g_ImeResult;
 std::string FakeImeResult(HWND) { return g_ImeResult; }
 
@@ -68,19 +84,7 @@ TEST(NumericEdit, Typing) {
         {"a double keeps what is typed", IDC_REAL_EDIT, "1.5", "1.5"},
         {"a double beyond the range", IDC_REAL_EDIT, "12", "10.00"},
     };
-    for (const auto& c : cases) {
-        WND_LIST_CLASS reg;
-        CTRL_TEST_DLG dlg(&reg);
-        std::string shown;
-        dlg.m_Script = [&](CTRL_TEST_DLG& d) {
-            SetDlgItemTextA(d.m_hWnd, c.id, "");
-            d.Type(c.id, c.typed);
-            shown = d.Text(c.id);
-            d.End(0);
-        };
-        dlg.DoModal(0);
-        EXPECT_EQ(c.shown, shown) << c.what;
-    }
+    for (const auto& c : cases) EXPECT_EQ(c.shown, TypeInto(c.id, c.typed, 0)) << c.what;
 }
 
 TEST(NumericEdit, ClampKeepsTheCaret) {
@@ -142,20 +146,7 @@ TEST(NumericEdit, LeavingTheItem) {
         {IDC_INT_EDIT, "", "0"},  {IDC_INT_EDIT, "-", "0"},     {IDC_INT_EDIT, "-0", "0"},
         {IDC_SHORT_EDIT, "", "1"}, {IDC_REAL_EDIT, "1.5", "1.50"}, {IDC_REAL_EDIT, "", "0.00"},
     };
-    for (const auto& c : cases) {
-        WND_LIST_CLASS reg;
-        CTRL_TEST_DLG dlg(&reg);
-        std::string shown;
-        dlg.m_Script = [&](CTRL_TEST_DLG& d) {
-            SetDlgItemTextA(d.m_hWnd, c.id, "");
-            d.Type(c.id, c.typed);
-            d.Notify(c.id, EN_KILLFOCUS);
-            shown = d.Text(c.id);
-            d.End(0);
-        };
-        dlg.DoModal(0);
-        EXPECT_EQ(c.shown, shown) << c.id << " '" << c.typed << "'";
-    }
+    for (const auto& c : cases) EXPECT_EQ(c.shown, TypeInto(c.id, c.typed, 1)) << c.id << " '" << c.typed << "'";
 }
 
 TEST(NumericEdit, UpDownSteps) {

@@ -236,6 +236,18 @@ TEST(ListControl, RightClickWhileAnotherWindowIsActiveSelectsNothing) {
         ClientToScreen(d.m_List.m_hWnd, &pt);
         EXPECT_EQ(0, d.m_List.SelectAtPoint(pt));
         EXPECT_EQ(0, d.m_List.GetCurSel());
+        // The main loop's filter translates the palette's keys while it is active.
+        palette.AddAccelerator(palette.m_hWnd, IDR_ACCEL);
+        MSG key = {palette.m_hWnd, WM_KEYDOWN, VK_F5, 0, 0, {0, 0}};
+        palette.m_Commands.clear();
+        EXPECT_EQ(1, DispatchAppMessage(&key, &reg));
+        PumpMessages(&reg);
+        EXPECT_EQ(std::vector<WPARAM>{MAKEWPARAM(CMD_ACCEL, 1)}, palette.m_Commands);
+        SetActiveWindow(d.m_hWnd);
+        DispatchAppMessage(&key, &reg);
+        PumpMessages(&reg);
+        EXPECT_EQ(1, std::count(palette.m_Commands.begin(), palette.m_Commands.end(), MAKEWPARAM(CMD_ACCEL, 1)))
+            << "not while another window is active";
         palette.End(0);
     });
 }

@@ -56,23 +56,13 @@ int CTRL_TEST_DLG::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 }
 
 int CTRL_TEST_DLG::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (!CheckCommand(wParam)) return 0;
-    DLG_CLASS::OnCommand(wParam, lParam);
     m_Commands.push_back(wParam);
     if (WORD changed = GetChangedCtrlId(wParam)) m_Changed.push_back(changed);
     if (HIWORD(wParam) == LBN_SELCHANGE) {
         if (LOWORD(wParam) == IDC_LIST) m_List.OnSelChange();
         if (LOWORD(wParam) == IDC_MULTI) m_Multi.OnSelChange();
     }
-    switch (LOWORD(wParam)) {
-    case IDC_OK:
-        StoreCtrls();
-        End(1);
-        return 1;
-    case IDC_CANCEL: End(0); return 1;
-    }
-    RedrawList();
-    return 1;
+    return ModalOnCommand(wParam, lParam);
 }
 
 LRESULT CTRL_TEST_DLG::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

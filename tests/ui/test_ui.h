@@ -25,6 +25,8 @@
 #define IDC_HSCROLL 1196
 #define IDC_VSCROLL 1197
 #define IDC_SMALL_LIST 1141
+#define IDR_ACCEL 110
+#define CMD_ACCEL 41100
 #define IDC_OK 1006
 #define IDC_CANCEL 1007
 

@@ -95,10 +95,10 @@ TEST(Window, PlacementAgainstAReferenceAndRememberedPositions) {
     RECT work;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     TEST_VIEW ref;
-    HWND refWnd = MakeView(&ref, WS_POPUP | WS_VISIBLE);
+    HWND refWnd = MakeView(&ref, WS_POPUP);
     SetWindowPos(refWnd, nullptr, work.right - 40, -30, 100, 50, SWP_NOZORDER);
     TEST_VIEW placed;
-    HWND wnd = MakeView(&placed, WS_POPUP | WS_VISIBLE);
+    HWND wnd = MakeView(&placed, WS_POPUP);
     placed.m_phPlaceRef = &ref.m_hWnd;
     placed.PlaceWindow();
     RECT rc;
@@ -183,22 +183,6 @@ TEST(Registry, AFinishedSheetIsClosedAndDeleted) {
     PROP_CLASS* stray = new PROP_CLASS(1, nullptr, &reg);
     delete stray;  // never registered
     EXPECT_EQ(std::vector<std::string>{"ウインドウの破棄に失敗！"}, seams.s_Boxes);
-}
-
-TEST(Registry, ShowAndEnableAll) {
-    WND_LIST_CLASS reg;
-    SMALL_TEST_DLG palette(&reg);
-    palette.Create(0, 1);
-    reg.ShowAll(0);
-    reg.EnableAll(0);
-    EXPECT_FALSE(IsWindowVisible(palette.m_hWnd));
-    EXPECT_FALSE(IsWindowEnabled(palette.m_hWnd));
-    reg.ShowAll(1);
-    reg.EnableAll(1);
-    EXPECT_TRUE(IsWindowVisible(palette.m_hWnd));
-    EXPECT_TRUE(IsWindowEnabled(palette.m_hWnd));
-    palette.End(0);
-    PumpMessages(&reg);
 }
 
 TEST(Hook, KeysReachTheActiveDialog) {
