@@ -76,18 +76,9 @@ public:
         for (int i = 0; strings && strings[i] && strings[i][0]; ++i) rows.push_back(strings[i]);
         Refill(rows, table);
     }
-    // Without a table: a value below the offset selects row 0, one past the
-    // last row selects the last row.
-    void ClampSelection() {
-        if (m_pTable) return;
-        int count = static_cast<int>(SendMessageA(m_hWnd, CB_GETCOUNT, 0, 0));
-        T value = GetValue();
-        T last = static_cast<T>(m_Offset + count - 1);
-        if (value < m_Offset || GetCurSel() < 0)
-            SendMessageA(m_hWnd, CB_SETCURSEL, 0, 0);
-        else if (value > last)
-            SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(count - 1), 0);
-    }
+    // Without a table: a value below the offset (or no selection) selects
+    // row 0, one past the last row selects the last row.
+    void ClampSelection() { ClampSelection(GetValue()); }
 
     T* m_pValue = nullptr;
     const char* const* m_pStrings = nullptr;
@@ -97,6 +88,16 @@ public:
     DESC m_Desc = {0, nullptr, nullptr, nullptr, T(), nullptr};
 
 private:
+    // `value` is the one to show; the rows may have changed under it.
+    void ClampSelection(T value) {
+        if (m_pTable) return;
+        int count = static_cast<int>(SendMessageA(m_hWnd, CB_GETCOUNT, 0, 0));
+        T last = static_cast<T>(m_Offset + count - 1);
+        if (value < m_Offset)
+            SendMessageA(m_hWnd, CB_SETCURSEL, 0, 0);
+        else if (value > last)
+            SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(count - 1), 0);
+    }
     void Refill(const std::vector<const char*>& rows, VECTOR_CLASS<T>* table) {
         T shown = GetValue();
         SendMessageA(m_hWnd, CB_RESETCONTENT, 0, 0);
@@ -107,7 +108,7 @@ private:
             return;
         }
         SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(ValueToIndex(shown)), 0);
-        ClampSelection();
+        ClampSelection(shown);
     }
 };
 

@@ -15,6 +15,18 @@ bool IsKeyHeld(int key) {
 
 }  // namespace
 
+int CTRL_EDITSTR_CLASS::CountsCharacters(const std::string& text) const {
+    int units;
+    if (GetWindowLongA(m_hWnd, GWL_STYLE) & ES_MULTILINE) {
+        int last = static_cast<int>(SendMessageA(m_hWnd, EM_GETLINECOUNT, 0, 0)) - 1;
+        int start = static_cast<int>(SendMessageA(m_hWnd, EM_LINEINDEX, last > 0 ? last : 0, 0));
+        units = start + static_cast<int>(SendMessageA(m_hWnd, EM_LINELENGTH, start, 0));
+    } else {
+        units = static_cast<int>(SendMessageA(m_hWnd, EM_LINELENGTH, 0, 0));
+    }
+    return units != static_cast<int>(text.size());
+}
+
 void CTRL_EDITSTR_CLASS::Attach(DLG_CLASS* dlg, const DESC& desc) {
     m_nEditType = EDIT_STRING;
     CTRL_CLASS::Attach(dlg, desc.id);
@@ -67,10 +79,12 @@ void CTRL_EDITSTR_CLASS::CheckLimits() {
     m_bBusy = 1;
     DWORD start = 0, end = 0;
     SendMessageA(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    m_nSelStart = static_cast<int>(start);
-    m_nSelEnd = static_cast<int>(end);
     EDIT_TEXT typed;
     typed.text = GetText();
+    // The limits work on bytes; the edit may count characters.
+    const int chars = CountsCharacters(typed.text);
+    m_nSelStart = chars ? CharPosToByte(typed.text, static_cast<int>(start)) : static_cast<int>(start);
+    m_nSelEnd = chars ? CharPosToByte(typed.text, static_cast<int>(end)) : static_cast<int>(end);
     typed.selStart = m_nSelStart;
     typed.selEnd = m_nSelEnd;
     EDIT_TEXT previous;
@@ -79,7 +93,11 @@ void CTRL_EDITSTR_CLASS::CheckLimits() {
     previous.selEnd = m_nPrevEnd;
     EDIT_TEXT shown = CheckEditLimits(typed, previous, Limits(), m_bSetup, !m_bSetup && IsKeyHeld(VK_BACK));
     ::SetWindowTextA(m_hWnd, shown.text.c_str());
-    if (!m_bSetup) SendMessageA(m_hWnd, EM_SETSEL, shown.selStart, shown.selEnd);
+    if (!m_bSetup) {
+        int from = chars ? BytePosToChar(shown.text, shown.selStart) : shown.selStart;
+        int to = chars ? BytePosToChar(shown.text, shown.selEnd) : shown.selEnd;
+        SendMessageA(m_hWnd, EM_SETSEL, from, to);
+    }
     m_strPrev = shown.text;
     m_nPrevStart = shown.selStart;
     m_nPrevEnd = shown.selEnd;

@@ -49,6 +49,8 @@ public:
 private:
     void CheckLimits();
     void ShowText(const std::string& text);
+    // Whether the edit's positions count a double-byte character once.
+    int CountsCharacters(const std::string& text) const;
     EDIT_LIMITS Limits() const { return {m_nMaxLen, m_nLineLen, m_nMaxLines, m_bMultiLine}; }
     int m_nPrevStart = 0, m_nPrevEnd = 0;  // the selection of the previous text
 };

@@ -176,3 +176,17 @@ std::string FromEditText(const std::string& text) {
         if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
     return out;
 }
+
+int CharPosToByte(const std::string& text, int chars) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.c_str());
+    size_t i = 0;
+    for (int n = 0; n < chars && i < text.size(); ++n) i += IsPair(p + i) ? 2 : 1;
+    return static_cast<int>(i);
+}
+
+int BytePosToChar(const std::string& text, int bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.c_str());
+    int chars = 0;
+    for (size_t i = 0; i < text.size() && static_cast<int>(i) < bytes; ++chars) i += IsPair(p + i) ? 2 : 1;
+    return chars;
+}

@@ -49,6 +49,11 @@ struct EDIT_TEXT {
 EDIT_TEXT CheckEditLimits(const EDIT_TEXT& typed, const EDIT_TEXT& previous, const EDIT_LIMITS& limits, int setup,
                           int backspaceHeld);
 
+// Edit positions: some edits count a double-byte character as one position,
+// others as two bytes. These convert a position of one kind to the other.
+int CharPosToByte(const std::string& text, int chars);
+int BytePosToChar(const std::string& text, int bytes);
+
 // Display and storage forms of multi-line text: the edit shows "\r\n" for
 // every line feed, the records keep "\n".
 std::string ToEditText(const std::string& text);

@@ -92,8 +92,9 @@ TEST(InputString, LimitsCountCharactersOrBytes) {
     } cases[] = {
         {1, thirteen, thirteen.substr(0, 24)},           // twelve characters
         {0, thirteen, thirteen.substr(0, 12)},           // twelve bytes
-        {1, "abcdefghijklm", "abcdefghijkl"},
-        {1, "#P12.abcdefghijklm", "#P12.abcdefghijk"},   // the code counts one
+        {1, "abcdefghijkl", "abcdefghijkl"},
+        {1, "abcdefghijklm", "古い名前"},                 // a 13th character is refused
+        {1, "#P12.abcdefghijk", "#P12.abcdefghijk"},     // the code counts one
     };
     for (const auto& c : cases) {
         std::string name = "古い名前";
@@ -109,21 +110,22 @@ TEST(InputString, LimitsCountCharactersOrBytes) {
     EXPECT_EQ("そのまま", name);
 }
 
-TEST(InputString, ShowsTheTextWithItSelected) {
+TEST(InputString, TypingReplacesTheWholeText) {
     std::string name = "スライム";
-    DWORD start = 1, end = 0;
+    std::string shown;
     WhenOpen([&] {
         DLG_INPUT_STR* box = OpenBox<DLG_INPUT_STR>();
         if (!box) return false;
-        SendDlgItemMessageA(box->m_hWnd, IDC_INPUT_EDIT, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                            reinterpret_cast<LPARAM>(&end));
+        HWND edit = GetDlgItem(box->m_hWnd, IDC_INPUT_EDIT);
+        EXPECT_EQ(edit, GetFocus());
+        shown = WindowText(edit);
+        SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("ゴブリン"));
         Click(box->m_hWnd, IDC_TOOLKIT_OK);
         return true;
     });
     EXPECT_EQ(1, InputString(nullptr, &g_WndList, &name, 12, 1, "名前"));
-    EXPECT_EQ("スライム", name);
-    EXPECT_EQ(0u, start);
-    EXPECT_EQ(name.size(), end);
+    EXPECT_EQ("スライム", shown);
+    EXPECT_EQ("ゴブリン", name);
 }
 
 // ---- Graphic picker ------------------------------------------------------------------------------

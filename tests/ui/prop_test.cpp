@@ -77,24 +77,21 @@ TEST(PropertySheet, RunsModelessOverItsPages) {
     EXPECT_TRUE(ScopedSeams::s_Boxes.empty());
 }
 
-TEST(PropertySheet, CancelAndTheCloseBoxApplyNothing) {
-    for (int close : {0, 1}) {
-        ScopedSeams seams;
-        WND_LIST_CLASS reg;
-        TEST_PAGE1 page1(&reg);
-        TEST_PAGE2 page2(&reg);
-        PROP_CLASS* sheet = new TEST_SHEET(nullptr, &reg, &page1, &page2);
-        ASSERT_EQ(1, sheet->Run());
-        reg.AddSheet(sheet, &sheet);
-        PumpMessages(&reg);
-        HWND wnd = sheet->m_hWnd;
-        if (close)
-            SendMessageA(wnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-        else
-            PressSheetButton(wnd, IDCANCEL);
-        PumpOnce(&reg);
-        EXPECT_EQ(nullptr, sheet);
-        EXPECT_EQ(0, page1.m_nApplies);
-        EXPECT_FALSE(IsWindow(wnd));
-    }
+// Cancel takes the same way; each closing costs Wine two seconds without a
+// window manager, so only the close box is tried.
+TEST(PropertySheet, TheCloseBoxAppliesNothing) {
+    ScopedSeams seams;
+    WND_LIST_CLASS reg;
+    TEST_PAGE1 page1(&reg);
+    TEST_PAGE2 page2(&reg);
+    PROP_CLASS* sheet = new TEST_SHEET(nullptr, &reg, &page1, &page2);
+    ASSERT_EQ(1, sheet->Run());
+    reg.AddSheet(sheet, &sheet);
+    PumpMessages(&reg);
+    HWND wnd = sheet->m_hWnd;
+    SendMessageA(wnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PumpOnce(&reg);
+    EXPECT_EQ(nullptr, sheet);
+    EXPECT_EQ(0, page1.m_nApplies);
+    EXPECT_FALSE(IsWindow(wnd));
 }

@@ -60,6 +60,10 @@ TEST(TextRules, LinesAndCharacterBoundaries) {
     EXPECT_EQ("ab", CutToCharBoundary("ab" + kA, 3)) << "never half a character";
     EXPECT_EQ("ab" + kA, CutToCharBoundary("ab" + kA, 4));
     EXPECT_EQ(kSo, CutToCharBoundary(kSo + "x", 2));
+    EXPECT_EQ(4, CharPosToByte(kA + kI + "u", 2));
+    EXPECT_EQ(5, CharPosToByte(kA + kI + "u", 9));
+    EXPECT_EQ(2, BytePosToChar(kA + kI + "u", 4));
+    EXPECT_EQ(3, BytePosToChar(kA + kI + "u", 5));
     EXPECT_EQ("a\nb", FromEditText("a\r\nb"));
     EXPECT_EQ("a\r\nb\r\n", ToEditText("a\nb\r\n"));
 }
