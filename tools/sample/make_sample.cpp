@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tools/sample/sample_database.h"
+#include "tools/sample/sample_images.h"
 
 namespace {
 
@@ -32,5 +33,6 @@ int main(int argc, char** argv) {
         }
     }
     if (!WriteDefaultDatabase(root)) return 1;
+    if (!WriteSampleImages(root)) return 1;
     return 0;
 }

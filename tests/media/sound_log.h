@@ -1,0 +1,59 @@
+// The report log and the second log as the sound tests read them.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "model/report.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+class LogCapture {
+public:
+    LogCapture() {
+#ifdef _WIN32
+        char dir[MAX_PATH];
+        GetTempPathA(sizeof(dir), dir);
+        m_strReport = std::string(dir) + "sound_report.txt";
+        m_strEc = std::string(dir) + "sound_ec.txt";
+#else
+        m_strReport = "/tmp/sound_report.txt";
+        m_strEc = "/tmp/sound_ec.txt";
+#endif
+        std::remove(m_strEc.c_str());
+        ReportOpen(m_strReport.c_str());
+        EcLogOpen(1, m_strEc.c_str());
+    }
+    ~LogCapture() {
+        EcLogOpen(0, m_strEc.c_str());
+        std::remove(m_strEc.c_str());
+    }
+    std::vector<std::string> Report() const { return Lines(m_strReport); }
+    std::vector<std::string> Ec() const { return Lines(m_strEc); }
+
+    static std::vector<std::string> Lines(const std::string& path) {
+        std::vector<std::string> lines;
+        FILE* fp = std::fopen(path.c_str(), "rb");
+        if (!fp) return lines;
+        std::string line;
+        int c;
+        while ((c = std::fgetc(fp)) != EOF) {
+            if (c == '\r') continue;
+            if (c == '\n') {
+                lines.push_back(line);
+                line.clear();
+            } else {
+                line += static_cast<char>(c);
+            }
+        }
+        if (!line.empty()) lines.push_back(line);
+        std::fclose(fp);
+        return lines;
+    }
+
+private:
+    std::string m_strReport, m_strEc;
+};

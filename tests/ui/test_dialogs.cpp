@@ -1,0 +1,153 @@
+#include "tests/ui/test_dialogs.h"
+
+#include <cstdio>
+
+void TestRowText(std::string& text, int, const cTestRec& record) { AppendFormat(text, "%s", record.name.c_str()); }
+
+VECTOR_CLASS<cTestRec> MakeRecords(int count) {
+    VECTOR_CLASS<cTestRec> records;
+    for (int i = 0; i < count; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof(name), "レコード%d", i);
+        records.push_back({i, name});
+    }
+    return records;
+}
+
+// ---- Every control kind ---------------------------------------------------------------
+
+CTRL_TEST_DLG::CTRL_TEST_DLG(WND_LIST_CLASS* wndList) : DLG_CLASS(IDD_CTRLS, nullptr, WND_MODE_DIALOG, wndList) {
+    SetInstance(this);
+    m_Ints.push_back(CTRL_EDITVAL_CLASS<int>({IDC_INT_EDIT, &m_Rec.level, -100, 100, IDC_INT_SPIN, 1}));
+    m_Bytes.push_back(CTRL_EDITVAL_CLASS<unsigned char>({IDC_BYTE_EDIT, &m_Rec.byte, 0, 255, IDC_BYTE_SPIN, 1}));
+    m_Shorts.push_back(CTRL_EDITVAL_CLASS<short>({IDC_SHORT_EDIT, &m_Rec.sh, 1, 999, IDC_SHORT_SPIN, 10}));
+    m_Reals.push_back(CTRL_EDITVAL_CLASS<double>({IDC_REAL_EDIT, &m_Rec.rate, 0.0, 10.0, IDC_REAL_SPIN, 0.05}));
+    m_Checks.push_back(CTRL_CHECK_CLASS<int>({IDC_CHECK_INT, &m_Rec.check}));
+    m_Flags.push_back(CTRL_CHECK_CLASS<unsigned char>({IDC_CHECK_BYTE, &m_Rec.flag}));
+    m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_BUTTON}));
+    m_Labels.push_back(CTRL_LABEL_CLASS({IDC_LABEL}));
+    m_ListDesc = {IDC_LIST, LIST_KIND_VECTOR, 0, &m_Source, nullptr, &m_Work, nullptr, &m_Bound,
+                  1, 0, 999, 0, 1, 0, TestRowText};
+    m_MultiDesc = {IDC_MULTI, LIST_KIND_VECTOR, 1, &m_MultiSource, nullptr, &m_MultiWork, nullptr, &m_MultiBound,
+                   0, 1, 999, 0, 0, 0, TestRowText};
+}
+
+int CTRL_TEST_DLG::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+    DLG_CLASS::OnInitDialog(wParam, lParam);
+    AddCtrls(m_Ints);
+    AddCtrls(m_Bytes);
+    AddCtrls(m_Shorts);
+    AddCtrls(m_Reals);
+    AddCtrls(m_Checks);
+    AddCtrls(m_Flags);
+    AddCtrls(m_Buttons);
+    AddCtrls(m_Labels);
+    if (m_bBindLists) {
+        m_List.Subclass(this, m_ListDesc);
+        AddCtrl(&m_List);
+        m_List.SetCommandIds(CMD_CUT, CMD_COPY, CMD_PASTE, CMD_NEW, CMD_INSERT, CMD_CLEAR, CMD_DELETE);
+        m_Multi.Subclass(this, m_MultiDesc);
+        AddCtrl(&m_Multi);
+    }
+    UpdateCtrls();
+    m_bCreated = 1;
+    PostMessageA(m_hWnd, WM_APP, 0, 0);
+    return 0;
+}
+
+int CTRL_TEST_DLG::OnCommand(WPARAM wParam, LPARAM lParam) {
+    m_Commands.push_back(wParam);
+    if (WORD changed = GetChangedCtrlId(wParam)) m_Changed.push_back(changed);
+    if (HIWORD(wParam) == LBN_SELCHANGE) {
+        if (LOWORD(wParam) == IDC_LIST) m_List.OnSelChange();
+        if (LOWORD(wParam) == IDC_MULTI) m_Multi.OnSelChange();
+    }
+    return ModalOnCommand(wParam, lParam);
+}
+
+LRESULT CTRL_TEST_DLG::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_APP) {
+        if (m_Script) m_Script(*this);
+        return 1;
+    }
+    return ModalProc(hwnd, msg, wParam, lParam);
+}
+
+void CTRL_TEST_DLG::Notify(WORD id, WORD code) {
+    SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(m_hWnd, id)));
+}
+
+void CTRL_TEST_DLG::Type(WORD id, const char* text) {
+    HWND item = GetDlgItem(m_hWnd, id);
+    for (const char* p = text; *p; ++p) SendMessageA(item, WM_CHAR, static_cast<BYTE>(*p), 1);
+}
+
+std::string CTRL_TEST_DLG::Text(WORD id) const {
+    char text[256] = {};
+    GetDlgItemTextA(m_hWnd, id, text, sizeof(text));
+    return text;
+}
+
+// ---- Small modeless window ----------------------------------------------------------------
+
+SMALL_TEST_DLG::SMALL_TEST_DLG(WND_LIST_CLASS* wndList) : DLG_CLASS(IDD_SMALL, nullptr, WND_MODE_DIALOG, wndList) {
+    SetInstance(this);
+    m_Work = MakeRecords(3);
+}
+
+int SMALL_TEST_DLG::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+    DLG_CLASS::OnInitDialog(wParam, lParam);
+    m_List.Subclass(this, {IDC_SMALL_LIST, LIST_KIND_VECTOR, 0, nullptr, nullptr, &m_Work, nullptr, nullptr, 0, 0,
+                           99, 0, 0, 0, TestRowText});
+    AddCtrl(&m_List);
+    UpdateCtrls();
+    ++m_nInits;
+    m_bCreated = 1;
+    return 0;
+}
+
+int SMALL_TEST_DLG::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (!CheckCommand(wParam)) return 0;
+    DLG_CLASS::OnCommand(wParam, lParam);
+    m_Commands.push_back(wParam);
+    if (LOWORD(wParam) == IDC_OK) End(1);
+    RedrawList();
+    return 1;
+}
+
+LRESULT SMALL_TEST_DLG::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
+    if (msg == WM_CLOSE) {
+        End(0);
+        return 1;
+    }
+    return r ? 1 : 0;
+}
+
+// ---- Drawing area ----------------------------------------------------------------------------
+
+DRAW_TEST_DLG::DRAW_TEST_DLG(WND_LIST_CLASS* wndList) : DLG_CLASS(IDD_DRAW, nullptr, WND_MODE_DIALOG, wndList) {
+    SetInstance(this);
+    SetWindowParam(0, 0, 100, 100, 640, 480, 0, 0, 0, 0, 0, 3);
+}
+
+int DRAW_TEST_DLG::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+    DLG_CLASS::OnInitDialog(wParam, lParam);
+    m_Picture.Attach(this, m_PictureDesc);
+    m_HScroll.SetRange(0, 20);
+    m_HScroll.SetPage(5);
+    m_VScroll.SetRange(0, 20);
+    m_VScroll.SetPage(5);
+    m_bCreated = 1;
+    PostMessageA(m_hWnd, WM_APP, 0, 0);
+    return 0;
+}
+
+LRESULT DRAW_TEST_DLG::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_APP) {
+        if (m_Script) m_Script(*this);
+        return 1;
+    }
+    if (msg == WM_HSCROLL || msg == WM_VSCROLL) m_Scrolls.push_back(MAKEWPARAM(LOWORD(wParam), msg));
+    return ModalProc(hwnd, msg, wParam, lParam);
+}

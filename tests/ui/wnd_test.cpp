@@ -1,0 +1,224 @@
+// The window base, the registry's filter, the mouse reader and the keyboard
+// hook procedure.
+#include <gtest/gtest.h>
+
+#include "tests/ui/test_dialogs.h"
+#include "ui/prop.h"
+#include "ui/wnd_list.h"
+
+namespace {
+
+// A plain top-level window whose procedure is a VIEW_CLASS object's.
+class TEST_VIEW : public VIEW_CLASS {
+public:
+    void OnCreate(WPARAM, LPARAM) override { ++m_nCreates; }
+    int OnCommand(WPARAM wParam, LPARAM) override {
+        m_Commands.push_back(LOWORD(wParam));
+        if (LOWORD(wParam) == 1) m_nInner = static_cast<int>(SendMessageA(m_hWnd, WM_COMMAND, 2, 0));
+        return 1;
+    }
+    int m_nCreates = 0;
+    int m_nInner = -1;
+    std::vector<WORD> m_Commands;
+};
+
+TEST_VIEW* g_pView = nullptr;
+
+LRESULT CALLBACK ViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (g_pView && g_pView->WndProc(hwnd, msg, wParam, lParam) && msg != WM_CREATE && msg != WM_DESTROY &&
+        msg != WM_SIZE && msg != WM_MOVE && msg != WM_GETMINMAXINFO)
+        return 0;
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+HWND MakeView(TEST_VIEW* view, DWORD style) {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = ViewProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "TestView";
+        RegisterClassA(&wc);
+        registered = true;
+    }
+    g_pView = view;
+    return CreateWindowExA(0, "TestView", "ビュー", style, 10, 10, 300, 200, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+SHORT g_nLeft = 0, g_nRight = 0;
+SHORT WINAPI FakeAsyncKey(int key) { return key == VK_LBUTTON ? g_nLeft : key == VK_RBUTTON ? g_nRight : 0; }
+
+}  // namespace
+
+TEST(Window, MessageNames) {
+    EXPECT_STREQ("WM_NULL", MessageName(WM_NULL));
+    EXPECT_STREQ("WM_KEYFIRST", MessageName(WM_KEYDOWN)) << "the first name of a number wins";
+    EXPECT_STREQ("WM_MOUSEFIRST", MessageName(WM_MOUSEMOVE));
+    EXPECT_STREQ("WM_IME_COMPOSITION", MessageName(WM_IME_COMPOSITION));
+    EXPECT_STREQ("WM_APP", MessageName(WM_APP));
+    EXPECT_STREQ("WM_USER", MessageName(WM_USER));
+    EXPECT_STREQ("1234", MessageName(1234));
+}
+
+TEST(Window, ViewCreationHookAndCommandGuard) {
+    TEST_VIEW view;
+    HWND wnd = MakeView(&view, WS_OVERLAPPEDWINDOW);
+    ASSERT_NE(nullptr, wnd);
+    EXPECT_EQ(1, view.m_nCreates);
+    EXPECT_EQ(wnd, view.m_hWnd);
+    SendMessageA(wnd, WM_COMMAND, 1, 0);
+    EXPECT_EQ(0, view.m_nInner) << "a command sent from inside a command is dropped";
+    EXPECT_EQ(std::vector<WORD>{1}, view.m_Commands);
+    SendMessageA(wnd, WM_COMMAND, 3, 0);
+    EXPECT_EQ((std::vector<WORD>{1, 3}), view.m_Commands) << "the guard is cleared afterwards";
+    DestroyWindow(wnd);
+    EXPECT_EQ(nullptr, view.m_hWnd);
+    g_pView = nullptr;
+}
+
+TEST(Window, FrameAndDrawingArea) {
+    TEST_VIEW view;
+    view.SetWindowParam(400, 300, 100, 100, 640, 480, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, 0, 1,
+                        0, 3);
+    EXPECT_EQ(0, view.m_nDrawX);
+    EXPECT_EQ(0, view.m_nDrawY) << "no tool bar";
+    EXPECT_EQ(400 - GetSystemMetrics(SM_CXVSCROLL), view.m_nDrawW);
+    EXPECT_EQ(300 - GetSystemMetrics(SM_CYHSCROLL), view.m_nDrawH) << "no status bar window yet";
+    EXPECT_EQ(400 + 2 * GetSystemMetrics(SM_CXFRAME), view.m_rcWindow.right - view.m_rcWindow.left);
+    EXPECT_EQ(300 + 2 * GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION),
+              view.m_rcWindow.bottom - view.m_rcWindow.top);
+    EXPECT_EQ(640 + 2 * GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXVSCROLL), view.GetMaxWindowWidth());
+}
+
+TEST(Window, PlacementAgainstAReferenceAndRememberedPositions) {
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    TEST_VIEW ref;
+    HWND refWnd = MakeView(&ref, WS_POPUP);
+    SetWindowPos(refWnd, nullptr, work.right - 40, -30, 100, 50, SWP_NOZORDER);
+    TEST_VIEW placed;
+    HWND wnd = MakeView(&placed, WS_POPUP);
+    placed.m_phPlaceRef = &ref.m_hWnd;
+    placed.PlaceWindow();
+    RECT rc;
+    GetWindowRect(wnd, &rc);
+    EXPECT_EQ(work.right, rc.right) << "pushed back against the right edge";
+    EXPECT_EQ(0, rc.top) << "a negative y becomes 0";
+
+    placed.m_phPlaceRef = nullptr;
+    SetWindowPos(wnd, nullptr, 33, 44, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    placed.m_nRememberX = WND_NO_POSITION;
+    placed.m_nRememberY = 5;
+    placed.PlaceWindow();
+    GetWindowRect(wnd, &rc);
+    EXPECT_EQ(33, rc.left) << "no remembered position: left where it is";
+    placed.m_nRememberX = -20;
+    placed.m_nRememberY = work.bottom;
+    placed.PlaceWindow();
+    GetWindowRect(wnd, &rc);
+    EXPECT_EQ(0, rc.left);
+    EXPECT_EQ(work.bottom, rc.bottom);
+    EXPECT_EQ(0, placed.m_nRememberX) << "the clamped position is kept";
+    g_pView = nullptr;
+    DestroyWindow(wnd);
+    DestroyWindow(refWnd);
+}
+
+TEST(Window, MouseButtonEdgesAndTheRightClickGate) {
+    ASYNC_KEY_READER old = SetAsyncKeyReader(FakeAsyncKey);
+    MOUSE_STATE a, b;
+    g_nLeft = static_cast<SHORT>(0x8000);
+    ReadMouseButtons(&a, MOUSE_ALL);
+    ReadMouseButtons(&b, MOUSE_ALL);
+    EXPECT_EQ(1, a.lPressed);
+    EXPECT_EQ(0, b.lPressed) << "one press is reported once however many windows poll";
+    g_nLeft = 0;
+    ReadMouseButtons(&a, MOUSE_ALL);
+    EXPECT_EQ(1, a.lReleased);
+    EXPECT_EQ(0, a.lHeld);
+
+    TEST_VIEW view;
+    HWND wnd = MakeView(&view, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    view.SetWindowParam(300, 200, 0, 0, 0, 0, WS_OVERLAPPEDWINDOW, 0, 0, 0, 0, 0);
+    SetActiveWindow(wnd);
+    auto poll = [&](SHORT left, SHORT right) {
+        g_nLeft = left;
+        g_nRight = right;
+        view.UpdateMouseState(1, MOUSE_ALL);
+        return view.IsCurrentPage();
+    };
+    const SHORT down = static_cast<SHORT>(0x8000);
+    EXPECT_EQ(0, poll(0, 0)) << "arms the gate";
+    EXPECT_EQ(0, poll(0, down));
+    EXPECT_EQ(1, poll(0, 0)) << "a right release";
+    EXPECT_EQ(0, poll(0, 0)) << "once per release";
+    EXPECT_EQ(0, poll(0, 0));
+    EXPECT_EQ(0, poll(down, down));
+    EXPECT_EQ(0, poll(down, 0)) << "never while the left button is held";
+    SetAsyncKeyReader(old);
+    g_nLeft = g_nRight = 0;
+    g_pView = nullptr;
+    DestroyWindow(wnd);
+}
+
+TEST(Registry, AFinishedSheetIsClosedAndDeleted) {
+    WND_LIST_CLASS reg;
+    ScopedSeams seams;
+    PROP_CLASS* sheet = new PROP_CLASS(1, nullptr, &reg);
+    sheet->m_pSelf = sheet;
+    // Not a real sheet: it reports no current page, as a sheet closed by its buttons.
+    sheet->m_hWnd = CreateWindowExA(0, "STATIC", "シート", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+    HWND sheetWnd = sheet->m_hWnd;
+    reg.AddSheet(sheet, &sheet);
+    MSG msg = {};
+    EXPECT_EQ(1, DispatchAppMessage(&msg, &reg));
+    EXPECT_EQ(nullptr, sheet) << "the owner's pointer is emptied";
+    EXPECT_FALSE(IsWindow(sheetWnd));
+    EXPECT_TRUE(reg.m_Sheets.empty());
+    EXPECT_TRUE(seams.s_Boxes.empty());
+    EXPECT_EQ(0, DispatchAppMessage(&msg, &reg));
+
+    PROP_CLASS* stray = new PROP_CLASS(1, nullptr, &reg);
+    delete stray;  // never registered
+    EXPECT_EQ(std::vector<std::string>{"ウインドウの破棄に失敗！"}, seams.s_Boxes);
+}
+
+TEST(Hook, KeysReachTheActiveDialog) {
+    WND_LIST_CLASS reg;
+    CTRL_TEST_DLG dlg(&reg);
+    std::vector<UINT> posted;
+    LRESULT escInFrame = -1;
+    int installed = 0;
+    dlg.m_Script = [&](CTRL_TEST_DLG& d) {
+        installed = cHook::IsInstalled();
+        SetActiveWindow(d.m_hWnd);
+        MSG msg;
+        while (PeekMessageA(&msg, d.m_hWnd, WM_KEYFIRST, WM_HOOKKEY, PM_REMOVE)) {
+        }
+        cHook::HookProc(HC_ACTION, VK_LEFT, 1);
+        cHook::HookProc(HC_ACTION, 'A', 1);
+        cHook::HookProc(HC_ACTION, VK_TAB, 1);
+        cHook::HookProc(HC_ACTION, VK_ESCAPE, 1);
+        cHook::HookProc(HC_ACTION, VK_CONTROL, 1);
+        cHook::HookProc(HC_ACTION, VK_CONTROL, static_cast<LPARAM>(0xC0000001u));
+        while (PeekMessageA(&msg, d.m_hWnd, WM_KEYFIRST, WM_HOOKKEY, PM_REMOVE))
+            posted.push_back(msg.message == WM_HOOKKEY ? WM_HOOKKEY : msg.message);
+        EXPECT_EQ(0, cHook::IsCtrlHeld());
+        // A window without a hook object (the main frame) loses Escape.
+        TEST_VIEW frame;
+        HWND wnd = MakeView(&frame, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+        SetActiveWindow(wnd);
+        escInFrame = cHook::HookProc(HC_ACTION, VK_ESCAPE, 1);
+        g_pView = nullptr;
+        DestroyWindow(wnd);
+        d.End(0);
+    };
+    int before = cHook::IsInstalled();
+    dlg.DoModal(0);
+    EXPECT_EQ(1, installed);
+    EXPECT_EQ(before, cHook::IsInstalled()) << "a modal run that installed the hook removes it";
+    EXPECT_EQ((std::vector<UINT>{WM_HOOKKEY, WM_KEYDOWN, WM_KEYDOWN, WM_KEYDOWN, WM_KEYUP}), posted);
+    EXPECT_EQ(1, escInFrame);
+}

@@ -1,0 +1,85 @@
+#include "ui/ctrl_editval.h"
+
+#include <imm.h>
+
+#include <vector>
+
+namespace {
+
+const char kEditValProp[] = "CTRL_EDITVAL_CLASS";
+
+std::string ReadImeResult(HWND edit) {
+    HIMC imc = ImmGetContext(edit);
+    if (!imc) return std::string();
+    char text[1025] = {};
+    LONG n = ImmGetCompositionStringA(imc, GCS_RESULTSTR, text, 1024);
+    ImmReleaseContext(edit, imc);
+    if (n <= 0) return std::string();
+    return std::string(text, static_cast<size_t>(n));
+}
+
+IME_RESULT_READER g_pfnImeResult = ReadImeResult;
+
+LRESULT CALLBACK EditValProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    CTRL_CLASS* self = static_cast<CTRL_CLASS*>(GetPropA(wnd, kEditValProp));
+    if (!self || !self->m_lpPrevProc) return DefWindowProcA(wnd, msg, wParam, lParam);
+    WNDPROC prev = self->m_lpPrevProc;
+    switch (msg) {
+    case WM_DESTROY:
+        SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(prev));
+        RemovePropA(wnd, kEditValProp);
+        self->m_lpPrevProc = nullptr;
+        break;
+    case WM_CHAR:
+        if (!IsNumericEditChar(static_cast<unsigned>(wParam))) return 0;
+        break;
+    case WM_IME_COMPOSITION:
+        if (lParam & GCS_RESULTSTR) {
+            // The input method's own text never reaches the edit: only the
+            // ASCII of its full-width digits, minus and full stop.
+            std::string result = g_pfnImeResult(wnd);
+            for (char c : FullWidthToAsciiText(result.c_str())) SendMessageA(wnd, WM_CHAR, static_cast<BYTE>(c), 1);
+            return 0;
+        }
+        break;
+    }
+    return CallWindowProcA(prev, wnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+IME_RESULT_READER SetImeResultReader(IME_RESULT_READER reader) {
+    IME_RESULT_READER old = g_pfnImeResult;
+    g_pfnImeResult = reader ? reader : ReadImeResult;
+    return old;
+}
+
+int EditValTypeLimits(int code, long long* minimum, long long* maximum) {
+    static const long long kLimits[][2] = {
+        {-128, 127}, {0, 255}, {-32768, 32767}, {0, 65535}, {-2147483648LL, 2147483647LL}, {0, 4294967295LL},
+    };
+    if (code < 0 || code > EDITVAL_UINT) return 0;
+    *minimum = kLimits[code][0];
+    *maximum = kLimits[code][1];
+    return 1;
+}
+
+void CTRL_EDITVAL_BASE::SubclassEdit() {
+    if (!m_hWnd || GetPropA(m_hWnd, kEditValProp)) return;
+    SetPropA(m_hWnd, kEditValProp, static_cast<CTRL_CLASS*>(this));
+    m_lpPrevProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditValProc)));
+}
+
+void CTRL_EDITVAL_BASE::GetSel(DWORD* start, DWORD* end) const {
+    *start = *end = 0;
+    SendMessageA(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(start), reinterpret_cast<LPARAM>(end));
+}
+
+void CTRL_EDITVAL_BASE::SetSel(DWORD start, DWORD end) const { SendMessageA(m_hWnd, EM_SETSEL, start, end); }
+
+std::string CTRL_EDITVAL_BASE::GetText() const {
+    char text[1024] = {};
+    if (m_hWnd) GetWindowTextA(m_hWnd, text, sizeof(text));
+    return text;
+}

@@ -1,0 +1,145 @@
+// The dialog base: shows a dialog resource modal or modeless, binds its
+// controls two ways to the record being edited and routes commands,
+// notifications, scrolling and keys to them.
+//
+// A concrete dialog:
+//   class DLG_FOO : public DLG_CLASS {
+//       DLG_FOO() : DLG_CLASS(IDD_FOO, nullptr, WND_MODE_DIALOG, &g_WndList) {
+//           SetInstance(this);
+//           m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({1001, &m_Work.nLevel, 1, 99, 1002, 1}));
+//       }
+//       int OnInitDialog(WPARAM w, LPARAM l) override {
+//           DLG_CLASS::OnInitDialog(w, l);
+//           AddCtrls(m_Edits);          // in the order of refreshing and storing
+//           UpdateCtrls();
+//           m_bCreated = 1;
+//           return 0;
+//       }
+//       LRESULT MsgProc(HWND h, UINT m, WPARAM w, LPARAM l) override { return ModalProc(h, m, w, l); }
+//       int OnCommand(WPARAM w, LPARAM l) override { return ModalOnCommand(w, l); }
+//   };
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "ui/ctrl.h"
+#include "ui/ctrl_picture.h"
+#include "ui/hook.h"
+#include "ui/wnd.h"
+
+class PROP_CLASS;
+
+// Owner flags of DoModal and Create.
+enum { DLG_HIDE_OTHERS = 2, DLG_DISABLE_OTHERS = 4 };
+
+// Record dialogs' OK and Cancel.
+enum { IDC_DLG_OK = 1006, IDC_DLG_CANCEL = 1007 };
+
+// The programming-error text of a control id that a dialog lacks.
+extern const char kMissingCtrlText[];
+void ReportMissingCtrl(unsigned id);
+
+// One global instance and one static dialog procedure per dialog class.
+template <class D>
+struct DLG_STATIC {
+    static D* s_pInstance;
+    static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+        return s_pInstance ? static_cast<INT_PTR>(s_pInstance->MsgProc(hwnd, msg, wParam, lParam)) : FALSE;
+    }
+};
+template <class D>
+D* DLG_STATIC<D>::s_pInstance = nullptr;
+
+class DLG_CLASS : public WND_CLASS {
+public:
+    DLG_CLASS(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList);
+    DLG_CLASS(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef,
+              int center);
+    DLG_CLASS(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList, const WND_CLASS* placeRef,
+              int center);
+    ~DLG_CLASS() override;
+
+    int OnCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
+        return DlgProc(hwnd, msg, wParam, lParam);
+    }
+    void RedrawList() override;
+    virtual int OnInitDialog(WPARAM wParam, LPARAM lParam);
+
+    // The dialog procedure every concrete message procedure calls first.
+    LRESULT DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The usual message procedure of modal record dialogs: WM_CLOSE ends with 0.
+    LRESULT ModalProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The usual command handler of record dialogs: OK stores and ends with 1, Cancel ends with 0.
+    int ModalOnCommand(WPARAM wParam, LPARAM lParam);
+
+    // Makes `self` the class's global instance and its static procedure the dialog's.
+    template <class D>
+    void SetInstance(D* self) {
+        DLG_STATIC<D>::s_pInstance = self;
+        m_lpDlgProc = &DLG_STATIC<D>::Proc;
+    }
+
+    void Init(WORD resId, WND_CLASS* parent, WND_LIST_CLASS* wndList);
+    int DoModal(int flags);
+    void Create(int flags, int show);
+    void End(int result);
+
+    // Binding.
+    void UpdateCtrls();
+    void UpdateCtrlsExcept(const CTRL_CLASS* except);
+    void RefreshCtrls(int code);
+    void RefreshCtrlsExcept(int code, const CTRL_CLASS* except);
+    void StoreCtrls();
+    WORD GetChangedCtrlId(WPARAM wParam) const;
+    void AddCtrl(CTRL_CLASS* ctrl) { m_CtrlList.push_back(ctrl); }
+    static void SetScrollBarIds(WORD horizontal, WORD vertical);
+    void SetTabOrder(const WORD* ids);
+    void AutoScroll(int* h, int* v);
+
+    // Typed control families: any vector of one control class. The control
+    // list keeps pointers into the vector, so it must not grow once attached.
+    template <class V>
+    void AddCtrls(V& ctrls) {
+        for (auto& c : ctrls) {
+            c.AttachDesc(this);
+            m_CtrlList.push_back(&c);
+        }
+    }
+    template <class V>
+    auto FindCtrl(V& ctrls, unsigned id) -> decltype(&*ctrls.begin()) {
+        for (auto& c : ctrls)
+            if (c.m_wId == id || (!c.m_hWnd && c.m_Desc.id == id)) return &c;
+        ReportMissingCtrl(id);
+        return nullptr;
+    }
+    template <class V>
+    void EnableCtrl(V& ctrls, unsigned id, int flag) {
+        if (auto* c = FindCtrl(ctrls, id)) c->Enable(flag);
+    }
+
+    int m_bModeless = 0;
+    int m_nFlags = 0;
+    WNDPROC m_lpPrevWndProc = nullptr;
+    int m_nResult = 0;
+    cHook m_Hook;
+    WND_CLASS* m_pParentObj = nullptr;
+    PROP_CLASS* m_pSheet = nullptr;
+    CTRL_PICTURE_CLASS m_Picture;
+    CTRL_SCROLL_CLASS m_HScroll;
+    CTRL_SCROLL_CLASS m_VScroll;
+    int m_nSpareFlag = 0;
+    int m_bRefreshing = 0;
+    int m_bApplied = 0;
+    std::vector<CTRL_CLASS*> m_CtrlList;
+
+    static WORD s_wHScrollId, s_wVScrollId;
+
+private:
+    void SetUp(int mode);
+    void HideOrDisableOthers();
+    void RestoreOthers();
+    static LRESULT CALLBACK PassThroughProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+};

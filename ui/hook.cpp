@@ -1,0 +1,62 @@
+#include "ui/hook.h"
+
+#include <imm.h>
+
+#include "model/report.h"
+
+HHOOK cHook::s_hHook = nullptr;
+HHOOK cHook::s_hHook2 = nullptr;
+int cHook::s_bCtrl = 0;
+
+static const char kHookProp[] = "cHook";
+
+int cHook::Attach(HWND wnd, int modeless, int option) {
+    m_hWnd = wnd;
+    m_bModeless = modeless;
+    m_bOption = option;
+    SetPropA(wnd, kHookProp, this);
+    if (s_hHook) return 1;
+    s_hHook = SetWindowsHookExA(WH_KEYBOARD, HookProc, nullptr, GetCurrentThreadId());
+    return s_hHook != nullptr;
+}
+
+int cHook::Unhook() {
+    if (s_hHook) {
+        if (!UnhookWindowsHookEx(s_hHook)) return 0;
+        s_hHook = nullptr;
+    }
+    if (s_hHook2) {
+        if (!UnhookWindowsHookEx(s_hHook2)) return 0;
+        s_hHook2 = nullptr;
+    }
+    return 1;
+}
+
+static int ImeState(HWND wnd) {
+    HIMC imc = wnd ? ImmGetContext(wnd) : nullptr;
+    if (!imc) return HOOK_IME_NO_CONTEXT;
+    LONG composing = ImmGetCompositionStringA(imc, GCS_COMPSTR, nullptr, 0);
+    ImmReleaseContext(wnd, imc);
+    return composing > 0 ? HOOK_IME_COMPOSING : HOOK_IME_IDLE;
+}
+
+LRESULT CALLBACK cHook::HookProc(int code, WPARAM key, LPARAM data) {
+    if (code < 0 || code == HC_NOREMOVE) return CallNextHookEx(s_hHook, code, key, data);
+    HWND active = GetActiveWindow();
+    cHook* client = active ? static_cast<cHook*>(GetPropA(active, kHookProp)) : nullptr;
+    HOOK_KEY_INPUT in;
+    in.key = static_cast<unsigned>(key);
+    in.keyUp = (static_cast<DWORD>(data) & 0x80000000u) != 0;
+    in.hasClient = client != nullptr;
+    in.clientActive = client && client->m_hWnd == active;
+    in.option = client ? client->m_bOption : 0;
+    in.modeless = client ? client->m_bModeless : 0;
+    in.ime = ImeState(active);
+    in.ctrlHeld = s_bCtrl;
+    HOOK_KEY_DECISION d = DecideHookKey(in);
+    s_bCtrl = d.ctrlHeld;
+    if (d.logNoContext) ECMSP("Err ImmGetContext");
+    if (d.swallow) return 1;
+    if (d.post) PostMessageA(active, d.post, key, data);
+    return CallNextHookEx(s_hHook, code, key, data);
+}
