@@ -148,16 +148,18 @@ build_deps() {
 
 # Settings of the prefix; bump the stamp when they change so that existing
 # prefixes take them.
-PREFIX_STAMP=2
+PREFIX_STAMP=3
 prefix_settings() {
     local reg="$CACHE/prefix.reg"
     mkdir -p "$CACHE"
     # Without a window manager on the virtual display, Wine draws the captions
-    # and frames itself. The Japanese fonts the dialogs ask for are mapped to
+    # and frames itself, and leaves the windows unmanaged: a managed window
+    # would wait two seconds for a manager each time it is hidden or closed.
+    # The Japanese fonts the dialogs ask for are mapped to
     # the IPA fonts.
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
-        printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n\r\n'
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n"Managed"="N"\r\n\r\n'
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
         printf '"ＭＳ ゴシック"="IPAGothic"\r\n"ＭＳ Ｐゴシック"="IPAPGothic"\r\n'
         printf '"MS Gothic"="IPAGothic"\r\n"MS PGothic"="IPAPGothic"\r\n"MS UI Gothic"="IPAPGothic"\r\n'
