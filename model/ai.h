@@ -93,4 +93,3 @@ public:
 
 // The movement-AI templates of the project.
 extern VECTOR_CLASS<cMoveAITemplate> g_MoveAITemplates;
-enum { MOVEAI_TEMPLATE_MAX = 999 };

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/ai.h"
+#include "model/number_rules.h"
 #include "model/serial.h"
 #include "model/skill.h"
 #include "model/table_fields.h"
@@ -91,13 +92,26 @@ public:
     virtual void SetDefault();
 
     // ---- Rules ----
+    // The class's stats and level limit, fresh growth tables; without
+    // statsOnly also the class's senses. Nothing for no class.
     void ApplyClass(int statsOnly);
+    // Rebuilds growth tables, random growth, senses, random skills, slots and
+    // first skills from `source` (a class-applied copy); deterministic and
+    // tablesOnly leave out the random draws.
     void LearnSkills(int distribute, int scoutPower, int deterministic, int tablesOnly, const cChara& source);
+    // The growth remainders: drawn (or restored) for an ally of random
+    // growth, 50 otherwise.
     void InitRandomGrowth(int noRandom, int restore);
+    // From level 1 to `level` with `extra` experience; toLimit gives the
+    // final values at the limit.
     void SetLevel(int level, int extra, int toLimit, int restore);
     void LevelUp(int toLimit);
     void BuildParams();
+    // The current values with the effects of acquired (and, in automatic
+    // battle, equipped) skills.
     void RecalcStats();
+    // Scales the values by `rates` (%): every stat when forced, else those
+    // without an own initial value.
     void ApplyStatRates(const int rates[STAT_COUNT], int force);
     void CheckEquipped();
     // References and sizes after the database changed.
@@ -161,19 +175,5 @@ public:
 extern VECTOR_CLASS<cFriend> g_FriendList;
 extern VECTOR_CLASS<cEnemy> g_EnemyList;
 
-// ---- Number rules ---------------------------------------------------------------
-
-// value + add, clamped to low .. high.
-int AddClamped(int& value, int add, int low, int high);
-// a × pct / 100, rounded half away from zero (64-bit product).
-int PercentOf(int a, int pct);
-// True with `percent` % to `digits` decimals: rand() % (100 × 10^digits) + 1
-// against percent × 10^digits truncated.
-bool RandomChance(double percent, int digits);
-// rand() % (high - low + 1) + low; `low` without a draw when the range is
-// empty.
-int RandomInRange(int low, int high);
-// Toward zero, saturated at the int range; NaN gives 0.
-int TruncToInt(double value);
 // The upper limit of stat k from the system's parameter list.
 int StatMax(int k);

@@ -1,6 +1,5 @@
 // Character rules: class stats, growth tables, level-up and the totals.
 #include <algorithm>
-#include <cmath>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
@@ -30,26 +29,6 @@ bool IsWeaponOrArmour(int kind) {
 }
 
 }  // namespace
-
-// ---- Number rules ---------------------------------------------------------------
-
-int TruncToInt(double value) {
-    if (std::isnan(value)) return 0;
-    if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
-    return static_cast<int>(value);
-}
-
-int AddClamped(int& value, int add, int low, int high) {
-    const long long sum = static_cast<long long>(value) + add;
-    value = static_cast<int>(std::max<long long>(low, std::min<long long>(sum, high)));
-    return value;
-}
-
-int PercentOf(int a, int pct) {
-    const double x = static_cast<double>(static_cast<long long>(a) * pct) / 100.0;
-    return TruncToInt(x >= 0 ? x + 0.5 : x - 0.5);
-}
 
 int StatMax(int k) { return g_System.ParamInfo.At(k).Limit; }
 

@@ -53,18 +53,12 @@ void cStageEditState::Reset() {
 
 void cStageEditState::SaveLayerTool(int layer) {
     if (layer < 0 || layer >= STAGE_LAYER_COUNT) return;
-    LayerSaved[layer] = {Tool, Shape, PaletteNo, PaletteSub, SelW, SelH};
+    LayerSaved[layer].Tie() = ActiveTool();
 }
 
 void cStageEditState::LoadLayerTool(int layer) {
     if (layer < 0 || layer >= STAGE_LAYER_COUNT) return;
-    const cStageLayerTool& saved = LayerSaved[layer];
-    Tool = saved.Tool;
-    Shape = saved.Shape;
-    PaletteNo = saved.PaletteNo;
-    PaletteSub = saved.PaletteSub;
-    SelW = saved.SelW;
-    SelH = saved.SelH;
+    ActiveTool() = LayerSaved[layer].Tie();
 }
 
 unsigned cStageEditState::StepSize(const VECTOR_CLASS<int>& chips,
@@ -160,14 +154,8 @@ void cWorldEditState::Reset() {
 int cWorldEditState::SwitchLayer(int layer) {
     if (layer < 0 || layer >= WORLD_LAYER_COUNT) return 0;
     if (layer != Layer) {
-        LayerSaved[Layer] = {Tool, Selecting, SelIndex, SelRow, BrushW, BrushH};
-        const cWorldLayerTool& saved = LayerSaved[layer];
-        Tool = saved.Tool;
-        Selecting = saved.Selecting;
-        SelIndex = saved.SelIndex;
-        SelRow = saved.SelRow;
-        BrushW = saved.BrushW;
-        BrushH = saved.BrushH;
+        LayerSaved[Layer].Tie() = ActiveTool();
+        ActiveTool() = LayerSaved[layer].Tie();
     }
     Layer = layer;
     return 1;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <tuple>
 
 #include "model/event.h"
 #include "model/stage.h"
@@ -24,6 +25,8 @@ struct cStageLayerTool {
     int PaletteSub = 0;  // the palette's second value
     int SelW = 1;
     int SelH = 1;
+
+    auto Tie() { return std::tie(Tool, Shape, PaletteNo, PaletteSub, SelW, SelH); }
 };
 
 // One history: step i is element i of each list, the newest last.
@@ -99,6 +102,8 @@ public:
                              const VECTOR_CLASS<cEvent>& events);
 
 private:
+    // The active layer's six values, as a layer keeps them.
+    auto ActiveTool() { return std::tie(Tool, Shape, PaletteNo, PaletteSub, SelW, SelH); }
     void Step(cStageHistory& from, cStageHistory& to, VECTOR_CLASS<int>& chips,
               VECTOR_CLASS<cPutEnemy>& enemies, VECTOR_CLASS<cEvent>& events);
 };
@@ -115,6 +120,8 @@ struct cWorldLayerTool {
     int SelRow = 0;
     int BrushW = 1;
     int BrushH = 1;
+
+    auto Tie() { return std::tie(Tool, Selecting, SelIndex, SelRow, BrushW, BrushH); }
 };
 
 // One history of the world map: a chip-layer copy and the placed events.
@@ -176,6 +183,7 @@ public:
                                  const VECTOR_CLASS<cWorldEvent>& events);
 
 private:
+    auto ActiveTool() { return std::tie(Tool, Selecting, SelIndex, SelRow, BrushW, BrushH); }
     void Step(cWorldHistory& from, cWorldHistory& to, VECTOR_CLASS<int>& cells,
               VECTOR_CLASS<cWorldEvent>& events);
 };

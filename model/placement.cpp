@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/chara.h"
+#include "model/table_fields.h"
 
 namespace {
 
@@ -21,39 +22,13 @@ cStageBounds CurrentStageBounds() { return s_stageBounds ? s_stageBounds() : cSt
 // ---- Cell lists ---------------------------------------------------------------------
 
 int SerialCellList(int op, VECTOR_CLASS<cCellPos>* field, const VECTOR_CLASS<cCellPos>* other, HANDLE file) {
-    switch (op) {
-    case SERIAL_CLEAR:
-        field->clear();
+    return SerialEach(op, field, other, file, 8, [](int op, cCellPos* cell, const cCellPos* o, HANDLE file) {
+        int32_t pair[2] = {cell->X, cell->Y};
+        if (op == SERIAL_COMPARE) return static_cast<int>(o && *cell == *o);
+        if (op == SERIAL_READ && FileRead(file, pair, 8)) *cell = {pair[0], pair[1]};
+        if (op == SERIAL_WRITE) FileWrite(file, pair, 8);
         return 1;
-    case SERIAL_COPY:
-        if (other) field->Assign(*other);
-        return 1;
-    case SERIAL_COMPARE:
-        return other && *field == *other;
-    case SERIAL_READ: {
-        const long long count = serial_detail::ReadCount(file, 8);
-        if (count < 0) return 1;
-        field->assign(static_cast<size_t>(count), cCellPos());
-        for (cCellPos& cell : *field) {
-            int32_t pair[2] = {0, 0};
-            FileRead(file, pair, 8);
-            cell.X = pair[0];
-            cell.Y = pair[1];
-        }
-        return 1;
-    }
-    case SERIAL_WRITE: {
-        const uint32_t count = static_cast<uint32_t>(field->size());
-        FileWrite(file, &count, 4);
-        for (const cCellPos& cell : *field) {
-            const int32_t pair[2] = {cell.X, cell.Y};
-            FileWrite(file, pair, 8);
-        }
-        return 1;
-    }
-    default:
-        return 1;
-    }
+    });
 }
 
 // ---- cGroupPos ------------------------------------------------------------------------

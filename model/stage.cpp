@@ -138,86 +138,30 @@ void cStage::SetDefault() {
     ShowGameOver = 1;
 }
 
+cMapLayer cStage::Layer() const {
+    return {const_cast<VECTOR_CLASS<int>&>(Chips), Width, Height, Shift};
+}
+
 void cStage::Resize(int width, int height) {
-    width = std::clamp(width, 0, static_cast<int>(MAX_SIZE));
-    height = std::clamp(height, 0, static_cast<int>(MAX_SIZE));
     VECTOR_CLASS<int> old;
-    const int oldWidth = Width;
-    const int oldHeight = Height;
-    const int oldStride = Stride;
-    const bool keep = !Chips.empty();
-    if (keep) old.swap(Chips);
-    Width = width;
-    Height = height;
-    Shift = StageRowShift(width);
+    old.swap(Chips);
+    const cMapLayer before{old, Width, Height, Shift};
+    Width = std::clamp(width, 0, static_cast<int>(MAX_SIZE));
+    Height = std::clamp(height, 0, static_cast<int>(MAX_SIZE));
+    Shift = StageRowShift(Width);
     Stride = 1 << Shift;
-    Chips.assign(static_cast<size_t>(Stride) * static_cast<size_t>(height), 0);
-    if (!keep) return;
-    const int rows = std::min(oldHeight, height);
-    const int columns = std::min(oldWidth, width);
-    for (int y = 0; y < rows; ++y) {
-        for (int x = 0; x < columns; ++x) {
-            const size_t from =
-                static_cast<size_t>(y) * static_cast<size_t>(oldStride) + static_cast<size_t>(x);
-            if (from < old.size()) Chips[static_cast<size_t>(y) * Stride + x] = old[from];
-        }
-    }
+    Chips.assign(static_cast<size_t>(Stride) * static_cast<size_t>(Height), 0);
+    Layer().CopyOverlap(before);
 }
 
-void cStage::ClearChips() {
-    Chips.Fill(0);
-}
-
-int cStage::ChipAt(int x, int y) const {
-    if (!Inside(x, y)) return 0;
-    const size_t i = (static_cast<size_t>(y) << Shift) + static_cast<size_t>(x);
-    return i < Chips.size() ? Chips[i] : 0;
-}
-
-void cStage::SetChip(int x, int y, int chip) {
-    if (!Inside(x, y)) return;
-    const size_t i = (static_cast<size_t>(y) << Shift) + static_cast<size_t>(x);
-    if (i < Chips.size()) Chips[i] = chip;
-}
-
-int cStage::HasEventAt(int x, int y) const {
-    return std::any_of(Events.begin(), Events.end(),
-                       [&](const cEvent& e) { return e.X == x && e.Y == y; });
-}
-
-cEvent* cStage::FindAt(int x, int y) {
-    for (cEvent& e : Events)
-        if (e.X == x && e.Y == y) return &e;
-    return nullptr;
-}
-
-int cStage::RemoveEventsAt(int x, int y) {
-    const size_t before = Events.size();
-    Events.erase(std::remove_if(Events.begin(), Events.end(),
-                                [&](const cEvent& e) { return e.X == x && e.Y == y; }),
-                 Events.end());
-    return Events.size() != before;
-}
-
-int cStage::RemoveEvent(const cEvent* event) {
-    return event ? Events.ErasePtr(*event) : 0;
-}
-
-void cStage::PlaceAt(cEvent& event, int x, int y) {
-    // The event may be one of this stage's own, which the removal moves or
-    // erases: the copy is taken first and only an outside event is written.
-    const bool outside = Events.IndexOf(event) < 0;
-    cEvent copy;
-    copy = event;
-    copy.X = x;
-    copy.Y = y;
-    RemoveEventsAt(x, y);
-    if (outside) {
-        event.X = x;
-        event.Y = y;
-    }
-    Events.push_back(copy);
-}
+void cStage::ClearChips() { Chips.Fill(0); }
+int cStage::ChipAt(int x, int y) const { return Layer().At(x, y); }
+void cStage::SetChip(int x, int y, int chip) { Layer().Set(x, y, chip); }
+int cStage::HasEventAt(int x, int y) const { return ::HasEventAt(Events, x, y); }
+cEvent* cStage::FindAt(int x, int y) { return FindEventAt(Events, x, y); }
+int cStage::RemoveEventsAt(int x, int y) { return ::RemoveEventsAt(Events, x, y); }
+int cStage::RemoveEvent(const cEvent* event) { return event ? Events.ErasePtr(*event) : 0; }
+void cStage::PlaceAt(cEvent& event, int x, int y) { PlaceEventAt(Events, event, x, y); }
 
 void cStage::Fixup() {
     // A chip layer that does not fit the size (an undo step from before a
@@ -225,12 +169,7 @@ void cStage::Fixup() {
     Chips.resize(static_cast<size_t>(Stride) * static_cast<size_t>(std::max(Height, 0)), 0);
     if (Outside(StartGroup, Groups.size())) StartGroup = 0;
     if (Outside(RewardPtVal, g_Database.PtVals.size())) RewardPtVal = 1;
-    for (int y = 0; y < Height; ++y) {
-        for (int x = 0; x < Width; ++x) {
-            const size_t i = (static_cast<size_t>(y) << Shift) + static_cast<size_t>(x);
-            if (i < Chips.size() && Outside(Chips[i], g_LandList.size())) Chips[i] = 0;
-        }
-    }
+    Layer().ClearInvalid(g_LandList.size());
     for (cPutEnemy& enemy : PutEnemies) {
         enemy.Fixup();
         if (enemy.X >= Width || enemy.Y >= Height) {
@@ -238,9 +177,7 @@ void cStage::Fixup() {
             enemy.Y = -1;
         }
     }
-    Events.erase(std::remove_if(Events.begin(), Events.end(),
-                                [&](const cEvent& e) { return e.X >= Width || e.Y >= Height; }),
-                 Events.end());
+    EraseEvents(Events, [&](const cEvent& e) { return e.X >= Width || e.Y >= Height; });
     for (cGroupPos& group : Groups) group.Fixup(Width, Height);
     for (VECTOR_CLASS<cEndCond>* lines : {&WinConds, &LoseConds, &OtherConds}) {
         for (cEndCond& line : *lines) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/event.h"
+#include "model/map_layer.h"
 #include "model/placement.h"
 #include "model/serial.h"
 
@@ -82,6 +83,7 @@ public:
     int ChipAt(int x, int y) const;
     void SetChip(int x, int y, int chip);
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < Width && y < Height; }
+    cMapLayer Layer() const;  // the chip layer with this stage's geometry
 
     int HasEventAt(int x, int y) const;
     cEvent* FindAt(int x, int y);

@@ -10,10 +10,13 @@ using IntTable = VECTOR_CLASS<VECTOR_CLASS<int>>;
 template <class T>
 using RecordTable = VECTOR_CLASS<VECTOR_CLASS<T>>;
 
-int SerialIntTable(int op, IntTable* field, const IntTable* other, HANDLE file);
-
-template <class T>
-int SerialRecordTable(int op, RecordTable<T>* field, const RecordTable<T>* other, HANDLE file) {
+// A vector stored as a u32 count and then its elements one after another;
+// `element` (op, element, other's element or null, file) carries one element
+// through every op but clear and copy. Each element takes at least `minSize`
+// bytes, so that a count the rest of the file cannot hold fails the file.
+template <class T, class Element>
+int SerialEach(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* other, HANDLE file, unsigned minSize,
+               Element element) {
     switch (op) {
     case SERIAL_CLEAR:
         field->clear();
@@ -24,14 +27,14 @@ int SerialRecordTable(int op, RecordTable<T>* field, const RecordTable<T>* other
     case SERIAL_COMPARE:
         if (!other || field->size() != other->size()) return 0;
         for (size_t i = 0; i < field->size(); ++i)
-            if (!SerialRecordVector(op, &(*field)[i], &(*other)[i], file)) return 0;
+            if (!element(op, &(*field)[i], &(*other)[i], file)) return 0;
         return 1;
     case SERIAL_READ: {
-        const long long count = serial_detail::ReadCount(file, 4);
+        const long long count = serial_detail::ReadCount(file, minSize);
         if (count < 0) return 1;
-        field->assign(static_cast<size_t>(count), VECTOR_CLASS<T>());
-        for (VECTOR_CLASS<T>& row : *field) {
-            ReadRecordVector(row, file);
+        field->assign(static_cast<size_t>(count), T());
+        for (T& e : *field) {
+            element(op, &e, nullptr, file);
             if (FileFailed(file)) break;
         }
         return 1;
@@ -39,15 +42,22 @@ int SerialRecordTable(int op, RecordTable<T>* field, const RecordTable<T>* other
     case SERIAL_WRITE: {
         const uint32_t count = static_cast<uint32_t>(field->size());
         FileWrite(file, &count, 4);
-        for (VECTOR_CLASS<T>& row : *field) WriteRecordVector(row, file);
+        for (T& e : *field) element(op, &e, nullptr, file);
         return 1;
     }
-    case SERIAL_STRIP:
-        for (VECTOR_CLASS<T>& row : *field) SerialRecordVector<T>(op, &row, nullptr, file);
-        return 1;
     default:
+        for (T& e : *field) element(op, &e, nullptr, file);
         return 1;
     }
+}
+
+inline int SerialIntTable(int op, IntTable* field, const IntTable* other, HANDLE file) {
+    return SerialEach(op, field, other, file, 4, &SerialIntVector);
+}
+
+template <class T>
+int SerialRecordTable(int op, RecordTable<T>* field, const RecordTable<T>* other, HANDLE file) {
+    return SerialEach(op, field, other, file, 4, &SerialRecordVector<T>);
 }
 
 inline int SerialField(int op, IntTable* f, const IntTable* o, HANDLE file, int) {

@@ -187,84 +187,30 @@ void cWorldMap::SetDefault() {
     EventTemplates[0].Name = "デフォルト";
 }
 
+cMapLayer cWorldMap::Layer() const {
+    return {const_cast<VECTOR_CLASS<int>&>(Cells), Width, Height, Shift};
+}
+
 void cWorldMap::Resize(int width, int height) {
-    width = std::clamp(width, 0, static_cast<int>(MAX_WIDTH));
-    height = std::clamp(height, 0, static_cast<int>(MAX_HEIGHT));
     VECTOR_CLASS<int> old;
-    const int oldWidth = Width;
-    const int oldHeight = Height;
-    const int oldShift = Shift;
-    const bool keep = !Cells.empty();
-    if (keep) old.swap(Cells);
-    Height = height;
-    Width = width;
-    Shift = WorldRowShift(width);
+    old.swap(Cells);
+    const cMapLayer before{old, Width, Height, Shift};
+    Height = std::clamp(height, 0, static_cast<int>(MAX_HEIGHT));
+    Width = std::clamp(width, 0, static_cast<int>(MAX_WIDTH));
+    Shift = WorldRowShift(Width);
     Pitch = 1 << Shift;
-    Cells.assign(static_cast<size_t>(Pitch) * static_cast<size_t>(height), 0);
-    if (!keep) return;
-    const int rows = std::min(oldHeight, height);
-    const int columns = std::min(oldWidth, width);
-    for (int y = 0; y < rows; ++y) {
-        for (int x = 0; x < columns; ++x) {
-            const size_t from = (static_cast<size_t>(y) << oldShift) + static_cast<size_t>(x);
-            if (from < old.size()) Cells[(static_cast<size_t>(y) << Shift) + x] = old[from];
-        }
-    }
+    Cells.assign(static_cast<size_t>(Pitch) * static_cast<size_t>(Height), 0);
+    Layer().CopyOverlap(before);
 }
 
-void cWorldMap::ClearChips() {
-    Cells.Fill(0);
-}
-
-int cWorldMap::ChipAt(int x, int y) const {
-    if (!Inside(x, y)) return 0;
-    const size_t i = (static_cast<size_t>(y) << Shift) + static_cast<size_t>(x);
-    return i < Cells.size() ? Cells[i] : 0;
-}
-
-void cWorldMap::SetChip(int x, int y, int chip) {
-    if (!Inside(x, y)) return;
-    const size_t i = (static_cast<size_t>(y) << Shift) + static_cast<size_t>(x);
-    if (i < Cells.size()) Cells[i] = chip;
-}
-
-int cWorldMap::HasEventAt(int x, int y) const {
-    return std::any_of(Events.begin(), Events.end(),
-                       [&](const cWorldEvent& e) { return e.X == x && e.Y == y; });
-}
-
-cWorldEvent* cWorldMap::FindAt(int x, int y) {
-    for (cWorldEvent& e : Events)
-        if (e.X == x && e.Y == y) return &e;
-    return nullptr;
-}
-
-int cWorldMap::RemoveEventsAt(int x, int y) {
-    const size_t before = Events.size();
-    Events.erase(std::remove_if(Events.begin(), Events.end(),
-                                [&](const cWorldEvent& e) { return e.X == x && e.Y == y; }),
-                 Events.end());
-    return Events.size() != before;
-}
-
-int cWorldMap::RemoveEvent(const cWorldEvent* event) {
-    return event ? Events.ErasePtr(*event) : 0;
-}
-
-void cWorldMap::PlaceAt(cWorldEvent& event, int x, int y) {
-    // As cStage::PlaceAt: a placed event of this map may be the source.
-    const bool outside = Events.IndexOf(event) < 0;
-    cWorldEvent copy;
-    copy = event;
-    copy.X = x;
-    copy.Y = y;
-    RemoveEventsAt(x, y);
-    if (outside) {
-        event.X = x;
-        event.Y = y;
-    }
-    Events.push_back(copy);
-}
+void cWorldMap::ClearChips() { Cells.Fill(0); }
+int cWorldMap::ChipAt(int x, int y) const { return Layer().At(x, y); }
+void cWorldMap::SetChip(int x, int y, int chip) { Layer().Set(x, y, chip); }
+int cWorldMap::HasEventAt(int x, int y) const { return ::HasEventAt(Events, x, y); }
+cWorldEvent* cWorldMap::FindAt(int x, int y) { return FindEventAt(Events, x, y); }
+int cWorldMap::RemoveEventsAt(int x, int y) { return ::RemoveEventsAt(Events, x, y); }
+int cWorldMap::RemoveEvent(const cWorldEvent* event) { return event ? Events.ErasePtr(*event) : 0; }
+void cWorldMap::PlaceAt(cWorldEvent& event, int x, int y) { PlaceEventAt(Events, event, x, y); }
 
 int cWorldMap::FindFreeStageNumber(const cWorldEvent* excluded) const {
     enum { LAST = 999 };
@@ -291,15 +237,7 @@ void cWorldMap::Fixup() {
     Cells.resize(static_cast<size_t>(Pitch) * static_cast<size_t>(std::max(Height, 0)), 0);
     if (StartX >= Width) StartX = Width - 1;
     if (StartY >= Height) StartY = Height - 1;
-    for (int y = 0; y < Height; ++y) {
-        for (int x = 0; x < Width; ++x) {
-            const size_t i = (static_cast<size_t>(y) << Shift) + static_cast<size_t>(x);
-            if (i < Cells.size() && Outside(Cells[i], Chips.size())) Cells[i] = 0;
-        }
-    }
-    Events.erase(
-        std::remove_if(Events.begin(), Events.end(),
-                       [&](const cWorldEvent& e) { return e.X >= Width || e.Y >= Height; }),
-        Events.end());
+    Layer().ClearInvalid(Chips.size());
+    EraseEvents(Events, [&](const cWorldEvent& e) { return e.X >= Width || e.Y >= Height; });
     if (Outside(BackNo, g_Database.Backs.size())) BackNo = 1;
 }

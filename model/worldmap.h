@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "model/map_layer.h"
 #include "model/serial.h"
 
 // One kind of world-map chip.
@@ -94,6 +95,7 @@ public:
     int ChipAt(int x, int y) const;  // 0 outside the map
     void SetChip(int x, int y, int chip);
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < Width && y < Height; }
+    cMapLayer Layer() const;  // the cell layer with this map's geometry
 
     int HasEventAt(int x, int y) const;
     cWorldEvent* FindAt(int x, int y);

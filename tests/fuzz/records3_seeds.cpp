@@ -5,20 +5,6 @@
 
 namespace {
 
-// The file as this program would have written it in `version`.
-template <class Write>
-std::string Stored(int version, Write write) {
-    const int current = g_nDataVersion;
-    g_nDataVersion = version;
-    HANDLE file = FileCreateMemory();
-    FileWrite(file, &g_nDataVersion, 4);
-    write(file);
-    std::string bytes = FileMemoryBytes(file);
-    FileClose(&file);
-    g_nDataVersion = current;
-    return bytes;
-}
-
 // An event with two pages and, from version 55 on (older files hold a shop
 // list this program no longer writes), an action of every kind.
 cEvent SampleEvent(int version) {
@@ -44,7 +30,8 @@ cEvent SampleEvent(int version) {
 
 ORR_SEEDS(fuzz_records3) {
     std::vector<std::string> seeds;
-    for (int version : {270, 127, 118, 114, 108, 100, 87, 84, 75, 68, 66, 60, 55, 47, 46, 42, 27, 26}) {
+    for (int version :
+         {270, 127, 118, 114, 108, 100, 87, 84, 75, 68, 66, 60, 55, 47, 46, 42, 27, 26}) {
         cStage stage;
         stage.Resize(version % 2 ? 9 : 12, 7);
         stage.SetChip(1, 1, 2);
@@ -60,11 +47,11 @@ ORR_SEEDS(fuzz_records3) {
         cEvent event = SampleEvent(version);
         seeds.push_back(Stored(version, [&](HANDLE file) { event.Save(file); }));
         VECTOR_CLASS<cEvent> palette(1, event);
-        seeds.push_back(Stored(version, [&](HANDLE file) { WriteRecordVector(palette, file); }));
+        seeds.push_back(StoredList(version, palette));
         VECTOR_CLASS<cEventActPlt> actions(2);
         actions[1].Name = "entry";
         actions[1].Acts = event.Pages[0].Acts;
-        seeds.push_back(Stored(version, [&](HANDLE file) { WriteRecordVector(actions, file); }));
+        seeds.push_back(StoredList(version, actions));
     }
     for (int version : {270, 107, 106, 98, 97, 66, 54, 53, 50, 20}) {
         cWorldMap map;

@@ -8,7 +8,17 @@
 
 namespace {
 
-class SampleStageTest : public RecordsTest {};
+// The default database has five lands after its placeholder and two enemies.
+class SampleStageTest : public RecordsTest {
+protected:
+    void SetUp() override {
+        RecordsTest::SetUp();
+        ProjectSizes sizes;
+        sizes.lands = 6;
+        sizes.enemies = 3;
+        ApplySizes(sizes);
+    }
+};
 
 TEST_F(SampleStageTest, WritesEveryFileOfANewProject) {
     ScratchFolder folder("sample_stage");
@@ -48,14 +58,17 @@ TEST_F(SampleStageTest, WritesEveryFileOfANewProject) {
     std::set<int> lands;
     for (int y = 0; y < g_Stage.Height; ++y)
         for (int x = 0; x < g_Stage.Width; ++x) lands.insert(g_Stage.ChipAt(x, y));
-    EXPECT_EQ((std::set<int>{0, 1, 2, 3}), lands);
-    ASSERT_EQ(4u, g_Stage.PutEnemies.size());
+    EXPECT_EQ((std::set<int>{1, 2, 3, 4, 5}), lands);
+    ASSERT_EQ(5u, g_Stage.PutEnemies.size());
+    std::set<int> enemies;
     for (const cPutEnemy& enemy : g_Stage.PutEnemies) {
-        EXPECT_EQ(1, enemy.Enemy);
+        enemies.insert(enemy.Enemy);
         EXPECT_TRUE(g_Stage.Inside(enemy.X, enemy.Y));
+        EXPECT_NE(5, g_Stage.ChipAt(enemy.X, enemy.Y));  // none stands in a wall
     }
+    EXPECT_EQ((std::set<int>{1, 2}), enemies);
     EXPECT_EQ(3u, g_Stage.Events.size());
-    EXPECT_TRUE(g_Stage.HasEventAt(6, 6));
+    EXPECT_TRUE(g_Stage.HasEventAt(17, 4));
     EXPECT_EQ(1, g_Stage.StartGroup);
     EXPECT_EQ(2, g_Stage.WinConds[0].CursorGroup);
 }

@@ -82,15 +82,25 @@ VECTOR_CLASS<cEventActPlt> DefaultActionPalette() {
     return palette;
 }
 
-// The sample stage's land, one letter a cell: '.' plain, '"' grass,
-// 'T' forest, '~' water.
+// The sample stage's land, one letter a cell, and the land each letter
+// stands for in the default database (land 0 is its placeholder).
 const char* const kSampleMap[] = {
-    "TTTT....\"\"\"\"....TTTT", "TT......\"\"\"\"......TT", "T...................",
-    "....~~~~............", "...~~~~~~...........", "....~~~~.....TTT....",
-    ".............TTT....", "\"\"\".................", "\"\"\"\"........~~......",
-    "\"\"\"\".......~~~~.....", "\"\"\"........~~~~.....", "............~~......",
-    "T..................T", "TT................TT", "TTT..............TTT",
+    "TTT.....^^^.........", "TT......^^^...#####.", "T.......^^....#...#.",
+    "....~~~.......#...#.", "...~~~~~......#...#.", "....~~~.......##.##.",
+    ".....~~.............", "......~~......TT....", ".......~~.....TTT...",
+    "........~~.....T....", "..TT.....~~.........", ".TTT......~~........",
+    "..T........~~.......", "............~~......", "TT...........~~...TT",
 };
+
+int LandOf(char letter) {
+    switch (letter) {
+    case 'T': return 2;  // forest
+    case '^': return 3;  // mountain
+    case '~': return 4;  // water
+    case '#': return 5;  // wall
+    default: return 1;   // grassland
+    }
+}
 
 cGroupPos Group(const char* name, int cx, int cy, std::initializer_list<cCellPos> cells) {
     cGroupPos group;
@@ -101,44 +111,37 @@ cGroupPos Group(const char* name, int cx, int cy, std::initializer_list<cCellPos
     return group;
 }
 
-cPutEnemy Enemy(int x, int y, int group) {
-    cPutEnemy enemy;
-    enemy.Enemy = Pick(1, g_EnemyList.size());
-    enemy.X = x;
-    enemy.Y = y;
-    enemy.GroupOn = 1;
-    enemy.Group = group;
+cPutEnemy Enemy(int enemy, int x, int y, int group) {
+    cPutEnemy placed;
+    placed.Enemy = Pick(enemy, g_EnemyList.size());
+    placed.X = x;
+    placed.Y = y;
+    placed.GroupOn = 1;
+    placed.Group = group;
     cMoveAI rule;
     rule.Action = 1;  // fight
-    enemy.MoveAI.push_back(rule);
-    return enemy;
+    placed.MoveAI.push_back(rule);
+    return placed;
 }
 
 cStage SampleStage(const VECTOR_CLASS<cEvent>& palette) {
     cStage stage;
     stage.Name = "サンプルステージ";
     stage.Resize(20, 15);
-    for (int y = 0; y < 15; ++y) {
-        for (int x = 0; x < 20; ++x) {
-            int land = 0;
-            switch (kSampleMap[y][x]) {
-            case '"': land = 1; break;
-            case 'T': land = 2; break;
-            case '~': land = 3; break;
-            default: break;
-            }
-            stage.SetChip(x, y, Pick(land, g_LandList.size()));
-        }
-    }
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 20; ++x) stage.SetChip(x, y, Pick(LandOf(kSampleMap[y][x]), g_LandList.size()));
     stage.Groups = {Group("", 0, 0, {}),
-                    Group("味方初期位置", 2, 12, {{1, 11}, {2, 11}, {1, 12}, {2, 12}, {3, 12}}),
-                    Group("敵の砦", 16, 3, {{15, 2}, {16, 2}, {17, 2}, {16, 3}})};
+                    Group("味方初期位置", 2, 13, {{1, 13}, {2, 13}, {3, 13}, {4, 13}, {3, 12}}),
+                    Group("敵の砦", 16, 3,
+                          {{15, 2}, {16, 2}, {17, 2}, {15, 3}, {16, 3}, {17, 3}, {15, 4}, {16, 4}, {17, 4}})};
     stage.StartGroup = 1;
-    stage.PutEnemies = {Enemy(15, 2, 1), Enemy(17, 2, 1), Enemy(16, 4, 1), Enemy(9, 7, 2)};
+    // Thieves hold the fort; slimes roam the plain.
+    stage.PutEnemies = {Enemy(2, 15, 2, 1), Enemy(2, 17, 2, 1), Enemy(2, 16, 4, 1), Enemy(1, 9, 6, 2),
+                        Enemy(1, 13, 10, 2)};
     cEvent chest = palette[1];
-    stage.PlaceAt(chest, 6, 6);
+    stage.PlaceAt(chest, 17, 4);
     cEvent sign = palette[2];
-    stage.PlaceAt(sign, 10, 12);
+    stage.PlaceAt(sign, 5, 12);
     cEvent start = PaletteEvent("開始", 0, {Act(EACT_MESSAGE, {}, "敵の砦を制圧せよ！")});
     start.Pages[0].Timing = 21;  // "ステージ開始前(A)"
     stage.PlaceAt(start, 2, 13);
@@ -152,7 +155,6 @@ cStage SampleStage(const VECTOR_CLASS<cEvent>& palette) {
     lose.Text = "味方が全滅する";
     lose.Target = ENDCOND_LEADER;
     stage.LoseConds.push_back(lose);
-    stage.Bgm = Pick(1, g_Database.Bgms.size());
     stage.RewardValue = 500;
     return stage;
 }
