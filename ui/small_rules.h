@@ -6,7 +6,7 @@
 #include <vector>
 
 // True with the given percentage, to `digits` decimal places (rand());
-// defined with the character rules of the data model.
+// defined with the number rules of the data model.
 bool RandomChance(double percentage, int digits);
 // The rule behind it for one draw: `draw` is a number from 0 up, taken
 // modulo 100 x 10^digits.

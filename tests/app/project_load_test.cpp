@@ -42,10 +42,16 @@ TEST_F(ProjectLoad, SampleProjectLoadsWhole) {
     EXPECT_EQ(0u, boxes.Count());
     EXPECT_EQ(1, g_bGValInfoLoaded);
     EXPECT_EQ(static_cast<size_t>(GVALINFO_COUNT), g_GValInfo.size());
-    EXPECT_EQ("ボス撃破", g_GValInfo[1].Name);
-    EXPECT_EQ(4u, g_LandList.size());
-    EXPECT_EQ(3u, g_EnemyList.size());
-    EXPECT_EQ(3u, g_EventPlt.size());
+    // Every list holds what its file holds.
+    VECTOR_CLASS<cLand> lands;
+    VECTOR_CLASS<cEnemy> enemies;
+    VECTOR_CLASS<cEvent> palette;
+    ASSERT_TRUE(LoadRecordList(lands, g_PathTable.Land));
+    ASSERT_TRUE(LoadRecordList(enemies, g_PathTable.Enemy));
+    ASSERT_TRUE(LoadRecordList(palette, g_PathTable.EventPlt));
+    EXPECT_EQ(lands.size(), g_LandList.size());
+    EXPECT_EQ(enemies.size(), g_EnemyList.size());
+    EXPECT_EQ(palette.size(), g_EventPlt.size());
     for (int i = 0; i < IMAGE_TABLE_SIZE; ++i) {
         if (i == IMG_WORLDBACK || g_ImageParam[i].bOptional) continue;
         EXPECT_TRUE(g_ImageTable[i].IsCreated()) << "image " << i;
@@ -91,7 +97,9 @@ TEST_F(ProjectLoad, FilesWhoseFailureIsNoFailure) {
     ScopedBoxes boxes;
     ASSERT_EQ(1, LoadProject(0));
     EXPECT_EQ(0u, boxes.Count());
-    ASSERT_EQ(3u, g_EventPlt.size()) << "the palette of data\\plt\\default.plt";
+    VECTOR_CLASS<cEvent> fallback;
+    ASSERT_TRUE(LoadRecordList(fallback, "data\\plt\\default.plt"));
+    EXPECT_EQ(fallback.size(), g_EventPlt.size()) << "the palette of data\\plt\\default.plt";
 
     ResetProject();
     FileDelete(g_PathTable.EventPlt);

@@ -8,6 +8,7 @@
 #include "database/sheet/prop_database.h"
 #include "media/image_table.h"
 #include "model/chara.h"
+#include "model/class.h"
 #include "model/edit_state.h"
 #include "model/land.h"
 #include "resources/stage_editor_ids.h"
@@ -100,6 +101,9 @@ TEST_F(StageEditor, WheelScrollsSidewaysAndWithCtrlDown) {
 
 TEST_F(StageEditor, ClearingIsAskedAndUndone) {
     const VECTOR_CLASS<int> chips = g_Stage.Chips;
+    const size_t enemies = g_Stage.PutEnemies.size(), events = g_Stage.Events.size();
+    ASSERT_GT(enemies, 0u);
+    ASSERT_GT(events, 0u);
     Boxes().Queue(IDNO);
     Command(CM_CLEAR_CHIPS);
     ASSERT_EQ(1u, Boxes().Count());
@@ -119,8 +123,8 @@ TEST_F(StageEditor, ClearingIsAskedAndUndone) {
 
     Command(CM_UNDO_KEY);
     Command(CM_UNDO);
-    EXPECT_EQ(4u, g_Stage.PutEnemies.size());
-    EXPECT_TRUE(g_Stage.Events.empty() == false);
+    EXPECT_EQ(enemies, g_Stage.PutEnemies.size());
+    EXPECT_EQ(events, g_Stage.Events.size());
     Command(CM_UNDO);
     EXPECT_TRUE(chips == g_Stage.Chips);
     EXPECT_TRUE(ButtonEnabled(Stage(), CM_REDO));
@@ -130,29 +134,34 @@ TEST_F(StageEditor, ClearingIsAskedAndUndone) {
 
 TEST_F(StageEditor, PopupCommandsCutPasteAndDeleteEvents) {
     cStageEditState& st = g_StageEditState;
-    ASSERT_NE(nullptr, g_Stage.FindAt(6, 6));
+    ASSERT_FALSE(g_Stage.Events.empty());
+    const int x = g_Stage.Events[0].X, y = g_Stage.Events[0].Y;
+    const std::string name = g_Stage.Events[0].Name;
     const size_t count = g_Stage.Events.size();
-    g_MapCursor.m_pCur->nX = 6;
-    g_MapCursor.m_pCur->nY = 6;
-    st.CurrentEvent = g_Stage.FindAt(6, 6);
+    // The free cell the event moves to.
+    int tx = 0, ty = 0;
+    while (g_Stage.HasEventAt(tx, ty)) ++tx;
+    g_MapCursor.m_pCur->nX = x;
+    g_MapCursor.m_pCur->nY = y;
+    st.CurrentEvent = g_Stage.FindAt(x, y);
     Command(CM_EVENT_CUT);
-    EXPECT_EQ(nullptr, g_Stage.FindAt(6, 6));
+    EXPECT_EQ(nullptr, g_Stage.FindAt(x, y));
     EXPECT_EQ(count - 1, g_Stage.Events.size());
     EXPECT_EQ(1, st.ClipboardFull);
 
-    g_MapCursor.m_pCur->nX = 8;
-    g_MapCursor.m_pCur->nY = 9;
+    g_MapCursor.m_pCur->nX = tx;
+    g_MapCursor.m_pCur->nY = ty;
     Command(CM_EVENT_PASTE);
-    ASSERT_NE(nullptr, g_Stage.FindAt(8, 9));
-    EXPECT_EQ("宝箱", g_Stage.FindAt(8, 9)->Name);
+    ASSERT_NE(nullptr, g_Stage.FindAt(tx, ty));
+    EXPECT_EQ(name, g_Stage.FindAt(tx, ty)->Name);
     Command(CM_EVENT_PASTE);
     EXPECT_EQ(count, g_Stage.Events.size()) << "a paste replaces what stands on the cell";
 
-    st.CurrentEvent = g_Stage.FindAt(8, 9);
+    st.CurrentEvent = g_Stage.FindAt(tx, ty);
     Command(CM_EVENT_DELETE);
-    EXPECT_EQ(nullptr, g_Stage.FindAt(8, 9));
+    EXPECT_EQ(nullptr, g_Stage.FindAt(tx, ty));
     Command(CM_UNDO);
-    EXPECT_NE(nullptr, g_Stage.FindAt(8, 9));
+    EXPECT_NE(nullptr, g_Stage.FindAt(tx, ty));
 }
 
 TEST_F(StageEditor, DatabaseAndWorldMapHideTheStageEditorWhileOpen) {
@@ -181,21 +190,58 @@ TEST_F(StageEditor, DatabaseAndWorldMapHideTheStageEditorWhileOpen) {
     EXPECT_TRUE(IsWindowVisible(StageWnd()));
 }
 
+namespace {
+
+// A stage of the test's own: land 0 everywhere but land 1 at (0, 0); enemy 1
+// (class 1, graphic 1) at (5, 2); an event of graphic 0 at (2, 13); the start
+// group on (2, 11) and (3, 11).
+void MakeTestStage() {
+    ASSERT_GE(g_LandList.size(), 2u);
+    ASSERT_GE(g_EnemyList.size(), 2u);
+    ASSERT_GE(g_ClassList.size(), 2u);
+    g_LandList[0].ChipGraphic = 16;
+    g_LandList[1].ChipGraphic = 49;
+    g_EnemyList[1].Class = 1;
+    g_ClassList[1].Graphic = 1;
+    g_Stage.Resize(20, 15);
+    g_Stage.ClearChips();
+    g_Stage.SetChip(0, 0, 1);
+    cPutEnemy enemy;
+    enemy.Enemy = 1;
+    enemy.X = 5;
+    enemy.Y = 2;
+    g_Stage.PutEnemies.assign(1, enemy);
+    g_Stage.Events.clear();
+    cEvent event;
+    event.Pages[0].Graphic = 0;
+    g_Stage.PlaceAt(event, 2, 13);
+    g_Stage.Groups.resize(2);
+    g_Stage.Groups[1].Cells.clear();
+    g_Stage.Groups[1].Cells.push_back({2, 11});
+    g_Stage.Groups[1].Cells.push_back({3, 11});
+    g_Stage.StartGroup = 1;
+    SendMessageA(g_lpStageWnd->m_hWnd, WM_SIZE, 0, 0);
+}
+
+}  // namespace
+
 TEST_F(StageEditor, MapShowsChipsEnemiesEventsAndTheStartGroup) {
+    MakeTestStage();
     g_MapCursor.m_pCur->nX = 3;
     g_MapCursor.m_pCur->nY = 4;
     Paint();
-    // Chips: cell (4, 0) is plain land, (0, 0) forest.
     EXPECT_EQ(ChipPixel(0, 16, 20), ViewPixel(4 * 32 + 16, 20));
-    EXPECT_EQ(ChipPixel(2, 16, 20), ViewPixel(16, 20));
+    EXPECT_EQ(ChipPixel(1, 16, 20), ViewPixel(16, 20));
+    EXPECT_NE(ChipPixel(0, 16, 20), ChipPixel(1, 16, 20));
     EXPECT_EQ(0xFFFFFFu, ViewPixel(32, 20)) << "the grid";
-    // The enemy at (15, 2) covers its chip with its figure.
-    EXPECT_NE(ChipPixel(0, 16, 20), ViewPixel(15 * 32 + 16, 2 * 32 + 20));
-    // The event at (2, 13) has graphic 0: only its yellow frame.
+    // The enemy covers its chip with the right half of its map graphic.
+    EXPECT_EQ(SurfacePixel(g_ImageTable[IMG_MAPCHARA], 32 + 16, 32 + 20), ViewPixel(5 * 32 + 16, 2 * 32 + 20));
+    // The event of graphic 0: only its yellow frame.
     EXPECT_EQ(0xFFFF00u, ViewPixel(2 * 32 + 15, 13 * 32 + 1));
     EXPECT_EQ(ChipPixel(0, 23, 9), ViewPixel(2 * 32 + 23, 13 * 32 + 9));
     // The start group's marker frames its cells.
-    EXPECT_NE(ChipPixel(0, 2, 16), ViewPixel(2 * 32 + 2, 11 * 32 + 16));
+    EXPECT_EQ(SurfacePixel(g_ImageTable[IMG_ACCESSORY], 2, 64 + 16), ViewPixel(2 * 32 + 2, 11 * 32 + 16));
+    EXPECT_NE(ChipPixel(0, 2, 16), ViewPixel(3 * 32 + 2, 11 * 32 + 16));
     EXPECT_EQ(ChipPixel(0, 2, 16), ViewPixel(4 * 32 + 2, 11 * 32 + 16)) << "not in the group";
     // The cursor frame, and its cell in the status bar.
     EXPECT_EQ(0x8000FFu, ViewPixel(3 * 32 + 1, 4 * 32 + 12));
@@ -205,17 +251,22 @@ TEST_F(StageEditor, MapShowsChipsEnemiesEventsAndTheStartGroup) {
 }
 
 TEST_F(StageEditor, StaleRecordsDrawNothing) {
-    // A chip naming no land, an enemy and a class that are gone, an enemy of id 0.
+    MakeTestStage();
+    // A chip naming no land; an enemy of id 0, one that is gone, one whose class is gone.
     g_Stage.SetChip(4, 0, 99);
-    g_Stage.PutEnemies[0].Enemy = 0;   // at (15, 2)
-    g_Stage.PutEnemies[1].Enemy = 77;  // at (17, 2)
-    g_Stage.PutEnemies[2].Enemy = 1;   // at (16, 4)
+    cPutEnemy enemy = g_Stage.PutEnemies[0];
+    for (int id : {0, 77, 1}) {
+        enemy.Enemy = id;
+        enemy.Y = 5;
+        g_Stage.PutEnemies.push_back(enemy);
+        ++enemy.X;
+    }
+    g_ClassList[1].Graphic = 1;
     g_EnemyList[1].Class = 55;
     Paint();
     EXPECT_EQ(0x000000u, ViewPixel(4 * 32 + 16, 20));
-    EXPECT_EQ(ChipPixel(0, 16, 20), ViewPixel(15 * 32 + 16, 2 * 32 + 20));
-    EXPECT_EQ(ChipPixel(0, 16, 20), ViewPixel(17 * 32 + 16, 2 * 32 + 20));
-    EXPECT_EQ(ChipPixel(0, 16, 20), ViewPixel(16 * 32 + 16, 4 * 32 + 20));
+    for (int x = 5; x <= 7; ++x) EXPECT_EQ(ChipPixel(0, 16, 20), ViewPixel(x * 32 + 16, 5 * 32 + 20)) << x;
+    EXPECT_EQ(ChipPixel(0, 16, 20), ViewPixel(5 * 32 + 16, 2 * 32 + 20));
 }
 
 TEST_F(StageEditor, SmallMapLeavesBlackWithTheGridOverTheView) {
