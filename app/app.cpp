@@ -44,6 +44,7 @@ int g_bStripCR = 0;
 int g_nEditorMode = EDITOR_MODE_STAGE;
 DLG_MAIN* g_lpStageWnd = nullptr;
 int g_nFps = 0;
+char g_szProjectFolder[MAX_PATH] = {};
 
 namespace {
 
@@ -51,8 +52,6 @@ const char kReportFile[] = "Report_Editor.txt";
 const char kEcLogFile[] = "EC_Editor.txt";
 const char kSystemIni[] = "System.ini";
 const int kAnimatedPageRate = 20;
-
-std::string g_strProjectFolder;
 
 // The editor settings, taken over once from their old place in "data\".
 void LoadEditorSettings() {
@@ -113,8 +112,7 @@ int AppInit() {
     g_nDataVersion = DATA_VERSION;
     g_bFileTooNew = 0;
     g_bStripCR = 0;
-    char here[MAX_PATH];
-    if (GetCurrentFolder(here, sizeof(here))) g_strProjectFolder = here;
+    GetCurrentFolder(g_szProjectFolder, sizeof(g_szProjectFolder));
 
     int created = 0;
     if (!CreateDefaultData(nullptr, &created)) return 0;

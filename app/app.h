@@ -19,6 +19,7 @@ extern int g_bStripCR;              // loaded palettes lose their carriage retur
 extern int g_nEditorMode;           // 0 the stage editor is in front, 2 the world-map editor
 extern DLG_MAIN* g_lpStageWnd;      // the current stage editor, null when none stands
 extern int g_nFps;                  // frames per second of the idle routine, counted every step
+extern char g_szProjectFolder[MAX_PATH];  // the current folder at start-up
 
 enum { EDITOR_MODE_STAGE = 0, EDITOR_MODE_WORLDMAP = 2 };
 

@@ -16,7 +16,9 @@ INT_PTR CALLBACK ChooseBattleModeProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM)
         const int y = (desk.bottom - desk.top - (own.bottom - own.top)) / 2;
         SetWindowPos(dlg, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         // The pointer waits on OK.
-        SetCursorPos(x + 181, y + 198);
+        RECT ok;
+        if (GetWindowRect(GetDlgItem(dlg, IDC_BATTLE_MODE_OK), &ok))
+            SetCursorPos((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
         HWND combo = GetDlgItem(dlg, IDC_BATTLE_MODE_COMBO);
         for (int i = 0; g_WordBattleMode[i][0]; ++i)
             SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(g_WordBattleMode[i]));
