@@ -218,6 +218,21 @@ void AppExit() {
     g_lpStageWnd = nullptr;
 }
 
+int DispatchWaitingMessages() {
+    MSG msg;
+    int quit = 0;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            quit = 1;
+            continue;
+        }
+        if (DispatchAppMessage(&msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return !quit;
+}
+
 int RunMessageLoop(int* exitCode) {
     MSG msg = {};
     for (;;) {

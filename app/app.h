@@ -42,6 +42,9 @@ int CreateMainWindows();
 // One step of the idle routine; always 1.
 int AppIdle();
 void AppExit();
+// Every waiting message through the main loop's filter, without the idle
+// routine; 0 when one of them was WM_QUIT (which is dropped).
+int DispatchWaitingMessages();
 // Runs the message loop (filter, idle routine): 1 at WM_QUIT with its exit
 // code, 0 when the idle routine asked to stop.
 int RunMessageLoop(int* exitCode);

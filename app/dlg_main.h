@@ -98,6 +98,8 @@ public:
 
 private:
     int RunCommand(WORD id);
+    // An operation that shows a file dialog, with every registered window disabled.
+    int RunDisabled(int (DLG_MAIN::*operation)());
     void ClearLayer(int layer);
     void AfterStageChange();
     void AfterUndoStep();

@@ -96,26 +96,14 @@ int DLG_MAIN::RunCommand(WORD id) {
     case CM_SAVE_PALETTE:
         if (SaveEventPalette()) st.PaletteChanged = 0;
         return 1;
-    case CM_NEW_STAGE: {
+    case CM_NEW_STAGE:
         if (open && !Ask(m_hWnd, "現在のステージは破棄されます。\n新規作成しますか？\n", "新規作成の確認")) return 1;
-        int made;
-        {
-            DisabledWindows off(m_pWndList);
-            made = NewStageFromDefault();
-        }
-        if (made) AfterStageChange();
+        if (RunDisabled(&DLG_MAIN::NewStageFromDefault)) AfterStageChange();
         return 1;
-    }
     case CM_OPEN_STAGE:
-    case CM_OPEN_STAGE_KEY: {
-        int opened;
-        {
-            DisabledWindows off(m_pWndList);
-            opened = OpenStage();
-        }
-        if (opened) AfterStageChange();
+    case CM_OPEN_STAGE_KEY:
+        if (RunDisabled(&DLG_MAIN::OpenStage)) AfterStageChange();
         return 1;
-    }
     case CM_CLOSE_STAGE:
         SetWaitCursor();
         st.StageOpen = 0;
@@ -128,11 +116,7 @@ int DLG_MAIN::RunCommand(WORD id) {
         st.StageChanged = 0;
         SetArrowCursor();
         return 1;
-    case CM_DEFAULT_STAGE: {
-        DisabledWindows off(m_pWndList);
-        SelectDefaultStage();
-        return 1;
-    }
+    case CM_DEFAULT_STAGE: RunDisabled(&DLG_MAIN::SelectDefaultStage); return 1;
     case CM_UNDO:
     case CM_UNDO_KEY:
         if (!open) return 1;
@@ -202,6 +186,11 @@ int DLG_MAIN::RunCommand(WORD id) {
     case CM_START_EVENT: RunEventDialog(&g_StartEvent, 1, 1); return 1;
     default: return 0;
     }
+}
+
+int DLG_MAIN::RunDisabled(int (DLG_MAIN::*operation)()) {
+    DisabledWindows off(m_pWndList);
+    return (this->*operation)();
 }
 
 // A new, opened or closed stage gets a fresh stage editor from the main frame.

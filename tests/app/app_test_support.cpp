@@ -63,15 +63,7 @@ void ResetProject(bool withData) {
     g_bFocusRequest = 0;
 }
 
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) continue;
-        if (DispatchAppMessage(&msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
+void PumpMessages() { DispatchWaitingMessages(); }
 
 void SetFileVersion(const char* path, uint32_t version) {
     std::string bytes = ReadFileBytes(path);

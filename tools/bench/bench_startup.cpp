@@ -44,16 +44,6 @@ double Ms(std::chrono::steady_clock::time_point from) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from).count();
 }
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) continue;
-        if (DispatchAppMessage(&msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 // Images and editor settings for a project that brings only its data.
 bool Prepare(const std::string& root) {
     if (!FolderExists((root + "\\image").c_str()) && !WriteSampleImages(root)) return false;
@@ -102,7 +92,7 @@ cTimes StartOnce() {
 
 void StopOnce() {
     DestroyWindow(g_hWndMain);
-    Pump();
+    DispatchWaitingMessages();
     SafeDelete(g_ViewMain.m_lpStageWnd);
     g_lpStageWnd = nullptr;
     g_hWndMain = nullptr;
