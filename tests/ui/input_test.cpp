@@ -151,6 +151,7 @@ TEST(GraphicPicker, AClickReturnsTheCellUnderTheMouse) {
     for (int kind = 0; kind < SHEET_KINDS; ++kind) {
         cDib& sheet = g_ImageTable[IMG_PICK_CHARA + kind];
         if (!sheet.m_hDC) sheet.Create(g_GraphicSheets[kind].width, g_GraphicSheets[kind].height, 24, 0);
+        sheet.Fill(RGB(10, 20, 30));
     }
     const struct {
         int (*open)(int*, WND_CLASS*, const CTRL_CLASS*);
@@ -172,6 +173,19 @@ TEST(GraphicPicker, AClickReturnsTheCellUnderTheMouse) {
             ClientToScreen(box->m_hWnd, &pt);
             SetCursorPos(pt.x, pt.y);
             SendMessageA(box->m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(c.x, c.y));
+            // The frame around the cell is drawn on the sheet and shown.
+            int fx = 0, fy = 0;
+            GraphicCellAt(static_cast<int>(&c - cases), c.x, c.y, &fx, &fy);
+            cDib* surface = box->m_Picture.Surface();
+            EXPECT_NE(nullptr, surface);
+            if (!surface) return true;
+            const BYTE* px = surface->Row(fy) + (fx + 4) * 4;
+            EXPECT_EQ(255, px[0]);
+            EXPECT_EQ(255, px[2]);
+            HDC dc = GetDC(box->m_Picture.m_hWnd);
+            EXPECT_EQ(RGB(255, 255, 255), GetPixel(dc, fx + 4, fy)) << "on the window";
+            EXPECT_EQ(RGB(10, 20, 30), GetPixel(dc, fx + 8, fy + 8)) << "the sheet's cell";
+            ReleaseDC(box->m_Picture.m_hWnd, dc);
             SendMessageA(box->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
             return true;
         });

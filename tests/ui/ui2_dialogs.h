@@ -17,11 +17,11 @@
 // true: it drives modal boxes that their openers run to the end.
 void WhenOpen(std::function<bool()> step);
 
-// The instance of dialog class D once its window has finished initialising.
+// The instance of dialog class D once its window is initialised and shown.
 template <class D>
 D* OpenBox() {
     D* box = DLG_STATIC<D>::s_pInstance;
-    return box && box->m_hWnd && box->m_bCreated ? box : nullptr;
+    return box && box->m_hWnd && box->m_bCreated && IsWindowVisible(box->m_hWnd) ? box : nullptr;
 }
 
 struct UI2_RECORD {
