@@ -1,8 +1,13 @@
 #include "media/dib.h"
 
 #include <cstdarg>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 cTransparentColor g_TransparentColor = {0, 0, 0, 0};
 
@@ -153,13 +158,21 @@ bool ClipCopy(int& x, int& y, int& w, int& h, int& sx, int& sy, const cDib& dst,
 // dst = (dst AND mask) OR src over n bytes: the two GDI passes in one.
 void MaskedRow(BYTE* dst, const BYTE* src, const BYTE* mask, int n) {
     int i = 0;
-    for (; i + 8 <= n; i += 8) {
-        unsigned long long d, s, m;
-        std::memcpy(&d, dst + i, 8);
-        std::memcpy(&s, src + i, 8);
-        std::memcpy(&m, mask + i, 8);
+#ifdef __SSE2__
+    for (; i + 16 <= n; i += 16) {
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        const __m128i m = _mm_loadu_si128(reinterpret_cast<const __m128i*>(mask + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_or_si128(_mm_and_si128(d, m), s));
+    }
+#endif
+    for (; i + 4 <= n; i += 4) {
+        uint32_t d, s, m;
+        std::memcpy(&d, dst + i, 4);
+        std::memcpy(&s, src + i, 4);
+        std::memcpy(&m, mask + i, 4);
         d = (d & m) | s;
-        std::memcpy(dst + i, &d, 8);
+        std::memcpy(dst + i, &d, 4);
     }
     for (; i < n; ++i) dst[i] = static_cast<BYTE>((dst[i] & mask[i]) | src[i]);
 }
@@ -176,14 +189,17 @@ int cDib::Blt(int x, int y, int w, int h, const cDib* src, int sx, int sy, int o
         if (!ClipCopy(x, y, w, h, sx, sy, *this, *src)) return 1;
         const int bytes = m_nBpp / 8;
         const int n = w * bytes;
-        const bool masked = src->m_pMaskBits && !opaque;
-        for (int row = 0; row < h; ++row) {
-            BYTE* d = Row(y + row) + x * bytes;
-            const BYTE* s = src->Row(sy + row) + sx * bytes;
-            if (masked)
-                MaskedRow(d, s, src->MaskRow(sy + row) + sx * bytes, n);
-            else
-                std::memmove(d, s, n);
+        // Rows run top to bottom; a bottom-up surface steps backwards in memory.
+        const ptrdiff_t dstStep = Row(1) ? Row(1) - Row(0) : 0;
+        const ptrdiff_t srcStep = src->Row(1) ? src->Row(1) - src->Row(0) : 0;
+        BYTE* d = Row(y) + x * bytes;
+        const BYTE* s = src->Row(sy) + sx * bytes;
+        if (src->m_pMaskBits && !opaque) {
+            const BYTE* m = src->MaskRow(sy) + sx * bytes;
+            for (int row = 0; row < h; ++row, d += dstStep, s += srcStep, m += srcStep)
+                MaskedRow(d, s, m, n);
+        } else {
+            for (int row = 0; row < h; ++row, d += dstStep, s += srcStep) std::memmove(d, s, n);
         }
         return 1;
     }

@@ -33,6 +33,8 @@ void HsvToRgb(short hue, short saturation, short value, unsigned char* red, unsi
         *red = *green = *blue = static_cast<unsigned char>(value);
         return;
     }
+    // Integer division would put small negative hues into sector 0.
+    if (hue < 0) return;
     const int i = hue / 60;
     const double f = hue / 60.0 - i;
     const double s = saturation / 255.0;

@@ -35,7 +35,7 @@ TEST(AnimPlay, Sequences) {
          {{{5, 1, 0}, {ANIM_JUMP, 1, 0}}, {{9, 3, 0}, {ANIM_RESTART, 0, 0}}},
          {5, 9, 9, 9, 9, 9, 9}},
         {"zero ticks leave at the next step", {{{1, 0, 0}, {2, 0, 0}, {ANIM_RESTART, 0, 0}}},
-         {1, 2, 1, 2}},
+         {2, 1, 2, 1}},
         // Degenerate sequences stay inside their patterns.
         {"hold at frame 0 holds frame 0", {{{ANIM_HOLD, 0, 0}}}, {ANIM_HOLD, ANIM_HOLD}},
         {"no closing code stays on the last frame", {{{7, 1, 0}, {8, 1, 0}}}, {7, 8, 8, 8}},

@@ -1,5 +1,7 @@
 #include "tests/media/bmp_fixture.h"
 
+#include <algorithm>
+
 namespace {
 
 void Put32(std::string& s, size_t at, uint32_t v) {
@@ -13,7 +15,8 @@ std::string cBmpFixture::Bytes() const {
     const int entries = bitCount == 8 ? (paletteCount ? paletteCount : 256) : 0;
     const uint32_t stride = ((width * bitCount + 31) / 32) * 4;
     const uint32_t offBits = 14 + headerSize + entries * 4 + gap;
-    std::string s(offBits + stride * rows, '\0');
+    // At least the 54 bytes the header fields below are written into.
+    std::string s(std::max<size_t>(offBits + stride * rows, 54), '\0');
     s[0] = 'B';
     s[1] = 'M';
     Put32(s, 2, static_cast<uint32_t>(s.size()));

@@ -19,7 +19,7 @@ struct cBmpFixture {
     // Pixel (x, y) from the top, as 0xRRGGBB; 8-bit files hold index (x + 3y) % count
     // with palette entry i = Palette8(i).
     static uint32_t Pixel(int x, int y) { return ((x * 40 + 7) << 16) | ((y * 50 + 3) << 8) | (x * 9 + y); }
-    static uint32_t Palette8(int i) { return (i << 16) | ((255 - i) << 8) | (i * 7 & 255); }
+    static uint32_t Palette8(int i) { return (i & 255) << 16 | ((255 - i) & 255) << 8 | (i * 7 & 255); }
     int Index8(int x, int y) const { return (x + 3 * y) % (paletteCount ? paletteCount : 256); }
     uint32_t Expected(int x, int y) const { return bitCount == 8 ? Palette8(Index8(x, y)) : Pixel(x, y); }
 

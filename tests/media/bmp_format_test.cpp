@@ -103,7 +103,9 @@ TEST(BmpFormat, Refused) {
         const std::string bytes = c.f.Bytes();
         cBmpInfo info;
         EXPECT_EQ(c.expected, ParseBmpHeader(Data(bytes), bytes.size(), &info)) << c.name;
-        if (c.expected == BMP_BAD_DEPTH) EXPECT_EQ(c.bitCount, info.nBitCount) << c.name;
+        if (c.expected == BMP_BAD_DEPTH) {
+            EXPECT_EQ(c.bitCount, info.nBitCount) << c.name;
+        }
     }
 }
 

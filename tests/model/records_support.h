@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "model/media_database.h"
 #include "model/paths.h"
@@ -69,6 +70,13 @@ protected:
     ScopedBoxes m_boxes;
     ClassCountSource m_oldClassCount = nullptr;
 };
+
+// The labels of a menu, in order.
+inline std::vector<std::string> Labels(const VECTOR_CLASS<cCmd>& menu) {
+    std::vector<std::string> labels;
+    for (const cCmd& c : menu) labels.push_back(c.Label);
+    return labels;
+}
 
 // A record-list file image: version word, count, then the records' bytes.
 inline std::string ListFile(int version, int count, const std::string& records) {

@@ -52,12 +52,6 @@ struct ListImage {
     }
 };
 
-std::vector<std::string> Labels(const VECTOR_CLASS<cCmd>& menu) {
-    std::vector<std::string> labels;
-    for (const cCmd& c : menu) labels.push_back(c.Label);
-    return labels;
-}
-
 using Strings = std::vector<std::string>;
 
 class SkillListTest : public RecordsTest {};

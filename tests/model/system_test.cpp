@@ -8,12 +8,6 @@
 
 namespace {
 
-std::vector<std::string> Labels(const VECTOR_CLASS<cCmd>& menu) {
-    std::vector<std::string> labels;
-    for (const cCmd& c : menu) labels.push_back(c.Label);
-    return labels;
-}
-
 class SystemTest : public RecordsTest {
 protected:
     void SetUp() override {

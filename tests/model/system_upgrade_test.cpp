@@ -45,12 +45,6 @@ Strings DefaultTexts() {
     return texts;
 }
 
-Strings Labels(const VECTOR_CLASS<cCmd>& menu) {
-    Strings labels;
-    for (const cCmd& c : menu) labels.push_back(c.Label);
-    return labels;
-}
-
 cSystem LoadImage(int version, const SystemImage& image) {
     cSystem s;
     EXPECT_TRUE(LoadFields(s, version, image.Build(version)));

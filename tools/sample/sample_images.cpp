@@ -173,17 +173,14 @@ cPicture WorldEvents() {
     return p;
 }
 
-// Symbols: 16 x 16 cells, 16 per row, 8 rows.
+// Symbols: 16 x 16 cells, 16 per row, 8 rows; a light tile with its number.
 cPicture Symbols() {
     cPicture p(256, 128, kKey);
     for (int s = 0; s < 128; ++s) {
         const int x = s % 16 * 16, y = s / 16 * 16;
-        const uint32_t color = Hsv(s * 53, 200, 240);
-        if (s % 2)
-            p.Disc(x + 8, y + 8, 6, color);
-        else
-            p.FillRect(x + 2, y + 2, 12, 12, color);
-        p.Number(x + 3, y + 5, s % 100, 1, kInk);
+        p.FillRect(x + 1, y + 1, 14, 14, Hsv(s * 53, 110, 255));
+        const int digits = s < 10 ? 1 : s < 100 ? 2 : 3;
+        p.Number(x + 8 - (digits * 4 - 1) / 2, y + 5, s, 1, kInk);
     }
     return p;
 }
