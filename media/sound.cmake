@@ -2,9 +2,7 @@
 # window-free and build in every tree; the players, the MCI table, the
 # optional MIDI library and the Ogg component "Vox.dll" are Windows only.
 add_library(media_smf STATIC smf_format.cpp smf_stream.cpp)
-if(TARGET model)
-  target_link_libraries(media_smf PUBLIC model)
-endif()
+target_link_libraries(media_smf PUBLIC model)
 
 if(NOT ORR_WINDOWS)
   return()
@@ -22,3 +20,5 @@ target_link_libraries(vox_core PUBLIC vorbisfile vorbis ogg winmm)
 add_library(Vox SHARED vox/vox_dll.cpp vox/vox.def)
 target_link_libraries(Vox PRIVATE vox_core)
 set_target_properties(Vox PROPERTIES PREFIX "" OUTPUT_NAME Vox)
+# Whatever links the sound layer gets the component built beside it.
+add_dependencies(media Vox)

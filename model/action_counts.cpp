@@ -5,16 +5,9 @@
 #include <cmath>
 #include <cstdint>
 
-namespace {
+#include "model/number_rules.h"
 
-// Truncation toward zero into an int32; values that do not fit are held at
-// the ends of the range and a NaN gives 0, where a plain conversion is undefined.
-int TruncToInt(double value) {
-    if (std::isnan(value)) return 0;
-    if (value >= 2147483647.0) return INT_MAX;
-    if (value <= -2147483648.0) return INT_MIN;
-    return static_cast<int>(value);
-}
+namespace {
 
 // int32 arithmetic that wraps as the stored values always have.
 int WrapAdd(int a, int b) { return static_cast<int>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b)); }

@@ -7,7 +7,6 @@
 #include "model/report.h"
 #include "model/skill.h"
 
-cDatabase g_Database;
 
 namespace {
 

@@ -3,7 +3,6 @@
 
 #include "model/skill.h"
 
-VECTOR_CLASS<cSkillList> g_SkillLists;
 
 namespace {
 

@@ -1,7 +1,6 @@
 // The system settings record and its small records: the stored form.
 #include "model/system.h"
 
-cSystem g_System;
 
 int cElem::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cElem);

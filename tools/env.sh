@@ -10,9 +10,9 @@ JOBS="${ORR_JOBS:-$(nproc)}"
 configure_tree() { # <name> <cmake args...>
     local name=$1
     shift
-    if [ ! -f "$BUILD/$name/CMakeCache.txt" ]; then
-        cmake -S "$ROOT" -B "$BUILD/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    fi
+    # Always configure: folders that joined since the last run are found only
+    # then (the lists look for them when they run).
+    cmake -S "$ROOT" -B "$BUILD/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 }
 
 configure_win() { configure_tree win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw32.cmake"; }

@@ -6,7 +6,7 @@ set -euo pipefail
 
 "$ROOT/tools/setup.sh"
 configure_win
-cmake --build "$BUILD/win" -j"$JOBS" --target Editor MakeSample
+cmake --build "$BUILD/win" -j"$JOBS" --target Editor MakeSample Vox
 
 SAMPLE="${ORR_SAMPLE:-$ROOT/sample}"
 wine_env

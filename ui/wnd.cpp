@@ -307,8 +307,13 @@ void WND_CLASS::TrackPopup(HMENU menu) {
 void WND_CLASS::Present() {
     if (!m_hWnd || !m_DrawDib.m_hDC) return;
     HDC dc = m_hPaintDC ? m_hPaintDC : GetDC(m_hWnd);
-    cDib::Blt(dc, m_nDrawX, m_nDrawY, m_DrawDib.m_nWidth, m_DrawDib.m_nHeight, &m_DrawDib, 0, 0, 1);
+    Present(dc);
     if (!m_hPaintDC) ReleaseDC(m_hWnd, dc);
+}
+
+void WND_CLASS::Present(HDC paintDC) {
+    if (!paintDC || !m_DrawDib.m_hDC) return;
+    cDib::Blt(paintDC, m_nDrawX, m_nDrawY, m_DrawDib.m_nWidth, m_DrawDib.m_nHeight, &m_DrawDib, 0, 0, 1);
 }
 
 int WND_CLASS::UpdateMouseState(int force, int parts) {

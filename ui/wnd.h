@@ -137,6 +137,7 @@ public:
     // Copies the off-screen drawing surface onto the window at the drawing
     // origin: the OnPaint of windows that draw off-screen.
     void Present();
+    void Present(HDC paintDC);
 
     struct ACCEL_ENTRY {
         HACCEL table;

@@ -5,15 +5,6 @@
 #include "model/system.h"
 #include "tests/fuzz/seeds.h"
 
-namespace {
-
-template <class T>
-std::string StoredList(int version, VECTOR_CLASS<T>& list) {
-    return Stored(version, [&](HANDLE file) { WriteRecordVector(list, file); });
-}
-
-}  // namespace
-
 ORR_SEEDS(fuzz_records1) {
     std::vector<std::string> seeds;
     VECTOR_CLASS<cSkillList> lists(2);

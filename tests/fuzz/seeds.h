@@ -45,3 +45,9 @@ std::string Stored(int version, Write write) {
     g_nDataVersion = current;
     return bytes;
 }
+
+// A record-list file as this program would have written it in `version`.
+template <class T>
+std::string StoredList(int version, VECTOR_CLASS<T>& list) {
+    return Stored(version, [&](HANDLE file) { WriteRecordVector(list, file); });
+}

@@ -127,7 +127,7 @@ TEST_F(MciTest, FailuresAreReportedAndTheDisabledTableSucceedsSilently) {
     ASSERT_EQ(1, MciOpenAll(&table, "waveaudio", g_MciSoundFiles));
     g_Refused.insert("wave\\gone.wav");
     EXPECT_EQ(0, MciPlayFile(owner, &table, kMciPreviewEntry, "wave\\gone.wav", 0));
-    EXPECT_EQ("ChangeSound失敗！ wave\\gone.wav", log.Ec().back());
+    EXPECT_EQ("ChangeSound失敗！ wave\\gone.wav", log.LastEc());
     EXPECT_EQ(0, table.pEntries[kMciPreviewEntry].wDeviceID);
     g_PlayFails = true;
     EXPECT_EQ(0, MciPlayFile(owner, &table, kMciPreviewEntry, "wave\\a.wav", 0));

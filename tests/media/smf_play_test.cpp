@@ -133,11 +133,11 @@ TEST_F(SmfPlayTest, RefusesWhatItCannotPlay) {
 
     const std::string missing = TempFile("smf_missing.mid");
     EXPECT_EQ(0, table.Play(0, missing.c_str(), 0));
-    EXPECT_EQ("Midi " + missing + " Create ファイルが開けません", log.Report().back());
+    EXPECT_EQ("Midi " + missing + " Create ファイルが開けません", log.LastReport());
 
     fake_midi::FailOpen(true);
     EXPECT_EQ(0, table.Play(0, oneNote.c_str(), 0));
-    EXPECT_EQ(0u, log.Report().back().find("Midi " + oneNote + " Open "));
+    EXPECT_EQ(0u, log.LastReport().find("Midi " + oneNote + " Open "));
     EXPECT_EQ(nullptr, table.GetPlayer(0));
     EXPECT_EQ(0, table.Play(1, oneNote.c_str(), 0)); // no such channel
 }
@@ -154,6 +154,29 @@ TEST_F(SmfPlayTest, TeardownEndsTheWorkerBeforeResettingTheStream) {
                                                "Close", "Open", "Property", "Out 0",     "Restart"};
     EXPECT_EQ(expected, calls);
     EXPECT_TRUE(fake_midi::WorkerGoneAtReset());
+}
+
+} // namespace
+
+namespace {
+
+// The real MIDI stream: with a device the file plays to its end and stops;
+// without one the player is refused with its log line.
+TEST(SmfPlayReal, PlaysToTheEndOrFailsWithItsLogLine) {
+    LogCapture log;
+    const std::string file = TempFile("smf_real.mid");
+    ASSERT_TRUE(WriteBytes(file, Smf(0, 480, {{0x00, 0x90, 0x3C, 0x40, 0x10, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00}})));
+    SmfSlotTable table;
+    table.Resize(1);
+    if (table.Play(0, file.c_str(), 0)) {
+        cSmfPlay* player = table.GetPlayer(0);
+        EXPECT_TRUE(WaitFor([&] { return player->GetState() == cSmfPlay::STATE_STOPPED; }, 3000));
+        EXPECT_GE(player->GetCallbackCount(), 1);
+    } else {
+        EXPECT_EQ(0u, log.LastReport().find("Midi " + file + " Open ")) << log.LastReport();
+    }
+    table.DeleteAll();
+    DeleteFileA(file.c_str());
 }
 
 } // namespace

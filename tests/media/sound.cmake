@@ -1,10 +1,8 @@
 # Sound, MIDI and the Ogg component.
-set(ORR_SOUND_STUB)
-if(NOT TARGET model)
-  set(ORR_SOUND_STUB model_stub.cpp)
-endif()
-
-orr_test(test_smf SOURCES smf_test.cpp ${ORR_SOUND_STUB} LIBS media_smf)
+orr_test(test_smf SOURCES smf_test.cpp LIBS media_smf)
+# Prints figures; not a test.
+add_executable(SoundBench smf_bench.cpp)
+target_link_libraries(SoundBench PRIVATE media_smf)
 
 if(NOT ORR_WINDOWS)
   return()
@@ -15,7 +13,7 @@ endif()
 # optional MIDI library lies beside it and the real Vox.dll is copied.
 set(ORR_SOUND_TEST_DIR "${CMAKE_BINARY_DIR}/tests/sound")
 orr_test(test_sound
-  SOURCES sound_test.cpp mci_test.cpp smf_play_test.cpp fake_midi_stream.cpp vox_test.cpp ogg_writer.cpp ${ORR_SOUND_STUB}
+  SOURCES sound_test.cpp mci_test.cpp smf_play_test.cpp fake_midi_stream.cpp vox_test.cpp ogg_writer.cpp
   LIBS media vox_core vorbisenc vorbis ogg)
 set_target_properties(test_sound PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${ORR_SOUND_TEST_DIR}")
 

@@ -24,6 +24,7 @@ public:
         m_strEc = "/tmp/sound_ec.txt";
 #endif
         std::remove(m_strEc.c_str());
+        g_bEcLogStarted = 0; // the next line starts the second log afresh
         ReportOpen(m_strReport.c_str());
         EcLogOpen(1, m_strEc.c_str());
     }
@@ -33,6 +34,9 @@ public:
     }
     std::vector<std::string> Report() const { return Lines(m_strReport); }
     std::vector<std::string> Ec() const { return Lines(m_strEc); }
+    std::string LastReport() const { return Last(Report()); }
+    std::string LastEc() const { return Last(Ec()); }
+    static std::string Last(const std::vector<std::string>& lines) { return lines.empty() ? "" : lines.back(); }
 
     static std::vector<std::string> Lines(const std::string& path) {
         std::vector<std::string> lines;

@@ -275,11 +275,15 @@ TEST_F(SoundTest, TheRealComponentLoadsBesideTheProgram) {
 
 TEST_F(SoundTest, AWrongSlotIsReportedNotFollowed) {
     LogCapture log;
+    static int closes = 0;
+    MainWindowAction oldAction = SetMainWindowAction([](int action) { return closes += action == MAINWND_CLOSE; });
     ASSERT_EQ(1, InitOwnMidi());
     EXPECT_EQ(0, sound.SetFile(3, "bgm\\a.ogg", 100));
-    EXPECT_EQ("err V[3] ( 1 , 4 )", log.Report().back());
+    EXPECT_EQ("err V[3] ( 1 , 4 )", log.LastReport());
     EXPECT_EQ(0, sound.Play(2, 0, 1, 0, 1));
-    EXPECT_EQ("err V[2] ( 1 , 4 )", log.Report().back());
+    EXPECT_EQ("err V[2] ( 1 , 4 )", log.LastReport());
+    EXPECT_EQ(2, closes); // the main frame is asked to close, as for any such error
+    SetMainWindowAction(oldAction);
 }
 
 } // namespace

@@ -221,8 +221,8 @@ TEST_F(SystemTest, LoadedListsArePaddedToWhatThePagesNeedKeepingWhatWasRead) {
     ASSERT_TRUE(LoadFields(s, DATA_VERSION, image.Build(DATA_VERSION)));
     ASSERT_EQ(s.Texts.size(), 55u);
     EXPECT_EQ(s.Texts[2], "c");
-    EXPECT_EQ(s.Texts[3], DefaultSystemText(3));
-    EXPECT_EQ(s.Texts[54], DefaultSystemText(54));
+    EXPECT_EQ(s.Texts[3], NewProjectTexts()[3]);
+    EXPECT_EQ(s.Texts[54], NewProjectTexts()[54]);
     ASSERT_EQ(s.ParamInfo.size(), 12u);
     EXPECT_EQ(s.ParamInfo[1].Name, "P1");
     EXPECT_EQ(s.ParamInfo[2].Name, "攻撃");
@@ -231,10 +231,10 @@ TEST_F(SystemTest, LoadedListsArePaddedToWhatThePagesNeedKeepingWhatWasRead) {
     EXPECT_EQ(s.IniKeys[0].Key, "Own");
     EXPECT_EQ(s.IniKeys[6].Key, "Midi_DirectMusic");
     for (int m = 0; m < SYSTEM_MENU_COUNT; ++m) {
-        ASSERT_EQ(s.Menu(m).size(), static_cast<size_t>(DefaultMenuSize(m))) << m;
+        ASSERT_EQ(s.Menu(m).size(), NewProjectMenus()[m].size()) << m;
         EXPECT_EQ(s.Menu(m)[0].Label, "only");
         EXPECT_EQ(s.Menu(m)[0].Enabled, 0);
-        EXPECT_EQ(s.Menu(m).back().Label, DefaultMenuLabel(m, DefaultMenuSize(m) - 1));
+        EXPECT_EQ(s.Menu(m).back().Label, NewProjectMenus()[m].back());
         EXPECT_EQ(s.Menu(m).back().Enabled, 1);
     }
     EXPECT_EQ(s.SoundEffects.size(), 18u);

@@ -39,11 +39,7 @@ const TextInsert kTextInserts[] = {
     {125, 2, "必殺率"},
 };
 
-Strings DefaultTexts() {
-    Strings texts;
-    for (int i = 0; i < SYSTEM_TEXT_COUNT; ++i) texts.push_back(DefaultSystemText(i));
-    return texts;
-}
+Strings DefaultTexts() { return NewProjectTexts(); }
 
 cSystem LoadImage(int version, const SystemImage& image) {
     cSystem s;

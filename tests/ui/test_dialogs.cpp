@@ -116,12 +116,7 @@ int SMALL_TEST_DLG::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT SMALL_TEST_DLG::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
-    if (msg == WM_CLOSE) {
-        End(0);
-        return 1;
-    }
-    return r ? 1 : 0;
+    return ModalProc(hwnd, msg, wParam, lParam);  // WM_CLOSE ends a modeless window as well
 }
 
 // ---- Drawing area ----------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 
 #include "tools/sample/sample_database.h"
 #include "tools/sample/sample_images.h"
+#include "tools/sample/sample_units.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
         }
     }
     if (!WriteDefaultDatabase(root)) return 1;
+    if (!WriteDefaultUnits(root)) return 1;
     if (!WriteSampleImages(root)) return 1;
     return 0;
 }

@@ -1,0 +1,39 @@
+// Every global record of the data model, built here in dependency order and
+// before any other global of the program. Records that other globals hold (a
+// dialog's working records) read these while they are built: a default enemy
+// reads the battle mode, a default class the skill lists and the elements, a
+// default land the backgrounds. A new model global with a constructor that
+// reads another global belongs here, below what it reads.
+#include "model/ai.h"
+#include "model/chara.h"
+#include "model/class.h"
+#include "model/gvalinfo.h"
+#include "model/land.h"
+#include "model/media_database.h"
+#include "model/random_names.h"
+#include "model/skill.h"
+#include "model/system.h"
+
+// Lower runs first; the default priority of every other global is 65535.
+#define MODEL_GLOBAL __attribute__((init_priority(200)))
+
+MODEL_GLOBAL cSystem g_System;
+MODEL_GLOBAL cDatabase g_Database;
+MODEL_GLOBAL VECTOR_CLASS<cSkillList> g_SkillLists;
+MODEL_GLOBAL VECTOR_CLASS<cClass> g_ClassList;
+MODEL_GLOBAL VECTOR_CLASS<cLand> g_LandList;
+MODEL_GLOBAL VECTOR_CLASS<cFriend> g_FriendList;
+MODEL_GLOBAL VECTOR_CLASS<cEnemy> g_EnemyList;
+MODEL_GLOBAL VECTOR_CLASS<cMoveAITemplate> g_MoveAITemplates;
+MODEL_GLOBAL VECTOR_CLASS<cGValInfo> g_GValInfo;
+MODEL_GLOBAL VECTOR_CLASS<std::string> g_RandomNames;
+
+namespace {
+
+// Skills clamp their learning class against the class list.
+struct cClassCountLink {
+    cClassCountLink() { SetClassCountSource(&ClassCount); }
+};
+MODEL_GLOBAL cClassCountLink s_classCountLink;
+
+}  // namespace

@@ -1,0 +1,15 @@
+#include "model/gvalinfo.h"
+
+int cGValInfo::Serial(int op, cSerial* other, HANDLE file, int version) {
+    SERIAL_BEGIN(cGValInfo);
+    SERIAL(Name);
+    return 1;
+}
+
+int LoadGValInfoFile(VECTOR_CLASS<cGValInfo>& list, const std::string& path) {
+    if (!LoadRecordList(list, path)) return 0;
+    list.resize(GVALINFO_COUNT);
+    return 1;
+}
+
+int SaveGValInfoFile(VECTOR_CLASS<cGValInfo>& list, const std::string& path) { return SaveRecordList(list, path); }
