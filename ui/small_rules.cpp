@@ -4,15 +4,6 @@
 
 cMapCursor g_MapCursor;
 
-bool IsChanceHit(double percentage, int digits, long draw) {
-    if (percentage <= 0) return false;
-    if (digits > 7) digits = 7;  // 100 x 10^digits must stay within 32 bits
-    long scale = 1;
-    for (int i = 0; i < digits; ++i) scale *= 10;
-    long r = draw % (100 * scale) + 1;
-    return r <= static_cast<long>(percentage * scale);
-}
-
 bool LineStep(double* x, double* y, int targetX, int targetY, double speed) {
     int dx = targetX - static_cast<int>(*x), dy = targetY - static_cast<int>(*y);
     double sx = dx < 0 ? speed * -0.1 : speed * 0.1;

@@ -1,16 +1,10 @@
-// Small shared rules of the editors: the percentage roll, the stepping of a
-// point toward a map cell, and the record stack of the map cursor.
-// Window-free, so they also build natively.
+// Small shared rules of the editors: the stepping of a point toward a map
+// cell and the record stack of the map cursor (the percentage roll,
+// RandomChance, is the data model's: model/number_rules.h). Window-free, so
+// they also build natively.
 #pragma once
 
 #include <vector>
-
-// True with the given percentage, to `digits` decimal places (rand());
-// defined with the number rules of the data model.
-bool RandomChance(double percentage, int digits);
-// The rule behind it for one draw: `draw` is a number from 0 up, taken
-// modulo 100 x 10^digits.
-bool IsChanceHit(double percentage, int digits, long draw);
 
 // Moves (x, y) toward the cell (targetX, targetY) in up to ten sub-steps of
 // speed x 0.1 along the major axis; true once the truncated point is the cell.

@@ -49,10 +49,8 @@ TEST(InputValue, OkStoresTheClampedValueAndCancelLeavesIt) {
         int button;
         int result, value;
     } cases[] = {
-        {nullptr, IDC_TOOLKIT_OK, 1, 5},       // OK without typing keeps the value
-        {"1500", IDC_TOOLKIT_OK, 1, 999},      // clamped to the maximum
-        {"0", IDC_TOOLKIT_OK, 1, 1},           // and to the minimum
-        {"300", IDC_TOOLKIT_CANCEL, 0, 5},     // Cancel writes nothing
+        {"1500", IDC_TOOLKIT_OK, 1, 999},   // clamped into the range
+        {"300", IDC_TOOLKIT_CANCEL, 0, 5},  // Cancel writes nothing
     };
     for (const auto& c : cases) {
         int value = 5;
@@ -67,65 +65,68 @@ TEST(InputValue, OkStoresTheClampedValueAndCancelLeavesIt) {
 
 TEST(InputValue, TheCloseBoxCountsAsCancelAndNoCaptionIsEmpty) {
     int value = 42;
-    std::string caption = "x";
+    std::string caption = "x", shown;
+    HWND focus = nullptr, edit = nullptr;
     WhenOpen([&] {
         DLG_INPUT* box = OpenBox<DLG_INPUT>();
         if (!box) return false;
         caption = WindowText(box->m_hWnd);
-        EXPECT_EQ(GetDlgItem(box->m_hWnd, IDC_INPUT_EDIT), GetFocus()) << "typing goes to the number";
+        edit = GetDlgItem(box->m_hWnd, IDC_INPUT_EDIT);
+        focus = GetFocus();
+        shown = WindowText(edit);
         SendMessageA(box->m_hWnd, WM_CLOSE, 0, 0);
         return true;
     });
     EXPECT_EQ(0, InputValue(nullptr, &g_WndList, &value, 1, 99, nullptr));
     EXPECT_EQ(42, value);
     EXPECT_EQ("", caption);
+    EXPECT_EQ("42", shown);
+    EXPECT_EQ(edit, focus) << "typing goes to the number";
 }
 
-TEST(InputString, LimitsCountCharactersOrBytes) {
+// One box: what is typed is kept within 12 characters (a "#P" code and a
+// double-byte character each counting one), and OK stores it.
+TEST(InputString, CountsCharactersOnOneLine) {
     const std::string kan = "\x8A\xBF";
     std::string thirteen;
     for (int i = 0; i < 13; ++i) thirteen += kan;
-    const struct {
-        int countChars;
-        std::string typed;
-        std::string stored;
-    } cases[] = {
-        {1, thirteen, thirteen.substr(0, 24)},           // twelve characters
-        {0, thirteen, thirteen.substr(0, 12)},           // twelve bytes
-        {1, "abcdefghijkl", "abcdefghijkl"},
-        {1, "abcdefghijklm", "古い名前"},                 // a 13th character is refused
-        {1, "#P12.abcdefghijk", "#P12.abcdefghijk"},     // the code counts one
-    };
-    for (const auto& c : cases) {
-        std::string name = "古い名前";
-        std::string shown;
-        Answer<DLG_INPUT_STR>(c.typed.c_str(), IDC_TOOLKIT_OK, nullptr, &shown);
-        EXPECT_EQ(1, InputString(nullptr, &g_WndList, &name, 12, c.countChars, "変数名の入力"));
-        EXPECT_EQ(c.stored, name) << c.typed;
-        EXPECT_EQ(c.stored, shown);
-    }
-    std::string name = "そのまま";
-    Answer<DLG_INPUT_STR>("別の名前", IDC_TOOLKIT_CANCEL);
-    EXPECT_EQ(0, InputString(nullptr, &g_WndList, &name, 12, 1, "変数名の入力"));
-    EXPECT_EQ("そのまま", name);
-}
-
-TEST(InputString, TypingReplacesTheWholeText) {
-    std::string name = "スライム";
-    std::string shown;
+    std::string name = "古い名前";
+    std::vector<std::string> shown;
+    HWND focus = nullptr, edit = nullptr;
     WhenOpen([&] {
         DLG_INPUT_STR* box = OpenBox<DLG_INPUT_STR>();
         if (!box) return false;
-        HWND edit = GetDlgItem(box->m_hWnd, IDC_INPUT_EDIT);
-        EXPECT_EQ(edit, GetFocus());
-        shown = WindowText(edit);
-        SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("ゴブリン"));
+        edit = GetDlgItem(box->m_hWnd, IDC_INPUT_EDIT);
+        focus = GetFocus();
+        shown.push_back(WindowText(edit));
+        auto type = [&](const char* text) {
+            SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+            shown.push_back(WindowText(edit));
+        };
+        type("#P12.abcdefghijk");  // the whole text was selected: it is replaced
+        type("m");                 // a 13th character is refused
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        type(thirteen.c_str());    // 12 of 13 double-byte characters fit
         Click(box->m_hWnd, IDC_TOOLKIT_OK);
         return true;
     });
-    EXPECT_EQ(1, InputString(nullptr, &g_WndList, &name, 12, 1, "名前"));
-    EXPECT_EQ("スライム", shown);
-    EXPECT_EQ("ゴブリン", name);
+    EXPECT_EQ(1, InputString(nullptr, &g_WndList, &name, 12, 1, "変数名の入力"));
+    EXPECT_EQ((std::vector<std::string>{"古い名前", "#P12.abcdefghijk", "#P12.abcdefghijk", thirteen.substr(0, 24)}),
+              shown);
+    EXPECT_EQ(thirteen.substr(0, 24), name);
+    EXPECT_EQ(edit, focus);
+}
+
+TEST(InputString, CountsBytesWithoutTheFlagAndCancelLeavesTheText) {
+    const std::string kan = "\x8A\xBF";
+    std::string thirteen;
+    for (int i = 0; i < 13; ++i) thirteen += kan;
+    std::string name = "そのまま";
+    std::string shown;
+    Answer<DLG_INPUT_STR>(thirteen.c_str(), IDC_TOOLKIT_CANCEL, nullptr, &shown);
+    EXPECT_EQ(0, InputString(nullptr, &g_WndList, &name, 12, 0, "変数名の入力"));
+    EXPECT_EQ(thirteen.substr(0, 12), shown) << "twelve bytes";
+    EXPECT_EQ("そのまま", name);
 }
 
 // ---- Graphic picker ------------------------------------------------------------------------------
@@ -151,19 +152,19 @@ TEST(GraphicPicker, AClickReturnsTheCellUnderTheMouse) {
     for (int kind = 0; kind < SHEET_KINDS; ++kind) {
         cDib& sheet = g_ImageTable[IMG_PICK_CHARA + kind];
         if (!sheet.m_hDC) sheet.Create(g_GraphicSheets[kind].width, g_GraphicSheets[kind].height, 24, 0);
+        sheet.Fill(RGB(10, 20, 30));
     }
     const struct {
         int (*open)(int*, WND_CLASS*, const CTRL_CLASS*);
-        int x, y, cell;
+        int kind, x, y, cell;
     } cases[] = {
-        {SelectCharaGraphic, 100, 200, 24},
-        {SelectEffectGraphic, 130, 70, 17},
-        {SelectChipGraphic, 300, 70, 145},
-        {SelectEventGraphic, 64, 40, 33},
+        {SelectChipGraphic, SHEET_CHIP, 300, 70, 145},
+        {SelectEffectGraphic, SHEET_EFFECT, 130, 70, 17},
     };
     for (const auto& c : cases) {
         int cell = -1;
         RECT client = {0, 0, 0, 0};
+        int frame[3] = {0, 0, 0};
         WhenOpen([&] {
             DLG_SELECTGRAPHIC* box = OpenBox<DLG_SELECTGRAPHIC>();
             if (!box) return false;
@@ -172,22 +173,44 @@ TEST(GraphicPicker, AClickReturnsTheCellUnderTheMouse) {
             ClientToScreen(box->m_hWnd, &pt);
             SetCursorPos(pt.x, pt.y);
             SendMessageA(box->m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(c.x, c.y));
+            // The frame around the cell is drawn over the sheet.
+            int fx = 0, fy = 0;
+            GraphicCellAt(c.kind, c.x, c.y, &fx, &fy);
+            if (cDib* surface = box->m_Picture.Surface()) {
+                frame[0] = surface->Row(fy)[(fx + 4) * 4];
+                frame[1] = surface->Row(fy + 8)[(fx + 8) * 4];
+                frame[2] = surface->Row(fy + 8)[(fx + 8) * 4 + 2];
+            }
             SendMessageA(box->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
             return true;
         });
         EXPECT_EQ(1, c.open(&cell, nullptr, nullptr));
         EXPECT_EQ(c.cell, cell);
-        const GRAPHIC_SHEET& sheet = g_GraphicSheets[&c - cases];
-        EXPECT_EQ(sheet.width, client.right) << "the client area is the sheet";
-        EXPECT_EQ(sheet.height, client.bottom);
+        EXPECT_EQ(255, frame[0]) << "white frame";
+        EXPECT_EQ(30, frame[1]) << "the sheet's blue";
+        EXPECT_EQ(10, frame[2]) << "the sheet's red";
+        EXPECT_EQ(g_GraphicSheets[c.kind].width, client.right) << "the client area is the sheet";
+        EXPECT_EQ(g_GraphicSheets[c.kind].height, client.bottom);
     }
+}
+
+TEST(GraphicPicker, ShowsTheSheetAndClosingLeavesTheValue) {
+    cDib& sheet = g_ImageTable[IMG_PICK_EVENT];
+    if (!sheet.m_hDC) sheet.Create(1024, 512, 24, 0);
+    sheet.Fill(RGB(10, 20, 30));
     int cell = 7;
-    WhenOpen([&] {
+    COLORREF shown = 0;
+    WhenShown([&] {
         DLG_SELECTGRAPHIC* box = OpenBox<DLG_SELECTGRAPHIC>();
         if (!box) return false;
+        SendMessageA(box->m_hWnd, WM_MOUSEMOVE, 0, 0);
+        HDC dc = GetDC(box->m_Picture.m_hWnd);
+        shown = GetPixel(dc, 300, 300);
+        ReleaseDC(box->m_Picture.m_hWnd, dc);
         SendMessageA(box->m_hWnd, WM_CLOSE, 0, 0);
         return true;
     });
-    EXPECT_EQ(0, SelectChipGraphic(&cell, nullptr, nullptr));
+    EXPECT_EQ(0, SelectEventGraphic(&cell, nullptr, nullptr));
     EXPECT_EQ(7, cell) << "closing leaves the value";
+    EXPECT_EQ(RGB(10, 20, 30), shown) << "the sheet is on the window";
 }

@@ -7,17 +7,30 @@ const char* const g_TestKinds[] = {"剣", "槍", "弓", "杖", ""};
 namespace {
 
 std::function<bool()> g_Step;
+HHOOK g_hInitHook = nullptr;
 UINT_PTR g_nTimer = 0;
 
-void CALLBACK StepTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (!g_Step) return;
-    // The step may open a nested modal loop; it must not run twice.
+// Takes the step out while it runs: it may open a nested modal loop.
+bool RunStep() {
+    if (!g_Step) return true;
     std::function<bool()> step = g_Step;
     g_Step = nullptr;
-    if (!step()) {
-        g_Step = step;
-        return;
+    if (step()) return true;
+    g_Step = step;
+    return false;
+}
+
+LRESULT CALLBACK AfterInit(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPRETSTRUCT* msg = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && msg->message == WM_INITDIALOG && RunStep()) {
+        UnhookWindowsHookEx(g_hInitHook);
+        g_hInitHook = nullptr;
     }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CALLBACK StepTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (!RunStep()) return;
     KillTimer(nullptr, g_nTimer);
     g_nTimer = 0;
 }
@@ -26,6 +39,14 @@ void CALLBACK StepTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 void WhenOpen(std::function<bool()> step) {
     g_Step = step;
+    if (!g_hInitHook) g_hInitHook = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterInit, nullptr, GetCurrentThreadId());
+}
+
+void WhenShown(std::function<bool()> step) {
+    g_Step = [step] {
+        HWND active = GetActiveWindow();
+        return active && IsWindowVisible(active) && step();
+    };
     if (!g_nTimer) g_nTimer = SetTimer(nullptr, 0, 5, StepTimer);
 }
 

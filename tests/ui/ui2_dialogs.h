@@ -13,11 +13,15 @@
 #include "ui/dlg.h"
 #include "ui/prop.h"
 
-// Runs `step` from a thread timer, every few milliseconds until it returns
-// true: it drives modal boxes that their openers run to the end.
+// Drives the modal boxes that their openers run to the end: `step` runs
+// after every dialog initialisation until it returns true. The box is
+// answered before it shows (Wine without a window manager waits seconds
+// whenever a shown window is hidden).
 void WhenOpen(std::function<bool()> step);
+// The same once a box is on the screen, retried from a timer.
+void WhenShown(std::function<bool()> step);
 
-// The instance of dialog class D once its window has finished initialising.
+// The instance of dialog class D once its window is initialised.
 template <class D>
 D* OpenBox() {
     D* box = DLG_STATIC<D>::s_pInstance;

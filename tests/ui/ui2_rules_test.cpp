@@ -1,6 +1,6 @@
 // The window-free rules of the second toolkit part: text counting and the
-// string edit's limits, the frame timers, the percentage roll, line
-// stepping, the map cursor and the name lists of the combo fillers.
+// string edit's limits, the frame timers, line stepping, the map cursor and
+// the name lists of the combo fillers.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -208,26 +208,6 @@ TEST(FrameTimer, FpsCountsTheFramesOfTheLastSecond) {
 }
 
 // ---- Small rules -------------------------------------------------------------------------
-
-TEST(SmallRules, ChanceRoll) {
-    int hits = 0;
-    for (long draw = 0; draw < 1000; ++draw)
-        if (IsChanceHit(12.5, 1, draw)) ++hits;
-    EXPECT_EQ(125, hits);
-    for (long draw = 0; draw < 100; ++draw) {
-        EXPECT_FALSE(IsChanceHit(0.0, 2, draw));
-        EXPECT_TRUE(IsChanceHit(100.0, 0, draw));
-    }
-    EXPECT_FALSE(IsChanceHit(0.05, 1, 0)) << "10 x 0.05 truncates to 0";
-    EXPECT_FALSE(RandomChance(-1.0, 0));
-    EXPECT_TRUE(RandomChance(100.0, 0));
-    // A roll finer than rand() reaches can still miss half the time.
-    int finer = 0;
-    for (int i = 0; i < 2000; ++i)
-        if (RandomChance(50.0, 3)) ++finer;
-    EXPECT_GT(finer, 800);
-    EXPECT_LT(finer, 1200);
-}
 
 TEST(SmallRules, LineStep) {
     double x = 0.0, y = 0.0;
