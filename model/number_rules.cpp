@@ -27,11 +27,7 @@ bool RandomChance(double percent, int digits) {
     if (!(percent > 0.0)) return false;
     long long m = 1;
     for (int i = 0; i < std::min(digits, 7); ++i) m *= 10;
-    long long draw = std::rand();
-    // rand() may stop at 32767: a finer roll takes a second draw, so that
-    // every outcome of the range can come up.
-    if (100 * m > static_cast<long long>(RAND_MAX) + 1) draw = draw * (static_cast<long long>(RAND_MAX) + 1) + std::rand();
-    const long long r = draw % (100 * m) + 1;
+    const long long r = std::rand() % (100 * m) + 1;
     return r <= TruncToInt(percent * static_cast<double>(m));
 }
 
