@@ -69,9 +69,9 @@ TEST_F(ProjectLoad, FirstFailingFileIsNamedInLoadOrder) {
     const std::vector<std::string> order = {p.GValInfo, p.Bgm,   p.System,         p.Land,           p.Skill,
                                             p.Class,    p.Friend, p.Enemy,         p.MoveAITemplate, p.EventActionPlt,
                                             p.WorldMap, p.StartEvent};
-    for (size_t i = 0; i < order.size(); ++i) {
-        ResetProject();
-        for (size_t j = i; j < order.size(); ++j) FileDelete(order[j].c_str());
+    // From the last file to the first, one more file goes missing each time.
+    for (size_t i = order.size(); i-- > 0;) {
+        FileDelete(order[i].c_str());
         ScopedBoxes boxes;
         EXPECT_EQ(0, LoadProjectFiles(0)) << order[i];
         ASSERT_EQ(1u, boxes.Count()) << order[i];
