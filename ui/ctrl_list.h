@@ -114,6 +114,7 @@ protected:
     virtual void ResizeRecords(int count) = 0;        // new records reset
     int ShownRecords() const { return RecordCount() - m_nFirstShown; }
     int WouldPassMaximum(int adding) const { return ShownRecords() + adding > m_nMaxCount; }
+    int RefuseAtMaximum(int adding);  // beeps when adding would pass the maximum
     int IsAtMinimum() const { return ShownRecords() <= m_nMinCount; }
     // Working indices of the selected records in row order (the append row
     // never counts); 0 in a single-selection list without a record row.

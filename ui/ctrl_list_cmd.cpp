@@ -51,6 +51,12 @@ int CTRL_LIST_BASE::SelectedRecords(std::vector<int>* indices) {
     return 1;
 }
 
+int CTRL_LIST_BASE::RefuseAtMaximum(int adding) {
+    if (!WouldPassMaximum(adding)) return 0;
+    MessageBeep(0);
+    return 1;
+}
+
 int CTRL_LIST_BASE::Cut() {
     // Nothing is deleted that did not reach the clipboard.
     if (!Copy()) return 0;
@@ -62,10 +68,11 @@ int CTRL_LIST_BASE::Cut() {
 int CTRL_LIST_BASE::BeginPaste(int count) {
     m_nLastCommand = LIST_CMD_PASTE;
     m_nCurRow = GetCurSel();
-    if (m_nCurRow < 0 || WouldPassMaximum(count)) {
+    if (m_nCurRow < 0) {
         MessageBeep(0);
         return -1;
     }
+    if (RefuseAtMaximum(count)) return -1;
     int at = m_nCurRow + m_nFirstShown;
     return at > RecordCount() ? RecordCount() : at;
 }
@@ -85,10 +92,7 @@ int CTRL_LIST_BASE::EndPaste(int count) {
 
 int CTRL_LIST_BASE::NewRecord() {
     m_nLastCommand = LIST_CMD_NEW;
-    if (WouldPassMaximum(1)) {
-        MessageBeep(0);
-        return 0;
-    }
+    if (RefuseAtMaximum(1)) return 0;
     if (m_nContainer != LIST_KIND_VECTOR) return Tail();
     InsertDefaultRecord(RecordCount());
     m_nCurRow = ShownRecords() - 1;
@@ -105,10 +109,7 @@ int CTRL_LIST_BASE::InsertRecord() {
     m_nLastCommand = LIST_CMD_INSERT;
     m_nCurRow = GetCurSel();
     if (m_nCurRow < 0) m_nCurRow = 0;
-    if (WouldPassMaximum(1)) {
-        MessageBeep(0);
-        return 0;
-    }
+    if (RefuseAtMaximum(1)) return 0;
     if (m_nContainer != LIST_KIND_VECTOR) return Tail();
     int at = m_nCurRow + m_nFirstShown;
     if (at > RecordCount()) at = RecordCount();

@@ -7,12 +7,18 @@
 
 namespace {
 
-// The box's edit has the focus with its whole text selected, so that typing
+// Both boxes open the same way: the caller's caption, the one edit showing
+// the value, with the focus and its whole text selected so that typing
 // replaces it.
-void FocusEdit(HWND dlg) {
-    HWND edit = GetDlgItem(dlg, IDC_INPUT_EDIT);
+template <class V>
+void InitBox(DLG_CLASS* box, const std::string& caption, V& edits) {
+    SetWindowTextA(box->m_hWnd, caption.c_str());
+    box->AddCtrls(edits);
+    box->UpdateCtrls();
+    HWND edit = GetDlgItem(box->m_hWnd, IDC_INPUT_EDIT);
     SendMessageA(edit, EM_SETSEL, 0, 99);
     SetFocus(edit);
+    box->m_bCreated = 1;
 }
 
 // Builds a box of class D in its class's one slot, runs it modal and deletes it.
@@ -46,11 +52,7 @@ DLG_INPUT::~DLG_INPUT() {
 
 int DLG_INPUT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
-    SetWindowTextA(m_hWnd, m_strCaption.c_str());
-    AddCtrls(m_Edits);
-    UpdateCtrls();
-    FocusEdit(m_hWnd);
-    m_bCreated = 1;
+    InitBox(this, m_strCaption, m_Edits);
     return 0;
 }
 
@@ -69,11 +71,7 @@ DLG_INPUT_STR::~DLG_INPUT_STR() {
 
 int DLG_INPUT_STR::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
-    SetWindowTextA(m_hWnd, m_strCaption.c_str());
-    AddCtrls(m_Edits);
-    UpdateCtrls();
-    FocusEdit(m_hWnd);
-    m_bCreated = 1;
+    InitBox(this, m_strCaption, m_Edits);
     return 0;
 }
 

@@ -15,6 +15,22 @@ HINSTANCE InstanceOf(HWND owner) {
     return owner ? reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE)) : GetModuleHandleA(nullptr);
 }
 
+// What both file dialogs are given.
+void FillFileDialog(OPENFILENAMEA* ofn, HWND owner, char* path, int pathSize, const char* folder, const char* title,
+                    const char* filter, const char* defaultExt) {
+    std::memset(ofn, 0, sizeof(*ofn));
+    ofn->lStructSize = sizeof(*ofn);
+    ofn->hwndOwner = owner;
+    ofn->hInstance = InstanceOf(owner);
+    ofn->lpstrFilter = filter;
+    ofn->lpstrFile = path;
+    ofn->nMaxFile = static_cast<DWORD>(pathSize);
+    ofn->nMaxFileTitle = MAX_PATH;
+    ofn->lpstrInitialDir = folder;
+    ofn->lpstrTitle = title;
+    ofn->lpstrDefExt = defaultExt;
+}
+
 }  // namespace
 
 void SetFileDialogProcs(FILE_DIALOG_PROC open, FILE_DIALOG_PROC save) {
@@ -39,17 +55,7 @@ int SelectOpenFile(HWND owner, char* path, int pathSize, const char* folder, con
                    const char* defaultExt, int multiSelect, VECTOR_CLASS<std::string>* files) {
     std::memset(path, 0, static_cast<size_t>(pathSize));
     OPENFILENAMEA ofn;
-    std::memset(&ofn, 0, sizeof(ofn));
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = owner;
-    ofn.hInstance = InstanceOf(owner);
-    ofn.lpstrFilter = filter;
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = static_cast<DWORD>(pathSize);
-    ofn.nMaxFileTitle = MAX_PATH;
-    ofn.lpstrInitialDir = folder;
-    ofn.lpstrTitle = title;
-    ofn.lpstrDefExt = defaultExt;
+    FillFileDialog(&ofn, owner, path, pathSize, folder, title, filter, defaultExt);
     ofn.Flags = OFN_EXPLORER | OFN_NONETWORKBUTTON | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
                 (multiSelect ? OFN_ALLOWMULTISELECT : 0);
     if (!g_pfnOpen(&ofn)) return 0;
@@ -82,17 +88,7 @@ int SelectSaveFile(HWND owner, char* path, const char* folder, const char* title
                    const char* defaultExt, int keep) {
     if (!keep) std::memset(path, 0, MAX_PATH);
     OPENFILENAMEA ofn;
-    std::memset(&ofn, 0, sizeof(ofn));
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = owner;
-    ofn.hInstance = InstanceOf(owner);
-    ofn.lpstrFilter = filter;
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.nMaxFileTitle = MAX_PATH;
-    ofn.lpstrInitialDir = folder;
-    ofn.lpstrTitle = title;
-    ofn.lpstrDefExt = defaultExt;
+    FillFileDialog(&ofn, owner, path, MAX_PATH, folder, title, filter, defaultExt);
     // A new file must be allowed: no "must exist", and one name only.
     ofn.Flags = OFN_EXPLORER | OFN_NONETWORKBUTTON | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     return g_pfnSave(&ofn) ? 1 : 0;
