@@ -7,12 +7,16 @@
 #include "model/ai.h"
 #include "model/chara.h"
 #include "model/class.h"
+#include "model/edit_state.h"
+#include "model/event.h"
 #include "model/gvalinfo.h"
 #include "model/land.h"
 #include "model/media_database.h"
 #include "model/random_names.h"
 #include "model/skill.h"
+#include "model/stage.h"
 #include "model/system.h"
+#include "model/worldmap.h"
 
 // Lower runs first; the default priority of every other global is 65535.
 #define MODEL_GLOBAL __attribute__((init_priority(200)))
@@ -27,6 +31,15 @@ MODEL_GLOBAL VECTOR_CLASS<cEnemy> g_EnemyList;
 MODEL_GLOBAL VECTOR_CLASS<cMoveAITemplate> g_MoveAITemplates;
 MODEL_GLOBAL VECTOR_CLASS<cGValInfo> g_GValInfo;
 MODEL_GLOBAL VECTOR_CLASS<std::string> g_RandomNames;
+// A default event page clamps its position group against the stage; the
+// edit states read the stage's events and the world map's templates.
+MODEL_GLOBAL cStage g_Stage;
+MODEL_GLOBAL cWorldMap g_WorldMap;
+MODEL_GLOBAL cEvent g_StartEvent;
+MODEL_GLOBAL VECTOR_CLASS<cEvent> g_EventPlt;
+MODEL_GLOBAL VECTOR_CLASS<cEventActPlt> g_EventActPlt;
+MODEL_GLOBAL cStageEditState g_StageEditState;
+MODEL_GLOBAL cWorldEditState g_WorldEditState;
 
 namespace {
 
@@ -35,5 +48,15 @@ struct cClassCountLink {
     cClassCountLink() { SetClassCountSource(&ClassCount); }
 };
 MODEL_GLOBAL cClassCountLink s_classCountLink;
+
+// Position groups and movement-AI rules repair themselves against the open
+// stage.
+cStageBounds OpenStageBounds() {
+    return {g_Stage.Width, g_Stage.Height, static_cast<int>(g_Stage.Groups.size())};
+}
+struct cStageBoundsLink {
+    cStageBoundsLink() { SetStageBoundsSource(&OpenStageBounds); }
+};
+MODEL_GLOBAL cStageBoundsLink s_stageBoundsLink;
 
 }  // namespace

@@ -9,7 +9,7 @@ cTestPlay g_TestPlay;
 
 int Clamp(int& value, int low, int high) {
     if (value < low) value = low;
-    if (value > high) value = high;
+    else if (value > high) value = high;
     return value;
 }
 

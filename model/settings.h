@@ -6,7 +6,9 @@
 
 #include "model/serial.h"
 
-// Sets `value` into low..high and returns it.
+// Sets `value` into low..high and returns it. The lower bound is tested
+// first and alone: with low > high (an empty list) a value below low becomes
+// low, any other value high.
 int Clamp(int& value, int low, int high);
 
 // One window's stored position and size.

@@ -1,5 +1,6 @@
 // What the loader fuzzers share: the input and output files of this process,
-// the check that stops the fuzzer, and the round trip of a record-list file.
+// the check that stops the fuzzer, and the round trips of a record-list file
+// and of a data file holding one record.
 #pragma once
 
 #include <unistd.h>
@@ -38,5 +39,27 @@ void FuzzList() {
     FuzzCheck(LoadRecordList(again, FuzzSavedPath()) == 1);
     FuzzCheck(again.size() == list.size());
     FuzzCheck(SaveRecordList(again, FuzzSavedPath()) == 1);
+    FuzzCheck(ReadFileBytes(FuzzSavedPath().c_str()) == first);
+}
+
+// The input as a data file of one T, read into a copy of `fresh`: true when
+// it loaded; a failed load must leave the record as it was.
+template <class T>
+bool FuzzLoadRecord(T& record, const T& fresh) {
+    record.CopyFrom(fresh);
+    if (record.LoadFile(FuzzInputPath().c_str())) return true;
+    FuzzCheck(record.Compare(fresh) == 1);
+    return false;
+}
+
+// Saves `record`, loads the file into a fresh one and saves that: both files
+// must be the same bytes.
+template <class T>
+void FuzzRecordStable(T& record) {
+    FuzzCheck(record.SaveFile(FuzzSavedPath().c_str()) == 1);
+    const std::string first = ReadFileBytes(FuzzSavedPath().c_str());
+    T again;
+    FuzzCheck(again.LoadFile(FuzzSavedPath().c_str()) == 1);
+    FuzzCheck(again.SaveFile(FuzzSavedPath().c_str()) == 1);
     FuzzCheck(ReadFileBytes(FuzzSavedPath().c_str()) == first);
 }

@@ -14,22 +14,13 @@ namespace {
 void FuzzSystem() {
     static const cSystem fresh;
     cSystem system;
-    system.CopyFrom(fresh);
-    if (!system.LoadFile(FuzzInputPath().c_str())) {
-        FuzzCheck(system.Compare(fresh) == 1);
-        return;
-    }
+    if (!FuzzLoadRecord(system, fresh)) return;
     // What the pages index is there after every load.
     FuzzCheck(system.Texts.size() >= SYSTEM_TEXT_COUNT && system.ParamInfo.size() >= SYSTEM_PARAM_COUNT &&
               system.IniKeys.size() >= SYSTEM_INI_COUNT);
     for (int m = 0; m < SYSTEM_MENU_COUNT; ++m)
         FuzzCheck(system.Menu(m).size() >= static_cast<size_t>(DefaultMenuSize(m)));
-    FuzzCheck(system.SaveFile(FuzzSavedPath().c_str()) == 1);
-    const std::string first = ReadFileBytes(FuzzSavedPath().c_str());
-    cSystem again;
-    FuzzCheck(again.LoadFile(FuzzSavedPath().c_str()) == 1);
-    FuzzCheck(again.SaveFile(FuzzSavedPath().c_str()) == 1);
-    FuzzCheck(ReadFileBytes(FuzzSavedPath().c_str()) == first);
+    FuzzRecordStable(system);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "tools/sample/sample_database.h"
 #include "tools/sample/sample_images.h"
+#include "tools/sample/sample_stage.h"
 #include "tools/sample/sample_units.h"
 
 namespace {
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
     const std::string root = argv[1];
     static const char* const kFolders[] = {
         "",       "\\default", "\\default\\database", "\\default\\stg", "\\default\\random_name",
-        "\\image", "\\e_image", "\\bgm",              "\\wave",
+        "\\default\\plt", "\\image", "\\e_image", "\\bgm", "\\wave",
     };
     for (const char* folder : kFolders) {
         if (!MakeFolder(root + folder)) {
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     }
     if (!WriteDefaultDatabase(root)) return 1;
     if (!WriteDefaultUnits(root)) return 1;
+    if (!WriteDefaultStages(root)) return 1;
     if (!WriteSampleImages(root)) return 1;
     return 0;
 }

@@ -1,0 +1,212 @@
+// The edit states of the stage and world-map editors and their histories.
+#include "model/edit_state.h"
+
+#include <algorithm>
+
+#include "model/settings.h"
+
+namespace {
+
+// Sizes are estimates in bytes; a sum that would pass 4 GB is taken as 4 GB,
+// which no free memory is above.
+unsigned AddCapped(unsigned long long sum) {
+    return static_cast<unsigned>(std::min<unsigned long long>(sum, 0xFFFFFFFFull));
+}
+
+}  // namespace
+
+// ---- Stage editor ------------------------------------------------------------------
+
+void cStageHistory::Clear() {
+    Chips.clear();
+    Enemies.clear();
+    Events.clear();
+}
+
+cStageEditState::cStageEditState() {
+    Reset();
+}
+
+void cStageEditState::Reset() {
+    StageOpen = 0;
+    StageChanged = 0;
+    PaletteChanged = 0;
+    Layer = LAYER_CHIP;
+    Tool = TOOL_PEN;
+    Shape = TOOL_PEN;
+    PaletteNo = 0;
+    PickX = -1;
+    PickY = -1;
+    SelW = 1;
+    SelH = 1;
+    CurrentEvent = nullptr;
+    cStageLayerTool& enemy = LayerSaved[LAYER_ENEMY];
+    enemy.PaletteNo = -1;
+    enemy.SelW = 0;
+    enemy.SelH = 0;
+    cStageLayerTool& event = LayerSaved[LAYER_EVENT];
+    const bool events = !g_Stage.Events.empty();
+    event.PaletteNo = events ? 0 : -1;
+    event.SelW = events ? 1 : 0;
+    event.SelH = events ? 1 : 0;
+}
+
+void cStageEditState::SaveLayerTool(int layer) {
+    if (layer < 0 || layer >= STAGE_LAYER_COUNT) return;
+    LayerSaved[layer].Tie() = ActiveTool();
+}
+
+void cStageEditState::LoadLayerTool(int layer) {
+    if (layer < 0 || layer >= STAGE_LAYER_COUNT) return;
+    ActiveTool() = LayerSaved[layer].Tie();
+}
+
+unsigned cStageEditState::StepSize(const VECTOR_CLASS<int>& chips,
+                                   const VECTOR_CLASS<cPutEnemy>& enemies,
+                                   const VECTOR_CLASS<cEvent>& events) {
+    unsigned long long size = 4ull * chips.size() + 56ull * enemies.size() + 80ull * events.size();
+    for (const cPutEnemy& enemy : enemies) size += 24ull * enemy.MoveAI.size();
+    for (const cEvent& event : events) size += 24ull * event.Pages.size();
+    return AddCapped(size);
+}
+
+int cStageEditState::PushHistory(cStageHistory& history, const VECTOR_CLASS<int>& chips,
+                                 const VECTOR_CLASS<cPutEnemy>& enemies,
+                                 const VECTOR_CLASS<cEvent>& events) {
+    if (GetAvailPhysMemory() <= StepSize(chips, enemies, events)) {
+        ClearHistory();
+        return 0;
+    }
+    const size_t depth = static_cast<size_t>(std::max(g_EditConfig.UndoDepth, 1));
+    if (history.Size() >= depth) {
+        history.Chips.pop_front();
+        history.Enemies.pop_front();
+        history.Events.pop_front();
+    }
+    history.Chips.push_back(chips);
+    history.Enemies.push_back(enemies);
+    history.Events.push_back(events);
+    return 1;
+}
+
+void cStageEditState::Step(cStageHistory& from, cStageHistory& to, VECTOR_CLASS<int>& chips,
+                           VECTOR_CLASS<cPutEnemy>& enemies, VECTOR_CLASS<cEvent>& events) {
+    if (from.Empty()) return;
+    if (!PushHistory(to, chips, enemies, events))
+        return;  // the step to restore is gone with the history
+    chips = from.Chips.back();
+    from.Chips.pop_back();
+    enemies.Assign(from.Enemies.back());
+    from.Enemies.pop_back();
+    events.Assign(from.Events.back());
+    from.Events.pop_back();
+}
+
+void cStageEditState::Undo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies,
+                           VECTOR_CLASS<cEvent>& events) {
+    Step(UndoHistory, RedoHistory, chips, enemies, events);
+}
+
+void cStageEditState::Redo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies,
+                           VECTOR_CLASS<cEvent>& events) {
+    Step(RedoHistory, UndoHistory, chips, enemies, events);
+}
+
+void cStageEditState::ClearHistory() {
+    UndoHistory.Clear();
+    RedoHistory.Clear();
+}
+
+// ---- World-map editor -------------------------------------------------------------
+
+void cWorldHistory::Clear() {
+    Cells.clear();
+    Events.clear();
+}
+
+cWorldEditState::cWorldEditState() {
+    Reset();
+}
+
+void cWorldEditState::Reset() {
+    Target = nullptr;
+    Layer = WLAYER_CHIP;
+    Tool = 0;
+    Selecting = 0;
+    SelIndex = 0;
+    SelRow = 0;
+    BrushW = 1;
+    BrushH = 1;
+    AnchorX = -1;
+    AnchorY = -1;
+    Dragging = 0;
+    ClipboardFull = 0;
+    cWorldLayerTool& event = LayerSaved[WLAYER_EVENT];
+    if (!g_WorldMap.EventTemplates.empty()) {
+        event = {0, 0, 0, 0, 1, 1};
+        PlaceEvent = g_WorldMap.EventTemplates[0];
+    } else {
+        event = {0, 0, -1, -1, 0, 0};
+    }
+    ClearHistory();
+}
+
+int cWorldEditState::SwitchLayer(int layer) {
+    if (layer < 0 || layer >= WORLD_LAYER_COUNT) return 0;
+    if (layer != Layer) {
+        LayerSaved[Layer].Tie() = ActiveTool();
+        ActiveTool() = LayerSaved[layer].Tie();
+    }
+    Layer = layer;
+    return 1;
+}
+
+void cWorldEditState::SetTool(int tool) {
+    Tool = tool;
+    if (tool == 0) Selecting = 0;
+}
+
+unsigned cWorldEditState::SnapshotSize(const VECTOR_CLASS<int>& cells,
+                                       const VECTOR_CLASS<cWorldEvent>& events) {
+    unsigned long long size = 4ull * cells.size() + 64ull * events.size();
+    for (const cWorldEvent& event : events) size += 24ull * event.Pages.size();
+    return AddCapped(size);
+}
+
+int cWorldEditState::PushUndo(cWorldHistory& history, const VECTOR_CLASS<int>& cells,
+                              const VECTOR_CLASS<cWorldEvent>& events) {
+    if (GetAvailPhysMemory() <= SnapshotSize(cells, events)) {
+        ClearHistory();
+        return 0;
+    }
+    if (history.Size() >= UNDO_DEPTH) {
+        history.Cells.pop_front();
+        history.Events.pop_front();
+    }
+    history.Cells.push_back(cells);
+    history.Events.push_back(events);
+    return 1;
+}
+
+void cWorldEditState::Step(cWorldHistory& from, cWorldHistory& to, VECTOR_CLASS<int>& cells,
+                           VECTOR_CLASS<cWorldEvent>& events) {
+    if (from.Empty()) return;
+    if (!PushUndo(to, cells, events)) return;
+    cells = from.Cells.back();
+    from.Cells.pop_back();
+    events.Assign(from.Events.back());
+    from.Events.pop_back();
+}
+
+void cWorldEditState::Undo(VECTOR_CLASS<int>& cells, VECTOR_CLASS<cWorldEvent>& events) {
+    Step(UndoHistory, RedoHistory, cells, events);
+}
+
+void cWorldEditState::Redo(VECTOR_CLASS<int>& cells, VECTOR_CLASS<cWorldEvent>& events) {
+    Step(RedoHistory, UndoHistory, cells, events);
+}
+
+void cWorldEditState::ClearHistory() {
+    UndoHistory.Clear();
+    RedoHistory.Clear();
+}

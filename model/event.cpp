@@ -1,0 +1,133 @@
+// Events, their pages and the action palette's entries; the event palette,
+// the action palette and the start event.
+#include "model/event.h"
+
+#include "model/chara.h"
+#include "model/paths.h"
+#include "model/stage.h"
+
+const char* const g_szDefaultEventPalette = "data\\plt\\default.plt";
+
+namespace {
+
+bool Outside(int index, size_t count) {
+    return static_cast<unsigned>(index) >= count;
+}
+
+}  // namespace
+
+// ---- cEventPage ------------------------------------------------------------------
+
+cEventPage::cEventPage() {
+    SetDefault();
+}
+
+int cEventPage::Serial(int op, cSerial* other, HANDLE file, int version) {
+    SERIAL_BEGIN(cEventPage);
+    SERIAL(Graphic);
+    if (version >= 27) {
+        SERIAL(TurnA);
+        SERIAL(TurnA1);
+        SERIAL(TurnA2);
+        SERIAL(TurnB);
+        SERIAL(TurnB1);
+        SERIAL(TurnB2);
+    } else {
+        SERIAL(TurnA1);  // before 27 only the first number of condition A
+    }
+    SERIAL(EventVarCond);
+    SERIAL(EventVarValue);
+    SERIAL(EventVarCompare);
+    SERIAL(CommonVar);
+    SERIAL(CommonVarValue);
+    SERIAL(CommonVarCompare);
+    SERIAL(FirstAttemptOnly);
+    SERIAL(Area);
+    SERIAL(Subject);
+    SERIAL(Presence);
+    if (version >= 42) SERIAL(Friend);
+    SERIAL(Group);
+    if (version >= 114) {
+        SERIAL(GroupCond);
+        SERIAL(GroupNo);
+        SERIAL(CharaIdCond);
+        SERIAL(CharaId);
+    }
+    SERIAL(Timing);
+    SERIAL(CommandName);
+    if (version >= 75) SERIAL(AfterPrevious);
+    SERIAL(Acts);
+    return 1;
+}
+
+void cEventPage::SetDefault() {
+    Clear();
+    Acts.clear();
+    Group = 1;
+    Fixup();
+}
+
+void cEventPage::Fixup() {
+    if (Outside(Group, g_Stage.Groups.size())) Group = 0;
+    if (Outside(Friend, g_FriendList.size())) Friend = 0;
+}
+
+int cEventPage::Load(HANDLE file) {
+    cSerial::Load(file);
+    Fixup();
+    return 1;
+}
+
+int cEventPage::Save(HANDLE file) {
+    Fixup();
+    return cSerial::Save(file);
+}
+
+// ---- cEvent ------------------------------------------------------------------------
+
+cEvent::cEvent() {
+    SetDefault();
+}
+
+int cEvent::Serial(int op, cSerial* other, HANDLE file, int version) {
+    SERIAL_BEGIN(cEvent);
+    SERIAL(X);
+    SERIAL(Y);
+    SERIAL(Carried);
+    SERIAL(Value4);
+    SERIAL(Value5);
+    SERIAL(Value6);
+    SERIAL(Name);
+    SERIAL(Pages);
+    return 1;
+}
+
+void cEvent::SetDefault() {
+    Clear();
+    Pages.resize(1);
+}
+
+// ---- cEventActPlt ------------------------------------------------------------------
+
+int cEventActPlt::Serial(int op, cSerial* other, HANDLE file, int version) {
+    SERIAL_BEGIN(cEventActPlt);
+    SERIAL(Name);
+    SERIAL(Description);
+    SERIAL(Acts);
+    return 1;
+}
+
+void cEventActPlt::SetDefault() {
+    Clear();
+    Acts.clear();
+}
+
+// ---- The project's events ----------------------------------------------------------
+
+int LoadEventPalette(VECTOR_CLASS<cEvent>& palette) {
+    if (LoadRecordList(palette, g_PathTable.EventPlt)) return 1;
+    palette.assign(1, cEvent());
+    palette[0].Name = "デフォルト";
+    LoadRecordList(palette, g_szDefaultEventPalette);
+    return 0;
+}

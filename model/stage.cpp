@@ -1,0 +1,192 @@
+// The stage record, its file layouts by version and its fix-up.
+#include "model/stage.h"
+
+#include <algorithm>
+
+#include "model/land.h"
+#include "model/media_database.h"
+
+namespace {
+
+bool Outside(int index, size_t count) {
+    return static_cast<unsigned>(index) >= count;
+}
+
+}  // namespace
+
+// ---- cEndCond --------------------------------------------------------------------
+
+int cEndCond::Serial(int op, cSerial* other, HANDLE file, int version) {
+    SERIAL_BEGIN(cEndCond);
+    SERIAL(Target);
+    SERIAL(CharaId);
+    SERIAL(CursorGroup);
+    SERIAL(X);
+    SERIAL(Y);
+    SERIAL(ShownGroup);
+    SERIAL(Text);
+    return 1;
+}
+
+// ---- cStage ------------------------------------------------------------------------
+
+int StageRowShift(int width) {
+    int shift = 0;
+    for (int w = width; w > 0; w /= 2) ++shift;
+    return shift;
+}
+
+cStage::cStage() {
+    SetDefault();
+}
+
+int cStage::Serial(int op, cSerial* other, HANDLE file, int version) {
+    SERIAL_BEGIN(cStage);
+    SERIAL(Width);
+    SERIAL(Height);
+    SERIAL(Stride);
+    SERIAL(Shift);
+    SERIAL(StartGroup);
+    if (version >= 87) SERIAL(RewardPtVal);
+    SERIAL(RewardValue);
+    if (version >= 118) SERIAL(RewardTurnDeduct);
+    if (version >= 127) SERIAL(DeductPercent);
+    SERIAL(RepeatRate);
+    SERIAL(ExRate);
+    SERIAL(ExRateCleared);
+    if (version >= 87) {
+        SERIAL(MoneyRate);
+        SERIAL(MoneyRateCleared);
+    }
+    SERIAL(Name);
+    if (version >= 66) SERIAL(Back);
+    SERIAL(Bgm);
+    if (version >= 47) SERIAL(AllGroupsAtStart);
+    if (version >= 84) {
+        SERIAL(ShowClear);
+        SERIAL(ShowGameOver);
+    }
+    SERIAL(Chips);
+    if (version < 68) {
+        // 68: position groups moved ahead of the enemies.
+        SERIAL(PutEnemies);
+        SERIAL(Events);
+        SERIAL(OldEvents);
+        SERIAL(Groups);
+    } else if (version < 108) {
+        // 108: the second event list was dropped.
+        SERIAL(Groups);
+        SERIAL(PutEnemies);
+        SERIAL(OldEvents);
+        SERIAL(Events);
+    } else {
+        SERIAL(Groups);
+        SERIAL(PutEnemies);
+        SERIAL(Events);
+    }
+    SERIAL(WinConds);
+    SERIAL(LoseConds);
+    SERIAL(OtherConds);
+    return 1;
+}
+
+int cStage::Load(HANDLE file) {
+    cSerial::Load(file);
+    OldEvents.clear();  // nothing uses it
+    // The geometry is derived from the width, never taken from the file.
+    const bool sized = Width >= 1 && Width <= MAX_SIZE && Height >= 1 && Height <= MAX_SIZE;
+    if (sized) {
+        Shift = StageRowShift(Width);
+        Stride = 1 << Shift;
+    }
+    if (!sized || Chips.size() != static_cast<size_t>(Stride) * static_cast<size_t>(Height)) {
+        FileSetFailed(file);
+        return 0;
+    }
+    Fixup();
+    return 1;
+}
+
+int cStage::Save(HANDLE file) {
+    Fixup();
+    return cSerial::Save(file);
+}
+
+void cStage::SetDefault() {
+    Clear();
+    OldEvents.clear();
+    Name = "ステージ";
+    Resize(20, 15);
+    PutEnemies.clear();
+    Events.clear();
+    Groups.assign(2, cGroupPos());
+    WinConds.clear();
+    LoseConds.clear();
+    OtherConds.clear();
+    RewardPtVal = 1;
+    RewardValue = 0;
+    RewardTurnDeduct = 0;
+    DeductPercent = 1;
+    RepeatRate = 50;
+    ExRate = 100;
+    ExRateCleared = 50;
+    MoneyRate = 100;
+    MoneyRateCleared = 50;
+    Back = 1;
+    AllGroupsAtStart = 1;
+    ShowClear = 1;
+    ShowGameOver = 1;
+}
+
+cMapLayer cStage::Layer() const {
+    return {const_cast<VECTOR_CLASS<int>&>(Chips), Width, Height, Shift};
+}
+
+void cStage::Resize(int width, int height) {
+    VECTOR_CLASS<int> old;
+    old.swap(Chips);
+    const cMapLayer before{old, Width, Height, Shift};
+    Width = std::clamp(width, 0, static_cast<int>(MAX_SIZE));
+    Height = std::clamp(height, 0, static_cast<int>(MAX_SIZE));
+    Shift = StageRowShift(Width);
+    Stride = 1 << Shift;
+    Chips.assign(static_cast<size_t>(Stride) * static_cast<size_t>(Height), 0);
+    Layer().CopyOverlap(before);
+}
+
+void cStage::ClearChips() { Chips.Fill(0); }
+int cStage::ChipAt(int x, int y) const { return Layer().At(x, y); }
+void cStage::SetChip(int x, int y, int chip) { Layer().Set(x, y, chip); }
+int cStage::HasEventAt(int x, int y) const { return ::HasEventAt(Events, x, y); }
+cEvent* cStage::FindAt(int x, int y) { return FindEventAt(Events, x, y); }
+int cStage::RemoveEventsAt(int x, int y) { return ::RemoveEventsAt(Events, x, y); }
+int cStage::RemoveEvent(const cEvent* event) { return event ? Events.ErasePtr(*event) : 0; }
+void cStage::PlaceAt(cEvent& event, int x, int y) { PlaceEventAt(Events, event, x, y); }
+
+void cStage::Fixup() {
+    // A chip layer that does not fit the size (an undo step from before a
+    // resize) is fitted, so that no file is written that cannot be read.
+    Chips.resize(static_cast<size_t>(Stride) * static_cast<size_t>(std::max(Height, 0)), 0);
+    if (Outside(StartGroup, Groups.size())) StartGroup = 0;
+    if (Outside(RewardPtVal, g_Database.PtVals.size())) RewardPtVal = 1;
+    Layer().ClearInvalid(g_LandList.size());
+    for (cPutEnemy& enemy : PutEnemies) {
+        enemy.Fixup();
+        if (enemy.X >= Width || enemy.Y >= Height) {
+            enemy.X = -1;
+            enemy.Y = -1;
+        }
+    }
+    EraseEvents(Events, [&](const cEvent& e) { return e.X >= Width || e.Y >= Height; });
+    for (cGroupPos& group : Groups) group.Fixup(Width, Height);
+    for (VECTOR_CLASS<cEndCond>* lines : {&WinConds, &LoseConds, &OtherConds}) {
+        for (cEndCond& line : *lines) {
+            if (Outside(line.CursorGroup, Groups.size())) line.CursorGroup = 1;
+            if (line.X >= Width) line.X = Width - 1;
+            if (line.Y >= Height) line.Y = Height - 1;
+            if (Outside(line.ShownGroup, Groups.size())) line.ShownGroup = 0;
+        }
+    }
+    if (Outside(Back, g_Database.Backs.size())) Back = 1;
+    if (Outside(Bgm, g_Database.Bgms.size())) Bgm = 0;
+}

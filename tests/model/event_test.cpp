@@ -1,0 +1,389 @@
+// Events, pages and actions: the old page layout, the action migration of
+// older files, the parameter fix-ups by kind and the palette files.
+#include <vector>
+
+#include "tests/model/records3_support.h"
+
+namespace {
+
+using Ints = std::vector<int>;
+
+Ints AsInts(const VECTOR_CLASS<int>& v) {
+    return Ints(v.begin(), v.end());
+}
+
+// The bytes of an action as a file stores it: kind, int vector, string vector.
+Bytes ActBytes(int kind, const Ints& ints, const std::vector<std::string>& strs = {}) {
+    Bytes b;
+    b.I32(kind).U32(static_cast<uint32_t>(ints.size()));
+    for (int v : ints) b.I32(v);
+    b.U32(static_cast<uint32_t>(strs.size()));
+    for (const std::string& s : strs) b.Str(s);
+    return b;
+}
+
+Ints Iota(int count, int first) {
+    Ints v;
+    for (int i = 0; i < count; ++i) v.push_back(first + i);
+    return v;
+}
+
+class EventTest : public RecordsTest {};
+
+TEST_F(EventTest, KindTableShapesTheParameters) {
+    int withStrings = 0;
+    std::vector<int> startKinds;
+    for (int k = 0; k < EACT_KIND_COUNT; ++k) {
+        withStrings += g_EventActKind[k].nStrNum;
+        if (g_EventActKind[k].bStartEvent) startKinds.push_back(k);
+    }
+    EXPECT_EQ(1, withStrings);
+    EXPECT_EQ((std::vector<int>{11, 15, 16, 17, 19, 20, 21, 22, 23}), startKinds);
+    EXPECT_STREQ("", g_EventActKind[0].strName);
+    EXPECT_STREQ("引き返す", g_EventActKind[26].strName);
+    EXPECT_EQ(26, g_EventActKind[EACT_MESSAGE].nIntNum);
+    EXPECT_EQ(16, g_EventActKind[EACT_STATUS].nIntNum);
+    // Readers outside the table get kind 0.
+    EXPECT_EQ(&g_EventActKind[0], &EventActKind(27));
+    EXPECT_EQ(&g_EventActKind[0], &EventActKind(-1));
+}
+
+TEST_F(EventTest, ShiftParamsUpLosesTheLastValue) {
+    struct Case {
+        Ints before;
+        int at;
+        Ints after;
+    } cases[] = {
+        {{1, 2, 3, 4}, 1, {1, 2, 2, 3}},
+        {{1, 2, 3, 4}, 3, {1, 2, 3, 4}},
+        {{1, 2, 3, 4}, 0, {1, 1, 2, 3}},
+        {{1, 2}, 5, {1, 2}},  // beyond the list: nothing
+        {{}, 0, {}},
+    };
+    for (const Case& c : cases) {
+        VECTOR_CLASS<int> v(c.before.begin(), c.before.end());
+        ShiftParamsUp(v, c.at);
+        EXPECT_EQ(c.after, AsInts(v)) << "at " << c.at;
+    }
+}
+
+// Lists: 5 pictures, sounds, BGMs, allies and lands; 3 skill lists of 4
+// skills; a 20 × 15 stage with 4 position groups.
+TEST_F(EventTest, FixupParamsClampsByKind) {
+    struct Case {
+        int kind;
+        Ints before;
+        Ints after;
+    } cases[] = {
+        {EACT_PICTURE, {7}, {4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {EACT_WAIT, {-5, 9, 9}, {-5}},
+        {EACT_SETMAPCURSOR, {3, 0, 25, -1}, {3, 1, 19, 0}},
+        {EACT_SETMAPCURSOR, {3, 9, 19, 14}, {3, 3, 19, 14}},
+        {EACT_WARP, {9, 20, 15, 9}, {9, 19, 14, 9}},
+        {EACT_CREASEENEMYGROUP, {999, -999, 7}, {999, -999, 7}},
+        {EACT_PUTFRIEND, {0, 7, 7, -2, 99, 7}, {1, 7, 7, 0, 14, 7}},
+        {EACT_PUTFRIEND, {5, 0, 0, 0, 0, 0}, {4, 0, 0, 0, 0, 0}},
+        {EACT_CHANGESTARTPOS, {0}, {1}},
+        {EACT_CHANGEMAPCHIP, {1, 1, 5, -1, 4}, {1, 1, 4, 0, 3}},
+        {EACT_PLAYSOUND, {0}, {1}},
+        {EACT_CHANGEBGM, {77, 0}, {77, 1}},
+        {EACT_ACQUIRESKILL, {5, 2}, {0, 1}},
+        {EACT_ACQUIRESKILL, {2, 4}, {2, 1}},
+        {EACT_CREASESTOCK, {-1, 3, 8}, {0, 1, 8}},
+        {EACT_ADDSHOPSKILL, {1, 3, 8, 9}, {1, 3, 8, 9}},
+        {EACT_GETRANDOMSKILL, {3, 50, 1, 1, 1}, {0, 50, 1, 1, 1}},
+        {EACT_CHANGEFRIENDSHOP, {9, 1}, {4, 1}},
+        {EACT_CHANGEPARTY, {-3, 1}, {1, 1}},
+        {EACT_STAGECLEAR, {1, 2}, {}},
+    };
+    for (const Case& c : cases) {
+        cEventAct act;
+        act.Kind = c.kind;
+        act.Ints.assign(c.before.begin(), c.before.end());
+        act.FixupParams();
+        EXPECT_EQ(c.after, AsInts(act.Ints)) << "kind " << c.kind;
+        EXPECT_EQ(static_cast<size_t>(g_EventActKind[c.kind].nStrNum), act.Strs.size());
+    }
+}
+
+TEST_F(EventTest, FixupParamsAtEmptyAndTinyLists) {
+    ProjectSizes sizes;
+    sizes.pictures = 0;
+    sizes.friends = 1;
+    sizes.skillLists = 0;
+    ApplySizes(sizes);
+    struct Case {
+        int kind;
+        int p0;
+        int p1;
+        int expect0;
+        int expect1;
+    } cases[] = {
+        {EACT_PICTURE, 3, 0, -1, 0},  // the lower bound is tested first
+        {EACT_PICTURE, -2, 0, 0, 0},
+        {EACT_CHANGEPARTY, 0, 0, 1, 0},
+        {EACT_CHANGEPARTY, 3, 0, 0, 0},
+        {EACT_ACQUIRESKILL, 0, 0, 0, 1},  // no skill list at all: never indexed
+        {EACT_GETRANDOMSKILL, 2, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        cEventAct act;
+        act.Kind = c.kind;
+        act.FixupParams();
+        act.Ints.At(0) = c.p0;
+        act.Ints.At(1) = c.p1;
+        act.FixupParams();
+        EXPECT_EQ(c.expect0, act.Ints[0]) << "kind " << c.kind << " p0 " << c.p0;
+        EXPECT_EQ(c.expect1, act.Ints[1]) << "kind " << c.kind << " p0 " << c.p0;
+    }
+}
+
+TEST_F(EventTest, KindOutsideTheTableBecomesNone) {
+    for (int kind : {27, 100, -1}) {
+        cEventAct act;
+        ASSERT_TRUE(ReadAs(act, DATA_VERSION, ActBytes(kind, {1, 2, 3}, {"x"})));
+        EXPECT_EQ(EACT_NONE, act.Kind);
+        EXPECT_TRUE(act.Ints.empty());
+        EXPECT_TRUE(act.Strs.empty());
+    }
+}
+
+TEST_F(EventTest, MigrationRenumbersOlderKinds) {
+    struct Case {
+        int version;
+        int stored;
+        int kind;
+    } cases[] = {
+        {24, 4, 4},   {24, 5, 6},    {24, 6, 10},   {25, 6, 6},    {66, 8, 10}, {70, 8, 9},
+        {94, 20, 22}, {100, 21, 22}, {103, 21, 21}, {270, 21, 21}, {24, 1, 1},  {94, 25, 0},
+        {24, 0x7FFFFFFF, 0},
+    };
+    for (const Case& c : cases) {
+        cEventAct act;
+        const int count = g_EventActKind[IsEventActKind(c.stored) ? c.stored : 0].nIntNum;
+        Bytes bytes = ActBytes(c.stored, Ints(static_cast<size_t>(count), 1));
+        if (c.version < 55) bytes.U32(0);  // the old shop list
+        ASSERT_TRUE(ReadAs(act, c.version, bytes));
+        EXPECT_EQ(c.kind, act.Kind) << "version " << c.version << " kind " << c.stored;
+        EXPECT_EQ(static_cast<size_t>(EventActKind(c.kind).nIntNum), act.Ints.size());
+    }
+}
+
+TEST_F(EventTest, MigrationMovesMessageAndPictureParameters) {
+    const Ints o = Iota(26, 1000);
+    cEventAct message;
+    ASSERT_TRUE(ReadAs(message, 56, ActBytes(EACT_MESSAGE, o, {"本文"})));
+    Ints expected(o.begin(), o.begin() + 9);
+    expected.push_back(0);  // A-key switch
+    expected.insert(expected.end(), o.begin() + 9, o.begin() + 20);
+    expected.insert(expected.end(), {0, 0, 255, o[20], 100});  // flips, transparency, scale
+    EXPECT_EQ(expected, AsInts(message.Ints));
+    ASSERT_EQ(1u, message.Strs.size());
+    EXPECT_EQ("本文", message.Strs[0]);
+
+    Ints p = Iota(18, 10);
+    p[0] = 1;  // a picture that exists
+    cEventAct picture;
+    ASSERT_TRUE(ReadAs(picture, 58, ActBytes(EACT_PICTURE, p)));
+    Ints pictureExpected(p.begin(), p.begin() + 9);
+    pictureExpected.insert(pictureExpected.end(), {0, 0, 255, p[9], p[10], p[11], p[12], p[13], 0});
+    EXPECT_EQ(pictureExpected, AsInts(picture.Ints));
+
+    // From 62 on nothing moves.
+    cEventAct current;
+    ASSERT_TRUE(ReadAs(current, 62, ActBytes(EACT_MESSAGE, o, {""})));
+    EXPECT_EQ(o, AsInts(current.Ints));
+}
+
+TEST_F(EventTest, MigrationOfStatusAndMapChipLayouts) {
+    cEventAct status;  // kind 15 in files 67 to 94 is today's 16
+    ASSERT_TRUE(ReadAs(status, 70, ActBytes(15, {4, 4})));
+    EXPECT_EQ(EACT_STATUS, status.Kind);
+    EXPECT_EQ(Ints(16, 0), AsInts(status.Ints));
+
+    cEventAct chip;
+    ASSERT_TRUE(ReadAs(chip, 125, ActBytes(EACT_CHANGEMAPCHIP, {7, 2, 3, 2, 9})));
+    EXPECT_EQ((Ints{7, 0, 2, 3, 2}), AsInts(chip.Ints));
+    cEventAct newer;
+    ASSERT_TRUE(ReadAs(newer, 126, ActBytes(EACT_CHANGEMAPCHIP, {7, 2, 3, 2, 3})));
+    EXPECT_EQ((Ints{7, 2, 3, 2, 3}), AsInts(newer.Ints));
+}
+
+TEST_F(EventTest, OldShopListIsReadAndNeverWritten) {
+    // A shop action of version 54: its old list of two shop skills (skill only).
+    // Today's kind 20 was stored as 18 then (kinds were inserted at 67 and 95).
+    Bytes old = ActBytes(18, {1, 2});
+    old.U32(2).I32(3).I32(2);
+    cEventAct act;
+    ASSERT_TRUE(ReadAs(act, 54, old));
+    EXPECT_EQ(EACT_ADDSHOPSKILL, act.Kind);
+    EXPECT_EQ((Ints{1, 2, 0, 0}), AsInts(act.Ints));
+    const std::string saved = Saved(act);
+    EXPECT_EQ(ActBytes(EACT_ADDSHOPSKILL, {1, 2, 0, 0}).str(), saved);
+    cEventAct again;
+    ASSERT_TRUE(ReadAs(again, DATA_VERSION, saved));
+    EXPECT_TRUE(again.Compare(act));
+}
+
+TEST_F(EventTest, SaveWritesExactlyTheKindsCounts) {
+    cEventAct act;
+    act.Kind = EACT_MESSAGE;
+    act.Ints.assign(40, 3);
+    act.Strs.assign(3, "a");
+    const std::string bytes = Saved(act);
+    EXPECT_EQ(ActBytes(EACT_MESSAGE, Ints(26, 3), {"a"}).str(), bytes);
+}
+
+// A page of version 26: graphic, turn A's first number, fields 8 to 17,
+// the position group, the timing, the command name and the actions.
+TEST_F(EventTest, PageOfVersion26HasTheOldLayout) {
+    Bytes b;
+    b.I32(12).I32(3);                                   // graphic, turn A first
+    b.I32(1).I32(-50).I32(2).I32(7).I32(8).I32(3);      // fields 8..13
+    b.I32(1).I32(2).I32(3).I32(1);                      // fields 14..17
+    b.I32(2).I32(21).Str("必殺");                       // group, timing, name
+    b.U32(1).Append(ActBytes(EACT_WAIT, {30})).U32(0);  // one action, no old shop list
+    cEventPage page;
+    page.TurnA = page.TurnB1 = page.GroupNo = page.AfterPrevious = 9;  // must stay
+    page.Friend = 3;
+    ASSERT_TRUE(ReadAs(page, 26, b));
+    EXPECT_EQ(12, page.Graphic);
+    EXPECT_EQ(3, page.TurnA1);
+    EXPECT_EQ(-50, page.EventVarValue);
+    EXPECT_EQ(8, page.CommonVarValue);
+    EXPECT_EQ(1, page.Presence);
+    EXPECT_EQ(2, page.Group);
+    EXPECT_EQ(21, page.Timing);
+    EXPECT_EQ("必殺", page.CommandName);
+    ASSERT_EQ(1u, page.Acts.size());
+    EXPECT_EQ((Ints{30}), AsInts(page.Acts[0].Ints));
+    EXPECT_EQ(9, page.TurnA);
+    EXPECT_EQ(9, page.TurnB1);
+    EXPECT_EQ(9, page.GroupNo);
+    EXPECT_EQ(9, page.AfterPrevious);
+    EXPECT_EQ(3, page.Friend);
+}
+
+TEST_F(EventTest, PageFixupResetsGroupAndAlly) {
+    struct Case {
+        int groups;
+        int friends;
+        int group;
+        int ally;
+        int expectGroup;
+        int expectAlly;
+    } cases[] = {
+        {4, 5, 3, 4, 3, 4}, {4, 5, 4, 5, 0, 0}, {4, 5, -1, -1, 0, 0},
+        {1, 5, 1, 0, 0, 0}, {0, 0, 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        ProjectSizes sizes;
+        sizes.groups = c.groups;
+        sizes.friends = c.friends;
+        ApplySizes(sizes);
+        cEventPage page;
+        page.Group = c.group;
+        page.Friend = c.ally;
+        const std::string bytes = Saved(page);
+        EXPECT_EQ(c.expectGroup, page.Group);
+        EXPECT_EQ(c.expectAlly, page.Friend);
+        cEventPage read;
+        ASSERT_TRUE(ReadAs(read, DATA_VERSION, bytes));
+        EXPECT_TRUE(read.Compare(page));
+    }
+    // A default page on a stage with fewer than two groups.
+    ProjectSizes one;
+    one.groups = 1;
+    ApplySizes(one);
+    EXPECT_EQ(0, cEventPage().Group);
+}
+
+TEST_F(EventTest, EventDefaultsCopyAndCompare) {
+    cEvent event;
+    ASSERT_EQ(1u, event.Pages.size());
+    EXPECT_EQ(1, event.Pages[0].Group);
+    event.Clear();
+    EXPECT_TRUE(event.Pages.empty());
+    event.SetDefault();
+    EXPECT_EQ(1u, event.Pages.size());
+
+    event.Name = "宝箱";
+    event.Value5 = 5;
+    event.Pages.resize(2);
+    event.Pages[1].Acts.resize(1);
+    event.Pages[1].Acts[0].Kind = EACT_MESSAGE;
+    event.Pages[1].Acts[0].FixupParams();
+    event.Pages[1].Acts[0].Strs[0] = "a\r\nb";
+    cEvent copy;
+    copy = event;
+    EXPECT_TRUE(copy.Compare(event));
+    copy.Pages[1].Acts[0].Ints[25] = 1;
+    EXPECT_FALSE(copy.Compare(event));
+    event.FixUp();
+    EXPECT_EQ("a\nb", event.Pages[1].Acts[0].Strs[0]);
+
+    cEvent read;
+    ASSERT_TRUE(ReadAs(read, DATA_VERSION, Saved(event)));
+    EXPECT_TRUE(read.Compare(event));
+}
+
+TEST_F(EventTest, ActionPaletteRoundTrip) {
+    ScratchFolder folder("actplt_test");
+    FolderCreate("data");
+    VECTOR_CLASS<cEventActPlt> palette(2);
+    palette[0].Name = "回復";
+    palette[0].Description = "全員のHPを回復";
+    palette[0].Acts.resize(2);
+    palette[0].Acts[0].Kind = EACT_STATUS;
+    palette[0].Acts[1].Kind = EACT_MESSAGE;
+    ASSERT_TRUE(SaveRecordList(palette, g_PathTable.EventActionPlt));
+    VECTOR_CLASS<cEventActPlt> read;
+    ASSERT_TRUE(LoadRecordList(read, g_PathTable.EventActionPlt));
+    ASSERT_EQ(2u, read.size());
+    EXPECT_TRUE(read[0].Compare(palette[0]));  // the save sized the parameters in place
+    EXPECT_EQ(16u, read[0].Acts[0].Ints.size());
+}
+
+TEST_F(EventTest, EventPaletteFallsBackToTheDefaultPalette) {
+    ScratchFolder folder("eventplt_test");
+    FolderCreate("data");
+    VECTOR_CLASS<cEvent> palette(3);
+    EXPECT_EQ(0, LoadEventPalette(palette));  // neither file
+    ASSERT_EQ(1u, palette.size());
+    EXPECT_EQ("デフォルト", palette[0].Name);
+    EXPECT_EQ(1u, palette[0].Pages.size());
+
+    FolderCreate("data\\plt");
+    VECTOR_CLASS<cEvent> plt(2);
+    plt[1].Name = "扉";
+    ASSERT_TRUE(SaveRecordList(plt, g_szDefaultEventPalette));
+    EXPECT_EQ(0, LoadEventPalette(palette));
+    ASSERT_EQ(2u, palette.size());
+    EXPECT_EQ("扉", palette[1].Name);
+
+    plt.resize(1);
+    ASSERT_TRUE(SaveRecordList(plt, g_PathTable.EventPlt));
+    EXPECT_EQ(1, LoadEventPalette(palette));
+    EXPECT_EQ(1u, palette.size());
+}
+
+TEST_F(EventTest, StartEventFile) {
+    ScratchFolder folder("startevent_test");
+    FolderCreate("data");
+    FolderCreate("data\\database");
+    cEvent start;
+    start.Pages[0].Acts.resize(1);
+    start.Pages[0].Acts[0].Kind = EACT_CREASEGVAL;
+    start.Pages[0].Acts[0].FixupParams();
+    start.Pages[0].Acts[0].Ints[2] = 42;
+    ASSERT_TRUE(start.SaveFile(g_PathTable.StartEvent));
+    cEvent read;
+    read.Pages.clear();
+    ASSERT_TRUE(read.LoadFile(g_PathTable.StartEvent));
+    EXPECT_TRUE(read.Compare(start));
+    // Version word, then one event.
+    const std::string bytes = ReadFileBytes(g_PathTable.StartEvent);
+    EXPECT_EQ(Bytes().U32(DATA_VERSION).Append(Saved(start)).str(), bytes);
+}
+
+}  // namespace

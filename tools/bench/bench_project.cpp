@@ -1,0 +1,332 @@
+// BenchProject [folder]: writes a large synthetic project (16 skill lists of
+// 999 skills, 999 classes, allies and enemies, 100 stages of 64 × 64 with
+// enemies and events, a full world map), then loads and saves every data
+// file in the order the editor loads a project, and prints for each file
+// kind the milliseconds and MB/s of the load and of the save beside one
+// plain read of the same bytes.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+#include "model/ai.h"
+#include "model/chara.h"
+#include "model/class.h"
+#include "model/edit_state.h"
+#include "model/gvalinfo.h"
+#include "model/land.h"
+#include "model/media_database.h"
+#include "model/paths.h"
+#include "model/settings.h"
+#include "model/system.h"
+
+namespace {
+
+enum { STAGE_COUNT = 100, RUNS = 3 };
+
+VECTOR_CLASS<cStage> s_stages(STAGE_COUNT);
+
+double Seconds(const std::function<int()>& work, int* ok) {
+    const auto start = std::chrono::steady_clock::now();
+    *ok &= work();
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    return took.count();
+}
+
+std::string StagePath(int i) {
+    char name[64];
+    std::snprintf(name, sizeof(name), "data\\stg\\Stage%03d.stg2", i);
+    return name;
+}
+
+// ---- The synthetic project ----------------------------------------------------------
+
+cEventAct Act(int kind, int value) {
+    cEventAct act;
+    act.Kind = kind;
+    act.FixupParams();
+    for (int& v : act.Ints) v = value;
+    for (std::string& s : act.Strs) s = "ベンチマーク用のメッセージです。";
+    return act;
+}
+
+cEvent SyntheticEvent(int i) {
+    cEvent event;
+    event.Name = "イベント" + std::to_string(i);
+    event.Pages.resize(2);
+    for (cEventPage& page : event.Pages) {
+        page.CommandName = "技";
+        for (int kind : {EACT_MESSAGE, EACT_PICTURE, EACT_STATUS, EACT_CREASEGVAL, EACT_WAIT})
+            page.Acts.push_back(Act(kind, 1));
+    }
+    return event;
+}
+
+void BuildDatabase() {
+    g_GValInfo.resize(GVALINFO_COUNT);
+    for (size_t i = 1; i < g_GValInfo.size(); ++i) g_GValInfo[i].Name = "変数" + std::to_string(i);
+    g_Database.Backs.resize(200);
+    g_Database.Bgms.resize(200);
+    g_Database.Sounds.resize(200);
+    g_Database.Pictures.resize(200);
+    g_Database.PtVals.resize(50);
+    g_Database.Helps.resize(100);
+    for (cEdHelp& help : g_Database.Helps) help.vText.resize(20);
+    g_LandList.resize(256);
+    for (cLand& land : g_LandList) land.Name = "平地";
+    g_SkillLists.resize(16);
+    for (cSkillList& list : g_SkillLists) {
+        list.strName = "スキルリスト";
+        list.vCateg.resize(8);
+        list.vSkill.resize(999);
+        for (cSkill& skill : list.vSkill) skill.strName = "ファイアボール";
+    }
+    RenumberSkillLists(g_SkillLists);
+    g_ClassList.resize(999);
+    for (cClass& c : g_ClassList) {
+        c.Fixup();
+        c.Name = "ファイター";
+    }
+    g_FriendList.resize(999);
+    for (cFriend& f : g_FriendList) f.Name = "アレックス";
+    g_EnemyList.resize(999);
+    for (cEnemy& e : g_EnemyList) {
+        e.Name = "スライム";
+        e.MoveAI.resize(2);
+        e.BattleAI.resize(2);
+    }
+    g_MoveAITemplates.resize(100);
+    for (cMoveAITemplate& t : g_MoveAITemplates) t.Rules.resize(4);
+}
+
+void BuildEvents() {
+    g_EventPlt.clear();
+    for (int i = 0; i < PALETTE_MAX; ++i) g_EventPlt.push_back(SyntheticEvent(i));
+    g_EventActPlt.resize(PALETTE_MAX);
+    for (cEventActPlt& entry : g_EventActPlt) {
+        entry.Name = "回復";
+        entry.Description = "全員のHPを回復する";
+        entry.Acts = g_EventPlt[0].Pages[0].Acts;
+    }
+    g_StartEvent = SyntheticEvent(0);
+    for (cEventPage& page : g_StartEvent.Pages) page.Acts.assign(5, Act(EACT_CREASEGVAL, 1));
+
+    cWorldMap& map = g_WorldMap;
+    map.SetDefault();
+    map.Resize(cWorldMap::MAX_WIDTH, cWorldMap::MAX_HEIGHT);
+    map.Chips.resize(64);
+    for (int y = 0; y < map.Height; ++y)
+        for (int x = 0; x < map.Width; ++x) map.SetChip(x, y, (x * y) % 64);
+    cWorldEvent event;
+    event.Pages.resize(3);
+    for (int i = 0; i < 500; ++i) {
+        event.Name = "町" + std::to_string(i);
+        event.Pages[0].StageNo = i + 1;
+        event.Pages[0].StageFile = StagePath(i % STAGE_COUNT);
+        map.PlaceAt(event, i % map.Width, i / map.Width);
+    }
+    map.EventTemplates.assign(100, event);
+}
+
+cStage SyntheticStage(int i) {
+    cStage stage;
+    stage.Name = "ステージ" + std::to_string(i);
+    stage.Resize(cStage::MAX_SIZE, cStage::MAX_SIZE);
+    for (int y = 0; y < stage.Height; ++y)
+        for (int x = 0; x < stage.Width; ++x) stage.SetChip(x, y, (x + y + i) % 256);
+    stage.Groups.resize(10);
+    for (cGroupPos& group : stage.Groups)
+        for (int c = 0; c < 8; ++c) group.Cells.push_back({c, c});
+    stage.PutEnemies.resize(50);
+    for (size_t e = 0; e < stage.PutEnemies.size(); ++e) {
+        stage.PutEnemies[e].Enemy = 1 + static_cast<int>(e);
+        stage.PutEnemies[e].X = static_cast<int>(e);
+        stage.PutEnemies[e].Y = static_cast<int>(e % 64);
+        stage.PutEnemies[e].MoveAI.resize(3);
+    }
+    for (int e = 0; e < 100; ++e) {
+        cEvent event = SyntheticEvent(e);
+        stage.PlaceAt(event, e % 64, e / 64 + 10);
+    }
+    stage.WinConds.resize(3);
+    stage.LoseConds.resize(3);
+    return stage;
+}
+
+int SaveProject() {
+    int ok = 1;
+    for (const char* dir : {"data", "data\\database", "data\\stg", "data\\plt", "e_data"}) ok &= FolderCreate(dir);
+    ok &= SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo);
+    ok &= SaveMediaDatabase(g_Database);
+    ok &= g_System.SaveFile(g_PathTable.System);
+    ok &= g_TestPlay.SaveFile(g_PathTable.TestPlay);
+    ok &= SaveRecordList(g_LandList, g_PathTable.Land);
+    ok &= SaveSkillFile(g_SkillLists, g_PathTable.Skill);
+    ok &= SaveRecordList(g_ClassList, g_PathTable.Class);
+    ok &= SaveRecordList(g_FriendList, g_PathTable.Friend);
+    ok &= SaveRecordList(g_EnemyList, g_PathTable.Enemy);
+    ok &= cStage().SaveFile(g_PathTable.DefaultStage);
+    ok &= SaveRecordList(g_MoveAITemplates, g_PathTable.MoveAITemplate);
+    ok &= SaveRecordList(g_EventPlt, g_PathTable.EventPlt);
+    ok &= SaveRecordList(g_EventActPlt, g_PathTable.EventActionPlt);
+    ok &= g_WorldMap.SaveFile(g_PathTable.WorldMap);
+    ok &= g_StartEvent.SaveFile(g_PathTable.StartEvent);
+    for (int i = 0; i < STAGE_COUNT; ++i) {
+        s_stages[i] = SyntheticStage(i);
+        ok &= s_stages[i].SaveFile(StagePath(i));
+    }
+    return ok;
+}
+
+// ---- One step of the project load ---------------------------------------------------
+
+struct cStep {
+    std::string name;
+    std::vector<std::string> files;
+    std::function<int()> load;
+    std::function<int()> save;
+    double bytes = 0;
+    double read = 1e30, loaded = 1e30, saved = 1e30;
+};
+
+std::vector<std::string> MediaFiles() {
+    return {g_PathTable.CompatiType, g_PathTable.PartyVal,  g_PathTable.Picture,
+            g_PathTable.Back,        g_PathTable.CharaAnim, g_PathTable.EffectAnim,
+            g_PathTable.Sound,       g_PathTable.Bgm,       g_PathTable.Help};
+}
+
+std::vector<std::string> StageFiles() {
+    std::vector<std::string> files;
+    for (int i = 0; i < STAGE_COUNT; ++i) files.push_back(StagePath(i));
+    return files;
+}
+
+template <class T>
+cStep ListStep(const char* name, const char* path, VECTOR_CLASS<T>& list) {
+    return {name, {path}, [&list, path] { return LoadRecordList(list, path); },
+            [&list, path] { return SaveRecordList(list, path); }};
+}
+
+cStep RecordStep(const char* name, const char* path, cSerial& record) {
+    return {name, {path}, [&record, path] { return record.LoadFile(path); },
+            [&record, path] { return record.SaveFile(path); }};
+}
+
+// The steps in the order of the project load; the stages come last, as the
+// editor opens them one by one.
+std::vector<cStep> LoadOrder() {
+    std::vector<cStep> steps;
+    steps.push_back({"GValInfo.dat", {g_PathTable.GValInfo},
+                     [] { return LoadGValInfoFile(g_GValInfo, g_PathTable.GValInfo); },
+                     [] { return SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo); }});
+    steps.push_back({"media database (9 files)", MediaFiles(), [] { return LoadMediaDatabase(g_Database); },
+                     [] { return SaveMediaDatabase(g_Database); }});
+    steps.push_back(RecordStep("System.dat", g_PathTable.System, g_System));
+    steps.push_back(RecordStep("Testplay.dat", g_PathTable.TestPlay, g_TestPlay));
+    steps.push_back(ListStep("Land.dat", g_PathTable.Land, g_LandList));
+    steps.push_back({"Skill.dat", {g_PathTable.Skill}, [] { return LoadSkillFile(g_SkillLists, g_PathTable.Skill); },
+                     [] { return SaveSkillFile(g_SkillLists, g_PathTable.Skill); }});
+    steps.push_back(ListStep("Class.dat", g_PathTable.Class, g_ClassList));
+    steps.push_back(ListStep("Friend.dat", g_PathTable.Friend, g_FriendList));
+    steps.push_back(ListStep("Enemy.dat", g_PathTable.Enemy, g_EnemyList));
+    steps.push_back(RecordStep("Default.stg2", g_PathTable.DefaultStage, g_Stage));
+    steps.push_back(ListStep("MoveAITemplate.dat", g_PathTable.MoveAITemplate, g_MoveAITemplates));
+    steps.push_back(ListStep("EventPlt.dat", g_PathTable.EventPlt, g_EventPlt));
+    steps.push_back(ListStep("EventActionPlt.dat", g_PathTable.EventActionPlt, g_EventActPlt));
+    steps.push_back(RecordStep("WorldMap.dat", g_PathTable.WorldMap, g_WorldMap));
+    steps.push_back(RecordStep("StartEvent.dat", g_PathTable.StartEvent, g_StartEvent));
+    steps.push_back({"100 stages of 64 x 64", StageFiles(),
+                     [] {
+                         int ok = 1;
+                         for (int i = 0; i < STAGE_COUNT; ++i) ok &= s_stages[i].LoadFile(StagePath(i));
+                         return ok;
+                     },
+                     [] {
+                         int ok = 1;
+                         for (int i = 0; i < STAGE_COUNT; ++i) ok &= s_stages[i].SaveFile(StagePath(i));
+                         return ok;
+                     }});
+    return steps;
+}
+
+void PrintRow(const char* name, double bytes, double read, double load, double save) {
+    const double mb = bytes / 1e6;
+    std::printf("%-26s %8.2f %9.1f %8.1f %9.1f %8.1f %9.1f %8.1f\n", name, mb, read * 1e3, mb / read, load * 1e3,
+                mb / load, save * 1e3, mb / save);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    g_nDataVersion = DATA_VERSION;
+    const std::string folder = argc > 1 ? argv[1] : "bench_project";
+    char home[MAX_PATH];
+    GetCurrentFolder(home, sizeof(home));
+    FolderDelete(nullptr, folder.c_str());
+    if (!FolderCreate(folder.c_str())) {
+        std::printf("cannot create %s\n", folder.c_str());
+        return 1;
+    }
+    // Paths are relative to the project folder, as in the editor.
+    std::string full = std::string(home) + "\\" + folder;
+#ifdef _WIN32
+    SetCurrentDirectoryA(full.c_str());
+#else
+    for (char& c : full)
+        if (c == '\\') c = '/';
+    if (chdir(full.c_str()) != 0) return 1;
+#endif
+
+    auto build = std::chrono::steady_clock::now();
+    BuildDatabase();
+    BuildEvents();
+    if (!SaveProject()) std::printf("writing the project failed\n");
+    const std::chrono::duration<double> built = std::chrono::steady_clock::now() - build;
+    std::printf("synthetic project built and written in %.0f ms\n\n", built.count() * 1e3);
+
+    std::vector<cStep> steps = LoadOrder();
+    int ok = 1;
+    for (int run = 0; run < RUNS; ++run) {
+        for (cStep& step : steps) {
+            step.bytes = 0;
+            step.read = std::min(step.read, Seconds(
+                                                [&] {
+                                                    for (const std::string& file : step.files) {
+                                                        std::string bytes;
+                                                        if (!FileReadAll(file.c_str(), &bytes)) return 0;
+                                                        step.bytes += static_cast<double>(bytes.size());
+                                                    }
+                                                    return 1;
+                                                },
+                                                &ok));
+            step.loaded = std::min(step.loaded, Seconds(step.load, &ok));
+            step.saved = std::min(step.saved, Seconds(step.save, &ok));
+        }
+    }
+    std::printf("best of %d runs; every step loads, then saves, in the project's load order\n", RUNS);
+    std::printf("%-26s %8s %9s %8s %9s %8s %9s %8s\n", "file", "MB", "read ms", "MB/s", "load ms", "MB/s",
+                "save ms", "MB/s");
+    double bytes = 0, read = 0, loaded = 0, saved = 0;
+    for (const cStep& step : steps) {
+        PrintRow(step.name.c_str(), step.bytes, step.read, step.loaded, step.saved);
+        bytes += step.bytes;
+        read += step.read;
+        loaded += step.loaded;
+        saved += step.saved;
+    }
+    PrintRow("whole project", bytes, read, loaded, saved);
+    if (!ok) std::printf("a load or save failed\n");
+#ifdef _WIN32
+    SetCurrentDirectoryA(home);
+#else
+    if (chdir("..") != 0) return 1;
+#endif
+    FolderDelete(nullptr, folder.c_str());
+    return ok ? 0 : 1;
+}
