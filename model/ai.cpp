@@ -52,6 +52,7 @@ int cMoveAI::Load(HANDLE file) {
     const uint32_t version = g_nFileVersion;
     if (version < 270) {
         // 48 added "リーダーの味方" as target 5.
+        // A damaged file's largest value is kept rather than overflowed.
         if (version < 48 && Target >= 5 && Target < INT_MAX) ++Target;
         // 50 added "最も効果的な味方（物理と魔法）" as target 3.
         if (version < 50 && Target >= 3 && Target < INT_MAX) ++Target;
