@@ -1,5 +1,7 @@
 #include "model/ai.h"
 
+#include <climits>
+
 #include "model/placement.h"
 #include "model/skill.h"
 
@@ -50,9 +52,10 @@ int cMoveAI::Load(HANDLE file) {
     const uint32_t version = g_nFileVersion;
     if (version < 270) {
         // 48 added "リーダーの味方" as target 5.
-        if (version < 48 && Target >= 5) ++Target;
+        // A damaged file's largest value is kept rather than overflowed.
+        if (version < 48 && Target >= 5 && Target < INT_MAX) ++Target;
         // 50 added "最も効果的な味方（物理と魔法）" as target 3.
-        if (version < 50 && Target >= 3) ++Target;
+        if (version < 50 && Target >= 3 && Target < INT_MAX) ++Target;
         // 113 added the switch for the conditions.
         if (version < 113 && HasConditions()) CondEnabled = 1;
     }

@@ -141,13 +141,14 @@ void cWorldEditState::Reset() {
     AnchorY = -1;
     Dragging = 0;
     ClipboardFull = 0;
+    // The event layer's choice; its saved tool and selecting flag stay.
     cWorldLayerTool& event = LayerSaved[WLAYER_EVENT];
-    if (!g_WorldMap.EventTemplates.empty()) {
-        event = {0, 0, 0, 0, 1, 1};
-        PlaceEvent = g_WorldMap.EventTemplates[0];
-    } else {
-        event = {0, 0, -1, -1, 0, 0};
-    }
+    const bool templates = !g_WorldMap.EventTemplates.empty();
+    event.SelIndex = templates ? 0 : -1;
+    event.SelRow = templates ? 0 : -1;
+    event.BrushW = templates ? 1 : 0;
+    event.BrushH = templates ? 1 : 0;
+    if (templates) PlaceEvent = g_WorldMap.EventTemplates[0];
     ClearHistory();
 }
 

@@ -203,6 +203,9 @@ void cEventAct::Migrate(int version) {
     const int V = version;
     int& K = Kind;
     SizeParams(*this, K);  // by the kind as stored
+    // A kind beyond the table only grows below and ends as none; held at the
+    // table's end so that a damaged file cannot overflow it.
+    if (K > EACT_KIND_COUNT) K = EACT_KIND_COUNT;
     // 25: kinds 5 and 7 were inserted.
     if (V < 25) {
         if (K >= 5) ++K;

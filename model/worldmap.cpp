@@ -2,9 +2,9 @@
 #include "model/worldmap.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "model/media_database.h"
+#include "model/paths.h"
 
 namespace {
 
@@ -12,15 +12,12 @@ bool Outside(int index, size_t count) {
     return static_cast<unsigned>(index) >= count;
 }
 
-// The extension after the last dot of the file name becomes "stg2". Paths
-// that do not fit a path buffer are left as they are.
+// Stage files took the extension "stg2"; the same rule as for the editor
+// settings' stage paths. Paths that do not fit a path buffer stay as they are.
 void UpgradeStageExtension(std::string& path) {
     if (path.empty() || path.size() >= MAX_PATH) return;
-    const size_t slash = path.find_last_of('\\');
-    const size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return;
-    path.resize(dot + 1);
-    path += "stg2";
+    char renamed[MAX_PATH];
+    if (ReplaceExtension(renamed, path.c_str(), g_ExtTable.Stage)) path = renamed;
 }
 
 }  // namespace
@@ -103,9 +100,10 @@ void cWorldEvent::ClearToNew() {
 // ---- cWorldMap ----------------------------------------------------------------------------
 
 int WorldRowShift(int width) {
-    if (width <= 1) return 0;
-    int shift = 0;
-    for (int w = width - 1; w > 0; w /= 2) ++shift;
+    if (width == 1) return 0;
+    // Every other width halves width - 1 at least once, so 0 gets a row of 2.
+    int shift = 1;
+    for (long long w = (static_cast<long long>(width) - 1) / 2; w != 0; w /= 2) ++shift;
     return shift;
 }
 

@@ -113,7 +113,8 @@ public:
     void Fixup();
 };
 
-// log2 of the smallest power of two not below `width` (0 for widths up to 1).
+// log2 of the smallest power of two not below `width`; 0 for width 1, 1 for
+// width 0.
 int WorldRowShift(int width);
 
 extern cWorldMap g_WorldMap;

@@ -14,6 +14,8 @@
 #pragma once
 
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include "model/containers.h"
 #include "ui/ctrl.h"
@@ -54,6 +56,20 @@ public:
     void FillList();
     void OnShortcutKey(WPARAM key, LPARAM data, int ctrlHeld);
 
+    // Record commands on the working copy (ctrl_list_cmd.cpp): 1 done, 0
+    // refused with a beep. Paste, new and insert refuse what would pass the
+    // maximum count, delete never goes below the minimum.
+    int OnListCommand(WORD id);      // a key command id, while the list has the focus
+    int OnListMenuCommand(WORD id);  // a context-menu command id, likewise
+    int Cut();
+    virtual int Copy() = 0;   // into the list's own clipboard
+    virtual int Paste() = 0;  // from the list's own clipboard
+    int NewRecord();
+    int InsertRecord();
+    int ClearRecords();
+    int DeleteRecords(int row, int caretOnly);
+    int Resize(int count);
+
     int m_nCurRow = -1;
     int m_nAnchorRow = -1;
     VECTOR_CLASS<int> m_SelFlags;
@@ -91,9 +107,43 @@ protected:
     int ShownRows() const { return RecordCount() - m_nFirstShown + m_bAppendRow; }
     void SelectRowFlag(int row);
 
+    // The record side of the commands.
+    virtual void InsertDefaultRecord(int index) = 0;  // index = count appends
+    virtual void EraseRecord(int index) = 0;
+    virtual void ResetRecord(int index) = 0;          // the record type's own reset
+    virtual void ResizeRecords(int count) = 0;        // new records reset
+    int ShownRecords() const { return RecordCount() - m_nFirstShown; }
+    int WouldPassMaximum(int adding) const { return ShownRecords() + adding > m_nMaxCount; }
+    int RefuseAtMaximum(int adding);  // beeps when adding would pass the maximum
+    int IsAtMinimum() const { return ShownRecords() <= m_nMinCount; }
+    // Working indices of the selected records in row order (the append row
+    // never counts); 0 in a single-selection list without a record row.
+    int SelectedRecords(std::vector<int>* indices);
+    // Checks a paste of `count` records: the working index it goes to, or -1 (beeped).
+    int BeginPaste(int count);
+    // After `count` records were pasted at the current row.
+    int EndPaste(int count);
+    int RunCommand(int slot);
+    int Tail();
+
 private:
     static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };
+
+// A record's reset for the clear and data-count commands: its SetDefault
+// when it has one, else a default-constructed record.
+template <class T>
+auto ResetListRecordImpl(T& record, int) -> decltype(record.SetDefault(), void()) {
+    record.SetDefault();
+}
+template <class T>
+void ResetListRecordImpl(T& record, long) {
+    record = T();
+}
+template <class T>
+void ResetListRecord(T& record) {
+    ResetListRecordImpl(record, 0);
+}
 
 template <class T>
 struct CTRL_LIST_DESC {
@@ -151,7 +201,63 @@ protected:
     void CopyWorkingToSource() override {
         if (m_pSource && m_pWork) m_pSource->Assign(*m_pWork);
     }
+
+public:
+    // The selected records into the clipboard / into a vector of the owner.
+    int Copy() override {
+        m_nLastCommand = LIST_CMD_COPY;
+        return CopyTo(m_Clipboard, 1);
+    }
+    int Copy(VECTOR_CLASS<T>& destination) { return CopyTo(destination, 0); }
+    // Copies of the records inserted before the current row (appended on the append row).
+    int Paste() override { return Paste(m_Clipboard); }
+    int Paste(const VECTOR_CLASS<T>& source);
+
+protected:
+    void InsertDefaultRecord(int index) override {
+        if (m_pWork) m_pWork->insert(m_pWork->begin() + index, T());
+    }
+    void EraseRecord(int index) override {
+        if (m_pWork) m_pWork->EraseAt(static_cast<unsigned>(index));
+    }
+    void ResetRecord(int index) override {
+        if (m_pWork) ResetListRecord(m_pWork->At(index));
+    }
+    void ResizeRecords(int count) override {
+        if (!m_pWork) return;
+        size_t old = m_pWork->size();
+        m_pWork->resize(static_cast<size_t>(count));
+        for (size_t i = old; i < m_pWork->size(); ++i) ResetListRecord((*m_pWork)[i]);
+    }
+
+private:
+    int CopyTo(VECTOR_CLASS<T>& destination, int own);
 };
+
+template <class T>
+int CTRL_LIST_CLASS<T>::CopyTo(VECTOR_CLASS<T>& destination, int own) {
+    if (!own) destination.clear();
+    std::vector<int> indices;
+    if (!SelectedRecords(&indices)) {
+        MessageBeep(0);
+        return 0;
+    }
+    destination.clear();
+    for (int index : indices) destination.push_back(m_pWork->At(index));
+    return own || !destination.empty() ? 1 : 0;
+}
+
+template <class T>
+int CTRL_LIST_CLASS<T>::Paste(const VECTOR_CLASS<T>& source) {
+    int at = BeginPaste(static_cast<int>(source.size()));
+    if (at < 0) return 0;
+    if (m_nContainer == LIST_KIND_VECTOR && m_pWork) {
+        // Copied first: the source may be the working copy itself.
+        VECTOR_CLASS<T> records(source);
+        m_pWork->insert(m_pWork->begin() + at, records.begin(), records.end());
+    }
+    return EndPaste(static_cast<int>(source.size()));
+}
 
 template <class T>
 void CTRL_LIST_CLASS<T>::Subclass(DLG_CLASS* dlg, const DESC& desc) {

@@ -5,16 +5,6 @@
 #include <cstdlib>
 #include <cstring>
 
-int CountDigits(int value) {
-    unsigned long long v = value < 0 ? 0ULL - static_cast<long long>(value) : value;
-    int n = 1;
-    while (v >= 10) {
-        v /= 10;
-        ++n;
-    }
-    return n;
-}
-
 void FormatNumberEx(std::string& out, int value, int minDigits, int keepZeros, int plusSign) {
     unsigned long long v = value < 0 ? 0ULL - static_cast<long long>(value) : value;
     int digits = CountDigits(value);

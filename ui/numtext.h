@@ -5,7 +5,8 @@
 
 #include <string>
 
-// Decimal digits of a value, at least 1; the sign does not count.
+// Decimal digits of a value, at least 1; the sign does not count (the data
+// model's, model/action_counts.cpp).
 int CountDigits(int value);
 
 // Appends nothing: out becomes the value with at least minDigits digits.

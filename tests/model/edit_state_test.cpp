@@ -218,8 +218,15 @@ TEST_F(WorldEditTest, LayersKeepTheirOwnSelection) {
     g_WorldMap.EventTemplates.resize(2);
     g_WorldMap.EventTemplates[0].Name = "村";
     m_state.Brush[0][0] = 5;
+    m_state.LayerSaved[WLAYER_EVENT].Tool = 2;
+    m_state.LayerSaved[WLAYER_EVENT].Selecting = 1;
     m_state.Reset();
     EXPECT_EQ(5, m_state.Brush[0][0]);  // the brush keeps its chips
+    // Only the event layer's choice is set; its tool and selecting flag stay.
+    EXPECT_EQ(2, m_state.LayerSaved[WLAYER_EVENT].Tool);
+    EXPECT_EQ(1, m_state.LayerSaved[WLAYER_EVENT].Selecting);
+    m_state.LayerSaved[WLAYER_EVENT].Tool = 0;
+    m_state.LayerSaved[WLAYER_EVENT].Selecting = 0;
     EXPECT_EQ("村", m_state.PlaceEvent.Name);
     m_state.SelIndex = 4;
     m_state.BrushW = 3;

@@ -156,6 +156,7 @@ TEST_F(EventTest, MigrationRenumbersOlderKinds) {
     } cases[] = {
         {24, 4, 4},   {24, 5, 6},    {24, 6, 10},   {25, 6, 6},    {66, 8, 10}, {70, 8, 9},
         {94, 20, 22}, {100, 21, 22}, {103, 21, 21}, {270, 21, 21}, {24, 1, 1},  {94, 25, 0},
+        {24, 0x7FFFFFFF, 0},
     };
     for (const Case& c : cases) {
         cEventAct act;

@@ -71,8 +71,8 @@ class WorldMapTest : public RecordsTest {};
 TEST_F(WorldMapTest, PitchIsTheSmallestPowerOfTwoNotBelowTheWidth) {
     struct Case {
         int width, shift, pitch;
-    } cases[] = {{1, 0, 1},   {2, 1, 2},   {3, 2, 4},    {17, 5, 32},
-                 {32, 5, 32}, {33, 6, 64}, {200, 8, 256}};
+    } cases[] = {{0, 1, 2},   {1, 0, 1},   {2, 1, 2},   {3, 2, 4},
+                 {17, 5, 32}, {32, 5, 32}, {33, 6, 64}, {200, 8, 256}};
     for (const Case& c : cases) {
         cWorldMap map;
         map.Resize(c.width, 2);

@@ -1,4 +1,4 @@
-// BenchProject [folder]: writes a large synthetic project (16 skill lists of
+// BenchProject [folder [keep]]: writes a large synthetic project (16 skill lists of
 // 999 skills, 999 classes, allies and enemies, 100 stages of 64 × 64 with
 // enemies and events, a full world map), then loads and saves every data
 // file in the order the editor loads a project, and prints for each file
@@ -266,6 +266,8 @@ void PrintRow(const char* name, double bytes, double read, double load, double s
 int main(int argc, char** argv) {
     g_nDataVersion = DATA_VERSION;
     const std::string folder = argc > 1 ? argv[1] : "bench_project";
+    // "keep" leaves the project for the start-up benchmark.
+    const bool keep = argc > 2 && std::string(argv[2]) == "keep";
     char home[MAX_PATH];
     GetCurrentFolder(home, sizeof(home));
     FolderDelete(nullptr, folder.c_str());
@@ -327,6 +329,6 @@ int main(int argc, char** argv) {
 #else
     if (chdir("..") != 0) return 1;
 #endif
-    FolderDelete(nullptr, folder.c_str());
+    if (!keep) FolderDelete(nullptr, folder.c_str());
     return ok ? 0 : 1;
 }

@@ -44,8 +44,10 @@ struct cLandSample {
     int defence;  // % added to 守備
 };
 
+// Graphics of the sample map-chip sheet, whose rows run through the hues:
+// green for grass and forest, brown for mountains, blue for water.
 const cLandSample kLands[] = {
-    {"草原", 1, 0, 0, 0}, {"森", 2, 0, 1, 20}, {"山", 3, 0, 2, 30}, {"水", 1, 1, 3, 0}, {"壁", 1, 1, 4, 0},
+    {"草原", 1, 0, 25, 0}, {"森", 2, 0, 30, 20}, {"山", 3, 0, 14, 30}, {"水", 1, 1, 49, 0}, {"壁", 1, 1, 7, 0},
 };
 
 struct cNameList {

@@ -1,0 +1,423 @@
+#include "app/dlg_main.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/app.h"
+#include "database/sheet/prop_database.h"
+#include "model/edit_state.h"
+#include "model/settings.h"
+#include "resources/stage_editor_ids.h"
+#include "ui/small_rules.h"
+#include "ui/wnd_list.h"
+#include "worldmap/dlg_worldmap.h"
+
+namespace {
+
+const char kMapViewClass[] = "OrrindaleMapView";
+
+// The map view passes the mouse through to the stage editor and lets the
+// stage editor paint it.
+LRESULT CALLBACK MapViewProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_NCHITTEST: return HTTRANSPARENT;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        BeginPaint(wnd, &ps);
+        EndPaint(wnd, &ps);
+        if (auto* owner = reinterpret_cast<DLG_MAIN*>(GetWindowLongPtrA(wnd, GWLP_USERDATA))) owner->OnPaint();
+        return 0;
+    }
+    }
+    return DefWindowProcA(wnd, msg, wParam, lParam);
+}
+
+void RegisterMapViewClass(HINSTANCE inst) {
+    WNDCLASSA wc = {};
+    if (GetClassInfoA(inst, kMapViewClass, &wc)) return;
+    wc.style = CS_OWNDC;
+    wc.lpfnWndProc = MapViewProc;
+    wc.hInstance = inst;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = kMapViewClass;
+    RegisterClassA(&wc);
+}
+
+// Items gray without a stage, in two lists: always enabled, and enabled only
+// with an open stage.
+const UINT kAlwaysItems[] = {CM_NEW_STAGE, CM_OPEN_STAGE, CM_DEFAULT_STAGE, CM_DATABASE,
+                             CM_START_EVENT, CM_WORLDMAP, CM_UNUSED_ITEM, CM_TESTPLAY};
+const UINT kStageItems[] = {CM_CLOSE_STAGE,   CM_SAVE_AS,       CM_SAVE_ALL,       CM_UNDO,
+                            CM_REDO,          CM_LAYER_CHIP,    CM_LAYER_ENEMY,    CM_LAYER_EVENT,
+                            CM_CLEAR_CHIPS,   CM_CLEAR_ENEMIES, CM_CLEAR_EVENTS,   CM_STAGE_SETTINGS,
+                            CM_GROUP_POS};
+const UINT kAlwaysButtons[] = {CM_NEW_STAGE, CM_OPEN_STAGE, CM_TESTPLAY_BUTTON};
+const UINT kStageButtons[] = {CM_SAVE_ALL,          CM_UNDO,
+                              CM_REDO,              CM_LAYER_CHIP_BUTTON,
+                              CM_LAYER_ENEMY_BUTTON, CM_LAYER_EVENT_BUTTON};
+const UINT kLayerButtons[] = {CM_LAYER_CHIP_BUTTON, CM_LAYER_ENEMY_BUTTON, CM_LAYER_EVENT_BUTTON};
+const UINT kLayerItems[] = {CM_LAYER_CHIP, CM_LAYER_ENEMY, CM_LAYER_EVENT};
+
+TOOLBAR_BUTTON Button(int image, int command, BYTE style, const char* tip) {
+    TOOLBAR_BUTTON b;
+    b.button.iBitmap = image;
+    b.button.idCommand = command;
+    b.button.fsState = TBSTATE_ENABLED;
+    b.button.fsStyle = style;
+    b.tip = tip;
+    return b;
+}
+
+TOOLBAR_BUTTON Separator() {
+    TOOLBAR_BUTTON b;
+    b.button.fsStyle = TBSTYLE_SEP;
+    return b;
+}
+
+}  // namespace
+
+DLG_MAIN::DLG_MAIN(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList)
+    : DLG_CLASS(resId, parent, mode, wndList) {
+    SetInstance(this);
+    // The stored place keeps the view size, which the window object turns
+    // into the window size with its frame, bars and menu.
+    const cWndPosInfo& place = g_EditConfig.MainWnd;
+    int width = MAX_VIEW_W, height = MAX_VIEW_H;
+    m_nRememberX = 50;
+    m_nRememberY = 50;
+    if (place.Valid) {
+        m_nRememberX = place.X;
+        m_nRememberY = place.Y;
+        width = place.Width;
+        height = place.Height;
+        Clamp(width, MIN_VIEW_W, MAX_VIEW_W);
+        Clamp(height, MIN_VIEW_H, MAX_VIEW_H);
+    }
+    SetWindowParam(width, height, MIN_VIEW_W, MIN_VIEW_H, MAX_VIEW_W, MAX_VIEW_H, 0, 1, 1, 1, 0, 3);
+    g_nEditorMode = EDITOR_MODE_STAGE;
+}
+
+DLG_MAIN::~DLG_MAIN() {
+    SafeDelete(m_lpChipPalette);
+    SafeDelete(m_lpEnemyPalette);
+    SafeDelete(m_lpEventPalette);
+    SafeDelete(m_lpEventSet);
+    SafeDelete(m_lpStageDlg);
+    SafeDelete(m_lpGroupPos);
+    SafeDelete(m_lpWorldMap);
+    SafeDelete(m_lpDatabase);
+    SafeDelete(m_lpTestPlay);
+    SafeDelete(m_lpSpare);
+    if (IsWindowOpen()) End(0);
+    if (m_hPopupMenu) DestroyMenu(m_hPopupMenu);
+    if (g_lpStageWnd == this) g_lpStageWnd = nullptr;
+}
+
+// ---- Creation ------------------------------------------------------------------------------
+
+int DLG_MAIN::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+    DLG_CLASS::OnInitDialog(wParam, lParam);
+    HICON icon = LoadIconA(m_hInst, MAKEINTRESOURCEA(IDI_EDITOR));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    UpdateTitle();
+
+    m_hStatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, "DLG_MAIN", m_hWnd, IDC_STAGE_STATUS);
+    SendMessageA(m_hStatusBar, SB_SIMPLE, TRUE, 0);
+    SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>("DLG_MAIN"));
+
+    m_hMenu = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_STAGE));
+    SetMenu(m_hWnd, m_hMenu);
+
+    m_hToolBar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0,
+                                 m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STAGE_TOOLBAR)), m_hInst,
+                                 nullptr);
+    SendMessageA(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    TOOLBAR_BUTTON files[] = {
+        Button(STD_FILENEW, CM_NEW_STAGE, TBSTYLE_BUTTON, "新規作成"),
+        Button(STD_FILEOPEN, CM_OPEN_STAGE, TBSTYLE_BUTTON, "開く"),
+        Button(STD_FILESAVE, CM_SAVE_ALL, TBSTYLE_BUTTON, "上書き保存"),
+        Separator(),
+        Button(STD_UNDO, CM_UNDO, TBSTYLE_BUTTON, "元に戻す"),
+        Button(STD_REDOW, CM_REDO, TBSTYLE_BUTTON, "やり直し"),
+        Separator(),
+    };
+    AddStdToolButtons(files, sizeof(files) / sizeof(files[0]));
+    const BYTE group = TBSTYLE_CHECKGROUP;
+    TOOLBAR_BUTTON layers[] = {
+        Button(0, CM_LAYER_CHIP_BUTTON, group, "マップチップパレット"),
+        Button(1, CM_LAYER_ENEMY_BUTTON, group, "敵パレット"),
+        Button(2, CM_LAYER_EVENT_BUTTON, group, "イベントパレット"),
+    };
+    AddToolButtons(layers, 3, "e_image\\ToolBar_Palette.bmp");
+    TOOLBAR_BUTTON gap[] = {Separator()};
+    AddStdToolButtons(gap, 1);
+    TOOLBAR_BUTTON play[] = {Button(0, CM_TESTPLAY_BUTTON, TBSTYLE_BUTTON, "テストプレイ")};
+    AddToolButtons(play, 1, "e_image\\ToolBar_TestPlay.bmp");
+    SendMessageA(m_hToolBar, TB_AUTOSIZE, 0, 0);
+
+    UpdateMenuState();
+    UpdateToolbarState();
+    UpdateLayerMenu();
+    UpdateLayerToolbar();
+    UpdateUndoMenu();
+    UpdateUndoToolbar();
+
+    CalcFrameSize();
+    CreateMapView();
+    AddAccelerator(m_hWnd, IDR_ACCEL_STAGE);
+    m_hPopupMenu = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_EVENT_POPUP));
+    m_bCreated = 1;
+    return 0;
+}
+
+void DLG_MAIN::CreateMapView() {
+    RegisterMapViewClass(m_hInst);
+    m_hMapView = CreateWindowExA(0, kMapViewClass, nullptr, WS_CHILD | WS_VISIBLE, m_nDrawX, m_nDrawY, m_nDrawW,
+                                 m_nDrawH, m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MAP_VIEW)),
+                                 m_hInst, nullptr);
+    if (!m_hMapView) return;
+    SetWindowLongPtrA(m_hMapView, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_hMapDC = GetDC(m_hMapView);
+    ResizeMapSurface();
+}
+
+void DLG_MAIN::ResizeMapSurface() {
+    const int w = m_nDrawW > 0 ? m_nDrawW : 1, h = m_nDrawH > 0 ? m_nDrawH : 1;
+    if (m_MapDib.IsCreated() && m_MapDib.m_nWidth == w && m_MapDib.m_nHeight == h) return;
+    m_MapDib.Create(w, h, 24, 0);
+}
+
+// ---- Messages ------------------------------------------------------------------------------
+
+LRESULT DLG_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
+    if (g_StageEditState.Layer == LAYER_EVENT && IsCurrentPage()) ShowEventPopup();
+    switch (msg) {
+    case WM_DESTROY: {
+        // The place of the window and the size of its view, for the next opening.
+        RECT wr;
+        if (GetWindowRect(hwnd, &wr)) g_EditConfig.MainWnd.Set(wr.left, wr.top, m_nDrawW, m_nDrawH);
+        if (m_hMapDC) ReleaseDC(m_hMapView, m_hMapDC);
+        m_hMapDC = nullptr;
+        m_hMapView = nullptr;
+        if (g_lpStageWnd == this) g_lpStageWnd = nullptr;
+        return TRUE;
+    }
+    case WM_SIZE: OnSize(); break;
+    case WM_CLOSE:
+        if (ConfirmSave()) {
+            End(0);
+            DestroyWindow(g_hWndMain);
+        }
+        return TRUE;
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE) {
+            if (!m_Mouse.lHeld && !m_Mouse.rHeld) {
+                NextEditLayer();
+                SetFocus(m_hWnd);
+            }
+        } else if (wParam == VK_F5) {
+            SendMessageA(m_hWnd, WM_COMMAND, CM_TESTPLAY_KEY, 0);
+        }
+        break;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != SC_MINIMIZE) return r;
+        Minimize();
+        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
+        return TRUE;
+    case WM_HSCROLL:
+    case WM_VSCROLL: TakeScrollPositions(); break;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK: OnMouse(msg, wParam, lParam); break;
+    case WM_MOUSEWHEEL: OnWheel(wParam); break;
+    default: return r;
+    }
+    OnPaint();
+    return TRUE;
+}
+
+void DLG_MAIN::OnSize() {
+    if (m_hMapView) MoveWindow(m_hMapView, m_nDrawX, m_nDrawY, m_nDrawW, m_nDrawH, TRUE);
+    ResizeMapSurface();
+    m_HScroll.SetRange(0, g_Stage.Width > 0 ? g_Stage.Width - 1 : 0);
+    m_HScroll.SetPage(m_nDrawW / CELL);
+    m_VScroll.SetRange(0, g_Stage.Height > 0 ? g_Stage.Height - 1 : 0);
+    m_VScroll.SetPage(m_nDrawH / CELL);
+    TakeScrollPositions();
+}
+
+void DLG_MAIN::TakeScrollPositions() {
+    m_nScrollX = m_HScroll.m_hWnd ? m_HScroll.GetPos() : 0;
+    m_nScrollY = m_VScroll.m_hWnd ? m_VScroll.GetPos() : 0;
+}
+
+void DLG_MAIN::OnWheel(WPARAM wParam) {
+    int notches = static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA;
+    // A turn towards the user, and any turn too large to be meant, is one notch down.
+    if (notches < 0 || notches > 9) notches = -1;
+    if (LOWORD(wParam) & MK_CONTROL)
+        m_VScroll.ScrollBy(-notches);
+    else
+        m_HScroll.ScrollBy(-notches);
+    TakeScrollPositions();
+}
+
+void DLG_MAIN::ShowEventPopup() {
+    cStageEditState& st = g_StageEditState;
+    cMapCursorPos* cur = g_MapCursor.m_pCur;
+    st.CurrentEvent = g_Stage.FindAt(cur->nX, cur->nY);
+    HMENU popup = GetSubMenu(m_hPopupMenu, 0);
+    if (!popup) return;
+    const UINT on = MF_BYCOMMAND | MF_ENABLED, off = MF_BYCOMMAND | MF_GRAYED;
+    for (UINT id : {CM_EVENT_EDIT, CM_EVENT_CUT, CM_EVENT_COPY, CM_EVENT_DELETE})
+        EnableMenuItem(popup, id, st.CurrentEvent ? on : off);
+    EnableMenuItem(popup, CM_EVENT_PASTE, st.ClipboardFull ? on : off);
+    g_MapCursor.Push(1);
+    TrackPopup(popup);
+}
+
+// ---- Layers and palettes -------------------------------------------------------------------
+
+void DLG_MAIN::SetEditLayer(int layer) {
+    cStageEditState& st = g_StageEditState;
+    if (layer < 0 || layer >= STAGE_LAYER_COUNT) return;
+    if (layer != st.Layer) {
+        st.SaveLayerTool(st.Layer);
+        st.LoadLayerTool(layer);
+    }
+    st.Layer = layer;
+    UpdateLayerMenu();
+    UpdateLayerToolbar();
+    switch (layer) {
+    case LAYER_CHIP: ShowChipPalette(); break;
+    case LAYER_ENEMY: ShowEnemyPalette(); break;
+    default: ShowEventPalette(); break;
+    }
+}
+
+void DLG_MAIN::SetEditLayerIfOpen() {
+    if (g_StageEditState.StageOpen) SetEditLayer(g_StageEditState.Layer);
+}
+
+void DLG_MAIN::NextEditLayer() { SetEditLayer(g_StageEditState.Layer >= LAYER_EVENT ? LAYER_CHIP : g_StageEditState.Layer + 1); }
+
+// A layer's palette replaces the other two. The palettes themselves are not
+// part of the editor yet, so none opens.
+void DLG_MAIN::ShowChipPalette() {
+    if (!g_StageEditState.StageOpen || m_lpChipPalette) return;
+    SafeDelete(m_lpEnemyPalette);
+    SafeDelete(m_lpEventPalette);
+}
+
+void DLG_MAIN::ShowEnemyPalette() {
+    if (!g_StageEditState.StageOpen || m_lpEnemyPalette) return;
+    SafeDelete(m_lpChipPalette);
+    SafeDelete(m_lpEventPalette);
+}
+
+void DLG_MAIN::ShowEventPalette() {
+    if (!g_StageEditState.StageOpen || m_lpEventPalette) return;
+    SafeDelete(m_lpChipPalette);
+    SafeDelete(m_lpEnemyPalette);
+}
+
+void DLG_MAIN::RefreshActivePalette() {
+    if (!g_StageEditState.StageOpen) return;
+    switch (g_StageEditState.Layer) {
+    case LAYER_CHIP:
+        if (m_lpChipPalette) m_lpChipPalette->OnPaint();
+        break;
+    case LAYER_ENEMY:
+        if (m_lpEnemyPalette) {
+            m_lpEnemyPalette->RedrawList();
+            SetActiveWindow(m_hWnd);
+        }
+        break;
+    default: break;
+    }
+}
+
+void DLG_MAIN::ShowWindows() {
+    Show(1);
+    for (DLG_CLASS* p : {m_lpChipPalette, m_lpEnemyPalette, m_lpEventPalette})
+        if (p && p->m_hWnd) p->Show(1);
+}
+
+void DLG_MAIN::HideWindows() {
+    Show(0);
+    for (DLG_CLASS* p : {m_lpChipPalette, m_lpEnemyPalette, m_lpEventPalette})
+        if (p && p->m_hWnd) p->Show(0);
+}
+
+void DLG_MAIN::EnableWindows(int flag) {
+    WND_CLASS::Enable(flag);
+    for (DLG_CLASS* p : {m_lpChipPalette, m_lpEnemyPalette, m_lpEventPalette})
+        if (p && p->m_hWnd) p->Enable(flag);
+}
+
+void DLG_MAIN::Minimize() {
+    HideWindows();
+    m_bMinimized = 1;
+    ShowWindow(g_hWndMain, SW_MINIMIZE);
+}
+
+void DLG_MAIN::OnDatabaseClosed() {
+    if (g_StageEditState.StageOpen) g_Stage.Fixup();
+    if (m_pWndList) {
+        m_pWndList->ShowAll(1);
+        m_pWndList->EnableAll(1);
+    }
+    if (g_StageEditState.StageOpen && m_lpChipPalette) m_lpChipPalette->OnPaint();
+    RefreshActivePalette();
+    OnPaint();
+}
+
+// ---- Menu and tool bar ---------------------------------------------------------------------
+
+void DLG_MAIN::UpdateMenuState() {
+    if (!m_hMenu) return;
+    const int open = g_StageEditState.StageOpen;
+    for (UINT id : kAlwaysItems) EnableMenuItem(m_hMenu, id, MF_BYCOMMAND | MF_ENABLED);
+    for (UINT id : kStageItems) EnableMenuItem(m_hMenu, id, MF_BYCOMMAND | (open ? MF_ENABLED : MF_GRAYED));
+    DrawMenuBar(m_hWnd);
+}
+
+void DLG_MAIN::UpdateToolbarState() {
+    const int open = g_StageEditState.StageOpen;
+    for (UINT id : kAlwaysButtons) SendMessageA(m_hToolBar, TB_ENABLEBUTTON, id, TRUE);
+    for (UINT id : kStageButtons) SendMessageA(m_hToolBar, TB_ENABLEBUTTON, id, open);
+}
+
+void DLG_MAIN::UpdateLayerToolbar() {
+    const int open = g_StageEditState.StageOpen;
+    for (int layer = 0; layer < STAGE_LAYER_COUNT; ++layer) {
+        SendMessageA(m_hToolBar, TB_ENABLEBUTTON, kLayerButtons[layer], open);
+        SendMessageA(m_hToolBar, TB_CHECKBUTTON, kLayerButtons[layer], open && layer == g_StageEditState.Layer);
+    }
+}
+
+void DLG_MAIN::UpdateLayerMenu() {
+    if (!m_hMenu) return;
+    for (int layer = 0; layer < STAGE_LAYER_COUNT; ++layer)
+        CheckMenuItem(m_hMenu, kLayerItems[layer],
+                      MF_BYCOMMAND | (layer == g_StageEditState.Layer ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void DLG_MAIN::UpdateUndoMenu() {
+    if (!m_hMenu) return;
+    const cStageEditState& st = g_StageEditState;
+    EnableMenuItem(m_hMenu, CM_UNDO, MF_BYCOMMAND | (st.UndoHistory.Empty() ? MF_GRAYED : MF_ENABLED));
+    EnableMenuItem(m_hMenu, CM_REDO, MF_BYCOMMAND | (st.RedoHistory.Empty() ? MF_GRAYED : MF_ENABLED));
+}
+
+void DLG_MAIN::UpdateUndoToolbar() {
+    const cStageEditState& st = g_StageEditState;
+    SendMessageA(m_hToolBar, TB_ENABLEBUTTON, CM_UNDO, !st.UndoHistory.Empty());
+    SendMessageA(m_hToolBar, TB_ENABLEBUTTON, CM_REDO, !st.RedoHistory.Empty());
+}

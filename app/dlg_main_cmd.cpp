@@ -1,0 +1,275 @@
+// The stage editor's commands: menus, tool bar, keys and the event pop-up.
+#include <new>
+
+#include "app/app.h"
+#include "app/dlg_main.h"
+#include "database/sheet/prop_database.h"
+#include "model/edit_state.h"
+#include "model/report.h"
+#include "resources/stage_editor_ids.h"
+#include "ui/small_rules.h"
+#include "ui/wnd_funcs.h"
+#include "ui/wnd_list.h"
+#include "worldmap/dlg_worldmap.h"
+
+namespace {
+
+int Ask(HWND owner, const char* text, const char* caption) {
+    return MesBoxWnd(owner, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+// Every registered window stays disabled while a command shows a file
+// dialog or a question.
+class DisabledWindows {
+public:
+    explicit DisabledWindows(WND_LIST_CLASS* list) : m_pList(list) {
+        if (m_pList) m_pList->EnableAll(0);
+    }
+    ~DisabledWindows() {
+        if (m_pList) m_pList->EnableAll(1);
+    }
+    DisabledWindows(const DisabledWindows&) = delete;
+    DisabledWindows& operator=(const DisabledWindows&) = delete;
+
+private:
+    WND_LIST_CLASS* m_pList;
+};
+
+// Commands of the event pop-up, after which its cursor record is dropped.
+bool IsPopupCommand(WORD id) {
+    switch (id) {
+    case CM_EVENT_COPY:
+    case CM_EVENT_PASTE:
+    case CM_EVENT_CUT:
+    case CM_EVENT_NEW:
+    case CM_EVENT_DELETE:
+    case CM_EVENT_EDIT: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+int DLG_MAIN::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (!CheckCommand(wParam)) return 0;
+    DLG_CLASS::OnCommand(wParam, lParam);
+    const WORD id = LOWORD(wParam);
+    const int handled = RunCommand(id);
+    if (IsPopupCommand(id)) g_MapCursor.Pop(2);
+    return handled;
+}
+
+int DLG_MAIN::RunCommand(WORD id) {
+    cStageEditState& st = g_StageEditState;
+    const int open = st.StageOpen;
+    cMapCursorPos* cursor = g_MapCursor.m_pCur;
+    switch (id) {
+    case CM_LAYER_CHIP_BUTTON:
+    case CM_LAYER_CHIP: SetEditLayer(LAYER_CHIP); return 1;
+    case CM_LAYER_ENEMY_BUTTON:
+    case CM_LAYER_ENEMY: SetEditLayer(LAYER_ENEMY); return 1;
+    case CM_LAYER_EVENT_BUTTON:
+    case CM_LAYER_EVENT: SetEditLayer(LAYER_EVENT); return 1;
+    case CM_TESTPLAY_BUTTON:
+    case CM_TESTPLAY:
+    case CM_TESTPLAY_KEY: TestPlay(); return 1;
+
+    case CM_SAVE_ALL:
+    case CM_SAVE_ALL_KEY: {
+        if (!open) return 1;
+        {
+            DisabledWindows off(m_pWndList);
+            if (SaveEventPalette()) st.PaletteChanged = 0;
+            if (SaveStageAs(1)) st.StageChanged = 0;
+            UpdateTitle();
+        }
+        SetActiveWindow(m_hWnd);
+        return 1;
+    }
+    case CM_SAVE_AS: {
+        DisabledWindows off(m_pWndList);
+        if (SaveEventPalette()) st.PaletteChanged = 0;
+        if (SaveStageAs(0)) st.StageChanged = 0;
+        UpdateTitle();
+        return 1;
+    }
+    case CM_SAVE_PALETTE:
+        if (SaveEventPalette()) st.PaletteChanged = 0;
+        return 1;
+    case CM_NEW_STAGE:
+        if (open && !Ask(m_hWnd, "現在のステージは破棄されます。\n新規作成しますか？\n", "新規作成の確認")) return 1;
+        if (RunDisabled(&DLG_MAIN::NewStageFromDefault)) AfterStageChange();
+        return 1;
+    case CM_OPEN_STAGE:
+    case CM_OPEN_STAGE_KEY:
+        if (RunDisabled(&DLG_MAIN::OpenStage)) AfterStageChange();
+        return 1;
+    case CM_CLOSE_STAGE:
+        SetWaitCursor();
+        st.StageOpen = 0;
+        st.StagePath.clear();
+        g_Stage.SetDefault();
+        st.ClearHistory();
+        UpdateUndoMenu();
+        UpdateUndoToolbar();
+        PostMessageA(g_hWndMain, WM_USER, 1, 0);
+        st.StageChanged = 0;
+        SetArrowCursor();
+        return 1;
+    case CM_DEFAULT_STAGE: RunDisabled(&DLG_MAIN::SelectDefaultStage); return 1;
+    case CM_UNDO:
+    case CM_UNDO_KEY:
+        if (!open) return 1;
+        st.Undo(g_Stage.Chips, g_Stage.PutEnemies, g_Stage.Events);
+        AfterUndoStep();
+        return 1;
+    case CM_REDO:
+    case CM_REDO_KEY:
+        if (!open) return 1;
+        st.Redo(g_Stage.Chips, g_Stage.PutEnemies, g_Stage.Events);
+        AfterUndoStep();
+        return 1;
+    case CM_CLEAR_CHIPS: ClearLayer(LAYER_CHIP); return 1;
+    case CM_CLEAR_ENEMIES: ClearLayer(LAYER_ENEMY); return 1;
+    case CM_CLEAR_EVENTS: ClearLayer(LAYER_EVENT); return 1;
+
+    case CM_EVENT_EDIT:
+        if (open && st.CurrentEvent) RunEventDialog(st.CurrentEvent, 0, 1);
+        return 1;
+    case CM_EVENT_NEW:
+        if (!open) return 1;
+        m_WorkEvent.SetDefault();
+        m_nWorkEventX = cursor->nX;
+        m_nWorkEventY = cursor->nY;
+        m_WorkEvent.X = cursor->nX;
+        m_WorkEvent.Y = cursor->nY;
+        st.CurrentEvent = &m_WorkEvent;
+        RunEventDialog(&m_WorkEvent, 0, 0);
+        return 1;
+    case CM_EVENT_COPY:
+        if (!open) return 1;
+        st.ClipboardFull = 1;
+        if (st.CurrentEvent) st.Clipboard = *st.CurrentEvent;
+        return 1;
+    case CM_EVENT_CUT:
+        if (!open) return 1;
+        st.ClipboardFull = 1;
+        if (st.CurrentEvent) {
+            PushUndo();
+            st.Clipboard = *st.CurrentEvent;
+            g_Stage.RemoveEvent(st.CurrentEvent);
+            st.CurrentEvent = nullptr;
+            st.StageChanged = 1;
+        }
+        return 1;
+    case CM_EVENT_PASTE:
+        if (!open || !st.ClipboardFull) return 1;
+        PushUndo();
+        g_Stage.PlaceAt(st.Clipboard, cursor->nX, cursor->nY);
+        st.StageChanged = 1;
+        return 1;
+    case CM_EVENT_DELETE:
+        if (!open || !st.CurrentEvent) return 1;
+        PushUndo();
+        g_Stage.RemoveEventsAt(cursor->nX, cursor->nY);
+        st.CurrentEvent = nullptr;
+        st.StageChanged = 1;
+        return 1;
+
+    case CM_STAGE_SETTINGS:
+    case CM_GROUP_POS:
+    case CM_TESTPLAY_SETTINGS:
+        // Their dialogs are not part of the editor yet.
+        return 1;
+    case CM_DATABASE: OpenDatabase(); return 1;
+    case CM_WORLDMAP: OpenWorldMap(); return 1;
+    case CM_START_EVENT: RunEventDialog(&g_StartEvent, 1, 1); return 1;
+    default: return 0;
+    }
+}
+
+int DLG_MAIN::RunDisabled(int (DLG_MAIN::*operation)()) {
+    DisabledWindows off(m_pWndList);
+    return (this->*operation)();
+}
+
+// A new, opened or closed stage gets a fresh stage editor from the main frame.
+void DLG_MAIN::AfterStageChange() {
+    g_StageEditState.ClearHistory();
+    UpdateUndoMenu();
+    UpdateUndoToolbar();
+    g_StageEditState.StageChanged = 0;
+    PostMessageA(g_hWndMain, WM_USER, 1, 0);
+}
+
+void DLG_MAIN::AfterUndoStep() {
+    UpdateUndoMenu();
+    UpdateUndoToolbar();
+    RefreshActivePalette();
+    g_StageEditState.StageChanged = 1;
+}
+
+void DLG_MAIN::ClearLayer(int layer) {
+    if (!g_StageEditState.StageOpen) return;
+    static const char* const kQuestions[STAGE_LAYER_COUNT] = {
+        "全てのマップチップをクリアしますか？",
+        "全ての敵をクリアしますか？",
+        "全てのイベントをクリアしますか？",
+    };
+    DisabledWindows off(m_pWndList);
+    if (!Ask(m_hWnd, kQuestions[layer], "データクリアの確認")) return;
+    PushUndo();
+    switch (layer) {
+    case LAYER_CHIP: g_Stage.ClearChips(); break;
+    case LAYER_ENEMY:
+        g_Stage.PutEnemies.clear();
+        RefreshActivePalette();
+        break;
+    default:
+        g_Stage.Events.clear();
+        g_StageEditState.CurrentEvent = nullptr;
+        break;
+    }
+    g_StageEditState.StageChanged = 1;
+}
+
+void DLG_MAIN::PushUndo() {
+    cStageEditState& st = g_StageEditState;
+    st.PushHistory(st.UndoHistory, g_Stage.Chips, g_Stage.PutEnemies, g_Stage.Events);
+    st.RedoHistory.Clear();
+    UpdateUndoMenu();
+    UpdateUndoToolbar();
+}
+
+// The event dialog is not part of the editor yet: nothing reaches the stage.
+void DLG_MAIN::RunEventDialog(cEvent* event, int startEvent, int existing) {
+    m_nEventEditMode = startEvent;
+    g_StageEditState.EditingExisting = existing;
+    g_StageEditState.CurrentEvent = event;
+}
+
+void DLG_MAIN::OpenDatabase() {
+    if (m_pWndList) {
+        m_pWndList->ShowAll(0);
+        m_pWndList->EnableAll(0);
+    }
+    SafeDelete(m_lpDatabase);
+    m_lpDatabase = new (std::nothrow) PROP_DATABASE(1, this, m_pWndList, &m_lpDatabase);
+    if (!m_lpDatabase) {
+        MemoryShortageExit();
+        return;
+    }
+    m_lpDatabase->CreatePages();
+}
+
+void DLG_MAIN::OpenWorldMap() {
+    g_WorldEditState.Reset();
+    SafeDelete(m_lpWorldMap);
+    m_lpWorldMap = new (std::nothrow) DLG_WORLDMAP(this, m_pWndList);
+    if (!m_lpWorldMap) {
+        MemoryShortageExit();
+        return;
+    }
+    m_lpWorldMap->Create(DLG_HIDE_OTHERS | DLG_DISABLE_OTHERS, SW_SHOW);
+    g_nEditorMode = EDITOR_MODE_WORLDMAP;
+}

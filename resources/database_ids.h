@@ -1,0 +1,4 @@
+// Ids of the database sheet's resources (database.rc).
+#pragma once
+
+#define IDD_DBCLASS 111

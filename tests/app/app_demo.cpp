@@ -1,0 +1,25 @@
+// Not a test: starts the editor in the current project and opens one window
+// for a screenshot. app_demo <battle|database|worldmap|popup>
+#include <windows.h>
+
+#include <cstring>
+
+#include "app/app.h"
+#include "app/battle_mode.h"
+#include "app/dlg_main.h"
+#include "resources/stage_editor_ids.h"
+#include "ui/small_rules.h"
+
+int main(int argc, char** argv) {
+    const char* what = argc > 1 ? argv[1] : "battle";
+    g_hInstance = GetModuleHandleA(nullptr);
+    if (std::strcmp(what, "battle") == 0) return RunBattleModeDialog(nullptr) ? 0 : 1;
+    DLG_CLASS::SetScrollBarIds(IDC_MAP_HSCROLL, IDC_MAP_VSCROLL);
+    if (!RegisterMainWindowClass(g_hInstance) || !AppInit()) return 1;
+    if (std::strcmp(what, "database") == 0) PostMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_DATABASE, 0);
+    if (std::strcmp(what, "worldmap") == 0) PostMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_WORLDMAP, 0);
+    int code = 0;
+    RunMessageLoop(&code);
+    AppExit();
+    return code;
+}

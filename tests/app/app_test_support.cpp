@@ -1,0 +1,97 @@
+#include "tests/app/app_test_support.h"
+
+#include <cstring>
+#include <memory>
+
+#include "app/app.h"
+#include "app/dlg_main.h"
+#include "app/project_load.h"
+#include "app/view_main.h"
+#include "media/dib.h"
+#include "model/edit_state.h"
+#include "model/report.h"
+#include "model/serial.h"
+#include "model/settings.h"
+#include "resources/stage_editor_ids.h"
+#include "tools/sample/sample_project.h"
+#include "ui/small_rules.h"
+#include "ui/wnd_list.h"
+
+namespace {
+
+// Removed with everything in it when the program ends.
+std::unique_ptr<ScratchFolder> g_pFolder;
+std::string g_strRoot;
+
+}  // namespace
+
+const std::string& ProjectRoot() {
+    if (!g_pFolder) {
+        g_pFolder.reset(new ScratchFolder("app_project"));
+        char here[MAX_PATH];
+        GetCurrentFolder(here, sizeof(here));
+        g_strRoot = here;
+        // Load failures are logged before they are shown.
+        ReportOpen((g_strRoot + "\\Report_Editor.txt").c_str());
+        DLG_CLASS::SetScrollBarIds(IDC_MAP_HSCROLL, IDC_MAP_VSCROLL);
+        g_hInstance = GetModuleHandleA(nullptr);
+        RegisterMainWindowClass(g_hInstance);
+        WriteSampleDefaults(g_strRoot);
+    }
+    return g_strRoot;
+}
+
+void ResetProject(bool withData) {
+    const std::string& root = ProjectRoot();
+    if (withData) {
+        WriteSampleData(root);
+    } else {
+        FolderDelete(nullptr, (root + "\\data").c_str());
+        FolderDelete(nullptr, (root + "\\e_data").c_str());
+    }
+    g_EditConfig.SetDefault();
+    g_StageEditState.Reset();
+    g_StageEditState.ClearHistory();
+    g_StageEditState.StagePath.clear();
+    g_MapCursor.Reset();
+    g_bStarted = 0;
+    g_bFileTooNew = 0;
+    g_bGValInfoLoaded = 0;
+    g_nEditorMode = EDITOR_MODE_STAGE;
+    bTestPlay = 0;
+    g_bAppActive = 0;
+    g_bFocusRequest = 0;
+}
+
+void PumpMessages() { DispatchWaitingMessages(); }
+
+void SetFileVersion(const char* path, uint32_t version) {
+    std::string bytes = ReadFileBytes(path);
+    if (bytes.size() < 4) return;
+    std::memcpy(&bytes[0], &version, 4);
+    WriteFileBytes(path, bytes);
+}
+
+int StartEditor() {
+    const int ok = AppInit();
+    PumpMessages();
+    return ok;
+}
+
+void StopEditor() {
+    if (g_hWndMain && IsWindow(g_hWndMain)) DestroyWindow(g_hWndMain);
+    PumpMessages();
+    AppExit();
+    g_hWndMain = nullptr;
+}
+
+unsigned SurfacePixel(const cDib& dib, int x, int y) {
+    GdiFlush();
+    const BYTE* row = dib.Row(y);
+    if (!row) return 0xFFFFFFFF;
+    const int bytes = dib.m_nBpp / 8;
+    const BYTE* p = row + x * bytes;
+    return (p[2] << 16) | (p[1] << 8) | p[0];
+}
+
+unsigned ViewPixel(int x, int y) { return SurfacePixel(g_lpStageWnd->MapSurface(), x, y); }

@@ -1,0 +1,35 @@
+// A sample project for the shell's tests: written once into a scratch folder
+// that stays the current folder for the whole program, with "data\" and the
+// editor's own state put back before every test.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "tests/support/seams.h"
+
+// The project folder (absolute), made on first use.
+const std::string& ProjectRoot();
+
+// "data\", "e_data\" and "System.ini" as the sample writes them (or without
+// "data\" and "e_data\" for a first start), and the shell's globals as a
+// fresh program has them.
+void ResetProject(bool withData = true);
+
+// Runs every waiting message through the main loop's filter.
+void PumpMessages();
+
+// A data file's version word replaced.
+void SetFileVersion(const char* path, uint32_t version);
+
+// Start-up on the current project with every box answered by `boxes`; the
+// main frame and the stage editor stand when it returned 1.
+int StartEditor();
+// The main frame destroyed, WM_QUIT taken from the queue, shut-down run.
+void StopEditor();
+
+// The stage editor's view surface pixel (x, y) as 0xRRGGBB.
+unsigned ViewPixel(int x, int y);
+// A surface pixel as 0xRRGGBB.
+unsigned SurfacePixel(const class cDib& dib, int x, int y);

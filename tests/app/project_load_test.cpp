@@ -1,0 +1,152 @@
+// Opening a project: the fixed order of the data files, the message naming
+// the first one that fails, the files whose failure is no failure, and the
+// image table.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/project_load.h"
+#include "media/image_table.h"
+#include "model/chara.h"
+#include "model/class.h"
+#include "model/edit_state.h"
+#include "model/gvalinfo.h"
+#include "model/land.h"
+#include "model/paths.h"
+#include "model/settings.h"
+#include "tests/app/app_test_support.h"
+
+namespace {
+
+std::string Missing(const std::string& path) {
+    return path + " の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから「data」フォルダへ同名のファイルをコピーして下さい。";
+}
+
+std::string TooNew(const std::string& path) {
+    return path + " の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。";
+}
+
+class ProjectLoad : public ::testing::Test {
+protected:
+    void SetUp() override { ResetProject(); }
+};
+
+}  // namespace
+
+TEST_F(ProjectLoad, SampleProjectLoadsWhole) {
+    ScopedBoxes boxes;
+    g_StageEditState.StageOpen = 1;
+    g_StageEditState.StagePath = "data\\stg\\Sample.stg2";
+    ASSERT_EQ(1, LoadProject(0));
+    EXPECT_EQ(0u, boxes.Count());
+    EXPECT_EQ(1, g_bGValInfoLoaded);
+    EXPECT_EQ(static_cast<size_t>(GVALINFO_COUNT), g_GValInfo.size());
+    // Every list holds what its file holds.
+    VECTOR_CLASS<cLand> lands;
+    VECTOR_CLASS<cEnemy> enemies;
+    VECTOR_CLASS<cEvent> palette;
+    ASSERT_TRUE(LoadRecordList(lands, g_PathTable.Land));
+    ASSERT_TRUE(LoadRecordList(enemies, g_PathTable.Enemy));
+    ASSERT_TRUE(LoadRecordList(palette, g_PathTable.EventPlt));
+    EXPECT_EQ(lands.size(), g_LandList.size());
+    EXPECT_EQ(enemies.size(), g_EnemyList.size());
+    EXPECT_EQ(palette.size(), g_EventPlt.size());
+    for (int i = 0; i < IMAGE_TABLE_SIZE; ++i) {
+        if (i == IMG_WORLDBACK || g_ImageParam[i].bOptional) continue;
+        EXPECT_TRUE(g_ImageTable[i].IsCreated()) << "image " << i;
+    }
+    EXPECT_EQ(0, g_StageEditState.StageOpen) << "no stage is open after loading";
+    EXPECT_TRUE(g_StageEditState.StagePath.empty());
+    // The map-chip picker folds the sheet's lower half to the right.
+    EXPECT_EQ(SurfacePixel(g_ImageTable[IMG_MAPCHIP], 3, 512 + 5), SurfacePixel(g_ImageTable[IMG_PICK_CHIP], 256 + 3, 5));
+    EXPECT_EQ(SurfacePixel(g_ImageTable[IMG_EVENT], 64 + 2, 512 + 7), SurfacePixel(g_ImageTable[IMG_PICK_EVENT], 96 + 2, 7));
+}
+
+// Every file from row i on is missing: the message names row i's file.
+TEST_F(ProjectLoad, FirstFailingFileIsNamedInLoadOrder) {
+    const cPathTable& p = g_PathTable;
+    const std::vector<std::string> order = {p.GValInfo, p.Bgm,   p.System,         p.Land,           p.Skill,
+                                            p.Class,    p.Friend, p.Enemy,         p.MoveAITemplate, p.EventActionPlt,
+                                            p.WorldMap, p.StartEvent};
+    // From the last file to the first, one more file goes missing each time.
+    for (size_t i = order.size(); i-- > 0;) {
+        FileDelete(order[i].c_str());
+        ScopedBoxes boxes;
+        EXPECT_EQ(0, LoadProjectFiles(0)) << order[i];
+        ASSERT_EQ(1u, boxes.Count()) << order[i];
+        EXPECT_EQ(Missing(order[i]), boxes.Calls()[0].text);
+        EXPECT_EQ("エラー", boxes.Calls()[0].caption);
+    }
+}
+
+TEST_F(ProjectLoad, NewerFileIsRefusedWithItsOwnMessage) {
+    SetFileVersion(g_PathTable.Land, 271);
+    ScopedBoxes boxes;
+    EXPECT_EQ(0, LoadProject(0));
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ(TooNew(g_PathTable.Land), boxes.Calls()[0].text);
+    EXPECT_EQ(1, g_bFileTooNew);
+}
+
+TEST_F(ProjectLoad, FilesWhoseFailureIsNoFailure) {
+    // Test-play settings, default stage, event palette and world-map background.
+    FileDelete(g_PathTable.TestPlay);
+    FileDelete(g_PathTable.DefaultStage);
+    FileDelete(g_PathTable.EventPlt);
+    ScopedBoxes boxes;
+    ASSERT_EQ(1, LoadProject(0));
+    EXPECT_EQ(0u, boxes.Count());
+    VECTOR_CLASS<cEvent> fallback;
+    ASSERT_TRUE(LoadRecordList(fallback, "data\\plt\\default.plt"));
+    EXPECT_EQ(fallback.size(), g_EventPlt.size()) << "the palette of data\\plt\\default.plt";
+
+    ResetProject();
+    FileDelete(g_PathTable.EventPlt);
+    FileDelete("data\\plt\\default.plt");
+    ASSERT_EQ(1, LoadProjectFiles(0));
+    ASSERT_EQ(1u, g_EventPlt.size());
+    EXPECT_EQ("デフォルト", g_EventPlt[0].Name);
+}
+
+TEST_F(ProjectLoad, CommonVariableNamesAreAlwaysAThousand) {
+    for (size_t count : {size_t(12), size_t(1200)}) {
+        ResetProject();
+        VECTOR_CLASS<cGValInfo> names(count);
+        names[0].Name = "最初";
+        names[count - 1].Name = "最後";
+        ASSERT_TRUE(SaveRecordList(names, g_PathTable.GValInfo));
+        ASSERT_EQ(1, LoadProjectFiles(0));
+        ASSERT_EQ(static_cast<size_t>(GVALINFO_COUNT), g_GValInfo.size());
+        EXPECT_EQ("最初", g_GValInfo[0].Name);
+        EXPECT_EQ(count == 12 ? "最後" : "", g_GValInfo[11].Name);
+    }
+}
+
+TEST_F(ProjectLoad, TestPlaySettingsOfOldProjectsAreTakenOver) {
+    g_EditConfig.OldUseDefaultGame = 0;
+    g_EditConfig.OldGamePath = "game\\Game.exe";
+    // A test-play file of version 200 that is cut short.
+    WriteFileBytes(g_PathTable.TestPlay, std::string("\xC8\0\0\0\x01", 5));
+    ASSERT_EQ(1, LoadProjectFiles(0));
+    EXPECT_EQ(0, g_TestPlay.AutoFind);
+    EXPECT_EQ("game\\Game.exe", g_TestPlay.GamePath);
+    EXPECT_EQ(2, g_TestPlay.Training);
+}
+
+TEST_F(ProjectLoad, MissingImageStopsButWorldBackgroundDoesNot) {
+    ASSERT_EQ(1, LoadProjectFiles(0));
+    g_WorldMap.BackImage = "image\\NoSuchBack.png";
+    {
+        ScopedBoxes boxes;
+        EXPECT_EQ(1, LoadProjectImages(0));
+        EXPECT_FALSE(g_ImageTable[IMG_WORLDBACK].IsCreated());
+    }
+    g_WorldMap.BackImage.clear();
+    ASSERT_TRUE(FileReplace("image\\Event.png", "image\\Event.png.off"));
+    ScopedBoxes boxes;
+    EXPECT_EQ(0, LoadProjectImages(0));
+    FileReplace("image\\Event.png.off", "image\\Event.png");
+    ASSERT_FALSE(boxes.Calls().empty());
+    EXPECT_EQ("image\\Event.* が読み込めません！", boxes.Calls().back().text);
+}

@@ -1,0 +1,280 @@
+// The stage editor: graying without a stage, layers, scrolling, the clear and
+// undo commands, the event pop-up commands, the windows it opens and the
+// painted map view.
+#include "tests/app/editor_test.h"
+
+#include <commctrl.h>
+
+#include "database/sheet/prop_database.h"
+#include "media/image_table.h"
+#include "model/chara.h"
+#include "model/class.h"
+#include "model/edit_state.h"
+#include "model/land.h"
+#include "resources/stage_editor_ids.h"
+#include "ui/small_rules.h"
+#include "ui/wnd_list.h"
+#include "worldmap/dlg_worldmap.h"
+
+namespace {
+
+bool MenuGrayed(HWND wnd, UINT id) { return GetMenuState(GetMenu(wnd), id, MF_BYCOMMAND) & MF_GRAYED; }
+bool MenuChecked(HWND wnd, UINT id) { return GetMenuState(GetMenu(wnd), id, MF_BYCOMMAND) & MF_CHECKED; }
+bool ButtonEnabled(DLG_MAIN* dlg, UINT id) { return SendMessageA(dlg->m_hToolBar, TB_ISBUTTONENABLED, id, 0) != 0; }
+bool ButtonChecked(DLG_MAIN* dlg, UINT id) { return SendMessageA(dlg->m_hToolBar, TB_ISBUTTONCHECKED, id, 0) != 0; }
+
+// The pixel of the map-chip sheet that cell pixel (x, y) of land `land` shows.
+unsigned ChipPixel(int land, int x, int y) {
+    const int g = g_LandList[land].ChipGraphic;
+    return SurfacePixel(g_ImageTable[IMG_MAPCHIP], g % 8 * 32 + x, g / 8 * 32 + y);
+}
+
+void Paint() { g_lpStageWnd->OnPaint(); }
+
+}  // namespace
+
+using StageEditor = EditorTest;
+
+TEST_F(StageEditor, CommandsThatNeedAStageAreGrayWithoutOne) {
+    const UINT stageItems[] = {CM_CLOSE_STAGE, CM_SAVE_ALL, CM_SAVE_AS, CM_CLEAR_CHIPS, CM_STAGE_SETTINGS, CM_GROUP_POS, CM_LAYER_CHIP};
+    const UINT alwaysItems[] = {CM_NEW_STAGE, CM_OPEN_STAGE, CM_DEFAULT_STAGE, CM_DATABASE, CM_WORLDMAP, CM_START_EVENT, CM_TESTPLAY};
+    for (UINT id : stageItems) EXPECT_FALSE(MenuGrayed(StageWnd(), id)) << id;
+    EXPECT_TRUE(ButtonEnabled(Stage(), CM_SAVE_ALL));
+    EXPECT_TRUE(ButtonChecked(Stage(), CM_LAYER_CHIP_BUTTON));
+    EXPECT_FALSE(ButtonEnabled(Stage(), CM_UNDO)) << "nothing to undo yet";
+
+    Command(CM_CLOSE_STAGE);
+    EXPECT_EQ(0u, Boxes().Count()) << "closing asks nothing";
+    PumpMessages();  // the main frame rebuilds the stage editor
+    EXPECT_EQ(0, g_StageEditState.StageOpen);
+    for (UINT id : stageItems) EXPECT_TRUE(MenuGrayed(StageWnd(), id)) << id;
+    for (UINT id : alwaysItems) EXPECT_FALSE(MenuGrayed(StageWnd(), id)) << id;
+    for (UINT id : {CM_SAVE_ALL, CM_UNDO, CM_LAYER_CHIP_BUTTON, CM_LAYER_EVENT_BUTTON})
+        EXPECT_FALSE(ButtonEnabled(Stage(), id)) << id;
+    for (UINT id : {CM_NEW_STAGE, CM_OPEN_STAGE, CM_TESTPLAY_BUTTON}) EXPECT_TRUE(ButtonEnabled(Stage(), id)) << id;
+
+    // Stage commands do nothing now.
+    const size_t chips = g_Stage.Chips.size();
+    Command(CM_CLEAR_CHIPS);
+    EXPECT_EQ(0u, Boxes().Count());
+    EXPECT_EQ(chips, g_Stage.Chips.size());
+    EXPECT_EQ(0x000000u, ViewPixel(40, 40)) << "no stage: a black view";
+}
+
+TEST_F(StageEditor, SpaceCyclesTheLayers) {
+    const UINT items[] = {CM_LAYER_CHIP, CM_LAYER_ENEMY, CM_LAYER_EVENT};
+    const UINT buttons[] = {CM_LAYER_CHIP_BUTTON, CM_LAYER_ENEMY_BUTTON, CM_LAYER_EVENT_BUTTON};
+    for (int expected : {1, 2, 0, 1}) {
+        SendMessageA(StageWnd(), WM_KEYDOWN, VK_SPACE, 0);
+        EXPECT_EQ(expected, g_StageEditState.Layer);
+        for (int layer = 0; layer < 3; ++layer) {
+            EXPECT_EQ(layer == expected, MenuChecked(StageWnd(), items[layer])) << layer;
+            EXPECT_EQ(layer == expected, ButtonChecked(Stage(), buttons[layer])) << layer;
+        }
+    }
+    Command(CM_LAYER_EVENT_BUTTON);
+    EXPECT_EQ(2, g_StageEditState.Layer);
+}
+
+TEST_F(StageEditor, WheelScrollsSidewaysAndWithCtrlDown) {
+    g_Stage.Resize(60, 50);
+    SendMessageA(StageWnd(), WM_SIZE, 0, 0);
+    struct Turn {
+        int notches;
+        WORD keys;
+        int x, y;  // scroll position afterwards
+    };
+    const Turn turns[] = {
+        {-1, 0, 1, 0},            // towards the user: right
+        {-2, 0, 2, 0},            // two notches towards the user still one step
+        {1, 0, 1, 0},             // away: left
+        {-1, MK_CONTROL, 1, 1},   // with Ctrl: down
+        {10, MK_CONTROL, 1, 2},   // ten notches count as one towards the user
+        {1, MK_CONTROL, 1, 1},
+    };
+    for (const Turn& t : turns) {
+        SendMessageA(StageWnd(), WM_MOUSEWHEEL, MAKEWPARAM(t.keys, static_cast<WORD>(t.notches * WHEEL_DELTA)), 0);
+        EXPECT_EQ(t.x, Stage()->ScrollX()) << t.notches << " " << t.keys;
+        EXPECT_EQ(t.y, Stage()->ScrollY()) << t.notches << " " << t.keys;
+    }
+}
+
+TEST_F(StageEditor, ClearingIsAskedAndUndone) {
+    const VECTOR_CLASS<int> chips = g_Stage.Chips;
+    const size_t enemies = g_Stage.PutEnemies.size(), events = g_Stage.Events.size();
+    ASSERT_GT(enemies, 0u);
+    ASSERT_GT(events, 0u);
+    Boxes().Queue(IDNO);
+    Command(CM_CLEAR_CHIPS);
+    ASSERT_EQ(1u, Boxes().Count());
+    EXPECT_EQ("全てのマップチップをクリアしますか？", Boxes().Calls()[0].text);
+    EXPECT_EQ("データクリアの確認", Boxes().Calls()[0].caption);
+    EXPECT_TRUE(chips == g_Stage.Chips);
+
+    Command(CM_CLEAR_CHIPS);  // answered Yes
+    for (int chip : g_Stage.Chips) ASSERT_EQ(0, chip);
+    EXPECT_EQ(1, g_StageEditState.StageChanged);
+    EXPECT_TRUE(ButtonEnabled(Stage(), CM_UNDO));
+    EXPECT_FALSE(MenuGrayed(StageWnd(), CM_UNDO));
+    Command(CM_CLEAR_ENEMIES);
+    Command(CM_CLEAR_EVENTS);
+    EXPECT_TRUE(g_Stage.PutEnemies.empty());
+    EXPECT_TRUE(g_Stage.Events.empty());
+
+    Command(CM_UNDO_KEY);
+    Command(CM_UNDO);
+    EXPECT_EQ(enemies, g_Stage.PutEnemies.size());
+    EXPECT_EQ(events, g_Stage.Events.size());
+    Command(CM_UNDO);
+    EXPECT_TRUE(chips == g_Stage.Chips);
+    EXPECT_TRUE(ButtonEnabled(Stage(), CM_REDO));
+    Command(CM_REDO_KEY);
+    for (int chip : g_Stage.Chips) ASSERT_EQ(0, chip);
+}
+
+TEST_F(StageEditor, PopupCommandsCutPasteAndDeleteEvents) {
+    cStageEditState& st = g_StageEditState;
+    ASSERT_FALSE(g_Stage.Events.empty());
+    const int x = g_Stage.Events[0].X, y = g_Stage.Events[0].Y;
+    const std::string name = g_Stage.Events[0].Name;
+    const size_t count = g_Stage.Events.size();
+    // The free cell the event moves to.
+    int tx = 0, ty = 0;
+    while (g_Stage.HasEventAt(tx, ty)) ++tx;
+    g_MapCursor.m_pCur->nX = x;
+    g_MapCursor.m_pCur->nY = y;
+    st.CurrentEvent = g_Stage.FindAt(x, y);
+    Command(CM_EVENT_CUT);
+    EXPECT_EQ(nullptr, g_Stage.FindAt(x, y));
+    EXPECT_EQ(count - 1, g_Stage.Events.size());
+    EXPECT_EQ(1, st.ClipboardFull);
+
+    g_MapCursor.m_pCur->nX = tx;
+    g_MapCursor.m_pCur->nY = ty;
+    Command(CM_EVENT_PASTE);
+    ASSERT_NE(nullptr, g_Stage.FindAt(tx, ty));
+    EXPECT_EQ(name, g_Stage.FindAt(tx, ty)->Name);
+    Command(CM_EVENT_PASTE);
+    EXPECT_EQ(count, g_Stage.Events.size()) << "a paste replaces what stands on the cell";
+
+    st.CurrentEvent = g_Stage.FindAt(tx, ty);
+    Command(CM_EVENT_DELETE);
+    EXPECT_EQ(nullptr, g_Stage.FindAt(tx, ty));
+    Command(CM_UNDO);
+    EXPECT_NE(nullptr, g_Stage.FindAt(tx, ty));
+}
+
+TEST_F(StageEditor, DatabaseAndWorldMapHideTheStageEditorWhileOpen) {
+    Command(CM_DATABASE);
+    ASSERT_NE(nullptr, Stage()->m_lpDatabase);
+    HWND sheet = Stage()->m_lpDatabase->m_hWnd;
+    ASSERT_TRUE(IsWindow(sheet));
+    char title[64] = {};
+    GetWindowTextA(sheet, title, sizeof(title));
+    EXPECT_STREQ("データベースの設定", title);
+    EXPECT_FALSE(IsWindowVisible(StageWnd()));
+    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    PostMessageA(StageWnd(), WM_NULL, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(nullptr, Stage()->m_lpDatabase) << "the main loop deletes the closed sheet";
+    EXPECT_TRUE(IsWindowVisible(StageWnd()));
+    EXPECT_TRUE(IsWindowEnabled(StageWnd()));
+
+    Command(CM_WORLDMAP);
+    ASSERT_NE(nullptr, Stage()->m_lpWorldMap);
+    EXPECT_EQ(EDITOR_MODE_WORLDMAP, g_nEditorMode);
+    EXPECT_TRUE(IsWindowVisible(Stage()->m_lpWorldMap->m_hWnd));
+    EXPECT_FALSE(IsWindowVisible(StageWnd()));
+    SendMessageA(Stage()->m_lpWorldMap->m_hWnd, WM_CLOSE, 0, 0);
+    EXPECT_EQ(EDITOR_MODE_STAGE, g_nEditorMode);
+    EXPECT_TRUE(IsWindowVisible(StageWnd()));
+}
+
+namespace {
+
+// A stage of the test's own: land 0 everywhere but land 1 at (0, 0); enemy 1
+// (class 1, graphic 1) at (5, 2); an event of graphic 0 at (2, 13); the start
+// group on (2, 11) and (3, 11).
+void MakeTestStage() {
+    ASSERT_GE(g_LandList.size(), 2u);
+    ASSERT_GE(g_EnemyList.size(), 2u);
+    ASSERT_GE(g_ClassList.size(), 2u);
+    g_LandList[0].ChipGraphic = 16;
+    g_LandList[1].ChipGraphic = 49;
+    g_EnemyList[1].Class = 1;
+    g_ClassList[1].Graphic = 1;
+    g_Stage.Resize(20, 15);
+    g_Stage.ClearChips();
+    g_Stage.SetChip(0, 0, 1);
+    cPutEnemy enemy;
+    enemy.Enemy = 1;
+    enemy.X = 5;
+    enemy.Y = 2;
+    g_Stage.PutEnemies.assign(1, enemy);
+    g_Stage.Events.clear();
+    cEvent event;
+    event.Pages[0].Graphic = 0;
+    g_Stage.PlaceAt(event, 2, 13);
+    g_Stage.Groups.resize(2);
+    g_Stage.Groups[1].Cells.clear();
+    g_Stage.Groups[1].Cells.push_back({2, 11});
+    g_Stage.Groups[1].Cells.push_back({3, 11});
+    g_Stage.StartGroup = 1;
+    SendMessageA(g_lpStageWnd->m_hWnd, WM_SIZE, 0, 0);
+}
+
+}  // namespace
+
+TEST_F(StageEditor, MapShowsChipsEnemiesEventsAndTheStartGroup) {
+    MakeTestStage();
+    g_MapCursor.m_pCur->nX = 3;
+    g_MapCursor.m_pCur->nY = 4;
+    Paint();
+    EXPECT_EQ(ChipPixel(0, 16, 20), ViewPixel(4 * 32 + 16, 20));
+    EXPECT_EQ(ChipPixel(1, 16, 20), ViewPixel(16, 20));
+    EXPECT_NE(ChipPixel(0, 16, 20), ChipPixel(1, 16, 20));
+    EXPECT_EQ(0xFFFFFFu, ViewPixel(32, 20)) << "the grid";
+    // The enemy covers its chip with the right half of its map graphic.
+    EXPECT_EQ(SurfacePixel(g_ImageTable[IMG_MAPCHARA], 32 + 16, 32 + 20), ViewPixel(5 * 32 + 16, 2 * 32 + 20));
+    // The event of graphic 0: only its yellow frame.
+    EXPECT_EQ(0xFFFF00u, ViewPixel(2 * 32 + 15, 13 * 32 + 1));
+    EXPECT_EQ(ChipPixel(0, 23, 9), ViewPixel(2 * 32 + 23, 13 * 32 + 9));
+    // The start group's marker frames its cells.
+    EXPECT_EQ(SurfacePixel(g_ImageTable[IMG_ACCESSORY], 2, 64 + 16), ViewPixel(2 * 32 + 2, 11 * 32 + 16));
+    EXPECT_NE(ChipPixel(0, 2, 16), ViewPixel(3 * 32 + 2, 11 * 32 + 16));
+    EXPECT_EQ(ChipPixel(0, 2, 16), ViewPixel(4 * 32 + 2, 11 * 32 + 16)) << "not in the group";
+    // The cursor frame, and its cell in the status bar.
+    EXPECT_EQ(0x8000FFu, ViewPixel(3 * 32 + 1, 4 * 32 + 12));
+    char status[64] = {};
+    SendMessageA(Stage()->m_hStatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
+    EXPECT_STREQ("座標 (3,4)", status);
+}
+
+TEST_F(StageEditor, StaleRecordsDrawNothing) {
+    MakeTestStage();
+    // A chip naming no land; an enemy of id 0, one that is gone, one whose class is gone.
+    g_Stage.SetChip(4, 0, 99);
+    cPutEnemy enemy = g_Stage.PutEnemies[0];
+    for (int id : {0, 77, 1}) {
+        enemy.Enemy = id;
+        enemy.Y = 5;
+        g_Stage.PutEnemies.push_back(enemy);
+        ++enemy.X;
+    }
+    g_ClassList[1].Graphic = 1;
+    g_EnemyList[1].Class = 55;
+    Paint();
+    EXPECT_EQ(0x000000u, ViewPixel(4 * 32 + 16, 20));
+    for (int x = 5; x <= 7; ++x) EXPECT_EQ(ChipPixel(0, 16, 20), ViewPixel(x * 32 + 16, 5 * 32 + 20)) << x;
+    EXPECT_EQ(ChipPixel(0, 16, 20), ViewPixel(5 * 32 + 16, 2 * 32 + 20));
+}
+
+TEST_F(StageEditor, SmallMapLeavesBlackWithTheGridOverTheView) {
+    g_Stage.Resize(5, 4);
+    SendMessageA(StageWnd(), WM_SIZE, 0, 0);
+    Paint();
+    EXPECT_EQ(0x000000u, ViewPixel(6 * 32 + 16, 16));
+    EXPECT_EQ(0x000000u, ViewPixel(16, 5 * 32 + 16));
+    EXPECT_EQ(0xFFFFFFu, ViewPixel(6 * 32, 16));
+    EXPECT_EQ(0xFFFFFFu, ViewPixel(16, 6 * 32));
+}

@@ -1,0 +1,173 @@
+// Start-up and shut-down: the first start of a new project, a project that
+// fails to load, the single-instance question and what shut-down writes.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/app.h"
+#include "app/dlg_main.h"
+#include "app/project_load.h"
+#include "app/system_ini.h"
+#include "model/edit_state.h"
+#include "model/gvalinfo.h"
+#include "model/paths.h"
+#include "model/settings.h"
+#include "model/system.h"
+#include "resources/stage_editor_ids.h"
+#include "tests/app/app_test_support.h"
+
+namespace {
+
+int g_nBattleRow = 1;
+int g_nBattleAnswered = 0;
+
+// Answers the battle-mode question once it is open: picks a row and presses OK.
+void CALLBACK AnswerBattleMode(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dlg = FindWindowA("#32770", "戦闘モードの選択");
+    if (!dlg) return;
+    KillTimer(nullptr, timer);
+    HWND combo = GetDlgItem(dlg, IDC_BATTLE_MODE_COMBO);
+    g_nBattleAnswered = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    SendMessageA(combo, CB_SETCURSEL, g_nBattleRow, 0);
+    SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0);  // no Cancel: ignored
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_BATTLE_MODE_OK, BN_CLICKED), 0);
+}
+
+const char kNoData[] = "データが存在しません！デフォルトデータを作成しますか？\n";
+
+}  // namespace
+
+TEST(Startup, FirstStartMakesTheProjectAndAsksTheBattleMode) {
+    ResetProject(false);
+    ScopedBoxes boxes(IDOK);
+    boxes.Queue(IDYES);
+    g_nBattleAnswered = 0;
+    g_nBattleRow = 1;
+    SetTimer(nullptr, 0, 20, AnswerBattleMode);
+    ASSERT_EQ(1, StartEditor());
+    ASSERT_GE(boxes.Count(), 1u);
+    EXPECT_EQ(kNoData, boxes.Calls()[0].text);
+    EXPECT_EQ(2, g_nBattleAnswered) << "both battle modes offered";
+    EXPECT_TRUE(FolderExists("data\\database"));
+    EXPECT_TRUE(FileExists(g_PathTable.Land));
+    EXPECT_TRUE(FolderExists("e_data") && FolderExists("user_data") && FolderExists("data\\random_name"));
+    EXPECT_EQ(1, g_System.BattleMode);
+    EXPECT_EQ(1, g_System.TurnMode);
+    cSystem stored;
+    ASSERT_TRUE(stored.LoadFile(g_PathTable.System));
+    EXPECT_EQ(1, stored.BattleMode) << "written at once";
+    ASSERT_NE(nullptr, g_lpStageWnd);
+    EXPECT_TRUE(IsWindow(g_lpStageWnd->m_hWnd));
+    EXPECT_EQ(1, g_bStarted);
+    StopEditor();
+}
+
+TEST(Startup, DecliningTheNewProjectEndsStartUp) {
+    ResetProject(false);
+    ScopedBoxes boxes(IDNO);
+    EXPECT_EQ(0, AppInit());
+    EXPECT_FALSE(FolderExists("data"));
+    EXPECT_EQ(nullptr, g_hWndMain);
+    AppExit();
+    EXPECT_FALSE(FileExists(g_PathTable.GValInfo)) << "nothing was read, nothing is written";
+}
+
+TEST(Startup, ReadyProjectOpensTheLastStage) {
+    ResetProject();
+    ScopedBoxes boxes;
+    ASSERT_EQ(1, StartEditor());
+    EXPECT_EQ(1, g_StageEditState.StageOpen);
+    EXPECT_EQ("data\\stg\\Sample.stg2", g_StageEditState.StagePath);
+    EXPECT_EQ(20, g_Stage.Width);
+    EXPECT_EQ(1, g_IniSettings[INI_BLOCK_VALID]);
+    char title[128] = {};
+    GetWindowTextA(g_lpStageWnd->m_hWnd, title, sizeof(title));
+    EXPECT_STREQ("Orrindale  data\\stg\\Sample.stg2", title);
+    // Only the sound layer may complain: the tests run without its library.
+    for (const cBoxCall& call : boxes.Calls())
+        if (call.text != "oggの初期化に失敗！") ADD_FAILURE() << "unexpected box: " << call.text;
+    StopEditor();
+    cEditConfig stored;
+    ASSERT_TRUE(stored.LoadFile(g_PathTable.EditConfig));
+    EXPECT_EQ("data\\stg\\Sample.stg2", stored.LastStage) << "the open stage is remembered";
+}
+
+TEST(Startup, FailedLoadForgetsTheLastStageAndKeepsTheFiles) {
+    struct Case {
+        const char* what;
+        bool tooNew;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"missing file", false, "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！"},
+        {"newer file", true, "プロジェクトのロードに失敗しました！"},
+    };
+    for (const Case& c : cases) {
+        ResetProject();
+        if (c.tooNew)
+            SetFileVersion(g_PathTable.GValInfo, 271);
+        else
+            FileDelete(g_PathTable.GValInfo);
+        const std::string before = ReadFileBytes(g_PathTable.GValInfo);
+        ScopedBoxes boxes;
+        EXPECT_EQ(0, AppInit()) << c.what;
+        ASSERT_EQ(2u, boxes.Count()) << c.what;
+        EXPECT_EQ(c.message, boxes.Calls()[1].text) << c.what;
+        cEditConfig stored;
+        ASSERT_TRUE(stored.LoadFile(g_PathTable.EditConfig));
+        EXPECT_TRUE(stored.LastStage.empty()) << c.what;
+        AppExit();
+        EXPECT_EQ(before, ReadFileBytes(g_PathTable.GValInfo)) << c.what << ": never overwritten with empty names";
+    }
+}
+
+TEST(Startup, ShutDownWritesTheCommonVariablesItRead) {
+    ResetProject();
+    ScopedBoxes boxes;
+    ASSERT_EQ(1, StartEditor());
+    g_GValInfo[5].Name = "新しい名前";
+    StopEditor();
+    VECTOR_CLASS<cGValInfo> stored;
+    ASSERT_TRUE(LoadRecordList(stored, g_PathTable.GValInfo));
+    ASSERT_EQ(static_cast<size_t>(GVALINFO_COUNT), stored.size());
+    EXPECT_EQ("新しい名前", stored[5].Name);
+}
+
+TEST(Startup, SecondCopyIsAskedFor) {
+    const std::string name = "OrrindaleTest_" + std::to_string(GetCurrentProcessId());
+    {
+        ScopedBoxes boxes;
+        HANDLE first = AcquireSingleInstance(name.c_str());
+        ASSERT_NE(nullptr, first);
+        EXPECT_EQ(0u, boxes.Count()) << "the first copy asks nothing";
+
+        boxes.Queue(IDNO);
+        EXPECT_EQ(nullptr, AcquireSingleInstance(name.c_str()));
+        ASSERT_EQ(1u, boxes.Count());
+        EXPECT_EQ("既に起動しています。\n二重起動しますか？  ※非推奨。データの上書き保存に注意！\n", boxes.Calls()[0].text);
+        EXPECT_EQ("二重起動", boxes.Calls()[0].caption);
+        EXPECT_EQ(nullptr, boxes.Calls()[0].owner);
+        EXPECT_EQ(static_cast<unsigned>(MB_YESNO), boxes.Calls()[0].type & 0xF);
+
+        boxes.Queue(IDYES);
+        HANDLE second = AcquireSingleInstance(name.c_str());
+        EXPECT_NE(nullptr, second);
+        EXPECT_EQ(2u, boxes.Count());
+        CloseHandle(second);
+        CloseHandle(first);
+    }
+}
+
+TEST(Startup, IdleStepServesTheFocusRequest) {
+    ResetProject();
+    ScopedBoxes boxes;
+    ASSERT_EQ(1, StartEditor());
+    SetFocus(nullptr);
+    g_bFocusRequest = 1;
+    PostMessageA(g_hWndMain, WM_NULL, 0, 0);  // the idle step waits for a message
+    EXPECT_EQ(1, AppIdle());
+    EXPECT_EQ(0, g_bFocusRequest);
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus == g_lpStageWnd->m_hWnd || IsChild(g_lpStageWnd->m_hWnd, focus));
+    StopEditor();
+}

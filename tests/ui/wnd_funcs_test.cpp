@@ -1,0 +1,152 @@
+// The file dialogs, Explorer and the quit question through the seams that
+// answer them, and the dialog-item text helpers.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "model/platform.h"
+#include "tests/ui/test_ui.h"
+#include "tests/ui/ui2_dialogs.h"
+#include "ui/wnd_funcs.h"
+#include "ui/wnd_list.h"
+
+namespace {
+
+OPENFILENAMEA g_Seen;
+std::string g_SeenFile;
+const char* g_pAnswer = nullptr;
+size_t g_nAnswer = 0;
+
+BOOL WINAPI FakeDialog(OPENFILENAMEA* ofn) {
+    g_Seen = *ofn;
+    g_SeenFile = ofn->lpstrFile;
+    if (!g_pAnswer) return FALSE;
+    std::memcpy(ofn->lpstrFile, g_pAnswer, g_nAnswer);
+    return TRUE;
+}
+
+struct DialogScope {
+    DialogScope(const char* answer, size_t size) {
+        g_pAnswer = answer;
+        g_nAnswer = size;
+        SetFileDialogProcs(FakeDialog, FakeDialog);
+    }
+    ~DialogScope() { SetFileDialogProcs(nullptr, nullptr); }
+};
+
+}  // namespace
+
+TEST(FileDialogs, OpenWithSeveralFiles) {
+    static const char kTwo[] = "C:\\a\0x.png\0y.png\0";
+    DialogScope scope(kTwo, sizeof(kTwo));
+    char path[MAX_PATH];
+    std::strcpy(path, "old");
+    VECTOR_CLASS<std::string> files = {"前から"};
+    EXPECT_EQ(1, SelectOpenFile(nullptr, path, MAX_PATH, "image", "画像の選択", "PNG\0*.png\0", "png", 1, &files));
+    EXPECT_EQ((VECTOR_CLASS<std::string>{"前から", "C:\\a\\x.png", "C:\\a\\y.png"}), files);
+    EXPECT_EQ("", g_SeenFile) << "the buffer is cleared first";
+    EXPECT_TRUE(g_Seen.Flags & OFN_ALLOWMULTISELECT);
+    EXPECT_TRUE(g_Seen.Flags & OFN_FILEMUSTEXIST);
+    EXPECT_TRUE(g_Seen.Flags & OFN_NOCHANGEDIR);
+    EXPECT_STREQ("image", g_Seen.lpstrInitialDir);
+    EXPECT_STREQ("画像の選択", g_Seen.lpstrTitle);
+}
+
+TEST(FileDialogs, OpenWithOneFileOrCancelled) {
+    static const char kOne[] = "C:\\a\\x.png\0";
+    {
+        DialogScope scope(kOne, sizeof(kOne));
+        char path[MAX_PATH];
+        VECTOR_CLASS<std::string> files;
+        EXPECT_EQ(1, SelectOpenFile(nullptr, path, MAX_PATH, "", "t", "a\0*.*\0", "", 1, &files));
+        EXPECT_EQ(VECTOR_CLASS<std::string>{"C:\\a\\x.png"}, files);
+        EXPECT_STREQ("C:\\a\\x.png", path);
+        EXPECT_EQ(1, SelectOpenFile(nullptr, path, MAX_PATH, "", "t", "a\0*.*\0", "", 0, nullptr));
+        EXPECT_FALSE(g_Seen.Flags & OFN_ALLOWMULTISELECT);
+    }
+    DialogScope scope(nullptr, 0);
+    char path[MAX_PATH];
+    EXPECT_EQ(0, SelectOpenFile(nullptr, path, MAX_PATH, "", "t", "a\0*.*\0", "", 0, nullptr));
+}
+
+TEST(FileDialogs, SaveAllowsNewFilesAndKeepsAProposedName) {
+    static const char kName[] = "csv\\skill.csv\0";
+    DialogScope scope(kName, sizeof(kName));
+    char path[MAX_PATH];
+    std::strcpy(path, "提案.csv");
+    EXPECT_EQ(1, SelectSaveFile(nullptr, path, "csv", "保存", "CSV\0*.csv\0", "csv", 1));
+    EXPECT_EQ("提案.csv", g_SeenFile);
+    EXPECT_STREQ("csv\\skill.csv", path);
+    EXPECT_TRUE(g_Seen.Flags & OFN_OVERWRITEPROMPT);
+    EXPECT_FALSE(g_Seen.Flags & OFN_FILEMUSTEXIST) << "a new file name must be allowed";
+    EXPECT_EQ(static_cast<DWORD>(MAX_PATH), g_Seen.nMaxFile);
+    std::strcpy(path, "提案.csv");
+    SelectSaveFile(nullptr, path, "csv", "保存", "CSV\0*.csv\0", "csv", 0);
+    EXPECT_EQ("", g_SeenFile);
+}
+
+std::string g_ExplorerFile, g_ExplorerParams, g_ExplorerFolder, g_ExplorerVerb;
+
+BOOL WINAPI FakeShell(SHELLEXECUTEINFOA* info) {
+    g_ExplorerFile = info->lpFile;
+    g_ExplorerParams = info->lpParameters;
+    g_ExplorerFolder = info->lpDirectory;
+    g_ExplorerVerb = info->lpVerb;
+    EXPECT_EQ(SW_SHOWNORMAL, info->nShow);
+    return TRUE;
+}
+
+TEST(Shell, ExplorerSelectsTheFile) {
+    SetShellExecuteProc(FakeShell);
+    EXPECT_TRUE(ShowInExplorer("csv\\ソート\\skill.csv", nullptr));
+    SetShellExecuteProc(nullptr);
+    EXPECT_EQ("open", g_ExplorerVerb);
+    ASSERT_GE(g_ExplorerFile.size(), 13u);
+    EXPECT_EQ("\\EXPLORER.EXE", g_ExplorerFile.substr(g_ExplorerFile.size() - 13));
+    EXPECT_EQ("/select,skill.csv", g_ExplorerParams);
+    EXPECT_EQ("csv\\ソート\\", g_ExplorerFolder);
+}
+
+int g_nQuitAnswer = IDYES;
+std::string g_QuitText, g_QuitCaption;
+
+int QuitSink(HWND, const char* text, const char* caption, unsigned) {
+    g_QuitText = text;
+    g_QuitCaption = caption;
+    return g_nQuitAnswer;
+}
+
+TEST(Shell, ConfirmQuitIsTrueOnlyForYes) {
+    MessageBoxSink old = SetMessageBoxSink(QuitSink);
+    const struct {
+        int answer;
+        int language;
+        bool result;
+        const char* caption;
+    } cases[] = {
+        {IDYES, 0, true, "終了確認"}, {IDNO, 0, false, "終了確認"},
+        {IDCANCEL, 0, false, "終了確認"}, {IDYES, 1, true, "End confirmation"},
+    };
+    for (const auto& c : cases) {
+        g_nQuitAnswer = c.answer;
+        EXPECT_EQ(c.result, ConfirmQuit(nullptr, c.language));
+        EXPECT_EQ(c.caption, g_QuitCaption);
+    }
+    EXPECT_EQ("Would you like to quit?\n", g_QuitText);
+    SetMessageBoxSink(old);
+}
+
+TEST(Items, TextAsStrings) {
+    WND_LIST_CLASS reg;
+    EDIT_TEST_DLG dlg(&reg);
+    dlg.m_Script = [](EDIT_TEST_DLG& d) {
+        EXPECT_TRUE(SetDlgItemString(d.m_hWnd, IDC_UI2_NAME, "全角の名前"));
+        std::string text;
+        EXPECT_EQ("全角の名前", GetDlgItemString(d.m_hWnd, IDC_UI2_NAME, text, 64));
+        EXPECT_EQ("全角", GetDlgItemString(d.m_hWnd, IDC_UI2_NAME, text, 5));
+        SetDlgItemString(d.m_hWnd, IDC_UI2_NAME, std::string());
+        EXPECT_EQ("", GetDlgItemString(d.m_hWnd, IDC_UI2_NAME, text, 64));
+        d.End(0);
+    };
+    dlg.DoModal(0);
+}

@@ -1,0 +1,61 @@
+// The string edit: an edit item (single- or multi-line) bound to a string
+// field. It keeps the text within its limits while the user types: a total
+// length, a length per line and a number of lines, counted in bytes or, with
+// the character flag, as the game counts characters ("#P" codes count one).
+#pragma once
+
+#include <string>
+
+#include "ui/ctrl.h"
+#include "ui/text_rules.h"
+
+class CTRL_EDITSTR_CLASS : public CTRL_EDIT_CLASS {
+public:
+    enum { DEFAULT_MAX_LEN = 4096, DEFAULT_LINE_LEN = 1024, DEFAULT_MAX_LINES = 32 };
+    struct DESC {
+        WORD id;
+        std::string* value;
+        int maxLen;     // bytes of the read buffer; 0: 4096
+        int lineLen;    // 0: 1024
+        int maxLines;   // 0: 32
+        int countChars; // count characters, break over-long lines (multi-line edits)
+        int option[4];
+    };
+    CTRL_EDITSTR_CLASS() : CTRL_EDIT_CLASS(CTRL_KIND_EDITSTR) {}
+    explicit CTRL_EDITSTR_CLASS(DESC desc) : CTRL_EDIT_CLASS(CTRL_KIND_EDITSTR), m_Desc(desc) {}
+
+    void ValueToCtrl() override;
+    void CtrlToValue() override;
+    void OnChange() override { CheckLimits(); }
+
+    void Attach(DLG_CLASS* dlg, const DESC& desc);
+    void AttachDesc(DLG_CLASS* dlg) { Attach(dlg, m_Desc); }
+    // The item's text as the edit holds it, within the read buffer.
+    std::string GetText() const;
+    // Puts a text set by the program into the edit; what passes the limits is cut.
+    void SetProgramText(const std::string& text);
+
+    std::string* m_pValue = nullptr;
+    int m_nMaxLen = DEFAULT_MAX_LEN;
+    int m_bMultiLine = 0;
+    int m_nLineLen = DEFAULT_LINE_LEN;
+    int m_nMaxLines = DEFAULT_MAX_LINES;
+    int m_bSetup = 0;
+    std::string m_strPrev;
+    int m_nSelStart = 0, m_nSelEnd = 0;
+    int m_nOption[4] = {0, 0, 0, 0};
+    DESC m_Desc = {0, nullptr, 0, 0, 0, 0, {0, 0, 0, 0}};
+
+private:
+    void CheckLimits();
+    void ShowText(const std::string& text);
+    // Whether the edit's positions count a double-byte character once.
+    int CountsCharacters(const std::string& text) const;
+    EDIT_LIMITS Limits() const { return {m_nMaxLen, m_nLineLen, m_nMaxLines, m_bMultiLine}; }
+    int m_nPrevStart = 0, m_nPrevEnd = 0;  // the selection of the previous text
+};
+
+// Shows a path (or any text) chosen by the program in a string edit and runs
+// its limits as for a program change; the bound string is written when the
+// dialog stores its controls.
+void SetPathText(CTRL_EDITSTR_CLASS* edit, const std::string& text);

@@ -1,0 +1,72 @@
+// The slider control: a trackbar bound to an int or short field, with a
+// numeric edit beside it that shows the position. Moving the trackbar
+// rewrites the edit and tells the dialog (WM_COMMAND with the trackbar's id);
+// typing into the edit does not move the trackbar.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "ui/ctrl_editval.h"
+#include "ui/dlg.h"
+
+template <class T>
+class CTRL_SLIDER_CLASS : public CTRL_CLASS {
+public:
+    struct DESC {
+        WORD id;
+        T* value;
+        T minimum, maximum;
+        int page, line;  // trackbar page and line sizes
+        WORD editId;     // the numeric edit that shows the position
+    };
+    CTRL_SLIDER_CLASS() : CTRL_CLASS(CTRL_KIND_SLIDER) {}
+    explicit CTRL_SLIDER_CLASS(DESC desc) : CTRL_CLASS(CTRL_KIND_SLIDER), m_Desc(desc) {}
+
+    void Enable(int flag) override {
+        EnableWindow(m_hWnd, flag);
+        m_Edit.Enable(flag);
+    }
+    void ValueToCtrl() override {
+        if (!m_pValue) return;
+        SendMessageA(m_hWnd, TBM_SETPOS, TRUE, static_cast<LPARAM>(*m_pValue));
+        m_Edit.ShowValue(*m_pValue);
+        Tell();
+    }
+    void CtrlToValue() override {
+        if (m_pValue && !IsRefreshing()) *m_pValue = static_cast<T>(GetPos());
+    }
+    // The trackbar's own scroll messages; the other controls see them too.
+    int OnScroll(WPARAM, LPARAM lParam) override {
+        if (!m_hWnd || reinterpret_cast<HWND>(lParam) != m_hWnd) return 0;
+        m_Edit.ShowValue(static_cast<T>(GetPos()));
+        Tell();
+        return 0;
+    }
+
+    void Attach(DLG_CLASS* dlg, const DESC& desc) {
+        CTRL_CLASS::Attach(dlg, desc.id);
+        m_Desc = desc;
+        m_pValue = desc.value;
+        SendMessageA(m_hWnd, TBM_SETRANGEMIN, FALSE, static_cast<LPARAM>(desc.minimum));
+        SendMessageA(m_hWnd, TBM_SETRANGEMAX, FALSE, static_cast<LPARAM>(desc.maximum));
+        SendMessageA(m_hWnd, TBM_SETPAGESIZE, 0, desc.page);
+        SendMessageA(m_hWnd, TBM_SETLINESIZE, 0, desc.line);
+        if (m_pValue) SendMessageA(m_hWnd, TBM_SETPOS, TRUE, static_cast<LPARAM>(*m_pValue));
+        // The edit only shows the position: it is bound to nothing.
+        m_Edit.Attach(dlg, {desc.editId, nullptr, desc.minimum, desc.maximum, 0, T(1)});
+        m_Edit.ShowValue(m_pValue ? *m_pValue : desc.minimum);
+    }
+    void AttachDesc(DLG_CLASS* dlg) { Attach(dlg, m_Desc); }
+    // The position; a short slider keeps its low 16 bits.
+    int GetPos() const { return static_cast<int>(SendMessageA(m_hWnd, TBM_GETPOS, 0, 0)); }
+
+    T* m_pValue = nullptr;
+    CTRL_EDITVAL_CLASS<T> m_Edit;
+    DESC m_Desc = {0, nullptr, T(), T(), 0, 0, 0};
+
+private:
+    void Tell() {
+        if (m_pDlg && m_pDlg->m_hWnd) SendMessageA(m_pDlg->m_hWnd, WM_COMMAND, MAKEWPARAM(m_wId, 0), 0);
+    }
+};

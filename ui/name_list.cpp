@@ -1,0 +1,28 @@
+#include "ui/name_list.h"
+
+#include "model/skill.h"
+
+std::string MakeSkillRow(const cSkillList& list, int skill) {
+    const cSkill& s = list.vSkill.At(skill);
+    std::string number;
+    FormatNumber(number, skill, 3);
+    return number + " " + list.vCateg.At(s.nCateg).strName + "-" + s.strName;
+}
+
+void MakeSkillRows(VECTOR_CLASS<std::string>& out, int list) {
+    out.clear();
+    // A list combo with nothing selected names no list.
+    if (list < 0 || list >= SkillListCount()) return;
+    const cSkillList& l = g_SkillLists.At(list);
+    int count = static_cast<int>(l.vSkill.size());
+    out.assign(count > 1 ? count - 1 : 0, std::string());
+    for (int k = 0; k + 1 < count; ++k) out[k] = MakeSkillRow(l, k + 1);
+}
+
+void MakeSkillListRows(VECTOR_CLASS<std::string>& out) { MakeRecordNameList(out, g_SkillLists, nullptr, 0, 1, 2, 1); }
+
+void MakeNumberRows(VECTOR_CLASS<std::string>& out, int width, int height) {
+    int n = (width / 16) * (height / 16);
+    out.assign(n > 0 ? n : 0, std::string());
+    for (int i = 0; i < n; ++i) out[i] = std::to_string(i);
+}
