@@ -181,6 +181,14 @@ int FileCreateReplacing(HANDLE* file, const char* path) {
     m->disk = disk;
     m->temp = temp;
     m->target = target;
+    // A save mostly replaces a file of about its size: room for that at
+    // once, rather than growing (copying) the buffer step by step.
+    HANDLE old;
+    if (FileOpenRead(&old, target.c_str())) {
+        const long long size = os::Seek(old, 0, os::SEEK_FROM_END);
+        os::Close(old);
+        if (size > 0) m->bytes.reserve(static_cast<size_t>(size));
+    }
     *file = m;
     return 1;
 }
