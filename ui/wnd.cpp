@@ -334,7 +334,8 @@ int WND_CLASS::UpdateMouseState(int force, int parts) {
 }
 
 int WND_CLASS::IsCurrentPage() {
-    if (!m_hWnd) return 0;
+    // Not before the window's initialisation has finished.
+    if (!m_bCreated || !m_hWnd) return 0;
     if (!m_bRightGate) {
         if (!m_Mouse.rHeld) m_bRightGate = 1;
         return 0;

@@ -149,6 +149,10 @@ TEST(Window, MouseButtonEdgesAndTheRightClickGate) {
         return view.IsCurrentPage();
     };
     const SHORT down = static_cast<SHORT>(0x8000);
+    EXPECT_EQ(0, poll(0, 0)) << "not initialised yet: the gate stays unarmed";
+    EXPECT_EQ(0, poll(0, down));
+    EXPECT_EQ(0, poll(0, 0)) << "a release before the window was ready";
+    view.m_bCreated = 1;
     EXPECT_EQ(0, poll(0, 0)) << "arms the gate";
     EXPECT_EQ(0, poll(0, down));
     EXPECT_EQ(1, poll(0, 0)) << "a right release";
