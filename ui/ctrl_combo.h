@@ -66,12 +66,12 @@ public:
 
     // Refills the rows. A new value table selects row 0; otherwise the value
     // shown before is selected again, or row 0 when it has no row now.
-    void SetStrings(const VECTOR_CLASS<std::string>& strings, VECTOR_CLASS<T>* table) {
+    void SetStrings(const VECTOR_CLASS<std::string>& strings, VECTOR_CLASS<T>* table = nullptr) {
         std::vector<const char*> rows;
         for (const std::string& s : strings) rows.push_back(s.c_str());
         Refill(rows, table);
     }
-    void SetStrings(const char* const* strings, VECTOR_CLASS<T>* table) {
+    void SetStrings(const char* const* strings, VECTOR_CLASS<T>* table = nullptr) {
         std::vector<const char*> rows;
         for (int i = 0; strings && strings[i] && strings[i][0]; ++i) rows.push_back(strings[i]);
         Refill(rows, table);

@@ -239,6 +239,23 @@ TEST(Slider, MovingTheTrackbarShowsThePositionAndTellsTheDialog) {
     EXPECT_EQ(300, dlg.m_Rec.hue);
 }
 
+TEST(Slider, WithoutABuddyEditItShowsItsPositionOnTheTrackbarAlone) {
+    WND_LIST_CLASS reg;
+    EDIT_TEST_DLG dlg(&reg);
+    dlg.m_Rec.hue = 90;
+    dlg.m_Sliders[0].m_Desc.editId = 0;
+    RunScript(
+        dlg,
+        [](EDIT_TEST_DLG& d) {
+            EXPECT_EQ(nullptr, d.m_Sliders[0].m_Edit.m_hWnd);
+            EXPECT_EQ("", d.Text(IDC_UI2_HUE_EDIT));
+            EXPECT_EQ(90, SendDlgItemMessageA(d.m_hWnd, IDC_UI2_HUE, TBM_GETPOS, 0, 0));
+            SendDlgItemMessageA(d.m_hWnd, IDC_UI2_HUE, TBM_SETPOS, TRUE, 100);
+        },
+        1);
+    EXPECT_EQ(100, dlg.m_Rec.hue);
+}
+
 // ---- Sound previews -------------------------------------------------------------------------
 
 std::vector<std::string> g_Played;
