@@ -54,6 +54,7 @@ cDib g_ImageTable[IMAGE_TABLE_SIZE];
 cDib& SymbolSheet = g_ImageTable[IMG_SYMBOL];
 
 int SymbolCell(int n, int* sx, int* sy) {
+    if (!SymbolSheet.IsCreated()) return 0;
     const int columns = SymbolSheet.m_nWidth / 16, rows = SymbolSheet.m_nHeight / 16;
     if (n < 0 || columns <= 0 || n / columns >= rows) return 0;
     *sx = n % columns * 16;

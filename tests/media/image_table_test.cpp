@@ -150,6 +150,8 @@ TEST_F(ImageTable, SymbolCells) {
         {256, 128, 128, 0, 0, 0},   {256, 128, -1, 0, 0, 0},   {40, 40, 3, 1, 16, 16},
         {40, 40, 4, 0, 0, 0},       {8, 64, 0, 0, 0, 0},       {0, 0, 0, 0, 0, 0},
     };
+    // A released sheet keeps its old size but holds no symbols.
+    ASSERT_TRUE(SymbolSheet.Create(256, 128, 24, 1));
     for (const auto& c : cases) {
         SymbolSheet.Release();
         if (c.width) {
