@@ -236,6 +236,7 @@ LRESULT DLG_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONUP:
     case WM_RBUTTONDBLCLK: OnMouse(msg, wParam, lParam); break;
     case WM_MOUSEWHEEL: OnWheel(wParam); break;
+    case WM_COMMAND: break;  // a command (undo, clear, paste ...) shows its result at once
     default: return r;
     }
     OnPaint();

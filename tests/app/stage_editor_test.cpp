@@ -59,6 +59,11 @@ TEST_F(StageEditor, CommandsThatNeedAStageAreGrayWithoutOne) {
     EXPECT_EQ(0u, Boxes().Count());
     EXPECT_EQ(chips, g_Stage.Chips.size());
     EXPECT_EQ(0x000000u, ViewPixel(40, 40)) << "no stage: a black view";
+    char text[128] = {};
+    GetWindowTextA(StageWnd(), text, sizeof(text));
+    EXPECT_STREQ("Orrindale", text) << "no path: the product title alone";
+    SendMessageA(Stage()->m_hStatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ("DLG_MAIN", text) << "no cell to show";
 }
 
 TEST_F(StageEditor, SpaceCyclesTheLayers) {
@@ -277,4 +282,79 @@ TEST_F(StageEditor, SmallMapLeavesBlackWithTheGridOverTheView) {
     EXPECT_EQ(0x000000u, ViewPixel(16, 5 * 32 + 16));
     EXPECT_EQ(0xFFFFFFu, ViewPixel(6 * 32, 16));
     EXPECT_EQ(0xFFFFFFu, ViewPixel(16, 6 * 32));
+}
+
+TEST_F(StageEditor, CommandsShowTheirResultAtOnce) {
+    MakeTestStage();
+    Paint();
+    ASSERT_EQ(ChipPixel(1, 16, 20), ViewPixel(16, 20));
+    Command(CM_CLEAR_CHIPS);  // answered Yes; no paint of the test's own follows
+    EXPECT_EQ(ChipPixel(0, 16, 20), ViewPixel(16, 20));
+    Command(CM_UNDO_KEY);
+    EXPECT_EQ(ChipPixel(1, 16, 20), ViewPixel(16, 20));
+}
+
+namespace {
+
+int g_nStageEnabledDuringBox = -1;
+
+int AnswerNo(HWND, const char*, const char*, unsigned) {
+    g_nStageEnabledDuringBox = IsWindowEnabled(g_lpStageWnd->m_hWnd) ? 1 : 0;
+    return IDNO;
+}
+
+}  // namespace
+
+TEST_F(StageEditor, QuestionsAreAskedWithTheWindowsDisabled) {
+    for (WORD id : {CM_NEW_STAGE, CM_CLEAR_EVENTS}) {
+        g_nStageEnabledDuringBox = -1;
+        MessageBoxSink old = SetMessageBoxSink(AnswerNo);
+        Command(id);
+        SetMessageBoxSink(old);
+        EXPECT_EQ(0, g_nStageEnabledDuringBox) << id;
+        EXPECT_TRUE(IsWindowEnabled(StageWnd())) << id << ": enabled again afterwards";
+        EXPECT_EQ(1, g_StageEditState.StageOpen) << id;
+    }
+}
+
+TEST_F(StageEditor, ToolBarAndKeys) {
+    // Button order, image (standard set first, then the two bitmap files) and style.
+    const struct {
+        int command, image, style;
+    } buttons[] = {
+        {CM_NEW_STAGE, STD_FILENEW, TBSTYLE_BUTTON},    {CM_OPEN_STAGE, STD_FILEOPEN, TBSTYLE_BUTTON},
+        {CM_SAVE_ALL, STD_FILESAVE, TBSTYLE_BUTTON},    {0, 0, TBSTYLE_SEP},
+        {CM_UNDO, STD_UNDO, TBSTYLE_BUTTON},            {CM_REDO, STD_REDOW, TBSTYLE_BUTTON},
+        {0, 0, TBSTYLE_SEP},                            {CM_LAYER_CHIP_BUTTON, 15, TBSTYLE_CHECKGROUP},
+        {CM_LAYER_ENEMY_BUTTON, 16, TBSTYLE_CHECKGROUP}, {CM_LAYER_EVENT_BUTTON, 17, TBSTYLE_CHECKGROUP},
+        {0, 0, TBSTYLE_SEP},                            {CM_TESTPLAY_BUTTON, 18, TBSTYLE_BUTTON},
+    };
+    const int count = sizeof(buttons) / sizeof(buttons[0]);
+    ASSERT_EQ(count, SendMessageA(Stage()->m_hToolBar, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON b = {};
+        SendMessageA(Stage()->m_hToolBar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&b));
+        EXPECT_EQ(buttons[i].command, b.idCommand) << i;
+        EXPECT_EQ(buttons[i].style, b.fsStyle) << i;
+        if (buttons[i].command) {
+            EXPECT_EQ(buttons[i].image, b.iBitmap) << i;
+        }
+    }
+    const ACCEL keys[] = {
+        {FVIRTKEY | FCONTROL, 'O', CM_OPEN_STAGE_KEY}, {FVIRTKEY | FCONTROL, 'S', CM_SAVE_ALL_KEY},
+        {FVIRTKEY | FCONTROL, 'T', CM_TESTPLAY_KEY},   {FVIRTKEY | FCONTROL, 'Z', CM_UNDO_KEY},
+        {FVIRTKEY | FCONTROL, 'Y', CM_REDO_KEY},       {FVIRTKEY | FCONTROL, 'C', CM_KEY_COPY},
+        {FVIRTKEY | FCONTROL, 'V', CM_KEY_PASTE},      {FVIRTKEY | FCONTROL, 'X', CM_KEY_CUT},
+        {FVIRTKEY | FCONTROL, 'N', CM_KEY_NEW},        {FVIRTKEY | FCONTROL, 'I', CM_KEY_INSERT},
+        {FVIRTKEY, VK_DELETE, CM_KEY_DELETE},
+    };
+    HACCEL table = LoadAcceleratorsA(g_hInstance, MAKEINTRESOURCEA(IDR_ACCEL_STAGE));
+    ACCEL stored[16] = {};
+    const int n = CopyAcceleratorTableA(table, stored, 16);
+    ASSERT_EQ(static_cast<int>(sizeof(keys) / sizeof(keys[0])), n);
+    for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(keys[i].fVirt, stored[i].fVirt & ~0x80) << i;
+        EXPECT_EQ(keys[i].key, stored[i].key) << i;
+        EXPECT_EQ(keys[i].cmd, stored[i].cmd) << i;
+    }
 }
