@@ -12,6 +12,7 @@
 #include "model/edit_state.h"
 #include "model/land.h"
 #include "resources/stage_editor_ids.h"
+#include "ui/hook_rules.h"
 #include "ui/small_rules.h"
 #include "ui/wnd_list.h"
 #include "worldmap/dlg_worldmap.h"
@@ -356,5 +357,26 @@ TEST_F(StageEditor, ToolBarAndKeys) {
         EXPECT_EQ(keys[i].fVirt, stored[i].fVirt & ~0x80) << i;
         EXPECT_EQ(keys[i].key, stored[i].key) << i;
         EXPECT_EQ(keys[i].cmd, stored[i].cmd) << i;
+    }
+}
+
+TEST_F(StageEditor, KeysScrollOnceAlongTheirOwnBar) {
+    g_Stage.Resize(60, 50);
+    SendMessageA(StageWnd(), WM_SIZE, 0, 0);
+    SetFocus(StageWnd());
+    PumpMessages();
+    HWND focus = GetFocus();
+    EXPECT_EQ(Stage()->MapView(), focus) << "the map view holds the focus, never a scroll bar";
+    const struct {
+        WORD key;
+        int x, y;  // scroll position after the key
+    } keys[] = {{VK_RIGHT, 1, 0}, {VK_DOWN, 1, 1}, {VK_NEXT, 1, 16}, {VK_END, 21, 16}, {VK_LEFT, 20, 16}};
+    for (const auto& k : keys) {
+        // The keyboard hook's copy for the dialog, and the key itself for the focus window.
+        PostMessageA(StageWnd(), WM_HOOKKEY, k.key, 0);
+        PostMessageA(focus, WM_KEYDOWN, k.key, 0);
+        PumpMessages();
+        EXPECT_EQ(k.x, Stage()->ScrollX()) << k.key;
+        EXPECT_EQ(k.y, Stage()->ScrollY()) << k.key;
     }
 }
