@@ -198,7 +198,7 @@ void DLG_MAIN::ResizeMapSurface() {
 
 LRESULT DLG_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
-    if (m_bCreated && m_hMapView) {
+    if (m_bCreated && m_hWnd && m_hMapView) {
         HWND focus = GetFocus();
         if (focus && (focus == m_HScroll.m_hWnd || focus == m_VScroll.m_hWnd)) SetFocus(m_hMapView);
     }
