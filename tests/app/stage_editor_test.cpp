@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "database/sheet/prop_database.h"
 #include "media/image_table.h"
 #include "model/chara.h"
@@ -297,25 +299,44 @@ TEST_F(StageEditor, CommandsShowTheirResultAtOnce) {
 
 namespace {
 
-int g_nStageEnabledDuringBox = -1;
+struct AskedBox {
+    int stageEnabled = -1;
+    std::string text, caption;
+} g_Asked;
 
-int AnswerNo(HWND, const char*, const char*, unsigned) {
-    g_nStageEnabledDuringBox = IsWindowEnabled(g_lpStageWnd->m_hWnd) ? 1 : 0;
+int AnswerNo(HWND, const char* text, const char* caption, unsigned) {
+    g_Asked.stageEnabled = IsWindowEnabled(g_lpStageWnd->m_hWnd) ? 1 : 0;
+    g_Asked.text = text;
+    g_Asked.caption = caption;
     return IDNO;
 }
 
 }  // namespace
 
 TEST_F(StageEditor, QuestionsAreAskedWithTheWindowsDisabled) {
-    for (WORD id : {CM_NEW_STAGE, CM_CLEAR_EVENTS}) {
-        g_nStageEnabledDuringBox = -1;
+    const struct {
+        WORD command;
+        const char* text;
+        const char* caption;
+    } questions[] = {
+        {CM_NEW_STAGE, "現在のステージは破棄されます。\n新規作成しますか？\n", "新規作成の確認"},
+        {CM_CLEAR_ENEMIES, "全ての敵をクリアしますか？", "データクリアの確認"},
+        {CM_CLEAR_EVENTS, "全てのイベントをクリアしますか？", "データクリアの確認"},
+    };
+    const size_t enemies = g_Stage.PutEnemies.size(), events = g_Stage.Events.size();
+    for (const auto& q : questions) {
+        g_Asked = AskedBox();
         MessageBoxSink old = SetMessageBoxSink(AnswerNo);
-        Command(id);
+        Command(q.command);
         SetMessageBoxSink(old);
-        EXPECT_EQ(0, g_nStageEnabledDuringBox) << id;
-        EXPECT_TRUE(IsWindowEnabled(StageWnd())) << id << ": enabled again afterwards";
-        EXPECT_EQ(1, g_StageEditState.StageOpen) << id;
+        EXPECT_EQ(q.text, g_Asked.text);
+        EXPECT_EQ(q.caption, g_Asked.caption);
+        EXPECT_EQ(0, g_Asked.stageEnabled) << q.command;
+        EXPECT_TRUE(IsWindowEnabled(StageWnd())) << q.command << ": enabled again afterwards";
     }
+    EXPECT_EQ(1, g_StageEditState.StageOpen) << "No keeps everything";
+    EXPECT_EQ(enemies, g_Stage.PutEnemies.size());
+    EXPECT_EQ(events, g_Stage.Events.size());
 }
 
 TEST_F(StageEditor, ToolBarAndKeys) {
