@@ -82,7 +82,7 @@ bool IsAnimating(PROP_DATABASE* db) {
 
 int RegisterMainWindowClass(HINSTANCE instance) {
     WNDCLASSA wc = {};
-    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    wc.style = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;  // 0x23
     wc.lpfnWndProc = &VIEW_MAIN::ClassProc;
     wc.hInstance = instance;
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_EDITOR));
@@ -167,10 +167,10 @@ int CreateMainWindows() {
     g_ViewMain.CreateStageWindow();
     g_lpStageWnd = g_ViewMain.m_lpStageWnd;
     if (!g_lpStageWnd) return 0;
+    // The layer of the last session, with its own tool state, once a stage is open.
     int layer = g_EditConfig.EditLayer;
     Clamp(layer, LAYER_CHIP, LAYER_EVENT);
-    g_StageEditState.Layer = layer;
-    g_lpStageWnd->SetEditLayerIfOpen();
+    if (g_StageEditState.StageOpen) g_lpStageWnd->SetEditLayer(layer);
     SetFocus(g_lpStageWnd->m_hWnd);
     return 1;
 }

@@ -22,6 +22,9 @@ LRESULT CALLBACK MapViewProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_NCHITTEST: return HTTRANSPARENT;
     case WM_ERASEBKGND: return 1;
+    // The arrows are the dialog's, through the keyboard hook; the dialog
+    // manager must not move the focus on to a scroll bar with them.
+    case WM_GETDLGCODE: return DLGC_WANTARROWS;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         BeginPaint(wnd, &ps);
@@ -174,9 +177,11 @@ int DLG_MAIN::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
 void DLG_MAIN::CreateMapView() {
     RegisterMapViewClass(m_hInst);
-    m_hMapView = CreateWindowExA(0, kMapViewClass, nullptr, WS_CHILD | WS_VISIBLE, m_nDrawX, m_nDrawY, m_nDrawW,
-                                 m_nDrawH, m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MAP_VIEW)),
-                                 m_hInst, nullptr);
+    // The only tab stop: the dialog manager gives the focus to it, never to a
+    // scroll bar, which would scroll a second time on every key.
+    m_hMapView = CreateWindowExA(0, kMapViewClass, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, m_nDrawX, m_nDrawY,
+                                 m_nDrawW, m_nDrawH, m_hWnd,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MAP_VIEW)), m_hInst, nullptr);
     if (!m_hMapView) return;
     SetWindowLongPtrA(m_hMapView, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     m_hMapDC = GetDC(m_hMapView);
@@ -193,6 +198,10 @@ void DLG_MAIN::ResizeMapSurface() {
 
 LRESULT DLG_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
+    if (m_bCreated && m_hWnd && m_hMapView) {
+        HWND focus = GetFocus();
+        if (focus && (focus == m_HScroll.m_hWnd || focus == m_VScroll.m_hWnd)) SetFocus(m_hMapView);
+    }
     if (g_StageEditState.Layer == LAYER_EVENT && IsCurrentPage()) ShowEventPopup();
     switch (msg) {
     case WM_DESTROY: {
@@ -236,6 +245,7 @@ LRESULT DLG_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONUP:
     case WM_RBUTTONDBLCLK: OnMouse(msg, wParam, lParam); break;
     case WM_MOUSEWHEEL: OnWheel(wParam); break;
+    case WM_COMMAND: break;  // a command (undo, clear, paste ...) shows its result at once
     default: return r;
     }
     OnPaint();

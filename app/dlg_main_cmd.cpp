@@ -97,7 +97,10 @@ int DLG_MAIN::RunCommand(WORD id) {
         if (SaveEventPalette()) st.PaletteChanged = 0;
         return 1;
     case CM_NEW_STAGE:
-        if (open && !Ask(m_hWnd, "現在のステージは破棄されます。\n新規作成しますか？\n", "新規作成の確認")) return 1;
+        if (open) {
+            DisabledWindows off(m_pWndList);
+            if (!Ask(m_hWnd, "現在のステージは破棄されます。\n新規作成しますか？\n", "新規作成の確認")) return 1;
+        }
         if (RunDisabled(&DLG_MAIN::NewStageFromDefault)) AfterStageChange();
         return 1;
     case CM_OPEN_STAGE:

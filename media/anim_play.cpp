@@ -13,7 +13,7 @@ void cAnimPlay::Load(const ANIM_PATTERN_LIST& patterns) {
 const ANIM_PATTERN& cAnimPlay::PatternAt(int index) const {
     if (index >= 0 && index < GetPatternCount()) return m_Patterns[index];
     // A broken sequence only spoils a preview: logged, never a reason to quit.
-    Report("err V[%d] ( %d , %d )", index, GetPatternCount(), 24);
+    ReportAndEcLog("err V[%d] ( %d , %d )", index, GetPatternCount(), 24);
     static const ANIM_PATTERN empty;
     return m_Patterns.empty() ? empty : m_Patterns[0];
 }

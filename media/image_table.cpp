@@ -51,6 +51,16 @@ cImageLoadParam g_ImageParam[IMAGE_TABLE_SIZE] = {
 #undef EMPTY
 
 cDib g_ImageTable[IMAGE_TABLE_SIZE];
+cDib& SymbolSheet = g_ImageTable[IMG_SYMBOL];
+
+int SymbolCell(int n, int* sx, int* sy) {
+    if (!SymbolSheet.IsCreated()) return 0;
+    const int columns = SymbolSheet.m_nWidth / 16, rows = SymbolSheet.m_nHeight / 16;
+    if (n < 0 || columns <= 0 || n / columns >= rows) return 0;
+    *sx = n % columns * 16;
+    *sy = n / columns * 16;
+    return 1;
+}
 
 namespace {
 
@@ -131,12 +141,14 @@ void DrawEventCell32(cDib* dst, int x, int y, int graphic, int half) {
 
 void MakeHsvRow48(cDib* work, int graphic, int hue, int saturation, int value) {
     if (!work || graphic <= 0) return;
+    // A graphic whose sheet is missing (or beyond the last) leaves an empty
+    // row, not the graphic shown before.
+    work->Fill(TransparentColorRef());
     const int k = graphic / CHARA_SHEET_ROWS;
     if (k >= SHEET_COUNT) return;
     const cDib& sheet = g_ImageTable[IMG_CHARACTER1 + k];
     if (!sheet.IsCreated()) return;
     const int srcY = graphic % CHARA_SHEET_ROWS * 48;
-    work->Fill(TransparentColorRef());
     work->Blt(0, 0, sheet.m_nWidth, 48, &sheet, 0, srcY, 0);
     // The colour layer, where there is one, says which pixels take the shift.
     const cDib& layer = g_ImageTable[IMG_CHARACTER_COLOR1 + k];
@@ -145,11 +157,11 @@ void MakeHsvRow48(cDib* work, int graphic, int hue, int saturation, int value) {
 
 void MakeHsvRow64(cDib* work, int graphic, int hue, int saturation, int value) {
     if (!work || graphic <= 0) return;
+    work->Fill(TransparentColorRef());
     const int k = graphic / EFFECT_SHEET_ROWS;
     if (k >= SHEET_COUNT) return;
     const cDib& sheet = g_ImageTable[IMG_EFFECT1 + k];
     if (!sheet.IsCreated()) return;
-    work->Fill(TransparentColorRef());
     RecolourRows(work, sheet, graphic % EFFECT_SHEET_ROWS * 64, 64, hue, saturation, value);
 }
 

@@ -36,6 +36,13 @@ enum {
 extern cImageLoadParam g_ImageParam[IMAGE_TABLE_SIZE];
 extern cDib g_ImageTable[IMAGE_TABLE_SIZE];
 
+// The 16 x 16 symbols of "image\Symbol.*" (entry 22), numbered row by row
+// from the top left.
+extern cDib& SymbolSheet;
+// The source corner of symbol n: column n mod (width / 16), row n / (width / 16);
+// 0 when the sheet holds no such cell (a sheet narrower than one symbol holds none).
+int SymbolCell(int n, int* sx, int* sy);
+
 // The cell grid of map views: white lines every 32 pixels over (0, 0, w, h).
 void DrawFrame32(cDib* dst, int width, int height);
 // Cell `frame` of character graphic N (48 pixels) / effect graphic N (64

@@ -18,20 +18,26 @@ MciSendCommandProc g_pfnMciSend = mciSendCommandA;
 void CloseEntry(cMciTable* table, int index) {
     MCI_OPEN_PARMSA& entry = table->pEntries[index];
     if (!entry.wDeviceID) return;
-    if (g_pfnMciSend(entry.wDeviceID, MCI_CLOSE, 0, 0) != 0) ECSP("MCI_CLOSE失敗！ %d", index);
+    // Drivers refuse a command without its parameter block.
+    MCI_GENERIC_PARMS close = {};
+    if (g_pfnMciSend(entry.wDeviceID, MCI_CLOSE, 0, reinterpret_cast<DWORD_PTR>(&close)) != 0)
+        ECSP("MCI_CLOSE失敗！ %d", index);
     entry.wDeviceID = 0;
 }
 
 void StopCurrent(cMciTable* table) {
     const int cur = table->nCurrent;
     if (cur < 0 || cur >= table->nCount || !table->pEntries[cur].wDeviceID) return;
-    MCIERROR mr = g_pfnMciSend(table->pEntries[cur].wDeviceID, MCI_STOP, 0, 0);
+    const MCIDEVICEID id = table->pEntries[cur].wDeviceID;
+    MCI_GENERIC_PARMS stop = {};
+    MCIERROR mr = g_pfnMciSend(id, MCI_STOP, 0, reinterpret_cast<DWORD_PTR>(&stop));
     if (mr == 0) {
         ECSP("Stop成功！ mr = %8x stop =%d", static_cast<unsigned>(mr), cur);
     } else {
         ECSP("Stop失敗！ mr = %8x stop =%d", static_cast<unsigned>(mr), cur);
     }
-    g_pfnMciSend(table->pEntries[cur].wDeviceID, MCI_SEEK, MCI_SEEK_TO_START, 0);
+    MCI_SEEK_PARMS seek = {};
+    g_pfnMciSend(id, MCI_SEEK, MCI_SEEK_TO_START, reinterpret_cast<DWORD_PTR>(&seek));
 }
 
 int OpenEntry(cMciTable* table, int index, const char* type, const char* file) {

@@ -33,5 +33,5 @@ int ChangeSound(cMciTable* table, int index, const char* type, const char* file)
 // notification to the owner; "wav": "waveaudio") and plays it from the position.
 // 1 also while the table is disabled; 0 for another extension or when it
 // cannot be opened or played.
-int MciPlayFile(HWND owner, cMciTable* table, int index, const char* file, DWORD position);
+int MciPlayFile(HWND owner, cMciTable* table, int index, const char* file, DWORD position = 0);
 void MciTerm(cMciTable* table);

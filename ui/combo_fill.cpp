@@ -35,8 +35,10 @@ void FillRecordCombo(VECTOR_CLASS<std::string>& skills, DLG_CLASS* dlg, std::vec
 void FillRecordComboEx(VECTOR_CLASS<std::string>& lists, VECTOR_CLASS<std::string>& skills, int list, DLG_CLASS* dlg,
                        std::vector<CTRL_COMBO_CLASS<int>>& combos, unsigned skillId) {
     MakeSkillListRows(lists);
-    if (dlg->m_bCreated) KeepSkillInList(Find(combos, skillId, dlg), list);
+    CTRL_COMBO_CLASS<int>* skill = dlg->m_bCreated ? Find(combos, skillId, dlg) : nullptr;
+    KeepSkillInList(skill, list);
     MakeSkillRows(skills, list);
+    if (skill) skill->SetStrings(skills, nullptr);
 }
 
 void FillNumberCombo(VECTOR_CLASS<std::string>& numbers) {

@@ -65,20 +65,28 @@ public:
     int GetCurSel() const { return static_cast<int>(SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0)); }
 
     // Refills the rows. A new value table selects row 0; otherwise the value
-    // shown before is selected again and the selection kept in range.
-    void SetStrings(const VECTOR_CLASS<std::string>& strings, VECTOR_CLASS<T>* table) {
+    // shown before is selected again, or row 0 when it has no row now.
+    void SetStrings(const VECTOR_CLASS<std::string>& strings, VECTOR_CLASS<T>* table = nullptr) {
         std::vector<const char*> rows;
         for (const std::string& s : strings) rows.push_back(s.c_str());
         Refill(rows, table);
     }
-    void SetStrings(const char* const* strings, VECTOR_CLASS<T>* table) {
+    void SetStrings(const char* const* strings, VECTOR_CLASS<T>* table = nullptr) {
         std::vector<const char*> rows;
         for (int i = 0; strings && strings[i] && strings[i][0]; ++i) rows.push_back(strings[i]);
         Refill(rows, table);
     }
     // Without a table: a value below the offset (or no selection) selects
     // row 0, one past the last row selects the last row.
-    void ClampSelection() { ClampSelection(GetValue()); }
+    void ClampSelection() {
+        if (m_pTable) return;
+        int count = static_cast<int>(SendMessageA(m_hWnd, CB_GETCOUNT, 0, 0));
+        T value = GetValue(), last = static_cast<T>(m_Offset + count - 1);
+        if (value < m_Offset)
+            SendMessageA(m_hWnd, CB_SETCURSEL, 0, 0);
+        else if (value > last)
+            SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(count - 1), 0);
+    }
 
     T* m_pValue = nullptr;
     const char* const* m_pStrings = nullptr;
@@ -88,16 +96,6 @@ public:
     DESC m_Desc = {0, nullptr, nullptr, nullptr, T(), nullptr};
 
 private:
-    // `value` is the one to show; the rows may have changed under it.
-    void ClampSelection(T value) {
-        if (m_pTable) return;
-        int count = static_cast<int>(SendMessageA(m_hWnd, CB_GETCOUNT, 0, 0));
-        T last = static_cast<T>(m_Offset + count - 1);
-        if (value < m_Offset)
-            SendMessageA(m_hWnd, CB_SETCURSEL, 0, 0);
-        else if (value > last)
-            SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(count - 1), 0);
-    }
     void Refill(const std::vector<const char*>& rows, VECTOR_CLASS<T>* table) {
         T shown = GetValue();
         SendMessageA(m_hWnd, CB_RESETCONTENT, 0, 0);
@@ -107,8 +105,9 @@ private:
             if (!table->empty()) SendMessageA(m_hWnd, CB_SETCURSEL, 0, 0);
             return;
         }
+        // A value without a row leaves none selected, which selects row 0.
         SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(ValueToIndex(shown)), 0);
-        ClampSelection(shown);
+        ClampSelection();
     }
 };
 

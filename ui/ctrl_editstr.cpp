@@ -44,7 +44,7 @@ void CTRL_EDITSTR_CLASS::Attach(DLG_CLASS* dlg, const DESC& desc) {
 // refusing it, so a record's text is never replaced by the one shown before.
 void CTRL_EDITSTR_CLASS::ShowText(const std::string& text) {
     if (!m_hWnd) return;
-    std::string shown = ToEditText(text);
+    std::string shown = m_nOption[0] & LINE_FEEDS ? ToEditText(text) : text;
     m_bBusy = 1;
     ::SetWindowTextA(m_hWnd, shown.c_str());
     m_bBusy = 0;
@@ -71,7 +71,7 @@ void CTRL_EDITSTR_CLASS::ValueToCtrl() {
 
 void CTRL_EDITSTR_CLASS::CtrlToValue() {
     if (!m_pValue || IsRefreshing()) return;
-    *m_pValue = FromEditText(GetText());
+    *m_pValue = m_nOption[0] & LINE_FEEDS ? FromEditText(GetText()) : GetText();
 }
 
 void CTRL_EDITSTR_CLASS::CheckLimits() {

@@ -12,6 +12,10 @@
 class CTRL_EDITSTR_CLASS : public CTRL_EDIT_CLASS {
 public:
     enum { DEFAULT_MAX_LEN = 4096, DEFAULT_LINE_LEN = 1024, DEFAULT_MAX_LINES = 32 };
+    // Bits of option[0]. The edit always ends its lines with "\r\n"; the
+    // bound string gets the text as the edit holds it unless LINE_FEEDS is
+    // set: then the record keeps "\n" alone and the edit shows "\r\n" for it.
+    enum { LINE_FEEDS = 1 };
     struct DESC {
         WORD id;
         std::string* value;
@@ -19,7 +23,7 @@ public:
         int lineLen;    // 0: 1024
         int maxLines;   // 0: 32
         int countChars; // count characters, break over-long lines (multi-line edits)
-        int option[4];
+        int option[4];  // option[0]: LINE_FEEDS; the others are free
     };
     CTRL_EDITSTR_CLASS() : CTRL_EDIT_CLASS(CTRL_KIND_EDITSTR) {}
     explicit CTRL_EDITSTR_CLASS(DESC desc) : CTRL_EDIT_CLASS(CTRL_KIND_EDITSTR), m_Desc(desc) {}

@@ -72,7 +72,8 @@ int CTRL_LIST_BASE::BeginPaste(int count) {
         MessageBeep(0);
         return -1;
     }
-    if (RefuseAtMaximum(count)) return -1;
+    // A full list refuses any paste, and no paste may carry it past the maximum.
+    if (RefuseAtMaximum(count > 0 ? count : 1)) return -1;
     int at = m_nCurRow + m_nFirstShown;
     return at > RecordCount() ? RecordCount() : at;
 }

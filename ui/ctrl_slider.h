@@ -18,7 +18,7 @@ public:
         T* value;
         T minimum, maximum;
         int page, line;  // trackbar page and line sizes
-        WORD editId;     // the numeric edit that shows the position
+        WORD editId;     // the numeric edit that shows the position, 0: none
     };
     CTRL_SLIDER_CLASS() : CTRL_CLASS(CTRL_KIND_SLIDER) {}
     explicit CTRL_SLIDER_CLASS(DESC desc) : CTRL_CLASS(CTRL_KIND_SLIDER), m_Desc(desc) {}
@@ -53,7 +53,9 @@ public:
         SendMessageA(m_hWnd, TBM_SETPAGESIZE, 0, desc.page);
         SendMessageA(m_hWnd, TBM_SETLINESIZE, 0, desc.line);
         if (m_pValue) SendMessageA(m_hWnd, TBM_SETPOS, TRUE, static_cast<LPARAM>(*m_pValue));
-        // The edit only shows the position: it is bound to nothing.
+        // The edit only shows the position: it is bound to nothing. Without
+        // one (id 0) no item of the dialog is taken for it.
+        if (!desc.editId) return;
         m_Edit.Attach(dlg, {desc.editId, nullptr, desc.minimum, desc.maximum, 0, T(1)});
         m_Edit.ShowValue(m_pValue ? *m_pValue : desc.minimum);
     }

@@ -327,6 +327,8 @@ void DLG_CLASS::RedrawList() {
 
 LRESULT DLG_CLASS::ModalProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
+    // Previews follow every change and the mouse (WM_PAINT has painted already).
+    if (msg != WM_PAINT && m_hWnd) OnPaint();
     if (msg == WM_CLOSE) {
         End(0);
         return 1;

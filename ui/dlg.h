@@ -70,7 +70,8 @@ public:
 
     // The dialog procedure every concrete message procedure calls first.
     LRESULT DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    // The usual message procedure of modal record dialogs: WM_CLOSE ends with 0.
+    // The usual message procedure of modal record dialogs: OnPaint after every
+    // message, WM_CLOSE ends with 0.
     LRESULT ModalProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     // The usual command handler of record dialogs: OK stores and ends with 1, Cancel ends with 0.
     int ModalOnCommand(WPARAM wParam, LPARAM lParam);

@@ -54,7 +54,7 @@ EDIT_TEXT CheckEditLimits(const EDIT_TEXT& typed, const EDIT_TEXT& previous, con
 int CharPosToByte(const std::string& text, int chars);
 int BytePosToChar(const std::string& text, int bytes);
 
-// Display and storage forms of multi-line text: the edit shows "\r\n" for
-// every line feed, the records keep "\n".
+// Display and storage forms of multi-line text whose records keep "\n"
+// alone: the edit shows "\r\n" for every line feed.
 std::string ToEditText(const std::string& text);
 std::string FromEditText(const std::string& text);

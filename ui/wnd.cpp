@@ -334,7 +334,8 @@ int WND_CLASS::UpdateMouseState(int force, int parts) {
 }
 
 int WND_CLASS::IsCurrentPage() {
-    if (!m_hWnd) return 0;
+    // Not before the window's initialisation has finished.
+    if (!m_bCreated || !m_hWnd) return 0;
     if (!m_bRightGate) {
         if (!m_Mouse.rHeld) m_bRightGate = 1;
         return 0;
@@ -363,7 +364,7 @@ LRESULT WND_CLASS::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (m_bTrace && msg != WM_GETTEXT) {
         ECSP("%s | msg:%s | wp:%u(%u,%u) | lp:%d(%d,%d)", m_strName.c_str(), MessageName(msg),
              static_cast<unsigned>(wParam), HIWORD(wParam), LOWORD(wParam), static_cast<int>(lParam),
-             static_cast<short>(HIWORD(lParam)), static_cast<short>(LOWORD(lParam)));
+             static_cast<int>(HIWORD(lParam)), static_cast<int>(LOWORD(lParam)));
     }
     if (!m_bLayoutDone && (!m_bToolBar || m_hToolBar) && (!m_bStatusBar || m_hStatusBar) && m_hWnd) {
         m_bLayoutDone = 1;

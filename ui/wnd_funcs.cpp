@@ -51,6 +51,34 @@ std::string& GetDlgItemString(HWND dlg, int id, std::string& text, int maxCount)
     return text;
 }
 
+std::string GetDlgItemString(HWND dlg, int id, int maxCount) {
+    std::string text;
+    return GetDlgItemString(dlg, id, text, maxCount);
+}
+
+namespace {
+
+// The drive of a path made full: "C:" or, on a network, "\\server\share".
+std::string DriveOf(const char* path) {
+    char full[MAX_PATH] = {};
+    DWORD n = GetFullPathNameA(path, MAX_PATH, full, nullptr);
+    if (!n || n >= MAX_PATH) return std::string();
+    if (full[0] && full[1] == ':') return std::string(full, 2);
+    if (full[0] != '\\' || full[1] != '\\') return std::string();
+    const char* share = std::strchr(full + 2, '\\');
+    const char* end = share ? std::strchr(share + 1, '\\') : nullptr;
+    return end ? std::string(full, static_cast<size_t>(end - full)) : std::string(full);
+}
+
+}  // namespace
+
+int IsOnProgramDrive(const char* path) {
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string drive = DriveOf(path);
+    return !drive.empty() && lstrcmpiA(drive.c_str(), DriveOf(program).c_str()) == 0;
+}
+
 int SelectOpenFile(HWND owner, char* path, int pathSize, const char* folder, const char* title, const char* filter,
                    const char* defaultExt, int multiSelect, VECTOR_CLASS<std::string>* files) {
     std::memset(path, 0, static_cast<size_t>(pathSize));

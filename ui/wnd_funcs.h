@@ -14,6 +14,11 @@
 int SetDlgItemString(HWND dlg, int id, const std::string& text);
 // The item's text read with at most `maxCount` bytes (a buffer of 4192).
 std::string& GetDlgItemString(HWND dlg, int id, std::string& text, int maxCount);
+std::string GetDlgItemString(HWND dlg, int id, int maxCount);
+
+// Whether a path (full or relative to the current folder) lies on the drive
+// of the program's own folder: project files must, to be found by relative paths.
+int IsOnProgramDrive(const char* path);
 
 // The open-file dialog; the filter is label and pattern as NUL-separated
 // strings. 1 when a file was chosen (the buffer holds its path), 0 when

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "database/sheet/prop_database.h"
 #include "media/image_table.h"
 #include "model/chara.h"
@@ -12,6 +14,7 @@
 #include "model/edit_state.h"
 #include "model/land.h"
 #include "resources/stage_editor_ids.h"
+#include "ui/hook_rules.h"
 #include "ui/small_rules.h"
 #include "ui/wnd_list.h"
 #include "worldmap/dlg_worldmap.h"
@@ -59,6 +62,11 @@ TEST_F(StageEditor, CommandsThatNeedAStageAreGrayWithoutOne) {
     EXPECT_EQ(0u, Boxes().Count());
     EXPECT_EQ(chips, g_Stage.Chips.size());
     EXPECT_EQ(0x000000u, ViewPixel(40, 40)) << "no stage: a black view";
+    char text[128] = {};
+    GetWindowTextA(StageWnd(), text, sizeof(text));
+    EXPECT_STREQ("Orrindale", text) << "no path: the product title alone";
+    SendMessageA(Stage()->m_hStatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ("DLG_MAIN", text) << "no cell to show";
 }
 
 TEST_F(StageEditor, SpaceCyclesTheLayers) {
@@ -277,4 +285,119 @@ TEST_F(StageEditor, SmallMapLeavesBlackWithTheGridOverTheView) {
     EXPECT_EQ(0x000000u, ViewPixel(16, 5 * 32 + 16));
     EXPECT_EQ(0xFFFFFFu, ViewPixel(6 * 32, 16));
     EXPECT_EQ(0xFFFFFFu, ViewPixel(16, 6 * 32));
+}
+
+TEST_F(StageEditor, CommandsShowTheirResultAtOnce) {
+    MakeTestStage();
+    Paint();
+    ASSERT_EQ(ChipPixel(1, 16, 20), ViewPixel(16, 20));
+    Command(CM_CLEAR_CHIPS);  // answered Yes; no paint of the test's own follows
+    EXPECT_EQ(ChipPixel(0, 16, 20), ViewPixel(16, 20));
+    Command(CM_UNDO_KEY);
+    EXPECT_EQ(ChipPixel(1, 16, 20), ViewPixel(16, 20));
+}
+
+namespace {
+
+struct AskedBox {
+    int stageEnabled = -1;
+    std::string text, caption;
+} g_Asked;
+
+int AnswerNo(HWND, const char* text, const char* caption, unsigned) {
+    g_Asked.stageEnabled = IsWindowEnabled(g_lpStageWnd->m_hWnd) ? 1 : 0;
+    g_Asked.text = text;
+    g_Asked.caption = caption;
+    return IDNO;
+}
+
+}  // namespace
+
+TEST_F(StageEditor, QuestionsAreAskedWithTheWindowsDisabled) {
+    const struct {
+        WORD command;
+        const char* text;
+        const char* caption;
+    } questions[] = {
+        {CM_NEW_STAGE, "現在のステージは破棄されます。\n新規作成しますか？\n", "新規作成の確認"},
+        {CM_CLEAR_ENEMIES, "全ての敵をクリアしますか？", "データクリアの確認"},
+        {CM_CLEAR_EVENTS, "全てのイベントをクリアしますか？", "データクリアの確認"},
+    };
+    const size_t enemies = g_Stage.PutEnemies.size(), events = g_Stage.Events.size();
+    for (const auto& q : questions) {
+        g_Asked = AskedBox();
+        MessageBoxSink old = SetMessageBoxSink(AnswerNo);
+        Command(q.command);
+        SetMessageBoxSink(old);
+        EXPECT_EQ(q.text, g_Asked.text);
+        EXPECT_EQ(q.caption, g_Asked.caption);
+        EXPECT_EQ(0, g_Asked.stageEnabled) << q.command;
+        EXPECT_TRUE(IsWindowEnabled(StageWnd())) << q.command << ": enabled again afterwards";
+    }
+    EXPECT_EQ(1, g_StageEditState.StageOpen) << "No keeps everything";
+    EXPECT_EQ(enemies, g_Stage.PutEnemies.size());
+    EXPECT_EQ(events, g_Stage.Events.size());
+}
+
+TEST_F(StageEditor, ToolBarAndKeys) {
+    // Button order, image (standard set first, then the two bitmap files) and style.
+    const struct {
+        int command, image, style;
+    } buttons[] = {
+        {CM_NEW_STAGE, STD_FILENEW, TBSTYLE_BUTTON},    {CM_OPEN_STAGE, STD_FILEOPEN, TBSTYLE_BUTTON},
+        {CM_SAVE_ALL, STD_FILESAVE, TBSTYLE_BUTTON},    {0, 0, TBSTYLE_SEP},
+        {CM_UNDO, STD_UNDO, TBSTYLE_BUTTON},            {CM_REDO, STD_REDOW, TBSTYLE_BUTTON},
+        {0, 0, TBSTYLE_SEP},                            {CM_LAYER_CHIP_BUTTON, 15, TBSTYLE_CHECKGROUP},
+        {CM_LAYER_ENEMY_BUTTON, 16, TBSTYLE_CHECKGROUP}, {CM_LAYER_EVENT_BUTTON, 17, TBSTYLE_CHECKGROUP},
+        {0, 0, TBSTYLE_SEP},                            {CM_TESTPLAY_BUTTON, 18, TBSTYLE_BUTTON},
+    };
+    const int count = sizeof(buttons) / sizeof(buttons[0]);
+    ASSERT_EQ(count, SendMessageA(Stage()->m_hToolBar, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON b = {};
+        SendMessageA(Stage()->m_hToolBar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&b));
+        EXPECT_EQ(buttons[i].command, b.idCommand) << i;
+        EXPECT_EQ(buttons[i].style, b.fsStyle) << i;
+        if (buttons[i].command) {
+            EXPECT_EQ(buttons[i].image, b.iBitmap) << i;
+        }
+    }
+    const ACCEL keys[] = {
+        {FVIRTKEY | FCONTROL, 'O', CM_OPEN_STAGE_KEY}, {FVIRTKEY | FCONTROL, 'S', CM_SAVE_ALL_KEY},
+        {FVIRTKEY | FCONTROL, 'T', CM_TESTPLAY_KEY},   {FVIRTKEY | FCONTROL, 'Z', CM_UNDO_KEY},
+        {FVIRTKEY | FCONTROL, 'Y', CM_REDO_KEY},       {FVIRTKEY | FCONTROL, 'C', CM_KEY_COPY},
+        {FVIRTKEY | FCONTROL, 'V', CM_KEY_PASTE},      {FVIRTKEY | FCONTROL, 'X', CM_KEY_CUT},
+        {FVIRTKEY | FCONTROL, 'N', CM_KEY_NEW},        {FVIRTKEY | FCONTROL, 'I', CM_KEY_INSERT},
+        {FVIRTKEY, VK_DELETE, CM_KEY_DELETE},
+    };
+    HACCEL table = LoadAcceleratorsA(g_hInstance, MAKEINTRESOURCEA(IDR_ACCEL_STAGE));
+    ACCEL stored[16] = {};
+    const int n = CopyAcceleratorTableA(table, stored, 16);
+    ASSERT_EQ(static_cast<int>(sizeof(keys) / sizeof(keys[0])), n);
+    for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(keys[i].fVirt, stored[i].fVirt & ~0x80) << i;
+        EXPECT_EQ(keys[i].key, stored[i].key) << i;
+        EXPECT_EQ(keys[i].cmd, stored[i].cmd) << i;
+    }
+}
+
+TEST_F(StageEditor, KeysScrollOnceAlongTheirOwnBar) {
+    g_Stage.Resize(60, 50);
+    SendMessageA(StageWnd(), WM_SIZE, 0, 0);
+    SetFocus(StageWnd());
+    PumpMessages();
+    HWND focus = GetFocus();
+    EXPECT_EQ(Stage()->MapView(), focus) << "the map view holds the focus, never a scroll bar";
+    const struct {
+        WORD key;
+        int x, y;  // scroll position after the key
+    } keys[] = {{VK_RIGHT, 1, 0}, {VK_DOWN, 1, 1}, {VK_NEXT, 1, 16}, {VK_END, 21, 16}, {VK_LEFT, 20, 16}};
+    for (const auto& k : keys) {
+        // The keyboard hook's copy for the dialog, and the key itself for the focus window.
+        PostMessageA(StageWnd(), WM_HOOKKEY, k.key, 0);
+        PostMessageA(focus, WM_KEYDOWN, k.key, 0);
+        PumpMessages();
+        EXPECT_EQ(k.x, Stage()->ScrollX()) << k.key;
+        EXPECT_EQ(k.y, Stage()->ScrollY()) << k.key;
+    }
 }

@@ -171,3 +171,41 @@ TEST(Startup, IdleStepServesTheFocusRequest) {
     EXPECT_TRUE(focus == g_lpStageWnd->m_hWnd || IsChild(g_lpStageWnd->m_hWnd, focus));
     StopEditor();
 }
+
+TEST(Startup, MainFrameOfTheRegisteredClassStandsOffScreen) {
+    ResetProject();
+    ScopedBoxes boxes;
+    ASSERT_EQ(1, StartEditor());
+    WNDCLASSA wc = {};
+    ASSERT_TRUE(GetClassInfoA(g_hInstance, "Orrindale_Editor", &wc));
+    EXPECT_EQ(0x23u, wc.style);
+    EXPECT_EQ(MAKEINTRESOURCEA(IDR_MENU_STAGE), wc.lpszMenuName);
+    EXPECT_EQ(GetStockObject(LTGRAY_BRUSH), wc.hbrBackground);
+    char title[64] = {};
+    GetWindowTextA(g_hWndMain, title, sizeof(title));
+    EXPECT_STREQ("Orrindale", title);
+    RECT rc;
+    GetWindowRect(g_hWndMain, &rc);
+    EXPECT_EQ(9999, rc.left);
+    EXPECT_EQ(9999, rc.top);
+    StopEditor();
+}
+
+TEST(Startup, LastEditLayerComesBackWithItsOwnToolState) {
+    ResetProject();
+    cEditConfig config;
+    ASSERT_TRUE(config.LoadFile(g_PathTable.EditConfig));
+    config.EditLayer = LAYER_EVENT;
+    ASSERT_TRUE(config.SaveFile(g_PathTable.EditConfig));
+    g_StageEditState.LayerSaved[LAYER_EVENT].SelW = 3;
+    ScopedBoxes boxes;
+    ASSERT_EQ(1, StartEditor());
+    EXPECT_EQ(LAYER_EVENT, g_StageEditState.Layer);
+    EXPECT_EQ(3, g_StageEditState.SelW) << "the event layer's selection, not the chip layer's";
+    EXPECT_TRUE(GetMenuState(GetMenu(g_lpStageWnd->m_hWnd), CM_LAYER_EVENT, MF_BYCOMMAND) & MF_CHECKED);
+    SendMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_LAYER_CHIP, 0);
+    EXPECT_EQ(1, g_StageEditState.SelW);
+    StopEditor();
+    ASSERT_TRUE(config.LoadFile(g_PathTable.EditConfig));
+    EXPECT_EQ(LAYER_CHIP, config.EditLayer) << "the layer at shut-down is kept";
+}

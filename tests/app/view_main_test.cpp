@@ -82,3 +82,16 @@ TEST_F(MainFrame, OtherRebuildKindsAreIgnored) {
     EXPECT_EQ(before, g_lpStageWnd) << "the stage editor is not deleted";
     EXPECT_TRUE(IsWindow(StageWnd()));
 }
+
+TEST_F(MainFrame, MinimiseBoxHidesTheEditorUntilRestored) {
+    SendMessageA(StageWnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_EQ(1, Stage()->m_bMinimized);
+    EXPECT_FALSE(IsWindowVisible(StageWnd()));
+    EXPECT_TRUE(IsIconic(g_hWndMain)) << "the task-bar entry stands for the editor";
+    g_bFocusRequest = 0;
+    SendMessageA(g_hWndMain, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_TRUE(IsWindowVisible(StageWnd()));
+    EXPECT_FALSE(IsIconic(g_hWndMain));
+    EXPECT_EQ(0, Stage()->m_bMinimized);
+    EXPECT_EQ(1, g_bFocusRequest) << "the idle step gives the editor the focus";
+}

@@ -95,6 +95,39 @@ TEST_F(ImageLoad, PngKinds) {
     EXPECT_TRUE(m_Folder.TakeMessages().empty());
 }
 
+// Adam7 rows arrive in seven passes; every pixel must still land in its place.
+TEST_F(ImageLoad, InterlacedPng) {
+    const struct {
+        int colorType, width, height;
+    } cases[] = {{2, 13, 11}, {6, 9, 10}, {2, 1, 1}};
+    for (const auto& c : cases) {
+        const int channels = c.colorType == 6 ? 4 : 3;
+        std::vector<uint8_t> samples;
+        for (int y = 0; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x) {
+                samples.insert(samples.end(), {static_cast<uint8_t>(x * 16 + 1),
+                                               static_cast<uint8_t>(y * 16 + 1), 77});
+                if (channels == 4) samples.push_back(255);
+            }
+        cPngSpec spec;
+        spec.nWidth = c.width;
+        spec.nHeight = c.height;
+        spec.nColorType = c.colorType;
+        spec.pPixels = samples.data();
+        spec.nStride = static_cast<size_t>(c.width) * channels;
+        spec.bInterlace = 1;
+        ASSERT_EQ(1, WritePng("adam7.png", spec));
+        cDib dib;
+        ASSERT_EQ(1, dib.LoadImageFile("adam7.png", 24, 0)) << c.width;
+        for (int y = 0; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x)
+                ASSERT_EQ(static_cast<uint32_t>((x * 16 + 1) << 16 | (y * 16 + 1) << 8 | 77),
+                          SurfacePixel(dib, x, y))
+                    << c.width << "x" << c.height << " at " << x << "," << y;
+    }
+    EXPECT_TRUE(m_Folder.TakeMessages().empty());
+}
+
 TEST_F(ImageLoad, FileGammaIsApplied) {
     cPngSpec linear;
     linear.fGamma = 1.0;

@@ -140,6 +140,32 @@ TEST_F(ImageTable, EventCells) {
     EXPECT_EQ(SheetPixel(IMG_EVENT, 15 * 64 + 5, 31 * 32 + 5), SurfacePixel(m_Dst, 5, 5));
 }
 
+TEST_F(ImageTable, SymbolCells) {
+    EXPECT_EQ(&g_ImageTable[IMG_SYMBOL], &SymbolSheet);
+    const struct {
+        int width, height, n;
+        int found, sx, sy;
+    } cases[] = {
+        {256, 128, 0, 1, 0, 0},     {256, 128, 17, 1, 16, 16}, {256, 128, 127, 1, 240, 112},
+        {256, 128, 128, 0, 0, 0},   {256, 128, -1, 0, 0, 0},   {40, 40, 3, 1, 16, 16},
+        {40, 40, 4, 0, 0, 0},       {8, 64, 0, 0, 0, 0},       {0, 0, 0, 0, 0, 0},
+    };
+    // A released sheet keeps its old size but holds no symbols.
+    ASSERT_TRUE(SymbolSheet.Create(256, 128, 24, 1));
+    for (const auto& c : cases) {
+        SymbolSheet.Release();
+        if (c.width) {
+            ASSERT_TRUE(SymbolSheet.Create(c.width, c.height, 24, 1));
+        }
+        int sx = -7, sy = -7;
+        ASSERT_EQ(c.found, SymbolCell(c.n, &sx, &sy)) << c.width << " " << c.n;
+        if (c.found) {
+            EXPECT_EQ(c.sx, sx) << c.width << " " << c.n;
+            EXPECT_EQ(c.sy, sy) << c.width << " " << c.n;
+        }
+    }
+}
+
 TEST_F(ImageTable, Frame32) {
     cDib dib;
     ASSERT_TRUE(dib.Create(70, 40, 24, 0));
@@ -223,6 +249,38 @@ TEST_F(ImageTable, HsvRowOfAShortSheetStopsAtItsEnd) {
     MakeHsvRow48(&work, 1, 120, 0, 0);
     EXPECT_EQ(0x32C832u, SurfacePixel(work, 959, 9));
     EXPECT_EQ(0u, SurfacePixel(work, 0, 10));  // the transparent fill below the sheet
+}
+
+// A graphic whose sheet is not there leaves the work row empty (the
+// transparent fill), never the row of the graphic recoloured before.
+TEST_F(ImageTable, HsvRowOfAMissingSheetIsEmpty) {
+    SetTransparentColor(255, 0, 255, 0);
+    for (int i : {IMG_HSV48, IMG_HSV64})
+        ASSERT_TRUE(g_ImageTable[i].LoadImage(&g_ImageParam[i]));
+    ASSERT_TRUE(g_ImageTable[IMG_CHARACTER1].Create(960, 960, 24, 0));
+    ASSERT_TRUE(g_ImageTable[IMG_EFFECT1].Create(1024, 1024, 24, 0));
+    g_ImageTable[IMG_CHARACTER1].Fill(RGB(200, 50, 50));
+    g_ImageTable[IMG_EFFECT1].Fill(RGB(200, 50, 50));
+    typedef void (*MakeRow)(cDib*, int, int, int, int);
+    const struct {
+        MakeRow make;
+        int work, shown, missing;
+        const char* what;
+    } cases[] = {
+        {MakeHsvRow48, IMG_HSV48, 3, 45, "character sheet 3 not loaded"},
+        {MakeHsvRow48, IMG_HSV48, 3, 170, "character graphic beyond the last sheet"},
+        {MakeHsvRow64, IMG_HSV64, 1, 40, "effect sheet 3 not loaded"},
+        {MakeHsvRow64, IMG_HSV64, 1, 130, "effect graphic beyond the last sheet"},
+    };
+    for (const auto& c : cases) {
+        cDib& work = g_ImageTable[c.work];
+        c.make(&work, c.shown, 0, 0, 0);
+        ASSERT_EQ(0xC83232u, SurfacePixel(work, 5, 1)) << c.what;
+        c.make(&work, c.missing, 0, 0, 0);
+        for (int y = 0; y < work.m_nHeight; y += 7)
+            for (int x = 0; x < work.m_nWidth; x += 13)
+                ASSERT_EQ(0xFF00FFu, SurfacePixel(work, x, y)) << c.what << " at " << x << "," << y;
+    }
 }
 
 TEST_F(ImageTable, HsvRow64) {

@@ -49,6 +49,11 @@ MCIERROR WINAPI FakeMci(MCIDEVICEID id, UINT msg, DWORD_PTR flags, DWORD_PTR par
     default:
         call = "msg " + std::to_string(msg);
     }
+    // Drivers refuse these commands without a parameter block; the seek then never rewinds.
+    if (!param) {
+        g_Calls.push_back(call + " (no parameters)");
+        return MCIERR_NULL_PARAMETER_BLOCK;
+    }
     g_Calls.push_back(call);
     return 0;
 }
@@ -142,7 +147,7 @@ TEST_F(MciTest, FailuresAreReportedAndTheDisabledTableSucceedsSilently) {
 TEST_F(MciTest, TheCallersTextKeepsItsExtension) {
     ASSERT_EQ(1, MciOpenAll(&table, "waveaudio", g_MciSoundFiles));
     char name[] = "wave\\upper.MID";
-    EXPECT_EQ(1, MciPlayFile(owner, &table, kMciPreviewEntry, name, 0));
+    EXPECT_EQ(1, MciPlayFile(owner, &table, kMciPreviewEntry, name)); // from the start
     EXPECT_STREQ("wave\\upper.MID", name);
 }
 

@@ -9,20 +9,23 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 class LogCapture {
 public:
     LogCapture() {
+        // Named by process: other test runs may share the temporary folder.
 #ifdef _WIN32
         char dir[MAX_PATH];
         GetTempPathA(sizeof(dir), dir);
-        m_strReport = std::string(dir) + "sound_report.txt";
-        m_strEc = std::string(dir) + "sound_ec.txt";
+        const std::string base = std::string(dir) + "sound_" + std::to_string(GetCurrentProcessId());
 #else
-        m_strReport = "/tmp/sound_report.txt";
-        m_strEc = "/tmp/sound_ec.txt";
+        const std::string base = "/tmp/sound_" + std::to_string(getpid());
 #endif
+        m_strReport = base + "_report.txt";
+        m_strEc = base + "_ec.txt";
         std::remove(m_strEc.c_str());
         g_bEcLogStarted = 0; // the next line starts the second log afresh
         ReportOpen(m_strReport.c_str());
@@ -31,6 +34,7 @@ public:
     ~LogCapture() {
         EcLogOpen(0, m_strEc.c_str());
         std::remove(m_strEc.c_str());
+        std::remove(m_strReport.c_str());
     }
     std::vector<std::string> Report() const { return Lines(m_strReport); }
     std::vector<std::string> Ec() const { return Lines(m_strEc); }

@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
+// Named by process: other test runs may share the temporary folder.
 inline std::string TempFile(const char* name) {
     char dir[MAX_PATH];
     GetTempPathA(sizeof(dir), dir);
-    return std::string(dir) + name;
+    return std::string(dir) + std::to_string(GetCurrentProcessId()) + "_" + name;
 }
 
 inline bool WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {

@@ -14,6 +14,7 @@
 #include "media/vox/vox_decoder.h"
 #include "media/vox/vox_voice.h"
 #include "tests/media/ogg_writer.h"
+#include "tests/media/test_files.h"
 
 namespace {
 
@@ -64,12 +65,6 @@ private:
     HANDLE m_hDone = nullptr;
 };
 
-std::string TempPath(const char* name) {
-    char dir[MAX_PATH];
-    GetTempPathA(sizeof(dir), dir);
-    return std::string(dir) + name;
-}
-
 std::vector<int16_t> DecodeAll(VoxDecoder& dec) {
     std::vector<int16_t> out;
     std::vector<char> buf(4000);
@@ -94,8 +89,8 @@ bool WaitUntil(bool (*done)(void*), void* arg, DWORD ms = 5000) {
 class VoxTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        mono = TempPath("vox_mono.ogg");
-        stereo = TempPath("vox_stereo.ogg");
+        mono = TempFile("vox_mono.ogg");
+        stereo = TempFile("vox_stereo.ogg");
         ASSERT_TRUE(WriteTestOgg(mono, 1, 22050, 22050));
         ASSERT_TRUE(WriteTestOgg(stereo, 2, 44100, 10000));
     }
@@ -153,14 +148,14 @@ TEST_F(VoxTest, VolumeScalesEverySample) {
 }
 
 TEST_F(VoxTest, RefusesWhatIsNotOggVorbis) {
-    const std::string junk = TempPath("vox_junk.ogg");
+    const std::string junk = TempFile("vox_junk.ogg");
     FILE* fp = std::fopen(junk.c_str(), "wb");
     ASSERT_NE(nullptr, fp);
     std::fputs("RIFF....WAVEfmt not an ogg file", fp);
     std::fclose(fp);
     VoxDecoder dec;
     EXPECT_FALSE(dec.Open(junk.c_str()));
-    EXPECT_FALSE(dec.Open(TempPath("vox_missing.ogg").c_str()));
+    EXPECT_FALSE(dec.Open(TempFile("vox_missing.ogg").c_str()));
     EXPECT_FALSE(dec.Open(""));
     EXPECT_FALSE(dec.Open(nullptr));
     EXPECT_EQ(0, dec.Read(nullptr, 100));

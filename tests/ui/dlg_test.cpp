@@ -188,7 +188,7 @@ TEST(Dialog, OwnScrollBarsAndNavigationKeys) {
     WND_LIST_CLASS reg;
     DRAW_TEST_DLG dlg(&reg);
     DLG_CLASS::SetScrollBarIds(IDC_HSCROLL, IDC_VSCROLL);
-    int hpos = -1, vpos = -1, thumb = -1, rclick = -1;
+    int hpos = -1, vpos = -1, thumb = -1, rclick = -1, moved = 0, still = 0, mouse = 0;
     RECT hs = {}, client = {};
     dlg.m_Script = [&](DRAW_TEST_DLG& d) {
         GetClientRect(d.m_hWnd, &client);
@@ -200,6 +200,17 @@ TEST(Dialog, OwnScrollBarsAndNavigationKeys) {
         while (PeekMessageA(&msg, d.m_hWnd, WM_HSCROLL, WM_VSCROLL, PM_REMOVE)) DispatchMessageA(&msg);
         hpos = d.m_HScroll.GetPos();
         vpos = d.m_VScroll.GetPos();
+        // A scroll that moves the own bar paints once more than one that does not.
+        LPARAM bar = reinterpret_cast<LPARAM>(d.m_HScroll.m_hWnd);
+        int before = d.m_nPaints;
+        SendMessageA(d.m_hWnd, WM_HSCROLL, SB_LINEDOWN, bar);
+        moved = d.m_nPaints - before;
+        before = d.m_nPaints;
+        SendMessageA(d.m_hWnd, WM_HSCROLL, SB_THUMBPOSITION, bar);
+        still = d.m_nPaints - before;
+        before = d.m_nPaints;
+        SendMessageA(d.m_hWnd, WM_MOUSEMOVE, 0, 0);
+        mouse = d.m_nPaints - before;
         thumb = d.m_HScroll.OnScroll(SB_THUMBPOSITION, d.m_HScroll.m_hWnd);
         rclick = static_cast<int>(SendMessageA(d.m_HScroll.m_hWnd, WM_RBUTTONUP, 0, 0));
         d.End(0);
@@ -213,9 +224,11 @@ TEST(Dialog, OwnScrollBarsAndNavigationKeys) {
     EXPECT_EQ(client.bottom, hs.bottom);
     EXPECT_EQ(0, hs.left);
     EXPECT_EQ(client.right - GetSystemMetrics(SM_CXVSCROLL), hs.right);
-    EXPECT_EQ((std::vector<WPARAM>{MAKEWPARAM(SB_LINEDOWN, WM_HSCROLL), MAKEWPARAM(SB_PAGEDOWN, WM_VSCROLL)}),
+    EXPECT_EQ((std::vector<WPARAM>{MAKEWPARAM(SB_LINEDOWN, WM_HSCROLL), MAKEWPARAM(SB_PAGEDOWN, WM_VSCROLL),
+                                   MAKEWPARAM(SB_LINEDOWN, WM_HSCROLL), MAKEWPARAM(SB_THUMBPOSITION, WM_HSCROLL)}),
               dlg.m_Scrolls);
-    EXPECT_GE(dlg.m_nPaints, 2) << "a moved own bar repaints";
+    EXPECT_EQ(still + 1, moved) << "a moved own bar repaints";
+    EXPECT_EQ(1, mouse) << "the modal procedure paints after every message";
 }
 
 TEST(Dialog, LeftKeyWithoutOwnScrollBarsStillReachesTheControls) {

@@ -72,6 +72,34 @@ TEST(StringEdit, MultiLineShowsLineBreaksAndStoresLineFeeds) {
     EXPECT_EQ("ab\nabcdefgh\ni", dlg.m_Rec.text);
 }
 
+TEST(StringEdit, LineEndsReachTheRecordAsTheEditHoldsThemUnlessAsked) {
+    const struct {
+        int option;
+        const char *record, *shown, *stored;
+    } cases[] = {
+        {0, "ab\r\ncd", "ab\r\ncd", "ab\r\ncdX"},
+        {CTRL_EDITSTR_CLASS::LINE_FEEDS, "ab\ncd", "ab\r\ncd", "ab\ncdX"},
+        {CTRL_EDITSTR_CLASS::LINE_FEEDS, "ab\r\ncd", "ab\r\ncd", "ab\ncdX"},
+    };
+    for (const auto& c : cases) {
+        WND_LIST_CLASS reg;
+        EDIT_TEST_DLG dlg(&reg);
+        dlg.m_Strs[1].m_Desc.option[0] = c.option;
+        dlg.m_Rec.text = c.record;
+        std::string shown;
+        RunScript(
+            dlg,
+            [&](EDIT_TEST_DLG& d) {
+                shown = d.Text(IDC_UI2_TEXT);
+                d.Select(IDC_UI2_TEXT, 6, 6);
+                d.Replace(IDC_UI2_TEXT, "X");
+            },
+            1);
+        EXPECT_EQ(c.shown, shown) << c.option;
+        EXPECT_EQ(c.stored, dlg.m_Rec.text) << c.option;
+    }
+}
+
 TEST(StringEdit, TheCaretFollowsDoubleByteText) {
     WND_LIST_CLASS reg;
     EDIT_TEST_DLG dlg(&reg);
@@ -145,7 +173,8 @@ TEST(Combo, OffsetAndValueTable) {
         SendDlgItemMessageA(d.m_hWnd, IDC_UI2_KIND, CB_SETCURSEL, 3, 0);
         static const char* const kTwo[] = {"剣", "槍", ""};
         kind->SetStrings(kTwo, nullptr);
-        EXPECT_EQ(1, d.ComboRow(IDC_UI2_KIND)) << "a value past the new rows selects the last";
+        EXPECT_EQ(0, d.ComboRow(IDC_UI2_KIND)) << "a value past the new rows selects none, then row 0";
+        SendDlgItemMessageA(d.m_hWnd, IDC_UI2_KIND, CB_SETCURSEL, 1, 0);
         kind->SetStrings(g_TestKinds, nullptr);
         EXPECT_EQ(1, d.ComboRow(IDC_UI2_KIND)) << "the value shown is kept";
 
@@ -174,8 +203,8 @@ TEST(Combo, RefillKeepsTheValueShown) {
         EXPECT_EQ(2, d.ComboRow(IDC_UI2_SKILL));
         skill->SetStrings(VECTOR_CLASS<std::string>{"001 B-甲", "002 B-乙", "003 B-丙", "004 B-丁"}, nullptr);
         EXPECT_EQ(2, d.ComboRow(IDC_UI2_SKILL));
-        skill->SetStrings(VECTOR_CLASS<std::string>{"001 C-壱"}, nullptr);
-        EXPECT_EQ(0, d.ComboRow(IDC_UI2_SKILL)) << "past the new rows: the last row";
+        skill->SetStrings(VECTOR_CLASS<std::string>{"001 C-壱", "002 C-弐"}, nullptr);
+        EXPECT_EQ(0, d.ComboRow(IDC_UI2_SKILL)) << "past the new rows: none, so row 0";
     });
 }
 
@@ -208,6 +237,23 @@ TEST(Slider, MovingTheTrackbarShowsThePositionAndTellsTheDialog) {
         },
         1);
     EXPECT_EQ(300, dlg.m_Rec.hue);
+}
+
+TEST(Slider, WithoutABuddyEditItShowsItsPositionOnTheTrackbarAlone) {
+    WND_LIST_CLASS reg;
+    EDIT_TEST_DLG dlg(&reg);
+    dlg.m_Rec.hue = 90;
+    dlg.m_Sliders[0].m_Desc.editId = 0;
+    RunScript(
+        dlg,
+        [](EDIT_TEST_DLG& d) {
+            EXPECT_EQ(nullptr, d.m_Sliders[0].m_Edit.m_hWnd);
+            EXPECT_EQ("", d.Text(IDC_UI2_HUE_EDIT));
+            EXPECT_EQ(90, SendDlgItemMessageA(d.m_hWnd, IDC_UI2_HUE, TBM_GETPOS, 0, 0));
+            SendDlgItemMessageA(d.m_hWnd, IDC_UI2_HUE, TBM_SETPOS, TRUE, 100);
+        },
+        1);
+    EXPECT_EQ(100, dlg.m_Rec.hue);
 }
 
 // ---- Sound previews -------------------------------------------------------------------------
@@ -304,6 +350,18 @@ TEST(ComboFill, SkillCombosFollowTheChosenList) {
             SendDlgItemMessageA(d.m_hWnd, IDC_UI2_SKILLLIST, CB_SETCURSEL, 1, 0);
             FillRecordCombo(d.m_SkillRows, &d, d.m_Combos, IDC_UI2_SKILLLIST, IDC_UI2_SKILL);
             EXPECT_EQ(VECTOR_CLASS<std::string>{"001 A-魔法1"}, d.m_SkillRows);
+            EXPECT_EQ(1, SendDlgItemMessageA(d.m_hWnd, IDC_UI2_SKILL, CB_GETCOUNT, 0, 0));
+            EXPECT_EQ(0, d.ComboRow(IDC_UI2_SKILL));
+            // The two-list form refills the skill combo too once the dialog is up.
+            SendDlgItemMessageA(d.m_hWnd, IDC_UI2_SKILL, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+            FillRecordComboEx(d.m_ListRows, d.m_SkillRows, 0, &d, d.m_Combos, IDC_UI2_SKILL);
+            EXPECT_EQ(3, SendDlgItemMessageA(d.m_hWnd, IDC_UI2_SKILL, CB_GETCOUNT, 0, 0));
+            EXPECT_EQ(0, d.ComboRow(IDC_UI2_SKILL)) << "no skill: the first row";
+            SendDlgItemMessageA(d.m_hWnd, IDC_UI2_SKILL, CB_SETCURSEL, 2, 0);
+            FillRecordComboEx(d.m_ListRows, d.m_SkillRows, 0, &d, d.m_Combos, IDC_UI2_SKILL);
+            EXPECT_EQ(2, d.ComboRow(IDC_UI2_SKILL)) << "a skill of the list stays chosen";
+            SendDlgItemMessageA(d.m_hWnd, IDC_UI2_SKILLLIST, CB_SETCURSEL, 1, 0);
+            FillRecordComboEx(d.m_ListRows, d.m_SkillRows, 1, &d, d.m_Combos, IDC_UI2_SKILL);
             EXPECT_EQ(1, SendDlgItemMessageA(d.m_hWnd, IDC_UI2_SKILL, CB_GETCOUNT, 0, 0));
             EXPECT_EQ(0, d.ComboRow(IDC_UI2_SKILL));
         },

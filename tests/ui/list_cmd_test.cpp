@@ -193,12 +193,16 @@ TEST(ListCommands, PasteInsertAndNewKeepToTheMaximum) {
         EXPECT_EQ("0 1 2 3 0", Numbers(d.m_Work)) << "on the append row a paste appends";
         EXPECT_EQ(4, d.m_List.GetCurSel());
         EXPECT_EQ(0, d.m_List.Paste());
+        d.m_List.m_Clipboard.clear();
+        EXPECT_EQ(0, d.m_List.Paste()) << "a full list refuses even an empty paste";
         EXPECT_EQ(0, d.m_List.NewRecord());
         EXPECT_EQ(0, d.m_List.InsertRecord());
         EXPECT_EQ(5u, d.m_Work.size());
         EXPECT_EQ(LIST_CMD_INSERT, d.m_List.m_nLastCommand) << "a refusal still leaves its code";
         Pick(d, 1);
         EXPECT_EQ(1, d.m_List.DeleteRecords(-1, 0));
+        EXPECT_EQ(1, d.m_List.Paste()) << "below the maximum an empty paste does nothing";
+        EXPECT_EQ("0 2 3 0", Numbers(d.m_Work));
         d.m_Bound = {77, "x"};
         EXPECT_EQ(1, d.m_List.NewRecord());
         EXPECT_EQ("0 2 3 0 0", Numbers(d.m_Work));

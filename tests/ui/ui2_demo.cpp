@@ -32,6 +32,7 @@ void SampleSheet(int kind) {
     const GRAPHIC_SHEET& s = g_GraphicSheets[kind];
     cDib& sheet = g_ImageTable[IMG_PICK_CHARA + kind];
     sheet.Create(s.width, s.height, 24, 0);
+    sheet.Fill(RGB(0, 0, 0));
     for (int y = 0; y < s.height; y += s.cell)
         for (int x = 0; x < s.width; x += s.cell) {
             HBRUSH brush = CreateSolidBrush(RGB(40 + x * 150 / s.width, 60 + y * 150 / s.height, 120));
@@ -72,6 +73,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR args, int) {
     DestroyWindow(anchor.m_hWnd);
     if (std::strcmp(args, "picker") == 0) {
         SampleSheet(SHEET_CHARA);
+        SetCursorPos(130, 150);  // over a cell, so that its frame shows
         int cell = 0;
         SelectCharaGraphic(&cell, nullptr, nullptr);
         return 0;

@@ -53,7 +53,8 @@ void WhenShown(std::function<bool()> step) {
 EDIT_TEST_DLG::EDIT_TEST_DLG(WND_LIST_CLASS* wndList) : DLG_CLASS(IDD_UI2_CTRLS, nullptr, WND_MODE_DIALOG, wndList) {
     SetInstance(this);
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_UI2_NAME, &m_Rec.name, 0, 16, 1, 0, {0, 0, 0, 0}}));
-    m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_UI2_TEXT, &m_Rec.text, 0, 8, 3, 1, {0, 0, 0, 0}}));
+    m_Strs.push_back(
+        CTRL_EDITSTR_CLASS({IDC_UI2_TEXT, &m_Rec.text, 0, 8, 3, 1, {CTRL_EDITSTR_CLASS::LINE_FEEDS, 0, 0, 0}}));
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_UI2_KIND, &m_Rec.kind, g_TestKinds, nullptr, 1, nullptr}));
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_UI2_STEP, &m_Rec.step, nullptr, &m_StepRows, 0, &m_StepTable}));
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_UI2_SKILLLIST, &m_Rec.list, nullptr, &m_ListRows, 0, nullptr}));

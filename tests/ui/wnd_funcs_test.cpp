@@ -123,16 +123,19 @@ TEST(Shell, ConfirmQuitIsTrueOnlyForYes) {
         int language;
         bool result;
         const char* caption;
+        const char* text;
     } cases[] = {
-        {IDYES, 0, true, "終了確認"}, {IDNO, 0, false, "終了確認"},
-        {IDCANCEL, 0, false, "終了確認"}, {IDYES, 1, true, "End confirmation"},
+        {IDYES, 0, true, "終了確認", "終了しますか？\n"},
+        {IDNO, 0, false, "終了確認", "終了しますか？\n"},
+        {IDCANCEL, 0, false, "終了確認", "終了しますか？\n"},
+        {IDYES, 1, true, "End confirmation", "Would you like to quit?\n"},
     };
     for (const auto& c : cases) {
         g_nQuitAnswer = c.answer;
         EXPECT_EQ(c.result, ConfirmQuit(nullptr, c.language));
         EXPECT_EQ(c.caption, g_QuitCaption);
+        EXPECT_EQ(c.text, g_QuitText);
     }
-    EXPECT_EQ("Would you like to quit?\n", g_QuitText);
     SetMessageBoxSink(old);
 }
 
@@ -144,9 +147,27 @@ TEST(Items, TextAsStrings) {
         std::string text;
         EXPECT_EQ("全角の名前", GetDlgItemString(d.m_hWnd, IDC_UI2_NAME, text, 64));
         EXPECT_EQ("全角", GetDlgItemString(d.m_hWnd, IDC_UI2_NAME, text, 5));
+        EXPECT_EQ("全角", GetDlgItemString(d.m_hWnd, IDC_UI2_NAME, 5)) << "the form that returns the text";
         SetDlgItemString(d.m_hWnd, IDC_UI2_NAME, std::string());
         EXPECT_EQ("", GetDlgItemString(d.m_hWnd, IDC_UI2_NAME, text, 64));
         d.End(0);
     };
     dlg.DoModal(0);
+}
+
+TEST(Paths, SameDriveAsTheProgram) {
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    ASSERT_EQ(':', program[1]);
+    std::string same = std::string(program, 2) + "\\data\\stg\\a.stg2";
+    std::string other = std::string(1, program[0] == 'Q' || program[0] == 'q' ? 'R' : 'Q') + ":\\a.stg2";
+    std::string lower = same;
+    lower[0] = static_cast<char>(lower[0] | 0x20);
+    const struct {
+        std::string path;
+        int result;
+    } cases[] = {
+        {program, 1}, {same, 1}, {lower, 1}, {"data\\stg\\a.stg2", 1}, {other, 0}, {"\\\\server\\share\\a.stg2", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.result, IsOnProgramDrive(c.path.c_str())) << c.path;
 }

@@ -2,6 +2,11 @@
 // hook procedure.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
+#include "model/report.h"
+
 #include "tests/ui/test_dialogs.h"
 #include "ui/prop.h"
 #include "ui/wnd_list.h"
@@ -77,6 +82,35 @@ TEST(Window, ViewCreationHookAndCommandGuard) {
     g_pView = nullptr;
 }
 
+TEST(Window, MessageTraceLines) {
+    char folder[MAX_PATH] = {}, path[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    GetTempFileNameA(folder, "trc", 0, path);
+    EcLogOpen(1, path);
+    g_bEcLogStarted = 0;
+    TEST_VIEW view;
+    HWND wnd = MakeView(&view, WS_OVERLAPPEDWINDOW);
+    view.m_strName = "ビュー";
+    view.m_bTrace = 1;
+    SendMessageA(wnd, WM_MOUSEMOVE, MAKEWPARAM(1, 2), MAKELPARAM(0xFFFF, 3));
+    SendMessageA(wnd, WM_USER + 5, 7, -2);
+    char text[16];
+    SendMessageA(wnd, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
+    view.m_bTrace = 0;
+    EcLogOpen(0, "");
+    g_pView = nullptr;
+    DestroyWindow(wnd);
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream lines;
+    lines << file.rdbuf();
+    file.close();
+    DeleteFileA(path);
+    const std::string log = lines.str();
+    EXPECT_NE(std::string::npos, log.find("ビュー | msg:WM_MOUSEFIRST | wp:131073(2,1) | lp:262143(3,65535)\r\n")) << log;
+    EXPECT_NE(std::string::npos, log.find("ビュー | msg:1029 | wp:7(0,7) | lp:-2(65535,65534)\r\n")) << log;
+    EXPECT_EQ(std::string::npos, log.find("WM_GETTEXT")) << "never traced";
+}
+
 TEST(Window, FrameAndDrawingArea) {
     TEST_VIEW view;
     view.SetWindowParam(400, 300, 100, 100, 640, 480, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, 0, 1,
@@ -149,6 +183,10 @@ TEST(Window, MouseButtonEdgesAndTheRightClickGate) {
         return view.IsCurrentPage();
     };
     const SHORT down = static_cast<SHORT>(0x8000);
+    EXPECT_EQ(0, poll(0, 0)) << "not initialised yet: the gate stays unarmed";
+    EXPECT_EQ(0, poll(0, down));
+    EXPECT_EQ(0, poll(0, 0)) << "a release before the window was ready";
+    view.m_bCreated = 1;
     EXPECT_EQ(0, poll(0, 0)) << "arms the gate";
     EXPECT_EQ(0, poll(0, down));
     EXPECT_EQ(1, poll(0, 0)) << "a right release";

@@ -17,7 +17,8 @@ int WritePng(const char* path, const cPngSpec& spec) {
     }
     png_init_io(png, file);
     png_set_IHDR(png, info, spec.nWidth, spec.nHeight, spec.nBitDepth, spec.nColorType,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                 spec.bInterlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_color palette[256];
     if (spec.pPalette) {
         for (int i = 0; i < spec.nPaletteCount; ++i)
@@ -35,8 +36,10 @@ int WritePng(const char* path, const cPngSpec& spec) {
     }
     if (spec.fGamma > 0) png_set_gAMA(png, info, spec.fGamma);
     png_write_info(png, info);
-    for (int y = 0; y < spec.nHeight; ++y)
-        png_write_row(png, const_cast<png_bytep>(spec.pPixels + y * spec.nStride));
+    const int passes = spec.bInterlace ? png_set_interlace_handling(png) : 1;
+    for (int pass = 0; pass < passes; ++pass)
+        for (int y = 0; y < spec.nHeight; ++y)
+            png_write_row(png, const_cast<png_bytep>(spec.pPixels + y * spec.nStride));
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return std::fclose(file) == 0;

@@ -19,6 +19,7 @@ struct cPngSpec {
     int nTrnsCount = 0;              // entries, or 1 for a colour
     uint16_t trnsColor[3] = {0, 0, 0};  // grey in [0], or R, G, B
     double fGamma = 0;                  // gAMA chunk when non-zero
+    int bInterlace = 0;                 // Adam7 interlacing
 };
 
 // 1 when the file was written.
