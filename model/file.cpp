@@ -1,5 +1,6 @@
 // The shared half of the file and message layer: memory files, safe saves,
 // and the seams. System calls go through platform_internal.h.
+#include <algorithm>
 #include <cstring>
 #include <mutex>
 #include <string>
@@ -182,12 +183,13 @@ int FileCreateReplacing(HANDLE* file, const char* path) {
     m->temp = temp;
     m->target = target;
     // A save mostly replaces a file of about its size: room for that at
-    // once, rather than growing (copying) the buffer step by step.
+    // once, rather than growing (copying) the buffer step by step. At most
+    // 64 MB, so that a damaged or foreign large file asks no huge block.
     HANDLE old;
     if (FileOpenRead(&old, target.c_str())) {
         const long long size = os::Seek(old, 0, os::SEEK_FROM_END);
         os::Close(old);
-        if (size > 0) m->bytes.reserve(static_cast<size_t>(size));
+        if (size > 0) m->bytes.reserve(static_cast<size_t>(std::min<long long>(size, 64ll << 20)));
     }
     *file = m;
     return 1;

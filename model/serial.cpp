@@ -118,6 +118,7 @@ int CloseDataFile(HANDLE file) {
 
 namespace {
 
+// Every op of a number but the read, which is inline (serial.h).
 template <class T>
 int NumberOps(int op, T* field, const T* other, HANDLE file) {
     switch (op) {
