@@ -12,12 +12,22 @@ configure_tree() { # <name> <cmake args...>
     shift
     # Always configure: folders that joined since the last run are found only
     # then (the lists look for them when they run).
-    cmake -S "$ROOT" -B "$BUILD/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake -S "$ROOT" -B "$BUILD/$name" "$@" >/dev/null
 }
 
-configure_win() { configure_tree win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw32.cmake"; }
-configure_native() { configure_tree native -DORR_NATIVE=ON -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++; }
-configure_fuzz() { configure_tree fuzz -DORR_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++; }
+# Optimised without debug information for Windows (nothing debugs it here and
+# -g costs a quarter of the build); the sanitizer tree is unoptimised with line
+# tables only, which builds four times faster than -O2 -g and still names the
+# line of every report.
+configure_win() {
+    configure_tree win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw32.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_FLAGS_RELEASE=-O2 -DCMAKE_CXX_FLAGS_RELEASE=-O2
+}
+configure_native() {
+    configure_tree native -DORR_NATIVE=ON -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++ \
+        -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_FLAGS_DEBUG=-g1 -DCMAKE_CXX_FLAGS_DEBUG=-g1
+}
+configure_fuzz() { configure_tree fuzz -DORR_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++; }
 
 # Starts Xvfb on a free display unless one is given; sets DISPLAY and XVFB_PID.
 XVFB_PID=""
