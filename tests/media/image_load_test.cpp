@@ -13,14 +13,14 @@ typedef std::vector<std::string> Messages;
 
 // A PNG of one row of pixels given as bytes in the file's sample order.
 bool WriteRow(const char* path, int colorType, int depth, std::vector<uint8_t> samples,
-              int width, cPngSpec spec = cPngSpec()) {
-    spec.nWidth = width;
-    spec.nHeight = 1;
-    spec.nColorType = colorType;
-    spec.nBitDepth = depth;
-    spec.pPixels = samples.data();
-    spec.nStride = samples.size();
-    return WritePng(path, spec) == 1;
+              int width, cPngLayout layout = cPngLayout()) {
+    layout.nWidth = width;
+    layout.nHeight = 1;
+    layout.nColorType = colorType;
+    layout.nBitDepth = depth;
+    layout.pPixels = samples.data();
+    layout.nStride = samples.size();
+    return WritePng(path, layout) == 1;
 }
 
 class ImageLoad : public ::testing::Test {
@@ -52,7 +52,7 @@ TEST_F(ImageLoad, PngKinds) {
         const char* name;
         int colorType, depth;
         std::vector<uint8_t> samples;
-        cPngSpec extra;
+        cPngLayout extra;
         int alphaSource;
         std::vector<uint32_t> expected;  // two pixels
     } cases[] = {
@@ -60,11 +60,11 @@ TEST_F(ImageLoad, PngKinds) {
         {"grey 2 bits", 0, 2, {0x30}, {}, 0, {0x000000, 0xFFFFFF}},
         {"grey and alpha", 4, 8, {9, 255, 9, 0}, {}, 1, {0x090909, 0}},
         {"palette", 3, 8, {0, 1},
-         [&] { cPngSpec s; s.pPalette = palette; s.nPaletteCount = 2; return s; }(), 0,
+         [&] { cPngLayout s; s.pPalette = palette; s.nPaletteCount = 2; return s; }(), 0,
          {0xC86432, 0x010203}},
         {"palette with tRNS", 3, 8, {0, 1},
          [&] {
-             cPngSpec s;
+             cPngLayout s;
              s.pPalette = palette;
              s.nPaletteCount = 2;
              s.pTrns = alphas;
@@ -74,7 +74,7 @@ TEST_F(ImageLoad, PngKinds) {
          1, {0, 0x010203}},
         {"RGB with tRNS colour", 2, 8, {200, 100, 50, 4, 5, 6},
          [] {
-             cPngSpec s;
+             cPngLayout s;
              s.nTrnsCount = 1;
              s.trnsColor[0] = 200, s.trnsColor[1] = 100, s.trnsColor[2] = 50;
              return s;
@@ -109,14 +109,14 @@ TEST_F(ImageLoad, InterlacedPng) {
                                                static_cast<uint8_t>(y * 16 + 1), 77});
                 if (channels == 4) samples.push_back(255);
             }
-        cPngSpec spec;
-        spec.nWidth = c.width;
-        spec.nHeight = c.height;
-        spec.nColorType = c.colorType;
-        spec.pPixels = samples.data();
-        spec.nStride = static_cast<size_t>(c.width) * channels;
-        spec.bInterlace = 1;
-        ASSERT_EQ(1, WritePng("adam7.png", spec));
+        cPngLayout layout;
+        layout.nWidth = c.width;
+        layout.nHeight = c.height;
+        layout.nColorType = c.colorType;
+        layout.pPixels = samples.data();
+        layout.nStride = static_cast<size_t>(c.width) * channels;
+        layout.bInterlace = 1;
+        ASSERT_EQ(1, WritePng("adam7.png", layout));
         cDib dib;
         ASSERT_EQ(1, dib.LoadImageFile("adam7.png", 24, 0)) << c.width;
         for (int y = 0; y < c.height; ++y)
@@ -129,7 +129,7 @@ TEST_F(ImageLoad, InterlacedPng) {
 }
 
 TEST_F(ImageLoad, FileGammaIsApplied) {
-    cPngSpec linear;
+    cPngLayout linear;
     linear.fGamma = 1.0;
     ASSERT_TRUE(WriteRow("gamma.png", 0, 8, {128}, 1, linear));
     cDib dib;

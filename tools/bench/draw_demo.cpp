@@ -21,12 +21,12 @@ int SaveSurface(const cDib& dib, const char* path) {
         for (int x = 0; x < dib.m_nWidth; ++x, s += dib.m_nBpp / 8, d += 3)
             d[0] = s[2], d[1] = s[1], d[2] = s[0];
     }
-    cPngSpec spec;
-    spec.nWidth = dib.m_nWidth;
-    spec.nHeight = dib.m_nHeight;
-    spec.pPixels = rgb.data();
-    spec.nStride = static_cast<size_t>(dib.m_nWidth) * 3;
-    return WritePng(path, spec);
+    cPngLayout layout;
+    layout.nWidth = dib.m_nWidth;
+    layout.nHeight = dib.m_nHeight;
+    layout.pPixels = rgb.data();
+    layout.nStride = static_cast<size_t>(dib.m_nWidth) * 3;
+    return WritePng(path, layout);
 }
 
 }  // namespace

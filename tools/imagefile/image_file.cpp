@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-int WritePng(const char* path, const cPngSpec& spec) {
+int WritePng(const char* path, const cPngLayout& layout) {
     FILE* file = std::fopen(path, "wb");
     if (!file) return 0;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -16,30 +16,30 @@ int WritePng(const char* path, const cPngSpec& spec) {
         return 0;
     }
     png_init_io(png, file);
-    png_set_IHDR(png, info, spec.nWidth, spec.nHeight, spec.nBitDepth, spec.nColorType,
-                 spec.bInterlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, layout.nWidth, layout.nHeight, layout.nBitDepth, layout.nColorType,
+                 layout.bInterlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_color palette[256];
-    if (spec.pPalette) {
-        for (int i = 0; i < spec.nPaletteCount; ++i)
-            palette[i] = png_color{spec.pPalette[3 * i], spec.pPalette[3 * i + 1],
-                                   spec.pPalette[3 * i + 2]};
-        png_set_PLTE(png, info, palette, spec.nPaletteCount);
+    if (layout.pPalette) {
+        for (int i = 0; i < layout.nPaletteCount; ++i)
+            palette[i] = png_color{layout.pPalette[3 * i], layout.pPalette[3 * i + 1],
+                                   layout.pPalette[3 * i + 2]};
+        png_set_PLTE(png, info, palette, layout.nPaletteCount);
     }
-    if (spec.nTrnsCount > 0) {
+    if (layout.nTrnsCount > 0) {
         png_color_16 color = {};
-        color.gray = spec.trnsColor[0];
-        color.red = spec.trnsColor[0];
-        color.green = spec.trnsColor[1];
-        color.blue = spec.trnsColor[2];
-        png_set_tRNS(png, info, spec.pTrns, spec.nTrnsCount, spec.pTrns ? nullptr : &color);
+        color.gray = layout.trnsColor[0];
+        color.red = layout.trnsColor[0];
+        color.green = layout.trnsColor[1];
+        color.blue = layout.trnsColor[2];
+        png_set_tRNS(png, info, layout.pTrns, layout.nTrnsCount, layout.pTrns ? nullptr : &color);
     }
-    if (spec.fGamma > 0) png_set_gAMA(png, info, spec.fGamma);
+    if (layout.fGamma > 0) png_set_gAMA(png, info, layout.fGamma);
     png_write_info(png, info);
-    const int passes = spec.bInterlace ? png_set_interlace_handling(png) : 1;
+    const int passes = layout.bInterlace ? png_set_interlace_handling(png) : 1;
     for (int pass = 0; pass < passes; ++pass)
-        for (int y = 0; y < spec.nHeight; ++y)
-            png_write_row(png, const_cast<png_bytep>(spec.pPixels + y * spec.nStride));
+        for (int y = 0; y < layout.nHeight; ++y)
+            png_write_row(png, const_cast<png_bytep>(layout.pPixels + y * layout.nStride));
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return std::fclose(file) == 0;
@@ -103,12 +103,12 @@ int WritePicturePng(const char* path, const cPicture& picture) {
         rgb[i + 1] = picture.pixels[i + 1];
         rgb[i + 2] = picture.pixels[i];
     }
-    cPngSpec spec;
-    spec.nWidth = picture.nWidth;
-    spec.nHeight = picture.nHeight;
-    spec.pPixels = rgb.data();
-    spec.nStride = static_cast<size_t>(picture.nWidth) * 3;
-    return WritePng(path, spec);
+    cPngLayout layout;
+    layout.nWidth = picture.nWidth;
+    layout.nHeight = picture.nHeight;
+    layout.pPixels = rgb.data();
+    layout.nStride = static_cast<size_t>(picture.nWidth) * 3;
+    return WritePng(path, layout);
 }
 
 int WritePictureBmp(const char* path, const cPicture& picture) {

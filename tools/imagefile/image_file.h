@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-struct cPngSpec {
+struct cPngLayout {
     int nWidth = 0;
     int nHeight = 0;
     int nColorType = 2;  // libpng colour type: 0 grey, 2 RGB, 3 palette, 4 grey+alpha, 6 RGBA
@@ -23,7 +23,7 @@ struct cPngSpec {
 };
 
 // 1 when the file was written.
-int WritePng(const char* path, const cPngSpec& spec);
+int WritePng(const char* path, const cPngLayout& layout);
 
 // A 24-bit picture in memory: rows of blue, green, red, top row first.
 struct cPicture {
