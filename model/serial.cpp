@@ -250,38 +250,7 @@ int SerialString(int op, std::string* field, const std::string* other, HANDLE fi
 
 int SerialStringVector(int op, VECTOR_CLASS<std::string>* field, const VECTOR_CLASS<std::string>* other,
                        HANDLE file) {
-    switch (op) {
-    case SERIAL_CLEAR:
-        field->clear();
-        return 1;
-    case SERIAL_COPY:
-        if (other) field->Assign(*other);
-        return 1;
-    case SERIAL_COMPARE:
-        if (!other || field->size() != other->size()) return 0;
-        for (size_t i = 0; i < field->size(); ++i)
-            if (SerialStrCompare((*field)[i], (*other)[i])) return 0;
-        return 1;
-    case SERIAL_READ: {
-        const long long count = ReadCount(file, 4);  // every string has its length word
-        if (count < 0) return 1;
-        field->resize(static_cast<size_t>(count));
-        for (std::string& text : *field)
-            if (!SerialStrRead(&text, file)) break;
-        return 1;
-    }
-    case SERIAL_WRITE: {
-        const uint32_t count = static_cast<uint32_t>(field->size());
-        FileWrite(file, &count, 4);
-        for (std::string& text : *field) SerialStrWrite(&text, file);
-        return 1;
-    }
-    case SERIAL_STRIP:
-        for (std::string& text : *field) StripCR(&text);
-        return 1;
-    default:
-        return 1;
-    }
+    return SerialEach(op, field, other, file, 4, &SerialString);  // every string has its length word
 }
 
 int SerialDropInts(int op, int count, HANDLE file) {

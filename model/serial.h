@@ -190,6 +190,47 @@ int WriteRecordVector(VECTOR_CLASS<T>& list, HANDLE file) {
     return 1;
 }
 
+// A vector stored as a u32 count and then its elements one after another;
+// `element` (op, element, other's element or null, file) carries one element
+// through every op but clear and copy. Each element takes at least `minSize`
+// bytes, so that a count the rest of the file cannot hold fails the file.
+template <class T, class Element>
+int SerialEach(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* other, HANDLE file, unsigned minSize,
+               Element element) {
+    switch (op) {
+    case SERIAL_CLEAR:
+        field->clear();
+        return 1;
+    case SERIAL_COPY:
+        if (other) field->Assign(*other);
+        return 1;
+    case SERIAL_COMPARE:
+        if (!other || field->size() != other->size()) return 0;
+        for (size_t i = 0; i < field->size(); ++i)
+            if (!element(op, &(*field)[i], &(*other)[i], file)) return 0;
+        return 1;
+    case SERIAL_READ: {
+        const long long count = serial_detail::ReadCount(file, minSize);
+        if (count < 0) return 1;
+        field->assign(static_cast<size_t>(count), T());
+        for (T& e : *field) {
+            element(op, &e, nullptr, file);
+            if (FileFailed(file)) break;
+        }
+        return 1;
+    }
+    case SERIAL_WRITE: {
+        const uint32_t count = static_cast<uint32_t>(field->size());
+        FileWrite(file, &count, 4);
+        for (T& e : *field) element(op, &e, nullptr, file);
+        return 1;
+    }
+    default:
+        for (T& e : *field) element(op, &e, nullptr, file);
+        return 1;
+    }
+}
+
 template <class T>
 int SerialRecordVector(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* other, HANDLE file) {
     switch (op) {
