@@ -5,12 +5,6 @@
 #include "model/placement.h"
 #include "model/skill.h"
 
-namespace {
-
-bool Outside(int index, size_t count) { return static_cast<unsigned>(index) >= count; }
-
-}  // namespace
-
 // ---- cMoveAI -------------------------------------------------------------------
 
 int cMoveAI::Serial(int op, cSerial* other, HANDLE file, int version) {

@@ -10,8 +10,6 @@
 
 namespace {
 
-bool Outside(int index, size_t count) { return static_cast<unsigned>(index) >= count; }
-
 const cSkill* FindSkill(int list, int skill) {
     if (Outside(list, g_SkillLists.size())) return nullptr;
     const VECTOR_CLASS<cSkill>& skills = g_SkillLists[static_cast<size_t>(list)].vSkill;

@@ -117,6 +117,10 @@ public:
     }
 };
 
+// An index of a list is valid when, taken as unsigned, it is below the count,
+// so a negative index is outside as well: the rule every fix-up clamps by.
+inline bool Outside(int index, size_t count) { return static_cast<unsigned>(index) >= count; }
+
 // printf into `destination` through a 4196-byte buffer (longer text is cut at
 // 4195 bytes); returns the destination.
 std::string& StringPrintf(std::string& destination, const char* format, ...) ORR_PRINTF(2, 3);

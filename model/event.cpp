@@ -8,14 +8,6 @@
 
 const char* const g_szDefaultEventPalette = "data\\plt\\default.plt";
 
-namespace {
-
-bool Outside(int index, size_t count) {
-    return static_cast<unsigned>(index) >= count;
-}
-
-}  // namespace
-
 // ---- cEventPage ------------------------------------------------------------------
 
 cEventPage::cEventPage() {

@@ -52,10 +52,6 @@ int Last(size_t count) {
     return static_cast<int>(count) - 1;
 }
 
-bool Outside(int index, int count) {
-    return static_cast<unsigned>(index) >= static_cast<unsigned>(count);
-}
-
 // Position groups are offered from 1; cells lie inside the open stage.
 void ClampGroup(int& group) {
     Clamp(group, 1, Last(g_Stage.Groups.size()));

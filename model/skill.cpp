@@ -8,10 +8,6 @@ namespace {
 
 ClassCountSource s_classCount = nullptr;
 
-// An index is valid when, taken as unsigned, it is below the count, so a
-// negative index is outside as well.
-bool Outside(int index, size_t count) { return static_cast<unsigned>(index) >= count; }
-
 }  // namespace
 
 ClassCountSource SetClassCountSource(ClassCountSource source) {

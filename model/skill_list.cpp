@@ -6,8 +6,6 @@
 
 namespace {
 
-bool Outside(int index, size_t count) { return static_cast<unsigned>(index) >= count; }
-
 void SetMenu(VECTOR_CLASS<cCmd>& menu, std::initializer_list<const char*> labels) {
     menu.clear();
     for (const char* label : labels) menu.emplace_back(label);

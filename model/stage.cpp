@@ -6,14 +6,6 @@
 #include "model/land.h"
 #include "model/media_database.h"
 
-namespace {
-
-bool Outside(int index, size_t count) {
-    return static_cast<unsigned>(index) >= count;
-}
-
-}  // namespace
-
 // ---- cEndCond --------------------------------------------------------------------
 
 int cEndCond::Serial(int op, cSerial* other, HANDLE file, int version) {

@@ -8,10 +8,6 @@
 
 namespace {
 
-bool Outside(int index, size_t count) {
-    return static_cast<unsigned>(index) >= count;
-}
-
 // Stage files took the extension "stg2"; the same rule as for the editor
 // settings' stage paths. Paths that do not fit a path buffer stay as they are.
 void UpgradeStageExtension(std::string& path) {
