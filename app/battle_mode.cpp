@@ -2,7 +2,7 @@
 
 #include "app/app.h"
 #include "database/sheet/system_words.h"
-#include "model/paths.h"
+#include "base/paths.h"
 #include "model/system.h"
 #include "resources/stage_editor_ids.h"
 

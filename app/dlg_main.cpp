@@ -5,10 +5,12 @@
 
 #include "app/app.h"
 #include "database/sheet/prop_database.h"
-#include "model/edit_state.h"
-#include "model/settings.h"
+#include "app/stage_edit_state.h"
+#include "model/stage.h"
+#include "base/editor_settings.h"
+#include "base/platform.h"
 #include "resources/stage_editor_ids.h"
-#include "ui/small_rules.h"
+#include "editing/map_cursor.h"
 #include "ui/wnd_list.h"
 #include "worldmap/dlg_worldmap.h"
 

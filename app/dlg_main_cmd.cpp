@@ -4,11 +4,13 @@
 #include "app/app.h"
 #include "app/dlg_main.h"
 #include "database/sheet/prop_database.h"
-#include "model/edit_state.h"
-#include "model/report.h"
+#include "app/stage_edit_state.h"
+#include "model/stage.h"
+#include "worldmap/world_edit_state.h"
+#include "base/report.h"
 #include "resources/stage_editor_ids.h"
-#include "ui/small_rules.h"
-#include "ui/wnd_funcs.h"
+#include "editing/map_cursor.h"
+#include "ui/common_dialogs.h"
 #include "ui/wnd_list.h"
 #include "worldmap/dlg_worldmap.h"
 
@@ -257,7 +259,7 @@ void DLG_MAIN::OpenDatabase() {
         m_pWndList->EnableAll(0);
     }
     SafeDelete(m_lpDatabase);
-    m_lpDatabase = new (std::nothrow) PROP_DATABASE(1, this, m_pWndList, &m_lpDatabase);
+    m_lpDatabase = new (std::nothrow) PROP_DATABASE(1, this, m_pWndList, &m_lpDatabase, [this] { OnDatabaseClosed(); });
     if (!m_lpDatabase) {
         MemoryShortageExit();
         return;
@@ -268,7 +270,7 @@ void DLG_MAIN::OpenDatabase() {
 void DLG_MAIN::OpenWorldMap() {
     g_WorldEditState.Reset();
     SafeDelete(m_lpWorldMap);
-    m_lpWorldMap = new (std::nothrow) DLG_WORLDMAP(this, m_pWndList);
+    m_lpWorldMap = new (std::nothrow) DLG_WORLDMAP(this, m_pWndList, [] { RestoreStageWindows(1); });
     if (!m_lpWorldMap) {
         MemoryShortageExit();
         return;

@@ -10,10 +10,11 @@
 #include "media/image_table.h"
 #include "model/chara.h"
 #include "model/class.h"
-#include "model/edit_state.h"
+#include "app/stage_edit_state.h"
+#include "model/stage.h"
 #include "model/land.h"
-#include "model/settings.h"
-#include "ui/small_rules.h"
+#include "base/editor_settings.h"
+#include "editing/map_cursor.h"
 
 namespace {
 

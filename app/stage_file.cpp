@@ -7,8 +7,9 @@
 
 #include "app/app.h"
 #include "app/dlg_main.h"
-#include "model/edit_state.h"
-#include "model/settings.h"
+#include "app/stage_edit_state.h"
+#include "model/stage.h"
+#include "base/editor_settings.h"
 
 int OpenLastStage() {
     cStageEditState& st = g_StageEditState;

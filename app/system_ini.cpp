@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/platform.h"
+#include "base/platform.h"
 
 int g_IniSettings[INI_BLOCK_SIZE] = {};
 

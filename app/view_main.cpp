@@ -4,11 +4,11 @@
 
 #include "app/app.h"
 #include "app/dlg_main.h"
-#include "model/edit_state.h"
-#include "model/report.h"
+#include "app/stage_edit_state.h"
+#include "base/report.h"
 #include "resources/stage_editor_ids.h"
-#include "ui/small_rules.h"
-#include "ui/wnd_funcs.h"
+#include "editing/map_cursor.h"
+#include "ui/common_dialogs.h"
 #include "ui/wnd_list.h"
 #include "worldmap/dlg_worldmap.h"
 

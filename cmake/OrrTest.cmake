@@ -3,7 +3,7 @@
 function(orr_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} test_support gtest gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1
            WORKING_DIRECTORY "${CMAKE_BINARY_DIR}/tests")

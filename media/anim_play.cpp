@@ -1,6 +1,6 @@
 #include "media/anim_play.h"
 
-#include "model/report.h"
+#include "base/report.h"
 
 cAnimPlay g_AnimPlay;
 

@@ -2,7 +2,7 @@
 // cell and how many ticks it stays, with control codes between them.
 #pragma once
 
-#include "model/containers.h"
+#include "base/containers.h"
 
 // Control codes in a frame's cell field.
 enum {

@@ -5,7 +5,7 @@
 #include <cwchar>
 
 #include "media/ggs4_api.h"
-#include "model/report.h"
+#include "base/report.h"
 
 namespace {
 

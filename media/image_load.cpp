@@ -8,8 +8,8 @@
 
 #include "media/bmp_format.h"
 #include "media/dib.h"
-#include "model/paths.h"
-#include "model/report.h"
+#include "base/paths.h"
+#include "base/report.h"
 
 namespace {
 

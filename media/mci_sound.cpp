@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "model/report.h"
+#include "base/report.h"
 
 cMciTable g_MciTable;
 

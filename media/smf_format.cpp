@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "model/platform.h"
-#include "model/report.h"
+#include "base/platform.h"
+#include "base/report.h"
 
 int ReadVarLen(const unsigned char* p, const unsigned char* end, uint32_t* value) {
     uint32_t v = 0;

@@ -4,7 +4,7 @@
 #include <new>
 
 #include "media/smf_stream.h"
-#include "model/report.h"
+#include "base/report.h"
 
 const MidiStreamApi& WinmmMidiStream() {
     static const MidiStreamApi api = {midiStreamOpen,  midiStreamProperty, midiOutPrepareHeader,

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "media/smf_format.h"
-#include "model/report.h"
+#include "base/report.h"
 
 namespace {
 

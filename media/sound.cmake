@@ -2,7 +2,8 @@
 # window-free and build in every tree; the players, the MCI table, the
 # optional MIDI library and the Ogg component "Vox.dll" are Windows only.
 add_library(media_smf STATIC smf_format.cpp smf_stream.cpp)
-target_link_libraries(media_smf PUBLIC model)
+orr_publish(media_smf media)
+target_link_libraries(media_smf PUBLIC base)
 
 if(NOT ORR_WINDOWS)
   return()
@@ -14,6 +15,7 @@ target_link_libraries(media PUBLIC media_smf winmm)
 # The component's decoder and voice, linked into Vox.dll and into the tests,
 # which give a voice their own wave output.
 add_library(vox_core STATIC vox/vox_decoder.cpp vox/vox_voice.cpp vox/vox_waveout.cpp)
+orr_publish(vox_core media)
 target_link_libraries(vox_core PUBLIC vorbisfile vorbis ogg winmm)
 
 # Built into the runtime folder, beside the editor.

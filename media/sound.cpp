@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "model/report.h"
+#include "base/report.h"
 
 cOggEntry g_OggEntry[1] = {{"bgm\\Free.ogg", 100}};
 cMidiEntry g_MidiEntry[1] = {{"bgm\\Free.mid", 100}};

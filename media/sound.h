@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "media/ggs4.h"
-#include "model/containers.h"
+#include "base/containers.h"
 #include "media/smf_play.h"
 #include "media/vox/vox_api.h"
 

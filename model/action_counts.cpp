@@ -40,14 +40,3 @@ void CalcActionCountsSimple(double result[2], const int counts[2]) {
     result[0] = counts[0];
     result[1] = counts[1];
 }
-
-int CountDigits(int value) {
-    long long v = value;
-    if (v < 0) v = -v;
-    int digits = 1;
-    while (v >= 10) {
-        v /= 10;
-        ++digits;
-    }
-    return digits;
-}

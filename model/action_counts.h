@@ -12,5 +12,3 @@ void CalcActionCountsByTime(double result[2], int ticks, const int initial[2], c
 // Simple mode: the fixed counts as doubles.
 void CalcActionCountsSimple(double result[2], const int counts[2]);
 
-// Decimal digits of a number without its sign; 1 for 0 to 9.
-int CountDigits(int value);

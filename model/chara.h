@@ -11,7 +11,7 @@
 
 #include "model/ai.h"
 #include "model/number_rules.h"
-#include "model/serial.h"
+#include "base/serial.h"
 #include "model/skill.h"
 #include "model/table_fields.h"
 

@@ -3,7 +3,7 @@
 #include "model/event.h"
 
 #include "model/chara.h"
-#include "model/paths.h"
+#include "base/paths.h"
 #include "model/stage.h"
 
 const char* const g_szDefaultEventPalette = "data\\plt\\default.plt";

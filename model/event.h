@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "model/serial.h"
+#include "base/serial.h"
 #include "model/skill.h"
 
 // ---- Action kinds ------------------------------------------------------------

@@ -4,7 +4,7 @@
 #include "model/event.h"
 #include "model/land.h"
 #include "model/media_database.h"
-#include "model/settings.h"
+#include "base/editor_settings.h"
 #include "model/stage.h"
 
 const cEventActKind g_EventActKind[EACT_KIND_COUNT] = {

@@ -7,7 +7,6 @@
 #include "model/ai.h"
 #include "model/chara.h"
 #include "model/class.h"
-#include "model/edit_state.h"
 #include "model/event.h"
 #include "model/gvalinfo.h"
 #include "model/land.h"
@@ -31,15 +30,12 @@ MODEL_GLOBAL VECTOR_CLASS<cEnemy> g_EnemyList;
 MODEL_GLOBAL VECTOR_CLASS<cMoveAITemplate> g_MoveAITemplates;
 MODEL_GLOBAL VECTOR_CLASS<cGValInfo> g_GValInfo;
 MODEL_GLOBAL VECTOR_CLASS<std::string> g_RandomNames;
-// A default event page clamps its position group against the stage; the
-// edit states read the stage's events and the world map's templates.
+// A default event page clamps its position group against the stage.
 MODEL_GLOBAL cStage g_Stage;
 MODEL_GLOBAL cWorldMap g_WorldMap;
 MODEL_GLOBAL cEvent g_StartEvent;
 MODEL_GLOBAL VECTOR_CLASS<cEvent> g_EventPlt;
 MODEL_GLOBAL VECTOR_CLASS<cEventActPlt> g_EventActPlt;
-MODEL_GLOBAL cStageEditState g_StageEditState;
-MODEL_GLOBAL cWorldEditState g_WorldEditState;
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/serial.h"
+#include "base/serial.h"
 
 class cGValInfo : public cSerial {
 public:

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/serial.h"
+#include "base/serial.h"
 
 class cLand : public cSerial {
 public:

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "model/containers.h"
+#include "base/containers.h"
 
 // The cells of a map of width × height inside its layer.
 struct cMapLayer {

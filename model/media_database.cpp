@@ -3,8 +3,8 @@
 
 #include <climits>
 
-#include "model/paths.h"
-#include "model/report.h"
+#include "base/paths.h"
+#include "base/report.h"
 #include "model/skill.h"
 
 

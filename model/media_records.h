@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "model/serial.h"
+#include "base/serial.h"
 
 // One influence of a compatibility type on another.
 class cInfl : public cSerial {

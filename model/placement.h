@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/ai.h"
-#include "model/serial.h"
+#include "base/serial.h"
 
 // ---- The stage being edited ------------------------------------------------------
 

@@ -1,8 +1,6 @@
 #include "model/random_names.h"
 
-#include <cstring>
-
-#include "model/paths.h"
+#include "base/paths.h"
 
 const char* const g_szRandomNameFolder = "data\\random_name";
 
@@ -10,14 +8,7 @@ namespace {
 
 const char kNoList[] = "！ファイルが不正です";
 
-// The system's string order, which decides the order of the files.
-int CompareNames(const std::string& a, const std::string& b) {
-#ifdef _WIN32
-    return lstrcmpA(a.c_str(), b.c_str());
-#else
-    return std::strcmp(a.c_str(), b.c_str());
-#endif
-}
+int CompareNames(const std::string& a, const std::string& b) { return CompareFileNames(a.c_str(), b.c_str()); }
 
 }  // namespace
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/containers.h"
+#include "base/containers.h"
 
 // One entry "%0.3d %s" (number, title) per list file; the one entry
 // "！ファイルが不正です" when there is no usable file.

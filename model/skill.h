@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "model/serial.h"
+#include "base/serial.h"
 
 // One command of a game menu: the skill list's menus and the sixteen menus of
 // the system settings.

@@ -8,7 +8,7 @@
 #include "model/event.h"
 #include "model/map_layer.h"
 #include "model/placement.h"
-#include "model/serial.h"
+#include "base/serial.h"
 
 // Cursor targets of an end-condition line (cEndCond::Target).
 enum {

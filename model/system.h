@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "model/serial.h"
+#include "base/serial.h"
 #include "model/skill.h"
 
 // One element (attribute kind).

@@ -4,7 +4,7 @@
 // vector.
 #pragma once
 
-#include "model/serial.h"
+#include "base/serial.h"
 
 using IntTable = VECTOR_CLASS<VECTOR_CLASS<int>>;
 template <class T>

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "model/media_database.h"
-#include "model/paths.h"
+#include "base/paths.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "model/map_layer.h"
-#include "model/serial.h"
+#include "base/serial.h"
 
 // One kind of world-map chip.
 class cWorldChip : public cSerial {

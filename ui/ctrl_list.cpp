@@ -1,6 +1,6 @@
 #include "ui/ctrl_list.h"
 
-#include "model/report.h"
+#include "base/report.h"
 #include "ui/dlg.h"
 #include "ui/numtext.h"
 

@@ -17,7 +17,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "model/containers.h"
+#include "base/containers.h"
 #include "ui/ctrl.h"
 #include "ui/list_rules.h"
 

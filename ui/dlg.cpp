@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/report.h"
+#include "base/report.h"
 #include "ui/wnd_list.h"
 
 const char kMissingCtrlText[] = "コントロールID 【%u】 が見つかりません！";

@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "model/report.h"
+#include "base/report.h"
 #include "resources/toolkit_ids.h"
 
 namespace {

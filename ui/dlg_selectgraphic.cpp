@@ -3,7 +3,7 @@
 #include <new>
 
 #include "media/image_table.h"
-#include "model/report.h"
+#include "base/report.h"
 #include "resources/toolkit_ids.h"
 #include "ui/wnd_list.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "model/platform.h"
+#include "base/platform.h"
 
 namespace {
 

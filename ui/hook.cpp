@@ -2,7 +2,7 @@
 
 #include <imm.h>
 
-#include "model/report.h"
+#include "base/report.h"
 
 HHOOK cHook::s_hHook = nullptr;
 HHOOK cHook::s_hHook2 = nullptr;

@@ -5,9 +5,7 @@
 
 #include <string>
 
-// Decimal digits of a value, at least 1; the sign does not count (the data
-// model's, model/action_counts.cpp).
-int CountDigits(int value);
+#include "base/containers.h"
 
 // Appends nothing: out becomes the value with at least minDigits digits.
 // keepZeros 0 turns every leading '0' but the last character into a blank;

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "model/report.h"
+#include "base/report.h"
 #include "ui/dlg.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "model/paths.h"
+#include "base/paths.h"
 
 namespace {
 

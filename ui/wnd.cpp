@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "model/report.h"
+#include "base/report.h"
 #include "ui/ctrl.h"
 #include "ui/wnd_list.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/report.h"
+#include "base/report.h"
 #include "ui/prop.h"
 #include "ui/wnd.h"
 

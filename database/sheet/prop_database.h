@@ -2,19 +2,21 @@
 // opened from the stage editor. Its idle step drives the page previews.
 #pragma once
 
+#include <functional>
+
 #include "ui/dlg.h"
 #include "ui/prop.h"
 
-class DLG_MAIN;
 class PROP_DBSKILL;
+class PROP_DATABASE;
 
-// Tab 0: classes. It hands the closing sheet back to the stage editor.
+// Tab 0: classes. Its window always exists, so its end is the sheet's.
 class DLG_DBCLASS : public DLG_CLASS {
 public:
-    DLG_DBCLASS(WORD resId, DLG_MAIN* parent, int mode, WND_LIST_CLASS* wndList);
+    DLG_DBCLASS(WORD resId, PROP_DATABASE* sheet, int mode, WND_LIST_CLASS* wndList);
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-    DLG_MAIN* m_pStageWnd;
+    PROP_DATABASE* m_pSheet;
 };
 
 class PROP_DATABASE : public PROP_CLASS {
@@ -22,8 +24,10 @@ public:
     enum { TAB_CHARA_ANIM = 7, TAB_EFFECT_ANIM = 8 };
 
     // Enters the sheet in the registry with the owner's pointer to it, which
-    // the main loop empties when it deletes the closed sheet.
-    PROP_DATABASE(int modeless, DLG_MAIN* parent, WND_LIST_CLASS* wndList, PROP_DATABASE** owner);
+    // the main loop empties when it deletes the closed sheet. `onClosed` runs
+    // when the sheet's windows are destroyed, whatever closed it.
+    PROP_DATABASE(int modeless, WND_CLASS* parent, WND_LIST_CLASS* wndList, PROP_DATABASE** owner,
+                  std::function<void()> onClosed);
     ~PROP_DATABASE() override;
 
     // Builds the pages and opens the sheet "データベースの設定"; 1 when it stands.
@@ -33,6 +37,6 @@ public:
     // The skill sheet a page holds open, or none.
     PROP_DBSKILL* SkillSheet() const { return nullptr; }
 
-    DLG_MAIN* m_pStageWnd;
+    std::function<void()> m_OnClosed;
     DLG_DBCLASS* m_pClassPage = nullptr;
 };

@@ -8,7 +8,7 @@
 #include "app/battle_mode.h"
 #include "app/dlg_main.h"
 #include "resources/stage_editor_ids.h"
-#include "ui/small_rules.h"
+#include "editing/map_cursor.h"
 
 int main(int argc, char** argv) {
     const char* what = argc > 1 ? argv[1] : "battle";

@@ -8,13 +8,13 @@
 #include "app/project_load.h"
 #include "app/view_main.h"
 #include "media/dib.h"
-#include "model/edit_state.h"
-#include "model/report.h"
-#include "model/serial.h"
-#include "model/settings.h"
+#include "app/stage_edit_state.h"
+#include "base/report.h"
+#include "base/serial.h"
+#include "base/editor_settings.h"
 #include "resources/stage_editor_ids.h"
 #include "tools/sample/sample_project.h"
-#include "ui/small_rules.h"
+#include "editing/map_cursor.h"
 #include "ui/wnd_list.h"
 
 namespace {

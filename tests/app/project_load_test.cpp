@@ -10,11 +10,13 @@
 #include "media/image_table.h"
 #include "model/chara.h"
 #include "model/class.h"
-#include "model/edit_state.h"
+#include "app/stage_edit_state.h"
+#include "model/stage.h"
+#include "model/worldmap.h"
 #include "model/gvalinfo.h"
 #include "model/land.h"
-#include "model/paths.h"
-#include "model/settings.h"
+#include "base/paths.h"
+#include "base/editor_settings.h"
 #include "tests/app/app_test_support.h"
 
 namespace {

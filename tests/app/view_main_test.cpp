@@ -2,8 +2,9 @@
 // the rebuild of the stage editor.
 #include "tests/app/editor_test.h"
 
-#include "model/edit_state.h"
-#include "ui/small_rules.h"
+#include "app/stage_edit_state.h"
+#include "base/platform.h"
+#include "editing/map_cursor.h"
 
 using MainFrame = EditorTest;
 

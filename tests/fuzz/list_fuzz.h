@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "model/serial.h"
+#include "base/serial.h"
 #include "tests/support/seams.h"
 
 inline const std::string& FuzzInputPath() {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/settings.h"
+#include "base/editor_settings.h"
 #include "tests/fuzz/list_fuzz.h"
 #include "tests/support/sample_record.h"
 

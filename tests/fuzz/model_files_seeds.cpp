@@ -1,6 +1,6 @@
 // Valid record-list files of several versions and the settings files of
 // every layout.
-#include "model/settings.h"
+#include "base/editor_settings.h"
 #include "tests/fuzz/seeds.h"
 #include "tests/support/sample_record.h"
 #include "tests/support/settings_files.h"

@@ -6,7 +6,8 @@
 #include <string>
 
 #include "model/chara.h"
-#include "model/edit_state.h"
+#include "model/stage.h"
+#include "model/worldmap.h"
 #include "model/land.h"
 #include "tests/fuzz/list_fuzz.h"
 

@@ -1,6 +1,7 @@
 // Valid stage files, world maps, palettes and start events of the versions
 // whose layouts differ.
-#include "model/edit_state.h"
+#include "model/stage.h"
+#include "model/worldmap.h"
 #include "tests/fuzz/seeds.h"
 
 namespace {

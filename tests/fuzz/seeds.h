@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/serial.h"
+#include "base/serial.h"
 
 typedef std::vector<std::string> (*SeedFunction)();
 

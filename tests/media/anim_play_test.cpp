@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "model/platform.h"
-#include "model/report.h"
+#include "base/platform.h"
+#include "base/report.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "model/platform.h"
+#include "base/platform.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 orr_test(test_smf SOURCES smf_test.cpp LIBS media_smf)
 # Prints figures; not a test.
 add_executable(SoundBench smf_bench.cpp)
-target_link_libraries(SoundBench PRIVATE media_smf)
+target_link_libraries(SoundBench PRIVATE media_smf test_support)
 
 if(NOT ORR_WINDOWS)
   return()
@@ -18,6 +18,9 @@ orr_test(test_sound
 set_target_properties(test_sound PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${ORR_SOUND_TEST_DIR}")
 
 add_library(ggs4_double SHARED ggs4_double.cpp)
+# The library's interface only: the double links nothing of the program.
+target_include_directories(ggs4_double PRIVATE $<TARGET_PROPERTY:media,INTERFACE_INCLUDE_DIRECTORIES>
+  $<TARGET_PROPERTY:test_support,INTERFACE_INCLUDE_DIRECTORIES>)
 set_target_properties(ggs4_double PROPERTIES PREFIX "" OUTPUT_NAME GuruGuruSMF4
   RUNTIME_OUTPUT_DIRECTORY "${ORR_SOUND_TEST_DIR}")
 target_link_options(ggs4_double PRIVATE -Wl,--kill-at)

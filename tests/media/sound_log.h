@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/report.h"
+#include "base/report.h"
 
 #ifdef _WIN32
 #include <windows.h>

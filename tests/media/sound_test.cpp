@@ -9,7 +9,7 @@
 
 #include "media/ggs4_api.h"
 #include "media/sound.h"
-#include "model/platform.h"
+#include "base/platform.h"
 #include "tests/media/fake_midi_stream.h"
 #include "tests/media/ggs4_double.h"
 #include "tests/media/ogg_writer.h"

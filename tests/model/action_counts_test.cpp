@@ -3,6 +3,7 @@
 
 #include <climits>
 
+#include "base/containers.h"
 #include "model/action_counts.h"
 
 namespace {

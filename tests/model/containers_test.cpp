@@ -2,8 +2,8 @@
 // helpers.
 #include <gtest/gtest.h>
 
-#include "model/containers.h"
-#include "model/report.h"
+#include "base/containers.h"
+#include "base/report.h"
 #include "tests/support/sample_record.h"
 #include "tests/support/seams.h"
 

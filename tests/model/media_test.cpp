@@ -1,7 +1,7 @@
 // Media records and the media database with its nine files.
 #include <functional>
 
-#include "model/report.h"
+#include "base/report.h"
 #include "tests/model/records_support.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "model/paths.h"
+#include "base/paths.h"
 #include "tests/support/seams.h"
 
 namespace {

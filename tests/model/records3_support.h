@@ -8,12 +8,13 @@
 #include <string>
 
 #include "model/chara.h"
-#include "model/edit_state.h"
+#include "model/stage.h"
+#include "model/worldmap.h"
 #include "model/land.h"
 #include "model/media_database.h"
-#include "model/paths.h"
-#include "model/serial.h"
-#include "model/settings.h"
+#include "base/paths.h"
+#include "base/serial.h"
+#include "base/editor_settings.h"
 #include "model/skill.h"
 #include "tests/support/bytes.h"
 #include "tests/support/seams.h"

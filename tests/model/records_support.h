@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "model/media_database.h"
-#include "model/paths.h"
-#include "model/serial.h"
+#include "base/paths.h"
+#include "base/serial.h"
 #include "model/skill.h"
 #include "model/system.h"
 #include "tests/support/bytes.h"

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "model/report.h"
-#include "model/serial.h"
+#include "base/report.h"
+#include "base/serial.h"
 #include "tests/support/seams.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The default database the sample-project tool writes: byte for byte what a
 // new project's files hold, and it opens as the defaults.
-#include "model/settings.h"
+#include "base/editor_settings.h"
 #include "tests/model/records_support.h"
 #include "tests/model/system_image.h"
 #include "tools/sample/sample_database.h"

@@ -6,7 +6,7 @@
 #include <functional>
 #include <limits>
 
-#include "model/serial.h"
+#include "base/serial.h"
 #include "tests/support/bytes.h"
 #include "tests/support/sample_record.h"
 #include "tests/support/seams.h"

@@ -1,7 +1,7 @@
 // The editor and test-play settings files, in today's layout and the old ones.
 #include <gtest/gtest.h>
 
-#include "model/settings.h"
+#include "base/editor_settings.h"
 #include "tests/support/bytes.h"
 #include "tests/support/seams.h"
 #include "tests/support/settings_files.h"

@@ -2,7 +2,7 @@
 // the fix-up and the stage numbering.
 #include <vector>
 
-#include "model/paths.h"
+#include "base/paths.h"
 #include "tests/model/records3_support.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "model/serial.h"
+#include "base/serial.h"
 
 class cSampleItem : public cSerial {
 public:

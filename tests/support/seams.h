@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "model/platform.h"
+#include "base/platform.h"
 
 #ifndef _WIN32
 #include <unistd.h>

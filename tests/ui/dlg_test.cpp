@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "media/dib.h"
-#include "model/platform.h"
+#include "base/platform.h"
 #include "tests/ui/test_dialogs.h"
 #include "ui/wnd_list.h"
 

@@ -9,7 +9,8 @@
 #include "model/skill.h"
 #include "tests/ui/test_ui.h"
 #include "tests/ui/ui2_dialogs.h"
-#include "ui/combo_fill.h"
+#include "editing/preview_combos.h"
+#include "editing/skill_combos.h"
 #include "ui/wnd.h"
 #include "ui/wnd_list.h"
 

@@ -9,7 +9,7 @@
 #include "media/image_table.h"
 #include "model/skill.h"
 #include "tests/ui/ui2_dialogs.h"
-#include "ui/combo_fill.h"
+#include "editing/skill_combos.h"
 #include "ui/dlg_input.h"
 #include "ui/dlg_selectgraphic.h"
 #include "ui/wnd_list.h"

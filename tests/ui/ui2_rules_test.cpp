@@ -5,11 +5,12 @@
 
 #include <cstdint>
 
-#include "model/platform.h"
+#include "base/platform.h"
 #include "model/skill.h"
 #include "ui/frame_timer.h"
-#include "ui/name_list.h"
-#include "ui/small_rules.h"
+#include "ui/record_names.h"
+#include "editing/skill_rows.h"
+#include "editing/map_cursor.h"
 #include "ui/text_rules.h"
 
 namespace {

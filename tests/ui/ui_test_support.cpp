@@ -1,7 +1,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "model/platform.h"
+#include "base/platform.h"
 #include "tests/ui/test_ui.h"
 #include "ui/wnd_list.h"
 

@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "model/platform.h"
+#include "base/platform.h"
 #include "tests/ui/test_ui.h"
 #include "tests/ui/ui2_dialogs.h"
-#include "ui/wnd_funcs.h"
+#include "ui/common_dialogs.h"
 #include "ui/wnd_list.h"
 
 namespace {

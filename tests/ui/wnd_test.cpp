@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "model/report.h"
+#include "base/report.h"
 
 #include "tests/ui/test_dialogs.h"
 #include "ui/prop.h"

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/serial.h"
+#include "base/serial.h"
 #include "tests/support/sample_record.h"
 #include "tools/bench/bench_timing.h"
 

@@ -11,19 +11,22 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
 #endif
 
 #include "model/ai.h"
 #include "model/chara.h"
 #include "model/class.h"
-#include "model/edit_state.h"
+#include "model/stage.h"
+#include "model/worldmap.h"
 #include "model/gvalinfo.h"
 #include "model/land.h"
 #include "model/media_database.h"
-#include "model/paths.h"
-#include "model/settings.h"
+#include "base/paths.h"
+#include "base/editor_settings.h"
 #include "model/system.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "model/media_database.h"
-#include "model/paths.h"
+#include "base/paths.h"
 #include "model/skill.h"
 #include "model/system.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "model/settings.h"
+#include "base/editor_settings.h"
 #include "model/system.h"
 #include "tools/sample/sample_database.h"
 #include "tools/sample/sample_images.h"

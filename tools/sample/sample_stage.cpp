@@ -5,10 +5,11 @@
 #include <cstdio>
 
 #include "model/chara.h"
-#include "model/edit_state.h"
+#include "model/stage.h"
+#include "model/worldmap.h"
 #include "model/land.h"
 #include "model/media_database.h"
-#include "model/paths.h"
+#include "base/paths.h"
 
 namespace {
 

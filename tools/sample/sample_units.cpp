@@ -6,7 +6,7 @@
 #include "model/class.h"
 #include "model/gvalinfo.h"
 #include "model/land.h"
-#include "model/paths.h"
+#include "base/paths.h"
 
 namespace {
 

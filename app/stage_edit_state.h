@@ -1,0 +1,108 @@
+// What the stage editor remembers between messages: layer, tool and
+// selection, the work and clipboard events, and the undo and redo histories
+// of the map layers. None of it is stored in a file.
+#pragma once
+
+#include <string>
+#include <tuple>
+
+#include "model/event.h"
+#include "model/placement.h"
+
+// Edit layers of the stage editor.
+enum { LAYER_CHIP = 0, LAYER_ENEMY = 1, LAYER_EVENT = 2, STAGE_LAYER_COUNT = 3 };
+// Tools of the map-chip layer; cursor shape 5 while picking up.
+enum { TOOL_PEN = 0, TOOL_LINE = 1, TOOL_RECT = 2, TOOL_FILL = 3, SHAPE_PICKUP = 5 };
+
+// The tool values a stage layer keeps while another layer is current.
+struct cStageLayerTool {
+    int Tool = 0;
+    int Shape = 0;
+    int PaletteNo = 0;
+    int PaletteSub = 0;  // the palette's second value
+    int SelW = 1;
+    int SelH = 1;
+
+    auto Tie() { return std::tie(Tool, Shape, PaletteNo, PaletteSub, SelW, SelH); }
+};
+
+// One history: step i is element i of each list, the newest last.
+struct cStageHistory {
+    LIST_CLASS<VECTOR_CLASS<int>> Chips;
+    LIST_CLASS<VECTOR_CLASS<cPutEnemy>> Enemies;
+    LIST_CLASS<VECTOR_CLASS<cEvent>> Events;
+
+    size_t Size() const { return Chips.size(); }
+    bool Empty() const { return Chips.empty(); }
+    void Clear();
+};
+
+class cStageEditState {
+public:
+    enum { SEL_SIZE = 64 };  // the selections are 64 × 64 cells
+
+    std::string StagePath;  // the open stage's file; empty until it is saved once
+    cEvent WorkEvent;       // the event the event dialog edits before it is placed
+    cEvent Clipboard;       // the event last copied on the map
+    cStageLayerTool LayerSaved[STAGE_LAYER_COUNT];
+    cStageHistory UndoHistory;
+    cStageHistory RedoHistory;
+
+    int StageOpen = 0;
+    int StageChanged = 0;
+    int PaletteChanged = 0;  // the event palette
+    int Layer = LAYER_CHIP;
+    int Tool = TOOL_PEN;
+    int Shape = TOOL_PEN;
+    int ChipSel[SEL_SIZE * SEL_SIZE] = {};   // chip numbers, row-major
+    int EnemySel[SEL_SIZE * SEL_SIZE] = {};  // placed-enemy indices, -1 none
+    int SelW = 1;
+    int SelH = 1;
+    int PaletteNo = 0;  // chosen palette entry, -1 none
+    int PaletteSub = 0;
+    int PickX = -1;  // pick-up start
+    int PickY = -1;
+    int LineX = 0;  // line start
+    int LineY = 0;
+    int RectX = 0;  // rectangle start and size
+    int RectY = 0;
+    int RectW = 0;
+    int RectH = 0;
+    int ClipboardFull = 0;
+    cEvent* CurrentEvent = nullptr;  // the event the event dialog works on
+    int EditingExisting = 0;
+
+    cStageEditState();
+    // Tool, selection and flags as for a freshly opened project; the
+    // histories and the two events stay.
+    void Reset();
+    void SaveLayerTool(int layer);  // the current values into LayerSaved
+    void LoadLayerTool(int layer);
+
+    // A copy of the three layers becomes the newest step of `history`; the
+    // oldest goes when the history is at the undo depth (below 1 counts as
+    // 1). 0 when free memory is not above the step's size: nothing stored,
+    // both histories emptied.
+    int PushHistory(cStageHistory& history, const VECTOR_CLASS<int>& chips,
+                    const VECTOR_CLASS<cPutEnemy>& enemies, const VECTOR_CLASS<cEvent>& events);
+    // The newest undo step replaces the layers, whose present state becomes
+    // the newest redo step. Nothing when the history is empty, and the layers
+    // stay as they are when that push fails.
+    void Undo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies,
+              VECTOR_CLASS<cEvent>& events);
+    void Redo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies,
+              VECTOR_CLASS<cEvent>& events);
+    void ClearHistory();
+
+    // Bytes a step of these layers is taken to need.
+    static unsigned StepSize(const VECTOR_CLASS<int>& chips, const VECTOR_CLASS<cPutEnemy>& enemies,
+                             const VECTOR_CLASS<cEvent>& events);
+
+private:
+    // The active layer's six values, as a layer keeps them.
+    auto ActiveTool() { return std::tie(Tool, Shape, PaletteNo, PaletteSub, SelW, SelH); }
+    void Step(cStageHistory& from, cStageHistory& to, VECTOR_CLASS<int>& chips,
+              VECTOR_CLASS<cPutEnemy>& enemies, VECTOR_CLASS<cEvent>& events);
+};
+
+extern cStageEditState g_StageEditState;

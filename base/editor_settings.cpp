@@ -1,0 +1,139 @@
+#include "base/editor_settings.h"
+
+#include <cstring>
+
+#include "base/paths.h"
+#include "base/platform.h"
+
+cEditConfig g_EditConfig;
+cTestPlay g_TestPlay;
+
+int Clamp(int& value, int low, int high) {
+    if (value < low) value = low;
+    else if (value > high) value = high;
+    return value;
+}
+
+// ---- cWndPosInfo -----------------------------------------------------------------
+
+int cWndPosInfo::Serial(int op, cSerial* other, HANDLE file, int version) {
+    SERIAL_BEGIN(cWndPosInfo);
+    SERIAL(Valid);
+    SERIAL(X);
+    SERIAL(Y);
+    SERIAL(Width);
+    SERIAL(Height);
+    SERIAL(Sixth);
+    return 1;
+}
+
+int cWndPosInfo::Load(HANDLE file) {
+    cSerial::Load(file);
+    int screenWidth, screenHeight;
+    GetFullScreenSize(&screenWidth, &screenHeight);
+    Clamp(X, 0, screenWidth);
+    Clamp(Y, 0, screenHeight);
+    return 1;
+}
+
+void cWndPosInfo::Set(int x, int y, int width, int height) {
+    X = x;
+    Y = y;
+    Width = width;
+    Height = height;
+    Valid = 1;
+}
+
+// ---- cEditConfig -----------------------------------------------------------------
+
+cEditConfig::cEditConfig() { SetDefault(); }
+
+void cEditConfig::SetDefault() {
+    Clear();
+    UndoDepth = 3;
+    StageEditIfPlaced = StageEditBeforePlace = EditIfPlaced = EditBeforePlace = AutoNumber = 1;
+    OldUseDefaultGame = 1;
+    OldGamePath.clear();
+    DefaultStage = g_PathTable.DefaultStage;
+}
+
+cWndPosInfo& cEditConfig::Wnd(int index) {
+    cWndPosInfo* const windows[WND_COUNT] = {&MainWnd,     &ChipWnd,      &EnemyWnd,       &EventWnd,
+                                             &WorldMapWnd, &WorldChipWnd, &EventPaletteWnd};
+    return *windows[index >= 0 && index < WND_COUNT ? index : 0];
+}
+
+int cEditConfig::Serial(int op, cSerial* other, HANDLE file, int version) {
+    SERIAL_BEGIN(cEditConfig);
+    SERIAL(LastStage);
+    SERIAL(EditLayer);
+    if (version < 74) SerialDropInts(op, 2, file);  // two settings that left in version 74
+    SERIAL(UndoDepth);
+    SERIAL(StageEditIfPlaced);
+    SERIAL(StageEditBeforePlace);
+    SERIAL(EditIfPlaced);
+    SERIAL(EditBeforePlace);
+    SERIAL(AutoNumber);
+    if (version < 77) SerialDropInts(op, 1, file);  // a setting that left in version 77
+    SERIAL(OldUseDefaultGame);
+    SERIAL(OldGamePath);
+    SERIAL(DefaultStage);
+    SERIAL(SpareText);
+    if (version >= 26) SERIAL(SpareInt);
+    return 1;
+}
+
+namespace {
+
+// Stage files took the extension "stg2" in version 106.
+void ToStg2(std::string& path) {
+    if (path.size() >= MAX_PATH) return;
+    char renamed[MAX_PATH];
+    if (ReplaceExtension(renamed, path.c_str(), g_ExtTable.Stage)) path = renamed;
+}
+
+}  // namespace
+
+int cEditConfig::Load(HANDLE file) {
+    const uint32_t version = g_nFileVersion;
+    cSerial::Load(file);
+    // The window records follow the own fields; they are taken only whole.
+    cWndPosInfo windows[WND_COUNT];
+    for (int i = 0; i < WND_COUNT; ++i) {
+        windows[i] = Wnd(i);
+        windows[i].Load(file);
+    }
+    if (FileFailed(file)) return 1;
+    for (int i = 0; i < WND_COUNT; ++i) Wnd(i) = windows[i];
+    if (version < 106) {
+        ToStg2(LastStage);
+        ToStg2(DefaultStage);
+    }
+    return 1;
+}
+
+int cEditConfig::Save(HANDLE file) {
+    cSerial::Save(file);
+    for (int i = 0; i < WND_COUNT; ++i) Wnd(i).Save(file);
+    return 1;
+}
+
+// ---- cTestPlay -------------------------------------------------------------------
+
+cTestPlay::cTestPlay() {
+    Clear();
+    AutoFind = 1;
+    Training = 2;
+}
+
+int cTestPlay::Serial(int op, cSerial* other, HANDLE file, int version) {
+    SERIAL_BEGIN(cTestPlay);
+    if (version >= 221) SERIAL(AutoFind);
+    if (version >= 221) SERIAL(GamePath);
+    SERIAL(NoRandomGrowth);
+    SERIAL(NoRandomSense);
+    SERIAL(RandomSkill);
+    SERIAL(SkillLevel);
+    SERIAL(Training);
+    return 1;
+}

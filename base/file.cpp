@@ -1,0 +1,273 @@
+// The shared half of the file and message layer: memory files, safe saves,
+// and the seams. System calls go through platform_internal.h.
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+#include <string>
+
+#include "base/platform.h"
+#include "base/platform_internal.h"
+
+namespace file_detail {
+cMemFile g_memFiles[kMemFiles];
+}  // namespace file_detail
+
+namespace {
+
+using file_detail::AsMem;
+using file_detail::cMemFile;
+using file_detail::g_memFiles;
+
+std::mutex g_memLock;
+
+cMemFile* NewMem() {
+    std::lock_guard<std::mutex> lock(g_memLock);
+    for (cMemFile& m : g_memFiles) {
+        if (!m.used) {
+            m = cMemFile();
+            m.used = true;
+            return &m;
+        }
+    }
+    return nullptr;
+}
+
+void FreeMem(cMemFile* m) {
+    std::lock_guard<std::mutex> lock(g_memLock);
+    // Swapped out: assigning an empty string keeps the buffer, which held a
+    // whole data file until the next memory file in this slot freed it.
+    std::string().swap(m->bytes);
+    m->temp.clear();
+    m->target.clear();
+    m->used = false;
+}
+
+// Writes the collected bytes to the temporary file and moves it over the
+// target; any failure leaves the target as it was and removes the temporary.
+int Commit(cMemFile* m) {
+    unsigned put = 0;
+    int ok = m->failed == 0;
+    if (ok && !m->bytes.empty())
+        ok = os::Write(m->disk, m->bytes.data(), static_cast<unsigned>(m->bytes.size()), &put) &&
+             put == m->bytes.size();
+    if (!os::Close(m->disk)) ok = 0;
+    m->disk = INVALID_HANDLE_VALUE;
+    if (ok) ok = FileReplace(m->temp.c_str(), m->target.c_str());
+    if (!ok) FileDelete(m->temp.c_str());
+    return ok;
+}
+
+MessageBoxSink g_messageBoxSink = nullptr;
+MainWindowAction g_mainWindowAction = nullptr;
+FreeMemorySource g_freeMemorySource = nullptr;
+ClockSource g_clockSource = nullptr;
+
+}  // namespace
+
+// ---- System files ------------------------------------------------------------
+
+static int OpenAs(HANDLE* file, const char* path, int mode) {
+    *file = os::Open(path ? path : "", mode);
+    return *file != INVALID_HANDLE_VALUE;
+}
+
+int FileOpenRead(HANDLE* file, const char* path) { return OpenAs(file, path, os::OPEN_READ); }
+int FileOpenWrite(HANDLE* file, const char* path) { return OpenAs(file, path, os::OPEN_WRITE); }
+
+int FileCreate(HANDLE* file, const char* path) {
+    if (!OpenAs(file, path, os::OPEN_CREATE)) return 0;
+    FileSeekBegin(*file);
+    if (!os::SetEnd(*file)) {
+        FileClose(file);
+        return 0;
+    }
+    return 1;
+}
+
+int FileRead(HANDLE file, void* buffer, unsigned size) {
+    if (cMemFile* m = AsMem(file)) {
+        const size_t left = m->pos < m->bytes.size() ? m->bytes.size() - m->pos : 0;
+        if (m->failed || size > left) {
+            m->failed = 1;
+            m->pos = m->bytes.size();
+            return 0;
+        }
+        std::memcpy(buffer, m->bytes.data() + m->pos, size);
+        m->pos += size;
+        return 1;
+    }
+    unsigned got = 0;
+    return os::Read(file, buffer, size, &got) && got == size;
+}
+
+int FileReadVia(HANDLE* file, void* buffer, unsigned size) { return FileRead(*file, buffer, size); }
+
+int FileWrite(HANDLE file, const void* buffer, unsigned size) {
+    if (cMemFile* m = AsMem(file)) {
+        if (m->pos + size > m->bytes.size()) m->bytes.resize(m->pos + size);
+        std::memcpy(&m->bytes[m->pos], buffer, size);
+        m->pos += size;
+        return 1;
+    }
+    unsigned put = 0;
+    return os::Write(file, buffer, size, &put) && put == size;
+}
+
+unsigned FileSeekBegin(HANDLE file) {
+    if (cMemFile* m = AsMem(file)) return static_cast<unsigned>(m->pos = 0);
+    return static_cast<unsigned>(os::Seek(file, 0, os::SEEK_FROM_BEGIN));
+}
+
+unsigned FileSeekEnd(HANDLE file) {
+    if (cMemFile* m = AsMem(file)) return static_cast<unsigned>(m->pos = m->bytes.size());
+    return static_cast<unsigned>(os::Seek(file, 0, os::SEEK_FROM_END));
+}
+
+int FileClose(HANDLE* file) {
+    int ok = 1;
+    if (cMemFile* m = AsMem(*file)) {
+        if (m->disk != INVALID_HANDLE_VALUE) ok = Commit(m);
+        FreeMem(m);
+    } else if (*file != INVALID_HANDLE_VALUE) {
+        ok = os::Close(*file);
+    } else {
+        ok = 0;
+    }
+    *file = INVALID_HANDLE_VALUE;
+    return ok;
+}
+
+// ---- Memory files ------------------------------------------------------------
+
+HANDLE FileOpenMemory(const void* data, size_t size) {
+    cMemFile* m = NewMem();
+    if (!m) return INVALID_HANDLE_VALUE;
+    m->bytes.assign(static_cast<const char*>(data), size);
+    return m;
+}
+
+HANDLE FileCreateMemory() {
+    cMemFile* m = NewMem();
+    return m ? static_cast<HANDLE>(m) : INVALID_HANDLE_VALUE;
+}
+
+int FileIsMemory(HANDLE file) { return AsMem(file) != nullptr; }
+
+std::string FileMemoryBytes(HANDLE file) {
+    cMemFile* m = AsMem(file);
+    return m ? m->bytes : std::string();
+}
+
+// Takes the bytes over without copying; positioned at `pos`.
+HANDLE FileOpenMemoryMove(std::string&& bytes, size_t pos) {
+    cMemFile* m = NewMem();
+    if (!m) return INVALID_HANDLE_VALUE;
+    m->bytes = std::move(bytes);
+    m->pos = pos;
+    return m;
+}
+
+int FileCreateReplacing(HANDLE* file, const char* path) {
+    *file = INVALID_HANDLE_VALUE;
+    const std::string target = path ? path : "";
+    const std::string temp = target + ".tmp";
+    HANDLE disk;
+    if (target.empty() || !FileCreate(&disk, temp.c_str())) return 0;
+    cMemFile* m = NewMem();
+    if (!m) {
+        os::Close(disk);
+        FileDelete(temp.c_str());
+        return 0;
+    }
+    m->disk = disk;
+    m->temp = temp;
+    m->target = target;
+    // A save mostly replaces a file of about its size: room for that at
+    // once, rather than growing (copying) the buffer step by step. At most
+    // 64 MB, so that a damaged or foreign large file asks no huge block.
+    HANDLE old;
+    if (FileOpenRead(&old, target.c_str())) {
+        const long long size = os::Seek(old, 0, os::SEEK_FROM_END);
+        os::Close(old);
+        if (size > 0) m->bytes.reserve(static_cast<size_t>(std::min<long long>(size, 64ll << 20)));
+    }
+    *file = m;
+    return 1;
+}
+
+size_t FileBytesLeft(HANDLE file) {
+    if (cMemFile* m = AsMem(file)) return m->failed || m->pos >= m->bytes.size() ? 0 : m->bytes.size() - m->pos;
+    const long long here = os::Seek(file, 0, os::SEEK_FROM_CURRENT);
+    const long long end = os::Seek(file, 0, os::SEEK_FROM_END);
+    os::Seek(file, here, os::SEEK_FROM_BEGIN);
+    return here < 0 || end < here ? 0 : static_cast<size_t>(end - here);
+}
+
+void FileSetFailed(HANDLE file) {
+    if (cMemFile* m = AsMem(file)) {
+        m->failed = 1;
+        m->pos = m->bytes.size();
+    }
+}
+
+int FileReadAll(const char* path, std::string* bytes) {
+    HANDLE file;
+    if (!FileOpenRead(&file, path)) return 0;
+    const long long size = os::Seek(file, 0, os::SEEK_FROM_END);
+    os::Seek(file, 0, os::SEEK_FROM_BEGIN);
+    int ok = size >= 0;
+    if (ok) {
+        bytes->resize(static_cast<size_t>(size));
+        unsigned got = 0;
+        ok = size == 0 || (os::Read(file, &(*bytes)[0], static_cast<unsigned>(size), &got) && got == size);
+    }
+    os::Close(file);
+    return ok;
+}
+
+// ---- Seams -------------------------------------------------------------------
+
+HWND g_hWndMain = nullptr;
+
+MessageBoxSink SetMessageBoxSink(MessageBoxSink sink) {
+    MessageBoxSink old = g_messageBoxSink;
+    g_messageBoxSink = sink;
+    return old;
+}
+
+int ShowMessageBox(HWND owner, const char* text, const char* caption, unsigned type) {
+    if (g_messageBoxSink) return g_messageBoxSink(owner, text, caption, type);
+    return os::Box(owner, text, caption, type);
+}
+
+HWND GetActiveOwner() { return os::ActiveWindow(); }
+
+MainWindowAction SetMainWindowAction(MainWindowAction action) {
+    MainWindowAction old = g_mainWindowAction;
+    g_mainWindowAction = action;
+    return old;
+}
+
+int DestroyMainWindow() {
+    return g_mainWindowAction ? g_mainWindowAction(MAINWND_DESTROY) : os::MainWindow(MAINWND_DESTROY);
+}
+
+int CloseMainWindow() {
+    return g_mainWindowAction ? g_mainWindowAction(MAINWND_CLOSE) : os::MainWindow(MAINWND_CLOSE);
+}
+
+FreeMemorySource SetFreeMemorySource(FreeMemorySource source) {
+    FreeMemorySource old = g_freeMemorySource;
+    g_freeMemorySource = source;
+    return old;
+}
+
+unsigned GetAvailPhysMemory() { return g_freeMemorySource ? g_freeMemorySource() : os::FreeMemory(); }
+
+ClockSource SetClockSource(ClockSource source) {
+    ClockSource old = g_clockSource;
+    g_clockSource = source;
+    return old;
+}
+
+uint32_t ClockMs() { return g_clockSource ? g_clockSource() : os::Clock(); }

@@ -1,0 +1,26 @@
+// Fillers of the combo boxes that choose a skill with two combos side by
+// side (skill list, then a skill of that list), and of the symbol-number
+// combos. Skill 0 of a list gets no row: row k stands for skill k + 1, so a
+// skill combo bound with offset 1 stores the skill index directly.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/ctrl_combo.h"
+#include "editing/skill_rows.h"
+
+class DLG_CLASS;
+
+// The skill rows of the list chosen in combo `listId`; once the dialog is
+// initialised the skill combo is refilled with them (a skill past the new
+// list's end selects the first row). Before that, the rows of list 0.
+void FillRecordCombo(VECTOR_CLASS<std::string>& skills, DLG_CLASS* dlg, std::vector<CTRL_COMBO_CLASS<int>>& combos,
+                     unsigned listId, unsigned skillId);
+// The skill-list rows and the skill rows of list `list`. Once the dialog is
+// initialised the skill combo is refilled as by FillRecordCombo; the caller
+// puts the list rows into its list combo.
+void FillRecordComboEx(VECTOR_CLASS<std::string>& lists, VECTOR_CLASS<std::string>& skills, int list, DLG_CLASS* dlg,
+                       std::vector<CTRL_COMBO_CLASS<int>>& combos, unsigned skillId);
+// "0", "1", ... one per 16-pixel symbol of the symbol sheet.
+void FillNumberCombo(VECTOR_CLASS<std::string>& numbers);
