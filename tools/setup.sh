@@ -14,9 +14,24 @@ SUDO=""
 
 log() { echo "setup: $*" >&2; }
 
-PKGS=(mingw-w64 g++-mingw-w64-i686-posix cmake wine wine64 wine32:i386 xvfb xauth locales
-      fonts-ipafont-gothic fonts-wine imagemagick googletest libz-mingw-w64-dev dpkg-dev clang
-      libclang-rt-14-dev make xz-utils)
+# Installed without their recommendations, which would bring hundreds more
+# (the 64-bit Wine, GStreamer, Mesa, Ghostscript, ...); what is needed of them
+# is named here.
+PKGS=(
+    # the builds: cross (i686 only), native with the sanitizers, fuzz with libFuzzer
+    cmake make g++ g++-mingw-w64-i686-posix libz-mingw-w64-dev googletest
+    clang libclang-rt-14-dev
+    # fetching and unpacking the sources of libpng, libogg and libvorbis
+    dpkg-dev xz-utils
+    # 32-bit Wine with its own fonts (Marlett draws the caption buttons) and the
+    # Japanese fonts; fontconfig keeps the font cache that makes its start quick
+    wine wine32:i386 fonts-wine fonts-ipafont-gothic fontconfig
+    # the X extensions Wine's display driver loads when present
+    libxrender1:i386 libxrandr2:i386 libxi6:i386 libxcursor1:i386 libxinerama1:i386
+    libxcomposite1:i386 libxfixes3:i386 libxxf86vm1:i386
+    # the virtual display, screenshots, code page 932
+    xvfb xauth imagemagick locales
+)
 
 missing_pkgs() {
     local p out=()
@@ -45,7 +60,8 @@ install_packages() {
         log "installing: $miss"
         apt_update
         # shellcheck disable=SC2086
-        DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q -o=Dpkg::Use-Pty=0 $miss >&2
+        $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+            -o=Dpkg::Use-Pty=0 $miss >&2
     fi
 }
 
@@ -84,9 +100,10 @@ ensure_source_lists() {
     done
     if [ -f /etc/apt/sources.list ]; then
         grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' >"$tmp.list" || true
-        [ -s "$tmp.list" ] && $SUDO cp "$tmp.list" /etc/apt/sources.list.d/orr-src.list
+        [ -s "$tmp.list" ] && $SUDO install -m 644 "$tmp.list" /etc/apt/sources.list.d/orr-src.list
     fi
-    [ -s "$tmp" ] && $SUDO cp "$tmp" "$out"
+    # Readable by all: without sudo, the fetch below reads it as the user.
+    [ -s "$tmp" ] && $SUDO install -m 644 "$tmp" "$out"
     rm -f "$tmp" "$tmp.list"
     apt_updated=0
     apt_update
@@ -148,7 +165,7 @@ build_deps() {
 
 # Settings of the prefix; bump the stamp when they change so that existing
 # prefixes take them.
-PREFIX_STAMP=4
+PREFIX_STAMP=5
 prefix_settings() {
     local reg="$CACHE/prefix.reg"
     mkdir -p "$CACHE"
@@ -167,6 +184,12 @@ prefix_settings() {
         printf '"ＭＳ 明朝"="IPAGothic"\r\n"ＭＳ Ｐ明朝"="IPAPGothic"\r\n\r\n'
     } | iconv -f UTF-8 -t UTF-16 >"$reg"
     wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
+    # Debian's Wine looks for its own fonts outside the folder fonts-wine puts
+    # them in, so the caption buttons, menu check marks and arrows, which are
+    # Marlett glyphs, came out as letters ("0 1 r"). A font in the prefix's
+    # Fonts folder is always loaded.
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    ln -sf /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
 }
 
 ensure_wine_prefix() {
