@@ -185,9 +185,8 @@ prefix_settings() {
     } | iconv -f UTF-8 -t UTF-16 >"$reg"
     wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
     # Debian's Wine looks for its own fonts outside the folder fonts-wine puts
-    # them in, so the caption buttons, menu check marks and arrows, which are
-    # Marlett glyphs, came out as letters ("0 1 r"). A font in the prefix's
-    # Fonts folder is always loaded.
+    # them in, so the caption buttons, which are Marlett glyphs, came out as
+    # the letters "0 1 r". Fonts in the prefix's Fonts folder are always loaded.
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     ln -sf /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
 }
