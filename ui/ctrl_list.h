@@ -5,8 +5,16 @@
 // back, and every selection change loads the selected record into the
 // owner's bound record.
 //
-//   m_List.Subclass(this, {IDC_LIST, 1, 0, &g_Records, nullptr, &m_Work, nullptr, &m_Record,
-//                          1, 0, 999, 0, 1, 0, RowText});
+//   CTRL_LIST_DESC<cRecord> desc;
+//   desc.id = IDC_LIST;
+//   desc.source = &g_Records;
+//   desc.working = &m_Work;
+//   desc.bound = &m_Record;
+//   desc.number = 1;
+//   desc.maxCount = 999;
+//   desc.appendRow = 1;
+//   desc.rowText = RowText;
+//   m_List.Subclass(this, desc);
 //   AddCtrl(&m_List);
 //
 // The record commands (cut, copy, paste, new, insert, clear, delete) arrive
@@ -145,23 +153,24 @@ void ResetListRecord(T& record) {
     ResetListRecordImpl(record, 0);
 }
 
+// How a list is bound, set field by field; what an owner leaves alone keeps
+// its default: a single-selection, unnumbered list of the working copy that
+// no command may grow (maxCount 0).
 template <class T>
 struct CTRL_LIST_DESC {
     typedef void (*ROW_TEXT)(std::string& text, int index, const T& record);
-    int id;
-    int container;               // LIST_KIND_VECTOR
-    int multi;                   // several rows may be selected
-    VECTOR_CLASS<T>* source;     // the owner's records, or null
-    LIST_CLASS<T>* sourceList;   // never read
-    VECTOR_CLASS<T>* working;    // the working copy the rows show
-    LIST_CLASS<T>* workingList;  // never read
-    T* bound;                    // receives the selected record, or null
-    int number;                  // rows start with their number
-    int minCount, maxCount;      // record counts the commands keep to
-    int firstShown;              // records before it are never shown
-    int appendRow;               // an empty row after the last record
-    int noSelection;             // the current row may be none
-    ROW_TEXT rowText;
+    int id = 0;
+    int container = LIST_KIND_VECTOR;    // LIST_KIND_LIST is refused
+    int multi = 0;                       // several rows may be selected
+    VECTOR_CLASS<T>* source = nullptr;   // the owner's records, or null
+    VECTOR_CLASS<T>* working = nullptr;  // the working copy the rows show
+    T* bound = nullptr;                  // receives the selected record, or null
+    int number = 0;                      // rows start with their number
+    int minCount = 0, maxCount = 0;      // record counts the commands keep to
+    int firstShown = 0;                  // records before it are never shown
+    int appendRow = 0;                   // an empty row after the last record
+    int noSelection = 0;                 // the current row may be none
+    ROW_TEXT rowText = nullptr;
 };
 
 template <class T>

@@ -26,10 +26,22 @@ CTRL_TEST_DLG::CTRL_TEST_DLG(WND_LIST_CLASS* wndList) : DLG_CLASS(IDD_CTRLS, nul
     m_Flags.push_back(CTRL_CHECK_CLASS<unsigned char>({IDC_CHECK_BYTE, &m_Rec.flag}));
     m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_BUTTON}));
     m_Labels.push_back(CTRL_LABEL_CLASS({IDC_LABEL}));
-    m_ListDesc = {IDC_LIST, LIST_KIND_VECTOR, 0, &m_Source, nullptr, &m_Work, nullptr, &m_Bound,
-                  1, 0, 999, 0, 1, 0, TestRowText};
-    m_MultiDesc = {IDC_MULTI, LIST_KIND_VECTOR, 1, &m_MultiSource, nullptr, &m_MultiWork, nullptr, &m_MultiBound,
-                   0, 1, 999, 0, 0, 0, TestRowText};
+    m_ListDesc.id = IDC_LIST;
+    m_ListDesc.source = &m_Source;
+    m_ListDesc.working = &m_Work;
+    m_ListDesc.bound = &m_Bound;
+    m_ListDesc.number = 1;
+    m_ListDesc.maxCount = 999;
+    m_ListDesc.appendRow = 1;
+    m_ListDesc.rowText = TestRowText;
+    m_MultiDesc.id = IDC_MULTI;
+    m_MultiDesc.multi = 1;
+    m_MultiDesc.source = &m_MultiSource;
+    m_MultiDesc.working = &m_MultiWork;
+    m_MultiDesc.bound = &m_MultiBound;
+    m_MultiDesc.minCount = 1;
+    m_MultiDesc.maxCount = 999;
+    m_MultiDesc.rowText = TestRowText;
 }
 
 int CTRL_TEST_DLG::OnInitDialog(WPARAM wParam, LPARAM lParam) {
@@ -97,8 +109,12 @@ SMALL_TEST_DLG::SMALL_TEST_DLG(WND_LIST_CLASS* wndList) : DLG_CLASS(IDD_SMALL, n
 
 int SMALL_TEST_DLG::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
-    m_List.Subclass(this, {IDC_SMALL_LIST, LIST_KIND_VECTOR, 0, nullptr, nullptr, &m_Work, nullptr, nullptr, 0, 0,
-                           99, 0, 0, 0, TestRowText});
+    CTRL_LIST_DESC<cTestRec> desc;
+    desc.id = IDC_SMALL_LIST;
+    desc.working = &m_Work;
+    desc.maxCount = 99;
+    desc.rowText = TestRowText;
+    m_List.Subclass(this, desc);
     AddCtrl(&m_List);
     UpdateCtrls();
     ++m_nInits;
