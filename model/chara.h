@@ -123,7 +123,7 @@ public:
     int CanFillSlot(int list, const cSlot& slot, int skill, int checkSense, int checkDuplicate) const;
     int CanFillReserve(int list, const cSlot& slot, int category, int requiredSense) const;
 
-    // The character's class, or null for class 0 and a class outside the list.
+    // The character's class record (class 0 included), or null when the list lacks it.
     const cClass* ClassRecord() const;
     int Sense(int list, int category) const;
     // Whether the acquisition or reserve row of `list` holds `skill`.

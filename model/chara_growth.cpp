@@ -34,10 +34,11 @@ int StatMax(int k) { return g_System.ParamInfo.At(k).Limit; }
 
 // ---- Class and growth -------------------------------------------------------------
 
-const cClass* cChara::ClassRecord() const { return Class == 0 ? nullptr : FindClass(Class); }
+const cClass* cChara::ClassRecord() const { return FindClass(Class); }
 
 void cChara::ApplyClass(int statsOnly) {
-    const cClass* c = ClassRecord();
+    // Class 0 keeps the character's own stats; the other rules read class record 0.
+    const cClass* c = Class == 0 ? nullptr : ClassRecord();
     if (!c) return;
     const int level = Level;
     Level = 1;

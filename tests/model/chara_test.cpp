@@ -182,11 +182,20 @@ TEST_F(CharaTest, FixupDoesNothingWithoutClasses) {
     EXPECT_TRUE(f.AcqSkills.empty());
 }
 
-// With one class there is no class 1: the character has none and nothing
-// reads outside the class list.
+// With one class there is no class 1: the character takes class 0, whose
+// record the rules read like any other (its limit, senses and slots); only
+// the stats are not taken from it.
 TEST_F(CharaTest, DatabaseOfOneClass) {
-    AddSkillList(0, 1, 3);
+    cSkillList& list = AddSkillList(0, 1, 3);
+    list.vSlot.resize(1);
     AddClasses(1);
+    cClass& only = g_ClassList[0];
+    only.MaxLevel = 50;
+    only.Senses.assign(1, VECTOR_CLASS<int>(1, 4));
+    only.OrgSlots.resize(1);
+    only.OrgSlots[0].OwnSlots = 1;
+    only.OrgSlots[0].Slots.resize(3);
+    only.InitStats[0] = 77;
     cEnemy e;
     EXPECT_EQ(e.Class, 0);
     e.Class = 5;
@@ -194,8 +203,15 @@ TEST_F(CharaTest, DatabaseOfOneClass) {
     e.Level = 9;
     e.Fixup();
     EXPECT_EQ(e.Class, 0);
-    EXPECT_EQ(e.Level, 7);
+    EXPECT_EQ(e.MaxLevel, 50) << "class 0's limit";
+    EXPECT_EQ(e.Level, 9);
+    ASSERT_EQ(e.AcqSkills.size(), 1u);
+    EXPECT_EQ(e.AcqSkills[0].size(), 3u) << "class 0's own slots";
+    e.BuildParams();
+    ASSERT_EQ(e.ClassSenses.size(), 1u);
+    EXPECT_EQ(e.ClassSenses[0][0], 4) << "class 0's senses";
     e.ApplyClass(0);
+    EXPECT_NE(e.EffInitStats[0], 77) << "class 0 lends no stats";
     e.LearnSkills(0, 0, 0, 0, e);
     e.SetLevel(3, 0, 0, 0);
     EXPECT_EQ(e.Level, 3);
