@@ -74,7 +74,12 @@ bool ReadTrack(const unsigned char* base, const unsigned char* p, const unsigned
         } else {
             return false; // a data byte with no status to run on
         }
-        running = e.status;
+        // Real files run a channel's status on across meta and system-exclusive
+        // events, so only a channel status becomes the running status.
+        if (e.status < 0xF0) running = e.status;
+        // System common and real-time messages have no place in a file's track.
+        else if (e.status != 0xFF && e.status != 0xF0 && e.status != 0xF7)
+            return false;
         if (e.status == 0xFF || e.status == 0xF0 || e.status == 0xF7) {
             if (e.status == 0xFF) {
                 if (p >= end) return false;

@@ -136,12 +136,45 @@ TEST(SmfFormat, RefusesBrokenFilesWithTheirMessage) {
         {"huge sysex", track({0x00, 0xF0, 0xFF, 0xFF, 0xFF, 0x7F, 0x01, 0x00, 0xFF, 0x2F, 0x00}),
          "Midi t.mid Init トラック1が壊れている"},
         {"note cut short", track({0x00, 0x90, 0x3C}), "Midi t.mid Init トラック1が壊れている"},
+        {"data byte after a meta event first",
+         track({0x00, 0xFF, 0x01, 0x00, 0x00, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00}),
+         "Midi t.mid Init トラック1が壊れている"},
         {"missing second track", with(10, {0, 2}), "Midi t.mid Init トラック2がない"},
     };
     for (const Case& c : cases) {
         std::string line;
         EXPECT_TRUE(Flatten(c.file, &log, &line).empty()) << c.what;
         EXPECT_EQ(c.message, line) << c.what;
+    }
+}
+
+// A channel's running status survives meta and system-exclusive events: the
+// note-off after them is still a note-off.
+TEST(SmfFormat, RunningStatusOutlivesMetaAndSystemExclusiveEvents) {
+    const Bytes file = Smf(0, 96, {{0x00, 0x90, 0x3C, 0x40,        // note on
+                                    0x10, 0xFF, 0x01, 0x01, 'x',   // text
+                                    0x00, 0x3C, 0x00,              // running: note off
+                                    0x00, 0xF0, 0x02, 0x7E, 0xF7,  // system exclusive
+                                    0x08, 0x3E, 0x40,              // running: note on
+                                    0x00, 0xFF, 0x2F, 0x00}});
+    const Bytes events = {0x00, 0x90, 0x3C, 0x40, 0x10, 0xFF, 0x01, 0x01, 'x',
+                          0x00, 0x90, 0x3C, 0x00, 0x00, 0xF0, 0x02, 0x7E, 0xF7,
+                          0x08, 0x90, 0x3E, 0x40, 0x00, 0xFF, 0x2F, 0x00};
+    EXPECT_EQ(events, ImageEvents(Flatten(file)));
+}
+
+// Status bytes of system common and real-time messages fail the track rather
+// than take data bytes that belong to the next event.
+TEST(SmfFormat, UndefinedStatusBytesInATrackAreRefused) {
+    LogCapture log;
+    for (unsigned status = 0xF1; status <= 0xFE; ++status) {
+        if (status == 0xF7) continue;
+        const Bytes file = Smf(0, 96,
+                               {{0x00, 0x90, 0x3C, 0x40, 0x00, static_cast<unsigned char>(status),
+                                 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00}});
+        std::string line;
+        EXPECT_TRUE(Flatten(file, &log, &line).empty()) << std::hex << status;
+        EXPECT_EQ("Midi t.mid Init トラック1が壊れている", line) << std::hex << status;
     }
 }
 
