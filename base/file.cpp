@@ -42,13 +42,20 @@ void FreeMem(cMemFile* m) {
     m->used = false;
 }
 
+FileFaultHook g_fileFault = nullptr;
+
+int Faulted(int step) {
+    return g_fileFault && g_fileFault(step);
+}
+
 // Writes the collected bytes to the temporary file and moves it over the
 // target; any failure leaves the target as it was and removes the temporary.
 int Commit(cMemFile* m) {
     unsigned put = 0;
     int ok = m->failed == 0;
     if (ok && !m->bytes.empty())
-        ok = os::Write(m->disk, m->bytes.data(), static_cast<unsigned>(m->bytes.size()), &put) &&
+        ok = !Faulted(FILE_FAULT_WRITE) &&
+             os::Write(m->disk, m->bytes.data(), static_cast<unsigned>(m->bytes.size()), &put) &&
              put == m->bytes.size();
     if (!os::Close(m->disk)) ok = 0;
     m->disk = INVALID_HANDLE_VALUE;
@@ -77,7 +84,7 @@ int FileOpenWrite(HANDLE* file, const char* path) { return OpenAs(file, path, os
 int FileCreate(HANDLE* file, const char* path) {
     if (!OpenAs(file, path, os::OPEN_CREATE)) return 0;
     FileSeekBegin(*file);
-    if (!os::SetEnd(*file)) {
+    if (Faulted(FILE_FAULT_EXTEND) || !os::SetEnd(*file)) {
         FileClose(file);
         return 0;
     }
@@ -172,7 +179,13 @@ int FileCreateReplacing(HANDLE* file, const char* path) {
     const std::string target = path ? path : "";
     const std::string temp = target + ".tmp";
     HANDLE disk;
-    if (target.empty() || !FileCreate(&disk, temp.c_str())) return 0;
+    if (target.empty()) return 0;
+    // The temporary is ours alone: whatever stands under its name after a
+    // failed create (an empty file the system could not size) goes.
+    if (!FileCreate(&disk, temp.c_str())) {
+        FileDelete(temp.c_str());
+        return 0;
+    }
     cMemFile* m = NewMem();
     if (!m) {
         os::Close(disk);
@@ -226,6 +239,12 @@ int FileReadAll(const char* path, std::string* bytes) {
 }
 
 // ---- Seams -------------------------------------------------------------------
+
+FileFaultHook SetFileFaultHook(FileFaultHook hook) {
+    FileFaultHook old = g_fileFault;
+    g_fileFault = hook;
+    return old;
+}
 
 HWND g_hWndMain = nullptr;
 

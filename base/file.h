@@ -47,6 +47,13 @@ std::string FileMemoryBytes(HANDLE file);
 // (0). 0 here when the temporary file cannot be created.
 int FileCreateReplacing(HANDLE* file, const char* path);
 
+// A full disk for the tests: while the hook answers non-zero for a step, that
+// system call of a save fails (extending or truncating a created file, writing
+// a save's bytes).
+enum { FILE_FAULT_EXTEND = 0, FILE_FAULT_WRITE = 1 };
+typedef int (*FileFaultHook)(int step);
+FileFaultHook SetFileFaultHook(FileFaultHook hook);  // null: none; returns the old one
+
 namespace file_detail {
 
 // A memory file. Data files are read whole into one and served from memory;

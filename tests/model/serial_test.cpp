@@ -326,6 +326,26 @@ TEST_F(SerialTest, ASaveThatCannotFinishKeepsTheOldFile) {
     EXPECT_EQ(0, SaveRecordList(record.vItems, "no_such_folder\\x.dat"));
 }
 
+// A full disk: the temporary file was made, then sizing it or writing the
+// bytes fails. The old file stays and no temporary is left behind.
+TEST_F(SerialTest, AFullDiskLeavesNoTemporaryFile) {
+    static int s_step;
+    for (int step : {FILE_FAULT_EXTEND, FILE_FAULT_WRITE}) {
+        s_step = step;
+        ASSERT_TRUE(WriteFileBytes("full.dat", "old bytes"));
+        const FileFaultHook old = SetFileFaultHook([](int at) { return at == s_step ? 1 : 0; });
+        cSampleRecord record = cSampleRecord::Filled(3);
+        const int saved = record.SaveFile("full.dat");
+        VECTOR_CLASS<cSampleItem> items(2);
+        const int listed = SaveRecordList(items, "full.dat");
+        SetFileFaultHook(old);
+        EXPECT_EQ(0, saved) << step;
+        EXPECT_EQ(0, listed) << step;
+        EXPECT_EQ("old bytes", ReadFileBytes("full.dat")) << step;
+        EXPECT_FALSE(FileExists("full.dat.tmp")) << step;
+    }
+}
+
 TEST_F(SerialTest, CreateTruncatesALongerFile) {
     ASSERT_TRUE(WriteFileBytes("t.dat", std::string(100, 'x')));
     HANDLE file;
