@@ -53,11 +53,17 @@ const char kEcLogFile[] = "EC_Editor.txt";
 const char kSystemIni[] = "System.ini";
 const int kAnimatedPageRate = 20;
 
+// Set when the editor settings were read or there was no file to read: a
+// file that did not load (a newer version's) is never written over.
+int g_bEditConfigWritable = 0;
+
 // The editor settings, taken over once from their old place in "data\".
 void LoadEditorSettings() {
     const cPathTable& p = g_PathTable;
+    g_bEditConfigWritable = 1;
     if (g_EditConfig.LoadFile(p.EditConfig)) return;
     if (FileExists(p.EditConfig)) {
+        g_bEditConfigWritable = 0;
         ECSP("EditConfig.Load 失敗");
         return;
     }
@@ -76,6 +82,12 @@ bool IsAnimating(PROP_DATABASE* db) {
     if (page == PROP_DATABASE::TAB_CHARA_ANIM || page == PROP_DATABASE::TAB_EFFECT_ANIM) return true;
     PROP_DBSKILL* skills = db->SkillSheet();
     return skills && skills->m_pPage;
+}
+
+// The saves of shut-down tell the report log which file they could not write.
+void SaveEditorSettings() {
+    if (g_bEditConfigWritable && !g_EditConfig.SaveFile(g_PathTable.EditConfig))
+        Report("%s の保存に失敗しました！", g_PathTable.EditConfig);
 }
 
 }  // namespace
@@ -128,7 +140,7 @@ int AppInit() {
             ErrorBoxPrintf("%s", "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！");
         // The next start must not try the same stage again.
         g_EditConfig.LastStage.clear();
-        g_EditConfig.SaveFile(g_PathTable.EditConfig);
+        SaveEditorSettings();
         return 0;
     }
     OpenLastStage();
@@ -140,7 +152,11 @@ int AppInit() {
 
     g_Sound.Init(1, g_OggEntry, g_MidiEntry, 1, g_IniSettings[7]);
     MciInit(&g_MciTable);
-    MciOpenAll(&g_MciTable, "waveaudio", g_MciSoundFiles);
+    // Only a table that cannot be allocated fails: out of memory, the program ends.
+    if (!MciOpenAll(&g_MciTable, "waveaudio", g_MciSoundFiles)) {
+        MemoryShortageExit();
+        return 0;
+    }
     InitCommonControls();
 
     if (!CreateMainWindows()) return 0;
@@ -207,10 +223,11 @@ void AppExit() {
     if (g_bStarted) {
         g_EditConfig.LastStage = g_StageEditState.StagePath;
         g_EditConfig.EditLayer = g_StageEditState.Layer;
-        g_EditConfig.SaveFile(g_PathTable.EditConfig);
+        SaveEditorSettings();
     }
     // Names that were never read are not written over the project's file.
-    if (g_bGValInfoLoaded) SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo);
+    if (g_bGValInfoLoaded && !SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo))
+        Report("%s の保存に失敗しました！", g_PathTable.GValInfo);
     MciTerm(&g_MciTable);
     g_Sound.Release();
     cHook::Unhook();

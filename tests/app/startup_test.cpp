@@ -134,6 +134,59 @@ TEST(Startup, ShutDownWritesTheCommonVariablesItRead) {
     EXPECT_EQ("新しい名前", stored[5].Name);
 }
 
+// Settings of a newer version, unreadable here, survive start-up and
+// shut-down; a project without settings gets them written.
+TEST(Startup, EditorSettingsAreWrittenOnlyWhenReadOrMissing) {
+    ResetProject();
+    SetFileVersion(g_PathTable.EditConfig, 271);
+    const std::string newer = ReadFileBytes(g_PathTable.EditConfig);
+    {
+        ScopedBoxes boxes;
+        ASSERT_EQ(1, StartEditor());
+        StopEditor();
+    }
+    EXPECT_EQ(newer, ReadFileBytes(g_PathTable.EditConfig)) << "shut-down";
+    {
+        FileDelete(g_PathTable.GValInfo);
+        ScopedBoxes boxes;
+        EXPECT_EQ(0, AppInit());
+        AppExit();
+    }
+    EXPECT_EQ(newer, ReadFileBytes(g_PathTable.EditConfig)) << "failed load";
+
+    ResetProject();
+    FileDelete(g_PathTable.EditConfig);
+    ScopedBoxes boxes;
+    ASSERT_EQ(1, StartEditor());
+    StopEditor();
+    cEditConfig stored;
+    ASSERT_TRUE(stored.LoadFile(g_PathTable.EditConfig));
+    EXPECT_EQ(g_StageEditState.StagePath, stored.LastStage);
+}
+
+// A shut-down save that cannot be written leaves a line naming its file.
+TEST(Startup, FailedShutDownSavesAreReported) {
+    ResetProject();
+    ScopedBoxes boxes;
+    ASSERT_EQ(1, StartEditor());
+    const std::string editConfig = std::string(g_PathTable.EditConfig) + ".tmp";
+    const std::string gvalInfo = std::string(g_PathTable.GValInfo) + ".tmp";
+    // A folder in the temporary file's place: neither save can be made.
+    ASSERT_TRUE(FolderCreate(editConfig.c_str()));
+    ASSERT_TRUE(FolderCreate(gvalInfo.c_str()));
+    const std::string before = ReadFileBytes((ProjectRoot() + "\\Report_Editor.txt").c_str());
+    StopEditor();
+    const std::string log = ReadFileBytes((ProjectRoot() + "\\Report_Editor.txt").c_str());
+    FolderDelete(nullptr, editConfig.c_str());
+    FolderDelete(nullptr, gvalInfo.c_str());
+    ASSERT_GE(log.size(), before.size());
+    const std::string added = log.substr(before.size());
+    EXPECT_NE(std::string::npos, added.find("e_data\\EditConfig.dat の保存に失敗しました！\r\n"))
+        << added;
+    EXPECT_NE(std::string::npos, added.find("data\\GValInfo.dat の保存に失敗しました！\r\n"))
+        << added;
+}
+
 TEST(Startup, SecondCopyIsAskedFor) {
     const std::string name = "OrrindaleTest_" + std::to_string(GetCurrentProcessId());
     {
