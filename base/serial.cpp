@@ -59,7 +59,10 @@ void RawFields(cSerial& record, int op, HANDLE file) {
 }  // namespace
 
 int cSerial::LoadFile(const char* path) {
-    HANDLE file = OpenDataFile(path);
+    return LoadFrom(OpenDataFile(path));
+}
+
+int cSerial::LoadFrom(HANDLE file) {
     if (file == kNoFile) return 0;
     // The record's state before the load, to put back when the file fails.
     HANDLE before = FileCreateMemory();
@@ -93,6 +96,10 @@ HANDLE OpenDataFile(const char* path) {
     name[MAX_PATH - 1] = '\0';
     std::string bytes;
     if (!FileReadAll(name, &bytes)) return kNoFile;
+    return OpenDataBytes(std::move(bytes));
+}
+
+HANDLE OpenDataBytes(std::string bytes) {
     if (bytes.size() < 4) return kNoFile;  // not even a version word
     std::memcpy(&g_nFileVersion, bytes.data(), 4);
     if (g_nFileVersion > static_cast<uint32_t>(g_nDataVersion)) {

@@ -49,6 +49,9 @@ public:
     // the record is as it was before the call.
     int LoadFile(const char* path);
     int LoadFile(const std::string& path) { return LoadFile(path.c_str()); }
+    // The same from a data file already opened (OpenDataFile, OpenDataBytes),
+    // which it closes; the invalid value gives 0.
+    int LoadFrom(HANDLE file);
     // 1 saved; 0 when any byte could not be written, the old file then whole.
     int SaveFile(const char* path);
     int SaveFile(const std::string& path) { return SaveFile(path.c_str()); }
@@ -65,6 +68,8 @@ protected:
 // Opens and checks the version; the whole file is read into memory at once
 // and served from there. The invalid value when missing or refused.
 HANDLE OpenDataFile(const char* path);
+// The same over a file's bytes already in memory (taken over).
+HANDLE OpenDataBytes(std::string bytes);
 // Creates the file (through a temporary one in the same folder) and writes the
 // version word; 1, or 0 when it cannot be created.
 int CreateDataFile(HANDLE* file, const char* path);
@@ -260,16 +265,20 @@ int SerialRecordVector(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* ot
 }
 
 // A file whose root is a vector of records. The list is replaced only when
-// the whole file was read; 0 otherwise, the list untouched.
+// the whole file was read; 0 otherwise, the list untouched. "From" takes a
+// data file already opened, which it closes.
 template <class T>
-int LoadRecordList(VECTOR_CLASS<T>& list, const char* path) {
-    HANDLE file = OpenDataFile(path);
+int LoadRecordListFrom(VECTOR_CLASS<T>& list, HANDLE file) {
     if (file == kNoFile) return 0;
     VECTOR_CLASS<T> loaded;
     ReadRecordVector(loaded, file);
     if (!CloseDataFile(file)) return 0;
     list.swap(loaded);
     return 1;
+}
+template <class T>
+int LoadRecordList(VECTOR_CLASS<T>& list, const char* path) {
+    return LoadRecordListFrom(list, OpenDataFile(path));
 }
 template <class T>
 int LoadRecordList(VECTOR_CLASS<T>& list, const std::string& path) {

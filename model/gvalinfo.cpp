@@ -7,7 +7,11 @@ int cGValInfo::Serial(int op, cSerial* other, HANDLE file, int version) {
 }
 
 int LoadGValInfoFile(VECTOR_CLASS<cGValInfo>& list, const std::string& path) {
-    if (!LoadRecordList(list, path)) return 0;
+    return LoadGValInfoFrom(list, OpenDataFile(path.c_str()));
+}
+
+int LoadGValInfoFrom(VECTOR_CLASS<cGValInfo>& list, HANDLE file) {
+    if (!LoadRecordListFrom(list, file)) return 0;
     list.resize(GVALINFO_COUNT);
     return 1;
 }
