@@ -9,7 +9,9 @@
 #include "model/stage.h"
 #include "model/worldmap.h"
 #include "model/land.h"
+#include "tests/fuzz/fuzz_options.h"
 #include "tests/fuzz/list_fuzz.h"
+#include "tests/support/seams.h"
 
 namespace {
 
@@ -61,6 +63,9 @@ void FuzzStartEvent() {
 
 }  // namespace
 
+// The largest seed, a stage of 12 x 7 with events, is about 1.9 KB.
+ORR_FUZZ_OPTIONS(2000)
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScopedMainWindow mainWindow;  // index errors are recorded, not acted on
     static const bool lists = [] {
@@ -72,9 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return true;
     }();
     (void)lists;
-    if (!WriteFileBytes(FuzzInputPath().c_str(),
-                        std::string(reinterpret_cast<const char*>(data), size)))
-        return 0;
+    ScopedMainWindow::Actions().clear();
+    SetFuzzInput(data, size);
     FuzzStage();
     FuzzWorldMap();
     FuzzStartEvent();

@@ -29,7 +29,7 @@ cEvent SampleEvent(int version) {
 
 }  // namespace
 
-ORR_SEEDS(fuzz_records3) {
+ORR_SEEDS(fuzz_events_maps) {
     std::vector<std::string> seeds;
     for (int version :
          {270, 127, 118, 114, 108, 100, 87, 84, 75, 68, 66, 60, 55, 47, 46, 42, 27, 26}) {

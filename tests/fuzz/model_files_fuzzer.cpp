@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/editor_settings.h"
+#include "tests/fuzz/fuzz_options.h"
 #include "tests/fuzz/list_fuzz.h"
 #include "tests/support/sample_record.h"
 
@@ -17,25 +18,27 @@ void FuzzRecord(const T& fresh) {
 }
 
 void FuzzRecordList() {
+    static const cSampleRecord filled = cSampleRecord::Filled(3);
     VECTOR_CLASS<cSampleRecord> list(1);
-    list[0] = cSampleRecord::Filled(3);
-    if (!LoadRecordList(list, FuzzInputPath().c_str())) {
-        FuzzCheck(list.size() == 1 && list[0].Compare(cSampleRecord::Filled(3)) == 1);
+    list[0] = filled;
+    if (!LoadRecordListFrom(list, FuzzOpenInput())) {
+        FuzzCheck(list.size() == 1 && list[0].Compare(filled) == 1);
         return;
     }
-    FuzzCheck(SaveRecordList(list, FuzzSavedPath().c_str()) == 1);
-    const std::string first = ReadFileBytes(FuzzSavedPath().c_str());
+    const std::string first = FuzzSaved([&](HANDLE file) { WriteRecordVector(list, file); });
     VECTOR_CLASS<cSampleRecord> again;
-    FuzzCheck(LoadRecordList(again, FuzzSavedPath().c_str()) == 1);
+    FuzzCheck(LoadRecordListFrom(again, OpenDataBytes(first)) == 1);
     FuzzCheck(again.size() == list.size());
-    FuzzCheck(SaveRecordList(again, FuzzSavedPath().c_str()) == 1);
-    FuzzCheck(ReadFileBytes(FuzzSavedPath().c_str()) == first);
+    FuzzCheck(FuzzSaved([&](HANDLE file) { WriteRecordVector(again, file); }) == first);
 }
 
 }  // namespace
 
+// The largest seed, a record list, is about 0.5 KB.
+ORR_FUZZ_OPTIONS(600)
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (!WriteFileBytes(FuzzInputPath().c_str(), std::string(reinterpret_cast<const char*>(data), size))) return 0;
+    SetFuzzInput(data, size);
     FuzzRecordList();
     static const cEditConfig freshConfig;
     FuzzRecord(freshConfig);

@@ -5,7 +5,13 @@
 #include "model/system.h"
 #include "tests/fuzz/seeds.h"
 
-ORR_SEEDS(fuzz_records1) {
+namespace {
+
+const int kVersions[] = {270, 261, 125, 122, 100, 90, 77, 55, 38, 4};
+
+}  // namespace
+
+ORR_SEEDS(fuzz_skills_media) {
     std::vector<std::string> seeds;
     VECTOR_CLASS<cSkillList> lists(2);
     lists[1].vSlot[0].vAcqCond.resize(2);
@@ -14,15 +20,21 @@ ORR_SEEDS(fuzz_records1) {
     cDatabase db;
     db.CompatiTypes[1].vInfl.resize(2);
     db.Helps[0].vText.resize(3);
-    cSystem system;
-    system.GameName = "game";
-    for (int version : {270, 261, 125, 122, 100, 90, 77, 55, 38, 4}) {
+    for (int version : kVersions) {
         seeds.push_back(StoredList(version, lists));
         seeds.push_back(StoredList(version, db.CompatiTypes));
         seeds.push_back(StoredList(version, db.CharaAnims));
         seeds.push_back(StoredList(version, db.EffectAnims));
         seeds.push_back(StoredList(version, db.Helps));
-        seeds.push_back(Stored(version, [&](HANDLE file) { system.Save(file); }));
     }
+    return seeds;
+}
+
+ORR_SEEDS(fuzz_system) {
+    std::vector<std::string> seeds;
+    cSystem system;
+    system.GameName = "game";
+    for (int version : kVersions)
+        seeds.push_back(Stored(version, [&](HANDLE file) { system.Save(file); }));
     return seeds;
 }

@@ -5,6 +5,9 @@
 
 #include "media/smf_format.h"
 #include "media/smf_stream.h"
+#include "tests/fuzz/fuzz_options.h"
+
+ORR_FUZZ_OPTIONS(4096)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SmfFormat smf;
