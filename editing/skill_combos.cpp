@@ -39,7 +39,6 @@ void FillRecordComboEx(VECTOR_CLASS<std::string>& lists, VECTOR_CLASS<std::strin
     CTRL_COMBO_CLASS<int>* skill = dlg->m_bCreated ? Find(combos, skillId, dlg) : nullptr;
     KeepSkillInList(skill, list);
     MakeSkillRows(skills, list);
-    if (skill) skill->SetStrings(skills, nullptr);
 }
 
 void FillNumberCombo(VECTOR_CLASS<std::string>& numbers) {

@@ -17,9 +17,9 @@ class DLG_CLASS;
 // list's end selects the first row). Before that, the rows of list 0.
 void FillRecordCombo(VECTOR_CLASS<std::string>& skills, DLG_CLASS* dlg, std::vector<CTRL_COMBO_CLASS<int>>& combos,
                      unsigned listId, unsigned skillId);
-// The skill-list rows and the skill rows of list `list`. Once the dialog is
-// initialised the skill combo is refilled as by FillRecordCombo; the caller
-// puts the list rows into its list combo.
+// The skill-list rows and the skill rows of list `list` (once the dialog is
+// initialised, a skill past the list's end selects the first row); the caller
+// puts both into its combos.
 void FillRecordComboEx(VECTOR_CLASS<std::string>& lists, VECTOR_CLASS<std::string>& skills, int list, DLG_CLASS* dlg,
                        std::vector<CTRL_COMBO_CLASS<int>>& combos, unsigned skillId);
 // "0", "1", ... one per 16-pixel symbol of the symbol sheet.

@@ -346,6 +346,7 @@ int DLG_CLASS::ModalOnCommand(WPARAM wParam, LPARAM lParam) {
         return 1;
     case IDC_DLG_CANCEL: End(0); return 1;
     }
+    // The routing above turned every list's redrawing off; refilled, it draws again.
     RedrawList();
     return 1;
 }

@@ -353,16 +353,23 @@ TEST(ComboFill, SkillCombosFollowTheChosenList) {
             EXPECT_EQ(VECTOR_CLASS<std::string>{"001 A-魔法1"}, d.m_SkillRows);
             EXPECT_EQ(1, SendDlgItemMessageA(d.m_hWnd, IDC_UI2_SKILL, CB_GETCOUNT, 0, 0));
             EXPECT_EQ(0, d.ComboRow(IDC_UI2_SKILL));
-            // The two-list form refills the skill combo too once the dialog is up.
+            // The two-list form builds the rows; the caller fills the combos.
+            CTRL_COMBO_CLASS<int>* skill = d.FindCtrl(d.m_Combos, IDC_UI2_SKILL);
+            ASSERT_NE(nullptr, skill);
             SendDlgItemMessageA(d.m_hWnd, IDC_UI2_SKILL, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
             FillRecordComboEx(d.m_ListRows, d.m_SkillRows, 0, &d, d.m_Combos, IDC_UI2_SKILL);
+            EXPECT_EQ(3u, d.m_SkillRows.size());
+            EXPECT_EQ(1, SendDlgItemMessageA(d.m_hWnd, IDC_UI2_SKILL, CB_GETCOUNT, 0, 0)) << "combo untouched";
+            skill->SetStrings(d.m_SkillRows, nullptr);
             EXPECT_EQ(3, SendDlgItemMessageA(d.m_hWnd, IDC_UI2_SKILL, CB_GETCOUNT, 0, 0));
-            EXPECT_EQ(0, d.ComboRow(IDC_UI2_SKILL)) << "no skill: the first row";
             SendDlgItemMessageA(d.m_hWnd, IDC_UI2_SKILL, CB_SETCURSEL, 2, 0);
             FillRecordComboEx(d.m_ListRows, d.m_SkillRows, 0, &d, d.m_Combos, IDC_UI2_SKILL);
             EXPECT_EQ(2, d.ComboRow(IDC_UI2_SKILL)) << "a skill of the list stays chosen";
+            // Skill 3 is past list 1's end: the first row, before the caller refills.
             SendDlgItemMessageA(d.m_hWnd, IDC_UI2_SKILLLIST, CB_SETCURSEL, 1, 0);
             FillRecordComboEx(d.m_ListRows, d.m_SkillRows, 1, &d, d.m_Combos, IDC_UI2_SKILL);
+            EXPECT_EQ(0, d.ComboRow(IDC_UI2_SKILL));
+            skill->SetStrings(d.m_SkillRows, nullptr);
             EXPECT_EQ(1, SendDlgItemMessageA(d.m_hWnd, IDC_UI2_SKILL, CB_GETCOUNT, 0, 0));
             EXPECT_EQ(0, d.ComboRow(IDC_UI2_SKILL));
         },
