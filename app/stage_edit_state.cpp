@@ -3,27 +3,10 @@
 #include <algorithm>
 
 #include "base/editor_settings.h"
-#include "base/platform.h"
 #include "model/stage.h"
-
-namespace {
-
-// Sizes are estimates in bytes; a sum that would pass 4 GB is taken as 4 GB,
-// which no free memory is above.
-unsigned AddCapped(unsigned long long sum) {
-    return static_cast<unsigned>(std::min<unsigned long long>(sum, 0xFFFFFFFFull));
-}
-
-}  // namespace
 
 // Built after the data model's globals: it reads the stage's events.
 __attribute__((init_priority(300))) cStageEditState g_StageEditState;
-
-void cStageHistory::Clear() {
-    Chips.clear();
-    Enemies.clear();
-    Events.clear();
-}
 
 cStageEditState::cStageEditState() {
     Reset();
@@ -69,53 +52,30 @@ unsigned cStageEditState::StepSize(const VECTOR_CLASS<int>& chips,
     unsigned long long size = 4ull * chips.size() + 56ull * enemies.size() + 80ull * events.size();
     for (const cPutEnemy& enemy : enemies) size += 24ull * enemy.MoveAI.size();
     for (const cEvent& event : events) size += 24ull * event.Pages.size();
-    return AddCapped(size);
+    return CappedSize(size);
+}
+
+cUndoStore<int, cPutEnemy, cEvent> cStageEditState::Store() {
+    const size_t depth = static_cast<size_t>(std::max(g_EditConfig.UndoDepth, 1));
+    return {UndoHistory, RedoHistory, depth, StepSize};
 }
 
 int cStageEditState::PushHistory(cStageHistory& history, const VECTOR_CLASS<int>& chips,
                                  const VECTOR_CLASS<cPutEnemy>& enemies,
                                  const VECTOR_CLASS<cEvent>& events) {
-    if (GetAvailPhysMemory() <= StepSize(chips, enemies, events)) {
-        ClearHistory();
-        return 0;
-    }
-    const size_t depth = static_cast<size_t>(std::max(g_EditConfig.UndoDepth, 1));
-    if (history.Size() >= depth) {
-        history.Chips.pop_front();
-        history.Enemies.pop_front();
-        history.Events.pop_front();
-    }
-    history.Chips.push_back(chips);
-    history.Enemies.push_back(enemies);
-    history.Events.push_back(events);
-    return 1;
-}
-
-void cStageEditState::Step(cStageHistory& from, cStageHistory& to, VECTOR_CLASS<int>& chips,
-                           VECTOR_CLASS<cPutEnemy>& enemies, VECTOR_CLASS<cEvent>& events) {
-    if (from.Empty()) return;
-    if (!PushHistory(to, chips, enemies, events))
-        return;  // the step to restore is gone with the history
-    chips = from.Chips.back();
-    from.Chips.pop_back();
-    enemies.Assign(from.Enemies.back());
-    from.Enemies.pop_back();
-    events.Assign(from.Events.back());
-    from.Events.pop_back();
+    return Store().Push(history, chips, enemies, events);
 }
 
 void cStageEditState::Undo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies,
                            VECTOR_CLASS<cEvent>& events) {
-    Step(UndoHistory, RedoHistory, chips, enemies, events);
+    Store().Step(UndoHistory, RedoHistory, chips, enemies, events);
 }
 
 void cStageEditState::Redo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies,
                            VECTOR_CLASS<cEvent>& events) {
-    Step(RedoHistory, UndoHistory, chips, enemies, events);
+    Store().Step(RedoHistory, UndoHistory, chips, enemies, events);
 }
 
 void cStageEditState::ClearHistory() {
-    UndoHistory.Clear();
-    RedoHistory.Clear();
+    Store().Clear();
 }
-

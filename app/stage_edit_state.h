@@ -6,6 +6,7 @@
 #include <string>
 #include <tuple>
 
+#include "editing/undo_history.h"
 #include "model/event.h"
 #include "model/placement.h"
 
@@ -26,16 +27,9 @@ struct cStageLayerTool {
     auto Tie() { return std::tie(Tool, Shape, PaletteNo, PaletteSub, SelW, SelH); }
 };
 
-// One history: step i is element i of each list, the newest last.
-struct cStageHistory {
-    LIST_CLASS<VECTOR_CLASS<int>> Chips;
-    LIST_CLASS<VECTOR_CLASS<cPutEnemy>> Enemies;
-    LIST_CLASS<VECTOR_CLASS<cEvent>> Events;
-
-    size_t Size() const { return Chips.size(); }
-    bool Empty() const { return Chips.empty(); }
-    void Clear();
-};
+// One history of the three layers, in the order of the layer numbers:
+// Steps<LAYER_CHIP>() holds the chip copies.
+using cStageHistory = cUndoHistory<int, cPutEnemy, cEvent>;
 
 class cStageEditState {
 public:
@@ -79,15 +73,10 @@ public:
     void SaveLayerTool(int layer);  // the current values into LayerSaved
     void LoadLayerTool(int layer);
 
-    // A copy of the three layers becomes the newest step of `history`; the
-    // oldest goes when the history is at the undo depth (below 1 counts as
-    // 1). 0 when free memory is not above the step's size: nothing stored,
-    // both histories emptied.
+    // The store's push, undo and redo (editing/undo_history.h), at the undo
+    // depth of the editor settings (below 1 counts as 1).
     int PushHistory(cStageHistory& history, const VECTOR_CLASS<int>& chips,
                     const VECTOR_CLASS<cPutEnemy>& enemies, const VECTOR_CLASS<cEvent>& events);
-    // The newest undo step replaces the layers, whose present state becomes
-    // the newest redo step. Nothing when the history is empty, and the layers
-    // stay as they are when that push fails.
     void Undo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies,
               VECTOR_CLASS<cEvent>& events);
     void Redo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies,
@@ -101,8 +90,7 @@ public:
 private:
     // The active layer's six values, as a layer keeps them.
     auto ActiveTool() { return std::tie(Tool, Shape, PaletteNo, PaletteSub, SelW, SelH); }
-    void Step(cStageHistory& from, cStageHistory& to, VECTOR_CLASS<int>& chips,
-              VECTOR_CLASS<cPutEnemy>& enemies, VECTOR_CLASS<cEvent>& events);
+    cUndoStore<int, cPutEnemy, cEvent> Store();  // over the two histories
 };
 
 extern cStageEditState g_StageEditState;

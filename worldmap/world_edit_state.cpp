@@ -1,26 +1,7 @@
 #include "worldmap/world_edit_state.h"
 
-#include <algorithm>
-
-#include "base/platform.h"
-
-namespace {
-
-// Sizes are estimates in bytes; a sum that would pass 4 GB is taken as 4 GB,
-// which no free memory is above.
-unsigned AddCapped(unsigned long long sum) {
-    return static_cast<unsigned>(std::min<unsigned long long>(sum, 0xFFFFFFFFull));
-}
-
-}  // namespace
-
 // Built after the data model's globals: it reads the world map's event templates.
 __attribute__((init_priority(300))) cWorldEditState g_WorldEditState;
-
-void cWorldHistory::Clear() {
-    Cells.clear();
-    Events.clear();
-}
 
 cWorldEditState::cWorldEditState() {
     Reset();
@@ -69,43 +50,26 @@ unsigned cWorldEditState::SnapshotSize(const VECTOR_CLASS<int>& cells,
                                        const VECTOR_CLASS<cWorldEvent>& events) {
     unsigned long long size = 4ull * cells.size() + 64ull * events.size();
     for (const cWorldEvent& event : events) size += 24ull * event.Pages.size();
-    return AddCapped(size);
+    return CappedSize(size);
+}
+
+cUndoStore<int, cWorldEvent> cWorldEditState::Store() {
+    return {UndoHistory, RedoHistory, UNDO_DEPTH, SnapshotSize};
 }
 
 int cWorldEditState::PushUndo(cWorldHistory& history, const VECTOR_CLASS<int>& cells,
                               const VECTOR_CLASS<cWorldEvent>& events) {
-    if (GetAvailPhysMemory() <= SnapshotSize(cells, events)) {
-        ClearHistory();
-        return 0;
-    }
-    if (history.Size() >= UNDO_DEPTH) {
-        history.Cells.pop_front();
-        history.Events.pop_front();
-    }
-    history.Cells.push_back(cells);
-    history.Events.push_back(events);
-    return 1;
-}
-
-void cWorldEditState::Step(cWorldHistory& from, cWorldHistory& to, VECTOR_CLASS<int>& cells,
-                           VECTOR_CLASS<cWorldEvent>& events) {
-    if (from.Empty()) return;
-    if (!PushUndo(to, cells, events)) return;
-    cells = from.Cells.back();
-    from.Cells.pop_back();
-    events.Assign(from.Events.back());
-    from.Events.pop_back();
+    return Store().Push(history, cells, events);
 }
 
 void cWorldEditState::Undo(VECTOR_CLASS<int>& cells, VECTOR_CLASS<cWorldEvent>& events) {
-    Step(UndoHistory, RedoHistory, cells, events);
+    Store().Step(UndoHistory, RedoHistory, cells, events);
 }
 
 void cWorldEditState::Redo(VECTOR_CLASS<int>& cells, VECTOR_CLASS<cWorldEvent>& events) {
-    Step(RedoHistory, UndoHistory, cells, events);
+    Store().Step(RedoHistory, UndoHistory, cells, events);
 }
 
 void cWorldEditState::ClearHistory() {
-    UndoHistory.Clear();
-    RedoHistory.Clear();
+    Store().Clear();
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <tuple>
 
+#include "editing/undo_history.h"
 #include "model/worldmap.h"
 
 enum { WLAYER_CHIP = 0, WLAYER_EVENT = 1, WORLD_LAYER_COUNT = 2 };
@@ -22,15 +23,9 @@ struct cWorldLayerTool {
     auto Tie() { return std::tie(Tool, Selecting, SelIndex, SelRow, BrushW, BrushH); }
 };
 
-// One history of the world map: a chip-layer copy and the placed events.
-struct cWorldHistory {
-    LIST_CLASS<VECTOR_CLASS<int>> Cells;
-    LIST_CLASS<VECTOR_CLASS<cWorldEvent>> Events;
-
-    size_t Size() const { return Cells.size(); }
-    bool Empty() const { return Cells.empty(); }
-    void Clear();
-};
+// One history of the world map: a chip-layer copy and the placed events,
+// in the order of the layer numbers.
+using cWorldHistory = cUndoHistory<int, cWorldEvent>;
 
 class cWorldEditState {
 public:
@@ -68,9 +63,8 @@ public:
     int SwitchLayer(int layer);
     void SetTool(int tool);
 
-    // A copy of the cells and events becomes the newest snapshot of
-    // `history`, the oldest dropped at three. 0 when free memory is not above
-    // its size: nothing stored, every history emptied.
+    // The store's push, undo and redo (editing/undo_history.h), three
+    // snapshots deep.
     int PushUndo(cWorldHistory& history, const VECTOR_CLASS<int>& cells,
                  const VECTOR_CLASS<cWorldEvent>& events);
     void Undo(VECTOR_CLASS<int>& cells, VECTOR_CLASS<cWorldEvent>& events);
@@ -82,8 +76,7 @@ public:
 
 private:
     auto ActiveTool() { return std::tie(Tool, Selecting, SelIndex, SelRow, BrushW, BrushH); }
-    void Step(cWorldHistory& from, cWorldHistory& to, VECTOR_CLASS<int>& cells,
-              VECTOR_CLASS<cWorldEvent>& events);
+    cUndoStore<int, cWorldEvent> Store();  // over the two histories
 };
 
 extern cWorldEditState g_WorldEditState;

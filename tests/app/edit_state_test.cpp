@@ -37,7 +37,7 @@ protected:
     void Redo(Layers& l) { m_state.Redo(l.chips, l.enemies, l.events); }
     std::vector<int> UndoSteps() const {
         std::vector<int> steps;
-        for (const auto& chips : m_state.UndoHistory.Chips) steps.push_back(chips[0]);
+        for (const auto& chips : m_state.UndoHistory.Steps<LAYER_CHIP>()) steps.push_back(chips[0]);
         return steps;
     }
 
@@ -49,8 +49,8 @@ TEST_F(EditStateTest, DepthKeepsTheNewestSteps) {
     Layers layers;
     for (int step = 1; step <= 5; ++step) EXPECT_EQ(1, Edit(layers, step));
     EXPECT_EQ((std::vector<int>{2, 3, 4}), UndoSteps());
-    EXPECT_EQ(3u, m_state.UndoHistory.Enemies.size());
-    EXPECT_EQ(3u, m_state.UndoHistory.Events.size());
+    EXPECT_EQ(3u, m_state.UndoHistory.Steps<LAYER_ENEMY>().size());
+    EXPECT_EQ(3u, m_state.UndoHistory.Steps<LAYER_EVENT>().size());
 
     Undo(layers);
     EXPECT_EQ(4, layers.Step());
