@@ -29,3 +29,15 @@ void cMapLayer::CopyOverlap(const cMapLayer& from) {
         for (int x = 0; x < columns; ++x)
             if (from.Index(x, y) >= 0) Set(x, y, from.At(x, y));
 }
+
+void cMapGeometry::Resize(int width, int height) const {
+    VECTOR_CLASS<int> old;
+    old.swap(Cells);
+    const cMapLayer before{old, Width, Height, Shift};
+    Width = std::clamp(width, 0, MaxWidth);
+    Height = std::clamp(height, 0, MaxHeight);
+    Shift = RowShift(Width);
+    Stride = 1 << Shift;
+    Cells.assign(static_cast<size_t>(Stride) * static_cast<size_t>(Height), 0);
+    Layer().CopyOverlap(before);
+}

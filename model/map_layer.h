@@ -1,6 +1,6 @@
 // What the stage and the world map share: a cell layer stored row by row in
-// rows of 1 << shift cells, and events standing on cells (any record with
-// int X and Y).
+// rows of 1 << shift cells, events standing on cells (any record with int X
+// and Y), and the operations of both maps on them.
 #pragma once
 
 #include <algorithm>
@@ -72,3 +72,49 @@ void PlaceEventAt(VECTOR_CLASS<E>& events, E& event, int x, int y) {
     }
     events.push_back(copy);
 }
+
+// A map record's cell layer and size, by reference to the record's own
+// fields, with its limits and its rule for the stored row.
+struct cMapGeometry {
+    VECTOR_CLASS<int>& Cells;
+    int& Width;
+    int& Height;
+    int& Stride;  // cells per stored row, 1 << Shift
+    int& Shift;
+    int MaxWidth;
+    int MaxHeight;
+    int (*RowShift)(int width);
+
+    cMapLayer Layer() const { return {Cells, Width, Height, Shift}; }
+    // New size, each side taken into 0..its maximum; the cells of the
+    // top-left rectangle both sizes share stay.
+    void Resize(int width, int height) const;
+};
+
+// The cell and event operations of a map record, once for the stage and the
+// world map: `Map` derives from it, gives its geometry through Geometry()
+// and keeps its events in Events.
+template <class Map, class Event>
+class cMapRecord {
+public:
+    // New size (see cMapGeometry::Resize); placed events are not touched.
+    void Resize(int width, int height) { Self().Geometry().Resize(width, height); }
+    void ClearChips() { Self().Geometry().Cells.Fill(0); }             // the rows' padding too
+    int ChipAt(int x, int y) const { return Layer().At(x, y); }        // 0 outside the map
+    void SetChip(int x, int y, int chip) { Layer().Set(x, y, chip); }  // ignored outside
+    bool Inside(int x, int y) const {
+        return x >= 0 && y >= 0 && x < Self().Width && y < Self().Height;
+    }
+    cMapLayer Layer() const { return Self().Geometry().Layer(); }
+
+    int HasEventAt(int x, int y) const { return ::HasEventAt(Self().Events, x, y); }
+    Event* FindAt(int x, int y) { return FindEventAt(Self().Events, x, y); }
+    int RemoveEventsAt(int x, int y) { return ::RemoveEventsAt(Self().Events, x, y); }
+    // That very object erased (not an equal one); 0 when it is not in the list.
+    int RemoveEvent(const Event* event) { return event ? Self().Events.ErasePtr(*event) : 0; }
+    void PlaceAt(Event& event, int x, int y) { PlaceEventAt(Self().Events, event, x, y); }
+
+private:
+    // The layer views are mutable, as cMapLayer is, also from a const map.
+    Map& Self() const { return const_cast<Map&>(static_cast<const Map&>(*this)); }
+};

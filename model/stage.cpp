@@ -130,30 +130,9 @@ void cStage::SetDefault() {
     ShowGameOver = 1;
 }
 
-cMapLayer cStage::Layer() const {
-    return {const_cast<VECTOR_CLASS<int>&>(Chips), Width, Height, Shift};
+cMapGeometry cStage::Geometry() {
+    return {Chips, Width, Height, Stride, Shift, MAX_SIZE, MAX_SIZE, StageRowShift};
 }
-
-void cStage::Resize(int width, int height) {
-    VECTOR_CLASS<int> old;
-    old.swap(Chips);
-    const cMapLayer before{old, Width, Height, Shift};
-    Width = std::clamp(width, 0, static_cast<int>(MAX_SIZE));
-    Height = std::clamp(height, 0, static_cast<int>(MAX_SIZE));
-    Shift = StageRowShift(Width);
-    Stride = 1 << Shift;
-    Chips.assign(static_cast<size_t>(Stride) * static_cast<size_t>(Height), 0);
-    Layer().CopyOverlap(before);
-}
-
-void cStage::ClearChips() { Chips.Fill(0); }
-int cStage::ChipAt(int x, int y) const { return Layer().At(x, y); }
-void cStage::SetChip(int x, int y, int chip) { Layer().Set(x, y, chip); }
-int cStage::HasEventAt(int x, int y) const { return ::HasEventAt(Events, x, y); }
-cEvent* cStage::FindAt(int x, int y) { return FindEventAt(Events, x, y); }
-int cStage::RemoveEventsAt(int x, int y) { return ::RemoveEventsAt(Events, x, y); }
-int cStage::RemoveEvent(const cEvent* event) { return event ? Events.ErasePtr(*event) : 0; }
-void cStage::PlaceAt(cEvent& event, int x, int y) { PlaceEventAt(Events, event, x, y); }
 
 void cStage::Fixup() {
     // A chip layer that does not fit the size (an undo step from before a

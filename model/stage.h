@@ -34,7 +34,8 @@ public:
     int Serial(int op, cSerial* other, HANDLE file, int version) override;
 };
 
-class cStage : public cSerial {
+// Resize, the chips and the events of a cell: cMapRecord (model/map_layer.h).
+class cStage : public cSerial, public cMapRecord<cStage, cEvent> {
 public:
     enum { MAX_SIZE = 64 };  // width and height of a stage, 1..64
 
@@ -75,26 +76,13 @@ public:
     int Save(HANDLE file) override;
     void SetDefault();  // a new stage of 20 × 15
 
-    // New size; the chips of the top-left rectangle both sizes share stay.
-    // Sizes are taken into 0..64.
-    void Resize(int width, int height);
-    void ClearChips();
-    // The chip of a cell; 0 outside the map. Set ignores cells outside.
-    int ChipAt(int x, int y) const;
-    void SetChip(int x, int y, int chip);
-    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < Width && y < Height; }
-    cMapLayer Layer() const;  // the chip layer with this stage's geometry
-
-    int HasEventAt(int x, int y) const;
-    cEvent* FindAt(int x, int y);
-    int RemoveEventsAt(int x, int y);      // 1 when one was erased
-    int RemoveEvent(const cEvent* event);  // that very object; 0 when not in the list
-    // Takes what stands on the cell away and places a copy of `event` there.
-    void PlaceAt(cEvent& event, int x, int y);
-
     // Brings every reference to the database and every position into range,
     // and fits the chip layer to the size.
     void Fixup();
+
+private:
+    friend class cMapRecord<cStage, cEvent>;
+    cMapGeometry Geometry();  // the chips in 1..64 × 1..64
 };
 
 // Bits of the width: 20 gives 5, 32 gives 6, 0 gives 0; the stored row is

@@ -181,30 +181,9 @@ void cWorldMap::SetDefault() {
     EventTemplates[0].Name = "デフォルト";
 }
 
-cMapLayer cWorldMap::Layer() const {
-    return {const_cast<VECTOR_CLASS<int>&>(Cells), Width, Height, Shift};
+cMapGeometry cWorldMap::Geometry() {
+    return {Cells, Width, Height, Pitch, Shift, MAX_WIDTH, MAX_HEIGHT, WorldRowShift};
 }
-
-void cWorldMap::Resize(int width, int height) {
-    VECTOR_CLASS<int> old;
-    old.swap(Cells);
-    const cMapLayer before{old, Width, Height, Shift};
-    Height = std::clamp(height, 0, static_cast<int>(MAX_HEIGHT));
-    Width = std::clamp(width, 0, static_cast<int>(MAX_WIDTH));
-    Shift = WorldRowShift(Width);
-    Pitch = 1 << Shift;
-    Cells.assign(static_cast<size_t>(Pitch) * static_cast<size_t>(Height), 0);
-    Layer().CopyOverlap(before);
-}
-
-void cWorldMap::ClearChips() { Cells.Fill(0); }
-int cWorldMap::ChipAt(int x, int y) const { return Layer().At(x, y); }
-void cWorldMap::SetChip(int x, int y, int chip) { Layer().Set(x, y, chip); }
-int cWorldMap::HasEventAt(int x, int y) const { return ::HasEventAt(Events, x, y); }
-cWorldEvent* cWorldMap::FindAt(int x, int y) { return FindEventAt(Events, x, y); }
-int cWorldMap::RemoveEventsAt(int x, int y) { return ::RemoveEventsAt(Events, x, y); }
-int cWorldMap::RemoveEvent(const cWorldEvent* event) { return event ? Events.ErasePtr(*event) : 0; }
-void cWorldMap::PlaceAt(cWorldEvent& event, int x, int y) { PlaceEventAt(Events, event, x, y); }
 
 int cWorldMap::FindFreeStageNumber(const cWorldEvent* excluded) const {
     enum { LAST = 999 };

@@ -61,7 +61,8 @@ public:
     void ClearToNew();  // as a new event
 };
 
-class cWorldMap : public cSerial {
+// Resize, the chips and the events of a cell: cMapRecord (model/map_layer.h).
+class cWorldMap : public cSerial, public cMapRecord<cWorldMap, cWorldEvent> {
 public:
     enum { MAX_WIDTH = 200, MAX_HEIGHT = 150 };
 
@@ -88,21 +89,6 @@ public:
     int Save(HANDLE file) override;
     void SetDefault();
 
-    // New size (taken into 0..200 × 0..150); the chips of the shared
-    // top-left rectangle stay, placed events are not touched.
-    void Resize(int width, int height);
-    void ClearChips();
-    int ChipAt(int x, int y) const;  // 0 outside the map
-    void SetChip(int x, int y, int chip);
-    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < Width && y < Height; }
-    cMapLayer Layer() const;  // the cell layer with this map's geometry
-
-    int HasEventAt(int x, int y) const;
-    cWorldEvent* FindAt(int x, int y);
-    int RemoveEventsAt(int x, int y);
-    int RemoveEvent(const cWorldEvent* event);
-    void PlaceAt(cWorldEvent& event, int x, int y);
-
     // Smallest stage number 1..999 that no stage page of a placed event other
     // than `excluded` uses; 0 when all are taken.
     int FindFreeStageNumber(const cWorldEvent* excluded) const;
@@ -111,6 +97,10 @@ public:
     // Start position, cells, placed events and background into range; the
     // cell layer fitted to the size.
     void Fixup();
+
+private:
+    friend class cMapRecord<cWorldMap, cWorldEvent>;
+    cMapGeometry Geometry();  // the cells in 1..200 × 1..150
 };
 
 // log2 of the smallest power of two not below `width`; 0 for width 1, 1 for
