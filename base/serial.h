@@ -199,9 +199,12 @@ int WriteRecordVector(VECTOR_CLASS<T>& list, HANDLE file) {
 // `element` (op, element, other's element or null, file) carries one element
 // through every op but clear and copy. Each element takes at least `minSize`
 // bytes, so that a count the rest of the file cannot hold fails the file.
+// Records are read and written by ReadRecordVector and WriteRecordVector
+// instead (their Load and Save; the list grows as it is read).
 template <class T, class Element>
 int SerialEach(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* other, HANDLE file, unsigned minSize,
                Element element) {
+    constexpr bool records = std::is_base_of<cSerial, T>::value;
     switch (op) {
     case SERIAL_CLEAR:
         field->clear();
@@ -215,6 +218,10 @@ int SerialEach(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* other, HAN
             if (!element(op, &(*field)[i], &(*other)[i], file)) return 0;
         return 1;
     case SERIAL_READ: {
+        if constexpr (records) {
+            ReadRecordVector(*field, file);
+            return 1;
+        }
         const long long count = serial_detail::ReadCount(file, minSize);
         if (count < 0) return 1;
         field->assign(static_cast<size_t>(count), T());
@@ -225,6 +232,10 @@ int SerialEach(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* other, HAN
         return 1;
     }
     case SERIAL_WRITE: {
+        if constexpr (records) {
+            WriteRecordVector(*field, file);
+            return 1;
+        }
         const uint32_t count = static_cast<uint32_t>(field->size());
         FileWrite(file, &count, 4);
         for (T& e : *field) element(op, &e, nullptr, file);
@@ -236,32 +247,15 @@ int SerialEach(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* other, HAN
     }
 }
 
+// Records compare with Compare and strip with FixUp; reading and writing
+// them is SerialEach's.
 template <class T>
 int SerialRecordVector(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* other, HANDLE file) {
-    switch (op) {
-    case SERIAL_CLEAR:
-        field->clear();
+    return SerialEach(op, field, other, file, 1, [](int op, T* record, const T* o, HANDLE) {
+        if (op == SERIAL_COMPARE) return record->Compare(*o);
+        if (op == SERIAL_STRIP) record->FixUp();
         return 1;
-    case SERIAL_COPY:
-        if (other) field->Assign(*other);
-        return 1;
-    case SERIAL_COMPARE:
-        if (!other || field->size() != other->size()) return 0;
-        for (size_t i = 0; i < field->size(); ++i)
-            if (!(*field)[i].Compare((*other)[i])) return 0;
-        return 1;
-    case SERIAL_READ:
-        ReadRecordVector(*field, file);
-        return 1;
-    case SERIAL_WRITE:
-        WriteRecordVector(*field, file);
-        return 1;
-    case SERIAL_STRIP:
-        for (T& record : *field) record.FixUp();
-        return 1;
-    default:
-        return 1;
-    }
+    });
 }
 
 // A file whose root is a vector of records. The list is replaced only when
