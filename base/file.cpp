@@ -4,6 +4,7 @@
 #include <cstring>
 #include <mutex>
 #include <string>
+#include <utility>
 
 #include "base/platform.h"
 #include "base/platform_internal.h"
@@ -249,9 +250,7 @@ FileFaultHook SetFileFaultHook(FileFaultHook hook) {
 HWND g_hWndMain = nullptr;
 
 MessageBoxSink SetMessageBoxSink(MessageBoxSink sink) {
-    MessageBoxSink old = g_messageBoxSink;
-    g_messageBoxSink = sink;
-    return old;
+    return std::exchange(g_messageBoxSink, sink);
 }
 
 int ShowMessageBox(HWND owner, const char* text, const char* caption, unsigned type) {
@@ -262,9 +261,7 @@ int ShowMessageBox(HWND owner, const char* text, const char* caption, unsigned t
 HWND GetActiveOwner() { return os::ActiveWindow(); }
 
 MainWindowAction SetMainWindowAction(MainWindowAction action) {
-    MainWindowAction old = g_mainWindowAction;
-    g_mainWindowAction = action;
-    return old;
+    return std::exchange(g_mainWindowAction, action);
 }
 
 int DestroyMainWindow() {
@@ -276,17 +273,13 @@ int CloseMainWindow() {
 }
 
 FreeMemorySource SetFreeMemorySource(FreeMemorySource source) {
-    FreeMemorySource old = g_freeMemorySource;
-    g_freeMemorySource = source;
-    return old;
+    return std::exchange(g_freeMemorySource, source);
 }
 
 unsigned GetAvailPhysMemory() { return g_freeMemorySource ? g_freeMemorySource() : os::FreeMemory(); }
 
 ClockSource SetClockSource(ClockSource source) {
-    ClockSource old = g_clockSource;
-    g_clockSource = source;
-    return old;
+    return std::exchange(g_clockSource, source);
 }
 
 uint32_t ClockMs() { return g_clockSource ? g_clockSource() : os::Clock(); }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "base/report.h"
 
@@ -61,9 +62,7 @@ const char* Extension(const char* file) {
 } // namespace
 
 MciSendCommandProc SetMciSendCommand(MciSendCommandProc proc) {
-    MciSendCommandProc old = g_pfnMciSend;
-    g_pfnMciSend = proc ? proc : mciSendCommandA;
-    return old;
+    return std::exchange(g_pfnMciSend, proc ? proc : mciSendCommandA);
 }
 
 void MciInit(cMciTable* table) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "base/report.h"
 
@@ -23,9 +24,7 @@ void CopyName(char (&to)[N], const char* from) {
 } // namespace
 
 CREATEVOX_PROC SetCreateVoxOverride(CREATEVOX_PROC create) {
-    CREATEVOX_PROC old = g_pfnCreateVoxOverride;
-    g_pfnCreateVoxOverride = create;
-    return old;
+    return std::exchange(g_pfnCreateVoxOverride, create);
 }
 
 void SetVoxLibraryName(const char* name) { g_pszVoxLibrary = name ? name : "Vox.dll"; }

@@ -2,6 +2,7 @@
 
 #include <imm.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -49,9 +50,7 @@ LRESULT CALLBACK EditValProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 IME_RESULT_READER SetImeResultReader(IME_RESULT_READER reader) {
-    IME_RESULT_READER old = g_pfnImeResult;
-    g_pfnImeResult = reader ? reader : ReadImeResult;
-    return old;
+    return std::exchange(g_pfnImeResult, reader ? reader : ReadImeResult);
 }
 
 int EditValTypeLimits(int code, long long* minimum, long long* maximum) {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "base/report.h"
 #include "ui/ctrl.h"
@@ -18,9 +19,7 @@ int g_bLastHeldL = 0, g_bLastHeldR = 0;
 }  // namespace
 
 ASYNC_KEY_READER SetAsyncKeyReader(ASYNC_KEY_READER reader) {
-    ASYNC_KEY_READER old = g_pfnAsyncKey;
-    g_pfnAsyncKey = reader ? reader : GetAsyncKeyState;
-    return old;
+    return std::exchange(g_pfnAsyncKey, reader ? reader : GetAsyncKeyState);
 }
 
 void ReadMouseButtons(MOUSE_STATE* state, int parts) {
