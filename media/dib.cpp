@@ -95,25 +95,20 @@ int cDib::Create(int width, int height, int bpp, int mask) {
     return 1;
 }
 
+void cDib::FreeSection(HDC* dc, HBITMAP* bitmap, HGDIOBJ* old, BYTE** bits) {
+    if (!*dc) return;
+    SelectObject(*dc, *old);
+    DeleteObject(*bitmap);
+    DeleteDC(*dc);
+    *dc = nullptr;
+    *bitmap = nullptr;
+    *old = nullptr;
+    *bits = nullptr;
+}
+
 void cDib::Release() {
-    if (m_hDC) {
-        SelectObject(m_hDC, m_hOldObj);
-        DeleteObject(m_hBitmap);
-        DeleteDC(m_hDC);
-        m_hDC = nullptr;
-        m_hBitmap = nullptr;
-        m_hOldObj = nullptr;
-        m_pBits = nullptr;
-    }
-    if (m_hMaskDC) {
-        SelectObject(m_hMaskDC, m_hMaskOldObj);
-        DeleteObject(m_hMaskBitmap);
-        DeleteDC(m_hMaskDC);
-        m_hMaskDC = nullptr;
-        m_hMaskBitmap = nullptr;
-        m_hMaskOldObj = nullptr;
-        m_pMaskBits = nullptr;
-    }
+    FreeSection(&m_hDC, &m_hBitmap, &m_hOldObj, &m_pBits);
+    FreeSection(&m_hMaskDC, &m_hMaskBitmap, &m_hMaskOldObj, &m_pMaskBits);
 }
 
 int cDib::GetStride() const {

@@ -80,6 +80,8 @@ public:
 private:
     int CreateSection(const BITMAPINFO* info, HDC* dc, HBITMAP* bitmap, HGDIOBJ* old,
                       BYTE** bits);
+    // Frees what CreateSection made and empties the four; nothing without a DC.
+    static void FreeSection(HDC* dc, HBITMAP* bitmap, HGDIOBJ* old, BYTE** bits);
     int BuildMask();
 };
 
