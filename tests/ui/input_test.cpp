@@ -4,8 +4,7 @@
 
 #include "media/image_table.h"
 #include "resources/toolkit_ids.h"
-#include "tests/ui/test_ui.h"
-#include "tests/ui/ui2_dialogs.h"
+#include "tests/ui/ui_driver.h"
 #include "ui/dlg_input.h"
 #include "ui/dlg_selectgraphic.h"
 #include "ui/wnd_list.h"
@@ -51,7 +50,7 @@ TEST(InputValue, OkStoresTheClampedValueAndCancelLeavesIt) {
     } cases[] = {
         {"1500", IDC_TOOLKIT_OK, 1, 999},   // clamped into the range
         {"0", IDC_TOOLKIT_OK, 1, 1},        // and from below
-        {"１２", IDC_TOOLKIT_OK, 1, 1},      // pasted full-width text holds no number: the minimum
+        {"１２", IDC_TOOLKIT_OK, 1, 1},     // pasted full-width text holds no number: the minimum
         {nullptr, IDC_TOOLKIT_OK, 1, 5},    // OK without typing keeps the value
         {"300", IDC_TOOLKIT_CANCEL, 0, 5},  // Cancel writes nothing
     };
@@ -109,7 +108,7 @@ TEST(InputString, CountsCharactersOnOneLine) {
         type("#P12.abcdefghijk");  // the whole text was selected: it is replaced
         type("m");                 // a 13th character is refused
         SendMessageA(edit, EM_SETSEL, 0, -1);
-        type(thirteen.c_str());    // 12 of 13 double-byte characters fit
+        type(thirteen.c_str());  // 12 of 13 double-byte characters fit
         Click(box->m_hWnd, IDC_TOOLKIT_OK);
         return true;
     });
@@ -132,15 +131,16 @@ TEST(InputString, CountsBytesWithoutTheFlagAndCancelLeavesTheText) {
     EXPECT_EQ("そのまま", name);
 }
 
-// ---- Graphic picker ------------------------------------------------------------------------------
+// ---- Graphic picker
+// ------------------------------------------------------------------------------
 
 TEST(GraphicPicker, CellsOfEveryKind) {
     const struct {
         int kind, x, y, cell, frameX, frameY;
     } cases[] = {
-        {SHEET_CHARA, 100, 200, 24, 96, 192}, {SHEET_CHARA, 0, 0, 0, 0, 0},
-        {SHEET_EFFECT, 130, 70, 17, 128, 64}, {SHEET_CHIP, 40, 70, 17, 32, 64},
-        {SHEET_CHIP, 300, 70, 145, 288, 64},  {SHEET_EVENT, 64, 40, 33, 64, 32},
+        {SHEET_CHARA, 100, 200, 24, 96, 192},    {SHEET_CHARA, 0, 0, 0, 0, 0},
+        {SHEET_EFFECT, 130, 70, 17, 128, 64},    {SHEET_CHIP, 40, 70, 17, 32, 64},
+        {SHEET_CHIP, 300, 70, 145, 288, 64},     {SHEET_EVENT, 64, 40, 33, 64, 32},
         {SHEET_EVENT, 1023, 511, 511, 992, 480},
     };
     for (const auto& c : cases) {

@@ -5,8 +5,9 @@
 
 #include <algorithm>
 
-#include "tests/ui/test_ui.h"
-#include "tests/ui/ui2_dialogs.h"
+#include "tests/support/seams.h"
+#include "tests/ui/test_dialogs.h"
+#include "tests/ui/ui_driver.h"
 #include "ui/wnd_list.h"
 
 namespace {
@@ -28,7 +29,7 @@ bool IsRegistered(WND_LIST_CLASS& reg, WND_CLASS* wnd) {
 }  // namespace
 
 TEST(PropertySheet, RunsModelessOverItsPages) {
-    ScopedSeams seams;
+    ScopedBoxes boxes;
     WND_LIST_CLASS reg;
     TEST_PAGE1 page1(&reg);
     TEST_PAGE2 page2(&reg);
@@ -49,7 +50,7 @@ TEST(PropertySheet, RunsModelessOverItsPages) {
     EXPECT_EQ(1, page1.m_nInits);
     EXPECT_EQ(0, page2.m_nInits) << "a page's window is made when its tab first shows";
     char text[64] = {};
-    GetDlgItemTextA(page1.m_hWnd, IDC_UI2_PAGE_NAME, text, sizeof(text));
+    GetDlgItemTextA(page1.m_hWnd, IDC_PAGE_NAME, text, sizeof(text));
     EXPECT_STREQ("勇者", text);
 
     SendMessageA(wnd, PSM_SETCURSEL, 1, 0);
@@ -58,7 +59,7 @@ TEST(PropertySheet, RunsModelessOverItsPages) {
     EXPECT_EQ(1, page2.m_nInits);
 
     // Apply reaches every page that has a window; the sheet stays.
-    SetDlgItemTextA(page1.m_hWnd, IDC_UI2_PAGE_NAME, "魔法使い");
+    SetDlgItemTextA(page1.m_hWnd, IDC_PAGE_NAME, "魔法使い");
     PressSheetButton(wnd, 0x3021);  // Apply
     PumpOnce(&reg);
     EXPECT_EQ(1, page1.m_nApplies);
@@ -74,13 +75,13 @@ TEST(PropertySheet, RunsModelessOverItsPages) {
     EXPECT_EQ(nullptr, sheet) << "deleted, the owner's pointer emptied";
     EXPECT_FALSE(IsWindow(wnd));
     EXPECT_TRUE(reg.m_Sheets.empty());
-    EXPECT_TRUE(ScopedSeams::s_Boxes.empty());
+    EXPECT_EQ(0u, boxes.Count());
 }
 
 // Cancel takes the same way; each closing costs Wine two seconds without a
 // window manager, so only the close box is tried.
 TEST(PropertySheet, TheCloseBoxAppliesNothing) {
-    ScopedSeams seams;
+    ScopedBoxes boxes;
     WND_LIST_CLASS reg;
     TEST_PAGE1 page1(&reg);
     TEST_PAGE2 page2(&reg);

@@ -7,6 +7,7 @@
 
 #include "base/report.h"
 
+#include "tests/support/seams.h"
 #include "tests/ui/test_dialogs.h"
 #include "ui/prop.h"
 #include "ui/wnd_list.h"
@@ -15,7 +16,7 @@ namespace {
 
 // A plain top-level window whose procedure is a VIEW_CLASS object's.
 class TEST_VIEW : public VIEW_CLASS {
-public:
+  public:
     void OnCreate(WPARAM, LPARAM) override { ++m_nCreates; }
     int OnCommand(WPARAM wParam, LPARAM) override {
         m_Commands.push_back(LOWORD(wParam));
@@ -52,7 +53,9 @@ HWND MakeView(TEST_VIEW* view, DWORD style) {
 }
 
 SHORT g_nLeft = 0, g_nRight = 0;
-SHORT WINAPI FakeAsyncKey(int key) { return key == VK_LBUTTON ? g_nLeft : key == VK_RBUTTON ? g_nRight : 0; }
+SHORT WINAPI FakeAsyncKey(int key) {
+    return key == VK_LBUTTON ? g_nLeft : key == VK_RBUTTON ? g_nRight : 0;
+}
 
 }  // namespace
 
@@ -106,15 +109,16 @@ TEST(Window, MessageTraceLines) {
     file.close();
     DeleteFileA(path);
     const std::string log = lines.str();
-    EXPECT_NE(std::string::npos, log.find("ビュー | msg:WM_MOUSEFIRST | wp:131073(2,1) | lp:262143(3,65535)\r\n")) << log;
+    EXPECT_NE(std::string::npos, log.find("ビュー | msg:WM_MOUSEFIRST | wp:131073(2,1) | lp:262143(3,65535)\r\n"))
+        << log;
     EXPECT_NE(std::string::npos, log.find("ビュー | msg:1029 | wp:7(0,7) | lp:-2(65535,65534)\r\n")) << log;
     EXPECT_EQ(std::string::npos, log.find("WM_GETTEXT")) << "never traced";
 }
 
 TEST(Window, FrameAndDrawingArea) {
     TEST_VIEW view;
-    view.SetWindowParam(400, 300, 100, 100, 640, 480, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, 0, 1,
-                        0, 3);
+    view.SetWindowParam(400, 300, 100, 100, 640, 480, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, 0, 1, 0,
+                        3);
     EXPECT_EQ(0, view.m_nDrawX);
     EXPECT_EQ(0, view.m_nDrawY) << "no tool bar";
     EXPECT_EQ(400 - GetSystemMetrics(SM_CXVSCROLL), view.m_nDrawW);
@@ -202,7 +206,7 @@ TEST(Window, MouseButtonEdgesAndTheRightClickGate) {
 
 TEST(Registry, AFinishedSheetIsClosedAndDeleted) {
     WND_LIST_CLASS reg;
-    ScopedSeams seams;
+    ScopedBoxes boxes;
     PROP_CLASS* sheet = new PROP_CLASS(1, nullptr, &reg);
     sheet->m_pSelf = sheet;
     // Not a real sheet: it reports no current page, as a sheet closed by its buttons.
@@ -215,21 +219,21 @@ TEST(Registry, AFinishedSheetIsClosedAndDeleted) {
     EXPECT_EQ(nullptr, sheet) << "the owner's pointer is emptied";
     EXPECT_FALSE(IsWindow(sheetWnd));
     EXPECT_TRUE(reg.m_Sheets.empty());
-    EXPECT_TRUE(seams.s_Boxes.empty());
+    EXPECT_EQ(0u, boxes.Count());
     EXPECT_EQ(0, DispatchAppMessage(&msg, &reg));
 
     PROP_CLASS* stray = new PROP_CLASS(1, nullptr, &reg);
     delete stray;  // never registered
-    EXPECT_EQ(std::vector<std::string>{"ウインドウの破棄に失敗！"}, seams.s_Boxes);
+    EXPECT_EQ(std::vector<std::string>{"ウインドウの破棄に失敗！"}, boxes.Texts());
 }
 
 TEST(Hook, KeysReachTheActiveDialog) {
     WND_LIST_CLASS reg;
-    CTRL_TEST_DLG dlg(&reg);
+    TEST_DLG dlg(&reg);
     std::vector<UINT> posted;
     LRESULT escInFrame = -1;
     int installed = 0;
-    dlg.m_Script = [&](CTRL_TEST_DLG& d) {
+    dlg.m_Script = [&](TEST_DLG& d) {
         installed = cHook::IsInstalled();
         SetActiveWindow(d.m_hWnd);
         MSG msg;

@@ -4,9 +4,8 @@
 
 #include <cstring>
 
-#include "base/platform.h"
-#include "tests/ui/test_ui.h"
-#include "tests/ui/ui2_dialogs.h"
+#include "tests/support/seams.h"
+#include "tests/ui/test_dialogs.h"
 #include "ui/common_dialogs.h"
 #include "ui/wnd_list.h"
 
@@ -107,17 +106,7 @@ TEST(Shell, ExplorerSelectsTheFile) {
     EXPECT_EQ("csv\\ソート\\", g_ExplorerFolder);
 }
 
-int g_nQuitAnswer = IDYES;
-std::string g_QuitText, g_QuitCaption;
-
-int QuitSink(HWND, const char* text, const char* caption, unsigned) {
-    g_QuitText = text;
-    g_QuitCaption = caption;
-    return g_nQuitAnswer;
-}
-
 TEST(Shell, ConfirmQuitIsTrueOnlyForYes) {
-    MessageBoxSink old = SetMessageBoxSink(QuitSink);
     const struct {
         int answer;
         int language;
@@ -131,28 +120,26 @@ TEST(Shell, ConfirmQuitIsTrueOnlyForYes) {
         {IDYES, 1, true, "End confirmation", "Would you like to quit?\n"},
     };
     for (const auto& c : cases) {
-        g_nQuitAnswer = c.answer;
+        ScopedBoxes boxes(c.answer);
         EXPECT_EQ(c.result, ConfirmQuit(nullptr, c.language));
-        EXPECT_EQ(c.caption, g_QuitCaption);
-        EXPECT_EQ(c.text, g_QuitText);
+        ASSERT_EQ(1u, boxes.Count());
+        EXPECT_EQ(c.caption, boxes.Calls()[0].caption);
+        EXPECT_EQ(c.text, boxes.Calls()[0].text);
     }
-    SetMessageBoxSink(old);
 }
 
 TEST(Items, TextAsStrings) {
     WND_LIST_CLASS reg;
-    EDIT_TEST_DLG dlg(&reg);
-    dlg.m_Script = [](EDIT_TEST_DLG& d) {
-        EXPECT_TRUE(SetDlgItemString(d.m_hWnd, IDC_UI2_NAME, "全角の名前"));
+    TEST_DLG dlg(&reg);
+    RunTestDialog(dlg, [](TEST_DLG& d) {
+        EXPECT_TRUE(SetDlgItemString(d.m_hWnd, IDC_NAME, "全角の名前"));
         std::string text;
-        EXPECT_EQ("全角の名前", GetDlgItemString(d.m_hWnd, IDC_UI2_NAME, text, 64));
-        EXPECT_EQ("全角", GetDlgItemString(d.m_hWnd, IDC_UI2_NAME, text, 5));
-        EXPECT_EQ("全角", GetDlgItemString(d.m_hWnd, IDC_UI2_NAME, 5)) << "the form that returns the text";
-        SetDlgItemString(d.m_hWnd, IDC_UI2_NAME, std::string());
-        EXPECT_EQ("", GetDlgItemString(d.m_hWnd, IDC_UI2_NAME, text, 64));
-        d.End(0);
-    };
-    dlg.DoModal(0);
+        EXPECT_EQ("全角の名前", GetDlgItemString(d.m_hWnd, IDC_NAME, text, 64));
+        EXPECT_EQ("全角", GetDlgItemString(d.m_hWnd, IDC_NAME, text, 5));
+        EXPECT_EQ("全角", GetDlgItemString(d.m_hWnd, IDC_NAME, 5)) << "the form that returns the text";
+        SetDlgItemString(d.m_hWnd, IDC_NAME, std::string());
+        EXPECT_EQ("", GetDlgItemString(d.m_hWnd, IDC_NAME, text, 64));
+    });
 }
 
 TEST(Paths, SameDriveAsTheProgram) {

@@ -4,7 +4,9 @@
 
 #include "media/dib.h"
 #include "base/platform.h"
+#include "tests/support/seams.h"
 #include "tests/ui/test_dialogs.h"
+#include "tests/ui/ui_driver.h"
 #include "ui/wnd_list.h"
 
 TEST(Dialog, ModalRunHidesAndDisablesTheRegistryAndRestoresOnClose) {
@@ -15,9 +17,9 @@ TEST(Dialog, ModalRunHidesAndDisablesTheRegistryAndRestoresOnClose) {
     ASSERT_TRUE(palette.IsWindowOpen());
     ASSERT_EQ(1u, reg.m_Wnds.size());
     for (int flags : {DLG_HIDE_OTHERS | DLG_DISABLE_OTHERS, 0}) {
-        CTRL_TEST_DLG dlg(&reg);
+        TEST_DLG dlg(&reg);
         int seenVisible = -1, seenEnabled = -1, nested = -1;
-        dlg.m_Script = [&](CTRL_TEST_DLG& d) {
+        dlg.m_Script = [&](TEST_DLG& d) {
             seenVisible = IsWindowVisible(palette.m_hWnd) ? 1 : 0;
             seenEnabled = IsWindowEnabled(palette.m_hWnd) ? 1 : 0;
             nested = d.DoModal(0);  // already open: nothing happens
@@ -37,7 +39,7 @@ TEST(Dialog, ModalRunHidesAndDisablesTheRegistryAndRestoresOnClose) {
 }
 
 TEST(Dialog, ModelessReopensOnceRegisteredAndLeavesInItsDestructor) {
-    ScopedSeams seams;
+    ScopedBoxes boxes;
     WND_LIST_CLASS reg;
     {
         SMALL_TEST_DLG palette(&reg);
@@ -58,26 +60,25 @@ TEST(Dialog, ModelessReopensOnceRegisteredAndLeavesInItsDestructor) {
         palette.End(0);
     }
     EXPECT_TRUE(reg.m_Wnds.empty());
-    EXPECT_TRUE(seams.s_Boxes.empty());
+    EXPECT_EQ(0u, boxes.Count());
     EXPECT_EQ(0, reg.RemoveWnd(reinterpret_cast<WND_CLASS*>(&reg)));
 }
 
 TEST(Dialog, KeyDownReachesTheControlsOfModalDialogsOnly) {
     WND_LIST_CLASS reg;
-    CTRL_TEST_DLG dlg(&reg);
+    TEST_DLG dlg(&reg);
     std::vector<WPARAM> modal;
     dlg.m_Work = MakeRecords(3);
     dlg.m_Source = MakeRecords(3);
-    dlg.m_Script = [&](CTRL_TEST_DLG& d) {
+    RunTestDialog(dlg, [&](TEST_DLG& d) {
         d.m_Commands.clear();
         SendMessageA(d.m_hWnd, WM_KEYDOWN, VK_DELETE, 0);
         SendMessageA(d.m_hWnd, WM_KEYDOWN, 'X', 0);  // without Ctrl: nothing
         SendMessageA(d.m_hWnd, WM_HOOKKEY, VK_DELETE, 0);
         modal = d.m_Commands;
-        d.End(0);
-    };
-    dlg.DoModal(0);
-    // Every list of the dialog gets the key: the test list with its own ids, the other with the defaults.
+    });
+    // Every list of the dialog gets the key: the test list with its own ids, the other with the
+    // defaults.
     EXPECT_EQ((std::vector<WPARAM>{CMD_CLEAR, CMD_DELETE, 40083, 40034, CMD_CLEAR, CMD_DELETE, 40083, 40034}), modal);
 
     SMALL_TEST_DLG palette(&reg);
@@ -91,61 +92,42 @@ TEST(Dialog, KeyDownReachesTheControlsOfModalDialogsOnly) {
 
 TEST(Dialog, CommandRoutingAndChangedIds) {
     WND_LIST_CLASS reg;
-    CTRL_TEST_DLG dlg(&reg);
+    TEST_DLG dlg(&reg);
     dlg.m_Source = MakeRecords(2);
     struct {
         WORD id, code, changed;
     } cases[] = {
-        {IDC_BUTTON, BN_CLICKED, IDC_BUTTON},       {IDC_BUTTON, BN_SETFOCUS, 0},
-        {IDC_INT_EDIT, EN_UPDATE, IDC_INT_EDIT},    {IDC_INT_EDIT, EN_CHANGE, 0},
-        {IDC_INT_EDIT, EN_KILLFOCUS, 0},            {IDC_CHECK_INT, BN_CLICKED, IDC_CHECK_INT},
-        {IDC_CHECK_INT, BN_KILLFOCUS, IDC_CHECK_INT}, {IDC_LIST, LBN_SELCHANGE, 0},
-        {IDC_LABEL, 0, 0},                          {4321, BN_CLICKED, 0},
-        {2001, CBN_SELCHANGE, 2001},                {2001, CBN_DROPDOWN, 0},
-        {2002, 0, 2002},                            {2002, 123, 2002},
+        {IDC_BUTTON, BN_CLICKED, IDC_BUTTON},
+        {IDC_BUTTON, BN_SETFOCUS, 0},
+        {IDC_INT_EDIT, EN_UPDATE, IDC_INT_EDIT},
+        {IDC_INT_EDIT, EN_CHANGE, 0},
+        {IDC_INT_EDIT, EN_KILLFOCUS, 0},
+        {IDC_CHECK_INT, BN_CLICKED, IDC_CHECK_INT},
+        {IDC_CHECK_INT, BN_KILLFOCUS, IDC_CHECK_INT},
+        {IDC_LIST, LBN_SELCHANGE, 0},
+        {IDC_LABEL, 0, 0},
+        {4321, BN_CLICKED, 0},
+        {IDC_KIND, CBN_SELCHANGE, IDC_KIND},
+        {IDC_KIND, CBN_DROPDOWN, 0},
+        {IDC_HUE, 0, IDC_HUE},
+        {IDC_HUE, 123, IDC_HUE},
     };
-    // A combo box and a slider as the later control classes declare them.
-    CTRL_CLASS combo(CTRL_KIND_COMBO), slider(CTRL_KIND_SLIDER);
-    combo.m_wId = 2001;
-    slider.m_wId = 2002;
     std::vector<WORD> got;
-    dlg.m_Script = [&](CTRL_TEST_DLG& d) {
-        d.AddCtrl(&combo);
-        d.AddCtrl(&slider);
+    RunTestDialog(dlg, [&](TEST_DLG& d) {
         for (const auto& c : cases) got.push_back(d.GetChangedCtrlId(MAKEWPARAM(c.id, c.code)));
-        d.End(0);
-    };
-    dlg.DoModal(0);
+    });
     ASSERT_EQ(sizeof(cases) / sizeof(cases[0]), got.size());
     for (size_t i = 0; i < got.size(); ++i) EXPECT_EQ(cases[i].changed, got[i]) << cases[i].id << "/" << cases[i].code;
 }
 
-TEST(Dialog, CommandsInsideCommandsAreDropped) {
-    WND_LIST_CLASS reg;
-    CTRL_TEST_DLG dlg(&reg);
-    LRESULT inner = -1;
-    size_t commands = 0;
-    dlg.m_Script = [&](CTRL_TEST_DLG& d) {
-        size_t before = d.m_Commands.size();
-        d.m_bInCommand = 1;  // as inside a handler
-        inner = SendMessageA(d.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_BUTTON, BN_CLICKED), 0);
-        d.m_bInCommand = 0;
-        commands = d.m_Commands.size() - before;
-        d.End(0);
-    };
-    dlg.DoModal(0);
-    EXPECT_EQ(0, inner);
-    EXPECT_EQ(0u, commands);
-}
-
 TEST(Dialog, CheckBoxesAndStoring) {
     WND_LIST_CLASS reg;
-    CTRL_TEST_DLG dlg(&reg);
+    TEST_DLG dlg(&reg);
     dlg.m_Rec.check = 2;
     dlg.m_Rec.flag = 1;
     dlg.m_Rec.level = 7;
     int refreshed = -1;
-    dlg.m_Script = [&](CTRL_TEST_DLG& d) {
+    dlg.m_Script = [&](TEST_DLG& d) {
         EXPECT_EQ(BST_INDETERMINATE, d.m_Checks[0].GetCheck());
         EXPECT_EQ(BST_CHECKED, d.m_Flags[0].GetCheck());
         // A value read back while the dialog refreshes keeps the bound value.
@@ -165,23 +147,22 @@ TEST(Dialog, CheckBoxesAndStoring) {
 }
 
 TEST(Dialog, FindCtrlAndEnableCtrl) {
-    ScopedSeams seams;
+    ScopedBoxes boxes;
+    ScopedMainWindow mainWindow;
     WND_LIST_CLASS reg;
-    CTRL_TEST_DLG dlg(&reg);
-    dlg.m_Script = [&](CTRL_TEST_DLG& d) {
+    TEST_DLG dlg(&reg);
+    RunTestDialog(dlg, [&](TEST_DLG& d) {
         EXPECT_EQ(&d.m_Ints[0], d.FindCtrl(d.m_Ints, IDC_INT_EDIT));
         d.EnableCtrl(d.m_Ints, IDC_INT_EDIT, 0);
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d.m_hWnd, IDC_INT_EDIT)));
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d.m_hWnd, IDC_INT_SPIN))) << "the up-down item follows";
-        EXPECT_TRUE(seams.s_MainActions.empty());
+        EXPECT_TRUE(ScopedMainWindow::Actions().empty());
         EXPECT_EQ(nullptr, d.FindCtrl(d.m_Checks, 999));
         d.EnableCtrl(d.m_Buttons, 998, 0);
-        d.End(0);
-    };
-    dlg.DoModal(0);
+    });
     // A missing id is a programming error: the main window goes (twice here).
-    EXPECT_EQ((std::vector<int>{MAINWND_DESTROY, MAINWND_DESTROY}), seams.s_MainActions);
-    EXPECT_TRUE(seams.s_Boxes.empty()) << "the second log is off";
+    EXPECT_EQ((std::vector<int>{MAINWND_DESTROY, MAINWND_DESTROY}), ScopedMainWindow::Actions());
+    EXPECT_EQ(0u, boxes.Count()) << "the second log is off";
 }
 
 TEST(Dialog, OwnScrollBarsAndNavigationKeys) {
@@ -233,19 +214,17 @@ TEST(Dialog, OwnScrollBarsAndNavigationKeys) {
 
 TEST(Dialog, LeftKeyWithoutOwnScrollBarsStillReachesTheControls) {
     WND_LIST_CLASS reg;
-    CTRL_TEST_DLG dlg(&reg);
+    TEST_DLG dlg(&reg);
     UINT seen = 0;
     LPARAM bar = 1;
-    dlg.m_Script = [&](CTRL_TEST_DLG& d) {
+    RunTestDialog(dlg, [&](TEST_DLG& d) {
         SendMessageA(d.m_hWnd, WM_KEYDOWN, VK_LEFT, 0);
         MSG msg;
         if (PeekMessageA(&msg, d.m_hWnd, WM_HSCROLL, WM_HSCROLL, PM_REMOVE)) {
             seen = msg.message;
             bar = msg.lParam;
         }
-        d.End(0);
-    };
-    dlg.DoModal(0);
+    });
     EXPECT_EQ(static_cast<UINT>(WM_HSCROLL), seen);
     EXPECT_EQ(0, bar);
 }
@@ -283,14 +262,12 @@ TEST(Dialog, PictureSurfaceAndCopies) {
 
 TEST(Dialog, HitTestIncludesEveryEdge) {
     WND_LIST_CLASS reg;
-    CTRL_TEST_DLG dlg(&reg);
-    dlg.m_Script = [&](CTRL_TEST_DLG& d) {
+    TEST_DLG dlg(&reg);
+    RunTestDialog(dlg, [&](TEST_DLG& d) {
         RECT rc;
         GetWindowRect(d.m_Buttons[0].m_hWnd, &rc);
         EXPECT_EQ(1, d.m_Buttons[0].HitTest({rc.right, rc.bottom}));
         EXPECT_EQ(1, d.m_Buttons[0].HitTest({rc.left, rc.top}));
         EXPECT_EQ(0, d.m_Buttons[0].HitTest({rc.right + 1, rc.top}));
-        d.End(0);
-    };
-    dlg.DoModal(0);
+    });
 }

@@ -1,0 +1,58 @@
+#include "tests/ui/ui_driver.h"
+
+#include "ui/wnd_list.h"
+
+namespace {
+
+std::function<bool()> g_Step;
+HHOOK g_hInitHook = nullptr;
+UINT_PTR g_nTimer = 0;
+
+// Takes the step out while it runs: it may open a nested modal loop.
+bool RunStep() {
+    if (!g_Step) return true;
+    std::function<bool()> step = g_Step;
+    g_Step = nullptr;
+    if (step()) return true;
+    g_Step = step;
+    return false;
+}
+
+LRESULT CALLBACK AfterInit(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPRETSTRUCT* msg = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && msg->message == WM_INITDIALOG && RunStep()) {
+        UnhookWindowsHookEx(g_hInitHook);
+        g_hInitHook = nullptr;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CALLBACK StepTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (!RunStep()) return;
+    KillTimer(nullptr, g_nTimer);
+    g_nTimer = 0;
+}
+
+}  // namespace
+
+void PumpMessages(WND_LIST_CLASS* wndList) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (DispatchAppMessage(&msg, wndList)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void WhenOpen(std::function<bool()> step) {
+    g_Step = step;
+    if (!g_hInitHook) g_hInitHook = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterInit, nullptr, GetCurrentThreadId());
+}
+
+void WhenShown(std::function<bool()> step) {
+    g_Step = [step] {
+        HWND active = GetActiveWindow();
+        return active && IsWindowVisible(active) && step();
+    };
+    if (!g_nTimer) g_nTimer = SetTimer(nullptr, 0, 5, StepTimer);
+}

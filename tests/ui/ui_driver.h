@@ -1,0 +1,27 @@
+// Drives windows as the main loop and the user would: runs the waiting
+// messages through the loop's filter, and answers the modal boxes that their
+// openers run to the end.
+#pragma once
+
+#include <functional>
+
+#include "ui/dlg.h"
+
+class WND_LIST_CLASS;
+
+// Runs every waiting message through the main loop's path (the filter first).
+void PumpMessages(WND_LIST_CLASS* wndList);
+
+// `step` runs after every dialog initialisation until it returns true. The
+// box is answered before it shows: Wine without a window manager waits
+// seconds whenever a shown window is hidden.
+void WhenOpen(std::function<bool()> step);
+// The same once a box is on the screen, retried from a timer.
+void WhenShown(std::function<bool()> step);
+
+// The instance of dialog class D once its window is initialised.
+template <class D>
+D* OpenBox() {
+    D* box = DLG_STATIC<D>::s_pInstance;
+    return box && box->m_hWnd && box->m_bCreated ? box : nullptr;
+}
