@@ -242,9 +242,7 @@ int FileReadAll(const char* path, std::string* bytes) {
 // ---- Seams -------------------------------------------------------------------
 
 FileFaultHook SetFileFaultHook(FileFaultHook hook) {
-    FileFaultHook old = g_fileFault;
-    g_fileFault = hook;
-    return old;
+    return std::exchange(g_fileFault, hook);
 }
 
 HWND g_hWndMain = nullptr;
