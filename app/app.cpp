@@ -148,7 +148,7 @@ int AppInit() {
     SetDefaultSettings(g_IniSettings, g_System.IniKeys);
     if (!LoadSystemIni(kSystemIni, g_IniSettings, g_System.IniKeys)) SetDefaultSettings(g_IniSettings, g_System.IniKeys);
 
-    if (created && !RunBattleModeDialog(g_hWndMain)) return 0;
+    if (created && !RunBattleModeDialog()) return 0;
 
     g_Sound.Init(1, g_OggEntry, g_MidiEntry, 1, g_IniSettings[7]);
     MciInit(&g_MciTable);
@@ -194,7 +194,7 @@ int CreateMainWindows() {
 int AppIdle() {
     DLG_MAIN* stage = g_lpStageWnd;
     if (!stage) return 1;
-    if (IsAnimating(stage->m_lpDatabase)) {
+    if (IsAnimating(stage->Database())) {
         while (!IsFrameDue(kAnimatedPageRate)) Sleep(1);
     } else {
         WaitMessage();
@@ -203,16 +203,16 @@ int AppIdle() {
         g_bFocusRequest = 0;
         if (g_nEditorMode == EDITOR_MODE_STAGE && stage->m_hWnd)
             SetFocus(stage->m_hWnd);
-        else if (g_nEditorMode == EDITOR_MODE_WORLDMAP && stage->m_lpWorldMap && stage->m_lpWorldMap->m_hWnd)
-            SetFocus(stage->m_lpWorldMap->m_hWnd);
+        else if (g_nEditorMode == EDITOR_MODE_WORLDMAP && stage->WorldMap() && stage->WorldMap()->m_hWnd)
+            SetFocus(stage->WorldMap()->m_hWnd);
     }
     g_nFps = CountFps(1);
     // A window's idle step may open or close others.
     for (size_t i = 0; i < g_WndList.m_Wnds.size(); ++i) g_WndList.m_Wnds[i]->OnIdle();
     stage = g_lpStageWnd;
-    if (stage && stage->m_lpDatabase) {
-        stage->m_lpDatabase->OnIdle(1);
-        PROP_DBSKILL* skills = stage->m_lpDatabase ? stage->m_lpDatabase->SkillSheet() : nullptr;
+    if (stage && stage->Database()) {
+        stage->Database()->OnIdle(1);
+        PROP_DBSKILL* skills = stage->Database() ? stage->Database()->SkillSheet() : nullptr;
         if (skills && skills->m_pPage) skills->OnIdle(1);
     }
     return 1;

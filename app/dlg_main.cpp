@@ -3,6 +3,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdio>
+#include <utility>
+
 #include "app/app.h"
 #include "database/sheet/prop_database.h"
 #include "app/stage_edit_state.h"
@@ -15,39 +18,6 @@
 #include "worldmap/dlg_worldmap.h"
 
 namespace {
-
-const char kMapViewClass[] = "OrrindaleMapView";
-
-// The map view passes the mouse through to the stage editor and lets the
-// stage editor paint it.
-LRESULT CALLBACK MapViewProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-    case WM_NCHITTEST: return HTTRANSPARENT;
-    case WM_ERASEBKGND: return 1;
-    // The arrows are the dialog's, through the keyboard hook; the dialog
-    // manager must not move the focus on to a scroll bar with them.
-    case WM_GETDLGCODE: return DLGC_WANTARROWS;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(wnd, &ps);
-        EndPaint(wnd, &ps);
-        if (auto* owner = reinterpret_cast<DLG_MAIN*>(GetWindowLongPtrA(wnd, GWLP_USERDATA))) owner->OnPaint();
-        return 0;
-    }
-    }
-    return DefWindowProcA(wnd, msg, wParam, lParam);
-}
-
-void RegisterMapViewClass(HINSTANCE inst) {
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(inst, kMapViewClass, &wc)) return;
-    wc.style = CS_OWNDC;
-    wc.lpfnWndProc = MapViewProc;
-    wc.hInstance = inst;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = kMapViewClass;
-    RegisterClassA(&wc);
-}
 
 // Items gray without a stage, in two lists: always enabled, and enabled only
 // with an open stage.
@@ -82,8 +52,8 @@ TOOLBAR_BUTTON Separator() {
 
 }  // namespace
 
-DLG_MAIN::DLG_MAIN(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList)
-    : DLG_CLASS(resId, parent, mode, wndList) {
+DLG_MAIN::DLG_MAIN(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList, std::function<void()> rebuild)
+    : DLG_CLASS(resId, parent, mode, wndList), m_Rebuild(std::move(rebuild)) {
     SetInstance(this);
     // The stored place keeps the view size, which the window object turns
     // into the window size with its frame, bars and menu.
@@ -104,16 +74,8 @@ DLG_MAIN::DLG_MAIN(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndL
 }
 
 DLG_MAIN::~DLG_MAIN() {
-    SafeDelete(m_lpChipPalette);
-    SafeDelete(m_lpEnemyPalette);
-    SafeDelete(m_lpEventPalette);
-    SafeDelete(m_lpEventSet);
-    SafeDelete(m_lpStageDlg);
-    SafeDelete(m_lpGroupPos);
     SafeDelete(m_lpWorldMap);
     SafeDelete(m_lpDatabase);
-    SafeDelete(m_lpTestPlay);
-    SafeDelete(m_lpSpare);
     if (IsWindowOpen()) End(0);
     if (m_hPopupMenu) DestroyMenu(m_hPopupMenu);
     if (g_lpStageWnd == this) g_lpStageWnd = nullptr;
@@ -170,39 +132,20 @@ int DLG_MAIN::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     UpdateUndoToolbar();
 
     CalcFrameSize();
-    CreateMapView();
+    m_MapView.Create(this, IDC_MAP_VIEW, m_nDrawX, m_nDrawY, m_nDrawW, m_nDrawH);
     AddAccelerator(m_hWnd, IDR_ACCEL_STAGE);
     m_hPopupMenu = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_EVENT_POPUP));
     m_bCreated = 1;
     return 0;
 }
 
-void DLG_MAIN::CreateMapView() {
-    RegisterMapViewClass(m_hInst);
-    // The only tab stop: the dialog manager gives the focus to it, never to a
-    // scroll bar, which would scroll a second time on every key.
-    m_hMapView = CreateWindowExA(0, kMapViewClass, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, m_nDrawX, m_nDrawY,
-                                 m_nDrawW, m_nDrawH, m_hWnd,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MAP_VIEW)), m_hInst, nullptr);
-    if (!m_hMapView) return;
-    SetWindowLongPtrA(m_hMapView, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    m_hMapDC = GetDC(m_hMapView);
-    ResizeMapSurface();
-}
-
-void DLG_MAIN::ResizeMapSurface() {
-    const int w = m_nDrawW > 0 ? m_nDrawW : 1, h = m_nDrawH > 0 ? m_nDrawH : 1;
-    if (m_MapDib.IsCreated() && m_MapDib.m_nWidth == w && m_MapDib.m_nHeight == h) return;
-    m_MapDib.Create(w, h, 24, 0);
-}
-
 // ---- Messages ------------------------------------------------------------------------------
 
 LRESULT DLG_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
-    if (m_bCreated && m_hWnd && m_hMapView) {
+    if (m_bCreated && m_hWnd && m_MapView.Window()) {
         HWND focus = GetFocus();
-        if (focus && (focus == m_HScroll.m_hWnd || focus == m_VScroll.m_hWnd)) SetFocus(m_hMapView);
+        if (focus && (focus == m_HScroll.m_hWnd || focus == m_VScroll.m_hWnd)) SetFocus(m_MapView.Window());
     }
     if (g_StageEditState.Layer == LAYER_EVENT && IsCurrentPage()) ShowEventPopup();
     switch (msg) {
@@ -210,9 +153,7 @@ LRESULT DLG_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         // The place of the window and the size of its view, for the next opening.
         RECT wr;
         if (GetWindowRect(hwnd, &wr)) g_EditConfig.MainWnd.Set(wr.left, wr.top, m_nDrawW, m_nDrawH);
-        if (m_hMapDC) ReleaseDC(m_hMapView, m_hMapDC);
-        m_hMapDC = nullptr;
-        m_hMapView = nullptr;
+        m_MapView.Release();
         if (g_lpStageWnd == this) g_lpStageWnd = nullptr;
         return TRUE;
     }
@@ -255,8 +196,7 @@ LRESULT DLG_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void DLG_MAIN::OnSize() {
-    if (m_hMapView) MoveWindow(m_hMapView, m_nDrawX, m_nDrawY, m_nDrawW, m_nDrawH, TRUE);
-    ResizeMapSurface();
+    m_MapView.Place(m_nDrawX, m_nDrawY, m_nDrawW, m_nDrawH);
     m_HScroll.SetRange(0, g_Stage.Width > 0 ? g_Stage.Width - 1 : 0);
     m_HScroll.SetPage(m_nDrawW / CELL);
     m_VScroll.SetRange(0, g_Stage.Height > 0 ? g_Stage.Height - 1 : 0);
@@ -265,8 +205,24 @@ void DLG_MAIN::OnSize() {
 }
 
 void DLG_MAIN::TakeScrollPositions() {
-    m_nScrollX = m_HScroll.m_hWnd ? m_HScroll.GetPos() : 0;
-    m_nScrollY = m_VScroll.m_hWnd ? m_VScroll.GetPos() : 0;
+    m_MapView.SetScroll(m_HScroll.m_hWnd ? m_HScroll.GetPos() : 0, m_VScroll.m_hWnd ? m_VScroll.GetPos() : 0);
+}
+
+void DLG_MAIN::OnPaint() {
+    if (!m_bCreated) return;
+    m_MapView.Paint(m_Mouse.lHeld);
+    if (g_StageEditState.StageOpen && m_hStatusBar) {
+        char text[64];
+        std::snprintf(text, sizeof(text), "座標 (%d,%d)", g_MapCursor.m_pCur->nX, g_MapCursor.m_pCur->nY);
+        SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+    }
+}
+
+void DLG_MAIN::OnMouse(UINT msg, WPARAM, LPARAM lParam) {
+    if (!g_StageEditState.StageOpen) return;
+    m_MapView.SetCursorFromMouse(static_cast<short>(LOWORD(lParam)) - m_nDrawX,
+                                 static_cast<short>(HIWORD(lParam)) - m_nDrawY);
+    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN) SetFocus(m_hWnd);
 }
 
 void DLG_MAIN::OnWheel(WPARAM wParam) {
@@ -306,11 +262,6 @@ void DLG_MAIN::SetEditLayer(int layer) {
     st.Layer = layer;
     UpdateLayerMenu();
     UpdateLayerToolbar();
-    switch (layer) {
-    case LAYER_CHIP: ShowChipPalette(); break;
-    case LAYER_ENEMY: ShowEnemyPalette(); break;
-    default: ShowEventPalette(); break;
-    }
 }
 
 void DLG_MAIN::SetEditLayerIfOpen() {
@@ -319,59 +270,12 @@ void DLG_MAIN::SetEditLayerIfOpen() {
 
 void DLG_MAIN::NextEditLayer() { SetEditLayer(g_StageEditState.Layer >= LAYER_EVENT ? LAYER_CHIP : g_StageEditState.Layer + 1); }
 
-// A layer's palette replaces the other two. The palettes themselves are not
-// part of the editor yet, so none opens.
-void DLG_MAIN::ShowChipPalette() {
-    if (!g_StageEditState.StageOpen || m_lpChipPalette) return;
-    SafeDelete(m_lpEnemyPalette);
-    SafeDelete(m_lpEventPalette);
-}
+// The active layer's palette repaints or refills after a change of the
+// stage; no palette is part of the editor yet.
+void DLG_MAIN::RefreshActivePalette() {}
 
-void DLG_MAIN::ShowEnemyPalette() {
-    if (!g_StageEditState.StageOpen || m_lpEnemyPalette) return;
-    SafeDelete(m_lpChipPalette);
-    SafeDelete(m_lpEventPalette);
-}
-
-void DLG_MAIN::ShowEventPalette() {
-    if (!g_StageEditState.StageOpen || m_lpEventPalette) return;
-    SafeDelete(m_lpChipPalette);
-    SafeDelete(m_lpEnemyPalette);
-}
-
-void DLG_MAIN::RefreshActivePalette() {
-    if (!g_StageEditState.StageOpen) return;
-    switch (g_StageEditState.Layer) {
-    case LAYER_CHIP:
-        if (m_lpChipPalette) m_lpChipPalette->OnPaint();
-        break;
-    case LAYER_ENEMY:
-        if (m_lpEnemyPalette) {
-            m_lpEnemyPalette->RedrawList();
-            SetActiveWindow(m_hWnd);
-        }
-        break;
-    default: break;
-    }
-}
-
-void DLG_MAIN::ShowWindows() {
-    Show(1);
-    for (DLG_CLASS* p : {m_lpChipPalette, m_lpEnemyPalette, m_lpEventPalette})
-        if (p && p->m_hWnd) p->Show(1);
-}
-
-void DLG_MAIN::HideWindows() {
-    Show(0);
-    for (DLG_CLASS* p : {m_lpChipPalette, m_lpEnemyPalette, m_lpEventPalette})
-        if (p && p->m_hWnd) p->Show(0);
-}
-
-void DLG_MAIN::EnableWindows(int flag) {
-    WND_CLASS::Enable(flag);
-    for (DLG_CLASS* p : {m_lpChipPalette, m_lpEnemyPalette, m_lpEventPalette})
-        if (p && p->m_hWnd) p->Enable(flag);
-}
+void DLG_MAIN::ShowWindows() { Show(1); }
+void DLG_MAIN::HideWindows() { Show(0); }
 
 void DLG_MAIN::Minimize() {
     HideWindows();
@@ -385,7 +289,6 @@ void DLG_MAIN::OnDatabaseClosed() {
         m_pWndList->ShowAll(1);
         m_pWndList->EnableAll(1);
     }
-    if (g_StageEditState.StageOpen && m_lpChipPalette) m_lpChipPalette->OnPaint();
     RefreshActivePalette();
     OnPaint();
 }

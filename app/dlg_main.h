@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
-#include "media/dib.h"
+#include <functional>
+
+#include "app/map_view.h"
 #include "model/event.h"
 #include "ui/dlg.h"
 
@@ -14,9 +16,11 @@ class PROP_DATABASE;
 
 class DLG_MAIN : public DLG_CLASS {
 public:
-    enum { CELL = 32, MIN_VIEW_W = 384, MIN_VIEW_H = 160, MAX_VIEW_W = 640, MAX_VIEW_H = 480 };
+    enum { CELL = MAP_VIEW::CELL, MIN_VIEW_W = 384, MIN_VIEW_H = 160, MAX_VIEW_W = 640, MAX_VIEW_H = 480 };
 
-    DLG_MAIN(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList);
+    // `rebuild` asks the owner to replace this editor with a fresh one once
+    // the current message is done (after a new, opened or closed stage).
+    DLG_MAIN(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList, std::function<void()> rebuild);
     ~DLG_MAIN() override;
 
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -24,49 +28,24 @@ public:
     void OnPaint() override;
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
 
-    // Edit layers (0 map chips, 1 enemies, 2 events) and their palettes.
+    // Edit layers (0 map chips, 1 enemies, 2 events).
     void SetEditLayer(int layer);
     void SetEditLayerIfOpen();
-    void NextEditLayer();
-    void ShowChipPalette();
-    void ShowEnemyPalette();
-    void ShowEventPalette();
-    void RefreshActivePalette();
 
-    // The stage editor and its palettes together.
+    // The stage editor and its palettes together, and the flag of a
+    // minimised application.
     void ShowWindows();
     void HideWindows();
-    void EnableWindows(int flag);
     void Minimize();
-    void OnDatabaseClosed();
+    int IsMinimized() const { return m_bMinimized; }
+    void SetMinimized(int flag) { m_bMinimized = flag; }
 
-    // Menu and tool-bar state.
-    void UpdateMenuState();
-    void UpdateToolbarState();
-    void UpdateLayerMenu();
-    void UpdateLayerToolbar();
-    void UpdateUndoMenu();
-    void UpdateUndoToolbar();
+    // The windows it opened, null when none stands.
+    DLG_WORLDMAP* WorldMap() const { return m_lpWorldMap; }
+    PROP_DATABASE* Database() const { return m_lpDatabase; }
+    const MAP_VIEW& View() const { return m_MapView; }
 
-    // Map view (map_view.cpp).
-    void DrawMapChips(cDib* dib, int width, int height, int x0, int y0);
-    void DrawEnemies(cDib* dib, int width, int height, int x0, int y0);
-    void DrawEvents(cDib* dib, int width, int height, int x0, int y0);
-    void DrawGroupPositions(cDib* dib, int width, int height, int x0, int y0);
-    void DrawCursor(cDib* dib);
-    void DrawLinePreview(cDib* dib);
-    void DrawRectPreview(cDib* dib);
-    void DrawPickRect(cDib* dib);
-    cDib& MapSurface() { return m_MapDib; }
-    HWND MapView() const { return m_hMapView; }
-    int ScrollX() const { return m_nScrollX; }
-    int ScrollY() const { return m_nScrollY; }
-
-    // Mouse on the map view.
-    void OnMouse(UINT msg, WPARAM wParam, LPARAM lParam);
-    void SetCursorFromMouse(int x, int y);
-    void PushUndo();
-
+private:
     // Stage files (stage_file.cpp).
     void UpdateTitle();
     int ConfirmSave();
@@ -77,47 +56,39 @@ public:
     int SaveEventPalette();
     void TestPlay();
 
-    // Owned windows: at most one palette at a time. The dialog classes of the
-    // palettes and of the stage dialogs stand behind DLG_CLASS.
-    DLG_CLASS* m_lpChipPalette = nullptr;   // DLG_CHIP, dialog 103
-    DLG_CLASS* m_lpEnemyPalette = nullptr;  // DLG_ENEMY, dialog 141
-    DLG_CLASS* m_lpEventPalette = nullptr;  // DLG_EVENT, dialog 166
-    DLG_CLASS* m_lpEventSet = nullptr;      // DLG_EVENT_SET, dialog 167
-    DLG_CLASS* m_lpStageDlg = nullptr;      // DLG_STAGE, dialog 144
-    DLG_CLASS* m_lpGroupPos = nullptr;      // DLG_GROUPPOS, dialog 146
-    DLG_WORLDMAP* m_lpWorldMap = nullptr;
-    PROP_DATABASE* m_lpDatabase = nullptr;
-    DLG_CLASS* m_lpTestPlay = nullptr;      // DLG_TESTPLAY, dialog 232
-    WND_CLASS* m_lpSpare = nullptr;
-
-    int m_bMinimized = 0;
-    int m_nEventEditMode = 0;  // 1 while the event dialog edits the start event
-    cEvent m_WorkEvent;        // a new or placed event before it reaches the stage
-    int m_nWorkEventX = 0;
-    int m_nWorkEventY = 0;
-
-private:
+    void NextEditLayer();
     int RunCommand(WORD id);
     // An operation that shows a file dialog, with every registered window disabled.
     int RunDisabled(int (DLG_MAIN::*operation)());
     void ClearLayer(int layer);
     void AfterStageChange();
     void AfterUndoStep();
-    void RunEventDialog(cEvent* event, int startEvent, int existing);
+    void PushUndo();
+    void RunEventDialog(cEvent* event, int existing);
+    void RefreshActivePalette();
     void OpenDatabase();
+    void OnDatabaseClosed();
     void OpenWorldMap();
     void OnSize();
     void OnWheel(WPARAM wParam);
+    void OnMouse(UINT msg, WPARAM wParam, LPARAM lParam);
     void TakeScrollPositions();
     void ShowEventPopup();
-    void CreateMapView();
-    void ResizeMapSurface();
 
-    int m_nScrollX = 0;  // top-left cell of the view
-    int m_nScrollY = 0;
-    cDib m_MapDib;       // the view's off-screen surface
-    HWND m_hMapView = nullptr;
-    HDC m_hMapDC = nullptr;
+    // Menu and tool-bar state.
+    void UpdateMenuState();
+    void UpdateToolbarState();
+    void UpdateLayerMenu();
+    void UpdateLayerToolbar();
+    void UpdateUndoMenu();
+    void UpdateUndoToolbar();
+
+    std::function<void()> m_Rebuild;
+    DLG_WORLDMAP* m_lpWorldMap = nullptr;
+    PROP_DATABASE* m_lpDatabase = nullptr;
+    int m_bMinimized = 0;
+    cEvent m_WorkEvent;  // a new event before it reaches the stage
+    MAP_VIEW m_MapView;
     HMENU m_hMenu = nullptr;
     HMENU m_hPopupMenu = nullptr;  // menu 165; its sub-menu 0 is the pop-up
 };

@@ -117,7 +117,7 @@ int DLG_MAIN::RunCommand(WORD id) {
         st.ClearHistory();
         UpdateUndoMenu();
         UpdateUndoToolbar();
-        PostMessageA(g_hWndMain, WM_USER, 1, 0);
+        if (m_Rebuild) m_Rebuild();
         st.StageChanged = 0;
         SetArrowCursor();
         return 1;
@@ -139,17 +139,15 @@ int DLG_MAIN::RunCommand(WORD id) {
     case CM_CLEAR_EVENTS: ClearLayer(LAYER_EVENT); return 1;
 
     case CM_EVENT_EDIT:
-        if (open && st.CurrentEvent) RunEventDialog(st.CurrentEvent, 0, 1);
+        if (open && st.CurrentEvent) RunEventDialog(st.CurrentEvent, 1);
         return 1;
     case CM_EVENT_NEW:
         if (!open) return 1;
         m_WorkEvent.SetDefault();
-        m_nWorkEventX = cursor->nX;
-        m_nWorkEventY = cursor->nY;
         m_WorkEvent.X = cursor->nX;
         m_WorkEvent.Y = cursor->nY;
         st.CurrentEvent = &m_WorkEvent;
-        RunEventDialog(&m_WorkEvent, 0, 0);
+        RunEventDialog(&m_WorkEvent, 0);
         return 1;
     case CM_EVENT_COPY:
         if (!open) return 1;
@@ -188,7 +186,7 @@ int DLG_MAIN::RunCommand(WORD id) {
         return 1;
     case CM_DATABASE: OpenDatabase(); return 1;
     case CM_WORLDMAP: OpenWorldMap(); return 1;
-    case CM_START_EVENT: RunEventDialog(&g_StartEvent, 1, 1); return 1;
+    case CM_START_EVENT: RunEventDialog(&g_StartEvent, 1); return 1;
     default: return 0;
     }
 }
@@ -204,7 +202,7 @@ void DLG_MAIN::AfterStageChange() {
     UpdateUndoMenu();
     UpdateUndoToolbar();
     g_StageEditState.StageChanged = 0;
-    PostMessageA(g_hWndMain, WM_USER, 1, 0);
+    if (m_Rebuild) m_Rebuild();
 }
 
 void DLG_MAIN::AfterUndoStep() {
@@ -247,8 +245,7 @@ void DLG_MAIN::PushUndo() {
 }
 
 // The event dialog is not part of the editor yet: nothing reaches the stage.
-void DLG_MAIN::RunEventDialog(cEvent* event, int startEvent, int existing) {
-    m_nEventEditMode = startEvent;
+void DLG_MAIN::RunEventDialog(cEvent* event, int existing) {
     g_StageEditState.EditingExisting = existing;
     g_StageEditState.CurrentEvent = event;
 }

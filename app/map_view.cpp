@@ -1,24 +1,26 @@
-// The stage editor's map view: every paint draws the visible part of the
-// stage anew into one off-screen surface and copies it to the view at once.
-#include <cstdio>
+// The map view: its window class, and the drawing of the map, the placed
+// enemies, the events, the shown position group, the grid and the cursor.
+#include "app/map_view.h"
+
 #include <cstdlib>
 
 #include <windows.h>
-#include <commctrl.h>
 
-#include "app/dlg_main.h"
+#include "app/stage_edit_state.h"
+#include "base/editor_settings.h"
+#include "editing/map_cursor.h"
 #include "media/image_table.h"
 #include "model/chara.h"
 #include "model/class.h"
-#include "app/stage_edit_state.h"
-#include "model/stage.h"
 #include "model/land.h"
-#include "base/editor_settings.h"
-#include "editing/map_cursor.h"
+#include "model/stage.h"
+#include "ui/wnd.h"
 
 namespace {
 
-enum { CELL = DLG_MAIN::CELL, LINE_PREVIEW_LIMIT = 200 };
+enum { CELL = MAP_VIEW::CELL, LINE_PREVIEW_LIMIT = 200 };
+
+const char kMapViewClass[] = "OrrindaleMapView";
 
 const COLORREF kCursorColor = RGB(0x80, 0x00, 0xFF);
 const COLORREF kPickColor = RGB(0xFF, 0x00, 0x80);
@@ -53,30 +55,96 @@ int SelectionChip(int row, int column) {
     return g_StageEditState.ChipSel[row * cStageEditState::SEL_SIZE + column];
 }
 
-}  // namespace
-
-void DLG_MAIN::OnPaint() {
-    if (!m_bCreated || !m_MapDib.IsCreated()) return;
-    const int w = m_MapDib.m_nWidth, h = m_MapDib.m_nHeight;
-    m_MapDib.Fill(RGB(0, 0, 0));
-    if (g_StageEditState.StageOpen) {
-        DrawMapChips(&m_MapDib, w, h, m_nScrollX, m_nScrollY);
-        DrawEnemies(&m_MapDib, w, h, m_nScrollX, m_nScrollY);
-        DrawEvents(&m_MapDib, w, h, m_nScrollX, m_nScrollY);
-        DrawGroupPositions(&m_MapDib, w, h, m_nScrollX, m_nScrollY);
-        DrawFrame32(&m_MapDib, w, h);
-        DrawCursor(&m_MapDib);
+// The mouse passes through to the stage editor, which also paints the view.
+LRESULT CALLBACK MapViewProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_NCHITTEST: return HTTRANSPARENT;
+    case WM_ERASEBKGND: return 1;
+    // The arrows are the dialog's, through the keyboard hook; the dialog
+    // manager must not move the focus on to a scroll bar with them.
+    case WM_GETDLGCODE: return DLGC_WANTARROWS;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        BeginPaint(wnd, &ps);
+        EndPaint(wnd, &ps);
+        if (auto* owner = reinterpret_cast<WND_CLASS*>(GetWindowLongPtrA(wnd, GWLP_USERDATA))) owner->OnPaint();
+        return 0;
     }
-    m_MapDib.SetGdiObject();
-    if (m_hMapDC) cDib::Blt(m_hMapDC, 0, 0, w, h, &m_MapDib, 0, 0, 1);
-    if (g_StageEditState.StageOpen && m_hStatusBar) {
-        char text[64];
-        std::snprintf(text, sizeof(text), "座標 (%d,%d)", g_MapCursor.m_pCur->nX, g_MapCursor.m_pCur->nY);
-        SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
     }
+    return DefWindowProcA(wnd, msg, wParam, lParam);
 }
 
-void DLG_MAIN::DrawMapChips(cDib* dib, int width, int height, int x0, int y0) {
+void RegisterMapViewClass(HINSTANCE inst) {
+    WNDCLASSA wc = {};
+    if (GetClassInfoA(inst, kMapViewClass, &wc)) return;
+    wc.style = CS_OWNDC;
+    wc.lpfnWndProc = MapViewProc;
+    wc.hInstance = inst;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = kMapViewClass;
+    RegisterClassA(&wc);
+}
+
+}  // namespace
+
+MAP_VIEW::~MAP_VIEW() { Release(); }
+
+int MAP_VIEW::Create(WND_CLASS* owner, int id, int x, int y, int w, int h) {
+    RegisterMapViewClass(owner->m_hInst);
+    // The only tab stop: the dialog manager gives the focus to it, never to a
+    // scroll bar, which would scroll a second time on every key.
+    m_hWnd = CreateWindowExA(0, kMapViewClass, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, w, h, owner->m_hWnd,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner->m_hInst, nullptr);
+    if (!m_hWnd) return 0;
+    SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    m_hDC = GetDC(m_hWnd);
+    m_nWidth = w;
+    m_nHeight = h;
+    ResizeSurface();
+    return 1;
+}
+
+void MAP_VIEW::Release() {
+    if (m_hDC) ReleaseDC(m_hWnd, m_hDC);
+    m_hDC = nullptr;
+    m_hWnd = nullptr;
+}
+
+void MAP_VIEW::Place(int x, int y, int w, int h) {
+    if (m_hWnd) MoveWindow(m_hWnd, x, y, w, h, TRUE);
+    m_nWidth = w;
+    m_nHeight = h;
+    ResizeSurface();
+}
+
+void MAP_VIEW::SetScroll(int x, int y) {
+    m_nScrollX = x;
+    m_nScrollY = y;
+}
+
+void MAP_VIEW::ResizeSurface() {
+    const int w = m_nWidth > 0 ? m_nWidth : 1, h = m_nHeight > 0 ? m_nHeight : 1;
+    if (m_Dib.IsCreated() && m_Dib.m_nWidth == w && m_Dib.m_nHeight == h) return;
+    m_Dib.Create(w, h, 24, 0);
+}
+
+void MAP_VIEW::Paint(int leftHeld) {
+    if (!m_Dib.IsCreated()) return;
+    const int w = m_Dib.m_nWidth, h = m_Dib.m_nHeight;
+    m_Dib.Fill(RGB(0, 0, 0));
+    if (g_StageEditState.StageOpen) {
+        DrawMapChips(&m_Dib, w, h, m_nScrollX, m_nScrollY);
+        DrawEnemies(&m_Dib, w, h, m_nScrollX, m_nScrollY);
+        DrawEvents(&m_Dib, w, h, m_nScrollX, m_nScrollY);
+        DrawGroupPositions(&m_Dib, w, h, m_nScrollX, m_nScrollY);
+        DrawFrame32(&m_Dib, w, h);
+        DrawCursor(&m_Dib, leftHeld);
+    }
+    m_Dib.SetGdiObject();
+    if (m_hDC) cDib::Blt(m_hDC, 0, 0, w, h, &m_Dib, 0, 0, 1);
+}
+
+void MAP_VIEW::DrawMapChips(cDib* dib, int width, int height, int x0, int y0) {
     for (int cy = 0; cy <= height / CELL; ++cy) {
         for (int cx = 0; cx <= width / CELL; ++cx) {
             if (!g_Stage.Inside(x0 + cx, y0 + cy)) continue;
@@ -85,7 +153,7 @@ void DLG_MAIN::DrawMapChips(cDib* dib, int width, int height, int x0, int y0) {
     }
 }
 
-void DLG_MAIN::DrawEnemies(cDib* dib, int, int, int x0, int y0) {
+void MAP_VIEW::DrawEnemies(cDib* dib, int, int, int x0, int y0) {
     const cDib* sheet = &g_ImageTable[IMG_MAPCHARA];
     for (const cPutEnemy& e : g_Stage.PutEnemies) {
         if (e.Enemy == 0 || e.X < 0) continue;
@@ -95,7 +163,7 @@ void DLG_MAIN::DrawEnemies(cDib* dib, int, int, int x0, int y0) {
     }
 }
 
-void DLG_MAIN::DrawEvents(cDib* dib, int, int, int x0, int y0) {
+void MAP_VIEW::DrawEvents(cDib* dib, int, int, int x0, int y0) {
     dib->SetPen(PS_SOLID, 1, kEventFrameColor);
     for (const cEvent& e : g_Stage.Events) {
         if (e.Pages.empty()) continue;
@@ -106,7 +174,7 @@ void DLG_MAIN::DrawEvents(cDib* dib, int, int, int x0, int y0) {
     dib->SetGdiObject();
 }
 
-void DLG_MAIN::DrawGroupPositions(cDib* dib, int, int, int x0, int y0) {
+void MAP_VIEW::DrawGroupPositions(cDib* dib, int, int, int x0, int y0) {
     const int group = g_Stage.StartGroup;
     if (group < 0 || group >= static_cast<int>(g_Stage.Groups.size())) return;
     for (const cCellPos& p : g_Stage.Groups[group].Cells)
@@ -122,20 +190,20 @@ void FrameCells(cDib* dib, int x, int y, int w, int h, int x0, int y0) {
 
 }  // namespace
 
-void DLG_MAIN::DrawCursor(cDib* dib) {
+void MAP_VIEW::DrawCursor(cDib* dib, int leftHeld) {
     const cStageEditState& st = g_StageEditState;
     const cMapCursorPos* c = g_MapCursor.m_pCur;
     dib->SetPen(PS_SOLID, 2, st.Shape == SHAPE_PICKUP ? kPickColor : kCursorColor);
     switch (st.Shape) {
     case TOOL_PEN: FrameCells(dib, c->nX, c->nY, st.SelW, st.SelH, m_nScrollX, m_nScrollY); break;
     case TOOL_LINE:
-        if (m_Mouse.lHeld)
+        if (leftHeld)
             DrawLinePreview(dib);
         else
             FrameCells(dib, c->nX, c->nY, 1, 1, m_nScrollX, m_nScrollY);
         break;
     case TOOL_RECT:
-        if (m_Mouse.lHeld)
+        if (leftHeld)
             DrawRectPreview(dib);
         else
             FrameCells(dib, c->nX, c->nY, 1, 1, m_nScrollX, m_nScrollY);
@@ -147,7 +215,7 @@ void DLG_MAIN::DrawCursor(cDib* dib) {
     dib->SetGdiObject();
 }
 
-void DLG_MAIN::DrawLinePreview(cDib* dib) {
+void MAP_VIEW::DrawLinePreview(cDib* dib) {
     const cStageEditState& st = g_StageEditState;
     const cMapCursorPos* c = g_MapCursor.m_pCur;
     const int columns = st.SelW > 0 ? st.SelW : 1;
@@ -167,7 +235,7 @@ void DLG_MAIN::DrawLinePreview(cDib* dib) {
     }
 }
 
-void DLG_MAIN::DrawRectPreview(cDib* dib) {
+void MAP_VIEW::DrawRectPreview(cDib* dib) {
     const cStageEditState& st = g_StageEditState;
     const cMapCursorPos* c = g_MapCursor.m_pCur;
     const int left = st.RectX < c->nX ? st.RectX : c->nX;
@@ -185,7 +253,7 @@ void DLG_MAIN::DrawRectPreview(cDib* dib) {
     FrameCells(dib, left, top, w, h, m_nScrollX, m_nScrollY);
 }
 
-void DLG_MAIN::DrawPickRect(cDib* dib) {
+void MAP_VIEW::DrawPickRect(cDib* dib) {
     const cStageEditState& st = g_StageEditState;
     const cMapCursorPos* c = g_MapCursor.m_pCur;
     const int left = st.PickX < c->nX ? st.PickX : c->nX;
@@ -194,17 +262,9 @@ void DLG_MAIN::DrawPickRect(cDib* dib) {
                m_nScrollY);
 }
 
-// ---- Mouse -----------------------------------------------------------------------------------
-
-void DLG_MAIN::OnMouse(UINT msg, WPARAM, LPARAM lParam) {
-    if (!g_StageEditState.StageOpen) return;
-    SetCursorFromMouse(static_cast<short>(LOWORD(lParam)) - m_nDrawX, static_cast<short>(HIWORD(lParam)) - m_nDrawY);
-    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN) SetFocus(m_hWnd);
-}
-
-void DLG_MAIN::SetCursorFromMouse(int x, int y) {
+void MAP_VIEW::SetCursorFromMouse(int x, int y) {
     cMapCursorPos* c = g_MapCursor.m_pCur;
-    if (x >= 0 && y >= 0 && x < m_nDrawW && y < m_nDrawH) {
+    if (x >= 0 && y >= 0 && x < m_nWidth && y < m_nHeight) {
         const int cx = m_nScrollX + x / CELL, cy = m_nScrollY + y / CELL;
         if (cx >= g_Stage.Width || cy >= g_Stage.Height) return;
         c->nX = cx;
@@ -212,8 +272,8 @@ void DLG_MAIN::SetCursorFromMouse(int x, int y) {
         return;
     }
     // Dragged out of the view: the nearest cell of the view, inside the map.
-    Clamp(x, 0, m_nDrawW > 0 ? m_nDrawW - 1 : 0);
-    Clamp(y, 0, m_nDrawH > 0 ? m_nDrawH - 1 : 0);
+    Clamp(x, 0, m_nWidth > 0 ? m_nWidth - 1 : 0);
+    Clamp(y, 0, m_nHeight > 0 ? m_nHeight - 1 : 0);
     int cx = m_nScrollX + x / CELL, cy = m_nScrollY + y / CELL;
     Clamp(cx, 0, g_Stage.Width > 0 ? g_Stage.Width - 1 : 0);
     Clamp(cy, 0, g_Stage.Height > 0 ? g_Stage.Height - 1 : 0);

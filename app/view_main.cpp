@@ -33,7 +33,6 @@ void VIEW_MAIN::OnCreate(WPARAM wParam, LPARAM lParam) {
 
 LRESULT VIEW_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     const LRESULT handled = WndProc(hwnd, msg, wParam, lParam);
-    m_bFirstMessage = 1;
     switch (msg) {
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_MOVE:
@@ -60,7 +59,7 @@ LRESULT VIEW_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
         if (m_lpStageWnd && m_lpStageWnd->m_hWnd && (wParam & 0xFFF0) == SC_RESTORE) RestoreWindows();
         return 0;
-    case WM_USER: Reload(wParam); return 0;
+    case WM_VIEW_MAIN_RELOAD: Reload(wParam); return 0;
     }
     return handled ? 0 : DefWindowProcA(hwnd, msg, wParam, lParam);
 }
@@ -69,12 +68,12 @@ LRESULT VIEW_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 // sight with the main window.
 void VIEW_MAIN::HideWindows() {
     if (g_nEditorMode == EDITOR_MODE_STAGE) {
-        if (!m_lpStageWnd->m_bCreated || !m_lpStageWnd->m_bMinimized) return;
+        if (!m_lpStageWnd->m_bCreated || !m_lpStageWnd->IsMinimized()) return;
         m_lpStageWnd->HideWindows();
-        m_lpStageWnd->m_bMinimized = 1;
+        m_lpStageWnd->SetMinimized(1);
         ShowWindow(m_hWnd, SW_MINIMIZE);
     } else if (g_nEditorMode == EDITOR_MODE_WORLDMAP) {
-        DLG_WORLDMAP* world = m_lpStageWnd->m_lpWorldMap;
+        DLG_WORLDMAP* world = m_lpStageWnd->WorldMap();
         if (!world || !world->m_hWnd || !world->m_bCreated || !world->m_bMinimized) return;
         world->HideWindows();
         world->m_bMinimized = 1;
@@ -87,11 +86,11 @@ void VIEW_MAIN::RestoreWindows() {
     g_bFocusRequest = 1;
     if (g_nEditorMode == EDITOR_MODE_STAGE) {
         DLG_MAIN* stage = m_lpStageWnd;
-        if (!stage || !stage->m_hWnd || !stage->m_bCreated || !stage->m_bMinimized) return;
+        if (!stage || !stage->m_hWnd || !stage->m_bCreated || !stage->IsMinimized()) return;
         stage->ShowWindows();
-        stage->m_bMinimized = 0;
+        stage->SetMinimized(0);
     } else if (g_nEditorMode == EDITOR_MODE_WORLDMAP) {
-        DLG_WORLDMAP* world = m_lpStageWnd ? m_lpStageWnd->m_lpWorldMap : nullptr;
+        DLG_WORLDMAP* world = m_lpStageWnd ? m_lpStageWnd->WorldMap() : nullptr;
         if (!world || !world->m_hWnd || !world->m_bCreated || !world->m_bMinimized) return;
         world->ShowWindows();
         world->m_bMinimized = 0;
@@ -107,7 +106,8 @@ void VIEW_MAIN::OnTestPlayEnd(const COPYDATASTRUCT* data) {
 
 int VIEW_MAIN::CreateStageWindow() {
     SafeDelete(m_lpStageWnd);
-    m_lpStageWnd = new (std::nothrow) DLG_MAIN(IDD_STAGE_EDITOR, this, WND_MODE_DIALOG, &g_WndList);
+    m_lpStageWnd =
+        new (std::nothrow) DLG_MAIN(IDD_STAGE_EDITOR, this, WND_MODE_DIALOG, &g_WndList, [this] { PostReload(); });
     if (!m_lpStageWnd) {
         MemoryShortageExit();
         return 0;
@@ -116,11 +116,14 @@ int VIEW_MAIN::CreateStageWindow() {
     return m_lpStageWnd->IsWindowOpen();
 }
 
+void VIEW_MAIN::PostReload() { PostMessageA(m_hWnd, WM_VIEW_MAIN_RELOAD, RELOAD_STAGE_EDITOR, 0); }
+
+// Posted, never sent: the stage editor that asks is still running the
+// command that asked.
 void VIEW_MAIN::Reload(WPARAM kind) {
     // Only the stage editor is rebuilt on request; any other kind would leave
     // the program without one.
     if (kind != RELOAD_STAGE_EDITOR) return;
-    Sleep(100);
     SafeDelete(m_lpStageWnd);
     cStageEditState& st = g_StageEditState;
     const std::string path = st.StagePath;

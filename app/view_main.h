@@ -11,9 +11,13 @@
 class DLG_MAIN;
 class WND_LIST_CLASS;
 
+// The main frame's rebuild request: wParam is the kind, and only
+// RELOAD_STAGE_EDITOR is sent.
+const UINT WM_VIEW_MAIN_RELOAD = WM_USER;
+enum { RELOAD_STAGE_EDITOR = 1 };
+
 class VIEW_MAIN : public VIEW_CLASS {
 public:
-    enum { RELOAD_STAGE_EDITOR = 1 };
 
     ~VIEW_MAIN() override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -26,9 +30,11 @@ public:
     int CreateStageWindow();
     void RestoreWindows();
     void OnTestPlayEnd(const COPYDATASTRUCT* data);
+    // Rebuilds the stage editor once the current message is done: the
+    // request of a stage editor that is about to be replaced.
+    void PostReload();
     void Reload(WPARAM kind);
 
-    int m_bFirstMessage = 0;
     DLG_MAIN* m_lpStageWnd = nullptr;
 
 private:

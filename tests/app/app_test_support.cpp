@@ -94,4 +94,4 @@ unsigned SurfacePixel(const cDib& dib, int x, int y) {
     return (p[2] << 16) | (p[1] << 8) | p[0];
 }
 
-unsigned ViewPixel(int x, int y) { return SurfacePixel(g_lpStageWnd->MapSurface(), x, y); }
+unsigned ViewPixel(int x, int y) { return SurfacePixel(g_lpStageWnd->View().Surface(), x, y); }

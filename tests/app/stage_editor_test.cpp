@@ -103,8 +103,8 @@ TEST_F(StageEditor, WheelScrollsSidewaysAndWithCtrlDown) {
     };
     for (const Turn& t : turns) {
         SendMessageA(StageWnd(), WM_MOUSEWHEEL, MAKEWPARAM(t.keys, static_cast<WORD>(t.notches * WHEEL_DELTA)), 0);
-        EXPECT_EQ(t.x, Stage()->ScrollX()) << t.notches << " " << t.keys;
-        EXPECT_EQ(t.y, Stage()->ScrollY()) << t.notches << " " << t.keys;
+        EXPECT_EQ(t.x, Stage()->View().ScrollX()) << t.notches << " " << t.keys;
+        EXPECT_EQ(t.y, Stage()->View().ScrollY()) << t.notches << " " << t.keys;
     }
 }
 
@@ -175,8 +175,8 @@ TEST_F(StageEditor, PopupCommandsCutPasteAndDeleteEvents) {
 
 TEST_F(StageEditor, DatabaseAndWorldMapHideTheStageEditorWhileOpen) {
     Command(CM_DATABASE);
-    ASSERT_NE(nullptr, Stage()->m_lpDatabase);
-    HWND sheet = Stage()->m_lpDatabase->m_hWnd;
+    ASSERT_NE(nullptr, Stage()->Database());
+    HWND sheet = Stage()->Database()->m_hWnd;
     ASSERT_TRUE(IsWindow(sheet));
     char title[64] = {};
     GetWindowTextA(sheet, title, sizeof(title));
@@ -185,16 +185,16 @@ TEST_F(StageEditor, DatabaseAndWorldMapHideTheStageEditorWhileOpen) {
     SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     PostMessageA(StageWnd(), WM_NULL, 0, 0);
     PumpMessages();
-    EXPECT_EQ(nullptr, Stage()->m_lpDatabase) << "the main loop deletes the closed sheet";
+    EXPECT_EQ(nullptr, Stage()->Database()) << "the main loop deletes the closed sheet";
     EXPECT_TRUE(IsWindowVisible(StageWnd()));
     EXPECT_TRUE(IsWindowEnabled(StageWnd()));
 
     Command(CM_WORLDMAP);
-    ASSERT_NE(nullptr, Stage()->m_lpWorldMap);
+    ASSERT_NE(nullptr, Stage()->WorldMap());
     EXPECT_EQ(EDITOR_MODE_WORLDMAP, g_nEditorMode);
-    EXPECT_TRUE(IsWindowVisible(Stage()->m_lpWorldMap->m_hWnd));
+    EXPECT_TRUE(IsWindowVisible(Stage()->WorldMap()->m_hWnd));
     EXPECT_FALSE(IsWindowVisible(StageWnd()));
-    SendMessageA(Stage()->m_lpWorldMap->m_hWnd, WM_CLOSE, 0, 0);
+    SendMessageA(Stage()->WorldMap()->m_hWnd, WM_CLOSE, 0, 0);
     EXPECT_EQ(EDITOR_MODE_STAGE, g_nEditorMode);
     EXPECT_TRUE(IsWindowVisible(StageWnd()));
 }
@@ -388,7 +388,7 @@ TEST_F(StageEditor, KeysScrollOnceAlongTheirOwnBar) {
     SetFocus(StageWnd());
     PumpMessages();
     HWND focus = GetFocus();
-    EXPECT_EQ(Stage()->MapView(), focus) << "the map view holds the focus, never a scroll bar";
+    EXPECT_EQ(Stage()->View().Window(), focus) << "the map view holds the focus, never a scroll bar";
     const struct {
         WORD key;
         int x, y;  // scroll position after the key
@@ -398,7 +398,7 @@ TEST_F(StageEditor, KeysScrollOnceAlongTheirOwnBar) {
         PostMessageA(StageWnd(), WM_HOOKKEY, k.key, 0);
         PostMessageA(focus, WM_KEYDOWN, k.key, 0);
         PumpMessages();
-        EXPECT_EQ(k.x, Stage()->ScrollX()) << k.key;
-        EXPECT_EQ(k.y, Stage()->ScrollY()) << k.key;
+        EXPECT_EQ(k.x, Stage()->View().ScrollX()) << k.key;
+        EXPECT_EQ(k.y, Stage()->View().ScrollY()) << k.key;
     }
 }

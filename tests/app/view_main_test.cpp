@@ -48,13 +48,13 @@ TEST_F(MainFrame, ActivationHidesOnlyAMinimisedEditor) {
     EXPECT_EQ(1, g_bAppActive);
     EXPECT_EQ(1, g_bFocusRequest);
 
-    Stage()->m_bMinimized = 1;
+    Stage()->SetMinimized(1);
     SendMessageA(g_hWndMain, WM_ACTIVATEAPP, FALSE, other);
     EXPECT_FALSE(IsWindowVisible(StageWnd()));
     EXPECT_TRUE(IsIconic(g_hWndMain));
     SendMessageA(g_hWndMain, WM_ACTIVATEAPP, TRUE, other);
     EXPECT_TRUE(IsWindowVisible(StageWnd()));
-    EXPECT_EQ(0, Stage()->m_bMinimized);
+    EXPECT_EQ(0, Stage()->IsMinimized());
 
     // A position change only marks the application active.
     g_bAppActive = 0;
@@ -66,7 +66,7 @@ TEST_F(MainFrame, RebuildKeepsTheStageAndStartsInTheChipLayer) {
     HWND before = StageWnd();
     g_StageEditState.Layer = 2;
     g_MapCursor.m_pCur->nX = 5;
-    SendMessageA(g_hWndMain, WM_USER, 1, 0);
+    SendMessageA(g_hWndMain, WM_VIEW_MAIN_RELOAD, RELOAD_STAGE_EDITOR, 0);
     ASSERT_NE(nullptr, g_lpStageWnd);
     EXPECT_FALSE(IsWindow(before)) << "the old stage editor is gone";
     EXPECT_TRUE(IsWindow(StageWnd()));
@@ -79,20 +79,20 @@ TEST_F(MainFrame, RebuildKeepsTheStageAndStartsInTheChipLayer) {
 
 TEST_F(MainFrame, OtherRebuildKindsAreIgnored) {
     DLG_MAIN* before = Stage();
-    SendMessageA(g_hWndMain, WM_USER, 2, 0);
+    SendMessageA(g_hWndMain, WM_VIEW_MAIN_RELOAD, 2, 0);
     EXPECT_EQ(before, g_lpStageWnd) << "the stage editor is not deleted";
     EXPECT_TRUE(IsWindow(StageWnd()));
 }
 
 TEST_F(MainFrame, MinimiseBoxHidesTheEditorUntilRestored) {
     SendMessageA(StageWnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_EQ(1, Stage()->m_bMinimized);
+    EXPECT_EQ(1, Stage()->IsMinimized());
     EXPECT_FALSE(IsWindowVisible(StageWnd()));
     EXPECT_TRUE(IsIconic(g_hWndMain)) << "the task-bar entry stands for the editor";
     g_bFocusRequest = 0;
     SendMessageA(g_hWndMain, WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_TRUE(IsWindowVisible(StageWnd()));
     EXPECT_FALSE(IsIconic(g_hWndMain));
-    EXPECT_EQ(0, Stage()->m_bMinimized);
+    EXPECT_EQ(0, Stage()->IsMinimized());
     EXPECT_EQ(1, g_bFocusRequest) << "the idle step gives the editor the focus";
 }

@@ -84,7 +84,7 @@ cTimes StartOnce() {
     CreateMainWindows();
     if (g_lpStageWnd) {
         UpdateWindow(g_lpStageWnd->m_hWnd);
-        UpdateWindow(g_lpStageWnd->MapView());
+        UpdateWindow(g_lpStageWnd->View().Window());
     }
     GdiFlush();
     t.windows = Ms(start);
