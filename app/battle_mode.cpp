@@ -1,44 +1,71 @@
 #include "app/battle_mode.h"
 
-#include "app/app.h"
-#include "database/sheet/system_words.h"
+#include <new>
+
 #include "base/paths.h"
+#include "base/report.h"
+#include "database/sheet/system_words.h"
 #include "model/system.h"
 #include "resources/stage_editor_ids.h"
 
-INT_PTR CALLBACK ChooseBattleModeProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
-    switch (msg) {
-    case WM_INITDIALOG: {
-        RECT own, desk;
-        GetWindowRect(dlg, &own);
-        GetWindowRect(GetDesktopWindow(), &desk);
-        const int x = (desk.right - desk.left - (own.right - own.left)) / 2;
-        const int y = (desk.bottom - desk.top - (own.bottom - own.top)) / 2;
-        SetWindowPos(dlg, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        // The pointer waits on OK.
-        RECT ok;
-        if (GetWindowRect(GetDlgItem(dlg, IDC_BATTLE_MODE_OK), &ok))
-            SetCursorPos((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
-        HWND combo = GetDlgItem(dlg, IDC_BATTLE_MODE_COMBO);
-        for (int i = 0; g_WordBattleMode[i][0]; ++i)
-            SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(g_WordBattleMode[i]));
-        SendMessageA(combo, CB_SETCURSEL, g_System.BattleMode, 0);
-        return TRUE;
-    }
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDC_BATTLE_MODE_OK) {
-            const LRESULT row = SendDlgItemMessageA(dlg, IDC_BATTLE_MODE_COMBO, CB_GETCURSEL, 0, 0);
-            g_System.BattleMode = row > 0 ? static_cast<int>(row) : 0;
-            g_System.TurnMode = g_System.BattleMode != 0 ? 1 : 0;
-            g_System.SaveFile(g_PathTable.System);
-            EndDialog(dlg, 1);
-        }
-        return TRUE;
-    }
-    return FALSE;
+namespace {
+
+// Where the pointer waits, from the dialog's top-left corner: on OK.
+const POINT kPointerOffset = {181, 198};
+
+}  // namespace
+
+DLG_BATTLEMODE::DLG_BATTLEMODE() : DLG_CLASS(IDD_BATTLE_MODE, nullptr, WND_MODE_DIALOG, nullptr) {
+    SetInstance(this);
+    m_Combos.push_back(
+        CTRL_COMBO_CLASS<int>({IDC_BATTLE_MODE_COMBO, &g_System.BattleMode, g_WordBattleMode, nullptr, 0, nullptr}));
 }
 
-int RunBattleModeDialog(HWND owner) {
-    const INT_PTR r = DialogBoxParamA(g_hInstance, MAKEINTRESOURCEA(IDD_BATTLE_MODE), owner, ChooseBattleModeProc, 0);
-    return r == 1 ? 1 : 0;
+DLG_BATTLEMODE::~DLG_BATTLEMODE() {
+    if (DLG_STATIC<DLG_BATTLEMODE>::s_pInstance == this) DLG_STATIC<DLG_BATTLEMODE>::s_pInstance = nullptr;
+}
+
+int DLG_BATTLEMODE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+    DLG_CLASS::OnInitDialog(wParam, lParam);
+    RECT own, desk;
+    GetWindowRect(m_hWnd, &own);
+    GetWindowRect(GetDesktopWindow(), &desk);
+    const int x = (desk.right - desk.left - (own.right - own.left)) / 2;
+    const int y = (desk.bottom - desk.top - (own.bottom - own.top)) / 2;
+    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetCursorPos(x + kPointerOffset.x, y + kPointerOffset.y);
+    AddCtrls(m_Combos);
+    UpdateCtrls();
+    // A mode the list does not hold shows the nearest one.
+    m_Combos[0].ClampSelection();
+    SetFocus(m_Combos[0].m_hWnd);
+    m_bCreated = 1;
+    return 0;
+}
+
+// OK is the only way out: the project needs a battle mode.
+int DLG_BATTLEMODE::OnCommand(WPARAM wParam, LPARAM lParam) {
+    DLG_CLASS::OnCommand(wParam, lParam);
+    if (LOWORD(wParam) != IDC_BATTLE_MODE_OK) return 1;
+    StoreCtrls();
+    g_System.TurnMode = g_System.BattleMode != 0 ? 1 : 0;
+    g_System.SaveFile(g_PathTable.System);
+    End(1);
+    return 1;
+}
+
+LRESULT DLG_BATTLEMODE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CLOSE) return TRUE;
+    return DlgProc(hwnd, msg, wParam, lParam);
+}
+
+int RunBattleModeDialog() {
+    DLG_BATTLEMODE* dlg = new (std::nothrow) DLG_BATTLEMODE();
+    if (!dlg) {
+        MemoryShortageExit();
+        return 0;
+    }
+    const int result = dlg->DoModal(0);
+    delete dlg;
+    return result == 1 ? 1 : 0;
 }

@@ -19,8 +19,6 @@
 #define IDC_STAGE_TOOLBAR 107
 
 // Battle-mode question.
-#define IDC_BATTLE_MODE_TEXT 1381
-#define IDC_BATTLE_MODE_LABEL 1383
 #define IDC_BATTLE_MODE_COMBO 1382
 #define IDC_BATTLE_MODE_OK 1006
 

@@ -13,7 +13,7 @@
 int main(int argc, char** argv) {
     const char* what = argc > 1 ? argv[1] : "battle";
     g_hInstance = GetModuleHandleA(nullptr);
-    if (std::strcmp(what, "battle") == 0) return RunBattleModeDialog(nullptr) ? 0 : 1;
+    if (std::strcmp(what, "battle") == 0) return RunBattleModeDialog() ? 0 : 1;
     DLG_CLASS::SetScrollBarIds(IDC_MAP_HSCROLL, IDC_MAP_VSCROLL);
     if (!RegisterMainWindowClass(g_hInstance) || !AppInit()) return 1;
     if (std::strcmp(what, "database") == 0) PostMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_DATABASE, 0);
