@@ -110,7 +110,7 @@ HANDLE AcquireSingleInstance(const char* name) {
     if (!mutex) return nullptr;
     if (GetLastError() == ERROR_ALREADY_EXISTS &&
         ShowMessageBox(nullptr, "既に起動しています。\n二重起動しますか？  ※非推奨。データの上書き保存に注意！\n", "二重起動",
-                       MB_YESNO | MB_ICONWARNING) != IDYES) {
+                       MB_YESNO) != IDYES) {
         ReleaseMutex(mutex);
         CloseHandle(mutex);
         return nullptr;

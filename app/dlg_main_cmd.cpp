@@ -17,7 +17,7 @@
 namespace {
 
 int Ask(HWND owner, const char* text, const char* caption) {
-    return MesBoxWnd(owner, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MesBoxWnd(owner, text, caption, MB_YESNO) == IDYES;
 }
 
 // Every registered window stays disabled while a command shows a file

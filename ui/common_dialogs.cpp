@@ -152,7 +152,7 @@ BOOL ShowInExplorer(const char* path, HWND owner) {
 bool ConfirmQuit(HWND owner, int language) {
     const char* text = language == 0 ? "終了しますか？\n" : "Would you like to quit?\n";
     const char* caption = language == 0 ? "終了確認" : "End confirmation";
-    return MesBoxWnd(owner, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MesBoxWnd(owner, text, caption, MB_YESNO) == IDYES;
 }
 
 void SetWaitCursor() { SetCursor(LoadCursorA(nullptr, IDC_WAIT)); }

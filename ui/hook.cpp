@@ -47,6 +47,7 @@ LRESULT CALLBACK cHook::HookProc(int code, WPARAM key, LPARAM data) {
     HOOK_KEY_INPUT in;
     in.key = static_cast<unsigned>(key);
     in.keyUp = (static_cast<DWORD>(data) & 0x80000000u) != 0;
+    in.altHeld = (static_cast<DWORD>(data) & 0x20000000u) != 0;
     in.hasClient = client != nullptr;
     in.clientActive = client && client->m_hWnd == active;
     in.option = client ? client->m_bOption : 0;

@@ -31,12 +31,16 @@ HOOK_KEY_DECISION DecideHookKey(const HOOK_KEY_INPUT& in) {
         if (in.ime == HOOK_IME_COMPOSING) return d;  // the input method takes Enter
     } else {
         if (in.ime == HOOK_IME_IDLE && IsHookCopiedKey(in.key)) {
-            d.post = WM_HOOKKEY;
+            if (!in.altHeld) d.post = WM_HOOKKEY;
             return d;
         }
         if (in.key == kControl) d.ctrlHeld = 1;
     }
-    // Ctrl shortcuts of a modeless dialog reach it only through the normal path.
+    // A copy of a key pressed with Alt would be translated into a character
+    // that the menu loop, once Alt and a letter opened a menu, takes for the
+    // letter of an item. Ctrl shortcuts of a modeless dialog reach it only
+    // through the normal path.
+    if (in.altHeld) return d;
     if (!(in.modeless && d.ctrlHeld)) d.post = in.keyUp ? kKeyUp : kKeyDown;
     return d;
 }

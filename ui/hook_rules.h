@@ -16,6 +16,7 @@ const unsigned WM_HOOKKEY = 2024;
 struct HOOK_KEY_INPUT {
     unsigned key = 0;       // virtual key
     int keyUp = 0;          // bit 31 of the key data
+    int altHeld = 0;        // bit 29 of the key data: a system key, meant for the menus
     int hasClient = 0;      // the active window carries a dialog's hook object
     int clientActive = 0;   // that hook object's window is the active window
     int option = 0;         // the hook object swallows Escape like a window without one

@@ -277,9 +277,14 @@ int WND_CLASS::AddToolButtons(TOOLBAR_BUTTON* buttons, int count, const char* bi
 }
 
 void WND_CLASS::AddToolTip(TOOLBAR_BUTTON* button, int index) {
-    HWND tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr, m_hInst, nullptr);
-    if (!tip) return;
+    // A tooltip window takes the mouse messages of the tool bar by
+    // subclassing it, and each further one takes them from the one before:
+    // every button shares one window.
+    if (!button->tip) return;  // a separator
+    if (!m_hToolTip)
+        m_hToolTip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr, m_hInst, nullptr);
+    if (!m_hToolTip) return;
     if (index == -1) index = static_cast<int>(SendMessageA(m_hToolBar, TB_BUTTONCOUNT, 0, 0)) - 1;
     TOOLINFOA ti;
     std::memset(&ti, 0, sizeof(ti));
@@ -289,7 +294,7 @@ void WND_CLASS::AddToolTip(TOOLBAR_BUTTON* button, int index) {
     ti.uId = reinterpret_cast<UINT_PTR>(button->tip);
     ti.lpszText = const_cast<char*>(button->tip);
     SendMessageA(m_hToolBar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&ti.rect));
-    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    SendMessageA(m_hToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void WND_CLASS::AddAccelerator(HWND target, WORD tableId) {
@@ -390,7 +395,10 @@ LRESULT WND_CLASS::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         m_hPaintDC = nullptr;
         return 1;
     }
-    case WM_DESTROY: m_hWnd = nullptr; return 1;
+    case WM_DESTROY:
+        m_hWnd = nullptr;
+        m_hToolTip = nullptr;  // owned by the window, so gone with it
+        return 1;
     case WM_MOVE: GetWindowPos(&m_WndPos); return 1;
     case WM_SIZE:
         RefreshStyle();
@@ -399,6 +407,9 @@ LRESULT WND_CLASS::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             int h = GetStatusBarHeight();
             SetWindowPos(m_hStatusBar, nullptr, 0, m_rcClient.bottom - h, m_nDrawW, h, SWP_NOZORDER);
             SendMessageA(m_hStatusBar, WM_SIZE, wParam, lParam);
+            // The bar repaints only what a resize uncovers, so the size grip
+            // would stay drawn where the corner was.
+            InvalidateRect(m_hStatusBar, nullptr, TRUE);
         }
         return 1;
     case WM_GETMINMAXINFO: {
@@ -407,8 +418,28 @@ LRESULT WND_CLASS::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         MINMAXINFO* mm = reinterpret_cast<MINMAXINFO*>(lParam);
         mm->ptMinTrackSize.x = m_MinClient.cx + m_Frame.totalX + m_Frame.innerX;
         mm->ptMinTrackSize.y = m_MinClient.cy + m_Frame.totalY + m_Frame.innerY;
-        mm->ptMaxTrackSize.x = GetMaxWindowWidth();
-        mm->ptMaxTrackSize.y = GetMaxWindowHeight();
+        // The system's sizing loop stops the mouse one pixel inside the
+        // largest size; WM_SIZING holds the size to the limit itself.
+        mm->ptMaxTrackSize.x = GetMaxWindowWidth() + 1;
+        mm->ptMaxTrackSize.y = GetMaxWindowHeight() + 1;
+        return 1;
+    }
+    case WM_SIZING: {
+        if (!m_MaxClient.cx && !m_MaxClient.cy) return 0;
+        RECT* r = reinterpret_cast<RECT*>(lParam);
+        const int maxW = GetMaxWindowWidth(), maxH = GetMaxWindowHeight();
+        if (r->right - r->left > maxW) {
+            if (wParam == WMSZ_LEFT || wParam == WMSZ_TOPLEFT || wParam == WMSZ_BOTTOMLEFT)
+                r->left = r->right - maxW;
+            else
+                r->right = r->left + maxW;
+        }
+        if (r->bottom - r->top > maxH) {
+            if (wParam == WMSZ_TOP || wParam == WMSZ_TOPLEFT || wParam == WMSZ_TOPRIGHT)
+                r->top = r->bottom - maxH;
+            else
+                r->bottom = r->top + maxH;
+        }
         return 1;
     }
     case WM_COMMAND:

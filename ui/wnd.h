@@ -170,6 +170,7 @@ public:
     DWORD m_dwStyle = 0;
     int m_bMenu = 0, m_bToolBar = 0, m_bStatusBar = 0, m_nOption = 0, m_nOwnScroll = 0;
     HWND m_hToolBar = nullptr, m_hStatusBar = nullptr;
+    HWND m_hToolTip = nullptr;  // one for every tool-bar button: a second one would take the bar from the first
     FRAME_METRICS m_Frame;
     std::vector<ACCEL_ENTRY> m_Accels;
     int m_bCreated = 0;

@@ -15,7 +15,7 @@
 #include "model/stage.h"
 #include "model/land.h"
 #include "resources/stage_editor_ids.h"
-#include "ui/hook_rules.h"
+#include "ui/hook.h"
 #include "editing/map_cursor.h"
 #include "ui/wnd_list.h"
 #include "worldmap/dlg_worldmap.h"
@@ -118,6 +118,7 @@ TEST_F(StageEditor, ClearingIsAskedAndUndone) {
     ASSERT_EQ(1u, Boxes().Count());
     EXPECT_EQ("全てのマップチップをクリアしますか？", Boxes().Calls()[0].text);
     EXPECT_EQ("データクリアの確認", Boxes().Calls()[0].caption);
+    EXPECT_EQ(static_cast<unsigned>(MB_YESNO), Boxes().Calls()[0].type) << "no icon";
     EXPECT_TRUE(chips == g_Stage.Chips);
 
     Command(CM_CLEAR_CHIPS);  // answered Yes
@@ -303,12 +304,14 @@ namespace {
 struct AskedBox {
     int stageEnabled = -1;
     std::string text, caption;
+    unsigned type = 0;
 } g_Asked;
 
-int AnswerNo(HWND, const char* text, const char* caption, unsigned) {
+int AnswerNo(HWND, const char* text, const char* caption, unsigned type) {
     g_Asked.stageEnabled = IsWindowEnabled(g_lpStageWnd->m_hWnd) ? 1 : 0;
     g_Asked.text = text;
     g_Asked.caption = caption;
+    g_Asked.type = type;
     return IDNO;
 }
 
@@ -332,6 +335,7 @@ TEST_F(StageEditor, QuestionsAreAskedWithTheWindowsDisabled) {
         SetMessageBoxSink(old);
         EXPECT_EQ(q.text, g_Asked.text);
         EXPECT_EQ(q.caption, g_Asked.caption);
+        EXPECT_EQ(static_cast<unsigned>(MB_YESNO), g_Asked.type) << q.command << ": no icon";
         EXPECT_EQ(0, g_Asked.stageEnabled) << q.command;
         EXPECT_TRUE(IsWindowEnabled(StageWnd())) << q.command << ": enabled again afterwards";
     }
@@ -341,27 +345,49 @@ TEST_F(StageEditor, QuestionsAreAskedWithTheWindowsDisabled) {
 }
 
 TEST_F(StageEditor, ToolBarAndKeys) {
-    // Button order, image (standard set first, then the two bitmap files) and style.
+    // Button order, image (standard set first, then the two bitmap files),
+    // style and tooltip.
     const struct {
         int command, image, style;
+        const char* tip;
     } buttons[] = {
-        {CM_NEW_STAGE, STD_FILENEW, TBSTYLE_BUTTON},    {CM_OPEN_STAGE, STD_FILEOPEN, TBSTYLE_BUTTON},
-        {CM_SAVE_ALL, STD_FILESAVE, TBSTYLE_BUTTON},    {0, 0, TBSTYLE_SEP},
-        {CM_UNDO, STD_UNDO, TBSTYLE_BUTTON},            {CM_REDO, STD_REDOW, TBSTYLE_BUTTON},
-        {0, 0, TBSTYLE_SEP},                            {CM_LAYER_CHIP_BUTTON, 15, TBSTYLE_CHECKGROUP},
-        {CM_LAYER_ENEMY_BUTTON, 16, TBSTYLE_CHECKGROUP}, {CM_LAYER_EVENT_BUTTON, 17, TBSTYLE_CHECKGROUP},
-        {0, 0, TBSTYLE_SEP},                            {CM_TESTPLAY_BUTTON, 18, TBSTYLE_BUTTON},
+        {CM_NEW_STAGE, STD_FILENEW, TBSTYLE_BUTTON, "新規作成"},
+        {CM_OPEN_STAGE, STD_FILEOPEN, TBSTYLE_BUTTON, "開く"},
+        {CM_SAVE_ALL, STD_FILESAVE, TBSTYLE_BUTTON, "上書き保存"},
+        {0, 0, TBSTYLE_SEP, nullptr},
+        {CM_UNDO, STD_UNDO, TBSTYLE_BUTTON, "元に戻す"},
+        {CM_REDO, STD_REDOW, TBSTYLE_BUTTON, "やり直し"},
+        {0, 0, TBSTYLE_SEP, nullptr},
+        {CM_LAYER_CHIP_BUTTON, 15, TBSTYLE_CHECKGROUP, "マップチップパレット"},
+        {CM_LAYER_ENEMY_BUTTON, 16, TBSTYLE_CHECKGROUP, "敵パレット"},
+        {CM_LAYER_EVENT_BUTTON, 17, TBSTYLE_CHECKGROUP, "イベントパレット"},
+        {0, 0, TBSTYLE_SEP, nullptr},
+        {CM_TESTPLAY_BUTTON, 18, TBSTYLE_BUTTON, "テストプレイ"},
     };
     const int count = sizeof(buttons) / sizeof(buttons[0]);
-    ASSERT_EQ(count, SendMessageA(Stage()->m_hToolBar, TB_BUTTONCOUNT, 0, 0));
+    HWND bar = Stage()->m_hToolBar;
+    ASSERT_EQ(count, SendMessageA(bar, TB_BUTTONCOUNT, 0, 0));
+    // One tooltip window serves the bar: a second would take the bar's mouse from the first.
+    ASSERT_NE(nullptr, Stage()->m_hToolTip);
+    EXPECT_EQ(9, SendMessageA(Stage()->m_hToolTip, TTM_GETTOOLCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         TBBUTTON b = {};
-        SendMessageA(Stage()->m_hToolBar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&b));
+        SendMessageA(bar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&b));
         EXPECT_EQ(buttons[i].command, b.idCommand) << i;
         EXPECT_EQ(buttons[i].style, b.fsStyle) << i;
-        if (buttons[i].command) {
-            EXPECT_EQ(buttons[i].image, b.iBitmap) << i;
-        }
+        if (!buttons[i].command) continue;
+        EXPECT_EQ(buttons[i].image, b.iBitmap) << i;
+        // The tip under the middle of the button.
+        RECT r = {};
+        SendMessageA(bar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
+        char text[80] = {};
+        TTHITTESTINFOA hit = {};
+        hit.hwnd = bar;
+        hit.pt = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        hit.ti.cbSize = sizeof(hit.ti);
+        hit.ti.lpszText = text;
+        ASSERT_TRUE(SendMessageA(Stage()->m_hToolTip, TTM_HITTESTA, 0, reinterpret_cast<LPARAM>(&hit))) << i;
+        EXPECT_STREQ(buttons[i].tip, text) << i;
     }
     const ACCEL keys[] = {
         {FVIRTKEY | FCONTROL, 'O', CM_OPEN_STAGE_KEY}, {FVIRTKEY | FCONTROL, 'S', CM_SAVE_ALL_KEY},
@@ -401,4 +427,73 @@ TEST_F(StageEditor, KeysScrollOnceAlongTheirOwnBar) {
         EXPECT_EQ(k.x, Stage()->View().ScrollX()) << k.key;
         EXPECT_EQ(k.y, Stage()->View().ScrollY()) << k.key;
     }
+}
+
+namespace {
+
+// What the menu loop showed when the timer came, inside it.
+struct MenuSeen {
+    HMENU popup = nullptr;  // the pop-up menu opened
+    int boxes = -1;         // questions asked by then
+} g_MenuSeen;
+HHOOK g_hMenuWatch = nullptr;
+ScopedBoxes* g_pBoxes = nullptr;
+
+LRESULT CALLBACK WatchMenus(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT* m = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && m->message == WM_INITMENUPOPUP) g_MenuSeen.popup = reinterpret_cast<HMENU>(m->wParam);
+    return CallNextHookEx(g_hMenuWatch, code, wParam, lParam);
+}
+
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    g_MenuSeen.boxes = static_cast<int>(g_pBoxes->Count());
+    EndMenu();
+}
+
+}  // namespace
+
+TEST_F(StageEditor, AltAndALetterOpenThatMenu) {
+    SetActiveWindow(StageWnd());
+    SetFocus(Stage()->View().Window());
+    PumpMessages();
+    ASSERT_EQ(StageWnd(), GetActiveWindow());
+    g_MenuSeen = MenuSeen();
+    g_pBoxes = &Boxes();
+    g_hMenuWatch = SetWindowsHookExA(WH_CALLWNDPROC, WatchMenus, nullptr, GetCurrentThreadId());
+    // Alt+F as the keyboard delivers it: the keyboard hook sees the key, then
+    // the letter reaches the focus window as WM_SYSCHAR. The menu loop runs
+    // until the timer closes the menu.
+    const LPARAM altF = 0x20210001;
+    cHook::HookProc(HC_ACTION, 'F', altF);
+    PostMessageA(GetFocus(), WM_SYSCHAR, 'f', altF);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, CloseMenu);
+    PumpMessages();
+    KillTimer(nullptr, timer);
+    UnhookWindowsHookEx(g_hMenuWatch);
+    EXPECT_EQ(GetSubMenu(GetMenu(StageWnd()), 0), g_MenuSeen.popup) << "the file menu opens";
+    EXPECT_EQ(0, g_MenuSeen.boxes) << "and runs none of its items";
+    EXPECT_EQ(0u, Boxes().Count());
+}
+
+TEST_F(StageEditor, LargestSizeShowsTheWholeView) {
+    MINMAXINFO mm = {};
+    SendMessageA(StageWnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mm));
+    RECT start;
+    GetWindowRect(StageWnd(), &start);
+    // The system's sizing loop stops the mouse one pixel inside the largest
+    // track size; a drag far out on the left is held at the same size.
+    RECT dragged = {start.left, start.top, start.left + mm.ptMaxTrackSize.x - 1, start.top + mm.ptMaxTrackSize.y - 1};
+    RECT wide = {start.left - 500, start.top - 500, start.right, start.bottom};
+    SendMessageA(StageWnd(), WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&dragged));
+    SendMessageA(StageWnd(), WM_SIZING, WMSZ_TOPLEFT, reinterpret_cast<LPARAM>(&wide));
+    EXPECT_EQ(start.right, wide.right) << "the edge not dragged stays";
+    EXPECT_EQ(dragged.right - dragged.left, wide.right - wide.left);
+    EXPECT_EQ(dragged.bottom - dragged.top, wide.bottom - wide.top);
+    SetWindowPos(StageWnd(), nullptr, 0, 0, dragged.right - dragged.left, dragged.bottom - dragged.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    RECT view;
+    GetClientRect(Stage()->View().Window(), &view);
+    EXPECT_EQ(640, view.right);
+    EXPECT_EQ(480, view.bottom);
 }

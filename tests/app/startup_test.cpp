@@ -21,12 +21,31 @@ namespace {
 
 int g_nBattleRow = 1;
 int g_nBattleAnswered = 0;
+struct BattleDialogSeen {
+    int children = 0;
+    POINT pointer = {0, 0};  // from the dialog's top-left corner
+    bool pointerOnOk = false;
+} g_BattleSeen;
+
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
 
 // Answers the battle-mode question once it is open: picks a row and presses OK.
 void CALLBACK AnswerBattleMode(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND dlg = FindWindowA("#32770", "戦闘モードの選択");
     if (!dlg) return;
     KillTimer(nullptr, timer);
+    g_BattleSeen = BattleDialogSeen();
+    EnumChildWindows(dlg, CountChild, reinterpret_cast<LPARAM>(&g_BattleSeen.children));
+    RECT wr, ok;
+    POINT at;
+    GetWindowRect(dlg, &wr);
+    GetWindowRect(GetDlgItem(dlg, IDC_BATTLE_MODE_OK), &ok);
+    GetCursorPos(&at);
+    g_BattleSeen.pointer = {at.x - wr.left, at.y - wr.top};
+    g_BattleSeen.pointerOnOk = PtInRect(&ok, at) != 0;
     HWND combo = GetDlgItem(dlg, IDC_BATTLE_MODE_COMBO);
     g_nBattleAnswered = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
     SendMessageA(combo, CB_SETCURSEL, g_nBattleRow, 0);
@@ -49,6 +68,10 @@ TEST(Startup, FirstStartMakesTheProjectAndAsksTheBattleMode) {
     ASSERT_GE(boxes.Count(), 1u);
     EXPECT_EQ(kNoData, boxes.Calls()[0].text);
     EXPECT_EQ(2, g_nBattleAnswered) << "both battle modes offered";
+    EXPECT_EQ(2, g_BattleSeen.children) << "the combo and OK only";
+    EXPECT_EQ(181, g_BattleSeen.pointer.x);
+    EXPECT_EQ(198, g_BattleSeen.pointer.y);
+    EXPECT_TRUE(g_BattleSeen.pointerOnOk);
     EXPECT_TRUE(FolderExists("data\\database"));
     EXPECT_TRUE(FileExists(g_PathTable.Land));
     EXPECT_TRUE(FolderExists("e_data") && FolderExists("user_data") && FolderExists("data\\random_name"));
@@ -201,7 +224,7 @@ TEST(Startup, SecondCopyIsAskedFor) {
         EXPECT_EQ("既に起動しています。\n二重起動しますか？  ※非推奨。データの上書き保存に注意！\n", boxes.Calls()[0].text);
         EXPECT_EQ("二重起動", boxes.Calls()[0].caption);
         EXPECT_EQ(nullptr, boxes.Calls()[0].owner);
-        EXPECT_EQ(static_cast<unsigned>(MB_YESNO), boxes.Calls()[0].type & 0xF);
+        EXPECT_EQ(static_cast<unsigned>(MB_YESNO), boxes.Calls()[0].type) << "no icon";
 
         boxes.Queue(IDYES);
         HANDLE second = AcquireSingleInstance(name.c_str());

@@ -14,6 +14,7 @@ TEST_F(MainFrame, QuitIsAskedAndNoKeepsEverything) {
     ASSERT_EQ(1u, Boxes().Count());
     EXPECT_EQ("終了しますか？\n", Boxes().Calls()[0].text);
     EXPECT_EQ("終了確認", Boxes().Calls()[0].caption);
+    EXPECT_EQ(static_cast<unsigned>(MB_YESNO), Boxes().Calls()[0].type) << "no icon";
     EXPECT_TRUE(IsWindow(g_hWndMain));
 
     // Esc asks the same question; Yes ends the program.

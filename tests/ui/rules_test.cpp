@@ -138,6 +138,10 @@ HOOK_KEY_INPUT Key(unsigned key, int modeless = 0, int ime = HOOK_IME_IDLE, int 
     in.ctrlHeld = ctrl;
     return in;
 }
+HOOK_KEY_INPUT WithAlt(HOOK_KEY_INPUT in) {
+    in.altHeld = 1;
+    return in;
+}
 }  // namespace
 
 TEST(HookRules, KeyDecisions) {
@@ -164,6 +168,8 @@ TEST(HookRules, KeyDecisions) {
         {"X in a modeless dialog is posted", Key(kX, 1), 0, kDown, 0},
         {"Escape reaches a dialog", Key(kEsc), 0, kDown, 0},
         {"no input-method context: arrow posted as a key", Key(kLeft, 0, HOOK_IME_NO_CONTEXT), 0, kDown, 0},
+        {"a letter with Alt is left to the menus", WithAlt(Key(kX, 1)), 0, 0, 0},
+        {"an arrow with Alt is not copied", WithAlt(Key(kLeft)), 0, 0, 0},
     };
     for (const auto& c : cases) {
         HOOK_KEY_DECISION d = DecideHookKey(c.in);
