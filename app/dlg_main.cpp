@@ -284,7 +284,7 @@ void DLG_MAIN::Minimize() {
 }
 
 void DLG_MAIN::OnDatabaseClosed() {
-    if (g_StageEditState.StageOpen) g_Stage.Fixup();
+    if (g_StageEditState.StageOpen) g_Stage.Fixup(ProjectFixupInputs());
     if (m_pWndList) {
         m_pWndList->ShowAll(1);
         m_pWndList->EnableAll(1);

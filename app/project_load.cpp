@@ -3,77 +3,35 @@
 #include <cstdio>
 
 #include "app/app.h"
-#include "media/image_table.h"
-#include "model/ai.h"
-#include "model/chara.h"
-#include "model/class.h"
 #include "app/stage_edit_state.h"
-#include "model/stage.h"
-#include "model/worldmap.h"
-#include "model/gvalinfo.h"
-#include "model/land.h"
-#include "model/media_database.h"
 #include "base/paths.h"
 #include "base/report.h"
-#include "base/editor_settings.h"
-#include "model/skill.h"
+#include "media/image_table.h"
+#include "model/event.h"
+#include "model/project_files.h"
 #include "model/system.h"
+#include "model/worldmap.h"
 
 int g_bGValInfoLoaded = 0;
 
 namespace {
 
-// Test-play settings older than this were kept in the editor settings.
-const uint32_t kTestPlayFileVersion = 221;
-
-// The settings as an older editor kept them, when their own file is missing.
-void TakeOverTestPlay() {
-    g_TestPlay.Clear();
-    g_TestPlay.AutoFind = 1;
-    g_TestPlay.GamePath.clear();
-    g_TestPlay.AutoFind = g_EditConfig.OldUseDefaultGame;
-    g_TestPlay.GamePath = g_EditConfig.OldGamePath;
-    g_TestPlay.Training = 2;
+// What the editor does between the steps of the project's file table.
+void AfterStep(const cProjectFile& file, int ok) {
+    if (IsFile(file, g_PathTable.GValInfo)) g_bGValInfoLoaded = ok;
+    // The system settings keep the colour key as red, green, blue.
+    if (IsFile(file, g_PathTable.System))
+        SetTransparentColor(g_System.TransparentColor[2], g_System.TransparentColor[1],
+                            g_System.TransparentColor[0], 0);
+    if (IsFile(file, g_PathTable.EventPlt) && g_bStripCR)
+        for (cEvent& e : g_EventPlt) e.FixUp();
 }
 
 }  // namespace
 
 int LoadProjectFiles(int keepGoing) {
-    const cPathTable& p = g_PathTable;
-#define LOAD_STEP(ok, path)                    \
-    do {                                       \
-        if (!(ok)) {                           \
-            ReportLoadFailure(path);           \
-            if (!keepGoing) return 0;          \
-        }                                      \
-    } while (0)
-
-    g_bGValInfoLoaded = LoadRecordList(g_GValInfo, p.GValInfo);
-    LOAD_STEP(g_bGValInfoLoaded, p.GValInfo);
-    g_GValInfo.resize(GVALINFO_COUNT);
-
-    if (!LoadMediaDatabase(g_Database) && !keepGoing) return 0;  // names its own file
-    LOAD_STEP(g_System.LoadFile(p.System), p.System);
-    // The version last read is System.dat's when Testplay.dat is missing.
-    if (!g_TestPlay.LoadFile(p.TestPlay) && g_nFileVersion < kTestPlayFileVersion) TakeOverTestPlay();
-    // The system settings keep the colour key as red, green, blue.
-    SetTransparentColor(g_System.TransparentColor[2], g_System.TransparentColor[1], g_System.TransparentColor[0], 0);
-
-    LOAD_STEP(LoadRecordList(g_LandList, p.Land), p.Land);
-    LOAD_STEP(LoadSkillFile(g_SkillLists, p.Skill), p.Skill);
-    LOAD_STEP(LoadRecordList(g_ClassList, p.Class), p.Class);
-    LOAD_STEP(LoadRecordList(g_FriendList, p.Friend), p.Friend);
-    LOAD_STEP(LoadRecordList(g_EnemyList, p.Enemy), p.Enemy);
-    g_Stage.LoadFile(g_EditConfig.DefaultStage);  // a missing default stage is no failure
-    LOAD_STEP(LoadRecordList(g_MoveAITemplates, p.MoveAITemplate), p.MoveAITemplate);
-    LoadEventPalette(g_EventPlt);  // falls back to the default palette
-    if (g_bStripCR)
-        for (cEvent& e : g_EventPlt) e.FixUp();
-    LOAD_STEP(LoadRecordList(g_EventActPlt, p.EventActionPlt), p.EventActionPlt);
-    LOAD_STEP(g_WorldMap.LoadFile(p.WorldMap), p.WorldMap);
-    LOAD_STEP(g_StartEvent.LoadFile(p.StartEvent), p.StartEvent);
-#undef LOAD_STEP
-    return 1;
+    g_bGValInfoLoaded = 0;
+    return LoadDataFiles(g_Project, keepGoing, &AfterStep);
 }
 
 int LoadProjectImages(int) {

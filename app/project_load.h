@@ -5,8 +5,9 @@
 // 1 when "data\GValInfo.dat" was read: only then is it written back at the end.
 extern int g_bGValInfoLoaded;
 
-// The data files, in their fixed order. 1 when all loaded; 0 at the first
-// failure (its message shown), unless `keepGoing`, which skips failed files.
+// The data files, in the order of the project's file table
+// (model/project_files.h). 1 when all loaded; 0 at the first failure (its
+// message shown), unless `keepGoing`, which skips failed files.
 int LoadProjectFiles(int keepGoing);
 // The 38 surfaces of the image table and the four picker sheets built from
 // them. A missing image stops it (0) whatever `keepGoing` says; a missing

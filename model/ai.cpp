@@ -2,9 +2,6 @@
 
 #include <climits>
 
-#include "model/placement.h"
-#include "model/skill.h"
-
 // ---- cMoveAI -------------------------------------------------------------------
 
 int cMoveAI::Serial(int op, cSerial* other, HANDLE file, int version) {
@@ -53,19 +50,19 @@ int cMoveAI::Load(HANDLE file) {
         // 113 added the switch for the conditions.
         if (version < 113 && HasConditions()) CondEnabled = 1;
     }
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     return 1;
 }
 
 int cMoveAI::Save(HANDLE file) {
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     return cSerial::Save(file);
 }
 
-void cMoveAI::Fixup() {
-    if (Outside(SkillList, static_cast<size_t>(SkillListCount()))) SkillList = 0;
-    if (Outside(Skill, static_cast<size_t>(SkillCount(SkillList)))) Skill = 0;
-    if (Dest == -1 || Outside(Dest, static_cast<size_t>(CurrentStageBounds().GroupCount))) Dest = 0;
+void cMoveAI::Fixup(const cFixupInputs& in) {
+    if (Outside(SkillList, in.SkillListCount())) SkillList = 0;
+    if (Outside(Skill, in.SkillCount(SkillList))) Skill = 0;
+    if (Dest == -1 || Outside(Dest, static_cast<size_t>(in.Stage.GroupCount))) Dest = 0;
 }
 
 int cMoveAI::HasConditions() const { return CondAllyInRange || CondStatus || CondGVal || CondActed; }
@@ -112,8 +109,8 @@ void cBattleAI::SetDefault() {
     PriorityValue = 10;
 }
 
-void cBattleAI::FixupSkill() {
+void cBattleAI::FixupSkill(const cFixupInputs& in) {
     if (Action != BATTLEAI_SKILL && Action != BATTLEAI_QUICK) return;
-    if (Outside(SkillList, static_cast<size_t>(SkillListCount()))) SkillList = 0;
-    if (Outside(Skill, static_cast<size_t>(SkillCount(SkillList)))) Skill = 0;
+    if (Outside(SkillList, in.SkillListCount())) SkillList = 0;
+    if (Outside(Skill, in.SkillCount(SkillList))) Skill = 0;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/serial.h"
+#include "model/fixup_inputs.h"
 
 // One movement-AI rule.
 class cMoveAI : public cSerial {
@@ -39,8 +40,9 @@ public:
     int Load(HANDLE file) override;
     int Save(HANDLE file) override;
     void SetDefault();
-    // Skill and destination outside their lists become 0.
-    void Fixup();
+    // Skill and destination (a position group of the stage) outside their
+    // lists become 0.
+    void Fixup(const cFixupInputs& in);
     int HasConditions() const;
 };
 
@@ -88,7 +90,7 @@ public:
     int Serial(int op, cSerial* other, HANDLE file, int version) override;
     void SetDefault();
     // For a skill action, a skill list or skill outside the lists becomes 0.
-    void FixupSkill();
+    void FixupSkill(const cFixupInputs& in);
 };
 
 // The movement-AI templates of the project.

@@ -110,7 +110,7 @@ int cEnemy::Serial(int op, cSerial* other, HANDLE file, int version) {
 void cEnemy::SetDefault() {
     Clear();
     cChara::SetDefault();
-    Refresh();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Refresh(*in);
     Side = CHARA_ENEMY;
     RandomGrowth = 0;
     RandomSkillLearn = 0;
@@ -126,18 +126,18 @@ int cEnemy::Load(HANDLE file) {
     cSerial::Load(file);
     // 104 reworked the training choices.
     if (g_nFileVersion < 104) Training = 0;
-    Refresh();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Refresh(*in);
     return 1;
 }
 
 int cEnemy::Save(HANDLE file) {
-    Refresh();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Refresh(*in);
     return cSerial::Save(file);
 }
 
-void cEnemy::Refresh() {
-    Fixup();
-    for (cBattleAI& rule : BattleAI) rule.FixupSkill();
+void cEnemy::Refresh(const cFixupInputs& in) {
+    Fixup(in);
+    for (cBattleAI& rule : BattleAI) rule.FixupSkill(in);
     RecalcStats();
 }
 
@@ -158,7 +158,7 @@ int cFriend::Serial(int op, cSerial* other, HANDLE file, int version) {
 void cFriend::SetDefault() {
     Clear();
     cChara::SetDefault();
-    Refresh();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Refresh(*in);
     Side = CHARA_ALLY;
     RandomName = 1;
     RandomGrowth = 1;
@@ -178,16 +178,16 @@ int cFriend::Load(HANDLE file) {
     if (version < 214 && RandomSkillLearn) RandomSenseRise = 1;
     // 232 stores the sense bonuses; older ones are derived from the totals.
     if (version < 232) SenseVersion = 0;
-    Refresh();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Refresh(*in);
     return 1;
 }
 
 int cFriend::Save(HANDLE file) {
-    Refresh();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Refresh(*in);
     return cSerial::Save(file);
 }
 
-void cFriend::Refresh() {
-    Fixup();
+void cFriend::Refresh(const cFixupInputs& in) {
+    Fixup(in);
     RecalcStats();
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/ai.h"
+#include "model/fixup_inputs.h"
 #include "model/number_rules.h"
 #include "base/serial.h"
 #include "model/skill.h"
@@ -115,8 +116,10 @@ public:
     void ApplyStatRates(const int rates[STAT_COUNT], int force);
     void CheckEquipped();
     // References and sizes after the database changed.
-    void Fixup();
+    void Fixup(const cFixupInputs& in);
+    // The skill rows laid out by the skill lists and the character's class.
     void BuildSkillSlots(int reset);
+    void BuildSkillSlots(int reset, const VECTOR_CLASS<cSkillList>& lists, const cClass* cls);
     int AcquireSkill(int list, int skill, int checkDuplicate);
     void LearnByLevel(int level);
     int SenseAllows(int list, int skill, int checkSense) const;
@@ -152,7 +155,7 @@ public:
     // Cleared, the base reset, the upkeep, then an enemy: no random growth or
     // skills, and one attack rule when the battle mode is manual.
     void SetDefault() override;
-    void Refresh();  // the upkeep on load and save
+    void Refresh(const cFixupInputs& in);  // the upkeep on load and save
 };
 
 class cFriend : public cChara {
@@ -169,7 +172,7 @@ public:
     int Load(HANDLE file) override;
     int Save(HANDLE file) override;
     void SetDefault() override;
-    void Refresh();
+    void Refresh(const cFixupInputs& in);
 };
 
 extern VECTOR_CLASS<cFriend> g_FriendList;

@@ -5,17 +5,17 @@
 
 #include "model/chara.h"
 #include "model/class.h"
-#include "model/media_database.h"
-#include "model/system.h"
 
 namespace {
 
-const cSkill* FindSkill(int list, int skill) {
-    if (Outside(list, g_SkillLists.size())) return nullptr;
-    const VECTOR_CLASS<cSkill>& skills = g_SkillLists[static_cast<size_t>(list)].vSkill;
+const cSkill* FindSkill(const VECTOR_CLASS<cSkillList>& lists, int list, int skill) {
+    if (Outside(list, lists.size())) return nullptr;
+    const VECTOR_CLASS<cSkill>& skills = lists[static_cast<size_t>(list)].vSkill;
     if (Outside(skill, skills.size())) return nullptr;
     return &skills[static_cast<size_t>(skill)];
 }
+
+const cSkill* FindSkill(int list, int skill) { return FindSkill(g_SkillLists, list, skill); }
 
 size_t SlotCount(int count) { return static_cast<size_t>(std::max(0, std::min<int>(count, SLOT_COUNT_MAX))); }
 
@@ -58,14 +58,16 @@ int cChara::HoldsSkill(int list, int skill) const {
 
 // ---- Slot layout -----------------------------------------------------------------
 
-void cChara::BuildSkillSlots(int reset) {
+void cChara::BuildSkillSlots(int reset) { BuildSkillSlots(reset, g_SkillLists, ClassRecord()); }
+
+void cChara::BuildSkillSlots(int reset, const VECTOR_CLASS<cSkillList>& skillLists,
+                             const cClass* c) {
     if (reset) AcqSkills.clear();
-    const size_t lists = g_SkillLists.size();
+    const size_t lists = skillLists.size();
     AcqSkills.resize(lists);
     ReserveSkills.resize(lists);
-    const cClass* c = ClassRecord();
     for (size_t i = 0; i < lists; ++i) {
-        const cSkillList& list = g_SkillLists[i];
+        const cSkillList& list = skillLists[i];
         VECTOR_CLASS<cAcqSkill>& row = AcqSkills[i];
         switch (list.nSlotType) {
         case 0: {  // the slots of the list, or the class's own ones
@@ -171,26 +173,29 @@ void cChara::LearnByLevel(int level) {
 
 // ---- Repair -----------------------------------------------------------------------------
 
-void cChara::Fixup() {
-    if (g_ClassList.empty()) return;
-    if (Outside(Class, g_ClassList.size())) Class = 1;
+void cChara::Fixup(const cFixupInputs& in) {
+    const size_t classes = in.ClassCount();
+    if (classes == 0) return;
+    if (Outside(Class, classes)) Class = 1;
     // A database of one class has no class 1: no class then.
-    if (Outside(Class, g_ClassList.size())) Class = 0;
-    if (Outside(RewardPtVal, g_Database.PtVals.size())) RewardPtVal = 1;
-    if (Outside(CompatiType, g_Database.CompatiTypes.size())) CompatiType = 0;
+    if (Outside(Class, classes)) Class = 0;
+    if (Outside(RewardPtVal, in.PtVals)) RewardPtVal = 1;
+    if (Outside(CompatiType, in.CompatiTypes)) CompatiType = 0;
 
-    const cClass* c = ClassRecord();
+    const cClass* c = in.Class(Class);
     MaxLevel = std::max(1, std::min<int>(c ? c->MaxLevel : MaxLevel, LEVEL_LIMIT_MAX));
     if (Level > MaxLevel) Level = MaxLevel;
     FitRows(FixedGrowth, MaxLevel);
     FitRows(RandomGrowthTable, MaxLevel);
-    FitSenseTable(Senses);
-    FitSenseTable(ClassSenses);
-    FitSenseTable(SenseBonus);
-    BuildSkillSlots(0);
+    FitSenseTable(Senses, in);
+    FitSenseTable(ClassSenses, in);
+    FitSenseTable(SenseBonus, in);
+    static const VECTOR_CLASS<cSkillList> kNoLists;
+    const VECTOR_CLASS<cSkillList>& lists = in.SkillLists ? *in.SkillLists : kNoLists;
+    BuildSkillSlots(0, lists, c);
 
-    for (size_t i = 0; i < g_SkillLists.size(); ++i) {
-        const size_t skills = g_SkillLists[i].vSkill.size();
+    for (size_t i = 0; i < lists.size(); ++i) {
+        const size_t skills = lists[i].vSkill.size();
         for (cAcqSkill& entry : AcqSkills[i])
             if (Outside(entry.Skill, skills)) entry.Skill = 0;
         VECTOR_CLASS<cAcqSkill>& reserve = ReserveSkills[i];
@@ -199,7 +204,9 @@ void cChara::Fixup() {
                       reserve.end());
     }
     LearntSkills.erase(std::remove_if(LearntSkills.begin(), LearntSkills.end(),
-                                      [](const cLearnSkill& e) { return !FindSkill(e.SkillList, e.Skill); }),
+                                      [&](const cLearnSkill& e) {
+                                          return !FindSkill(lists, e.SkillList, e.Skill);
+                                      }),
                        LearntSkills.end());
     for (int r = 0; r < 3; ++r) {
         int& list = SkillRef[2 * r];

@@ -1,7 +1,6 @@
 #include "model/class.h"
 
 #include "model/land.h"
-#include "model/system.h"
 
 int cClass::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cClass);
@@ -34,7 +33,7 @@ int cClass::Serial(int op, cSerial* other, HANDLE file, int version) {
 
 void cClass::SetDefault() {
     Clear();
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     Graphic = 1;
     Scale = 200;
     Move = 4;
@@ -56,29 +55,28 @@ int cClass::Load(HANDLE file) {
     cSerial::Load(file);
     // 36 added the scale.
     if (g_nFileVersion < 36) Scale = 200;
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     return 1;
 }
 
 int cClass::Save(HANDLE file) {
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     return cSerial::Save(file);
 }
 
-void cClass::Fixup() {
-    FitSenseTable(Senses);
-    FitElementRates(Resists, g_System.Elements.size());
-    OrgSlots.resize(g_SkillLists.size());
+void cClass::Fixup(const cFixupInputs& in) {
+    FitSenseTable(Senses, in);
+    FitElementRates(Resists, in.Elements);
+    OrgSlots.resize(in.SkillListCount());
 }
-
-int ClassCount() { return static_cast<int>(g_ClassList.size()); }
 
 const cClass* FindClass(int index) {
     if (static_cast<unsigned>(index) >= g_ClassList.size()) return nullptr;
     return &g_ClassList[static_cast<size_t>(index)];
 }
 
-void FitSenseTable(IntTable& senses) {
-    senses.resize(g_SkillLists.size());
-    for (size_t i = 0; i < senses.size(); ++i) senses[i].resize(g_SkillLists[i].vCateg.size(), 0);
+void FitSenseTable(IntTable& senses, const cFixupInputs& in) {
+    senses.resize(in.SkillListCount());
+    for (size_t i = 0; i < senses.size(); ++i)
+        senses[i].resize(in.CategoryCount(static_cast<int>(i)), 0);
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/serial.h"
+#include "model/fixup_inputs.h"
 #include "model/skill.h"
 #include "model/table_fields.h"
 
@@ -35,17 +36,18 @@ public:
     int Serial(int op, cSerial* other, HANDLE file, int version) override;
     int Load(HANDLE file) override;
     int Save(HANDLE file) override;
+    // The defaults, sized to the skill lists and elements of the active
+    // fix-up inputs.
     void SetDefault();
-    // Senses, resistances and slot organisation sized to the current skill
-    // lists and elements.
-    void Fixup();
+    // Senses, resistances and slot organisation sized to the skill lists and
+    // elements.
+    void Fixup(const cFixupInputs& in);
 };
 
 extern VECTOR_CLASS<cClass> g_ClassList;
 
-int ClassCount();
 // The class at `index`, or null outside the list.
 const cClass* FindClass(int index);
 // Resizes `senses` to one row per skill list and each row to the list's
 // categories; new entries 0.
-void FitSenseTable(IntTable& senses);
+void FitSenseTable(IntTable& senses, const cFixupInputs& in);

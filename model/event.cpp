@@ -2,9 +2,7 @@
 // the action palette and the start event.
 #include "model/event.h"
 
-#include "model/chara.h"
 #include "base/paths.h"
-#include "model/stage.h"
 
 const char* const g_szDefaultEventPalette = "data\\plt\\default.plt";
 
@@ -56,22 +54,22 @@ void cEventPage::SetDefault() {
     Clear();
     Acts.clear();
     Group = 1;
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
 }
 
-void cEventPage::Fixup() {
-    if (Outside(Group, g_Stage.Groups.size())) Group = 0;
-    if (Outside(Friend, g_FriendList.size())) Friend = 0;
+void cEventPage::Fixup(const cFixupInputs& in) {
+    if (Outside(Group, static_cast<size_t>(in.Stage.GroupCount))) Group = 0;
+    if (Outside(Friend, in.Friends)) Friend = 0;
 }
 
 int cEventPage::Load(HANDLE file) {
     cSerial::Load(file);
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     return 1;
 }
 
 int cEventPage::Save(HANDLE file) {
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     return cSerial::Save(file);
 }
 
@@ -116,8 +114,8 @@ void cEventActPlt::SetDefault() {
 
 // ---- The project's events ----------------------------------------------------------
 
-int LoadEventPalette(VECTOR_CLASS<cEvent>& palette) {
-    if (LoadRecordList(palette, g_PathTable.EventPlt)) return 1;
+int LoadEventPalette(VECTOR_CLASS<cEvent>& palette, const char* path) {
+    if (LoadRecordList(palette, path)) return 1;
     palette.assign(1, cEvent());
     palette[0].Name = "デフォルト";
     LoadRecordList(palette, g_szDefaultEventPalette);

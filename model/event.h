@@ -6,7 +6,9 @@
 
 #include <string>
 
+#include "base/paths.h"
 #include "base/serial.h"
+#include "model/fixup_inputs.h"
 #include "model/skill.h"
 
 // ---- Action kinds ------------------------------------------------------------
@@ -100,7 +102,7 @@ public:
     void SetDefault();
     // Sizes the parameters to the kind and clamps those that name records of
     // the database or cells of the stage. A kind outside the table becomes 0.
-    void FixupParams();
+    void FixupParams(const cFixupInputs& in);
     // The load migration alone, for an action read from a file of `version`.
     void Migrate(int version);
 };
@@ -142,7 +144,7 @@ public:
     void SetDefault();
     // A position group outside the stage's, or an ally outside the ally
     // list, becomes 0.
-    void Fixup();
+    void Fixup(const cFixupInputs& in);
 };
 
 class cEvent : public cSerial {
@@ -181,9 +183,9 @@ extern cEvent g_StartEvent;                       // "data\database\StartEvent.d
 // The palettes hold at most this many entries.
 enum { PALETTE_MAX = 999 };
 
-// The event palette as the project opens it: "data\EventPlt.dat"; when that
-// cannot be read, one event "デフォルト" replaced by "data\plt\default.plt"
-// when that file reads. 1 when EventPlt.dat was read.
-int LoadEventPalette(VECTOR_CLASS<cEvent>& palette);
+// The event palette as the project opens it: `path`; when that cannot be
+// read, one event "デフォルト" replaced by "data\plt\default.plt" when that
+// file reads. 1 when `path` was read.
+int LoadEventPalette(VECTOR_CLASS<cEvent>& palette, const char* path = g_PathTable.EventPlt);
 // The palette file and the folder of event palettes.
 extern const char* const g_szDefaultEventPalette;  // "data\plt\default.plt"

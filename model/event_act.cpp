@@ -1,11 +1,7 @@
 // The action kinds, the load migration of actions from older files and the
 // per-kind fix-ups of their parameters.
-#include "model/chara.h"
 #include "model/event.h"
-#include "model/land.h"
-#include "model/media_database.h"
 #include "base/editor_settings.h"
-#include "model/stage.h"
 
 const cEventActKind g_EventActKind[EACT_KIND_COUNT] = {
     {"", 0, 0, 0},
@@ -52,73 +48,55 @@ int Last(size_t count) {
     return static_cast<int>(count) - 1;
 }
 
-// Position groups are offered from 1; cells lie inside the open stage.
-void ClampGroup(int& group) {
-    Clamp(group, 1, Last(g_Stage.Groups.size()));
-}
-void ClampX(int& x) {
-    Clamp(x, 0, g_Stage.Width - 1);
-}
-void ClampY(int& y) {
-    Clamp(y, 0, g_Stage.Height - 1);
-}
-void ClampFriend(int& ally) {
-    Clamp(ally, 1, Last(g_FriendList.size()));
-}
+// Position groups are offered from 1; cells lie inside the stage.
+void ClampGroup(int& group, const cFixupInputs& in) { Clamp(group, 1, in.Stage.GroupCount - 1); }
+void ClampX(int& x, const cFixupInputs& in) { Clamp(x, 0, in.Stage.Width - 1); }
+void ClampY(int& y, const cFixupInputs& in) { Clamp(y, 0, in.Stage.Height - 1); }
+void ClampFriend(int& ally, const cFixupInputs& in) { Clamp(ally, 1, Last(in.Friends)); }
 
 // A skill list outside the lists becomes 0 with skill 1; a skill outside its
 // list becomes 1.
-void FixSkillRef(int& list, int& skill) {
-    if (Outside(list, static_cast<int>(g_SkillLists.size()))) {
+void FixSkillRef(int& list, int& skill, const cFixupInputs& in) {
+    if (Outside(list, in.SkillListCount())) {
         list = 0;
         skill = 1;
     }
-    if (Outside(skill, SkillCount(list))) skill = 1;
+    if (Outside(skill, in.SkillCount(list))) skill = 1;
 }
 
-typedef void (*ParamFixup)(VECTOR_CLASS<int>& p);
+typedef void (*ParamFixup)(VECTOR_CLASS<int>& p, const cFixupInputs& in);
 
-void FixPicture(VECTOR_CLASS<int>& p) {
-    Clamp(p.At(0), 0, Last(g_Database.Pictures.size()));
+void FixPicture(VECTOR_CLASS<int>& p, const cFixupInputs& in) {
+    Clamp(p.At(0), 0, Last(in.Pictures));
 }
-void FixMapCursor(VECTOR_CLASS<int>& p) {
-    ClampGroup(p.At(1));
-    ClampX(p.At(2));
-    ClampY(p.At(3));
+void FixMapCursor(VECTOR_CLASS<int>& p, const cFixupInputs& in) {
+    ClampGroup(p.At(1), in);
+    ClampX(p.At(2), in);
+    ClampY(p.At(3), in);
 }
-void FixWarp(VECTOR_CLASS<int>& p) {
-    ClampX(p.At(1));
-    ClampY(p.At(2));
+void FixWarp(VECTOR_CLASS<int>& p, const cFixupInputs& in) {
+    ClampX(p.At(1), in);
+    ClampY(p.At(2), in);
 }
-void FixPutFriend(VECTOR_CLASS<int>& p) {
-    ClampFriend(p.At(0));
-    ClampX(p.At(3));
-    ClampY(p.At(4));
+void FixPutFriend(VECTOR_CLASS<int>& p, const cFixupInputs& in) {
+    ClampFriend(p.At(0), in);
+    ClampX(p.At(3), in);
+    ClampY(p.At(4), in);
 }
-void FixStartPos(VECTOR_CLASS<int>& p) {
-    ClampGroup(p.At(0));
+void FixStartPos(VECTOR_CLASS<int>& p, const cFixupInputs& in) { ClampGroup(p.At(0), in); }
+void FixMapChip(VECTOR_CLASS<int>& p, const cFixupInputs& in) {
+    Clamp(p.At(2), 0, Last(in.Lands));
+    Clamp(p.At(3), 0, Last(in.Lands));
+    ClampGroup(p.At(4), in);
 }
-void FixMapChip(VECTOR_CLASS<int>& p) {
-    Clamp(p.At(2), 0, Last(g_LandList.size()));
-    Clamp(p.At(3), 0, Last(g_LandList.size()));
-    ClampGroup(p.At(4));
+void FixNothing(VECTOR_CLASS<int>&, const cFixupInputs&) {}
+void FixSound(VECTOR_CLASS<int>& p, const cFixupInputs& in) { Clamp(p.At(0), 1, Last(in.Sounds)); }
+void FixBgm(VECTOR_CLASS<int>& p, const cFixupInputs& in) { Clamp(p.At(1), 1, Last(in.Bgms)); }
+void FixSkill(VECTOR_CLASS<int>& p, const cFixupInputs& in) { FixSkillRef(p.At(0), p.At(1), in); }
+void FixRandomSkill(VECTOR_CLASS<int>& p, const cFixupInputs& in) {
+    if (Outside(p.At(0), in.SkillListCount())) p.At(0) = 0;
 }
-void FixNothing(VECTOR_CLASS<int>&) {}
-void FixSound(VECTOR_CLASS<int>& p) {
-    Clamp(p.At(0), 1, Last(g_Database.Sounds.size()));
-}
-void FixBgm(VECTOR_CLASS<int>& p) {
-    Clamp(p.At(1), 1, Last(g_Database.Bgms.size()));
-}
-void FixSkill(VECTOR_CLASS<int>& p) {
-    FixSkillRef(p.At(0), p.At(1));
-}
-void FixRandomSkill(VECTOR_CLASS<int>& p) {
-    if (Outside(p.At(0), static_cast<int>(g_SkillLists.size()))) p.At(0) = 0;
-}
-void FixFriend(VECTOR_CLASS<int>& p) {
-    ClampFriend(p.At(0));
-}
+void FixFriend(VECTOR_CLASS<int>& p, const cFixupInputs& in) { ClampFriend(p.At(0), in); }
 
 const ParamFixup kParamFixups[EACT_KIND_COUNT] = {
     nullptr,         // none
@@ -186,13 +164,14 @@ void cEventAct::SetDefault() {
     Clear();
     Ints.clear();
     Strs.clear();
-    FixupParams();
+    // A cleared action is of kind none, whose parameters name no list.
+    FixupParams(cFixupInputs());
 }
 
-void cEventAct::FixupParams() {
+void cEventAct::FixupParams(const cFixupInputs& in) {
     if (!IsEventActKind(Kind)) Kind = EACT_NONE;
     SizeParams(*this, Kind);
-    if (ParamFixup fixup = kParamFixups[Kind]) fixup(Ints);
+    if (ParamFixup fixup = kParamFixups[Kind]) fixup(Ints, in);
 }
 
 void cEventAct::Migrate(int version) {
@@ -247,11 +226,11 @@ int cEventAct::Load(HANDLE file) {
     cSerial::Load(file);
     OldShop.clear();  // nothing uses it
     if (version < DATA_VERSION) Migrate(version);
-    FixupParams();
+    if (const cFixupInputs* in = ActiveFixupInputs()) FixupParams(*in);
     return 1;
 }
 
 int cEventAct::Save(HANDLE file) {
-    FixupParams();
+    if (const cFixupInputs* in = ActiveFixupInputs()) FixupParams(*in);
     return cSerial::Save(file);
 }

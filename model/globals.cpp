@@ -1,9 +1,9 @@
 // Every global record of the data model, built here in dependency order and
 // before any other global of the program. Records that other globals hold (a
 // dialog's working records) read these while they are built: a default enemy
-// reads the battle mode, a default class the skill lists and the elements, a
-// default land the backgrounds. A new model global with a constructor that
-// reads another global belongs here, below what it reads.
+// reads the battle mode, and a default class, land or event page is fixed up
+// against the whole project (ProjectFixupInputs). A new model global with a
+// constructor that reads another global belongs here, below what it reads.
 #include "model/ai.h"
 #include "model/chara.h"
 #include "model/class.h"
@@ -11,11 +11,13 @@
 #include "model/gvalinfo.h"
 #include "model/land.h"
 #include "model/media_database.h"
+#include "model/project_files.h"
 #include "model/random_names.h"
 #include "model/skill.h"
 #include "model/stage.h"
 #include "model/system.h"
 #include "model/worldmap.h"
+#include "base/editor_settings.h"
 
 // Lower runs first; the default priority of every other global is 65535.
 #define MODEL_GLOBAL __attribute__((init_priority(200)))
@@ -37,22 +39,10 @@ MODEL_GLOBAL cEvent g_StartEvent;
 MODEL_GLOBAL VECTOR_CLASS<cEvent> g_EventPlt;
 MODEL_GLOBAL VECTOR_CLASS<cEventActPlt> g_EventActPlt;
 
-namespace {
-
-// Skills clamp their learning class against the class list.
-struct cClassCountLink {
-    cClassCountLink() { SetClassCountSource(&ClassCount); }
+// The project the editor has open: these records (constant, so that the
+// records above may read it while they are built).
+const cProject g_Project = {
+    &g_GValInfo,        &g_Database,  &g_System,      &g_TestPlay,  &g_LandList,
+    &g_SkillLists,      &g_ClassList, &g_FriendList,  &g_EnemyList, &g_Stage,
+    &g_MoveAITemplates, &g_EventPlt,  &g_EventActPlt, &g_WorldMap,  &g_StartEvent,
 };
-MODEL_GLOBAL cClassCountLink s_classCountLink;
-
-// Position groups and movement-AI rules repair themselves against the open
-// stage.
-cStageBounds OpenStageBounds() {
-    return {g_Stage.Width, g_Stage.Height, static_cast<int>(g_Stage.Groups.size())};
-}
-struct cStageBoundsLink {
-    cStageBoundsLink() { SetStageBoundsSource(&OpenStageBounds); }
-};
-MODEL_GLOBAL cStageBoundsLink s_stageBoundsLink;
-
-}  // namespace

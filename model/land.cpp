@@ -1,8 +1,5 @@
 #include "model/land.h"
 
-#include "model/media_database.h"
-#include "model/system.h"
-
 int cLand::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cLand);
     SERIAL(Number);
@@ -26,7 +23,7 @@ int cLand::Serial(int op, cSerial* other, HANDLE file, int version) {
 
 void cLand::SetDefault() {
     Clear();
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     MoveCost = 1;
     BattleBack = 1;
     Training = 1;
@@ -35,19 +32,19 @@ void cLand::SetDefault() {
 
 int cLand::Load(HANDLE file) {
     cSerial::Load(file);
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     return 1;
 }
 
 int cLand::Save(HANDLE file) {
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     return cSerial::Save(file);
 }
 
-void cLand::Fixup() {
+void cLand::Fixup(const cFixupInputs& in) {
     if (MoveCost < 1) MoveCost = 1;
-    if (static_cast<unsigned>(BattleBack) >= g_Database.Backs.size()) BattleBack = 1;
-    FitElementRates(ElemRate, g_System.Elements.size());
+    if (Outside(BattleBack, in.Backs)) BattleBack = 1;
+    FitElementRates(ElemRate, in.Elements);
 }
 
 void FitElementRates(VECTOR_CLASS<int>& rates, size_t count) {

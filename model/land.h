@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/serial.h"
+#include "model/fixup_inputs.h"
 
 class cLand : public cSerial {
 public:
@@ -25,10 +26,11 @@ public:
     int Serial(int op, cSerial* other, HANDLE file, int version) override;
     int Load(HANDLE file) override;
     int Save(HANDLE file) override;
+    // The defaults, sized to the elements of the active fix-up inputs.
     void SetDefault();
     // Cost at least 1, background within the backgrounds, one element rate
     // per element (new ones 100).
-    void Fixup();
+    void Fixup(const cFixupInputs& in);
 };
 
 extern VECTOR_CLASS<cLand> g_LandList;

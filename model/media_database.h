@@ -28,17 +28,13 @@ public:
 
 extern cDatabase g_Database;
 
-// Reads the nine files; at the first failure shows the load-failure message
-// naming that file and returns 0 (the lists read before keep what they read).
-// Help.dat is read only when Bgm.dat is of version 212 or later. Ends with
-// every skill's class fix-up.
+// The nine files, in the orders the project's file table gives them
+// (model/project_files.h). Reading stops at the first failure, shows the
+// load-failure message naming that file and returns 0 (the lists read before
+// keep what they read); Help.dat is read only when Bgm.dat is of version 212
+// or later. Ends with every skill's class fix-up.
 int LoadMediaDatabase(cDatabase& db);
 // Writes the nine files after the skills' class fix-up. Every file is tried;
 // 0 when any could not be written, each such file named in the report log
-// and the first one in `failedPath`. `folder` (ending in a backslash) puts the
-// files elsewhere than "data\database\", as for a project's default data.
-int SaveMediaDatabase(cDatabase& db, std::string* failedPath = nullptr, const char* folder = nullptr);
-
-// The number of compatibility types an influence must stay below: the global
-// database's, or that of the list being loaded or saved.
-size_t CompatiTypeClampCount();
+// and the first one in `failedPath`.
+int SaveMediaDatabase(cDatabase& db, std::string* failedPath = nullptr);

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "model/media_database.h"
+#include "model/fixup_inputs.h"
 
 int cInfl::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cInfl);
@@ -28,12 +28,12 @@ int cCompatiType::Serial(int op, cSerial* other, HANDLE file, int version) {
 
 int cCompatiType::Load(HANDLE file) {
     cSerial::Load(file);
-    ClampInfluences(CompatiTypeClampCount());
+    if (const cFixupInputs* in = ActiveFixupInputs()) ClampInfluences(in->CompatiTypes);
     return 1;
 }
 
 int cCompatiType::Save(HANDLE file) {
-    ClampInfluences(CompatiTypeClampCount());
+    if (const cFixupInputs* in = ActiveFixupInputs()) ClampInfluences(in->CompatiTypes);
     return cSerial::Save(file);
 }
 

@@ -2,23 +2,6 @@
 
 #include <algorithm>
 
-#include "model/chara.h"
-#include "model/table_fields.h"
-
-namespace {
-
-StageBoundsSource s_stageBounds = nullptr;
-
-}  // namespace
-
-StageBoundsSource SetStageBoundsSource(StageBoundsSource source) {
-    StageBoundsSource old = s_stageBounds;
-    s_stageBounds = source;
-    return old;
-}
-
-cStageBounds CurrentStageBounds() { return s_stageBounds ? s_stageBounds() : cStageBounds(); }
-
 // ---- Cell lists ---------------------------------------------------------------------
 
 int SerialCellList(int op, VECTOR_CLASS<cCellPos>* field, const VECTOR_CLASS<cCellPos>* other, HANDLE file) {
@@ -44,12 +27,12 @@ int cGroupPos::Serial(int op, cSerial* other, HANDLE file, int version) {
 
 int cGroupPos::Load(HANDLE file) {
     cSerial::Load(file);
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(in->Stage.Width, in->Stage.Height);
     return 1;
 }
 
 int cGroupPos::Save(HANDLE file) {
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(in->Stage.Width, in->Stage.Height);
     return cSerial::Save(file);
 }
 
@@ -59,11 +42,6 @@ void cGroupPos::Fixup(int width, int height) {
                 Cells.end());
     if (CenterX >= width) CenterX = 0;
     if (CenterY >= height) CenterY = 0;
-}
-
-void cGroupPos::Fixup() {
-    const cStageBounds bounds = CurrentStageBounds();
-    Fixup(bounds.Width, bounds.Height);
 }
 
 // ---- cPutEnemy --------------------------------------------------------------------------
@@ -93,16 +71,16 @@ int cPutEnemy::Load(HANDLE file) {
     cSerial::Load(file);
     // Before 46 a group number alone put the enemy in a group.
     if (g_nFileVersion < 46) GroupOn = Group != 0;
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     return 1;
 }
 
 int cPutEnemy::Save(HANDLE file) {
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     return cSerial::Save(file);
 }
 
-void cPutEnemy::Fixup() {
-    if (static_cast<unsigned>(Enemy) >= g_EnemyList.size()) Enemy = 0;
-    for (cMoveAI& rule : MoveAI) rule.Fixup();
+void cPutEnemy::Fixup(const cFixupInputs& in) {
+    if (Outside(Enemy, in.Enemies)) Enemy = 0;
+    for (cMoveAI& rule : MoveAI) rule.Fixup(in);
 }

@@ -1,27 +1,13 @@
 // What a stage places on its map: position groups (named sets of cells with a
-// centre) and enemies with their movement-AI rules; and the bounds of the
-// stage being edited, against which these records and the movement-AI rules
-// repair themselves.
+// centre) and enemies with their movement-AI rules. Both repair themselves
+// against the bounds of the stage they lie on (cFixupInputs::Stage).
 #pragma once
 
 #include <string>
 
 #include "model/ai.h"
+#include "model/fixup_inputs.h"
 #include "base/serial.h"
-
-// ---- The stage being edited ------------------------------------------------------
-
-struct cStageBounds {
-    int Width = 0;
-    int Height = 0;
-    int GroupCount = 0;  // position groups
-};
-
-// The stage record installs a source when it is built; without one every
-// bound is 0, so a destination becomes 0 and a group loses every cell.
-typedef cStageBounds (*StageBoundsSource)();
-StageBoundsSource SetStageBoundsSource(StageBoundsSource source);  // returns the old one
-cStageBounds CurrentStageBounds();
 
 // ---- Position groups ---------------------------------------------------------------
 
@@ -47,13 +33,12 @@ public:
 
     cGroupPos() { SetDefault(); }
     int Serial(int op, cSerial* other, HANDLE file, int version) override;
-    int Load(HANDLE file) override;   // then Fixup against the current stage
-    int Save(HANDLE file) override;   // Fixup against the current stage first
+    int Load(HANDLE file) override;  // then Fixup against the stage's bounds
+    int Save(HANDLE file) override;  // Fixup against the stage's bounds first
     void SetDefault() { Clear(); }
     // Cells at or beyond the width or height go (negative ones stay); a centre
     // coordinate at or beyond them becomes 0.
     void Fixup(int width, int height);
-    void Fixup();
 };
 
 // ---- Placed enemies ----------------------------------------------------------------
@@ -74,5 +59,5 @@ public:
     int Load(HANDLE file) override;
     int Save(HANDLE file) override;
     // An enemy outside the enemy list becomes 0; then every rule's Fixup.
-    void Fixup();
+    void Fixup(const cFixupInputs& in);
 };

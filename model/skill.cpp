@@ -1,21 +1,6 @@
 // The skill record.
 #include "model/skill.h"
 
-#include "model/media_database.h"
-#include "model/system.h"
-
-namespace {
-
-ClassCountSource s_classCount = nullptr;
-
-}  // namespace
-
-ClassCountSource SetClassCountSource(ClassCountSource source) {
-    ClassCountSource old = s_classCount;
-    s_classCount = source;
-    return old;
-}
-
 int cSkill::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cSkill);
     SERIAL(nSpare1);
@@ -106,12 +91,12 @@ int cSkill::Load(HANDLE file) {
         if (nKind == SKILL_MAGIC_WEAPON) nKind = SKILL_ARMOUR;
         nWeaponSkill = 0;
     }
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     return 1;
 }
 
 int cSkill::Save(HANDLE file) {
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     return cSerial::Save(file);
 }
 
@@ -119,15 +104,13 @@ int cSkill::Save(HANDLE file) {
 // defaults are those of a newly built skill.
 void cSkill::SetDefault() { *this = cSkill(); }
 
-void cSkill::Fixup() {
-    if (Outside(nCompatiType, g_Database.CompatiTypes.size())) nCompatiType = 0;
-    if (Outside(nElem, g_System.Elements.size())) nElem = 0;
+void cSkill::Fixup(const cFixupInputs& in) {
+    if (Outside(nCompatiType, in.CompatiTypes)) nCompatiType = 0;
+    if (Outside(nElem, in.Elements)) nElem = 0;
 }
 
-void cSkill::FixupClass() {
-    if (!s_classCount) return;
-    const int count = s_classCount();
-    if (Outside(nClass, count < 0 ? 0 : static_cast<size_t>(count))) nClass = 0;
+void cSkill::FixupClass(const cFixupInputs& in) {
+    if (Outside(nClass, in.ClassCount())) nClass = 0;
 }
 
 int cSkill::IsEquippable() const {

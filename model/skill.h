@@ -10,6 +10,7 @@
 #include <string>
 
 #include "base/serial.h"
+#include "model/fixup_inputs.h"
 
 // One command of a game menu: the skill list's menus and the sixteen menus of
 // the system settings.
@@ -100,7 +101,7 @@ public:
     int Serial(int op, cSerial* other, HANDLE file, int version) override;
     // A list outside the skill lists becomes 0 with skill 1; a skill outside
     // its list becomes 1.
-    void Fixup();
+    void Fixup(const cFixupInputs& in);
 };
 
 // Kinds of skill (nKind).
@@ -191,9 +192,9 @@ public:
     int Save(HANDLE file) override;
     void SetDefault();  // the defaults above
     // Compatibility type and element outside their lists become 0.
-    void Fixup();
+    void Fixup(const cFixupInputs& in);
     // A learning class outside the class list becomes 0.
-    void FixupClass();
+    void FixupClass(const cFixupInputs& in);
     // Whether the skill can stay equipped in automatic battle.
     int IsEquippable() const;
 };
@@ -253,9 +254,3 @@ void RenumberSkillLists(VECTOR_CLASS<cSkillList>& lists);
 // Whole-file load (then renumbered) and save of the skill lists; 1 or 0.
 int LoadSkillFile(VECTOR_CLASS<cSkillList>& lists, const std::string& path);
 int SaveSkillFile(VECTOR_CLASS<cSkillList>& lists, const std::string& path);
-
-// The class list belongs to the character records; skills reach its size
-// through this source, which the class list sets when it is built. Without
-// one the learning class is left as it is.
-typedef int (*ClassCountSource)();
-ClassCountSource SetClassCountSource(ClassCountSource source);  // returns the old one

@@ -92,7 +92,9 @@ void cLearnSkill::SetDefault() {
     Skill = 1;
 }
 
-cShopSkill::cShopSkill() { Fixup(); }
+cShopSkill::cShopSkill() {
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
+}
 
 int cShopSkill::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cShopSkill);
@@ -103,12 +105,12 @@ int cShopSkill::Serial(int op, cSerial* other, HANDLE file, int version) {
     return 1;
 }
 
-void cShopSkill::Fixup() {
-    if (Outside(SkillList, g_SkillLists.size())) {
+void cShopSkill::Fixup(const cFixupInputs& in) {
+    if (Outside(SkillList, in.SkillListCount())) {
         SkillList = 0;
         Skill = 1;
     }
-    if (Outside(Skill, static_cast<size_t>(SkillCount(SkillList)))) Skill = 1;
+    if (Outside(Skill, in.SkillCount(SkillList))) Skill = 1;
 }
 
 cSkillList::cSkillList() {

@@ -3,9 +3,6 @@
 
 #include <algorithm>
 
-#include "model/land.h"
-#include "model/media_database.h"
-
 // ---- cEndCond --------------------------------------------------------------------
 
 int cEndCond::Serial(int op, cSerial* other, HANDLE file, int version) {
@@ -83,7 +80,13 @@ int cStage::Serial(int op, cSerial* other, HANDLE file, int version) {
 }
 
 int cStage::Load(HANDLE file) {
-    cSerial::Load(file);
+    {
+        // The bounds the records on the stage fix up against are known only
+        // once the stage is read: width and height come first, but files
+        // before 68 hold the position groups after the enemies and events.
+        cFixupScope deferred(nullptr);
+        cSerial::Load(file);
+    }
     OldEvents.clear();  // nothing uses it
     // The geometry is derived from the width, never taken from the file.
     const bool sized = Width >= 1 && Width <= MAX_SIZE && Height >= 1 && Height <= MAX_SIZE;
@@ -95,13 +98,31 @@ int cStage::Load(HANDLE file) {
         FileSetFailed(file);
         return 0;
     }
-    Fixup();
+    const cFixupInputs* database = ActiveFixupInputs();
+    const cFixupInputs in = OnThisStage(database ? *database : ProjectFixupInputs());
+    // Placed enemies and position groups are fixed up by Fixup.
+    for (cEvent& event : Events) {
+        for (cEventPage& page : event.Pages) {
+            for (cEventAct& act : page.Acts) act.FixupParams(in);
+            page.Fixup(in);
+        }
+    }
+    Fixup(in);
     return 1;
 }
 
 int cStage::Save(HANDLE file) {
-    Fixup();
+    const cFixupInputs* database = ActiveFixupInputs();
+    const cFixupInputs in = OnThisStage(database ? *database : ProjectFixupInputs());
+    Fixup(in);
+    cFixupScope onThisStage(&in);
     return cSerial::Save(file);
+}
+
+cFixupInputs cStage::OnThisStage(const cFixupInputs& database) const {
+    cFixupInputs in = database;
+    in.Stage = Bounds();
+    return in;
 }
 
 void cStage::SetDefault() {
@@ -134,15 +155,16 @@ cMapGeometry cStage::Geometry() {
     return {Chips, Width, Height, Stride, Shift, MAX_SIZE, MAX_SIZE, StageRowShift};
 }
 
-void cStage::Fixup() {
+void cStage::Fixup(const cFixupInputs& database) {
+    const cFixupInputs in = OnThisStage(database);
     // A chip layer that does not fit the size (an undo step from before a
     // resize) is fitted, so that no file is written that cannot be read.
     Chips.resize(static_cast<size_t>(Stride) * static_cast<size_t>(std::max(Height, 0)), 0);
     if (Outside(StartGroup, Groups.size())) StartGroup = 0;
-    if (Outside(RewardPtVal, g_Database.PtVals.size())) RewardPtVal = 1;
-    Layer().ClearInvalid(g_LandList.size());
+    if (Outside(RewardPtVal, in.PtVals)) RewardPtVal = 1;
+    Layer().ClearInvalid(in.Lands);
     for (cPutEnemy& enemy : PutEnemies) {
-        enemy.Fixup();
+        enemy.Fixup(in);
         if (enemy.X >= Width || enemy.Y >= Height) {
             enemy.X = -1;
             enemy.Y = -1;
@@ -158,6 +180,6 @@ void cStage::Fixup() {
             if (Outside(line.ShownGroup, Groups.size())) line.ShownGroup = 0;
         }
     }
-    if (Outside(Back, g_Database.Backs.size())) Back = 1;
-    if (Outside(Bgm, g_Database.Bgms.size())) Bgm = 0;
+    if (Outside(Back, in.Backs)) Back = 1;
+    if (Outside(Bgm, in.Bgms)) Bgm = 0;
 }

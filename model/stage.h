@@ -71,14 +71,21 @@ public:
     cStage();
     int Serial(int op, cSerial* other, HANDLE file, int version) override;
     // Refuses (0, the file marked failed) a size outside 1..64 or a chip
-    // layer that does not fit the size; then Fixup.
+    // layer that does not fit the size; then fixes up the events' pages and
+    // actions against this stage, and Fixup.
     int Load(HANDLE file) override;
+    // Fixup; the records written meanwhile fix themselves up against this
+    // stage.
     int Save(HANDLE file) override;
     void SetDefault();  // a new stage of 20 × 15
 
     // Brings every reference to the database and every position into range,
-    // and fits the chip layer to the size.
-    void Fixup();
+    // and fits the chip layer to the size. `database` gives the lists; the
+    // bounds are this stage's own.
+    void Fixup(const cFixupInputs& database);
+    cStageBounds Bounds() const { return {Width, Height, static_cast<int>(Groups.size())}; }
+    // `database` with this stage's bounds: what the records on it fix up against.
+    cFixupInputs OnThisStage(const cFixupInputs& database) const;
 
 private:
     friend class cMapRecord<cStage, cEvent>;

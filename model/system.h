@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/serial.h"
+#include "model/fixup_inputs.h"
 #include "model/skill.h"
 
 // One element (attribute kind).
@@ -185,8 +186,9 @@ public:
     int Save(HANDLE file) override;
     void SetDefault();
 
-    // Reference action counts, background and BGM indices, parameter digits.
-    void UpdateDerived();
+    // Reference action counts, background and BGM indices (against `in`'s
+    // lists), parameter digits.
+    void UpdateDerived(const cFixupInputs& in);
     // Each parameter's digit count from its limit; HpLimit from parameter 0.
     void UpdateParamDigits();
     // Grows every list that is shorter than the pages need, with the defaults.

@@ -1,7 +1,6 @@
 // Loading and saving the system settings: the upgrade of older files to the
 // current layout and the values derived from others.
 #include "model/action_counts.h"
-#include "model/media_database.h"
 #include "model/system.h"
 
 namespace {
@@ -31,13 +30,13 @@ int cSystem::Load(HANDLE file) {
     cSerial::Load(file);
     if (g_nFileVersion < DATA_VERSION) Upgrade(g_nFileVersion);
     PadToRequiredSizes();
-    UpdateDerived();
+    if (const cFixupInputs* in = ActiveFixupInputs()) UpdateDerived(*in);
     return 1;
 }
 
 int cSystem::Save(HANDLE file) {
     PadToRequiredSizes();
-    UpdateDerived();
+    if (const cFixupInputs* in = ActiveFixupInputs()) UpdateDerived(*in);
     return cSerial::Save(file);
 }
 
@@ -117,15 +116,15 @@ void cSystem::Upgrade(uint32_t version) {
     if (version < 241) SetKey(IniKeys, 6, "Midi_DirectMusic", 1);
 }
 
-void cSystem::UpdateDerived() {
+void cSystem::UpdateDerived(const cFixupInputs& in) {
     if (TurnMode == 0)
         CalcActionCountsByTime(ReferenceActionCount, BattleTime, InitialActionValue, AgilityRate,
                                NoInterceptBeforeAttack);
     else
         CalcActionCountsSimple(ReferenceActionCount, SimpleActionCount);
-    if (static_cast<unsigned>(FormationBack) >= g_Database.Backs.size()) FormationBack = 1;
+    if (Outside(FormationBack, in.Backs)) FormationBack = 1;
     for (int& bgm : SystemBgm)
-        if (static_cast<unsigned>(bgm) >= g_Database.Bgms.size()) bgm = 0;
+        if (Outside(bgm, in.Bgms)) bgm = 0;
     UpdateParamDigits();
 }
 

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "model/media_database.h"
 #include "base/paths.h"
 
 namespace {
@@ -159,12 +158,12 @@ int cWorldMap::Load(HANDLE file) {
             Chips[i].strSub.clear();
         }
     }
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     return 1;
 }
 
 int cWorldMap::Save(HANDLE file) {
-    Fixup();
+    if (const cFixupInputs* in = ActiveFixupInputs()) Fixup(*in);
     return cSerial::Save(file);
 }
 
@@ -205,12 +204,12 @@ void cWorldMap::FixupEvents(cWorldEvent& event, const cWorldEvent* excluded) {
         if (page.Type == WEVENT_STAGE) page.StageNo = number;
 }
 
-void cWorldMap::Fixup() {
+void cWorldMap::Fixup(const cFixupInputs& in) {
     // As the stage's: a cell layer of another size is fitted to this one.
     Cells.resize(static_cast<size_t>(Pitch) * static_cast<size_t>(std::max(Height, 0)), 0);
     if (StartX >= Width) StartX = Width - 1;
     if (StartY >= Height) StartY = Height - 1;
     Layer().ClearInvalid(Chips.size());
     EraseEvents(Events, [&](const cWorldEvent& e) { return e.X >= Width || e.Y >= Height; });
-    if (Outside(BackNo, g_Database.Backs.size())) BackNo = 1;
+    if (Outside(BackNo, in.Backs)) BackNo = 1;
 }

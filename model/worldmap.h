@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "model/fixup_inputs.h"
 #include "model/map_layer.h"
 #include "base/serial.h"
 
@@ -96,7 +97,7 @@ public:
     void FixupEvents(cWorldEvent& event, const cWorldEvent* excluded);
     // Start position, cells, placed events and background into range; the
     // cell layer fitted to the size.
-    void Fixup();
+    void Fixup(const cFixupInputs& in);
 
 private:
     friend class cMapRecord<cWorldMap, cWorldEvent>;

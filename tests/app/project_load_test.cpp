@@ -1,10 +1,9 @@
-// Opening a project: the fixed order of the data files, the message naming
-// the first one that fails, the files whose failure is no failure, and the
-// image table.
+// Opening a project: the data files of the project's file table (their
+// order and failures are its own test's), the message for a file too new,
+// the files whose failure is no failure, and the image table.
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "app/project_load.h"
 #include "media/image_table.h"
@@ -20,10 +19,6 @@
 #include "tests/app/app_test_support.h"
 
 namespace {
-
-std::string Missing(const std::string& path) {
-    return path + " の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから「data」フォルダへ同名のファイルをコピーして下さい。";
-}
 
 std::string TooNew(const std::string& path) {
     return path + " の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。";
@@ -63,23 +58,6 @@ TEST_F(ProjectLoad, SampleProjectLoadsWhole) {
     // The map-chip picker folds the sheet's lower half to the right.
     EXPECT_EQ(SurfacePixel(g_ImageTable[IMG_MAPCHIP], 3, 512 + 5), SurfacePixel(g_ImageTable[IMG_PICK_CHIP], 256 + 3, 5));
     EXPECT_EQ(SurfacePixel(g_ImageTable[IMG_EVENT], 64 + 2, 512 + 7), SurfacePixel(g_ImageTable[IMG_PICK_EVENT], 96 + 2, 7));
-}
-
-// Every file from row i on is missing: the message names row i's file.
-TEST_F(ProjectLoad, FirstFailingFileIsNamedInLoadOrder) {
-    const cPathTable& p = g_PathTable;
-    const std::vector<std::string> order = {p.GValInfo, p.Bgm,   p.System,         p.Land,           p.Skill,
-                                            p.Class,    p.Friend, p.Enemy,         p.MoveAITemplate, p.EventActionPlt,
-                                            p.WorldMap, p.StartEvent};
-    // From the last file to the first, one more file goes missing each time.
-    for (size_t i = order.size(); i-- > 0;) {
-        FileDelete(order[i].c_str());
-        ScopedBoxes boxes;
-        EXPECT_EQ(0, LoadProjectFiles(0)) << order[i];
-        ASSERT_EQ(1u, boxes.Count()) << order[i];
-        EXPECT_EQ(Missing(order[i]), boxes.Calls()[0].text);
-        EXPECT_EQ("エラー", boxes.Calls()[0].caption);
-    }
 }
 
 TEST_F(ProjectLoad, NewerFileIsRefusedWithItsOwnMessage) {

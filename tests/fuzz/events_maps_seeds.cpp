@@ -19,7 +19,7 @@ cEvent SampleEvent(int version) {
         for (int kind = 0; kind < EACT_KIND_COUNT; ++kind) {
             cEventAct act;
             act.Kind = kind;
-            act.FixupParams();
+            act.FixupParams(ProjectFixupInputs());
             event.Pages[0].Acts.push_back(act);
         }
         event.Pages[0].Acts[EACT_MESSAGE].Strs[0] = "text";

@@ -8,10 +8,6 @@
 #include "model/placement.h"
 #include "model/skill.h"
 
-inline cStageBounds FuzzStage() {
-    return {12, 9, 3};
-}
-
 inline void BuildUnitsDatabase() {
     g_SkillLists.resize(3);
     for (int i = 0; i < 3; ++i) {
@@ -30,5 +26,8 @@ inline void BuildUnitsDatabase() {
     g_ClassList[2].MaxLevel = 12;
     g_ClassList[2].OrgSlots[0].OwnSlots = 1;
     g_EnemyList.resize(5);
-    SetStageBoundsSource(&FuzzStage);
+    // The fix-ups take this database and a stage of 12 x 9 with three groups.
+    static cFixupInputs inputs = ProjectFixupInputs();
+    inputs.Stage = {12, 9, 3};
+    static cFixupScope scope(&inputs);
 }

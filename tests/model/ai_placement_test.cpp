@@ -71,7 +71,7 @@ TEST_F(AiTest, MoveRuleRepairAgainstSkillsAndTheStage) {
     // Without a stage every destination is 0.
     cMoveAI rule;
     rule.Dest = 2;
-    rule.Fixup();
+    rule.Fixup(cFixupInputs());
     EXPECT_EQ(rule.Dest, 0);
 }
 
@@ -121,7 +121,7 @@ TEST_F(AiTest, BattleRuleSkillRepairOnlyForSkillActions) {
         rule.Action = c.action;
         rule.SkillList = c.list;
         rule.Skill = c.skill;
-        rule.FixupSkill();
+        rule.FixupSkill(ProjectFixupInputs());
         EXPECT_EQ(rule.SkillList, c.wantList);
         EXPECT_EQ(rule.Skill, c.wantSkill);
     }

@@ -395,7 +395,7 @@ TEST_F(RandomRebuildTest, UnsoundSettingsStillEnd) {
     g_System.RandomSenseMin = 2;
     g_System.RandomSenseMax = 2;
     AddSkillList(1, 0, 2);  // a list without categories is passed over
-    g_ClassList[1].Fixup();
+    g_ClassList[1].Fixup(ProjectFixupInputs());
     const cFriend f = Rebuilt(4);
     long long total = 0;
     for (int k = 0; k < STAT_COUNT; ++k) total += Sum(f.RandomGrowthTable[k]);

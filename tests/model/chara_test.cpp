@@ -122,7 +122,7 @@ TEST_F(CharaTest, FixupAtTheEdgesOfEveryList) {
         f.Class = c.cls;
         f.RewardPtVal = c.ptval;
         f.CompatiType = c.compat;
-        f.Fixup();
+        f.Fixup(ProjectFixupInputs());
         EXPECT_EQ(f.Class, c.wantCls) << c.cls;
         EXPECT_EQ(f.RewardPtVal, c.wantPtval) << c.ptval;
         EXPECT_EQ(f.CompatiType, c.wantCompat) << c.compat;
@@ -149,7 +149,7 @@ TEST_F(CharaTest, FixupAtTheEdgesOfEveryList) {
     f.SkillRef[3] = 3;
     f.SkillRef[4] = 0;  // slot past the row
     f.SkillRef[5] = 3;
-    f.Fixup();
+    f.Fixup(ProjectFixupInputs());
     EXPECT_EQ(f.MaxLevel, 5);
     EXPECT_EQ(f.Level, 5);
     for (int k = 0; k < STAT_COUNT; ++k) {
@@ -176,7 +176,7 @@ TEST_F(CharaTest, FixupDoesNothingWithoutClasses) {
     cFriend f;
     f.Class = 7;
     f.RewardPtVal = 50;
-    f.Fixup();
+    f.Fixup(ProjectFixupInputs());
     EXPECT_EQ(f.Class, 7);
     EXPECT_EQ(f.RewardPtVal, 50);
     EXPECT_TRUE(f.AcqSkills.empty());
@@ -201,7 +201,7 @@ TEST_F(CharaTest, DatabaseOfOneClass) {
     e.Class = 5;
     e.MaxLevel = 7;
     e.Level = 9;
-    e.Fixup();
+    e.Fixup(ProjectFixupInputs());
     EXPECT_EQ(e.Class, 0);
     EXPECT_EQ(e.MaxLevel, 50) << "class 0's limit";
     EXPECT_EQ(e.Level, 9);
@@ -259,7 +259,7 @@ TEST_F(CharaTest, SlotLayoutByTheListsSlotType) {
     f.AcqSkills[1][2].Skill = 2;
     f.AcqSkills[2][0].Skill = 1;
     f.ReserveSkills[2][1].Skill = 2;
-    f.Refresh();
+    f.Refresh(ProjectFixupInputs());
     EXPECT_EQ(f.AcqSkills[0][0].Skill, 4);
     EXPECT_EQ(f.AcqSkills[1][2].Skill, 2);
     EXPECT_EQ(f.AcqSkills[2][0].Skill, 0);

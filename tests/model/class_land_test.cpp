@@ -68,7 +68,7 @@ TEST_F(ClassLandTest, ClassFollowsSkillListsAndElements) {
     c.Resists.back() = 55;
     c.Senses = {{1, 2, 3}};
     g_System.Elements.resize(g_System.Elements.size() + 1);
-    c.Fixup();
+    c.Fixup(ProjectFixupInputs());
     EXPECT_EQ(c.OrgSlots.size(), 3u);
     EXPECT_EQ(c.OrgSlots[2].Slots.size(), 1u);
     EXPECT_EQ(c.Senses, (IntTable{{1, 2}, {0}, {0, 0, 0}}));
@@ -77,7 +77,7 @@ TEST_F(ClassLandTest, ClassFollowsSkillListsAndElements) {
     EXPECT_EQ(c.Resists.back(), 100);
     g_System.Elements.resize(1);
     g_SkillLists[1].vCateg.resize(2);
-    c.Fixup();
+    c.Fixup(ProjectFixupInputs());
     EXPECT_EQ(c.Resists, (VECTOR_CLASS<int>{100}));
     EXPECT_EQ(c.Senses[1], (VECTOR_CLASS<int>{0, 0}));
 
@@ -135,11 +135,11 @@ TEST_F(ClassLandTest, LandRepairAndDefaults) {
     EXPECT_EQ(land.MoveCost, 1);
     EXPECT_EQ(land.Training, 1);
     land.BattleBack = 0;
-    land.Fixup();
+    land.Fixup(ProjectFixupInputs());
     EXPECT_EQ(land.BattleBack, 1);
     g_System.Elements.resize(3);
     land.ElemRate = {70};
-    land.Fixup();
+    land.Fixup(ProjectFixupInputs());
     EXPECT_EQ(land.ElemRate, (VECTOR_CLASS<int>{70, 100, 100}));
     land.Name = "forest";
     EXPECT_TRUE(RoundTrip(land).Compare(land));

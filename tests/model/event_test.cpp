@@ -100,7 +100,7 @@ TEST_F(EventTest, FixupParamsClampsByKind) {
         cEventAct act;
         act.Kind = c.kind;
         act.Ints.assign(c.before.begin(), c.before.end());
-        act.FixupParams();
+        act.FixupParams(ProjectFixupInputs());
         EXPECT_EQ(c.after, AsInts(act.Ints)) << "kind " << c.kind;
         EXPECT_EQ(static_cast<size_t>(g_EventActKind[c.kind].nStrNum), act.Strs.size());
     }
@@ -129,10 +129,10 @@ TEST_F(EventTest, FixupParamsAtEmptyAndTinyLists) {
     for (const Case& c : cases) {
         cEventAct act;
         act.Kind = c.kind;
-        act.FixupParams();
+        act.FixupParams(ProjectFixupInputs());
         act.Ints.At(0) = c.p0;
         act.Ints.At(1) = c.p1;
-        act.FixupParams();
+        act.FixupParams(ProjectFixupInputs());
         EXPECT_EQ(c.expect0, act.Ints[0]) << "kind " << c.kind << " p0 " << c.p0;
         EXPECT_EQ(c.expect1, act.Ints[1]) << "kind " << c.kind << " p0 " << c.p0;
     }
@@ -312,7 +312,7 @@ TEST_F(EventTest, EventDefaultsCopyAndCompare) {
     event.Pages.resize(2);
     event.Pages[1].Acts.resize(1);
     event.Pages[1].Acts[0].Kind = EACT_MESSAGE;
-    event.Pages[1].Acts[0].FixupParams();
+    event.Pages[1].Acts[0].FixupParams(ProjectFixupInputs());
     event.Pages[1].Acts[0].Strs[0] = "a\r\nb";
     cEvent copy;
     copy = event;
@@ -374,7 +374,7 @@ TEST_F(EventTest, StartEventFile) {
     cEvent start;
     start.Pages[0].Acts.resize(1);
     start.Pages[0].Acts[0].Kind = EACT_CREASEGVAL;
-    start.Pages[0].Acts[0].FixupParams();
+    start.Pages[0].Acts[0].FixupParams(ProjectFixupInputs());
     start.Pages[0].Acts[0].Ints[2] = 42;
     ASSERT_TRUE(start.SaveFile(g_PathTable.StartEvent));
     cEvent read;

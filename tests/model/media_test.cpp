@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "base/report.h"
+#include "model/class.h"
 #include "tests/model/records_support.h"
 
 namespace {
@@ -254,14 +255,14 @@ TEST_F(MediaFilesTest, SaveWritesEveryFileItCanAndNamesTheOneItCouldNot) {
 TEST_F(MediaFilesTest, SkillClassesAreClampedOnLoadAndSave) {
     g_SkillLists.resize(1);
     g_SkillLists[0].vSkill[1].nClass = 5;
-    static int classes = 3;
-    SetClassCountSource([] { return classes; });
+    g_ClassList.resize(3);
     cDatabase db;
     WriteAll(db);
     EXPECT_EQ(g_SkillLists[0].vSkill[1].nClass, 0);
     g_SkillLists[0].vSkill[1].nClass = 3;
     ASSERT_TRUE(LoadMediaDatabase(db));
     EXPECT_EQ(g_SkillLists[0].vSkill[1].nClass, 0);
+    g_ClassList.clear();
 }
 
 }  // namespace

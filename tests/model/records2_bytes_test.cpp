@@ -21,8 +21,8 @@ protected:
         list.nReserveNum = 2;
         AddClasses(2);
         g_System.Elements.resize(3);
-        g_ClassList[0].Fixup();
-        g_ClassList[1].Fixup();
+        g_ClassList[0].Fixup(ProjectFixupInputs());
+        g_ClassList[1].Fixup(ProjectFixupInputs());
         ASSERT_EQ(g_Database.PtVals.size(), 2u);
         ASSERT_EQ(g_Database.Backs.size(), 2u);
     }
@@ -179,7 +179,7 @@ TEST_F(BytesTest, RandomRebuildDrawsInTheGamesOrder) {
     cClass& cls = g_ClassList[1];
     cls.MaxLevel = 3;
     for (int k = 0; k < STAT_COUNT; ++k) cls.FinalStats[k] = k == 0 ? 40 : 0;
-    cls.Fixup();
+    cls.Fixup(ProjectFixupInputs());
     cls.Senses[0][0] = 4;
     g_System.BattleMode = 0;
     g_System.GrowthTimingMin = -10;

@@ -14,21 +14,18 @@
 #include "model/random_names.h"
 #include "tests/model/records_support.h"
 
-// The stage the placement records and movement-AI rules see while alive.
+// The stage the placement records and movement-AI rules see while alive,
+// with the project's lists as they are when it is made.
 class ScopedStage {
 public:
-    ScopedStage(int width, int height, int groups) {
-        Bounds() = {width, height, groups};
-        m_old = SetStageBoundsSource([] { return Bounds(); });
-    }
-    ~ScopedStage() { SetStageBoundsSource(m_old); }
-    static cStageBounds& Bounds() {
-        static cStageBounds bounds;
-        return bounds;
+    ScopedStage(int width, int height, int groups)
+        : m_inputs(ProjectFixupInputs()), m_scope(&m_inputs) {
+        m_inputs.Stage = {width, height, groups};
     }
 
 private:
-    StageBoundsSource m_old;
+    cFixupInputs m_inputs;
+    cFixupScope m_scope;
 };
 
 class Records2Test : public RecordsTest {
@@ -36,11 +33,9 @@ protected:
     void SetUp() override {
         RecordsTest::SetUp();
         ClearLists();
-        m_oldStage = SetStageBoundsSource(nullptr);
         std::srand(1);
     }
     void TearDown() override {
-        SetStageBoundsSource(m_oldStage);
         ClearLists();
         RecordsTest::TearDown();
     }
@@ -71,8 +66,6 @@ protected:
     static void AddClasses(int count) {
         for (int i = 0; i < count; ++i) g_ClassList.emplace_back();
     }
-
-    StageBoundsSource m_oldStage = nullptr;
 };
 
 inline cLearnSkill Learn(int list, int skill, int level) {

@@ -192,6 +192,15 @@ TEST_F(LayoutTest, StageFilesOfEveryVersion) {
     }
 }
 
+// Files before 68 hold the events ahead of the position groups: the pages
+// keep the groups of their own stage, whatever stage was open before.
+TEST_F(LayoutTest, OldStageEventsKeepTheGroupsOfTheirOwnStage) {
+    g_Stage.Groups.resize(1);
+    ASSERT_TRUE(ReadAs(g_Stage, 60, StageBytes(60, 60)));
+    ASSERT_EQ(1u, g_Stage.Events.size());
+    EXPECT_EQ(3, g_Stage.Events[0].Pages[0].Group);
+}
+
 // A damaged old stage whose enemy's movement rule names the largest target
 // still loads; the targets renumbered before 50 never pass the int range.
 TEST_F(LayoutTest, OldStageWithAnOutOfRangeMovementTarget) {

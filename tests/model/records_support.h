@@ -58,17 +58,14 @@ protected:
         g_System.SetDefault();
         g_Database.SetDefault();
         g_SkillLists.clear();
-        m_oldClassCount = SetClassCountSource(nullptr);
     }
     void TearDown() override {
-        SetClassCountSource(m_oldClassCount);
         g_System.SetDefault();
         g_Database.SetDefault();
         g_SkillLists.clear();
     }
     ScopedMainWindow m_mainWindow;
     ScopedBoxes m_boxes;
-    ClassCountSource m_oldClassCount = nullptr;
 };
 
 // The labels of a menu, in order.

@@ -207,7 +207,7 @@ TEST_F(SkillListTest, ShopSkillFixupAtTheEdgesOfTheLists) {
         cShopSkill s;
         s.SkillList = c.list;
         s.Skill = c.skill;
-        s.Fixup();
+        s.Fixup(ProjectFixupInputs());
         EXPECT_EQ(s.SkillList, c.wantList) << c.list << "," << c.skill;
         EXPECT_EQ(s.Skill, c.wantSkill) << c.list << "," << c.skill;
     }

@@ -1,5 +1,6 @@
 // The skill record: its layout in every file version that changed it, the
 // migrations and the reference clamps.
+#include "model/class.h"
 #include "tests/model/records_support.h"
 
 namespace {
@@ -176,24 +177,25 @@ TEST_F(SkillTest, ReferencesOutsideTheirListsBecomeZero) {
     }
 }
 
-TEST_F(SkillTest, ClassFixupFollowsTheClassListWhenOneIsKnown) {
-    cSkill s;
-    s.nClass = 3;
-    s.FixupClass();  // no class list known yet
-    EXPECT_EQ(s.nClass, 3);
-
-    static int classes = 0;
-    SetClassCountSource([] { return classes; });
-    classes = 4;
-    s.FixupClass();
-    EXPECT_EQ(s.nClass, 3);
-    s.nClass = -2;
-    s.FixupClass();
-    EXPECT_EQ(s.nClass, 0);
-    classes = 0;
-    s.nClass = 1;
-    s.FixupClass();
-    EXPECT_EQ(s.nClass, 0);
+TEST_F(SkillTest, ClassFixupFollowsTheClassList) {
+    const VECTOR_CLASS<cClass> fourClasses(4);
+    cFixupInputs in;
+    struct Case {
+        const VECTOR_CLASS<cClass>* classes;
+        int nClass, want;
+    };
+    const Case kCases[] = {{&fourClasses, 3, 3},
+                           {&fourClasses, 4, 0},
+                           {&fourClasses, -2, 0},
+                           {nullptr, 1, 0},
+                           {nullptr, 0, 0}};
+    for (const Case& c : kCases) {
+        in.Classes = c.classes;
+        cSkill s;
+        s.nClass = c.nClass;
+        s.FixupClass(in);
+        EXPECT_EQ(s.nClass, c.want) << c.nClass;
+    }
 }
 
 TEST_F(SkillTest, EquippableSkills) {

@@ -317,7 +317,7 @@ TEST_F(StageTest, FixupClampsEveryReference) {
     stage.WinConds[0].ShownGroup = -1;
     stage.OtherConds.resize(1);
     stage.OtherConds[0].Y = 15;
-    stage.Fixup();
+    stage.Fixup(ProjectFixupInputs());
     EXPECT_EQ(0, stage.StartGroup);
     EXPECT_EQ(1, stage.RewardPtVal);
     EXPECT_EQ(0, stage.Bgm);
@@ -336,6 +336,36 @@ TEST_F(StageTest, FixupClampsEveryReference) {
     EXPECT_EQ(-4, stage.WinConds[0].Y);
     EXPECT_EQ(0, stage.WinConds[0].ShownGroup);
     EXPECT_EQ(14, stage.OtherConds[0].Y);
+}
+
+// Groups, placed enemies and events repair against the stage that holds
+// them, not the one being edited (20 x 15, 4 groups), when saved and loaded.
+TEST_F(StageTest, RecordsRepairAgainstTheirOwnStage) {
+    cStage big;
+    big.Resize(40, 30);
+    big.Groups.resize(8);
+    big.Groups[6].Cells = {{30, 25}};
+    big.PutEnemies.resize(1);
+    big.PutEnemies[0].X = 30;
+    big.PutEnemies[0].Y = 25;
+    big.PutEnemies[0].MoveAI.resize(1);
+    big.PutEnemies[0].MoveAI[0].Dest = 6;
+    cEvent event;
+    event.Pages[0].Group = 6;
+    event.Pages[0].Acts.resize(1);
+    event.Pages[0].Acts[0].Kind = EACT_WARP;
+    event.Pages[0].Acts[0].Ints = {0, 35, 28, 0};
+    big.PlaceAt(event, 30, 25);
+    cStage back;
+    ASSERT_TRUE(ReadAs(back, DATA_VERSION, Saved(big)));
+    ASSERT_EQ(8u, back.Groups.size());
+    EXPECT_EQ(1u, back.Groups[6].Cells.size());
+    ASSERT_EQ(1u, back.PutEnemies.size());
+    EXPECT_EQ(6, back.PutEnemies[0].MoveAI[0].Dest);
+    ASSERT_EQ(1u, back.Events.size());
+    EXPECT_EQ(6, back.Events[0].Pages[0].Group);
+    EXPECT_EQ((Ints{0, 35, 28, 0}), Ints(back.Events[0].Pages[0].Acts[0].Ints.begin(),
+                                         back.Events[0].Pages[0].Acts[0].Ints.end()));
 }
 
 TEST_F(StageTest, ChipLayerOfAnotherSizeIsFittedBeforeSaving) {

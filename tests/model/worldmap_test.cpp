@@ -235,7 +235,7 @@ TEST_F(WorldMapTest, FixupBringsEverythingIntoRange) {
     map.Events[0].X = 20;
     map.Events[1].Y = 14;
     map.Events[2].Y = 15;
-    map.Fixup();
+    map.Fixup(ProjectFixupInputs());
     EXPECT_EQ(19, map.StartX);
     EXPECT_EQ(-1, map.StartY);
     EXPECT_EQ(1, map.BackNo);

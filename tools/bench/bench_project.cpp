@@ -1,9 +1,9 @@
 // BenchProject [folder [keep]]: writes a large synthetic project (16 skill lists of
 // 999 skills, 999 classes, allies and enemies, 100 stages of 64 × 64 with
 // enemies and events, a full world map), then loads and saves every data
-// file in the order the editor loads a project, and prints for each file
-// kind the milliseconds and MB/s of the load and of the save beside one
-// plain read of the same bytes.
+// file in the order of the project's file table, and prints for each step
+// of the project load the milliseconds and MB/s of the load and of the save
+// beside one plain read of the same bytes.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -17,17 +17,16 @@
 #include <unistd.h>
 #endif
 
+#include "base/paths.h"
 #include "model/ai.h"
 #include "model/chara.h"
 #include "model/class.h"
-#include "model/stage.h"
-#include "model/worldmap.h"
 #include "model/gvalinfo.h"
 #include "model/land.h"
 #include "model/media_database.h"
-#include "base/paths.h"
-#include "base/editor_settings.h"
-#include "model/system.h"
+#include "model/project_files.h"
+#include "model/stage.h"
+#include "model/worldmap.h"
 
 namespace {
 
@@ -53,7 +52,7 @@ std::string StagePath(int i) {
 cEventAct Act(int kind, int value) {
     cEventAct act;
     act.Kind = kind;
-    act.FixupParams();
+    act.FixupParams(ProjectFixupInputs());
     for (int& v : act.Ints) v = value;
     for (std::string& s : act.Strs) s = "ベンチマーク用のメッセージです。";
     return act;
@@ -93,7 +92,7 @@ void BuildDatabase() {
     RenumberSkillLists(g_SkillLists);
     g_ClassList.resize(999);
     for (cClass& c : g_ClassList) {
-        c.Fixup();
+        c.Fixup(ProjectFixupInputs());
         c.Name = "ファイター";
     }
     g_FriendList.resize(999);
@@ -162,24 +161,13 @@ cStage SyntheticStage(int i) {
     return stage;
 }
 
+// Every file of the table (the stage, untouched, is a new stage), then the
+// stages.
 int SaveProject() {
     int ok = 1;
     for (const char* dir : {"data", "data\\database", "data\\stg", "data\\plt", "e_data"}) ok &= FolderCreate(dir);
-    ok &= SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo);
-    ok &= SaveMediaDatabase(g_Database);
-    ok &= g_System.SaveFile(g_PathTable.System);
-    ok &= g_TestPlay.SaveFile(g_PathTable.TestPlay);
-    ok &= SaveRecordList(g_LandList, g_PathTable.Land);
-    ok &= SaveSkillFile(g_SkillLists, g_PathTable.Skill);
-    ok &= SaveRecordList(g_ClassList, g_PathTable.Class);
-    ok &= SaveRecordList(g_FriendList, g_PathTable.Friend);
-    ok &= SaveRecordList(g_EnemyList, g_PathTable.Enemy);
-    ok &= cStage().SaveFile(g_PathTable.DefaultStage);
-    ok &= SaveRecordList(g_MoveAITemplates, g_PathTable.MoveAITemplate);
-    ok &= SaveRecordList(g_EventPlt, g_PathTable.EventPlt);
-    ok &= SaveRecordList(g_EventActPlt, g_PathTable.EventActionPlt);
-    ok &= g_WorldMap.SaveFile(g_PathTable.WorldMap);
-    ok &= g_StartEvent.SaveFile(g_PathTable.StartEvent);
+    for (const cProjectFile& file : ProjectFiles())
+        ok &= SaveProjectFile(g_Project, file, ProjectFilePath(file));
     for (int i = 0; i < STAGE_COUNT; ++i) {
         s_stages[i] = SyntheticStage(i);
         ok &= s_stages[i].SaveFile(StagePath(i));
@@ -198,52 +186,35 @@ struct cStep {
     double read = 1e30, loaded = 1e30, saved = 1e30;
 };
 
-std::vector<std::string> MediaFiles() {
-    return {g_PathTable.CompatiType, g_PathTable.PartyVal,  g_PathTable.Picture,
-            g_PathTable.Back,        g_PathTable.CharaAnim, g_PathTable.EffectAnim,
-            g_PathTable.Sound,       g_PathTable.Bgm,       g_PathTable.Help};
-}
-
 std::vector<std::string> StageFiles() {
     std::vector<std::string> files;
     for (int i = 0; i < STAGE_COUNT; ++i) files.push_back(StagePath(i));
     return files;
 }
 
-template <class T>
-cStep ListStep(const char* name, const char* path, VECTOR_CLASS<T>& list) {
-    return {name, {path}, [&list, path] { return LoadRecordList(list, path); },
-            [&list, path] { return SaveRecordList(list, path); }};
-}
-
-cStep RecordStep(const char* name, const char* path, cSerial& record) {
-    return {name, {path}, [&record, path] { return record.LoadFile(path); },
-            [&record, path] { return record.SaveFile(path); }};
-}
-
-// The steps in the order of the project load; the stages come last, as the
-// editor opens them one by one.
+// The steps of the project load, from the project's file table: the media
+// database's nine files are one step. The stages come last, as the editor
+// opens them one by one.
 std::vector<cStep> LoadOrder() {
     std::vector<cStep> steps;
-    steps.push_back({"GValInfo.dat", {g_PathTable.GValInfo},
-                     [] { return LoadGValInfoFile(g_GValInfo, g_PathTable.GValInfo); },
-                     [] { return SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo); }});
-    steps.push_back({"media database (9 files)", MediaFiles(), [] { return LoadMediaDatabase(g_Database); },
-                     [] { return SaveMediaDatabase(g_Database); }});
-    steps.push_back(RecordStep("System.dat", g_PathTable.System, g_System));
-    steps.push_back(RecordStep("Testplay.dat", g_PathTable.TestPlay, g_TestPlay));
-    steps.push_back(ListStep("Land.dat", g_PathTable.Land, g_LandList));
-    steps.push_back({"Skill.dat", {g_PathTable.Skill}, [] { return LoadSkillFile(g_SkillLists, g_PathTable.Skill); },
-                     [] { return SaveSkillFile(g_SkillLists, g_PathTable.Skill); }});
-    steps.push_back(ListStep("Class.dat", g_PathTable.Class, g_ClassList));
-    steps.push_back(ListStep("Friend.dat", g_PathTable.Friend, g_FriendList));
-    steps.push_back(ListStep("Enemy.dat", g_PathTable.Enemy, g_EnemyList));
-    steps.push_back(RecordStep("Default.stg2", g_PathTable.DefaultStage, g_Stage));
-    steps.push_back(ListStep("MoveAITemplate.dat", g_PathTable.MoveAITemplate, g_MoveAITemplates));
-    steps.push_back(ListStep("EventPlt.dat", g_PathTable.EventPlt, g_EventPlt));
-    steps.push_back(ListStep("EventActionPlt.dat", g_PathTable.EventActionPlt, g_EventActPlt));
-    steps.push_back(RecordStep("WorldMap.dat", g_PathTable.WorldMap, g_WorldMap));
-    steps.push_back(RecordStep("StartEvent.dat", g_PathTable.StartEvent, g_StartEvent));
+    cStep media{"media database (9 files)",
+                {},
+                [] { return LoadMediaDatabase(g_Database); },
+                [] { return SaveMediaDatabase(g_Database); }};
+    for (const cProjectFile& file : ProjectFiles()) {
+        const std::string path = ProjectFilePath(file);
+        if (file.Media) {
+            if (steps.empty() || steps.back().name != media.name) steps.push_back(media);
+            steps.back().files.push_back(path);
+            continue;
+        }
+        std::string name = path;
+        const cProjectFile* row = &file;
+        steps.push_back({StripFolderPartStr(name),
+                         {path},
+                         [row, path] { return LoadProjectFile(g_Project, *row, path); },
+                         [row, path] { return SaveProjectFile(g_Project, *row, path); }});
+    }
     steps.push_back({"100 stages of 64 x 64", StageFiles(),
                      [] {
                          int ok = 1;

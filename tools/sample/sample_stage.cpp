@@ -5,11 +5,11 @@
 #include <cstdio>
 
 #include "model/chara.h"
-#include "model/stage.h"
-#include "model/worldmap.h"
 #include "model/land.h"
 #include "model/media_database.h"
-#include "base/paths.h"
+#include "model/stage.h"
+#include "model/worldmap.h"
+#include "tools/sample/default_files.h"
 
 namespace {
 
@@ -18,23 +18,13 @@ int Written(int ok, const std::string& path) {
     return ok;
 }
 
-// The fix-ups clamp every index against the lists in memory: those of the
+// The fix-ups clamp every index against the project's lists: those of the
 // default database written before, where its files are there.
 void LoadDefaultLists(const std::string& root) {
-    const std::string folder = root + "\\default\\database\\";
-    auto file = [&](const char* dataPath) {
-        std::string name = dataPath;
-        return folder + StripFolderPartStr(name);
-    };
-    LoadRecordList(g_LandList, file(g_PathTable.Land));
-    LoadRecordList(g_FriendList, file(g_PathTable.Friend));
-    LoadRecordList(g_EnemyList, file(g_PathTable.Enemy));
-    LoadRecordList(g_SkillLists, file(g_PathTable.Skill));
-    LoadRecordList(g_Database.Backs, file(g_PathTable.Back));
-    LoadRecordList(g_Database.Bgms, file(g_PathTable.Bgm));
-    LoadRecordList(g_Database.Sounds, file(g_PathTable.Sound));
-    LoadRecordList(g_Database.Pictures, file(g_PathTable.Picture));
-    LoadRecordList(g_Database.PtVals, file(g_PathTable.PartyVal));
+    const cPathTable& p = g_PathTable;
+    for (const char* path :
+         {p.Land, p.Friend, p.Enemy, p.Skill, p.Back, p.Bgm, p.Sound, p.Picture, p.PartyVal})
+        ReadDefaultFile(g_Project, root, path);
 }
 
 // An index that names a record of a list of `count`, the placeholder 0 when
@@ -44,7 +34,7 @@ int Pick(int wanted, size_t count) { return static_cast<size_t>(wanted) < count 
 cEventAct Act(int kind, std::initializer_list<int> ints = {}, const char* text = nullptr) {
     cEventAct act;
     act.Kind = kind;
-    act.FixupParams();
+    act.FixupParams(ProjectFixupInputs());
     int i = 0;
     for (int v : ints) act.Ints.At(i++) = v;
     if (text) act.Strs.At(0) = text;
@@ -193,28 +183,27 @@ cWorldMap DefaultWorldMap() {
 int WriteDefaultStages(const std::string& root) {
     LoadDefaultLists(root);
     const std::string dir = root + "\\default\\";
-    int ok = 1;
-
     cStage blank;
-    ok &= Written(blank.SaveFile(dir + "stg\\Default.stg2"), dir + "stg\\Default.stg2");
-
     VECTOR_CLASS<cEvent> palette = DefaultEventPalette();
-    ok &= Written(SaveRecordList(palette, dir + "EventPlt.dat"), dir + "EventPlt.dat");
-    ok &= Written(SaveRecordList(palette, dir + "plt\\default.plt"), dir + "plt\\default.plt");
-
-    // The sample's events clamp against the sample's own groups.
-    g_Stage = SampleStage(palette);
-    ok &= Written(g_Stage.SaveFile(dir + "stg\\Sample.stg2"), dir + "stg\\Sample.stg2");
-    g_Stage.SetDefault();
-
     VECTOR_CLASS<cEventActPlt> actions = DefaultActionPalette();
-    ok &= Written(SaveRecordList(actions, dir + "EventActionPlt.dat"), dir + "EventActionPlt.dat");
-
     cEvent start;
     start.Name = "初期イベント";
-    ok &= Written(start.SaveFile(dir + "database\\StartEvent.dat"), dir + "database\\StartEvent.dat");
-
     cWorldMap world = DefaultWorldMap();
-    ok &= Written(world.SaveFile(dir + "database\\WorldMap.dat"), dir + "database\\WorldMap.dat");
+    cProject project = g_Project;
+    project.Stage = &blank;
+    project.EventPalette = &palette;
+    project.ActionPalette = &actions;
+    project.StartEvent = &start;
+    project.WorldMap = &world;
+
+    const cPathTable& p = g_PathTable;
+    int ok = 1;
+    for (const char* path :
+         {p.DefaultStage, p.EventPlt, p.EventActionPlt, p.StartEvent, p.WorldMap})
+        ok &= WriteDefaultFile(project, root, path);
+    ok &= Written(SaveRecordList(palette, dir + "plt\\default.plt"), dir + "plt\\default.plt");
+    // The sample's events clamp against the sample's own groups.
+    cStage sample = SampleStage(palette);
+    ok &= Written(sample.SaveFile(dir + "stg\\Sample.stg2"), dir + "stg\\Sample.stg2");
     return ok;
 }

@@ -6,23 +6,13 @@
 #include "model/class.h"
 #include "model/gvalinfo.h"
 #include "model/land.h"
-#include "base/paths.h"
+#include "tools/sample/default_files.h"
 
 namespace {
-
-std::string InFolder(const std::string& folder, const char* dataPath) {
-    std::string name = dataPath;
-    return folder + StripFolderPartStr(name);
-}
 
 int Written(int ok, const std::string& path) {
     if (!ok) std::fprintf(stderr, "MakeSample: cannot write %s\n", path.c_str());
     return ok;
-}
-
-template <class T>
-int WriteList(VECTOR_CLASS<T>& list, const std::string& path) {
-    return Written(SaveRecordList(list, path), path);
 }
 
 struct cClassSample {
@@ -61,7 +51,7 @@ const cNameList kNameLists[] = {
     {"RandomName002_魔物.txt", "グラム\r\nザック\r\nモルド\r\n"},
 };
 
-int WriteClasses(const std::string& folder) {
+int WriteClasses(const std::string& root) {
     g_ClassList.assign(1, cClass());
     for (const cClassSample& s : kClasses) {
         g_ClassList.emplace_back();
@@ -75,10 +65,10 @@ int WriteClasses(const std::string& folder) {
             c.FinalStats[k] = s.final[k];
         }
     }
-    return WriteList(g_ClassList, InFolder(folder, g_PathTable.Class));
+    return WriteDefaultFile(g_Project, root, g_PathTable.Class);
 }
 
-int WriteLands(const std::string& folder) {
+int WriteLands(const std::string& root) {
     g_LandList.assign(1, cLand());
     for (const cLandSample& s : kLands) {
         g_LandList.emplace_back();
@@ -90,10 +80,10 @@ int WriteLands(const std::string& folder) {
         land.StatInPercent = 1;
         land.StatMod[3] = s.defence;
     }
-    return WriteList(g_LandList, InFolder(folder, g_PathTable.Land));
+    return WriteDefaultFile(g_Project, root, g_PathTable.Land);
 }
 
-int WriteCharacters(const std::string& folder) {
+int WriteCharacters(const std::string& root) {
     g_FriendList.assign(3, cFriend());
     g_FriendList[1].Name = "アレン";
     g_FriendList[1].Class = 1;
@@ -111,11 +101,11 @@ int WriteCharacters(const std::string& folder) {
     g_EnemyList[2].MoveAI.resize(1);
     g_EnemyList[2].MoveAI[0].Range = 1;
     g_EnemyList[2].MoveAI[0].Action = 1;
-    return WriteList(g_FriendList, InFolder(folder, g_PathTable.Friend)) &
-           WriteList(g_EnemyList, InFolder(folder, g_PathTable.Enemy));
+    return WriteDefaultFile(g_Project, root, g_PathTable.Friend) &
+           WriteDefaultFile(g_Project, root, g_PathTable.Enemy);
 }
 
-int WriteTemplates(const std::string& folder) {
+int WriteTemplates(const std::string& root) {
     g_MoveAITemplates.assign(2, cMoveAITemplate());
     g_MoveAITemplates[0].Name = "待機";
     g_MoveAITemplates[0].Description = "その場から動かない";
@@ -124,14 +114,13 @@ int WriteTemplates(const std::string& folder) {
     g_MoveAITemplates[1].Description = "最も近い味方へ向かって戦う";
     g_MoveAITemplates[1].Rules.resize(1);
     g_MoveAITemplates[1].Rules[0].Action = 1;
-    return WriteList(g_MoveAITemplates, InFolder(folder, g_PathTable.MoveAITemplate));
+    return WriteDefaultFile(g_Project, root, g_PathTable.MoveAITemplate);
 }
 
-int WriteCommonVariables(const std::string& folder) {
+int WriteCommonVariables(const std::string& root) {
     g_GValInfo.assign(GVALINFO_COUNT, cGValInfo());
     g_GValInfo[1].Name = "イベント進行度";
-    const std::string path = InFolder(folder, g_PathTable.GValInfo);
-    return Written(SaveGValInfoFile(g_GValInfo, path), path);
+    return WriteDefaultFile(g_Project, root, g_PathTable.GValInfo);
 }
 
 int WriteRandomNames(const std::string& folder) {
@@ -152,18 +141,16 @@ int WriteRandomNames(const std::string& folder) {
 }  // namespace
 
 int WriteDefaultUnits(const std::string& root) {
-    const std::string defaults = root + "\\default\\";
-    const std::string database = defaults + "database\\";
     // The characters lay out their slots by the skill lists just written.
-    if (!LoadSkillFile(g_SkillLists, InFolder(database, g_PathTable.Skill))) {
+    if (!ReadDefaultFile(g_Project, root, g_PathTable.Skill)) {
         std::fprintf(stderr, "MakeSample: cannot read the default skill lists\n");
         return 0;
     }
-    int ok = WriteClasses(database);
-    ok &= WriteLands(database);
-    ok &= WriteCharacters(database);
-    ok &= WriteTemplates(defaults);
-    ok &= WriteCommonVariables(defaults);
-    ok &= WriteRandomNames(defaults + "random_name\\");
+    int ok = WriteClasses(root);
+    ok &= WriteLands(root);
+    ok &= WriteCharacters(root);
+    ok &= WriteTemplates(root);
+    ok &= WriteCommonVariables(root);
+    ok &= WriteRandomNames(root + "\\default\\random_name\\");
     return ok;
 }

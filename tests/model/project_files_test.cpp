@@ -1,0 +1,159 @@
+// The project's file table: every row reads and writes its file, a failed
+// load does what its row says, Apply writes its files in its order, and each
+// step's fix-ups see the lists of the steps before it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/editor_settings.h"
+#include "base/paths.h"
+#include "base/report.h"
+#include "model/ai.h"
+#include "model/chara.h"
+#include "model/project_files.h"
+#include "model/stage.h"
+#include "tests/support/seams.h"
+#include "tools/sample/sample_database.h"
+#include "tools/sample/sample_stage.h"
+#include "tools/sample/sample_units.h"
+
+namespace {
+
+std::string NameOf(const char* path) {
+    std::string name = path;
+    return StripFolderPartStr(name);
+}
+
+// The sample project's default data, written once, copied to "data\" as a
+// new project's for every test.
+class ProjectFilesTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        s_folder = new ScratchFolder("project_files");
+        for (const char* dir : {"default", "default\\database", "default\\stg", "default\\plt",
+                                "default\\random_name", "e_data"})
+            FolderCreate(dir);
+        s_written = WriteDefaultDatabase(".") && WriteDefaultUnits(".") && WriteDefaultStages(".");
+    }
+    static void TearDownTestSuite() {
+        delete s_folder;
+        s_folder = nullptr;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(s_written);
+        g_nDataVersion = DATA_VERSION;
+        g_bFileTooNew = 0;
+        g_EditConfig.SetDefault();
+        g_Stage.SetDefault();
+        ReportOpen("Report_Editor.txt");
+        FolderDelete(nullptr, "data");
+        ASSERT_TRUE(FolderCopy(nullptr, "default", "data"));
+    }
+    static ScratchFolder* s_folder;
+    static bool s_written;
+    ScopedMainWindow m_mainWindow;
+};
+ScratchFolder* ProjectFilesTest::s_folder = nullptr;
+bool ProjectFilesTest::s_written = false;
+
+TEST_F(ProjectFilesTest, EveryFileRoundTripsThroughItsRow) {
+    ScopedBoxes boxes;
+    ASSERT_EQ(1, LoadDataFiles(g_Project, 0));
+    EXPECT_EQ(0u, boxes.Count());
+    for (const cProjectFile& file : ProjectFiles()) {
+        const std::string original = ReadFileBytes(ProjectFilePath(file).c_str());
+        ASSERT_EQ(1, SaveProjectFile(g_Project, file, "copy.dat")) << file.Path;
+        const std::string written = ReadFileBytes("copy.dat");
+        // Only the test-play settings are not part of a new project.
+        if (!IsFile(file, g_PathTable.TestPlay)) EXPECT_TRUE(original == written) << file.Path;
+        ASSERT_EQ(1, LoadProjectFile(g_Project, file, "copy.dat")) << file.Path;
+        ASSERT_EQ(1, SaveProjectFile(g_Project, file, "again.dat")) << file.Path;
+        EXPECT_TRUE(written == ReadFileBytes("again.dat")) << file.Path;
+    }
+    EXPECT_TRUE(m_mainWindow.Actions().empty());
+}
+
+TEST_F(ProjectFilesTest, AFailedLoadDoesWhatItsRowSays) {
+    for (const cProjectFile& file : ProjectFiles()) {
+        const std::string path = ProjectFilePath(file);
+        const bool there = FileReplace(path.c_str(), "away.dat");
+        ScopedBoxes boxes;
+        const int loaded = LoadDataFiles(g_Project, 0);
+        if (there) FileReplace("away.dat", path.c_str());
+        if (file.Failure != LOAD_STOPS) {
+            EXPECT_EQ(1, loaded) << file.Path;
+            EXPECT_EQ(0u, boxes.Count()) << file.Path;
+            continue;
+        }
+        EXPECT_EQ(0, loaded) << file.Path;
+        ASSERT_EQ(1u, boxes.Count()) << file.Path;
+        const std::string missing =
+            " の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから"
+            "「data」フォルダへ同名のファイルをコピーして下さい。";
+        EXPECT_EQ(file.Path + missing, boxes.Calls()[0].text);
+        EXPECT_EQ("エラー", boxes.Calls()[0].caption);
+    }
+}
+
+// The orders of the project load and of the database sheet's Apply.
+TEST_F(ProjectFilesTest, LoadAndApplyOrders) {
+    const std::vector<std::string> kLoad = {
+        "GValInfo.dat",       "CompatiType.dat", "PartyVal.dat",
+        "CharaAnim.dat",      "EffectAnim.dat",  "Picture.dat",
+        "Back.dat",           "Sound.dat",       "Bgm.dat",
+        "Help.dat",           "System.dat",      "Testplay.dat",
+        "Land.dat",           "Skill.dat",       "Class.dat",
+        "Friend.dat",         "Enemy.dat",       "Default.stg2",
+        "MoveAITemplate.dat", "EventPlt.dat",    "EventActionPlt.dat",
+        "WorldMap.dat",       "StartEvent.dat"};
+    const std::vector<std::string> kApply = {
+        "CompatiType.dat", "PartyVal.dat",   "Picture.dat", "Back.dat",
+        "CharaAnim.dat",   "EffectAnim.dat", "Sound.dat",   "Bgm.dat",
+        "Help.dat",        "Class.dat",      "Friend.dat",  "Enemy.dat",
+        "Land.dat",        "Skill.dat",      "System.dat",  "WorldMap.dat"};
+    std::vector<std::string> load, apply(kApply.size());
+    for (const cProjectFile& file : ProjectFiles()) {
+        load.push_back(NameOf(file.Path));
+        if (file.ApplyOrder > 0)
+            apply.at(static_cast<size_t>(file.ApplyOrder) - 1) = NameOf(file.Path);
+    }
+    EXPECT_EQ(kLoad, load);
+    EXPECT_EQ(kApply, apply);
+
+    // Apply writes exactly its files; one that cannot be written stops none
+    // of the others.
+    ASSERT_EQ(1, LoadDataFiles(g_Project, 0));
+    FolderDelete(nullptr, "data\\database");
+    FolderCreate("data\\database");
+    FolderCreate(g_PathTable.Land);  // a folder where the file should be
+    EXPECT_EQ(0, SaveDatabaseFiles(g_Project));
+    const std::string database = "data\\database\\";
+    for (const cProjectFile& file : ProjectFiles()) {
+        if (std::string(file.Path).compare(0, database.size(), database) != 0) continue;
+        const bool written = !IsFile(file, g_PathTable.Land) && file.ApplyOrder > 0;
+        EXPECT_EQ(written, FileExists(file.Path) && !FolderExists(file.Path)) << file.Path;
+    }
+    EXPECT_NE(std::string::npos, ReadFileBytes("Report_Editor.txt").find("Land.dat"));
+}
+
+// The enemies load before the default stage, so their movement rules keep
+// only the position groups of the stage open before; the templates, loaded
+// after it, keep those of the default stage.
+TEST_F(ProjectFilesTest, EachStepSeesTheListsOfTheStepsBefore) {
+    ASSERT_EQ(1, LoadDataFiles(g_Project, 0));
+    g_Stage.Groups.resize(8);
+    g_EnemyList[1].MoveAI.resize(1);
+    g_EnemyList[1].MoveAI[0].Dest = 5;
+    g_MoveAITemplates[0].Rules[0].Dest = 5;
+    for (const char* path :
+         {g_PathTable.DefaultStage, g_PathTable.Enemy, g_PathTable.MoveAITemplate})
+        ASSERT_EQ(1, SaveProjectFile(g_Project, *FindProjectFile(path), path));
+    g_Stage.SetDefault();  // two position groups
+    ASSERT_EQ(1, LoadDataFiles(g_Project, 0));
+    EXPECT_EQ(8u, g_Stage.Groups.size());
+    EXPECT_EQ(0, g_EnemyList[1].MoveAI[0].Dest);
+    EXPECT_EQ(5, g_MoveAITemplates[0].Rules[0].Dest);
+}
+
+}  // namespace
