@@ -16,7 +16,7 @@ class DLG_WORLDMAP_SET;
 class DLG_WORLDEVENT_SET;
 
 class DLG_WORLDMAP : public DLG_CLASS {
-public:
+  public:
     enum { CELL = 32, MIN_VIEW_W = 192, MIN_VIEW_H = 160, MAX_VIEW_W = 640, MAX_VIEW_H = 480 };
 
     // `onClosed` runs when the window is destroyed.
@@ -66,7 +66,7 @@ public:
     cWorldEvent m_NewEvent;  // the event the create commands and the pen work on
     int m_bMinimized = 0;    // set when it minimised the application
 
-private:
+  private:
     int RunCommand(WORD id);
     int RunPopupCommand(WORD id);
     void RunSettings();
@@ -90,7 +90,7 @@ private:
     cWorldView m_View;
     int m_nOriginX = 0;  // the map cell at the view's top-left corner
     int m_nOriginY = 0;
-    int m_nKeptX = 0;    // the right-clicked cell while the pop-up's commands run
+    int m_nKeptX = 0;  // the right-clicked cell while the pop-up's commands run
     int m_nKeptY = 0;
     HMENU m_hMenu = nullptr;
     HMENU m_hPopupMenu = nullptr;

@@ -1,0 +1,129 @@
+#include "tests/worldmap/worldmap_test_support.h"
+
+#include <deque>
+
+#include "base/editor_settings.h"
+#include "base/paths.h"
+#include "resources/stage_editor_ids.h"
+#include "worldmap/world_tools.h"
+
+namespace {
+
+std::deque<std::function<void(HWND)>> g_Steps;
+HHOOK g_hHook = nullptr;
+int g_bLeft = 0, g_bRight = 0;
+
+LRESULT CALLBACK AfterInit(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPRETSTRUCT* msg = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && msg->message == WM_INITDIALOG && !g_Steps.empty()) {
+        std::function<void(HWND)> step = std::move(g_Steps.front());
+        g_Steps.pop_front();
+        step(msg->hwnd);
+    }
+    return CallNextHookEx(g_hHook, code, wParam, lParam);
+}
+
+SHORT WINAPI FakeButtons(int key) {
+    if (key == VK_LBUTTON) return g_bLeft ? static_cast<SHORT>(0x8000) : 0;
+    if (key == VK_RBUTTON) return g_bRight ? static_cast<SHORT>(0x8000) : 0;
+    return 0;
+}
+
+}  // namespace
+
+void QueueDialogStep(std::function<void(HWND)> step) {
+    g_Steps.push_back(std::move(step));
+    if (!g_hHook)
+        g_hHook = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterInit, nullptr, GetCurrentThreadId());
+}
+
+size_t PendingDialogSteps() {
+    return g_Steps.size();
+}
+void ClearDialogSteps() {
+    g_Steps.clear();
+}
+
+void Click(HWND dlg, int id) {
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
+}
+
+ScopedBoxes* WorldMapTest::s_pBoxes = nullptr;
+
+namespace {
+
+std::string g_MapFile;  // the project's WorldMap.dat as the sample wrote it
+
+}  // namespace
+
+void WorldMapTest::SetUpTestSuite() {
+    ResetProject();
+    s_pBoxes = new ScopedBoxes(IDYES);
+    StartEditor();
+    g_MapFile = ReadFileBytes(g_PathTable.WorldMap);
+}
+
+void WorldMapTest::TearDownTestSuite() {
+    StopEditor();
+    delete s_pBoxes;
+    s_pBoxes = nullptr;
+}
+
+void WorldMapTest::Reopen() {
+    if (World() && World()->IsWindowOpen()) return;
+    Command(CM_WORLDMAP);
+    PumpMessages();
+}
+
+void WorldMapTest::SetUp() {
+    ASSERT_NE(nullptr, g_lpStageWnd);
+    WriteFileBytes(g_PathTable.WorldMap, g_MapFile);
+    ASSERT_TRUE(g_WorldMap.LoadFile(g_PathTable.WorldMap));
+    g_EditConfig.EditIfPlaced = g_EditConfig.EditBeforePlace = g_EditConfig.AutoNumber = 1;
+    Reopen();
+    ASSERT_TRUE(World() && World()->IsWindowOpen());
+    World()->SetLayer(WLAYER_CHIP);
+    g_WorldEditState.Reset();
+    g_WorldEditState.Brush[0][0] = 0;
+    World()->UpdateUndoState();
+    SendMessageA(WorldWnd(), WM_SIZE, 0, 0);
+    g_bWorldMapChanged = 0;
+    Boxes().Reset();
+}
+
+void WorldMapTest::TearDown() {
+    EXPECT_EQ(0u, PendingDialogSteps()) << "a dialog the test answers never opened";
+    ClearDialogSteps();
+}
+
+void WorldMapTest::Stroke(UINT down, std::initializer_list<POINT> cells) {
+    ASYNC_KEY_READER old = SetAsyncKeyReader(FakeButtons);
+    SetForegroundWindow(WorldWnd());
+    SetActiveWindow(WorldWnd());
+    int& held = down == WM_LBUTTONDOWN ? g_bLeft : g_bRight;
+    const UINT up = down == WM_LBUTTONDOWN ? WM_LBUTTONUP : WM_RBUTTONUP;
+    DLG_WORLDMAP* w = World();
+    auto send = [&](UINT msg, POINT cell) {
+        const int x = w->m_nDrawX + (cell.x - w->OriginX()) * DLG_WORLDMAP::CELL + 16;
+        const int y = w->m_nDrawY + (cell.y - w->OriginY()) * DLG_WORLDMAP::CELL + 16;
+        POINT screen = {x, y};
+        ClientToScreen(WorldWnd(), &screen);
+        SetCursorPos(screen.x, screen.y);
+        SendMessageA(WorldWnd(), msg, 0, MAKELPARAM(x, y));
+    };
+    held = 1;
+    const POINT* last = nullptr;
+    for (const POINT& cell : cells) {
+        send(last ? WM_MOUSEMOVE : down, cell);
+        last = &cell;
+    }
+    held = 0;
+    if (last) send(up, *last);
+    SetAsyncKeyReader(old);
+}
+
+void WorldMapTest::PopupCommand(int x, int y, WORD id) {
+    World()->PreparePopup(x, y);
+    WorldCommand(id);
+}
