@@ -30,7 +30,7 @@ class WorldMapTest : public ::testing::Test {
     ScopedBoxes& Boxes() { return *s_pBoxes; }
     // The window again after a test closed it.
     void Reopen();
-    DLG_WORLDMAP* World() const { return Stage()->m_lpWorldMap; }
+    DLG_WORLDMAP* World() const { return Stage()->WorldMap(); }
     HWND WorldWnd() const { return World()->m_hWnd; }
     void WorldCommand(WORD id) { SendMessageA(WorldWnd(), WM_COMMAND, id, 0); }
     // A press on cell (x, y) of the view, moves over the further cells and a
