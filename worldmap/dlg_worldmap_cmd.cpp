@@ -14,7 +14,7 @@
 namespace {
 
 int Ask(HWND owner, const char* text) {
-    return MesBoxWnd(owner, text, "データクリアの確認", MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MesBoxWnd(owner, text, "データクリアの確認", MB_YESNO) == IDYES;
 }
 
 bool IsPopupCommand(WORD id) {
@@ -255,7 +255,7 @@ int DLG_WORLDMAP::CloseQuestion() {
     if (!g_bWorldMapChanged) return 1;
     const int answer =
         MesBoxWnd(m_hWnd, "ワールドマップが変更された可能性があります。\n保存しますか？",
-                  "保存確認", MB_YESNOCANCEL | MB_ICONQUESTION);
+                  "保存確認", MB_YESNOCANCEL);
     if (answer == IDCANCEL) return 0;
     if (answer == IDYES) return Save();
     // No: the file's map comes back; a file that cannot be read keeps the
