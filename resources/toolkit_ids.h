@@ -11,8 +11,8 @@
 #define IDC_TOOLKIT_OK 1006
 #define IDC_TOOLKIT_CANCEL 1007
 
-// The record lists' context menu (sub-menu 0) and keys, shared by the
-// editors' list dialogs.
+// The record lists' keys and context menu (sub-menu 0), shared by the
+// editors' list dialogs; the menu's resource comes with the event editor's.
 #define IDR_MENU_LIST 116
 #define IDR_ACCEL_LIST 117
 #define CM_LIST_MENU_CUT 40027

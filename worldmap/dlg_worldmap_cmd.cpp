@@ -226,7 +226,7 @@ void DLG_WORLDMAP::RunSettings() {
     if (!m_lpSettings) {
         MemoryShortageExit();
     } else if (m_lpSettings->DoModal(0)) {
-        g_WorldMap.Fixup();
+        g_WorldMap.Fixup(ProjectFixupInputs());
         SendMessageA(m_hWnd, WM_SIZE, 0, 0);
         RefreshPalette();
         g_WorldEditState.ClearHistory();
