@@ -5,18 +5,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "tests/media/surfaces.h"
+
 namespace {
 
-uint32_t PixelAt(const cDib& dib, int x, int y) {
-    GdiFlush();
-    const BYTE* p = dib.Row(y) + x * (dib.m_nBpp / 8);
-    return p[0] | (p[1] << 8) | (p[2] << 16);  // blue in the low byte
-}
-uint32_t MaskAt(const cDib& dib, int x, int y) {
-    GdiFlush();
-    const BYTE* p = dib.MaskRow(y) + x * (dib.m_nBpp / 8);
-    return p[0] | (p[1] << 8) | (p[2] << 16);
-}
 void SetPixelBgr(cDib& dib, int x, int y, uint32_t bgr) {
     BYTE* p = dib.Row(y) + x * (dib.m_nBpp / 8);
     p[0] = bgr & 255, p[1] = bgr >> 8 & 255, p[2] = bgr >> 16 & 255;
@@ -29,8 +21,7 @@ void SetMask(cDib& dib, int x, int y, bool transparent) {
 void Pattern(cDib& dib, int tag) {
     GdiFlush();
     for (int y = 0; y < dib.m_nHeight; ++y)
-        for (int x = 0; x < dib.m_nWidth; ++x)
-            SetPixelBgr(dib, x, y, (x & 255) | (y & 255) << 8 | (tag & 255) << 16);
+        for (int x = 0; x < dib.m_nWidth; ++x) SetPixelBgr(dib, x, y, (x & 255) | (y & 255) << 8 | (tag & 255) << 16);
 }
 
 TEST(Dib, NewSurfaceIsWhiteAndItsMaskBlack) {
@@ -43,8 +34,8 @@ TEST(Dib, NewSurfaceIsWhiteAndItsMaskBlack) {
         EXPECT_EQ(5, dib.m_Bitmap.bmWidth);
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 5; ++x) {
-                EXPECT_EQ(0xFFFFFFu, PixelAt(dib, x, y)) << bpp;
-                EXPECT_EQ(0u, MaskAt(dib, x, y)) << bpp;
+                EXPECT_EQ(0xFFFFFFu, SurfacePixel(dib, x, y)) << bpp;
+                EXPECT_EQ(0u, SurfaceMask(dib, x, y)) << bpp;
             }
     }
     cDib none;
@@ -57,7 +48,7 @@ TEST(Dib, RowsCountFromTheTopInBothLayouts) {
         cDib dib;
         ASSERT_TRUE(dib.Create(4, 4, bpp, 0));
         SetPixelV(dib.m_hDC, 1, 0, RGB(10, 20, 30));
-        EXPECT_EQ(0x0A141Eu, PixelAt(dib, 1, 0)) << bpp;  // red 10, green 20, blue 30
+        EXPECT_EQ(0x0A141Eu, SurfacePixel(dib, 1, 0)) << bpp;  // red 10, green 20, blue 30
         EXPECT_EQ(nullptr, dib.Row(4));
         EXPECT_EQ(nullptr, dib.Row(-1));
     }
@@ -84,15 +75,15 @@ TEST(Dib, MaskedAndOpaqueCopies) {
         ASSERT_TRUE(dst.Create(2, 1, 24, 0));
         dst.FillRgb(0x44, 0x55, 0x66);
         dst.Blt(0, 0, 2, 1, &src, 0, 0, opaque);
-        EXPECT_EQ(0x112233u, PixelAt(dst, 0, 0));
-        EXPECT_EQ(opaque ? 0u : 0x665544u, PixelAt(dst, 1, 0)) << opaque;
+        EXPECT_EQ(0x112233u, SurfacePixel(dst, 0, 0));
+        EXPECT_EQ(opaque ? 0u : 0x665544u, SurfacePixel(dst, 1, 0)) << opaque;
     }
     cDib plain;  // no mask: a plain copy whatever the flag says
     ASSERT_TRUE(plain.Create(1, 1, 24, 0));
     SetPixelBgr(plain, 0, 0, 0);
     dst.FillRgb(1, 2, 3);
     dst.Blt(1, 0, 1, 1, &plain, 0, 0, 0);
-    EXPECT_EQ(0u, PixelAt(dst, 1, 0));
+    EXPECT_EQ(0u, SurfacePixel(dst, 1, 0));
 }
 
 // The direct copy between surfaces must give exactly what the two GDI passes give.
@@ -119,10 +110,9 @@ TEST(Dib, DirectCopiesMatchGdi) {
             GdiFlush();
             for (int py = 0; py < 19; ++py)
                 for (int px = 0; px < 31; ++px)
-                    ASSERT_EQ(PixelAt(gdi, px, py), PixelAt(fast, px, py))
-                        << bpp << " bits: copy " << w << "x" << h << " from " << sx << ","
-                        << sy << " to " << x << "," << y << " opaque " << opaque << " at "
-                        << px << "," << py;
+                    ASSERT_EQ(SurfacePixel(gdi, px, py), SurfacePixel(fast, px, py))
+                        << bpp << " bits: copy " << w << "x" << h << " from " << sx << "," << sy << " to " << x << ","
+                        << y << " opaque " << opaque << " at " << px << "," << py;
         }
     }
 }
@@ -131,10 +121,10 @@ TEST(Dib, CopyWithinOneSurface) {
     cDib dib;
     ASSERT_TRUE(dib.Create(8, 8, 24, 0));
     Pattern(dib, 3);
-    const uint32_t before = PixelAt(dib, 0, 0);
+    const uint32_t before = SurfacePixel(dib, 0, 0);
     dib.Blt(1, 1, 6, 6, &dib, 0, 0, 0);
-    EXPECT_EQ(before, PixelAt(dib, 1, 1));
-    EXPECT_EQ(PixelAt(dib, 0, 5), PixelAt(dib, 1, 6));
+    EXPECT_EQ(before, SurfacePixel(dib, 1, 1));
+    EXPECT_EQ(SurfacePixel(dib, 0, 5), SurfacePixel(dib, 1, 6));
 }
 
 TEST(Dib, StretchHalvesAndMirrors) {
@@ -143,23 +133,23 @@ TEST(Dib, StretchHalvesAndMirrors) {
     Pattern(src, 4);
     ASSERT_TRUE(dst.Create(4, 2, 24, 0));
     dst.StretchBlt(0, 0, 2, 1, &src, 0, 0, 4, 2, 1);
-    EXPECT_EQ(PixelAt(src, 0, 0), PixelAt(dst, 0, 0));
+    EXPECT_EQ(SurfacePixel(src, 0, 0), SurfacePixel(dst, 0, 0));
     dst.StretchBlt(3, 0, -4, 2, &src, 0, 0, 4, 2, 1);
-    EXPECT_EQ(PixelAt(src, 0, 1), PixelAt(dst, 3, 1));
-    EXPECT_EQ(PixelAt(src, 3, 1), PixelAt(dst, 0, 1));
+    EXPECT_EQ(SurfacePixel(src, 0, 1), SurfacePixel(dst, 3, 1));
+    EXPECT_EQ(SurfacePixel(src, 3, 1), SurfacePixel(dst, 0, 1));
 }
 
 // Which columns of row `y` (or rows of column `x`) are white.
 std::vector<int> WhiteColumns(const cDib& dib, int y) {
     std::vector<int> xs;
     for (int x = 0; x < dib.m_nWidth; ++x)
-        if (PixelAt(dib, x, y) == 0xFFFFFF) xs.push_back(x);
+        if (SurfacePixel(dib, x, y) == 0xFFFFFF) xs.push_back(x);
     return xs;
 }
 std::vector<int> WhiteRows(const cDib& dib, int x) {
     std::vector<int> ys;
     for (int y = 0; y < dib.m_nHeight; ++y)
-        if (PixelAt(dib, x, y) == 0xFFFFFF) ys.push_back(y);
+        if (SurfacePixel(dib, x, y) == 0xFFFFFF) ys.push_back(y);
     return ys;
 }
 
@@ -170,8 +160,8 @@ TEST(Dib, GridLines) {
     dib.Grid(0, 0, 64, 64, 32, 32, 0xFFFFFF);
     EXPECT_EQ((std::vector<int>{0, 32, 63, 64}), WhiteColumns(dib, 10));
     EXPECT_EQ((std::vector<int>{0, 32, 63, 64}), WhiteRows(dib, 10));
-    EXPECT_EQ(0u, PixelAt(dib, 10, 64 + 1));  // the lines end at y + height, not drawn
-    EXPECT_EQ(nullptr, dib.m_hPen);          // the pen is released
+    EXPECT_EQ(0u, SurfacePixel(dib, 10, 64 + 1));  // the lines end at y + height, not drawn
+    EXPECT_EQ(nullptr, dib.m_hPen);                // the pen is released
     dib.Fill(0);
     dib.Grid(0, 0, 64, 64, 0, 32, 0xFFFFFF);
     EXPECT_TRUE(WhiteColumns(dib, 10).empty());
@@ -193,10 +183,10 @@ TEST(Dib, FillAndFillRgb) {
     cDib dib;
     ASSERT_TRUE(dib.Create(3, 3, 24, 0));
     dib.Fill(RGB(1, 2, 3));
-    EXPECT_EQ(0x010203u, PixelAt(dib, 2, 2));
+    EXPECT_EQ(0x010203u, SurfacePixel(dib, 2, 2));
     EXPECT_NE(nullptr, dib.m_hPen);  // Fill leaves its pen selected
     dib.FillRgb(7, 8, 9);            // blue, green, red
-    EXPECT_EQ(0x090807u, PixelAt(dib, 0, 1));
+    EXPECT_EQ(0x090807u, SurfacePixel(dib, 0, 1));
 }
 
 // Rows holding any pixel that is not black.
@@ -204,7 +194,7 @@ std::vector<int> InkedRows(const cDib& dib) {
     std::vector<int> rows;
     for (int y = 0; y < dib.m_nHeight; ++y)
         for (int x = 0; x < dib.m_nWidth; ++x)
-            if (PixelAt(dib, x, y) != 0) {
+            if (SurfacePixel(dib, x, y) != 0) {
                 rows.push_back(y);
                 break;
             }

@@ -4,7 +4,8 @@
 
 #include "media/dib.h"
 #include "tests/media/bmp_fixture.h"
-#include "tests/media/media_test_util.h"
+#include "tests/media/surfaces.h"
+#include "tests/support/seams.h"
 #include "tools/imagefile/image_file.h"
 
 namespace {
@@ -12,8 +13,8 @@ namespace {
 typedef std::vector<std::string> Messages;
 
 // A PNG of one row of pixels given as bytes in the file's sample order.
-bool WriteRow(const char* path, int colorType, int depth, std::vector<uint8_t> samples,
-              int width, cPngLayout layout = cPngLayout()) {
+bool WriteRow(const char* path, int colorType, int depth, std::vector<uint8_t> samples, int width,
+              cPngLayout layout = cPngLayout()) {
     layout.nWidth = width;
     layout.nHeight = 1;
     layout.nColorType = colorType;
@@ -24,15 +25,24 @@ bool WriteRow(const char* path, int colorType, int depth, std::vector<uint8_t> s
 }
 
 class ImageLoad : public ::testing::Test {
-protected:
-    void SetUp() override { SetTransparentColor(0, 0, 0, 0); }
+  protected:
+    void SetUp() override {
+        SetTransparentColor(0, 0, 0, 0);
+        FolderCreate("image");
+    }
     void TearDown() override { SetTransparentColor(0, 0, 0, 0); }
-    cScratchFolder m_Folder;
+    // The message boxes shown since the last call.
+    Messages TakeMessages() {
+        Messages texts = m_Boxes.Texts();
+        m_Boxes.Reset();
+        return texts;
+    }
+    ScratchFolder m_Folder{"image_load"};
+    ScopedBoxes m_Boxes;
 };
 
 TEST_F(ImageLoad, RgbaPngKeepsBlackOpaqueAndMasksTransparentPixels) {
-    ASSERT_TRUE(WriteRow("rgba.png", 6, 8,
-                         {0, 0, 0, 255, 50, 60, 70, 0, 10, 20, 30, 255, 100, 110, 120, 128}, 4));
+    ASSERT_TRUE(WriteRow("rgba.png", 6, 8, {0, 0, 0, 255, 50, 60, 70, 0, 10, 20, 30, 255, 100, 110, 120, 128}, 4));
     cDib dib;
     ASSERT_EQ(1, dib.LoadImageFile("rgba.png", 24, 1));
     EXPECT_EQ(1, dib.m_bAlphaSource);
@@ -42,7 +52,7 @@ TEST_F(ImageLoad, RgbaPngKeepsBlackOpaqueAndMasksTransparentPixels) {
         EXPECT_EQ(pixels[x], SurfacePixel(dib, x, 0)) << x;
         EXPECT_EQ(masks[x], SurfaceMask(dib, x, 0)) << x;
     }
-    EXPECT_TRUE(m_Folder.TakeMessages().empty());
+    EXPECT_TRUE(TakeMessages().empty());
 }
 
 TEST_F(ImageLoad, PngKinds) {
@@ -59,10 +69,22 @@ TEST_F(ImageLoad, PngKinds) {
         {"grey", 0, 8, {7, 200}, {}, 0, {0x070707, 0xC8C8C8}},
         {"grey 2 bits", 0, 2, {0x30}, {}, 0, {0x000000, 0xFFFFFF}},
         {"grey and alpha", 4, 8, {9, 255, 9, 0}, {}, 1, {0x090909, 0}},
-        {"palette", 3, 8, {0, 1},
-         [&] { cPngLayout s; s.pPalette = palette; s.nPaletteCount = 2; return s; }(), 0,
+        {"palette",
+         3,
+         8,
+         {0, 1},
+         [&] {
+             cPngLayout s;
+             s.pPalette = palette;
+             s.nPaletteCount = 2;
+             return s;
+         }(),
+         0,
          {0xC86432, 0x010203}},
-        {"palette with tRNS", 3, 8, {0, 1},
+        {"palette with tRNS",
+         3,
+         8,
+         {0, 1},
          [&] {
              cPngLayout s;
              s.pPalette = palette;
@@ -71,42 +93,48 @@ TEST_F(ImageLoad, PngKinds) {
              s.nTrnsCount = 2;
              return s;
          }(),
-         1, {0, 0x010203}},
-        {"RGB with tRNS colour", 2, 8, {200, 100, 50, 4, 5, 6},
+         1,
+         {0, 0x010203}},
+        {"RGB with tRNS colour",
+         2,
+         8,
+         {200, 100, 50, 4, 5, 6},
          [] {
              cPngLayout s;
              s.nTrnsCount = 1;
              s.trnsColor[0] = 200, s.trnsColor[1] = 100, s.trnsColor[2] = 50;
              return s;
          }(),
-         1, {0, 0x040506}},
-        {"16-bit RGB", 2, 16, {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0, 0, 0, 0, 0xFF, 0xFF}, {}, 0,
+         1,
+         {0, 0x040506}},
+        {"16-bit RGB",
+         2,
+         16,
+         {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0, 0, 0, 0, 0xFF, 0xFF},
+         {},
+         0,
          {0x12569A, 0x0000FF}},
     };
     for (auto& c : cases) {
-        ASSERT_TRUE(WriteRow("kind.png", c.colorType, c.depth, c.samples, 2, c.extra))
-            << c.name;
+        ASSERT_TRUE(WriteRow("kind.png", c.colorType, c.depth, c.samples, 2, c.extra)) << c.name;
         cDib dib;
         ASSERT_EQ(1, dib.LoadImageFile("kind.png", 24, 1)) << c.name;
         EXPECT_EQ(c.alphaSource, dib.m_bAlphaSource) << c.name;
         EXPECT_EQ(24, dib.m_nBpp);
         for (int x = 0; x < 2; ++x) EXPECT_EQ(c.expected[x], SurfacePixel(dib, x, 0)) << c.name;
     }
-    EXPECT_TRUE(m_Folder.TakeMessages().empty());
+    EXPECT_TRUE(TakeMessages().empty());
 }
 
 // Adam7 rows arrive in seven passes; every pixel must still land in its place.
 TEST_F(ImageLoad, InterlacedPng) {
-    const struct {
-        int colorType, width, height;
-    } cases[] = {{2, 13, 11}, {6, 9, 10}, {2, 1, 1}};
+    const struct { int colorType, width, height; } cases[] = {{2, 13, 11}, {6, 9, 10}, {2, 1, 1}};
     for (const auto& c : cases) {
         const int channels = c.colorType == 6 ? 4 : 3;
         std::vector<uint8_t> samples;
         for (int y = 0; y < c.height; ++y)
             for (int x = 0; x < c.width; ++x) {
-                samples.insert(samples.end(), {static_cast<uint8_t>(x * 16 + 1),
-                                               static_cast<uint8_t>(y * 16 + 1), 77});
+                samples.insert(samples.end(), {static_cast<uint8_t>(x * 16 + 1), static_cast<uint8_t>(y * 16 + 1), 77});
                 if (channels == 4) samples.push_back(255);
             }
         cPngLayout layout;
@@ -121,11 +149,10 @@ TEST_F(ImageLoad, InterlacedPng) {
         ASSERT_EQ(1, dib.LoadImageFile("adam7.png", 24, 0)) << c.width;
         for (int y = 0; y < c.height; ++y)
             for (int x = 0; x < c.width; ++x)
-                ASSERT_EQ(static_cast<uint32_t>((x * 16 + 1) << 16 | (y * 16 + 1) << 8 | 77),
-                          SurfacePixel(dib, x, y))
+                ASSERT_EQ(static_cast<uint32_t>((x * 16 + 1) << 16 | (y * 16 + 1) << 8 | 77), SurfacePixel(dib, x, y))
                     << c.width << "x" << c.height << " at " << x << "," << y;
     }
-    EXPECT_TRUE(m_Folder.TakeMessages().empty());
+    EXPECT_TRUE(TakeMessages().empty());
 }
 
 TEST_F(ImageLoad, FileGammaIsApplied) {
@@ -144,7 +171,7 @@ TEST_F(ImageLoad, TransparentColourOfOpaqueSources) {
     bmp.width = 2;
     std::string bytes = bmp.Bytes();
     bytes[54] = '\xFF', bytes[55] = 0, bytes[56] = '\xFF';  // pixel 0 magenta
-    m_Folder.Write("key.bmp", bytes);
+    WriteFileBytes("key.bmp", bytes);
     for (const char* name : {"key.png", "key.bmp"}) {
         cDib masked, plain;
         ASSERT_EQ(1, masked.LoadImageFile(name, 24, 1)) << name;
@@ -164,7 +191,7 @@ TEST_F(ImageLoad, BitmapsOfEveryWidth) {
             f.bitCount = bits;
             f.width = width;
             f.height = 3;
-            m_Folder.Write("w.bmp", f.Bytes());
+            WriteFileBytes("w.bmp", f.Bytes());
             cDib dib;
             ASSERT_EQ(1, dib.LoadImageFile("w.bmp", 24, 0)) << bits << " " << width;
             ASSERT_EQ(width, dib.m_nWidth);
@@ -173,35 +200,33 @@ TEST_F(ImageLoad, BitmapsOfEveryWidth) {
                     ASSERT_EQ(f.Expected(x, y), SurfacePixel(dib, x, y))
                         << bits << " bits, width " << width << " at " << x << "," << y;
         }
-    EXPECT_TRUE(m_Folder.TakeMessages().empty());
+    EXPECT_TRUE(TakeMessages().empty());
 }
 
 TEST_F(ImageLoad, WildcardNameFallsBackToBitmap) {
     cImageLoadParam param = {"image\\MapChip.*", 24, 0, 0, 0, 0, 0, 0};
     cBmpFixture f;
     f.width = 3;
-    m_Folder.Write("image\\MapChip.bmp", f.Bytes());
+    WriteFileBytes("image\\MapChip.bmp", f.Bytes());
     cDib dib;
     EXPECT_EQ(1, dib.LoadImage(&param));
     EXPECT_EQ(3, dib.m_nWidth);
-    EXPECT_TRUE(m_Folder.TakeMessages().empty());
+    EXPECT_TRUE(TakeMessages().empty());
 
     DeleteFileA("image\\MapChip.bmp");
     cDib missing;
     EXPECT_EQ(0, missing.LoadImage(&param));
-    EXPECT_EQ(Messages{"image\\MapChip.png(または.bmp) が見つかりません！"},
-              m_Folder.TakeMessages());
+    EXPECT_EQ(Messages{"image\\MapChip.png(または.bmp) が見つかりません！"}, TakeMessages());
     param.bOptional = 1;
     EXPECT_EQ(1, missing.LoadImage(&param));
     EXPECT_FALSE(missing.IsCreated());
-    EXPECT_TRUE(m_Folder.TakeMessages().empty());
+    EXPECT_TRUE(TakeMessages().empty());
 
     // A PNG that exists but is broken shows its message, then the bitmap is tried.
-    m_Folder.Write("image\\MapChip.png", "not a png at all");
-    m_Folder.Write("image\\MapChip.bmp", f.Bytes());
+    WriteFileBytes("image\\MapChip.png", "not a png at all");
+    WriteFileBytes("image\\MapChip.bmp", f.Bytes());
     EXPECT_EQ(1, missing.LoadImage(&param));
-    EXPECT_EQ(Messages{"image\\MapChip.png はpngファイルではありません！"},
-              m_Folder.TakeMessages());
+    EXPECT_EQ(Messages{"image\\MapChip.png はpngファイルではありません！"}, TakeMessages());
 }
 
 TEST_F(ImageLoad, EmptySurface) {
@@ -213,7 +238,7 @@ TEST_F(ImageLoad, EmptySurface) {
     EXPECT_EQ(0u, SurfaceMask(dib, 95, 47));
     param.nWidth = 0;
     EXPECT_EQ(0, dib.LoadImage(&param));
-    EXPECT_EQ(Messages{"E が読み込めません！"}, m_Folder.TakeMessages());
+    EXPECT_EQ(Messages{"E が読み込めません！"}, TakeMessages());
 }
 
 TEST_F(ImageLoad, RefusedFiles) {
@@ -251,22 +276,22 @@ TEST_F(ImageLoad, RefusedFiles) {
         {"short.png", "\x89PN", "short.png はpngファイルではありません！"},
     };
     for (auto& c : cases) {
-        m_Folder.Write(c.name, c.bytes);
+        WriteFileBytes(c.name, c.bytes);
         cDib dib;
         EXPECT_EQ(0, dib.LoadImageFile(c.name, 24, 1)) << c.name;
-        EXPECT_EQ(Messages{c.message}, m_Folder.TakeMessages()) << c.name;
+        EXPECT_EQ(Messages{c.message}, TakeMessages()) << c.name;
     }
     cDib dib;
     EXPECT_EQ(0, dib.LoadImageFile("absent.bmp", 24, 0));
-    EXPECT_EQ(Messages{"absent.bmp が読み込めません！"}, m_Folder.TakeMessages());
+    EXPECT_EQ(Messages{"absent.bmp が読み込めません！"}, TakeMessages());
 }
 
 TEST_F(ImageLoad, OnlyTwentyFourBitSurfaces) {
     cBmpFixture f;
-    m_Folder.Write("f.bmp", f.Bytes());
+    WriteFileBytes("f.bmp", f.Bytes());
     cDib dib;
     EXPECT_EQ(0, dib.LoadImageFile("f.bmp", 32, 0));
-    EXPECT_EQ(Messages{"24bitDIB以外には未対応！ f.bmp"}, m_Folder.TakeMessages());
+    EXPECT_EQ(Messages{"24bitDIB以外には未対応！ f.bmp"}, TakeMessages());
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "tests/media/media_test_util.h"
+#include "tests/media/surfaces.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ void MakeSheet(int entry, int width, int height, int mask) {
 }
 
 class ImageTable : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         for (cDib& dib : g_ImageTable) dib.Release();
         ASSERT_TRUE(m_Dst.Create(128, 128, 24, 0));
@@ -60,16 +60,26 @@ TEST_F(ImageTable, Entries) {
         const char* name;
         int mask, optional, width, height;
     } rows[] = {
-        {0, "image\\MapChip.*", 0, 0, 0, 0},         {1, "image\\MapChara.*", 1, 0, 0, 0},
-        {2, "image\\Character1.*", 0, 0, 0, 0},      {9, "image\\Character8.*", 0, 1, 0, 0},
-        {10, "image\\Character1_color.*", 0, 1, 0, 0}, {17, "image\\Character8_color.*", 0, 1, 0, 0},
-        {18, "image\\Event.*", 1, 0, 0, 0},          {19, "image\\WorldBack.*", 0, 0, 0, 0},
-        {20, "image\\WorldMapChip.*", 0, 0, 0, 0},   {21, "image\\WorldEvent.*", 1, 0, 0, 0},
-        {22, "image\\Symbol.*", 1, 0, 0, 0},         {23, "image\\Effect1.*", 0, 0, 0, 0},
-        {30, "image\\Effect8.*", 0, 0, 0, 0},        {31, "image\\Accessory.*", 1, 0, 0, 0},
-        {32, "E", 1, 0, 768, 480},                   {33, "E", 1, 0, 1024, 512},
-        {34, "E", 1, 0, 512, 512},                   {35, "E", 1, 0, 2048, 512},
-        {36, "E", 1, 0, 960, 48},                    {37, "E", 1, 0, 1024, 64},
+        {0, "image\\MapChip.*", 0, 0, 0, 0},
+        {1, "image\\MapChara.*", 1, 0, 0, 0},
+        {2, "image\\Character1.*", 0, 0, 0, 0},
+        {9, "image\\Character8.*", 0, 1, 0, 0},
+        {10, "image\\Character1_color.*", 0, 1, 0, 0},
+        {17, "image\\Character8_color.*", 0, 1, 0, 0},
+        {18, "image\\Event.*", 1, 0, 0, 0},
+        {19, "image\\WorldBack.*", 0, 0, 0, 0},
+        {20, "image\\WorldMapChip.*", 0, 0, 0, 0},
+        {21, "image\\WorldEvent.*", 1, 0, 0, 0},
+        {22, "image\\Symbol.*", 1, 0, 0, 0},
+        {23, "image\\Effect1.*", 0, 0, 0, 0},
+        {30, "image\\Effect8.*", 0, 0, 0, 0},
+        {31, "image\\Accessory.*", 1, 0, 0, 0},
+        {32, "E", 1, 0, 768, 480},
+        {33, "E", 1, 0, 1024, 512},
+        {34, "E", 1, 0, 512, 512},
+        {35, "E", 1, 0, 2048, 512},
+        {36, "E", 1, 0, 960, 48},
+        {37, "E", 1, 0, 1024, 64},
     };
     for (const auto& r : rows) {
         const cImageLoadParam& p = g_ImageParam[r.index];
@@ -102,18 +112,18 @@ TEST_F(ImageTable, CellsOutsideTheirSheetDrawNothing) {
     MakeSheet(IMG_CHARACTER1, 960, 960, 0);
     MakeSheet(IMG_CHARACTER1 + 7, 40, 960, 0);  // narrower than one cell
     MakeSheet(IMG_EFFECT1, 1024, 1024, 0);
-    DrawCell48Table(&m_Dst, 0, 0, 0, 0);      // graphic 0 is none
+    DrawCell48Table(&m_Dst, 0, 0, 0, 0);  // graphic 0 is none
     DrawCell48Table(&m_Dst, 0, 0, -1, 0);
     DrawCell48Table(&m_Dst, 0, 0, 1, -1);
-    DrawCell48Table(&m_Dst, 0, 0, 1, 20);     // beyond the last frame
-    DrawCell48Table(&m_Dst, 0, 0, 145, 0);    // the narrow sheet
-    DrawCell48Table(&m_Dst, 0, 0, 160, 0);    // beyond the last sheet
-    DrawCell48Table(&m_Dst, 0, 0, 30, 0);     // sheet 2 not loaded
+    DrawCell48Table(&m_Dst, 0, 0, 1, 20);   // beyond the last frame
+    DrawCell48Table(&m_Dst, 0, 0, 145, 0);  // the narrow sheet
+    DrawCell48Table(&m_Dst, 0, 0, 160, 0);  // beyond the last sheet
+    DrawCell48Table(&m_Dst, 0, 0, 30, 0);   // sheet 2 not loaded
     DrawCell64Table(&m_Dst, 0, 0, 0, 0);
     DrawCell64Table(&m_Dst, 0, 0, 128, 0);
     DrawCell64Table(&m_Dst, 0, 0, 3, 16);
     DrawCell64Table(&m_Dst, 0, 0, 3, INT_MAX / 32);
-    DrawEventCell32(&m_Dst, 0, 0, 5, 0);      // no event sheet
+    DrawEventCell32(&m_Dst, 0, 0, 5, 0);  // no event sheet
     EXPECT_TRUE(Untouched());
 }
 
@@ -146,9 +156,9 @@ TEST_F(ImageTable, SymbolCells) {
         int width, height, n;
         int found, sx, sy;
     } cases[] = {
-        {256, 128, 0, 1, 0, 0},     {256, 128, 17, 1, 16, 16}, {256, 128, 127, 1, 240, 112},
-        {256, 128, 128, 0, 0, 0},   {256, 128, -1, 0, 0, 0},   {40, 40, 3, 1, 16, 16},
-        {40, 40, 4, 0, 0, 0},       {8, 64, 0, 0, 0, 0},       {0, 0, 0, 0, 0, 0},
+        {256, 128, 0, 1, 0, 0},   {256, 128, 17, 1, 16, 16}, {256, 128, 127, 1, 240, 112},
+        {256, 128, 128, 0, 0, 0}, {256, 128, -1, 0, 0, 0},   {40, 40, 3, 1, 16, 16},
+        {40, 40, 4, 0, 0, 0},     {8, 64, 0, 0, 0, 0},       {0, 0, 0, 0, 0, 0},
     };
     // A released sheet keeps its old size but holds no symbols.
     ASSERT_TRUE(SymbolSheet.Create(256, 128, 24, 1));
@@ -255,8 +265,7 @@ TEST_F(ImageTable, HsvRowOfAShortSheetStopsAtItsEnd) {
 // transparent fill), never the row of the graphic recoloured before.
 TEST_F(ImageTable, HsvRowOfAMissingSheetIsEmpty) {
     SetTransparentColor(255, 0, 255, 0);
-    for (int i : {IMG_HSV48, IMG_HSV64})
-        ASSERT_TRUE(g_ImageTable[i].LoadImage(&g_ImageParam[i]));
+    for (int i : {IMG_HSV48, IMG_HSV64}) ASSERT_TRUE(g_ImageTable[i].LoadImage(&g_ImageParam[i]));
     ASSERT_TRUE(g_ImageTable[IMG_CHARACTER1].Create(960, 960, 24, 0));
     ASSERT_TRUE(g_ImageTable[IMG_EFFECT1].Create(1024, 1024, 24, 0));
     g_ImageTable[IMG_CHARACTER1].Fill(RGB(200, 50, 50));

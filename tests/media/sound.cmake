@@ -1,8 +1,5 @@
 # Sound, MIDI and the Ogg component.
 orr_test(test_smf SOURCES smf_test.cpp LIBS media_smf)
-# Prints figures; not a test.
-add_executable(SoundBench smf_bench.cpp)
-target_link_libraries(SoundBench PRIVATE media_smf test_support)
 
 if(NOT ORR_WINDOWS)
   return()

@@ -16,6 +16,7 @@
 #include "tests/media/smf_builder.h"
 #include "tests/media/sound_log.h"
 #include "tests/media/test_files.h"
+#include "tests/support/seams.h"
 
 namespace {
 
@@ -36,28 +37,41 @@ void Rec(VOX* v, const std::string& what) {
 unsigned char VOX_CALL FOpen(VOX* v, const char* f) {
     Rec(v, std::string("open ") + f);
     const std::string s = f;
-    return s.size() > 4 && s.compare(s.size() - 4, 4, ".ogg") == 0 ? 1 : 0; // only Ogg decodes
+    return s.size() > 4 && s.compare(s.size() - 4, 4, ".ogg") == 0 ? 1 : 0;  // only Ogg decodes
 }
 unsigned char VOX_CALL FPlay(VOX* v) {
     Rec(v, "play");
     return g_VoxPlayFails ? 0 : 1;
 }
-void VOX_CALL FStop(VOX* v) { Rec(v, "stop"); }
-void VOX_CALL FClose(VOX* v) { Rec(v, "close"); }
-void VOX_CALL FSetLoop(VOX* v, int n) { Rec(v, "loop " + std::to_string(n)); }
-int VOX_CALL FGetLoop(VOX*) { return 0; }
+void VOX_CALL FStop(VOX* v) {
+    Rec(v, "stop");
+}
+void VOX_CALL FClose(VOX* v) {
+    Rec(v, "close");
+}
+void VOX_CALL FSetLoop(VOX* v, int n) {
+    Rec(v, "loop " + std::to_string(n));
+}
+int VOX_CALL FGetLoop(VOX*) {
+    return 0;
+}
 void VOX_CALL FSetVolume(VOX* v, float f) {
     char t[32];
     std::snprintf(t, sizeof(t), "volume %.2f", f);
     Rec(v, t);
 }
-float VOX_CALL FGetVolume(VOX*) { return 1.0f; }
-unsigned char VOX_CALL FIsPlaying(VOX*) { return 0; }
+float VOX_CALL FGetVolume(VOX*) {
+    return 1.0f;
+}
+unsigned char VOX_CALL FIsPlaying(VOX*) {
+    return 0;
+}
 void VOX_CALL FRelease(VOX* v) {
     Rec(v, "release");
     delete static_cast<FakeVox*>(v);
 }
-const VOX_VTBL kFakeVtbl = {FOpen, FPlay, FStop, FClose, FSetLoop, FGetLoop, FSetVolume, FGetVolume, FIsPlaying, FRelease};
+const VOX_VTBL kFakeVtbl = {FOpen,    FPlay,      FStop,      FClose,     FSetLoop,
+                            FGetLoop, FSetVolume, FGetVolume, FIsPlaying, FRelease};
 
 VOX* VOX_CALL FakeCreateVox() {
     auto* v = new FakeVox;
@@ -66,30 +80,21 @@ VOX* VOX_CALL FakeCreateVox() {
     return v;
 }
 
-// ---- Message boxes ---------------------------------------------------------------
-
-std::vector<std::string> g_Boxes;
-int RecordBox(HWND, const char* text, const char* caption, unsigned) {
-    g_Boxes.push_back(std::string(caption) + ":" + text);
-    return IDOK;
-}
-
 class SoundTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         // The double beside the program stays loaded for the whole test, so
         // that its record outlives the manager's own load and unload.
         ggs4 = LoadLibraryA("GuruGuruSMF4.dll");
         ASSERT_NE(nullptr, ggs4);
-        auto record = reinterpret_cast<GGS4DOUBLESTATE>(reinterpret_cast<void*>(GetProcAddress(ggs4, "Ggs4DoubleRecord")));
+        auto record =
+            reinterpret_cast<GGS4DOUBLESTATE>(reinterpret_cast<void*>(GetProcAddress(ggs4, "Ggs4DoubleRecord")));
         ASSERT_NE(nullptr, record);
         state = record();
         *state = Ggs4DoubleState{};
         g_VoxCalls.clear();
         g_VoxPlayFails = false;
         g_NextVox = 0;
-        g_Boxes.clear();
-        oldSink = SetMessageBoxSink(RecordBox);
         SetCreateVoxOverride(FakeCreateVox);
         fake_midi::Install();
         std::snprintf(ogg[0].szFile, sizeof(ogg[0].szFile), "bgm\\Free.ogg");
@@ -100,7 +105,6 @@ protected:
         fake_midi::Uninstall();
         SetCreateVoxOverride(nullptr);
         SetVoxLibraryName(nullptr);
-        SetMessageBoxSink(oldSink);
         FreeLibrary(ggs4);
     }
     std::vector<std::string> TakeVox() {
@@ -109,13 +113,13 @@ protected:
         return out;
     }
     int InitOwnMidi() {
-        state->openResult = 1; // the library finds no device
+        state->openResult = 1;  // the library finds no device
         return sound.Init(1, ogg, midi, 1, 0);
     }
 
     HMODULE ggs4 = nullptr;
     Ggs4DoubleState* state = nullptr;
-    MessageBoxSink oldSink = nullptr;
+    ScopedBoxes boxes;
     cOggEntry ogg[1] = {};
     cMidiEntry midi[1] = {};
     cSound sound;
@@ -164,8 +168,9 @@ TEST_F(SoundTest, OggPlaysOnTheChannelsVoiceWithLoopAndVolume) {
     EXPECT_TRUE(TakeVox().empty());
     sound.SetFile(0, "bgm\\b.ogg", 50);
     ASSERT_EQ(1, sound.Play(0, 0, 0, 0, 1));
-    EXPECT_EQ((std::vector<std::string>{"0 stop", "0 close", "0 open bgm\\b.ogg", "0 volume 0.50", "0 loop 0", "0 play"}),
-              TakeVox());
+    EXPECT_EQ(
+        (std::vector<std::string>{"0 stop", "0 close", "0 open bgm\\b.ogg", "0 volume 0.50", "0 loop 0", "0 play"}),
+        TakeVox());
 
     sound.Stop();
     EXPECT_EQ((std::vector<std::string>{"0 stop"}), TakeVox());
@@ -200,7 +205,7 @@ TEST_F(SoundTest, MidiGoesToTheOwnPlayerWithoutTheLibrary) {
     ASSERT_EQ(1, InitOwnMidi());
     EXPECT_EQ(0, sound.IsExternalMidi());
     EXPECT_EQ(1, state->opens);
-    EXPECT_EQ(0, state->closes); // a library without a device is only unloaded
+    EXPECT_EQ(0, state->closes);  // a library without a device is only unloaded
     const std::string file = TempFile("sound_own.mid");
     ASSERT_TRUE(WriteBytes(file, Smf(0, 96, {{0x00, 0x90, 0x3C, 0x40, 0x10, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00}})));
     sound.SetFile(0, file.c_str(), 100);
@@ -222,7 +227,7 @@ TEST_F(SoundTest, MidiGoesToTheLibraryWhenItOpensADevice) {
     EXPECT_STREQ("bgm\\x.mid", state->file);
     EXPECT_EQ(-64, state->volume);
     EXPECT_EQ(1, state->playOption);
-    EXPECT_EQ(1, state->pauses); // what played before is paused first
+    EXPECT_EQ(1, state->pauses);  // what played before is paused first
     EXPECT_EQ(cSound::CHANNEL_MIDI, sound.GetChannelState(0));
 
     // An Ogg file plays on the voice and stops the library.
@@ -251,12 +256,14 @@ TEST_F(SoundTest, WithoutTheOggComponentTheManagerStaysSilent) {
     SetCreateVoxOverride(nullptr);
     SetVoxLibraryName("NoSuchVox.dll");
     EXPECT_EQ(0, sound.Init(1, ogg, midi, 1, 0));
-    EXPECT_EQ((std::vector<std::string>{"エラー:oggの初期化に失敗！"}), g_Boxes);
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ("エラー", boxes.Calls()[0].caption);
+    EXPECT_EQ("oggの初期化に失敗！", boxes.Calls()[0].text);
     EXPECT_EQ(0, sound.IsActive());
     EXPECT_EQ(1, sound.SetFile(0, "bgm\\a.ogg", 100));
     EXPECT_EQ(1, sound.Play(0, 0, 1, 0, 1));
     sound.Stop();
-    EXPECT_EQ(1u, g_Boxes.size());
+    EXPECT_EQ(1u, boxes.Count());
 }
 
 TEST_F(SoundTest, TheRealComponentLoadsBesideTheProgram) {
@@ -282,8 +289,8 @@ TEST_F(SoundTest, AWrongSlotIsReportedNotFollowed) {
     EXPECT_EQ("err V[3] ( 1 , 4 )", log.LastReport());
     EXPECT_EQ(0, sound.Play(2, 0, 1, 0, 1));
     EXPECT_EQ("err V[2] ( 1 , 4 )", log.LastReport());
-    EXPECT_EQ(2, closes); // the main frame is asked to close, as for any such error
+    EXPECT_EQ(2, closes);  // the main frame is asked to close, as for any such error
     SetMainWindowAction(oldAction);
 }
 
-} // namespace
+}  // namespace

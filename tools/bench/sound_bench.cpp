@@ -30,7 +30,8 @@ int main() {
     uint32_t carry = 0;
     size_t pos = kSmfImageHeader, buffers = 0;
     while (pos < image.size()) {
-        SmfConvertResult r = SmfConvertEvents(image.data(), pos, image.size(), buffer.data(), buffer.size(), &carry, "");
+        SmfConvertResult r =
+            SmfConvertEvents(image.data(), pos, image.size(), buffer.data(), buffer.size(), &carry, "");
         pos += r.nConsumed;
         ++buffers;
         if (r.bEndOfTrack || !r.nConsumed) break;
