@@ -7,6 +7,32 @@
 
 namespace {
 
+Bytes& Ints(Bytes& b, std::initializer_list<int> values) {
+    for (int v : values) b.I32(v);
+    return b;
+}
+
+// The nine media files of a new project, as the default columns of the media
+// records' field lists give them.
+std::vector<std::pair<const char*, std::string>> NewMediaFiles() {
+    auto list = [](int count, const std::string& record) {
+        std::string records;
+        for (int i = 0; i < count; ++i) records += record;
+        return ListFile(270, count, records);
+    };
+    return {
+        {"CompatiType.dat", list(2, Bytes().Str("").U32(0))},
+        {"PartyVal.dat", list(2, Ints(Bytes().Str("").Str(""), {0, 0, 0, 0, 0, 0}))},
+        {"CharaAnim.dat", list(2, Ints(Bytes().Str("").I16(0).U32(1), {0, 1, 0, 0, 0, 0}))},
+        {"EffectAnim.dat", list(2, Ints(Bytes().Str("").I16(0).U32(1), {0, 1, 0, 0, 0}))},
+        {"Picture.dat", list(2, Bytes().Str("").I32(0).Str(""))},
+        {"Back.dat", list(2, Ints(Bytes().Str(""), {0, 0, 0}).Str("").U8(0).U8(0).U8(0).F64(0).F64(0))},
+        {"Sound.dat", list(2, Bytes().Str("").I32(0).Str(""))},
+        {"Bgm.dat", list(2, Bytes().Str("").I32(0).Str("").I32(0))},
+        {"Help.dat", list(1, Bytes().Str("").Str("").U32(1).Str(""))},
+    };
+}
+
 class MediaTest : public RecordsTest {};
 
 TEST_F(MediaTest, RecordLayoutsOfEveryVersionThatChangedThem) {
@@ -25,51 +51,86 @@ TEST_F(MediaTest, RecordLayoutsOfEveryVersionThatChangedThem) {
         {"chara 27", 27, Bytes().Str("a").I16(3).U32(1).I32(4).I32(5).I32(1),
          [&] { EXPECT_EQ(chara.vAnim[0].nMoveX, 0); }},
         {"chara 28", 28, Bytes().Str("a").I16(3).U32(1).I32(4).I32(5).I32(1).I32(-6).I32(7),
-         [&] { EXPECT_EQ(chara.vAnim[0].nMoveX, -6); EXPECT_EQ(chara.vAnim[0].bInstant, 0); }},
+         [&] {
+             EXPECT_EQ(chara.vAnim[0].nMoveX, -6);
+             EXPECT_EQ(chara.vAnim[0].bInstant, 0);
+         }},
         {"chara 119", 119, Bytes().Str("a").I16(3).U32(1).I32(4).I32(5).I32(1).I32(-6).I32(7),
          [&] { EXPECT_EQ(chara.vAnim[0].nMoveY, 7); }},
         {"chara 120", 120, Bytes().Str("a").I16(3).U32(1).I32(4).I32(5).I32(1).I32(-6).I32(7).I32(1),
-         [&] { EXPECT_EQ(chara.vAnim[0].bInstant, 1); EXPECT_EQ(chara.nGraphic, 3); }},
+         [&] {
+             EXPECT_EQ(chara.vAnim[0].bInstant, 1);
+             EXPECT_EQ(chara.nGraphic, 3);
+         }},
         {"effect 28", 28, Bytes().Str("e").I16(2).U32(1).I32(4).I32(5),
-         [&] { EXPECT_EQ(effect.vAnim[0].nTime, 5); EXPECT_EQ(effect.vAnim[0].bInstant, 1); }},
+         [&] {
+             EXPECT_EQ(effect.vAnim[0].nTime, 5);
+             EXPECT_EQ(effect.vAnim[0].bInstant, 1);
+         }},
         {"effect 29", 29, Bytes().Str("e").I16(2).U32(1).I32(4).I32(5).I32(6).I32(7),
-         [&] { EXPECT_EQ(effect.vAnim[0].nMoveY, 7); EXPECT_EQ(effect.vAnim[0].bInstant, 1); }},
+         [&] {
+             EXPECT_EQ(effect.vAnim[0].nMoveY, 7);
+             EXPECT_EQ(effect.vAnim[0].bInstant, 1);
+         }},
         {"effect 200", 200, Bytes().Str("e").I16(2).U32(1).I32(4).I32(5).I32(6).I32(7),
          [&] { EXPECT_EQ(effect.vAnim[0].bInstant, 1); }},
         {"effect 201", 201, Bytes().Str("e").I16(2).U32(1).I32(4).I32(5).I32(6).I32(7).I32(0),
          [&] { EXPECT_EQ(effect.vAnim[0].bInstant, 0); }},
         {"ptval 30", 30, Bytes().Str("gold").Str("G").I32(1).I32(0).I32(99).I32(1).I32(6),
-         [&] { EXPECT_EQ(ptval.ShowInSave, 0); EXPECT_EQ(ptval.Extra, 6); }},
+         [&] {
+             EXPECT_EQ(ptval.ShowInSave, 0);
+             EXPECT_EQ(ptval.Extra, 6);
+         }},
         {"ptval 31", 31, Bytes().Str("gold").Str("G").I32(1).I32(0).I32(99).I32(1).I32(1).I32(6),
-         [&] { EXPECT_EQ(ptval.ShowInSave, 1); EXPECT_EQ(ptval.Unit, "G"); }},
+         [&] {
+             EXPECT_EQ(ptval.ShowInSave, 1);
+             EXPECT_EQ(ptval.Unit, "G");
+         }},
         {"bgm 99", 99, Bytes().Str("song").I32(1).Str("bgm\\a.ogg"), [&] { EXPECT_EQ(bgm.nVolume, 0); }},
         {"bgm 100", 100, Bytes().Str("song").I32(1).Str("bgm\\a.ogg").I32(80),
-         [&] { EXPECT_EQ(bgm.nVolume, 80); EXPECT_EQ(bgm.strPath, "bgm\\a.ogg"); }},
+         [&] {
+             EXPECT_EQ(bgm.nVolume, 80);
+             EXPECT_EQ(bgm.strPath, "bgm\\a.ogg");
+         }},
         {"back", 0, Bytes().Str("sky").I32(2).I32(16).I32(24).Str("p").U8(1).U8(2).U8(3).F64(0.5).F64(-1),
-         [&] { EXPECT_EQ(back.byColorB, 3); EXPECT_EQ(back.dScrollY, -1.0); EXPECT_EQ(back.nChipHeight, 24); }},
+         [&] {
+             EXPECT_EQ(back.byColorB, 3);
+             EXPECT_EQ(back.dScrollY, -1.0);
+             EXPECT_EQ(back.nChipHeight, 24);
+         }},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);
         bool exact = false;
         switch (c.what[0]) {
-        case 'c': chara = cCharaAnimPat(); exact = LoadFields(chara, c.version, c.bytes); break;
-        case 'e': effect = cEffectAnimPat(); exact = LoadFields(effect, c.version, c.bytes); break;
-        case 'p': ptval = cPtVal(); exact = LoadFields(ptval, c.version, c.bytes); break;
-        case 'b':
-            if (c.what[1] == 'g') {
-                bgm = cEdBgm();
-                exact = LoadFields(bgm, c.version, c.bytes);
-            } else {
-                back = cEdBack();
-                exact = LoadFields(back, c.version, c.bytes);
-            }
-            break;
+            case 'c':
+                chara = cCharaAnimPat();
+                exact = LoadFields(chara, c.version, c.bytes);
+                break;
+            case 'e':
+                effect = cEffectAnimPat();
+                exact = LoadFields(effect, c.version, c.bytes);
+                break;
+            case 'p':
+                ptval = cPtVal();
+                exact = LoadFields(ptval, c.version, c.bytes);
+                break;
+            case 'b':
+                if (c.what[1] == 'g') {
+                    bgm = cEdBgm();
+                    exact = LoadFields(bgm, c.version, c.bytes);
+                } else {
+                    back = cEdBack();
+                    exact = LoadFields(back, c.version, c.bytes);
+                }
+                break;
         }
         EXPECT_TRUE(exact);
         c.check();
     }
     // Written at the current version, every field is there.
-    EXPECT_EQ(SavedFields(chara), std::string(Bytes().Str("a").I16(3).U32(1).I32(4).I32(5).I32(1).I32(-6).I32(7).I32(1)));
+    EXPECT_EQ(SavedFields(chara),
+              std::string(Bytes().Str("a").I16(3).U32(1).I32(4).I32(5).I32(1).I32(-6).I32(7).I32(1)));
     EXPECT_EQ(SavedFields(back), std::string(kCases[12].bytes));
 }
 
@@ -130,31 +191,8 @@ TEST_F(MediaTest, CompatiTypeDropsInfluencesOnTypesThatDoNotExist) {
     EXPECT_EQ(kept, (std::vector<int>{0, 4, 2}));
 }
 
-TEST_F(MediaTest, FreshDatabaseAndItsRecordOperations) {
-    cDatabase db;
-    EXPECT_EQ(db.CompatiTypes.size(), 2u);
-    EXPECT_EQ(db.PtVals.size(), 2u);
-    EXPECT_EQ(db.CharaAnims.size(), 2u);
-    EXPECT_EQ(db.EffectAnims.size(), 2u);
-    EXPECT_EQ(db.Pictures.size(), 2u);
-    EXPECT_EQ(db.Backs.size(), 2u);
-    EXPECT_EQ(db.Sounds.size(), 2u);
-    EXPECT_EQ(db.Bgms.size(), 2u);
-    EXPECT_EQ(db.Helps.size(), 1u);
-
-    cDatabase other;
-    other.Bgms[1].strName = "song";
-    other.Helps.resize(3);
-    EXPECT_FALSE(db.Compare(other));
-    db.CopyFrom(other);
-    EXPECT_TRUE(db.Compare(other));
-    EXPECT_EQ(db.Helps.size(), 3u);
-    db.Clear();
-    EXPECT_TRUE(db.Bgms.empty());
-}
-
 class MediaFilesTest : public RecordsTest {
-protected:
+  protected:
     void SetUp() override {
         RecordsTest::SetUp();
         FolderCreate("data");
@@ -165,6 +203,15 @@ protected:
     void WriteAll(cDatabase& db) { ASSERT_TRUE(SaveMediaDatabase(db)); }
     ScratchFolder m_folder{"media_files"};
 };
+
+// The one pin of a new project's media database.
+TEST_F(MediaFilesTest, NewDatabaseIsTheNewProjectsFiles) {
+    cDatabase fresh;
+    WriteAll(fresh);
+    for (const auto& file : NewMediaFiles())
+        EXPECT_EQ(Hex(file.second), Hex(ReadFileBytes(("data\\database\\" + std::string(file.first)).c_str())))
+            << file.first;
+}
 
 TEST_F(MediaFilesTest, SavedDatabaseLoadsBackWhole) {
     cDatabase db;
@@ -187,7 +234,22 @@ TEST_F(MediaFilesTest, InfluencesAreClampedByTheLoadedTypeCount) {
     // the last one's influences name types 4, 5 and 3.
     std::string records;
     for (int i = 0; i < 4; ++i) records += Bytes().Str("").U32(0).str();
-    records += Bytes().Str("five").U32(3).I32(4).I32(0).I32(0).I32(0).I32(5).I32(0).I32(0).I32(0).I32(3).I32(0).I32(0).I32(0).str();
+    records += Bytes()
+                   .Str("five")
+                   .U32(3)
+                   .I32(4)
+                   .I32(0)
+                   .I32(0)
+                   .I32(0)
+                   .I32(5)
+                   .I32(0)
+                   .I32(0)
+                   .I32(0)
+                   .I32(3)
+                   .I32(0)
+                   .I32(0)
+                   .I32(0)
+                   .str();
     cDatabase db;
     WriteAll(db);
     ASSERT_TRUE(WriteFileBytes(g_PathTable.CompatiType, ListFile(DATA_VERSION, 5, records)));

@@ -4,7 +4,9 @@
 
 namespace {
 
-Bytes& Cmd(Bytes& b, const char* label, int enabled) { return b.Str(label).I32(enabled); }
+Bytes& Cmd(Bytes& b, const char* label, int enabled) {
+    return b.Str(label).I32(enabled);
+}
 
 Bytes& Menu(Bytes& b, std::initializer_list<const char*> labels) {
     b.U32(static_cast<uint32_t>(labels.size()));
@@ -52,44 +54,59 @@ struct ListImage {
     }
 };
 
+Bytes& Ints(Bytes& b, std::initializer_list<int> values) {
+    for (int v : values) b.I32(v);
+    return b;
+}
+Bytes& Repeat(Bytes& b, int count, int value) {
+    for (int i = 0; i < count; ++i) b.I32(value);
+    return b;
+}
+Bytes& NewMenu(Bytes& b, const std::vector<std::string>& labels) {
+    b.U32(static_cast<uint32_t>(labels.size()));
+    for (const std::string& label : labels) b.Str(label).I32(1);
+    return b;
+}
+
+// A default skill whose own position is `no`.
+Bytes& NewSkill(Bytes& b, int no) {
+    Ints(b, {0, no, 0, 0, 99, 0, 0, 50, 0, 1, 0, 1, 0, 0, 0});  // 1-15
+    Ints(b, {0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 100, 0, 0});   // 16-30
+    Ints(b, {100, 0, 0, 0});                                    // 31-34
+    Repeat(b, 9 + 1 + 9 + 1 + 2 + 1, 0).F64(0.0);               // 35-42
+    Ints(b, {0, 1, 1, 1, 200}).U8(255).I16(0).I16(0).I16(0);    // 43-51
+    Ints(b, {0, 0}).F64(0.0);                                   // 52-54
+    Ints(b, {0, 0, 0}).F64(0.0);                                // 55-58
+    Ints(b, {0, 0, 0}).Str("").Str("").I32(1).Str("");          // 59-65
+    return b;
+}
+
+// The fields of a new project's skill list, as the default columns of the
+// list's and the skill's field lists give them.
+std::string NewListFields() {
+    Bytes b;
+    Ints(b.I32(0).Str(""), {1, 200, 1, 200, 1, 0, 0}).Str("センス");  // 1-10
+    Ints(b, {0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 1, 1});                    // 11-22
+    b.U32(1).I32(1).I32(1).I32(0).U32(0);                             // slots
+    b.U32(1).I32(0).Str("").F64(1.0);                                 // categories
+    Repeat(b.U32(11), 11, 1);                                         // scenes
+    NewMenu(b, {"覚える", "リザーブ", "装備", "復元", "売る", "忘れる", "戻る"});
+    NewMenu(b, {"習得する", "やっぱりやめる"});
+    NewMenu(b, {"売る", "やっぱりやめる"});
+    NewMenu(b, {"忘れる", "やっぱりやめる"});
+    NewSkill(NewSkill(b.U32(2), 0), 1);
+    return b;
+}
+
 using Strings = std::vector<std::string>;
 
 class SkillListTest : public RecordsTest {};
 
-TEST_F(SkillListTest, NewListHoldsItsDefaultsAndSurvivesARoundTrip) {
-    cSkillList list;
-    EXPECT_TRUE(list.strName.empty());
-    EXPECT_EQ(list.nSlotType, 1);
-    EXPECT_EQ(list.nSpare1, 200);
-    ASSERT_EQ(list.vSlot.size(), 1u);
-    EXPECT_EQ(list.vSlot[0].bAllCateg, 1);
-    EXPECT_EQ(list.vSlot[0].bShowAllSymbols, 1);
-    ASSERT_EQ(list.vCateg.size(), 1u);
-    EXPECT_EQ(list.vCateg[0].dRate, 1.0);
-    ASSERT_EQ(list.vSkill.size(), 2u);
-    EXPECT_EQ(list.strSense, "センス");
-    EXPECT_EQ(list.nReserveNum, 200);
-    EXPECT_EQ(list.bReserve + list.bShowSp + list.bMultiLearn + list.bRestoreUse + list.bStockCondSame, 5);
-    EXPECT_EQ(list.nTradeVal, 1);
-    EXPECT_EQ(list.bForgetOnDeath + list.bForgetOnRelease + list.bTestLearnAll + list.bTestGetAll, 0);
-    EXPECT_EQ(list.bForgetToStock, 0);
-    EXPECT_EQ(list.bConfirmLearn + list.bConfirmForget, 2);
-    EXPECT_EQ(list.vScene, VECTOR_CLASS<int>(11, 1));
-    EXPECT_EQ(Labels(list.vCmd), (Strings{"覚える", "リザーブ", "装備", "復元", "売る", "忘れる", "戻る"}));
-    EXPECT_EQ(Labels(list.vLearnMenu), (Strings{"習得する", "やっぱりやめる"}));
-    EXPECT_EQ(Labels(list.vSellMenu), (Strings{"売る", "やっぱりやめる"}));
-    EXPECT_EQ(Labels(list.vForgetMenu), (Strings{"忘れる", "やっぱりやめる"}));
-    for (const cCmd& c : list.vCmd) EXPECT_EQ(c.Enabled, 1);
-
-    cSkillList back = RoundTrip(list);
-    EXPECT_TRUE(back.Compare(list));
-    back.vSkill[1].strName = "x";
-    EXPECT_FALSE(back.Compare(list));
-
-    cSkillList reset;
-    reset.Clear();
-    reset.SetDefault();
-    EXPECT_TRUE(reset.Compare(list));
+// The one pin of a new project's skill list and its two skills.
+TEST_F(SkillListTest, NewListIsTheNewProjectsList) {
+    VECTOR_CLASS<cSkillList> fresh(1);
+    RenumberSkillLists(fresh);
+    EXPECT_EQ(Hex(NewListFields()), Hex(SavedFields(fresh[0])));
 }
 
 TEST_F(SkillListTest, OlderLayoutsAreReadAndMigrated) {
@@ -102,10 +119,12 @@ TEST_F(SkillListTest, OlderLayoutsAreReadAndMigrated) {
         double rate;
     };
     const Case kCases[] = {
-        {5, 1, 4, true, "売る", 1.0},   {6, 1, 4, true, "売る", 1.0},   {19, 1, 4, true, "売る", 1.0},
-        {40, 1, 4, true, "売る", 1.0},  {41, 0, 4, true, "売る", 1.0},  {55, 0, 4, true, "売る", 1.0},
-        {56, 0, 5, true, "sell", 1.0},  {70, 0, 5, true, "sell", 1.0},  {76, 0, 5, true, "sell", 1.0},
-        {77, 0, 5, false, "sell", 1.0}, {82, 0, 5, false, "sell", 1.0}, {121, 0, 5, false, "sell", 1.0},
+        {5, 1, 4, true, "売る", 1.0},     {6, 1, 4, true, "売る", 1.0},
+        {19, 1, 4, true, "売る", 1.0},    {40, 1, 4, true, "売る", 1.0},
+        {41, 0, 4, true, "売る", 1.0},    {55, 0, 4, true, "売る", 1.0},
+        {56, 0, 5, true, "sell", 1.0},    {70, 0, 5, true, "sell", 1.0},
+        {76, 0, 5, true, "sell", 1.0},    {77, 0, 5, false, "sell", 1.0},
+        {82, 0, 5, false, "sell", 1.0},   {121, 0, 5, false, "sell", 1.0},
         {122, 0, 5, false, "sell", 0.25}, {DATA_VERSION, 0, 5, false, "sell", 0.25},
     };
     for (const Case& c : kCases) {
@@ -173,7 +192,7 @@ TEST_F(SkillListTest, FixupKeepsReferencesInsideTheCategoryList) {
             list.vSlot[0].vAcqCond.back().nCateg = cond;
         }
         list.vSkill[1].nCateg = c.skillCateg;
-        list.vSlot.emplace_back();  // a second slot without conditions
+        list.vSlot.emplace_back();          // a second slot without conditions
         cSkillList back = RoundTrip(list);  // Save fixes up before writing
         std::vector<int> kept;
         for (const cAcqCond& cond : back.vSlot[0].vAcqCond) kept.push_back(cond.nCateg);
@@ -200,8 +219,7 @@ TEST_F(SkillListTest, ShopSkillFixupAtTheEdgesOfTheLists) {
         int list, skill, wantList, wantSkill;
     };
     const Case kCases[] = {
-        {1, 3, 1, 3},  {1, 4, 1, 1},  {2, 3, 0, 1}, {-1, 0, 0, 1},
-        {0, 1, 0, 1},  {0, 2, 0, 1},  {1, -5, 1, 1},
+        {1, 3, 1, 3}, {1, 4, 1, 1}, {2, 3, 0, 1}, {-1, 0, 0, 1}, {0, 1, 0, 1}, {0, 2, 0, 1}, {1, -5, 1, 1},
     };
     for (const Case& c : kCases) {
         cShopSkill s;
@@ -264,8 +282,8 @@ TEST_F(SkillListTest, SkillFileLoadsNumbersAndSaves) {
     cSkill skill;
     b.skills[0] = SavedFields(skill);
     b.skills[1] = SavedFields(skill);
-    ASSERT_TRUE(WriteFileBytes(g_PathTable.Skill,
-                               ListFile(DATA_VERSION, 2, a.Bytes_(DATA_VERSION) + b.Bytes_(DATA_VERSION))));
+    ASSERT_TRUE(
+        WriteFileBytes(g_PathTable.Skill, ListFile(DATA_VERSION, 2, a.Bytes_(DATA_VERSION) + b.Bytes_(DATA_VERSION))));
     VECTOR_CLASS<cSkillList> lists;
     ASSERT_TRUE(LoadSkillFile(lists, g_PathTable.Skill));
     ASSERT_EQ(lists.size(), 2u);
