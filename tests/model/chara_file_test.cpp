@@ -1,7 +1,7 @@
 // "Enemy.dat" and "Friend.dat" in every layout that changed: lists of two
 // records built byte by byte from the field tables, so that one field read
 // too many or too few misaligns the second record.
-#include "tests/model/records2_support.h"
+#include "tests/model/records.h"
 
 namespace {
 
@@ -10,11 +10,11 @@ struct cDesign {
     std::string name;
     int cls;
     int level;
-    int hp;             // initial HP
-    int randomSkill;    // random skill learning
-    int learnLevel;     // level of the one scheduled skill
-    int target;         // movement rule target (enemies)
-    int training;       // (enemies)
+    int hp;           // initial HP
+    int randomSkill;  // random skill learning
+    int learnLevel;   // level of the one scheduled skill
+    int target;       // movement rule target (enemies)
+    int training;     // (enemies)
 };
 
 const cDesign kFirst = {"first", 2, 12, 31, 1, 7, 4, 2};
@@ -34,46 +34,46 @@ Bytes& SenseTable(Bytes& b, int a, int c) {
 
 // The cChara fields as a file of version `v` holds them.
 void CharaFields(Bytes& b, int v, int side, const cDesign& d) {
-    b.I32(7).I32(0);                    // 1 id, 2 random name
-    if (v >= 88) b.I32(0);              // 3 random-name list
-    b.I32(side).I32(0);                 // 4 side, 5
+    b.I32(7).I32(0);                           // 1 id, 2 random name
+    if (v >= 88) b.I32(0);                     // 3 random-name list
+    b.I32(side).I32(0);                        // 4 side, 5
     b.I32(d.cls).I32(d.level).I32(40).I32(0);  // 6 class .. 9 experience
-    b.I32(d.hp);                        // 10 initial values
+    b.I32(d.hp);                               // 10 initial values
     for (int k = 1; k < 9; ++k) b.I32(0);
     for (int k = 0; k < 9 * 3; ++k) b.I32(0);  // 11 final, 12 and 13 effective
     for (int k = 0; k < 9; ++k) b.I32(50);     // 14 remainders
     if (v >= 73)
         for (int k = 0; k < 9; ++k) b.I32(50);  // 15 kept remainders
-    for (int k = 0; k < 9; ++k) b.I32(0);      // 16 growth flags
-    b.I32(0);                           // 17 random stat growth
-    if (v >= 214) b.I32(0);             // 18 random sense growth
-    b.I32(d.randomSkill);               // 19
-    if (v >= 70) b.I32(-3);             // 20 growth timing
-    if (v >= 232) b.I32(270);           // 21
+    for (int k = 0; k < 9; ++k) b.I32(0);       // 16 growth flags
+    b.I32(0);                                   // 17 random stat growth
+    if (v >= 214) b.I32(0);                     // 18 random sense growth
+    b.I32(d.randomSkill);                       // 19
+    if (v >= 70) b.I32(-3);                     // 20 growth timing
+    if (v >= 232) b.I32(270);                   // 21
     if (v >= 4)
         for (int k = 0; k < 9; ++k) b.I32(k).I32(0).I32(0);  // 22
-    b.I32(0);                           // 23
-    if (v >= 96) b.I32(0).I32(0).I32(0);  // 24-26
-    b.I32(0).I32(0).I32(0).I32(0);      // 27-30
-    if (v >= 45) b.I32(0);              // 31
-    b.I32(0);                           // 32
-    if (v >= 52) b.I32(0).I32(0);       // 33-34
-    b.I32(0).I32(0).I32(0);             // 35-37
-    if (v >= 99) b.I32(1);              // 38 compatibility type
-    if (v >= 34) b.I32(1).I32(d.level * 10);  // 39, 40 fixed experience
-    if (v >= 86) b.I32(1).I32(d.hp * 2);      // 41, 42 reward
-    for (int i = 0; i < 6; ++i) b.I32(0);     // 43-48
-    b.Str(d.name).Str(d.name + " text");      // 49, 50
-    IntVector(b, {0, 250});                   // 51 fixed growth of HP
+    b.I32(0);                                                // 23
+    if (v >= 96) b.I32(0).I32(0).I32(0);                     // 24-26
+    b.I32(0).I32(0).I32(0).I32(0);                           // 27-30
+    if (v >= 45) b.I32(0);                                   // 31
+    b.I32(0);                                                // 32
+    if (v >= 52) b.I32(0).I32(0);                            // 33-34
+    b.I32(0).I32(0).I32(0);                                  // 35-37
+    if (v >= 99) b.I32(1);                                   // 38 compatibility type
+    if (v >= 34) b.I32(1).I32(d.level * 10);                 // 39, 40 fixed experience
+    if (v >= 86) b.I32(1).I32(d.hp * 2);                     // 41, 42 reward
+    for (int i = 0; i < 6; ++i) b.I32(0);                    // 43-48
+    b.Str(d.name).Str(d.name + " text");                     // 49, 50
+    IntVector(b, {0, 250});                                  // 51 fixed growth of HP
     for (int k = 1; k < 9; ++k) b.U32(0);
     if (v >= 69)
         for (int k = 0; k < 9; ++k) b.U32(0);  // 52
     SenseTable(b, 3, 4);                       // 53
     if (v >= 231) {
-        SenseTable(b, 1, 1);                   // 54
-        SenseTable(b, 2, 3);                   // 55
+        SenseTable(b, 1, 1);  // 54
+        SenseTable(b, 2, 3);  // 55
     }
-    b.U32(1).U32(1);                           // 56: one row, one slot holding skill 1
+    b.U32(1).U32(1);  // 56: one row, one slot holding skill 1
     b.I32(0).I32(1).I32(0).I32(0).I32(1).I32(1).I32(0).U32(0);
     b.U32(0);                                  // 57
     b.U32(1).I32(0).I32(1).I32(d.learnLevel);  // 58
@@ -107,10 +107,10 @@ void FriendFields(Bytes& b, int v, const cDesign& d) {
     if (v >= 121) b.I32(0);                // F6
 }
 
-class CharaFileTest : public Records2Test {
-protected:
+class CharaFileTest : public RecordsTest {
+  protected:
     void SetUp() override {
-        Records2Test::SetUp();
+        RecordsTest::SetUp();
         AddSkillList(0, 2, 2);  // one slot of the list's own
         AddClasses(3);
         g_ClassList[2].MaxLevel = 40;
@@ -141,15 +141,15 @@ protected:
 };
 
 TEST_F(CharaFileTest, EnemyListsOfEveryLayout) {
-    for (int v : {33, 34, 44, 45, 50, 51, 52, 69, 70, 73, 86, 88, 96, 99, 103, 104, 112, 113, 214, 231, 232, 249,
-                  250, 270}) {
+    for (int v :
+         {33, 34, 44, 45, 50, 51, 52, 69, 70, 73, 86, 88, 96, 99, 103, 104, 112, 113, 214, 231, 232, 249, 250, 270}) {
         SCOPED_TRACE(v);
         Bytes b;
         b.U32(2);
         EnemyFields(b, v, kFirst);
         EnemyFields(b, v, kSecond);
         VECTOR_CLASS<cEnemy> list;
-        ASSERT_TRUE(LoadListFields(list, v, b));
+        ASSERT_TRUE(ReadListAs(list, v, b));
         ASSERT_EQ(list.size(), 2u);
         const cDesign* designs[] = {&kFirst, &kSecond};
         for (int i = 0; i < 2; ++i) {
@@ -186,7 +186,7 @@ TEST_F(CharaFileTest, FriendListsOfEveryLayout) {
         FriendFields(b, v, kFirst);
         FriendFields(b, v, kSecond);
         VECTOR_CLASS<cFriend> list;
-        ASSERT_TRUE(LoadListFields(list, v, b));
+        ASSERT_TRUE(ReadListAs(list, v, b));
         ASSERT_EQ(list.size(), 2u);
         const cDesign* designs[] = {&kFirst, &kSecond};
         for (int i = 0; i < 2; ++i) {

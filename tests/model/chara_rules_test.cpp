@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <numeric>
 
-#include "tests/model/records2_support.h"
+#include "tests/model/records.h"
 
 namespace {
 
@@ -13,8 +13,15 @@ TEST(NumberRules, PercentAndClamp) {
         int a, pct, want;
     };
     const Case kPercent[] = {
-        {7, 50, 4},   {-7, 50, 4 * -1}, {1, 149, 1},   {1, 150, 2},         {-1, 150, -2},
-        {3, -50, -2}, {0, 999, 0},      {999, 0, 0},   {2000000000, 200, 0x7FFFFFFF},
+        {7, 50, 4},
+        {-7, 50, 4 * -1},
+        {1, 149, 1},
+        {1, 150, 2},
+        {-1, 150, -2},
+        {3, -50, -2},
+        {0, 999, 0},
+        {999, 0, 0},
+        {2000000000, 200, 0x7FFFFFFF},
         {-2000000000, 200, -0x7FFFFFFF - 1},
     };
     for (const Case& c : kPercent) EXPECT_EQ(PercentOf(c.a, c.pct), c.want) << c.a << " " << c.pct;
@@ -23,7 +30,10 @@ TEST(NumberRules, PercentAndClamp) {
         int value, add, low, high, want;
     };
     const Clamp kClamp[] = {
-        {5, 10, 0, 12, 12}, {5, -10, 0, 12, 0}, {5, 3, 0, 12, 8}, {0x7FFFFFFF, 5, 0, 0x7FFFFFFF, 0x7FFFFFFF},
+        {5, 10, 0, 12, 12},
+        {5, -10, 0, 12, 0},
+        {5, 3, 0, 12, 8},
+        {0x7FFFFFFF, 5, 0, 0x7FFFFFFF, 0x7FFFFFFF},
     };
     for (const Clamp& c : kClamp) {
         int value = c.value;
@@ -64,10 +74,10 @@ TEST(NumberRules, RandomChanceAndRange) {
     }
 }
 
-class RulesTest : public Records2Test {
-protected:
+class RulesTest : public RecordsTest {
+  protected:
     void SetUp() override {
-        Records2Test::SetUp();
+        RecordsTest::SetUp();
         AddSkillList(1, 2, 6);
         AddClasses(2);
     }
@@ -172,7 +182,7 @@ TEST_F(RulesTest, LevelUpStaysInsideTheLimitAndTheTables) {
 }
 
 class TotalsTest : public RulesTest {
-protected:
+  protected:
     void SetUp() override {
         RulesTest::SetUp();
         VECTOR_CLASS<cSkill>& s = g_SkillLists[0].vSkill;
@@ -204,11 +214,11 @@ TEST_F(TotalsTest, WeaponsAndArmourAddToTheCurrentValues) {
     e.AcqSkills[0][1].Skill = 2;
     e.AcqSkills[0][2].Skill = 3;
     e.RecalcStats();
-    EXPECT_EQ(e.Stats[2].Current, 55);  // weapon effect
-    EXPECT_EQ(e.Stats[3].Current, 60);  // 50 % of 40
-    EXPECT_EQ(e.Stats[4].Current, 999); // capped at the parameter limit
+    EXPECT_EQ(e.Stats[2].Current, 55);   // weapon effect
+    EXPECT_EQ(e.Stats[3].Current, 60);   // 50 % of 40
+    EXPECT_EQ(e.Stats[4].Current, 999);  // capped at the parameter limit
     EXPECT_EQ(e.Stats[5].Current, 33);
-    EXPECT_EQ(e.Stats[0].Value, 999);   // HP clamped by equipment
+    EXPECT_EQ(e.Stats[0].Value, 999);  // HP clamped by equipment
     EXPECT_EQ(e.Stats[7].Current, 40);
     // A skill outside its list adds nothing.
     e.AcqSkills[0][1].Skill = 99;
@@ -271,7 +281,7 @@ TEST_F(RulesTest, PagePreviewLeavesTheRecordAlone) {
 }
 
 class RandomRebuildTest : public RulesTest {
-protected:
+  protected:
     void SetUp() override {
         RulesTest::SetUp();
         g_System.RandomGrowthMin = 20;

@@ -1,7 +1,7 @@
 // Characters: defaults and the globals they read while the program is being
 // built, the repair at the edges of every list, the slot layout, acquisition
 // and learning by level.
-#include "tests/model/records2_support.h"
+#include "tests/model/records.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ struct cEarlyView {
 };
 cEarlyView g_early;
 
-class CharaTest : public Records2Test {};
+class CharaTest : public RecordsTest {};
 
 TEST_F(CharaTest, GlobalsBuiltBeforeMainSeeTheModelGlobalsBuilt) {
     const cSystem fresh;
@@ -133,8 +133,8 @@ TEST_F(CharaTest, FixupAtTheEdgesOfEveryList) {
     f.Level = 9;
     f.AcqSkills.resize(2);
     f.AcqSkills[0].resize(3);
-    f.AcqSkills[0][0].Skill = 3;   // last skill of list 0
-    f.AcqSkills[0][1].Skill = 4;   // one past
+    f.AcqSkills[0][0].Skill = 3;  // last skill of list 0
+    f.AcqSkills[0][1].Skill = 4;  // one past
     f.AcqSkills[1].resize(3);
     f.AcqSkills[1][2].Skill = -1;
     f.ReserveSkills.resize(2);
@@ -224,7 +224,7 @@ TEST_F(CharaTest, SaveWritesTheRepairedRecord) {
     cFriend f;
     f.Class = 9;
     cFriend back;
-    ASSERT_TRUE(LoadFields(back, DATA_VERSION, SavedFields(f)));
+    ASSERT_TRUE(ReadAs(back, DATA_VERSION, Saved(f)));
     EXPECT_EQ(back.Class, 1);
     EXPECT_EQ(f.Class, 1);
 }
@@ -296,10 +296,10 @@ TEST_F(CharaTest, SlotCountsOutsideReasonAreBounded) {
     EXPECT_EQ(f.ReserveSkills[0].size(), static_cast<size_t>(SLOT_COUNT_MAX));
 }
 
-class AcquireTest : public Records2Test {
-protected:
+class AcquireTest : public RecordsTest {
+  protected:
     void SetUp() override {
-        Records2Test::SetUp();
+        RecordsTest::SetUp();
         cSkillList& list = AddSkillList(0, 3, 6);
         list.vSlot.resize(2);
         list.vSlot[0].bAllCateg = 0;

@@ -2,7 +2,7 @@
 // older files, the parameter fix-ups by kind and the palette files.
 #include <vector>
 
-#include "tests/model/records3_support.h"
+#include "tests/model/layouts.h"
 
 namespace {
 
@@ -22,13 +22,7 @@ Bytes ActBytes(int kind, const Ints& ints, const std::vector<std::string>& strs 
     return b;
 }
 
-Ints Iota(int count, int first) {
-    Ints v;
-    for (int i = 0; i < count; ++i) v.push_back(first + i);
-    return v;
-}
-
-class EventTest : public RecordsTest {};
+class EventTest : public SizedRecordsTest {};
 
 TEST_F(EventTest, KindTableShapesTheParameters) {
     int withStrings = 0;
@@ -120,10 +114,8 @@ TEST_F(EventTest, FixupParamsAtEmptyAndTinyLists) {
         int expect1;
     } cases[] = {
         {EACT_PICTURE, 3, 0, -1, 0},  // the lower bound is tested first
-        {EACT_PICTURE, -2, 0, 0, 0},
-        {EACT_CHANGEPARTY, 0, 0, 1, 0},
-        {EACT_CHANGEPARTY, 3, 0, 0, 0},
-        {EACT_ACQUIRESKILL, 0, 0, 0, 1},  // no skill list at all: never indexed
+        {EACT_PICTURE, -2, 0, 0, 0},       {EACT_CHANGEPARTY, 0, 0, 1, 0},
+        {EACT_CHANGEPARTY, 3, 0, 0, 0},    {EACT_ACQUIRESKILL, 0, 0, 0, 1},  // no skill list at all: never indexed
         {EACT_GETRANDOMSKILL, 2, 0, 0, 0},
     };
     for (const Case& c : cases) {
@@ -146,67 +138,6 @@ TEST_F(EventTest, KindOutsideTheTableBecomesNone) {
         EXPECT_TRUE(act.Ints.empty());
         EXPECT_TRUE(act.Strs.empty());
     }
-}
-
-TEST_F(EventTest, MigrationRenumbersOlderKinds) {
-    struct Case {
-        int version;
-        int stored;
-        int kind;
-    } cases[] = {
-        {24, 4, 4},   {24, 5, 6},    {24, 6, 10},   {25, 6, 6},    {66, 8, 10}, {70, 8, 9},
-        {94, 20, 22}, {100, 21, 22}, {103, 21, 21}, {270, 21, 21}, {24, 1, 1},  {94, 25, 0},
-        {24, 0x7FFFFFFF, 0},
-    };
-    for (const Case& c : cases) {
-        cEventAct act;
-        const int count = g_EventActKind[IsEventActKind(c.stored) ? c.stored : 0].nIntNum;
-        Bytes bytes = ActBytes(c.stored, Ints(static_cast<size_t>(count), 1));
-        if (c.version < 55) bytes.U32(0);  // the old shop list
-        ASSERT_TRUE(ReadAs(act, c.version, bytes));
-        EXPECT_EQ(c.kind, act.Kind) << "version " << c.version << " kind " << c.stored;
-        EXPECT_EQ(static_cast<size_t>(EventActKind(c.kind).nIntNum), act.Ints.size());
-    }
-}
-
-TEST_F(EventTest, MigrationMovesMessageAndPictureParameters) {
-    const Ints o = Iota(26, 1000);
-    cEventAct message;
-    ASSERT_TRUE(ReadAs(message, 56, ActBytes(EACT_MESSAGE, o, {"本文"})));
-    Ints expected(o.begin(), o.begin() + 9);
-    expected.push_back(0);  // A-key switch
-    expected.insert(expected.end(), o.begin() + 9, o.begin() + 20);
-    expected.insert(expected.end(), {0, 0, 255, o[20], 100});  // flips, transparency, scale
-    EXPECT_EQ(expected, AsInts(message.Ints));
-    ASSERT_EQ(1u, message.Strs.size());
-    EXPECT_EQ("本文", message.Strs[0]);
-
-    Ints p = Iota(18, 10);
-    p[0] = 1;  // a picture that exists
-    cEventAct picture;
-    ASSERT_TRUE(ReadAs(picture, 58, ActBytes(EACT_PICTURE, p)));
-    Ints pictureExpected(p.begin(), p.begin() + 9);
-    pictureExpected.insert(pictureExpected.end(), {0, 0, 255, p[9], p[10], p[11], p[12], p[13], 0});
-    EXPECT_EQ(pictureExpected, AsInts(picture.Ints));
-
-    // From 62 on nothing moves.
-    cEventAct current;
-    ASSERT_TRUE(ReadAs(current, 62, ActBytes(EACT_MESSAGE, o, {""})));
-    EXPECT_EQ(o, AsInts(current.Ints));
-}
-
-TEST_F(EventTest, MigrationOfStatusAndMapChipLayouts) {
-    cEventAct status;  // kind 15 in files 67 to 94 is today's 16
-    ASSERT_TRUE(ReadAs(status, 70, ActBytes(15, {4, 4})));
-    EXPECT_EQ(EACT_STATUS, status.Kind);
-    EXPECT_EQ(Ints(16, 0), AsInts(status.Ints));
-
-    cEventAct chip;
-    ASSERT_TRUE(ReadAs(chip, 125, ActBytes(EACT_CHANGEMAPCHIP, {7, 2, 3, 2, 9})));
-    EXPECT_EQ((Ints{7, 0, 2, 3, 2}), AsInts(chip.Ints));
-    cEventAct newer;
-    ASSERT_TRUE(ReadAs(newer, 126, ActBytes(EACT_CHANGEMAPCHIP, {7, 2, 3, 2, 3})));
-    EXPECT_EQ((Ints{7, 2, 3, 2, 3}), AsInts(newer.Ints));
 }
 
 TEST_F(EventTest, OldShopListIsReadAndNeverWritten) {
@@ -234,33 +165,16 @@ TEST_F(EventTest, SaveWritesExactlyTheKindsCounts) {
     EXPECT_EQ(ActBytes(EACT_MESSAGE, Ints(26, 3), {"a"}).str(), bytes);
 }
 
-// A page of version 26: graphic, turn A's first number, fields 8 to 17,
-// the position group, the timing, the command name and the actions.
-TEST_F(EventTest, PageOfVersion26HasTheOldLayout) {
-    Bytes b;
-    b.I32(12).I32(3);                                   // graphic, turn A first
-    b.I32(1).I32(-50).I32(2).I32(7).I32(8).I32(3);      // fields 8..13
-    b.I32(1).I32(2).I32(3).I32(1);                      // fields 14..17
-    b.I32(2).I32(21).Str("必殺");                       // group, timing, name
-    b.U32(1).Append(ActBytes(EACT_WAIT, {30})).U32(0);  // one action, no old shop list
+// Fields a page of version 26 lacks keep what the record held.
+TEST_F(EventTest, PageOfVersion26KeepsWhatItLacks) {
     cEventPage page;
-    page.TurnA = page.TurnB1 = page.GroupNo = page.AfterPrevious = 9;  // must stay
-    page.Friend = 3;
-    ASSERT_TRUE(ReadAs(page, 26, b));
-    EXPECT_EQ(12, page.Graphic);
-    EXPECT_EQ(3, page.TurnA1);
-    EXPECT_EQ(-50, page.EventVarValue);
-    EXPECT_EQ(8, page.CommonVarValue);
-    EXPECT_EQ(1, page.Presence);
-    EXPECT_EQ(2, page.Group);
-    EXPECT_EQ(21, page.Timing);
+    page.TurnA = page.TurnB1 = page.GroupNo = page.AfterPrevious = 9;
+    page.Friend = 3;  // an ally of the project
+    ASSERT_TRUE(ReadAs(page, 26, PageBytes(26, 26)));
+    EXPECT_EQ(32, page.TurnA1);
+    EXPECT_EQ(22, page.Timing);
     EXPECT_EQ("必殺", page.CommandName);
-    ASSERT_EQ(1u, page.Acts.size());
-    EXPECT_EQ((Ints{30}), AsInts(page.Acts[0].Ints));
-    EXPECT_EQ(9, page.TurnA);
-    EXPECT_EQ(9, page.TurnB1);
-    EXPECT_EQ(9, page.GroupNo);
-    EXPECT_EQ(9, page.AfterPrevious);
+    for (int kept : {page.TurnA, page.TurnB1, page.GroupNo, page.AfterPrevious}) EXPECT_EQ(9, kept);
     EXPECT_EQ(3, page.Friend);
 }
 
@@ -273,8 +187,7 @@ TEST_F(EventTest, PageFixupResetsGroupAndAlly) {
         int expectGroup;
         int expectAlly;
     } cases[] = {
-        {4, 5, 3, 4, 3, 4}, {4, 5, 4, 5, 0, 0}, {4, 5, -1, -1, 0, 0},
-        {1, 5, 1, 0, 0, 0}, {0, 0, 0, 0, 0, 0},
+        {4, 5, 3, 4, 3, 4}, {4, 5, 4, 5, 0, 0}, {4, 5, -1, -1, 0, 0}, {1, 5, 1, 0, 0, 0}, {0, 0, 0, 0, 0, 0},
     };
     for (const Case& c : cases) {
         ProjectSizes sizes;
@@ -296,35 +209,6 @@ TEST_F(EventTest, PageFixupResetsGroupAndAlly) {
     one.groups = 1;
     ApplySizes(one);
     EXPECT_EQ(0, cEventPage().Group);
-}
-
-TEST_F(EventTest, EventDefaultsCopyAndCompare) {
-    cEvent event;
-    ASSERT_EQ(1u, event.Pages.size());
-    EXPECT_EQ(1, event.Pages[0].Group);
-    event.Clear();
-    EXPECT_TRUE(event.Pages.empty());
-    event.SetDefault();
-    EXPECT_EQ(1u, event.Pages.size());
-
-    event.Name = "宝箱";
-    event.Value5 = 5;
-    event.Pages.resize(2);
-    event.Pages[1].Acts.resize(1);
-    event.Pages[1].Acts[0].Kind = EACT_MESSAGE;
-    event.Pages[1].Acts[0].FixupParams(ProjectFixupInputs());
-    event.Pages[1].Acts[0].Strs[0] = "a\r\nb";
-    cEvent copy;
-    copy = event;
-    EXPECT_TRUE(copy.Compare(event));
-    copy.Pages[1].Acts[0].Ints[25] = 1;
-    EXPECT_FALSE(copy.Compare(event));
-    event.FixUp();
-    EXPECT_EQ("a\nb", event.Pages[1].Acts[0].Strs[0]);
-
-    cEvent read;
-    ASSERT_TRUE(ReadAs(read, DATA_VERSION, Saved(event)));
-    EXPECT_TRUE(read.Compare(event));
 }
 
 TEST_F(EventTest, ActionPaletteRoundTrip) {
@@ -365,25 +249,6 @@ TEST_F(EventTest, EventPaletteFallsBackToTheDefaultPalette) {
     ASSERT_TRUE(SaveRecordList(plt, g_PathTable.EventPlt));
     EXPECT_EQ(1, LoadEventPalette(palette));
     EXPECT_EQ(1u, palette.size());
-}
-
-TEST_F(EventTest, StartEventFile) {
-    ScratchFolder folder("startevent_test");
-    FolderCreate("data");
-    FolderCreate("data\\database");
-    cEvent start;
-    start.Pages[0].Acts.resize(1);
-    start.Pages[0].Acts[0].Kind = EACT_CREASEGVAL;
-    start.Pages[0].Acts[0].FixupParams(ProjectFixupInputs());
-    start.Pages[0].Acts[0].Ints[2] = 42;
-    ASSERT_TRUE(start.SaveFile(g_PathTable.StartEvent));
-    cEvent read;
-    read.Pages.clear();
-    ASSERT_TRUE(read.LoadFile(g_PathTable.StartEvent));
-    EXPECT_TRUE(read.Compare(start));
-    // Version word, then one event.
-    const std::string bytes = ReadFileBytes(g_PathTable.StartEvent);
-    EXPECT_EQ(Bytes().U32(DATA_VERSION).Append(Saved(start)).str(), bytes);
 }
 
 }  // namespace

@@ -2,8 +2,7 @@
 #include <functional>
 
 #include "base/report.h"
-#include "model/class.h"
-#include "tests/model/records_support.h"
+#include "tests/model/records.h"
 
 namespace {
 
@@ -105,23 +104,23 @@ TEST_F(MediaTest, RecordLayoutsOfEveryVersionThatChangedThem) {
         switch (c.what[0]) {
             case 'c':
                 chara = cCharaAnimPat();
-                exact = LoadFields(chara, c.version, c.bytes);
+                exact = ReadAs(chara, c.version, c.bytes);
                 break;
             case 'e':
                 effect = cEffectAnimPat();
-                exact = LoadFields(effect, c.version, c.bytes);
+                exact = ReadAs(effect, c.version, c.bytes);
                 break;
             case 'p':
                 ptval = cPtVal();
-                exact = LoadFields(ptval, c.version, c.bytes);
+                exact = ReadAs(ptval, c.version, c.bytes);
                 break;
             case 'b':
                 if (c.what[1] == 'g') {
                     bgm = cEdBgm();
-                    exact = LoadFields(bgm, c.version, c.bytes);
+                    exact = ReadAs(bgm, c.version, c.bytes);
                 } else {
                     back = cEdBack();
-                    exact = LoadFields(back, c.version, c.bytes);
+                    exact = ReadAs(back, c.version, c.bytes);
                 }
                 break;
         }
@@ -129,9 +128,8 @@ TEST_F(MediaTest, RecordLayoutsOfEveryVersionThatChangedThem) {
         c.check();
     }
     // Written at the current version, every field is there.
-    EXPECT_EQ(SavedFields(chara),
-              std::string(Bytes().Str("a").I16(3).U32(1).I32(4).I32(5).I32(1).I32(-6).I32(7).I32(1)));
-    EXPECT_EQ(SavedFields(back), std::string(kCases[12].bytes));
+    EXPECT_EQ(Saved(chara), std::string(Bytes().Str("a").I16(3).U32(1).I32(4).I32(5).I32(1).I32(-6).I32(7).I32(1)));
+    EXPECT_EQ(Saved(back), std::string(kCases[12].bytes));
 }
 
 TEST_F(MediaTest, ConstructorsClearAndPagesResetToTheirDefaults) {
@@ -164,7 +162,7 @@ TEST_F(MediaTest, ConstructorsClearAndPagesResetToTheirDefaults) {
     h.SetDefault();
     ASSERT_EQ(h.vText.size(), 1u);
     h.vText.clear();
-    EXPECT_EQ(SavedFields(h), std::string(Bytes().Str("").Str("").U32(0)));
+    EXPECT_EQ(Saved(h), std::string(Bytes().Str("").Str("").U32(0)));
 
     cCharaAnimPat c;
     c.vAnim.resize(3);

@@ -5,17 +5,17 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/model/records2_support.h"
+#include "tests/model/records.h"
 
 namespace {
 
 // A small database: one skill list of slot type 0 (its one default slot), two
 // categories, three skills and two reserve slots; two default classes; three
 // elements.
-class BytesTest : public Records2Test {
-protected:
+class BytesTest : public RecordsTest {
+  protected:
     void SetUp() override {
-        Records2Test::SetUp();
+        RecordsTest::SetUp();
         cSkillList& list = AddSkillList(0, 2, 3);
         list.bReserve = 1;
         list.nReserveNum = 2;
@@ -37,20 +37,20 @@ protected:
     // A default character of this database: class 1 (30 levels), one sense
     // row of two categories, one acquisition slot, a reserve row of two.
     static void CharaDefaults(Bytes& b, int randomName, int side, int randomGrowth, int randomSkills) {
-        b.I32(0).I32(randomName).I32(0).I32(side).I32(0);  // 1 .. 5
-        b.I32(1).I32(1).I32(30).I32(0);                     // 6 class, 7 level, 8 limit, 9 experience
-        Ints(b, 9 * 7, 0);                                  // 10 .. 16
+        b.I32(0).I32(randomName).I32(0).I32(side).I32(0);            // 1 .. 5
+        b.I32(1).I32(1).I32(30).I32(0);                              // 6 class, 7 level, 8 limit, 9 experience
+        Ints(b, 9 * 7, 0);                                           // 10 .. 16
         b.I32(randomGrowth).I32(0).I32(randomSkills).I32(0).I32(0);  // 17 .. 21
-        for (int k = 0; k < 9; ++k) b.I32(k).I32(0).I32(0);         // 22
-        Ints(b, 15, 0);                                     // 23 .. 37
-        b.I32(0).I32(0).I32(0).I32(1).I32(0);               // 38 .. 42
-        Ints(b, 6, 0);                                      // 43 .. 48
-        b.Str("").Str("");                                  // 49, 50
-        for (int t = 0; t < 18; ++t) Ints(b.U32(30), 30, 0);  // 51, 52
-        for (int t = 0; t < 3; ++t) b.U32(1).U32(2).I32(0).I32(0);  // 53 .. 55
-        EmptyEntry(b.U32(1).U32(1));                        // 56
-        EmptyEntry(EmptyEntry(b.U32(1).U32(2)));            // 57
-        b.U32(0);                                           // 58
+        for (int k = 0; k < 9; ++k) b.I32(k).I32(0).I32(0);          // 22
+        Ints(b, 15, 0);                                              // 23 .. 37
+        b.I32(0).I32(0).I32(0).I32(1).I32(0);                        // 38 .. 42
+        Ints(b, 6, 0);                                               // 43 .. 48
+        b.Str("").Str("");                                           // 49, 50
+        for (int t = 0; t < 18; ++t) Ints(b.U32(30), 30, 0);         // 51, 52
+        for (int t = 0; t < 3; ++t) b.U32(1).U32(2).I32(0).I32(0);   // 53 .. 55
+        EmptyEntry(b.U32(1).U32(1));                                 // 56
+        EmptyEntry(EmptyEntry(b.U32(1).U32(2)));                     // 57
+        b.U32(0);                                                    // 58
     }
 };
 
@@ -67,7 +67,7 @@ TEST_F(BytesTest, DefaultRecordsWriteTheStoredLayout) {
     };
 
     cClass cls;
-    Bytes* b = add("class", SavedFields(cls));
+    Bytes* b = add("class", Saved(cls));
     b->I32(0).I32(1).I16(0).I16(0).I16(0).I32(200).I32(4).I32(0).I32(100).I32(30);
     Ints(Ints(*b, 9, 1), 9, 1);
     b->I32(0).I32(1).I32(0);
@@ -75,41 +75,41 @@ TEST_F(BytesTest, DefaultRecordsWriteTheStoredLayout) {
     b->Str("").U32(1).U32(2).I32(0).I32(0).U32(3).I32(100).I32(100).I32(100);
 
     cLand land;
-    b = add("land", SavedFields(land));
+    b = add("land", Saved(land));
     Ints(b->I32(0).I32(1).I32(0).I32(0).I32(0), 9, 0);
     b->U32(3).I32(100).I32(100).I32(100).I32(0).I32(0).I32(1).Str("").Str("").I32(1);
 
     cMoveAI move;
-    b = add("movement rule", SavedFields(move));
+    b = add("movement rule", Saved(move));
     Ints(*b, 15, 0).I32(1);  // 1 .. 15, 16 the common variable
     Ints(*b, 5, 0);
 
     cMoveAITemplate templ;
-    b = add("template", SavedFields(templ));
+    b = add("template", Saved(templ));
     b->Str("").Str("").U32(0);
 
     cBattleAI rule;
-    b = add("battle rule", SavedFields(rule));
+    b = add("battle rule", Saved(rule));
     b->I32(0).I32(0).I32(0).I32(1).I32(1).I32(10).I32(0).U32(0);
 
     cBattleAICond cond;
-    b = add("condition", SavedFields(cond));
+    b = add("condition", Saved(cond));
     Ints(*b, 5, 0);
 
     cPutEnemy put;
-    b = add("placed enemy", SavedFields(put));
+    b = add("placed enemy", Saved(put));
     b->I32(0).I32(-1).I32(-1).I32(0).I32(0).I32(0).I32(0).U32(0);
 
     cGroupPos group;
-    b = add("position group", SavedFields(group));
+    b = add("position group", Saved(group));
     b->I32(0).I32(0).Str("").U32(0);
 
     cGValInfo name;
-    b = add("common-variable name", SavedFields(name));
+    b = add("common-variable name", Saved(name));
     b->Str("");
 
     cFriend ally;
-    b = add("ally", SavedFields(ally));
+    b = add("ally", Saved(ally));
     CharaDefaults(*b, 1, 0, 1, 1);
     b->I32(0).I32(0).I32(1).I32(1).I32(0).I32(1);
 
@@ -117,13 +117,13 @@ TEST_F(BytesTest, DefaultRecordsWriteTheStoredLayout) {
     // reserve row.
     g_System.BattleMode = 0;
     cEnemy manual;
-    b = add("enemy, manual battle", SavedFields(manual));
+    b = add("enemy, manual battle", Saved(manual));
     CharaDefaults(*b, 0, 1, 0, 0);
     b->I32(0).I32(0).U32(0).U32(1).I32(0).I32(0).I32(0).I32(1).I32(1).I32(10).I32(0).U32(0);
 
     g_System.BattleMode = 1;
     cEnemy automatic;
-    b = add("enemy, automatic battle", SavedFields(automatic));
+    b = add("enemy, automatic battle", Saved(automatic));
     CharaDefaults(*b, 0, 1, 0, 0);
     b->I32(0).I32(0).U32(0).U32(0);
 
@@ -189,7 +189,7 @@ TEST_F(BytesTest, RandomRebuildDrawsInTheGamesOrder) {
     g_System.RandomGrowthScoutRate = 0.0;
     g_System.GrowthDistUnit = 10;  // one chunk takes every point
     for (double& w : g_System.StatRate) w = 0.0;
-    g_System.StatRate[0] = 0.01;   // one point per point
+    g_System.StatRate[0] = 0.01;  // one point per point
     g_System.RandomChangeEnabled = 0;
     g_System.RandomSenseMin = 5;
     g_System.RandomSenseMax = 5;

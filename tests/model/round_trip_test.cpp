@@ -10,173 +10,79 @@
 #include "model/land.h"
 #include "model/placement.h"
 #include "model/system.h"
-#include "tests/model/records3_support.h"
+#include "tests/model/records.h"
 
 namespace {
 
 // One change per kind that survives the save's repairs: a text with a
 // carriage return where the kind has text, a number where it has none.
-void Change(cCmd& r) {
-    r.Label = "a\r\nb";
-}
-void Change(cCateg& r) {
-    r.strName = "a\r\nb";
-}
-void Change(cAcqCond& r) {
-    r.nCateg = 2;
-}
-void Change(cSlot& r) {
-    r.nSymbol = 3;
-}
-void Change(cOrgSlotList& r) {
-    r.OwnSlots = 1;
-}
-void Change(cAcqSkill& r) {
-    r.Uses = 4;
-}
-void Change(cLearnSkill& r) {
-    r.Level = 5;
-}
-void Change(cShopSkill& r) {
-    r.Extra2 = 6;
-}
-void Change(cSkill& r) {
-    r.strHelp = "a\r\nb";
-}
-void Change(cSkillList& r) {
-    r.strName = "a\r\nb";
-}
-void Change(cInfl& r) {
-    r.nValue = 7;
-}
-void Change(cCompatiType& r) {
-    r.strName = "a\r\nb";
-}
-void Change(cPtVal& r) {
-    r.Unit = "a\r\nb";
-}
-void Change(cCharaAnimPat& r) {
-    r.strName = "a\r\nb";
-}
-void Change(cEffectAnimPat& r) {
-    r.strName = "a\r\nb";
-}
-void Change(cEdPicture& r) {
-    r.strPath = "a\r\nb";
-}
-void Change(cEdBack& r) {
-    r.strPath = "a\r\nb";
-}
-void Change(cEdSound& r) {
-    r.strName = "a\r\nb";
-}
-void Change(cEdBgm& r) {
-    r.strName = "a\r\nb";
-}
-void Change(cEdHelpText& r) {
-    r.strText = "a\r\nb";
-}
-void Change(cEdHelp& r) {
-    r.strTitle = "a\r\nb";
-}
-void Change(cElem& r) {
-    r.Name = "a\r\nb";
-}
-void Change(cParamInfo& r) {
-    r.Name = "a\r\nb";
-}
-void Change(cIni& r) {
-    r.Comment = "a\r\nb";
-}
-void Change(cSystem& r) {
-    r.GameName = "a\r\nb";
-}
-void Change(cMoveAI& r) {
-    r.Range = 8;
-}
-void Change(cMoveAITemplate& r) {
-    r.Description = "a\r\nb";
-}
-void Change(cBattleAICond& r) {
-    r.Value = 9;
-}
-void Change(cBattleAI& r) {
-    r.PriorityValue = 11;
-}
-void Change(cClass& r) {
-    r.Name = "a\r\nb";
-}
-void Change(cLand& r) {
-    r.Description = "a\r\nb";
-}
-void Change(cGValInfo& r) {
-    r.Name = "a\r\nb";
-}
-void Change(cEnemy& r) {
-    r.Description = "a\r\nb";
-}
-void Change(cFriend& r) {
-    r.Name = "a\r\nb";
-}
-void Change(cPutEnemy& r) {
-    r.CharaId = 12;
-}
-void Change(cGroupPos& r) {
-    r.Name = "a\r\nb";
-}
-void Change(cEventAct& r) {
-    r.Kind = EACT_MESSAGE;
-    r.Ints.assign(26, 1);
-    r.Strs = {"a\r\nb"};
-}
-void Change(cEventPage& r) {
-    r.CommandName = "a\r\n";
-}
-void Change(cEvent& r) {
-    r.Name = "a\r\nb";
-}
-void Change(cEventActPlt& r) {
-    r.Description = "a\r\nb";
-}
-void Change(cEndCond& r) {
-    r.Text = "a\r\nb";
-}
-void Change(cStage& r) {
-    r.Name = "a\r\nb";
-}
-void Change(cWorldChip& r) {
-    r.strSub = "a\r\nb";
-}
-void Change(cWorldEventPage& r) {
-    r.StageName = "a\r\nb";
-}
-void Change(cWorldEvent& r) {
-    r.Name = "a\r\nb";
-}
-void Change(cWorldMap& r) {
-    r.BackImage = "a\r\nb";
-}
-void Change(cWndPosInfo& r) {
-    r.Height = 13;
-}
-void Change(cEditConfig& r) {
-    r.SpareText = "a\r\nb";
-}
-void Change(cTestPlay& r) {
-    r.GamePath = "a\r\nb";
-}
+struct Change {
+    static void Of(cCmd& r) { r.Label = "a\r\nb"; }
+    static void Of(cCateg& r) { r.strName = "a\r\nb"; }
+    static void Of(cAcqCond& r) { r.nCateg = 2; }
+    static void Of(cSlot& r) { r.nSymbol = 3; }
+    static void Of(cOrgSlotList& r) { r.OwnSlots = 1; }
+    static void Of(cAcqSkill& r) { r.Uses = 4; }
+    static void Of(cLearnSkill& r) { r.Level = 5; }
+    static void Of(cShopSkill& r) { r.Extra2 = 6; }
+    static void Of(cSkill& r) { r.strHelp = "a\r\nb"; }
+    static void Of(cSkillList& r) { r.strName = "a\r\nb"; }
+    static void Of(cInfl& r) { r.nValue = 7; }
+    static void Of(cCompatiType& r) { r.strName = "a\r\nb"; }
+    static void Of(cPtVal& r) { r.Unit = "a\r\nb"; }
+    static void Of(cCharaAnimPat& r) { r.strName = "a\r\nb"; }
+    static void Of(cEffectAnimPat& r) { r.strName = "a\r\nb"; }
+    static void Of(cEdPicture& r) { r.strPath = "a\r\nb"; }
+    static void Of(cEdBack& r) { r.strPath = "a\r\nb"; }
+    static void Of(cEdSound& r) { r.strName = "a\r\nb"; }
+    static void Of(cEdBgm& r) { r.strName = "a\r\nb"; }
+    static void Of(cEdHelpText& r) { r.strText = "a\r\nb"; }
+    static void Of(cEdHelp& r) { r.strTitle = "a\r\nb"; }
+    static void Of(cElem& r) { r.Name = "a\r\nb"; }
+    static void Of(cParamInfo& r) { r.Name = "a\r\nb"; }
+    static void Of(cIni& r) { r.Comment = "a\r\nb"; }
+    static void Of(cSystem& r) { r.GameName = "a\r\nb"; }
+    static void Of(cMoveAI& r) { r.Range = 8; }
+    static void Of(cMoveAITemplate& r) { r.Description = "a\r\nb"; }
+    static void Of(cBattleAICond& r) { r.Value = 9; }
+    static void Of(cBattleAI& r) { r.PriorityValue = 11; }
+    static void Of(cClass& r) { r.Name = "a\r\nb"; }
+    static void Of(cLand& r) { r.Description = "a\r\nb"; }
+    static void Of(cGValInfo& r) { r.Name = "a\r\nb"; }
+    static void Of(cEnemy& r) { r.Description = "a\r\nb"; }
+    static void Of(cFriend& r) { r.Name = "a\r\nb"; }
+    static void Of(cPutEnemy& r) { r.CharaId = 12; }
+    static void Of(cGroupPos& r) { r.Name = "a\r\nb"; }
+    static void Of(cEventAct& r) {
+        r.Kind = EACT_MESSAGE;
+        r.Ints.assign(26, 1);
+        r.Strs = {"a\r\nb"};
+    }
+    static void Of(cEventPage& r) { r.CommandName = "a\r\n"; }
+    static void Of(cEvent& r) { r.Name = "a\r\nb"; }
+    static void Of(cEventActPlt& r) { r.Description = "a\r\nb"; }
+    static void Of(cEndCond& r) { r.Text = "a\r\nb"; }
+    static void Of(cStage& r) { r.Name = "a\r\nb"; }
+    static void Of(cWorldChip& r) { r.strSub = "a\r\nb"; }
+    static void Of(cWorldEventPage& r) { r.StageName = "a\r\nb"; }
+    static void Of(cWorldEvent& r) { r.Name = "a\r\nb"; }
+    static void Of(cWorldMap& r) { r.BackImage = "a\r\nb"; }
+    static void Of(cWndPosInfo& r) { r.Height = 13; }
+    static void Of(cEditConfig& r) { r.SpareText = "a\r\nb"; }
+    static void Of(cTestPlay& r) { r.GamePath = "a\r\nb"; }
+};
 
 template <class T>
-class RoundTripTest : public RecordsTest {
+class RoundTripTest : public SizedRecordsTest {
   protected:
     void SetUp() override {
-        RecordsTest::SetUp();
+        SizedRecordsTest::SetUp();
         g_ClassList.resize(3);
-        Change(m_Changed);
+        Change::Of(m_Changed);
     }
     void TearDown() override {
         g_ClassList.clear();
-        RecordsTest::TearDown();
+        SizedRecordsTest::TearDown();
     }
     T m_Changed;
 };

@@ -1,7 +1,7 @@
 // The default database the sample-project tool writes opens as a new
 // project's records (whose files the record tests pin byte for byte).
 #include "base/editor_settings.h"
-#include "tests/model/records_support.h"
+#include "tests/model/records.h"
 #include "tools/sample/sample_database.h"
 
 namespace {

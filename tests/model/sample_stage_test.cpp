@@ -3,14 +3,14 @@
 // chips, enemies and events after the load's fix-ups.
 #include <set>
 
-#include "tests/model/records3_support.h"
+#include "tests/model/records.h"
 #include "tools/sample/sample_stage.h"
 
 namespace {
 
 // The default database has five lands after its placeholder and two enemies.
-class SampleStageTest : public RecordsTest {
-protected:
+class SampleStageTest : public SizedRecordsTest {
+  protected:
     void SetUp() override {
         RecordsTest::SetUp();
         ProjectSizes sizes;

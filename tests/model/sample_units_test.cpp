@@ -1,20 +1,19 @@
 // The sample project's classes, lands, characters, templates, common
 // variables and random-name lists open as the editor opens a new project.
-#include "tests/model/records2_support.h"
+#include "tests/model/records.h"
 #include "tools/sample/sample_database.h"
 #include "tools/sample/sample_units.h"
 
 namespace {
 
-class SampleUnitsTest : public Records2Test {};
+class SampleUnitsTest : public RecordsTest {};
 
 TEST_F(SampleUnitsTest, DefaultUnitsLoadInTheProjectOrder) {
     ScratchFolder folder("sample_units");
     for (const char* f : {"default", "default\\database", "default\\random_name"}) ASSERT_TRUE(FolderCreate(f));
     ASSERT_TRUE(WriteDefaultDatabase("."));
     ASSERT_TRUE(WriteDefaultUnits("."));
-    ClearLists();
-    g_SkillLists.clear();
+    NewProject();
     // What the editor does on its first start in a new project.
     ASSERT_TRUE(FolderCopy(nullptr, "default", "data"));
 

@@ -1,7 +1,6 @@
 // The skill record: its layout in every file version that changed it, the
 // migrations and the reference clamps.
-#include "model/class.h"
-#include "tests/model/records_support.h"
+#include "tests/model/records.h"
 
 namespace {
 
@@ -65,8 +64,8 @@ class SkillTest : public RecordsTest {
 
 TEST_F(SkillTest, EveryFieldOfTheCurrentLayoutRoundTrips) {
     cSkill skill;
-    ASSERT_TRUE(LoadFields(skill, DATA_VERSION, SkillImage(DATA_VERSION)));
-    EXPECT_EQ(SavedFields(skill), SkillImage(DATA_VERSION));
+    ASSERT_TRUE(ReadAs(skill, DATA_VERSION, SkillImage(DATA_VERSION)));
+    EXPECT_EQ(Saved(skill), SkillImage(DATA_VERSION));
 }
 
 TEST_F(SkillTest, OlderLayoutsAreReadAndMigrated) {
@@ -75,7 +74,7 @@ TEST_F(SkillTest, OlderLayoutsAreReadAndMigrated) {
     for (int v : kVersions) {
         SCOPED_TRACE(v);
         cSkill s;
-        ASSERT_TRUE(LoadFields(s, v, SkillImage(v)));
+        ASSERT_TRUE(ReadAs(s, v, SkillImage(v)));
         const cSkill d;
         EXPECT_EQ(s.nNo, 2);
         EXPECT_EQ(s.bNotInUse, v >= 109 ? 3 : d.bNotInUse);

@@ -1,112 +1,22 @@
-// The stage: its file layouts by version, resizing, the event operations,
-// the fix-up and the geometry a file may not dictate.
+// The stage: a new stage's file, resizing, the event operations, the fix-up
+// and the geometry a file may not dictate (its layouts by version are the
+// file-versions test's).
 #include <vector>
 
-#include "tests/model/records3_support.h"
+#include "tests/model/layouts.h"
 
 namespace {
 
 using Ints = std::vector<int>;
 
-// The settings of a stage file in file order, with distinctive values.
-struct Settings {
-    int width = 20, height = 15, stride = 32, shift = 5;
-    int startGroup = 1, rewardPtVal = 2, rewardValue = 500, turnDeduct = 7, deductPercent = 0;
-    int repeat = 40, ex = 110, exCleared = 60, money = 120, moneyCleared = 70;
-    std::string name = "砦";
-    int back = 3, bgm = 4, allGroups = 0, showClear = 0, showGameOver = 0;
-};
-
-Bytes SettingsBytes(int v, const Settings& s) {
-    Bytes b;
-    b.I32(s.width).I32(s.height).I32(s.stride).I32(s.shift).I32(s.startGroup);
-    if (v >= 87) b.I32(s.rewardPtVal);
-    b.I32(s.rewardValue);
-    if (v >= 118) b.I32(s.turnDeduct);
-    if (v >= 127) b.I32(s.deductPercent);
-    b.I32(s.repeat).I32(s.ex).I32(s.exCleared);
-    if (v >= 87) b.I32(s.money).I32(s.moneyCleared);
-    b.Str(s.name);
-    if (v >= 66) b.I32(s.back);
-    b.I32(s.bgm);
-    if (v >= 47) b.I32(s.allGroups);
-    if (v >= 84) b.I32(s.showClear).I32(s.showGameOver);
-    return b;
-}
-
-Bytes ChipBytes(const Ints& chips) {
-    Bytes b;
-    b.U32(static_cast<uint32_t>(chips.size()));
-    for (int c : chips) b.I32(c);
-    return b;
-}
-
-// Position groups without cells, named after their index.
-Bytes GroupBytes(int count) {
-    Bytes b;
-    b.U32(static_cast<uint32_t>(count));
-    for (int i = 0; i < count; ++i) b.I32(i).I32(i + 1).Str("G" + std::to_string(i)).U32(0);
-    return b;
-}
-
-// One placed enemy without movement AI in the layout of version v.
-Bytes EnemyBytes(int v, int enemy, int x, int y) {
-    Bytes b;
-    b.U32(1).I32(enemy).I32(x).I32(y);
-    if (v >= 46) b.I32(1);
-    b.I32(2);
-    if (v >= 52) b.I32(0).I32(0);
-    return b.U32(0);
-}
-
-// One event of one empty page in the layout of version v.
-Bytes EventBytes(int v, int x, int y, const std::string& name) {
-    Bytes b;
-    b.U32(1).I32(x).I32(y).I32(0).I32(0).I32(0).I32(0).Str(name).U32(1);
-    b.I32(0);  // graphic
-    if (v >= 27)
-        b.I32(0).I32(0).I32(0).I32(0).I32(0).I32(0);  // turn conditions
-    else
-        b.I32(0);
-    for (int i = 0; i < 10; ++i) b.I32(0);  // fields 8..17
-    if (v >= 42) b.I32(0);                  // ally
-    b.I32(1);                               // position group
-    if (v >= 114) b.I32(0).I32(0).I32(0).I32(0);
-    b.I32(0).Str("");  // timing, command
-    if (v >= 75) b.I32(0);
-    return b.U32(0);  // no actions
-}
-
-Bytes CondBytes(int count) {
-    Bytes b;
-    b.U32(static_cast<uint32_t>(count));
-    for (int i = 0; i < count; ++i) b.I32(3).I32(9).I32(1).I32(2).I32(3).I32(1).Str("全滅させる");
-    return b;
-}
-
-Ints Pattern(size_t count) {
-    Ints v(count);
-    for (size_t i = 0; i < count; ++i) v[i] = static_cast<int>(i % 4);  // lands 0..3
-    return v;
-}
-
-class StageTest : public RecordsTest {};
+class StageTest : public SizedRecordsTest {};
 
 TEST_F(StageTest, NewStageAndItsFile) {
     cStage stage;
-    EXPECT_EQ(20, stage.Width);
     EXPECT_EQ(15, stage.Height);
-    EXPECT_EQ(32, stage.Stride);
     EXPECT_EQ(5, stage.Shift);
-    EXPECT_EQ(Ints(480, 0), Ints(stage.Chips.begin(), stage.Chips.end()));
-    EXPECT_EQ(2u, stage.Groups.size());
-    EXPECT_EQ("ステージ", stage.Name);
-
-    Settings s;
-    s = {20, 15, 32, 5, 0, 1, 0, 0, 1, 50, 100, 50, 100, 50, "ステージ", 1, 0, 1, 1, 1};
-    Bytes expected = SettingsBytes(DATA_VERSION, s);
-    expected.Append(ChipBytes(Ints(480, 0))).U32(2);
-    for (int i = 0; i < 2; ++i) expected.I32(0).I32(0).Str("").U32(0);
+    Bytes expected = StageSettings(DATA_VERSION, -1, "ステージ");
+    expected.Append(IntList(Ints(480, 0))).Append(GroupList(2, false));
     expected.U32(0).U32(0).U32(0).U32(0).U32(0);  // enemies, events, three condition lists
     EXPECT_TRUE(SameBytes(expected.str(), Saved(stage)));
 }
@@ -114,8 +24,7 @@ TEST_F(StageTest, NewStageAndItsFile) {
 TEST_F(StageTest, RowShiftFollowsTheWidth) {
     struct Case {
         int width, shift, stride;
-    } cases[] = {{0, 0, 1},   {1, 1, 2},   {2, 2, 4},   {20, 5, 32},
-                 {31, 5, 32}, {32, 6, 64}, {64, 7, 128}};
+    } cases[] = {{0, 0, 1}, {1, 1, 2}, {2, 2, 4}, {20, 5, 32}, {31, 5, 32}, {32, 6, 64}, {64, 7, 128}};
     for (const Case& c : cases) {
         cStage stage;
         stage.Resize(c.width, 3);
@@ -134,8 +43,7 @@ TEST_F(StageTest, ResizeKeepsTheSharedRectangle) {
     for (int y = 0; y < 30; ++y) {
         for (int x = 0; x < stage.Stride; ++x) {
             const int expected = (y < 15 && x < 10) ? 100 * y + x : 0;
-            ASSERT_EQ(expected, stage.Chips[static_cast<size_t>(y * stage.Stride + x)])
-                << x << "," << y;
+            ASSERT_EQ(expected, stage.Chips[static_cast<size_t>(y * stage.Stride + x)]) << x << "," << y;
         }
     }
     stage.Resize(20, 15);  // back: what was cut stays lost
@@ -148,87 +56,6 @@ TEST_F(StageTest, ResizeKeepsTheSharedRectangle) {
     EXPECT_TRUE(stage.Chips.empty());
     EXPECT_EQ(0, stage.ChipAt(0, 0));
     stage.SetChip(0, 0, 1);  // no cell: nothing happens
-}
-
-TEST_F(StageTest, ReadsVersion270) {
-    const Settings s;
-    Bytes b = SettingsBytes(DATA_VERSION, s);
-    b.Append(ChipBytes(Pattern(480)))
-        .Append(GroupBytes(3))
-        .Append(EnemyBytes(DATA_VERSION, 2, 4, 5));
-    b.Append(EventBytes(DATA_VERSION, 6, 7, "扉"))
-        .Append(CondBytes(1))
-        .Append(CondBytes(0))
-        .Append(CondBytes(2));
-    cStage stage;
-    ASSERT_TRUE(ReadAs(stage, DATA_VERSION, b));
-    EXPECT_EQ(2, stage.RewardPtVal);
-    EXPECT_EQ(7, stage.RewardTurnDeduct);
-    EXPECT_EQ(0, stage.DeductPercent);
-    EXPECT_EQ(70, stage.MoneyRateCleared);
-    EXPECT_EQ(3, stage.Back);
-    EXPECT_EQ(4, stage.Bgm);
-    EXPECT_EQ(0, stage.ShowGameOver);
-    EXPECT_EQ("G2", stage.Groups[2].Name);
-    ASSERT_EQ(1u, stage.PutEnemies.size());
-    EXPECT_EQ(4, stage.PutEnemies[0].X);
-    ASSERT_EQ(1u, stage.Events.size());
-    EXPECT_EQ("扉", stage.Events[0].Name);
-    EXPECT_EQ(2u, stage.OtherConds.size());
-    EXPECT_EQ("全滅させる", stage.WinConds[0].Text);
-    // Written back byte for byte.
-    EXPECT_TRUE(SameBytes(b.str(), Saved(stage)));
-}
-
-TEST_F(StageTest, ReadsVersion100WithTheOldEventList) {
-    const Settings s;
-    Bytes b = SettingsBytes(100, s);
-    b.Append(ChipBytes(Pattern(480))).Append(GroupBytes(3)).Append(EnemyBytes(100, 2, 4, 5));
-    b.Append(EventBytes(100, 1, 1, "旧")).Append(EventBytes(100, 6, 7, "扉"));
-    b.Append(CondBytes(1)).Append(CondBytes(1)).Append(CondBytes(1));
-    cStage stage;
-    ASSERT_TRUE(ReadAs(stage, 100, b));
-    EXPECT_EQ(0, stage.RewardTurnDeduct);  // from 118
-    EXPECT_EQ(1, stage.DeductPercent);     // from 127
-    EXPECT_EQ(2, stage.RewardPtVal);
-    EXPECT_EQ(3, stage.Back);
-    ASSERT_EQ(1u, stage.Events.size());
-    EXPECT_EQ("扉", stage.Events[0].Name);
-    EXPECT_TRUE(stage.OldEvents.empty());
-    // Saved as 270: every field, no old event list.
-    Settings now = s;
-    now.turnDeduct = 0;
-    now.deductPercent = 1;
-    Bytes expected = SettingsBytes(DATA_VERSION, now);
-    expected.Append(ChipBytes(Pattern(480)))
-        .Append(GroupBytes(3))
-        .Append(EnemyBytes(DATA_VERSION, 2, 4, 5));
-    expected.Append(EventBytes(DATA_VERSION, 6, 7, "扉"));
-    expected.Append(CondBytes(1)).Append(CondBytes(1)).Append(CondBytes(1));
-    EXPECT_TRUE(SameBytes(expected.str(), Saved(stage)));
-}
-
-TEST_F(StageTest, ReadsVersion60InTheOldestOrder) {
-    const Settings s;
-    Bytes b = SettingsBytes(60, s);
-    b.Append(ChipBytes(Pattern(480)))
-        .Append(EnemyBytes(60, 2, 4, 5))
-        .Append(EventBytes(60, 6, 7, "扉"));
-    b.Append(EventBytes(60, 1, 1, "旧")).Append(GroupBytes(3));
-    b.Append(CondBytes(0)).Append(CondBytes(1)).Append(CondBytes(0));
-    cStage stage;
-    ASSERT_TRUE(ReadAs(stage, 60, b));
-    EXPECT_EQ(1, stage.RewardPtVal);
-    EXPECT_EQ(100, stage.MoneyRate);
-    EXPECT_EQ(50, stage.MoneyRateCleared);
-    EXPECT_EQ(1, stage.Back);
-    EXPECT_EQ(1, stage.ShowClear);
-    EXPECT_EQ(0, stage.AllGroupsAtStart);  // from 47
-    EXPECT_EQ(3u, stage.Groups.size());
-    ASSERT_EQ(1u, stage.Events.size());
-    EXPECT_EQ("扉", stage.Events[0].Name);
-    EXPECT_EQ(1, stage.PutEnemies[0].GroupOn);
-    EXPECT_EQ(1u, stage.LoseConds.size());
 }
 
 TEST_F(StageTest, GeometryIsNotTakenFromTheFile) {
@@ -248,13 +75,8 @@ TEST_F(StageTest, GeometryIsNotTakenFromTheFile) {
         {"largest", 64, 64, 128, 128 * 64, true},
     };
     for (const Case& c : cases) {
-        Settings s;
-        s.width = c.width;
-        s.height = c.height;
-        s.stride = c.stride;
-        s.shift = 0;
-        Bytes b = SettingsBytes(DATA_VERSION, s);
-        b.Append(ChipBytes(Ints(static_cast<size_t>(c.chips), 1))).Append(GroupBytes(2));
+        Bytes b = StageSettings(DATA_VERSION, DATA_VERSION, "砦", {c.width, c.height, c.stride});
+        b.Append(IntList(Ints(static_cast<size_t>(c.chips), 1))).Append(GroupList(2, false));
         b.U32(0).U32(0).U32(0).U32(0).U32(0);
         cStage stage;
         EXPECT_EQ(c.loads, ReadAs(stage, DATA_VERSION, b)) << c.what;
@@ -267,10 +89,8 @@ TEST_F(StageTest, GeometryIsNotTakenFromTheFile) {
 
 TEST_F(StageTest, RefusedFileLeavesTheStageAsItWas) {
     ScratchFolder folder("stage_refused");
-    Settings s;
-    s.width = 99;
-    Bytes b = Bytes().U32(DATA_VERSION).Append(SettingsBytes(DATA_VERSION, s));
-    b.Append(ChipBytes(Ints(15 * 128, 0))).Append(GroupBytes(2)).U32(0).U32(0).U32(0).U32(0).U32(0);
+    Bytes b = Bytes().U32(DATA_VERSION).Append(StageSettings(DATA_VERSION, DATA_VERSION, "砦", {99, 15, 128}));
+    b.Append(IntList(Ints(15 * 128, 0))).Append(GroupList(2, false)).U32(0).U32(0).U32(0).U32(0).U32(0);
     ASSERT_TRUE(WriteFileBytes("bad.stg2", b));
     cStage stage;
     stage.Name = "編集中";
@@ -390,10 +210,10 @@ TEST_F(StageTest, ChipLayerOfAnotherSizeIsFittedBeforeSaving) {
 }
 
 TEST_F(StageTest, ChipEqualToTheLandCountIsClearedOnLoad) {
-    Bytes b = SettingsBytes(DATA_VERSION, Settings());
+    Bytes b = StageSettings(DATA_VERSION, DATA_VERSION, "砦");
     Ints chips(480, 4);
     chips[0] = 5;
-    b.Append(ChipBytes(chips)).Append(GroupBytes(3)).U32(0).U32(0).U32(0).U32(0).U32(0);
+    b.Append(IntList(chips)).Append(GroupList(3, false)).U32(0).U32(0).U32(0).U32(0).U32(0);
     cStage stage;
     ASSERT_TRUE(ReadAs(stage, DATA_VERSION, b));
     EXPECT_EQ(0, stage.ChipAt(0, 0));

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "model/action_counts.h"
-#include "tests/model/records_support.h"
+#include "tests/model/records.h"
 #include "tests/model/system_image.h"
 
 namespace {
@@ -171,7 +171,7 @@ class SystemTest : public RecordsTest {
 // parameters, keys and rule numbers.
 TEST_F(SystemTest, NewRecordIsTheNewProjectsFile) {
     cSystem s;
-    EXPECT_EQ(Hex(NewSystemFields()), Hex(SavedFields(s)));
+    EXPECT_TRUE(SameBytes(NewSystemFields(), Saved(s)));
     EXPECT_EQ(s.Texts[13].size(), 2u) << "one double-byte character";
     EXPECT_STREQ(FontNameTable[FONT_MS_PGOTHIC], "ＭＳ Ｐゴシック");
     EXPECT_STREQ(FontNameTable[FONT_NAME_COUNT], "");
@@ -184,7 +184,7 @@ TEST_F(SystemTest, EveryVersionThatChangedTheLayoutIsReadFieldForField) {
         SCOPED_TRACE(v);
         SystemImage image;
         cSystem s;
-        ASSERT_TRUE(LoadFields(s, v, image.Build(v)));
+        ASSERT_TRUE(ReadAs(s, v, image.Build(v)));
         const cSystem d;
         EXPECT_EQ(s.HiddenFlag, 1);
         EXPECT_EQ(s.RandomGrowthScoutRate, 4.5);
@@ -253,11 +253,11 @@ TEST_F(SystemTest, EveryVersionThatChangedTheLayoutIsReadFieldForField) {
 TEST_F(SystemTest, FieldEightyOneIsNeverWritten) {
     SystemImage image;
     cSystem s;
-    ASSERT_TRUE(LoadFields(s, 100, image.Build(100)));
-    const std::string written = SavedFields(s);
+    ASSERT_TRUE(ReadAs(s, 100, image.Build(100)));
+    const std::string written = Saved(s);
     cSystem back;
     // Read as the current version, which lacks field 81, every byte fits.
-    ASSERT_TRUE(LoadFields(back, DATA_VERSION, written));
+    ASSERT_TRUE(ReadAs(back, DATA_VERSION, written));
     EXPECT_TRUE(back.Compare(s));
 }
 
@@ -291,7 +291,7 @@ TEST_F(SystemTest, LoadedListsArePaddedToWhatThePagesNeedKeepingWhatWasRead) {
     image.keys = {{"Own", 9}};
     image.menus.assign(16, {"only"});
     cSystem s;
-    ASSERT_TRUE(LoadFields(s, DATA_VERSION, image.Build(DATA_VERSION)));
+    ASSERT_TRUE(ReadAs(s, DATA_VERSION, image.Build(DATA_VERSION)));
     ASSERT_EQ(s.Texts.size(), 55u);
     EXPECT_EQ(s.Texts[2], "c");
     EXPECT_EQ(s.Texts[3], NewProjectTexts()[3]);
@@ -320,7 +320,7 @@ TEST_F(SystemTest, LoadedListsArePaddedToWhatThePagesNeedKeepingWhatWasRead) {
     image = SystemImage();
     image.texts.resize(60, "extra");
     image.menus.assign(16, std::vector<std::string>(14, "m"));
-    ASSERT_TRUE(LoadFields(s, DATA_VERSION, image.Build(DATA_VERSION)));
+    ASSERT_TRUE(ReadAs(s, DATA_VERSION, image.Build(DATA_VERSION)));
     EXPECT_EQ(s.Texts.size(), 60u);
     EXPECT_EQ(s.BattleMenu.size(), 14u);
 }

@@ -2,7 +2,7 @@
 // key lands where the current layout has it.
 #include <vector>
 
-#include "tests/model/records_support.h"
+#include "tests/model/records.h"
 #include "tests/model/system_image.h"
 
 namespace {
@@ -47,7 +47,7 @@ Strings DefaultTexts() {
 
 cSystem LoadImage(int version, const SystemImage& image) {
     cSystem s;
-    EXPECT_TRUE(LoadFields(s, version, image.Build(version)));
+    EXPECT_TRUE(ReadAs(s, version, image.Build(version)));
     return s;
 }
 
