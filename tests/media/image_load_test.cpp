@@ -25,7 +25,7 @@ bool WriteRow(const char* path, int colorType, int depth, std::vector<uint8_t> s
 }
 
 class ImageLoad : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         SetTransparentColor(0, 0, 0, 0);
         FolderCreate("image");

@@ -28,7 +28,7 @@ void MakeSheet(int entry, int width, int height, int mask) {
 }
 
 class ImageTable : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         for (cDib& dib : g_ImageTable) dib.Release();
         ASSERT_TRUE(m_Dst.Create(128, 128, 24, 0));

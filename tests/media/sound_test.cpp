@@ -81,7 +81,7 @@ VOX* VOX_CALL FakeCreateVox() {
 }
 
 class SoundTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         // The double beside the program stays loaded for the whole test, so
         // that its record outlives the manager's own load and unload.

@@ -181,7 +181,7 @@ TEST_F(PlacementTest, PositionGroupsKeepOnlyCellsOnTheStage) {
 }
 
 class NamesTest : public RecordsTest {
-  protected:
+protected:
     ScratchFolder m_folder{"names_test"};
 };
 

@@ -108,7 +108,7 @@ void FriendFields(Bytes& b, int v, const cDesign& d) {
 }
 
 class CharaFileTest : public RecordsTest {
-  protected:
+protected:
     void SetUp() override {
         RecordsTest::SetUp();
         AddSkillList(0, 2, 2);  // one slot of the list's own

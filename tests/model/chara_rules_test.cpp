@@ -75,7 +75,7 @@ TEST(NumberRules, RandomChanceAndRange) {
 }
 
 class RulesTest : public RecordsTest {
-  protected:
+protected:
     void SetUp() override {
         RecordsTest::SetUp();
         AddSkillList(1, 2, 6);
@@ -182,7 +182,7 @@ TEST_F(RulesTest, LevelUpStaysInsideTheLimitAndTheTables) {
 }
 
 class TotalsTest : public RulesTest {
-  protected:
+protected:
     void SetUp() override {
         RulesTest::SetUp();
         VECTOR_CLASS<cSkill>& s = g_SkillLists[0].vSkill;
@@ -281,7 +281,7 @@ TEST_F(RulesTest, PagePreviewLeavesTheRecordAlone) {
 }
 
 class RandomRebuildTest : public RulesTest {
-  protected:
+protected:
     void SetUp() override {
         RulesTest::SetUp();
         g_System.RandomGrowthMin = 20;

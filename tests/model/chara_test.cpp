@@ -297,7 +297,7 @@ TEST_F(CharaTest, SlotCountsOutsideReasonAreBounded) {
 }
 
 class AcquireTest : public RecordsTest {
-  protected:
+protected:
     void SetUp() override {
         RecordsTest::SetUp();
         cSkillList& list = AddSkillList(0, 3, 6);

@@ -190,7 +190,7 @@ TEST_F(MediaTest, CompatiTypeDropsInfluencesOnTypesThatDoNotExist) {
 }
 
 class MediaFilesTest : public RecordsTest {
-  protected:
+protected:
     void SetUp() override {
         RecordsTest::SetUp();
         FolderCreate("data");

@@ -101,21 +101,17 @@ inline cLearnSkill Learn(int list, int skill, int level) {
     return s;
 }
 
-// The stage the placement records and movement-AI rules see while alive.
+// The stage the placement records and movement-AI rules see while alive,
+// with the project's lists as they are when it is made.
 class ScopedStage {
-  public:
-    ScopedStage(int width, int height, int groups) {
-        Bounds() = {width, height, groups};
-        m_old = SetStageBoundsSource([] { return Bounds(); });
-    }
-    ~ScopedStage() { SetStageBoundsSource(m_old); }
-    static cStageBounds& Bounds() {
-        static cStageBounds bounds;
-        return bounds;
+public:
+    ScopedStage(int width, int height, int groups) : m_inputs(ProjectFixupInputs()), m_scope(&m_inputs) {
+        m_inputs.Stage = {width, height, groups};
     }
 
-  private:
-    StageBoundsSource m_old;
+private:
+    cFixupInputs m_inputs;
+    cFixupScope m_scope;
 };
 
 // Sizes of the lists the fix-ups read; each test states what it needs.
@@ -154,7 +150,7 @@ inline void ApplySizes(const ProjectSizes& s) {
 // Every test starts from a new project: the system and media defaults, no
 // other list, a new stage and world map, and rand() seeded alike.
 class RecordsTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { NewProject(); }
     void TearDown() override { NewProject(); }
     static void NewProject() {
@@ -198,13 +194,11 @@ class RecordsTest : public ::testing::Test {
     ScopedBoxes m_boxes;
 };
 
-// A new project whose lists are as long as ProjectSizes says, its records
-// repaired against the open stage.
+// A new project whose lists are as long as ProjectSizes says.
 class SizedRecordsTest : public RecordsTest {
-  protected:
+protected:
     void SetUp() override {
         RecordsTest::SetUp();
-        SetStageBoundsSource(m_oldStage);
         ApplySizes(ProjectSizes());
     }
 };

@@ -74,7 +74,7 @@ struct Change {
 
 template <class T>
 class RoundTripTest : public SizedRecordsTest {
-  protected:
+protected:
     void SetUp() override {
         SizedRecordsTest::SetUp();
         g_ClassList.resize(3);

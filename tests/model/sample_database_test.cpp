@@ -7,7 +7,7 @@
 namespace {
 
 class SampleDatabaseTest : public RecordsTest {
-  protected:
+protected:
     ScratchFolder m_folder{"sample_database"};
 };
 

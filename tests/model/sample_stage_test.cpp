@@ -10,7 +10,7 @@ namespace {
 
 // The default database has five lands after its placeholder and two enemies.
 class SampleStageTest : public SizedRecordsTest {
-  protected:
+protected:
     void SetUp() override {
         RecordsTest::SetUp();
         ProjectSizes sizes;

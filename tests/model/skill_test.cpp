@@ -53,7 +53,7 @@ std::string SkillImage(int v) {
 }
 
 class SkillTest : public RecordsTest {
-  protected:
+protected:
     void SetUp() override {
         RecordsTest::SetUp();
         // Lists long enough that the field values survive the clamps.
@@ -136,11 +136,8 @@ TEST_F(SkillTest, ClassFixupFollowsTheClassList) {
         const VECTOR_CLASS<cClass>* classes;
         int nClass, want;
     };
-    const Case kCases[] = {{&fourClasses, 3, 3},
-                           {&fourClasses, 4, 0},
-                           {&fourClasses, -2, 0},
-                           {nullptr, 1, 0},
-                           {nullptr, 0, 0}};
+    const Case kCases[] = {
+        {&fourClasses, 3, 3}, {&fourClasses, 4, 0}, {&fourClasses, -2, 0}, {nullptr, 1, 0}, {nullptr, 0, 0}};
     for (const Case& c : kCases) {
         in.Classes = c.classes;
         cSkill s;

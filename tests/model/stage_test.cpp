@@ -184,8 +184,8 @@ TEST_F(StageTest, RecordsRepairAgainstTheirOwnStage) {
     EXPECT_EQ(6, back.PutEnemies[0].MoveAI[0].Dest);
     ASSERT_EQ(1u, back.Events.size());
     EXPECT_EQ(6, back.Events[0].Pages[0].Group);
-    EXPECT_EQ((Ints{0, 35, 28, 0}), Ints(back.Events[0].Pages[0].Acts[0].Ints.begin(),
-                                         back.Events[0].Pages[0].Acts[0].Ints.end()));
+    EXPECT_EQ((Ints{0, 35, 28, 0}),
+              Ints(back.Events[0].Pages[0].Acts[0].Ints.begin(), back.Events[0].Pages[0].Acts[0].Ints.end()));
 }
 
 TEST_F(StageTest, ChipLayerOfAnotherSizeIsFittedBeforeSaving) {

@@ -158,7 +158,7 @@ std::string NewSystemFields() {
 }
 
 class SystemTest : public RecordsTest {
-  protected:
+protected:
     void SetUp() override {
         RecordsTest::SetUp();
         // Enough media that stored indices survive the derived clamps.

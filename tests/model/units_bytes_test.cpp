@@ -13,7 +13,7 @@ namespace {
 // categories, three skills and two reserve slots; two default classes; three
 // elements.
 class BytesTest : public RecordsTest {
-  protected:
+protected:
     void SetUp() override {
         RecordsTest::SetUp();
         cSkillList& list = AddSkillList(0, 2, 3);

@@ -25,7 +25,7 @@ struct cBoxCall {
 // While alive, every message box is recorded and answered: first from the
 // queued answers, then with the default answer.
 class ScopedBoxes {
-  public:
+public:
     explicit ScopedBoxes(int defaultAnswer = IDOK) : m_default(defaultAnswer) {
         m_previous = Current();
         Current() = this;
@@ -48,7 +48,7 @@ class ScopedBoxes {
     size_t Count() const { return m_calls.size(); }
     void Reset() { m_calls.clear(); }
 
-  private:
+private:
     static ScopedBoxes*& Current() {
         static ScopedBoxes* current = nullptr;
         return current;
@@ -71,7 +71,7 @@ class ScopedBoxes {
 
 // Records MAINWND_DESTROY and MAINWND_CLOSE instead of acting on a window.
 class ScopedMainWindow {
-  public:
+public:
     ScopedMainWindow() {
         Actions().clear();
         m_old = SetMainWindowAction([](int action) {
@@ -85,13 +85,13 @@ class ScopedMainWindow {
         return actions;
     }
 
-  private:
+private:
     MainWindowAction m_old;
 };
 
 // The clock and the free memory as the test sets them.
 class ScopedClock {
-  public:
+public:
     explicit ScopedClock(uint32_t now) {
         Now() = now;
         m_old = SetClockSource([] { return Now(); });
@@ -102,12 +102,12 @@ class ScopedClock {
         return now;
     }
 
-  private:
+private:
     ClockSource m_old;
 };
 
 class ScopedFreeMemory {
-  public:
+public:
     explicit ScopedFreeMemory(unsigned bytes) {
         Bytes() = bytes;
         m_old = SetFreeMemorySource([] { return Bytes(); });
@@ -118,14 +118,14 @@ class ScopedFreeMemory {
         return bytes;
     }
 
-  private:
+private:
     FreeMemorySource m_old;
 };
 
 // A fresh folder, made the current folder while the object lives; removed
 // with everything in it afterwards.
 class ScratchFolder {
-  public:
+public:
     explicit ScratchFolder(const std::string& name) {
         char here[MAX_PATH];
         GetCurrentFolder(here, sizeof(here));
@@ -149,7 +149,7 @@ class ScratchFolder {
         return m_path;
     }
 
-  private:
+private:
     static void Enter(const std::string& path) {
 #ifdef _WIN32
         SetCurrentDirectoryA(path.c_str());

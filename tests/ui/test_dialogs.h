@@ -50,7 +50,7 @@ enum { CMD_CUT = 41001, CMD_COPY, CMD_PASTE, CMD_NEW, CMD_INSERT, CMD_CLEAR, CMD
 // A dialog that runs its script once it is open; the script ends it.
 template <class D>
 class SCRIPTED_DLG : public DLG_CLASS {
-  public:
+public:
     using DLG_CLASS::DLG_CLASS;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
         if (msg != WM_APP) return ModalProc(hwnd, msg, wParam, lParam);
@@ -59,13 +59,13 @@ class SCRIPTED_DLG : public DLG_CLASS {
     }
     std::function<void(D&)> m_Script;
 
-  protected:
+protected:
     // Posted, so that the script runs once the dialog shows.
     void StartScript() { PostMessageA(m_hWnd, WM_APP, 0, 0); }
 };
 
 class TEST_DLG : public SCRIPTED_DLG<TEST_DLG> {
-  public:
+public:
     explicit TEST_DLG(WND_LIST_CLASS* wndList);
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -112,7 +112,7 @@ int RunTestDialog(TEST_DLG& dlg, std::function<void(TEST_DLG&)> script, int ok =
 
 // A small modeless window that registers itself.
 class SMALL_TEST_DLG : public DLG_CLASS {
-  public:
+public:
     explicit SMALL_TEST_DLG(WND_LIST_CLASS* wndList);
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -126,7 +126,7 @@ class SMALL_TEST_DLG : public DLG_CLASS {
 
 // A drawing area with its own scroll bars.
 class DRAW_TEST_DLG : public SCRIPTED_DLG<DRAW_TEST_DLG> {
-  public:
+public:
     explicit DRAW_TEST_DLG(WND_LIST_CLASS* wndList);
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -139,7 +139,7 @@ class DRAW_TEST_DLG : public SCRIPTED_DLG<DRAW_TEST_DLG> {
 
 // A sheet page that counts what the sheet tells it.
 class TEST_PAGE : public DLG_CLASS {
-  public:
+public:
     TEST_PAGE(WORD resId, WND_LIST_CLASS* wndList);
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -154,15 +154,15 @@ class TEST_PAGE : public DLG_CLASS {
 
 // Each page class has its own static procedure.
 class TEST_PAGE1 : public TEST_PAGE {
-  public:
+public:
     explicit TEST_PAGE1(WND_LIST_CLASS* wndList) : TEST_PAGE(IDD_PAGE1, wndList) { SetInstance(this); }
 };
 class TEST_PAGE2 : public TEST_PAGE {
-  public:
+public:
     explicit TEST_PAGE2(WND_LIST_CLASS* wndList) : TEST_PAGE(IDD_PAGE2, wndList) { SetInstance(this); }
 };
 
 class TEST_SHEET : public PROP_CLASS {
-  public:
+public:
     TEST_SHEET(WND_CLASS* parent, WND_LIST_CLASS* wndList, TEST_PAGE1* page1, TEST_PAGE2* page2);
 };

@@ -16,7 +16,7 @@ namespace {
 
 // A plain top-level window whose procedure is a VIEW_CLASS object's.
 class TEST_VIEW : public VIEW_CLASS {
-  public:
+public:
     void OnCreate(WPARAM, LPARAM) override { ++m_nCreates; }
     int OnCommand(WPARAM wParam, LPARAM) override {
         m_Commands.push_back(LOWORD(wParam));
