@@ -23,11 +23,12 @@ struct Layers {
 };
 
 class EditStateTest : public SizedRecordsTest {
-  protected:
+protected:
     // As the stage editor records an edit: push onto the undo history, then
     // empty the redo history whatever the push returned.
     int Edit(Layers& layers, int step) {
-        const int pushed = m_state.PushHistory(m_state.UndoHistory, layers.chips, layers.enemies, layers.events);
+        const int pushed =
+            m_state.PushHistory(m_state.UndoHistory, layers.chips, layers.enemies, layers.events);
         m_state.RedoHistory.Clear();
         layers.Become(step);
         return pushed;
@@ -106,7 +107,8 @@ TEST_F(EditStateTest, ShortMemoryEmptiesBothHistories) {
     Undo(layers);
     ASSERT_EQ(1u, m_state.RedoHistory.Size());
     ScopedFreeMemory low(cStageEditState::StepSize(layers.chips, layers.enemies, layers.events));
-    EXPECT_EQ(0, m_state.PushHistory(m_state.UndoHistory, layers.chips, layers.enemies, layers.events));
+    EXPECT_EQ(
+        0, m_state.PushHistory(m_state.UndoHistory, layers.chips, layers.enemies, layers.events));
     EXPECT_TRUE(m_state.UndoHistory.Empty());
     EXPECT_TRUE(m_state.RedoHistory.Empty());
 }
@@ -167,7 +169,7 @@ TEST_F(EditStateTest, ResetChoosesTheEventLayersStart) {
 // ---- World map -------------------------------------------------------------------
 
 class WorldEditTest : public SizedRecordsTest {
-  protected:
+protected:
     void Edit(int step) {
         m_state.PushUndo(m_state.UndoHistory, m_cells, m_events);
         m_state.RedoHistory.Clear();

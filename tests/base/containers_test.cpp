@@ -10,7 +10,7 @@
 namespace {
 
 class ContainersTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_EQ(1, ReportOpen("Report_Editor.txt")); }
     std::string Log() { return ReadFileBytes("Report_Editor.txt"); }
 
@@ -25,10 +25,7 @@ TEST_F(ContainersTest, IndexOutsideAVectorIsReportedAndEndsTheProgram) {
         int value;
         const char* line;
     } cases[] = {
-        {0, 10, nullptr},
-        {2, 30, nullptr},
-        {-1, 10, "err V[-1] ( 3 , 4 )"},
-        {3, 10, "err V[3] ( 3 , 4 )"},
+        {0, 10, nullptr}, {2, 30, nullptr}, {-1, 10, "err V[-1] ( 3 , 4 )"}, {3, 10, "err V[3] ( 3 , 4 )"},
     };
     std::string expected;
     for (const auto& c : cases) {

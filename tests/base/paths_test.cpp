@@ -97,7 +97,7 @@ TEST(PathsTest, DoubleByteCharacters) {
 }
 
 class ProjectTest : public ::testing::Test {
-  protected:
+protected:
     ScratchFolder m_folder{"paths_test"};
     ScopedBoxes m_boxes{IDYES};
 };

@@ -41,7 +41,7 @@ std::string FileImage(const cSampleRecord& record) {
 }
 
 class SerialTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         g_nDataVersion = DATA_VERSION;
         g_bFileTooNew = 0;
@@ -72,17 +72,17 @@ TEST_F(SerialTest, EveryPrimitiveWritesItsLayout) {
         {"double", [&](HANDLE f) { SerialDouble(SERIAL_WRITE, &d, nullptr, f); }, Bytes().F64(1.5)},
         {"int array", [&](HANDLE f) { SerialIntArray(SERIAL_WRITE, array, nullptr, 3, f); },
          Bytes().I32(1).I32(2).I32(3)},
-        {"double array", [&](HANDLE f) { SerialDoubleArray(SERIAL_WRITE, doubles, nullptr, 1, f); }, Bytes().F64(-0.0)},
+        {"double array", [&](HANDLE f) { SerialDoubleArray(SERIAL_WRITE, doubles, nullptr, 1, f); },
+         Bytes().F64(-0.0)},
         {"empty string", [&](HANDLE f) { SerialString(SERIAL_WRITE, &empty, nullptr, f); },
          std::string("\x01\x00\x00\x00", 4)},
         {"abc", [&](HANDLE f) { SerialString(SERIAL_WRITE, &abc, nullptr, f); },
-         std::string("\x04\x00\x00\x00"
-                     "abc\x00",
-                     8)},
+         std::string("\x04\x00\x00\x00" "abc\x00", 8)},
         {"embedded NUL", [&](HANDLE f) { SerialString(SERIAL_WRITE, &cut, nullptr, f); }, Bytes().Str("ab")},
         {"int vector", [&](HANDLE f) { SerialIntVector(SERIAL_WRITE, &ints, nullptr, f); },
          Bytes().U32(2).I32(5).I32(-1)},
-        {"byte vector", [&](HANDLE f) { SerialByteVector(SERIAL_WRITE, &bytes, nullptr, f); }, Bytes().U32(1).U8(7)},
+        {"byte vector", [&](HANDLE f) { SerialByteVector(SERIAL_WRITE, &bytes, nullptr, f); },
+         Bytes().U32(1).U8(7)},
         {"string vector", [&](HANDLE f) { SerialStringVector(SERIAL_WRITE, &texts, nullptr, f); },
          Bytes().U32(2).Str("").Str("x")},
     };
@@ -123,62 +123,15 @@ TEST_F(SerialTest, VectorCountsTheFileCannotHoldFail) {
         std::function<void(HANDLE)> read;
         bool whole;
     } cases[] = {
-        {"int count 0", Bytes().U32(0),
-         [](HANDLE f) {
-             VECTOR_CLASS<int> v{1};
-             SerialIntVector(SERIAL_READ, &v, nullptr, f);
-             EXPECT_TRUE(v.empty());
-         },
-         true},
-        {"int count 2", Bytes().U32(2).I32(3).I32(4),
-         [](HANDLE f) {
-             VECTOR_CLASS<int> v;
-             SerialIntVector(SERIAL_READ, &v, nullptr, f);
-             EXPECT_EQ((VECTOR_CLASS<int>{3, 4}), v);
-         },
-         true},
-        {"int count past the end", Bytes().U32(3).I32(3).I32(4),
-         [](HANDLE f) {
-             VECTOR_CLASS<int> v;
-             SerialIntVector(SERIAL_READ, &v, nullptr, f);
-         },
-         false},
-        {"int count huge", Bytes().U32(0xFFFFFFFF),
-         [](HANDLE f) {
-             VECTOR_CLASS<int> v;
-             SerialIntVector(SERIAL_READ, &v, nullptr, f);
-         },
-         false},
-        {"byte count past the end", Bytes().U32(2).U8(1),
-         [](HANDLE f) {
-             VECTOR_CLASS<unsigned char> v;
-             SerialByteVector(SERIAL_READ, &v, nullptr, f);
-         },
-         false},
-        {"string count past the end", Bytes().U32(2).Str("a"),
-         [](HANDLE f) {
-             VECTOR_CLASS<std::string> v;
-             SerialStringVector(SERIAL_READ, &v, nullptr, f);
-         },
-         false},
-        {"record count past the end", Bytes().U32(1000),
-         [](HANDLE f) {
-             VECTOR_CLASS<cSampleItem> v;
-             ReadRecordVector(v, f);
-         },
-         false},
-        {"record cut short", Bytes().U32(2).I32(1).Str("a").I32(2),
-         [](HANDLE f) {
-             VECTOR_CLASS<cSampleItem> v;
-             ReadRecordVector(v, f);
-         },
-         false},
-        {"int array past the end", Bytes().I32(1),
-         [](HANDLE f) {
-             int a[2] = {};
-             SerialIntArray(SERIAL_READ, a, nullptr, 2, f);
-         },
-         false},
+        {"int count 0", Bytes().U32(0), [](HANDLE f) { VECTOR_CLASS<int> v{1}; SerialIntVector(SERIAL_READ, &v, nullptr, f); EXPECT_TRUE(v.empty()); }, true},
+        {"int count 2", Bytes().U32(2).I32(3).I32(4), [](HANDLE f) { VECTOR_CLASS<int> v; SerialIntVector(SERIAL_READ, &v, nullptr, f); EXPECT_EQ((VECTOR_CLASS<int>{3, 4}), v); }, true},
+        {"int count past the end", Bytes().U32(3).I32(3).I32(4), [](HANDLE f) { VECTOR_CLASS<int> v; SerialIntVector(SERIAL_READ, &v, nullptr, f); }, false},
+        {"int count huge", Bytes().U32(0xFFFFFFFF), [](HANDLE f) { VECTOR_CLASS<int> v; SerialIntVector(SERIAL_READ, &v, nullptr, f); }, false},
+        {"byte count past the end", Bytes().U32(2).U8(1), [](HANDLE f) { VECTOR_CLASS<unsigned char> v; SerialByteVector(SERIAL_READ, &v, nullptr, f); }, false},
+        {"string count past the end", Bytes().U32(2).Str("a"), [](HANDLE f) { VECTOR_CLASS<std::string> v; SerialStringVector(SERIAL_READ, &v, nullptr, f); }, false},
+        {"record count past the end", Bytes().U32(1000), [](HANDLE f) { VECTOR_CLASS<cSampleItem> v; ReadRecordVector(v, f); }, false},
+        {"record cut short", Bytes().U32(2).I32(1).Str("a").I32(2), [](HANDLE f) { VECTOR_CLASS<cSampleItem> v; ReadRecordVector(v, f); }, false},
+        {"int array past the end", Bytes().I32(1), [](HANDLE f) { int a[2] = {}; SerialIntArray(SERIAL_READ, a, nullptr, 2, f); }, false},
     };
     g_nFileVersion = DATA_VERSION;
     for (const auto& c : cases) EXPECT_EQ(c.whole, ReadFrom(c.bytes, c.read)) << c.what;
@@ -233,19 +186,11 @@ TEST_F(SerialTest, ClearWritesZerosAndEmpties) {
                                      .I16(0)
                                      .U8(0)
                                      .F64(0.0)
-                                     .I32(0)
-                                     .I32(0)
-                                     .I32(0)
-                                     .F64(0.0)
-                                     .F64(0.0)
+                                     .I32(0).I32(0).I32(0)
+                                     .F64(0.0).F64(0.0)
                                      .I32(1)  // empty string
-                                     .U32(0)
-                                     .U32(0)
-                                     .U32(0)
-                                     .U32(0)
-                                     .I32(0)
-                                     .I32(1)
-                                     .I32(0)  // the embedded item, cleared
+                                     .U32(0).U32(0).U32(0).U32(0)
+                                     .I32(0).I32(1).I32(0)  // the embedded item, cleared
                                      .I32(0);
     EXPECT_EQ(Hex(expected), Hex(FileImage(record)));
 }
@@ -288,27 +233,15 @@ TEST_F(SerialTest, VersionGatesSkipFieldsTheFilePredates) {
     // The same record stored by version 0: no nGated, no nLate anywhere.
     const std::string v0 = Bytes()
                                .U32(0)
-                               .I32(11)
-                               .I16(2)
-                               .U8(3)
-                               .F64(4.0)
-                               .I32(5)
-                               .I32(6)
-                               .I32(7)
-                               .F64(8.0)
-                               .F64(9.0)
+                               .I32(11).I16(2).U8(3).F64(4.0)
+                               .I32(5).I32(6).I32(7)
+                               .F64(8.0).F64(9.0)
                                .Str("old")
-                               .U32(1)
-                               .I32(10)
+                               .U32(1).I32(10)
                                .U32(0)
                                .U32(0)
-                               .U32(2)
-                               .I32(4)
-                               .Str("a")
-                               .I32(6)
-                               .Str("b")
-                               .I32(12)
-                               .Str("emb");
+                               .U32(2).I32(4).Str("a").I32(6).Str("b")
+                               .I32(12).Str("emb");
     ASSERT_TRUE(WriteFileBytes("v0.dat", v0));
     cSampleRecord record;
     record.nGated = 77;

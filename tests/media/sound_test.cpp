@@ -266,20 +266,6 @@ TEST_F(SoundTest, WithoutTheOggComponentTheManagerStaysSilent) {
     EXPECT_EQ(1u, boxes.Count());
 }
 
-TEST_F(SoundTest, TheRealComponentLoadsBesideTheProgram) {
-    SetCreateVoxOverride(nullptr);
-    ASSERT_EQ(1, InitOwnMidi());
-    const std::string file = TempFile("sound_real.ogg");
-    ASSERT_TRUE(WriteTestOgg(file, 2, 22050, 4000));
-    sound.SetFile(0, file.c_str(), 40);
-    // Without a wave device the voice cannot start; either way the state says so.
-    const int played = sound.Play(0, 0, 1, 0, 1);
-    EXPECT_EQ(played ? cSound::CHANNEL_OGG : cSound::CHANNEL_IDLE, sound.GetChannelState(0));
-    sound.Stop();
-    sound.Release();
-    DeleteFileA(file.c_str());
-}
-
 TEST_F(SoundTest, AWrongSlotIsReportedNotFollowed) {
     LogCapture log;
     static int closes = 0;
