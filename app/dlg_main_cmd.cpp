@@ -10,6 +10,7 @@
 #include "base/report.h"
 #include "resources/stage_editor_ids.h"
 #include "editing/map_cursor.h"
+#include "events/dlg_event_set.h"
 #include "ui/common_dialogs.h"
 #include "ui/wnd_list.h"
 #include "worldmap/dlg_worldmap.h"
@@ -244,10 +245,18 @@ void DLG_MAIN::PushUndo() {
     UpdateUndoToolbar();
 }
 
-// The event dialog is not part of the editor yet: nothing reaches the stage.
+// A placed event's undo step is taken before the dialog writes it back; a new
+// event's, before it is placed. The start event is no part of the stage.
 void DLG_MAIN::RunEventDialog(cEvent* event, int existing) {
-    g_StageEditState.EditingExisting = existing;
-    g_StageEditState.CurrentEvent = event;
+    cStageEditState& st = g_StageEditState;
+    const int startEvent = event == &g_StartEvent;
+    st.EditingExisting = existing;
+    st.CurrentEvent = event;
+    std::function<void()> undo;
+    if (!startEvent) undo = [this] { PushUndo(); };
+    if (!EditEvent(this, m_pWndList, event, startEvent, undo) || startEvent) return;
+    if (!existing) g_Stage.PlaceAt(*event, event->X, event->Y);
+    st.StageChanged = 1;
 }
 
 void DLG_MAIN::OpenDatabase() {

@@ -1,0 +1,111 @@
+#include "events/dlg_eventactplt.h"
+
+#include "base/paths.h"
+#include "events/action_line.h"
+#include "events/name_lists.h"
+#include "resources/events_ids.h"
+
+DLG_EVENTACTPLT::DLG_EVENTACTPLT(WND_CLASS* parent, WND_LIST_CLASS* wndList,
+                                 VECTOR_CLASS<cEventActPlt>* palette, int selectLast)
+    : DLG_CLASS(IDD_EVENTACTPLT, parent, WND_MODE_DIALOG, wndList),
+      m_bSelectLast(selectLast),
+      m_pPalette(palette) {
+    SetInstance(this);
+    m_Strs = {
+        CTRL_EDITSTR_CLASS({IDC_PLT_NAME, &m_Entry.Name, 65, 0, 0, 0, {0, 0, 0, 0}}),
+        CTRL_EDITSTR_CLASS({IDC_PLT_DESCRIPTION, &m_Entry.Description, 257, 0, 0, 0, {0, 0, 0, 0}}),
+    };
+}
+
+DLG_EVENTACTPLT::~DLG_EVENTACTPLT() {
+    if (DLG_STATIC<DLG_EVENTACTPLT>::s_pInstance == this)
+        DLG_STATIC<DLG_EVENTACTPLT>::s_pInstance = nullptr;
+}
+
+int DLG_EVENTACTPLT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+    DLG_CLASS::OnInitDialog(wParam, lParam);
+    ShowWindow(GetDlgItem(m_hWnd, IDC_EVENTS_PICTURE), SW_HIDE);
+    CTRL_LIST_DESC<cEventActPlt> desc{};
+    desc.container = LIST_KIND_VECTOR;
+    desc.id = IDC_PLT_LIST;
+    desc.multi = 1;
+    desc.working = m_pPalette;
+    desc.bound = &m_Entry;
+    desc.number = 1;
+    desc.maxCount = PALETTE_MAX;
+    desc.appendRow = 1;
+    desc.rowText = [](std::string& text, int, const cEventActPlt& entry) { text = entry.Name; };
+    m_List.Subclass(this, desc);
+    AddCtrl(&m_List);
+    AddCtrls(m_Strs);
+    const int last = static_cast<int>(m_pPalette->size()) - 1;
+    m_List.SelectOnly(m_bSelectLast && last >= 0 ? last : 0, 1);
+    UpdateCtrls();
+    ShowContent();
+    m_bCreated = 1;
+    return 0;
+}
+
+void DLG_EVENTACTPLT::ShowContent() {
+    const int at = m_List.GetDataPos();
+    const std::string text =
+        at >= 0 ? PaletteContentLine((*m_pPalette)[at]) : PaletteContentLine(cEventActPlt());
+    SetDlgItemTextA(m_hWnd, IDC_PLT_CONTENT, text.c_str());
+}
+
+// Swaps the selected entry with its neighbour and follows it.
+void DLG_EVENTACTPLT::Move(int delta) {
+    const int row = m_List.GetCurSel();
+    if (row < 0 || m_List.IsAppendRow(row)) return;
+    m_List.SelectOnly(row, 0);
+    const int to = row + delta;
+    if (to < 0 || to >= static_cast<int>(m_pPalette->size())) return;
+    std::swap((*m_pPalette)[row], (*m_pPalette)[to]);
+    m_List.FillList();
+    m_List.SelectOnly(to, 1);
+}
+
+int DLG_EVENTACTPLT::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (!CheckCommand(wParam)) return 0;
+    DLG_CLASS::OnCommand(wParam, lParam);
+    const WORD id = LOWORD(wParam), code = HIWORD(wParam);
+    switch (id) {
+        case IDC_PLT_LIST:
+            if (code == LBN_SELCHANGE) {
+                m_List.OnSelChange();
+                RefreshCtrlsExcept(0, &m_List);
+            }
+            break;
+        case IDC_PLT_UP:
+            if (code == BN_CLICKED) Move(-1);
+            RefreshCtrlsExcept(0, &m_List);
+            break;
+        case IDC_PLT_DOWN:
+            if (code == BN_CLICKED) Move(1);
+            RefreshCtrlsExcept(0, &m_List);
+            break;
+        case IDC_PLT_DELETE:
+            if (m_List.DeleteRecords(-1, 0)) RefreshCtrlsExcept(0, &m_List);
+            break;
+        case IDC_EVENTS_OK:
+            StoreCtrls();
+            m_List.StoreCurrentRecord();
+            g_EventActPlt.Assign(*m_pPalette);
+            ReportSave(SaveRecordList(g_EventActPlt, g_PathTable.EventActionPlt),
+                       g_PathTable.EventActionPlt);
+            End(1);
+            return 1;
+        case IDC_EVENTS_CANCEL:
+            End(0);
+            return 1;
+    }
+    if (m_bCreated && IsWindowOpen()) {
+        ShowContent();
+        if (GetChangedCtrlId(wParam)) {
+            for (auto& s : m_Strs) s.CtrlToValue();
+            m_List.StoreCurrentRecord();
+        }
+    }
+    RedrawList();
+    return 1;
+}

@@ -1,0 +1,158 @@
+// Ids of the event editor's resources (events.rc): the event settings
+// dialog, the action kind chooser, the action dialogs, the action palette,
+// the list menus, and the commands of the page and action lists.
+#pragma once
+
+#define IDD_EVENT_SET 167
+#define IDD_EVENTACT 170
+#define IDD_EACT_MESSAGE 171
+#define IDD_EVENTACTPLT 218
+// The frame of an action kind whose own dialog is not there.
+#define IDD_EACT_PENDING 250
+#define IDR_MENU_PAGE_LIST 116
+#define IDR_MENU_ACTION_LIST 176
+
+#define IDC_EVENTS_PICTURE 1075
+#define IDC_EVENTS_OK 1006
+#define IDC_EVENTS_CANCEL 1007
+
+// Event settings dialog: the event and its pages.
+#define IDC_EVENT_NAME 1044
+#define IDC_EVENT_HELD 1037
+#define IDC_PAGE_LIST 1254
+#define IDC_PAGE_INSERT 1066
+#define IDC_PAGE_DELETE 1067
+#define IDC_PAGE_GRAPHIC 1511
+#define IDC_PAGE_GRAPHIC_SPIN 1512
+#define IDC_PAGE_GRAPHIC_PICK 1510
+#define IDC_PAGE_GRAPHIC_PREVIEW 1070
+// Appearance conditions.
+#define IDC_COND_TURN_A 1038
+#define IDC_COND_TURN_A1 1260
+#define IDC_COND_TURN_A1_SPIN 1261
+#define IDC_COND_TURN_A2 1269
+#define IDC_COND_TURN_A2_SPIN 1270
+#define IDC_COND_TURN_B 1039
+#define IDC_COND_TURN_B1 1271
+#define IDC_COND_TURN_B1_SPIN 1272
+#define IDC_COND_TURN_B2 1273
+#define IDC_COND_TURN_B2_SPIN 1274
+#define IDC_COND_EVENT_VAR 1036
+#define IDC_COND_EVENT_VALUE 1255
+#define IDC_COND_EVENT_VALUE_SPIN 1256
+#define IDC_COND_EVENT_COMPARE 1257
+#define IDC_COND_GVAL 1249
+#define IDC_COND_GVAL_RENAME 1250
+#define IDC_COND_GVAL_VALUE 1251
+#define IDC_COND_GVAL_VALUE_SPIN 1252
+#define IDC_COND_GVAL_COMPARE 1253
+#define IDC_COND_FIRST_ONLY 1035
+#define IDC_COND_PLUS_LABEL 1544
+#define IDC_COND_MULTIPLE_LABEL 1545
+#define IDC_COND_RANGE_LABEL 1546
+// Trigger conditions.
+#define IDC_COND_TIMING 1262
+#define IDC_COND_COMMAND 1045
+#define IDC_COND_AFTER_PREVIOUS 1040
+#define IDC_COND_AREA 1263
+#define IDC_COND_SUBJECT 1264
+#define IDC_COND_PRESENCE 1268
+#define IDC_COND_GROUP 1267
+#define IDC_COND_FRIEND 1275
+#define IDC_COND_ENEMY_GROUP 1041
+#define IDC_COND_ENEMY_GROUP_NO 1046
+#define IDC_COND_ENEMY_GROUP_SPIN 1276
+#define IDC_COND_CHARA_ID 1042
+#define IDC_COND_CHARA_ID_NO 1647
+#define IDC_COND_CHARA_ID_SPIN 1648
+// Actions.
+#define IDC_ACTION_LIST 1266
+#define IDC_ACTION_INSERT 1068
+#define IDC_ACTION_EDIT 1265
+#define IDC_ACTION_DELETE 1069
+
+// Page list commands: menu 116 and the keys.
+#define CM_PAGE_MENU_COPY 40024
+#define CM_PAGE_MENU_PASTE 40025
+#define CM_PAGE_MENU_CUT 40027
+#define CM_PAGE_MENU_DELETE 40029
+#define CM_PAGE_MENU_INSERT 40070
+#define CM_PAGE_KEY_CUT 40030
+#define CM_PAGE_KEY_COPY 40031
+#define CM_PAGE_KEY_PASTE 40032
+#define CM_PAGE_KEY_DELETE 40034
+#define CM_PAGE_KEY_INSERT 40069
+// Action list commands: menu 176 and the keys.
+#define CM_ACTION_KEY_COPY 40035
+#define CM_ACTION_KEY_PASTE 40038
+#define CM_ACTION_KEY_DELETE 40039
+#define CM_ACTION_KEY_CUT 40040
+#define CM_ACTION_KEY_INSERT 40071
+#define CM_ACTION_MENU_CUT 40075
+#define CM_ACTION_MENU_COPY 40076
+#define CM_ACTION_MENU_PASTE 40077
+#define CM_ACTION_MENU_NEW 40078
+#define CM_ACTION_MENU_DELETE 40079
+#define CM_PALETTE_ARRANGE 40126
+#define CM_PALETTE_SAVE_NEW 40127
+// Palette entry i: overwrite with the selected actions / paste into the page.
+#define CM_PALETTE_OVERWRITE 35000
+#define CM_PALETTE_PASTE 35500
+#define PALETTE_MENU_ENTRIES 100
+
+// Kind chooser: one button per kind, from kind 1.
+#define IDC_KIND_BUTTON_FIRST 1267
+#define IDC_KIND_BUTTON_LAST 1291
+
+// Message action.
+#define IDC_MSG_POS 1574
+#define IDC_MSG_CELL_X 1318
+#define IDC_MSG_CELL_X_SPIN 1319
+#define IDC_MSG_CELL_Y 1320
+#define IDC_MSG_CELL_Y_SPIN 1321
+#define IDC_MSG_SHIFT_X 1330
+#define IDC_MSG_SHIFT_X_SPIN 1331
+#define IDC_MSG_SHIFT_Y 1332
+#define IDC_MSG_SHIFT_Y_SPIN 1504
+#define IDC_MSG_KEEP_ON_SCREEN 1583
+#define IDC_MSG_FOLLOW 1584
+#define IDC_MSG_SHOW 1575
+#define IDC_MSG_TIME 1322
+#define IDC_MSG_TIME_SPIN 1323
+#define IDC_MSG_AKEY 1589
+#define IDC_MSG_FRAME 1576
+#define IDC_MSG_WIDTH 1573
+#define IDC_MSG_AUTO_UPDATE 1572
+#define IDC_MSG_HAS_ID 1578
+#define IDC_MSG_ID 1324
+#define IDC_MSG_ID_SPIN 1325
+#define IDC_MSG_ERASE 1577
+#define IDC_MSG_SHOW_PICTURE 1580
+#define IDC_MSG_PICTURE 1582
+#define IDC_MSG_PIC_POS 1579
+#define IDC_MSG_PIC_SHIFT_X 1326
+#define IDC_MSG_PIC_SHIFT_X_SPIN 1327
+#define IDC_MSG_PIC_SHIFT_Y 1328
+#define IDC_MSG_PIC_SHIFT_Y_SPIN 1329
+#define IDC_MSG_PIC_FLIP_X 1587
+#define IDC_MSG_PIC_FLIP_Y 1588
+#define IDC_MSG_PIC_ALPHA 1592
+#define IDC_MSG_PIC_ALPHA_SPIN 1593
+#define IDC_MSG_PIC_KEEP_ON_SCREEN 1581
+#define IDC_MSG_PIC_SCALE 1585
+#define IDC_MSG_PIC_SCALE_SPIN 1586
+#define IDC_MSG_TEXT 1268
+#define IDC_MSG_SYMBOL 1068
+#define IDC_MSG_SYMBOL_PREVIEW 1069
+#define IDC_MSG_GVAL 1309
+// The rename button beside a common-variable combo.
+#define IDC_EACT_RENAME_GVAL 1250
+
+// Action palette.
+#define IDC_PLT_LIST 1587
+#define IDC_PLT_NAME 1044
+#define IDC_PLT_DESCRIPTION 12057
+#define IDC_PLT_UP 1068
+#define IDC_PLT_DOWN 1069
+#define IDC_PLT_DELETE 1067
+#define IDC_PLT_CONTENT 1588
