@@ -82,7 +82,6 @@ TEST_F(EventEdit, TheStartEventPushesNoUndoStepAndIsWritten) {
     Command(CM_START_EVENT);
     EXPECT_EQ(0, DropSteps());
     EXPECT_EQ(steps, g_StageEditState.UndoHistory.Size());
-    EXPECT_EQ(0, Stage()->m_nEventEditMode);
     cEvent saved;
     EXPECT_TRUE(saved.LoadFile(g_PathTable.StartEvent))
         << "OK writes the start event even unchanged";

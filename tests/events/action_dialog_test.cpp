@@ -230,19 +230,33 @@ TEST_F(ActionDialogTest, ThePaletteWindowAndItsFile) {
     EXPECT_EQ(2u, g_EventActPlt.size());
 }
 
-// A palette file that cannot be written is reported; the palette keeps the change.
-TEST_F(ActionDialogTest, AFailedPaletteSaveIsReported) {
-    FolderCreate(g_PathTable.EventActionPlt);
-    g_EventActPlt = {Entry("一", {3})};
+// The palette and the start event that cannot be written: the box names the
+// file, and what was edited stays in memory.
+TEST_F(ActionDialogTest, FailedSavesAreReported) {
+    FolderCreate(g_PathTable.EventActionPlt);  // folders where the files should go
+    FolderCreate(g_PathTable.StartEvent);
+    g_EventActPlt = {Entry("一", {EACT_CREASESALT})};
     VECTOR_CLASS<cEventActPlt> copy(g_EventActPlt);
     RunPalette(copy, 0, [](DLG_EVENTACTPLT* p) {
         TypeText(p->m_hWnd, IDC_PLT_NAME, "二");
         Click(p->m_hWnd, IDC_EVENTS_OK);
     });
     EXPECT_EQ("二", g_EventActPlt[0].Name);
-    ASSERT_EQ(1u, m_Boxes.Count());
+    cEvent start;
+    QueueStep([] {
+        DLG_EVENT_SET* d = OpenBox<DLG_EVENT_SET>();
+        if (!d) return false;
+        SendMessageA(d->m_hWnd, WM_COMMAND, CM_PALETTE_PASTE, 0);
+        Click(d->m_hWnd, IDC_EVENTS_OK);
+        return true;
+    });
+    EditEvent(nullptr, &g_WndList, &start, 1, nullptr);
+    EXPECT_EQ(1u, start.Pages[0].Acts.size()) << "the pasted action is kept";
+    ASSERT_EQ(2u, m_Boxes.Count());
     EXPECT_EQ(std::string(g_PathTable.EventActionPlt) + " の保存に失敗しました！",
               m_Boxes.Calls()[0].text);
+    EXPECT_EQ(std::string(g_PathTable.StartEvent) + " の保存に失敗しました！",
+              m_Boxes.Calls()[1].text);
 }
 
 // Each sub-menu lists at most 100 entries, so that no id means two things;

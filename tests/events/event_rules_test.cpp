@@ -124,15 +124,6 @@ TEST(EventWords, EveryTableHoldsItsLabelsInOrder) {
     EXPECT_STREQ("SP", StatusItemName(1));
 }
 
-TEST(EventWords, AnIndexOutsideATableReadsEmpty) {
-    for (int index : {-1, 23, 24, 1000, -100000})
-        EXPECT_STREQ("", WordAt(g_WordTiming, index)) << index;
-    EXPECT_STREQ("ステージクリア前(H)", WordAt(g_WordTiming, 22));
-    EXPECT_STREQ("", WordAt(nullptr, 0));
-    EXPECT_STREQ("", StatusItemName(2));
-    EXPECT_STREQ("", StatusItemName(-1));
-}
-
 class ActionLineTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -256,6 +247,9 @@ TEST_F(ActionLineTest, DamagedActionsReadNothingOutsideTheirTables) {
     EXPECT_EQ("ピクチャー : ", ActionLine(Act(2, {-1})));
     EXPECT_EQ("スキルの習得 : ", ActionLine(Act(18, {7, 1})));
     EXPECT_EQ("コモン変数の操作 : コモン変数「」 0", ActionLine(Act(11, {1000, 7, 0})));
+    EXPECT_STREQ("", WordAt(g_WordTiming, 23));
+    EXPECT_STREQ("", WordAt(g_WordTiming, -1));
+    EXPECT_STREQ("", StatusItemName(2));
     cEventAct bare;
     bare.Kind = EACT_WARP;  // no parameters at all
     EXPECT_EQ("ワープ : (0,0)", ActionLine(bare));
@@ -264,35 +258,7 @@ TEST_F(ActionLineTest, DamagedActionsReadNothingOutsideTheirTables) {
     EXPECT_EQ("メッセージ : ", ActionLine(noText));
 }
 
-TEST(PaletteContent, KindsJoinedByArrows) {
-    cEventActPlt entry;
-    EXPECT_EQ("内容： ", PaletteContentLine(entry));
-    for (int kind : {1, 3, 15, 0}) {
-        cEventAct act;
-        act.Kind = kind;
-        entry.Acts.push_back(act);
-    }
-    EXPECT_EQ("内容： メッセージ → ウエイト → BGMの変更 → ", PaletteContentLine(entry));
-}
-
 // ---- Forms -------------------------------------------------------------------------------
-
-TEST(ActionForms, ChooserButtonsAndDialogsByKind) {
-    EXPECT_EQ(0, EactForm(0).button);
-    EXPECT_EQ(0, EactForm(26).button) << "kind 26 cannot be chosen";
-    for (int kind = 1; kind <= 23; ++kind) {
-        EXPECT_EQ(1267 + kind - 1, EactForm(kind).button) << kind;
-        EXPECT_NE(0, EactForm(kind).dialogId) << kind;
-    }
-    EXPECT_EQ(1290, EactForm(24).button);
-    EXPECT_EQ(1291, EactForm(25).button);
-    EXPECT_EQ(0, EactForm(24).dialogId);
-    EXPECT_EQ(0, EactForm(25).dialogId);
-    EXPECT_EQ(171, EactForm(1).dialogId);
-    EXPECT_STREQ("メッセージの表示", EactForm(1).caption);
-    EXPECT_STREQ("ステータスの操作", EactForm(16).caption);
-    EXPECT_EQ(&EactForm(0), &EactForm(99));
-}
 
 // Changing the kind keeps the leading parameters and drops the surplus;
 // changing back gives zeros and an empty text.
@@ -318,25 +284,6 @@ TEST(ActionForms, SizingKeepsAndDropsAsTheKindTableSays) {
     EXPECT_TRUE(act.Ints.empty());
 }
 
-// A new message: position "下", the frame, keep on screen and follow the
-// screen on, 30 tenths, auto update, picture 1, opacity 255, scale 100.
-TEST(ActionForms, ANewMessageStartsWithTheNewColumn) {
-    cEventAct act;
-    act.Kind = EACT_MESSAGE;
-    SizeActionParams(act);
-    ApplyNewValues(EactForm(EACT_MESSAGE), act);
-    std::vector<int> expected(26, 0);
-    expected[0] = 3;
-    expected[5] = expected[6] = 1;
-    expected[8] = 30;
-    expected[10] = expected[12] = 1;
-    expected[17] = 1;
-    expected[23] = 255;
-    expected[24] = 1;
-    expected[25] = 100;
-    EXPECT_EQ(expected, std::vector<int>(act.Ints.begin(), act.Ints.end()));
-}
-
 namespace {
 
 // The controls of a kind's dialog as a map of shown values.
@@ -359,30 +306,22 @@ struct FakeDialog {
 
 }  // namespace
 
+// From a new message's choices on, one change at a time.
 TEST(ActionForms, MessageEnablingRules) {
-    const unsigned short kPictureCtrls[] = {
-        IDC_MSG_PICTURE,    IDC_MSG_PIC_POS,    IDC_MSG_PIC_SCALE,         IDC_MSG_PIC_ALPHA,
-        IDC_MSG_PIC_FLIP_X, IDC_MSG_PIC_FLIP_Y, IDC_MSG_PIC_KEEP_ON_SCREEN};
     FakeDialog d;
     d.shown = {{IDC_MSG_ERASE, 0}, {IDC_MSG_FRAME, 1},        {IDC_MSG_POS, 3},
                {IDC_MSG_SHOW, 0},  {IDC_MSG_SHOW_PICTURE, 0}, {IDC_MSG_PIC_POS, 8},
                {IDC_MSG_HAS_ID, 0}};
-    d.Run(EACT_MESSAGE);
-    EXPECT_EQ(1, d.enabled[IDC_MSG_TEXT]);
-    EXPECT_EQ(1, d.enabled[IDC_MSG_WIDTH]);
-    EXPECT_EQ(0, d.enabled[IDC_MSG_CELL_X]) << "position 3 keeps the cell coordinates off";
-    EXPECT_EQ(0, d.enabled[IDC_MSG_TIME]);
-    EXPECT_EQ(0, d.enabled[IDC_MSG_FOLLOW]);
-    EXPECT_EQ(0, d.enabled[IDC_MSG_AKEY]);
-    EXPECT_EQ(0, d.enabled[IDC_MSG_PIC_SHIFT_X]);
-    for (unsigned short id : kPictureCtrls) EXPECT_EQ(0, d.enabled[id]) << id;
-    EXPECT_EQ(0, d.enabled[IDC_MSG_ID]);
-
     const struct {
         unsigned short id;
         int value;
         std::vector<unsigned short> on, off;
     } steps[] = {
+        {IDC_MSG_POS,
+         3,
+         {IDC_MSG_TEXT, IDC_MSG_WIDTH},
+         {IDC_MSG_CELL_X, IDC_MSG_TIME, IDC_MSG_FOLLOW, IDC_MSG_AKEY, IDC_MSG_PICTURE,
+          IDC_MSG_PIC_SCALE, IDC_MSG_PIC_FLIP_X, IDC_MSG_PIC_SHIFT_X, IDC_MSG_ID}},
         {IDC_MSG_POS, 9, {IDC_MSG_CELL_X, IDC_MSG_CELL_Y}, {}},
         {IDC_MSG_POS, 10, {IDC_MSG_CELL_X, IDC_MSG_CELL_Y}, {}},
         {IDC_MSG_SHOW, 1, {IDC_MSG_FOLLOW, IDC_MSG_AKEY}, {IDC_MSG_TIME}},
@@ -430,47 +369,31 @@ TEST(ActionForms, ARuleMayKeepItsTargetsWithoutARow) {
 
 // ---- Name lists ----------------------------------------------------------------------------
 
-TEST(NameLists, RowsOfEverySourceAsTheDialogsNumberThem) {
-    g_Database.Pictures.resize(3);
-    g_Database.Pictures[1].strName = "村長";
-    g_Database.Pictures[2].strName = "";
+// BGMs after "なし", lands numbered from 001 for land 0, position groups
+// from group 1 (group 0 alone offers nothing).
+TEST(NameLists, RowsAsTheDialogsNumberThem) {
     g_Database.Bgms.resize(2);
-    g_Database.Bgms[0].strName = "無音";
     g_Database.Bgms[1].strName = "戦い";
-    g_LandList.assign(2, cLand());
+    g_LandList.assign(1, cLand());
     g_LandList[0].Name = "海";
-    g_GValInfo.assign(3, cGValInfo());
-    g_GValInfo[1].Name = "鍵";
     g_Stage.Groups.resize(3);
     g_Stage.Groups[2].Name = "北";
-    g_FriendList.assign(2, cFriend());
-    g_FriendList[1].Name = "アレス";
     const struct {
         int rows;
         Labels labels;
     } cases[] = {
-        {EACT_ROWS_PICTURES, {"001 村長", "002 "}}, {EACT_ROWS_BGMS, {"なし", "001 戦い"}},
-        {EACT_ROWS_LANDS, {"001 海", "002 "}},      {EACT_ROWS_GVALS, {"001 鍵", "002 "}},
-        {EACT_ROWS_GROUPS, {"01 ", "02 北"}},       {EACT_ROWS_FRIENDS, {"001 アレス"}},
+        {EACT_ROWS_BGMS, {"なし", "001 戦い"}},
+        {EACT_ROWS_LANDS, {"001 海"}},
+        {EACT_ROWS_GROUPS, {"01 ", "02 北"}},
         {EACT_ROWS_STATUS, {"HP", "SP"}},
     };
+    VECTOR_CLASS<std::string> rows;
     for (const auto& c : cases) {
-        VECTOR_CLASS<std::string> rows;
         EXPECT_EQ(1, MakeNameRows(rows, c.rows)) << c.rows;
         EXPECT_EQ(c.labels, Labels(rows.begin(), rows.end())) << c.rows;
     }
-    VECTOR_CLASS<std::string> rows;
-    MakeConditionGValRows(rows);
-    EXPECT_EQ((Labels{"コモン変数条件なし", "001 鍵", "002 "}), Labels(rows.begin(), rows.end()));
-    MakeConditionFriendRows(rows);
-    EXPECT_EQ((Labels{"条件なし", "001 アレス"}), Labels(rows.begin(), rows.end()));
-    MakeConditionGroupRows(rows);
-    EXPECT_EQ((Labels{"01 ", "02 北"}), Labels(rows.begin(), rows.end()));
     g_Stage.Groups.resize(1);
     MakeConditionGroupRows(rows);
-    EXPECT_TRUE(rows.empty()) << "group 0 alone offers nothing";
-    EXPECT_EQ(0, MakeNameRows(rows, EACT_ROWS_WORDS));
+    EXPECT_TRUE(rows.empty());
     g_LandList.clear();
-    g_GValInfo.clear();
-    g_FriendList.clear();
 }
