@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/paths.h"
+#include "events/action_forms.h"
 #include "events/action_line.h"
 #include "events/dlg_eact_message.h"
 #include "events/dlg_event_set.h"
@@ -137,7 +138,7 @@ TEST_F(ActionDialogTest, RenamingAVariableIsSavedAtOnce) {
 TEST_F(ActionDialogTest, ErasingKeepsTheHiddenSettings) {
     cEventAct act;
     act.Kind = EACT_MESSAGE;
-    act.FixupParams();
+    SizeActionParams(act);
     act.Ints[0] = 9;
     act.Ints[1] = 50;  // beyond the range: shown and stored clamped
     act.Strs[0] = "一行目\n二行目";
@@ -168,7 +169,7 @@ cEventActPlt Entry(const char* name, std::initializer_list<int> kinds) {
     for (int kind : kinds) {
         cEventAct act;
         act.Kind = kind;
-        act.FixupParams();
+        SizeActionParams(act);
         e.Acts.push_back(act);
     }
     return e;

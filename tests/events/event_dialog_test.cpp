@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/paths.h"
+#include "events/action_forms.h"
 #include "events/action_line.h"
 #include "events/dlg_eact_message.h"
 #include "events/dlg_event_set.h"
@@ -21,7 +22,7 @@ namespace {
 cEventAct Act(int kind, int first = 0) {
     cEventAct act;
     act.Kind = kind;
-    act.FixupParams();
+    SizeActionParams(act);
     if (!act.Ints.empty()) act.Ints[0] = first;
     return act;
 }

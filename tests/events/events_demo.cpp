@@ -7,6 +7,7 @@
 
 #include "app/app.h"
 #include "app/dlg_main.h"
+#include "events/action_forms.h"
 #include "events/dlg_eact_message.h"
 #include "events/dlg_event_set.h"
 #include "events/dlg_eventact.h"
@@ -23,7 +24,7 @@ const char* g_What = "set";
 cEventAct Act(int kind, std::initializer_list<int> ints, const char* text = nullptr) {
     cEventAct act;
     act.Kind = kind;
-    act.FixupParams();
+    SizeActionParams(act);
     int i = 0;
     for (int v : ints) act.Ints.At(i++) = v;
     if (text) act.Strs.At(0) = text;
