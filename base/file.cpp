@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <new>
 #include <string>
 #include <utility>
 
@@ -49,15 +50,44 @@ int Faulted(int step) {
     return g_fileFault && g_fileFault(step);
 }
 
-// Writes the collected bytes to the temporary file and moves it over the
-// target; any failure leaves the target as it was and removes the temporary.
-int Commit(cMemFile* m) {
+// Room for at least `size` bytes, doubling, so that appending stays inline.
+// A block the process cannot have fails the file instead of throwing.
+int Grow(cMemFile* m, size_t size) {
+    if (size <= m->bytes.size()) return 1;
+    try {
+        m->bytes.resize(std::max({size, 2 * m->bytes.size(), size_t(4096)}));
+    } catch (const std::bad_alloc&) {
+        m->failed = 1;
+        return 0;
+    }
+    return 1;
+}
+
+// A save collects its bytes in a room of this size and writes them to its
+// temporary file whenever the room is full: a small room stays in the cache,
+// where a buffer of the whole file would cost a fault per page.
+const size_t kSaveRoom = 1 << 20;
+
+// Bytes of a save to its temporary file; a failed write fails the file.
+int WriteOut(cMemFile* m, const void* data, size_t size) {
     unsigned put = 0;
-    int ok = m->failed == 0;
-    if (ok && !m->bytes.empty())
-        ok = !Faulted(FILE_FAULT_WRITE) &&
-             os::Write(m->disk, m->bytes.data(), static_cast<unsigned>(m->bytes.size()), &put) &&
-             put == m->bytes.size();
+    if (!m->failed && size &&
+        (Faulted(FILE_FAULT_WRITE) || !os::Write(m->disk, data, static_cast<unsigned>(size), &put) || put != size))
+        m->failed = 1;
+    return !m->failed;
+}
+
+// What a save collected goes to its temporary file; the room is empty again.
+int Flush(cMemFile* m) {
+    WriteOut(m, m->bytes.data(), m->end);
+    m->end = m->pos = 0;
+    return !m->failed;
+}
+
+// Writes the rest to the temporary file and moves it over the target; any
+// failure leaves the target as it was and removes the temporary.
+int Commit(cMemFile* m) {
+    int ok = Flush(m);
     if (!os::Close(m->disk)) ok = 0;
     m->disk = INVALID_HANDLE_VALUE;
     if (ok) ok = FileReplace(m->temp.c_str(), m->target.c_str());
@@ -94,10 +124,10 @@ int FileCreate(HANDLE* file, const char* path) {
 
 int FileRead(HANDLE file, void* buffer, unsigned size) {
     if (cMemFile* m = AsMem(file)) {
-        const size_t left = m->pos < m->bytes.size() ? m->bytes.size() - m->pos : 0;
+        const size_t left = m->pos < m->end ? m->end - m->pos : 0;
         if (m->failed || size > left) {
             m->failed = 1;
-            m->pos = m->bytes.size();
+            m->pos = m->end;
             return 0;
         }
         std::memcpy(buffer, m->bytes.data() + m->pos, size);
@@ -111,10 +141,18 @@ int FileRead(HANDLE file, void* buffer, unsigned size) {
 int FileReadVia(HANDLE* file, void* buffer, unsigned size) { return FileRead(*file, buffer, size); }
 
 int FileWrite(HANDLE file, const void* buffer, unsigned size) {
+    if (FileAppend(file, buffer, size)) return 1;
     if (cMemFile* m = AsMem(file)) {
-        if (m->pos + size > m->bytes.size()) m->bytes.resize(m->pos + size);
+        if (m->disk != INVALID_HANDLE_VALUE) {
+            // A save is written from start to end: its room goes to disk, and
+            // a block larger than the room follows it directly.
+            if (!Flush(m)) return 0;
+            if (size > m->bytes.size()) return WriteOut(m, buffer, size);
+        }
+        if (m->pos + size > m->bytes.size() && !Grow(m, m->pos + size)) return 0;
         std::memcpy(&m->bytes[m->pos], buffer, size);
         m->pos += size;
+        m->end = std::max(m->end, m->pos);
         return 1;
     }
     unsigned put = 0;
@@ -127,7 +165,7 @@ unsigned FileSeekBegin(HANDLE file) {
 }
 
 unsigned FileSeekEnd(HANDLE file) {
-    if (cMemFile* m = AsMem(file)) return static_cast<unsigned>(m->pos = m->bytes.size());
+    if (cMemFile* m = AsMem(file)) return static_cast<unsigned>(m->pos = m->end);
     return static_cast<unsigned>(os::Seek(file, 0, os::SEEK_FROM_END));
 }
 
@@ -151,6 +189,7 @@ HANDLE FileOpenMemory(const void* data, size_t size) {
     cMemFile* m = NewMem();
     if (!m) return INVALID_HANDLE_VALUE;
     m->bytes.assign(static_cast<const char*>(data), size);
+    m->end = size;
     return m;
 }
 
@@ -163,7 +202,7 @@ int FileIsMemory(HANDLE file) { return AsMem(file) != nullptr; }
 
 std::string FileMemoryBytes(HANDLE file) {
     cMemFile* m = AsMem(file);
-    return m ? m->bytes : std::string();
+    return m ? m->bytes.substr(0, m->end) : std::string();
 }
 
 // Takes the bytes over without copying; positioned at `pos`.
@@ -171,6 +210,7 @@ HANDLE FileOpenMemoryMove(std::string&& bytes, size_t pos) {
     cMemFile* m = NewMem();
     if (!m) return INVALID_HANDLE_VALUE;
     m->bytes = std::move(bytes);
+    m->end = m->bytes.size();
     m->pos = pos;
     return m;
 }
@@ -196,21 +236,13 @@ int FileCreateReplacing(HANDLE* file, const char* path) {
     m->disk = disk;
     m->temp = temp;
     m->target = target;
-    // A save mostly replaces a file of about its size: room for that at
-    // once, rather than growing (copying) the buffer step by step. At most
-    // 64 MB, so that a damaged or foreign large file asks no huge block.
-    HANDLE old;
-    if (FileOpenRead(&old, target.c_str())) {
-        const long long size = os::Seek(old, 0, os::SEEK_FROM_END);
-        os::Close(old);
-        if (size > 0) m->bytes.reserve(static_cast<size_t>(std::min<long long>(size, 64ll << 20)));
-    }
+    Grow(m, kSaveRoom);
     *file = m;
     return 1;
 }
 
 size_t FileBytesLeft(HANDLE file) {
-    if (cMemFile* m = AsMem(file)) return m->failed || m->pos >= m->bytes.size() ? 0 : m->bytes.size() - m->pos;
+    if (cMemFile* m = AsMem(file)) return m->failed || m->pos >= m->end ? 0 : m->end - m->pos;
     const long long here = os::Seek(file, 0, os::SEEK_FROM_CURRENT);
     const long long end = os::Seek(file, 0, os::SEEK_FROM_END);
     os::Seek(file, here, os::SEEK_FROM_BEGIN);
@@ -220,7 +252,7 @@ size_t FileBytesLeft(HANDLE file) {
 void FileSetFailed(HANDLE file) {
     if (cMemFile* m = AsMem(file)) {
         m->failed = 1;
-        m->pos = m->bytes.size();
+        m->pos = m->end;
     }
 }
 

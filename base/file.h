@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -41,10 +42,11 @@ int FileIsMemory(HANDLE file);
 // The bytes of a memory file (all of them, whatever the position).
 std::string FileMemoryBytes(HANDLE file);
 
-// A save that never destroys the old file: the handle collects the bytes;
-// FileClose writes them to "<path>.tmp" in the same folder, checks every byte
-// and then moves it over `path` (1), or removes it and leaves `path` as it was
-// (0). 0 here when the temporary file cannot be created.
+// A save that never destroys the old file: the handle passes the bytes on to
+// "<path>.tmp" in the same folder, checking every write; FileClose then moves
+// it over `path` (1), or removes it and leaves `path` as it was (0). 0 here
+// when the temporary file cannot be created. A save is written from start to
+// end: it cannot seek back.
 int FileCreateReplacing(HANDLE* file, const char* path);
 
 // A full disk for the tests: while the hook answers non-zero for a step, that
@@ -57,11 +59,14 @@ FileFaultHook SetFileFaultHook(FileFaultHook hook);  // null: none; returns the 
 namespace file_detail {
 
 // A memory file. Data files are read whole into one and served from memory;
-// saves collect their bytes in one and write them out at close. Only
-// file.cpp and the two inline reads below look inside.
+// saves collect their bytes in one and write them out whenever its room is
+// full. Only file.cpp and the inline reads and appends below look inside.
 struct cMemFile {
     bool used = false;
+    // The file is bytes[0, end); a written file keeps room after it, so that
+    // appending a field is a copy and no call.
     std::string bytes;
+    size_t end = 0;
     size_t pos = 0;
     int failed = 0;
     // A save through a temporary file: written and moved over `target` at close.
@@ -93,14 +98,25 @@ size_t FileBytesLeft(HANDLE file);
 inline const char* FileReadSpan(HANDLE file, size_t size) {
     file_detail::cMemFile* m = file_detail::AsMem(file);
     if (!m) return nullptr;
-    if (m->failed || size > m->bytes.size() - m->pos) {
+    if (m->failed || size > m->end - m->pos) {
         m->failed = 1;
-        m->pos = m->bytes.size();
+        m->pos = m->end;
         return nullptr;
     }
     const char* span = m->bytes.data() + m->pos;
     m->pos += size;
     return span;
+}
+// Appends `size` bytes to a memory file written from start to end while its
+// room lasts, inline: saves write every field of every record through it. 0
+// for a system file, a memory file positioned before its end or out of room
+// (FileWrite serves those).
+inline int FileAppend(HANDLE file, const void* data, size_t size) {
+    file_detail::cMemFile* m = file_detail::AsMem(file);
+    if (!m || m->pos != m->end || size > m->bytes.size() - m->end) return 0;
+    std::memcpy(&m->bytes[m->end], data, size);
+    m->end = m->pos += size;
+    return 1;
 }
 inline int FileFailed(HANDLE file) {
     const file_detail::cMemFile* m = file_detail::AsMem(file);

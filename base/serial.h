@@ -101,8 +101,10 @@ int NumberOp(int op, double* field, const double* other, HANDLE file);
 // The numbers, as raw bytes. The read is inline (and kept small, so that it
 // is inlined even into a record of a hundred fields): a load reads every
 // number of every record, and a call per field was a large share of it.
+// The write to a save's memory file is inline for the same reason.
 template <class T>
 inline int SerialNumber(int op, T* field, const T* other, HANDLE file) {
+    if (op == SERIAL_WRITE && FileAppend(file, field, sizeof(T))) return 1;
     if (op != SERIAL_READ) return NumberOp(op, field, other, file);
     T value;
     if (ReadInto(file, &value, sizeof(T))) *field = value;
