@@ -8,7 +8,9 @@
 
 namespace {
 
-int PlayWave(HWND owner, const char* file) { return MciPlayFile(owner, &g_MciTable, kMciPreviewEntry, file, 0); }
+int PlayWave(HWND owner, const char* file) {
+    return MciPlayFile(owner, &g_MciTable, kMciPreviewEntry, file, 0);
+}
 
 int PlayBgm(const char* file, int volume) {
     g_Sound.SetFile(0, file, volume);
@@ -20,7 +22,8 @@ BGM_PREVIEW_PROC g_pfnBgm = PlayBgm;
 
 // The record a combo of the dialog shows; 0 when it names none (row 0 is
 // "none") or lies past `count`. A missing combo is a programming error.
-int SelectedRecord(std::vector<CTRL_COMBO_CLASS<int>>& combos, unsigned id, int count, HWND* owner) {
+int SelectedRecord(std::vector<CTRL_COMBO_CLASS<int>>& combos, unsigned id, int count,
+                   HWND* owner) {
     for (CTRL_COMBO_CLASS<int>& c : combos) {
         if (c.m_wId != id) continue;
         *owner = c.m_hParent;
@@ -42,11 +45,13 @@ int PlaySelectedSound(std::vector<CTRL_COMBO_CLASS<int>>& combos, unsigned id) {
     HWND owner = nullptr;
     int record = SelectedRecord(combos, id, static_cast<int>(g_Database.Sounds.size()), &owner);
     if (!record) return 0;
-    if (!g_pfnSound(owner, g_Database.Sounds[record].strPath.c_str())) {
-        ErrorBox("読み込み失敗！");
-        return 0;
-    }
-    return 1;
+    return PlaySoundFile(owner, g_Database.Sounds[record].strPath.c_str());
+}
+
+int PlaySoundFile(HWND owner, const char* file) {
+    if (g_pfnSound(owner, file)) return 1;
+    ErrorBox("読み込み失敗！");
+    return 0;
 }
 
 int PlaySelectedBgm(std::vector<CTRL_COMBO_CLASS<int>>& combos, unsigned id) {

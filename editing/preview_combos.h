@@ -12,9 +12,12 @@
 // when the file cannot be played.
 int PlaySelectedSound(std::vector<CTRL_COMBO_CLASS<int>>& combos, unsigned id);
 int PlaySelectedBgm(std::vector<CTRL_COMBO_CLASS<int>>& combos, unsigned id);
+// Plays a sound-effect file given by its path; "読み込み失敗！" when it cannot.
+int PlaySoundFile(HWND owner, const char* file);
 
 // How the previews reach the sound layer: a wave file on the preview entry of
 // the MCI table, a BGM file on slot 0 of the sound manager. Tests replace them.
 typedef int (*SOUND_PREVIEW_PROC)(HWND owner, const char* file);
 typedef int (*BGM_PREVIEW_PROC)(const char* file, int volume);
-void SetSoundPreviewProcs(SOUND_PREVIEW_PROC sound, BGM_PREVIEW_PROC bgm);  // null: the sound layer's
+void SetSoundPreviewProcs(SOUND_PREVIEW_PROC sound,
+                          BGM_PREVIEW_PROC bgm);  // null: the sound layer's

@@ -21,7 +21,7 @@ void CalcActionCountsByTime(double result[2], int ticks, const int initial[2], c
     const double a = shares[0] * 1000.0 / 100.0;
     const double b = shares[1] * 1000.0 / 100.0;
     const double total = a + b;
-    if (total == 0.0) return;
+    if (total <= 0.0) return;  // no positive share to divide
     const int ga = TruncToInt(a / total * 200.0);
     const int gb = TruncToInt(200.0 * (b / total));
 

@@ -1,27 +1,30 @@
-// The database sheet: a modeless property sheet over the database pages,
-// opened from the stage editor. Its idle step drives the page previews.
+// The database sheet "データベースの設定": a modeless property sheet of 25
+// pages over the game database, opened from the stage editor. Apply commits
+// every page and writes the database files; the idle step drives the page
+// previews.
 #pragma once
 
 #include <functional>
+#include <string>
+#include <vector>
 
-#include "ui/dlg.h"
+#include "database/sheet/db_page.h"
 #include "ui/prop.h"
 
 class PROP_DBSKILL;
-class PROP_DATABASE;
-
-// Tab 0: classes. Its window always exists, so its end is the sheet's.
-class DLG_DBCLASS : public DLG_CLASS {
-public:
-    DLG_DBCLASS(WORD resId, PROP_DATABASE* sheet, int mode, WND_LIST_CLASS* wndList);
-    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-    PROP_DATABASE* m_pSheet;
-};
 
 class PROP_DATABASE : public PROP_CLASS {
-public:
-    enum { TAB_CHARA_ANIM = 7, TAB_EFFECT_ANIM = 8 };
+  public:
+    enum {
+        PAGE_COUNT = 25,
+        TAB_CLASS = 0,
+        TAB_LAND = 5,
+        TAB_PARTY_VAL = 6,
+        TAB_CHARA_ANIM = 7,
+        TAB_EFFECT_ANIM = 8,
+        TAB_SYSTEM1 = 15,  // system pages 1 to 10 are tabs 15 to 24
+        TAB_SYSTEM4 = 18,
+    };
 
     // Enters the sheet in the registry with the owner's pointer to it, which
     // the main loop empties when it deletes the closed sheet. `onClosed` runs
@@ -30,13 +33,25 @@ public:
                   std::function<void()> onClosed);
     ~PROP_DATABASE() override;
 
-    // Builds the pages and opens the sheet "データベースの設定"; 1 when it stands.
+    // Builds the pages (each takes its working copy now) and opens the sheet;
+    // 1 when it stands.
     int CreatePages();
+    // Commits every page, marks them applied and writes the database files.
+    // 1 when every file was written; otherwise the files left as they were
+    // are named in an error box and 0 keeps the sheet open.
+    int ApplyAll();
     // One idle step of the page showing.
     void OnIdle(int advance);
     // The skill sheet a page holds open, or none.
     PROP_DBSKILL* SkillSheet() const { return nullptr; }
+    // The page of a tab, or none (before CreatePages).
+    DLG_DBPAGE* Page(int tab) const {
+        return tab >= 0 && tab < PAGE_COUNT ? m_pPage[tab] : nullptr;
+    }
 
     std::function<void()> m_OnClosed;
-    DLG_DBCLASS* m_pClassPage = nullptr;
+    DLG_DBPAGE* m_pPage[PAGE_COUNT] = {};
 };
+
+// The text of the error box of an Apply that could not write `failed`.
+std::string ApplyFailureText(const std::vector<std::string>& failed);

@@ -24,6 +24,7 @@ TEST(ActionCountsTest, TimeModeTable) {
         {10, 0, 300, 0, 100, 1, 0.0, 0.0},  // the attacker never acts, so the interceptor waits for ever
         {10, 0, 300, 0, 100, 0, 0.0, 2.3},
         {10, 0, 0, 100, -100, 0, 0.0, 0.0}, // shares cancelling out
+        {10, 0, 500, -100, 50, 0, 0.0, 0.0},  // a negative sum has no shares to divide either
     };
     for (const Case& c : kCases) {
         double result[2] = {-9, -9};

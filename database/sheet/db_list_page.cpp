@@ -1,0 +1,109 @@
+#include "database/sheet/db_list_page.h"
+
+#include "ui/dlg_input.h"
+
+const WORD kDbListKeyIds[LIST_CMD_COUNT] = {40030, 40031, 40032, 40082, 0, 40083, 0};
+const WORD kDbListMenuIds[LIST_CMD_COUNT] = {40027, 40024, 40025, 0, 0, 40081, 0};
+
+DLG_DBLIST_PAGE::DLG_DBLIST_PAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
+    : DLG_DBPAGE(resId, sheet, wndList) {
+    m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_DBLIST_NEW}));
+    m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_DBLIST_CLEAR}));
+    m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_DBLIST_COUNT}));
+}
+
+DLG_DBLIST_PAGE::~DLG_DBLIST_PAGE() {
+    if (m_hMenuBar) DestroyMenu(m_hMenuBar);
+}
+
+int DLG_DBLIST_PAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+    DLG_CLASS::OnInitDialog(wParam, lParam);
+    AttachLists();
+    AddCtrls(m_Edits);
+    AddCtrls(m_Strs);
+    AddCtrls(m_Checks);
+    AddCtrls(m_Combos);
+    AddCtrls(m_Pictures);
+    AddCtrls(m_Buttons);
+
+    CTRL_LIST_BASE& list = List();
+    AddAccelerator(list.m_hWnd, IDR_ACCEL_DBLIST);
+    const WORD* k = kDbListKeyIds;
+    const WORD* m = kDbListMenuIds;
+    list.SetCommandIds(k[0], k[1], k[2], k[3], k[4], k[5], k[6]);
+    list.SetMenuCommandIds(m[0], m[1], m[2], m[3], m[4], m[5], m[6]);
+    if (!m_hMenuBar) m_hMenuBar = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_DBLIST));
+    m_hMenu = m_hMenuBar ? GetSubMenu(m_hMenuBar, 0) : nullptr;
+
+    OnSetActive();
+    list.SelectOnly(0, 1);
+    UpdateCtrls();
+    m_bCreated = 1;
+    return 0;
+}
+
+void DLG_DBLIST_PAGE::OnSetActive() {
+    LoadSelectedOrFirst();
+    if (!m_bApplied) return;
+    RefreshCtrls(-1);
+    m_bApplied = 0;
+    OnApplied();
+}
+
+void DLG_DBLIST_PAGE::StoreRecord() {
+    for (CTRL_CLASS* c : m_CtrlList)
+        if (c->m_nKind != CTRL_KIND_LIST) c->CtrlToValue();
+    List().StoreCurrentRecord();
+}
+
+void DLG_DBLIST_PAGE::AskRecordCount() {
+    CTRL_LIST_BASE& list = List();
+    int count = list.GetRecordCount();
+    if (InputValue(this, m_pWndList, &count, 1, 999, "データ数", &m_Buttons[2])) list.Resize(count);
+}
+
+int DLG_DBLIST_PAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (!CheckCommand(wParam)) return 0;
+    DLG_CLASS::OnCommand(wParam, lParam);
+    const WORD id = LOWORD(wParam), code = HIWORD(wParam);
+    CTRL_LIST_BASE& list = List();
+
+    int reload = 1;
+    if (id == list.m_wId && code == LBN_SELCHANGE)
+        list.OnSelChange();
+    else if (id == IDC_DBLIST_NEW && code == BN_CLICKED)
+        list.NewRecord();
+    else if (id == IDC_DBLIST_CLEAR && code == BN_CLICKED)
+        list.ClearRecords();
+    else if (id == IDC_DBLIST_COUNT && code == BN_CLICKED)
+        AskRecordCount();
+    else if (!OnPageCommand(id, code))
+        reload = list.OnListCommand(id) || list.OnListMenuCommand(id);
+    if (reload) {
+        RefreshCtrlsExcept(-1, &list);
+        AfterRecordChange();
+    }
+
+    if (GetChangedCtrlId(wParam) && m_bCreated && !m_bRefreshing) StoreRecord();
+    RedrawList();
+    MarkChanged();
+    return 1;
+}
+
+LRESULT DLG_DBLIST_PAGE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    int handled = 0;
+    LRESULT r = PageProc(hwnd, msg, wParam, lParam, &handled);
+    if (handled) return TRUE;
+    if (IsRightClicked() && List().SelectAtPoint(m_CursorPos) && m_hMenu) TrackPopup(m_hMenu);
+    if (IsSetActive(msg, lParam)) {
+        OnSetActive();
+        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
+        return TRUE;
+    }
+    return r;
+}
+
+void DLG_DBLIST_PAGE::Commit() {
+    Renumber();
+    if (HasWindow()) List().StoreToSource();
+}

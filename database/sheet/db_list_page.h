@@ -1,0 +1,97 @@
+// The frame of every database page that edits a list of records: a working
+// copy of one database list in a record list on the left, the controls of the
+// selected record on the right, the record commands ("新規", "ｸﾘｱ", "ﾃﾞｰﾀ数",
+// the keys of accelerator table 132 and the context menu 170), the refresh
+// after an Apply and the commit that stores the working copy.
+//
+// A page derives from DLG_DBLIST<record>, fills m_ListDesc and its control
+// vectors in its constructor (one line per control, in refresh and store
+// order) and adds only what differs: its own buttons, sub-lists, previews.
+#pragma once
+
+#include <vector>
+
+#include "database/sheet/db_page.h"
+#include "resources/database_ids.h"
+#include "ui/ctrl_combo.h"
+#include "ui/ctrl_editstr.h"
+#include "ui/ctrl_editval.h"
+#include "ui/ctrl_list.h"
+
+// The record commands of a page's main list: keys (accelerator table 132)
+// and the context menu (menu 170), in the order cut, copy, paste, new,
+// insert, clear, delete; 0 is not offered.
+extern const WORD kDbListKeyIds[LIST_CMD_COUNT];
+extern const WORD kDbListMenuIds[LIST_CMD_COUNT];
+
+class DLG_DBLIST_PAGE : public DLG_DBPAGE {
+  public:
+    DLG_DBLIST_PAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
+    ~DLG_DBLIST_PAGE() override;
+
+    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
+    int OnCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // Renumbers where the record has a number, then stores the working copy
+    // into the database list while the page's window exists.
+    void Commit() override;
+
+    virtual CTRL_LIST_BASE& List() = 0;
+
+  protected:
+    // The record list (and any sub-list) subclassed and added to the dialog.
+    virtual void AttachLists() = 0;
+    // The bound record from the selected row, or from the first shown
+    // record when no record row is selected.
+    virtual void LoadSelectedOrFirst() = 0;
+    // The page's own commands; 1 when it handled the command.
+    virtual int OnPageCommand(WORD, WORD) { return 0; }
+    // What the page adds when it shows again after an Apply (label lists).
+    virtual void OnApplied() {}
+    virtual void Renumber() {}
+    // Sub-lists edited in place re-apply their rows after a record change.
+    virtual void AfterRecordChange() {}
+
+    void OnSetActive();
+    // Every control but the lists back into the bound record, then the
+    // bound record into the working copy.
+    void StoreRecord();
+    void AskRecordCount();
+
+    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
+    std::vector<CTRL_EDITSTR_CLASS> m_Strs;
+    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
+    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
+    std::vector<CTRL_PICTURE_CLASS> m_Pictures;
+    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
+    HMENU m_hMenuBar = nullptr;
+    HMENU m_hMenu = nullptr;
+};
+
+template <class T>
+class DLG_DBLIST : public DLG_DBLIST_PAGE {
+  public:
+    DLG_DBLIST(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList, VECTOR_CLASS<T>* source)
+        : DLG_DBLIST_PAGE(resId, sheet, wndList) {
+        m_Work.Assign(*source);
+    }
+    CTRL_LIST_BASE& List() override { return m_List; }
+
+    VECTOR_CLASS<T> m_Work;
+    T m_Record;
+    CTRL_LIST_CLASS<T> m_List;
+    CTRL_LIST_DESC<T> m_ListDesc = {};
+
+  protected:
+    void AttachLists() override {
+        m_List.Subclass(this, m_ListDesc);
+        AddCtrl(&m_List);
+    }
+    void LoadSelectedOrFirst() override {
+        const int first = m_List.m_nFirstShown;
+        if (m_List.GetDataPos() >= 0)
+            m_List.LoadBoundRecord();
+        else if (first < static_cast<int>(m_Work.size()))
+            m_Record = m_Work[first];
+    }
+};

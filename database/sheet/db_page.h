@@ -1,0 +1,56 @@
+// What every page of the database sheet shares: the sheet it belongs to, the
+// applied flag, the commit that Apply calls, the sheet's Apply button enabled
+// after every command, and the two duties of the sheet's first page (it
+// answers Apply for the whole sheet and reports the sheet's end).
+#pragma once
+
+#include "ui/dlg.h"
+
+class PROP_DATABASE;
+
+class DLG_DBPAGE : public DLG_CLASS {
+  public:
+    DLG_DBPAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
+
+    // Writes the page's edits into the database objects; nothing while the
+    // page's window was never made.
+    virtual void Commit() {}
+    int HasWindow() const { return m_hWnd != nullptr; }
+
+    PROP_DATABASE* m_pDatabase;
+
+  protected:
+    // The page procedure's common part: the generic dialog procedure, then
+    // Apply and the end of the sheet when this is its first page. Sets
+    // *handled when the message needs no more.
+    LRESULT PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, int* handled);
+    // PSM_CHANGED: the sheet's Apply button becomes available.
+    void MarkChanged();
+    // Whether a WM_NOTIFY is the page's PSN_SETACTIVE.
+    static int IsSetActive(UINT msg, LPARAM lParam);
+};
+
+// A tab whose page comes with a later part of the database: the dialog's
+// caption on an empty page. Apply leaves its records as they were.
+template <WORD Id>
+class DLG_DBPLACEHOLDER : public DLG_DBPAGE {
+  public:
+    DLG_DBPLACEHOLDER(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
+        : DLG_DBPAGE(resId, sheet, wndList) {
+        SetInstance(this);
+    }
+    ~DLG_DBPLACEHOLDER() override {
+        if (DLG_STATIC<DLG_DBPLACEHOLDER>::s_pInstance == this)
+            DLG_STATIC<DLG_DBPLACEHOLDER>::s_pInstance = nullptr;
+    }
+    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
+        int handled = 0;
+        LRESULT r = PageProc(hwnd, msg, wParam, lParam, &handled);
+        return handled ? TRUE : r;
+    }
+    int OnCommand(WPARAM wParam, LPARAM lParam) override {
+        DLG_CLASS::OnCommand(wParam, lParam);
+        MarkChanged();
+        return 1;
+    }
+};

@@ -1,0 +1,189 @@
+#include "database/sheet/dlg_dbland.h"
+
+#include "media/image_table.h"
+#include "model/media_database.h"
+#include "model/system.h"
+#include "ui/dlg_input.h"
+#include "ui/dlg_selectgraphic.h"
+#include "ui/record_names.h"
+
+const char* const g_WordLandEffect[] = {"なし", "戦闘時間の修正(%)", ""};
+
+namespace {
+
+enum {
+    IDC_LAND_LIST = 1129,
+    IDC_LAND_ELEMS = 1074,
+    IDC_LAND_ELEM_EDIT = 1077,
+    IDC_LAND_GRAPHIC = 1511,
+    IDC_LAND_PICK = 1510,
+    IDC_LAND_CHIP = 1070,
+    IDC_LAND_SYMBOLS = 1068,
+    IDC_LAND_SYMBOL = 1069,
+};
+const int kStatMax = 999999;
+
+void LandRow(std::string& text, int, const cLand& land) {
+    text = land.Name;
+}
+
+void ElemRow(std::string& text, int index, const int& rate) {
+    const VECTOR_CLASS<cElem>& elems = g_System.Elements;
+    text = index < static_cast<int>(elems.size()) ? elems[index].Name : std::string();
+    text += " " + std::to_string(rate);
+}
+
+void BuildBackRows(VECTOR_CLASS<std::string>& rows) {
+    MakeRecordNameList(rows, g_Database.Backs, nullptr, 1, 1, 3, 0);
+}
+
+}  // namespace
+
+DLG_DBLAND::DLG_DBLAND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
+    : DLG_DBLIST<cLand>(resId, sheet, wndList, &g_LandList) {
+    SetInstance(this);
+    if (g_LandList.empty()) {
+        g_LandList.emplace_back();
+        m_Work.Assign(g_LandList);
+    }
+    m_ListDesc = {IDC_LAND_LIST,
+                  LIST_KIND_VECTOR,
+                  1,
+                  &g_LandList,
+                  nullptr,
+                  &m_Work,
+                  nullptr,
+                  &m_Record,
+                  1,
+                  1,
+                  999,
+                  0,
+                  1,
+                  0,
+                  LandRow};
+    m_ElemDesc = {IDC_LAND_ELEMS,
+                  LIST_KIND_VECTOR,
+                  1,
+                  nullptr,
+                  nullptr,
+                  &m_Record.ElemRate,
+                  nullptr,
+                  nullptr,
+                  0,
+                  1,
+                  99,
+                  1,
+                  1,
+                  0,
+                  ElemRow};
+    BuildBackRows(m_BackRows);
+    const cDib& symbols = g_ImageTable[IMG_SYMBOL];
+    MakeNumberRows(m_SymbolRows, symbols.m_nWidth, symbols.m_nHeight);
+
+    cLand& r = m_Record;
+    m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_DBLIST_NAME, &r.Name, 9, 8, 1, 1, {}}));
+    m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({1085, &r.MoveCost, 1, 9, 1086, 1}));
+    m_Checks.push_back(CTRL_CHECK_CLASS<int>({1035, &r.Impassable}));
+    m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({IDC_LAND_GRAPHIC, &r.ChipGraphic, 0, 255, 1512, 1}));
+    m_Checks.push_back(CTRL_CHECK_CLASS<int>({1036, &r.Training}));
+    m_Combos.push_back(
+        CTRL_COMBO_CLASS<int>({1594, &r.BattleBack, nullptr, &m_BackRows, 1, nullptr}));
+    m_Checks.push_back(CTRL_CHECK_CLASS<int>({1302, &r.StatInPercent}));
+    for (int k = 0; k < 9; ++k)
+        m_Edits.push_back(
+            CTRL_EDITVAL_CLASS<int>({static_cast<WORD>(11037 + k), &r.StatMod[k], -kStatMax,
+                                     kStatMax, static_cast<WORD>(11060 + k), 1}));
+    m_Combos.push_back(
+        CTRL_COMBO_CLASS<int>({1079, &r.EffectKind, g_WordLandEffect, nullptr, 0, nullptr}));
+    m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({1130, &r.EffectValue, 0, kStatMax, 1087, 1}));
+    m_Strs.push_back(CTRL_EDITSTR_CLASS({12057, &r.Description, 33, 32, 1, 1, {}}));
+    m_Combos.push_back(
+        CTRL_COMBO_CLASS<int>({IDC_LAND_SYMBOLS, &m_nSymbol, nullptr, &m_SymbolRows, 0, nullptr}));
+    m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_LAND_CHIP, 32, 32, -1, -1}));
+    m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_LAND_SYMBOL, 32, 32, -1, -1}));
+    m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_LAND_PICK}));
+    m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_LAND_ELEM_EDIT}));
+}
+
+DLG_DBLAND::~DLG_DBLAND() {
+    if (DLG_STATIC<DLG_DBLAND>::s_pInstance == this) DLG_STATIC<DLG_DBLAND>::s_pInstance = nullptr;
+}
+
+void DLG_DBLAND::AttachLists() {
+    DLG_DBLIST<cLand>::AttachLists();
+    m_Elems.Subclass(this, m_ElemDesc);
+    AddCtrl(&m_Elems);
+    m_Elems.SelectOnly(0, 0);
+}
+
+// The previews follow the land now shown at once.
+void DLG_DBLAND::AfterRecordChange() {
+    OnPaint();
+}
+
+int DLG_DBLAND::OnPageCommand(WORD id, WORD code) {
+    if (id == IDC_LAND_ELEMS && code == LBN_SELCHANGE) {
+        m_Elems.OnSelChange();
+        return 1;
+    }
+    if ((id == IDC_LAND_ELEM_EDIT && code == BN_CLICKED) ||
+        (id == IDC_LAND_ELEMS && code == LBN_DBLCLK)) {
+        EditElementRate();
+        return 1;
+    }
+    if (id == IDC_LAND_PICK && code == BN_CLICKED) {
+        PickChip();
+        return 1;
+    }
+    return 0;
+}
+
+void DLG_DBLAND::EditElementRate() {
+    const int index = m_Elems.GetDataPos();
+    if (index < 0 || index >= static_cast<int>(m_Record.ElemRate.size())) return;
+    if (!InputValue(this, m_pWndList, &m_Record.ElemRate[index], 0, 999, "属性修正(%)", &m_Elems))
+        return;
+    m_Elems.FillList();
+    m_Elems.RedrawList();
+    m_List.StoreCurrentRecord();
+}
+
+void DLG_DBLAND::PickChip() {
+    int chip = m_Record.ChipGraphic;
+    CTRL_EDITVAL_CLASS<int>* edit = FindCtrl(m_Edits, IDC_LAND_GRAPHIC);
+    if (!edit || !SelectChipGraphic(&chip, this, FindCtrl(m_Buttons, IDC_LAND_PICK))) return;
+    edit->ShowValue(chip);
+}
+
+void DLG_DBLAND::OnApplied() {
+    BuildBackRows(m_BackRows);
+    if (CTRL_COMBO_CLASS<int>* backs = FindCtrl(m_Combos, 1594)) backs->SetStrings(m_BackRows);
+}
+
+void DLG_DBLAND::Renumber() {
+    for (size_t i = 0; i < m_Work.size(); ++i) m_Work[i].Number = static_cast<int>(i);
+}
+
+void DLG_DBLAND::OnPaint() {
+    if (!m_bCreated) return;
+    CTRL_PICTURE_CLASS& chip = m_Pictures[0];
+    CTRL_PICTURE_CLASS& symbol = m_Pictures[1];
+    const cDib& symbols = g_ImageTable[IMG_SYMBOL];
+    const int columns = symbols.m_nWidth / 16;
+    CTRL_COMBO_CLASS<int>* pick = FindCtrl(m_Combos, IDC_LAND_SYMBOLS);
+    if (columns > 0 && pick && symbol.Surface()) {
+        const int n = pick->GetCurSel();
+        symbol.Surface()->Fill(RGB(0, 0, 0));
+        if (n >= 0)
+            symbol.Surface()->StretchBlt(0, 0, 32, 32, &symbols, n % columns * 16, n / columns * 16,
+                                         16, 16, 0);
+        symbol.Present();
+    }
+    if (chip.Surface()) {
+        // The value as typed, before it is stored.
+        const int v = static_cast<int>(GetDlgItemInt(m_hWnd, IDC_LAND_GRAPHIC, nullptr, FALSE));
+        chip.Surface()->Fill(RGB(0, 0, 0));
+        chip.Surface()->Blt(0, 0, 32, 32, &g_ImageTable[IMG_MAPCHIP], v % 8 * 32, v / 8 * 32, 1);
+        chip.Present();
+    }
+}

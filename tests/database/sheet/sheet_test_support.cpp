@@ -1,0 +1,188 @@
+#include "tests/database/sheet/sheet_test_support.h"
+
+#include <commctrl.h>
+
+#include "base/paths.h"
+#include "model/chara.h"
+#include "model/class.h"
+#include "model/gvalinfo.h"
+#include "model/land.h"
+#include "model/media_database.h"
+#include "model/skill.h"
+#include "model/system.h"
+#include "model/worldmap.h"
+#include "resources/toolkit_ids.h"
+#include "tools/sample/sample_project.h"
+#include "ui/dlg_input.h"
+
+namespace {
+
+std::unique_ptr<ScratchFolder> g_pFolder;
+std::string g_strRoot;
+
+std::function<bool()> g_Step;
+HHOOK g_hInitHook = nullptr;
+
+LRESULT CALLBACK AfterInit(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPRETSTRUCT* msg = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && msg->message == WM_INITDIALOG && g_Step) {
+        // Taken out first: the step may open a modal loop of its own.
+        std::function<bool()> step = g_Step;
+        g_Step = nullptr;
+        if (!step()) g_Step = step;
+        if (!g_Step) {
+            UnhookWindowsHookEx(g_hInitHook);
+            g_hInitHook = nullptr;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void Command(HWND dlg, int id, int code) {
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, code),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
+}
+
+struct CommonControls {
+    CommonControls() {
+        INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&icc);
+    }
+} g_CommonControls;
+
+// The database as the editor holds it after opening the project.
+void LoadDatabase() {
+    const cPathTable& p = g_PathTable;
+    LoadRecordList(g_GValInfo, p.GValInfo);
+    g_GValInfo.resize(GVALINFO_COUNT);
+    ASSERT_EQ(1, LoadMediaDatabase(g_Database));
+    ASSERT_EQ(1, g_System.LoadFile(p.System));
+    ASSERT_EQ(1, LoadRecordList(g_LandList, p.Land));
+    ASSERT_EQ(1, LoadSkillFile(g_SkillLists, p.Skill));
+    ASSERT_EQ(1, LoadRecordList(g_ClassList, p.Class));
+    ASSERT_EQ(1, LoadRecordList(g_FriendList, p.Friend));
+    ASSERT_EQ(1, LoadRecordList(g_EnemyList, p.Enemy));
+    ASSERT_EQ(1, g_WorldMap.LoadFile(p.WorldMap));
+}
+
+}  // namespace
+
+const char* const* DatabaseFiles() {
+    const cPathTable& p = g_PathTable;
+    static const char* const files[] = {p.CompatiType, p.PartyVal, p.Picture, p.Back,  p.CharaAnim,
+                                        p.EffectAnim,  p.Sound,    p.Bgm,     p.Help,  p.Class,
+                                        p.Friend,      p.Enemy,    p.Land,    p.Skill, p.System,
+                                        p.WorldMap,    nullptr};
+    return files;
+}
+
+std::string FileBytes(const char* path) {
+    return ReadFileBytes(path);
+}
+
+void WhenOpen(std::function<bool()> step) {
+    g_Step = step;
+    if (!g_hInitHook)
+        g_hInitHook =
+            SetWindowsHookExA(WH_CALLWNDPROCRET, AfterInit, nullptr, GetCurrentThreadId());
+}
+
+void AnswerInput(const char* text) {
+    const std::string typed = text;
+    WhenOpen([typed] {
+        DLG_CLASS* box = OpenBox<DLG_INPUT>();
+        if (!box) box = OpenBox<DLG_INPUT_STR>();
+        if (!box) return false;
+        SetDlgItemTextA(box->m_hWnd, IDC_INPUT_EDIT, typed.c_str());
+        Command(box->m_hWnd, IDC_TOOLKIT_OK, BN_CLICKED);
+        return true;
+    });
+}
+
+void SheetTest::SetUp() {
+    if (!g_pFolder) {
+        g_pFolder.reset(new ScratchFolder("sheet_project"));
+        char here[MAX_PATH];
+        GetCurrentFolder(here, sizeof(here));
+        g_strRoot = here;
+        ASSERT_EQ(1, WriteSampleDefaults(g_strRoot));
+    }
+    ASSERT_EQ(1, WriteSampleData(g_strRoot));
+    LoadDatabase();
+    m_pBoxes.reset(new ScopedBoxes(IDOK));
+}
+
+void SheetTest::TearDown() {
+    if (m_pSheet && m_pSheet->m_hWnd) {
+        SendMessageA(m_pSheet->m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        Pump();
+    }
+    if (m_pSheet) delete m_pSheet;  // the registry's entry goes with it
+    m_pSheet = nullptr;
+    m_pBoxes.reset();
+}
+
+void SheetTest::Open() {
+    m_pSheet = new PROP_DATABASE(1, nullptr, &m_Reg, &m_pSheet, [this] { ++m_nClosed; });
+    ASSERT_EQ(1, m_pSheet->CreatePages());
+    Pump();
+}
+
+void SheetTest::Pump() {
+    // One more message for the filter, which ends a sheet closed by its buttons.
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (DispatchAppMessage(&msg, &m_Reg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void SheetTest::Type(int tab, int id, const char* text) {
+    SetWindowTextA(Item(tab, id), text);
+}
+
+void SheetTest::Click(int tab, int id) {
+    Command(m_pSheet->Page(tab)->m_hWnd, id, BN_CLICKED);
+}
+
+void SheetTest::SetCheck(int tab, int id, int checked) {
+    SendMessageA(Item(tab, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    Click(tab, id);
+}
+
+void SheetTest::Choose(int tab, int id, int row) {
+    SendMessageA(Item(tab, id), CB_SETCURSEL, row, 0);
+    Command(m_pSheet->Page(tab)->m_hWnd, id, CBN_SELCHANGE);
+}
+
+void SheetTest::SelectRows(int tab, int id, std::initializer_list<int> rows) {
+    HWND list = Item(tab, id);
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    for (int row : rows) SendMessageA(list, LB_SETSEL, TRUE, row);
+    if (rows.size()) SendMessageA(list, LB_SETCARETINDEX, *rows.begin(), 0);
+    Command(m_pSheet->Page(tab)->m_hWnd, id, LBN_SELCHANGE);
+}
+
+void SheetTest::ListKey(int tab, int listId, WORD command) {
+    SetFocus(Item(tab, listId));
+    SendMessageA(m_pSheet->Page(tab)->m_hWnd, WM_COMMAND, command, 0);
+}
+
+std::string SheetTest::Text(int tab, int id) const {
+    char text[512] = {};
+    GetWindowTextA(Item(tab, id), text, sizeof(text));
+    return text;
+}
+
+void SheetTest::Apply() {
+    SendMessageA(m_pSheet->m_hWnd, PSM_APPLY, 0, 0);
+    Pump();
+}
+
+int SheetTest::PressOk() {
+    SendMessageA(m_pSheet->m_hWnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    Pump();
+    return m_pSheet == nullptr;
+}

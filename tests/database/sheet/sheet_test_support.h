@@ -1,0 +1,70 @@
+// The database sheet opened in-process over a fresh sample project: every
+// test starts from the sample's "data\" loaded into the database globals and
+// drives the real pages with the messages a user's input sends.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "database/sheet/prop_database.h"
+#include "tests/support/seams.h"
+#include "ui/wnd_list.h"
+
+class SheetTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The sheet open on tab 0; the test's own changes to the globals come before.
+    void Open();
+    // The page of a tab, its window made by showing the tab.
+    template <class P>
+    P* Show(int tab) {
+        SendMessageA(m_pSheet->m_hWnd, PSM_SETCURSEL, tab, 0);
+        Pump();
+        return static_cast<P*>(m_pSheet->Page(tab));
+    }
+    HWND Item(int tab, int id) const { return GetDlgItem(m_pSheet->Page(tab)->m_hWnd, id); }
+
+    // What a user's input sends the page.
+    void Type(int tab, int id, const char* text);
+    void Click(int tab, int id);
+    void SetCheck(int tab, int id, int checked);
+    void Choose(int tab, int id, int row);
+    void SelectRows(int tab, int id, std::initializer_list<int> rows);
+    // A key command of a page's list, with the focus on the list.
+    void ListKey(int tab, int listId, WORD command);
+    std::string Text(int tab, int id) const;
+    int Enabled(int tab, int id) const { return IsWindowEnabled(Item(tab, id)) != 0; }
+
+    // The sheet's buttons; 1 when the sheet closed and was deleted.
+    void Apply();
+    int PressOk();
+    void Pump();
+
+    WND_LIST_CLASS m_Reg;
+    PROP_DATABASE* m_pSheet = nullptr;
+    int m_nClosed = 0;
+    std::unique_ptr<ScopedBoxes> m_pBoxes;
+    ScopedMainWindow m_MainWindow;
+};
+
+// The database files Apply writes.
+const char* const* DatabaseFiles();
+std::string FileBytes(const char* path);
+
+// Runs `step` once a modal dialog of class D is initialised (from inside its
+// modal loop), as a user answering it would.
+void WhenOpen(std::function<bool()> step);
+template <class D>
+D* OpenBox() {
+    D* box = DLG_STATIC<D>::s_pInstance;
+    return box && box->m_hWnd && box->m_bCreated ? box : nullptr;
+}
+// Answers the next number or text box: the text typed, then OK.
+void AnswerInput(const char* text);
