@@ -24,6 +24,27 @@
 extern const WORD kDbListKeyIds[LIST_CMD_COUNT];
 extern const WORD kDbListMenuIds[LIST_CMD_COUNT];
 
+// The descriptor of a page's record list: several rows may be selected and
+// an end row follows the last record, as on every list of the sheet.
+template <class T>
+CTRL_LIST_DESC<T> DbListDesc(int id, VECTOR_CLASS<T>* source, VECTOR_CLASS<T>* working, T* bound,
+                             int numbered, int minCount, int maxCount, int firstShown,
+                             typename CTRL_LIST_DESC<T>::ROW_TEXT rowText) {
+    CTRL_LIST_DESC<T> d;
+    d.id = id;
+    d.multi = 1;
+    d.source = source;
+    d.working = working;
+    d.bound = bound;
+    d.number = numbered;
+    d.minCount = minCount;
+    d.maxCount = maxCount;
+    d.firstShown = firstShown;
+    d.appendRow = 1;
+    d.rowText = rowText;
+    return d;
+}
+
 class DLG_DBLIST_PAGE : public DLG_DBPAGE {
   public:
     DLG_DBLIST_PAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);

@@ -46,36 +46,9 @@ DLG_DBLAND::DLG_DBLAND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList
         g_LandList.emplace_back();
         m_Work.Assign(g_LandList);
     }
-    m_ListDesc = {IDC_LAND_LIST,
-                  LIST_KIND_VECTOR,
-                  1,
-                  &g_LandList,
-                  nullptr,
-                  &m_Work,
-                  nullptr,
-                  &m_Record,
-                  1,
-                  1,
-                  999,
-                  0,
-                  1,
-                  0,
-                  LandRow};
-    m_ElemDesc = {IDC_LAND_ELEMS,
-                  LIST_KIND_VECTOR,
-                  1,
-                  nullptr,
-                  nullptr,
-                  &m_Record.ElemRate,
-                  nullptr,
-                  nullptr,
-                  0,
-                  1,
-                  99,
-                  1,
-                  1,
-                  0,
-                  ElemRow};
+    m_ListDesc = DbListDesc(IDC_LAND_LIST, &g_LandList, &m_Work, &m_Record, 1, 1, 999, 0, LandRow);
+    m_ElemDesc =
+        DbListDesc<int>(IDC_LAND_ELEMS, nullptr, &m_Record.ElemRate, nullptr, 0, 1, 99, 1, ElemRow);
     BuildBackRows(m_BackRows);
     const cDib& symbols = g_ImageTable[IMG_SYMBOL];
     MakeNumberRows(m_SymbolRows, symbols.m_nWidth, symbols.m_nHeight);

@@ -68,8 +68,8 @@ DLG_DBSYSTEM_4::~DLG_DBSYSTEM_4() {
 
 int DLG_DBSYSTEM_4::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
-    m_ElemList.Subclass(this, {IDC_ELEM_LIST, LIST_KIND_VECTOR, 1, &g_System.Elements, nullptr,
-                               &m_Elems, nullptr, nullptr, 1, 0, 99, 1, 1, 0, ElemRow});
+    m_ElemList.Subclass(this, DbListDesc<cElem>(IDC_ELEM_LIST, &g_System.Elements, &m_Elems,
+                                                nullptr, 1, 0, 99, 1, ElemRow));
     AddCtrl(&m_ElemList);
     AttachTable();
     AddCtrls(m_Buttons);

@@ -20,7 +20,7 @@ int s_nTab = 0;
 
 // The sheet opens from the stage editor's command; its tab is chosen once it stands.
 void CALLBACK ShowTab(HWND, UINT, UINT_PTR timer, DWORD) {
-    PROP_DATABASE* sheet = g_lpStageWnd ? g_lpStageWnd->m_lpDatabase : nullptr;
+    PROP_DATABASE* sheet = g_lpStageWnd ? g_lpStageWnd->Database() : nullptr;
     if (!sheet || !sheet->m_hWnd) return;
     KillTimer(nullptr, timer);
     SendMessageA(sheet->m_hWnd, PSM_SETCURSEL, s_nTab, 0);
