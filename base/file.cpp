@@ -66,7 +66,7 @@ int Grow(cMemFile* m, size_t size) {
 // A save collects its bytes in a room of this size and writes them to its
 // temporary file whenever the room is full: a small room stays in the cache,
 // where a buffer of the whole file would cost a fault per page.
-const size_t kSaveRoom = 1 << 20;
+const size_t kSaveRoom = 1 << 18;
 
 // Bytes of a save to its temporary file; a failed write fails the file.
 int WriteOut(cMemFile* m, const void* data, size_t size) {

@@ -51,13 +51,11 @@ const struct {
     {208, Make<DLG_DBSYSTEM_10>},
 };
 
-// The order Apply commits the tabs in: the system pages, then the lists.
+// The order Apply commits the tabs in: system pages 1 to 10; land, skill
+// list, compatibility type, class, ally, enemy, party variable; the two
+// animations, picture, background, sound effect, BGM, help, world chip.
 const int kCommitOrder[PROP_DATABASE::PAGE_COUNT] = {
-    15, 16, 17, 18, 19, 20, 21, 22, 23, 24,  // system pages 1 to 10
-    5, 3, 4, 0, 1, 2, 6,          // land, skill list, compatibility, class, ally, enemy, party
-                                  // variable
-    7, 8, 9, 10, 11, 12, 13, 14,  // animations, picture, background, sound, BGM, help, world
-                                  // chip
+    15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 5, 3, 4, 0, 1, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14,
 };
 
 }  // namespace

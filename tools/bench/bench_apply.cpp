@@ -1,0 +1,146 @@
+// BenchApply <folder>: the database sheet's Apply on a project such as the
+// one "BenchProject <folder> keep" leaves, beside one plain write of the same
+// bytes to the same folder. The sheet opens on a display with every tab
+// shown once, so that every page with a window commits; then Apply runs and
+// the files it wrote are written again plainly, one write each.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/paths.h"
+#include "base/report.h"
+#include "database/sheet/prop_database.h"
+#include "model/chara.h"
+#include "model/class.h"
+#include "model/gvalinfo.h"
+#include "model/land.h"
+#include "model/media_database.h"
+#include "model/skill.h"
+#include "model/system.h"
+#include "model/worldmap.h"
+#include "ui/wnd_list.h"
+
+namespace {
+
+enum { RUNS = 3 };
+
+double Ms(std::chrono::steady_clock::time_point from) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from).count();
+}
+
+int CountBox(HWND, const char* text, const char*, unsigned) {
+    std::printf("message: %s\n", text);
+    return IDOK;
+}
+
+int LoadDatabase() {
+    const cPathTable& p = g_PathTable;
+    int ok = LoadRecordList(g_GValInfo, p.GValInfo);
+    g_GValInfo.resize(GVALINFO_COUNT);
+    ok &= LoadMediaDatabase(g_Database);
+    ok &= g_System.LoadFile(p.System);
+    ok &= LoadRecordList(g_LandList, p.Land);
+    ok &= LoadSkillFile(g_SkillLists, p.Skill);
+    ok &= LoadRecordList(g_ClassList, p.Class);
+    ok &= LoadRecordList(g_FriendList, p.Friend);
+    ok &= LoadRecordList(g_EnemyList, p.Enemy);
+    ok &= g_WorldMap.LoadFile(p.WorldMap);
+    return ok;
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (DispatchAppMessage(&msg, &g_WndList)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+// The files Apply writes: every database file but the start event.
+std::vector<std::string> ApplyFiles() {
+    const cPathTable& p = g_PathTable;
+    return {p.CompatiType, p.PartyVal, p.Picture, p.Back, p.CharaAnim, p.EffectAnim, p.Sound, p.Bgm,
+            p.Help,        p.Class,    p.Friend,  p.Enemy, p.Land,     p.Skill,      p.System, p.WorldMap};
+}
+
+// One write of each file's bytes to a file beside it: the fastest a save of those bytes can be.
+double PlainWrite(const std::vector<std::string>& names, const std::vector<std::string>& bytes, int* ok) {
+    const auto start = std::chrono::steady_clock::now();
+    for (size_t i = 0; i < names.size(); ++i) {
+        HANDLE file;
+        const std::string path = names[i] + ".plain";
+        if (!FileCreate(&file, path.c_str())) {
+            *ok = 0;
+            continue;
+        }
+        *ok &= bytes[i].empty() || FileWrite(file, bytes[i].data(), static_cast<unsigned>(bytes[i].size()));
+        *ok &= FileClose(&file);
+    }
+    return Ms(start);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::printf("BenchApply <folder>: a project such as \"BenchProject <folder> keep\" leaves\n");
+        return 1;
+    }
+    g_nDataVersion = DATA_VERSION;
+    if (!SetCurrentDirectoryA(argv[1])) {
+        std::printf("no folder %s\n", argv[1]);
+        return 1;
+    }
+    SetMessageBoxSink(CountBox);
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    auto start = std::chrono::steady_clock::now();
+    if (!LoadDatabase()) {
+        std::printf("the project's database did not load\n");
+        return 1;
+    }
+    std::printf("database loaded in %.0f ms\n", Ms(start));
+
+    PROP_DATABASE* sheet = new PROP_DATABASE(1, nullptr, &g_WndList, &sheet, nullptr);
+    if (!sheet->CreatePages()) return 1;
+    for (int tab = 0; tab < PROP_DATABASE::PAGE_COUNT; ++tab) {
+        SendMessageA(sheet->m_hWnd, PSM_SETCURSEL, tab, 0);
+        Pump();
+    }
+
+    const std::vector<std::string> names = ApplyFiles();
+    double apply = 1e30, plain = 1e30;
+    int ok = 1;
+    std::vector<std::string> bytes(names.size());
+    double total = 0;
+    for (int run = 0; run < RUNS; ++run) {
+        start = std::chrono::steady_clock::now();
+        ok &= sheet->ApplyAll();
+        apply = std::min(apply, Ms(start));
+        total = 0;
+        for (size_t i = 0; i < names.size(); ++i) {
+            ok &= FileReadAll(names[i].c_str(), &bytes[i]);
+            total += static_cast<double>(bytes[i].size());
+        }
+        plain = std::min(plain, PlainWrite(names, bytes, &ok));
+    }
+    for (const std::string& name : names) FileDelete((name + ".plain").c_str());
+    SendMessageA(sheet->m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+    Pump();
+    delete sheet;
+
+    std::printf("best of %d runs, %zu files, %.2f MB\n", RUNS, names.size(), total / 1e6);
+    std::printf("%-28s %9s %8s\n", "", "ms", "MB/s");
+    std::printf("%-28s %9.1f %8.1f\n", "Apply (commit and write)", apply, total / 1e3 / apply);
+    std::printf("%-28s %9.1f %8.1f\n", "plain write of the bytes", plain, total / 1e3 / plain);
+    std::printf("Apply / plain write: %.2f\n", apply / plain);
+    if (!ok) std::printf("a file could not be read or written\n");
+    return ok ? 0 : 1;
+}
