@@ -276,10 +276,15 @@ int LoadDataFiles(const cProject& project, int keepGoing,
     return 1;
 }
 
-int SaveDatabaseFiles(const cProject& project) {
-    int ok = SaveMediaFiles(project, nullptr);
-    for (const cProjectFile* file : InApplyOrder())
-        if (!file->Media) ok &= SaveNamingFailure(project, *file, file->Path, nullptr);
+int SaveDatabaseFiles(const cProject& project, std::vector<std::string>* failed) {
+    if (failed) failed->clear();
+    FixupSkillClasses(project);
+    int ok = 1;
+    for (const cProjectFile* file : InApplyOrder()) {
+        if (SaveNamingFailure(project, *file, file->Path, nullptr)) continue;
+        ok = 0;
+        if (failed) failed->push_back(file->Path);
+    }
     return ok;
 }
 

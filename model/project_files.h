@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "base/containers.h"
 #include "model/fixup_inputs.h"
@@ -103,6 +104,6 @@ int LoadDataFiles(const cProject& project, int keepGoing,
 
 // The database sheet's Apply: the media database (SaveMediaDatabase), then
 // every other file with an Apply order, in that order. A file that cannot be
-// written is named in the report log and the others are still written; 1
-// when every file was written.
-int SaveDatabaseFiles(const cProject& project);
+// written is named in the report log (and in `failed`, when given) and the
+// others are still written; 1 when every file was written.
+int SaveDatabaseFiles(const cProject& project, std::vector<std::string>* failed = nullptr);

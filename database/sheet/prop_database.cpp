@@ -4,11 +4,11 @@
 #include <utility>
 
 #include "base/report.h"
-#include "database/sheet/apply_files.h"
 #include "database/sheet/dlg_db_ptval.h"
 #include "database/sheet/dlg_dbland.h"
 #include "database/sheet/dlg_dbsystem.h"
 #include "database/sheet/dlg_dbsystem_4.h"
+#include "model/project_files.h"
 #include "ui/wnd_list.h"
 
 // The tabs that later parts of the database fill: an empty page each.
@@ -98,7 +98,7 @@ int PROP_DATABASE::ApplyAll() {
     for (DLG_DBPAGE* page : m_pPage)
         if (page) page->m_bApplied = 1;
     std::vector<std::string> failed;
-    if (WriteDatabaseFiles(&failed)) return 1;
+    if (SaveDatabaseFiles(g_Project, &failed)) return 1;
     ErrorBox(ApplyFailureText(failed).c_str());
     return 0;
 }

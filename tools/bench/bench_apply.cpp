@@ -12,17 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "base/paths.h"
 #include "base/report.h"
+#include "base/serial.h"
 #include "database/sheet/prop_database.h"
-#include "model/chara.h"
-#include "model/class.h"
-#include "model/gvalinfo.h"
-#include "model/land.h"
-#include "model/media_database.h"
-#include "model/skill.h"
-#include "model/system.h"
-#include "model/worldmap.h"
+#include "model/project_files.h"
 #include "ui/wnd_list.h"
 
 namespace {
@@ -30,27 +23,13 @@ namespace {
 enum { RUNS = 3 };
 
 double Ms(std::chrono::steady_clock::time_point from) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from).count();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from)
+        .count();
 }
 
 int CountBox(HWND, const char* text, const char*, unsigned) {
     std::printf("message: %s\n", text);
     return IDOK;
-}
-
-int LoadDatabase() {
-    const cPathTable& p = g_PathTable;
-    int ok = LoadRecordList(g_GValInfo, p.GValInfo);
-    g_GValInfo.resize(GVALINFO_COUNT);
-    ok &= LoadMediaDatabase(g_Database);
-    ok &= g_System.LoadFile(p.System);
-    ok &= LoadRecordList(g_LandList, p.Land);
-    ok &= LoadSkillFile(g_SkillLists, p.Skill);
-    ok &= LoadRecordList(g_ClassList, p.Class);
-    ok &= LoadRecordList(g_FriendList, p.Friend);
-    ok &= LoadRecordList(g_EnemyList, p.Enemy);
-    ok &= g_WorldMap.LoadFile(p.WorldMap);
-    return ok;
 }
 
 void Pump() {
@@ -62,15 +41,17 @@ void Pump() {
     }
 }
 
-// The files Apply writes: every database file but the start event.
+// The files Apply writes, from the project's table.
 std::vector<std::string> ApplyFiles() {
-    const cPathTable& p = g_PathTable;
-    return {p.CompatiType, p.PartyVal, p.Picture, p.Back, p.CharaAnim, p.EffectAnim, p.Sound, p.Bgm,
-            p.Help,        p.Class,    p.Friend,  p.Enemy, p.Land,     p.Skill,      p.System, p.WorldMap};
+    std::vector<std::string> files;
+    for (const cProjectFile& file : ProjectFiles())
+        if (file.ApplyOrder) files.push_back(file.Path);
+    return files;
 }
 
 // One write of each file's bytes to a file beside it: the fastest a save of those bytes can be.
-double PlainWrite(const std::vector<std::string>& names, const std::vector<std::string>& bytes, int* ok) {
+double PlainWrite(const std::vector<std::string>& names, const std::vector<std::string>& bytes,
+                  int* ok) {
     const auto start = std::chrono::steady_clock::now();
     for (size_t i = 0; i < names.size(); ++i) {
         HANDLE file;
@@ -79,7 +60,8 @@ double PlainWrite(const std::vector<std::string>& names, const std::vector<std::
             *ok = 0;
             continue;
         }
-        *ok &= bytes[i].empty() || FileWrite(file, bytes[i].data(), static_cast<unsigned>(bytes[i].size()));
+        *ok &= bytes[i].empty() ||
+               FileWrite(file, bytes[i].data(), static_cast<unsigned>(bytes[i].size()));
         *ok &= FileClose(&file);
     }
     return Ms(start);
@@ -89,7 +71,8 @@ double PlainWrite(const std::vector<std::string>& names, const std::vector<std::
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::printf("BenchApply <folder>: a project such as \"BenchProject <folder> keep\" leaves\n");
+        std::printf(
+            "BenchApply <folder>: a project such as \"BenchProject <folder> keep\" leaves\n");
         return 1;
     }
     g_nDataVersion = DATA_VERSION;
@@ -101,11 +84,11 @@ int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     auto start = std::chrono::steady_clock::now();
-    if (!LoadDatabase()) {
-        std::printf("the project's database did not load\n");
+    if (!LoadDataFiles(g_Project, 0)) {
+        std::printf("the project did not load\n");
         return 1;
     }
-    std::printf("database loaded in %.0f ms\n", Ms(start));
+    std::printf("project loaded in %.0f ms\n", Ms(start));
 
     PROP_DATABASE* sheet = new PROP_DATABASE(1, nullptr, &g_WndList, &sheet, nullptr);
     if (!sheet->CreatePages()) return 1;

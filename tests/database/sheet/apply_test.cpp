@@ -15,7 +15,7 @@ namespace {
 
 std::map<std::string, std::string> Snapshot() {
     std::map<std::string, std::string> files;
-    for (const char* const* f = DatabaseFiles(); *f; ++f) files[*f] = FileBytes(*f);
+    for (const std::string& f : DatabaseFiles()) files[f] = FileBytes(f.c_str());
     return files;
 }
 

@@ -2,15 +2,7 @@
 
 #include <commctrl.h>
 
-#include "base/paths.h"
-#include "model/chara.h"
-#include "model/class.h"
-#include "model/gvalinfo.h"
-#include "model/land.h"
-#include "model/media_database.h"
-#include "model/skill.h"
-#include "model/system.h"
-#include "model/worldmap.h"
+#include "model/project_files.h"
 #include "resources/toolkit_ids.h"
 #include "tools/sample/sample_project.h"
 #include "ui/dlg_input.h"
@@ -50,29 +42,12 @@ struct CommonControls {
     }
 } g_CommonControls;
 
-// The database as the editor holds it after opening the project.
-void LoadDatabase() {
-    const cPathTable& p = g_PathTable;
-    LoadRecordList(g_GValInfo, p.GValInfo);
-    g_GValInfo.resize(GVALINFO_COUNT);
-    ASSERT_EQ(1, LoadMediaDatabase(g_Database));
-    ASSERT_EQ(1, g_System.LoadFile(p.System));
-    ASSERT_EQ(1, LoadRecordList(g_LandList, p.Land));
-    ASSERT_EQ(1, LoadSkillFile(g_SkillLists, p.Skill));
-    ASSERT_EQ(1, LoadRecordList(g_ClassList, p.Class));
-    ASSERT_EQ(1, LoadRecordList(g_FriendList, p.Friend));
-    ASSERT_EQ(1, LoadRecordList(g_EnemyList, p.Enemy));
-    ASSERT_EQ(1, g_WorldMap.LoadFile(p.WorldMap));
-}
-
 }  // namespace
 
-const char* const* DatabaseFiles() {
-    const cPathTable& p = g_PathTable;
-    static const char* const files[] = {p.CompatiType, p.PartyVal, p.Picture, p.Back,  p.CharaAnim,
-                                        p.EffectAnim,  p.Sound,    p.Bgm,     p.Help,  p.Class,
-                                        p.Friend,      p.Enemy,    p.Land,    p.Skill, p.System,
-                                        p.WorldMap,    nullptr};
+std::vector<std::string> DatabaseFiles() {
+    std::vector<std::string> files;
+    for (const cProjectFile& file : ProjectFiles())
+        if (file.ApplyOrder) files.push_back(file.Path);
     return files;
 }
 
@@ -108,7 +83,7 @@ void SheetTest::SetUp() {
         ASSERT_EQ(1, WriteSampleDefaults(g_strRoot));
     }
     ASSERT_EQ(1, WriteSampleData(g_strRoot));
-    LoadDatabase();
+    ASSERT_EQ(1, LoadDataFiles(g_Project, 0));
     m_pBoxes.reset(new ScopedBoxes(IDOK));
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "database/sheet/prop_database.h"
 #include "tests/support/seams.h"
@@ -55,7 +56,7 @@ class SheetTest : public ::testing::Test {
 };
 
 // The database files Apply writes.
-const char* const* DatabaseFiles();
+std::vector<std::string> DatabaseFiles();
 std::string FileBytes(const char* path);
 
 // Runs `step` once a modal dialog of class D is initialised (from inside its
