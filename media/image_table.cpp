@@ -3,8 +3,10 @@
 #include "media/hsv.h"
 
 // {file, bpp, mask, -, -, width, height, optional}
+// clang-format off
 #define SHEET(name, mask, optional) {name, 24, mask, 0, 0, 0, 0, optional}
 #define EMPTY(width, height) {"E", 24, 1, 0, 0, width, height, 0}
+// clang-format on
 
 cImageLoadParam g_ImageParam[IMAGE_TABLE_SIZE] = {
     SHEET("image\\MapChip.*", 0, 0),

@@ -6,6 +6,7 @@
 
 namespace {
 
+// clang-format off
 const char* const kTexts[] = {
     // effect prediction window
     "威力", "命中率", "必殺率", "ダメージ", "行動回数",
@@ -32,6 +33,7 @@ const char* const kTexts[] = {
     // battle messages
     "を倒した！", "は死んでしまった……", "新しいスキルを覚えた！",
 };
+// clang-format on
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == SYSTEM_TEXT_COUNT, "one default per text");
 
 struct MenuDefault {

@@ -3,6 +3,7 @@
 // painted map view.
 #include "tests/app/editor_test.h"
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include <string>

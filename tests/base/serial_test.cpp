@@ -117,6 +117,7 @@ TEST_F(SerialTest, StringReadsByTheLengthWord) {
 }
 
 TEST_F(SerialTest, VectorCountsTheFileCannotHoldFail) {
+    // clang-format off
     const struct {
         const char* what;
         std::string bytes;
@@ -133,6 +134,7 @@ TEST_F(SerialTest, VectorCountsTheFileCannotHoldFail) {
         {"record cut short", Bytes().U32(2).I32(1).Str("a").I32(2), [](HANDLE f) { VECTOR_CLASS<cSampleItem> v; ReadRecordVector(v, f); }, false},
         {"int array past the end", Bytes().I32(1), [](HANDLE f) { int a[2] = {}; SerialIntArray(SERIAL_READ, a, nullptr, 2, f); }, false},
     };
+    // clang-format on
     g_nFileVersion = DATA_VERSION;
     for (const auto& c : cases) EXPECT_EQ(c.whole, ReadFrom(c.bytes, c.read)) << c.what;
 }
@@ -180,6 +182,7 @@ TEST_F(SerialTest, DoublesCompareAsDoubles) {
 TEST_F(SerialTest, ClearWritesZerosAndEmpties) {
     cSampleRecord record = cSampleRecord::Filled(3);
     record.Clear();
+    // clang-format off
     const std::string expected = Bytes()
                                      .U32(270)
                                      .I32(0)
@@ -192,6 +195,7 @@ TEST_F(SerialTest, ClearWritesZerosAndEmpties) {
                                      .U32(0).U32(0).U32(0).U32(0)
                                      .I32(0).I32(1).I32(0)  // the embedded item, cleared
                                      .I32(0);
+    // clang-format on
     EXPECT_EQ(Hex(expected), Hex(FileImage(record)));
 }
 
@@ -231,6 +235,7 @@ TEST_F(SerialTest, RoundTripThroughAFile) {
 
 TEST_F(SerialTest, VersionGatesSkipFieldsTheFilePredates) {
     // The same record stored by version 0: no nGated, no nLate anywhere.
+    // clang-format off
     const std::string v0 = Bytes()
                                .U32(0)
                                .I32(11).I16(2).U8(3).F64(4.0)
@@ -242,6 +247,7 @@ TEST_F(SerialTest, VersionGatesSkipFieldsTheFilePredates) {
                                .U32(0)
                                .U32(2).I32(4).Str("a").I32(6).Str("b")
                                .I32(12).Str("emb");
+    // clang-format on
     ASSERT_TRUE(WriteFileBytes("v0.dat", v0));
     cSampleRecord record;
     record.nGated = 77;

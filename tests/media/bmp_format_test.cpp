@@ -82,6 +82,7 @@ TEST(BmpFormat, IndexBeyondThePaletteReadsBlack) {
 }
 
 TEST(BmpFormat, Refused) {
+    // clang-format off
     struct {
         const char* name;
         cBmpFixture f;
@@ -99,6 +100,7 @@ TEST(BmpFormat, Refused) {
         {"height 0", [] { cBmpFixture f; f.height = 0; return f; }(), BMP_INVALID, 24},
         {"palette of 300", [] { cBmpFixture f; f.bitCount = 8; f.paletteCount = 300; return f; }(), BMP_INVALID, 8},
     };
+    // clang-format on
     for (auto& c : cases) {
         const std::string bytes = c.f.Bytes();
         cBmpInfo info;
