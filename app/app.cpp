@@ -10,21 +10,21 @@
 #include "app/battle_mode.h"
 #include "app/dlg_main.h"
 #include "app/project_load.h"
+#include "app/stage_edit_state.h"
 #include "app/stage_file.h"
 #include "app/system_ini.h"
 #include "app/view_main.h"
+#include "base/editor_settings.h"
+#include "base/paths.h"
+#include "base/report.h"
+#include "base/serial.h"
 #include "database/sheet/prop_database.h"
 #include "database/skills/prop_dbskill.h"
 #include "database/skills/skill_csv.h"
 #include "media/mci_sound.h"
 #include "media/sound.h"
-#include "app/stage_edit_state.h"
 #include "model/gvalinfo.h"
-#include "base/paths.h"
 #include "model/random_names.h"
-#include "base/report.h"
-#include "base/serial.h"
-#include "base/editor_settings.h"
 #include "resources/stage_editor_ids.h"
 #include "ui/frame_timer.h"
 #include "ui/hook.h"
@@ -71,7 +71,8 @@ void LoadEditorSettings() {
         ECSP("EditConfig.Load 失敗 (旧パス)");
         return;
     }
-    if (g_EditConfig.SaveFile(p.EditConfig) && !FileDelete(p.OldEditConfig)) ECSP("EditConfig.DeleteFile 失敗 (旧パス)");
+    if (g_EditConfig.SaveFile(p.EditConfig) && !FileDelete(p.OldEditConfig))
+        ECSP("EditConfig.DeleteFile 失敗 (旧パス)");
 }
 
 // While the database sheet shows an animation page or a skill sheet stands,
@@ -109,8 +110,8 @@ HANDLE AcquireSingleInstance(const char* name) {
     HANDLE mutex = CreateMutexA(nullptr, FALSE, name);
     if (!mutex) return nullptr;
     if (GetLastError() == ERROR_ALREADY_EXISTS &&
-        ShowMessageBox(nullptr, "既に起動しています。\n二重起動しますか？  ※非推奨。データの上書き保存に注意！\n", "二重起動",
-                       MB_YESNO) != IDYES) {
+        ShowMessageBox(nullptr, "既に起動しています。\n二重起動しますか？  ※非推奨。データの上書き保存に注意！\n",
+                       "二重起動", MB_YESNO) != IDYES) {
         ReleaseMutex(mutex);
         CloseHandle(mutex);
         return nullptr;
@@ -137,7 +138,9 @@ int AppInit() {
         if (g_bFileTooNew)
             ErrorBoxPrintf("%s", "プロジェクトのロードに失敗しました！");
         else
-            ErrorBoxPrintf("%s", "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！");
+            ErrorBoxPrintf(
+                "%s",
+                "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！");
         // The next start must not try the same stage again.
         g_EditConfig.LastStage.clear();
         SaveEditorSettings();
@@ -146,7 +149,8 @@ int AppInit() {
     OpenLastStage();
 
     SetDefaultSettings(g_IniSettings, g_System.IniKeys);
-    if (!LoadSystemIni(kSystemIni, g_IniSettings, g_System.IniKeys)) SetDefaultSettings(g_IniSettings, g_System.IniKeys);
+    if (!LoadSystemIni(kSystemIni, g_IniSettings, g_System.IniKeys))
+        SetDefaultSettings(g_IniSettings, g_System.IniKeys);
 
     if (created && !RunBattleModeDialog()) return 0;
 
@@ -165,9 +169,8 @@ int AppInit() {
 }
 
 int CreateMainWindows() {
-    g_ViewMain.SetWindowParam(640, 480, 100, 100, 640, 480, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
-                                                                WS_MINIMIZEBOX,
-                              1, 0, 0, 0, 0);
+    g_ViewMain.SetWindowParam(640, 480, 100, 100, 640, 480,
+                              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, 1, 0, 0, 0, 0);
     const RECT& size = g_ViewMain.m_rcWindow;
     // Off screen: the frame only carries the task-bar entry; the stage editor is what shows.
     HWND wnd = CreateWindowExA(0, g_szAppClass, g_szAppTitle, 0, 9999, 9999, size.right - size.left,

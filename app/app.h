@@ -11,14 +11,14 @@ extern const char g_szAppVersion[];  // "270": the report log's first line
 extern const char g_szAppClass[];    // the main window class and the single-instance mutex
 
 extern HINSTANCE g_hInstance;
-extern int bTestPlay;               // 1 while the game program runs a test play
-extern int g_bAppActive;            // the last WM_ACTIVATEAPP state; the idle routine runs only while set
-extern int g_bFocusRequest;         // the editor in front takes the focus at the next idle step
-extern unsigned char g_bStarted;    // start-up finished: shut-down saves the editor settings
-extern int g_bStripCR;              // loaded palettes lose their carriage returns; off
-extern int g_nEditorMode;           // 0 the stage editor is in front, 2 the world-map editor
-extern DLG_MAIN* g_lpStageWnd;      // the current stage editor, null when none stands
-extern int g_nFps;                  // frames per second of the idle routine, counted every step
+extern int bTestPlay;                     // 1 while the game program runs a test play
+extern int g_bAppActive;                  // the last WM_ACTIVATEAPP state; the idle routine runs only while set
+extern int g_bFocusRequest;               // the editor in front takes the focus at the next idle step
+extern unsigned char g_bStarted;          // start-up finished: shut-down saves the editor settings
+extern int g_bStripCR;                    // loaded palettes lose their carriage returns; off
+extern int g_nEditorMode;                 // 0 the stage editor is in front, 2 the world-map editor
+extern DLG_MAIN* g_lpStageWnd;            // the current stage editor, null when none stands
+extern int g_nFps;                        // frames per second of the idle routine, counted every step
 extern char g_szProjectFolder[MAX_PATH];  // the current folder at start-up
 
 enum { EDITOR_MODE_STAGE = 0, EDITOR_MODE_WORLDMAP = 2 };
@@ -48,7 +48,6 @@ int DispatchWaitingMessages();
 // Runs the message loop (filter, idle routine): 1 at WM_QUIT with its exit
 // code, 0 when the idle routine asked to stop.
 int RunMessageLoop(int* exitCode);
-
 
 // After the world-map window closed (flag 1): the stage editor is in front
 // again and every registered window shown and enabled.

@@ -7,13 +7,13 @@
 #include <utility>
 
 #include "app/app.h"
-#include "database/sheet/prop_database.h"
 #include "app/stage_edit_state.h"
-#include "model/stage.h"
 #include "base/editor_settings.h"
 #include "base/platform.h"
-#include "resources/stage_editor_ids.h"
+#include "database/sheet/prop_database.h"
 #include "editing/map_cursor.h"
+#include "model/stage.h"
+#include "resources/stage_editor_ids.h"
 #include "ui/wnd_list.h"
 #include "worldmap/dlg_worldmap.h"
 
@@ -21,16 +21,14 @@ namespace {
 
 // Items gray without a stage, in two lists: always enabled, and enabled only
 // with an open stage.
-const UINT kAlwaysItems[] = {CM_NEW_STAGE, CM_OPEN_STAGE, CM_DEFAULT_STAGE, CM_DATABASE,
-                             CM_START_EVENT, CM_WORLDMAP, CM_UNUSED_ITEM, CM_TESTPLAY};
-const UINT kStageItems[] = {CM_CLOSE_STAGE,   CM_SAVE_AS,       CM_SAVE_ALL,       CM_UNDO,
-                            CM_REDO,          CM_LAYER_CHIP,    CM_LAYER_ENEMY,    CM_LAYER_EVENT,
-                            CM_CLEAR_CHIPS,   CM_CLEAR_ENEMIES, CM_CLEAR_EVENTS,   CM_STAGE_SETTINGS,
-                            CM_GROUP_POS};
+const UINT kAlwaysItems[] = {CM_NEW_STAGE,   CM_OPEN_STAGE, CM_DEFAULT_STAGE, CM_DATABASE,
+                             CM_START_EVENT, CM_WORLDMAP,   CM_UNUSED_ITEM,   CM_TESTPLAY};
+const UINT kStageItems[] = {CM_CLOSE_STAGE,  CM_SAVE_AS,        CM_SAVE_ALL,    CM_UNDO,        CM_REDO,
+                            CM_LAYER_CHIP,   CM_LAYER_ENEMY,    CM_LAYER_EVENT, CM_CLEAR_CHIPS, CM_CLEAR_ENEMIES,
+                            CM_CLEAR_EVENTS, CM_STAGE_SETTINGS, CM_GROUP_POS};
 const UINT kAlwaysButtons[] = {CM_NEW_STAGE, CM_OPEN_STAGE, CM_TESTPLAY_BUTTON};
-const UINT kStageButtons[] = {CM_SAVE_ALL,          CM_UNDO,
-                              CM_REDO,              CM_LAYER_CHIP_BUTTON,
-                              CM_LAYER_ENEMY_BUTTON, CM_LAYER_EVENT_BUTTON};
+const UINT kStageButtons[] = {CM_SAVE_ALL,          CM_UNDO, CM_REDO, CM_LAYER_CHIP_BUTTON, CM_LAYER_ENEMY_BUTTON,
+                              CM_LAYER_EVENT_BUTTON};
 const UINT kLayerButtons[] = {CM_LAYER_CHIP_BUTTON, CM_LAYER_ENEMY_BUTTON, CM_LAYER_EVENT_BUTTON};
 const UINT kLayerItems[] = {CM_LAYER_CHIP, CM_LAYER_ENEMY, CM_LAYER_EVENT};
 
@@ -97,9 +95,9 @@ int DLG_MAIN::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     m_hMenu = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_STAGE));
     SetMenu(m_hWnd, m_hMenu);
 
-    m_hToolBar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0,
-                                 m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STAGE_TOOLBAR)), m_hInst,
-                                 nullptr);
+    m_hToolBar =
+        CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0, m_hWnd,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STAGE_TOOLBAR)), m_hInst, nullptr);
     SendMessageA(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     TOOLBAR_BUTTON files[] = {
         Button(STD_FILENEW, CM_NEW_STAGE, TBSTYLE_BUTTON, "新規作成"),
@@ -268,7 +266,9 @@ void DLG_MAIN::SetEditLayerIfOpen() {
     if (g_StageEditState.StageOpen) SetEditLayer(g_StageEditState.Layer);
 }
 
-void DLG_MAIN::NextEditLayer() { SetEditLayer(g_StageEditState.Layer >= LAYER_EVENT ? LAYER_CHIP : g_StageEditState.Layer + 1); }
+void DLG_MAIN::NextEditLayer() {
+    SetEditLayer(g_StageEditState.Layer >= LAYER_EVENT ? LAYER_CHIP : g_StageEditState.Layer + 1);
+}
 
 // The active layer's palette repaints or refills after a change of the
 // stage; no palette is part of the editor yet.

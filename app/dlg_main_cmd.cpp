@@ -3,17 +3,17 @@
 
 #include "app/app.h"
 #include "app/dlg_main.h"
-#include "database/sheet/prop_database.h"
 #include "app/stage_edit_state.h"
-#include "model/stage.h"
-#include "worldmap/world_edit_state.h"
 #include "base/report.h"
-#include "resources/stage_editor_ids.h"
+#include "database/sheet/prop_database.h"
 #include "editing/map_cursor.h"
 #include "events/dlg_event_set.h"
+#include "model/stage.h"
+#include "resources/stage_editor_ids.h"
 #include "ui/common_dialogs.h"
 #include "ui/wnd_list.h"
 #include "worldmap/dlg_worldmap.h"
+#include "worldmap/world_edit_state.h"
 
 namespace {
 

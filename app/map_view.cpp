@@ -2,9 +2,9 @@
 // enemies, the events, the shown position group, the grid and the cursor.
 #include "app/map_view.h"
 
-#include <cstdlib>
-
 #include <windows.h>
+
+#include <cstdlib>
 
 #include "app/stage_edit_state.h"
 #include "base/editor_settings.h"
@@ -51,9 +51,7 @@ int EnemyGraphic(int enemy) {
     return g_ClassList[cls].Graphic;
 }
 
-int SelectionChip(int row, int column) {
-    return g_StageEditState.ChipSel[row * cStageEditState::SEL_SIZE + column];
-}
+int SelectionChip(int row, int column) { return g_StageEditState.ChipSel[row * cStageEditState::SEL_SIZE + column]; }
 
 // The mouse passes through to the stage editor, which also paints the view.
 LRESULT CALLBACK MapViewProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -258,8 +256,7 @@ void MAP_VIEW::DrawPickRect(cDib* dib) {
     const cMapCursorPos* c = g_MapCursor.m_pCur;
     const int left = st.PickX < c->nX ? st.PickX : c->nX;
     const int top = st.PickY < c->nY ? st.PickY : c->nY;
-    FrameCells(dib, left, top, std::abs(c->nX - st.PickX) + 1, std::abs(c->nY - st.PickY) + 1, m_nScrollX,
-               m_nScrollY);
+    FrameCells(dib, left, top, std::abs(c->nX - st.PickX) + 1, std::abs(c->nY - st.PickY) + 1, m_nScrollX, m_nScrollY);
 }
 
 void MAP_VIEW::SetCursorFromMouse(int x, int y) {

@@ -21,8 +21,8 @@ void AfterStep(const cProjectFile& file, int ok) {
     if (IsFile(file, g_PathTable.GValInfo)) g_bGValInfoLoaded = ok;
     // The system settings keep the colour key as red, green, blue.
     if (IsFile(file, g_PathTable.System))
-        SetTransparentColor(g_System.TransparentColor[2], g_System.TransparentColor[1],
-                            g_System.TransparentColor[0], 0);
+        SetTransparentColor(g_System.TransparentColor[2], g_System.TransparentColor[1], g_System.TransparentColor[0],
+                            0);
     if (IsFile(file, g_PathTable.EventPlt) && g_bStripCR)
         for (cEvent& e : g_EventPlt) e.FixUp();
 }

@@ -8,9 +8,7 @@
 // Built after the data model's globals: it reads the stage's events.
 __attribute__((init_priority(300))) cStageEditState g_StageEditState;
 
-cStageEditState::cStageEditState() {
-    Reset();
-}
+cStageEditState::cStageEditState() { Reset(); }
 
 void cStageEditState::Reset() {
     StageOpen = 0;
@@ -46,8 +44,7 @@ void cStageEditState::LoadLayerTool(int layer) {
     ActiveTool() = LayerSaved[layer].Tie();
 }
 
-unsigned cStageEditState::StepSize(const VECTOR_CLASS<int>& chips,
-                                   const VECTOR_CLASS<cPutEnemy>& enemies,
+unsigned cStageEditState::StepSize(const VECTOR_CLASS<int>& chips, const VECTOR_CLASS<cPutEnemy>& enemies,
                                    const VECTOR_CLASS<cEvent>& events) {
     unsigned long long size = 4ull * chips.size() + 56ull * enemies.size() + 80ull * events.size();
     for (const cPutEnemy& enemy : enemies) size += 24ull * enemy.MoveAI.size();
@@ -61,21 +58,16 @@ cUndoStore<int, cPutEnemy, cEvent> cStageEditState::Store() {
 }
 
 int cStageEditState::PushHistory(cStageHistory& history, const VECTOR_CLASS<int>& chips,
-                                 const VECTOR_CLASS<cPutEnemy>& enemies,
-                                 const VECTOR_CLASS<cEvent>& events) {
+                                 const VECTOR_CLASS<cPutEnemy>& enemies, const VECTOR_CLASS<cEvent>& events) {
     return Store().Push(history, chips, enemies, events);
 }
 
-void cStageEditState::Undo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies,
-                           VECTOR_CLASS<cEvent>& events) {
+void cStageEditState::Undo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies, VECTOR_CLASS<cEvent>& events) {
     Store().Step(UndoHistory, RedoHistory, chips, enemies, events);
 }
 
-void cStageEditState::Redo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies,
-                           VECTOR_CLASS<cEvent>& events) {
+void cStageEditState::Redo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies, VECTOR_CLASS<cEvent>& events) {
     Store().Step(RedoHistory, UndoHistory, chips, enemies, events);
 }
 
-void cStageEditState::ClearHistory() {
-    Store().Clear();
-}
+void cStageEditState::ClearHistory() { Store().Clear(); }

@@ -75,12 +75,10 @@ public:
 
     // The store's push, undo and redo (editing/undo_history.h), at the undo
     // depth of the editor settings (below 1 counts as 1).
-    int PushHistory(cStageHistory& history, const VECTOR_CLASS<int>& chips,
-                    const VECTOR_CLASS<cPutEnemy>& enemies, const VECTOR_CLASS<cEvent>& events);
-    void Undo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies,
-              VECTOR_CLASS<cEvent>& events);
-    void Redo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies,
-              VECTOR_CLASS<cEvent>& events);
+    int PushHistory(cStageHistory& history, const VECTOR_CLASS<int>& chips, const VECTOR_CLASS<cPutEnemy>& enemies,
+                    const VECTOR_CLASS<cEvent>& events);
+    void Undo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies, VECTOR_CLASS<cEvent>& events);
+    void Redo(VECTOR_CLASS<int>& chips, VECTOR_CLASS<cPutEnemy>& enemies, VECTOR_CLASS<cEvent>& events);
     void ClearHistory();
 
     // Bytes a step of these layers is taken to need.

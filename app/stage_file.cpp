@@ -8,8 +8,8 @@
 #include "app/app.h"
 #include "app/dlg_main.h"
 #include "app/stage_edit_state.h"
-#include "model/stage.h"
 #include "base/editor_settings.h"
+#include "model/stage.h"
 
 int OpenLastStage() {
     cStageEditState& st = g_StageEditState;

@@ -18,7 +18,6 @@ enum { RELOAD_STAGE_EDITOR = 1 };
 
 class VIEW_MAIN : public VIEW_CLASS {
 public:
-
     ~VIEW_MAIN() override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnCreate(WPARAM wParam, LPARAM lParam) override;

@@ -82,8 +82,8 @@ public:
 private:
     T& Guarded(int index, int action) {
         if (index >= 0 && static_cast<size_t>(index) < this->size()) return (*this)[index];
-        ReportIndexError("err V[%d] ( %d , %d )", index, static_cast<int>(this->size()),
-                         static_cast<int>(sizeof(T)), action);
+        ReportIndexError("err V[%d] ( %d , %d )", index, static_cast<int>(this->size()), static_cast<int>(sizeof(T)),
+                         action);
         if (this->empty()) {
             static T fallback;
             return fallback;
@@ -105,8 +105,8 @@ public:
             std::advance(it, index);
             return *it;
         }
-        ReportIndexError("err L[%d] ( %d , %d )", index, static_cast<int>(this->size()),
-                         static_cast<int>(sizeof(T)), 0);
+        ReportIndexError("err L[%d] ( %d , %d )", index, static_cast<int>(this->size()), static_cast<int>(sizeof(T)),
+                         0);
         return DefaultElement();
     }
 

@@ -9,8 +9,10 @@ cEditConfig g_EditConfig;
 cTestPlay g_TestPlay;
 
 int Clamp(int& value, int low, int high) {
-    if (value < low) value = low;
-    else if (value > high) value = high;
+    if (value < low)
+        value = low;
+    else if (value > high)
+        value = high;
     return value;
 }
 

@@ -29,7 +29,7 @@ public:
 
 class cEditConfig : public cSerial {
 public:
-    std::string LastStage;        // the stage open when the editor last ended
+    std::string LastStage;  // the stage open when the editor last ended
     // Window places, in file order.
     cWndPosInfo MainWnd;          // stage editor DLG_MAIN
     cWndPosInfo ChipWnd;          // map-chip palette DLG_CHIP
@@ -40,16 +40,16 @@ public:
     cWndPosInfo EventPaletteWnd;  // world-event palette DLG_WORLDEVENT
     int EditLayer = 0;            // 0 map chips, 1 enemies, 2 events
     int UndoDepth = 3;
-    std::string DefaultStage;     // the stage a new stage is made from
-    int StageEditIfPlaced = 1;    // event palette "配置済みなら編集"
-    int StageEditBeforePlace = 1; // event palette "配置直前に編集"
-    int EditIfPlaced = 1;         // world-event palette "配置済みなら編集"
-    int EditBeforePlace = 1;      // world-event palette "配置直前に編集"
-    int AutoNumber = 1;           // "ステージ番号を自動で振り分け"
-    int OldUseDefaultGame = 1;    // the test-play choice as old versions kept it
+    std::string DefaultStage;      // the stage a new stage is made from
+    int StageEditIfPlaced = 1;     // event palette "配置済みなら編集"
+    int StageEditBeforePlace = 1;  // event palette "配置直前に編集"
+    int EditIfPlaced = 1;          // world-event palette "配置済みなら編集"
+    int EditBeforePlace = 1;       // world-event palette "配置直前に編集"
+    int AutoNumber = 1;            // "ステージ番号を自動で振り分け"
+    int OldUseDefaultGame = 1;     // the test-play choice as old versions kept it
     std::string OldGamePath;
-    std::string SpareText;        // kept in its place; nothing shows it
-    int SpareInt = 0;             // likewise
+    std::string SpareText;  // kept in its place; nothing shows it
+    int SpareInt = 0;       // likewise
 
     cEditConfig();
     int Serial(int op, cSerial* other, HANDLE file, int version) override;

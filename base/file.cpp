@@ -46,9 +46,7 @@ void FreeMem(cMemFile* m) {
 
 FileFaultHook g_fileFault = nullptr;
 
-int Faulted(int step) {
-    return g_fileFault && g_fileFault(step);
-}
+int Faulted(int step) { return g_fileFault && g_fileFault(step); }
 
 // Room for at least `size` bytes, doubling, so that appending stays inline.
 // A block the process cannot have fails the file instead of throwing.
@@ -273,15 +271,11 @@ int FileReadAll(const char* path, std::string* bytes) {
 
 // ---- Seams -------------------------------------------------------------------
 
-FileFaultHook SetFileFaultHook(FileFaultHook hook) {
-    return std::exchange(g_fileFault, hook);
-}
+FileFaultHook SetFileFaultHook(FileFaultHook hook) { return std::exchange(g_fileFault, hook); }
 
 HWND g_hWndMain = nullptr;
 
-MessageBoxSink SetMessageBoxSink(MessageBoxSink sink) {
-    return std::exchange(g_messageBoxSink, sink);
-}
+MessageBoxSink SetMessageBoxSink(MessageBoxSink sink) { return std::exchange(g_messageBoxSink, sink); }
 
 int ShowMessageBox(HWND owner, const char* text, const char* caption, unsigned type) {
     if (g_messageBoxSink) return g_messageBoxSink(owner, text, caption, type);
@@ -290,26 +284,18 @@ int ShowMessageBox(HWND owner, const char* text, const char* caption, unsigned t
 
 HWND GetActiveOwner() { return os::ActiveWindow(); }
 
-MainWindowAction SetMainWindowAction(MainWindowAction action) {
-    return std::exchange(g_mainWindowAction, action);
-}
+MainWindowAction SetMainWindowAction(MainWindowAction action) { return std::exchange(g_mainWindowAction, action); }
 
 int DestroyMainWindow() {
     return g_mainWindowAction ? g_mainWindowAction(MAINWND_DESTROY) : os::MainWindow(MAINWND_DESTROY);
 }
 
-int CloseMainWindow() {
-    return g_mainWindowAction ? g_mainWindowAction(MAINWND_CLOSE) : os::MainWindow(MAINWND_CLOSE);
-}
+int CloseMainWindow() { return g_mainWindowAction ? g_mainWindowAction(MAINWND_CLOSE) : os::MainWindow(MAINWND_CLOSE); }
 
-FreeMemorySource SetFreeMemorySource(FreeMemorySource source) {
-    return std::exchange(g_freeMemorySource, source);
-}
+FreeMemorySource SetFreeMemorySource(FreeMemorySource source) { return std::exchange(g_freeMemorySource, source); }
 
 unsigned GetAvailPhysMemory() { return g_freeMemorySource ? g_freeMemorySource() : os::FreeMemory(); }
 
-ClockSource SetClockSource(ClockSource source) {
-    return std::exchange(g_clockSource, source);
-}
+ClockSource SetClockSource(ClockSource source) { return std::exchange(g_clockSource, source); }
 
 uint32_t ClockMs() { return g_clockSource ? g_clockSource() : os::Clock(); }

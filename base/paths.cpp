@@ -19,8 +19,8 @@ int CreateDefaultData(HWND owner, int* created) {
     *created = 0;
     if (FolderExists(g_PathTable.Data)) return 1;
     if (!FolderExists(g_PathTable.Default)) return 0;
-    if (ShowMessageBox(owner, "データが存在しません！デフォルトデータを作成しますか？\n",
-                       "デフォルトデータ作成の確認", MB_YESNO) != IDYES)
+    if (ShowMessageBox(owner, "データが存在しません！デフォルトデータを作成しますか？\n", "デフォルトデータ作成の確認",
+                       MB_YESNO) != IDYES)
         return 0;
     char source[MAX_PATH];
     char destination[MAX_PATH];
@@ -115,9 +115,7 @@ std::string& StripFolderPartStr(std::string& path) {
     return path;
 }
 
-void StripFileNamePart(char* path) {
-    path[FindLastSeparator(path, static_cast<int>(std::strlen(path))) + 1] = '\0';
-}
+void StripFileNamePart(char* path) { path[FindLastSeparator(path, static_cast<int>(std::strlen(path))) + 1] = '\0'; }
 
 int ReplaceExtension(char* destination, const char* name, const char* extension) {
     std::string result(name);

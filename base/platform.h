@@ -46,8 +46,8 @@ HWND GetActiveOwner();  // the active window, the owner of an unowned box
 enum { MAINWND_DESTROY = 0, MAINWND_CLOSE = 1 };
 typedef int (*MainWindowAction)(int action);
 MainWindowAction SetMainWindowAction(MainWindowAction action);  // null: the real one
-int DestroyMainWindow();  // DestroyWindow(g_hWndMain): ends the program
-int CloseMainWindow();    // PostMessage(g_hWndMain, WM_CLOSE): the frame asks to quit
+int DestroyMainWindow();                                        // DestroyWindow(g_hWndMain): ends the program
+int CloseMainWindow();  // PostMessage(g_hWndMain, WM_CLOSE): the frame asks to quit
 
 // Free physical memory in bytes (capped at 4 GB), as the undo histories see it.
 typedef unsigned (*FreeMemorySource)();

@@ -136,12 +136,9 @@ int Close(HANDLE file) { return close(Fd(file)) == 0; }
 int Box(HWND, const char* text, const char* caption, unsigned type) {
     std::fprintf(stderr, "[%s] %s\n", caption ? caption : "", text ? text : "");
     switch (type & 0xF) {
-    case MB_OK:
-        return IDOK;
-    case MB_YESNO:
-        return IDNO;
-    default:
-        return IDCANCEL;
+    case MB_OK: return IDOK;
+    case MB_YESNO: return IDNO;
+    default: return IDCANCEL;
     }
 }
 
@@ -150,8 +147,8 @@ HWND ActiveWindow() { return nullptr; }
 int MainWindow(int) { return 0; }
 
 unsigned FreeMemory() {
-    const unsigned long long bytes =
-        static_cast<unsigned long long>(sysconf(_SC_AVPHYS_PAGES)) * static_cast<unsigned long long>(sysconf(_SC_PAGESIZE));
+    const unsigned long long bytes = static_cast<unsigned long long>(sysconf(_SC_AVPHYS_PAGES)) *
+                                     static_cast<unsigned long long>(sysconf(_SC_PAGESIZE));
     return bytes > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<unsigned>(bytes);
 }
 

@@ -1,6 +1,5 @@
 // The file and message layer on Win32.
 #include <windows.h>
-
 #include <mmsystem.h>
 #include <shellapi.h>
 #include <shlwapi.h>
@@ -86,9 +85,7 @@ void Version(int* platform, int* major, int* minor, int* build, std::string* ser
 
 }  // namespace os
 
-int FileReplace(const char* from, const char* to) {
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
-}
+int FileReplace(const char* from, const char* to) { return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0; }
 
 int FileDelete(const char* path) { return DeleteFileA(path) != 0; }
 
@@ -99,9 +96,7 @@ int FileExists(const char* path) {
 
 int FolderExists(const char* path) { return PathIsDirectoryA(path) != FALSE; }
 
-int FolderCreate(const char* path) {
-    return CreateDirectoryA(path, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
-}
+int FolderCreate(const char* path) { return CreateDirectoryA(path, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS; }
 
 // The shell wants lists of names, each ended by a NUL, the list by another.
 static int ShellOperation(HWND owner, UINT operation, const char* from, const char* to) {

@@ -120,7 +120,8 @@ int ReportError(const char* format, const char* argument) {
 int ReportLoadFailure(const std::string& path) {
     static const char kMissing[] =
         "%s の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから「data」フォルダへ同名のファイルをコピーして下さい。";
-    static const char kTooNew[] = "%s の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。";
+    static const char kTooNew[] =
+        "%s の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。";
     return ReportError(g_bFileTooNew ? kTooNew : kMissing, path.c_str());
 }
 
@@ -225,18 +226,10 @@ const char* OsNameOf(int platform, int major, int minor, int* outMajor, int* out
         const char* name;
     };
     static const Row kNames[] = {
-        {0, -1, -1, "Windows 3.1"},
-        {1, -1, 0, "Windows 95"},
-        {1, -1, 10, "Windows 98"},
-        {1, -1, 90, "Windows Me"},
-        {2, 3, -1, "Windows NT 3.51"},
-        {2, 4, -1, "Windows NT 4.0"},
-        {2, 5, 0, "Windows 2000"},
-        {2, 5, 1, "Windows XP"},
-        {2, 5, 2, "Windows XP Professional x64 Edition ?"},
-        {2, 6, 0, "Windows Vista"},
-        {2, 6, 1, "Windows 7"},
-        {2, 6, 2, "Windows 8"},
+        {0, -1, -1, "Windows 3.1"}, {1, -1, 0, "Windows 95"},      {1, -1, 10, "Windows 98"},
+        {1, -1, 90, "Windows Me"},  {2, 3, -1, "Windows NT 3.51"}, {2, 4, -1, "Windows NT 4.0"},
+        {2, 5, 0, "Windows 2000"},  {2, 5, 1, "Windows XP"},       {2, 5, 2, "Windows XP Professional x64 Edition ?"},
+        {2, 6, 0, "Windows Vista"}, {2, 6, 1, "Windows 7"},        {2, 6, 2, "Windows 8"},
     };
     int pairMajor = 6, pairMinor = 1;
     if (platform == 0) {
@@ -252,8 +245,7 @@ const char* OsNameOf(int platform, int major, int minor, int* outMajor, int* out
     if (outMajor) *outMajor = pairMajor;
     if (outMinor) *outMinor = pairMinor;
     for (const Row& row : kNames) {
-        if (row.platform == platform && (row.major < 0 || row.major == major) &&
-            (row.minor < 0 || row.minor == minor))
+        if (row.platform == platform && (row.major < 0 || row.major == major) && (row.minor < 0 || row.minor == minor))
             return row.name;
     }
     return "";
@@ -303,13 +295,12 @@ void GetCpuInfo(cCpuInfo* info) {
     info->clock = GetCpuClock();
 }
 
-std::string FormatSystemInfo(const char* osName, const cCpuInfo& cpu, const cMemoryStatus& memory,
-                             long long diskFree) {
+std::string FormatSystemInfo(const char* osName, const cCpuInfo& cpu, const cMemoryStatus& memory, long long diskFree) {
     const double kMB = 0.0009765625 * 0.0009765625;
     std::string text, line;
     text += StringPrintf(line, "OS : %s\n", osName);
-    text += StringPrintf(line, "CPU : %s %s %d\n", cpu.vendor, cpu.brand,
-                         static_cast<int>(cpu.clock / 1000.0 / 1000.0));
+    text +=
+        StringPrintf(line, "CPU : %s %s %d\n", cpu.vendor, cpu.brand, static_cast<int>(cpu.clock / 1000.0 / 1000.0));
     text += StringPrintf(line, "Mem Total : %.3fMB\n", memory.totalPhys * kMB);
     text += StringPrintf(line, "Mem Free : %3.fMB\n", memory.availPhys * kMB);
     text += StringPrintf(line, "Vir Total : %.3fMB\n", memory.totalVirtual * kMB);

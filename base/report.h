@@ -80,5 +80,4 @@ void GetCpuInfo(cCpuInfo* info);
 long long GetDiskFreeBytes(const char* folder);
 
 // The system-information block as ReportSystemInfo writes it.
-std::string FormatSystemInfo(const char* osName, const cCpuInfo& cpu, const cMemoryStatus& memory,
-                             long long diskFree);
+std::string FormatSystemInfo(const char* osName, const cCpuInfo& cpu, const cMemoryStatus& memory, long long diskFree);

@@ -41,8 +41,7 @@ int cSerial::CopyFrom(const cSerial& source) {
 }
 
 int cSerial::Compare(const cSerial& other) const {
-    return const_cast<cSerial*>(this)->Serial(SERIAL_COMPARE, const_cast<cSerial*>(&other), kNoFile,
-                                              g_nDataVersion);
+    return const_cast<cSerial*>(this)->Serial(SERIAL_COMPARE, const_cast<cSerial*>(&other), kNoFile, g_nDataVersion);
 }
 
 int cSerial::FixUp() { return Serial(SERIAL_STRIP, nullptr, kNoFile, g_nDataVersion); }
@@ -58,9 +57,7 @@ void RawFields(cSerial& record, int op, HANDLE file) {
 
 }  // namespace
 
-int cSerial::LoadFile(const char* path) {
-    return LoadFrom(OpenDataFile(path));
-}
+int cSerial::LoadFile(const char* path) { return LoadFrom(OpenDataFile(path)); }
 
 int cSerial::LoadFrom(HANDLE file) {
     if (file == kNoFile) return 0;
@@ -129,19 +126,13 @@ namespace {
 template <class T>
 int NumberOps(int op, T* field, const T* other, HANDLE file) {
     switch (op) {
-    case SERIAL_CLEAR:
-        *field = T();
-        return 1;
+    case SERIAL_CLEAR: *field = T(); return 1;
     case SERIAL_COPY:
         if (other) *field = *other;
         return 1;
-    case SERIAL_COMPARE:
-        return other && *field == *other;
-    case SERIAL_WRITE:
-        FileWrite(file, field, sizeof(T));
-        return 1;
-    default:
-        return 1;
+    case SERIAL_COMPARE: return other && *field == *other;
+    case SERIAL_WRITE: FileWrite(file, field, sizeof(T)); return 1;
+    default: return 1;
     }
 }
 
@@ -168,11 +159,8 @@ int SerialArray(int op, T* field, const T* other, int count, HANDLE file) {
         }
         ReadInto(file, field, bytes);
         return 1;
-    case SERIAL_WRITE:
-        FileWrite(file, field, bytes);
-        return 1;
-    default:
-        return 1;
+    case SERIAL_WRITE: FileWrite(file, field, bytes); return 1;
+    default: return 1;
     }
 }
 
@@ -180,14 +168,11 @@ int SerialArray(int op, T* field, const T* other, int count, HANDLE file) {
 template <class T>
 int SerialNumberVector(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* other, HANDLE file) {
     switch (op) {
-    case SERIAL_CLEAR:
-        field->clear();
-        return 1;
+    case SERIAL_CLEAR: field->clear(); return 1;
     case SERIAL_COPY:
         if (other && other != field) field->assign(other->begin(), other->end());
         return 1;
-    case SERIAL_COMPARE:
-        return other && *field == *other;
+    case SERIAL_COMPARE: return other && *field == *other;
     case SERIAL_READ: {
         const long long count = ReadCount(file, sizeof(T));
         if (count < 0) return 1;
@@ -201,8 +186,7 @@ int SerialNumberVector(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* ot
         if (count) FileWrite(file, field->data(), static_cast<unsigned>(count * sizeof(T)));
         return 1;
     }
-    default:
-        return 1;
+    default: return 1;
     }
 }
 
@@ -233,30 +217,19 @@ int SerialByteVector(int op, VECTOR_CLASS<unsigned char>* field, const VECTOR_CL
 
 int SerialString(int op, std::string* field, const std::string* other, HANDLE file) {
     switch (op) {
-    case SERIAL_CLEAR:
-        field->clear();
-        return 1;
+    case SERIAL_CLEAR: field->clear(); return 1;
     case SERIAL_COPY:
         if (other) *field = *other;
         return 1;
-    case SERIAL_COMPARE:
-        return other && !SerialStrCompare(*field, *other);
-    case SERIAL_READ:
-        SerialStrRead(field, file);
-        return 1;
-    case SERIAL_WRITE:
-        SerialStrWrite(field, file);
-        return 1;
-    case SERIAL_STRIP:
-        StripCR(field);
-        return 1;
-    default:
-        return 1;
+    case SERIAL_COMPARE: return other && !SerialStrCompare(*field, *other);
+    case SERIAL_READ: SerialStrRead(field, file); return 1;
+    case SERIAL_WRITE: SerialStrWrite(field, file); return 1;
+    case SERIAL_STRIP: StripCR(field); return 1;
+    default: return 1;
     }
 }
 
-int SerialStringVector(int op, VECTOR_CLASS<std::string>* field, const VECTOR_CLASS<std::string>* other,
-                       HANDLE file) {
+int SerialStringVector(int op, VECTOR_CLASS<std::string>* field, const VECTOR_CLASS<std::string>* other, HANDLE file) {
     return SerialEach(op, field, other, file, 4, &SerialString);  // every string has its length word
 }
 

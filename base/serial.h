@@ -24,9 +24,9 @@ enum {
 // The format version this program writes.
 enum { DATA_VERSION = 270 };
 
-extern int g_nDataVersion;        // 270, set by start-up before any file is opened
-extern uint32_t g_nFileVersion;   // version word of the data file opened last
-extern int g_bFileTooNew;         // 1 when the last open refused a newer file
+extern int g_nDataVersion;       // 270, set by start-up before any file is opened
+extern uint32_t g_nFileVersion;  // version word of the data file opened last
+extern int g_bFileTooNew;        // 1 when the last open refused a newer file
 
 class cSerial {
 public:
@@ -130,10 +130,8 @@ int SerialIntArray(int op, int* field, const int* other, int count, HANDLE file)
 int SerialDoubleArray(int op, double* field, const double* other, int count, HANDLE file);
 int SerialString(int op, std::string* field, const std::string* other, HANDLE file);
 int SerialIntVector(int op, VECTOR_CLASS<int>* field, const VECTOR_CLASS<int>* other, HANDLE file);
-int SerialByteVector(int op, VECTOR_CLASS<unsigned char>* field, const VECTOR_CLASS<unsigned char>* other,
-                     HANDLE file);
-int SerialStringVector(int op, VECTOR_CLASS<std::string>* field, const VECTOR_CLASS<std::string>* other,
-                       HANDLE file);
+int SerialByteVector(int op, VECTOR_CLASS<unsigned char>* field, const VECTOR_CLASS<unsigned char>* other, HANDLE file);
+int SerialStringVector(int op, VECTOR_CLASS<std::string>* field, const VECTOR_CLASS<std::string>* other, HANDLE file);
 
 // Fields an older file holds that no longer exist: read and dropped (op read
 // only; every other op does nothing).
@@ -208,9 +206,7 @@ int SerialEach(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* other, HAN
                Element element) {
     constexpr bool records = std::is_base_of<cSerial, T>::value;
     switch (op) {
-    case SERIAL_CLEAR:
-        field->clear();
-        return 1;
+    case SERIAL_CLEAR: field->clear(); return 1;
     case SERIAL_COPY:
         if (other) field->Assign(*other);
         return 1;
@@ -313,13 +309,13 @@ int SaveRecordList(VECTOR_CLASS<T>& list, const std::string& path) {
 // unsigned char, double, fixed int and double arrays, std::string, the int,
 // byte and string vectors, record vectors and embedded records.
 
-#define SERIAL_BEGIN(Class)                                   \
-    Class* o = dynamic_cast<Class*>(other);                   \
+#define SERIAL_BEGIN(Class)                 \
+    Class* o = dynamic_cast<Class*>(other); \
     if ((op == SERIAL_COPY || op == SERIAL_COMPARE) && !o) return 0
 
-#define SERIAL_FIELD(call)      \
-    do {                        \
-        if (!(call)) return 0;  \
+#define SERIAL_FIELD(call)     \
+    do {                       \
+        if (!(call)) return 0; \
     } while (0)
 
 #define SERIAL(field) SERIAL_FIELD(SerialField(op, &(field), o ? &(o->field) : nullptr, file, version))
@@ -335,9 +331,7 @@ inline int SerialField(int op, unsigned short* f, const unsigned short* o, HANDL
 inline int SerialField(int op, unsigned char* f, const unsigned char* o, HANDLE file, int) {
     return SerialByte(op, f, o, file);
 }
-inline int SerialField(int op, double* f, const double* o, HANDLE file, int) {
-    return SerialDouble(op, f, o, file);
-}
+inline int SerialField(int op, double* f, const double* o, HANDLE file, int) { return SerialDouble(op, f, o, file); }
 template <size_t N>
 int SerialField(int op, int (*f)[N], const int (*o)[N], HANDLE file, int) {
     return SerialIntArray(op, *f, o ? *o : nullptr, static_cast<int>(N), file);
@@ -352,12 +346,10 @@ inline int SerialField(int op, std::string* f, const std::string* o, HANDLE file
 inline int SerialField(int op, VECTOR_CLASS<int>* f, const VECTOR_CLASS<int>* o, HANDLE file, int) {
     return SerialIntVector(op, f, o, file);
 }
-inline int SerialField(int op, VECTOR_CLASS<unsigned char>* f, const VECTOR_CLASS<unsigned char>* o, HANDLE file,
-                       int) {
+inline int SerialField(int op, VECTOR_CLASS<unsigned char>* f, const VECTOR_CLASS<unsigned char>* o, HANDLE file, int) {
     return SerialByteVector(op, f, o, file);
 }
-inline int SerialField(int op, VECTOR_CLASS<std::string>* f, const VECTOR_CLASS<std::string>* o, HANDLE file,
-                       int) {
+inline int SerialField(int op, VECTOR_CLASS<std::string>* f, const VECTOR_CLASS<std::string>* o, HANDLE file, int) {
     return SerialStringVector(op, f, o, file);
 }
 template <class T, class = std::enable_if_t<std::is_base_of<cSerial, T>::value>>

@@ -11,8 +11,7 @@ long long cChipGrid::Index(int x, int y) const {
 
 int PaintBrush(cChipGrid grid, const cChipBrush& brush, int x, int y) {
     int changed = 0;
-    const int rows = std::min(brush.BrushH, brush.Rows),
-              columns = std::min(brush.BrushW, brush.Columns);
+    const int rows = std::min(brush.BrushH, brush.Rows), columns = std::min(brush.BrushW, brush.Columns);
     for (int r = 0; r < rows && y + r < grid.Height; ++r) {
         for (int c = 0; c < columns && x + c < grid.Width; ++c) {
             const int chip = brush.At(r, c);
@@ -32,8 +31,7 @@ void PickRect(cChipGrid grid, const cChipBrush& brush, int ax, int ay, int bx, i
     for (int r = 0; r < brush.BrushH; ++r) {
         for (int c = 0; c < brush.BrushW; ++c) {
             const long long i = grid.Index(left + c, top + r);
-            brush.Chips[r * brush.Columns + c] =
-                i < 0 ? CHIP_NONE : grid.Cells[static_cast<size_t>(i)];
+            brush.Chips[r * brush.Columns + c] = i < 0 ? CHIP_NONE : grid.Cells[static_cast<size_t>(i)];
         }
     }
 }

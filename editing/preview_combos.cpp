@@ -1,16 +1,14 @@
 #include "editing/preview_combos.h"
 
+#include "base/report.h"
 #include "media/mci_sound.h"
 #include "media/sound.h"
 #include "model/media_database.h"
-#include "base/report.h"
 #include "ui/dlg.h"
 
 namespace {
 
-int PlayWave(HWND owner, const char* file) {
-    return MciPlayFile(owner, &g_MciTable, kMciPreviewEntry, file, 0);
-}
+int PlayWave(HWND owner, const char* file) { return MciPlayFile(owner, &g_MciTable, kMciPreviewEntry, file, 0); }
 
 int PlayBgm(const char* file, int volume) {
     g_Sound.SetFile(0, file, volume);
@@ -22,8 +20,7 @@ BGM_PREVIEW_PROC g_pfnBgm = PlayBgm;
 
 // The record a combo of the dialog shows; 0 when it names none (row 0 is
 // "none") or lies past `count`. A missing combo is a programming error.
-int SelectedRecord(std::vector<CTRL_COMBO_CLASS<int>>& combos, unsigned id, int count,
-                   HWND* owner) {
+int SelectedRecord(std::vector<CTRL_COMBO_CLASS<int>>& combos, unsigned id, int count, HWND* owner) {
     for (CTRL_COMBO_CLASS<int>& c : combos) {
         if (c.m_wId != id) continue;
         *owner = c.m_hParent;

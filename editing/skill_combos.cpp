@@ -2,8 +2,8 @@
 
 #include "media/image_table.h"
 #include "model/skill.h"
-#include "ui/record_names.h"
 #include "ui/dlg.h"
+#include "ui/record_names.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/ctrl_combo.h"
 #include "editing/skill_rows.h"
+#include "ui/ctrl_combo.h"
 
 class DLG_CLASS;
 

@@ -39,8 +39,7 @@ public:
     }
     // The newest step replaces the layers and leaves the history.
     void TakeNewest(VECTOR_CLASS<Layers>&... layers) {
-        std::apply([&](auto&... lists) { ((layers.Assign(lists.back()), lists.pop_back()), ...); },
-                   m_steps);
+        std::apply([&](auto&... lists) { ((layers.Assign(lists.back()), lists.pop_back()), ...); }, m_steps);
     }
 
 private:
@@ -55,7 +54,7 @@ struct cUndoStore {
 
     History& Undo;
     History& Redo;
-    size_t Depth;  // steps a history keeps, at least 1
+    size_t Depth;                                          // steps a history keeps, at least 1
     unsigned (*StepSize)(const VECTOR_CLASS<Layers>&...);  // bytes a step is taken to need
 
     // A copy of the layers becomes the newest step of `history`, the oldest

@@ -44,21 +44,19 @@ const EACT_CTRL kMessageCtrls[] = {
 const EACT_COND kShown = {IDC_MSG_ERASE, 0, 0};  // not erasing: the message is shown
 
 const EACT_RULE kMessageRules[] = {
-    {{IDC_MSG_TEXT, IDC_MSG_AUTO_UPDATE, IDC_MSG_FRAME, IDC_MSG_KEEP_ON_SCREEN,
-      IDC_MSG_SHOW_PICTURE, IDC_MSG_POS, IDC_MSG_SHOW, IDC_MSG_SHIFT_X, IDC_MSG_SHIFT_Y},
+    {{IDC_MSG_TEXT, IDC_MSG_AUTO_UPDATE, IDC_MSG_FRAME, IDC_MSG_KEEP_ON_SCREEN, IDC_MSG_SHOW_PICTURE, IDC_MSG_POS,
+      IDC_MSG_SHOW, IDC_MSG_SHIFT_X, IDC_MSG_SHIFT_Y},
      {kShown},
      0},
     {{IDC_MSG_WIDTH}, {kShown, {IDC_MSG_FRAME, 1, 1}}, 0},
     {{IDC_MSG_CELL_X, IDC_MSG_CELL_Y}, {kShown, {IDC_MSG_POS, 9, 10}}, 0},
     {{IDC_MSG_TIME}, {kShown, {IDC_MSG_SHOW, 2, 2}}, 0},
     {{IDC_MSG_FOLLOW, IDC_MSG_AKEY}, {kShown, {IDC_MSG_SHOW, 1, 1}}, 0},
-    {{IDC_MSG_PICTURE, IDC_MSG_PIC_POS, IDC_MSG_PIC_SCALE, IDC_MSG_PIC_ALPHA, IDC_MSG_PIC_FLIP_X,
-      IDC_MSG_PIC_FLIP_Y, IDC_MSG_PIC_KEEP_ON_SCREEN},
+    {{IDC_MSG_PICTURE, IDC_MSG_PIC_POS, IDC_MSG_PIC_SCALE, IDC_MSG_PIC_ALPHA, IDC_MSG_PIC_FLIP_X, IDC_MSG_PIC_FLIP_Y,
+      IDC_MSG_PIC_KEEP_ON_SCREEN},
      {kShown, {IDC_MSG_SHOW_PICTURE, 1, 1}},
      0},
-    {{IDC_MSG_PIC_SHIFT_X, IDC_MSG_PIC_SHIFT_Y},
-     {kShown, {IDC_MSG_SHOW_PICTURE, 1, 1}, {IDC_MSG_PIC_POS, 8, 8}},
-     0},
+    {{IDC_MSG_PIC_SHIFT_X, IDC_MSG_PIC_SHIFT_Y}, {kShown, {IDC_MSG_SHOW_PICTURE, 1, 1}, {IDC_MSG_PIC_POS, 8, 8}}, 0},
     {{IDC_MSG_ID}, {{IDC_MSG_HAS_ID, 1, 1}}, 0},
 };
 
@@ -77,8 +75,8 @@ constexpr int Count(const EACT_RULE (&)[N]) {
 
 const EACT_FORM kForms[EACT_KIND_COUNT] = {
     {EACT_NONE, 0, 0, "", nullptr, 0, nullptr, 0},
-    {EACT_MESSAGE, 1267, IDD_EACT_MESSAGE, "メッセージの表示", kMessageCtrls, Count(kMessageCtrls),
-     kMessageRules, Count(kMessageRules)},
+    {EACT_MESSAGE, 1267, IDD_EACT_MESSAGE, "メッセージの表示", kMessageCtrls, Count(kMessageCtrls), kMessageRules,
+     Count(kMessageRules)},
     EACT_PENDING(EACT_PICTURE, 1268, 202, "ピクチャーの表示"),
     EACT_PENDING(EACT_WAIT, 1269, 186, "ウエイト"),
     EACT_PENDING(EACT_SETMAPCURSOR, 1270, 174, "マップカーソルの移動"),
@@ -108,9 +106,7 @@ const EACT_FORM kForms[EACT_KIND_COUNT] = {
 
 }  // namespace
 
-const EACT_FORM& EactForm(int kind) {
-    return kForms[IsEventActKind(kind) ? kind : EACT_NONE];
-}
+const EACT_FORM& EactForm(int kind) { return kForms[IsEventActKind(kind) ? kind : EACT_NONE]; }
 
 void SizeActionParams(cEventAct& act) {
     const cEventActKind& shape = EventActKind(act.Kind);
@@ -126,8 +122,7 @@ void ApplyNewValues(const EACT_FORM& form, cEventAct& act) {
     }
 }
 
-void ApplyEnableRules(const EACT_RULE* rules, int count, const EACT_READ& read,
-                      const EACT_ENABLE& enable) {
+void ApplyEnableRules(const EACT_RULE* rules, int count, const EACT_READ& read, const EACT_ENABLE& enable) {
     for (int r = 0; r < count; ++r) {
         const EACT_RULE& rule = rules[r];
         bool on = true, keep = false;

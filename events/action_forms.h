@@ -65,62 +65,28 @@ struct EACT_CTRL {
     int width, height;
 };
 
-constexpr EACT_CTRL EactEdit(unsigned short id, int param, int minimum, int maximum,
-                             unsigned short spin, int newValue = 0) {
-    return {EACT_CTRL_EDIT,
-            id,
-            EACT_BIND_INT,
-            param,
-            newValue,
-            minimum,
-            maximum,
-            spin,
-            nullptr,
-            0,
-            0,
-            0,
-            0,
-            0,
-            0};
+constexpr EACT_CTRL EactEdit(unsigned short id, int param, int minimum, int maximum, unsigned short spin,
+                             int newValue = 0) {
+    return {EACT_CTRL_EDIT, id, EACT_BIND_INT, param, newValue, minimum, maximum, spin, nullptr, 0, 0, 0, 0, 0, 0};
 }
 constexpr EACT_CTRL EactCheck(unsigned short id, int param, int newValue = 0) {
-    return {
-        EACT_CTRL_CHECK, id, EACT_BIND_INT, param, newValue, 0, 0, 0, nullptr, 0, 0, 0, 0, 0, 0};
+    return {EACT_CTRL_CHECK, id, EACT_BIND_INT, param, newValue, 0, 0, 0, nullptr, 0, 0, 0, 0, 0, 0};
 }
-constexpr EACT_CTRL EactCombo(unsigned short id, int param, const char* const* words,
-                              int newValue = 0) {
-    return {EACT_CTRL_COMBO,
-            id,
-            EACT_BIND_INT,
-            param,
-            newValue,
-            0,
-            0,
-            0,
-            words,
-            EACT_ROWS_WORDS,
-            0,
-            0,
-            0,
-            0,
-            0};
+constexpr EACT_CTRL EactCombo(unsigned short id, int param, const char* const* words, int newValue = 0) {
+    return {EACT_CTRL_COMBO, id, EACT_BIND_INT, param, newValue, 0, 0, 0, words, EACT_ROWS_WORDS, 0, 0, 0, 0, 0};
 }
 constexpr EACT_CTRL EactRows(unsigned short id, int param, int rows, int offset, int newValue = 0) {
-    return {EACT_CTRL_COMBO, id,   EACT_BIND_INT, param, newValue, 0, 0, 0,
-            nullptr,         rows, offset,        0,     0,        0, 0};
+    return {EACT_CTRL_COMBO, id, EACT_BIND_INT, param, newValue, 0, 0, 0, nullptr, rows, offset, 0, 0, 0, 0};
 }
 // A combo of the dialog alone: it starts at `start` every time.
 constexpr EACT_CTRL EactLocalRows(unsigned short id, int slot, int rows, int offset, int start) {
-    return {EACT_CTRL_COMBO, id,   EACT_BIND_LOCAL, slot, start, 0, 0, 0,
-            nullptr,         rows, offset,          0,    0,     0, 0};
+    return {EACT_CTRL_COMBO, id, EACT_BIND_LOCAL, slot, start, 0, 0, 0, nullptr, rows, offset, 0, 0, 0, 0};
 }
 constexpr EACT_CTRL EactText(unsigned short id, int param, int lineLen, int lines) {
-    return {
-        EACT_CTRL_TEXT, id, EACT_BIND_STR, param, 0, 0, 0, 0, nullptr, 0, 0, lineLen, lines, 0, 0};
+    return {EACT_CTRL_TEXT, id, EACT_BIND_STR, param, 0, 0, 0, 0, nullptr, 0, 0, lineLen, lines, 0, 0};
 }
 constexpr EACT_CTRL EactPicture(unsigned short id, int width, int height) {
-    return {
-        EACT_CTRL_PICTURE, id, EACT_BIND_NONE, 0, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, width, height};
+    return {EACT_CTRL_PICTURE, id, EACT_BIND_NONE, 0, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, width, height};
 }
 constexpr EACT_CTRL EactButton(unsigned short id) {
     return {EACT_CTRL_BUTTON, id, EACT_BIND_NONE, 0, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, 0, 0};
@@ -169,5 +135,4 @@ void ApplyNewValues(const EACT_FORM& form, cEventAct& act);
 typedef std::function<int(unsigned short id, int* value)> EACT_READ;
 typedef std::function<void(unsigned short id, int enable)> EACT_ENABLE;
 // Runs the rules in order.
-void ApplyEnableRules(const EACT_RULE* rules, int count, const EACT_READ& read,
-                      const EACT_ENABLE& enable);
+void ApplyEnableRules(const EACT_RULE* rules, int count, const EACT_READ& read, const EACT_ENABLE& enable);

@@ -23,11 +23,10 @@ struct EACT_CONTEXT {
 };
 
 class DLG_EACT_BASE : public DLG_CLASS {
-  public:
+public:
     enum { LOCALS = 4 };
 
-    DLG_EACT_BASE(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
-                  const CTRL_CLASS* placeRef);
+    DLG_EACT_BASE(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef);
     ~DLG_EACT_BASE() override;
 
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -62,12 +61,12 @@ class DLG_EACT_BASE : public DLG_CLASS {
     std::deque<VECTOR_CLASS<std::string>> m_Rows;
     std::vector<unsigned short> m_RowIds;
 
-  private:
+private:
     void DescribeCtrls();
 };
 
 // The dialog of the kind the context's action now has: its own class for a
 // kind with behaviour of its own, the frame for the others. Null for a kind
 // without a dialog.
-DLG_EACT_BASE* CreateEactDialog(const EACT_CONTEXT& context, WND_CLASS* parent,
-                                WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef);
+DLG_EACT_BASE* CreateEactDialog(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
+                                const CTRL_CLASS* placeRef);

@@ -1,9 +1,9 @@
 #include "events/dlg_eact_message.h"
 
+#include "base/paths.h"
 #include "events/name_lists.h"
 #include "media/image_table.h"
 #include "model/gvalinfo.h"
-#include "base/paths.h"
 #include "resources/events_ids.h"
 #include "ui/dlg_input.h"
 
@@ -12,8 +12,8 @@ int RenameCommonVariable(DLG_CLASS* dlg, int variable, const CTRL_CLASS* placeRe
         MessageBeep(0);
         return 0;
     }
-    return InputString(dlg, dlg ? dlg->m_pWndList : nullptr, &g_GValInfo[variable].Name, 12, 0,
-                       "変数名の入力", placeRef, 1);
+    return InputString(dlg, dlg ? dlg->m_pWndList : nullptr, &g_GValInfo[variable].Name, 12, 0, "変数名の入力",
+                       placeRef, 1);
 }
 
 void DrawSymbolPreview(cDib* dib, int n) {
@@ -24,15 +24,14 @@ void DrawSymbolPreview(cDib* dib, int n) {
     dib->StretchBlt(0, 0, 32, 32, &SymbolSheet, sx, sy, 16, 16, 0);
 }
 
-DLG_EACT_MESSAGE::DLG_EACT_MESSAGE(const EACT_CONTEXT& context, WND_CLASS* parent,
-                                   WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef)
+DLG_EACT_MESSAGE::DLG_EACT_MESSAGE(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
+                                   const CTRL_CLASS* placeRef)
     : DLG_EACT_BASE(context, parent, wndList, placeRef) {
     SetInstance(this);
 }
 
 DLG_EACT_MESSAGE::~DLG_EACT_MESSAGE() {
-    if (DLG_STATIC<DLG_EACT_MESSAGE>::s_pInstance == this)
-        DLG_STATIC<DLG_EACT_MESSAGE>::s_pInstance = nullptr;
+    if (DLG_STATIC<DLG_EACT_MESSAGE>::s_pInstance == this) DLG_STATIC<DLG_EACT_MESSAGE>::s_pInstance = nullptr;
 }
 
 int DLG_EACT_MESSAGE::OnCommand(WPARAM wParam, LPARAM lParam) {

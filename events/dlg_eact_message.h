@@ -6,7 +6,7 @@
 #include "events/dlg_eact_base.h"
 
 class DLG_EACT_MESSAGE : public DLG_EACT_BASE {
-  public:
+public:
     DLG_EACT_MESSAGE(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
                      const CTRL_CLASS* placeRef);
     ~DLG_EACT_MESSAGE() override;

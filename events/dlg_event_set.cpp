@@ -4,8 +4,8 @@
 
 #include "base/paths.h"
 #include "base/report.h"
-#include "events/dlg_eact_message.h"
 #include "events/action_line.h"
+#include "events/dlg_eact_message.h"
 #include "events/dlg_eventactplt.h"
 #include "events/event_words.h"
 #include "events/name_lists.h"
@@ -18,15 +18,11 @@ cEvent* g_lpEditEvent = nullptr;
 
 namespace {
 
-void PageRowText(std::string& text, int, const cEventPage& page) {
-    text = "ｱｸｼｮﾝ×" + std::to_string(page.Acts.size());
-}
+void PageRowText(std::string& text, int, const cEventPage& page) { text = "ｱｸｼｮﾝ×" + std::to_string(page.Acts.size()); }
 
 // The page controls of the start event's disabled set.
-const unsigned short kPageButtons[] = {IDC_COND_GVAL_RENAME, IDC_PAGE_INSERT, IDC_PAGE_DELETE,
-                                       IDC_PAGE_GRAPHIC_PICK};
-const unsigned short kLabels[] = {IDC_COND_PLUS_LABEL, IDC_COND_MULTIPLE_LABEL,
-                                  IDC_COND_RANGE_LABEL};
+const unsigned short kPageButtons[] = {IDC_COND_GVAL_RENAME, IDC_PAGE_INSERT, IDC_PAGE_DELETE, IDC_PAGE_GRAPHIC_PICK};
+const unsigned short kLabels[] = {IDC_COND_PLUS_LABEL, IDC_COND_MULTIPLE_LABEL, IDC_COND_RANGE_LABEL};
 
 }  // namespace
 
@@ -42,8 +38,7 @@ DLG_EVENT_SET::DLG_EVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, int sta
 }
 
 DLG_EVENT_SET::~DLG_EVENT_SET() {
-    if (DLG_STATIC<DLG_EVENT_SET>::s_pInstance == this)
-        DLG_STATIC<DLG_EVENT_SET>::s_pInstance = nullptr;
+    if (DLG_STATIC<DLG_EVENT_SET>::s_pInstance == this) DLG_STATIC<DLG_EVENT_SET>::s_pInstance = nullptr;
 }
 
 void DLG_EVENT_SET::BuildNameLists() {
@@ -52,9 +47,7 @@ void DLG_EVENT_SET::BuildNameLists() {
     MakeConditionFriendRows(m_FriendRows);
 }
 
-void DLG_EVENT_SET::BuildGValNameList() {
-    MakeConditionGValRows(m_GValRows);
-}
+void DLG_EVENT_SET::BuildGValNameList() { MakeConditionGValRows(m_GValRows); }
 
 void DLG_EVENT_SET::DescribeCtrls() {
     cEventPage& p = m_Page;
@@ -65,10 +58,8 @@ void DLG_EVENT_SET::DescribeCtrls() {
         EDIT({IDC_COND_TURN_A2, &p.TurnA2, 0, 999, IDC_COND_TURN_A2_SPIN, 1}),
         EDIT({IDC_COND_TURN_B1, &p.TurnB1, 0, 999, IDC_COND_TURN_B1_SPIN, 1}),
         EDIT({IDC_COND_TURN_B2, &p.TurnB2, 0, 999, IDC_COND_TURN_B2_SPIN, 1}),
-        EDIT({IDC_COND_EVENT_VALUE, &p.EventVarValue, -999999, 999999, IDC_COND_EVENT_VALUE_SPIN,
-              1}),
-        EDIT(
-            {IDC_COND_GVAL_VALUE, &p.CommonVarValue, -999999, 999999, IDC_COND_GVAL_VALUE_SPIN, 1}),
+        EDIT({IDC_COND_EVENT_VALUE, &p.EventVarValue, -999999, 999999, IDC_COND_EVENT_VALUE_SPIN, 1}),
+        EDIT({IDC_COND_GVAL_VALUE, &p.CommonVarValue, -999999, 999999, IDC_COND_GVAL_VALUE_SPIN, 1}),
         EDIT({IDC_COND_ENEMY_GROUP_NO, &p.GroupNo, 1, 100, IDC_COND_ENEMY_GROUP_SPIN, 1}),
         EDIT({IDC_COND_CHARA_ID_NO, &p.CharaId, 1, 999, IDC_COND_CHARA_ID_SPIN, 1}),
     };
@@ -130,9 +121,7 @@ int DLG_EVENT_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     acts.working = &m_Page.Acts;  // the selected page's own actions
     acts.maxCount = PALETTE_MAX;
     acts.appendRow = 1;
-    acts.rowText = [](std::string& text, int, const cEventAct& act) {
-        FormatActionLine(text, act);
-    };
+    acts.rowText = [](std::string& text, int, const cEventAct& act) { FormatActionLine(text, act); };
     m_ActList.Subclass(this, acts);
     AddCtrl(&m_ActList);
 
@@ -150,15 +139,15 @@ int DLG_EVENT_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
         for (CTRL_CLASS* c : m_CtrlList)
             if (c->m_nKind != CTRL_KIND_LIST) c->Enable(0);
     }
-    m_PageList.SetCommandIds(CM_PAGE_KEY_CUT, CM_PAGE_KEY_COPY, CM_PAGE_KEY_PASTE, 0,
-                             CM_PAGE_KEY_INSERT, 0, CM_PAGE_KEY_DELETE);
-    m_PageList.SetContextMenu(IDR_MENU_PAGE_LIST, CM_PAGE_MENU_CUT, CM_PAGE_MENU_COPY,
-                              CM_PAGE_MENU_PASTE, 0, CM_PAGE_MENU_INSERT, 0, CM_PAGE_MENU_DELETE);
+    m_PageList.SetCommandIds(CM_PAGE_KEY_CUT, CM_PAGE_KEY_COPY, CM_PAGE_KEY_PASTE, 0, CM_PAGE_KEY_INSERT, 0,
+                             CM_PAGE_KEY_DELETE);
+    m_PageList.SetContextMenu(IDR_MENU_PAGE_LIST, CM_PAGE_MENU_CUT, CM_PAGE_MENU_COPY, CM_PAGE_MENU_PASTE, 0,
+                              CM_PAGE_MENU_INSERT, 0, CM_PAGE_MENU_DELETE);
     // Ctrl+I on the action list inserts and edits, as the insert button does.
-    m_ActList.SetCommandIds(CM_ACTION_KEY_CUT, CM_ACTION_KEY_COPY, CM_ACTION_KEY_PASTE, 0,
-                            CM_ACTION_KEY_INSERT, 0, CM_ACTION_KEY_DELETE);
-    m_ActList.SetContextMenu(IDR_MENU_ACTION_LIST, CM_ACTION_MENU_CUT, CM_ACTION_MENU_COPY,
-                             CM_ACTION_MENU_PASTE, 0, 0, 0, CM_ACTION_MENU_DELETE);
+    m_ActList.SetCommandIds(CM_ACTION_KEY_CUT, CM_ACTION_KEY_COPY, CM_ACTION_KEY_PASTE, 0, CM_ACTION_KEY_INSERT, 0,
+                            CM_ACTION_KEY_DELETE);
+    m_ActList.SetContextMenu(IDR_MENU_ACTION_LIST, CM_ACTION_MENU_CUT, CM_ACTION_MENU_COPY, CM_ACTION_MENU_PASTE, 0, 0,
+                             0, CM_ACTION_MENU_DELETE);
 
     m_PageList.SelectOnly(0, 1);
     AfterPageChange();
@@ -177,77 +166,59 @@ int DLG_EVENT_SET::OnCommand(WPARAM wParam, LPARAM lParam) {
     const WORD id = LOWORD(wParam), code = HIWORD(wParam);
     int pageChanged = 0;
     switch (id) {
-        case IDC_EVENTS_OK:
-            return Commit();
-        case IDC_EVENTS_CANCEL:
-            End(0);
-            return 1;
-        case IDC_PAGE_INSERT:
-            pageChanged = m_PageList.InsertRecord();
-            break;
-        case IDC_PAGE_DELETE:
-            pageChanged = m_PageList.DeleteRecords(-1, 0);
-            break;
-        case IDC_PAGE_LIST:
-            if (code == LBN_SELCHANGE) {
-                m_PageList.OnSelChange();
-                pageChanged = 1;
-            }
-            break;
-        case IDC_PAGE_GRAPHIC_PICK: {
-            int cell = m_Page.Graphic;
-            if (SelectEventGraphic(&cell, this, &m_Pictures[0])) {
-                if (CTRL_EDITVAL_CLASS<int>* edit = FindCtrl(m_Edits, IDC_PAGE_GRAPHIC))
-                    edit->ShowValue(cell);
-                m_Page.Graphic = cell;
-                StorePage();
-            }
-            break;
+    case IDC_EVENTS_OK: return Commit();
+    case IDC_EVENTS_CANCEL: End(0); return 1;
+    case IDC_PAGE_INSERT: pageChanged = m_PageList.InsertRecord(); break;
+    case IDC_PAGE_DELETE: pageChanged = m_PageList.DeleteRecords(-1, 0); break;
+    case IDC_PAGE_LIST:
+        if (code == LBN_SELCHANGE) {
+            m_PageList.OnSelChange();
+            pageChanged = 1;
         }
-        case IDC_COND_GVAL_RENAME: {
-            CTRL_COMBO_CLASS<int>* combo = FindCtrl(m_Combos, IDC_COND_GVAL);
-            const int variable = combo && combo->GetCurSel() >= 0 ? combo->GetValue() : 0;
-            if (combo &&
-                RenameCommonVariable(this, variable, FindCtrl(m_Buttons, IDC_COND_GVAL_RENAME))) {
-                BuildGValNameList();
-                combo->SetStrings(m_GValRows);
-            }
-            break;
+        break;
+    case IDC_PAGE_GRAPHIC_PICK: {
+        int cell = m_Page.Graphic;
+        if (SelectEventGraphic(&cell, this, &m_Pictures[0])) {
+            if (CTRL_EDITVAL_CLASS<int>* edit = FindCtrl(m_Edits, IDC_PAGE_GRAPHIC)) edit->ShowValue(cell);
+            m_Page.Graphic = cell;
+            StorePage();
         }
-        case IDC_ACTION_INSERT:
-        case CM_ACTION_MENU_NEW:
-        case CM_ACTION_KEY_INSERT:
-            InsertAction();
-            break;
-        case IDC_ACTION_EDIT:
-            EditAction();
-            break;
-        case IDC_ACTION_LIST:
-            if (code == LBN_DBLCLK) EditAction();
-            if (code == LBN_SELCHANGE) m_ActList.OnSelChange();
-            break;
-        case IDC_ACTION_DELETE:
-            if (m_ActList.DeleteRecords(-1, 0)) StorePage();
-            break;
-        case CM_PALETTE_SAVE_NEW:
-            SaveToNewPalette();
-            break;
-        case CM_PALETTE_ARRANGE:
-            ArrangePalette(0);
-            break;
-        default:
-            if (id >= CM_PALETTE_PASTE && id < CM_PALETTE_PASTE + PALETTE_MENU_ENTRIES) {
-                PastePalette(id - CM_PALETTE_PASTE);
-            } else if (id >= CM_PALETTE_OVERWRITE &&
-                       id < CM_PALETTE_OVERWRITE + PALETTE_MENU_ENTRIES) {
-                OverwritePalette(id - CM_PALETTE_OVERWRITE);
-            } else if (m_PageList.OnListCommand(id) || m_PageList.OnListMenuCommand(id)) {
-                pageChanged = 1;
-            } else if (m_ActList.OnListCommand(id) || m_ActList.OnListMenuCommand(id)) {
-                m_ActList.FillList();
-                StorePage();
-            }
-            break;
+        break;
+    }
+    case IDC_COND_GVAL_RENAME: {
+        CTRL_COMBO_CLASS<int>* combo = FindCtrl(m_Combos, IDC_COND_GVAL);
+        const int variable = combo && combo->GetCurSel() >= 0 ? combo->GetValue() : 0;
+        if (combo && RenameCommonVariable(this, variable, FindCtrl(m_Buttons, IDC_COND_GVAL_RENAME))) {
+            BuildGValNameList();
+            combo->SetStrings(m_GValRows);
+        }
+        break;
+    }
+    case IDC_ACTION_INSERT:
+    case CM_ACTION_MENU_NEW:
+    case CM_ACTION_KEY_INSERT: InsertAction(); break;
+    case IDC_ACTION_EDIT: EditAction(); break;
+    case IDC_ACTION_LIST:
+        if (code == LBN_DBLCLK) EditAction();
+        if (code == LBN_SELCHANGE) m_ActList.OnSelChange();
+        break;
+    case IDC_ACTION_DELETE:
+        if (m_ActList.DeleteRecords(-1, 0)) StorePage();
+        break;
+    case CM_PALETTE_SAVE_NEW: SaveToNewPalette(); break;
+    case CM_PALETTE_ARRANGE: ArrangePalette(0); break;
+    default:
+        if (id >= CM_PALETTE_PASTE && id < CM_PALETTE_PASTE + PALETTE_MENU_ENTRIES) {
+            PastePalette(id - CM_PALETTE_PASTE);
+        } else if (id >= CM_PALETTE_OVERWRITE && id < CM_PALETTE_OVERWRITE + PALETTE_MENU_ENTRIES) {
+            OverwritePalette(id - CM_PALETTE_OVERWRITE);
+        } else if (m_PageList.OnListCommand(id) || m_PageList.OnListMenuCommand(id)) {
+            pageChanged = 1;
+        } else if (m_ActList.OnListCommand(id) || m_ActList.OnListMenuCommand(id)) {
+            m_ActList.FillList();
+            StorePage();
+        }
+        break;
     }
     if (pageChanged) {
         RefreshCtrlsExcept(0, &m_PageList);
@@ -279,9 +250,7 @@ int DLG_EVENT_SET::Commit() {
     return 1;
 }
 
-void DLG_EVENT_SET::StorePage() {
-    m_PageList.StoreCurrentRecord();
-}
+void DLG_EVENT_SET::StorePage() { m_PageList.StoreCurrentRecord(); }
 
 // The action list shows another page (or the same page anew): one row selected.
 void DLG_EVENT_SET::AfterPageChange() {
@@ -314,8 +283,7 @@ void DLG_EVENT_SET::UpdateControls() {
     };
     enable({IDC_COND_TURN_A1, IDC_COND_TURN_A2, IDC_COND_PLUS_LABEL, IDC_COND_MULTIPLE_LABEL},
            ShownValue(IDC_COND_TURN_A) == 1);
-    enable({IDC_COND_TURN_B1, IDC_COND_TURN_B2, IDC_COND_RANGE_LABEL},
-           ShownValue(IDC_COND_TURN_B) == 1);
+    enable({IDC_COND_TURN_B1, IDC_COND_TURN_B2, IDC_COND_RANGE_LABEL}, ShownValue(IDC_COND_TURN_B) == 1);
     enable({IDC_COND_EVENT_VALUE, IDC_COND_EVENT_COMPARE}, ShownValue(IDC_COND_EVENT_VAR) == 1);
     enable({IDC_COND_GVAL_VALUE, IDC_COND_GVAL_COMPARE}, ShownValue(IDC_COND_GVAL) != 0);
     const int timing = ShownValue(IDC_COND_TIMING);
@@ -323,9 +291,8 @@ void DLG_EVENT_SET::UpdateControls() {
 
     const int area = ShownValue(IDC_COND_AREA);
     if (area == 0) {
-        enable({IDC_COND_SUBJECT, IDC_COND_PRESENCE, IDC_COND_GROUP, IDC_COND_FRIEND,
-                IDC_COND_ENEMY_GROUP, IDC_COND_ENEMY_GROUP_NO, IDC_COND_CHARA_ID,
-                IDC_COND_CHARA_ID_NO},
+        enable({IDC_COND_SUBJECT, IDC_COND_PRESENCE, IDC_COND_GROUP, IDC_COND_FRIEND, IDC_COND_ENEMY_GROUP,
+                IDC_COND_ENEMY_GROUP_NO, IDC_COND_CHARA_ID, IDC_COND_CHARA_ID_NO},
                false);
         return;
     }
@@ -387,8 +354,7 @@ int EditEvent(WND_CLASS* parent, WND_LIST_CLASS* wndList, cEvent* event, int sta
               std::function<void()> beforeCommit, DLG_CLASS** lpOpen) {
     if (!event) return 0;
     g_lpEditEvent = event;
-    DLG_EVENT_SET* dlg =
-        new (std::nothrow) DLG_EVENT_SET(parent, wndList, startEvent, std::move(beforeCommit));
+    DLG_EVENT_SET* dlg = new (std::nothrow) DLG_EVENT_SET(parent, wndList, startEvent, std::move(beforeCommit));
     if (!dlg) {
         MemoryShortageExit();
         return 0;

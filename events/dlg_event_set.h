@@ -23,13 +23,12 @@ class DLG_EVENTACTPLT;
 extern cEvent* g_lpEditEvent;
 
 class DLG_EVENT_SET : public DLG_CLASS {
-  public:
+public:
     // `startEvent`: the start event is edited: the page controls are off,
     // only the kinds allowed there are offered, and OK writes
     // "data\database\StartEvent.dat". `beforeCommit` runs on OK before the
     // edit reaches *g_lpEditEvent: the stage editor records its undo step there.
-    DLG_EVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, int startEvent,
-                  std::function<void()> beforeCommit);
+    DLG_EVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, int startEvent, std::function<void()> beforeCommit);
     ~DLG_EVENT_SET() override;
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
@@ -79,7 +78,7 @@ class DLG_EVENT_SET : public DLG_CLASS {
     int m_nEventEditMode;  // 1 while the start event is edited
     std::function<void()> m_BeforeCommit;
 
-  private:
+private:
     void DescribeCtrls();
     void AfterPageChange();
     int Commit();

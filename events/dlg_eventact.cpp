@@ -16,8 +16,7 @@ DLG_EVENTACT::DLG_EVENTACT(const EACT_CONTEXT& context, WND_CLASS* parent, WND_L
 }
 
 DLG_EVENTACT::~DLG_EVENTACT() {
-    if (DLG_STATIC<DLG_EVENTACT>::s_pInstance == this)
-        DLG_STATIC<DLG_EVENTACT>::s_pInstance = nullptr;
+    if (DLG_STATIC<DLG_EVENTACT>::s_pInstance == this) DLG_STATIC<DLG_EVENTACT>::s_pInstance = nullptr;
 }
 
 int DLG_EVENTACT::Offers(int kind, int startEvent) {

@@ -8,11 +8,10 @@
 #include "events/dlg_eact_base.h"
 
 class DLG_EVENTACT : public DLG_CLASS {
-  public:
+public:
     // `placeRef`: the event dialog's action list, over which the chooser and
     // the kind dialogs are centred.
-    DLG_EVENTACT(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
-                 const CTRL_CLASS* placeRef);
+    DLG_EVENTACT(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef);
     ~DLG_EVENTACT() override;
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
@@ -30,6 +29,6 @@ class DLG_EVENTACT : public DLG_CLASS {
     std::vector<CTRL_BUTTON_CLASS> m_Buttons;
     DLG_EACT_BASE* m_lpKindDlg = nullptr;  // while a kind's dialog is open
 
-  private:
+private:
     int OpenKindDialog();
 };

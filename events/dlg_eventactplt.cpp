@@ -5,11 +5,9 @@
 #include "events/name_lists.h"
 #include "resources/events_ids.h"
 
-DLG_EVENTACTPLT::DLG_EVENTACTPLT(WND_CLASS* parent, WND_LIST_CLASS* wndList,
-                                 VECTOR_CLASS<cEventActPlt>* palette, int selectLast)
-    : DLG_CLASS(IDD_EVENTACTPLT, parent, WND_MODE_DIALOG, wndList),
-      m_bSelectLast(selectLast),
-      m_pPalette(palette) {
+DLG_EVENTACTPLT::DLG_EVENTACTPLT(WND_CLASS* parent, WND_LIST_CLASS* wndList, VECTOR_CLASS<cEventActPlt>* palette,
+                                 int selectLast)
+    : DLG_CLASS(IDD_EVENTACTPLT, parent, WND_MODE_DIALOG, wndList), m_bSelectLast(selectLast), m_pPalette(palette) {
     SetInstance(this);
     m_Strs = {
         CTRL_EDITSTR_CLASS({IDC_PLT_NAME, &m_Entry.Name, 65, 0, 0, 0, {0, 0, 0, 0}}),
@@ -18,8 +16,7 @@ DLG_EVENTACTPLT::DLG_EVENTACTPLT(WND_CLASS* parent, WND_LIST_CLASS* wndList,
 }
 
 DLG_EVENTACTPLT::~DLG_EVENTACTPLT() {
-    if (DLG_STATIC<DLG_EVENTACTPLT>::s_pInstance == this)
-        DLG_STATIC<DLG_EVENTACTPLT>::s_pInstance = nullptr;
+    if (DLG_STATIC<DLG_EVENTACTPLT>::s_pInstance == this) DLG_STATIC<DLG_EVENTACTPLT>::s_pInstance = nullptr;
 }
 
 int DLG_EVENTACTPLT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
@@ -48,8 +45,7 @@ int DLG_EVENTACTPLT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
 void DLG_EVENTACTPLT::ShowContent() {
     const int at = m_List.GetDataPos();
-    const std::string text =
-        at >= 0 ? PaletteContentLine((*m_pPalette)[at]) : PaletteContentLine(cEventActPlt());
+    const std::string text = at >= 0 ? PaletteContentLine((*m_pPalette)[at]) : PaletteContentLine(cEventActPlt());
     SetDlgItemTextA(m_hWnd, IDC_PLT_CONTENT, text.c_str());
 }
 
@@ -70,34 +66,31 @@ int DLG_EVENTACTPLT::OnCommand(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnCommand(wParam, lParam);
     const WORD id = LOWORD(wParam), code = HIWORD(wParam);
     switch (id) {
-        case IDC_PLT_LIST:
-            if (code == LBN_SELCHANGE) {
-                m_List.OnSelChange();
-                RefreshCtrlsExcept(0, &m_List);
-            }
-            break;
-        case IDC_PLT_UP:
-            if (code == BN_CLICKED) Move(-1);
+    case IDC_PLT_LIST:
+        if (code == LBN_SELCHANGE) {
+            m_List.OnSelChange();
             RefreshCtrlsExcept(0, &m_List);
-            break;
-        case IDC_PLT_DOWN:
-            if (code == BN_CLICKED) Move(1);
-            RefreshCtrlsExcept(0, &m_List);
-            break;
-        case IDC_PLT_DELETE:
-            if (m_List.DeleteRecords(-1, 0)) RefreshCtrlsExcept(0, &m_List);
-            break;
-        case IDC_EVENTS_OK:
-            StoreCtrls();
-            m_List.StoreCurrentRecord();
-            g_EventActPlt.Assign(*m_pPalette);
-            ReportSave(SaveRecordList(g_EventActPlt, g_PathTable.EventActionPlt),
-                       g_PathTable.EventActionPlt);
-            End(1);
-            return 1;
-        case IDC_EVENTS_CANCEL:
-            End(0);
-            return 1;
+        }
+        break;
+    case IDC_PLT_UP:
+        if (code == BN_CLICKED) Move(-1);
+        RefreshCtrlsExcept(0, &m_List);
+        break;
+    case IDC_PLT_DOWN:
+        if (code == BN_CLICKED) Move(1);
+        RefreshCtrlsExcept(0, &m_List);
+        break;
+    case IDC_PLT_DELETE:
+        if (m_List.DeleteRecords(-1, 0)) RefreshCtrlsExcept(0, &m_List);
+        break;
+    case IDC_EVENTS_OK:
+        StoreCtrls();
+        m_List.StoreCurrentRecord();
+        g_EventActPlt.Assign(*m_pPalette);
+        ReportSave(SaveRecordList(g_EventActPlt, g_PathTable.EventActionPlt), g_PathTable.EventActionPlt);
+        End(1);
+        return 1;
+    case IDC_EVENTS_CANCEL: End(0); return 1;
     }
     if (m_bCreated && IsWindowOpen()) {
         ShowContent();

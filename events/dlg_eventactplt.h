@@ -12,10 +12,9 @@
 #include "ui/dlg.h"
 
 class DLG_EVENTACTPLT : public DLG_CLASS {
-  public:
+public:
     // `palette`: the event dialog's copy; `selectLast`: open on the last entry.
-    DLG_EVENTACTPLT(WND_CLASS* parent, WND_LIST_CLASS* wndList, VECTOR_CLASS<cEventActPlt>* palette,
-                    int selectLast);
+    DLG_EVENTACTPLT(WND_CLASS* parent, WND_LIST_CLASS* wndList, VECTOR_CLASS<cEventActPlt>* palette, int selectLast);
     ~DLG_EVENTACTPLT() override;
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
@@ -30,7 +29,7 @@ class DLG_EVENTACTPLT : public DLG_CLASS {
     cEventActPlt m_Entry;  // the selected entry
     std::vector<CTRL_EDITSTR_CLASS> m_Strs;
 
-  private:
+private:
     void ShowContent();
     void Move(int delta);
 };

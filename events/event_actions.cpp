@@ -14,9 +14,7 @@
 namespace {
 
 // Sub-menu `position` of `menu`, or null.
-HMENU SubMenu(HMENU menu, int position) {
-    return menu ? GetSubMenu(menu, position) : nullptr;
-}
+HMENU SubMenu(HMENU menu, int position) { return menu ? GetSubMenu(menu, position) : nullptr; }
 
 enum { MENU_PASTE_POSITION = 8, MENU_SAVE_POSITION = 9, MENU_OVERWRITE_POSITION = 1 };
 
@@ -85,15 +83,12 @@ void DLG_EVENT_SET::OverwritePalette(int entry) {
     if (entry < 0 || entry >= static_cast<int>(g_EventActPlt.size())) return;
     VECTOR_CLASS<cEventAct> acts;
     if (!m_ActList.Copy(acts)) return;
-    std::string question =
-        "「" + g_EventActPlt[entry].Name + "」を上書きします。\nよろしいですか？\n";
-    if (MesBoxWnd(m_hWnd, question.c_str(), "アクションパレットの上書き保存",
-                  MB_YESNO | MB_ICONQUESTION) != IDYES)
+    std::string question = "「" + g_EventActPlt[entry].Name + "」を上書きします。\nよろしいですか？\n";
+    if (MesBoxWnd(m_hWnd, question.c_str(), "アクションパレットの上書き保存", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     g_EventActPlt[entry].Acts.clear();
     for (const cEventAct& act : acts) g_EventActPlt[entry].Acts.push_back(act);
-    ReportSave(SaveRecordList(g_EventActPlt, g_PathTable.EventActionPlt),
-               g_PathTable.EventActionPlt);
+    ReportSave(SaveRecordList(g_EventActPlt, g_PathTable.EventActionPlt), g_PathTable.EventActionPlt);
 }
 
 void DLG_EVENT_SET::SaveToNewPalette() {
@@ -124,9 +119,7 @@ void DLG_EVENT_SET::ArrangePalette(int selectLast) {
     RebuildPaletteMenus();
 }
 
-HMENU DLG_EVENT_SET::PasteMenu() const {
-    return SubMenu(m_ActList.m_hMenu, MENU_PASTE_POSITION);
-}
+HMENU DLG_EVENT_SET::PasteMenu() const { return SubMenu(m_ActList.m_hMenu, MENU_PASTE_POSITION); }
 
 HMENU DLG_EVENT_SET::OverwriteMenu() const {
     return SubMenu(SubMenu(m_ActList.m_hMenu, MENU_SAVE_POSITION), MENU_OVERWRITE_POSITION);

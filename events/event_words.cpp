@@ -27,56 +27,26 @@ const char* const g_WordTiming[] = {
     "",
 };
 
-const char* const g_WordArea[] = {"条件なし", "マップ全範囲内", "このイベントの位置",
-                                  "位置グループ内", ""};
-const char* const g_WordSubject[] = {"キャラ",   "味方",   "敵", "行動中のキャラ",
-                                     "リーダー", "所持者", ""};
+const char* const g_WordArea[] = {"条件なし", "マップ全範囲内", "このイベントの位置", "位置グループ内", ""};
+const char* const g_WordSubject[] = {"キャラ", "味方", "敵", "行動中のキャラ", "リーダー", "所持者", ""};
 const char* const g_WordPresence[] = {"いるなら", "いないなら", ""};
 
 const char* const g_WordMsgPos[] = {
-    "中心",
-    "左",
-    "右",
-    "下",
-    "左下",
-    "右下",
-    "上",
-    "左上",
-    "右上",
-    "画面座標で指定",
-    "ステージ座標で指定",
-    "",
+    "中心", "左", "右", "下", "左下", "右下", "上", "左上", "右上", "画面座標で指定", "ステージ座標で指定", "",
 };
-const char* const g_WordMsgShow[] = {"進行キーが押されるまで表示", "ステージ終了まで表示",
-                                     "時間で指定", ""};
+const char* const g_WordMsgShow[] = {"進行キーが押されるまで表示", "ステージ終了まで表示", "時間で指定", ""};
 const char* const g_WordMsgWidth[] = {"テキストに合わせる", "固定　※縦は4行", ""};
 const char* const g_WordMsgRelPos[] = {
-    "メッセージの上",   "メッセージの左上",
-    "メッセージの右上", "メッセージの下",
-    "メッセージの左下", "メッセージの右下",
-    "メッセージの左",   "メッセージの右",
-    "画面座標で指定",   "",
+    "メッセージの上",   "メッセージの左上", "メッセージの右上", "メッセージの下", "メッセージの左下",
+    "メッセージの右下", "メッセージの左",   "メッセージの右",   "画面座標で指定", "",
 };
 
 const char* const g_WordPicPos[] = {
-    "中心",
-    "左",
-    "右",
-    "下",
-    "左下",
-    "右下",
-    "上",
-    "左上",
-    "右上",
-    "画面座標で指定",
-    "ステージ座標で指定",
-    "",
+    "中心", "左", "右", "下", "左下", "右下", "上", "左上", "右上", "画面座標で指定", "ステージ座標で指定", "",
 };
-const char* const g_WordPicShow[] = {"進行キーが押されるまで表示", "ステージ終了まで表示",
-                                     "時間で指定", ""};
+const char* const g_WordPicShow[] = {"進行キーが押されるまで表示", "ステージ終了まで表示", "時間で指定", ""};
 
-const char* const g_WordCursorTarget[] = {"このイベント", "リーダー", "位置グループで指定",
-                                          "ステージ座標で指定", ""};
+const char* const g_WordCursorTarget[] = {"このイベント", "リーダー", "位置グループで指定", "ステージ座標で指定", ""};
 const char* const g_WordWarpTarget[] = {"イベント発生条件の対象", "リーダー", ""};
 
 const char* const g_WordChipArea[] = {
@@ -91,8 +61,7 @@ const char* const g_WordStatusOperand[] = {"定数", "乱数", "ステータス"
 const char* const g_WordVarKind[] = {"コモン変数", "イベント変数", ""};
 
 const char* const g_WordRandomSkill[] = {"ストックを獲得", "在庫を増加", ""};
-const char* const g_WordBgmScene[] = {"タイトル", "ワールドマップ", "ステージ",
-                                      "戦闘",     "オプション",     ""};
+const char* const g_WordBgmScene[] = {"タイトル", "ワールドマップ", "ステージ", "戦闘", "オプション", ""};
 
 const cStatusOpInfo g_StatusItem[STATUS_ITEM_COUNT] = {
     {"HP", -999999, 999999, 0, 1},

@@ -55,17 +55,12 @@ int cAnimPlay::Step() {
         if (m_nFrame + 1 < count) ++m_nFrame;
         frame = CurrentFrame();
         switch (frame->nCell) {
-        case ANIM_JUMP:
-            SetPattern(frame->nTicks, 1);
-            break;
-        case ANIM_RESTART:
-            m_nFrame = 0;
-            break;
+        case ANIM_JUMP: SetPattern(frame->nTicks, 1); break;
+        case ANIM_RESTART: m_nFrame = 0; break;
         case ANIM_HOLD:
             if (m_nFrame > 0) --m_nFrame;
             break;
-        default:
-            break;
+        default: break;
         }
     }
     return GetCell();

@@ -4,12 +4,8 @@
 
 namespace {
 
-uint32_t U32(const uint8_t* p) {
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-uint16_t U16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
+uint32_t U32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24); }
+uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
 const size_t kFileHeader = 14;
 const uint32_t kInfoHeader = 40;
@@ -26,8 +22,7 @@ int ParseBmpHeader(const uint8_t* data, size_t size, cBmpInfo* info) {
     // The old 12-byte core header has another layout; it is not read.
     if (headerSize < kInfoHeader || headerSize > size - kFileHeader) return BMP_INVALID;
     info->nBitCount = U16(h + 14);
-    if (info->nBitCount != 8 && info->nBitCount != 24 && info->nBitCount != 32)
-        return BMP_BAD_DEPTH;
+    if (info->nBitCount != 8 && info->nBitCount != 24 && info->nBitCount != 32) return BMP_BAD_DEPTH;
 
     const int32_t width = static_cast<int32_t>(U32(h + 4));
     const int32_t height = static_cast<int32_t>(U32(h + 8));
@@ -42,8 +37,7 @@ int ParseBmpHeader(const uint8_t* data, size_t size, cBmpInfo* info) {
         // in the usual places. The masks follow a 40-byte header.
         if (size < kFileHeader + kInfoHeader + 12) return BMP_INVALID;
         const uint8_t* m = h + kInfoHeader;
-        if (U32(m) != 0x00FF0000 || U32(m + 4) != 0x0000FF00 || U32(m + 8) != 0x000000FF)
-            return BMP_INVALID;
+        if (U32(m) != 0x00FF0000 || U32(m + 4) != 0x0000FF00 || U32(m + 8) != 0x000000FF) return BMP_INVALID;
     } else if (compression != kRgb) {
         return BMP_INVALID;
     }
@@ -59,8 +53,7 @@ int ParseBmpHeader(const uint8_t* data, size_t size, cBmpInfo* info) {
     }
 
     const uint32_t offBits = U32(data + 10);
-    info->nPixelOffset =
-        offBits ? offBits : static_cast<uint32_t>(kFileHeader + headerSize + paletteBytes);
+    info->nPixelOffset = offBits ? offBits : static_cast<uint32_t>(kFileHeader + headerSize + paletteBytes);
     const uint64_t stride = ((static_cast<uint64_t>(width) * info->nBitCount + 31) / 32) * 4;
     const uint64_t end = info->nPixelOffset + stride * info->nHeight;
     if (stride > UINT32_MAX || end > size) return BMP_INVALID;
@@ -81,9 +74,7 @@ void DecodeBmpPixels(const uint8_t* data, const cBmpInfo& info, uint8_t* dst, pt
         case 8:
             for (int x = 0; x < info.nWidth; ++x) std::memcpy(d + 3 * x, palette[s[x]], 3);
             break;
-        case 24:
-            std::memcpy(d, s, static_cast<size_t>(info.nWidth) * 3);
-            break;
+        case 24: std::memcpy(d, s, static_cast<size_t>(info.nWidth) * 3); break;
         case 32:
             for (int x = 0; x < info.nWidth; ++x) std::memcpy(d + 3 * x, s + 4 * x, 3);
             break;

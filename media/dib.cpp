@@ -24,8 +24,7 @@ cDib::~cDib() {
     if (m_hFont) DeleteObject(m_hFont);
 }
 
-int cDib::CreateSection(const BITMAPINFO* info, HDC* dc, HBITMAP* bitmap, HGDIOBJ* old,
-                        BYTE** bits) {
+int cDib::CreateSection(const BITMAPINFO* info, HDC* dc, HBITMAP* bitmap, HGDIOBJ* old, BYTE** bits) {
     void* pixels = nullptr;
     HBITMAP section = CreateDIBSection(nullptr, info, DIB_RGB_COLORS, &pixels, nullptr, 0);
     if (!section) return 0;
@@ -84,8 +83,7 @@ int cDib::Create(int width, int height, int bpp, int mask) {
     }
     const auto* bmi = reinterpret_cast<const BITMAPINFO*>(&info);
     if (!CreateSection(bmi, &m_hDC, &m_hBitmap, &m_hOldObj, &m_pBits)) return 0;
-    if (mask && !CreateSection(bmi, &m_hMaskDC, &m_hMaskBitmap, &m_hMaskOldObj, &m_pMaskBits))
-        return 0;
+    if (mask && !CreateSection(bmi, &m_hMaskDC, &m_hMaskBitmap, &m_hMaskOldObj, &m_pMaskBits)) return 0;
 
     PatBlt(m_hDC, 0, 0, width, height, WHITENESS);
     m_nWidth = width;
@@ -111,9 +109,7 @@ void cDib::Release() {
     FreeSection(&m_hMaskDC, &m_hMaskBitmap, &m_hMaskOldObj, &m_pMaskBits);
 }
 
-int cDib::GetStride() const {
-    return ((m_nWidth * m_nBpp + 31) / 32) * 4;
-}
+int cDib::GetStride() const { return ((m_nWidth * m_nBpp + 31) / 32) * 4; }
 
 BYTE* cDib::Row(int y) const {
     if (!m_pBits || y < 0 || y >= m_nHeight) return nullptr;
@@ -131,8 +127,7 @@ namespace {
 
 // Clips a copy of w x h pixels from (sx, sy) of src to (x, y) of dst to both
 // surfaces, keeping the two rectangles aligned; false when nothing is left.
-bool ClipCopy(int& x, int& y, int& w, int& h, int& sx, int& sy, const cDib& dst,
-              const cDib& src) {
+bool ClipCopy(int& x, int& y, int& w, int& h, int& sx, int& sy, const cDib& dst, const cDib& src) {
     auto clipStart = [&](int& a, int& b, int& len) {
         const int lo = a < b ? a : b;
         if (lo < 0) {
@@ -178,8 +173,8 @@ int cDib::Blt(int x, int y, int w, int h, const cDib* src, int sx, int sy, int o
     // Between surfaces of one depth the copy runs on the bits directly; it
     // gives what the GDI passes give, and map views copy thousands of cells.
     // A copy within one surface may overlap; GDI orders that one.
-    if (src && src != this && m_pBits && src->m_pBits && m_nBpp == src->m_nBpp &&
-        (m_nBpp == 24 || m_nBpp == 32) && w > 0 && h > 0) {
+    if (src && src != this && m_pBits && src->m_pBits && m_nBpp == src->m_nBpp && (m_nBpp == 24 || m_nBpp == 32) &&
+        w > 0 && h > 0) {
         GdiFlush();
         if (!ClipCopy(x, y, w, h, sx, sy, *this, *src)) return 1;
         const int bytes = m_nBpp / 8;
@@ -191,8 +186,7 @@ int cDib::Blt(int x, int y, int w, int h, const cDib* src, int sx, int sy, int o
         const BYTE* s = src->Row(sy) + sx * bytes;
         if (src->m_pMaskBits && !opaque) {
             const BYTE* m = src->MaskRow(sy) + sx * bytes;
-            for (int row = 0; row < h; ++row, d += dstStep, s += srcStep, m += srcStep)
-                MaskedRow(d, s, m, n);
+            for (int row = 0; row < h; ++row, d += dstStep, s += srcStep, m += srcStep) MaskedRow(d, s, m, n);
         } else {
             for (int row = 0; row < h; ++row, d += dstStep, s += srcStep) std::memmove(d, s, n);
         }
@@ -201,8 +195,7 @@ int cDib::Blt(int x, int y, int w, int h, const cDib* src, int sx, int sy, int o
     return Blt(m_hDC, x, y, w, h, src, sx, sy, opaque);
 }
 
-int cDib::Blt(HDC dst, int x, int y, int w, int h, const cDib* src, int sx, int sy,
-              int opaque) {
+int cDib::Blt(HDC dst, int x, int y, int w, int h, const cDib* src, int sx, int sy, int opaque) {
     if (!dst || !src || !src->m_hDC) return 0;
     if (src->m_hMaskDC && !opaque) {
         BitBlt(dst, x, y, w, h, src->m_hMaskDC, sx, sy, SRCAND);
@@ -211,13 +204,11 @@ int cDib::Blt(HDC dst, int x, int y, int w, int h, const cDib* src, int sx, int 
     return BitBlt(dst, x, y, w, h, src->m_hDC, sx, sy, SRCCOPY);
 }
 
-int cDib::StretchBlt(int x, int y, int w, int h, const cDib* src, int sx, int sy, int sw,
-                     int sh, int opaque) {
+int cDib::StretchBlt(int x, int y, int w, int h, const cDib* src, int sx, int sy, int sw, int sh, int opaque) {
     return StretchBlt(m_hDC, x, y, w, h, src, sx, sy, sw, sh, opaque);
 }
 
-int cDib::StretchBlt(HDC dst, int x, int y, int w, int h, const cDib* src, int sx, int sy,
-                     int sw, int sh, int opaque) {
+int cDib::StretchBlt(HDC dst, int x, int y, int w, int h, const cDib* src, int sx, int sy, int sw, int sh, int opaque) {
     if (!dst || !src || !src->m_hDC) return 0;
     if (src->m_hMaskDC && !opaque) {
         ::StretchBlt(dst, x, y, w, h, src->m_hMaskDC, sx, sy, sw, sh, SRCAND);
@@ -228,9 +219,8 @@ int cDib::StretchBlt(HDC dst, int x, int y, int w, int h, const cDib* src, int s
 
 HFONT cDib::CreateFont(const char* face, int charWidth, int charHeight) {
     // Each new font replaces the one held; text drawn earlier keeps its look.
-    HFONT font = ::CreateFontA(charHeight, charWidth, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                             SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH, face);
+    HFONT font = ::CreateFontA(charHeight, charWidth, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
     if (font) {
         if (m_hFont) DeleteObject(m_hFont);
         m_hFont = font;
@@ -316,6 +306,4 @@ void cDib::Fill(COLORREF color) {
     DeleteObject(brush);
 }
 
-void cDib::FillRgb(BYTE blue, BYTE green, BYTE red) {
-    Fill(RGB(red, green, blue));
-}
+void cDib::FillRgb(BYTE blue, BYTE green, BYTE red) { Fill(RGB(red, green, blue)); }

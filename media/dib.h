@@ -11,9 +11,9 @@ struct cImageLoadParam {
     int bMask;                  // build a mask from the transparent pixels
     int nReserved1;
     int nReserved2;
-    int nWidth;                 // size of an empty surface ("E" only)
+    int nWidth;  // size of an empty surface ("E" only)
     int nHeight;
-    int bOptional;              // a file found neither as png nor as bmp is no error
+    int bOptional;  // a file found neither as png nor as bmp is no error
 };
 
 class cDib {
@@ -46,13 +46,11 @@ public:
     void Release();
 
     int Blt(int x, int y, int w, int h, const cDib* src, int sx, int sy, int opaque);
-    int StretchBlt(int x, int y, int w, int h, const cDib* src, int sx, int sy, int sw, int sh,
-                   int opaque);
+    int StretchBlt(int x, int y, int w, int h, const cDib* src, int sx, int sy, int sw, int sh, int opaque);
     // The same copies into any device context (a window's paint DC); always through GDI.
-    static int Blt(HDC dst, int x, int y, int w, int h, const cDib* src, int sx, int sy,
-                   int opaque);
-    static int StretchBlt(HDC dst, int x, int y, int w, int h, const cDib* src, int sx, int sy,
-                          int sw, int sh, int opaque);
+    static int Blt(HDC dst, int x, int y, int w, int h, const cDib* src, int sx, int sy, int opaque);
+    static int StretchBlt(HDC dst, int x, int y, int w, int h, const cDib* src, int sx, int sy, int sw, int sh,
+                          int opaque);
 
     HFONT CreateFont(const char* face, int charWidth, int charHeight);
     void TextOut(int x, int y, const char* text, COLORREF color, int bkMode);
@@ -78,8 +76,7 @@ public:
     BYTE* MaskRow(int y) const;
 
 private:
-    int CreateSection(const BITMAPINFO* info, HDC* dc, HBITMAP* bitmap, HGDIOBJ* old,
-                      BYTE** bits);
+    int CreateSection(const BITMAPINFO* info, HDC* dc, HBITMAP* bitmap, HGDIOBJ* old, BYTE** bits);
     // Frees what CreateSection made and empties the four; nothing without a DC.
     static void FreeSection(HDC* dc, HBITMAP* bitmap, HGDIOBJ* old, BYTE** bits);
     int BuildMask();
@@ -93,9 +90,6 @@ extern cTransparentColor g_TransparentColor;
 
 void SetTransparentColor(BYTE blue, BYTE green, BYTE red, BYTE spare);
 inline bool IsTransparentPixel(const BYTE* bgr) {
-    return bgr[0] == g_TransparentColor.b && bgr[1] == g_TransparentColor.g &&
-           bgr[2] == g_TransparentColor.r;
+    return bgr[0] == g_TransparentColor.b && bgr[1] == g_TransparentColor.g && bgr[2] == g_TransparentColor.r;
 }
-inline COLORREF TransparentColorRef() {
-    return RGB(g_TransparentColor.r, g_TransparentColor.g, g_TransparentColor.b);
-}
+inline COLORREF TransparentColorRef() { return RGB(g_TransparentColor.r, g_TransparentColor.g, g_TransparentColor.b); }

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <cwchar>
 
-#include "media/ggs4_api.h"
 #include "base/report.h"
+#include "media/ggs4_api.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ void Find(T* entry, const char* name) {
     *entry = reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(g_hGgs4, name)));
 }
 
-} // namespace
+}  // namespace
 
 int LoadGgs4() {
     if (g_hGgs4) return 0;

@@ -1,7 +1,6 @@
 #include "media/hsv.h"
 
-void RgbToHsv(unsigned char red, unsigned char green, unsigned char blue, short* hue,
-              short* saturation, short* value) {
+void RgbToHsv(unsigned char red, unsigned char green, unsigned char blue, short* hue, short* saturation, short* value) {
     const int r = red, g = green, b = blue;
     int max = r > g ? r : g;
     if (b > max) max = b;
@@ -27,8 +26,7 @@ void RgbToHsv(unsigned char red, unsigned char green, unsigned char blue, short*
     *value = static_cast<short>(max);
 }
 
-void HsvToRgb(short hue, short saturation, short value, unsigned char* red, unsigned char* green,
-              unsigned char* blue) {
+void HsvToRgb(short hue, short saturation, short value, unsigned char* red, unsigned char* green, unsigned char* blue) {
     if (saturation == 0) {
         *red = *green = *blue = static_cast<unsigned char>(value);
         return;

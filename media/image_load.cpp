@@ -6,16 +6,15 @@
 #include <cstring>
 #include <string>
 
-#include "media/bmp_format.h"
-#include "media/dib.h"
 #include "base/paths.h"
 #include "base/report.h"
+#include "media/bmp_format.h"
+#include "media/dib.h"
 
 namespace {
 
 const char kCannotRead[] = "%s が読み込めません！";
-const char kBadDepth[] =
-    "%s (%dbit)の読み込みに失敗しました！\n8bit,24bit,32bit以外のカラーには対応していません。";
+const char kBadDepth[] = "%s (%dbit)の読み込みに失敗しました！\n8bit,24bit,32bit以外のカラーには対応していません。";
 const char kBadFile[] = "%s が読み込めません！\nファイルが不正、もしくは対応していない形式です。";
 
 // What the PNG reader holds between setjmp and a libpng error: it lives in
@@ -61,8 +60,7 @@ int ReadPngRows(cPngRead* r) {
     png_init_io(r->png, r->file);
     png_read_info(r->png, r->info);
     int depth = 0, colorType = 0;
-    png_get_IHDR(r->png, r->info, &r->width, &r->height, &depth, &colorType, nullptr, nullptr,
-                 nullptr);
+    png_get_IHDR(r->png, r->info, &r->width, &r->height, &depth, &colorType, nullptr, nullptr, nullptr);
     png_set_strip_16(r->png);
     png_set_gray_to_rgb(r->png);
     png_set_expand(r->png);
@@ -71,8 +69,7 @@ int ReadPngRows(cPngRead* r) {
     if (!png_get_gAMA(r->png, r->info, &fileGamma)) fileGamma = 0.45455;
     png_set_gamma(r->png, 2.2, fileGamma);
     png_read_update_info(r->png, r->info);
-    png_get_IHDR(r->png, r->info, &r->width, &r->height, &depth, &colorType, nullptr, nullptr,
-                 nullptr);
+    png_get_IHDR(r->png, r->info, &r->width, &r->height, &depth, &colorType, nullptr, nullptr, nullptr);
     const png_size_t rowBytes = png_get_rowbytes(r->png, r->info);
 
     r->rows = static_cast<png_bytepp>(png_malloc(r->png, sizeof(png_bytep) * r->height));
@@ -117,8 +114,7 @@ int cDib::LoadPng(const char* fileName, const cImageLoadParam* param, int report
         return 0;
     }
     m_bAlphaSource = r.bitsPerPixel == 32 ? 1 : 0;
-    if (!Create(static_cast<int>(r.width), static_cast<int>(r.height), param->nBpp,
-                param->bMask)) {
+    if (!Create(static_cast<int>(r.width), static_cast<int>(r.height), param->nBpp, param->bMask)) {
         r.Destroy();
         ErrorBoxPrintf("%s の作成に失敗しました！", fileName);
         return 0;
@@ -172,17 +168,10 @@ int cDib::LoadBmp(const char* fileName, const cImageLoadParam* param, int report
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     cBmpInfo info;
     switch (ParseBmpHeader(data, bytes.size(), &info)) {
-    case BMP_OK:
-        break;
-    case BMP_NOT_BITMAP:
-        ErrorBoxPrintf("%s はビットマップファイルではありません！", fileName);
-        return 0;
-    case BMP_BAD_DEPTH:
-        ErrorBoxPrintf(kBadDepth, fileName, info.nBitCount);
-        return 0;
-    default:
-        ErrorBoxPrintf(kBadFile, fileName);
-        return 0;
+    case BMP_OK: break;
+    case BMP_NOT_BITMAP: ErrorBoxPrintf("%s はビットマップファイルではありません！", fileName); return 0;
+    case BMP_BAD_DEPTH: ErrorBoxPrintf(kBadDepth, fileName, info.nBitCount); return 0;
+    default: ErrorBoxPrintf(kBadFile, fileName); return 0;
     }
     if (!Create(info.nWidth, info.nHeight, param->nBpp, param->bMask)) {
         ErrorBoxPrintf(kCannotRead, fileName);
@@ -206,8 +195,7 @@ int cDib::BuildMask() {
         BYTE* p = Row(y);
         BYTE* m = MaskRow(y);
         for (int x = 0; x < m_nWidth; ++x, p += bytes, m += bytes) {
-            const bool clear = m_bAlphaSource ? (p[0] == 0 && p[1] == 0 && p[2] == 0)
-                                              : IsTransparentPixel(p);
+            const bool clear = m_bAlphaSource ? (p[0] == 0 && p[1] == 0 && p[2] == 0) : IsTransparentPixel(p);
             std::memset(m, clear ? 0xFF : 0x00, bytes);
             // Masked copies OR the image in: its transparent pixels must be black.
             if (clear && !m_bAlphaSource) p[0] = p[1] = p[2] = 0;

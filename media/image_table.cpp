@@ -68,21 +68,18 @@ namespace {
 
 // The sheet and source corner of cell (column, row) of `size` pixels of
 // graphic N on sheets of `rows` rows; null when the cell lies outside it.
-const cDib* CellSource(int firstEntry, int rows, int size, int graphic, int column, int* sx,
-                       int* sy) {
+const cDib* CellSource(int firstEntry, int rows, int size, int graphic, int column, int* sx, int* sy) {
     if (graphic <= 0 || column < 0) return nullptr;
     const int sheet = graphic / rows;
     if (sheet >= SHEET_COUNT) return nullptr;
     const cDib* src = &g_ImageTable[firstEntry + sheet];
     *sx = column * size;
     *sy = (graphic % rows) * size;
-    if (!src->IsCreated() || *sx + size > src->m_nWidth || *sy + size > src->m_nHeight)
-        return nullptr;
+    if (!src->IsCreated() || *sx + size > src->m_nWidth || *sy + size > src->m_nHeight) return nullptr;
     return src;
 }
 
-void DrawCell(cDib* dst, int x, int y, int firstEntry, int rows, int size, int graphic,
-              int frame) {
+void DrawCell(cDib* dst, int x, int y, int firstEntry, int rows, int size, int graphic, int frame) {
     int sx = 0, sy = 0;
     const cDib* src = CellSource(firstEntry, rows, size, graphic, frame, &sx, &sy);
     if (dst && src) dst->Blt(x, y, size, size, src, sx, sy, 0);
@@ -90,8 +87,7 @@ void DrawCell(cDib* dst, int x, int y, int firstEntry, int rows, int size, int g
 
 // Shifts every non-transparent pixel of `lines` lines of `src` from line
 // `srcY` into `work` from line 0.
-void RecolourRows(cDib* work, const cDib& src, int srcY, int lines, int hue, int saturation,
-                  int value) {
+void RecolourRows(cDib* work, const cDib& src, int srcY, int lines, int hue, int saturation, int value) {
     if (work->m_nBpp != 24 || src.m_nBpp != 24) return;
     GdiFlush();
     const int width = src.m_nWidth < work->m_nWidth ? src.m_nWidth : work->m_nWidth;
@@ -108,8 +104,7 @@ void RecolourRows(cDib* work, const cDib& src, int srcY, int lines, int hue, int
             ns = ns < 0 ? 0 : ns > 255 ? 255 : ns;
             nv = nv < 0 ? 0 : nv > 255 ? 255 : nv;
             BYTE r = s[2], g = s[1], b = s[0];
-            HsvToRgb(static_cast<short>(nh), static_cast<short>(ns), static_cast<short>(nv), &r,
-                     &g, &b);
+            HsvToRgb(static_cast<short>(nh), static_cast<short>(ns), static_cast<short>(nv), &r, &g, &b);
             d[0] = b, d[1] = g, d[2] = r;
         }
     }

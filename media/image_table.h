@@ -5,23 +5,23 @@
 
 // Entries of the image table; the sheets of one kind follow each other.
 enum {
-    IMG_MAPCHIP = 0,          // map chips, 32-pixel cells, 8 per row
-    IMG_MAPCHARA = 1,         // characters on the map (masked)
-    IMG_CHARACTER1 = 2,       // character sheets 1-8: 48-pixel cells, 20 rows
+    IMG_MAPCHIP = 0,            // map chips, 32-pixel cells, 8 per row
+    IMG_MAPCHARA = 1,           // characters on the map (masked)
+    IMG_CHARACTER1 = 2,         // character sheets 1-8: 48-pixel cells, 20 rows
     IMG_CHARACTER_COLOR1 = 10,  // colour layers of the character sheets
-    IMG_EVENT = 18,           // event graphics (masked)
-    IMG_WORLDBACK = 19,       // world-map background
-    IMG_WORLDMAPCHIP = 20,    // world-map chips, 32-pixel cells, 8 per row
-    IMG_WORLDEVENT = 21,      // world-event graphics (masked)
-    IMG_SYMBOL = 22,          // 16-pixel symbols (masked)
-    IMG_EFFECT1 = 23,         // effect sheets 1-8: 64-pixel cells, 16 rows
-    IMG_ACCESSORY = 31,       // markers (masked)
-    IMG_PICK_CHARA = 32,      // picker sheets, built at project opening
+    IMG_EVENT = 18,             // event graphics (masked)
+    IMG_WORLDBACK = 19,         // world-map background
+    IMG_WORLDMAPCHIP = 20,      // world-map chips, 32-pixel cells, 8 per row
+    IMG_WORLDEVENT = 21,        // world-event graphics (masked)
+    IMG_SYMBOL = 22,            // 16-pixel symbols (masked)
+    IMG_EFFECT1 = 23,           // effect sheets 1-8: 64-pixel cells, 16 rows
+    IMG_ACCESSORY = 31,         // markers (masked)
+    IMG_PICK_CHARA = 32,        // picker sheets, built at project opening
     IMG_PICK_EFFECT = 33,
     IMG_PICK_CHIP = 34,
     IMG_PICK_EVENT = 35,
-    IMG_HSV48 = 36,           // recoloured character row (MakeHsvRow48)
-    IMG_HSV64 = 37,           // recoloured effect row (MakeHsvRow64)
+    IMG_HSV48 = 36,  // recoloured character row (MakeHsvRow48)
+    IMG_HSV64 = 37,  // recoloured effect row (MakeHsvRow64)
     IMAGE_TABLE_SIZE = 38,
 };
 

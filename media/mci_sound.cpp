@@ -9,8 +9,8 @@
 
 cMciTable g_MciTable;
 
-const char* const g_MciSoundFiles[] = {"wave\\決定.wav", "wave\\キャンセル.wav", "wave\\エラー.wav",
-                                       "wave\\コピー.wav", "wave\\free.wav", nullptr};
+const char* const g_MciSoundFiles[] = {"wave\\決定.wav",   "wave\\キャンセル.wav", "wave\\エラー.wav",
+                                       "wave\\コピー.wav", "wave\\free.wav",       nullptr};
 
 namespace {
 
@@ -50,7 +50,7 @@ int OpenEntry(cMciTable* table, int index, const char* type, const char* file) {
         entry = MCI_OPEN_PARMSA{};
         return 0;
     }
-    entry.lpstrElementName = nullptr; // the caller's text; MCI has its own copy
+    entry.lpstrElementName = nullptr;  // the caller's text; MCI has its own copy
     return 1;
 }
 
@@ -59,7 +59,7 @@ const char* Extension(const char* file) {
     return dot ? dot + 1 : nullptr;
 }
 
-} // namespace
+}  // namespace
 
 MciSendCommandProc SetMciSendCommand(MciSendCommandProc proc) {
     return std::exchange(g_pfnMciSend, proc ? proc : mciSendCommandA);

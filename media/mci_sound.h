@@ -7,8 +7,8 @@
 
 struct cMciTable {
     int bEnable = 0;
-    MCI_OPEN_PARMSA* pEntries = nullptr; // a device id of 0: not open
-    int nCurrent = -1;                   // the entry played last
+    MCI_OPEN_PARMSA* pEntries = nullptr;  // a device id of 0: not open
+    int nCurrent = -1;                    // the entry played last
     int nCount = 0;
 };
 
@@ -19,7 +19,7 @@ extern const char* const g_MciSoundFiles[];
 
 // MCI's command function, or a test's own.
 typedef MCIERROR(WINAPI* MciSendCommandProc)(MCIDEVICEID, UINT, DWORD_PTR, DWORD_PTR);
-MciSendCommandProc SetMciSendCommand(MciSendCommandProc proc); // null: MCI's; returns the old one
+MciSendCommandProc SetMciSendCommand(MciSendCommandProc proc);  // null: MCI's; returns the old one
 
 void MciInit(cMciTable* table);
 // Closes what is open and opens one entry per name (null-ended list) with the

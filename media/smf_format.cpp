@@ -70,9 +70,9 @@ bool ReadTrack(const unsigned char* base, const unsigned char* p, const unsigned
         if (*p & 0x80) {
             e.status = *p++;
         } else if (running) {
-            e.status = static_cast<uint8_t>(running); // the byte is the first data byte
+            e.status = static_cast<uint8_t>(running);  // the byte is the first data byte
         } else {
-            return false; // a data byte with no status to run on
+            return false;  // a data byte with no status to run on
         }
         // Real files run a channel's status on across meta and system-exclusive
         // events, so only a channel status becomes the running status.
@@ -105,7 +105,7 @@ bool ReadTrack(const unsigned char* base, const unsigned char* p, const unsigned
         }
         events->push_back(e);
     }
-    return false; // no end of track inside the chunk
+    return false;  // no end of track inside the chunk
 }
 
 void Append(std::vector<unsigned char>* image, const void* bytes, size_t size) {
@@ -118,7 +118,7 @@ void AppendVarLen(std::vector<unsigned char>* image, uint64_t value) {
     Append(image, buffer, WriteVarLen(buffer, value > kSmfVarLenMax ? kSmfVarLenMax : uint32_t(value)));
 }
 
-} // namespace
+}  // namespace
 
 SmfFormat::SmfFormat(const char* file) : m_strFile(file ? file : "") { ReadFile(); }
 
@@ -197,8 +197,8 @@ int SmfFormat::Init(const unsigned char* bytes, size_t size) {
 
     std::vector<unsigned char> image;
     image.reserve(kSmfImageHeader + size * 2);
-    const unsigned char header[kSmfImageHeader] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1,
-                                                   bytes[12], bytes[13], 'M', 'T', 'r', 'k'};
+    const unsigned char header[kSmfImageHeader] = {'M', 'T', 'h', 'd',       0,         0,   0,   6,   0,
+                                                   0,   0,   1,   bytes[12], bytes[13], 'M', 'T', 'r', 'k'};
     Append(&image, header, sizeof(header));
     uint64_t time = 0;
     for (const SmfEvent& e : events) {

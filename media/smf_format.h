@@ -23,12 +23,12 @@ int WriteVarLen(unsigned char* buffer, uint32_t value);
 class SmfFormat {
 public:
     SmfFormat() = default;
-    explicit SmfFormat(const char* file); // reads the file
+    explicit SmfFormat(const char* file);  // reads the file
     SmfFormat(const SmfFormat&) = delete;
     SmfFormat& operator=(const SmfFormat&) = delete;
     virtual ~SmfFormat() = default;
 
-    int ReadFile(); // 1 when the file gave an image
+    int ReadFile();  // 1 when the file gave an image
     // Checks the header and flattens; 1 when the image was made. Every failure
     // is reported with the file name and leaves no image.
     int Init(const unsigned char* bytes, size_t size);

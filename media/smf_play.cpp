@@ -3,14 +3,13 @@
 #include <cstring>
 #include <new>
 
-#include "media/smf_stream.h"
 #include "base/report.h"
+#include "media/smf_stream.h"
 
 const MidiStreamApi& WinmmMidiStream() {
-    static const MidiStreamApi api = {midiStreamOpen,  midiStreamProperty, midiOutPrepareHeader,
-                                      midiOutUnprepareHeader, midiStreamOut, midiStreamRestart,
-                                      midiStreamStop,  midiStreamPause,    midiOutReset,
-                                      midiStreamClose};
+    static const MidiStreamApi api = {midiStreamOpen, midiStreamProperty, midiOutPrepareHeader, midiOutUnprepareHeader,
+                                      midiStreamOut,  midiStreamRestart,  midiStreamStop,       midiStreamPause,
+                                      midiOutReset,   midiStreamClose};
     return api;
 }
 
@@ -34,7 +33,7 @@ bool HasMidExtension(const char* file) {
     return dot && std::strcmp(dot + 1, "mid") == 0;
 }
 
-} // namespace
+}  // namespace
 
 cSmfPlay::cSmfPlay(const char* file) : SmfFormat(file) {
     InitializeCriticalSection(&m_Lock);
@@ -101,8 +100,8 @@ int cSmfPlay::Open() {
         return 0;
     }
     MIDIPROPTIMEDIV division = {sizeof(MIDIPROPTIMEDIV), (DWORD(m_Image[12]) << 8) | m_Image[13]};
-    LogResult("Property", g_MidiStream.Property(m_hStream, reinterpret_cast<LPBYTE>(&division),
-                                                MIDIPROP_SET | MIDIPROP_TIMEDIV));
+    LogResult("Property",
+              g_MidiStream.Property(m_hStream, reinterpret_cast<LPBYTE>(&division), MIDIPROP_SET | MIDIPROP_TIMEDIV));
     Lock lock(&m_Lock);
     m_nReadPos = kSmfImageHeader;
     m_nCarry = 0;
@@ -168,7 +167,7 @@ void cSmfPlay::FillBuffer() {
     SmfConvertResult r = SmfConvertEvents(m_Image.data(), m_nReadPos, m_Image.size(), m_Data[m_nNext].data(),
                                           kBufferSize, &m_nCarry, m_strFile.c_str());
     m_nReadPos += r.nConsumed;
-    if (r.nWritten == 0) return; // only silent events were left: nothing to send or wait for
+    if (r.nWritten == 0) return;  // only silent events were left: nothing to send or wait for
     hdr.dwBytesRecorded = static_cast<DWORD>(r.nWritten);
     hdr.dwFlags = 0;
     hdr.dwOffset = 0;
@@ -201,7 +200,7 @@ DWORD WINAPI cSmfPlay::ThreadProc(LPVOID self) {
 
 void cSmfPlay::Run() {
     MSG msg;
-    PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE); // makes the queue
+    PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // makes the queue
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == MM_MOM_POSITIONCB) OnPosition(reinterpret_cast<MIDIHDR*>(msg.lParam));
     }

@@ -48,13 +48,13 @@ public:
 
     int GetState() const;
     size_t GetReadPos() const;
-    int GetCallbackCount() const; // position callbacks the worker has taken
+    int GetCallbackCount() const;  // position callbacks the worker has taken
     size_t GetEndPos() const { return m_Image.size(); }
 
 private:
     void StopLocked(int pause);
     void RestartLocked(int loop);
-    void FillBuffer(); // with the lock held
+    void FillBuffer();  // with the lock held
     void OnPosition(MIDIHDR* hdr);
     void LogResult(const char* what, MMRESULT result) const;
     static DWORD WINAPI ThreadProc(LPVOID self);
@@ -65,7 +65,7 @@ private:
     std::vector<unsigned char> m_Data[kBuffers];
     int m_nNext = 0;
     size_t m_nReadPos = kSmfImageHeader;
-    uint32_t m_nCarry = 0; // delta time of events that wrote nothing, for the next one
+    uint32_t m_nCarry = 0;  // delta time of events that wrote nothing, for the next one
     int m_nState = STATE_STOPPED;
     HANDLE m_hThread = nullptr;
     DWORD m_dwThreadId = 0;
@@ -89,7 +89,7 @@ public:
     // channel; 0 when it cannot be read or no MIDI stream opens.
     int Play(int channel, const char* file, int loop);
     void Stop(int pause);
-    void Clear(); // forgets the players without deleting them
+    void Clear();  // forgets the players without deleting them
     void DeleteAll();
     void Resize(int channels);
     int GetCount() const { return static_cast<int>(m_Players.size()); }

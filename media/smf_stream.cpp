@@ -2,25 +2,24 @@
 
 #include <cstring>
 
-#include "media/smf_format.h"
 #include "base/report.h"
+#include "media/smf_format.h"
 
 namespace {
 
-void Put32(unsigned char* p, uint32_t v) { std::memcpy(p, &v, 4); } // stream events are little-endian
+void Put32(unsigned char* p, uint32_t v) { std::memcpy(p, &v, 4); }  // stream events are little-endian
 
 uint32_t AddDelta(uint32_t a, uint32_t b) { return b > 0xFFFFFFFFu - a ? 0xFFFFFFFFu : a + b; }
 
-} // namespace
+}  // namespace
 
-SmfConvertResult SmfConvertEvents(const unsigned char* image, size_t pos, size_t end,
-                                  unsigned char* buffer, size_t size, uint32_t* carry,
-                                  const char* file) {
+SmfConvertResult SmfConvertEvents(const unsigned char* image, size_t pos, size_t end, unsigned char* buffer,
+                                  size_t size, uint32_t* carry, const char* file) {
     SmfConvertResult result = {0, 0, 0};
     if (!file) file = "";
     std::memset(buffer, 0, size);
     size_t w = 0;
-    size_t last = static_cast<size_t>(-1); // offset of the last event written
+    size_t last = static_cast<size_t>(-1);  // offset of the last event written
     const unsigned char* const stop = image + end;
     const unsigned char* p = image + pos;
 
@@ -84,7 +83,7 @@ SmfConvertResult SmfConvertEvents(const unsigned char* image, size_t pos, size_t
                     if (!fits(kMevtHeader)) break;
                     put(delta, kMevtTempo | (uint32_t(data[0]) << 16) | (uint32_t(data[1]) << 8) | data[2]);
                 } else {
-                    *carry = AddDelta(*carry, delta); // text, markers and the like play nothing
+                    *carry = AddDelta(*carry, delta);  // text, markers and the like play nothing
                 }
                 p = data + length;
                 continue;

@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr uint32_t kMevtCallback = 0x40000000; // MEVT_F_CALLBACK
-constexpr uint32_t kMevtLong = 0x80000000;     // MEVT_F_LONG (also MEVT_LONGMSG << 24)
-constexpr uint32_t kMevtTempo = 0x01000000;    // MEVT_TEMPO << 24
+constexpr uint32_t kMevtCallback = 0x40000000;  // MEVT_F_CALLBACK
+constexpr uint32_t kMevtLong = 0x80000000;      // MEVT_F_LONG (also MEVT_LONGMSG << 24)
+constexpr uint32_t kMevtTempo = 0x01000000;     // MEVT_TEMPO << 24
 // The end of track: the parameter bytes FF 2F 00, with a callback.
 constexpr uint32_t kMevtEndOfTrack = kMevtCallback | 0x002FFF;
 constexpr uint32_t kMevtParamMask = 0x00FFFFFF;
@@ -28,6 +28,5 @@ struct SmfConvertResult {
 // also holds over to the next buffer. A malformed event is reported (with
 // `file`) and ends the image as an end of track would, so playback stops or
 // loops instead of waiting for a callback that never comes.
-SmfConvertResult SmfConvertEvents(const unsigned char* image, size_t pos, size_t end,
-                                  unsigned char* buffer, size_t size, uint32_t* carry,
-                                  const char* file);
+SmfConvertResult SmfConvertEvents(const unsigned char* image, size_t pos, size_t end, unsigned char* buffer,
+                                  size_t size, uint32_t* carry, const char* file);

@@ -21,11 +21,9 @@ void CopyName(char (&to)[N], const char* from) {
     to[N - 1] = '\0';
 }
 
-} // namespace
+}  // namespace
 
-CREATEVOX_PROC SetCreateVoxOverride(CREATEVOX_PROC create) {
-    return std::exchange(g_pfnCreateVoxOverride, create);
-}
+CREATEVOX_PROC SetCreateVoxOverride(CREATEVOX_PROC create) { return std::exchange(g_pfnCreateVoxOverride, create); }
 
 void SetVoxLibraryName(const char* name) { g_pszVoxLibrary = name ? name : "Vox.dll"; }
 
@@ -40,8 +38,8 @@ int cSound::Init(int channels, cOggEntry* oggEntries, cMidiEntry* midiEntries, i
     } else {
         m_Ogg.hLibrary = LoadLibraryA(g_pszVoxLibrary);
         if (m_Ogg.hLibrary) {
-            m_Ogg.pfnCreateVox = reinterpret_cast<CREATEVOX_PROC>(
-                reinterpret_cast<void*>(GetProcAddress(m_Ogg.hLibrary, "CreateVox")));
+            m_Ogg.pfnCreateVox =
+                reinterpret_cast<CREATEVOX_PROC>(reinterpret_cast<void*>(GetProcAddress(m_Ogg.hLibrary, "CreateVox")));
         }
     }
     if (!m_Ogg.pfnCreateVox) {
@@ -170,7 +168,7 @@ void cSound::Release() {
 
 int cSound::IsSlot(int slot) {
     if (slot >= 0 && slot < static_cast<int>(m_SlotKinds.size())) return 1;
-    m_SlotKinds.AtOrClose(slot); // reports it and asks the main frame to close
+    m_SlotKinds.AtOrClose(slot);  // reports it and asks the main frame to close
     return 0;
 }
 
@@ -185,8 +183,7 @@ int cSound::GetSlotKind(int slot) const {
 }
 
 int cSound::GetChannelState(int channel) const {
-    return channel >= 0 && channel < static_cast<int>(m_ChannelStates.size()) ? m_ChannelStates[channel]
-                                                                                : CHANNEL_IDLE;
+    return channel >= 0 && channel < static_cast<int>(m_ChannelStates.size()) ? m_ChannelStates[channel] : CHANNEL_IDLE;
 }
 
 int cSound::PlayOgg(int channel, const char* file, int loop, int volume) {

@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "media/ggs4.h"
 #include "base/containers.h"
+#include "media/ggs4.h"
 #include "media/smf_play.h"
 #include "media/vox/vox_api.h"
 
@@ -30,7 +30,7 @@ extern cMidiEntry g_MidiEntry[1];
 // The Ogg voices, one per channel, made by the component's "CreateVox".
 struct cOggPlayer {
     std::vector<VOX*> voices;
-    int nPlaying = -1; // the voice now playing
+    int nPlaying = -1;  // the voice now playing
     HMODULE hLibrary = nullptr;
     CREATEVOX_PROC pfnCreateVox = nullptr;
 };

@@ -11,4 +11,3 @@ void CalcActionCountsByTime(double result[2], int ticks, const int initial[2], c
                             int interceptorWaits);
 // Simple mode: the fixed counts as doubles.
 void CalcActionCountsSimple(double result[2], const int counts[2]);
-

@@ -11,10 +11,10 @@
 // One movement-AI rule.
 class cMoveAI : public cSerial {
 public:
-    int Range = 0;        // 0 whole map, 1 action range, 2 own cell and the four neighbours
-    int Target = 0;       // 0 .. 10, see the target words
-    int Action = 0;       // 0 wait, 1 fight, 2 heal
-    int SkillList = 0;    // skill to use
+    int Range = 0;      // 0 whole map, 1 action range, 2 own cell and the four neighbours
+    int Target = 0;     // 0 .. 10, see the target words
+    int Action = 0;     // 0 wait, 1 fight, 2 heal
+    int SkillList = 0;  // skill to use
     int Skill = 0;
     int Dest = 0;         // position group of the current stage
     int CondEnabled = 0;  // "条件あり" (113)
@@ -22,18 +22,18 @@ public:
     int CondAllyInRange = 0;  // an ally within the action range of the same group
     int CondLatch = 0;        // once held, held from then on
     int CondStatus = 0;
-    int StatusParam = 0;      // 0 HP, 1 SP
+    int StatusParam = 0;  // 0 HP, 1 SP
     int StatusValue = 0;
     int StatusPercent = 0;
-    int StatusCompare = 0;    // comparison words
+    int StatusCompare = 0;  // comparison words
     int CondGVal = 0;
-    int GVal = 1;             // common variable
+    int GVal = 1;  // common variable
     int GValValue = 0;
-    int GValCompare = 0;      // comparison words
-    int CondActed = 0;        // this character has moved or acted (51)
-    int JudgeType = 0;        // 0 all conditions, 1 at least one (112)
-    int Spare = 0;            // no dialog binds it (45)
-    int Work = 0;             // never stored
+    int GValCompare = 0;  // comparison words
+    int CondActed = 0;    // this character has moved or acted (51)
+    int JudgeType = 0;    // 0 all conditions, 1 at least one (112)
+    int Spare = 0;        // no dialog binds it (45)
+    int Work = 0;         // never stored
 
     cMoveAI() { SetDefault(); }
     int Serial(int op, cSerial* other, HANDLE file, int version) override;

@@ -9,10 +9,10 @@
 
 #include <string>
 
+#include "base/serial.h"
 #include "model/ai.h"
 #include "model/fixup_inputs.h"
 #include "model/number_rules.h"
-#include "base/serial.h"
 #include "model/skill.h"
 #include "model/table_fields.h"
 
@@ -45,19 +45,19 @@ public:
     int RandomNameList = 0;  // (88)
     int Side = CHARA_ALLY;
     int Spare5 = 0;
-    int Class = 1;           // 0 none
+    int Class = 1;  // 0 none
     int Level = 1;
-    int MaxLevel = 0;        // the class's level limit, at least 1
-    int Exp = 0;             // toward the next level; 100 make one
-    int InitStats[STAT_COUNT] = {};   // 0: the class's
-    int FinalStats[STAT_COUNT] = {};  // 0: no growth, no random growth
-    int EffInitStats[STAT_COUNT] = {};   // derived
-    int EffFinalStats[STAT_COUNT] = {};  // derived
+    int MaxLevel = 0;                      // the class's level limit, at least 1
+    int Exp = 0;                           // toward the next level; 100 make one
+    int InitStats[STAT_COUNT] = {};        // 0: the class's
+    int FinalStats[STAT_COUNT] = {};       // 0: no growth, no random growth
+    int EffInitStats[STAT_COUNT] = {};     // derived
+    int EffFinalStats[STAT_COUNT] = {};    // derived
     int GrowthRemainder[STAT_COUNT] = {};  // hundredths, normally 0 .. 99
     int KeptRemainder[STAT_COUNT] = {};    // the random ones last drawn (73)
     int GrowthFlags[STAT_COUNT] = {};      // derived: the stat grows
     int RandomGrowth = 0;
-    int RandomSenseRise = 0;   // (214)
+    int RandomSenseRise = 0;  // (214)
     int RandomSkillLearn = 0;
     int GrowthTiming = 0;      // -10 early .. 10 late (70)
     int SenseVersion = 0;      // below 232 the bonuses are derived from the totals (232)
@@ -65,25 +65,25 @@ public:
     int Spare23 = 0;
     int Spare24[3] = {};  // (96)
     int Spare27[4] = {};
-    int Spare31 = 0;      // (45)
+    int Spare31 = 0;  // (45)
     int Spare32 = 0;
     int Spare33[2] = {};  // (52)
     int Spare35[3] = {};
-    int CompatiType = 0;     // (99)
-    int FixedExp = 0;        // (34)
-    int FixedExpValue = 0;   // (34)
-    int RewardPtVal = 1;     // party variable (86)
-    int RewardValue = 0;     // (86)
-    int SkillRef[6] = {};    // three (skill list, slot) pairs
+    int CompatiType = 0;    // (99)
+    int FixedExp = 0;       // (34)
+    int FixedExpValue = 0;  // (34)
+    int RewardPtVal = 1;    // party variable (86)
+    int RewardValue = 0;    // (86)
+    int SkillRef[6] = {};   // three (skill list, slot) pairs
     std::string Name;
     std::string Description;
-    VECTOR_CLASS<int> FixedGrowth[STAT_COUNT];   // entry L-1: hundredths from L-1 to L
+    VECTOR_CLASS<int> FixedGrowth[STAT_COUNT];        // entry L-1: hundredths from L-1 to L
     VECTOR_CLASS<int> RandomGrowthTable[STAT_COUNT];  // added to the fixed table (69)
-    IntTable Senses;       // [skill list][category], the total
-    IntTable ClassSenses;  // as last copied from the class (231)
-    IntTable SenseBonus;   // total minus class sense (231)
-    RecordTable<cAcqSkill> AcqSkills;      // [skill list][slot]
-    RecordTable<cAcqSkill> ReserveSkills;  // allies only
+    IntTable Senses;                                  // [skill list][category], the total
+    IntTable ClassSenses;                             // as last copied from the class (231)
+    IntTable SenseBonus;                              // total minus class sense (231)
+    RecordTable<cAcqSkill> AcqSkills;                 // [skill list][slot]
+    RecordTable<cAcqSkill> ReserveSkills;             // allies only
     VECTOR_CLASS<cLearnSkill> LearntSkills;
 
     cChara();

@@ -269,10 +269,9 @@ void cChara::CheckEquipped() {
     for (size_t i = 0; i < AcqSkills.size(); ++i) {
         for (cAcqSkill& slot : AcqSkills[i]) {
             if (!slot.Equipped) continue;
-            const bool known = i < g_SkillLists.size() &&
-                               static_cast<unsigned>(slot.Skill) < g_SkillLists[i].vSkill.size();
-            if (!known || !g_SkillLists[i].vSkill[static_cast<size_t>(slot.Skill)].IsEquippable())
-                slot.Equipped = 0;
+            const bool known =
+                i < g_SkillLists.size() && static_cast<unsigned>(slot.Skill) < g_SkillLists[i].vSkill.size();
+            if (!known || !g_SkillLists[i].vSkill[static_cast<size_t>(slot.Skill)].IsEquippable()) slot.Equipped = 0;
             return;
         }
     }

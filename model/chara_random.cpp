@@ -10,8 +10,6 @@
 #include "model/chara.h"
 #include "model/system.h"
 
-
-
 void cChara::RandomStatPoints(int scoutPower) {
     const double* weight = g_System.StatRate;
     auto eligible = [&](int k) { return GrowthFlags[k] && weight[k] > 0.0; };
@@ -20,8 +18,8 @@ void cChara::RandomStatPoints(int scoutPower) {
     if (!any) return;
 
     const int high = g_System.RandomGrowthMax;
-    int points = TruncToInt(RandomInRange(g_System.RandomGrowthMin, high) +
-                            scoutPower * g_System.RandomGrowthScoutRate);
+    int points =
+        TruncToInt(RandomInRange(g_System.RandomGrowthMin, high) + scoutPower * g_System.RandomGrowthScoutRate);
     if (g_System.RandomGrowthScoutCap && points > high) points = high;
 
     int acc[STAT_COUNT] = {};

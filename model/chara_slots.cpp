@@ -60,8 +60,7 @@ int cChara::HoldsSkill(int list, int skill) const {
 
 void cChara::BuildSkillSlots(int reset) { BuildSkillSlots(reset, g_SkillLists, ClassRecord()); }
 
-void cChara::BuildSkillSlots(int reset, const VECTOR_CLASS<cSkillList>& skillLists,
-                             const cClass* c) {
+void cChara::BuildSkillSlots(int reset, const VECTOR_CLASS<cSkillList>& skillLists, const cClass* c) {
     if (reset) AcqSkills.clear();
     const size_t lists = skillLists.size();
     AcqSkills.resize(lists);
@@ -99,8 +98,7 @@ void cChara::BuildSkillSlots(int reset, const VECTOR_CLASS<cSkillList>& skillLis
             row.resize(1);
             ResetEntry(row[0]);
             break;
-        default:
-            break;
+        default: break;
         }
         if (Side == CHARA_ALLY && list.bReserve) {
             ReserveSkills[i].assign(SlotCount(list.nReserveNum), cAcqSkill());
@@ -204,9 +202,7 @@ void cChara::Fixup(const cFixupInputs& in) {
                       reserve.end());
     }
     LearntSkills.erase(std::remove_if(LearntSkills.begin(), LearntSkills.end(),
-                                      [&](const cLearnSkill& e) {
-                                          return !FindSkill(lists, e.SkillList, e.Skill);
-                                      }),
+                                      [&](const cLearnSkill& e) { return !FindSkill(lists, e.SkillList, e.Skill); }),
                        LearntSkills.end());
     for (int r = 0; r < 3; ++r) {
         int& list = SkillRef[2 * r];

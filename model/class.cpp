@@ -77,6 +77,5 @@ const cClass* FindClass(int index) {
 
 void FitSenseTable(IntTable& senses, const cFixupInputs& in) {
     senses.resize(in.SkillListCount());
-    for (size_t i = 0; i < senses.size(); ++i)
-        senses[i].resize(in.CategoryCount(static_cast<int>(i)), 0);
+    for (size_t i = 0; i < senses.size(); ++i) senses[i].resize(in.CategoryCount(static_cast<int>(i)), 0);
 }

@@ -20,16 +20,16 @@ public:
     int Scale = 200;       // % (36)
     int Move = 4;
     int Flying = 0;
-    int ExpRate = 100;     // %
+    int ExpRate = 100;  // %
     int MaxLevel = 30;
-    int InitStats[9] = {};   // stat order HP .. 敏捷
-    int FinalStats[9] = {};  // 0: no growth
-    int AttackSkillList = 0;  // normal attack (16)
-    int AttackSkill = 1;      // (16)
-    int NoNormalAttack = 0;   // (116)
+    int InitStats[9] = {};                // stat order HP .. 敏捷
+    int FinalStats[9] = {};               // 0: no growth
+    int AttackSkillList = 0;              // normal attack (16)
+    int AttackSkill = 1;                  // (16)
+    int NoNormalAttack = 0;               // (116)
     VECTOR_CLASS<cOrgSlotList> OrgSlots;  // one per skill list (83)
     std::string Name;
-    IntTable Senses;           // [skill list][category]
+    IntTable Senses;            // [skill list][category]
     VECTOR_CLASS<int> Resists;  // % per element of the system
 
     cClass() { SetDefault(); }

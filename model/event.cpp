@@ -8,9 +8,7 @@ const char* const g_szDefaultEventPalette = "data\\plt\\default.plt";
 
 // ---- cEventPage ------------------------------------------------------------------
 
-cEventPage::cEventPage() {
-    SetDefault();
-}
+cEventPage::cEventPage() { SetDefault(); }
 
 int cEventPage::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cEventPage);
@@ -75,9 +73,7 @@ int cEventPage::Save(HANDLE file) {
 
 // ---- cEvent ------------------------------------------------------------------------
 
-cEvent::cEvent() {
-    SetDefault();
-}
+cEvent::cEvent() { SetDefault(); }
 
 int cEvent::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cEvent);

@@ -59,9 +59,7 @@ struct cEventActKind {
 extern const cEventActKind g_EventActKind[EACT_KIND_COUNT];
 
 // 1 for a kind the table holds.
-inline bool IsEventActKind(int kind) {
-    return kind >= 0 && kind < EACT_KIND_COUNT;
-}
+inline bool IsEventActKind(int kind) { return kind >= 0 && kind < EACT_KIND_COUNT; }
 // The table entry of `kind`; kind 0's for anything outside the table.
 const cEventActKind& EventActKind(int kind);
 

@@ -1,7 +1,7 @@
 // The action kinds, the load migration of actions from older files and the
 // per-kind fix-ups of their parameters.
-#include "model/event.h"
 #include "base/editor_settings.h"
+#include "model/event.h"
 
 const cEventActKind g_EventActKind[EACT_KIND_COUNT] = {
     {"", 0, 0, 0},
@@ -33,9 +33,7 @@ const cEventActKind g_EventActKind[EACT_KIND_COUNT] = {
     {"引き返す", 0, 0, 0},
 };
 
-const cEventActKind& EventActKind(int kind) {
-    return g_EventActKind[IsEventActKind(kind) ? kind : 0];
-}
+const cEventActKind& EventActKind(int kind) { return g_EventActKind[IsEventActKind(kind) ? kind : 0]; }
 
 void ShiftParamsUp(VECTOR_CLASS<int>& params, int at) {
     if (at < 0) return;
@@ -44,9 +42,7 @@ void ShiftParamsUp(VECTOR_CLASS<int>& params, int at) {
 
 namespace {
 
-int Last(size_t count) {
-    return static_cast<int>(count) - 1;
-}
+int Last(size_t count) { return static_cast<int>(count) - 1; }
 
 // Position groups are offered from 1; cells lie inside the stage.
 void ClampGroup(int& group, const cFixupInputs& in) { Clamp(group, 1, in.Stage.GroupCount - 1); }
@@ -66,9 +62,7 @@ void FixSkillRef(int& list, int& skill, const cFixupInputs& in) {
 
 typedef void (*ParamFixup)(VECTOR_CLASS<int>& p, const cFixupInputs& in);
 
-void FixPicture(VECTOR_CLASS<int>& p, const cFixupInputs& in) {
-    Clamp(p.At(0), 0, Last(in.Pictures));
-}
+void FixPicture(VECTOR_CLASS<int>& p, const cFixupInputs& in) { Clamp(p.At(0), 0, Last(in.Pictures)); }
 void FixMapCursor(VECTOR_CLASS<int>& p, const cFixupInputs& in) {
     ClampGroup(p.At(1), in);
     ClampX(p.At(2), in);
@@ -146,9 +140,7 @@ void InsertParam(VECTOR_CLASS<int>& params, int at, int value) {
 
 // ---- cEventAct -------------------------------------------------------------------
 
-cEventAct::cEventAct() {
-    SetDefault();
-}
+cEventAct::cEventAct() { SetDefault(); }
 
 int cEventAct::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cEventAct);

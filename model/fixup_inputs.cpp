@@ -28,9 +28,7 @@ const cFixupScope* s_innermost = nullptr;
 
 }  // namespace
 
-cFixupScope::cFixupScope(const cFixupInputs* inputs) : m_pInputs(inputs), m_pOuter(s_innermost) {
-    s_innermost = this;
-}
+cFixupScope::cFixupScope(const cFixupInputs* inputs) : m_pInputs(inputs), m_pOuter(s_innermost) { s_innermost = this; }
 
 cFixupScope::~cFixupScope() { s_innermost = m_pOuter; }
 

@@ -4,6 +4,7 @@
 // reads the battle mode, and a default class, land or event page is fixed up
 // against the whole project (ProjectFixupInputs). A new model global with a
 // constructor that reads another global belongs here, below what it reads.
+#include "base/editor_settings.h"
 #include "model/ai.h"
 #include "model/chara.h"
 #include "model/class.h"
@@ -17,7 +18,6 @@
 #include "model/stage.h"
 #include "model/system.h"
 #include "model/worldmap.h"
-#include "base/editor_settings.h"
 
 // Lower runs first; the default priority of every other global is 65535.
 #define MODEL_GLOBAL __attribute__((init_priority(200)))

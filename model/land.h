@@ -8,19 +8,19 @@
 
 class cLand : public cSerial {
 public:
-    int Number = 0;        // no rule reads it
-    int MoveCost = 1;      // at least 1
+    int Number = 0;    // no rule reads it
+    int MoveCost = 1;  // at least 1
     int Impassable = 0;
     int ChipGraphic = 0;
-    int StatInPercent = 0; // 0: the modifiers are points
-    int StatMod[9] = {};   // stat order HP .. 敏捷
+    int StatInPercent = 0;       // 0: the modifiers are points
+    int StatMod[9] = {};         // stat order HP .. 敏捷
     VECTOR_CLASS<int> ElemRate;  // % per element of the system (94)
     int EffectKind = 0;
     int EffectValue = 0;
-    int Training = 1;      // selectable in training
+    int Training = 1;  // selectable in training
     std::string Name;
     std::string Description;
-    int BattleBack = 1;    // background of the battle (66)
+    int BattleBack = 1;  // background of the battle (66)
 
     cLand() { SetDefault(); }
     int Serial(int op, cSerial* other, HANDLE file, int version) override;

@@ -102,9 +102,7 @@ public:
     void ClearChips() { Self().Geometry().Cells.Fill(0); }             // the rows' padding too
     int ChipAt(int x, int y) const { return Layer().At(x, y); }        // 0 outside the map
     void SetChip(int x, int y, int chip) { Layer().Set(x, y, chip); }  // ignored outside
-    bool Inside(int x, int y) const {
-        return x >= 0 && y >= 0 && x < Self().Width && y < Self().Height;
-    }
+    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < Self().Width && y < Self().Height; }
     cMapLayer Layer() const { return Self().Geometry().Layer(); }
 
     int HasEventAt(int x, int y) const { return ::HasEventAt(Self().Events, x, y); }

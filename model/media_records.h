@@ -39,7 +39,7 @@ class cPtVal : public cSerial {
 public:
     std::string Name;
     std::string Unit;
-    int CommonVar = 0;    // the common variable holding the value
+    int CommonVar = 0;  // the common variable holding the value
     int Min = 0;
     int Max = 0;
     int ShowInParty = 0;  // shown in the organisation screen

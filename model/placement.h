@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "base/serial.h"
 #include "model/ai.h"
 #include "model/fixup_inputs.h"
-#include "base/serial.h"
 
 // ---- Position groups ---------------------------------------------------------------
 
@@ -48,8 +48,8 @@ public:
     int Enemy = 0;  // index into the enemy list; 0 not set
     int X = -1;     // -1: not on the map
     int Y = -1;
-    int GroupOn = 0;  // (46)
-    int Group = 0;    // 1 .. 100
+    int GroupOn = 0;    // (46)
+    int Group = 0;      // 1 .. 100
     int CharaIdOn = 0;  // (52)
     int CharaId = 0;    // 1 .. 999 (52)
     VECTOR_CLASS<cMoveAI> MoveAI;

@@ -69,12 +69,8 @@ int SaveMedia(const cProject& p, const char* path) {
     return SaveRecordList(p.Database->*List, path);
 }
 
-int LoadGValInfo(const cProject& p, const char* path) {
-    return LoadGValInfoFile(*p.GValInfo, path);
-}
-int SaveGValInfo(const cProject& p, const char* path) {
-    return SaveGValInfoFile(*p.GValInfo, path);
-}
+int LoadGValInfo(const cProject& p, const char* path) { return LoadGValInfoFile(*p.GValInfo, path); }
+int SaveGValInfo(const cProject& p, const char* path) { return SaveGValInfoFile(*p.GValInfo, path); }
 int LoadSkills(const cProject& p, const char* path) { return LoadSkillFile(*p.SkillLists, path); }
 int SaveSkills(const cProject& p, const char* path) { return SaveSkillFile(*p.SkillLists, path); }
 
@@ -115,9 +111,7 @@ int LoadTestPlay(const cProject& p, const char* path) {
     return 0;
 }
 
-int LoadEventPaletteFile(const cProject& p, const char* path) {
-    return LoadEventPalette(*p.EventPalette, path);
-}
+int LoadEventPaletteFile(const cProject& p, const char* path) { return LoadEventPalette(*p.EventPalette, path); }
 
 // clang-format off
 const cProjectFile kFiles[] = {
@@ -176,9 +170,8 @@ std::vector<const cProjectFile*> InApplyOrder() {
     std::vector<const cProjectFile*> rows;
     for (const cProjectFile& file : kFiles)
         if (file.ApplyOrder > 0) rows.push_back(&file);
-    std::sort(rows.begin(), rows.end(), [](const cProjectFile* a, const cProjectFile* b) {
-        return a->ApplyOrder < b->ApplyOrder;
-    });
+    std::sort(rows.begin(), rows.end(),
+              [](const cProjectFile* a, const cProjectFile* b) { return a->ApplyOrder < b->ApplyOrder; });
     return rows;
 }
 
@@ -256,8 +249,7 @@ int SaveProjectFile(const cProject& project, const cProjectFile& file, const std
     return file.Save(project, path.c_str());
 }
 
-int LoadDataFiles(const cProject& project, int keepGoing,
-                  void (*afterStep)(const cProjectFile& file, int ok)) {
+int LoadDataFiles(const cProject& project, int keepGoing, void (*afterStep)(const cProjectFile& file, int ok)) {
     bool mediaRead = false;
     for (const cProjectFile& file : kFiles) {
         int ok;
@@ -290,6 +282,4 @@ int SaveDatabaseFiles(const cProject& project, std::vector<std::string>* failed)
 
 int LoadMediaDatabase(cDatabase& db) { return LoadMediaFiles(WithDatabase(db)); }
 
-int SaveMediaDatabase(cDatabase& db, std::string* failedPath) {
-    return SaveMediaFiles(WithDatabase(db), failedPath);
-}
+int SaveMediaDatabase(cDatabase& db, std::string* failedPath) { return SaveMediaFiles(WithDatabase(db), failedPath); }

@@ -81,9 +81,7 @@ cProjectFileRange ProjectFiles();
 
 // The row of `path` (a path of the table), or null.
 const cProjectFile* FindProjectFile(const std::string& path);
-inline bool IsFile(const cProjectFile& file, const char* path) {
-    return std::strcmp(file.Path, path) == 0;
-}
+inline bool IsFile(const cProjectFile& file, const char* path) { return std::strcmp(file.Path, path) == 0; }
 // Where the project keeps the file: its path, but for the default stage the
 // one the editor settings name.
 std::string ProjectFilePath(const cProjectFile& file);

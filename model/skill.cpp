@@ -87,7 +87,7 @@ int cSkill::Load(HANDLE file) {
     if (version < 36) nZoom = 200;  // scale not stored yet
     if (version < 79) nDamageRate = 100;
     if (version < 122) dLearnRateSense = nLearnRateSenseOld;  // the bonus became a double
-    if (version < 261) {  // the weapon kinds were split: old 8 is armour now
+    if (version < 261) {                                      // the weapon kinds were split: old 8 is armour now
         if (nKind == SKILL_MAGIC_WEAPON) nKind = SKILL_ARMOUR;
         nWeaponSkill = 0;
     }

@@ -27,7 +27,7 @@ public:
 // One category of a skill list; a skill's nCateg indexes them.
 class cCateg : public cSerial {
 public:
-    int nSymbol = 0;     // number of the category's symbol picture
+    int nSymbol = 0;  // number of the category's symbol picture
     std::string strName;
     double dRate = 1.0;  // share of a distributed random sense rise; 0 leaves the category out
 
@@ -120,20 +120,20 @@ enum {
 
 class cSkill : public cSerial {
 public:
-    int nSpare1 = 0;           // no editor binds it
-    int nNo = 0;               // own position in the list's skill vector
-    int bNotInUse = 0;         // "未使用" (109)
-    int nPrice = 0;            // 0: cannot be sold
+    int nSpare1 = 0;    // no editor binds it
+    int nNo = 0;        // own position in the list's skill vector
+    int bNotInUse = 0;  // "未使用" (109)
+    int nPrice = 0;     // 0: cannot be sold
     int nStockMax = 99;
-    int nResourceType = 0;     // 0 costs SP, 1 limited uses
+    int nResourceType = 0;  // 0 costs SP, 1 limited uses
     int nSp = 0;
     int nUseLimit = 50;
     int bUnlimited = 0;
     int bVanishFromStock = 1;
-    int nCateg = 0;            // index into the list's categories
+    int nCateg = 0;  // index into the list's categories
     int nNeedSense = 1;
-    int nClass = 0;            // class that may learn it; 0 every class
-    int bNoForget = 0;         // (30)
+    int nClass = 0;     // class that may learn it; 0 every class
+    int bNoForget = 0;  // (30)
     int nKind = SKILL_PHYSICAL;
     int bMapSkill = 0;
     int bMapStock = 0;
@@ -148,43 +148,43 @@ public:
     int nElemValue = 0;        // (18)
     int bSameElem = 0;         // (18)
     int nHit = 100;
-    int bSameHit = 0;          // (17)
+    int bSameHit = 0;  // (17)
     int nEffect = 0;
-    int nDamageRate = 100;     // (79)
+    int nDamageRate = 100;  // (79)
     int nCritical = 0;
     int bAddCritical = 0;
     int bNoStatEffect = 0;
-    int nSubA[9] = {};         // stat order HP .. 敏捷
+    int nSubA[9] = {};  // stat order HP .. 敏捷
     int bSubAPercent = 0;
-    int nSubB[9] = {};         // (80)
-    int bSubBPercent = 0;      // (80)
+    int nSubB[9] = {};     // (80)
+    int bSubBPercent = 0;  // (80)
     int nSpecial = 0;
     int nSpecialValue = 0;
-    int bSortNo = 0;           // (102)
-    double dSortNo = 0.0;      // (102)
-    int bSameEffect = 0;       // (17)
+    int bSortNo = 0;       // (102)
+    double dSortNo = 0.0;  // (102)
+    int bSameEffect = 0;   // (17)
     int nEffectGraphic = 1;
-    int nCharaAnim = 1;        // (14)
-    int nEffectAnim = 1;       // (14)
-    int nZoom = 200;           // (36)
+    int nCharaAnim = 1;   // (14)
+    int nEffectAnim = 1;  // (14)
+    int nZoom = 200;      // (36)
     unsigned char byAlpha = 255;
-    short sHue = 0;            // (38)
-    short sSaturation = 0;     // (38)
-    short sValue = 0;          // (38)
+    short sHue = 0;         // (38)
+    short sSaturation = 0;  // (38)
+    short sValue = 0;       // (38)
     int nLearnRate = 0;
-    int nLearnRateSenseOld = 0;   // the whole-number form used before 122
-    double dLearnRateSense = 0.0; // (122)
+    int nLearnRateSenseOld = 0;    // the whole-number form used before 122
+    double dLearnRateSense = 0.0;  // (122)
     int nLearnLvMin = 0;
     int nLearnLvMax = 0;
-    int nSpare2 = 0;           // no editor binds it
+    int nSpare2 = 0;  // no editor binds it
     double dLearnLvSense = 0.0;
-    int nRankMin = 0;          // (103)
-    int nRankMax = 0;          // (103)
-    int nRarity = 0;           // (103)
+    int nRankMin = 0;  // (103)
+    int nRankMax = 0;  // (103)
+    int nRarity = 0;   // (103)
     std::string strName;
     std::string strHelp;
-    int nSound = 1;            // index into the sound effects; 0 none (5)
-    std::string strSpare;      // no editor binds it
+    int nSound = 1;        // index into the sound effects; 0 none (5)
+    std::string strSpare;  // no editor binds it
 
     cSkill() = default;
     int Serial(int op, cSerial* other, HANDLE file, int version) override;
@@ -211,15 +211,15 @@ public:
     int bShowCategSense = 0;
     int bShowSense = 0;
     std::string strSense = "センス";  // the game's word for sense
-    int nSpare2 = 0;         // no editor binds it (70)
-    int bMultiLearn = 1;     // (7)
-    int bRestoreUse = 1;     // (6)
-    int bStockCondSame = 1;  // (82)
-    int nTradeVal = 1;       // party variable that pays for trading
-    int bForgetOnDeath = 0;  // (19)
-    int bForgetOnRelease = 0;  // (19)
-    int bTestLearnAll = 0;   // F8 in test play (41)
-    int bTestGetAll = 0;     // (41)
+    int nSpare2 = 0;                  // no editor binds it (70)
+    int bMultiLearn = 1;              // (7)
+    int bRestoreUse = 1;              // (6)
+    int bStockCondSame = 1;           // (82)
+    int nTradeVal = 1;                // party variable that pays for trading
+    int bForgetOnDeath = 0;           // (19)
+    int bForgetOnRelease = 0;         // (19)
+    int bTestLearnAll = 0;            // F8 in test play (41)
+    int bTestGetAll = 0;              // (41)
     int bForgetToStock = 0;
     int bConfirmLearn = 1;
     int bConfirmForget = 1;

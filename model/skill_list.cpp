@@ -3,7 +3,6 @@
 
 #include "model/skill.h"
 
-
 namespace {
 
 void SetMenu(VECTOR_CLASS<cCmd>& menu, std::initializer_list<const char*> labels) {
@@ -169,7 +168,7 @@ int cSkillList::Load(HANDLE file) {
         bTestGetAll = 1;
     }
     if (version < 56) vCmd.EraseAt(4);  // selling left the skill menu for its own confirmation
-    if (version < 77) {  // scene 2 (the shop) was inserted
+    if (version < 77) {                 // scene 2 (the shop) was inserted
         vScene.resize(SCENE_COUNT, 0);
         for (int k = SCENE_COUNT - 1; k >= 3; --k) vScene[k] = vScene[k - 1];
         vScene[2] = 1;

@@ -25,9 +25,7 @@ int StageRowShift(int width) {
     return shift;
 }
 
-cStage::cStage() {
-    SetDefault();
-}
+cStage::cStage() { SetDefault(); }
 
 int cStage::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cStage);
@@ -151,9 +149,7 @@ void cStage::SetDefault() {
     ShowGameOver = 1;
 }
 
-cMapGeometry cStage::Geometry() {
-    return {Chips, Width, Height, Stride, Shift, MAX_SIZE, MAX_SIZE, StageRowShift};
-}
+cMapGeometry cStage::Geometry() { return {Chips, Width, Height, Stride, Shift, MAX_SIZE, MAX_SIZE, StageRowShift}; }
 
 void cStage::Fixup(const cFixupInputs& database) {
     const cFixupInputs in = OnThisStage(database);

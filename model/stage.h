@@ -5,19 +5,13 @@
 
 #include <string>
 
+#include "base/serial.h"
 #include "model/event.h"
 #include "model/map_layer.h"
 #include "model/placement.h"
-#include "base/serial.h"
 
 // Cursor targets of an end-condition line (cEndCond::Target).
-enum {
-    ENDCOND_NONE = 0,
-    ENDCOND_LEADER = 1,
-    ENDCOND_ENEMY = 2,
-    ENDCOND_GROUP = 3,
-    ENDCOND_CELL = 4
-};
+enum { ENDCOND_NONE = 0, ENDCOND_LEADER = 1, ENDCOND_ENEMY = 2, ENDCOND_GROUP = 3, ENDCOND_CELL = 4 };
 
 // One line of the victory, defeat or other-rule explanations, and what
 // selecting it in the game shows.

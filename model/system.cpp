@@ -1,7 +1,6 @@
 // The system settings record and its small records: the stored form.
 #include "model/system.h"
 
-
 int cElem::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cElem);
     SERIAL(Param);
@@ -161,10 +160,10 @@ int cSystem::Serial(int op, cSerial* other, HANDLE file, int version) {
 
 VECTOR_CLASS<cCmd>& cSystem::Menu(int index) {
     static VECTOR_CLASS<cCmd> cSystem::*const kMenus[SYSTEM_MENU_COUNT] = {
-        &cSystem::TitleMenu,     &cSystem::OptionMenu,        &cSystem::FormationMenu,    &cSystem::ScoutMenu,
-        &cSystem::ReviveMenu,    &cSystem::ReleaseMenu,       &cSystem::ConfigMenu,       &cSystem::ShopMenu,
-        &cSystem::TrainingMenu,  &cSystem::TrainingEntryMenu, &cSystem::TrainingSideMenu, &cSystem::PrepareMenu,
-        &cSystem::ActionMenu,    &cSystem::MapSystemMenu,     &cSystem::MapTestMenu,      &cSystem::BattleMenu,
+        &cSystem::TitleMenu,    &cSystem::OptionMenu,        &cSystem::FormationMenu,    &cSystem::ScoutMenu,
+        &cSystem::ReviveMenu,   &cSystem::ReleaseMenu,       &cSystem::ConfigMenu,       &cSystem::ShopMenu,
+        &cSystem::TrainingMenu, &cSystem::TrainingEntryMenu, &cSystem::TrainingSideMenu, &cSystem::PrepareMenu,
+        &cSystem::ActionMenu,   &cSystem::MapSystemMenu,     &cSystem::MapTestMenu,      &cSystem::BattleMenu,
     };
     if (static_cast<unsigned>(index) >= SYSTEM_MENU_COUNT) index = 0;
     return this->*kMenus[index];

@@ -24,8 +24,8 @@ class cParamInfo : public cSerial {
 public:
     std::string Name;
     int Shown = 1;
-    int Digits = 3;  // decimal digits of Limit, kept up to date by cSystem
-    int Limit = 999; // (9)
+    int Digits = 3;   // decimal digits of Limit, kept up to date by cSystem
+    int Limit = 999;  // (9)
 
     int Serial(int op, cSerial* other, HANDLE file, int version) override;
 };
@@ -82,15 +82,15 @@ public:
     int RandomSenseScoutCap = 0;
     int ScoutEnabled = 0;
     int ScoutPartyVal = 0;
-    int GrowthTimingMin = 0;  // -10 early .. 10 late (70)
-    int GrowthTimingMax = 0;  // (70)
-    int GrowthDistUnit = 0;   // (70)
-    int SenseDistUnit = 0;    // (122)
+    int GrowthTimingMin = 0;      // -10 early .. 10 late (70)
+    int GrowthTimingMax = 0;      // (70)
+    int GrowthDistUnit = 0;       // (70)
+    int SenseDistUnit = 0;        // (122)
     int RandomChangeEnabled = 0;  // (70)
     int RandomChangeAmount = 0;   // (70)
     int RandomChangeCount = 0;    // (70)
     double StatRate[9] = {};
-    int EnemyStatRate[9] = {};    // % of the class's stats
+    int EnemyStatRate[9] = {};  // % of the class's stats
     int BaseEx = 0;  // EX = (BaseEx + level difference × ExLevelRate) × (1 + difficulty × ExDifficultyRate)
     double ExLevelRate = 0.0;
     double ExDifficultyRate = 0.0;  // (89)
@@ -118,12 +118,12 @@ public:
     int AgilityRate[2] = {};
     int NoInterceptBeforeAttack = 0;
     int AgilityBase = 0;
-    int ActionOrderType = 0;         // (101)
-    int SimpleActionCount[2] = {};   // (101)
-    int SimpleAgilityStep[2] = {};   // (101)
-    int SimpleActionMax[2] = {};     // (101)
+    int ActionOrderType = 0;              // (101)
+    int SimpleActionCount[2] = {};        // (101)
+    int SimpleAgilityStep[2] = {};        // (101)
+    int SimpleActionMax[2] = {};          // (101)
     double ReferenceActionCount[2] = {};  // derived from the battle timing
-    int ShowActionOrder = 0;  // (123)
+    int ShowActionOrder = 0;              // (123)
     double HitRateFactor = 0.0;
     double CriticalRateFactor = 0.0;
     double DamageAttackFactor = 0.0;
@@ -138,26 +138,26 @@ public:
     int DifficultyInitial = 0;
     int DifficultyPercent = 0;
     int EnemyStatIncrease[9] = {};
-    int SpareInt = 0;  // kept; no page shows it (104)
+    int SpareInt = 0;                        // kept; no page shows it (104)
     unsigned char TransparentColor[3] = {};  // R, G, B of the map-chip image
-    short WindowHue = 0;           // (85)
-    short WindowBrightness = 0;    // (85)
-    short WindowTransparency = 0;  // (85)
+    short WindowHue = 0;                     // (85)
+    short WindowBrightness = 0;              // (85)
+    short WindowTransparency = 0;            // (85)
     std::string GameName;
-    VECTOR_CLASS<std::string> SoundEffects;   // system sound effects
-    VECTOR_CLASS<int> SystemBgm;              // title, world map, stage, battle, option
+    VECTOR_CLASS<std::string> SoundEffects;     // system sound effects
+    VECTOR_CLASS<int> SystemBgm;                // title, world map, stage, battle, option
     VECTOR_CLASS<unsigned char> SystemBgmLoop;  // (23)
-    int ShowForecast = 0;                     // (10)
-    VECTOR_CLASS<int> ForecastItems;          // hit, critical, damage, actions (125)
+    int ShowForecast = 0;                       // (10)
+    VECTOR_CLASS<int> ForecastItems;            // hit, critical, damage, actions (125)
     // (an int that only files 90 to 123 hold stands here)
-    int ShowTwoSkillLists = 0;  // (119)
-    int FontIndex = 0;          // (91)
-    int EvenCharSpacing = 0;    // (91)
-    VECTOR_CLASS<std::string> Texts;       // the game's fixed texts
-    VECTOR_CLASS<cParamInfo> ParamInfo;    // (8)
-    int TitleMenuImage = 0;                // (11)
-    VECTOR_CLASS<cCmd> TitleMenu;          // (11)
-    VECTOR_CLASS<cCmd> OptionMenu;         // (11)
+    int ShowTwoSkillLists = 0;           // (119)
+    int FontIndex = 0;                   // (91)
+    int EvenCharSpacing = 0;             // (91)
+    VECTOR_CLASS<std::string> Texts;     // the game's fixed texts
+    VECTOR_CLASS<cParamInfo> ParamInfo;  // (8)
+    int TitleMenuImage = 0;              // (11)
+    VECTOR_CLASS<cCmd> TitleMenu;        // (11)
+    VECTOR_CLASS<cCmd> OptionMenu;       // (11)
     VECTOR_CLASS<cCmd> FormationMenu;
     VECTOR_CLASS<cCmd> ScoutMenu;          // (12)
     VECTOR_CLASS<cCmd> ReviveMenu;         // (12)
@@ -169,13 +169,13 @@ public:
     VECTOR_CLASS<cCmd> TrainingSideMenu;   // (11)
     VECTOR_CLASS<cCmd> PrepareMenu;
     VECTOR_CLASS<cCmd> ActionMenu;
-    VECTOR_CLASS<cCmd> MapSystemMenu;      // Z key on the stage map
-    VECTOR_CLASS<cCmd> MapTestMenu;        // F key on the stage map (43)
+    VECTOR_CLASS<cCmd> MapSystemMenu;  // Z key on the stage map
+    VECTOR_CLASS<cCmd> MapTestMenu;    // F key on the stage map (43)
     VECTOR_CLASS<cCmd> BattleMenu;
     VECTOR_CLASS<cElem> Elements;
     VECTOR_CLASS<cCateg> Categories;
     VECTOR_CLASS<cEdBack_Unused> UnusedBacks;  // (64)
-    int FormationBack = 0;                 // background of the formation menu (66)
+    int FormationBack = 0;                     // background of the formation menu (66)
     VECTOR_CLASS<cIni> IniKeys;
 
     cSystem();

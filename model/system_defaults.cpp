@@ -79,8 +79,8 @@ struct IniDefault {
 };
 
 const IniDefault kIniKeys[SYSTEM_INI_COUNT] = {
-    {"WindowMode", 2}, {"Color", 0},   {"VSync", 2},           {"FrameRate", 60},
-    {"ShowFps", 2},    {"English", 0}, {"Midi_DirectMusic", 1},
+    {"WindowMode", 2},       {"Color", 0}, {"VSync", 2}, {"FrameRate", 60}, {"ShowFps", 2}, {"English", 0},
+    {"Midi_DirectMusic", 1},
 };
 
 void Fill(int* values, int count, int value) {
@@ -140,8 +140,7 @@ void cSystem::SetDefault() {
     SetPair(SimpleActionCount, 1, 1);
     SetPair(SimpleAgilityStep, 10, 10);
     SetPair(SimpleActionMax, 99, 99);
-    CalcActionCountsByTime(ReferenceActionCount, BattleTime, InitialActionValue, AgilityRate,
-                           NoInterceptBeforeAttack);
+    CalcActionCountsByTime(ReferenceActionCount, BattleTime, InitialActionValue, AgilityRate, NoInterceptBeforeAttack);
 
     ShowActionOrder = 1;
     HitRateFactor = 4.0;

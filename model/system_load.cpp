@@ -47,7 +47,7 @@ void cSystem::Upgrade(uint32_t version) {
     if (version < 13) InsertText(Texts, 0, "威力");
     if (version < 22) SoundEffects.resize(SYSTEM_SOUND_COUNT);
     if (version < 23) SystemBgmLoop.assign(SYSTEM_BGM_COUNT, 1);  // loop flags were not stored
-    if (version < 31) {  // stock, reserve and save texts
+    if (version < 31) {                                           // stock, reserve and save texts
         InsertText(Texts, 3, "ストック");
         InsertText(Texts, 4, "リザーブ");
         InsertText(Texts, 5, "セーブデータ");

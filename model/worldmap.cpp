@@ -31,9 +31,7 @@ int cWorldChip::Serial(int op, cSerial* other, HANDLE file, int version) {
 
 // ---- cWorldEventPage -----------------------------------------------------------------
 
-cWorldEventPage::cWorldEventPage() {
-    Reset();
-}
+cWorldEventPage::cWorldEventPage() { Reset(); }
 
 int cWorldEventPage::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cWorldEventPage);
@@ -74,9 +72,7 @@ void cWorldEventPage::Reset() {
 
 // ---- cWorldEvent ------------------------------------------------------------------------
 
-cWorldEvent::cWorldEvent() {
-    ClearToNew();
-}
+cWorldEvent::cWorldEvent() { ClearToNew(); }
 
 int cWorldEvent::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cWorldEvent);
@@ -102,13 +98,9 @@ int WorldRowShift(int width) {
     return shift;
 }
 
-int FindFreeStageNumber(const cWorldEvent* excluded) {
-    return g_WorldMap.FindFreeStageNumber(excluded);
-}
+int FindFreeStageNumber(const cWorldEvent* excluded) { return g_WorldMap.FindFreeStageNumber(excluded); }
 
-cWorldMap::cWorldMap() {
-    SetDefault();
-}
+cWorldMap::cWorldMap() { SetDefault(); }
 
 int cWorldMap::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cWorldMap);
@@ -190,8 +182,7 @@ int cWorldMap::FindFreeStageNumber(const cWorldEvent* excluded) const {
     for (const cWorldEvent& event : Events) {
         if (&event == excluded) continue;
         for (const cWorldEventPage& page : event.Pages)
-            if (page.Type == WEVENT_STAGE && page.StageNo >= 1 && page.StageNo <= LAST)
-                taken[page.StageNo] = true;
+            if (page.Type == WEVENT_STAGE && page.StageNo >= 1 && page.StageNo <= LAST) taken[page.StageNo] = true;
     }
     for (int n = 1; n <= LAST; ++n)
         if (!taken[n]) return n;

@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "base/serial.h"
 #include "model/fixup_inputs.h"
 #include "model/map_layer.h"
-#include "base/serial.h"
 
 // One kind of world-map chip.
 class cWorldChip : public cSerial {

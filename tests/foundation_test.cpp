@@ -23,8 +23,8 @@ TEST(Foundation, AnsiCodePageIs932) {
 }
 
 TEST(Foundation, WindowOnTheDisplay) {
-    HWND wnd = CreateWindowExA(0, "STATIC", "表示テスト", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND wnd = CreateWindowExA(0, "STATIC", "表示テスト", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, wnd);
     char text[32] = {};
     GetWindowTextA(wnd, text, sizeof(text));

@@ -43,4 +43,4 @@ void SetArrowCursor();
 typedef BOOL(WINAPI* FILE_DIALOG_PROC)(OPENFILENAMEA* ofn);
 typedef BOOL(WINAPI* SHELL_EXECUTE_PROC)(SHELLEXECUTEINFOA* info);
 void SetFileDialogProcs(FILE_DIALOG_PROC open, FILE_DIALOG_PROC save);  // null: the system's
-void SetShellExecuteProc(SHELL_EXECUTE_PROC proc);                       // null: the system's
+void SetShellExecuteProc(SHELL_EXECUTE_PROC proc);                      // null: the system's

@@ -19,10 +19,10 @@ public:
     struct DESC {
         WORD id;
         T* value;
-        const char* const* strings;          // word table ending with "", or null
-        VECTOR_CLASS<std::string>* vector;   // or null
-        T offset;                            // value of row 0 without a table
-        VECTOR_CLASS<T>* table;              // value of each row, or null
+        const char* const* strings;         // word table ending with "", or null
+        VECTOR_CLASS<std::string>* vector;  // or null
+        T offset;                           // value of row 0 without a table
+        VECTOR_CLASS<T>* table;             // value of each row, or null
     };
     CTRL_COMBO_CLASS() : CTRL_CLASS(CTRL_KIND_COMBO) {}
     explicit CTRL_COMBO_CLASS(DESC desc) : CTRL_CLASS(CTRL_KIND_COMBO), m_Desc(desc) {}

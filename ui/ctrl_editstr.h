@@ -19,11 +19,11 @@ public:
     struct DESC {
         WORD id;
         std::string* value;
-        int maxLen;     // bytes of the read buffer; 0: 4096
-        int lineLen;    // 0: 1024
-        int maxLines;   // 0: 32
-        int countChars; // count characters, break over-long lines (multi-line edits)
-        int option[4];  // option[0]: LINE_FEEDS; the others are free
+        int maxLen;      // bytes of the read buffer; 0: 4096
+        int lineLen;     // 0: 1024
+        int maxLines;    // 0: 32
+        int countChars;  // count characters, break over-long lines (multi-line edits)
+        int option[4];   // option[0]: LINE_FEEDS; the others are free
     };
     CTRL_EDITSTR_CLASS() : CTRL_EDIT_CLASS(CTRL_KIND_EDITSTR) {}
     explicit CTRL_EDITSTR_CLASS(DESC desc) : CTRL_EDIT_CLASS(CTRL_KIND_EDITSTR), m_Desc(desc) {}

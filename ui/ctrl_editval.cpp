@@ -66,8 +66,8 @@ int EditValTypeLimits(int code, long long* minimum, long long* maximum) {
 void CTRL_EDITVAL_BASE::SubclassEdit() {
     if (!m_hWnd || GetPropA(m_hWnd, kEditValProp)) return;
     SetPropA(m_hWnd, kEditValProp, static_cast<CTRL_CLASS*>(this));
-    m_lpPrevProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditValProc)));
+    m_lpPrevProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditValProc)));
 }
 
 void CTRL_EDITVAL_BASE::GetSel(DWORD* start, DWORD* end) const {

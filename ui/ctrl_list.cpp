@@ -130,9 +130,7 @@ int CTRL_LIST_BASE::GetCurSel() const {
     return -1;
 }
 
-int CTRL_LIST_BASE::IsAppendRow(int row) const {
-    return m_bAppendRow && row == RecordCount() - m_nFirstShown;
-}
+int CTRL_LIST_BASE::IsAppendRow(int row) const { return m_bAppendRow && row == RecordCount() - m_nFirstShown; }
 
 int CTRL_LIST_BASE::GetDataPos() const {
     int row = GetCurSel();

@@ -44,8 +44,7 @@ public:
     void StoreToSource();
     void SetCommandIds(WORD cut, WORD copy, WORD paste, WORD add, WORD insert, WORD clear, WORD remove);
     void SetMenuCommandIds(WORD cut, WORD copy, WORD paste, WORD add, WORD insert, WORD clear, WORD remove);
-    void SetContextMenu(WORD menuId, WORD cut, WORD copy, WORD paste, WORD add, WORD insert, WORD clear,
-                        WORD remove);
+    void SetContextMenu(WORD menuId, WORD cut, WORD copy, WORD paste, WORD add, WORD insert, WORD clear, WORD remove);
 
     int GetCount() const;
     int GetRecordCount() const;
@@ -118,8 +117,8 @@ protected:
     // The record side of the commands.
     virtual void InsertDefaultRecord(int index) = 0;  // index = count appends
     virtual void EraseRecord(int index) = 0;
-    virtual void ResetRecord(int index) = 0;          // the record type's own reset
-    virtual void ResizeRecords(int count) = 0;        // new records reset
+    virtual void ResetRecord(int index) = 0;    // the record type's own reset
+    virtual void ResizeRecords(int count) = 0;  // new records reset
     int ShownRecords() const { return RecordCount() - m_nFirstShown; }
     int WouldPassMaximum(int adding) const { return ShownRecords() + adding > m_nMaxCount; }
     int RefuseAtMaximum(int adding);  // beeps when adding would pass the maximum

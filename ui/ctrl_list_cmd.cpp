@@ -1,7 +1,6 @@
 // The record commands of the list control: cut, copy, paste, new, insert,
 // clear, delete and the data count, on the working copy and the bound record.
 #include "ui/ctrl_list.h"
-
 #include "ui/dlg.h"
 
 int CTRL_LIST_BASE::Tail() {

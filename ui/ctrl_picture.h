@@ -29,7 +29,7 @@ public:
     void Present();
     cDib* Surface() const { return m_pDib; }
 
-    HDC m_hWndDC = nullptr;    // GetDC of m_hDCWnd while attached
+    HDC m_hWndDC = nullptr;  // GetDC of m_hDCWnd while attached
     HWND m_hDCWnd = nullptr;
     cDib* m_pDib = nullptr;
     int m_nWidth = 0, m_nHeight = 0;  // drawing size

@@ -22,15 +22,15 @@ DLG_CLASS::DLG_CLASS(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wn
     SetUp(mode);
 }
 
-DLG_CLASS::DLG_CLASS(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList,
-                     const CTRL_CLASS* placeRef, int center)
+DLG_CLASS::DLG_CLASS(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef,
+                     int center)
     : WND_CLASS(placeRef, center) {
     Init(resId, parent, wndList);
     SetUp(mode);
 }
 
-DLG_CLASS::DLG_CLASS(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList,
-                     const WND_CLASS* placeRef, int center)
+DLG_CLASS::DLG_CLASS(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList, const WND_CLASS* placeRef,
+                     int center)
     : WND_CLASS(placeRef, center) {
     Init(resId, parent, wndList);
     SetUp(mode);
@@ -206,8 +206,8 @@ int DLG_CLASS::OnInitDialog(WPARAM, LPARAM) {
     if (m_bModeless) {
         m_pSelf = this;
         // Registered once, however often the dialog reopens.
-        if (m_pWndList && std::find(m_pWndList->m_Wnds.begin(), m_pWndList->m_Wnds.end(), this) ==
-                              m_pWndList->m_Wnds.end())
+        if (m_pWndList &&
+            std::find(m_pWndList->m_Wnds.begin(), m_pWndList->m_Wnds.end(), this) == m_pWndList->m_Wnds.end())
             m_pWndList->AddWnd(this);
     }
     if (!m_lpPrevWndProc) {
@@ -269,8 +269,8 @@ LRESULT DLG_CLASS::DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             UINT key, msg;
             WORD code;
         } kNavKeys[] = {
-            {VK_PRIOR, WM_VSCROLL, SB_PAGEUP}, {VK_NEXT, WM_VSCROLL, SB_PAGEDOWN}, {VK_END, WM_HSCROLL, SB_PAGEDOWN},
-            {VK_HOME, WM_HSCROLL, SB_PAGEUP},  {VK_LEFT, WM_HSCROLL, SB_LINEUP},   {VK_UP, WM_VSCROLL, SB_LINEUP},
+            {VK_PRIOR, WM_VSCROLL, SB_PAGEUP},   {VK_NEXT, WM_VSCROLL, SB_PAGEDOWN}, {VK_END, WM_HSCROLL, SB_PAGEDOWN},
+            {VK_HOME, WM_HSCROLL, SB_PAGEUP},    {VK_LEFT, WM_HSCROLL, SB_LINEUP},   {VK_UP, WM_VSCROLL, SB_LINEUP},
             {VK_RIGHT, WM_HSCROLL, SB_LINEDOWN}, {VK_DOWN, WM_VSCROLL, SB_LINEDOWN},
         };
         for (const auto& k : kNavKeys) {

@@ -55,10 +55,8 @@ D* DLG_STATIC<D>::s_pInstance = nullptr;
 class DLG_CLASS : public WND_CLASS {
 public:
     DLG_CLASS(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList);
-    DLG_CLASS(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef,
-              int center);
-    DLG_CLASS(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList, const WND_CLASS* placeRef,
-              int center);
+    DLG_CLASS(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, int center);
+    DLG_CLASS(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList, const WND_CLASS* placeRef, int center);
     ~DLG_CLASS() override;
 
     int OnCommand(WPARAM wParam, LPARAM lParam) override;

@@ -40,7 +40,8 @@ int RunBox(A... args) {
 
 DLG_INPUT::DLG_INPUT(WND_CLASS* parent, WND_LIST_CLASS* wndList, int* value, int minimum, int maximum,
                      const char* caption, const CTRL_CLASS* placeRef, int center)
-    : DLG_CLASS(IDD_INPUT, parent, WND_MODE_DIALOG, wndList, placeRef, center), m_pValue(value),
+    : DLG_CLASS(IDD_INPUT, parent, WND_MODE_DIALOG, wndList, placeRef, center),
+      m_pValue(value),
       m_strCaption(caption ? caption : "") {
     SetInstance(this);
     m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({IDC_INPUT_EDIT, value, minimum, maximum, IDC_INPUT_SPIN, 1}));
@@ -58,7 +59,8 @@ int DLG_INPUT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
 DLG_INPUT_STR::DLG_INPUT_STR(WND_CLASS* parent, WND_LIST_CLASS* wndList, std::string* text, int maxLength,
                              int countChars, const char* caption, const CTRL_CLASS* placeRef, int center)
-    : DLG_CLASS(IDD_INPUT_STR, parent, WND_MODE_DIALOG, wndList, placeRef, center), m_pText(text),
+    : DLG_CLASS(IDD_INPUT_STR, parent, WND_MODE_DIALOG, wndList, placeRef, center),
+      m_pText(text),
       m_strCaption(caption ? caption : "") {
     SetInstance(this);
     m_Edits.push_back(CTRL_EDITSTR_CLASS(

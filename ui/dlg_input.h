@@ -12,8 +12,8 @@
 
 // 1 after OK (the value, clamped into [minimum, maximum], is stored), else 0.
 // The box is placed against `placeRef` (centred on it with `center`).
-int InputValue(WND_CLASS* parent, WND_LIST_CLASS* wndList, int* value, int minimum, int maximum,
-               const char* caption, const CTRL_CLASS* placeRef = nullptr, int center = 0);
+int InputValue(WND_CLASS* parent, WND_LIST_CLASS* wndList, int* value, int minimum, int maximum, const char* caption,
+               const CTRL_CLASS* placeRef = nullptr, int center = 0);
 // 1 after OK with the text stored. At most `maxLength` bytes; with
 // `countChars` at most `maxLength` characters on one line, a double-byte
 // character (or a "#P" code) counting as one.

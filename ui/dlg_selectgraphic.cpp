@@ -2,8 +2,8 @@
 
 #include <new>
 
-#include "media/image_table.h"
 #include "base/report.h"
+#include "media/image_table.h"
 #include "resources/toolkit_ids.h"
 #include "ui/wnd_list.h"
 
@@ -58,7 +58,8 @@ int SelectEventGraphic(int* cell, WND_CLASS* parent, const CTRL_CLASS* placeRef)
 
 DLG_SELECTGRAPHIC::DLG_SELECTGRAPHIC(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, int* cell,
                                      int kind)
-    : DLG_CLASS(IDD_SELECTGRAPHIC, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pCell(cell),
+    : DLG_CLASS(IDD_SELECTGRAPHIC, parent, WND_MODE_DIALOG, wndList, placeRef, 1),
+      m_pCell(cell),
       m_nKind(kind >= 0 && kind < SHEET_KINDS ? kind : 0) {
     SetInstance(this);
     const GRAPHIC_SHEET& s = g_GraphicSheets[m_nKind];

@@ -14,22 +14,22 @@ enum {
 const unsigned WM_HOOKKEY = 2024;
 
 struct HOOK_KEY_INPUT {
-    unsigned key = 0;       // virtual key
-    int keyUp = 0;          // bit 31 of the key data
-    int altHeld = 0;        // bit 29 of the key data: a system key, meant for the menus
-    int hasClient = 0;      // the active window carries a dialog's hook object
-    int clientActive = 0;   // that hook object's window is the active window
-    int option = 0;         // the hook object swallows Escape like a window without one
-    int modeless = 0;       // the hook object serves a modeless dialog
+    unsigned key = 0;      // virtual key
+    int keyUp = 0;         // bit 31 of the key data
+    int altHeld = 0;       // bit 29 of the key data: a system key, meant for the menus
+    int hasClient = 0;     // the active window carries a dialog's hook object
+    int clientActive = 0;  // that hook object's window is the active window
+    int option = 0;        // the hook object swallows Escape like a window without one
+    int modeless = 0;      // the hook object serves a modeless dialog
     int ime = HOOK_IME_IDLE;
-    int ctrlHeld = 0;       // the process-wide Ctrl flag before this key
+    int ctrlHeld = 0;  // the process-wide Ctrl flag before this key
 };
 
 struct HOOK_KEY_DECISION {
-    int swallow = 0;        // the key goes no further (result 1)
-    unsigned post = 0;      // message posted to the active window: 0, WM_HOOKKEY, WM_KEYDOWN or WM_KEYUP
-    int ctrlHeld = 0;       // the Ctrl flag after this key
-    int logNoContext = 0;   // "Err ImmGetContext" goes to the second log
+    int swallow = 0;       // the key goes no further (result 1)
+    unsigned post = 0;     // message posted to the active window: 0, WM_HOOKKEY, WM_KEYDOWN or WM_KEYUP
+    int ctrlHeld = 0;      // the Ctrl flag after this key
+    int logNoContext = 0;  // "Err ImmGetContext" goes to the second log
 };
 
 // True for the keys copied as WM_HOOKKEY: Space, the arrows, Delete, F1 to F8.

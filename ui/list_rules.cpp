@@ -24,4 +24,3 @@ std::string MakeListRow(int index, int firstShown, int shownCount, int numbered,
     FormatNumber(number, index - firstShown + 1, CountDigits(shownCount));
     return number + " " + text;
 }
-

@@ -25,4 +25,3 @@ bool IsListShortcut(int slot, unsigned key, int ctrlHeld);
 // The row of record `index`: "%s %s" of its 1-based number among the shown
 // records, zero-padded to the digits of the shown count, and its text.
 std::string MakeListRow(int index, int firstShown, int shownCount, int numbered, const std::string& text);
-

@@ -36,10 +36,10 @@ std::string CleanNumberText(const char* text);
 
 // What reading an edit's text gives.
 struct NumberParse {
-    long long value = 0;   // integer instances
-    double real = 0.0;     // the floating instance
-    int typing = 0;        // 1: nothing numeric in the edit
-    std::string pending;   // text to show back as typed, else empty
+    long long value = 0;  // integer instances
+    double real = 0.0;    // the floating instance
+    int typing = 0;       // 1: nothing numeric in the edit
+    std::string pending;  // text to show back as typed, else empty
 };
 
 // Integer instances: the cleaned text converted, cut to [typeMin, typeMax];

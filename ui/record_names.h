@@ -26,8 +26,8 @@ std::string RecordName(const T& record) {
 // with at least `digits` digits and the name, or the name alone when not
 // numbered; the row of `first` is `noneText` when one is given.
 template <class T>
-void MakeRecordNameList(VECTOR_CLASS<std::string>& out, const VECTOR_CLASS<T>& records, const char* noneText,
-                        int first, int numbered, int digits, int offset) {
+void MakeRecordNameList(VECTOR_CLASS<std::string>& out, const VECTOR_CLASS<T>& records, const char* noneText, int first,
+                        int numbered, int digits, int offset) {
     out.clear();
     for (int i = first; i < static_cast<int>(records.size()); ++i) {
         if (i == first && noneText) {

@@ -67,9 +67,8 @@ void WND_CLASS::Init(WORD resId, HWND parent, WND_LIST_CLASS* wndList) {
 
 // ---- Geometry -----------------------------------------------------------------
 
-void WND_CLASS::SetWindowParam(int width, int height, int minWidth, int minHeight, int maxWidth,
-                               int maxHeight, DWORD style, int menu, int toolBar, int statusBar,
-                               int option, int ownScroll) {
+void WND_CLASS::SetWindowParam(int width, int height, int minWidth, int minHeight, int maxWidth, int maxHeight,
+                               DWORD style, int menu, int toolBar, int statusBar, int option, int ownScroll) {
     m_dwStyle = style;
     m_bMenu = menu;
     m_bToolBar = toolBar;
@@ -116,8 +115,8 @@ int WND_CLASS::CalcFrameSize() {
     f.totalY = f.top + f.bottom;
     f.ownVScroll = (m_nOwnScroll & 2) ? GetSystemMetrics(SM_CXVSCROLL) : 0;
     f.toolBar = m_bToolBar ? GetToolBarHeight() : 0;
-    f.statusAndHScroll = ((m_nOwnScroll & 1) ? GetSystemMetrics(SM_CYHSCROLL) : 0) +
-                         (m_bStatusBar == 1 ? GetStatusBarHeight() : 0);
+    f.statusAndHScroll =
+        ((m_nOwnScroll & 1) ? GetSystemMetrics(SM_CYHSCROLL) : 0) + (m_bStatusBar == 1 ? GetStatusBarHeight() : 0);
     f.innerX = f.spare + f.ownVScroll;
     f.innerY = f.toolBar + f.statusAndHScroll;
     int width = m_rcClient.right - m_rcClient.left, height = m_rcClient.bottom - m_rcClient.top;

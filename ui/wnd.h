@@ -52,14 +52,14 @@ void SafeDelete(T*& slot) {
 
 // The frame around the client area and the bars inside it.
 struct FRAME_METRICS {
-    int totalX = 0, totalY = 0;        // outer size less client size
-    int left = 0, right = 0;           // borders (right with the window's own vertical bar)
-    int top = 0, bottom = 0;           // caption, border, menu / border, own horizontal bar
-    int innerX = 0, innerY = 0;        // bars inside the client area
+    int totalX = 0, totalY = 0;  // outer size less client size
+    int left = 0, right = 0;     // borders (right with the window's own vertical bar)
+    int top = 0, bottom = 0;     // caption, border, menu / border, own horizontal bar
+    int innerX = 0, innerY = 0;  // bars inside the client area
     int spare = 0;
-    int ownVScroll = 0;                // own vertical scroll-bar control width
-    int toolBar = 0;                   // tool-bar height
-    int statusAndHScroll = 0;          // status bar plus own horizontal scroll-bar control
+    int ownVScroll = 0;        // own vertical scroll-bar control width
+    int toolBar = 0;           // tool-bar height
+    int statusAndHScroll = 0;  // status bar plus own horizontal scroll-bar control
 };
 
 // One tool-bar button and its tooltip.
@@ -100,8 +100,8 @@ public:
     int IsWindowOpen() const { return m_hWnd && IsWindow(m_hWnd); }
 
     // Geometry.
-    void SetWindowParam(int width, int height, int minWidth, int minHeight, int maxWidth, int maxHeight,
-                        DWORD style, int menu, int toolBar, int statusBar, int option, int ownScroll);
+    void SetWindowParam(int width, int height, int minWidth, int minHeight, int maxWidth, int maxHeight, DWORD style,
+                        int menu, int toolBar, int statusBar, int option, int ownScroll);
     int CalcFrameSize();
     void RefreshStyle();
     void AddStyle(DWORD bits);
@@ -149,17 +149,17 @@ public:
     HINSTANCE m_hInst = nullptr;
     WORD m_wResId = 0;
     HWND m_hParent = nullptr;
-    HWND m_hOwner = nullptr;           // a sheet page's sheet window
+    HWND m_hOwner = nullptr;  // a sheet page's sheet window
     DLGPROC m_lpDlgProc = nullptr;
     WND_CLASS* m_pSelf = nullptr;
     WND_LIST_CLASS* m_pWndList = nullptr;
-    HDC m_hPaintDC = nullptr;           // the window surface while WM_PAINT is handled
-    cDib m_DrawDib;                     // the off-screen drawing surface
+    HDC m_hPaintDC = nullptr;  // the window surface while WM_PAINT is handled
+    cDib m_DrawDib;            // the off-screen drawing surface
     POINT m_WndPos = {0, 0};
     int m_nDrawX = 0, m_nDrawY = 0;
     int m_nDrawW = 0, m_nDrawH = 0;
     MOUSE_STATE m_Mouse;
-    POINT m_CursorPos = {0, 0};        // screen position of the cursor at the last update
+    POINT m_CursorPos = {0, 0};  // screen position of the cursor at the last update
     MOUSE_STATE m_PrevMouse;
     int m_bRightGate = 0;
     RECT m_rcInitClient = {0, 0, 0, 0};

@@ -87,8 +87,7 @@ int DispatchAppMessage(MSG* msg, WND_LIST_CLASS* wndList) {
 }
 
 PROP_CLASS::PROP_CLASS(int modeless, WND_CLASS* parent, WND_LIST_CLASS* wndList)
-    : m_bModeless(modeless), m_hParent(parent ? parent->m_hWnd : nullptr), m_pParent(parent),
-      m_pWndList(wndList) {}
+    : m_bModeless(modeless), m_hParent(parent ? parent->m_hWnd : nullptr), m_pParent(parent), m_pWndList(wndList) {}
 
 PROP_CLASS::~PROP_CLASS() {
     if (m_pWndList && m_pWndList->m_bClosed) return;

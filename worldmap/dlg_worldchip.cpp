@@ -14,12 +14,8 @@
 
 namespace {
 
-int ChipCount() {
-    return static_cast<int>(g_WorldMap.Chips.size());
-}
-int ChipRows() {
-    return (ChipCount() - 1) / DLG_WORLDCHIP::COLUMNS + 1;
-}
+int ChipCount() { return static_cast<int>(g_WorldMap.Chips.size()); }
+int ChipRows() { return (ChipCount() - 1) / DLG_WORLDCHIP::COLUMNS + 1; }
 
 }  // namespace
 
@@ -48,8 +44,7 @@ DLG_WORLDCHIP::~DLG_WORLDCHIP() {
 
 int DLG_WORLDCHIP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
-    m_hStatusBar =
-        CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, "", m_hWnd, IDC_WORLD_STATUS);
+    m_hStatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, "", m_hWnd, IDC_WORLD_STATUS);
     SendMessageA(m_hStatusBar, SB_SIMPLE, TRUE, 0);
     CalcFrameSize();
     FitHeight();
@@ -70,10 +65,8 @@ void DLG_WORLDCHIP::FitHeight() {
         GetWindowRect(m_hWnd, &wr);
     }
     const int bars = m_Frame.totalY + m_Frame.innerY;
-    m_MaxClient.cy =
-        std::max<int>(std::min<int>(ChipRows() * CELL, work.bottom - wr.top - bars), MIN_VIEW_H);
-    const int view =
-        std::clamp(m_nDrawH, static_cast<int>(MIN_VIEW_H), static_cast<int>(m_MaxClient.cy));
+    m_MaxClient.cy = std::max<int>(std::min<int>(ChipRows() * CELL, work.bottom - wr.top - bars), MIN_VIEW_H);
+    const int view = std::clamp(m_nDrawH, static_cast<int>(MIN_VIEW_H), static_cast<int>(m_MaxClient.cy));
     if (view != m_nDrawH) SetClientSize(VIEW_W, view);
 }
 
@@ -87,40 +80,32 @@ void DLG_WORLDCHIP::OnSize() {
 LRESULT DLG_WORLDCHIP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
     switch (msg) {
-        case WM_VSCROLL:
-            m_nScrollRow = m_VScroll.GetPos();
-            break;
-        case WM_SIZE:
-            OnSize();
-            break;
-        case WM_DESTROY: {
-            RECT wr;
-            if (GetWindowRect(hwnd, &wr))
-                g_EditConfig.WorldChipWnd.Set(wr.left, wr.top, VIEW_W, m_View.Height());
-            g_EditConfig.SaveFile(g_PathTable.EditConfig);
-            m_View.Detach();
-            return TRUE;
-        }
-        // The palette closes with a layer switch or with the world-map window.
-        case WM_CLOSE:
-            return TRUE;
-        case WM_DRAWITEM:
-            OnPaint();
-            SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
-            return TRUE;
-        case WM_LBUTTONDOWN:
-            break;
-        default:
-            if (!r) return r;
-            break;
+    case WM_VSCROLL: m_nScrollRow = m_VScroll.GetPos(); break;
+    case WM_SIZE: OnSize(); break;
+    case WM_DESTROY: {
+        RECT wr;
+        if (GetWindowRect(hwnd, &wr)) g_EditConfig.WorldChipWnd.Set(wr.left, wr.top, VIEW_W, m_View.Height());
+        g_EditConfig.SaveFile(g_PathTable.EditConfig);
+        m_View.Detach();
+        return TRUE;
+    }
+    // The palette closes with a layer switch or with the world-map window.
+    case WM_CLOSE: return TRUE;
+    case WM_DRAWITEM:
+        OnPaint();
+        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    case WM_LBUTTONDOWN: break;
+    default:
+        if (!r) return r;
+        break;
     }
     if (m_hWnd) OnPaint();
     return TRUE;
 }
 
 void DLG_WORLDCHIP::OnLButtonDown(WPARAM, LPARAM lParam) {
-    ChooseAt(static_cast<short>(LOWORD(lParam)) - m_nDrawX,
-             static_cast<short>(HIWORD(lParam)) - m_nDrawY);
+    ChooseAt(static_cast<short>(LOWORD(lParam)) - m_nDrawX, static_cast<short>(HIWORD(lParam)) - m_nDrawY);
 }
 
 void DLG_WORLDCHIP::ChooseAt(int x, int y) {
@@ -147,22 +132,19 @@ void DLG_WORLDCHIP::OnPaint() {
             if (index >= count) break;
             const int g = g_WorldMap.Chips[index].nGraphic;
             const int sx = g % 8 * CELL, sy = g / 8 * CELL;
-            if (g >= 0 && sheet.IsCreated() && sx + CELL <= sheet.m_nWidth &&
-                sy + CELL <= sheet.m_nHeight)
+            if (g >= 0 && sheet.IsCreated() && sx + CELL <= sheet.m_nWidth && sy + CELL <= sheet.m_nHeight)
                 dib->Blt(column * CELL, row * CELL, CELL, CELL, &sheet, sx, sy, 0);
         }
     }
     const int sel = g_WorldEditState.SelIndex;
     if (sel != -1) {
         dib->SetPen(PS_SOLID, 2, RGB(127, 0, 255));
-        dib->Line(sel % COLUMNS * CELL + 1, (sel / COLUMNS - m_nScrollRow) * CELL + 1, CELL - 2,
-                  CELL - 2);
+        dib->Line(sel % COLUMNS * CELL + 1, (sel / COLUMNS - m_nScrollRow) * CELL + 1, CELL - 2, CELL - 2);
         dib->SetGdiObject();
     }
     m_View.Present();
     char text[256] = "";
     if (sel >= 0 && sel < count)
-        std::snprintf(text, sizeof(text), "%d : %s", sel + 1,
-                      g_WorldMap.Chips[sel].strName.c_str());
+        std::snprintf(text, sizeof(text), "%d : %s", sel + 1, g_WorldMap.Chips[sel].strName.c_str());
     SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
 }

@@ -9,7 +9,7 @@
 class DLG_WORLDMAP;
 
 class DLG_WORLDCHIP : public DLG_CLASS {
-  public:
+public:
     enum { CELL = 32, COLUMNS = 8, VIEW_W = CELL * COLUMNS, MIN_VIEW_H = 32, MAX_VIEW_H = 1024 };
 
     DLG_WORLDCHIP(DLG_WORLDMAP* map, WND_LIST_CLASS* wndList);
@@ -24,7 +24,7 @@ class DLG_WORLDCHIP : public DLG_CLASS {
     cWorldView& View() { return m_View; }
     int m_nScrollRow = 0;  // the first chip row shown
 
-  private:
+private:
     void FitHeight();
     void OnSize();
     cWorldView m_View;

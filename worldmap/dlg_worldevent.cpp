@@ -55,10 +55,9 @@ int DLG_WORLDEVENT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     AddCtrls(m_Checks);
     AddCtrls(m_Buttons);
     AddAccelerator(m_List.m_hWnd, IDR_ACCEL_LIST);
-    m_List.SetCommandIds(CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, 0, 0, 0,
-                         CM_LIST_KEY_DELETE);
-    m_List.SetContextMenu(IDR_MENU_LIST, CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0,
-                          0, 0, CM_LIST_MENU_DELETE);
+    m_List.SetCommandIds(CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, 0, 0, 0, CM_LIST_KEY_DELETE);
+    m_List.SetContextMenu(IDR_MENU_LIST, CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0, 0, 0,
+                          CM_LIST_MENU_DELETE);
     m_List.SelectOnly(g_WorldEditState.SelRow, 1);
     UpdateCtrls();
     SyncSelection();
@@ -73,17 +72,15 @@ LRESULT DLG_WORLDEVENT::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     }
     LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
     switch (msg) {
-        case WM_DESTROY: {
-            RECT wr;
-            if (GetWindowRect(hwnd, &wr))
-                g_EditConfig.EventPaletteWnd.Set(wr.left, wr.top, wr.right - wr.left,
-                                                 wr.bottom - wr.top);
-            g_EditConfig.SaveFile(g_PathTable.EditConfig);
-            return TRUE;
-        }
-        // The palette closes with a layer switch or with the world-map window.
-        case WM_CLOSE:
-            return TRUE;
+    case WM_DESTROY: {
+        RECT wr;
+        if (GetWindowRect(hwnd, &wr))
+            g_EditConfig.EventPaletteWnd.Set(wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top);
+        g_EditConfig.SaveFile(g_PathTable.EditConfig);
+        return TRUE;
+    }
+    // The palette closes with a layer switch or with the world-map window.
+    case WM_CLOSE: return TRUE;
     }
     return r;
 }
@@ -107,40 +104,33 @@ int DLG_WORLDEVENT::OnCommand(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnCommand(wParam, lParam);
     const WORD id = LOWORD(wParam), code = HIWORD(wParam);
     switch (id) {
-        case IDC_WEVENT_EDIT_PLACED:
-        case IDC_WEVENT_EDIT_BEFORE:
-        case IDC_WEVENT_AUTO_NUMBER:
-            if (CTRL_CHECK_CLASS<int>* check = FindCtrl(m_Checks, id)) check->CtrlToValue();
-            break;
-        case IDC_WEVENT_INSERT:
-        case CM_LIST_KEY_INSERT:
-        case CM_LIST_MENU_INSERT:
-            InsertAndEdit();
-            break;
-        case IDC_WEVENT_EDIT:
-            EditTemplate(CurrentTemplate(), 0);
-            break;
-        case IDC_WEVENT_LIST:
-            if (code == LBN_DBLCLK) EditTemplate(CurrentTemplate(), 0);
-            if (code == LBN_SELCHANGE) {
-                m_List.OnSelChange();
-                SyncSelection();
-            }
-            break;
-        case IDC_WEVENT_DELETE:
-            m_List.DeleteRecords(-1, 0);
+    case IDC_WEVENT_EDIT_PLACED:
+    case IDC_WEVENT_EDIT_BEFORE:
+    case IDC_WEVENT_AUTO_NUMBER:
+        if (CTRL_CHECK_CLASS<int>* check = FindCtrl(m_Checks, id)) check->CtrlToValue();
+        break;
+    case IDC_WEVENT_INSERT:
+    case CM_LIST_KEY_INSERT:
+    case CM_LIST_MENU_INSERT: InsertAndEdit(); break;
+    case IDC_WEVENT_EDIT: EditTemplate(CurrentTemplate(), 0); break;
+    case IDC_WEVENT_LIST:
+        if (code == LBN_DBLCLK) EditTemplate(CurrentTemplate(), 0);
+        if (code == LBN_SELCHANGE) {
+            m_List.OnSelChange();
             SyncSelection();
-            break;
-        case IDC_WEVENT_COUNT:
-            SetCount();
-            break;
-        default:
-            break;
+        }
+        break;
+    case IDC_WEVENT_DELETE:
+        m_List.DeleteRecords(-1, 0);
+        SyncSelection();
+        break;
+    case IDC_WEVENT_COUNT: SetCount(); break;
+    default: break;
     }
     if (m_List.OnListCommand(id) || m_List.OnListMenuCommand(id)) SyncSelection();
     // A copy here can be pasted onto the map.
-    const bool copied = id == CM_LIST_KEY_COPY || id == CM_LIST_MENU_COPY ||
-                        id == CM_LIST_KEY_CUT || id == CM_LIST_MENU_CUT;
+    const bool copied =
+        id == CM_LIST_KEY_COPY || id == CM_LIST_MENU_COPY || id == CM_LIST_KEY_CUT || id == CM_LIST_MENU_CUT;
     if (copied && CurrentTemplate() >= 0 && !m_List.m_Clipboard.empty()) {
         g_WorldEditState.ClipboardFull = 1;
         g_WorldEditState.Clipboard = m_List.m_Clipboard[0];
@@ -151,9 +141,7 @@ int DLG_WORLDEVENT::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 int DLG_WORLDEVENT::CurrentTemplate() const {
     const int row = m_List.GetCurSel();
-    if (row < 0 || m_List.IsAppendRow(row) ||
-        row >= static_cast<int>(g_WorldMap.EventTemplates.size()))
-        return -1;
+    if (row < 0 || m_List.IsAppendRow(row) || row >= static_cast<int>(g_WorldMap.EventTemplates.size())) return -1;
     return row;
 }
 
@@ -209,6 +197,4 @@ void DLG_WORLDEVENT::Refill() {
     m_List.RedrawList();
 }
 
-void DLG_WORLDEVENT::TakeClipboard(const cWorldEvent& event) {
-    m_List.m_Clipboard.assign(1, event);
-}
+void DLG_WORLDEVENT::TakeClipboard(const cWorldEvent& event) { m_List.m_Clipboard.assign(1, event); }

@@ -13,7 +13,7 @@
 class DLG_WORLDMAP;
 
 class DLG_WORLDEVENT : public DLG_CLASS {
-  public:
+public:
     enum { MAX_TEMPLATES = 99 };
 
     DLG_WORLDEVENT(DLG_WORLDMAP* map, WND_LIST_CLASS* wndList);
@@ -34,7 +34,7 @@ class DLG_WORLDEVENT : public DLG_CLASS {
     std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
     std::vector<CTRL_BUTTON_CLASS> m_Buttons;
 
-  private:
+private:
     int CurrentTemplate() const;  // the current row's template, or -1
     int EditTemplate(int row, int isNew);
     void InsertAndEdit();

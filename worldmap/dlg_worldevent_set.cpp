@@ -18,15 +18,13 @@ namespace {
 enum { MAX_PAGES = 99, CELL = 32 };
 
 // What a road or a wall leaves unused, and the variation's own controls.
-const WORD kStageItems[] = {IDC_WES_STAGE_NO, IDC_WES_STAGE_NAME, IDC_WES_STAGE_FILE,
-                            IDC_WES_BROWSE,   IDC_WES_VARIATION,  IDC_WES_PASS,
-                            IDC_WES_REPLAY,   IDC_WES_GAME_CLEAR};
+const WORD kStageItems[] = {IDC_WES_STAGE_NO,  IDC_WES_STAGE_NAME, IDC_WES_STAGE_FILE, IDC_WES_BROWSE,
+                            IDC_WES_VARIATION, IDC_WES_PASS,       IDC_WES_REPLAY,     IDC_WES_GAME_CLEAR};
 const WORD kVariationItems[] = {IDC_WES_SET_VAR, IDC_WES_SET_RENAME, IDC_WES_SET_VALUE};
 
 }  // namespace
 
-DLG_WORLDEVENT_SET::DLG_WORLDEVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList,
-                                       cWorldEvent* event, int isNew,
+DLG_WORLDEVENT_SET::DLG_WORLDEVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, cWorldEvent* event, int isNew,
                                        std::function<void()> beforeCommit)
     : DLG_CLASS(IDD_WORLDEVENT_SET, parent, WND_MODE_DIALOG, wndList),
       m_pEvent(event),
@@ -38,12 +36,9 @@ DLG_WORLDEVENT_SET::DLG_WORLDEVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndLis
     cWorldEventPage& p = m_Page;
     m_Edits = {
         CTRL_EDITVAL_CLASS<int>({IDC_WES_STAGE_NO, &p.StageNo, 0, 999, IDC_WES_STAGE_NO_SPIN, 1}),
-        CTRL_EDITVAL_CLASS<int>(
-            {IDC_WES_NEED_STAGE, &p.NeedClearStage, 0, 999, IDC_WES_NEED_STAGE_SPIN, 1}),
-        CTRL_EDITVAL_CLASS<int>(
-            {IDC_WES_COND_VALUE, &p.CondValue, -999999, 999999, IDC_WES_COND_VALUE_SPIN, 1}),
-        CTRL_EDITVAL_CLASS<int>(
-            {IDC_WES_SET_VALUE, &p.SetValue, -999999, 999999, IDC_WES_SET_VALUE_SPIN, 1}),
+        CTRL_EDITVAL_CLASS<int>({IDC_WES_NEED_STAGE, &p.NeedClearStage, 0, 999, IDC_WES_NEED_STAGE_SPIN, 1}),
+        CTRL_EDITVAL_CLASS<int>({IDC_WES_COND_VALUE, &p.CondValue, -999999, 999999, IDC_WES_COND_VALUE_SPIN, 1}),
+        CTRL_EDITVAL_CLASS<int>({IDC_WES_SET_VALUE, &p.SetValue, -999999, 999999, IDC_WES_SET_VALUE_SPIN, 1}),
     };
     m_Strings = {
         CTRL_EDITSTR_CLASS({IDC_WES_NAME, &m_Work.Name, 20, 0, 1, 0, {0, 0, 0, 0}}),
@@ -57,11 +52,9 @@ DLG_WORLDEVENT_SET::DLG_WORLDEVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndLis
     };
     m_Combos = {
         CTRL_COMBO_CLASS<int>({IDC_WES_GRAPHIC, &p.Graphic, nullptr, &m_GraphicRows, 0, nullptr}),
-        CTRL_COMBO_CLASS<int>(
-            {IDC_WES_GAME_CLEAR, &p.GameClear, GameClearWords, nullptr, 0, nullptr}),
+        CTRL_COMBO_CLASS<int>({IDC_WES_GAME_CLEAR, &p.GameClear, GameClearWords, nullptr, 0, nullptr}),
         CTRL_COMBO_CLASS<int>({IDC_WES_COND_VAR, &p.CondVar, nullptr, &m_CondVarRows, 0, nullptr}),
-        CTRL_COMBO_CLASS<int>(
-            {IDC_WES_COND_COMPARE, &p.CondCompare, CompareWords, nullptr, 0, nullptr}),
+        CTRL_COMBO_CLASS<int>({IDC_WES_COND_COMPARE, &p.CondCompare, CompareWords, nullptr, 0, nullptr}),
         CTRL_COMBO_CLASS<int>({IDC_WES_SET_VAR, &p.SetVar, nullptr, &m_SetVarRows, 1, nullptr}),
         CTRL_COMBO_CLASS<int>({IDC_WES_TYPE, &p.Type, WorldEventTypeWords, nullptr, 0, nullptr}),
     };
@@ -101,10 +94,10 @@ int DLG_WORLDEVENT_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     AddCtrls(m_Combos);
     AddCtrls(m_Pictures);
     AddCtrls(m_Buttons);
-    m_PageList.SetCommandIds(CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, 0,
-                             CM_LIST_KEY_INSERT, 0, CM_LIST_KEY_DELETE);
-    m_PageList.SetContextMenu(IDR_MENU_LIST, CM_LIST_MENU_CUT, CM_LIST_MENU_COPY,
-                              CM_LIST_MENU_PASTE, 0, CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE);
+    m_PageList.SetCommandIds(CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, 0, CM_LIST_KEY_INSERT, 0,
+                             CM_LIST_KEY_DELETE);
+    m_PageList.SetContextMenu(IDR_MENU_LIST, CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0,
+                              CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE);
     m_PageList.SelectOnly(0, 1);
     UpdateCtrls();
     UpdateEnable();
@@ -141,40 +134,25 @@ int DLG_WORLDEVENT_SET::OnCommand(WPARAM wParam, LPARAM lParam) {
     const WORD id = LOWORD(wParam), code = HIWORD(wParam);
     int pagesChanged = 0;
     switch (id) {
-        case IDC_WORLD_OK:
-            Commit();
-            return 1;
-        case IDC_WORLD_CANCEL:
-            End(0);
-            return 1;
-        case IDC_WES_GRAPHIC:
-        case IDC_WES_STAGE_NO:
-            OnPaint();
-            break;
-        case IDC_WES_INSERT:
-            pagesChanged = m_PageList.InsertRecord();
-            break;
-        case IDC_WES_DELETE:
-            pagesChanged = m_PageList.DeleteRecords(-1, 0);
-            break;
-        case IDC_WES_BROWSE:
-            // A file on another drive is not taken, and nothing else happens.
-            if (code == BN_CLICKED) BrowseStage();
-            return 1;
-        case IDC_WES_COND_RENAME:
-            RenameVariable(IDC_WES_COND_VAR, IDC_WES_COND_RENAME);
-            break;
-        case IDC_WES_SET_RENAME:
-            RenameVariable(IDC_WES_SET_VAR, IDC_WES_SET_RENAME);
-            break;
-        case IDC_WES_PAGES:
-            if (code == LBN_SELCHANGE) {
-                m_PageList.OnSelChange();
-                pagesChanged = 1;
-            }
-            break;
-        default:
-            break;
+    case IDC_WORLD_OK: Commit(); return 1;
+    case IDC_WORLD_CANCEL: End(0); return 1;
+    case IDC_WES_GRAPHIC:
+    case IDC_WES_STAGE_NO: OnPaint(); break;
+    case IDC_WES_INSERT: pagesChanged = m_PageList.InsertRecord(); break;
+    case IDC_WES_DELETE: pagesChanged = m_PageList.DeleteRecords(-1, 0); break;
+    case IDC_WES_BROWSE:
+        // A file on another drive is not taken, and nothing else happens.
+        if (code == BN_CLICKED) BrowseStage();
+        return 1;
+    case IDC_WES_COND_RENAME: RenameVariable(IDC_WES_COND_VAR, IDC_WES_COND_RENAME); break;
+    case IDC_WES_SET_RENAME: RenameVariable(IDC_WES_SET_VAR, IDC_WES_SET_RENAME); break;
+    case IDC_WES_PAGES:
+        if (code == LBN_SELCHANGE) {
+            m_PageList.OnSelChange();
+            pagesChanged = 1;
+        }
+        break;
+    default: break;
     }
     if (m_PageList.OnListCommand(id) || m_PageList.OnListMenuCommand(id)) pagesChanged = 1;
     if (pagesChanged) RefreshCtrlsExcept(0, &m_PageList);
@@ -206,19 +184,18 @@ void DLG_WORLDEVENT_SET::UpdateEnable() {
     CTRL_COMBO_CLASS<int>* type = Combo(IDC_WES_TYPE);
     if (!type) return;
     switch (type->GetValue()) {
-        case WEVENT_STAGE:
-            EnableItems(kStageItems, sizeof(kStageItems) / sizeof(kStageItems[0]), 1);
-            EnableItems(kVariationItems, 3, m_Checks[0].GetCheck() == BST_CHECKED);
-            break;
-        case WEVENT_ROAD:
-        case WEVENT_WALL:
-            // A road or a wall has no stage number; its other stage fields stay.
-            m_Edits[0].ShowValue(0);
-            EnableItems(kStageItems, sizeof(kStageItems) / sizeof(kStageItems[0]), 0);
-            EnableItems(kVariationItems, 3, 0);
-            break;
-        default:
-            break;
+    case WEVENT_STAGE:
+        EnableItems(kStageItems, sizeof(kStageItems) / sizeof(kStageItems[0]), 1);
+        EnableItems(kVariationItems, 3, m_Checks[0].GetCheck() == BST_CHECKED);
+        break;
+    case WEVENT_ROAD:
+    case WEVENT_WALL:
+        // A road or a wall has no stage number; its other stage fields stay.
+        m_Edits[0].ShowValue(0);
+        EnableItems(kStageItems, sizeof(kStageItems) / sizeof(kStageItems[0]), 0);
+        EnableItems(kVariationItems, 3, 0);
+        break;
+    default: break;
     }
 }
 
@@ -232,8 +209,7 @@ void DLG_WORLDEVENT_SET::OnPaint() {
     const int column = m_Edits[0].ParseText() == 0 ? CELL : 0;
     const int row = Combo(IDC_WES_GRAPHIC) ? Combo(IDC_WES_GRAPHIC)->GetValue() : -1;
     const cDib& sheet = g_ImageTable[IMG_WORLDEVENT];
-    if (row >= 0 && sheet.IsCreated() && (row + 1) * CELL <= sheet.m_nHeight &&
-        column + CELL <= sheet.m_nWidth)
+    if (row >= 0 && sheet.IsCreated() && (row + 1) * CELL <= sheet.m_nHeight && column + CELL <= sheet.m_nWidth)
         dib->Blt(0, 0, CELL, CELL, &sheet, column, row * CELL, 0);
     picture.Present();
 }
@@ -241,9 +217,7 @@ void DLG_WORLDEVENT_SET::OnPaint() {
 void DLG_WORLDEVENT_SET::BrowseStage() {
     char path[MAX_PATH] = {};
     static const char kFilter[] = "StageFile ( *.stg2 )\0*.stg2\0";
-    if (!SelectOpenFile(m_hWnd, path, sizeof(path), "data\\stg", "ステージファイルの選択", kFilter,
-                        "stg2"))
-        return;
+    if (!SelectOpenFile(m_hWnd, path, sizeof(path), "data\\stg", "ステージファイルの選択", kFilter, "stg2")) return;
     if (!MakeRelativePath(path)) return;
     SetPathText(FindCtrl(m_Strings, IDC_WES_STAGE_FILE), path);
     for (CTRL_CLASS* c : m_CtrlList)
@@ -259,8 +233,7 @@ void DLG_WORLDEVENT_SET::RenameVariable(WORD comboId, WORD buttonId) {
         MessageBeep(0);
         return;
     }
-    if (!InputString(this, m_pWndList, &g_GValInfo[n].Name, 12, 1, "変数名の入力",
-                     FindCtrl(m_Buttons, buttonId)))
+    if (!InputString(this, m_pWndList, &g_GValInfo[n].Name, 12, 1, "変数名の入力", FindCtrl(m_Buttons, buttonId)))
         return;
     MakeConditionVarRows(m_CondVarRows);
     MakeSetVarRows(m_SetVarRows);

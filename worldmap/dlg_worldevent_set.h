@@ -16,7 +16,7 @@
 #include "ui/dlg.h"
 
 class DLG_WORLDEVENT_SET : public DLG_CLASS {
-  public:
+public:
     // `beforeCommit` runs on OK before the event is written (the map's undo snapshot).
     DLG_WORLDEVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, cWorldEvent* event, int isNew,
                        std::function<void()> beforeCommit);
@@ -46,7 +46,7 @@ class DLG_WORLDEVENT_SET : public DLG_CLASS {
     VECTOR_CLASS<std::string> m_CondVarRows;
     VECTOR_CLASS<std::string> m_SetVarRows;
 
-  private:
+private:
     void Commit();
     void BrowseStage();
     void RenameVariable(WORD comboId, WORD buttonId);

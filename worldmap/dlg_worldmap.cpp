@@ -41,8 +41,7 @@ const UINT kLayerButtons[WORLD_LAYER_COUNT] = {CM_WM_LAYER_CHIP_BUTTON, CM_WM_LA
 
 }  // namespace
 
-DLG_WORLDMAP::DLG_WORLDMAP(WND_CLASS* parent, WND_LIST_CLASS* wndList,
-                           std::function<void()> onClosed)
+DLG_WORLDMAP::DLG_WORLDMAP(WND_CLASS* parent, WND_LIST_CLASS* wndList, std::function<void()> onClosed)
     : DLG_CLASS(IDD_WORLDMAP, parent, WND_MODE_DIALOG, wndList), m_OnClosed(std::move(onClosed)) {
     SetInstance(this);
     g_bWorldMapChanged = 0;
@@ -78,15 +77,14 @@ DLG_WORLDMAP::~DLG_WORLDMAP() {
 
 int DLG_WORLDMAP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
-    m_hStatusBar =
-        CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, "", m_hWnd, IDC_WORLD_STATUS);
+    m_hStatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, "", m_hWnd, IDC_WORLD_STATUS);
     SendMessageA(m_hStatusBar, SB_SIMPLE, TRUE, 0);
     m_hMenu = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_WORLDMAP));
     SetMenu(m_hWnd, m_hMenu);
 
-    m_hToolBar = CreateWindowExA(
-        0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0, m_hWnd,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_WORLD_TOOLBAR)), m_hInst, nullptr);
+    m_hToolBar =
+        CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0, m_hWnd,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_WORLD_TOOLBAR)), m_hInst, nullptr);
     SendMessageA(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     TOOLBAR_BUTTON files[] = {
         Button(STD_FILESAVE, CM_WM_SAVE, TBSTYLE_BUTTON, "上書き保存"),
@@ -107,9 +105,8 @@ int DLG_WORLDMAP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     UpdateUndoState();
     CalcFrameSize();
     m_View.Attach(m_hWnd, IDC_WORLD_VIEW, MAX_VIEW_W, MAX_VIEW_H);
-    m_hNumberFont = CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH, "MS UI Gothic");
+    m_hNumberFont = CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS UI Gothic");
     OnSize();
     SetLayer(g_WorldEditState.Layer);
     AddAccelerator(m_hWnd, IDR_ACCEL_STAGE);
@@ -124,54 +121,47 @@ int DLG_WORLDMAP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 LRESULT DLG_WORLDMAP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
     switch (msg) {
-        case WM_DESTROY: {
-            RECT wr;
-            if (GetWindowRect(hwnd, &wr))
-                g_EditConfig.WorldMapWnd.Set(wr.left, wr.top, ViewW(), ViewH());
-            g_EditConfig.SaveFile(g_PathTable.EditConfig);
-            g_WorldEditState.ClearHistory();
-            m_View.Detach();
-            if (m_OnClosed) m_OnClosed();
-            return TRUE;
+    case WM_DESTROY: {
+        RECT wr;
+        if (GetWindowRect(hwnd, &wr)) g_EditConfig.WorldMapWnd.Set(wr.left, wr.top, ViewW(), ViewH());
+        g_EditConfig.SaveFile(g_PathTable.EditConfig);
+        g_WorldEditState.ClearHistory();
+        m_View.Detach();
+        if (m_OnClosed) m_OnClosed();
+        return TRUE;
+    }
+    case WM_SIZE: OnSize(); break;
+    case WM_CLOSE:
+        if (CloseQuestion()) End(0);
+        return TRUE;
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE) {
+            SetLayer(g_WorldEditState.Layer + 1 < WORLD_LAYER_COUNT ? g_WorldEditState.Layer + 1 : 0);
+            SetFocus(m_hWnd);
         }
-        case WM_SIZE:
-            OnSize();
-            break;
-        case WM_CLOSE:
-            if (CloseQuestion()) End(0);
-            return TRUE;
-        case WM_KEYDOWN:
-            if (wParam == VK_SPACE) {
-                SetLayer(g_WorldEditState.Layer + 1 < WORLD_LAYER_COUNT ? g_WorldEditState.Layer + 1
-                                                                        : 0);
-                SetFocus(m_hWnd);
-            }
-            break;
-        case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) != SC_MINIMIZE) return r;
-            SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
-            return TRUE;
-        case WM_HSCROLL:
-        case WM_VSCROLL:
-            m_nOriginX = m_HScroll.m_hWnd ? m_HScroll.GetPos() : 0;
-            m_nOriginY = m_VScroll.m_hWnd ? m_VScroll.GetPos() : 0;
-            break;
-        case WM_MOUSEMOVE:
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP:
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONUP:
-            OnMouse(msg, lParam);
-            break;
-        case WM_DRAWITEM:
-            if (wParam == IDC_WORLD_VIEW) OnPaint();
-            SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
-            return TRUE;
-        case WM_COMMAND:
-            break;
-        default:
-            if (!r) return r;
-            break;
+        break;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != SC_MINIMIZE) return r;
+        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
+        return TRUE;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        m_nOriginX = m_HScroll.m_hWnd ? m_HScroll.GetPos() : 0;
+        m_nOriginY = m_VScroll.m_hWnd ? m_VScroll.GetPos() : 0;
+        break;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: OnMouse(msg, lParam); break;
+    case WM_DRAWITEM:
+        if (wParam == IDC_WORLD_VIEW) OnPaint();
+        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    case WM_COMMAND: break;
+    default:
+        if (!r) return r;
+        break;
     }
     if (m_hWnd) OnPaint();
     return TRUE;
@@ -215,9 +205,7 @@ void DLG_WORLDMAP::SetLayer(int layer) {
 void DLG_WORLDMAP::UpdateLayerMarks() {
     for (int layer = 0; layer < WORLD_LAYER_COUNT; ++layer) {
         const int on = layer == g_WorldEditState.Layer;
-        if (m_hMenu)
-            CheckMenuItem(m_hMenu, kLayerItems[layer],
-                          MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+        if (m_hMenu) CheckMenuItem(m_hMenu, kLayerItems[layer], MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
         SendMessageA(m_hToolBar, TB_ENABLEBUTTON, kLayerButtons[layer], TRUE);
         SendMessageA(m_hToolBar, TB_CHECKBUTTON, kLayerButtons[layer], on);
     }
@@ -266,8 +254,8 @@ void DLG_WORLDMAP::EnableWindows(int flag) {
 
 int DLG_WORLDMAP::RunEventEditor(cWorldEvent& event, int isNew, WND_CLASS* parent) {
     SafeDelete(m_lpEventDlg);
-    m_lpEventDlg = new (std::nothrow) DLG_WORLDEVENT_SET(parent ? parent : this, m_pWndList, &event,
-                                                         isNew, [this] { BeginEdit(); });
+    m_lpEventDlg = new (std::nothrow)
+        DLG_WORLDEVENT_SET(parent ? parent : this, m_pWndList, &event, isNew, [this] { BeginEdit(); });
     if (!m_lpEventDlg) {
         MemoryShortageExit();
         return 0;

@@ -16,7 +16,7 @@ class DLG_WORLDMAP_SET;
 class DLG_WORLDEVENT_SET;
 
 class DLG_WORLDMAP : public DLG_CLASS {
-  public:
+public:
     enum { CELL = 32, MIN_VIEW_W = 192, MIN_VIEW_H = 160, MAX_VIEW_W = 640, MAX_VIEW_H = 480 };
 
     // `onClosed` runs when the window is destroyed.
@@ -66,7 +66,7 @@ class DLG_WORLDMAP : public DLG_CLASS {
     cWorldEvent m_NewEvent;  // the event the create commands and the pen work on
     int m_bMinimized = 0;    // set when it minimised the application
 
-  private:
+private:
     int RunCommand(WORD id);
     int RunPopupCommand(WORD id);
     void RunSettings();

@@ -13,21 +13,17 @@
 
 namespace {
 
-int Ask(HWND owner, const char* text) {
-    return MesBoxWnd(owner, text, "データクリアの確認", MB_YESNO) == IDYES;
-}
+int Ask(HWND owner, const char* text) { return MesBoxWnd(owner, text, "データクリアの確認", MB_YESNO) == IDYES; }
 
 bool IsPopupCommand(WORD id) {
     switch (id) {
-        case CM_WM_EVENT_EDIT:
-        case CM_WM_EVENT_CUT:
-        case CM_WM_EVENT_COPY:
-        case CM_WM_EVENT_PASTE:
-        case CM_WM_EVENT_NEW:
-        case CM_WM_EVENT_DELETE:
-            return true;
-        default:
-            return false;
+    case CM_WM_EVENT_EDIT:
+    case CM_WM_EVENT_CUT:
+    case CM_WM_EVENT_COPY:
+    case CM_WM_EVENT_PASTE:
+    case CM_WM_EVENT_NEW:
+    case CM_WM_EVENT_DELETE: return true;
+    default: return false;
     }
 }
 
@@ -37,8 +33,7 @@ void DLG_WORLDMAP::OnIdle() {
     if (!m_bCreated || !m_hWnd) return;
     UpdateMouseState(1, MOUSE_ALL);
     if (g_WorldEditState.Layer == WLAYER_EVENT && IsRightClicked()) ShowPopup();
-    const bool outside =
-        m_Mouse.x < 0 || m_Mouse.y < 0 || m_Mouse.x >= ViewW() || m_Mouse.y >= ViewH();
+    const bool outside = m_Mouse.x < 0 || m_Mouse.y < 0 || m_Mouse.x >= ViewW() || m_Mouse.y >= ViewH();
     if (outside && g_WorldEditState.Dragging) DragOutside();
 }
 
@@ -52,48 +47,37 @@ int DLG_WORLDMAP::OnCommand(WPARAM wParam, LPARAM lParam) {
 int DLG_WORLDMAP::RunCommand(WORD id) {
     cWorldEditState& st = g_WorldEditState;
     switch (id) {
-        case CM_WM_SAVE:
-        case CM_WM_SAVE_KEY:
-            Save();
-            return 1;
-        case CM_WM_SAVE_CLOSE:
-            // A failed save keeps the window, and the edits, open.
-            if (Save()) End(0);
-            return 1;
-        case CM_WM_CLOSE:
-            SendMessageA(m_hWnd, WM_CLOSE, 0, 0);
-            return 1;
-        case CM_WM_UNDO:
-        case CM_WM_UNDO_KEY:
-            st.Undo(g_WorldMap.Cells, g_WorldMap.Events);
-            AfterHistoryStep();
-            return 1;
-        case CM_WM_REDO:
-        case CM_WM_REDO_KEY:
-            st.Redo(g_WorldMap.Cells, g_WorldMap.Events);
-            AfterHistoryStep();
-            return 1;
-        case CM_WM_LAYER_CHIP:
-        case CM_WM_LAYER_CHIP_BUTTON:
-            SetLayer(WLAYER_CHIP);
-            SetFocus(m_hWnd);
-            return 1;
-        case CM_WM_LAYER_EVENT:
-        case CM_WM_LAYER_EVENT_BUTTON:
-            SetLayer(WLAYER_EVENT);
-            SetFocus(m_hWnd);
-            return 1;
-        case CM_WM_CLEAR_CHIPS:
-            ClearLayer(WLAYER_CHIP);
-            return 1;
-        case CM_WM_CLEAR_EVENTS:
-            ClearLayer(WLAYER_EVENT);
-            return 1;
-        case CM_WM_SETTINGS:
-            RunSettings();
-            return 1;
-        default:
-            return 0;
+    case CM_WM_SAVE:
+    case CM_WM_SAVE_KEY: Save(); return 1;
+    case CM_WM_SAVE_CLOSE:
+        // A failed save keeps the window, and the edits, open.
+        if (Save()) End(0);
+        return 1;
+    case CM_WM_CLOSE: SendMessageA(m_hWnd, WM_CLOSE, 0, 0); return 1;
+    case CM_WM_UNDO:
+    case CM_WM_UNDO_KEY:
+        st.Undo(g_WorldMap.Cells, g_WorldMap.Events);
+        AfterHistoryStep();
+        return 1;
+    case CM_WM_REDO:
+    case CM_WM_REDO_KEY:
+        st.Redo(g_WorldMap.Cells, g_WorldMap.Events);
+        AfterHistoryStep();
+        return 1;
+    case CM_WM_LAYER_CHIP:
+    case CM_WM_LAYER_CHIP_BUTTON:
+        SetLayer(WLAYER_CHIP);
+        SetFocus(m_hWnd);
+        return 1;
+    case CM_WM_LAYER_EVENT:
+    case CM_WM_LAYER_EVENT_BUTTON:
+        SetLayer(WLAYER_EVENT);
+        SetFocus(m_hWnd);
+        return 1;
+    case CM_WM_CLEAR_CHIPS: ClearLayer(WLAYER_CHIP); return 1;
+    case CM_WM_CLEAR_EVENTS: ClearLayer(WLAYER_EVENT); return 1;
+    case CM_WM_SETTINGS: RunSettings(); return 1;
+    default: return 0;
     }
 }
 
@@ -122,9 +106,7 @@ void DLG_WORLDMAP::ClearLayer(int layer) {
 
 // ---- The event pop-up ----------------------------------------------------------------------
 
-HMENU DLG_WORLDMAP::Popup() const {
-    return m_hPopupMenu ? GetSubMenu(m_hPopupMenu, 0) : nullptr;
-}
+HMENU DLG_WORLDMAP::Popup() const { return m_hPopupMenu ? GetSubMenu(m_hPopupMenu, 0) : nullptr; }
 
 void DLG_WORLDMAP::PreparePopup(int x, int y) {
     cWorldEditState& st = g_WorldEditState;
@@ -150,8 +132,8 @@ void DLG_WORLDMAP::ShowPopup() {
     if (!popup) return;
     // The record below keeps the right-clicked cell while the menu is open.
     g_MapCursor.Push(1);
-    const UINT id = TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_RETURNCMD, m_CursorPos.x,
-                                   m_CursorPos.y, 0, m_hWnd, nullptr);
+    const UINT id =
+        TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_RETURNCMD, m_CursorPos.x, m_CursorPos.y, 0, m_hWnd, nullptr);
     if (id) SendMessageA(m_hWnd, WM_COMMAND, id, 0);
     g_MapCursor.Pop(2);
     OnPaint();
@@ -170,47 +152,45 @@ int DLG_WORLDMAP::RunPopupCommand(WORD id) {
     if (!g_WorldMap.Inside(x, y)) return 1;
     st.Target = nullptr;
     switch (id) {
-        case CM_WM_EVENT_EDIT:
-            if (target) RunEventEditor(*target, 0, nullptr);
-            break;
-        case CM_WM_EVENT_COPY:
-            if (!target) break;
-            st.Clipboard = *target;
-            st.ClipboardFull = 1;
-            HandToPalette(st.Clipboard);
-            break;
-        case CM_WM_EVENT_CUT:
-            if (!target) break;
-            BeginEdit();
-            st.Clipboard = *target;
-            st.ClipboardFull = 1;
-            HandToPalette(st.Clipboard);
-            g_WorldMap.RemoveEvent(target);
-            g_bWorldMapChanged = 1;
-            break;
-        case CM_WM_EVENT_PASTE:
-            if (!st.ClipboardFull) break;
-            BeginEdit();
-            WorldPlaceNumbered(g_WorldMap, WorldPlaceOptions(), st.Clipboard, x, y);
-            g_bWorldMapChanged = 1;
-            break;
-        case CM_WM_EVENT_NEW:
-            m_NewEvent.ClearToNew();
-            m_NewEvent.X = x;
-            m_NewEvent.Y = y;
-            if (WorldPlaceOptions().AutoNumber)
-                g_WorldMap.FixupEvents(m_NewEvent, g_WorldMap.FindAt(x, y));
-            if (RunEventEditor(m_NewEvent, 1, nullptr)) g_WorldMap.PlaceAt(m_NewEvent, x, y);
-            g_bWorldMapChanged = 1;
-            break;
-        case CM_WM_EVENT_DELETE:
-            if (!target) break;
-            BeginEdit();
-            g_WorldMap.RemoveEventsAt(x, y);
-            g_bWorldMapChanged = 1;
-            break;
-        default:
-            return 0;
+    case CM_WM_EVENT_EDIT:
+        if (target) RunEventEditor(*target, 0, nullptr);
+        break;
+    case CM_WM_EVENT_COPY:
+        if (!target) break;
+        st.Clipboard = *target;
+        st.ClipboardFull = 1;
+        HandToPalette(st.Clipboard);
+        break;
+    case CM_WM_EVENT_CUT:
+        if (!target) break;
+        BeginEdit();
+        st.Clipboard = *target;
+        st.ClipboardFull = 1;
+        HandToPalette(st.Clipboard);
+        g_WorldMap.RemoveEvent(target);
+        g_bWorldMapChanged = 1;
+        break;
+    case CM_WM_EVENT_PASTE:
+        if (!st.ClipboardFull) break;
+        BeginEdit();
+        WorldPlaceNumbered(g_WorldMap, WorldPlaceOptions(), st.Clipboard, x, y);
+        g_bWorldMapChanged = 1;
+        break;
+    case CM_WM_EVENT_NEW:
+        m_NewEvent.ClearToNew();
+        m_NewEvent.X = x;
+        m_NewEvent.Y = y;
+        if (WorldPlaceOptions().AutoNumber) g_WorldMap.FixupEvents(m_NewEvent, g_WorldMap.FindAt(x, y));
+        if (RunEventEditor(m_NewEvent, 1, nullptr)) g_WorldMap.PlaceAt(m_NewEvent, x, y);
+        g_bWorldMapChanged = 1;
+        break;
+    case CM_WM_EVENT_DELETE:
+        if (!target) break;
+        BeginEdit();
+        g_WorldMap.RemoveEventsAt(x, y);
+        g_bWorldMapChanged = 1;
+        break;
+    default: return 0;
     }
     RefreshPalette();
     return 1;
@@ -254,8 +234,7 @@ int DLG_WORLDMAP::Save() {
 int DLG_WORLDMAP::CloseQuestion() {
     if (!g_bWorldMapChanged) return 1;
     const int answer =
-        MesBoxWnd(m_hWnd, "ワールドマップが変更された可能性があります。\n保存しますか？",
-                  "保存確認", MB_YESNOCANCEL);
+        MesBoxWnd(m_hWnd, "ワールドマップが変更された可能性があります。\n保存しますか？", "保存確認", MB_YESNOCANCEL);
     if (answer == IDCANCEL) return 0;
     if (answer == IDYES) return Save();
     // No: the file's map comes back; a file that cannot be read keeps the

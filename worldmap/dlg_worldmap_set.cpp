@@ -22,21 +22,17 @@ DLG_WORLDMAP_SET::DLG_WORLDMAP_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList)
     m_nUseBackImage = map.UseBackImage;
     m_strBackImage = map.BackImage;
     m_Edits = {
+        CTRL_EDITVAL_CLASS<int>({IDC_WMSET_WIDTH, &m_nWidth, 1, cWorldMap::MAX_WIDTH, IDC_WMSET_WIDTH_SPIN, 1}),
+        CTRL_EDITVAL_CLASS<int>({IDC_WMSET_HEIGHT, &m_nHeight, 1, cWorldMap::MAX_HEIGHT, IDC_WMSET_HEIGHT_SPIN, 1}),
         CTRL_EDITVAL_CLASS<int>(
-            {IDC_WMSET_WIDTH, &m_nWidth, 1, cWorldMap::MAX_WIDTH, IDC_WMSET_WIDTH_SPIN, 1}),
+            {IDC_WMSET_START_X, &m_nStartX, 0, cWorldMap::MAX_WIDTH - 1, IDC_WMSET_START_X_SPIN, 1}),
         CTRL_EDITVAL_CLASS<int>(
-            {IDC_WMSET_HEIGHT, &m_nHeight, 1, cWorldMap::MAX_HEIGHT, IDC_WMSET_HEIGHT_SPIN, 1}),
-        CTRL_EDITVAL_CLASS<int>({IDC_WMSET_START_X, &m_nStartX, 0, cWorldMap::MAX_WIDTH - 1,
-                                 IDC_WMSET_START_X_SPIN, 1}),
-        CTRL_EDITVAL_CLASS<int>({IDC_WMSET_START_Y, &m_nStartY, 0, cWorldMap::MAX_HEIGHT - 1,
-                                 IDC_WMSET_START_Y_SPIN, 1}),
+            {IDC_WMSET_START_Y, &m_nStartY, 0, cWorldMap::MAX_HEIGHT - 1, IDC_WMSET_START_Y_SPIN, 1}),
     };
     MakeRecordNameList(m_BackRows, g_Database.Backs, nullptr, 1, 1, 3, 0);
-    m_Combos = {
-        CTRL_COMBO_CLASS<int>({IDC_WMSET_BACK, &m_nBackNo, nullptr, &m_BackRows, 1, nullptr})};
+    m_Combos = {CTRL_COMBO_CLASS<int>({IDC_WMSET_BACK, &m_nBackNo, nullptr, &m_BackRows, 1, nullptr})};
     m_Checks = {CTRL_CHECK_CLASS<int>({IDC_WMSET_USE_IMAGE, &m_nUseBackImage})};
-    m_Strings = {CTRL_EDITSTR_CLASS(
-        {IDC_WMSET_IMAGE, &m_strBackImage, MAX_PATH + 1, 0, 1, 0, {0, 0, 0, 0}})};
+    m_Strings = {CTRL_EDITSTR_CLASS({IDC_WMSET_IMAGE, &m_strBackImage, MAX_PATH + 1, 0, 1, 0, {0, 0, 0, 0}})};
     m_Buttons = {CTRL_BUTTON_CLASS({IDC_WMSET_BROWSE})};
 }
 
@@ -58,15 +54,11 @@ int DLG_WORLDMAP_SET::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!CheckCommand(wParam)) return 0;
     DLG_CLASS::OnCommand(wParam, lParam);
     switch (LOWORD(wParam)) {
-        case IDC_WORLD_OK:
-            Commit();
-            return 1;
-        case IDC_WORLD_CANCEL:
-            End(0);
-            return 1;
-        case IDC_WMSET_BROWSE:
-            if (HIWORD(wParam) == BN_CLICKED) Browse();
-            return 1;
+    case IDC_WORLD_OK: Commit(); return 1;
+    case IDC_WORLD_CANCEL: End(0); return 1;
+    case IDC_WMSET_BROWSE:
+        if (HIWORD(wParam) == BN_CLICKED) Browse();
+        return 1;
     }
     return 1;
 }
@@ -92,9 +84,7 @@ void DLG_WORLDMAP_SET::Commit() {
 void DLG_WORLDMAP_SET::Browse() {
     char path[MAX_PATH] = {};
     static const char kFilter[] = "ImageFile ( *.png;*.bmp )\0*.png;*.bmp\0";
-    if (!SelectOpenFile(m_hWnd, path, sizeof(path), "image\\", "背景画像の選択", kFilter,
-                        "png;bmp"))
-        return;
+    if (!SelectOpenFile(m_hWnd, path, sizeof(path), "image\\", "背景画像の選択", kFilter, "png;bmp")) return;
     if (!MakeRelativePath(path)) return;
     SetPathText(&m_Strings[0], path);
 }

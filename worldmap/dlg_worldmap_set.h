@@ -13,7 +13,7 @@
 #include "ui/dlg.h"
 
 class DLG_WORLDMAP_SET : public DLG_CLASS {
-  public:
+public:
     DLG_WORLDMAP_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList);
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -37,7 +37,7 @@ class DLG_WORLDMAP_SET : public DLG_CLASS {
     std::vector<CTRL_BUTTON_CLASS> m_Buttons;
     VECTOR_CLASS<std::string> m_BackRows;
 
-  private:
+private:
     void Commit();
     void Browse();
 };

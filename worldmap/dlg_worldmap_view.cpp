@@ -43,8 +43,7 @@ bool ChipCell(int chip, int* sx, int* sy) {
 
 // A frame around w × h cells from cell (x, y) of the view whose top-left cell is (x0, y0).
 void FrameCells(cDib* dib, int x, int y, int w, int h, int x0, int y0) {
-    if (w > 0 && h > 0)
-        dib->Line((x - x0) * CELL + 1, (y - y0) * CELL + 1, w * CELL - 2, h * CELL - 2);
+    if (w > 0 && h > 0) dib->Line((x - x0) * CELL + 1, (y - y0) * CELL + 1, w * CELL - 2, h * CELL - 2);
 }
 
 }  // namespace
@@ -57,15 +56,13 @@ void DLG_WORLDMAP::OnPaint() {
     const cWorldMap& map = g_WorldMap;
     dib->Fill(RGB(0, 0, 0));
     const cDib& back = g_ImageTable[IMG_WORLDBACK];
-    if (map.UseBackImage && back.IsCreated())
-        dib->Blt(0, 0, w, h, &back, m_nOriginX * CELL, m_nOriginY * CELL, 0);
+    if (map.UseBackImage && back.IsCreated()) dib->Blt(0, 0, w, h, &back, m_nOriginX * CELL, m_nOriginY * CELL, 0);
     for (int row = 0; row <= h / CELL; ++row) {
         for (int column = 0; column <= w / CELL; ++column) {
             int sx, sy;
             const int x = m_nOriginX + column, y = m_nOriginY + row;
             if (map.Inside(x, y) && ChipCell(map.ChipAt(x, y), &sx, &sy))
-                dib->Blt(column * CELL, row * CELL, CELL, CELL, &g_ImageTable[IMG_WORLDMAPCHIP], sx,
-                         sy, 0);
+                dib->Blt(column * CELL, row * CELL, CELL, CELL, &g_ImageTable[IMG_WORLDMAPCHIP], sx, sy, 0);
         }
     }
     DrawEvents(dib);
@@ -73,8 +70,7 @@ void DLG_WORLDMAP::OnPaint() {
     DrawCursor(dib);
     m_View.Present();
     char text[64];
-    std::snprintf(text, sizeof(text), "座標 (%d,%d)", g_MapCursor.m_pCur->nX,
-                  g_MapCursor.m_pCur->nY);
+    std::snprintf(text, sizeof(text), "座標 (%d,%d)", g_MapCursor.m_pCur->nX, g_MapCursor.m_pCur->nY);
     SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
 }
 
@@ -87,15 +83,13 @@ void DLG_WORLDMAP::DrawEvents(cDib* dib) {
         const int left = (e.X - m_nOriginX) * CELL, top = (e.Y - m_nOriginY) * CELL;
         int sx, sy;
         if (SheetCell(g_ImageTable[IMG_WORLDEVENT], p.StageNo > 0 ? 0 : 1, p.Graphic, &sx, &sy))
-            dib->StretchBlt(left + 15, top + 1, 16, 16, &g_ImageTable[IMG_WORLDEVENT], sx, sy, CELL,
-                            CELL, 0);
+            dib->StretchBlt(left + 15, top + 1, 16, 16, &g_ImageTable[IMG_WORLDEVENT], sx, sy, CELL, CELL, 0);
         dib->Line(left + 15, top + 1, 15, 15);
         if (p.Type != WEVENT_STAGE || p.StageNo == 0) continue;
         char number[16];
         const int digits = std::snprintf(number, sizeof(number), "%d", p.StageNo);
         static const int kOffset[] = {0, 19, 15, 7};
-        if (digits >= 1 && digits <= 3)
-            dib->TextPrintf(left + kOffset[digits], top + 1, "%s", number);
+        if (digits >= 1 && digits <= 3) dib->TextPrintf(left + kOffset[digits], top + 1, "%s", number);
     }
     if (oldFont) SelectObject(dib->m_hDC, oldFont);
     dib->SetGdiObject();
@@ -108,9 +102,8 @@ void DLG_WORLDMAP::DrawCursor(cDib* dib) {
     if (!st.Selecting) {
         FrameCells(dib, c->nX, c->nY, st.BrushW, st.BrushH, m_nOriginX, m_nOriginY);
     } else if (st.Dragging) {
-        FrameCells(dib, std::min(st.AnchorX, c->nX), std::min(st.AnchorY, c->nY),
-                   std::abs(c->nX - st.AnchorX) + 1, std::abs(c->nY - st.AnchorY) + 1, m_nOriginX,
-                   m_nOriginY);
+        FrameCells(dib, std::min(st.AnchorX, c->nX), std::min(st.AnchorY, c->nY), std::abs(c->nX - st.AnchorX) + 1,
+                   std::abs(c->nY - st.AnchorY) + 1, m_nOriginX, m_nOriginY);
     }
     dib->SetGdiObject();
 }
@@ -128,8 +121,7 @@ void DLG_WORLDMAP::SetCursorFromView(int x, int y) {
 }
 
 void DLG_WORLDMAP::OnMouse(UINT msg, LPARAM lParam) {
-    SetCursorFromView(static_cast<short>(LOWORD(lParam)) - m_nDrawX,
-                      static_cast<short>(HIWORD(lParam)) - m_nDrawY);
+    SetCursorFromView(static_cast<short>(LOWORD(lParam)) - m_nDrawX, static_cast<short>(HIWORD(lParam)) - m_nDrawY);
     const bool press = msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN;
     if (press) g_bWorldMapChanged = 1;
     if (GetActiveWindow() == m_hWnd) {
@@ -147,17 +139,14 @@ void DLG_WORLDMAP::Pen(UINT msg) {
     if (!g_WorldMap.Inside(c->nX, c->nY)) return;
     const cWorldPlaceOptions options = WorldPlaceOptions();
     if (msg == WM_LBUTTONDOWN) {
-        if (st.Layer == WLAYER_CHIP || !WorldPressOpensEditor(g_WorldMap, options, c->nX, c->nY))
-            BeginEdit();
+        if (st.Layer == WLAYER_CHIP || !WorldPressOpensEditor(g_WorldMap, options, c->nX, c->nY)) BeginEdit();
     }
     if (!m_Mouse.lHeld) return;
     if (st.Layer == WLAYER_CHIP) {
         WorldPenChips(g_WorldMap, st, c->nX, c->nY);
     } else {
         WorldPenEvent(g_WorldMap, st, options, c->nX, c->nY, m_NewEvent,
-                      [this](cWorldEvent& event, int isNew) {
-                          return RunEventEditor(event, isNew, nullptr);
-                      });
+                      [this](cWorldEvent& event, int isNew) { return RunEventEditor(event, isNew, nullptr); });
     }
     RefreshPalette();
 }

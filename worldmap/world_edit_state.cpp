@@ -3,9 +3,7 @@
 // Built after the data model's globals: it reads the world map's event templates.
 __attribute__((init_priority(300))) cWorldEditState g_WorldEditState;
 
-cWorldEditState::cWorldEditState() {
-    Reset();
-}
+cWorldEditState::cWorldEditState() { Reset(); }
 
 void cWorldEditState::Reset() {
     Target = nullptr;
@@ -46,16 +44,13 @@ void cWorldEditState::SetTool(int tool) {
     if (tool == 0) Selecting = 0;
 }
 
-unsigned cWorldEditState::SnapshotSize(const VECTOR_CLASS<int>& cells,
-                                       const VECTOR_CLASS<cWorldEvent>& events) {
+unsigned cWorldEditState::SnapshotSize(const VECTOR_CLASS<int>& cells, const VECTOR_CLASS<cWorldEvent>& events) {
     unsigned long long size = 4ull * cells.size() + 64ull * events.size();
     for (const cWorldEvent& event : events) size += 24ull * event.Pages.size();
     return CappedSize(size);
 }
 
-cUndoStore<int, cWorldEvent> cWorldEditState::Store() {
-    return {UndoHistory, RedoHistory, UNDO_DEPTH, SnapshotSize};
-}
+cUndoStore<int, cWorldEvent> cWorldEditState::Store() { return {UndoHistory, RedoHistory, UNDO_DEPTH, SnapshotSize}; }
 
 int cWorldEditState::PushUndo(cWorldHistory& history, const VECTOR_CLASS<int>& cells,
                               const VECTOR_CLASS<cWorldEvent>& events) {
@@ -70,6 +65,4 @@ void cWorldEditState::Redo(VECTOR_CLASS<int>& cells, VECTOR_CLASS<cWorldEvent>& 
     Store().Step(RedoHistory, UndoHistory, cells, events);
 }
 
-void cWorldEditState::ClearHistory() {
-    Store().Clear();
-}
+void cWorldEditState::ClearHistory() { Store().Clear(); }

@@ -65,14 +65,12 @@ public:
 
     // The store's push, undo and redo (editing/undo_history.h), three
     // snapshots deep.
-    int PushUndo(cWorldHistory& history, const VECTOR_CLASS<int>& cells,
-                 const VECTOR_CLASS<cWorldEvent>& events);
+    int PushUndo(cWorldHistory& history, const VECTOR_CLASS<int>& cells, const VECTOR_CLASS<cWorldEvent>& events);
     void Undo(VECTOR_CLASS<int>& cells, VECTOR_CLASS<cWorldEvent>& events);
     void Redo(VECTOR_CLASS<int>& cells, VECTOR_CLASS<cWorldEvent>& events);
     void ClearHistory();
 
-    static unsigned SnapshotSize(const VECTOR_CLASS<int>& cells,
-                                 const VECTOR_CLASS<cWorldEvent>& events);
+    static unsigned SnapshotSize(const VECTOR_CLASS<int>& cells, const VECTOR_CLASS<cWorldEvent>& events);
 
 private:
     auto ActiveTool() { return std::tie(Tool, Selecting, SelIndex, SelRow, BrushW, BrushH); }

@@ -17,9 +17,7 @@ void WorldPageRowText(std::string& text, int, const cWorldEventPage& page) {
     text = row;
 }
 
-void WorldTemplateRowText(std::string& text, int, const cWorldEvent& event) {
-    text = event.Name;
-}
+void WorldTemplateRowText(std::string& text, int, const cWorldEvent& event) { text = event.Name; }
 
 void MakeWorldGraphicRows(VECTOR_CLASS<std::string>& out, int imageHeight) {
     out.clear();
@@ -31,6 +29,4 @@ void MakeConditionVarRows(VECTOR_CLASS<std::string>& out) {
     if (out.empty()) out.push_back("コモン変数条件なし");
 }
 
-void MakeSetVarRows(VECTOR_CLASS<std::string>& out) {
-    MakeRecordNameList(out, g_GValInfo, nullptr, 1, 1, 3, 0);
-}
+void MakeSetVarRows(VECTOR_CLASS<std::string>& out) { MakeRecordNameList(out, g_GValInfo, nullptr, 1, 1, 3, 0); }

@@ -9,8 +9,7 @@ cChipGrid WorldChipGrid(cWorldMap& map) {
 }
 
 cChipBrush WorldBrush(cWorldEditState& st) {
-    return {&st.Brush[0][0], cWorldEditState::BRUSH_ROWS, cWorldEditState::BRUSH_COLUMNS, st.BrushW,
-            st.BrushH};
+    return {&st.Brush[0][0], cWorldEditState::BRUSH_ROWS, cWorldEditState::BRUSH_COLUMNS, st.BrushW, st.BrushH};
 }
 
 int WorldBeginEdit(cWorldMap& map, cWorldEditState& st) {
@@ -46,19 +45,17 @@ int WorldPressOpensEditor(cWorldMap& map, const cWorldPlaceOptions& options, int
     return options.EditBeforePlace || (options.EditIfPlaced && map.HasEventAt(x, y));
 }
 
-void WorldPlaceNumbered(cWorldMap& map, const cWorldPlaceOptions& options, const cWorldEvent& event,
-                        int x, int y) {
+void WorldPlaceNumbered(cWorldMap& map, const cWorldPlaceOptions& options, const cWorldEvent& event, int x, int y) {
     cWorldEvent copy;
     copy = event;
     if (options.AutoNumber) map.FixupEvents(copy, map.FindAt(x, y));
     map.PlaceAt(copy, x, y);
 }
 
-int WorldPenEvent(cWorldMap& map, cWorldEditState& st, const cWorldPlaceOptions& options, int x,
-                  int y, cWorldEvent& work, const WorldEventEditor& edit) {
+int WorldPenEvent(cWorldMap& map, cWorldEditState& st, const cWorldPlaceOptions& options, int x, int y,
+                  cWorldEvent& work, const WorldEventEditor& edit) {
     if (st.SelIndex < 0 || st.BrushW < 1 || st.BrushH < 1 || !map.Inside(x, y)) return 0;
-    if (cWorldEvent* placed = options.EditIfPlaced ? map.FindAt(x, y) : nullptr)
-        return edit ? edit(*placed, 0) : 0;
+    if (cWorldEvent* placed = options.EditIfPlaced ? map.FindAt(x, y) : nullptr) return edit ? edit(*placed, 0) : 0;
     work = st.PlaceEvent;
     if (options.AutoNumber) map.FixupEvents(work, map.FindAt(x, y));
     if (options.EditBeforePlace && !(edit && edit(work, 1))) return 0;

@@ -44,13 +44,12 @@ int WorldPressOpensEditor(cWorldMap& map, const cWorldPlaceOptions& options, int
 // placed event there edited (EditIfPlaced), or a copy of the chosen template
 // numbered (AutoNumber), edited first (EditBeforePlace) and placed. `work` is
 // the window's working event. 1 when the map may have changed.
-int WorldPenEvent(cWorldMap& map, cWorldEditState& st, const cWorldPlaceOptions& options, int x,
-                  int y, cWorldEvent& work, const WorldEventEditor& edit);
+int WorldPenEvent(cWorldMap& map, cWorldEditState& st, const cWorldPlaceOptions& options, int x, int y,
+                  cWorldEvent& work, const WorldEventEditor& edit);
 
 // A copy of `event` numbered when AutoNumber is on (the event standing on
 // (x, y) left out of the count) and placed on (x, y).
-void WorldPlaceNumbered(cWorldMap& map, const cWorldPlaceOptions& options, const cWorldEvent& event,
-                        int x, int y);
+void WorldPlaceNumbered(cWorldMap& map, const cWorldPlaceOptions& options, const cWorldEvent& event, int x, int y);
 
 // 1 when the world map may differ from its file; each opening of the
 // world-map window clears it.

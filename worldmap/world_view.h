@@ -8,7 +8,7 @@
 #include "media/dib.h"
 
 class cWorldView {
-  public:
+public:
     cWorldView() = default;
     ~cWorldView() { Detach(); }
     cWorldView(const cWorldView&) = delete;
@@ -27,7 +27,7 @@ class cWorldView {
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }
 
-  private:
+private:
     HWND m_hWnd = nullptr;
     HDC m_hDC = nullptr;
     cDib m_Dib;

@@ -27,9 +27,8 @@ extern const WORD kDbListMenuIds[LIST_CMD_COUNT];
 // The descriptor of a page's record list: several rows may be selected and
 // an end row follows the last record, as on every list of the sheet.
 template <class T>
-CTRL_LIST_DESC<T> DbListDesc(int id, VECTOR_CLASS<T>* source, VECTOR_CLASS<T>* working, T* bound,
-                             int numbered, int minCount, int maxCount, int firstShown,
-                             typename CTRL_LIST_DESC<T>::ROW_TEXT rowText) {
+CTRL_LIST_DESC<T> DbListDesc(int id, VECTOR_CLASS<T>* source, VECTOR_CLASS<T>* working, T* bound, int numbered,
+                             int minCount, int maxCount, int firstShown, typename CTRL_LIST_DESC<T>::ROW_TEXT rowText) {
     CTRL_LIST_DESC<T> d;
     d.id = id;
     d.multi = 1;
@@ -46,7 +45,7 @@ CTRL_LIST_DESC<T> DbListDesc(int id, VECTOR_CLASS<T>* source, VECTOR_CLASS<T>* w
 }
 
 class DLG_DBLIST_PAGE : public DLG_DBPAGE {
-  public:
+public:
     DLG_DBLIST_PAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
     ~DLG_DBLIST_PAGE() override;
 
@@ -59,7 +58,7 @@ class DLG_DBLIST_PAGE : public DLG_DBPAGE {
 
     virtual CTRL_LIST_BASE& List() = 0;
 
-  protected:
+protected:
     // The record list (and any sub-list) subclassed and added to the dialog.
     virtual void AttachLists() = 0;
     // The bound record from the selected row, or from the first shown
@@ -91,7 +90,7 @@ class DLG_DBLIST_PAGE : public DLG_DBPAGE {
 
 template <class T>
 class DLG_DBLIST : public DLG_DBLIST_PAGE {
-  public:
+public:
     DLG_DBLIST(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList, VECTOR_CLASS<T>* source)
         : DLG_DBLIST_PAGE(resId, sheet, wndList) {
         m_Work.Assign(*source);
@@ -103,7 +102,7 @@ class DLG_DBLIST : public DLG_DBLIST_PAGE {
     CTRL_LIST_CLASS<T> m_List;
     CTRL_LIST_DESC<T> m_ListDesc = {};
 
-  protected:
+protected:
     void AttachLists() override {
         m_List.Subclass(this, m_ListDesc);
         AddCtrl(&m_List);

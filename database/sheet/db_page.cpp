@@ -5,14 +5,12 @@
 #include "database/sheet/prop_database.h"
 
 DLG_DBPAGE::DLG_DBPAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
-    : DLG_CLASS(resId, sheet ? sheet->m_pParent : nullptr, WND_MODE_PAGE, wndList),
-      m_pDatabase(sheet) {
+    : DLG_CLASS(resId, sheet ? sheet->m_pParent : nullptr, WND_MODE_PAGE, wndList), m_pDatabase(sheet) {
     SetWindowParam(0, 0, 100, 100, 640, 480, 0, 0, 0, 0, 0, 0);
 }
 
 int DLG_DBPAGE::IsSetActive(UINT msg, LPARAM lParam) {
-    return msg == WM_NOTIFY &&
-           reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_SETACTIVE);
+    return msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_SETACTIVE);
 }
 
 void DLG_DBPAGE::MarkChanged() {
@@ -31,8 +29,7 @@ LRESULT DLG_DBPAGE::PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, 
     }
     const int first = m_pDatabase && m_pDatabase->Page(PROP_DATABASE::TAB_CLASS) == this;
     if (!first) return r;
-    if (msg == WM_NOTIFY &&
-        reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_APPLY)) {
+    if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_APPLY)) {
         // The sheet stays open, on the page the user is on, when a file could not be written.
         const int ok = m_pDatabase->ApplyAll();
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, ok ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE);

@@ -9,7 +9,7 @@
 class PROP_DATABASE;
 
 class DLG_DBPAGE : public DLG_CLASS {
-  public:
+public:
     DLG_DBPAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
 
     // Writes the page's edits into the database objects; nothing while the
@@ -19,7 +19,7 @@ class DLG_DBPAGE : public DLG_CLASS {
 
     PROP_DATABASE* m_pDatabase;
 
-  protected:
+protected:
     // The page procedure's common part: the generic dialog procedure, then
     // Apply and the end of the sheet when this is its first page. Sets
     // *handled when the message needs no more.
@@ -34,14 +34,12 @@ class DLG_DBPAGE : public DLG_CLASS {
 // caption on an empty page. Apply leaves its records as they were.
 template <WORD Id>
 class DLG_DBPLACEHOLDER : public DLG_DBPAGE {
-  public:
-    DLG_DBPLACEHOLDER(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
-        : DLG_DBPAGE(resId, sheet, wndList) {
+public:
+    DLG_DBPLACEHOLDER(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList) : DLG_DBPAGE(resId, sheet, wndList) {
         SetInstance(this);
     }
     ~DLG_DBPLACEHOLDER() override {
-        if (DLG_STATIC<DLG_DBPLACEHOLDER>::s_pInstance == this)
-            DLG_STATIC<DLG_DBPLACEHOLDER>::s_pInstance = nullptr;
+        if (DLG_STATIC<DLG_DBPLACEHOLDER>::s_pInstance == this) DLG_STATIC<DLG_DBPLACEHOLDER>::s_pInstance = nullptr;
     }
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
         int handled = 0;

@@ -10,27 +10,21 @@ namespace {
 enum { IDC_PTVAL_LIST = 1387, IDC_PTVAL_VAR = 1309, IDC_PTVAL_RENAME = 1250 };
 const int kBoundMax = 999999;
 
-void PtValRow(std::string& text, int, const cPtVal& value) {
-    text = value.Name;
-}
+void PtValRow(std::string& text, int, const cPtVal& value) { text = value.Name; }
 
-void BuildVarRows(VECTOR_CLASS<std::string>& rows) {
-    MakeRecordNameList(rows, g_GValInfo, nullptr, 1, 1, 3, 0);
-}
+void BuildVarRows(VECTOR_CLASS<std::string>& rows) { MakeRecordNameList(rows, g_GValInfo, nullptr, 1, 1, 3, 0); }
 
 }  // namespace
 
 DLG_DB_PTVAL::DLG_DB_PTVAL(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
     : DLG_DBLIST<cPtVal>(resId, sheet, wndList, &g_Database.PtVals) {
     SetInstance(this);
-    m_ListDesc =
-        DbListDesc(IDC_PTVAL_LIST, &g_Database.PtVals, &m_Work, &m_Record, 1, 1, 999, 1, PtValRow);
+    m_ListDesc = DbListDesc(IDC_PTVAL_LIST, &g_Database.PtVals, &m_Work, &m_Record, 1, 1, 999, 1, PtValRow);
     BuildVarRows(m_VarRows);
 
     cPtVal& r = m_Record;
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_DBLIST_NAME, &r.Name, 13, 12, 1, 1, {}}));
-    m_Combos.push_back(
-        CTRL_COMBO_CLASS<int>({IDC_PTVAL_VAR, &r.CommonVar, nullptr, &m_VarRows, 1, nullptr}));
+    m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_PTVAL_VAR, &r.CommonVar, nullptr, &m_VarRows, 1, nullptr}));
     m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({1421, &r.Min, -kBoundMax, kBoundMax, 1422, 1}));
     m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({1423, &r.Max, -kBoundMax, kBoundMax, 1424, 1}));
     m_Strs.push_back(CTRL_EDITSTR_CLASS({1385, &r.Unit, 2, 1, 1, 1, {}}));
@@ -40,8 +34,7 @@ DLG_DB_PTVAL::DLG_DB_PTVAL(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wnd
 }
 
 DLG_DB_PTVAL::~DLG_DB_PTVAL() {
-    if (DLG_STATIC<DLG_DB_PTVAL>::s_pInstance == this)
-        DLG_STATIC<DLG_DB_PTVAL>::s_pInstance = nullptr;
+    if (DLG_STATIC<DLG_DB_PTVAL>::s_pInstance == this) DLG_STATIC<DLG_DB_PTVAL>::s_pInstance = nullptr;
 }
 
 int DLG_DB_PTVAL::OnPageCommand(WORD id, WORD code) {

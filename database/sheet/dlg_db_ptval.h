@@ -7,16 +7,16 @@
 #include "model/media_records.h"
 
 class DLG_DB_PTVAL : public DLG_DBLIST<cPtVal> {
-  public:
+public:
     DLG_DB_PTVAL(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
     ~DLG_DB_PTVAL() override;
 
     VECTOR_CLASS<std::string> m_VarRows;  // common variables 1 to the last
 
-  protected:
+protected:
     int OnPageCommand(WORD id, WORD code) override;
 
-  private:
+private:
     // Renames the common variable the combo shows, in the global names at once.
     void RenameVariable();
 };

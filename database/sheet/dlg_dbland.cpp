@@ -23,9 +23,7 @@ enum {
 };
 const int kStatMax = 999999;
 
-void LandRow(std::string& text, int, const cLand& land) {
-    text = land.Name;
-}
+void LandRow(std::string& text, int, const cLand& land) { text = land.Name; }
 
 void ElemRow(std::string& text, int index, const int& rate) {
     const VECTOR_CLASS<cElem>& elems = g_System.Elements;
@@ -33,9 +31,7 @@ void ElemRow(std::string& text, int index, const int& rate) {
     text += " " + std::to_string(rate);
 }
 
-void BuildBackRows(VECTOR_CLASS<std::string>& rows) {
-    MakeRecordNameList(rows, g_Database.Backs, nullptr, 1, 1, 3, 0);
-}
+void BuildBackRows(VECTOR_CLASS<std::string>& rows) { MakeRecordNameList(rows, g_Database.Backs, nullptr, 1, 1, 3, 0); }
 
 }  // namespace
 
@@ -47,8 +43,7 @@ DLG_DBLAND::DLG_DBLAND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList
         m_Work.Assign(g_LandList);
     }
     m_ListDesc = DbListDesc(IDC_LAND_LIST, &g_LandList, &m_Work, &m_Record, 1, 1, 999, 0, LandRow);
-    m_ElemDesc =
-        DbListDesc<int>(IDC_LAND_ELEMS, nullptr, &m_Record.ElemRate, nullptr, 0, 1, 99, 1, ElemRow);
+    m_ElemDesc = DbListDesc<int>(IDC_LAND_ELEMS, nullptr, &m_Record.ElemRate, nullptr, 0, 1, 99, 1, ElemRow);
     BuildBackRows(m_BackRows);
     const cDib& symbols = g_ImageTable[IMG_SYMBOL];
     MakeNumberRows(m_SymbolRows, symbols.m_nWidth, symbols.m_nHeight);
@@ -59,19 +54,15 @@ DLG_DBLAND::DLG_DBLAND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({1035, &r.Impassable}));
     m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({IDC_LAND_GRAPHIC, &r.ChipGraphic, 0, 255, 1512, 1}));
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({1036, &r.Training}));
-    m_Combos.push_back(
-        CTRL_COMBO_CLASS<int>({1594, &r.BattleBack, nullptr, &m_BackRows, 1, nullptr}));
+    m_Combos.push_back(CTRL_COMBO_CLASS<int>({1594, &r.BattleBack, nullptr, &m_BackRows, 1, nullptr}));
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({1302, &r.StatInPercent}));
     for (int k = 0; k < 9; ++k)
-        m_Edits.push_back(
-            CTRL_EDITVAL_CLASS<int>({static_cast<WORD>(11037 + k), &r.StatMod[k], -kStatMax,
-                                     kStatMax, static_cast<WORD>(11060 + k), 1}));
-    m_Combos.push_back(
-        CTRL_COMBO_CLASS<int>({1079, &r.EffectKind, g_WordLandEffect, nullptr, 0, nullptr}));
+        m_Edits.push_back(CTRL_EDITVAL_CLASS<int>(
+            {static_cast<WORD>(11037 + k), &r.StatMod[k], -kStatMax, kStatMax, static_cast<WORD>(11060 + k), 1}));
+    m_Combos.push_back(CTRL_COMBO_CLASS<int>({1079, &r.EffectKind, g_WordLandEffect, nullptr, 0, nullptr}));
     m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({1130, &r.EffectValue, 0, kStatMax, 1087, 1}));
     m_Strs.push_back(CTRL_EDITSTR_CLASS({12057, &r.Description, 33, 32, 1, 1, {}}));
-    m_Combos.push_back(
-        CTRL_COMBO_CLASS<int>({IDC_LAND_SYMBOLS, &m_nSymbol, nullptr, &m_SymbolRows, 0, nullptr}));
+    m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_LAND_SYMBOLS, &m_nSymbol, nullptr, &m_SymbolRows, 0, nullptr}));
     m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_LAND_CHIP, 32, 32, -1, -1}));
     m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_LAND_SYMBOL, 32, 32, -1, -1}));
     m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_LAND_PICK}));
@@ -90,17 +81,14 @@ void DLG_DBLAND::AttachLists() {
 }
 
 // The previews follow the land now shown at once.
-void DLG_DBLAND::AfterRecordChange() {
-    OnPaint();
-}
+void DLG_DBLAND::AfterRecordChange() { OnPaint(); }
 
 int DLG_DBLAND::OnPageCommand(WORD id, WORD code) {
     if (id == IDC_LAND_ELEMS && code == LBN_SELCHANGE) {
         m_Elems.OnSelChange();
         return 1;
     }
-    if ((id == IDC_LAND_ELEM_EDIT && code == BN_CLICKED) ||
-        (id == IDC_LAND_ELEMS && code == LBN_DBLCLK)) {
+    if ((id == IDC_LAND_ELEM_EDIT && code == BN_CLICKED) || (id == IDC_LAND_ELEMS && code == LBN_DBLCLK)) {
         EditElementRate();
         return 1;
     }
@@ -114,8 +102,7 @@ int DLG_DBLAND::OnPageCommand(WORD id, WORD code) {
 void DLG_DBLAND::EditElementRate() {
     const int index = m_Elems.GetDataPos();
     if (index < 0 || index >= static_cast<int>(m_Record.ElemRate.size())) return;
-    if (!InputValue(this, m_pWndList, &m_Record.ElemRate[index], 0, 999, "属性修正(%)", &m_Elems))
-        return;
+    if (!InputValue(this, m_pWndList, &m_Record.ElemRate[index], 0, 999, "属性修正(%)", &m_Elems)) return;
     m_Elems.FillList();
     m_Elems.RedrawList();
     m_List.StoreCurrentRecord();
@@ -147,9 +134,7 @@ void DLG_DBLAND::OnPaint() {
     if (columns > 0 && pick && symbol.Surface()) {
         const int n = pick->GetCurSel();
         symbol.Surface()->Fill(RGB(0, 0, 0));
-        if (n >= 0)
-            symbol.Surface()->StretchBlt(0, 0, 32, 32, &symbols, n % columns * 16, n / columns * 16,
-                                         16, 16, 0);
+        if (n >= 0) symbol.Surface()->StretchBlt(0, 0, 32, 32, &symbols, n % columns * 16, n / columns * 16, 16, 16, 0);
         symbol.Present();
     }
     if (chip.Surface()) {

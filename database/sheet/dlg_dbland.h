@@ -6,7 +6,7 @@
 #include "model/land.h"
 
 class DLG_DBLAND : public DLG_DBLIST<cLand> {
-  public:
+public:
     // An empty land list gets one default land in the database itself.
     DLG_DBLAND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
     ~DLG_DBLAND() override;
@@ -20,14 +20,14 @@ class DLG_DBLAND : public DLG_DBLIST<cLand> {
     VECTOR_CLASS<std::string> m_BackRows;
     VECTOR_CLASS<std::string> m_SymbolRows;
 
-  protected:
+protected:
     void AttachLists() override;
     int OnPageCommand(WORD id, WORD code) override;
     void OnApplied() override;
     void Renumber() override;
     void AfterRecordChange() override;
 
-  private:
+private:
     void EditElementRate();
     void PickChip();
     CTRL_LIST_DESC<int> m_ElemDesc = {};

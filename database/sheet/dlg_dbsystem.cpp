@@ -28,8 +28,7 @@ CTRL_EDITVAL_CLASS<T> NumberEdit(const cSysCtrl& row, void* field) {
 
 }  // namespace
 
-DLG_DBSYSTEM_N::DLG_DBSYSTEM_N(const cSystemPage& page, PROP_DATABASE* sheet,
-                               WND_LIST_CLASS* wndList)
+DLG_DBSYSTEM_N::DLG_DBSYSTEM_N(const cSystemPage& page, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
     : DLG_DBPAGE(page.dialog, sheet, wndList), m_Page(page) {
     BuildNameLists();
     // The vectors are sized first: the slots keep pointers into them.
@@ -57,50 +56,35 @@ void DLG_DBSYSTEM_N::AddRow(const cSysCtrl& row) {
     };
     CTRL_CLASS* ctrl = nullptr;
     switch (row.kind) {
-        case SYS_INT:
-            ctrl = add(m_Ints, NumberEdit<int>(row, field));
-            break;
-        case SYS_REAL:
-            ctrl = add(m_Reals, NumberEdit<double>(row, field));
-            break;
-        case SYS_SHORT:
-            ctrl = add(m_Shorts, NumberEdit<short>(row, field));
-            break;
-        case SYS_BYTE:
-            ctrl = add(m_Bytes, NumberEdit<unsigned char>(row, field));
-            break;
-        case SYS_TEXT:
-        case SYS_BYTES: {
-            // Characters are counted with a double-byte one as one; bytes as they are.
-            const int limit = static_cast<int>(row.maximum);
-            const int chars = row.kind == SYS_TEXT;
-            ctrl = add(m_Strs, CTRL_EDITSTR_CLASS({row.id,
-                                                   static_cast<std::string*>(field),
-                                                   limit + 1,
-                                                   chars ? limit : 0,
-                                                   1,
-                                                   chars,
-                                                   {0, 0, 0, 0}}));
-            break;
-        }
-        case SYS_CHECK:
-            ctrl = add(m_Checks, CTRL_CHECK_CLASS<int>({row.id, static_cast<int*>(field)}));
-            break;
-        case SYS_BYTE_CHECK:
-            ctrl =
-                add(m_ByteChecks,
-                    CTRL_CHECK_CLASS<unsigned char>({row.id, static_cast<unsigned char*>(field)}));
-            break;
-        default: {
-            VECTOR_CLASS<std::string>* rows = row.kind == SYS_PARTY_VAR ? &m_PartyVarRows
-                                              : row.kind == SYS_BGM     ? &m_BgmRows
-                                              : row.kind == SYS_BACK    ? &m_BackRows
-                                                                        : nullptr;
-            const int offset = row.kind == SYS_PARTY_VAR || row.kind == SYS_BACK;
-            ctrl = add(m_Combos, CTRL_COMBO_CLASS<int>({row.id, static_cast<int*>(field), row.words,
-                                                        rows, offset, nullptr}));
-            break;
-        }
+    case SYS_INT: ctrl = add(m_Ints, NumberEdit<int>(row, field)); break;
+    case SYS_REAL: ctrl = add(m_Reals, NumberEdit<double>(row, field)); break;
+    case SYS_SHORT: ctrl = add(m_Shorts, NumberEdit<short>(row, field)); break;
+    case SYS_BYTE: ctrl = add(m_Bytes, NumberEdit<unsigned char>(row, field)); break;
+    case SYS_TEXT:
+    case SYS_BYTES: {
+        // Characters are counted with a double-byte one as one; bytes as they are.
+        const int limit = static_cast<int>(row.maximum);
+        const int chars = row.kind == SYS_TEXT;
+        ctrl =
+            add(m_Strs,
+                CTRL_EDITSTR_CLASS(
+                    {row.id, static_cast<std::string*>(field), limit + 1, chars ? limit : 0, 1, chars, {0, 0, 0, 0}}));
+        break;
+    }
+    case SYS_CHECK: ctrl = add(m_Checks, CTRL_CHECK_CLASS<int>({row.id, static_cast<int*>(field)})); break;
+    case SYS_BYTE_CHECK:
+        ctrl = add(m_ByteChecks, CTRL_CHECK_CLASS<unsigned char>({row.id, static_cast<unsigned char*>(field)}));
+        break;
+    default: {
+        VECTOR_CLASS<std::string>* rows = row.kind == SYS_PARTY_VAR ? &m_PartyVarRows
+                                          : row.kind == SYS_BGM     ? &m_BgmRows
+                                          : row.kind == SYS_BACK    ? &m_BackRows
+                                                                    : nullptr;
+        const int offset = row.kind == SYS_PARTY_VAR || row.kind == SYS_BACK;
+        ctrl =
+            add(m_Combos, CTRL_COMBO_CLASS<int>({row.id, static_cast<int*>(field), row.words, rows, offset, nullptr}));
+        break;
+    }
     }
     m_Slots.push_back({&row, ctrl, field != nullptr});
 }
@@ -110,36 +94,19 @@ void DLG_DBSYSTEM_N::Bind() {
         void* field = slot.row->field ? slot.row->field(g_System) : nullptr;
         slot.bound = field != nullptr;
         switch (slot.row->kind) {
-            case SYS_INT:
-                Point(*static_cast<CTRL_EDITVAL_CLASS<int>*>(slot.ctrl), static_cast<int*>(field));
-                break;
-            case SYS_REAL:
-                Point(*static_cast<CTRL_EDITVAL_CLASS<double>*>(slot.ctrl),
-                      static_cast<double*>(field));
-                break;
-            case SYS_SHORT:
-                Point(*static_cast<CTRL_EDITVAL_CLASS<short>*>(slot.ctrl),
-                      static_cast<short*>(field));
-                break;
-            case SYS_BYTE:
-                Point(*static_cast<CTRL_EDITVAL_CLASS<unsigned char>*>(slot.ctrl),
-                      static_cast<unsigned char*>(field));
-                break;
-            case SYS_TEXT:
-            case SYS_BYTES:
-                Point(*static_cast<CTRL_EDITSTR_CLASS*>(slot.ctrl),
-                      static_cast<std::string*>(field));
-                break;
-            case SYS_CHECK:
-                Point(*static_cast<CTRL_CHECK_CLASS<int>*>(slot.ctrl), static_cast<int*>(field));
-                break;
-            case SYS_BYTE_CHECK:
-                Point(*static_cast<CTRL_CHECK_CLASS<unsigned char>*>(slot.ctrl),
-                      static_cast<unsigned char*>(field));
-                break;
-            default:
-                Point(*static_cast<CTRL_COMBO_CLASS<int>*>(slot.ctrl), static_cast<int*>(field));
-                break;
+        case SYS_INT: Point(*static_cast<CTRL_EDITVAL_CLASS<int>*>(slot.ctrl), static_cast<int*>(field)); break;
+        case SYS_REAL: Point(*static_cast<CTRL_EDITVAL_CLASS<double>*>(slot.ctrl), static_cast<double*>(field)); break;
+        case SYS_SHORT: Point(*static_cast<CTRL_EDITVAL_CLASS<short>*>(slot.ctrl), static_cast<short*>(field)); break;
+        case SYS_BYTE:
+            Point(*static_cast<CTRL_EDITVAL_CLASS<unsigned char>*>(slot.ctrl), static_cast<unsigned char*>(field));
+            break;
+        case SYS_TEXT:
+        case SYS_BYTES: Point(*static_cast<CTRL_EDITSTR_CLASS*>(slot.ctrl), static_cast<std::string*>(field)); break;
+        case SYS_CHECK: Point(*static_cast<CTRL_CHECK_CLASS<int>*>(slot.ctrl), static_cast<int*>(field)); break;
+        case SYS_BYTE_CHECK:
+            Point(*static_cast<CTRL_CHECK_CLASS<unsigned char>*>(slot.ctrl), static_cast<unsigned char*>(field));
+            break;
+        default: Point(*static_cast<CTRL_COMBO_CLASS<int>*>(slot.ctrl), static_cast<int*>(field)); break;
         }
     }
 }
@@ -189,9 +156,7 @@ CTRL_CLASS* DLG_DBSYSTEM_N::Ctrl(WORD id) {
     return nullptr;
 }
 
-int DLG_DBSYSTEM_N::IsChecked(WORD id) const {
-    return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
-}
+int DLG_DBSYSTEM_N::IsChecked(WORD id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
 
 void DLG_DBSYSTEM_N::EnableId(WORD id, int enable) {
     if (CTRL_CLASS* c = Ctrl(id)) c->Enable(enable);
@@ -200,8 +165,8 @@ void DLG_DBSYSTEM_N::EnableId(WORD id, int enable) {
 void DLG_DBSYSTEM_N::UpdateControls() {
     for (const cSlot& slot : m_Slots) {
         const cSysCtrl& row = *slot.row;
-        const int enable = slot.bound && (!row.on || IsChecked(row.on)) &&
-                           (!row.on2 || IsChecked(row.on2)) && (!row.off || !IsChecked(row.off));
+        const int enable = slot.bound && (!row.on || IsChecked(row.on)) && (!row.on2 || IsChecked(row.on2)) &&
+                           (!row.off || !IsChecked(row.off));
         slot.ctrl->Enable(enable);
     }
     if (m_Page.update) m_Page.update(*this);

@@ -71,8 +71,7 @@ constexpr cSysCtrl SysShort(WORD id, WORD spin, SYSTEM_FIELD f, int lo, int hi) 
 constexpr cSysCtrl SysByte(WORD id, WORD spin, SYSTEM_FIELD f) {
     return {SYS_BYTE, id, spin, f, 0, 255, 1, nullptr, 0, 0, 0};
 }
-constexpr cSysCtrl SysText(WORD id, SYSTEM_FIELD f, int chars, WORD on = 0, WORD on2 = 0,
-                           WORD off = 0) {
+constexpr cSysCtrl SysText(WORD id, SYSTEM_FIELD f, int chars, WORD on = 0, WORD on2 = 0, WORD off = 0) {
     return {SYS_TEXT, id, 0, f, 0, double(chars), 0, nullptr, on, on2, off};
 }
 constexpr cSysCtrl SysBytes(WORD id, SYSTEM_FIELD f, int bytes) {
@@ -98,7 +97,7 @@ struct cSystemPage {
     WORD dialog;
     const cSysCtrl* ctrls;
     int count;
-    const WORD* triggers;  // ids whose commands run the rules, 0-ended; null: every command
+    const WORD* triggers;                  // ids whose commands run the rules, 0-ended; null: every command
     void (*update)(DLG_DBSYSTEM_N& page);  // rules beyond the table's, or null
 };
 
@@ -108,7 +107,7 @@ const cSystemPage& SystemPageTable(int page);
 extern const cSystemPage g_SystemTextPages[5];
 
 class DLG_DBSYSTEM_N : public DLG_DBPAGE {
-  public:
+public:
     DLG_DBSYSTEM_N(const cSystemPage& page, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
@@ -143,14 +142,14 @@ class DLG_DBSYSTEM_N : public DLG_DBPAGE {
     VECTOR_CLASS<std::string> m_BgmRows;
     VECTOR_CLASS<std::string> m_BackRows;
 
-  protected:
+protected:
     // Attaches the table's controls, kind by kind.
     void AttachTable();
     // The party-variable, BGM and background rows from the committed database.
     void BuildNameLists();
     virtual void AfterRefresh() {}
 
-  private:
+private:
     void AddRow(const cSysCtrl& row);
     struct cSlot {
         const cSysCtrl* row;
@@ -163,14 +162,13 @@ class DLG_DBSYSTEM_N : public DLG_DBPAGE {
 // One class per page, so that each has its own instance and dialog procedure.
 template <int N>
 class DLG_DBSYSTEM_PAGE : public DLG_DBSYSTEM_N {
-  public:
+public:
     DLG_DBSYSTEM_PAGE(WORD, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
         : DLG_DBSYSTEM_N(SystemPageTable(N - 1), sheet, wndList) {
         SetInstance(this);
     }
     ~DLG_DBSYSTEM_PAGE() override {
-        if (DLG_STATIC<DLG_DBSYSTEM_PAGE>::s_pInstance == this)
-            DLG_STATIC<DLG_DBSYSTEM_PAGE>::s_pInstance = nullptr;
+        if (DLG_STATIC<DLG_DBSYSTEM_PAGE>::s_pInstance == this) DLG_STATIC<DLG_DBSYSTEM_PAGE>::s_pInstance = nullptr;
     }
 };
 

@@ -23,35 +23,28 @@ enum {
 // The BGM rows: combo and play button.
 const struct {
     WORD combo, play;
-} kBgmRows[SYSTEM_BGM_COUNT] = {
-    {1529, 1288}, {1530, 1280}, {1531, 1286}, {1532, 1283}, {1569, 1284}};
+} kBgmRows[SYSTEM_BGM_COUNT] = {{1529, 1288}, {1530, 1280}, {1531, 1286}, {1532, 1283}, {1569, 1284}};
 
 // The sound-effect rows: path edit, browse and play buttons.
 const struct {
     WORD edit, browse, play;
 } kSoundRows[SYSTEM_SOUND_COUNT] = {
-    {1538, 1537, 1289}, {1540, 1539, 1291}, {1542, 1541, 1292}, {1544, 1543, 1293},
-    {1546, 1545, 1294}, {1548, 1547, 1295}, {1550, 1549, 1296}, {1552, 1551, 1297},
-    {1554, 1553, 1298}, {1556, 1555, 1299}, {1558, 1557, 1300}, {1560, 1559, 1301},
-    {1562, 1561, 1302}, {1564, 1563, 1303}, {1566, 1565, 1304}, {1568, 1567, 1305},
-    {1572, 1571, 1306}, {1573, 1574, 1307},
+    {1538, 1537, 1289}, {1540, 1539, 1291}, {1542, 1541, 1292}, {1544, 1543, 1293}, {1546, 1545, 1294},
+    {1548, 1547, 1295}, {1550, 1549, 1296}, {1552, 1551, 1297}, {1554, 1553, 1298}, {1556, 1555, 1299},
+    {1558, 1557, 1300}, {1560, 1559, 1301}, {1562, 1561, 1302}, {1564, 1563, 1303}, {1566, 1565, 1304},
+    {1568, 1567, 1305}, {1572, 1571, 1306}, {1573, 1574, 1307},
 };
 
 const char kFontSample[] = "abc ABC あいう 剣魔龍";
 
-void ElemRow(std::string& text, int, const cElem& element) {
-    text = element.Name;
-}
+void ElemRow(std::string& text, int, const cElem& element) { text = element.Name; }
 
 }  // namespace
 
-const char* FontSampleFace(int row) {
-    return FontNameTable[row >= 0 && row < FONT_NAME_COUNT ? row : 0];
-}
+const char* FontSampleFace(int row) { return FontNameTable[row >= 0 && row < FONT_NAME_COUNT ? row : 0]; }
 
 DLG_DBSYSTEM_4::DLG_DBSYSTEM_4(WORD, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
-    : DLG_DBSYSTEM_N(SystemPageTable(3), sheet, wndList),
-      m_Sample({IDC_FONT_SAMPLE, 380, 19, -1, -1}) {
+    : DLG_DBSYSTEM_N(SystemPageTable(3), sheet, wndList), m_Sample({IDC_FONT_SAMPLE, 380, 19, -1, -1}) {
     SetInstance(this);
     m_Elems.Assign(g_System.Elements);
     for (const auto& row : kBgmRows) m_Buttons.push_back(CTRL_BUTTON_CLASS({row.play}));
@@ -62,14 +55,13 @@ DLG_DBSYSTEM_4::DLG_DBSYSTEM_4(WORD, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
 
 DLG_DBSYSTEM_4::~DLG_DBSYSTEM_4() {
     if (m_hMenuBar) DestroyMenu(m_hMenuBar);
-    if (DLG_STATIC<DLG_DBSYSTEM_4>::s_pInstance == this)
-        DLG_STATIC<DLG_DBSYSTEM_4>::s_pInstance = nullptr;
+    if (DLG_STATIC<DLG_DBSYSTEM_4>::s_pInstance == this) DLG_STATIC<DLG_DBSYSTEM_4>::s_pInstance = nullptr;
 }
 
 int DLG_DBSYSTEM_4::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
-    m_ElemList.Subclass(this, DbListDesc<cElem>(IDC_ELEM_LIST, &g_System.Elements, &m_Elems,
-                                                nullptr, 1, 0, 99, 1, ElemRow));
+    m_ElemList.Subclass(this,
+                        DbListDesc<cElem>(IDC_ELEM_LIST, &g_System.Elements, &m_Elems, nullptr, 1, 0, 99, 1, ElemRow));
     AddCtrl(&m_ElemList);
     AttachTable();
     AddCtrls(m_Buttons);
@@ -87,9 +79,7 @@ int DLG_DBSYSTEM_4::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-CTRL_EDITSTR_CLASS* DLG_DBSYSTEM_4::SoundEdit(int row) {
-    return FindCtrl(m_Strs, kSoundRows[row].edit);
-}
+CTRL_EDITSTR_CLASS* DLG_DBSYSTEM_4::SoundEdit(int row) { return FindCtrl(m_Strs, kSoundRows[row].edit); }
 
 int DLG_DBSYSTEM_4::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!CheckCommand(wParam)) return 0;
@@ -102,8 +92,7 @@ int DLG_DBSYSTEM_4::OnCommand(WPARAM wParam, LPARAM lParam) {
     }
     if (id == IDC_ELEM_COUNT && code == BN_CLICKED) AskElementCount();
     if (id == IDC_ELEM_LIST && code == LBN_SELCHANGE) m_ElemList.OnSelChange();
-    if ((id == IDC_ELEM_LIST && code == LBN_DBLCLK) || (id == IDC_ELEM_EDIT && code == BN_CLICKED))
-        EditElement();
+    if ((id == IDC_ELEM_LIST && code == LBN_DBLCLK) || (id == IDC_ELEM_EDIT && code == BN_CLICKED)) EditElement();
     if (code == BN_CLICKED) {
         for (const auto& row : kBgmRows)
             if (id == row.play) PlaySelectedBgm(m_Combos, row.combo);
@@ -130,16 +119,13 @@ void DLG_DBSYSTEM_4::EditElement() {
 
 void DLG_DBSYSTEM_4::AskElementCount() {
     int count = m_ElemList.GetRecordCount();
-    if (InputValue(this, m_pWndList, &count, 1, 99, "データ数",
-                   FindCtrl(m_Buttons, IDC_ELEM_COUNT)))
+    if (InputValue(this, m_pWndList, &count, 1, 99, "データ数", FindCtrl(m_Buttons, IDC_ELEM_COUNT)))
         m_ElemList.Resize(count);
 }
 
 void DLG_DBSYSTEM_4::BrowseSound(int row) {
     char path[MAX_PATH] = "";
-    if (!SelectOpenFile(m_hWnd, path, MAX_PATH, "wave\\", "効果音の選択",
-                        "WaveFile ( *.wav )\0*.wav\0", "wav"))
-        return;
+    if (!SelectOpenFile(m_hWnd, path, MAX_PATH, "wave\\", "効果音の選択", "WaveFile ( *.wav )\0*.wav\0", "wav")) return;
     if (!MakeRelativePath(path)) return;  // another drive: no path the game could use
     if (CTRL_EDITSTR_CLASS* edit = SoundEdit(row)) SetPathText(edit, path);
 }
@@ -166,8 +152,7 @@ LRESULT DLG_DBSYSTEM_4::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     int handled = 0;
     LRESULT r = PageProc(hwnd, msg, wParam, lParam, &handled);
     if (handled) return TRUE;
-    if (IsRightClicked() && m_ElemList.SelectAtPoint(m_CursorPos) && m_hMenuBar)
-        TrackPopup(GetSubMenu(m_hMenuBar, 0));
+    if (IsRightClicked() && m_ElemList.SelectAtPoint(m_CursorPos) && m_hMenuBar) TrackPopup(GetSubMenu(m_hMenuBar, 0));
     if (msg == WM_DESTROY) g_Sound.Stop();
     if (IsSetActive(msg, lParam)) RefreshIfPending();
     if (!r && msg != WM_NOTIFY) return FALSE;

@@ -8,7 +8,7 @@
 #include "ui/ctrl_list.h"
 
 class DLG_DBSYSTEM_4 : public DLG_DBSYSTEM_N {
-  public:
+public:
     DLG_DBSYSTEM_4(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
     ~DLG_DBSYSTEM_4() override;
 
@@ -28,7 +28,7 @@ class DLG_DBSYSTEM_4 : public DLG_DBSYSTEM_N {
     HMENU m_hMenuBar = nullptr;
     int m_nSampleRow = -1;  // the font row the sample was drawn with
 
-  private:
+private:
     void EditElement();
     void AskElementCount();
     void BrowseSound(int row);

@@ -1,7 +1,6 @@
 #include "database/sheet/dlg_elem.h"
 
-DLG_ELEM::DLG_ELEM(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef,
-                   cElem* element)
+DLG_ELEM::DLG_ELEM(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cElem* element)
     : DLG_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 0), m_pElem(element) {
     SetInstance(this);
     // One character, a double-byte one counting one.

@@ -9,10 +9,9 @@
 #include "ui/dlg.h"
 
 class DLG_ELEM : public DLG_CLASS {
-  public:
+public:
     enum { IDD = 119, IDC_ELEM_NAME = 1044 };
-    DLG_ELEM(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef,
-             cElem* element);
+    DLG_ELEM(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cElem* element);
     ~DLG_ELEM() override;
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;

@@ -60,8 +60,8 @@ const int kCommitOrder[PROP_DATABASE::PAGE_COUNT] = {
 
 }  // namespace
 
-PROP_DATABASE::PROP_DATABASE(int modeless, WND_CLASS* parent, WND_LIST_CLASS* wndList,
-                             PROP_DATABASE** owner, std::function<void()> onClosed)
+PROP_DATABASE::PROP_DATABASE(int modeless, WND_CLASS* parent, WND_LIST_CLASS* wndList, PROP_DATABASE** owner,
+                             std::function<void()> onClosed)
     : PROP_CLASS(modeless, parent, wndList), m_OnClosed(std::move(onClosed)) {
     // The registry deletes the sheet through the owner's pointer as a PROP_CLASS.
     if (wndList) wndList->AddSheet(this, reinterpret_cast<PROP_CLASS**>(owner));
@@ -86,8 +86,7 @@ int PROP_DATABASE::CreatePages() {
 }
 
 std::string ApplyFailureText(const std::vector<std::string>& failed) {
-    std::string text =
-        "次のファイルを保存できませんでした！\n元のファイルはそのまま残っています。\n";
+    std::string text = "次のファイルを保存できませんでした！\n元のファイルはそのまま残っています。\n";
     for (const std::string& path : failed) text += "\n" + path;
     return text;
 }
@@ -105,6 +104,5 @@ int PROP_DATABASE::ApplyAll() {
 
 void PROP_DATABASE::OnIdle(int) {
     const int page = GetCurPage();
-    if (page >= 0 && page < PAGE_COUNT && m_pPage[page] && m_pPage[page]->m_hWnd)
-        m_pPage[page]->OnPaint();
+    if (page >= 0 && page < PAGE_COUNT && m_pPage[page] && m_pPage[page]->m_hWnd) m_pPage[page]->OnPaint();
 }

@@ -14,7 +14,7 @@
 class PROP_DBSKILL;
 
 class PROP_DATABASE : public PROP_CLASS {
-  public:
+public:
     enum {
         PAGE_COUNT = 25,
         TAB_CLASS = 0,
@@ -45,9 +45,7 @@ class PROP_DATABASE : public PROP_CLASS {
     // The skill sheet a page holds open, or none.
     PROP_DBSKILL* SkillSheet() const { return nullptr; }
     // The page of a tab, or none (before CreatePages).
-    DLG_DBPAGE* Page(int tab) const {
-        return tab >= 0 && tab < PAGE_COUNT ? m_pPage[tab] : nullptr;
-    }
+    DLG_DBPAGE* Page(int tab) const { return tab >= 0 && tab < PAGE_COUNT ? m_pPage[tab] : nullptr; }
 
     std::function<void()> m_OnClosed;
     DLG_DBPAGE* m_pPage[PAGE_COUNT] = {};

@@ -128,9 +128,7 @@ const cSysCtrl kPage3[] = {
 
 const WORD kPage3Triggers[] = {1037, 1156, 1158, 1161, 1271, 1273, 1275, 1299, 1383, 0};
 
-int Typed(DLG_DBSYSTEM_N& page, WORD id) {
-    return static_cast<int>(GetDlgItemInt(page.m_hWnd, id, nullptr, TRUE));
-}
+int Typed(DLG_DBSYSTEM_N& page, WORD id) { return static_cast<int>(GetDlgItemInt(page.m_hWnd, id, nullptr, TRUE)); }
 
 // The time mode's edits or the simple mode's, and the reference action
 // counts from the values as typed.
@@ -155,40 +153,23 @@ void UpdateBattleTiming(DLG_DBSYSTEM_N& page) {
 // Page 4 (dialog 191): what the table binds; the element list, the previews
 // and the font sample are the page's own.
 const cSysCtrl kPage4[] = {
-    SysByte(1518, 1521, SYS_FIELD(TransparentColor[0])),
-    SysByte(1519, 1170, SYS_FIELD(TransparentColor[1])),
-    SysByte(1520, 1171, SYS_FIELD(TransparentColor[2])),
-    SysBytes(1538, SYS_ENTRY(SoundEffects, 0), 260),
-    SysBytes(1540, SYS_ENTRY(SoundEffects, 1), 260),
-    SysBytes(1542, SYS_ENTRY(SoundEffects, 2), 260),
-    SysBytes(1544, SYS_ENTRY(SoundEffects, 3), 260),
-    SysBytes(1546, SYS_ENTRY(SoundEffects, 4), 260),
-    SysBytes(1548, SYS_ENTRY(SoundEffects, 5), 260),
-    SysBytes(1550, SYS_ENTRY(SoundEffects, 6), 260),
-    SysBytes(1552, SYS_ENTRY(SoundEffects, 7), 260),
-    SysBytes(1554, SYS_ENTRY(SoundEffects, 8), 260),
-    SysBytes(1556, SYS_ENTRY(SoundEffects, 9), 260),
-    SysBytes(1558, SYS_ENTRY(SoundEffects, 10), 260),
-    SysBytes(1560, SYS_ENTRY(SoundEffects, 11), 260),
-    SysBytes(1562, SYS_ENTRY(SoundEffects, 12), 260),
-    SysBytes(1564, SYS_ENTRY(SoundEffects, 13), 260),
-    SysBytes(1566, SYS_ENTRY(SoundEffects, 14), 260),
-    SysBytes(1568, SYS_ENTRY(SoundEffects, 15), 260),
-    SysBytes(1572, SYS_ENTRY(SoundEffects, 16), 260),
-    SysBytes(1573, SYS_ENTRY(SoundEffects, 17), 260),
-    SysCheck(1627, SYS_FIELD(EvenCharSpacing)),
-    SysByteCheck(1533, SYS_ENTRY(SystemBgmLoop, 0)),
-    SysByteCheck(1534, SYS_ENTRY(SystemBgmLoop, 1)),
-    SysByteCheck(1535, SYS_ENTRY(SystemBgmLoop, 2)),
-    SysByteCheck(1536, SYS_ENTRY(SystemBgmLoop, 3)),
-    SysByteCheck(1570, SYS_ENTRY(SystemBgmLoop, 4)),
-    SysList(SYS_BACK, 1595, SYS_FIELD(FormationBack)),
-    SysWords(1596, SYS_FIELD(FontIndex), FontNameTable),
-    SysList(SYS_BGM, 1529, SYS_ENTRY(SystemBgm, 0)),
-    SysList(SYS_BGM, 1530, SYS_ENTRY(SystemBgm, 1)),
-    SysList(SYS_BGM, 1531, SYS_ENTRY(SystemBgm, 2)),
-    SysList(SYS_BGM, 1532, SYS_ENTRY(SystemBgm, 3)),
-    SysList(SYS_BGM, 1569, SYS_ENTRY(SystemBgm, 4)),
+    SysByte(1518, 1521, SYS_FIELD(TransparentColor[0])), SysByte(1519, 1170, SYS_FIELD(TransparentColor[1])),
+    SysByte(1520, 1171, SYS_FIELD(TransparentColor[2])), SysBytes(1538, SYS_ENTRY(SoundEffects, 0), 260),
+    SysBytes(1540, SYS_ENTRY(SoundEffects, 1), 260),     SysBytes(1542, SYS_ENTRY(SoundEffects, 2), 260),
+    SysBytes(1544, SYS_ENTRY(SoundEffects, 3), 260),     SysBytes(1546, SYS_ENTRY(SoundEffects, 4), 260),
+    SysBytes(1548, SYS_ENTRY(SoundEffects, 5), 260),     SysBytes(1550, SYS_ENTRY(SoundEffects, 6), 260),
+    SysBytes(1552, SYS_ENTRY(SoundEffects, 7), 260),     SysBytes(1554, SYS_ENTRY(SoundEffects, 8), 260),
+    SysBytes(1556, SYS_ENTRY(SoundEffects, 9), 260),     SysBytes(1558, SYS_ENTRY(SoundEffects, 10), 260),
+    SysBytes(1560, SYS_ENTRY(SoundEffects, 11), 260),    SysBytes(1562, SYS_ENTRY(SoundEffects, 12), 260),
+    SysBytes(1564, SYS_ENTRY(SoundEffects, 13), 260),    SysBytes(1566, SYS_ENTRY(SoundEffects, 14), 260),
+    SysBytes(1568, SYS_ENTRY(SoundEffects, 15), 260),    SysBytes(1572, SYS_ENTRY(SoundEffects, 16), 260),
+    SysBytes(1573, SYS_ENTRY(SoundEffects, 17), 260),    SysCheck(1627, SYS_FIELD(EvenCharSpacing)),
+    SysByteCheck(1533, SYS_ENTRY(SystemBgmLoop, 0)),     SysByteCheck(1534, SYS_ENTRY(SystemBgmLoop, 1)),
+    SysByteCheck(1535, SYS_ENTRY(SystemBgmLoop, 2)),     SysByteCheck(1536, SYS_ENTRY(SystemBgmLoop, 3)),
+    SysByteCheck(1570, SYS_ENTRY(SystemBgmLoop, 4)),     SysList(SYS_BACK, 1595, SYS_FIELD(FormationBack)),
+    SysWords(1596, SYS_FIELD(FontIndex), FontNameTable), SysList(SYS_BGM, 1529, SYS_ENTRY(SystemBgm, 0)),
+    SysList(SYS_BGM, 1530, SYS_ENTRY(SystemBgm, 1)),     SysList(SYS_BGM, 1531, SYS_ENTRY(SystemBgm, 2)),
+    SysList(SYS_BGM, 1532, SYS_ENTRY(SystemBgm, 3)),     SysList(SYS_BGM, 1569, SYS_ENTRY(SystemBgm, 4)),
 };
 
 }  // namespace

@@ -8,28 +8,24 @@ namespace {
 
 // Command `index` of `menu`: its check box, and its name edit enabled while
 // the check box is checked.
-#define SYS_CMD(menu, index, check, edit, chars)     \
-    SysCheck(check, SYS_ITEM(menu, index, Enabled)), \
-        SysText(edit, SYS_ITEM(menu, index, Label), chars, check)
+#define SYS_CMD(menu, index, check, edit, chars) \
+    SysCheck(check, SYS_ITEM(menu, index, Enabled)), SysText(edit, SYS_ITEM(menu, index, Label), chars, check)
 #define SYS_TEXT_ENTRY(index, edit, chars) SysText(edit, SYS_ENTRY(Texts, index), chars)
 
 // A parameter: shown check box, name edit enabled while it is checked.
-#define SYS_PARAM(index, check, edit)                   \
-    SysCheck(check, SYS_ITEM(ParamInfo, index, Shown)), \
-        SysText(edit, SYS_ITEM(ParamInfo, index, Name), 4, check)
-#define SYS_LIMIT(index, edit, spin) \
-    SysInt(edit, spin, SYS_ITEM(ParamInfo, index, Limit), 1, 999999)
+#define SYS_PARAM(index, check, edit) \
+    SysCheck(check, SYS_ITEM(ParamInfo, index, Shown)), SysText(edit, SYS_ITEM(ParamInfo, index, Name), 4, check)
+#define SYS_LIMIT(index, edit, spin) SysInt(edit, spin, SYS_ITEM(ParamInfo, index, Limit), 1, 999999)
 
 // A "System.ini" key and its default; only a numeric entry binds its default.
-#define SYS_INI(index, key, value, spin)                          \
-    SysBytes(key, SYS_ITEM(IniKeys, index, Key), 64),             \
-        SysInt(                                                   \
-            value, spin,                                          \
-            [](cSystem& s) -> void* {                             \
-                cIni* e = SystemEntry(s.IniKeys, index);          \
-                return e && e->Type == 0 ? &e->Default : nullptr; \
-            },                                                    \
-            0, 99)
+#define SYS_INI(index, key, value, spin)                                                                        \
+    SysBytes(key, SYS_ITEM(IniKeys, index, Key), 64), SysInt(                                                   \
+                                                          value, spin,                                          \
+                                                          [](cSystem& s) -> void* {                             \
+                                                              cIni* e = SystemEntry(s.IniKeys, index);          \
+                                                              return e && e->Type == 0 ? &e->Default : nullptr; \
+                                                          },                                                    \
+                                                          0, 99)
 
 // Page 5 (dialog 203): parameters, effect forecast, skill texts, title and option menus.
 const cSysCtrl kPage5[] = {
@@ -209,15 +205,12 @@ const cSysCtrl kPage8[] = {
 // Page 9 (dialog 207): action and battle menus, battle messages, "System.ini"
 // keys. The first action command's name edit is kept hidden by the dialog.
 const cSysCtrl kPage9[] = {
-    SYS_CMD(ActionMenu, 0, 1479, 1480, 4), SYS_CMD(ActionMenu, 1, 1487, 1488, 4),
-    SYS_CMD(ActionMenu, 2, 1489, 1490, 4), SYS_CMD(ActionMenu, 3, 1491, 1492, 4),
-    SYS_CMD(ActionMenu, 4, 1493, 1494, 4), SYS_CMD(ActionMenu, 5, 1495, 1496, 4),
-    SYS_CMD(BattleMenu, 0, 1499, 1500, 4), SYS_CMD(BattleMenu, 1, 1501, 1502, 4),
-    SYS_CMD(BattleMenu, 2, 1503, 1504, 4), SYS_CMD(BattleMenu, 3, 1505, 1506, 4),
-    SYS_TEXT_ENTRY(52, 1509, 16),          SYS_TEXT_ENTRY(53, 1510, 16),
-    SYS_TEXT_ENTRY(54, 1511, 16),          SYS_INI(0, 1629, 1630, 1631),
-    SYS_INI(1, 1632, 1633, 1634),          SYS_INI(2, 1635, 1636, 1637),
-    SYS_INI(3, 1638, 1639, 1640),          SYS_INI(4, 1641, 1642, 1643),
+    SYS_CMD(ActionMenu, 0, 1479, 1480, 4), SYS_CMD(ActionMenu, 1, 1487, 1488, 4), SYS_CMD(ActionMenu, 2, 1489, 1490, 4),
+    SYS_CMD(ActionMenu, 3, 1491, 1492, 4), SYS_CMD(ActionMenu, 4, 1493, 1494, 4), SYS_CMD(ActionMenu, 5, 1495, 1496, 4),
+    SYS_CMD(BattleMenu, 0, 1499, 1500, 4), SYS_CMD(BattleMenu, 1, 1501, 1502, 4), SYS_CMD(BattleMenu, 2, 1503, 1504, 4),
+    SYS_CMD(BattleMenu, 3, 1505, 1506, 4), SYS_TEXT_ENTRY(52, 1509, 16),          SYS_TEXT_ENTRY(53, 1510, 16),
+    SYS_TEXT_ENTRY(54, 1511, 16),          SYS_INI(0, 1629, 1630, 1631),          SYS_INI(1, 1632, 1633, 1634),
+    SYS_INI(2, 1635, 1636, 1637),          SYS_INI(3, 1638, 1639, 1640),          SYS_INI(4, 1641, 1642, 1643),
     SYS_INI(5, 1644, 1645, 1646),          SYS_INI(6, 1647, 1648, 1649),
 };
 

@@ -18,7 +18,7 @@ long TellCb(void* source) { return std::ftell(static_cast<FILE*>(source)); }
 // The decoder is closed before the file; ov_clear must not close it a second time.
 const ov_callbacks kCallbacks = {ReadCb, SeekCb, nullptr, TellCb};
 
-} // namespace
+}  // namespace
 
 int VoxDecoder::Open(const char* file) {
     Close();
@@ -60,7 +60,7 @@ int VoxDecoder::Rewind() {
 }
 
 void VoxDecoder::SetVolume(float volume) {
-    if (!(volume > 0.0f)) volume = 0.0f; // also catches NaN
+    if (!(volume > 0.0f)) volume = 0.0f;  // also catches NaN
     if (volume > 1.0f) volume = 1.0f;
     m_fVolume = volume;
 }
@@ -73,7 +73,7 @@ int VoxDecoder::Read(char* out, int bytes) {
     while (done < bytes) {
         int section = 0;
         long n = ov_read(&m_Vorbis, out + done, bytes - done, 0, 2, 1, &section);
-        if (n == OV_HOLE) continue; // a gap in the data; decoding goes on after it
+        if (n == OV_HOLE) continue;  // a gap in the data; decoding goes on after it
         if (n > 0) {
             done += static_cast<int>(n);
             m_bPassHadSamples = true;

@@ -2,10 +2,10 @@
 // file as many times as the loop count asks, scaled by the voice's volume.
 #pragma once
 
+#include <vorbis/vorbisfile.h>
+
 #include <atomic>
 #include <cstdio>
-
-#include <vorbis/vorbisfile.h>
 
 class VoxDecoder {
 public:
@@ -14,7 +14,7 @@ public:
     VoxDecoder& operator=(const VoxDecoder&) = delete;
     ~VoxDecoder() { Close(); }
 
-    int Open(const char* file); // 1 when the file is Ogg Vorbis
+    int Open(const char* file);  // 1 when the file is Ogg Vorbis
     void Close();
     int IsOpen() const { return m_pFile != nullptr; }
     int GetChannels() const { return m_nChannels; }
@@ -25,7 +25,10 @@ public:
     // Fills out with up to `bytes` bytes (whole frames); 0 once the last pass ended.
     int Read(char* out, int bytes);
 
-    void SetLoop(int count) { m_nLoop = count < 0 ? 0 : count; m_nLoopLeft = m_nLoop.load(); }
+    void SetLoop(int count) {
+        m_nLoop = count < 0 ? 0 : count;
+        m_nLoopLeft = m_nLoop.load();
+    }
     int GetLoop() const { return m_nLoop; }
     void SetVolume(float volume);
     float GetVolume() const { return m_fVolume; }

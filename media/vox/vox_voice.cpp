@@ -2,9 +2,7 @@
 
 #include <new>
 
-VoxVoice::VoxVoice(VoxWaveOut* out) : m_pOut(out) {
-    m_hDone = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-}
+VoxVoice::VoxVoice(VoxWaveOut* out) : m_pOut(out) { m_hDone = CreateEventA(nullptr, FALSE, FALSE, nullptr); }
 
 VoxVoice::~VoxVoice() {
     Close();
@@ -103,11 +101,10 @@ float VOX_CALL VoxGetVolume(VOX* self) { return V(self).GetVolume(); }
 unsigned char VOX_CALL VoxIsPlaying(VOX* self) { return V(self).IsPlaying() ? 1 : 0; }
 void VOX_CALL VoxRelease(VOX* self) { delete static_cast<VoxObject*>(self); }
 
-const VOX_VTBL kVoxVtbl = {VoxOpen,      VoxPlay,      VoxStop,         VoxClose,
-                           VoxSetLoop,   VoxGetLoop,   VoxSetVolume,    VoxGetVolume,
-                           VoxIsPlaying, VoxRelease};
+const VOX_VTBL kVoxVtbl = {VoxOpen,    VoxPlay,      VoxStop,      VoxClose,     VoxSetLoop,
+                           VoxGetLoop, VoxSetVolume, VoxGetVolume, VoxIsPlaying, VoxRelease};
 
-} // namespace
+}  // namespace
 
 VOX* VoxCreate(VoxWaveOut* out) {
     if (!out) return nullptr;

@@ -11,7 +11,7 @@
 
 class VoxVoice {
 public:
-    explicit VoxVoice(VoxWaveOut* out); // takes the output
+    explicit VoxVoice(VoxWaveOut* out);  // takes the output
     VoxVoice(const VoxVoice&) = delete;
     VoxVoice& operator=(const VoxVoice&) = delete;
     ~VoxVoice();
@@ -32,7 +32,7 @@ private:
 
     VoxDecoder m_Decoder;
     VoxWaveOut* m_pOut;
-    HANDLE m_hDone = nullptr;   // buffer played, or a stop request
+    HANDLE m_hDone = nullptr;  // buffer played, or a stop request
     HANDLE m_hThread = nullptr;
     std::atomic<int> m_bQuit{0};
     std::atomic<int> m_bPlaying{0};

@@ -17,8 +17,8 @@ public:
         format.wBitsPerSample = 16;
         format.nBlockAlign = static_cast<WORD>(channels * 2);
         format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
-        if (waveOutOpen(&m_hWave, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(done), 0,
-                        CALLBACK_EVENT) != MMSYSERR_NOERROR) {
+        if (waveOutOpen(&m_hWave, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(done), 0, CALLBACK_EVENT) !=
+            MMSYSERR_NOERROR) {
             m_hWave = nullptr;
             return 0;
         }
@@ -57,6 +57,6 @@ private:
     WAVEHDR m_Hdr[kVoxBuffers] = {};
 };
 
-} // namespace
+}  // namespace
 
 VoxWaveOut* NewWinmmWaveOut() { return new WinmmWaveOut; }

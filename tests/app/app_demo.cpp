@@ -1,7 +1,6 @@
 // Not a test: starts the editor in the current project and opens one window
 // for a screenshot. app_demo <battle|database [tab]|worldmap|popup>
 #include <windows.h>
-
 #include <commctrl.h>
 
 #include <cstdlib>
@@ -11,8 +10,8 @@
 #include "app/battle_mode.h"
 #include "app/dlg_main.h"
 #include "database/sheet/prop_database.h"
-#include "resources/stage_editor_ids.h"
 #include "editing/map_cursor.h"
+#include "resources/stage_editor_ids.h"
 
 namespace {
 
@@ -39,8 +38,7 @@ int main(int argc, char** argv) {
         s_nTab = argc > 2 ? std::atoi(argv[2]) : 0;
         SetTimer(nullptr, 0, 200, ShowTab);
     }
-    if (std::strcmp(what, "worldmap") == 0)
-        PostMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_WORLDMAP, 0);
+    if (std::strcmp(what, "worldmap") == 0) PostMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_WORLDMAP, 0);
     int code = 0;
     RunMessageLoop(&code);
     AppExit();

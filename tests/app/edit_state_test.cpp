@@ -1,8 +1,8 @@
 // The undo and redo histories of the stage and world-map editors, their
 // depth and memory check, and the layer state of both edit states.
-#include "tests/model/records.h"
 #include "app/stage_edit_state.h"
 #include "model/stage.h"
+#include "tests/model/records.h"
 #include "worldmap/world_edit_state.h"
 
 namespace {
@@ -27,8 +27,7 @@ protected:
     // As the stage editor records an edit: push onto the undo history, then
     // empty the redo history whatever the push returned.
     int Edit(Layers& layers, int step) {
-        const int pushed =
-            m_state.PushHistory(m_state.UndoHistory, layers.chips, layers.enemies, layers.events);
+        const int pushed = m_state.PushHistory(m_state.UndoHistory, layers.chips, layers.enemies, layers.events);
         m_state.RedoHistory.Clear();
         layers.Become(step);
         return pushed;
@@ -107,8 +106,7 @@ TEST_F(EditStateTest, ShortMemoryEmptiesBothHistories) {
     Undo(layers);
     ASSERT_EQ(1u, m_state.RedoHistory.Size());
     ScopedFreeMemory low(cStageEditState::StepSize(layers.chips, layers.enemies, layers.events));
-    EXPECT_EQ(
-        0, m_state.PushHistory(m_state.UndoHistory, layers.chips, layers.enemies, layers.events));
+    EXPECT_EQ(0, m_state.PushHistory(m_state.UndoHistory, layers.chips, layers.enemies, layers.events));
     EXPECT_TRUE(m_state.UndoHistory.Empty());
     EXPECT_TRUE(m_state.RedoHistory.Empty());
 }

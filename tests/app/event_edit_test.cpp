@@ -1,8 +1,6 @@
 // The stage editor's event commands through the event dialog: an edit of a
 // placed event or a new event is one undo step that restores the stage as it
 // was before; the start event is no part of the stage's history.
-#include "tests/app/editor_test.h"
-
 #include "app/stage_edit_state.h"
 #include "base/paths.h"
 #include "editing/map_cursor.h"
@@ -10,6 +8,7 @@
 #include "model/stage.h"
 #include "resources/events_ids.h"
 #include "resources/stage_editor_ids.h"
+#include "tests/app/editor_test.h"
 #include "tests/events/event_dialog_support.h"
 
 namespace {
@@ -45,8 +44,7 @@ TEST_F(EventEdit, UndoAfterEditingAPlacedEventRestoresIt) {
     EXPECT_EQ(1, st.StageChanged);
     Command(CM_UNDO);
     ASSERT_NE(nullptr, g_Stage.FindAt(x, y));
-    EXPECT_TRUE(g_Stage.FindAt(x, y)->Compare(before))
-        << "undo gives the event as it was before the edit";
+    EXPECT_TRUE(g_Stage.FindAt(x, y)->Compare(before)) << "undo gives the event as it was before the edit";
     Command(CM_REDO);
     EXPECT_EQ("書き換え", g_Stage.FindAt(x, y)->Name);
 }
@@ -83,6 +81,5 @@ TEST_F(EventEdit, TheStartEventPushesNoUndoStepAndIsWritten) {
     EXPECT_EQ(0, DropSteps());
     EXPECT_EQ(steps, g_StageEditState.UndoHistory.Size());
     cEvent saved;
-    EXPECT_TRUE(saved.LoadFile(g_PathTable.StartEvent))
-        << "OK writes the start event even unchanged";
+    EXPECT_TRUE(saved.LoadFile(g_PathTable.StartEvent)) << "OK writes the start event even unchanged";
 }

@@ -1,21 +1,22 @@
 // Opening a project: the data files of the project's file table (their
 // order and failures are its own test's), the message for a file too new,
 // the files whose failure is no failure, and the image table.
+#include "app/project_load.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "app/project_load.h"
+#include "app/stage_edit_state.h"
+#include "base/editor_settings.h"
+#include "base/paths.h"
 #include "media/image_table.h"
 #include "model/chara.h"
 #include "model/class.h"
-#include "app/stage_edit_state.h"
-#include "model/stage.h"
-#include "model/worldmap.h"
 #include "model/gvalinfo.h"
 #include "model/land.h"
-#include "base/paths.h"
-#include "base/editor_settings.h"
+#include "model/stage.h"
+#include "model/worldmap.h"
 #include "tests/app/app_test_support.h"
 
 namespace {
@@ -56,8 +57,10 @@ TEST_F(ProjectLoad, SampleProjectLoadsWhole) {
     EXPECT_EQ(0, g_StageEditState.StageOpen) << "no stage is open after loading";
     EXPECT_TRUE(g_StageEditState.StagePath.empty());
     // The map-chip picker folds the sheet's lower half to the right.
-    EXPECT_EQ(SurfacePixel(g_ImageTable[IMG_MAPCHIP], 3, 512 + 5), SurfacePixel(g_ImageTable[IMG_PICK_CHIP], 256 + 3, 5));
-    EXPECT_EQ(SurfacePixel(g_ImageTable[IMG_EVENT], 64 + 2, 512 + 7), SurfacePixel(g_ImageTable[IMG_PICK_EVENT], 96 + 2, 7));
+    EXPECT_EQ(SurfacePixel(g_ImageTable[IMG_MAPCHIP], 3, 512 + 5),
+              SurfacePixel(g_ImageTable[IMG_PICK_CHIP], 256 + 3, 5));
+    EXPECT_EQ(SurfacePixel(g_ImageTable[IMG_EVENT], 64 + 2, 512 + 7),
+              SurfacePixel(g_ImageTable[IMG_PICK_EVENT], 96 + 2, 7));
 }
 
 TEST_F(ProjectLoad, NewerFileIsRefusedWithItsOwnMessage) {

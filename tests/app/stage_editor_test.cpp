@@ -1,23 +1,22 @@
 // The stage editor: graying without a stage, layers, scrolling, the clear and
 // undo commands, the event pop-up commands, the windows it opens and the
 // painted map view.
-#include "tests/app/editor_test.h"
-
 #include <windows.h>
 #include <commctrl.h>
 
 #include <string>
 
+#include "app/stage_edit_state.h"
 #include "database/sheet/prop_database.h"
+#include "editing/map_cursor.h"
 #include "media/image_table.h"
 #include "model/chara.h"
 #include "model/class.h"
-#include "app/stage_edit_state.h"
-#include "model/stage.h"
 #include "model/land.h"
+#include "model/stage.h"
 #include "resources/stage_editor_ids.h"
+#include "tests/app/editor_test.h"
 #include "ui/hook.h"
-#include "editing/map_cursor.h"
 #include "ui/wnd_list.h"
 #include "worldmap/dlg_worldmap.h"
 
@@ -41,8 +40,10 @@ void Paint() { g_lpStageWnd->OnPaint(); }
 using StageEditor = EditorTest;
 
 TEST_F(StageEditor, CommandsThatNeedAStageAreGrayWithoutOne) {
-    const UINT stageItems[] = {CM_CLOSE_STAGE, CM_SAVE_ALL, CM_SAVE_AS, CM_CLEAR_CHIPS, CM_STAGE_SETTINGS, CM_GROUP_POS, CM_LAYER_CHIP};
-    const UINT alwaysItems[] = {CM_NEW_STAGE, CM_OPEN_STAGE, CM_DEFAULT_STAGE, CM_DATABASE, CM_WORLDMAP, CM_START_EVENT, CM_TESTPLAY};
+    const UINT stageItems[] = {CM_CLOSE_STAGE,    CM_SAVE_ALL,  CM_SAVE_AS,   CM_CLEAR_CHIPS,
+                               CM_STAGE_SETTINGS, CM_GROUP_POS, CM_LAYER_CHIP};
+    const UINT alwaysItems[] = {CM_NEW_STAGE, CM_OPEN_STAGE,  CM_DEFAULT_STAGE, CM_DATABASE,
+                                CM_WORLDMAP,  CM_START_EVENT, CM_TESTPLAY};
     for (UINT id : stageItems) EXPECT_FALSE(MenuGrayed(StageWnd(), id)) << id;
     EXPECT_TRUE(ButtonEnabled(Stage(), CM_SAVE_ALL));
     EXPECT_TRUE(ButtonChecked(Stage(), CM_LAYER_CHIP_BUTTON));
@@ -95,11 +96,11 @@ TEST_F(StageEditor, WheelScrollsSidewaysAndWithCtrlDown) {
         int x, y;  // scroll position afterwards
     };
     const Turn turns[] = {
-        {-1, 0, 1, 0},            // towards the user: right
-        {-2, 0, 2, 0},            // two notches towards the user still one step
-        {1, 0, 1, 0},             // away: left
-        {-1, MK_CONTROL, 1, 1},   // with Ctrl: down
-        {10, MK_CONTROL, 1, 2},   // ten notches count as one towards the user
+        {-1, 0, 1, 0},           // towards the user: right
+        {-2, 0, 2, 0},           // two notches towards the user still one step
+        {1, 0, 1, 0},            // away: left
+        {-1, MK_CONTROL, 1, 1},  // with Ctrl: down
+        {10, MK_CONTROL, 1, 2},  // ten notches count as one towards the user
         {1, MK_CONTROL, 1, 1},
     };
     for (const Turn& t : turns) {

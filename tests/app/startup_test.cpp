@@ -7,12 +7,12 @@
 #include "app/app.h"
 #include "app/dlg_main.h"
 #include "app/project_load.h"
-#include "app/system_ini.h"
 #include "app/stage_edit_state.h"
-#include "model/stage.h"
-#include "model/gvalinfo.h"
-#include "base/paths.h"
+#include "app/system_ini.h"
 #include "base/editor_settings.h"
+#include "base/paths.h"
+#include "model/gvalinfo.h"
+#include "model/stage.h"
 #include "model/system.h"
 #include "resources/stage_editor_ids.h"
 #include "tests/app/app_test_support.h"
@@ -123,7 +123,8 @@ TEST(Startup, FailedLoadForgetsTheLastStageAndKeepsTheFiles) {
         const char* message;
     };
     const Case cases[] = {
-        {"missing file", false, "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！"},
+        {"missing file", false,
+         "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！"},
         {"newer file", true, "プロジェクトのロードに失敗しました！"},
     };
     for (const Case& c : cases) {
@@ -204,10 +205,8 @@ TEST(Startup, FailedShutDownSavesAreReported) {
     FolderDelete(nullptr, gvalInfo.c_str());
     ASSERT_GE(log.size(), before.size());
     const std::string added = log.substr(before.size());
-    EXPECT_NE(std::string::npos, added.find("e_data\\EditConfig.dat の保存に失敗しました！\r\n"))
-        << added;
-    EXPECT_NE(std::string::npos, added.find("data\\GValInfo.dat の保存に失敗しました！\r\n"))
-        << added;
+    EXPECT_NE(std::string::npos, added.find("e_data\\EditConfig.dat の保存に失敗しました！\r\n")) << added;
+    EXPECT_NE(std::string::npos, added.find("data\\GValInfo.dat の保存に失敗しました！\r\n")) << added;
 }
 
 TEST(Startup, SecondCopyIsAskedFor) {
@@ -221,7 +220,8 @@ TEST(Startup, SecondCopyIsAskedFor) {
         boxes.Queue(IDNO);
         EXPECT_EQ(nullptr, AcquireSingleInstance(name.c_str()));
         ASSERT_EQ(1u, boxes.Count());
-        EXPECT_EQ("既に起動しています。\n二重起動しますか？  ※非推奨。データの上書き保存に注意！\n", boxes.Calls()[0].text);
+        EXPECT_EQ("既に起動しています。\n二重起動しますか？  ※非推奨。データの上書き保存に注意！\n",
+                  boxes.Calls()[0].text);
         EXPECT_EQ("二重起動", boxes.Calls()[0].caption);
         EXPECT_EQ(nullptr, boxes.Calls()[0].owner);
         EXPECT_EQ(static_cast<unsigned>(MB_YESNO), boxes.Calls()[0].type) << "no icon";

@@ -1,10 +1,10 @@
 // Reading "System.ini": where the reading stops, what counts as a finished
 // file, and where values go in the settings block.
+#include "app/system_ini.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "app/system_ini.h"
 
 namespace {
 

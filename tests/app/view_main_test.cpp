@@ -1,10 +1,9 @@
 // The main frame's messages: quitting, activation, the end of a test play and
 // the rebuild of the stage editor.
-#include "tests/app/editor_test.h"
-
 #include "app/stage_edit_state.h"
 #include "base/platform.h"
 #include "editing/map_cursor.h"
+#include "tests/app/editor_test.h"
 
 using MainFrame = EditorTest;
 

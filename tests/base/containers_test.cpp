@@ -1,8 +1,9 @@
 // Guarded access, the vector operations the editors rely on, and the string
 // helpers.
+#include "base/containers.h"
+
 #include <gtest/gtest.h>
 
-#include "base/containers.h"
 #include "base/report.h"
 #include "tests/support/sample_record.h"
 #include "tests/support/seams.h"
@@ -25,7 +26,10 @@ TEST_F(ContainersTest, IndexOutsideAVectorIsReportedAndEndsTheProgram) {
         int value;
         const char* line;
     } cases[] = {
-        {0, 10, nullptr}, {2, 30, nullptr}, {-1, 10, "err V[-1] ( 3 , 4 )"}, {3, 10, "err V[3] ( 3 , 4 )"},
+        {0, 10, nullptr},
+        {2, 30, nullptr},
+        {-1, 10, "err V[-1] ( 3 , 4 )"},
+        {3, 10, "err V[3] ( 3 , 4 )"},
     };
     std::string expected;
     for (const auto& c : cases) {

@@ -1,11 +1,12 @@
 // The path functions on Shift-JIS names, folder listing and the default data
 // of a new project.
+#include "base/paths.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "base/paths.h"
 #include "tests/support/seams.h"
 
 namespace {

@@ -1,9 +1,10 @@
 // The report log, the second log, message boxes and the system information.
+#include "base/report.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "base/report.h"
 #include "base/serial.h"
 #include "tests/support/seams.h"
 
@@ -50,7 +51,8 @@ TEST_F(ReportTest, LoadFailuresNameTheFileAndTheReason) {
     ASSERT_EQ(1, ReportOpen("Report_Editor.txt"));
     const std::string missing =
         "data\\GValInfo.dat の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから「data」フォルダへ同名のファイルをコピーして下さい。";
-    const std::string tooNew = "data\\GValInfo.dat の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。";
+    const std::string tooNew =
+        "data\\GValInfo.dat の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。";
     g_bFileTooNew = 0;
     EXPECT_EQ(1, ReportLoadFailure("data\\GValInfo.dat"));
     g_bFileTooNew = 1;
@@ -161,13 +163,19 @@ TEST_F(ReportTest, OsNamesAndVersionPairs) {
         const char* name;
         int pairMajor, pairMinor;
     } cases[] = {
-        {0, 3, 10, "Windows 3.1", 1, 0},  {1, 4, 0, "Windows 95", 1, 0},
-        {1, 4, 10, "Windows 98", 1, 10},  {1, 4, 90, "Windows Me", 1, 90},
-        {2, 3, 51, "Windows NT 3.51", 3, 51}, {2, 4, 0, "Windows NT 4.0", 4, 0},
-        {2, 5, 0, "Windows 2000", 5, 0},  {2, 5, 1, "Windows XP", 5, 1},
+        {0, 3, 10, "Windows 3.1", 1, 0},
+        {1, 4, 0, "Windows 95", 1, 0},
+        {1, 4, 10, "Windows 98", 1, 10},
+        {1, 4, 90, "Windows Me", 1, 90},
+        {2, 3, 51, "Windows NT 3.51", 3, 51},
+        {2, 4, 0, "Windows NT 4.0", 4, 0},
+        {2, 5, 0, "Windows 2000", 5, 0},
+        {2, 5, 1, "Windows XP", 5, 1},
         {2, 5, 2, "Windows XP Professional x64 Edition ?", 5, 2},
-        {2, 6, 0, "Windows Vista", 6, 0}, {2, 6, 1, "Windows 7", 6, 1},
-        {2, 6, 2, "Windows 8", 6, 2},     {2, 10, 0, "", 10, 0},
+        {2, 6, 0, "Windows Vista", 6, 0},
+        {2, 6, 1, "Windows 7", 6, 1},
+        {2, 6, 2, "Windows 8", 6, 2},
+        {2, 10, 0, "", 10, 0},
         {3, 1, 1, "", 6, 1},
     };
     for (const auto& c : cases) {

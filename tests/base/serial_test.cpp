@@ -1,12 +1,13 @@
 // Field encodings, the data-file header, whole-record operations, record
 // lists and the hostile files they must survive.
+#include "base/serial.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <limits>
 
-#include "base/serial.h"
 #include "tests/support/bytes.h"
 #include "tests/support/sample_record.h"
 #include "tests/support/seams.h"
@@ -72,17 +73,17 @@ TEST_F(SerialTest, EveryPrimitiveWritesItsLayout) {
         {"double", [&](HANDLE f) { SerialDouble(SERIAL_WRITE, &d, nullptr, f); }, Bytes().F64(1.5)},
         {"int array", [&](HANDLE f) { SerialIntArray(SERIAL_WRITE, array, nullptr, 3, f); },
          Bytes().I32(1).I32(2).I32(3)},
-        {"double array", [&](HANDLE f) { SerialDoubleArray(SERIAL_WRITE, doubles, nullptr, 1, f); },
-         Bytes().F64(-0.0)},
+        {"double array", [&](HANDLE f) { SerialDoubleArray(SERIAL_WRITE, doubles, nullptr, 1, f); }, Bytes().F64(-0.0)},
         {"empty string", [&](HANDLE f) { SerialString(SERIAL_WRITE, &empty, nullptr, f); },
          std::string("\x01\x00\x00\x00", 4)},
         {"abc", [&](HANDLE f) { SerialString(SERIAL_WRITE, &abc, nullptr, f); },
-         std::string("\x04\x00\x00\x00" "abc\x00", 8)},
+         std::string("\x04\x00\x00\x00"
+                     "abc\x00",
+                     8)},
         {"embedded NUL", [&](HANDLE f) { SerialString(SERIAL_WRITE, &cut, nullptr, f); }, Bytes().Str("ab")},
         {"int vector", [&](HANDLE f) { SerialIntVector(SERIAL_WRITE, &ints, nullptr, f); },
          Bytes().U32(2).I32(5).I32(-1)},
-        {"byte vector", [&](HANDLE f) { SerialByteVector(SERIAL_WRITE, &bytes, nullptr, f); },
-         Bytes().U32(1).U8(7)},
+        {"byte vector", [&](HANDLE f) { SerialByteVector(SERIAL_WRITE, &bytes, nullptr, f); }, Bytes().U32(1).U8(7)},
         {"string vector", [&](HANDLE f) { SerialStringVector(SERIAL_WRITE, &texts, nullptr, f); },
          Bytes().U32(2).Str("").Str("x")},
     };

@@ -24,8 +24,20 @@ TEST_F(SettingsTest, AFreshEditConfigIsStoredAsDefaults) {
     cEditConfig config;
     ASSERT_EQ(1, config.SaveFile("EditConfig.dat"));
     Bytes expected;
-    expected.U32(270).Str("").I32(0).I32(3).I32(1).I32(1).I32(1).I32(1).I32(1).I32(1).Str("")
-        .Str("data\\stg\\Default.stg2").Str("").I32(0);
+    expected.U32(270)
+        .Str("")
+        .I32(0)
+        .I32(3)
+        .I32(1)
+        .I32(1)
+        .I32(1)
+        .I32(1)
+        .I32(1)
+        .I32(1)
+        .Str("")
+        .Str("data\\stg\\Default.stg2")
+        .Str("")
+        .I32(0);
     FreshWindows(expected);
     EXPECT_EQ(Hex(expected), Hex(ReadFileBytes("EditConfig.dat")));
 }
@@ -37,12 +49,9 @@ TEST_F(SettingsTest, EveryEditConfigLayoutLoadsIntoTheSameFields) {
         int spareInt;
         const char* defaultStage;
     } cases[] = {
-        {270, "data\\stg\\a.stg", 26, "data\\stg\\Base.stg"},
-        {106, "data\\stg\\a.stg", 26, "data\\stg\\Base.stg"},
-        {105, "data\\stg\\a.stg2", 26, "data\\stg\\Base.stg2"},
-        {76, "data\\stg\\a.stg2", 26, "data\\stg\\Base.stg2"},
-        {73, "data\\stg\\a.stg2", 26, "data\\stg\\Base.stg2"},
-        {25, "data\\stg\\a.stg2", -1, "data\\stg\\Base.stg2"},
+        {270, "data\\stg\\a.stg", 26, "data\\stg\\Base.stg"},   {106, "data\\stg\\a.stg", 26, "data\\stg\\Base.stg"},
+        {105, "data\\stg\\a.stg2", 26, "data\\stg\\Base.stg2"}, {76, "data\\stg\\a.stg2", 26, "data\\stg\\Base.stg2"},
+        {73, "data\\stg\\a.stg2", 26, "data\\stg\\Base.stg2"},  {25, "data\\stg\\a.stg2", -1, "data\\stg\\Base.stg2"},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(WriteFileBytes("EditConfig.dat", EditConfigFile(c.version, "data\\stg\\a.stg")));
@@ -143,7 +152,8 @@ TEST_F(SettingsTest, TestPlayLayouts) {
     EXPECT_EQ(3, old.SkillLevel);
     EXPECT_EQ(0, old.Training);
 
-    ASSERT_TRUE(WriteFileBytes("Testplay.dat", Bytes().U32(221).I32(0).Str("g.exe").I32(0).I32(1).I32(0).I32(1).I32(1)));
+    ASSERT_TRUE(
+        WriteFileBytes("Testplay.dat", Bytes().U32(221).I32(0).Str("g.exe").I32(0).I32(1).I32(0).I32(1).I32(1)));
     cTestPlay current;
     ASSERT_EQ(1, current.LoadFile("Testplay.dat"));
     EXPECT_EQ(0, current.AutoFind);

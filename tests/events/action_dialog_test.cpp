@@ -12,11 +12,11 @@
 #include "events/dlg_eventactplt.h"
 #include "media/image_table.h"
 #include "model/gvalinfo.h"
-#include "ui/dlg_input.h"
 #include "resources/events_ids.h"
 #include "resources/toolkit_ids.h"
 #include "tests/events/event_dialog_support.h"
 #include "tests/support/seams.h"
+#include "ui/dlg_input.h"
 #include "ui/wnd_list.h"
 
 namespace {
@@ -40,7 +40,7 @@ void MakeSymbolSheet(int width, int height) {
 }
 
 class ActionDialogTest : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override {
         EXPECT_EQ(0, DropSteps());
         SymbolSheet.Release();
@@ -146,8 +146,8 @@ TEST_F(ActionDialogTest, ErasingKeepsTheHiddenSettings) {
     RunMessage(act, 0, [&](DLG_EACT_MESSAGE* m) {
         EXPECT_TRUE(IsItemEnabled(m->m_hWnd, IDC_MSG_CELL_X));
         Check(m->m_hWnd, IDC_MSG_ERASE, 1);
-        for (int id : {IDC_MSG_TEXT, IDC_MSG_POS, IDC_MSG_CELL_X, IDC_MSG_ERASE, IDC_MSG_HAS_ID,
-                       IDC_MSG_ID, IDC_MSG_SHOW_PICTURE, IDC_MSG_FRAME})
+        for (int id : {IDC_MSG_TEXT, IDC_MSG_POS, IDC_MSG_CELL_X, IDC_MSG_ERASE, IDC_MSG_HAS_ID, IDC_MSG_ID,
+                       IDC_MSG_SHOW_PICTURE, IDC_MSG_FRAME})
             if (IsItemEnabled(m->m_hWnd, id)) usable.push_back(id);
         Click(m->m_hWnd, IDC_EVENTS_OK);
     });
@@ -175,8 +175,7 @@ cEventActPlt Entry(const char* name, std::initializer_list<int> kinds) {
     return e;
 }
 
-int RunPalette(VECTOR_CLASS<cEventActPlt>& copy, int selectLast,
-               std::function<void(DLG_EVENTACTPLT*)> script) {
+int RunPalette(VECTOR_CLASS<cEventActPlt>& copy, int selectLast, std::function<void(DLG_EVENTACTPLT*)> script) {
     QueueStep([script] {
         DLG_EVENTACTPLT* p = OpenBox<DLG_EVENTACTPLT>();
         if (!p) return false;
@@ -210,8 +209,8 @@ TEST_F(ActionDialogTest, ThePaletteWindowAndItsFile) {
         Click(p->m_hWnd, IDC_EVENTS_OK);
     });
     EXPECT_EQ(1, result);
-    EXPECT_EQ((std::vector<std::string>{"内容： メッセージ → ウエイト", "2 あいさつ",
-                                        "内容： メッセージ → ウエイト", "内容： "}),
+    EXPECT_EQ((std::vector<std::string>{"内容： メッセージ → ウエイト", "2 あいさつ", "内容： メッセージ → ウエイト",
+                                        "内容： "}),
               lines)
         << "the last entry deleted, the append row is selected";
     ASSERT_EQ(2u, g_EventActPlt.size());
@@ -254,10 +253,8 @@ TEST_F(ActionDialogTest, FailedSavesAreReported) {
     EditEvent(nullptr, &g_WndList, &start, 1, nullptr);
     EXPECT_EQ(1u, start.Pages[0].Acts.size()) << "the pasted action is kept";
     ASSERT_EQ(2u, m_Boxes.Count());
-    EXPECT_EQ(std::string(g_PathTable.EventActionPlt) + " の保存に失敗しました！",
-              m_Boxes.Calls()[0].text);
-    EXPECT_EQ(std::string(g_PathTable.StartEvent) + " の保存に失敗しました！",
-              m_Boxes.Calls()[1].text);
+    EXPECT_EQ(std::string(g_PathTable.EventActionPlt) + " の保存に失敗しました！", m_Boxes.Calls()[0].text);
+    EXPECT_EQ(std::string(g_PathTable.StartEvent) + " の保存に失敗しました！", m_Boxes.Calls()[1].text);
 }
 
 // Each sub-menu lists at most 100 entries, so that no id means two things;

@@ -28,8 +28,7 @@ LRESULT CALLBACK AfterInit(int code, WPARAM wParam, LPARAM lParam) {
 
 void QueueStep(std::function<bool()> step) {
     g_Steps.push_back(step);
-    if (!g_hHook)
-        g_hHook = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterInit, nullptr, GetCurrentThreadId());
+    if (!g_hHook) g_hHook = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterInit, nullptr, GetCurrentThreadId());
 }
 
 int DropSteps() {
@@ -41,8 +40,7 @@ int DropSteps() {
 }
 
 void Click(HWND dlg, int id) {
-    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
 }
 
 void Check(HWND dlg, int id, int checked) {
@@ -56,9 +54,7 @@ void Choose(HWND dlg, int id, int row) {
     SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
 }
 
-void TypeText(HWND dlg, int id, const char* text) {
-    SetWindowTextA(GetDlgItem(dlg, id), text);
-}
+void TypeText(HWND dlg, int id, const char* text) { SetWindowTextA(GetDlgItem(dlg, id), text); }
 
 std::string ItemText(HWND dlg, int id) {
     char text[4096] = {};
@@ -76,18 +72,10 @@ std::string ListRow(HWND dlg, int id, int row) {
     return text;
 }
 
-int ListCount(HWND dlg, int id) {
-    return static_cast<int>(SendMessageA(GetDlgItem(dlg, id), LB_GETCOUNT, 0, 0));
-}
-int ComboRow(HWND dlg, int id) {
-    return static_cast<int>(SendMessageA(GetDlgItem(dlg, id), CB_GETCURSEL, 0, 0));
-}
-int ComboCount(HWND dlg, int id) {
-    return static_cast<int>(SendMessageA(GetDlgItem(dlg, id), CB_GETCOUNT, 0, 0));
-}
-bool IsItemEnabled(HWND dlg, int id) {
-    return IsWindowEnabled(GetDlgItem(dlg, id)) != FALSE;
-}
+int ListCount(HWND dlg, int id) { return static_cast<int>(SendMessageA(GetDlgItem(dlg, id), LB_GETCOUNT, 0, 0)); }
+int ComboRow(HWND dlg, int id) { return static_cast<int>(SendMessageA(GetDlgItem(dlg, id), CB_GETCURSEL, 0, 0)); }
+int ComboCount(HWND dlg, int id) { return static_cast<int>(SendMessageA(GetDlgItem(dlg, id), CB_GETCOUNT, 0, 0)); }
+bool IsItemEnabled(HWND dlg, int id) { return IsWindowEnabled(GetDlgItem(dlg, id)) != FALSE; }
 
 EventProject::EventProject() {
     char here[MAX_PATH];

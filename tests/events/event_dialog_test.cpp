@@ -28,10 +28,8 @@ cEventAct Act(int kind, int first = 0) {
 }
 
 class EventDialogTest : public ::testing::Test {
-  protected:
-    void TearDown() override {
-        EXPECT_EQ(0, DropSteps()) << "a dialog that should have opened did not";
-    }
+protected:
+    void TearDown() override { EXPECT_EQ(0, DropSteps()) << "a dialog that should have opened did not"; }
     // The event dialog on `event`; `script` runs in it once it is open.
     int Edit(cEvent& event, int startEvent, std::function<void(DLG_EVENT_SET*)> script) {
         QueueStep([script] {
@@ -65,8 +63,7 @@ class EventDialogTest : public ::testing::Test {
     }
     static std::vector<std::string> Rows(HWND dlg) {
         std::vector<std::string> rows;
-        for (int i = 0; i < ListCount(dlg, IDC_ACTION_LIST); ++i)
-            rows.push_back(ListRow(dlg, IDC_ACTION_LIST, i));
+        for (int i = 0; i < ListCount(dlg, IDC_ACTION_LIST); ++i) rows.push_back(ListRow(dlg, IDC_ACTION_LIST, i));
         return rows;
     }
 
@@ -204,8 +201,8 @@ TEST_F(EventDialogTest, StartEventModeLimitsKindsAndWritesItsFile) {
     std::vector<int> enabled;
     std::vector<std::string> pasted, pastedNothing;
     Edit(start, 1, [&](DLG_EVENT_SET* d) {
-        for (int id : {IDC_EVENT_NAME, IDC_EVENT_HELD, IDC_PAGE_LIST, IDC_PAGE_INSERT,
-                       IDC_PAGE_GRAPHIC, IDC_COND_TIMING, IDC_COND_AREA, IDC_COND_TURN_A})
+        for (int id : {IDC_EVENT_NAME, IDC_EVENT_HELD, IDC_PAGE_LIST, IDC_PAGE_INSERT, IDC_PAGE_GRAPHIC,
+                       IDC_COND_TIMING, IDC_COND_AREA, IDC_COND_TURN_A})
             EXPECT_FALSE(IsItemEnabled(d->m_hWnd, id)) << id;
         for (int id : {IDC_ACTION_LIST, IDC_ACTION_INSERT, IDC_ACTION_EDIT, IDC_ACTION_DELETE})
             EXPECT_TRUE(IsItemEnabled(d->m_hWnd, id)) << id;
@@ -248,31 +245,19 @@ TEST_F(EventDialogTest, ConditionControlsFollowTheirChoices) {
          1,
          0,
          {},
-         {IDC_COND_SUBJECT, IDC_COND_PRESENCE, IDC_COND_GROUP, IDC_COND_FRIEND,
-          IDC_COND_ENEMY_GROUP, IDC_COND_CHARA_ID}},
+         {IDC_COND_SUBJECT, IDC_COND_PRESENCE, IDC_COND_GROUP, IDC_COND_FRIEND, IDC_COND_ENEMY_GROUP,
+          IDC_COND_CHARA_ID}},
         {IDC_COND_AREA,
          1,
          3,
          {IDC_COND_SUBJECT, IDC_COND_PRESENCE, IDC_COND_GROUP},
          {IDC_COND_FRIEND, IDC_COND_ENEMY_GROUP}},
-        {IDC_COND_SUBJECT,
-         1,
-         2,
-         {IDC_COND_ENEMY_GROUP, IDC_COND_CHARA_ID},
-         {IDC_COND_FRIEND, IDC_COND_ENEMY_GROUP_NO}},
+        {IDC_COND_SUBJECT, 1, 2, {IDC_COND_ENEMY_GROUP, IDC_COND_CHARA_ID}, {IDC_COND_FRIEND, IDC_COND_ENEMY_GROUP_NO}},
         {IDC_COND_ENEMY_GROUP, 0, 1, {IDC_COND_ENEMY_GROUP_NO}, {IDC_COND_CHARA_ID_NO}},
-        {IDC_COND_SUBJECT,
-         1,
-         4,
-         {IDC_COND_FRIEND},
-         {IDC_COND_ENEMY_GROUP, IDC_COND_ENEMY_GROUP_NO}},
+        {IDC_COND_SUBJECT, 1, 4, {IDC_COND_FRIEND}, {IDC_COND_ENEMY_GROUP, IDC_COND_ENEMY_GROUP_NO}},
         {IDC_COND_TIMING, 1, 16, {IDC_COND_COMMAND}, {}},
         {IDC_COND_TIMING, 1, 4, {}, {IDC_COND_COMMAND}},
-        {IDC_COND_TURN_A,
-         0,
-         1,
-         {IDC_COND_TURN_A1, IDC_COND_TURN_A2, IDC_COND_PLUS_LABEL},
-         {IDC_COND_TURN_B1}},
+        {IDC_COND_TURN_A, 0, 1, {IDC_COND_TURN_A1, IDC_COND_TURN_A2, IDC_COND_PLUS_LABEL}, {IDC_COND_TURN_B1}},
         {IDC_COND_GVAL, 1, 2, {IDC_COND_GVAL_VALUE, IDC_COND_GVAL_COMPARE}, {IDC_COND_EVENT_VALUE}},
     };
     Edit(event, 0, [&](DLG_EVENT_SET* d) {
@@ -281,10 +266,8 @@ TEST_F(EventDialogTest, ConditionControlsFollowTheirChoices) {
                 Check(d->m_hWnd, s.id, s.value);
             else
                 ::Choose(d->m_hWnd, s.id, s.value);
-            for (int id : s.on)
-                EXPECT_TRUE(IsItemEnabled(d->m_hWnd, id)) << s.id << "=" << s.value << ": " << id;
-            for (int id : s.off)
-                EXPECT_FALSE(IsItemEnabled(d->m_hWnd, id)) << s.id << "=" << s.value << ": " << id;
+            for (int id : s.on) EXPECT_TRUE(IsItemEnabled(d->m_hWnd, id)) << s.id << "=" << s.value << ": " << id;
+            for (int id : s.off) EXPECT_FALSE(IsItemEnabled(d->m_hWnd, id)) << s.id << "=" << s.value << ": " << id;
         }
         TypeText(d->m_hWnd, IDC_COND_TURN_A1, "5000");
         TypeText(d->m_hWnd, IDC_COND_ENEMY_GROUP_NO, "0");

@@ -63,12 +63,8 @@ TEST(EventWords, EveryTableHoldsItsLabelsInOrder) {
           "所持者の戦闘で味方が敗北した後(G-5)",
           "ステージ開始前(A)",
           "ステージクリア前(H)"}},
-        {"g_WordArea",
-         g_WordArea,
-         {"条件なし", "マップ全範囲内", "このイベントの位置", "位置グループ内"}},
-        {"g_WordSubject",
-         g_WordSubject,
-         {"キャラ", "味方", "敵", "行動中のキャラ", "リーダー", "所持者"}},
+        {"g_WordArea", g_WordArea, {"条件なし", "マップ全範囲内", "このイベントの位置", "位置グループ内"}},
+        {"g_WordSubject", g_WordSubject, {"キャラ", "味方", "敵", "行動中のキャラ", "リーダー", "所持者"}},
         {"g_WordPresence", g_WordPresence, {"いるなら", "いないなら"}},
         {"g_WordCompare",
          g_WordCompare,
@@ -76,41 +72,32 @@ TEST(EventWords, EveryTableHoldsItsLabelsInOrder) {
         {"g_WordOperator", g_WordOperator, {"＝", "＋", "－", "×", "÷", "÷ X の余り", "X ％"}},
         {"g_WordMsgPos",
          g_WordMsgPos,
-         {"中心", "左", "右", "下", "左下", "右下", "上", "左上", "右上", "画面座標で指定",
-          "ステージ座標で指定"}},
-        {"g_WordMsgShow",
-         g_WordMsgShow,
-         {"進行キーが押されるまで表示", "ステージ終了まで表示", "時間で指定"}},
+         {"中心", "左", "右", "下", "左下", "右下", "上", "左上", "右上", "画面座標で指定", "ステージ座標で指定"}},
+        {"g_WordMsgShow", g_WordMsgShow, {"進行キーが押されるまで表示", "ステージ終了まで表示", "時間で指定"}},
         {"g_WordMsgWidth", g_WordMsgWidth, {"テキストに合わせる", "固定　※縦は4行"}},
         {"g_WordMsgRelPos",
          g_WordMsgRelPos,
-         {"メッセージの上", "メッセージの左上", "メッセージの右上", "メッセージの下",
-          "メッセージの左下", "メッセージの右下", "メッセージの左", "メッセージの右",
-          "画面座標で指定"}},
+         {"メッセージの上", "メッセージの左上", "メッセージの右上", "メッセージの下", "メッセージの左下",
+          "メッセージの右下", "メッセージの左", "メッセージの右", "画面座標で指定"}},
         {"g_WordPicPos",
          g_WordPicPos,
-         {"中心", "左", "右", "下", "左下", "右下", "上", "左上", "右上", "画面座標で指定",
-          "ステージ座標で指定"}},
-        {"g_WordPicShow",
-         g_WordPicShow,
-         {"進行キーが押されるまで表示", "ステージ終了まで表示", "時間で指定"}},
+         {"中心", "左", "右", "下", "左下", "右下", "上", "左上", "右上", "画面座標で指定", "ステージ座標で指定"}},
+        {"g_WordPicShow", g_WordPicShow, {"進行キーが押されるまで表示", "ステージ終了まで表示", "時間で指定"}},
         {"g_WordCursorTarget",
          g_WordCursorTarget,
          {"このイベント", "リーダー", "位置グループで指定", "ステージ座標で指定"}},
         {"g_WordWarpTarget", g_WordWarpTarget, {"イベント発生条件の対象", "リーダー"}},
         {"g_WordChipArea",
          g_WordChipArea,
-         {"マップ全範囲内", "このイベントの位置", "このイベントの上", "このイベントの下",
-          "このイベントの左", "このイベントの右", "位置グループ内"}},
+         {"マップ全範囲内", "このイベントの位置", "このイベントの上", "このイベントの下", "このイベントの左",
+          "このイベントの右", "位置グループ内"}},
         {"g_WordChipSource", g_WordChipSource, {"全て", "一部"}},
         {"g_WordStatusSubject", g_WordStatusSubject, {"キャラ"}},
         {"g_WordStatusTarget", g_WordStatusTarget, {"ステータス", "変数"}},
         {"g_WordStatusOperand", g_WordStatusOperand, {"定数", "乱数", "ステータス", "変数"}},
         {"g_WordVarKind", g_WordVarKind, {"コモン変数", "イベント変数"}},
         {"g_WordRandomSkill", g_WordRandomSkill, {"ストックを獲得", "在庫を増加"}},
-        {"g_WordBgmScene",
-         g_WordBgmScene,
-         {"タイトル", "ワールドマップ", "ステージ", "戦闘", "オプション"}},
+        {"g_WordBgmScene", g_WordBgmScene, {"タイトル", "ワールドマップ", "ステージ", "戦闘", "オプション"}},
         {"g_WordAlternate", g_WordAlternate, {"交互", "連続"}},
     };
     for (const auto& c : cases) {
@@ -125,7 +112,7 @@ TEST(EventWords, EveryTableHoldsItsLabelsInOrder) {
 }
 
 class ActionLineTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         g_GValInfo.assign(4, cGValInfo());
         g_GValInfo[2].Name = "所持金";
@@ -224,12 +211,10 @@ TEST_F(ActionLineTest, TheStatusLineHasItsOwnForm) {
     } cases[] = {
         {status({0, 0, 0, 0, 1, 2, 0, 30}), "ステータスの操作： キャラ の SP を － 30"},
         {status({1, 0, 2, 0, 0, 1, 1, 0, -5, 5}), "ステータスの操作： 「002 所持金」を ＋ -5～5"},
-        {status({1, 1, 2, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0}),
-         "ステータスの操作： イベント変数 を ＝ キャラ の HP"},
+        {status({1, 1, 2, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0}), "ステータスの操作： イベント変数 を ＝ キャラ の HP"},
         {status({0, 0, 0, 0, 0, 3, 3, 0, 0, 0, 0, 2, 0, 0, 1}),
          "ステータスの操作： キャラ の HP を × 「002 所持金」％"},
-        {status({0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 1}),
-         "ステータスの操作： キャラ の HP を ＝ イベント変数"},
+        {status({0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 1}), "ステータスの操作： キャラ の HP を ＝ イベント変数"},
         {status({2, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 1}), "ステータスの操作： ＝"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.line, ActionLine(c.act)) << c.line;
@@ -309,9 +294,8 @@ struct FakeDialog {
 // From a new message's choices on, one change at a time.
 TEST(ActionForms, MessageEnablingRules) {
     FakeDialog d;
-    d.shown = {{IDC_MSG_ERASE, 0}, {IDC_MSG_FRAME, 1},        {IDC_MSG_POS, 3},
-               {IDC_MSG_SHOW, 0},  {IDC_MSG_SHOW_PICTURE, 0}, {IDC_MSG_PIC_POS, 8},
-               {IDC_MSG_HAS_ID, 0}};
+    d.shown = {{IDC_MSG_ERASE, 0},        {IDC_MSG_FRAME, 1},   {IDC_MSG_POS, 3},   {IDC_MSG_SHOW, 0},
+               {IDC_MSG_SHOW_PICTURE, 0}, {IDC_MSG_PIC_POS, 8}, {IDC_MSG_HAS_ID, 0}};
     const struct {
         unsigned short id;
         int value;
@@ -320,8 +304,8 @@ TEST(ActionForms, MessageEnablingRules) {
         {IDC_MSG_POS,
          3,
          {IDC_MSG_TEXT, IDC_MSG_WIDTH},
-         {IDC_MSG_CELL_X, IDC_MSG_TIME, IDC_MSG_FOLLOW, IDC_MSG_AKEY, IDC_MSG_PICTURE,
-          IDC_MSG_PIC_SCALE, IDC_MSG_PIC_FLIP_X, IDC_MSG_PIC_SHIFT_X, IDC_MSG_ID}},
+         {IDC_MSG_CELL_X, IDC_MSG_TIME, IDC_MSG_FOLLOW, IDC_MSG_AKEY, IDC_MSG_PICTURE, IDC_MSG_PIC_SCALE,
+          IDC_MSG_PIC_FLIP_X, IDC_MSG_PIC_SHIFT_X, IDC_MSG_ID}},
         {IDC_MSG_POS, 9, {IDC_MSG_CELL_X, IDC_MSG_CELL_Y}, {}},
         {IDC_MSG_POS, 10, {IDC_MSG_CELL_X, IDC_MSG_CELL_Y}, {}},
         {IDC_MSG_SHOW, 1, {IDC_MSG_FOLLOW, IDC_MSG_AKEY}, {IDC_MSG_TIME}},
@@ -334,17 +318,14 @@ TEST(ActionForms, MessageEnablingRules) {
         {IDC_MSG_ERASE,
          1,
          {IDC_MSG_ID},
-         {IDC_MSG_TEXT, IDC_MSG_POS, IDC_MSG_SHOW, IDC_MSG_FRAME, IDC_MSG_TIME, IDC_MSG_CELL_X,
-          IDC_MSG_SHIFT_X, IDC_MSG_PICTURE, IDC_MSG_SHOW_PICTURE, IDC_MSG_AUTO_UPDATE,
-          IDC_MSG_KEEP_ON_SCREEN}},
+         {IDC_MSG_TEXT, IDC_MSG_POS, IDC_MSG_SHOW, IDC_MSG_FRAME, IDC_MSG_TIME, IDC_MSG_CELL_X, IDC_MSG_SHIFT_X,
+          IDC_MSG_PICTURE, IDC_MSG_SHOW_PICTURE, IDC_MSG_AUTO_UPDATE, IDC_MSG_KEEP_ON_SCREEN}},
     };
     for (const auto& s : steps) {
         d.shown[s.id] = s.value;
         d.Run(EACT_MESSAGE);
-        for (unsigned short id : s.on)
-            EXPECT_EQ(1, d.enabled[id]) << s.id << "=" << s.value << ": " << id;
-        for (unsigned short id : s.off)
-            EXPECT_EQ(0, d.enabled[id]) << s.id << "=" << s.value << ": " << id;
+        for (unsigned short id : s.on) EXPECT_EQ(1, d.enabled[id]) << s.id << "=" << s.value << ": " << id;
+        for (unsigned short id : s.off) EXPECT_EQ(0, d.enabled[id]) << s.id << "=" << s.value << ": " << id;
     }
 }
 

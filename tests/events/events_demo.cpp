@@ -48,8 +48,7 @@ cEvent DemoEvent() {
     p.CommonVarCompare = 2;
     p.Graphic = 35;
     p.Acts = {
-        Act(EACT_MESSAGE,
-            {3, 0, 0, 0, 0, 1, 1, 0, 30, 0, 1, 0, 1, 0, 0, 0, 1, 1, 3, 0, 0, 0, 0, 255, 1, 100},
+        Act(EACT_MESSAGE, {3, 0, 0, 0, 0, 1, 1, 0, 30, 0, 1, 0, 1, 0, 0, 0, 1, 1, 3, 0, 0, 0, 0, 255, 1, 100},
             "ようこそ、旅の方。#P3.\nここは#C2.番目の村です。"),
         Act(EACT_WAIT, {10}),
         Act(EACT_CHANGEBGM, {2, 1}),

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "model/chara.h"
+#include "model/land.h"
 #include "model/stage.h"
 #include "model/worldmap.h"
-#include "model/land.h"
 #include "tests/fuzz/fuzz_options.h"
 #include "tests/fuzz/list_fuzz.h"
 #include "tests/support/seams.h"
@@ -30,8 +30,7 @@ void FuzzStage() {
     FuzzCheck(stage.Chips.size() == static_cast<size_t>(stage.Stride) * stage.Height);
     for (int y = 0; y < stage.Height; ++y)
         for (int x = 0; x < stage.Width; ++x)
-            FuzzCheck(static_cast<unsigned>(stage.ChipAt(x, y)) < g_LandList.size() ||
-                      stage.ChipAt(x, y) == 0);
+            FuzzCheck(static_cast<unsigned>(stage.ChipAt(x, y)) < g_LandList.size() || stage.ChipAt(x, y) == 0);
     for (const cEvent& e : stage.Events) FuzzCheck(e.X < stage.Width && e.Y < stage.Height);
     for (const cPutEnemy& e : stage.PutEnemies) FuzzCheck(e.X < stage.Width && e.Y < stage.Height);
     FuzzRecordStable(stage);
@@ -42,8 +41,7 @@ void FuzzWorldMap() {
     if (!Load(map)) return;
     FuzzCheck(map.Width >= 1 && map.Width <= cWorldMap::MAX_WIDTH && map.Height >= 1 &&
               map.Height <= cWorldMap::MAX_HEIGHT);
-    FuzzCheck(map.Pitch == 1 << map.Shift && map.Pitch >= map.Width &&
-              map.Pitch < 2 * map.Width + 1);
+    FuzzCheck(map.Pitch == 1 << map.Shift && map.Pitch >= map.Width && map.Pitch < 2 * map.Width + 1);
     FuzzCheck(map.Cells.size() == static_cast<size_t>(map.Pitch) * map.Height);
     for (const cWorldEvent& e : map.Events) FuzzCheck(e.X < map.Width && e.Y < map.Height);
     FuzzRecordStable(map);

@@ -31,8 +31,7 @@ cEvent SampleEvent(int version) {
 
 ORR_SEEDS(fuzz_events_maps) {
     std::vector<std::string> seeds;
-    for (int version :
-         {270, 127, 118, 114, 108, 100, 87, 84, 75, 68, 66, 60, 55, 47, 46, 42, 27, 26}) {
+    for (int version : {270, 127, 118, 114, 108, 100, 87, 84, 75, 68, 66, 60, 55, 47, 46, 42, 27, 26}) {
         cStage stage;
         stage.Resize(version % 2 ? 9 : 12, 7);
         stage.SetChip(1, 1, 2);

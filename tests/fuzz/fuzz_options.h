@@ -20,8 +20,7 @@ inline void AddDefaults(int* argc, char*** argv, int maxLen, const char* dict) {
     static std::vector<std::string> added;
     static std::vector<char*> args;
     if (!HasFlag(*argc, *argv, "-max_len=")) added.push_back("-max_len=" + std::to_string(maxLen));
-    if (dict && *dict && !HasFlag(*argc, *argv, "-dict="))
-        added.push_back(std::string("-dict=") + dict);
+    if (dict && *dict && !HasFlag(*argc, *argv, "-dict=")) added.push_back(std::string("-dict=") + dict);
     args.assign(*argv, *argv + *argc);
     for (std::string& flag : added) args.push_back(&flag[0]);
     args.push_back(nullptr);

@@ -18,9 +18,7 @@ inline void SetFuzzInput(const uint8_t* data, size_t size) {
     FuzzInput().assign(reinterpret_cast<const char*>(data), size);
 }
 // The input opened as a data file (version check included), for one loader.
-inline HANDLE FuzzOpenInput() {
-    return OpenDataBytes(FuzzInput());
-}
+inline HANDLE FuzzOpenInput() { return OpenDataBytes(FuzzInput()); }
 
 inline void FuzzCheck(bool condition) {
     if (!condition) __builtin_trap();

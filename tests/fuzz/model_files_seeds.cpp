@@ -14,7 +14,8 @@ ORR_SEEDS(fuzz_model_files) {
             seeds.push_back(Stored(version, [&](HANDLE file) { WriteRecordVector(list, file); }));
         }
     }
-    for (uint32_t version : {270u, 106u, 105u, 76u, 73u, 25u}) seeds.push_back(EditConfigFile(version, "data\\stg\\a.stg"));
+    for (uint32_t version : {270u, 106u, 105u, 76u, 73u, 25u})
+        seeds.push_back(EditConfigFile(version, "data\\stg\\a.stg"));
     cEditConfig config;
     config.ChipWnd.Set(-5, 99999, 10, 10);
     seeds.push_back(Stored(270, [&](HANDLE file) { config.Save(file); }));

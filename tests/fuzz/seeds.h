@@ -26,9 +26,9 @@ struct cSeedRegistrar {
     cSeedRegistrar(const char* fuzzer, SeedFunction seeds) { SeedRegistry().push_back({fuzzer, seeds}); }
 };
 
-#define ORR_SEEDS(fuzzer)                                                             \
-    static std::vector<std::string> Seeds_##fuzzer();                                 \
-    static const cSeedRegistrar g_seedRegistrar_##fuzzer(#fuzzer, &Seeds_##fuzzer);   \
+#define ORR_SEEDS(fuzzer)                                                           \
+    static std::vector<std::string> Seeds_##fuzzer();                               \
+    static const cSeedRegistrar g_seedRegistrar_##fuzzer(#fuzzer, &Seeds_##fuzzer); \
     static std::vector<std::string> Seeds_##fuzzer()
 
 // The file as this program would have written it in `version`: the version

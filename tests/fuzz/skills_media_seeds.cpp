@@ -34,7 +34,6 @@ ORR_SEEDS(fuzz_system) {
     std::vector<std::string> seeds;
     cSystem system;
     system.GameName = "game";
-    for (int version : kVersions)
-        seeds.push_back(Stored(version, [&](HANDLE file) { system.Save(file); }));
+    for (int version : kVersions) seeds.push_back(Stored(version, [&](HANDLE file) { system.Save(file); }));
     return seeds;
 }

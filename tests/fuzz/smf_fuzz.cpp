@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     uint32_t carry = 0;
     size_t pos = kSmfImageHeader;
     while (pos < image.size()) {
-        SmfConvertResult r = SmfConvertEvents(image.data(), pos, image.size(), buffer.data(), buffer.size(),
-                                              &carry, "fuzz.mid");
+        SmfConvertResult r =
+            SmfConvertEvents(image.data(), pos, image.size(), buffer.data(), buffer.size(), &carry, "fuzz.mid");
         if (r.nConsumed == 0 || r.bEndOfTrack) break;
         pos += r.nConsumed;
     }

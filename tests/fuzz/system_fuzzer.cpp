@@ -18,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SetFuzzInput(data, size);
     cSystem system;
     if (!FuzzLoadRecord(system, fresh)) return 0;
-    FuzzCheck(system.Texts.size() >= SYSTEM_TEXT_COUNT &&
-              system.ParamInfo.size() >= SYSTEM_PARAM_COUNT &&
+    FuzzCheck(system.Texts.size() >= SYSTEM_TEXT_COUNT && system.ParamInfo.size() >= SYSTEM_PARAM_COUNT &&
               system.IniKeys.size() >= SYSTEM_INI_COUNT);
     for (int m = 0; m < SYSTEM_MENU_COUNT; ++m)
         FuzzCheck(system.Menu(m).size() >= static_cast<size_t>(DefaultMenuSize(m)));

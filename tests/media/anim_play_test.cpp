@@ -33,20 +33,15 @@ TEST(AnimPlay, Sequences) {
     const cSequenceCase cases[] = {
         {"restart", {{{5, 2, 0}, {6, 1, 0}, {ANIM_RESTART, 0, 0}}}, {5, 5, 6, 5, 5, 6, 5, 5}},
         {"hold", {{{5, 1, 0}, {ANIM_HOLD, 0, 0}}}, {5, 5, 5, 5}},
-        {"hold keeps the cell before the code",
-         {{{3, 1, 0}, {4, 2, 0}, {ANIM_HOLD, 0, 0}}},
-         {3, 4, 4, 4, 4, 4}},
+        {"hold keeps the cell before the code", {{{3, 1, 0}, {4, 2, 0}, {ANIM_HOLD, 0, 0}}}, {3, 4, 4, 4, 4, 4}},
         {"jump starts the new pattern with tick 0",
          {{{5, 1, 0}, {ANIM_JUMP, 1, 0}}, {{9, 3, 0}, {ANIM_RESTART, 0, 0}}},
          {5, 9, 9, 9, 9, 9, 9}},
-        {"zero ticks leave at the next step", {{{1, 0, 0}, {2, 0, 0}, {ANIM_RESTART, 0, 0}}},
-         {2, 1, 2, 1}},
+        {"zero ticks leave at the next step", {{{1, 0, 0}, {2, 0, 0}, {ANIM_RESTART, 0, 0}}}, {2, 1, 2, 1}},
         // Degenerate sequences stay inside their patterns.
         {"hold at frame 0 holds frame 0", {{{ANIM_HOLD, 0, 0}}}, {ANIM_HOLD, ANIM_HOLD}},
         {"no closing code stays on the last frame", {{{7, 1, 0}, {8, 1, 0}}}, {7, 8, 8, 8}},
-        {"jump to a missing pattern restarts the current one",
-         {{{5, 1, 0}, {ANIM_JUMP, 4, 0}}},
-         {5, 5, 5, 5}},
+        {"jump to a missing pattern restarts the current one", {{{5, 1, 0}, {ANIM_JUMP, 4, 0}}}, {5, 5, 5, 5}},
         {"empty pattern", {{}}, {0, 0}},
     };
     for (const cSequenceCase& c : cases) {

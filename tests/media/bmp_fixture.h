@@ -11,8 +11,8 @@ struct cBmpFixture {
     int bitCount = 24;
     uint32_t headerSize = 40;
     uint32_t compression = 0;
-    int paletteCount = 0;  // 8 bits: entries written (biClrUsed); 0 writes 256
-    uint32_t gap = 0;      // bytes between palette and pixels (honoured through bfOffBits)
+    int paletteCount = 0;     // 8 bits: entries written (biClrUsed); 0 writes 256
+    uint32_t gap = 0;         // bytes between palette and pixels (honoured through bfOffBits)
     bool zeroOffset = false;  // bfOffBits 0
     size_t truncate = 0;      // bytes cut from the end
 

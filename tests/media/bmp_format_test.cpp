@@ -8,9 +8,7 @@
 
 namespace {
 
-const uint8_t* Data(const std::string& s) {
-    return reinterpret_cast<const uint8_t*>(s.data());
-}
+const uint8_t* Data(const std::string& s) { return reinterpret_cast<const uint8_t*>(s.data()); }
 
 // Decodes a fixture and checks every pixel against what was written.
 void ExpectDecodes(const cBmpFixture& f, const char* what) {
@@ -39,8 +37,8 @@ TEST(BmpFormat, EveryDepthWidthAndRowOrder) {
                 f.bitCount = bits;
                 f.width = width;
                 f.height = height;
-                const std::string what = std::to_string(bits) + " bits, " +
-                                         std::to_string(width) + " x " + std::to_string(height);
+                const std::string what =
+                    std::to_string(bits) + " bits, " + std::to_string(width) + " x " + std::to_string(height);
                 ExpectDecodes(f, what.c_str());
             }
 }

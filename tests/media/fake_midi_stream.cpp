@@ -97,7 +97,7 @@ MMRESULT WINAPI Close(HMIDISTRM) {
     return MMSYSERR_NOERROR;
 }
 
-} // namespace
+}  // namespace
 
 void Install() {
     {
@@ -174,4 +174,4 @@ bool WorkerGoneAtReset() {
     return g.workerGone;
 }
 
-} // namespace fake_midi
+}  // namespace fake_midi

@@ -1,8 +1,9 @@
 // A stand-in for "GuruGuruSMF4.dll" that plays nothing and records its calls.
+#include "tests/media/ggs4_double.h"
+
 #include <cstring>
 
 #include "media/ggs4_api.h"
-#include "tests/media/ggs4_double.h"
 
 namespace {
 Ggs4DoubleState g_State = {};

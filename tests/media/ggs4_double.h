@@ -3,9 +3,9 @@
 #pragma once
 
 struct Ggs4DoubleState {
-    int openResult;     // what GGS4OpenDevice answers
-    int addResult;      // what GGS4AddListFromFileA answers
-    int playResult;     // what GGS4Play answers
+    int openResult;  // what GGS4OpenDevice answers
+    int addResult;   // what GGS4AddListFromFileA answers
+    int playResult;  // what GGS4Play answers
     int opens, closes, plays, stops, pauses, adds;
     int device;
     int playOption, playMusic;

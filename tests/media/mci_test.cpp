@@ -14,7 +14,7 @@
 namespace {
 
 std::vector<std::string> g_Calls;
-std::set<std::string> g_Refused; // element names whose open fails
+std::set<std::string> g_Refused;  // element names whose open fails
 MCIDEVICEID g_NextId = 1;
 bool g_PlayFails = false;
 
@@ -30,15 +30,9 @@ MCIERROR WINAPI FakeMci(MCIDEVICEID id, UINT msg, DWORD_PTR flags, DWORD_PTR par
         open->wDeviceID = g_NextId++;
         return 0;
     }
-    case MCI_CLOSE:
-        call = "close " + std::to_string(id);
-        break;
-    case MCI_STOP:
-        call = "stop " + std::to_string(id);
-        break;
-    case MCI_SEEK:
-        call = "seek " + std::to_string(id) + (flags == MCI_SEEK_TO_START ? " start" : " ?");
-        break;
+    case MCI_CLOSE: call = "close " + std::to_string(id); break;
+    case MCI_STOP: call = "stop " + std::to_string(id); break;
+    case MCI_SEEK: call = "seek " + std::to_string(id) + (flags == MCI_SEEK_TO_START ? " start" : " ?"); break;
     case MCI_PLAY: {
         auto* play = reinterpret_cast<MCI_PLAY_PARMS*>(param);
         call = "play " + std::to_string(id) + ((flags & MCI_NOTIFY) ? " notify" : "") + " from " +
@@ -46,8 +40,7 @@ MCIERROR WINAPI FakeMci(MCIDEVICEID id, UINT msg, DWORD_PTR flags, DWORD_PTR par
         g_Calls.push_back(call);
         return g_PlayFails ? MCIERR_HARDWARE : 0;
     }
-    default:
-        call = "msg " + std::to_string(msg);
+    default: call = "msg " + std::to_string(msg);
     }
     // Drivers refuse these commands without a parameter block; the seek then never rewinds.
     if (!param) {
@@ -87,9 +80,9 @@ TEST_F(MciTest, OpensTheFiveEffectsLeavingFailuresEmpty) {
     ASSERT_EQ(1, MciOpenAll(&table, "waveaudio", g_MciSoundFiles));
     EXPECT_EQ(5, table.nCount);
     EXPECT_EQ(-1, table.nCurrent);
-    const std::vector<std::string> expected = {
-        "open waveaudio wave\\決定.wav",   "open waveaudio wave\\キャンセル.wav", "open waveaudio wave\\エラー.wav",
-        "open waveaudio wave\\コピー.wav", "open waveaudio wave\\free.wav"};
+    const std::vector<std::string> expected = {"open waveaudio wave\\決定.wav", "open waveaudio wave\\キャンセル.wav",
+                                               "open waveaudio wave\\エラー.wav", "open waveaudio wave\\コピー.wav",
+                                               "open waveaudio wave\\free.wav"};
     EXPECT_EQ(expected, Take());
     const MCIDEVICEID ids[] = {1, 2, 0, 3, 4};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(ids[i], table.pEntries[i].wDeviceID) << i;
@@ -110,8 +103,10 @@ TEST_F(MciTest, PlayFileReopensThePreviewEntryByExtension) {
         {"wave\\a.wav", 1, {"close 5", "open waveaudio wave\\a.wav", "play 6 from 0"}},
         {"wave\\b.WAV", 1, {"stop 6", "seek 6 start", "close 6", "open waveaudio wave\\b.WAV", "play 7 from 0"}},
         // A MIDI effect closes every device of the table for the sequencer.
-        {"wave\\c.MID", 1, {"stop 7", "seek 7 start", "close 1", "close 2", "close 3", "close 4", "close 7",
-                            "open sequencer wave\\c.mid", "play 8 notify from 0 owner"}},
+        {"wave\\c.MID",
+         1,
+         {"stop 7", "seek 7 start", "close 1", "close 2", "close 3", "close 4", "close 7", "open sequencer wave\\c.mid",
+          "play 8 notify from 0 owner"}},
         {"wave\\d.ogg", 0, {}},
         {"wave\\noext", 0, {}},
         {"wave\\e.wav", 1, {"stop 8", "seek 8 start", "close 8", "open waveaudio wave\\e.wav", "play 9 from 0"}},
@@ -136,7 +131,7 @@ TEST_F(MciTest, FailuresAreReportedAndTheDisabledTableSucceedsSilently) {
     EXPECT_EQ(0, table.pEntries[kMciPreviewEntry].wDeviceID);
     g_PlayFails = true;
     EXPECT_EQ(0, MciPlayFile(owner, &table, kMciPreviewEntry, "wave\\a.wav", 0));
-    EXPECT_EQ(0, MciPlayFile(owner, &table, 9, "wave\\a.wav", 0)); // no such entry
+    EXPECT_EQ(0, MciPlayFile(owner, &table, 9, "wave\\a.wav", 0));  // no such entry
 
     MciTerm(&table);
     Take();
@@ -147,8 +142,8 @@ TEST_F(MciTest, FailuresAreReportedAndTheDisabledTableSucceedsSilently) {
 TEST_F(MciTest, TheCallersTextKeepsItsExtension) {
     ASSERT_EQ(1, MciOpenAll(&table, "waveaudio", g_MciSoundFiles));
     char name[] = "wave\\upper.MID";
-    EXPECT_EQ(1, MciPlayFile(owner, &table, kMciPreviewEntry, name)); // from the start
+    EXPECT_EQ(1, MciPlayFile(owner, &table, kMciPreviewEntry, name));  // from the start
     EXPECT_STREQ("wave\\upper.MID", name);
 }
 
-} // namespace
+}  // namespace

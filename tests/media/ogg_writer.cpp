@@ -1,9 +1,9 @@
 #include "tests/media/ogg_writer.h"
 
+#include <vorbis/vorbisenc.h>
+
 #include <cmath>
 #include <cstdio>
-
-#include <vorbis/vorbisenc.h>
 
 namespace {
 
@@ -15,7 +15,7 @@ void WritePages(ogg_stream_state* os, FILE* fp, bool flush) {
     }
 }
 
-} // namespace
+}  // namespace
 
 int WriteTestOgg(const std::string& path, int channels, long rate, long frames) {
     FILE* fp = std::fopen(path.c_str(), "wb");
@@ -57,7 +57,7 @@ int WriteTestOgg(const std::string& path, int channels, long rate, long frames) 
             vorbis_analysis_wrote(&vd, static_cast<int>(n));
             written += n;
         } else {
-            vorbis_analysis_wrote(&vd, 0); // end of the stream
+            vorbis_analysis_wrote(&vd, 0);  // end of the stream
         }
         while (vorbis_analysis_blockout(&vd, &vb) == 1) {
             vorbis_analysis(&vb, nullptr);

@@ -1,10 +1,11 @@
 // The program's own MIDI player against a fake MIDI stream: buffers, the
 // worker's refills, loop, pause and stop, and teardown.
+#include "media/smf_play.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "media/smf_play.h"
 #include "media/smf_stream.h"
 #include "tests/media/fake_midi_stream.h"
 #include "tests/media/smf_builder.h"
@@ -19,8 +20,8 @@ protected:
         fake_midi::Install();
         table.Resize(1);
         oneNote = TempFile("smf_one.mid");
-        ASSERT_TRUE(WriteBytes(oneNote, Smf(0, 96, {{0x00, 0x90, 0x3C, 0x64, 0x60, 0x80, 0x3C, 0x00,
-                                                      0x00, 0xFF, 0x2F, 0x00}})));
+        ASSERT_TRUE(WriteBytes(oneNote,
+                               Smf(0, 96, {{0x00, 0x90, 0x3C, 0x64, 0x60, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00}})));
         // 3000 notes, 6000 events: four buffers of stream events.
         Bytes track;
         for (int i = 0; i < 3000; ++i) {
@@ -109,10 +110,10 @@ TEST_F(SmfPlayTest, PauseGoesOnWhereItWasAndStopStartsOver) {
     EXPECT_EQ(-1, fake_midi::PlayNext());
     player->Restart(0);
     EXPECT_EQ(cSmfPlay::STATE_PLAYING, player->GetState());
-    EXPECT_EQ(pos, player->GetReadPos()); // no refill on a resume
+    EXPECT_EQ(pos, player->GetReadPos());  // no refill on a resume
     ASSERT_EQ(1, PlayNext());
     const size_t playedBefore = fake_midi::PlayedBuffers().size();
-    EXPECT_EQ(0x00000090u | (99u << 8), Words(fake_midi::PlayedBuffers())[3999]); // note 1999 off
+    EXPECT_EQ(0x00000090u | (99u << 8), Words(fake_midi::PlayedBuffers())[3999]);  // note 1999 off
 
     player->Stop(0);
     EXPECT_EQ(cSmfPlay::STATE_STOPPED, player->GetState());
@@ -120,14 +121,14 @@ TEST_F(SmfPlayTest, PauseGoesOnWhereItWasAndStopStartsOver) {
     ASSERT_EQ(1, PlayNext());
     const auto played = fake_midi::PlayedBuffers();
     ASSERT_EQ(playedBefore + 1, played.size());
-    EXPECT_EQ(0x00400090u, played.back().words[0] & ~kMevtCallback); // from the first note again
+    EXPECT_EQ(0x00400090u, played.back().words[0] & ~kMevtCallback);  // from the first note again
 }
 
 TEST_F(SmfPlayTest, RefusesWhatItCannotPlay) {
     LogCapture log;
     const std::string upper = TempFile("smf_upper.MID");
     ASSERT_TRUE(WriteBytes(upper, Smf(0, 96, {{0x00, 0xFF, 0x2F, 0x00}})));
-    EXPECT_EQ(0, table.Play(0, upper.c_str(), 0)); // the extension must be exactly "mid"
+    EXPECT_EQ(0, table.Play(0, upper.c_str(), 0));  // the extension must be exactly "mid"
     EXPECT_TRUE(fake_midi::Calls().empty());
     DeleteFileA(upper.c_str());
 
@@ -139,7 +140,7 @@ TEST_F(SmfPlayTest, RefusesWhatItCannotPlay) {
     EXPECT_EQ(0, table.Play(0, oneNote.c_str(), 0));
     EXPECT_EQ(0u, log.LastReport().find("Midi " + oneNote + " Open "));
     EXPECT_EQ(nullptr, table.GetPlayer(0));
-    EXPECT_EQ(0, table.Play(1, oneNote.c_str(), 0)); // no such channel
+    EXPECT_EQ(0, table.Play(1, oneNote.c_str(), 0));  // no such channel
 }
 
 TEST_F(SmfPlayTest, TeardownEndsTheWorkerBeforeResettingTheStream) {
@@ -150,13 +151,13 @@ TEST_F(SmfPlayTest, TeardownEndsTheWorkerBeforeResettingTheStream) {
     ASSERT_EQ(1, table.Play(0, oneNote.c_str(), 0));
     auto calls = fake_midi::Calls();
     calls.erase(calls.begin(), calls.begin() + static_cast<long>(before));
-    const std::vector<std::string> expected = {"Pause", "Stop",  "Reset",    "Unprepare", "Unprepare",
+    const std::vector<std::string> expected = {"Pause", "Stop", "Reset",    "Unprepare", "Unprepare",
                                                "Close", "Open", "Property", "Out 0",     "Restart"};
     EXPECT_EQ(expected, calls);
     EXPECT_TRUE(fake_midi::WorkerGoneAtReset());
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -165,7 +166,8 @@ namespace {
 TEST(SmfPlayReal, PlaysToTheEndOrFailsWithItsLogLine) {
     LogCapture log;
     const std::string file = TempFile("smf_real.mid");
-    ASSERT_TRUE(WriteBytes(file, Smf(0, 480, {{0x00, 0x90, 0x3C, 0x40, 0x10, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00}})));
+    ASSERT_TRUE(
+        WriteBytes(file, Smf(0, 480, {{0x00, 0x90, 0x3C, 0x40, 0x10, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00}})));
     SmfSlotTable table;
     table.Resize(1);
     if (table.Play(0, file.c_str(), 0)) {
@@ -179,4 +181,4 @@ TEST(SmfPlayReal, PlaysToTheEndOrFailsWithItsLogLine) {
     DeleteFileA(file.c_str());
 }
 
-} // namespace
+}  // namespace

@@ -27,7 +27,7 @@ public:
         m_strReport = base + "_report.txt";
         m_strEc = base + "_ec.txt";
         std::remove(m_strEc.c_str());
-        g_bEcLogStarted = 0; // the next line starts the second log afresh
+        g_bEcLogStarted = 0;  // the next line starts the second log afresh
         ReportOpen(m_strReport.c_str());
         EcLogOpen(1, m_strEc.c_str());
     }

@@ -1,15 +1,16 @@
 // The sound manager: file slots, the back end chosen by file type, the Ogg
 // voices' calls, and the optional MIDI library (a test double beside the test
 // program) against the program's own player.
+#include "media/sound.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "media/ggs4_api.h"
-#include "media/sound.h"
 #include "base/platform.h"
+#include "media/ggs4_api.h"
 #include "tests/media/fake_midi_stream.h"
 #include "tests/media/ggs4_double.h"
 #include "tests/media/ogg_writer.h"
@@ -43,29 +44,17 @@ unsigned char VOX_CALL FPlay(VOX* v) {
     Rec(v, "play");
     return g_VoxPlayFails ? 0 : 1;
 }
-void VOX_CALL FStop(VOX* v) {
-    Rec(v, "stop");
-}
-void VOX_CALL FClose(VOX* v) {
-    Rec(v, "close");
-}
-void VOX_CALL FSetLoop(VOX* v, int n) {
-    Rec(v, "loop " + std::to_string(n));
-}
-int VOX_CALL FGetLoop(VOX*) {
-    return 0;
-}
+void VOX_CALL FStop(VOX* v) { Rec(v, "stop"); }
+void VOX_CALL FClose(VOX* v) { Rec(v, "close"); }
+void VOX_CALL FSetLoop(VOX* v, int n) { Rec(v, "loop " + std::to_string(n)); }
+int VOX_CALL FGetLoop(VOX*) { return 0; }
 void VOX_CALL FSetVolume(VOX* v, float f) {
     char t[32];
     std::snprintf(t, sizeof(t), "volume %.2f", f);
     Rec(v, t);
 }
-float VOX_CALL FGetVolume(VOX*) {
-    return 1.0f;
-}
-unsigned char VOX_CALL FIsPlaying(VOX*) {
-    return 0;
-}
+float VOX_CALL FGetVolume(VOX*) { return 1.0f; }
+unsigned char VOX_CALL FIsPlaying(VOX*) { return 0; }
 void VOX_CALL FRelease(VOX* v) {
     Rec(v, "release");
     delete static_cast<FakeVox*>(v);

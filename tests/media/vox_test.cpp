@@ -139,7 +139,7 @@ TEST_F(VoxTest, VolumeScalesEverySample) {
         ASSERT_EQ(a[i] / 2, b[i]) << i;
         peak = a[i] > peak ? a[i] : peak;
     }
-    EXPECT_GT(peak, 8000); // the tone really is there
+    EXPECT_GT(peak, 8000);  // the tone really is there
     // Out-of-range volumes are held to 0..1.
     half.SetVolume(-3.0f);
     EXPECT_EQ(0.0f, half.GetVolume());
@@ -167,7 +167,7 @@ TEST_F(VoxTest, VoicePlaysThroughItsTableToTheEnd) {
     VOX* vox = VoxCreate(new FakeWaveOut(&rec));
     ASSERT_NE(nullptr, vox);
     const VOX_VTBL* op = vox->lpVtbl;
-    EXPECT_EQ(0, op->Play(vox)); // nothing open yet
+    EXPECT_EQ(0, op->Play(vox));  // nothing open yet
     ASSERT_EQ(1, op->Open(vox, mono.c_str()));
     op->SetLoop(vox, 1);
     op->SetVolume(vox, 0.25f);
@@ -202,9 +202,9 @@ TEST_F(VoxTest, EndlessLoopRunsUntilStopped) {
     EXPECT_EQ(0, vox->lpVtbl->IsPlaying(vox));
     const size_t after = rec.Count();
     Sleep(20);
-    EXPECT_EQ(after, rec.Count()); // nothing is written once stopped
+    EXPECT_EQ(after, rec.Count());  // nothing is written once stopped
     EXPECT_GE(rec.closes, 1);
-    vox->lpVtbl->Release(vox); // releasing a stopped voice with its file open
+    vox->lpVtbl->Release(vox);  // releasing a stopped voice with its file open
 }
 
 TEST_F(VoxTest, OutputThatDoesNotOpenFailsPlay) {
@@ -235,4 +235,4 @@ TEST_F(VoxTest, TheLibraryExportsCreateVox) {
     FreeLibrary(lib);
 }
 
-} // namespace
+}  // namespace

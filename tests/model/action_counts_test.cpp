@@ -1,10 +1,11 @@
 // Reference action counts and digit counts.
+#include "model/action_counts.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "base/containers.h"
-#include "model/action_counts.h"
 
 namespace {
 
@@ -15,15 +16,15 @@ TEST(ActionCountsTest, TimeModeTable) {
     };
     const Case kCases[] = {
         {10, 0, 0, 50, 50, 0, 1.0, 1.0},
-        {10, 0, 0, 50, 50, 1, 1.0, -0.1},   // the interceptor waits 10 ticks plus one
-        {10, 0, 0, 1, 3, 0, 0.5, 1.5},      // gains 50 and 150 per tick
+        {10, 0, 0, 50, 50, 1, 1.0, -0.1},       // the interceptor waits 10 ticks plus one
+        {10, 0, 0, 1, 3, 0, 0.5, 1.5},          // gains 50 and 150 per tick
         {27, 600, 500, 100, 100, 1, 3.3, 2.7},  // a new project
         {0, 1000, 2000, 100, 100, 0, 1.0, 2.0},
-        {10, 0, 0, 0, 0, 0, 0.0, 0.0},      // no shares at all
+        {10, 0, 0, 0, 0, 0, 0.0, 0.0},  // no shares at all
         {10, 0, 0, 0, 0, 1, 0.0, 0.0},
         {10, 0, 300, 0, 100, 1, 0.0, 0.0},  // the attacker never acts, so the interceptor waits for ever
         {10, 0, 300, 0, 100, 0, 0.0, 2.3},
-        {10, 0, 0, 100, -100, 0, 0.0, 0.0}, // shares cancelling out
+        {10, 0, 0, 100, -100, 0, 0.0, 0.0},   // shares cancelling out
         {10, 0, 500, -100, 50, 0, 0.0, 0.0},  // a negative sum has no shares to divide either
     };
     for (const Case& c : kCases) {
@@ -57,8 +58,8 @@ TEST(ActionCountsTest, SimpleModeTakesTheCounts) {
 }
 
 TEST(ActionCountsTest, DigitCounts) {
-    const int kValues[][2] = {{0, 1}, {9, 1}, {10, 2}, {99, 2}, {999, 3}, {1000, 4}, {-5, 1}, {-123456, 6},
-                              {INT_MAX, 10}, {INT_MIN, 10}};
+    const int kValues[][2] = {{0, 1},    {9, 1},  {10, 2},      {99, 2},       {999, 3},
+                              {1000, 4}, {-5, 1}, {-123456, 6}, {INT_MAX, 10}, {INT_MIN, 10}};
     for (const auto& v : kValues) EXPECT_EQ(CountDigits(v[0]), v[1]) << v[0];
 }
 

@@ -8,9 +8,7 @@ namespace {
 
 using Ints = std::vector<int>;
 
-Ints AsInts(const VECTOR_CLASS<int>& v) {
-    return Ints(v.begin(), v.end());
-}
+Ints AsInts(const VECTOR_CLASS<int>& v) { return Ints(v.begin(), v.end()); }
 
 // The bytes of an action as a file stores it: kind, int vector, string vector.
 Bytes ActBytes(int kind, const Ints& ints, const std::vector<std::string>& strs = {}) {

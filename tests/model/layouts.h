@@ -149,31 +149,25 @@ inline Bytes StageBytes(int layout, int data) {
     const char* order = layout < 68 ? "CEVOGWLX" : layout < 108 ? "CGEOVWLX" : "CGEVWLX";
     for (const char* list = order; *list; ++list) {
         switch (*list) {
-            case 'C': {
-                std::vector<int> chips(480);
-                for (int i = 0; i < 480; ++i) chips[static_cast<size_t>(i)] = i % 5;
-                b.Append(IntList(chips));
-                break;
-            }
-            case 'G':
-                b.Append(GroupList(GROUPS, true));
-                break;
-            case 'E':
-                b.U32(1);
-                PutInts(b, kEnemy, layout, data);
-                b.U32(0);  // no movement AI
-                break;
-            case 'V':
-                b.Append(EventBytes(layout, data, 6, 7, "新"));
-                break;
-            case 'O':
-                b.Append(EventBytes(layout, data, 1, 1, "旧"));
-                break;
-            default: {
-                const int count = *list == 'W' ? 1 : *list == 'L' ? 2 : 3;
-                b.U32(static_cast<uint32_t>(count));
-                for (int i = 0; i < count; ++i) b.I32(4).I32(8).I32(2).I32(19).I32(14).I32(29).Str("条件");
-            }
+        case 'C': {
+            std::vector<int> chips(480);
+            for (int i = 0; i < 480; ++i) chips[static_cast<size_t>(i)] = i % 5;
+            b.Append(IntList(chips));
+            break;
+        }
+        case 'G': b.Append(GroupList(GROUPS, true)); break;
+        case 'E':
+            b.U32(1);
+            PutInts(b, kEnemy, layout, data);
+            b.U32(0);  // no movement AI
+            break;
+        case 'V': b.Append(EventBytes(layout, data, 6, 7, "新")); break;
+        case 'O': b.Append(EventBytes(layout, data, 1, 1, "旧")); break;
+        default: {
+            const int count = *list == 'W' ? 1 : *list == 'L' ? 2 : 3;
+            b.U32(static_cast<uint32_t>(count));
+            for (int i = 0; i < count; ++i) b.I32(4).I32(8).I32(2).I32(19).I32(14).I32(29).Str("条件");
+        }
         }
     }
     return b;

@@ -102,27 +102,27 @@ TEST_F(MediaTest, RecordLayoutsOfEveryVersionThatChangedThem) {
         SCOPED_TRACE(c.what);
         bool exact = false;
         switch (c.what[0]) {
-            case 'c':
-                chara = cCharaAnimPat();
-                exact = ReadAs(chara, c.version, c.bytes);
-                break;
-            case 'e':
-                effect = cEffectAnimPat();
-                exact = ReadAs(effect, c.version, c.bytes);
-                break;
-            case 'p':
-                ptval = cPtVal();
-                exact = ReadAs(ptval, c.version, c.bytes);
-                break;
-            case 'b':
-                if (c.what[1] == 'g') {
-                    bgm = cEdBgm();
-                    exact = ReadAs(bgm, c.version, c.bytes);
-                } else {
-                    back = cEdBack();
-                    exact = ReadAs(back, c.version, c.bytes);
-                }
-                break;
+        case 'c':
+            chara = cCharaAnimPat();
+            exact = ReadAs(chara, c.version, c.bytes);
+            break;
+        case 'e':
+            effect = cEffectAnimPat();
+            exact = ReadAs(effect, c.version, c.bytes);
+            break;
+        case 'p':
+            ptval = cPtVal();
+            exact = ReadAs(ptval, c.version, c.bytes);
+            break;
+        case 'b':
+            if (c.what[1] == 'g') {
+                bgm = cEdBgm();
+                exact = ReadAs(bgm, c.version, c.bytes);
+            } else {
+                back = cEdBack();
+                exact = ReadAs(back, c.version, c.bytes);
+            }
+            break;
         }
         EXPECT_TRUE(exact);
         c.check();

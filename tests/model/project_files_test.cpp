@@ -1,6 +1,8 @@
 // The project's file table: every row reads and writes its file, a failed
 // load does what its row says, Apply writes its files in its order, and each
 // step's fix-ups see the lists of the steps before it.
+#include "model/project_files.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,7 +13,6 @@
 #include "base/report.h"
 #include "model/ai.h"
 #include "model/chara.h"
-#include "model/project_files.h"
 #include "model/stage.h"
 #include "tests/support/seams.h"
 #include "tools/sample/sample_database.h"
@@ -31,8 +32,8 @@ class ProjectFilesTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         s_folder = new ScratchFolder("project_files");
-        for (const char* dir : {"default", "default\\database", "default\\stg", "default\\plt",
-                                "default\\random_name", "e_data"})
+        for (const char* dir :
+             {"default", "default\\database", "default\\stg", "default\\plt", "default\\random_name", "e_data"})
             FolderCreate(dir);
         s_written = WriteDefaultDatabase(".") && WriteDefaultUnits(".") && WriteDefaultStages(".");
     }
@@ -98,25 +99,22 @@ TEST_F(ProjectFilesTest, AFailedLoadDoesWhatItsRowSays) {
 
 // The orders of the project load and of the database sheet's Apply.
 TEST_F(ProjectFilesTest, LoadAndApplyOrders) {
-    const std::vector<std::string> kLoad = {
-        "GValInfo.dat",       "CompatiType.dat", "PartyVal.dat",
-        "CharaAnim.dat",      "EffectAnim.dat",  "Picture.dat",
-        "Back.dat",           "Sound.dat",       "Bgm.dat",
-        "Help.dat",           "System.dat",      "Testplay.dat",
-        "Land.dat",           "Skill.dat",       "Class.dat",
-        "Friend.dat",         "Enemy.dat",       "Default.stg2",
-        "MoveAITemplate.dat", "EventPlt.dat",    "EventActionPlt.dat",
-        "WorldMap.dat",       "StartEvent.dat"};
-    const std::vector<std::string> kApply = {
-        "CompatiType.dat", "PartyVal.dat",   "Picture.dat", "Back.dat",
-        "CharaAnim.dat",   "EffectAnim.dat", "Sound.dat",   "Bgm.dat",
-        "Help.dat",        "Class.dat",      "Friend.dat",  "Enemy.dat",
-        "Land.dat",        "Skill.dat",      "System.dat",  "WorldMap.dat"};
+    const std::vector<std::string> kLoad = {"GValInfo.dat",       "CompatiType.dat", "PartyVal.dat",
+                                            "CharaAnim.dat",      "EffectAnim.dat",  "Picture.dat",
+                                            "Back.dat",           "Sound.dat",       "Bgm.dat",
+                                            "Help.dat",           "System.dat",      "Testplay.dat",
+                                            "Land.dat",           "Skill.dat",       "Class.dat",
+                                            "Friend.dat",         "Enemy.dat",       "Default.stg2",
+                                            "MoveAITemplate.dat", "EventPlt.dat",    "EventActionPlt.dat",
+                                            "WorldMap.dat",       "StartEvent.dat"};
+    const std::vector<std::string> kApply = {"CompatiType.dat", "PartyVal.dat",   "Picture.dat", "Back.dat",
+                                             "CharaAnim.dat",   "EffectAnim.dat", "Sound.dat",   "Bgm.dat",
+                                             "Help.dat",        "Class.dat",      "Friend.dat",  "Enemy.dat",
+                                             "Land.dat",        "Skill.dat",      "System.dat",  "WorldMap.dat"};
     std::vector<std::string> load, apply(kApply.size());
     for (const cProjectFile& file : ProjectFiles()) {
         load.push_back(NameOf(file.Path));
-        if (file.ApplyOrder > 0)
-            apply.at(static_cast<size_t>(file.ApplyOrder) - 1) = NameOf(file.Path);
+        if (file.ApplyOrder > 0) apply.at(static_cast<size_t>(file.ApplyOrder) - 1) = NameOf(file.Path);
     }
     EXPECT_EQ(kLoad, load);
     EXPECT_EQ(kApply, apply);
@@ -146,8 +144,7 @@ TEST_F(ProjectFilesTest, EachStepSeesTheListsOfTheStepsBefore) {
     g_EnemyList[1].MoveAI.resize(1);
     g_EnemyList[1].MoveAI[0].Dest = 5;
     g_MoveAITemplates[0].Rules[0].Dest = 5;
-    for (const char* path :
-         {g_PathTable.DefaultStage, g_PathTable.Enemy, g_PathTable.MoveAITemplate})
+    for (const char* path : {g_PathTable.DefaultStage, g_PathTable.Enemy, g_PathTable.MoveAITemplate})
         ASSERT_EQ(1, SaveProjectFile(g_Project, *FindProjectFile(path), path));
     g_Stage.SetDefault();  // two position groups
     ASSERT_EQ(1, LoadDataFiles(g_Project, 0));

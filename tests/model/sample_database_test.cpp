@@ -1,8 +1,9 @@
 // The default database the sample-project tool writes opens as a new
 // project's records (whose files the record tests pin byte for byte).
+#include "tools/sample/sample_database.h"
+
 #include "base/editor_settings.h"
 #include "tests/model/records.h"
-#include "tools/sample/sample_database.h"
 
 namespace {
 

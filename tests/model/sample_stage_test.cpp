@@ -1,10 +1,11 @@
 // The stages, palettes, start event and world map the sample-project tool
 // writes into "default\": every file loads, and the sample stage still shows
 // chips, enemies and events after the load's fix-ups.
+#include "tools/sample/sample_stage.h"
+
 #include <set>
 
 #include "tests/model/records.h"
-#include "tools/sample/sample_stage.h"
 
 namespace {
 

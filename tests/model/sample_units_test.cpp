@@ -1,8 +1,9 @@
 // The sample project's classes, lands, characters, templates, common
 // variables and random-name lists open as the editor opens a new project.
+#include "tools/sample/sample_units.h"
+
 #include "tests/model/records.h"
 #include "tools/sample/sample_database.h"
-#include "tools/sample/sample_units.h"
 
 namespace {
 

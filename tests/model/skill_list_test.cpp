@@ -4,9 +4,7 @@
 
 namespace {
 
-Bytes& Cmd(Bytes& b, const char* label, int enabled) {
-    return b.Str(label).I32(enabled);
-}
+Bytes& Cmd(Bytes& b, const char* label, int enabled) { return b.Str(label).I32(enabled); }
 
 Bytes& Menu(Bytes& b, std::initializer_list<const char*> labels) {
     b.U32(static_cast<uint32_t>(labels.size()));

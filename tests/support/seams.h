@@ -145,9 +145,7 @@ public:
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::string& Path() const {
-        return m_path;
-    }
+    const std::string& Path() const { return m_path; }
 
 private:
     static void Enter(const std::string& path) {

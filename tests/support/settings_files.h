@@ -12,8 +12,8 @@ inline std::string EditConfigFile(uint32_t version, const std::string& lastStage
     Bytes b;
     b.U32(version).Str(lastStage).I32(2);  // last stage, edit layer
     if (version < 74) b.I32(-74).I32(-74);
-    b.I32(5);                               // undo depth
-    b.I32(0).I32(1).I32(0).I32(1).I32(0);   // the five palette options
+    b.I32(5);                              // undo depth
+    b.I32(0).I32(1).I32(0).I32(1).I32(0);  // the five palette options
     if (version < 77) b.I32(-77);
     b.I32(0).Str("game.exe").Str("data\\stg\\Base.stg").Str("spare");
     if (version >= 26) b.I32(26);

@@ -1,12 +1,13 @@
 // The file dialogs, Explorer and the quit question through the seams that
 // answer them, and the dialog-item text helpers.
+#include "ui/common_dialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "tests/support/seams.h"
 #include "tests/ui/test_dialogs.h"
-#include "ui/common_dialogs.h"
 #include "ui/wnd_list.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // control routing and binding, key-down routing, own scroll bars, pictures.
 #include <gtest/gtest.h>
 
-#include "media/dib.h"
 #include "base/platform.h"
+#include "media/dib.h"
 #include "tests/support/seams.h"
 #include "tests/ui/test_dialogs.h"
 #include "tests/ui/ui_driver.h"

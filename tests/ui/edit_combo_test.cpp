@@ -10,9 +10,7 @@
 
 namespace {
 
-SHORT WINAPI BackspaceHeld(int key) {
-    return key == VK_BACK ? static_cast<SHORT>(0x8000) : 0;
-}
+SHORT WINAPI BackspaceHeld(int key) { return key == VK_BACK ? static_cast<SHORT>(0x8000) : 0; }
 
 const std::string kKan = "\x8A\xBF";
 

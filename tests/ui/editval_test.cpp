@@ -31,9 +31,7 @@ std::string TypeInto(WORD id, const char* typed, int leave) {
 }
 
 std::string g_ImeResult;
-std::string FakeImeResult(HWND) {
-    return g_ImeResult;
-}
+std::string FakeImeResult(HWND) { return g_ImeResult; }
 
 }  // namespace
 

@@ -46,9 +46,7 @@ std::string Numbers(const VECTOR_CLASS<cTestRec>& records) {
     return text;
 }
 
-int RowCount(TEST_DLG& d, WORD id) {
-    return static_cast<int>(SendDlgItemMessageA(d.m_hWnd, id, LB_GETCOUNT, 0, 0));
-}
+int RowCount(TEST_DLG& d, WORD id) { return static_cast<int>(SendDlgItemMessageA(d.m_hWnd, id, LB_GETCOUNT, 0, 0)); }
 
 }  // namespace
 

@@ -18,9 +18,7 @@ struct CommonControls {
 
 }  // namespace
 
-void TestRowText(std::string& text, int, const cTestRec& record) {
-    AppendFormat(text, "%s", record.name.c_str());
-}
+void TestRowText(std::string& text, int, const cTestRec& record) { AppendFormat(text, "%s", record.name.c_str()); }
 
 VECTOR_CLASS<cTestRec> MakeRecords(int count) {
     VECTOR_CLASS<cTestRec> records;
@@ -121,9 +119,7 @@ void TEST_DLG::Replace(WORD id, const char* text) {
     SendDlgItemMessageA(m_hWnd, id, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
 }
 
-void TEST_DLG::Select(WORD id, int start, int end) {
-    SendDlgItemMessageA(m_hWnd, id, EM_SETSEL, start, end);
-}
+void TEST_DLG::Select(WORD id, int start, int end) { SendDlgItemMessageA(m_hWnd, id, EM_SETSEL, start, end); }
 
 std::string TEST_DLG::Text(WORD id) const {
     char text[1024] = {};
@@ -137,9 +133,7 @@ int TEST_DLG::Caret(WORD id) const {
     return static_cast<int>(end);
 }
 
-int TEST_DLG::ComboRow(WORD id) const {
-    return static_cast<int>(SendDlgItemMessageA(m_hWnd, id, CB_GETCURSEL, 0, 0));
-}
+int TEST_DLG::ComboRow(WORD id) const { return static_cast<int>(SendDlgItemMessageA(m_hWnd, id, CB_GETCURSEL, 0, 0)); }
 
 int RunTestDialog(TEST_DLG& dlg, std::function<void(TEST_DLG&)> script, int ok) {
     dlg.m_Script = [script, ok](TEST_DLG& d) {

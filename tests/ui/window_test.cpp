@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "base/report.h"
-
 #include "tests/support/seams.h"
 #include "tests/ui/test_dialogs.h"
 #include "ui/prop.h"
@@ -53,9 +52,7 @@ HWND MakeView(TEST_VIEW* view, DWORD style) {
 }
 
 SHORT g_nLeft = 0, g_nRight = 0;
-SHORT WINAPI FakeAsyncKey(int key) {
-    return key == VK_LBUTTON ? g_nLeft : key == VK_RBUTTON ? g_nRight : 0;
-}
+SHORT WINAPI FakeAsyncKey(int key) { return key == VK_LBUTTON ? g_nLeft : key == VK_RBUTTON ? g_nRight : 0; }
 
 }  // namespace
 

@@ -15,14 +15,11 @@
 
 namespace {
 
-DLG_WORLDEVENT_SET* Editor() {
-    return DLG_STATIC<DLG_WORLDEVENT_SET>::s_pInstance;
-}
+DLG_WORLDEVENT_SET* Editor() { return DLG_STATIC<DLG_WORLDEVENT_SET>::s_pInstance; }
 
 void Choose(HWND dlg, int id, int row) {
     SendDlgItemMessageA(dlg, id, CB_SETCURSEL, row, 0);
-    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
 }
 
 void Type(HWND dlg, int id, const char* text) {
@@ -41,9 +38,7 @@ std::string ListRow(HWND dlg, int id, int row) {
     return text;
 }
 
-int FailWrites(int step) {
-    return step == FILE_FAULT_WRITE;
-}
+int FailWrites(int step) { return step == FILE_FAULT_WRITE; }
 
 }  // namespace
 
@@ -114,8 +109,7 @@ TEST_F(WorldMapTest, PagesKeepTheirLimitsAndThePlacedEventIsEditedInPlace) {
     EXPECT_EQ(3u, pagesAfterInsert);
     ASSERT_EQ(1u, g_WorldMap.Events.size());
     ASSERT_EQ(3u, g_WorldMap.Events[0].Pages.size());
-    EXPECT_EQ(3, g_WorldMap.Events[0].Pages[0].Graphic)
-        << "the inserted page went before the current one";
+    EXPECT_EQ(3, g_WorldMap.Events[0].Pages[0].Graphic) << "the inserted page went before the current one";
 }
 
 TEST_F(WorldMapTest, RenamingACommonVariableIsWrittenAtOnceAndReported) {
@@ -141,8 +135,7 @@ TEST_F(WorldMapTest, RenamingACommonVariableIsWrittenAtOnceAndReported) {
         EXPECT_EQ(c.fullDisk ? "満杯" : "ルート", g_GValInfo[2].Name);
         ASSERT_EQ(c.boxes, Boxes().Count());
         if (c.boxes) {
-            EXPECT_EQ(std::string(g_PathTable.GValInfo) + " の保存に失敗しました！",
-                      Boxes().Calls()[0].text);
+            EXPECT_EQ(std::string(g_PathTable.GValInfo) + " の保存に失敗しました！", Boxes().Calls()[0].text);
         }
     }
     VECTOR_CLASS<cGValInfo> names;

@@ -1,10 +1,10 @@
 // The world-map tools as plain functions: the chip pen and the rectangle
 // pick-up over narrow maps, stage numbering and placing over occupied cells.
+#include "worldmap/world_tools.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
-
-#include "worldmap/world_tools.h"
 
 namespace {
 

@@ -47,10 +47,8 @@ int main(int argc, char** argv) {
     SendMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_WORLDMAP, 0);
     DLG_WORLDMAP* world = g_lpStageWnd->WorldMap();
     if (!world) return 1;
-    if (std::strcmp(what, "events") == 0)
-        SendMessageA(world->m_hWnd, WM_COMMAND, CM_WM_LAYER_EVENT, 0);
-    if (std::strcmp(what, "settings") == 0)
-        PostMessageA(world->m_hWnd, WM_COMMAND, CM_WM_SETTINGS, 0);
+    if (std::strcmp(what, "events") == 0) SendMessageA(world->m_hWnd, WM_COMMAND, CM_WM_LAYER_EVENT, 0);
+    if (std::strcmp(what, "settings") == 0) PostMessageA(world->m_hWnd, WM_COMMAND, CM_WM_SETTINGS, 0);
     if (std::strcmp(what, "event") == 0) {
         world->PreparePopup(14, 9);
         PostMessageA(world->m_hWnd, WM_COMMAND, CM_WM_EVENT_EDIT, 0);

@@ -33,20 +33,14 @@ SHORT WINAPI FakeButtons(int key) {
 
 void QueueDialogStep(std::function<void(HWND)> step) {
     g_Steps.push_back(std::move(step));
-    if (!g_hHook)
-        g_hHook = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterInit, nullptr, GetCurrentThreadId());
+    if (!g_hHook) g_hHook = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterInit, nullptr, GetCurrentThreadId());
 }
 
-size_t PendingDialogSteps() {
-    return g_Steps.size();
-}
-void ClearDialogSteps() {
-    g_Steps.clear();
-}
+size_t PendingDialogSteps() { return g_Steps.size(); }
+void ClearDialogSteps() { g_Steps.clear(); }
 
 void Click(HWND dlg, int id) {
-    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
 }
 
 ScopedBoxes* WorldMapTest::s_pBoxes = nullptr;

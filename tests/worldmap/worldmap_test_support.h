@@ -20,7 +20,7 @@ void Click(HWND dlg, int id);
 // Wine without a window manager each hidden window costs two seconds); each
 // test starts from the project's world map and a fresh edit state.
 class WorldMapTest : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();
     void SetUp() override;

@@ -17,16 +17,10 @@
 
 namespace {
 
-bool ButtonEnabled(DLG_WORLDMAP* w, UINT id) {
-    return SendMessageA(w->m_hToolBar, TB_ISBUTTONENABLED, id, 0) != 0;
-}
-bool PopupGrayed(DLG_WORLDMAP* w, UINT id) {
-    return GetMenuState(w->Popup(), id, MF_BYCOMMAND) & MF_GRAYED;
-}
+bool ButtonEnabled(DLG_WORLDMAP* w, UINT id) { return SendMessageA(w->m_hToolBar, TB_ISBUTTONENABLED, id, 0) != 0; }
+bool PopupGrayed(DLG_WORLDMAP* w, UINT id) { return GetMenuState(w->Popup(), id, MF_BYCOMMAND) & MF_GRAYED; }
 
-int FailWrites(int step) {
-    return step == FILE_FAULT_WRITE;
-}
+int FailWrites(int step) { return step == FILE_FAULT_WRITE; }
 
 // Saves fail while it lives.
 struct FullDisk {
@@ -35,9 +29,7 @@ struct FullDisk {
     FileFaultHook m_old;
 };
 
-void SetEditText(HWND dlg, int id, const char* text) {
-    SetDlgItemTextA(dlg, id, text);
-}
+void SetEditText(HWND dlg, int id, const char* text) { SetDlgItemTextA(dlg, id, text); }
 
 cWorldEvent NamedEvent(const char* name) {
     cWorldEvent e;
@@ -60,8 +52,7 @@ TEST_F(WorldMapTest, UndoKeepsThreeStrokesAndANewStrokeEmptiesRedo) {
     }
     EXPECT_EQ(1, g_bWorldMapChanged);
     for (int i = 0; i < 3; ++i) WorldCommand(i == 0 ? CM_WM_UNDO_KEY : CM_WM_UNDO);
-    EXPECT_TRUE(states[1] == g_WorldMap.Cells)
-        << "three undos reach the state after the first stroke";
+    EXPECT_TRUE(states[1] == g_WorldMap.Cells) << "three undos reach the state after the first stroke";
     EXPECT_FALSE(ButtonEnabled(World(), CM_WM_UNDO));
     WorldCommand(CM_WM_UNDO);
     EXPECT_TRUE(states[1] == g_WorldMap.Cells) << "a fourth undo does nothing";
@@ -92,8 +83,7 @@ TEST_F(WorldMapTest, BeyondANarrowMapNothingIsPaintedPickedOrPlaced) {
     EXPECT_EQ(CHIP_NONE, g_WorldEditState.Brush[0][2]);
     Stroke(WM_LBUTTONDOWN, {{0, 5}});
     EXPECT_EQ(g_WorldMap.ChipAt(3, 1), g_WorldMap.ChipAt(0, 5));
-    EXPECT_EQ(cells[(5 << g_WorldMap.Shift) + 2], g_WorldMap.ChipAt(2, 5))
-        << "no stale chip painted";
+    EXPECT_EQ(cells[(5 << g_WorldMap.Shift) + 2], g_WorldMap.ChipAt(2, 5)) << "no stale chip painted";
 
     // The pop-up beyond the map offers neither a new event nor a paste.
     WorldCommand(CM_WM_LAYER_EVENT);
@@ -187,8 +177,7 @@ TEST_F(WorldMapTest, AFailedSaveKeepsTheWindowAndTheChangedFlag) {
         WorldCommand(CM_WM_SAVE_CLOSE);
     }
     ASSERT_EQ(1u, Boxes().Count());
-    EXPECT_EQ(std::string(g_PathTable.WorldMap) + " の保存に失敗しました！",
-              Boxes().Calls()[0].text);
+    EXPECT_EQ(std::string(g_PathTable.WorldMap) + " の保存に失敗しました！", Boxes().Calls()[0].text);
     EXPECT_EQ(1, g_bWorldMapChanged);
     EXPECT_TRUE(IsWindow(WorldWnd())) << "the window stays open";
     EXPECT_EQ(before, ReadFileBytes(g_PathTable.WorldMap));
@@ -228,8 +217,7 @@ TEST_F(WorldMapTest, CloseQuestionSavesRestoresOrKeepsTheWindow) {
             SendMessageA(WorldWnd(), WM_CLOSE, 0, 0);
         }
         ASSERT_GE(Boxes().Count(), 1u);
-        EXPECT_EQ("ワールドマップが変更された可能性があります。\n保存しますか？",
-                  Boxes().Calls()[0].text);
+        EXPECT_EQ("ワールドマップが変更された可能性があります。\n保存しますか？", Boxes().Calls()[0].text);
         EXPECT_EQ("保存確認", Boxes().Calls()[0].caption);
         EXPECT_EQ(c.fullDisk || c.brokenFile ? 2u : 1u, Boxes().Count()) << c.answer;
         EXPECT_EQ(c.closed, !World() || !IsWindow(World()->m_hWnd)) << c.answer;

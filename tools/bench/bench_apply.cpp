@@ -23,8 +23,7 @@ namespace {
 enum { RUNS = 3 };
 
 double Ms(std::chrono::steady_clock::time_point from) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from)
-        .count();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from).count();
 }
 
 int CountBox(HWND, const char* text, const char*, unsigned) {
@@ -50,8 +49,7 @@ std::vector<std::string> ApplyFiles() {
 }
 
 // One write of each file's bytes to a file beside it: the fastest a save of those bytes can be.
-double PlainWrite(const std::vector<std::string>& names, const std::vector<std::string>& bytes,
-                  int* ok) {
+double PlainWrite(const std::vector<std::string>& names, const std::vector<std::string>& bytes, int* ok) {
     const auto start = std::chrono::steady_clock::now();
     for (size_t i = 0; i < names.size(); ++i) {
         HANDLE file;
@@ -60,8 +58,7 @@ double PlainWrite(const std::vector<std::string>& names, const std::vector<std::
             *ok = 0;
             continue;
         }
-        *ok &= bytes[i].empty() ||
-               FileWrite(file, bytes[i].data(), static_cast<unsigned>(bytes[i].size()));
+        *ok &= bytes[i].empty() || FileWrite(file, bytes[i].data(), static_cast<unsigned>(bytes[i].size()));
         *ok &= FileClose(&file);
     }
     return Ms(start);
@@ -71,8 +68,7 @@ double PlainWrite(const std::vector<std::string>& names, const std::vector<std::
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::printf(
-            "BenchApply <folder>: a project such as \"BenchProject <folder> keep\" leaves\n");
+        std::printf("BenchApply <folder>: a project such as \"BenchProject <folder> keep\" leaves\n");
         return 1;
     }
     g_nDataVersion = DATA_VERSION;

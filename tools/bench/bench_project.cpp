@@ -166,8 +166,7 @@ cStage SyntheticStage(int i) {
 int SaveProject() {
     int ok = 1;
     for (const char* dir : {"data", "data\\database", "data\\stg", "data\\plt", "e_data"}) ok &= FolderCreate(dir);
-    for (const cProjectFile& file : ProjectFiles())
-        ok &= SaveProjectFile(g_Project, file, ProjectFilePath(file));
+    for (const cProjectFile& file : ProjectFiles()) ok &= SaveProjectFile(g_Project, file, ProjectFilePath(file));
     for (int i = 0; i < STAGE_COUNT; ++i) {
         s_stages[i] = SyntheticStage(i);
         ok &= s_stages[i].SaveFile(StagePath(i));
@@ -286,8 +285,8 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("best of %d runs; every step loads, then saves, in the project's load order\n", RUNS);
-    std::printf("%-26s %8s %9s %8s %9s %8s %9s %8s\n", "file", "MB", "read ms", "MB/s", "load ms", "MB/s",
-                "save ms", "MB/s");
+    std::printf("%-26s %8s %9s %8s %9s %8s %9s %8s\n", "file", "MB", "read ms", "MB/s", "load ms", "MB/s", "save ms",
+                "MB/s");
     double bytes = 0, read = 0, loaded = 0, saved = 0;
     for (const cStep& step : steps) {
         PrintRow(step.name.c_str(), step.bytes, step.read, step.loaded, step.saved);

@@ -45,8 +45,8 @@ int main(int argc, char** argv) {
     system.SaveFile(systemPath);
     g_nDataVersion = DATA_VERSION;
     const double systemUpgrade = Best(20, [&] { system.LoadFile(systemPath); });
-    std::printf("System.dat: save %.3f ms, load %.3f ms, load with every upgrade step %.3f ms\n",
-                systemSave * 1e3, systemLoad * 1e3, systemUpgrade * 1e3);
+    std::printf("System.dat: save %.3f ms, load %.3f ms, load with every upgrade step %.3f ms\n", systemSave * 1e3,
+                systemLoad * 1e3, systemUpgrade * 1e3);
     FileDelete(skillPath);
     FileDelete(systemPath);
     return 0;

@@ -70,16 +70,16 @@ int main() {
     }
     const double frameBytes = static_cast<double>(kCells) * kCells * kCell * kCell * 3;
     const double mb = 1024.0 * 1024.0;
-    std::printf("map %d x %d cells of %d pixels, %.1f MB of cell pixels per frame\n", kCells,
-                kCells, kCell, frameBytes / mb);
+    std::printf("map %d x %d cells of %d pixels, %.1f MB of cell pixels per frame\n", kCells, kCells, kCell,
+                frameBytes / mb);
 
     int frames = 0;
     double fps = MeasureFrames(&map, &sheet, false, 2.0, &frames);
-    std::printf("masked copies (surface bits): %8.1f frames/s  %8.1f MB/s  (%d frames)\n", fps,
-                fps * frameBytes / mb, frames);
+    std::printf("masked copies (surface bits): %8.1f frames/s  %8.1f MB/s  (%d frames)\n", fps, fps * frameBytes / mb,
+                frames);
     fps = MeasureFrames(&map, &sheet, true, 2.0, &frames);
-    std::printf("masked copies (GDI passes):   %8.1f frames/s  %8.1f MB/s  (%d frames)\n", fps,
-                fps * frameBytes / mb, frames);
+    std::printf("masked copies (GDI passes):   %8.1f frames/s  %8.1f MB/s  (%d frames)\n", fps, fps * frameBytes / mb,
+                frames);
 
     std::vector<char> from(static_cast<size_t>(frameBytes), 1), to(from.size());
     const double start = Now();
@@ -90,7 +90,6 @@ int main() {
         ++copies;
     } while (Now() - start < 2.0);
     const double rate = copies / (Now() - start);
-    std::printf("memcpy of the same bytes:     %8.1f copies/s  %8.1f MB/s\n", rate,
-                rate * frameBytes / mb);
+    std::printf("memcpy of the same bytes:     %8.1f copies/s  %8.1f MB/s\n", rate, rate * frameBytes / mb);
     return to[0] == 0 ? 2 : 0;
 }

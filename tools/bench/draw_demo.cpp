@@ -18,8 +18,7 @@ int SaveSurface(const cDib& dib, const char* path) {
     for (int y = 0; y < dib.m_nHeight; ++y) {
         const BYTE* s = dib.Row(y);
         uint8_t* d = &rgb[static_cast<size_t>(y) * dib.m_nWidth * 3];
-        for (int x = 0; x < dib.m_nWidth; ++x, s += dib.m_nBpp / 8, d += 3)
-            d[0] = s[2], d[1] = s[1], d[2] = s[0];
+        for (int x = 0; x < dib.m_nWidth; ++x, s += dib.m_nBpp / 8, d += 3) d[0] = s[2], d[1] = s[1], d[2] = s[0];
     }
     cPngLayout layout;
     layout.nWidth = dib.m_nWidth;
@@ -51,8 +50,7 @@ int main(int argc, char** argv) {
         }
     for (int i = 0; i < 5; ++i) {
         const int g = 1 + i * 7;
-        view.Blt(32 + i * 32, 64, 32, 32, &g_ImageTable[IMG_MAPCHARA], g / 20 * 64 + 32,
-                 g % 20 * 32, 0);
+        view.Blt(32 + i * 32, 64, 32, 32, &g_ImageTable[IMG_MAPCHARA], g / 20 * 64 + 32, g % 20 * 32, 0);
         DrawEventCell32(&view, 32 + i * 32, 128, 1 + i, 0);
         DrawEventCell32(&view, 32 + i * 32 + 15, 160 + 1, 1 + i, 1);
     }
@@ -77,7 +75,6 @@ int main(int argc, char** argv) {
     view.StretchBlt(8, 344, 128, 64, &g_ImageTable[IMG_SYMBOL], 0, 0, 128, 64, 0);
     view.Blt(160, 344, 64, 128, &g_ImageTable[IMG_WORLDEVENT], 0, 0, 0);
     view.StretchBlt(240, 272, 256, 192, &g_ImageTable[IMG_WORLDBACK], 0, 0, 1024, 768, 1);
-    for (int i = 0; i < 6; ++i)
-        view.Blt(256 + i * 32, 300, 32, 32, &g_ImageTable[IMG_WORLDMAPCHIP], i % 8 * 32, 0, 0);
+    for (int i = 0; i < 6; ++i) view.Blt(256 + i * 32, 300, 32, 32, &g_ImageTable[IMG_WORLDMAPCHIP], i % 8 * 32, 0, 0);
     return SaveSurface(view, argv[2]) ? 0 : 1;
 }

@@ -17,13 +17,12 @@ int WritePng(const char* path, const cPngLayout& layout) {
     }
     png_init_io(png, file);
     png_set_IHDR(png, info, layout.nWidth, layout.nHeight, layout.nBitDepth, layout.nColorType,
-                 layout.bInterlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                 layout.bInterlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
     png_color palette[256];
     if (layout.pPalette) {
         for (int i = 0; i < layout.nPaletteCount; ++i)
-            palette[i] = png_color{layout.pPalette[3 * i], layout.pPalette[3 * i + 1],
-                                   layout.pPalette[3 * i + 2]};
+            palette[i] = png_color{layout.pPalette[3 * i], layout.pPalette[3 * i + 1], layout.pPalette[3 * i + 2]};
         png_set_PLTE(png, info, palette, layout.nPaletteCount);
     }
     if (layout.nTrnsCount > 0) {
@@ -86,8 +85,7 @@ void cPicture::Number(int x, int y, int value, int scale, uint32_t rgb) {
     for (const char* c = text; *c; ++c, x += 4 * scale)
         for (int row = 0; row < 5; ++row)
             for (int col = 0; col < 3; ++col)
-                if (kFont[*c - '0'][row] & (4 >> col))
-                    FillRect(x + col * scale, y + row * scale, scale, scale, rgb);
+                if (kFont[*c - '0'][row] & (4 >> col)) FillRect(x + col * scale, y + row * scale, scale, scale, rgb);
 }
 
 void cPicture::Disc(int cx, int cy, int radius, uint32_t rgb) {

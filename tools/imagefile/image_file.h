@@ -15,8 +15,8 @@ struct cPngLayout {
     size_t nStride = 0;
     const uint8_t* pPalette = nullptr;  // palette: R, G, B per entry
     int nPaletteCount = 0;
-    const uint8_t* pTrns = nullptr;  // palette: alpha per entry; grey/RGB: one 16-bit colour
-    int nTrnsCount = 0;              // entries, or 1 for a colour
+    const uint8_t* pTrns = nullptr;     // palette: alpha per entry; grey/RGB: one 16-bit colour
+    int nTrnsCount = 0;                 // entries, or 1 for a colour
     uint16_t trnsColor[3] = {0, 0, 0};  // grey in [0], or R, G, B
     double fGamma = 0;                  // gAMA chunk when non-zero
     int bInterlace = 0;                 // Adam7 interlacing

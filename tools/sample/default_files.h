@@ -17,8 +17,7 @@ inline std::string DefaultFilePath(const std::string& root, const char* dataPath
 
 // Writes the table's file `dataPath` from `project` into the default data;
 // 1, or 0 (named on stderr).
-inline int WriteDefaultFile(const cProject& project, const std::string& root,
-                            const char* dataPath) {
+inline int WriteDefaultFile(const cProject& project, const std::string& root, const char* dataPath) {
     const std::string path = DefaultFilePath(root, dataPath);
     const cProjectFile* file = FindProjectFile(dataPath);
     const int ok = file && SaveProjectFile(project, *file, path);

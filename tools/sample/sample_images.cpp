@@ -14,15 +14,15 @@
 
 namespace {
 
-const uint32_t kKey = 0x000000;      // transparent colour
-const uint32_t kInk = 0x202020;      // outlines: dark, but never the key
+const uint32_t kKey = 0x000000;  // transparent colour
+const uint32_t kInk = 0x202020;  // outlines: dark, but never the key
 const uint32_t kWhite = 0xFFFFFF;
 const uint32_t kButtonFace = 0xC0C0C0;
 
 uint32_t Hsv(int hue, int saturation, int value) {
     unsigned char r = 0, g = 0, b = 0;
-    HsvToRgb(static_cast<short>(((hue % 360) + 360) % 360), static_cast<short>(saturation),
-             static_cast<short>(value), &r, &g, &b);
+    HsvToRgb(static_cast<short>(((hue % 360) + 360) % 360), static_cast<short>(saturation), static_cast<short>(value),
+             &r, &g, &b);
     return (r << 16) | (g << 8) | b;
 }
 
@@ -137,8 +137,7 @@ cPicture Events() {
 cPicture WorldBack() {
     cPicture p(1024, 1024);
     for (int y = 0; y < 1024; ++y) p.FillRect(0, y, 1024, 1, Hsv(205, 180, 120 + y / 16));
-    static const int kIslands[][3] = {{200, 220, 110}, {620, 300, 150}, {400, 700, 130},
-                                      {820, 760, 90}};
+    static const int kIslands[][3] = {{200, 220, 110}, {620, 300, 150}, {400, 700, 130}, {820, 760, 90}};
     for (const auto& island : kIslands) {
         p.Disc(island[0], island[1], island[2], 0xD8C890);
         p.Disc(island[0], island[1], island[2] - 12, 0x60A048);
@@ -217,15 +216,13 @@ cPicture Back(int n) {
 }
 
 // Tool-bar images: 16 x 15 each, side by side, on the button face colour.
-cPicture ToolBar(int count) {
-    return cPicture(count * 16, 15, kButtonFace);
-}
+cPicture ToolBar(int count) { return cPicture(count * 16, 15, kButtonFace); }
 
 void PenIcons(cPicture& p) {
     for (int i = 0; i < 10; ++i) p.FillRect(3 + i, 12 - i, 2, 2, 0x2050C0);  // pen
-    for (int i = 0; i < 12; ++i) p.Set(16 + 2 + i, 12 - i, kInk);              // line
-    p.Frame(32 + 2, 2, 12, 11, kInk);                                           // rectangle
-    p.FillRect(48 + 2, 2, 12, 11, 0x3090E0);                                    // fill
+    for (int i = 0; i < 12; ++i) p.Set(16 + 2 + i, 12 - i, kInk);            // line
+    p.Frame(32 + 2, 2, 12, 11, kInk);                                        // rectangle
+    p.FillRect(48 + 2, 2, 12, 11, 0x3090E0);                                 // fill
     p.Frame(48 + 2, 2, 12, 11, kInk);
 }
 
@@ -252,8 +249,7 @@ cPicture TestPlay() {
 int WriteSampleImages(const std::string& root) {
     for (const char* folder : {"\\image", "\\image\\back", "\\image\\picture", "\\e_image"}) {
         const std::string path = root + folder;
-        if (!CreateDirectoryA(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-            return 0;
+        if (!CreateDirectoryA(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return 0;
     }
     cWriter out{root};
     char name[64];

@@ -35,8 +35,16 @@ std::string SystemIniText() {
 
 int WriteSampleDefaults(const std::string& root) {
     static const char* const kFolders[] = {
-        "",      "\\default", "\\default\\database", "\\default\\stg", "\\default\\random_name", "\\default\\plt",
-        "\\image", "\\e_image", "\\bgm",             "\\wave",
+        "",
+        "\\default",
+        "\\default\\database",
+        "\\default\\stg",
+        "\\default\\random_name",
+        "\\default\\plt",
+        "\\image",
+        "\\e_image",
+        "\\bgm",
+        "\\wave",
     };
     for (const char* folder : kFolders)
         if (!MakeFolder(root + folder)) return Fail(root + folder);

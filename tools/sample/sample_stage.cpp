@@ -22,8 +22,7 @@ int Written(int ok, const std::string& path) {
 // default database written before, where its files are there.
 void LoadDefaultLists(const std::string& root) {
     const cPathTable& p = g_PathTable;
-    for (const char* path :
-         {p.Land, p.Friend, p.Enemy, p.Skill, p.Back, p.Bgm, p.Sound, p.Picture, p.PartyVal})
+    for (const char* path : {p.Land, p.Friend, p.Enemy, p.Skill, p.Back, p.Bgm, p.Sound, p.Picture, p.PartyVal})
         ReadDefaultFile(g_Project, root, path);
 }
 
@@ -76,10 +75,9 @@ VECTOR_CLASS<cEventActPlt> DefaultActionPalette() {
 // The sample stage's land, one letter a cell, and the land each letter
 // stands for in the default database (land 0 is its placeholder).
 const char* const kSampleMap[] = {
-    "TTT.....^^^.........", "TT......^^^...#####.", "T.......^^....#...#.",
-    "....~~~.......#...#.", "...~~~~~......#...#.", "....~~~.......##.##.",
-    ".....~~.............", "......~~......TT....", ".......~~.....TTT...",
-    "........~~.....T....", "..TT.....~~.........", ".TTT......~~........",
+    "TTT.....^^^.........", "TT......^^^...#####.", "T.......^^....#...#.", "....~~~.......#...#.",
+    "...~~~~~......#...#.", "....~~~.......##.##.", ".....~~.............", "......~~......TT....",
+    ".......~~.....TTT...", "........~~.....T....", "..TT.....~~.........", ".TTT......~~........",
     "..T........~~.......", "............~~......", "TT...........~~...TT",
 };
 
@@ -121,10 +119,9 @@ cStage SampleStage(const VECTOR_CLASS<cEvent>& palette) {
     stage.Resize(20, 15);
     for (int y = 0; y < 15; ++y)
         for (int x = 0; x < 20; ++x) stage.SetChip(x, y, Pick(LandOf(kSampleMap[y][x]), g_LandList.size()));
-    stage.Groups = {Group("", 0, 0, {}),
-                    Group("味方初期位置", 2, 13, {{1, 13}, {2, 13}, {3, 13}, {4, 13}, {3, 12}}),
-                    Group("敵の砦", 16, 3,
-                          {{15, 2}, {16, 2}, {17, 2}, {15, 3}, {16, 3}, {17, 3}, {15, 4}, {16, 4}, {17, 4}})};
+    stage.Groups = {
+        Group("", 0, 0, {}), Group("味方初期位置", 2, 13, {{1, 13}, {2, 13}, {3, 13}, {4, 13}, {3, 12}}),
+        Group("敵の砦", 16, 3, {{15, 2}, {16, 2}, {17, 2}, {15, 3}, {16, 3}, {17, 3}, {15, 4}, {16, 4}, {17, 4}})};
     stage.StartGroup = 1;
     // Thieves hold the fort; slimes roam the plain.
     stage.PutEnemies = {Enemy(2, 15, 2, 1), Enemy(2, 17, 2, 1), Enemy(2, 16, 4, 1), Enemy(1, 9, 6, 2),
@@ -198,8 +195,7 @@ int WriteDefaultStages(const std::string& root) {
 
     const cPathTable& p = g_PathTable;
     int ok = 1;
-    for (const char* path :
-         {p.DefaultStage, p.EventPlt, p.EventActionPlt, p.StartEvent, p.WorldMap})
+    for (const char* path : {p.DefaultStage, p.EventPlt, p.EventActionPlt, p.StartEvent, p.WorldMap})
         ok &= WriteDefaultFile(project, root, path);
     ok &= Written(SaveRecordList(palette, dir + "plt\\default.plt"), dir + "plt\\default.plt");
     // The sample's events clamp against the sample's own groups.

@@ -101,8 +101,7 @@ int WriteCharacters(const std::string& root) {
     g_EnemyList[2].MoveAI.resize(1);
     g_EnemyList[2].MoveAI[0].Range = 1;
     g_EnemyList[2].MoveAI[0].Action = 1;
-    return WriteDefaultFile(g_Project, root, g_PathTable.Friend) &
-           WriteDefaultFile(g_Project, root, g_PathTable.Enemy);
+    return WriteDefaultFile(g_Project, root, g_PathTable.Friend) & WriteDefaultFile(g_Project, root, g_PathTable.Enemy);
 }
 
 int WriteTemplates(const std::string& root) {

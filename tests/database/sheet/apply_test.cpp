@@ -20,8 +20,7 @@ std::map<std::string, std::string> Snapshot() {
 }
 
 // The files whose bytes differ, by name.
-std::string Changed(const std::map<std::string, std::string>& before,
-                    const std::map<std::string, std::string>& after) {
+std::string Changed(const std::map<std::string, std::string>& before, const std::map<std::string, std::string>& after) {
     std::string names;
     for (const auto& file : before)
         if (after.at(file.first) != file.second) names += file.first + " ";
@@ -34,8 +33,7 @@ TEST_F(SheetTest, PagesNeverOpenedKeepTheirFilesAndApplyTwiceWritesTheSameBytes)
     const auto loaded = Snapshot();
     Open();
     Apply();
-    EXPECT_EQ("", Changed(loaded, Snapshot()))
-        << "only the first tab shown: every list written as it was loaded";
+    EXPECT_EQ("", Changed(loaded, Snapshot())) << "only the first tab shown: every list written as it was loaded";
     // Shown pages store what their controls hold (lands renumbered, values
     // brought into their ranges); a second Apply changes nothing more.
     for (int tab = 0; tab < PROP_DATABASE::PAGE_COUNT; ++tab) Show<DLG_DBPAGE>(tab);
@@ -70,8 +68,7 @@ TEST_F(SheetTest, ApplyCommitsWhatThePagesShow) {
     ASSERT_EQ(1, LoadRecordList(lands, g_PathTable.Land));
     ASSERT_GT(lands.size(), 2u);
     EXPECT_EQ("砂漠", lands[2].Name);
-    for (size_t i = 0; i < lands.size(); ++i)
-        EXPECT_EQ(static_cast<int>(i), lands[i].Number) << "renumbered";
+    for (size_t i = 0; i < lands.size(); ++i) EXPECT_EQ(static_cast<int>(i), lands[i].Number) << "renumbered";
     EXPECT_EQ("砂漠", g_LandList[2].Name);
 }
 
@@ -84,8 +81,7 @@ TEST_F(SheetTest, AFileThatCannotBeReplacedIsNamedAndOkKeepsTheSheetOpen) {
     Show<DLG_DBSYSTEM>(PROP_DATABASE::TAB_SYSTEM1);
     Type(PROP_DATABASE::TAB_SYSTEM1, 1003, "別名");
     // Another program holds Land.dat open: it cannot be replaced.
-    HANDLE lock =
-        CreateFileA(g_PathTable.Land, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE lock = CreateFileA(g_PathTable.Land, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     EXPECT_EQ(0, PressOk()) << "OK is refused";
     CloseHandle(lock);

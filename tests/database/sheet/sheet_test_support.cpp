@@ -31,8 +31,7 @@ LRESULT CALLBACK AfterInit(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 void Command(HWND dlg, int id, int code) {
-    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, code),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
 }
 
 struct CommonControls {
@@ -51,15 +50,11 @@ std::vector<std::string> DatabaseFiles() {
     return files;
 }
 
-std::string FileBytes(const char* path) {
-    return ReadFileBytes(path);
-}
+std::string FileBytes(const char* path) { return ReadFileBytes(path); }
 
 void WhenOpen(std::function<bool()> step) {
     g_Step = step;
-    if (!g_hInitHook)
-        g_hInitHook =
-            SetWindowsHookExA(WH_CALLWNDPROCRET, AfterInit, nullptr, GetCurrentThreadId());
+    if (!g_hInitHook) g_hInitHook = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterInit, nullptr, GetCurrentThreadId());
 }
 
 void AnswerInput(const char* text) {
@@ -114,13 +109,9 @@ void SheetTest::Pump() {
     }
 }
 
-void SheetTest::Type(int tab, int id, const char* text) {
-    SetWindowTextA(Item(tab, id), text);
-}
+void SheetTest::Type(int tab, int id, const char* text) { SetWindowTextA(Item(tab, id), text); }
 
-void SheetTest::Click(int tab, int id) {
-    Command(m_pSheet->Page(tab)->m_hWnd, id, BN_CLICKED);
-}
+void SheetTest::Click(int tab, int id) { Command(m_pSheet->Page(tab)->m_hWnd, id, BN_CLICKED); }
 
 void SheetTest::SetCheck(int tab, int id, int checked) {
     SendMessageA(Item(tab, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);

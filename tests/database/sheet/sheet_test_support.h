@@ -3,9 +3,9 @@
 // drives the real pages with the messages a user's input sends.
 #pragma once
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+
+#include <windows.h>
 
 #include <functional>
 #include <memory>
@@ -17,7 +17,7 @@
 #include "ui/wnd_list.h"
 
 class SheetTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -10,9 +10,7 @@
 namespace {
 
 const int kSys1 = PROP_DATABASE::TAB_SYSTEM1;
-int SystemTab(int page) {
-    return kSys1 + page - 1;
-}
+int SystemTab(int page) { return kSys1 + page - 1; }
 
 }  // namespace
 
@@ -44,8 +42,7 @@ TEST_F(SheetTest, EveryPageStandsOverShortAndLongListsOfTheRecord) {
             }
         }
     }
-    EXPECT_TRUE(ScopedMainWindow::Actions().empty())
-        << "nothing read past a list, no control looked up in vain";
+    EXPECT_TRUE(ScopedMainWindow::Actions().empty()) << "nothing read past a list, no control looked up in vain";
     EXPECT_FALSE(Enabled(SystemTab(5), 1508)) << "text 13 is past the short list";
     EXPECT_FALSE(Enabled(SystemTab(9), 1642)) << "the fifth key is missing";
     EXPECT_TRUE(Enabled(SystemTab(5), 1490));
@@ -83,8 +80,7 @@ TEST_F(SheetTest, CheckBoxesEnableTheControlsTheyGovern) {
         Show<DLG_DBPAGE>(tab);
         SetCheck(tab, 1470, 1);  // page 5's forecast rows need it; harmless elsewhere
         SetCheck(tab, c.check, c.checked);
-        EXPECT_EQ(c.enabled, Enabled(tab, c.target))
-            << c.page << ": " << c.check << " -> " << c.target;
+        EXPECT_EQ(c.enabled, Enabled(tab, c.target)) << c.page << ": " << c.check << " -> " << c.target;
     }
 }
 
