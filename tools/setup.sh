@@ -21,6 +21,8 @@ PKGS=(
     # the builds: cross (i686 only), native with the sanitizers, fuzz with libFuzzer
     cmake make g++ g++-mingw-w64-i686-posix libz-mingw-w64-dev googletest
     clang libclang-rt-14-dev
+    # the format check (tools/format.sh): one version, as another lays lines out differently
+    clang-format-14
     # fetching and unpacking the sources of libpng, libogg and libvorbis
     dpkg-dev xz-utils
     # 32-bit Wine with its own fonts (Marlett draws the caption buttons) and the
