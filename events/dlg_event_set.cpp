@@ -99,8 +99,7 @@ int DLG_EVENT_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
     ShowWindow(GetDlgItem(m_hWnd, IDC_EVENTS_PICTURE), SW_HIDE);
 
-    CTRL_LIST_DESC<cEventPage> pages{};
-    pages.container = LIST_KIND_VECTOR;
+    CTRL_LIST_DESC<cEventPage> pages;
     pages.id = IDC_PAGE_LIST;
     pages.multi = 1;
     pages.source = &m_Event.Pages;
@@ -114,8 +113,7 @@ int DLG_EVENT_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     m_PageList.Subclass(this, pages);  // selects page 1 into m_Page
     AddCtrl(&m_PageList);
 
-    CTRL_LIST_DESC<cEventAct> acts{};
-    acts.container = LIST_KIND_VECTOR;
+    CTRL_LIST_DESC<cEventAct> acts;
     acts.id = IDC_ACTION_LIST;
     acts.multi = 1;
     acts.working = &m_Page.Acts;  // the selected page's own actions

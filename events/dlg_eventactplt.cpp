@@ -22,8 +22,7 @@ DLG_EVENTACTPLT::~DLG_EVENTACTPLT() {
 int DLG_EVENTACTPLT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
     ShowWindow(GetDlgItem(m_hWnd, IDC_EVENTS_PICTURE), SW_HIDE);
-    CTRL_LIST_DESC<cEventActPlt> desc{};
-    desc.container = LIST_KIND_VECTOR;
+    CTRL_LIST_DESC<cEventActPlt> desc;
     desc.id = IDC_PLT_LIST;
     desc.multi = 1;
     desc.working = m_pPalette;
