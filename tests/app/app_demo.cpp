@@ -1,5 +1,6 @@
 // Not a test: starts the editor in the current project and opens one window
-// for a screenshot. app_demo <battle|database [tab]|worldmap|popup>
+// for a screenshot. app_demo <battle|database [tab [button]]|worldmap|popup>;
+// a button id of the tab's page is pressed once the page shows.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -16,6 +17,7 @@
 namespace {
 
 int s_nTab = 0;
+int s_nButton = 0;
 
 // The sheet opens from the stage editor's command; its tab is chosen once it stands.
 void CALLBACK ShowTab(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -23,6 +25,8 @@ void CALLBACK ShowTab(HWND, UINT, UINT_PTR timer, DWORD) {
     if (!sheet || !sheet->m_hWnd) return;
     KillTimer(nullptr, timer);
     SendMessageA(sheet->m_hWnd, PSM_SETCURSEL, s_nTab, 0);
+    HWND page = sheet->Page(s_nTab) ? sheet->Page(s_nTab)->m_hWnd : nullptr;
+    if (page && s_nButton) PostMessageA(page, WM_COMMAND, MAKEWPARAM(s_nButton, BN_CLICKED), 0);
 }
 
 }  // namespace
@@ -36,6 +40,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(what, "database") == 0) {
         PostMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_DATABASE, 0);
         s_nTab = argc > 2 ? std::atoi(argv[2]) : 0;
+        s_nButton = argc > 3 ? std::atoi(argv[3]) : 0;
         SetTimer(nullptr, 0, 200, ShowTab);
     }
     if (std::strcmp(what, "worldmap") == 0) PostMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_WORLDMAP, 0);
