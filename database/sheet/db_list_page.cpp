@@ -59,7 +59,9 @@ void DLG_DBLIST_PAGE::StoreRecord() {
 void DLG_DBLIST_PAGE::AskRecordCount() {
     CTRL_LIST_BASE& list = List();
     int count = list.GetRecordCount();
-    if (InputValue(this, m_pWndList, &count, 1, 999, "データ数", &m_Buttons[2])) list.Resize(count);
+    if (InputValue(this, m_pWndList, &count, 1, 999, "データ数",
+                   FindCtrl(m_Buttons, IDC_DBLIST_COUNT)))
+        list.Resize(count);
 }
 
 int DLG_DBLIST_PAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
