@@ -159,7 +159,8 @@ CTRL_CLASS* DLG_DBSYSTEM_N::Ctrl(WORD id) {
 int DLG_DBSYSTEM_N::IsChecked(WORD id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
 
 void DLG_DBSYSTEM_N::EnableId(WORD id, int enable) {
-    if (CTRL_CLASS* c = Ctrl(id)) c->Enable(enable);
+    CTRL_CLASS* c = Ctrl(id);
+    if (c && !IsWindowEnabled(c->m_hWnd) != !enable) c->Enable(enable);
 }
 
 void DLG_DBSYSTEM_N::UpdateControls() {
@@ -167,7 +168,8 @@ void DLG_DBSYSTEM_N::UpdateControls() {
         const cSysCtrl& row = *slot.row;
         const int enable = slot.bound && (!row.on || IsChecked(row.on)) && (!row.on2 || IsChecked(row.on2)) &&
                            (!row.off || !IsChecked(row.off));
-        slot.ctrl->Enable(enable);
+        // Only what changes: every command runs the rules.
+        if (!IsWindowEnabled(slot.ctrl->m_hWnd) != !enable) slot.ctrl->Enable(enable);
     }
     if (m_Page.update) m_Page.update(*this);
 }

@@ -47,6 +47,7 @@ TEST_F(SheetTest, PagesNeverOpenedKeepTheirFilesAndApplyTwiceWritesTheSameBytes)
 }
 
 TEST_F(SheetTest, ApplyCommitsWhatThePagesShow) {
+    g_System.HiddenFlag = 1;  // no check box of page 2 shows it
     Open();
     Show<DLG_DBLAND>(PROP_DATABASE::TAB_LAND);
     SelectRows(PROP_DATABASE::TAB_LAND, 1129, {2});
@@ -57,7 +58,9 @@ TEST_F(SheetTest, ApplyCommitsWhatThePagesShow) {
     Type(sys1, 1152, "1000000");
     Type(sys1, 1164, "-11");
     EXPECT_NE("試作", g_System.GameName) << "a system page writes nothing before Apply";
+    Show<DLG_DBSYSTEM_2>(sys1 + 1);
     Apply();
+    EXPECT_EQ(1, g_System.HiddenFlag) << "page 2 keeps the field it does not show";
 
     cSystem system;
     ASSERT_EQ(1, system.LoadFile(g_PathTable.System));

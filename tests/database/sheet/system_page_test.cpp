@@ -122,14 +122,6 @@ TEST_F(SheetTest, ReferenceActionCountsFollowWhatIsTyped) {
     EXPECT_EQ(3.0, g_System.ReferenceActionCount[0]);
 }
 
-TEST_F(SheetTest, TheHiddenFlagOfPageTwoKeepsItsValue) {
-    g_System.HiddenFlag = 1;
-    Open();
-    Show<DLG_DBSYSTEM_2>(SystemTab(2));
-    Apply();
-    EXPECT_EQ(1, g_System.HiddenFlag);
-}
-
 TEST_F(SheetTest, ElementsAndTheFontSampleOfPageFour) {
     const int tab = SystemTab(4);
     Open();
