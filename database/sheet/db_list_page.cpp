@@ -59,8 +59,7 @@ void DLG_DBLIST_PAGE::StoreRecord() {
 void DLG_DBLIST_PAGE::AskRecordCount() {
     CTRL_LIST_BASE& list = List();
     int count = list.GetRecordCount();
-    if (InputValue(this, m_pWndList, &count, 1, 999, "データ数",
-                   FindCtrl(m_Buttons, IDC_DBLIST_COUNT)))
+    if (InputValue(this, m_pWndList, &count, 1, 999, "データ数", FindCtrl(m_Buttons, IDC_DBLIST_COUNT)))
         list.Resize(count);
 }
 
