@@ -12,6 +12,7 @@
 #include "media/image_table.h"
 #include "model/gvalinfo.h"
 #include "resources/events_ids.h"
+#include "resources/toolkit_ids.h"
 #include "ui/dlg_selectgraphic.h"
 
 cEvent* g_lpEditEvent = nullptr;
@@ -139,8 +140,8 @@ int DLG_EVENT_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     }
     m_PageList.SetCommandIds(CM_PAGE_KEY_CUT, CM_PAGE_KEY_COPY, CM_PAGE_KEY_PASTE, 0, CM_PAGE_KEY_INSERT, 0,
                              CM_PAGE_KEY_DELETE);
-    m_PageList.SetContextMenu(IDR_MENU_PAGE_LIST, CM_PAGE_MENU_CUT, CM_PAGE_MENU_COPY, CM_PAGE_MENU_PASTE, 0,
-                              CM_PAGE_MENU_INSERT, 0, CM_PAGE_MENU_DELETE);
+    m_PageList.SetContextMenu(IDR_MENU_LIST, CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0,
+                              CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE);
     // Ctrl+I on the action list inserts and edits, as the insert button does.
     m_ActList.SetCommandIds(CM_ACTION_KEY_CUT, CM_ACTION_KEY_COPY, CM_ACTION_KEY_PASTE, 0, CM_ACTION_KEY_INSERT, 0,
                             CM_ACTION_KEY_DELETE);

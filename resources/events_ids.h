@@ -9,7 +9,6 @@
 #define IDD_EVENTACTPLT 218
 // The frame of an action kind whose own dialog is not there.
 #define IDD_EACT_PENDING 250
-#define IDR_MENU_PAGE_LIST 116
 #define IDR_MENU_ACTION_LIST 176
 
 #define IDC_EVENTS_PICTURE 1075
@@ -72,11 +71,6 @@
 #define IDC_ACTION_DELETE 1069
 
 // Page list commands: menu 116 and the keys.
-#define CM_PAGE_MENU_COPY 40024
-#define CM_PAGE_MENU_PASTE 40025
-#define CM_PAGE_MENU_CUT 40027
-#define CM_PAGE_MENU_DELETE 40029
-#define CM_PAGE_MENU_INSERT 40070
 #define CM_PAGE_KEY_CUT 40030
 #define CM_PAGE_KEY_COPY 40031
 #define CM_PAGE_KEY_PASTE 40032

@@ -4,6 +4,7 @@
 
 #include "base/paths.h"
 #include "base/report.h"
+#include "editing/shared_words.h"
 #include "media/image_table.h"
 #include "model/gvalinfo.h"
 #include "resources/toolkit_ids.h"
@@ -54,7 +55,7 @@ DLG_WORLDEVENT_SET::DLG_WORLDEVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndLis
         CTRL_COMBO_CLASS<int>({IDC_WES_GRAPHIC, &p.Graphic, nullptr, &m_GraphicRows, 0, nullptr}),
         CTRL_COMBO_CLASS<int>({IDC_WES_GAME_CLEAR, &p.GameClear, GameClearWords, nullptr, 0, nullptr}),
         CTRL_COMBO_CLASS<int>({IDC_WES_COND_VAR, &p.CondVar, nullptr, &m_CondVarRows, 0, nullptr}),
-        CTRL_COMBO_CLASS<int>({IDC_WES_COND_COMPARE, &p.CondCompare, CompareWords, nullptr, 0, nullptr}),
+        CTRL_COMBO_CLASS<int>({IDC_WES_COND_COMPARE, &p.CondCompare, g_WordCompare, nullptr, 0, nullptr}),
         CTRL_COMBO_CLASS<int>({IDC_WES_SET_VAR, &p.SetVar, nullptr, &m_SetVarRows, 1, nullptr}),
         CTRL_COMBO_CLASS<int>({IDC_WES_TYPE, &p.Type, WorldEventTypeWords, nullptr, 0, nullptr}),
     };

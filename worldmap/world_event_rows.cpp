@@ -7,9 +7,6 @@
 
 const char* const WorldEventTypeWords[] = {"ステージ", "道", "壁", ""};
 const char* const GameClearWords[] = {"しない", "2周目へ突入", "ゲーム終了", ""};
-const char* const CompareWords[] = {
-    "である", "でない", "以上", "以下", "より上", "より下", "の倍数である", "の倍数でない", "",
-};
 
 void WorldPageRowText(std::string& text, int, const cWorldEventPage& page) {
     char row[32];

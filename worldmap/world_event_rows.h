@@ -10,7 +10,6 @@
 // Word tables, row = value, each ending with an empty string.
 extern const char* const WorldEventTypeWords[];  // "ステージ", "道", "壁"
 extern const char* const GameClearWords[];       // "しない", "2周目へ突入", "ゲーム終了"
-extern const char* const CompareWords[];         // the event editor's comparisons
 
 // "ステージ番号 %d" of a page; the template name of a palette row.
 void WorldPageRowText(std::string& text, int index, const cWorldEventPage& page);
