@@ -4,12 +4,16 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <new>
 #include <utility>
 
 #include "app/app.h"
+#include "app/dlg_chip.h"
 #include "app/stage_edit_state.h"
+#include "app/stage_tools.h"
 #include "base/editor_settings.h"
 #include "base/platform.h"
+#include "base/report.h"
 #include "database/sheet/prop_database.h"
 #include "editing/map_cursor.h"
 #include "model/stage.h"
@@ -72,6 +76,7 @@ DLG_MAIN::DLG_MAIN(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndL
 }
 
 DLG_MAIN::~DLG_MAIN() {
+    SafeDelete(m_lpPalette);
     SafeDelete(m_lpWorldMap);
     SafeDelete(m_lpDatabase);
     if (IsWindowOpen()) End(0);
@@ -185,6 +190,10 @@ LRESULT DLG_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
     case WM_RBUTTONDBLCLK: OnMouse(msg, wParam, lParam); break;
+    case WM_CAPTURECHANGED:
+        // A stroke whose release will not come ends unapplied.
+        if (reinterpret_cast<HWND>(lParam) != hwnd) g_StageEditState.Stroke = 0;
+        break;
     case WM_MOUSEWHEEL: OnWheel(wParam); break;
     case WM_COMMAND: break;  // a command (undo, clear, paste ...) shows its result at once
     default: return r;
@@ -208,7 +217,7 @@ void DLG_MAIN::TakeScrollPositions() {
 
 void DLG_MAIN::OnPaint() {
     if (!m_bCreated) return;
-    m_MapView.Paint(m_Mouse.lHeld);
+    m_MapView.Paint();
     if (g_StageEditState.StageOpen && m_hStatusBar) {
         char text[64];
         std::snprintf(text, sizeof(text), "座標 (%d,%d)", g_MapCursor.m_pCur->nX, g_MapCursor.m_pCur->nY);
@@ -216,11 +225,59 @@ void DLG_MAIN::OnPaint() {
     }
 }
 
-void DLG_MAIN::OnMouse(UINT msg, WPARAM, LPARAM lParam) {
-    if (!g_StageEditState.StageOpen) return;
+// The mouse becomes calls of the tools at the cursor cell. The stage editor
+// holds the mouse from a press to its release, so that a stroke dragged out
+// of the view still ends.
+void DLG_MAIN::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
+    cStageEditState& st = g_StageEditState;
+    if (!st.StageOpen) return;
     m_MapView.SetCursorFromMouse(static_cast<short>(LOWORD(lParam)) - m_nDrawX,
                                  static_cast<short>(HIWORD(lParam)) - m_nDrawY);
+    const int x = g_MapCursor.m_pCur->nX, y = g_MapCursor.m_pCur->nY;
+    const bool pickLayer = st.Layer == LAYER_CHIP || st.Layer == LAYER_ENEMY;
+    int changed = 0;
+    if (GetActiveWindow() == m_hWnd) {
+        switch (msg) {
+        case WM_LBUTTONDOWN:
+            st.StageChanged = 1;
+            changed = ToolPress(g_Stage, st, x, y);
+            UpdateUndoMenu();
+            UpdateUndoToolbar();
+            if (changed < 0) ErrorBox("メモリが不足しています！");
+            if (st.Stroke) SetCapture(m_hWnd);
+            break;
+        case WM_MOUSEMOVE:
+            if (wParam & MK_LBUTTON) changed = ToolDrag(g_Stage, st, x, y);
+            break;
+        case WM_LBUTTONUP:
+            changed = ToolRelease(g_Stage, st, x, y);
+            if (GetCapture() == m_hWnd) ReleaseCapture();
+            break;
+        case WM_RBUTTONDOWN:
+            if (!pickLayer) break;
+            PickUpStart(st, x, y);
+            SetCapture(m_hWnd);
+            break;
+        case WM_RBUTTONUP:
+            if (!pickLayer) break;
+            if (GetCapture() == m_hWnd) ReleaseCapture();
+            if (const int found = PickUpEnd(g_Stage, st, x, y); st.Layer == LAYER_ENEMY && m_lpPalette)
+                m_lpPalette->SelectEntry(found);
+            break;
+        case WM_RBUTTONDBLCLK: OnRightDoubleClick(); break;
+        default: break;
+        }
+    }
+    if (changed > 0) RefreshActivePalette();
     if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN) SetFocus(m_hWnd);
+}
+
+void DLG_MAIN::OnRightDoubleClick() {
+    const cMapCursorPos* c = g_MapCursor.m_pCur;
+    const int enemy = EnemyToEdit(g_Stage, g_StageEditState, c->nX, c->nY);
+    if (enemy < 0 || !m_lpPalette || m_nPaletteLayer != LAYER_ENEMY) return;
+    m_lpPalette->SelectEntry(enemy);
+    m_lpPalette->EditEntry(enemy);
 }
 
 void DLG_MAIN::OnWheel(WPARAM wParam) {
@@ -260,6 +317,7 @@ void DLG_MAIN::SetEditLayer(int layer) {
     st.Layer = layer;
     UpdateLayerMenu();
     UpdateLayerToolbar();
+    ShowPalette(layer);
 }
 
 void DLG_MAIN::SetEditLayerIfOpen() {
@@ -270,12 +328,50 @@ void DLG_MAIN::NextEditLayer() {
     SetEditLayer(g_StageEditState.Layer >= LAYER_EVENT ? LAYER_CHIP : g_StageEditState.Layer + 1);
 }
 
-// The active layer's palette repaints or refills after a change of the
-// stage; no palette is part of the editor yet.
-void DLG_MAIN::RefreshActivePalette() {}
+DLG_CHIP* DLG_MAIN::ChipPalette() const {
+    return m_nPaletteLayer == LAYER_CHIP ? static_cast<DLG_CHIP*>(m_lpPalette) : nullptr;
+}
 
-void DLG_MAIN::ShowWindows() { Show(1); }
-void DLG_MAIN::HideWindows() { Show(0); }
+// The palettes of the enemy and event layers are not part of the editor yet:
+// those layers show none.
+void DLG_MAIN::ShowPalette(int layer) {
+    if (!g_StageEditState.StageOpen || (m_lpPalette && m_nPaletteLayer == layer)) return;
+    SafeDelete(m_lpPalette);
+    m_nPaletteLayer = -1;
+    if (layer != LAYER_CHIP) return;
+    DLG_CHIP* chips = new (std::nothrow) DLG_CHIP(this, m_pWndList);
+    if (!chips) {
+        MemoryShortageExit();
+        return;
+    }
+    m_lpPalette = chips;
+    m_nPaletteLayer = layer;
+    const bool active = GetActiveWindow() == m_hWnd;
+    chips->Create(0, 0);
+    // Beside the stage editor, which keeps the keyboard and the mouse.
+    if (chips->m_hWnd) ShowWindow(chips->m_hWnd, IsWindowVisible(m_hWnd) ? SW_SHOWNOACTIVATE : SW_HIDE);
+    if (active) SetActiveWindow(m_hWnd);
+}
+
+// The active layer's palette shows the stage as it now is.
+void DLG_MAIN::RefreshActivePalette() {
+    if (g_StageEditState.StageOpen && m_lpPalette) m_lpPalette->Refresh();
+}
+
+void DLG_MAIN::ShowWindows() {
+    Show(1);
+    if (m_lpPalette) m_lpPalette->Show(1);
+}
+
+void DLG_MAIN::HideWindows() {
+    Show(0);
+    if (m_lpPalette) m_lpPalette->Show(0);
+}
+
+void DLG_MAIN::EnableWindows(int flag) {
+    Enable(flag);
+    if (m_lpPalette) m_lpPalette->Enable(flag);
+}
 
 void DLG_MAIN::Minimize() {
     HideWindows();
@@ -289,6 +385,8 @@ void DLG_MAIN::OnDatabaseClosed() {
         m_pWndList->ShowAll(1);
         m_pWndList->EnableAll(1);
     }
+    // The lands may be more or fewer now.
+    if (g_StageEditState.StageOpen && ChipPalette()) ChipPalette()->UpdateLayout();
     RefreshActivePalette();
     OnPaint();
 }

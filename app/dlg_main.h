@@ -11,7 +11,9 @@
 #include "model/event.h"
 #include "ui/dlg.h"
 
+class DLG_CHIP;
 class DLG_WORLDMAP;
+class PALETTE_CLASS;
 class PROP_DATABASE;
 
 class DLG_MAIN : public DLG_CLASS {
@@ -32,29 +34,37 @@ public:
     void SetEditLayer(int layer);
     void SetEditLayerIfOpen();
 
+    // Before the editor or the program closes: the stage and the event
+    // palette saved when changed and the user wants it. 0 when the user
+    // cancelled or a save failed: nothing may close then.
+    int ConfirmSave();
+
     // The stage editor and its palettes together, and the flag of a
     // minimised application.
     void ShowWindows();
     void HideWindows();
+    void EnableWindows(int flag);
     void Minimize();
     int IsMinimized() const { return m_bMinimized; }
     void SetMinimized(int flag) { m_bMinimized = flag; }
 
     // The windows it opened, null when none stands.
+    PALETTE_CLASS* Palette() const { return m_lpPalette; }
+    DLG_CHIP* ChipPalette() const;
     DLG_WORLDMAP* WorldMap() const { return m_lpWorldMap; }
     PROP_DATABASE* Database() const { return m_lpDatabase; }
     const MAP_VIEW& View() const { return m_MapView; }
 
 private:
-    // Stage files (stage_file.cpp).
+    // Stage files (stage_file.cpp). Each save names a file it could not write.
     void UpdateTitle();
-    int ConfirmSave();
+    int ConfirmSaveStage();  // the stage's question alone, before it is replaced
     int SaveStageAs(int overwrite);
     int OpenStage();
     int SelectDefaultStage();
     int NewStageFromDefault();
     int SaveEventPalette();
-    void TestPlay();
+    void TestPlay();  // test_play.cpp
 
     void NextEditLayer();
     int RunCommand(WORD id);
@@ -66,6 +76,9 @@ private:
     void PushUndo();
     void RunEventDialog(cEvent* event, int existing);
     void RefreshActivePalette();
+    // The current layer's palette, made when missing in place of another's.
+    void ShowPalette(int layer);
+    void OnRightDoubleClick();
     void OpenDatabase();
     void OnDatabaseClosed();
     void OpenWorldMap();
@@ -84,6 +97,8 @@ private:
     void UpdateUndoToolbar();
 
     std::function<void()> m_Rebuild;
+    PALETTE_CLASS* m_lpPalette = nullptr;  // at most one, of the layer m_nPaletteLayer
+    int m_nPaletteLayer = -1;
     DLG_WORLDMAP* m_lpWorldMap = nullptr;
     PROP_DATABASE* m_lpDatabase = nullptr;
     int m_bMinimized = 0;

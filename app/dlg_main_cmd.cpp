@@ -3,7 +3,9 @@
 
 #include "app/app.h"
 #include "app/dlg_main.h"
+#include "app/dlg_testplay.h"
 #include "app/stage_edit_state.h"
+#include "app/stage_tools.h"
 #include "base/report.h"
 #include "database/sheet/prop_database.h"
 #include "editing/map_cursor.h"
@@ -182,9 +184,9 @@ int DLG_MAIN::RunCommand(WORD id) {
 
     case CM_STAGE_SETTINGS:
     case CM_GROUP_POS:
-    case CM_TESTPLAY_SETTINGS:
         // Their dialogs are not part of the editor yet.
         return 1;
+    case CM_TESTPLAY_SETTINGS: RunTestPlaySettings(this, m_pWndList); return 1;
     case CM_DATABASE: OpenDatabase(); return 1;
     case CM_WORLDMAP: OpenWorldMap(); return 1;
     case CM_START_EVENT: RunEventDialog(&g_StartEvent, 1); return 1;
@@ -238,9 +240,7 @@ void DLG_MAIN::ClearLayer(int layer) {
 }
 
 void DLG_MAIN::PushUndo() {
-    cStageEditState& st = g_StageEditState;
-    st.PushHistory(st.UndoHistory, g_Stage.Chips, g_Stage.PutEnemies, g_Stage.Events);
-    st.RedoHistory.Clear();
+    StageBeginEdit(g_Stage, g_StageEditState);
     UpdateUndoMenu();
     UpdateUndoToolbar();
 }

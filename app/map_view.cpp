@@ -1,4 +1,4 @@
-// The map view: its window class, and the drawing of the map, the placed
+// The map view: the drawing of the map, the placed
 // enemies, the events, the shown position group, the grid and the cursor.
 #include "app/map_view.h"
 
@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "app/stage_edit_state.h"
+#include "app/stage_tools.h"
 #include "base/editor_settings.h"
 #include "editing/map_cursor.h"
 #include "media/image_table.h"
@@ -18,9 +19,7 @@
 
 namespace {
 
-enum { CELL = MAP_VIEW::CELL, LINE_PREVIEW_LIMIT = 200 };
-
-const char kMapViewClass[] = "OrrindaleMapView";
+enum { CELL = MAP_VIEW::CELL };
 
 const COLORREF kCursorColor = RGB(0x80, 0x00, 0xFF);
 const COLORREF kPickColor = RGB(0xFF, 0x00, 0x80);
@@ -53,93 +52,27 @@ int EnemyGraphic(int enemy) {
 
 int SelectionChip(int row, int column) { return g_StageEditState.ChipSel[row * cStageEditState::SEL_SIZE + column]; }
 
-// The mouse passes through to the stage editor, which also paints the view.
-LRESULT CALLBACK MapViewProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-    case WM_NCHITTEST: return HTTRANSPARENT;
-    case WM_ERASEBKGND: return 1;
-    // The arrows are the dialog's, through the keyboard hook; the dialog
-    // manager must not move the focus on to a scroll bar with them.
-    case WM_GETDLGCODE: return DLGC_WANTARROWS;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(wnd, &ps);
-        EndPaint(wnd, &ps);
-        if (auto* owner = reinterpret_cast<WND_CLASS*>(GetWindowLongPtrA(wnd, GWLP_USERDATA))) owner->OnPaint();
-        return 0;
-    }
-    }
-    return DefWindowProcA(wnd, msg, wParam, lParam);
-}
-
-void RegisterMapViewClass(HINSTANCE inst) {
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(inst, kMapViewClass, &wc)) return;
-    wc.style = CS_OWNDC;
-    wc.lpfnWndProc = MapViewProc;
-    wc.hInstance = inst;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = kMapViewClass;
-    RegisterClassA(&wc);
-}
-
 }  // namespace
-
-MAP_VIEW::~MAP_VIEW() { Release(); }
-
-int MAP_VIEW::Create(WND_CLASS* owner, int id, int x, int y, int w, int h) {
-    RegisterMapViewClass(owner->m_hInst);
-    // The only tab stop: the dialog manager gives the focus to it, never to a
-    // scroll bar, which would scroll a second time on every key.
-    m_hWnd = CreateWindowExA(0, kMapViewClass, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, w, h, owner->m_hWnd,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner->m_hInst, nullptr);
-    if (!m_hWnd) return 0;
-    SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
-    m_hDC = GetDC(m_hWnd);
-    m_nWidth = w;
-    m_nHeight = h;
-    ResizeSurface();
-    return 1;
-}
-
-void MAP_VIEW::Release() {
-    if (m_hDC) ReleaseDC(m_hWnd, m_hDC);
-    m_hDC = nullptr;
-    m_hWnd = nullptr;
-}
-
-void MAP_VIEW::Place(int x, int y, int w, int h) {
-    if (m_hWnd) MoveWindow(m_hWnd, x, y, w, h, TRUE);
-    m_nWidth = w;
-    m_nHeight = h;
-    ResizeSurface();
-}
 
 void MAP_VIEW::SetScroll(int x, int y) {
     m_nScrollX = x;
     m_nScrollY = y;
 }
 
-void MAP_VIEW::ResizeSurface() {
-    const int w = m_nWidth > 0 ? m_nWidth : 1, h = m_nHeight > 0 ? m_nHeight : 1;
-    if (m_Dib.IsCreated() && m_Dib.m_nWidth == w && m_Dib.m_nHeight == h) return;
-    m_Dib.Create(w, h, 24, 0);
-}
-
-void MAP_VIEW::Paint(int leftHeld) {
-    if (!m_Dib.IsCreated()) return;
-    const int w = m_Dib.m_nWidth, h = m_Dib.m_nHeight;
-    m_Dib.Fill(RGB(0, 0, 0));
+void MAP_VIEW::Paint() {
+    cDib& dib = m_View.Surface();
+    if (!dib.IsCreated()) return;
+    const int w = dib.m_nWidth, h = dib.m_nHeight;
+    dib.Fill(RGB(0, 0, 0));
     if (g_StageEditState.StageOpen) {
-        DrawMapChips(&m_Dib, w, h, m_nScrollX, m_nScrollY);
-        DrawEnemies(&m_Dib, w, h, m_nScrollX, m_nScrollY);
-        DrawEvents(&m_Dib, w, h, m_nScrollX, m_nScrollY);
-        DrawGroupPositions(&m_Dib, w, h, m_nScrollX, m_nScrollY);
-        DrawFrame32(&m_Dib, w, h);
-        DrawCursor(&m_Dib, leftHeld);
+        DrawMapChips(&dib, w, h, m_nScrollX, m_nScrollY);
+        DrawEnemies(&dib, w, h, m_nScrollX, m_nScrollY);
+        DrawEvents(&dib, w, h, m_nScrollX, m_nScrollY);
+        DrawGroupPositions(&dib, w, h, m_nScrollX, m_nScrollY);
+        DrawFrame32(&dib, w, h);
+        DrawCursor(&dib);
     }
-    m_Dib.SetGdiObject();
-    if (m_hDC) cDib::Blt(m_hDC, 0, 0, w, h, &m_Dib, 0, 0, 1);
+    m_View.Present();
 }
 
 void MAP_VIEW::DrawMapChips(cDib* dib, int width, int height, int x0, int y0) {
@@ -188,8 +121,9 @@ void FrameCells(cDib* dib, int x, int y, int w, int h, int x0, int y0) {
 
 }  // namespace
 
-void MAP_VIEW::DrawCursor(cDib* dib, int leftHeld) {
+void MAP_VIEW::DrawCursor(cDib* dib) {
     const cStageEditState& st = g_StageEditState;
+    const int leftHeld = st.Stroke;
     const cMapCursorPos* c = g_MapCursor.m_pCur;
     dib->SetPen(PS_SOLID, 2, st.Shape == SHAPE_PICKUP ? kPickColor : kCursorColor);
     switch (st.Shape) {
@@ -217,38 +151,26 @@ void MAP_VIEW::DrawLinePreview(cDib* dib) {
     const cStageEditState& st = g_StageEditState;
     const cMapCursorPos* c = g_MapCursor.m_pCur;
     const int columns = st.SelW > 0 ? st.SelW : 1;
-    double px = st.LineX + 0.5, py = st.LineY + 0.5;
-    bool arrived = false;
-    int column = 0;
-    for (int i = 0; i < LINE_PREVIEW_LIMIT; ++i) {
-        const int x = static_cast<int>(px), y = static_cast<int>(py);
-        if (g_Stage.Inside(x, y)) {
-            if (st.Layer == LAYER_CHIP)
-                DrawChip(dib, (x - m_nScrollX) * CELL, (y - m_nScrollY) * CELL, SelectionChip(0, column));
-            FrameCells(dib, x, y, 1, 1, m_nScrollX, m_nScrollY);
-        }
-        if (arrived) break;
-        arrived = LineStep(&px, &py, c->nX, c->nY, 1.0);
-        column = (column + 1) % columns;
-    }
+    WalkLine(st.LineX, st.LineY, c->nX, c->nY, [&](int x, int y, int step) {
+        if (!g_Stage.Inside(x, y)) return;
+        if (st.Layer == LAYER_CHIP)
+            DrawChip(dib, (x - m_nScrollX) * CELL, (y - m_nScrollY) * CELL, SelectionChip(0, step % columns));
+        FrameCells(dib, x, y, 1, 1, m_nScrollX, m_nScrollY);
+    });
 }
 
 void MAP_VIEW::DrawRectPreview(cDib* dib) {
     const cStageEditState& st = g_StageEditState;
     const cMapCursorPos* c = g_MapCursor.m_pCur;
-    const int left = st.RectX < c->nX ? st.RectX : c->nX;
-    const int top = st.RectY < c->nY ? st.RectY : c->nY;
-    int w = st.RectW, h = st.RectH;
-    if (left + w > g_Stage.Width) w = g_Stage.Width - left;
-    if (top + h > g_Stage.Height) h = g_Stage.Height - top;
-    if (w <= 0 || h <= 0) return;
+    const cCellRect r = ToolRectAt(g_Stage, st, c->nX, c->nY);
+    if (r.W <= 0 || r.H <= 0) return;
     if (st.Layer == LAYER_CHIP && st.SelW > 0 && st.SelH > 0) {
-        for (int r = 0; r < h; ++r)
-            for (int col = 0; col < w; ++col)
-                DrawChip(dib, (left + col - m_nScrollX) * CELL, (top + r - m_nScrollY) * CELL,
-                         SelectionChip(r % st.SelH, col % st.SelW));
+        for (int row = 0; row < r.H; ++row)
+            for (int col = 0; col < r.W; ++col)
+                DrawChip(dib, (r.X + col - m_nScrollX) * CELL, (r.Y + row - m_nScrollY) * CELL,
+                         SelectionChip(row % st.SelH, col % st.SelW));
     }
-    FrameCells(dib, left, top, w, h, m_nScrollX, m_nScrollY);
+    FrameCells(dib, r.X, r.Y, r.W, r.H, m_nScrollX, m_nScrollY);
 }
 
 void MAP_VIEW::DrawPickRect(cDib* dib) {
@@ -261,7 +183,8 @@ void MAP_VIEW::DrawPickRect(cDib* dib) {
 
 void MAP_VIEW::SetCursorFromMouse(int x, int y) {
     cMapCursorPos* c = g_MapCursor.m_pCur;
-    if (x >= 0 && y >= 0 && x < m_nWidth && y < m_nHeight) {
+    const int width = m_View.Width(), height = m_View.Height();
+    if (x >= 0 && y >= 0 && x < width && y < height) {
         const int cx = m_nScrollX + x / CELL, cy = m_nScrollY + y / CELL;
         if (cx >= g_Stage.Width || cy >= g_Stage.Height) return;
         c->nX = cx;
@@ -269,8 +192,8 @@ void MAP_VIEW::SetCursorFromMouse(int x, int y) {
         return;
     }
     // Dragged out of the view: the nearest cell of the view, inside the map.
-    Clamp(x, 0, m_nWidth > 0 ? m_nWidth - 1 : 0);
-    Clamp(y, 0, m_nHeight > 0 ? m_nHeight - 1 : 0);
+    Clamp(x, 0, width > 0 ? width - 1 : 0);
+    Clamp(y, 0, height > 0 ? height - 1 : 0);
     int cx = m_nScrollX + x / CELL, cy = m_nScrollY + y / CELL;
     Clamp(cx, 0, g_Stage.Width > 0 ? g_Stage.Width - 1 : 0);
     Clamp(cy, 0, g_Stage.Height > 0 ? g_Stage.Height - 1 : 0);

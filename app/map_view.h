@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include "app/surface_view.h"
 #include "media/dib.h"
 
 class WND_CLASS;
@@ -16,29 +17,28 @@ public:
     enum { CELL = 32 };
 
     MAP_VIEW() {}
-    ~MAP_VIEW();
     MAP_VIEW(const MAP_VIEW&) = delete;
     MAP_VIEW& operator=(const MAP_VIEW&) = delete;
 
     // The child window `id` of `owner`'s window at (x, y) of its client
     // area, w × h pixels; a paint of the window asks `owner` to paint. 0 when
     // the window could not be made.
-    int Create(WND_CLASS* owner, int id, int x, int y, int w, int h);
+    int Create(WND_CLASS* owner, int id, int x, int y, int w, int h) { return m_View.Create(owner, id, x, y, w, h); }
     // Before the owner's window goes: the device context is given back.
-    void Release();
-    void Place(int x, int y, int w, int h);
+    void Release() { m_View.Release(); }
+    void Place(int x, int y, int w, int h) { m_View.Place(x, y, w, h); }
     // The view's top-left cell.
     void SetScroll(int x, int y);
 
     // Draws the open stage, or black without one, and shows it. The line and
-    // rectangle tools show their preview while the left button is held.
-    void Paint(int leftHeld);
+    // rectangle tools show their preview during a stroke.
+    void Paint();
     // The map cursor goes to the cell under view pixel (x, y); from outside
     // the view, to the nearest cell of the view inside the map.
     void SetCursorFromMouse(int x, int y);
 
-    HWND Window() const { return m_hWnd; }
-    const cDib& Surface() const { return m_Dib; }
+    HWND Window() const { return m_View.Window(); }
+    const cDib& Surface() const { return m_View.Surface(); }
     int ScrollX() const { return m_nScrollX; }
     int ScrollY() const { return m_nScrollY; }
 
@@ -48,15 +48,11 @@ private:
     void DrawEnemies(cDib* dib, int width, int height, int x0, int y0);
     void DrawEvents(cDib* dib, int width, int height, int x0, int y0);
     void DrawGroupPositions(cDib* dib, int width, int height, int x0, int y0);
-    void DrawCursor(cDib* dib, int leftHeld);
+    void DrawCursor(cDib* dib);
     void DrawLinePreview(cDib* dib);
     void DrawRectPreview(cDib* dib);
     void DrawPickRect(cDib* dib);
-    void ResizeSurface();
 
-    HWND m_hWnd = nullptr;
-    HDC m_hDC = nullptr;  // the window's own (class) device context
-    cDib m_Dib;           // the off-screen surface, the size of the view
-    int m_nWidth = 0, m_nHeight = 0;
+    cSurfaceView m_View;
     int m_nScrollX = 0, m_nScrollY = 0;
 };

@@ -22,6 +22,7 @@ void cStageEditState::Reset() {
     PickY = -1;
     SelW = 1;
     SelH = 1;
+    Stroke = 0;
     CurrentEvent = nullptr;
     cStageLayerTool& enemy = LayerSaved[LAYER_ENEMY];
     enemy.PaletteNo = -1;
@@ -32,6 +33,11 @@ void cStageEditState::Reset() {
     event.PaletteNo = events ? 0 : -1;
     event.SelW = events ? 1 : 0;
     event.SelH = events ? 1 : 0;
+}
+
+void cStageEditState::SetToolShape(int tool) {
+    Tool = tool;
+    if (tool >= TOOL_PEN && tool <= TOOL_FILL) Shape = tool;
 }
 
 void cStageEditState::SaveLayerTool(int layer) {

@@ -62,6 +62,7 @@ public:
     int RectY = 0;
     int RectW = 0;
     int RectH = 0;
+    int Stroke = 0;  // a left press began a stroke of the tool, which its release ends
     int ClipboardFull = 0;
     cEvent* CurrentEvent = nullptr;  // the event the event dialog works on
     int EditingExisting = 0;
@@ -72,6 +73,8 @@ public:
     void Reset();
     void SaveLayerTool(int layer);  // the current values into LayerSaved
     void LoadLayerTool(int layer);
+    // The tool (0-3), and the cursor shape with it.
+    void SetToolShape(int tool);
 
     // The store's push, undo and redo (editing/undo_history.h), at the undo
     // depth of the editor settings (below 1 counts as 1).

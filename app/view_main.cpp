@@ -40,7 +40,8 @@ LRESULT VIEW_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN: return 0;
     case WM_CLOSE:
-        if (ConfirmQuit(hwnd)) DestroyWindow(hwnd);
+        // However the close was asked for, unsaved work is offered for saving.
+        if (ConfirmQuit(hwnd) && (!m_lpStageWnd || m_lpStageWnd->ConfirmSave())) DestroyWindow(hwnd);
         return 0;
     case WM_ACTIVATEAPP:
         g_bAppActive = static_cast<int>(wParam);

@@ -85,7 +85,12 @@ void Version(int* platform, int* major, int* minor, int* build, std::string* ser
 
 }  // namespace os
 
-int FileReplace(const char* from, const char* to) { return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0; }
+int FileReplace(const char* from, const char* to) {
+    // A read-only file is not written over; Wine's move would replace it.
+    const DWORD target = GetFileAttributesA(to);
+    if (target != INVALID_FILE_ATTRIBUTES && (target & FILE_ATTRIBUTE_READONLY)) return 0;
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+}
 
 int FileDelete(const char* path) { return DeleteFileA(path) != 0; }
 

@@ -22,6 +22,25 @@
 #define IDC_BATTLE_MODE_COMBO 1382
 #define IDC_BATTLE_MODE_OK 1006
 
+// Map-chip palette.
+#define IDD_CHIP 103
+#define IDC_CHIP_VIEW 1075
+#define IDC_CHIP_STATUS 1
+#define IDC_CHIP_TOOLBAR 137
+
+// Test-play settings.
+#define IDD_TESTPLAY 232
+#define IDC_TESTPLAY_BROWSE 1371
+#define IDC_TESTPLAY_PATH 1372
+#define IDC_TESTPLAY_AUTO 1373
+#define IDC_TESTPLAY_NO_GROWTH 1374
+#define IDC_TESTPLAY_NO_SENSE 1375
+#define IDC_TESTPLAY_SKILL_LEVEL 1627
+#define IDC_TESTPLAY_TRAINING 1628
+#define IDC_TESTPLAY_SKILL 1659
+#define IDC_TESTPLAY_OK 1006
+#define IDC_TESTPLAY_CANCEL 1007
+
 // Commands. Several have a twin: the tool-bar button or the key sends its own id.
 #define CM_LAYER_CHIP_BUTTON 40003
 #define CM_LAYER_ENEMY_BUTTON 40004
@@ -42,6 +61,10 @@
 #define CM_KEY_PASTE 40032
 #define CM_KEY_NEW 40033
 #define CM_KEY_SPARE 40034
+#define CM_TOOL_PEN 40041
+#define CM_TOOL_RECT 40042
+#define CM_TOOL_FILL 40043
+#define CM_TOOL_LINE 40047
 #define CM_TESTPLAY 40049
 #define CM_LAYER_EVENT 40050
 #define CM_LAYER_ENEMY 40051

@@ -149,6 +149,21 @@ BOOL ShowInExplorer(const char* path, HWND owner) {
     return result;
 }
 
+INT_PTR ShellOpen(HWND owner, const char* path) {
+    SHELLEXECUTEINFOA info;
+    std::memset(&info, 0, sizeof(info));
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.hwnd = owner;
+    info.lpVerb = "open";
+    info.lpFile = path;
+    info.nShow = SW_SHOWNORMAL;
+    // The Ex form reports success by its result; its hInstApp keeps the old code.
+    if (g_pfnShellExecute(&info)) return 33;
+    const INT_PTR code = reinterpret_cast<INT_PTR>(info.hInstApp);
+    return code > 0 && code <= 32 ? code : SE_ERR_NOASSOC;
+}
+
 bool ConfirmQuit(HWND owner, int language) {
     const char* text = language == 0 ? "終了しますか？\n" : "Would you like to quit?\n";
     const char* caption = language == 0 ? "終了確認" : "End confirmation";

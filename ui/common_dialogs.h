@@ -32,6 +32,10 @@ int SelectSaveFile(HWND owner, char* path, const char* folder, const char* title
 
 // Explorer on the file's folder with the file selected; the shell's result.
 BOOL ShowInExplorer(const char* path, HWND owner);
+// Starts a program (or opens a file) with the verb "open", no parameters, in
+// the current folder, shown normally; the shell's result code, above 32 when
+// it started. The shell shows no box of its own: the caller reports.
+INT_PTR ShellOpen(HWND owner, const char* path);
 
 // "終了しますか？" (language 0) or its English twin; true for Yes.
 bool ConfirmQuit(HWND owner, int language = 0);

@@ -1,6 +1,6 @@
 // Not a test: starts the editor in the current project and opens one window
-// for a screenshot. app_demo <battle|database [tab [button]]|worldmap|popup>;
-// a button id of the tab's page is pressed once the page shows.
+// for a screenshot. app_demo <battle|database [tab [button]]|worldmap|popup|testplay>;
+// a button id of the database tab's page is pressed once the page shows.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
         SetTimer(nullptr, 0, 200, ShowTab);
     }
     if (std::strcmp(what, "worldmap") == 0) PostMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_WORLDMAP, 0);
+    if (std::strcmp(what, "testplay") == 0) PostMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_TESTPLAY_SETTINGS, 0);
     int code = 0;
     RunMessageLoop(&code);
     AppExit();

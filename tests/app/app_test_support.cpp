@@ -15,6 +15,7 @@
 #include "media/dib.h"
 #include "resources/stage_editor_ids.h"
 #include "tools/sample/sample_project.h"
+#include "ui/common_dialogs.h"
 #include "ui/wnd_list.h"
 
 namespace {
@@ -50,6 +51,7 @@ void ResetProject(bool withData) {
         FolderDelete(nullptr, (root + "\\e_data").c_str());
     }
     g_EditConfig.SetDefault();
+    g_TestPlay = cTestPlay();
     g_StageEditState.Reset();
     g_StageEditState.ClearHistory();
     g_StageEditState.StagePath.clear();
@@ -95,3 +97,35 @@ unsigned SurfacePixel(const cDib& dib, int x, int y) {
 }
 
 unsigned ViewPixel(int x, int y) { return SurfacePixel(g_lpStageWnd->View().Surface(), x, y); }
+
+namespace {
+
+std::string g_strDialogAnswer;
+std::vector<std::string> g_DialogTitles;
+
+BOOL WINAPI AnswerFileDialog(OPENFILENAMEA* ofn) {
+    g_DialogTitles.push_back(ofn->lpstrTitle ? ofn->lpstrTitle : "");
+    if (g_strDialogAnswer.empty() || g_strDialogAnswer.size() >= ofn->nMaxFile) return FALSE;
+    std::memcpy(ofn->lpstrFile, g_strDialogAnswer.c_str(), g_strDialogAnswer.size() + 1);
+    return TRUE;
+}
+
+}  // namespace
+
+ScopedFileDialog::ScopedFileDialog(const std::string& path) {
+    Answer(path);
+    g_DialogTitles.clear();
+    SetFileDialogProcs(AnswerFileDialog, AnswerFileDialog);
+}
+
+ScopedFileDialog::~ScopedFileDialog() { SetFileDialogProcs(nullptr, nullptr); }
+
+void ScopedFileDialog::Answer(const std::string& path) { g_strDialogAnswer = path; }
+
+const std::vector<std::string>& ScopedFileDialog::Titles() const { return g_DialogTitles; }
+
+std::string FileBytes(const std::string& path) { return ReadFileBytes(path.c_str()); }
+
+void SetReadOnly(const std::string& path, bool readOnly) {
+    SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+}

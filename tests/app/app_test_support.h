@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/seams.h"
 
@@ -33,3 +34,19 @@ void StopEditor();
 unsigned ViewPixel(int x, int y);
 // A surface pixel as 0xRRGGBB.
 unsigned SurfacePixel(const class cDib& dib, int x, int y);
+
+// While alive, the open and save file dialogs answer with `path` (cancel
+// when it is empty) and record the title each was shown with.
+class ScopedFileDialog {
+public:
+    explicit ScopedFileDialog(const std::string& path);
+    ~ScopedFileDialog();
+    ScopedFileDialog(const ScopedFileDialog&) = delete;
+    ScopedFileDialog& operator=(const ScopedFileDialog&) = delete;
+    void Answer(const std::string& path);
+    const std::vector<std::string>& Titles() const;
+};
+
+// The file's bytes, and a file with the read-only attribute set or cleared.
+std::string FileBytes(const std::string& path);
+void SetReadOnly(const std::string& path, bool readOnly);

@@ -1,0 +1,225 @@
+#include "app/dlg_chip.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/stage_edit_state.h"
+#include "base/editor_settings.h"
+#include "media/image_table.h"
+#include "model/land.h"
+#include "resources/stage_editor_ids.h"
+
+namespace {
+
+// The tool-bar images of "e_image\ToolBar_Pen.bmp", in the order of the tools.
+const struct {
+    int command;
+    const char* tip;
+} kTools[] = {
+    {CM_TOOL_PEN, "普通"},
+    {CM_TOOL_LINE, "直線"},
+    {CM_TOOL_RECT, "矩形"},
+    {CM_TOOL_FILL, "塗り潰し"},
+};
+const COLORREF kChosenColor = RGB(0x7F, 0x00, 0xFF);
+
+int ChipCount() { return static_cast<int>(g_LandList.size()); }
+int LastRow() { return std::max(ChipCount() - 1, 0) / DLG_CHIP::COLUMNS; }
+
+}  // namespace
+
+DLG_CHIP::DLG_CHIP(WND_CLASS* stageEditor, WND_LIST_CLASS* wndList)
+    : PALETTE_CLASS(IDD_CHIP, stageEditor, wndList, &g_EditConfig.ChipWnd, 8, 8) {
+    SetInstance(this);
+    int width = VIEW_W, height = MAX_VIEW_H;
+    StoredView(&width, &height);
+    Clamp(height, MIN_VIEW_H, MAX_VIEW_H);
+    m_nWantH = height;
+    SetWindowParam(VIEW_W, height, VIEW_W, MIN_VIEW_H, VIEW_W, MAX_VIEW_H, 0, 0, 1, 1, 0, 2);
+}
+
+DLG_CHIP::~DLG_CHIP() {
+    End(0);
+    if (DLG_STATIC<DLG_CHIP>::s_pInstance == this) DLG_STATIC<DLG_CHIP>::s_pInstance = nullptr;
+}
+
+int DLG_CHIP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+    DLG_CLASS::OnInitDialog(wParam, lParam);
+    m_hStatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, "DLG_CHIP", m_hWnd, IDC_CHIP_STATUS);
+    SendMessageA(m_hStatusBar, SB_SIMPLE, TRUE, 0);
+    m_hToolBar =
+        CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0, m_hWnd,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_CHIP_TOOLBAR)), m_hInst, nullptr);
+    SendMessageA(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    TOOLBAR_BUTTON buttons[4];
+    for (int i = 0; i < 4; ++i) {
+        buttons[i].button.iBitmap = i;
+        buttons[i].button.idCommand = kTools[i].command;
+        buttons[i].button.fsState = TBSTATE_ENABLED;
+        buttons[i].button.fsStyle = TBSTYLE_CHECKGROUP;
+        buttons[i].tip = kTools[i].tip;
+    }
+    AddToolButtons(buttons, 4, "e_image\\ToolBar_Pen.bmp");
+    SendMessageA(m_hToolBar, TB_AUTOSIZE, 0, 0);
+    const int tool = g_StageEditState.Tool;
+    if (tool >= TOOL_PEN && tool <= TOOL_FILL) SendMessageA(m_hToolBar, TB_CHECKBUTTON, kTools[tool].command, TRUE);
+
+    CalcFrameSize();
+    UpdateLayout();
+    m_View.Create(this, IDC_CHIP_VIEW, m_nDrawX, m_nDrawY, m_nDrawW, m_nDrawH);
+    m_bCreated = 1;
+    return 0;
+}
+
+void DLG_CHIP::UpdateLayout() {
+    if (!m_hWnd) return;
+    RECT work, wr;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(m_hWnd, &wr);
+    if (wr.top < 0) {
+        Move(wr.left, 8);
+        GetWindowRect(m_hWnd, &wr);
+    }
+    // No taller than its chips, nor than the work area below its top.
+    const int extras = m_Frame.totalY + m_Frame.innerY;
+    int most = (LastRow() + 1) * CELL;
+    if (wr.top + most + extras > work.bottom) most = work.bottom - wr.top - extras;
+    m_MaxClient.cy = std::max<int>(most, MIN_VIEW_H);
+    const int height = std::clamp<int>(m_nWantH, MIN_VIEW_H, m_MaxClient.cy);
+    if (height != m_nDrawH || !m_bLayoutDone) {
+        // The first fitting is the window's first layout too: its bars stand now.
+        m_bLayoutDone = 1;
+        m_bFitting = 1;
+        SetClientSize(VIEW_W, height);
+        m_bFitting = 0;
+    }
+    m_VScroll.SetRange(0, LastRow());
+    m_VScroll.SetPage(m_nDrawH / CELL);
+    TakeScrollPosition();
+}
+
+void DLG_CHIP::OnSize() {
+    if (m_bCreated && !m_bFitting) m_nWantH = m_nDrawH;
+    m_View.Place(m_nDrawX, m_nDrawY, m_nDrawW, m_nDrawH);
+    m_VScroll.SetPage(m_nDrawH / CELL);
+    TakeScrollPosition();
+}
+
+void DLG_CHIP::TakeScrollPosition() { m_nFirstRow = m_VScroll.m_hWnd ? m_VScroll.GetPos() : 0; }
+
+int DLG_CHIP::OnCommand(WPARAM wParam, LPARAM lParam) {
+    DLG_CLASS::OnCommand(wParam, lParam);
+    for (int tool = TOOL_PEN; tool <= TOOL_FILL; ++tool) {
+        if (LOWORD(wParam) != kTools[tool].command) continue;
+        g_StageEditState.SetToolShape(tool);
+        return 1;
+    }
+    return 0;
+}
+
+LRESULT DLG_CHIP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
+    if (PaletteMessage(hwnd, msg, wParam, lParam)) {
+        if (msg == WM_DESTROY) {
+            m_View.Release();
+            return TRUE;
+        }
+    } else {
+        switch (msg) {
+        case WM_SIZE: OnSize(); break;
+        case WM_VSCROLL: TakeScrollPosition(); break;
+        case WM_MOUSEWHEEL: {
+            int notches = static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA;
+            // A turn towards the user, and any turn too large to be meant, is one notch down.
+            if (notches < 0 || notches > 9) notches = -1;
+            m_VScroll.ScrollBy(-notches);
+            TakeScrollPosition();
+            break;
+        }
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_COMMAND: break;
+        default: return r;
+        }
+    }
+    OnPaint();
+    return TRUE;
+}
+
+void DLG_CHIP::OnLButtonDown(WPARAM, LPARAM lParam) {
+    ChooseAt(static_cast<short>(LOWORD(lParam)) - m_nDrawX, static_cast<short>(HIWORD(lParam)) - m_nDrawY);
+    if (m_nAnchor >= 0) SetCapture(m_hWnd);
+}
+
+void DLG_CHIP::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+    if (wParam & MK_LBUTTON)
+        DragTo(static_cast<short>(LOWORD(lParam)) - m_nDrawX, static_cast<short>(HIWORD(lParam)) - m_nDrawY);
+}
+
+void DLG_CHIP::OnLButtonUp(WPARAM, LPARAM) {
+    m_nAnchor = -1;
+    if (GetCapture() == m_hWnd) ReleaseCapture();
+}
+
+void DLG_CHIP::ChooseAt(int x, int y) {
+    m_nAnchor = -1;
+    if (x < 0 || y < 0 || x >= VIEW_W || y >= m_View.Height()) return;
+    cStageEditState& st = g_StageEditState;
+    const int chip = x / CELL + (y / CELL + m_nFirstRow) * COLUMNS;
+    m_nAnchor = chip;
+    st.PaletteNo = chip;
+    st.ChipSel[0] = chip;
+    st.SelW = 1;
+    st.SelH = 1;
+}
+
+void DLG_CHIP::DragTo(int x, int y) {
+    if (m_nAnchor < 0) return;
+    // Dragged out of the view: the nearest chip shown.
+    const int column = std::clamp(x / CELL, 0, COLUMNS - 1);
+    const int row = m_nFirstRow + std::clamp(y / CELL, 0, std::max(m_View.Height() / CELL - 1, 0));
+    const int left = std::min(m_nAnchor % COLUMNS, column), top = std::min(m_nAnchor / COLUMNS, row);
+    cStageEditState& st = g_StageEditState;
+    st.SelW = std::abs(column - m_nAnchor % COLUMNS) + 1;
+    st.SelH = std::min(std::abs(row - m_nAnchor / COLUMNS) + 1, int(cStageEditState::SEL_SIZE));
+    for (int r = 0; r < st.SelH; ++r)
+        for (int c = 0; c < st.SelW; ++c)
+            st.ChipSel[r * cStageEditState::SEL_SIZE + c] = (top + r) * COLUMNS + left + c;
+    st.PaletteNo = top * COLUMNS + left;
+}
+
+void DLG_CHIP::OnPaint() {
+    if (!m_bCreated) return;
+    cDib& dib = m_View.Surface();
+    if (!dib.IsCreated()) return;
+    const cDib& sheet = g_ImageTable[IMG_MAPCHIP];
+    const int count = ChipCount();
+    dib.Fill(RGB(0, 0, 0));
+    for (int row = 0; row < MAX_VIEW_H / CELL; ++row) {
+        for (int column = 0; column < COLUMNS; ++column) {
+            const int chip = column + (m_nFirstRow + row) * COLUMNS;
+            if (chip >= count) break;
+            const int g = g_LandList[chip].ChipGraphic;
+            if (g >= 0) dib.Blt(column * CELL, row * CELL, CELL, CELL, &sheet, g % 8 * CELL, g / 8 * CELL, 1);
+        }
+    }
+    // The chosen chip, or the rectangle of chips dragged over from it.
+    const cStageEditState& st = g_StageEditState;
+    const int chosen = st.PaletteNo;
+    if (chosen >= 0) {
+        const int w = std::clamp(st.SelW, 1, COLUMNS - chosen % COLUMNS), h = std::max(st.SelH, 1);
+        dib.SetPen(PS_SOLID, 2, kChosenColor);
+        dib.Line(chosen % COLUMNS * CELL + 1, (chosen / COLUMNS - m_nFirstRow) * CELL + 1, w * CELL - 2, h * CELL - 2);
+        dib.SetGdiObject();
+    }
+    m_View.Present();
+    char text[160] = "";
+    if (chosen >= 0 && chosen < count)
+        std::snprintf(text, sizeof(text), "%d : %s", chosen + 1, g_LandList[chosen].Name.c_str());
+    SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+}

@@ -1,0 +1,48 @@
+#include "app/palette.h"
+
+#include "base/editor_settings.h"
+#include "resources/stage_editor_ids.h"
+
+PALETTE_CLASS::PALETTE_CLASS(WORD resId, WND_CLASS* stageEditor, WND_LIST_CLASS* wndList, cWndPosInfo* place, int dx,
+                             int dy)
+    : DLG_CLASS(resId, stageEditor, WND_MODE_DIALOG, wndList), m_pPlace(place) {
+    if (m_pPlace && m_pPlace->Valid) {
+        m_nRememberX = m_pPlace->X;
+        m_nRememberY = m_pPlace->Y;
+    } else if (stageEditor && stageEditor->m_hWnd) {
+        RECT rc;
+        GetWindowRect(stageEditor->m_hWnd, &rc);
+        m_nRememberX = rc.right + dx;
+        m_nRememberY = rc.top + dy;
+    }
+}
+
+PALETTE_CLASS::~PALETTE_CLASS() { End(0); }
+
+int PALETTE_CLASS::StoredView(int* width, int* height) const {
+    if (!m_pPlace || !m_pPlace->Valid) return 0;
+    *width = m_pPlace->Width;
+    *height = m_pPlace->Height;
+    return 1;
+}
+
+int PALETTE_CLASS::PaletteMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
+    switch (msg) {
+    case WM_DESTROY: {
+        RECT wr;
+        const SIZE view = ViewToStore();
+        if (m_pPlace && GetWindowRect(hwnd, &wr)) m_pPlace->Set(wr.left, wr.top, view.cx, view.cy);
+        return 1;
+    }
+    case WM_CLOSE: return 1;
+    case WM_KEYDOWN: {
+        // Posted: the stage editor may replace this palette on the way.
+        HWND editor = m_pParentObj ? m_pParentObj->m_hWnd : nullptr;
+        if (!editor) return 1;
+        if (wParam == VK_SPACE) PostMessageA(editor, WM_KEYDOWN, VK_SPACE, 0);
+        if (wParam == VK_F5) PostMessageA(editor, WM_COMMAND, CM_TESTPLAY_KEY, 0);
+        return 1;
+    }
+    default: return 0;
+    }
+}
