@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "base/report.h"
 #include "tests/support/sample_record.h"
 #include "tests/support/seams.h"
@@ -133,6 +135,8 @@ TEST_F(ContainersTest, StringHelpers) {
     EXPECT_EQ(StrOrEmpty(empty), StrOrEmpty(std::string()));
     const std::string text = "表示";
     EXPECT_EQ(text.c_str(), StrOrEmpty(text));
+    const int kDigits[][2] = {{0, 1}, {9, 1}, {10, 2}, {-5, 1}, {-123456, 6}, {INT_MAX, 10}, {INT_MIN, 10}};
+    for (const auto& d : kDigits) EXPECT_EQ(CountDigits(d[0]), d[1]) << d[0];
 }
 
 }  // namespace

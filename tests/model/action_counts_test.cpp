@@ -1,11 +1,9 @@
-// Reference action counts and digit counts.
+// Reference action counts (the simple mode is the system test's).
 #include "model/action_counts.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-
-#include "base/containers.h"
 
 namespace {
 
@@ -47,20 +45,6 @@ TEST(ActionCountsTest, ExtremeValuesStayDefined) {
     const int shares2[2] = {-1, 2};
     CalcActionCountsByTime(result, 5, init2, shares2, 1);
     SUCCEED();
-}
-
-TEST(ActionCountsTest, SimpleModeTakesTheCounts) {
-    double result[2];
-    const int counts[2] = {2, 3};
-    CalcActionCountsSimple(result, counts);
-    EXPECT_EQ(result[0], 2.0);
-    EXPECT_EQ(result[1], 3.0);
-}
-
-TEST(ActionCountsTest, DigitCounts) {
-    const int kValues[][2] = {{0, 1},    {9, 1},  {10, 2},      {99, 2},       {999, 3},
-                              {1000, 4}, {-5, 1}, {-123456, 6}, {INT_MAX, 10}, {INT_MIN, 10}};
-    for (const auto& v : kValues) EXPECT_EQ(CountDigits(v[0]), v[1]) << v[0];
 }
 
 }  // namespace

@@ -1,21 +1,10 @@
 // Movement and battle AI, placed enemies and position groups, the
 // common-variable names and the random-name lists.
-#include "tests/model/records.h"
+#include "tests/model/layouts.h"
 
 namespace {
 
 class AiTest : public RecordsTest {};
-
-std::string MoveRuleBytes(int v, int target, int statusOn) {
-    Bytes b;
-    b.I32(2).I32(target).I32(1).I32(0).I32(1).I32(3);
-    if (v >= 113) b.I32(0);
-    if (v >= 44) b.I32(0).I32(0).I32(statusOn).I32(1).I32(50).I32(1).I32(2).I32(0).I32(7).I32(8).I32(3);
-    if (v >= 51) b.I32(0);
-    if (v >= 112) b.I32(1);
-    if (v >= 45) b.I32(9);
-    return b;
-}
 
 TEST_F(AiTest, MoveRuleUpgradesOfOldTargets) {
     AddSkillList(1, 1, 2);
@@ -26,17 +15,18 @@ TEST_F(AiTest, MoveRuleUpgradesOfOldTargets) {
     };
     const Case kCases[] = {
         {49, 3, 0, 4, 0},  {49, 2, 0, 2, 0},  {47, 4, 0, 5, 0},  {47, 5, 0, 7, 0},  {48, 5, 0, 6, 0},
-        {50, 3, 0, 3, 0},  {100, 6, 1, 6, 1}, {100, 6, 0, 6, 0}, {113, 6, 1, 6, 0},  // from 113 the switch is stored
+        {50, 3, 0, 3, 0},  {112, 6, 1, 6, 1}, {100, 6, 0, 6, 0}, {113, 6, 1, 6, 0},  // from 113 the switch is stored
         {43, 8, 0, 10, 0},                                                           // the last target of those days
     };
     for (const Case& c : kCases) {
         cMoveAI rule;
-        ASSERT_TRUE(ReadAs(rule, c.version, MoveRuleBytes(c.version, c.target, c.statusOn))) << c.version;
+        ASSERT_TRUE(ReadAs(rule, c.version, MoveRuleBytes(c.version, c.target, 3, c.statusOn))) << c.version;
         EXPECT_EQ(rule.Target, c.wantTarget) << c.version << " " << c.target;
         EXPECT_EQ(rule.CondEnabled, c.wantEnabled) << c.version;
         EXPECT_EQ(rule.HasConditions(), c.statusOn && c.version >= 44) << c.version;
         EXPECT_EQ(rule.Dest, 3);
         EXPECT_EQ(rule.GVal, c.version >= 44 ? 7 : 1);
+        EXPECT_EQ(rule.JudgeType, c.version >= 112 ? 1 : 0);
         EXPECT_EQ(rule.Spare, c.version >= 45 ? 9 : 0);
     }
 }
@@ -72,11 +62,12 @@ TEST_F(AiTest, MoveRuleRepairAgainstSkillsAndTheStage) {
     EXPECT_EQ(rule.Dest, 0);
 }
 
-TEST_F(AiTest, TemplatesAndBattleRules) {
+// The battle rules' layouts are the character-file test's.
+TEST_F(AiTest, TemplatesOfOldFiles) {
     const ScopedStage stage(10, 10, 2);
     Bytes b;
     b.U32(2);
-    b.U32(1).Append(MoveRuleBytes(48, 3, 0));  // version 48: no texts
+    b.U32(1).Append(MoveRuleBytes(48, 3, 3, 0));  // version 48: no texts
     b.U32(0);
     VECTOR_CLASS<cMoveAITemplate> list;
     ASSERT_TRUE(ReadListAs(list, 48, b));
@@ -87,16 +78,6 @@ TEST_F(AiTest, TemplatesAndBattleRules) {
     b58.U32(1).Str("guard").Str("stays home").U32(0);
     ASSERT_TRUE(ReadListAs(list, 58, b58));
     EXPECT_EQ(list[0].Description, "stays home");
-
-    cBattleAI old;
-    old.IgnoreForBestAlly = 1;
-    old.Clear();
-    const std::string bytes =
-        Bytes().I32(1).I32(0).I32(0).I32(2).I32(3).I32(4).U32(1).I32(1).I32(2).I32(3).I32(4).I32(1);
-    ASSERT_TRUE(ReadAs(old, 249, bytes));
-    EXPECT_EQ(old.IgnoreForBestAlly, 0);
-    ASSERT_EQ(old.Conds.size(), 1u);
-    EXPECT_EQ(old.Conds[0].Percent, 1);
 }
 
 TEST_F(AiTest, BattleRuleSkillRepairOnlyForSkillActions) {
@@ -122,10 +103,10 @@ TEST_F(AiTest, BattleRuleSkillRepairOnlyForSkillActions) {
 
 class PlacementTest : public RecordsTest {};
 
+// Before 46 a group other than 0 switched the group on.
 TEST_F(PlacementTest, PlacedEnemiesOfOldFilesAndTheirRepair) {
     g_EnemyList.resize(20);
     const ScopedStage stage(10, 10, 3);
-    const std::string rule = MoveRuleBytes(270, 10, 0);
     struct Case {
         int version, enemy, group;
         int wantEnemy, wantGroupOn;
@@ -137,25 +118,14 @@ TEST_F(PlacementTest, PlacedEnemiesOfOldFilesAndTheirRepair) {
         if (c.version >= 46) b.I32(c.version == 52);
         b.I32(c.group);
         if (c.version >= 52) b.I32(1).I32(77);
-        b.U32(1).Append(MoveRuleBytes(c.version, 10, 0));
+        b.U32(1).Append(MoveRuleBytes(c.version, 10, 3, 0));
         cPutEnemy put;
         ASSERT_TRUE(ReadAs(put, c.version, b)) << c.version;
         EXPECT_EQ(put.Enemy, c.wantEnemy) << c.version;
         EXPECT_EQ(put.GroupOn, c.wantGroupOn) << c.version;
-        EXPECT_EQ(put.CharaId, c.version >= 52 ? 77 : 0);
         ASSERT_EQ(put.MoveAI.size(), 1u);
         EXPECT_EQ(put.MoveAI[0].Dest, 0);  // group 3 of 3 is past the stage's groups
     }
-    const cPutEnemy fresh;
-    EXPECT_EQ(fresh.X, -1);
-    EXPECT_EQ(fresh.Y, -1);
-    cPutEnemy put;
-    put.Enemy = 500;
-    put.MoveAI.resize(2);
-    put.MoveAI[1].Dest = 2;
-    const cPutEnemy back = RoundTrip(put);
-    EXPECT_EQ(back.Enemy, 0);
-    EXPECT_EQ(back.MoveAI[1].Dest, 2);
 }
 
 TEST_F(PlacementTest, PositionGroupsKeepOnlyCellsOnTheStage) {

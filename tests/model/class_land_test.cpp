@@ -52,14 +52,8 @@ TEST_F(ClassLandTest, ClassListsOfEveryLayout) {
     }
 }
 
+// A new class's fields are pinned by the units test.
 TEST_F(ClassLandTest, ClassFollowsSkillListsAndElements) {
-    const cClass bare;
-    EXPECT_TRUE(bare.Senses.empty());
-    EXPECT_EQ(bare.Resists, (VECTOR_CLASS<int>(g_System.Elements.size(), 100)));
-    EXPECT_EQ(bare.OrgSlots.size(), 1u);
-    EXPECT_EQ(bare.InitStats[4], 1);
-    EXPECT_EQ(bare.MaxLevel, 30);
-
     AddSkillList(1, 2, 3);
     AddSkillList(1, 1, 3);
     AddSkillList(1, 3, 3);
@@ -125,8 +119,6 @@ TEST_F(ClassLandTest, LandRepairAndDefaults) {
     g_Database.Backs.clear();
     cLand land;
     EXPECT_EQ(land.BattleBack, 1);  // with no background at all still 1
-    EXPECT_EQ(land.MoveCost, 1);
-    EXPECT_EQ(land.Training, 1);
     land.BattleBack = 0;
     land.Fixup(ProjectFixupInputs());
     EXPECT_EQ(land.BattleBack, 1);

@@ -163,19 +163,6 @@ TEST_F(EventTest, SaveWritesExactlyTheKindsCounts) {
     EXPECT_EQ(ActBytes(EACT_MESSAGE, Ints(26, 3), {"a"}).str(), bytes);
 }
 
-// Fields a page of version 26 lacks keep what the record held.
-TEST_F(EventTest, PageOfVersion26KeepsWhatItLacks) {
-    cEventPage page;
-    page.TurnA = page.TurnB1 = page.GroupNo = page.AfterPrevious = 9;
-    page.Friend = 3;  // an ally of the project
-    ASSERT_TRUE(ReadAs(page, 26, PageBytes(26, 26)));
-    EXPECT_EQ(32, page.TurnA1);
-    EXPECT_EQ(22, page.Timing);
-    EXPECT_EQ("必殺", page.CommandName);
-    for (int kept : {page.TurnA, page.TurnB1, page.GroupNo, page.AfterPrevious}) EXPECT_EQ(9, kept);
-    EXPECT_EQ(3, page.Friend);
-}
-
 TEST_F(EventTest, PageFixupResetsGroupAndAlly) {
     struct Case {
         int groups;
@@ -207,23 +194,6 @@ TEST_F(EventTest, PageFixupResetsGroupAndAlly) {
     one.groups = 1;
     ApplySizes(one);
     EXPECT_EQ(0, cEventPage().Group);
-}
-
-TEST_F(EventTest, ActionPaletteRoundTrip) {
-    ScratchFolder folder("actplt_test");
-    FolderCreate("data");
-    VECTOR_CLASS<cEventActPlt> palette(2);
-    palette[0].Name = "回復";
-    palette[0].Description = "全員のHPを回復";
-    palette[0].Acts.resize(2);
-    palette[0].Acts[0].Kind = EACT_STATUS;
-    palette[0].Acts[1].Kind = EACT_MESSAGE;
-    ASSERT_TRUE(SaveRecordList(palette, g_PathTable.EventActionPlt));
-    VECTOR_CLASS<cEventActPlt> read;
-    ASSERT_TRUE(LoadRecordList(read, g_PathTable.EventActionPlt));
-    ASSERT_EQ(2u, read.size());
-    EXPECT_TRUE(read[0].Compare(palette[0]));  // the save sized the parameters in place
-    EXPECT_EQ(16u, read[0].Acts[0].Ints.size());
 }
 
 TEST_F(EventTest, EventPaletteFallsBackToTheDefaultPalette) {

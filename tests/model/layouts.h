@@ -34,6 +34,20 @@ inline void CheckInts(const R& record, const IntField<R> (&fields)[N], int versi
     }
 }
 
+// A movement rule as a file of `v` stores it: target, destination group, the
+// status condition on or off (status 1 at 50 %), common variable 7 compared
+// with 8, judged by "at least one", spare 9.
+inline Bytes MoveRuleBytes(int v, int target, int dest, int statusOn) {
+    Bytes b;
+    b.I32(2).I32(target).I32(1).I32(0).I32(1).I32(dest);
+    if (v >= 113) b.I32(0);
+    if (v >= 44) b.I32(0).I32(0).I32(statusOn).I32(1).I32(50).I32(1).I32(2).I32(0).I32(7).I32(8).I32(3);
+    if (v >= 51) b.I32(0);
+    if (v >= 112) b.I32(1);
+    if (v >= 45) b.I32(9);
+    return b;
+}
+
 // ---- Stage ---------------------------------------------------------------------------
 
 // After width, height, stride and shift (20, 15, 32, 5).

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,9 @@
 #include "base/report.h"
 #include "model/ai.h"
 #include "model/chara.h"
+#include "model/random_names.h"
 #include "model/stage.h"
+#include "model/worldmap.h"
 #include "tests/support/seams.h"
 #include "tools/sample/sample_database.h"
 #include "tools/sample/sample_stage.h"
@@ -151,6 +154,32 @@ TEST_F(ProjectFilesTest, EachStepSeesTheListsOfTheStepsBefore) {
     EXPECT_EQ(8u, g_Stage.Groups.size());
     EXPECT_EQ(0, g_EnemyList[1].MoveAI[0].Dest);
     EXPECT_EQ(5, g_MoveAITemplates[0].Rules[0].Dest);
+}
+
+// The sample project the tool writes opens as the editor opens it: its
+// stage keeps its lands, enemies and events after the fix-ups against the
+// default database, the world map leads to it, the random names are listed.
+TEST_F(ProjectFilesTest, TheSampleStageOpensOnTheDefaultDatabase) {
+    ASSERT_EQ(1, LoadDataFiles(g_Project, 0));
+    EXPECT_EQ(".\\data\\stg\\Sample.stg2", g_WorldMap.Events.at(0).Pages.at(0).StageFile);
+    ASSERT_TRUE(g_Stage.LoadFile("default\\stg\\Sample.stg2"));
+    std::set<int> lands, enemies;
+    for (int y = 0; y < g_Stage.Height; ++y)
+        for (int x = 0; x < g_Stage.Width; ++x) lands.insert(g_Stage.ChipAt(x, y));
+    EXPECT_EQ((std::set<int>{1, 2, 3, 4, 5}), lands);
+    ASSERT_EQ(5u, g_Stage.PutEnemies.size());
+    for (const cPutEnemy& enemy : g_Stage.PutEnemies) {
+        enemies.insert(enemy.Enemy);
+        EXPECT_TRUE(g_Stage.Inside(enemy.X, enemy.Y) && g_Stage.ChipAt(enemy.X, enemy.Y) != 5)
+            << "on the map, in no wall";
+    }
+    EXPECT_EQ((std::set<int>{1, 2}), enemies);
+    EXPECT_EQ(3u, g_Stage.Events.size());
+    EXPECT_EQ(2, g_Stage.WinConds.at(0).CursorGroup);
+    VECTOR_CLASS<std::string> names;
+    LoadRandomNames(names);
+    ASSERT_GE(names.size(), 2u);
+    EXPECT_EQ("001 ", names[1].substr(0, 4));
 }
 
 }  // namespace

@@ -71,18 +71,6 @@ TEST_F(SystemUpgradeTest, OldTextListsEndInTheCurrentLayout) {
     }
 }
 
-TEST_F(SystemUpgradeTest, AFileBeforeTheCriticalRateTextGetsItAtTwo) {
-    Strings texts = DefaultTexts();
-    texts.erase(texts.begin() + 2);
-    SystemImage image;
-    image.texts = texts;
-    cSystem s = LoadImage(124, image);
-    EXPECT_EQ(s.Texts[1], "命中率");
-    EXPECT_EQ(s.Texts[2], "必殺率");
-    EXPECT_EQ(s.Texts[3], "ダメージ");
-    EXPECT_EQ(s.Texts[54], "新しいスキルを覚えた！");
-}
-
 TEST_F(SystemUpgradeTest, TextListsAreCutOnlyForOlderFiles) {
     SystemImage image;
     image.texts.assign(60, "t");

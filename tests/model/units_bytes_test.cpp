@@ -138,6 +138,9 @@ TEST_F(BytesTest, GrowthTablesToTheLastHundredth) {
         std::vector<int> table;
     };
     const Case kCases[] = {
+        {1, 0, 5, 20, {0}},
+        {2, 0, 5, 20, {0, 0}},  // two levels: nothing on the way
+        {3, 0, 1, 5, {0, 200, 200}},
         {12, -10, 1, 12, {0, 200, 179, 160, 140, 119, 99, 79, 59, 39, 19, 0}},
         {12, 10, 1, 12, {0, 0, 20, 40, 60, 80, 100, 120, 140, 160, 180, 200}},
         {3, -9, 1, 36, {0, 3325, 174}},
@@ -209,6 +212,7 @@ TEST_F(BytesTest, RandomRebuildDrawsInTheGamesOrder) {
         f.LearnSkills(1, 0, 0, 0, design);
 
         size_t i = 0;
+        EXPECT_EQ(f.SenseVersion, DATA_VERSION);
         EXPECT_EQ(f.GrowthTiming, r[i++] % 21 - 10);
         for (int k = 0; k < STAT_COUNT; ++k) {
             EXPECT_EQ(f.GrowthRemainder[k], r[i] % 91);

@@ -1,6 +1,7 @@
-// The world map: row pitch, a new map's file, the fixed chip kinds and the
-// page files of older files, the fix-up and the stage numbering (its layouts
-// by version are the file-versions test's).
+// The world map: row pitch, a new map's file, the page files of older
+// files, the fix-up and the stage numbering (its layouts by version are the
+// file-versions test's; the cell and event operations it shares with the
+// stage are the stage test's).
 #include <vector>
 
 #include "tests/model/layouts.h"
@@ -34,42 +35,16 @@ TEST_F(WorldMapTest, NewWorldMapAndItsFile) {
     EXPECT_TRUE(SameBytes(expected.str(), Saved(map)));
 }
 
-TEST_F(WorldMapTest, ResizeKeepsTheSharedRectangle) {
-    cWorldMap map;
-    map.Resize(33, 3);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 33; ++x) map.SetChip(x, y, x + 100 * y);
-    map.Resize(17, 5);
-    EXPECT_EQ(32, map.Pitch);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 32; ++x)
-            ASSERT_EQ((y < 3 && x < 17) ? x + 100 * y : 0, map.Cells[static_cast<size_t>(y * 32 + x)]) << x << "," << y;
-}
-
-TEST_F(WorldMapTest, ChipTableBefore98IsTheTenFixedKinds) {
-    cWorldMap old;
-    ASSERT_TRUE(ReadAs(old, 97, WorldBytes(97, 97)));
-    ASSERT_EQ(10u, old.Chips.size());
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(i, old.Chips[i].nGraphic);
-        EXPECT_EQ(i < 5 ? 1 : 0, old.Chips[i].bImpassable);
-        EXPECT_EQ("", old.Chips[i].strSub);
-    }
-    EXPECT_EQ(2, old.ChipAt(5, 0));  // valid against the ten kinds
-}
-
 TEST_F(WorldMapTest, PagesOfOlderFiles) {
     const std::string longName = "data\\" + std::string(300, 'a') + ".stg";
     const struct {
         int version;
         std::string stored, loaded;
     } cases[] = {
-        {53, "data\\stg\\cave.stg", "data\\stg\\cave.stg2"},
         {105, ".\\data\\stg\\洞窟.stg", ".\\data\\stg\\洞窟.stg2"},
         {105, "data\\stg.old\\cave", "data\\stg.old\\cave"},
         {105, "", ""},
         {106, "data\\stg\\cave.stg", "data\\stg\\cave.stg"},
-        {107, "data\\stg\\cave.stg", "data\\stg\\cave.stg"},
         {105, longName, longName},
     };
     for (const auto& c : cases) {
@@ -120,9 +95,8 @@ TEST_F(WorldMapTest, GeometryIsNotTakenFromTheFile) {
         int width, height, pitch, cells;
         bool loads;
     } cases[] = {
-        {20, 15, 32, 480, true},   {20, 15, 7, 480, true},   {200, 150, 256, 256 * 150, true},
-        {201, 1, 256, 256, false}, {1, 151, 1, 151, false},  {0, 15, 1, 15, false},
-        {20, 15, 20, 300, false},  {20, 15, 32, 481, false}, {-4, 15, 32, 480, false},
+        {20, 15, 7, 480, true}, {200, 150, 256, 256 * 150, true}, {201, 1, 256, 256, false}, {1, 151, 1, 151, false},
+        {0, 15, 1, 15, false},  {20, 15, 20, 300, false},
     };
     for (const Case& c : cases) {
         cWorldMap map;
@@ -164,24 +138,6 @@ TEST_F(WorldMapTest, StageNumbers) {
     for (int n = 1; n <= 999; ++n) map.Events[0].Pages.push_back(page(0, n));
     EXPECT_EQ(0, map.FindFreeStageNumber(nullptr));
     EXPECT_EQ(1, map.FindFreeStageNumber(&map.Events[0]));
-}
-
-TEST_F(WorldMapTest, PlaceAndRemoveEvents) {
-    cWorldMap map;
-    cWorldEvent event;
-    event.Name = "町";
-    map.PlaceAt(event, 2, 3);
-    map.PlaceAt(event, 2, 3);
-    ASSERT_EQ(1u, map.Events.size());
-    EXPECT_EQ(2, event.X);
-    EXPECT_TRUE(map.HasEventAt(2, 3));
-    EXPECT_EQ(&map.Events[0], map.FindAt(2, 3));
-    EXPECT_EQ(0, map.RemoveEvent(&event));
-    EXPECT_EQ(1, map.RemoveEvent(map.FindAt(2, 3)));
-    EXPECT_EQ(0, map.RemoveEventsAt(2, 3));
-    map.SetChip(5, 5, 4);
-    map.ClearChips();
-    EXPECT_EQ(0, map.Cells.CountNonZero());
 }
 
 }  // namespace
