@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "base/platform.h"
-#include "base/report.h"
+#include "tests/media/test_files.h"
 
 namespace {
 
@@ -98,11 +96,7 @@ TEST(AnimPlay, HoldFlagRefusesUnforcedSwitch) {
 
 // The index error goes to the report log and to the second log.
 TEST(AnimPlay, PatternAtOutsideGivesPatternZero) {
-    const char* report = "anim_play_report.txt";
-    const char* ec = "anim_play_ec.txt";
-    g_bEcLogStarted = 0;
-    ASSERT_EQ(1, ReportOpen(report));
-    EcLogOpen(1, ec);
+    LogCapture log;
     ANIM_PATTERN_LIST list;
     list.push_back(Pattern({{5, 1, 0}}));
     list.push_back(Pattern({{6, 1, 0}, {7, 1, 0}}));
@@ -111,14 +105,9 @@ TEST(AnimPlay, PatternAtOutsideGivesPatternZero) {
     EXPECT_EQ(2u, player.PatternAt(1).size());
     EXPECT_EQ(5, player.PatternAt(2)[0].nCell);
     EXPECT_EQ(5, player.PatternAt(-1)[0].nCell);
-    EcLogOpen(0, ec);
-    const std::string lines = "err V[2] ( 2 , 24 )\r\nerr V[-1] ( 2 , 24 )\r\n";
-    for (const char* log : {report, ec}) {
-        std::string text;
-        EXPECT_EQ(1, FileReadAll(log, &text)) << log;
-        EXPECT_EQ(lines, text) << log;
-        std::remove(log);
-    }
+    const std::vector<std::string> lines = {"err V[2] ( 2 , 24 )", "err V[-1] ( 2 , 24 )"};
+    EXPECT_EQ(lines, log.Report());
+    EXPECT_EQ(lines, log.Ec());
 }
 
 }  // namespace

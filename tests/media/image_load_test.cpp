@@ -184,25 +184,6 @@ TEST_F(ImageLoad, TransparentColourOfOpaqueSources) {
     }
 }
 
-TEST_F(ImageLoad, BitmapsOfEveryWidth) {
-    for (int bits : {8, 24, 32})
-        for (int width = 1; width <= 4; ++width) {
-            cBmpFixture f;
-            f.bitCount = bits;
-            f.width = width;
-            f.height = 3;
-            WriteFileBytes("w.bmp", f.Bytes());
-            cDib dib;
-            ASSERT_EQ(1, dib.LoadImageFile("w.bmp", 24, 0)) << bits << " " << width;
-            ASSERT_EQ(width, dib.m_nWidth);
-            for (int y = 0; y < 3; ++y)
-                for (int x = 0; x < width; ++x)
-                    ASSERT_EQ(f.Expected(x, y), SurfacePixel(dib, x, y))
-                        << bits << " bits, width " << width << " at " << x << "," << y;
-        }
-    EXPECT_TRUE(TakeMessages().empty());
-}
-
 TEST_F(ImageLoad, WildcardNameFallsBackToBitmap) {
     cImageLoadParam param = {"image\\MapChip.*", 24, 0, 0, 0, 0, 0, 0};
     cBmpFixture f;
@@ -241,17 +222,14 @@ TEST_F(ImageLoad, EmptySurface) {
     EXPECT_EQ(Messages{"E が読み込めません！"}, TakeMessages());
 }
 
+// Each message once; which bitmaps the decoder refuses is its own test's.
 TEST_F(ImageLoad, RefusedFiles) {
     const std::string bad = " が読み込めません！\nファイルが不正、もしくは対応していない形式です。";
     const std::string depth = "の読み込みに失敗しました！\n8bit,24bit,32bit以外のカラーには対応していません。";
-    cBmpFixture four, sixteen, rle, truncated;
+    cBmpFixture four, rle;
     four.bitCount = 4;
-    sixteen.bitCount = 16;
     rle.bitCount = 8;
     rle.compression = 1;
-    truncated.width = 4;
-    truncated.height = 4;
-    truncated.truncate = 5;
     std::string png;
     {
         ASSERT_TRUE(WriteRow("good.png", 2, 8, {1, 2, 3}, 1));
@@ -266,13 +244,9 @@ TEST_F(ImageLoad, RefusedFiles) {
         std::string message;
     } cases[] = {
         {"four.bmp", four.Bytes(), "four.bmp (4bit)" + depth},
-        {"sixteen.bmp", sixteen.Bytes(), "sixteen.bmp (16bit)" + depth},
         {"rle.bmp", rle.Bytes(), "rle.bmp" + bad},
-        {"truncated.bmp", truncated.Bytes(), "truncated.bmp" + bad},
-        {"text.bmp", "hello", "text.bmp はビットマップファイルではありません！"},
         {"upper.PNG", png, "upper.PNG はビットマップファイルではありません！"},
         {"cut.png", png.substr(0, png.size() / 2), "cut.png" + bad},
-        {"signature.png", png.substr(0, 8) + std::string(40, 'x'), "signature.png" + bad},
         {"short.png", "\x89PN", "short.png はpngファイルではありません！"},
     };
     for (auto& c : cases) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "media/mci_sound.h"
-#include "tests/media/sound_log.h"
+#include "tests/media/test_files.h"
 
 namespace {
 

@@ -9,7 +9,6 @@
 #include "media/smf_stream.h"
 #include "tests/media/fake_midi_stream.h"
 #include "tests/media/smf_builder.h"
-#include "tests/media/sound_log.h"
 #include "tests/media/test_files.h"
 
 namespace {

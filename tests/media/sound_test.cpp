@@ -13,9 +13,7 @@
 #include "media/ggs4_api.h"
 #include "tests/media/fake_midi_stream.h"
 #include "tests/media/ggs4_double.h"
-#include "tests/media/ogg_writer.h"
 #include "tests/media/smf_builder.h"
-#include "tests/media/sound_log.h"
 #include "tests/media/test_files.h"
 #include "tests/support/seams.h"
 
