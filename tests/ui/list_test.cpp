@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "tests/support/seams.h"
+#include "tests/ui/dialog_fixture.h"
 #include "tests/ui/test_dialogs.h"
 #include "tests/ui/ui_driver.h"
 #include "ui/wnd_list.h"
@@ -50,9 +51,10 @@ int RowCount(TEST_DLG& d, WORD id) { return static_cast<int>(SendDlgItemMessageA
 
 }  // namespace
 
-TEST(ListControl, EmptyWorkingCopyWithAnAppendRow) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+using ListCommands = DialogTest;
+using ListControl = DialogTest;
+
+TEST_F(ListControl, EmptyWorkingCopyWithAnAppendRow) {
     dlg.m_Bound = {7, "編集中"};
     RunTestDialog(dlg, [&](TEST_DLG& d) {
         EXPECT_EQ(std::vector<std::string>{std::string(64, '-')}, Rows(d.m_List.m_hWnd));
@@ -65,19 +67,7 @@ TEST(ListControl, EmptyWorkingCopyWithAnAppendRow) {
     });
 }
 
-TEST(ListControl, RowNumbersHaveTheDigitsOfTheCount) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
-    dlg.m_Source = MakeRecords(12);
-    std::vector<std::string> rows;
-    RunTestDialog(dlg, [&](TEST_DLG& d) { rows = Rows(d.m_List.m_hWnd); });
-    EXPECT_EQ((std::vector<std::string>{"01 レコード0", "12 レコード11", std::string(64, '-')}),
-              (std::vector<std::string>{rows.at(0), rows.at(11), rows.at(12)}));
-}
-
-TEST(ListControl, FirstShownRecord) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListControl, FirstShownRecord) {
     dlg.m_Source = MakeRecords(4);
     dlg.m_ListDesc.firstShown = 1;
     RunTestDialog(dlg, [&](TEST_DLG& d) {
@@ -91,9 +81,7 @@ TEST(ListControl, FirstShownRecord) {
     });
 }
 
-TEST(ListControl, SelectionLoadsTheBoundRecordAndEditsGoBack) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListControl, SelectionLoadsTheBoundRecordAndEditsGoBack) {
     dlg.m_Source = MakeRecords(5);
     dlg.m_Script = [&](TEST_DLG& d) {
         EXPECT_EQ(0, d.m_Bound.n) << "row 0 is loaded at set-up";
@@ -112,9 +100,7 @@ TEST(ListControl, SelectionLoadsTheBoundRecordAndEditsGoBack) {
     EXPECT_EQ("改名", dlg.m_Source[3].name);
 }
 
-TEST(ListControl, SelectionIsKeptAcrossRefills) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListControl, SelectionIsKeptAcrossRefills) {
     dlg.m_Source = MakeRecords(30);
     dlg.m_MultiSource = MakeRecords(6);
     RunTestDialog(dlg, [&](TEST_DLG& d) {
@@ -142,9 +128,7 @@ TEST(ListControl, SelectionIsKeptAcrossRefills) {
     });
 }
 
-TEST(ListControl, ReloadWithTheAppendRowSelectedMovesToTheLastRecord) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListControl, ReloadWithTheAppendRowSelectedMovesToTheLastRecord) {
     dlg.m_Source = MakeRecords(3);
     RunTestDialog(dlg, [&](TEST_DLG& d) {
         Pick(d, 3);
@@ -163,9 +147,7 @@ TEST(ListControl, ReloadWithTheAppendRowSelectedMovesToTheLastRecord) {
     });
 }
 
-TEST(ListControl, NoSelectionIsForcedWithoutMinimumOrAppendRow) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListControl, NoSelectionIsForcedWithoutMinimumOrAppendRow) {
     dlg.m_Source = MakeRecords(3);
     dlg.m_ListDesc.appendRow = 0;
     dlg.m_ListDesc.minCount = 0;
@@ -178,9 +160,7 @@ TEST(ListControl, NoSelectionIsForcedWithoutMinimumOrAppendRow) {
     });
 }
 
-TEST(ListControl, StoreIsLockedWhileTheDialogRefreshes) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListControl, StoreIsLockedWhileTheDialogRefreshes) {
     dlg.m_Source = MakeRecords(2);
     RunTestDialog(dlg, [&](TEST_DLG& d) {
         d.m_Work[0].name = "作業中";
@@ -193,9 +173,7 @@ TEST(ListControl, StoreIsLockedWhileTheDialogRefreshes) {
     });
 }
 
-TEST(ListControl, RightClickAsksTheListBoxForTheRow) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListControl, RightClickAsksTheListBoxForTheRow) {
     dlg.m_Source = MakeRecords(3);
     RunTestDialog(dlg, [&](TEST_DLG& d) {
         SetForegroundWindow(d.m_hWnd);
@@ -231,10 +209,8 @@ TEST(ListControl, RightClickAsksTheListBoxForTheRow) {
     });
 }
 
-TEST(ListControl, RightClickWhileAnotherWindowIsActiveSelectsNothing) {
-    WND_LIST_CLASS reg;
+TEST_F(ListControl, RightClickWhileAnotherWindowIsActiveSelectsNothing) {
     SMALL_TEST_DLG palette(&reg);
-    TEST_DLG dlg(&reg);
     dlg.m_Source = MakeRecords(3);
     RunTestDialog(dlg, [&](TEST_DLG& d) {
         palette.Create(0, 1);
@@ -261,9 +237,7 @@ TEST(ListControl, RightClickWhileAnotherWindowIsActiveSelectsNothing) {
     });
 }
 
-TEST(ListControl, ShortcutKeysSendTheCommandIds) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListControl, ShortcutKeysSendTheCommandIds) {
     dlg.m_Source = MakeRecords(2);
     std::vector<WPARAM> got;
     RunTestDialog(dlg, [&](TEST_DLG& d) {
@@ -280,10 +254,8 @@ TEST(ListControl, ShortcutKeysSendTheCommandIds) {
     EXPECT_EQ((std::vector<WPARAM>{40082, 40069, CMD_NEW, CMD_INSERT, CMD_COPY, CMD_INSERT, CMD_DELETE}), got);
 }
 
-TEST(ListControl, ALinkedListIsNotBound) {
+TEST_F(ListControl, ALinkedListIsNotBound) {
     ScopedBoxes boxes;
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
     dlg.m_Source = MakeRecords(2);
     dlg.m_ListDesc.container = LIST_KIND_LIST;
     RunTestDialog(dlg, [&](TEST_DLG& d) {
@@ -294,9 +266,7 @@ TEST(ListControl, ALinkedListIsNotBound) {
     EXPECT_TRUE(dlg.m_Work.empty());
 }
 
-TEST(ListCommands, DeleteInASingleSelectionList) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListCommands, DeleteInASingleSelectionList) {
     dlg.m_Source = MakeRecords(3);
     RunTestDialog(dlg, [](TEST_DLG& d) {
         Pick(d, 2);
@@ -320,9 +290,7 @@ TEST(ListCommands, DeleteInASingleSelectionList) {
     });
 }
 
-TEST(ListCommands, NeverBelowTheMinimum) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListCommands, NeverBelowTheMinimum) {
     dlg.m_Source = MakeRecords(3);
     dlg.m_ListDesc.firstShown = 1;
     dlg.m_ListDesc.minCount = 1;
@@ -344,7 +312,7 @@ TEST(ListCommands, NeverBelowTheMinimum) {
     });
 }
 
-TEST(ListCommands, MultipleSelectionDelete) {
+TEST_F(ListCommands, MultipleSelectionDelete) {
     const struct {
         int appendRow;
         int records;
@@ -377,9 +345,7 @@ TEST(ListCommands, MultipleSelectionDelete) {
     }
 }
 
-TEST(ListCommands, CopyAndCutKeepRowOrder) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListCommands, CopyAndCutKeepRowOrder) {
     dlg.m_MultiSource = MakeRecords(5);
     RunTestDialog(dlg, [](TEST_DLG& d) {
         PickMulti(d, {3, 1}, 3);
@@ -401,9 +367,7 @@ TEST(ListCommands, CopyAndCutKeepRowOrder) {
     });
 }
 
-TEST(ListCommands, CopyAndCutWithNothingSelected) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListCommands, CopyAndCutWithNothingSelected) {
     dlg.m_MultiSource = MakeRecords(3);
     dlg.m_Source = MakeRecords(2);
     RunTestDialog(dlg, [](TEST_DLG& d) {
@@ -423,9 +387,7 @@ TEST(ListCommands, CopyAndCutWithNothingSelected) {
     });
 }
 
-TEST(ListCommands, PasteInsertAndNewKeepToTheMaximum) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListCommands, PasteInsertAndNewKeepToTheMaximum) {
     dlg.m_Source = MakeRecords(4);
     dlg.m_ListDesc.maxCount = 5;
     RunTestDialog(dlg, [](TEST_DLG& d) {
@@ -456,9 +418,7 @@ TEST(ListCommands, PasteInsertAndNewKeepToTheMaximum) {
     });
 }
 
-TEST(ListCommands, InsertGoesBeforeTheSelection) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListCommands, InsertGoesBeforeTheSelection) {
     dlg.m_Source = MakeRecords(3);
     dlg.m_ListDesc.noSelection = 1;
     RunTestDialog(dlg, [](TEST_DLG& d) {
@@ -475,9 +435,7 @@ TEST(ListCommands, InsertGoesBeforeTheSelection) {
     });
 }
 
-TEST(ListCommands, InsertInAMultipleSelectionListSelectsTheNewRecordAlone) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListCommands, InsertInAMultipleSelectionListSelectsTheNewRecordAlone) {
     dlg.m_MultiSource = MakeRecords(4);
     RunTestDialog(dlg, [](TEST_DLG& d) {
         PickMulti(d, {1, 3}, 1);
@@ -489,9 +447,7 @@ TEST(ListCommands, InsertInAMultipleSelectionListSelectsTheNewRecordAlone) {
     });
 }
 
-TEST(ListCommands, ClearResetsTheSelectedRecords) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListCommands, ClearResetsTheSelectedRecords) {
     dlg.m_Source = MakeRecords(3);
     dlg.m_MultiSource = MakeRecords(4);
     RunTestDialog(dlg, [](TEST_DLG& d) {
@@ -511,9 +467,7 @@ TEST(ListCommands, ClearResetsTheSelectedRecords) {
     });
 }
 
-TEST(ListCommands, ResizeKeepsOrMovesTheSelection) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListCommands, ResizeKeepsOrMovesTheSelection) {
     dlg.m_Source = MakeRecords(4);
     dlg.m_ListDesc.minCount = 1;
     dlg.m_ListDesc.maxCount = 6;
@@ -535,9 +489,7 @@ TEST(ListCommands, ResizeKeepsOrMovesTheSelection) {
     });
 }
 
-TEST(ListCommands, CommandIdsActOnlyWithTheFocus) {
-    WND_LIST_CLASS reg;
-    TEST_DLG dlg(&reg);
+TEST_F(ListCommands, CommandIdsActOnlyWithTheFocus) {
     dlg.m_Source = MakeRecords(3);
     RunTestDialog(dlg, [](TEST_DLG& d) {
         SetForegroundWindow(d.m_hWnd);

@@ -1,5 +1,5 @@
 // The window base, the registry's filter, the mouse reader and the keyboard
-// hook procedure.
+// hook procedure (the names of the messages are the trace's).
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -56,16 +56,6 @@ SHORT WINAPI FakeAsyncKey(int key) { return key == VK_LBUTTON ? g_nLeft : key ==
 
 }  // namespace
 
-TEST(Window, MessageNames) {
-    EXPECT_STREQ("WM_NULL", MessageName(WM_NULL));
-    EXPECT_STREQ("WM_KEYFIRST", MessageName(WM_KEYDOWN)) << "the first name of a number wins";
-    EXPECT_STREQ("WM_MOUSEFIRST", MessageName(WM_MOUSEMOVE));
-    EXPECT_STREQ("WM_IME_COMPOSITION", MessageName(WM_IME_COMPOSITION));
-    EXPECT_STREQ("WM_APP", MessageName(WM_APP));
-    EXPECT_STREQ("WM_USER", MessageName(WM_USER));
-    EXPECT_STREQ("1234", MessageName(1234));
-}
-
 TEST(Window, ViewCreationHookAndCommandGuard) {
     TEST_VIEW view;
     HWND wnd = MakeView(&view, WS_OVERLAPPEDWINDOW);
@@ -110,20 +100,6 @@ TEST(Window, MessageTraceLines) {
         << log;
     EXPECT_NE(std::string::npos, log.find("ビュー | msg:1029 | wp:7(0,7) | lp:-2(65535,65534)\r\n")) << log;
     EXPECT_EQ(std::string::npos, log.find("WM_GETTEXT")) << "never traced";
-}
-
-TEST(Window, FrameAndDrawingArea) {
-    TEST_VIEW view;
-    view.SetWindowParam(400, 300, 100, 100, 640, 480, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, 0, 1, 0,
-                        3);
-    EXPECT_EQ(0, view.m_nDrawX);
-    EXPECT_EQ(0, view.m_nDrawY) << "no tool bar";
-    EXPECT_EQ(400 - GetSystemMetrics(SM_CXVSCROLL), view.m_nDrawW);
-    EXPECT_EQ(300 - GetSystemMetrics(SM_CYHSCROLL), view.m_nDrawH) << "no status bar window yet";
-    EXPECT_EQ(400 + 2 * GetSystemMetrics(SM_CXFRAME), view.m_rcWindow.right - view.m_rcWindow.left);
-    EXPECT_EQ(300 + 2 * GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION),
-              view.m_rcWindow.bottom - view.m_rcWindow.top);
-    EXPECT_EQ(640 + 2 * GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXVSCROLL), view.GetMaxWindowWidth());
 }
 
 TEST(Window, PlacementAgainstAReferenceAndRememberedPositions) {

@@ -1,5 +1,5 @@
 // Shows the toolkit's dialogs with sample records, to look at them:
-//   tools/screenshot.sh build/screenshots/ui.png 2 build/win/tests/ui_demo.exe [value|text|picker]
+//   tools/screenshot.sh build/screenshots/ui.png 2 build/win/bin/UiDemo.exe [value|text|picker]
 // Without an argument: the test dialog, a palette, a drawing area and a
 // property sheet; with one, the number box, the text box or the graphic picker.
 #include <windows.h>
