@@ -8,6 +8,7 @@
 #include "app/stage_tools.h"
 #include "base/report.h"
 #include "database/sheet/prop_database.h"
+#include "database/tabs/database_tabs.h"
 #include "editing/map_cursor.h"
 #include "events/dlg_event_set.h"
 #include "model/stage.h"
@@ -270,7 +271,7 @@ void DLG_MAIN::OpenDatabase() {
         MemoryShortageExit();
         return;
     }
-    m_lpDatabase->CreatePages();
+    m_lpDatabase->CreatePages(g_DatabaseTabs);
 }
 
 void DLG_MAIN::OpenWorldMap() {

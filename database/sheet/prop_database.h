@@ -11,7 +11,17 @@
 #include "database/sheet/db_page.h"
 #include "ui/prop.h"
 
+class PROP_DATABASE;
 class PROP_DBSKILL;
+
+// One tab of the sheet: its page's dialog and how the page is made. The
+// sheet knows its pages only through such a table, which the library above
+// every page supplies.
+typedef DLG_DBPAGE* (*DB_PAGE_MAKER)(WORD dialog, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
+struct DB_TAB {
+    WORD dialog;
+    DB_PAGE_MAKER make;
+};
 
 class PROP_DATABASE : public PROP_CLASS {
 public:
@@ -33,9 +43,9 @@ public:
                   std::function<void()> onClosed);
     ~PROP_DATABASE() override;
 
-    // Builds the pages (each takes its working copy now) and opens the sheet;
-    // 1 when it stands.
-    int CreatePages();
+    // Builds the pages of `tabs` (PAGE_COUNT of them, in tab order; each
+    // takes its working copy now) and opens the sheet; 1 when it stands.
+    int CreatePages(const DB_TAB* tabs);
     // Commits every page, marks them applied and writes the database files.
     // 1 when every file was written; otherwise the files left as they were
     // are named in an error box and 0 keeps the sheet open.

@@ -15,6 +15,7 @@
 #include "base/report.h"
 #include "base/serial.h"
 #include "database/sheet/prop_database.h"
+#include "database/tabs/database_tabs.h"
 #include "model/project_files.h"
 #include "ui/wnd_list.h"
 
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
     std::printf("project loaded in %.0f ms\n", Ms(start));
 
     PROP_DATABASE* sheet = new PROP_DATABASE(1, nullptr, &g_WndList, &sheet, nullptr);
-    if (!sheet->CreatePages()) return 1;
+    if (!sheet->CreatePages(g_DatabaseTabs)) return 1;
     for (int tab = 0; tab < PROP_DATABASE::PAGE_COUNT; ++tab) {
         SendMessageA(sheet->m_hWnd, PSM_SETCURSEL, tab, 0);
         Pump();

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "database/tabs/database_tabs.h"
 #include "model/project_files.h"
 #include "resources/toolkit_ids.h"
 #include "tools/sample/sample_project.h"
@@ -94,7 +95,7 @@ void SheetTest::TearDown() {
 
 void SheetTest::Open() {
     m_pSheet = new PROP_DATABASE(1, nullptr, &m_Reg, &m_pSheet, [this] { ++m_nClosed; });
-    ASSERT_EQ(1, m_pSheet->CreatePages());
+    ASSERT_EQ(1, m_pSheet->CreatePages(g_DatabaseTabs));
     Pump();
 }
 

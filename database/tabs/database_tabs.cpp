@@ -1,0 +1,45 @@
+#include "database/tabs/database_tabs.h"
+
+#include <new>
+
+#include "database/sheet/dlg_db_ptval.h"
+#include "database/sheet/dlg_dbland.h"
+#include "database/sheet/dlg_dbsystem.h"
+#include "database/sheet/dlg_dbsystem_4.h"
+
+// The tabs whose pages are still to come: an empty page each.
+typedef DLG_DBPLACEHOLDER<111> DLG_DBCLASS;
+typedef DLG_DBPLACEHOLDER<110> DLG_DBFRIEND;
+typedef DLG_DBPLACEHOLDER<127> DLG_DBENEMY;
+typedef DLG_DBPLACEHOLDER<196> DLG_DBSKILLLIST;
+typedef DLG_DBPLACEHOLDER<227> DLG_DBSKILLTYPE;
+typedef DLG_DBPLACEHOLDER<209> DLG_DB_CHARAANIM;
+typedef DLG_DBPLACEHOLDER<210> DLG_DB_EFFECTANIM;
+typedef DLG_DBPLACEHOLDER<217> DLG_DB_PICTURE;
+typedef DLG_DBPLACEHOLDER<220> DLG_DB_BACK;
+typedef DLG_DBPLACEHOLDER<123> DLG_DB_SOUND;
+typedef DLG_DBPLACEHOLDER<195> DLG_DB_BGM;
+typedef DLG_DBPLACEHOLDER<230> DLG_DB_HELP;
+typedef DLG_DBPLACEHOLDER<226> DLG_DBWORLDCHIP;
+
+namespace {
+
+template <class P>
+DLG_DBPAGE* Make(WORD dialog, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList) {
+    return new (std::nothrow) P(dialog, sheet, wndList);
+}
+
+}  // namespace
+
+// The tab text is the dialog's caption.
+const DB_TAB g_DatabaseTabs[PROP_DATABASE::PAGE_COUNT] = {
+    {111, Make<DLG_DBCLASS>},     {110, Make<DLG_DBFRIEND>},     {127, Make<DLG_DBENEMY>},
+    {196, Make<DLG_DBSKILLLIST>}, {227, Make<DLG_DBSKILLTYPE>},  {194, Make<DLG_DBLAND>},
+    {197, Make<DLG_DB_PTVAL>},    {209, Make<DLG_DB_CHARAANIM>}, {210, Make<DLG_DB_EFFECTANIM>},
+    {217, Make<DLG_DB_PICTURE>},  {220, Make<DLG_DB_BACK>},      {123, Make<DLG_DB_SOUND>},
+    {195, Make<DLG_DB_BGM>},      {230, Make<DLG_DB_HELP>},      {226, Make<DLG_DBWORLDCHIP>},
+    {112, Make<DLG_DBSYSTEM>},    {128, Make<DLG_DBSYSTEM_2>},   {172, Make<DLG_DBSYSTEM_3>},
+    {191, Make<DLG_DBSYSTEM_4>},  {203, Make<DLG_DBSYSTEM_5>},   {204, Make<DLG_DBSYSTEM_6>},
+    {205, Make<DLG_DBSYSTEM_7>},  {206, Make<DLG_DBSYSTEM_8>},   {207, Make<DLG_DBSYSTEM_9>},
+    {208, Make<DLG_DBSYSTEM_10>},
+};
