@@ -138,6 +138,14 @@ int DLG_MAIN::NewStageFromDefault() {
     return 1;
 }
 
+int DLG_MAIN::CloseStage() {
+    if (!ConfirmSaveStage()) return 0;
+    g_StageEditState.StageOpen = 0;
+    g_StageEditState.StagePath.clear();
+    g_Stage.SetDefault();
+    return 1;
+}
+
 int DLG_MAIN::SelectDefaultStage() {
     char path[MAX_PATH] = {};
     if (!SelectOpenFile(m_hWnd, path, sizeof(path), kStageFolder, "デフォルトステージの選択", kStageFilter,
