@@ -153,6 +153,6 @@ int DLG_MAIN::SelectDefaultStage() {
         return 0;
     if (!IsOnProgramDrive(path)) return 0;
     g_EditConfig.DefaultStage = path;
-    if (!g_EditConfig.SaveFile(g_PathTable.EditConfig)) return WriteFailed(g_PathTable.EditConfig);
+    if (!SaveEditorSettings()) return WriteFailed(g_PathTable.EditConfig);
     return 1;
 }
