@@ -10,7 +10,8 @@
 
 namespace {
 
-ASYNC_KEY_READER g_pfnAsyncKey = GetAsyncKeyState;
+KEY_READER g_pfnButtons = GetKeyState;
+KEY_READER g_pfnAsyncKey = GetAsyncKeyState;
 
 // Process-wide button latches and the held flags remembered by the last read.
 int g_bLatchL = 0, g_bLatchR = 0;
@@ -18,15 +19,17 @@ int g_bLastHeldL = 0, g_bLastHeldR = 0;
 
 }  // namespace
 
-ASYNC_KEY_READER SetAsyncKeyReader(ASYNC_KEY_READER reader) {
+KEY_READER SetButtonReader(KEY_READER reader) { return std::exchange(g_pfnButtons, reader ? reader : GetKeyState); }
+
+KEY_READER SetAsyncKeyReader(KEY_READER reader) {
     return std::exchange(g_pfnAsyncKey, reader ? reader : GetAsyncKeyState);
 }
 
 void ReadMouseButtons(MOUSE_STATE* state, int parts) {
     g_bLastHeldL = state->lHeld;
     g_bLastHeldR = state->rHeld;
-    int downL = g_pfnAsyncKey(VK_LBUTTON) < 0;
-    int downR = g_pfnAsyncKey(VK_RBUTTON) < 0;
+    int downL = g_pfnButtons(VK_LBUTTON) < 0;
+    int downR = g_pfnButtons(VK_RBUTTON) < 0;
     if (parts & MOUSE_HELD) {
         state->lHeld = downL;
         state->rHeld = downR;
@@ -281,8 +284,10 @@ void WND_CLASS::AddToolTip(TOOLBAR_BUTTON* button, int index) {
     // every button shares one window.
     if (!button->tip) return;  // a separator
     if (!m_hToolTip)
-        m_hToolTip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr, m_hInst, nullptr);
+        // A pop-up: an overlapped tip would be a top-level window that the
+        // system manages, and hiding it could stall the thread.
+        m_hToolTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr, m_hInst, nullptr);
     if (!m_hToolTip) return;
     if (index == -1) index = static_cast<int>(SendMessageA(m_hToolBar, TB_BUTTONCOUNT, 0, 0)) - 1;
     TOOLINFOA ti;

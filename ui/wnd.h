@@ -37,9 +37,14 @@ enum { MOUSE_HELD = 1, MOUSE_PRESSED = 2, MOUSE_RELEASED = 4, MOUSE_ALL = 7 };
 // however many windows poll.
 void ReadMouseButtons(MOUSE_STATE* state, int parts);
 
-// The asynchronous button reader: GetAsyncKeyState, replaced by tests.
-typedef SHORT(WINAPI* ASYNC_KEY_READER)(int key);
-ASYNC_KEY_READER SetAsyncKeyReader(ASYNC_KEY_READER reader);  // null: the system's
+// A reader of a key's state, the sign bit set while the key is down.
+typedef SHORT(WINAPI* KEY_READER)(int key);
+// The mouse buttons are read as the thread's queue has seen them
+// (GetKeyState): a press and its release that waited behind a slow message
+// still read as a click when they are handled. Replaced by tests.
+KEY_READER SetButtonReader(KEY_READER reader);  // null: the system's
+// The keyboard's asynchronous state (GetAsyncKeyState), replaced by tests.
+KEY_READER SetAsyncKeyReader(KEY_READER reader);  // null: the system's
 
 // Destroys an owned object through its virtual destructor and empties the slot.
 template <class T>

@@ -372,6 +372,10 @@ TEST_F(StageEditor, ToolBarAndKeys) {
     // One tooltip window serves the bar: a second would take the bar's mouse from the first.
     ASSERT_NE(nullptr, Stage()->m_hToolTip);
     EXPECT_EQ(9, SendMessageA(Stage()->m_hToolTip, TTM_GETTOOLCOUNT, 0, 0));
+    // A pop-up, which the system leaves to the program: showing and hiding it stalls nothing.
+    const LONG tipStyle = GetWindowLongA(Stage()->m_hToolTip, GWL_STYLE);
+    EXPECT_TRUE(tipStyle & WS_POPUP);
+    EXPECT_NE(WS_CAPTION, tipStyle & WS_CAPTION) << "no caption, which would make it an overlapped window";
     for (int i = 0; i < count; ++i) {
         TBBUTTON b = {};
         SendMessageA(bar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&b));

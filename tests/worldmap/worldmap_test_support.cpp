@@ -92,7 +92,7 @@ void WorldMapTest::TearDown() {
 }
 
 void WorldMapTest::Stroke(UINT down, std::initializer_list<POINT> cells) {
-    ASYNC_KEY_READER old = SetAsyncKeyReader(FakeButtons);
+    KEY_READER old = SetButtonReader(FakeButtons);
     SetForegroundWindow(WorldWnd());
     SetActiveWindow(WorldWnd());
     int& held = down == WM_LBUTTONDOWN ? g_bLeft : g_bRight;
@@ -114,7 +114,7 @@ void WorldMapTest::Stroke(UINT down, std::initializer_list<POINT> cells) {
     }
     held = 0;
     if (last) send(up, *last);
-    SetAsyncKeyReader(old);
+    SetButtonReader(old);
 }
 
 void WorldMapTest::PopupCommand(int x, int y, WORD id) {

@@ -246,3 +246,25 @@ TEST_F(WorldMapTest, MissingChipsAndGraphicsDrawNothing) {
     World()->m_lpChipPalette->OnPaint();
     EXPECT_EQ(0x000000u, SurfacePixel(World()->m_lpChipPalette->View().Surface(), 16, 16));
 }
+
+// A press and its release that wait in the queue behind a slow message (a
+// tooltip hiding, a palette appearing) are still one stroke of the pen when
+// they are handled: the buttons are read as the queue saw them.
+TEST_F(WorldMapTest, AClickHandledLateStillPaints) {
+    World()->m_lpChipPalette->ChooseAt(40, 5);  // chip 1
+    ASSERT_NE(1, g_WorldMap.ChipAt(3, 2));
+    SetForegroundWindow(WorldWnd());
+    SetActiveWindow(WorldWnd());
+    PumpMessages();
+    POINT at = {World()->m_nDrawX + 3 * DLG_WORLDMAP::CELL + 16, World()->m_nDrawY + 2 * DLG_WORLDMAP::CELL + 16};
+    ClientToScreen(WorldWnd(), &at);
+    SetCursorPos(at.x, at.y);
+    PumpMessages();
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ASSERT_EQ(2u, SendInput(2, click, sizeof(INPUT)));
+    PumpMessages();  // both come now, the button long up
+    EXPECT_EQ(1, g_WorldMap.ChipAt(3, 2)) << "the click was taken";
+}
