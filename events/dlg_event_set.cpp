@@ -310,28 +310,10 @@ void DLG_EVENT_SET::UpdateControls() {
 
 LRESULT DLG_EVENT_SET::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_CONTEXTMENU) {
-        ShowContextMenu(reinterpret_cast<HWND>(wParam), lParam);
-        return 1;
+        const HWND list = reinterpret_cast<HWND>(wParam);
+        if (m_PageList.OnContextMenu(list, lParam) || m_ActList.OnContextMenu(list, lParam)) return 1;
     }
     return ModalProc(hwnd, msg, wParam, lParam);
-}
-
-void DLG_EVENT_SET::ShowContextMenu(HWND wnd, LPARAM lParam) {
-    CTRL_LIST_BASE* list = nullptr;
-    if (wnd && wnd == m_PageList.m_hWnd) list = &m_PageList;
-    if (wnd && wnd == m_ActList.m_hWnd) list = &m_ActList;
-    if (!list || !list->m_hMenu || !IsWindowEnabled(wnd)) return;
-    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (lParam == -1) {
-        // From the keyboard: at the list's top left, for its current row.
-        RECT rc;
-        GetWindowRect(wnd, &rc);
-        pt = {rc.left + 8, rc.top + 8};
-        SetFocus(wnd);
-    } else {
-        list->SelectAtPoint(pt);
-    }
-    TrackPopupMenu(list->m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
 }
 
 void DLG_EVENT_SET::OnPaint() {

@@ -42,6 +42,13 @@ int DLG_EVENTACTPLT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+// A right click selects the entry under the pointer, so that the name and
+// the description edited next are that entry's.
+LRESULT DLG_EVENTACTPLT::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CONTEXTMENU && m_List.OnContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return 1;
+    return ModalProc(hwnd, msg, wParam, lParam);
+}
+
 void DLG_EVENTACTPLT::ShowContent() {
     const int at = m_List.GetDataPos();
     const std::string text = at >= 0 ? PaletteContentLine((*m_pPalette)[at]) : PaletteContentLine(cEventActPlt());

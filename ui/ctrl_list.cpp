@@ -279,6 +279,22 @@ int CTRL_LIST_BASE::SelectAtPoint(POINT pt) {
     return 1;
 }
 
+int CTRL_LIST_BASE::OnContextMenu(HWND wnd, LPARAM lParam) {
+    if (!m_hWnd || wnd != m_hWnd) return 0;
+    if (!IsWindowEnabled(m_hWnd)) return 1;
+    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (lParam == -1) {
+        RECT rc;
+        GetWindowRect(m_hWnd, &rc);
+        pt = {rc.left + 8, rc.top + 8};
+        SetFocus(m_hWnd);
+    } else {
+        SelectAtPoint(pt);
+    }
+    if (m_hMenu && m_pDlg) TrackPopupMenu(m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_pDlg->m_hWnd, nullptr);
+    return 1;
+}
+
 // ---- Rows ------------------------------------------------------------------------------------
 
 void CTRL_LIST_BASE::FillList() {

@@ -60,6 +60,12 @@ public:
     int OnSelChange();
     int StoreCurrentRecord();
     int SelectAtPoint(POINT screenPt);
+    // WM_CONTEXTMENU of the owner dialog (`wnd` and `lParam` as it came):
+    // when it is this list's, a right click selects the row under the
+    // pointer as a left click would, then the list's pop-up menu (if it has
+    // one) opens there; from the keyboard the menu opens at the list's top
+    // left for the current row. 1 when the message was this list's.
+    int OnContextMenu(HWND wnd, LPARAM lParam);
     void FillList();
     void OnShortcutKey(WPARAM key, LPARAM data, int ctrlHeld);
 

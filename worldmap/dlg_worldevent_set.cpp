@@ -107,26 +107,8 @@ int DLG_WORLDEVENT_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT DLG_WORLDEVENT_SET::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CONTEXTMENU) {
-        ShowContextMenu(reinterpret_cast<HWND>(wParam), lParam);
-        return 1;
-    }
+    if (msg == WM_CONTEXTMENU && m_PageList.OnContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return 1;
     return ModalProc(hwnd, msg, wParam, lParam);
-}
-
-void DLG_WORLDEVENT_SET::ShowContextMenu(HWND wnd, LPARAM lParam) {
-    if (!wnd || wnd != m_PageList.m_hWnd || !m_PageList.m_hMenu) return;
-    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (lParam == -1) {
-        // From the keyboard: at the list's top left, for its current row.
-        RECT rc;
-        GetWindowRect(wnd, &rc);
-        pt = {rc.left + 8, rc.top + 8};
-        SetFocus(wnd);
-    } else {
-        m_PageList.SelectAtPoint(pt);
-    }
-    TrackPopupMenu(m_PageList.m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
 }
 
 int DLG_WORLDEVENT_SET::OnCommand(WPARAM wParam, LPARAM lParam) {

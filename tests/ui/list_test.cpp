@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "resources/toolkit_ids.h"
 #include "tests/support/seams.h"
 #include "tests/ui/dialog_fixture.h"
 #include "tests/ui/test_dialogs.h"
@@ -206,6 +207,50 @@ TEST_F(ListControl, RightClickAsksTheListBoxForTheRow) {
         EXPECT_EQ(0, d.m_List.SelectAtPoint({wr.left - 3, wr.top + 5}));
         SendMessageA(list, WM_SETFONT, 0, FALSE);
         DeleteObject(big);
+    });
+}
+
+namespace {
+int g_nMenusSeen = 0;
+// Closes a pop-up menu that the list opened, counting it.
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu)) return;
+    ++g_nMenusSeen;
+    KillTimer(nullptr, id);
+    EndMenu();
+}
+}  // namespace
+
+// WM_CONTEXTMENU of the dialog: a right click on a row selects it and opens
+// the list's menu there; from the keyboard the menu opens for the current
+// row; a disabled list, or another window's message, opens nothing.
+TEST_F(ListControl, ContextMenuSelectsTheRowAndOpensTheListsMenu) {
+    dlg.m_Source = MakeRecords(3);
+    RunTestDialog(dlg, [&](TEST_DLG& d) {
+        SetForegroundWindow(d.m_hWnd);
+        SetActiveWindow(d.m_hWnd);
+        d.m_List.SetContextMenu(IDR_MENU_LIST, CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0,
+                                CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE);
+        HWND list = d.m_List.m_hWnd;
+        RECT item;
+        SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+        POINT pt = {item.left + 5, (item.top + item.bottom) / 2};
+        ClientToScreen(list, &pt);
+        g_nMenusSeen = 0;
+        SetTimer(nullptr, 0, 5, CloseMenu);
+        EXPECT_EQ(1, d.m_List.OnContextMenu(list, MAKELPARAM(pt.x, pt.y)));
+        EXPECT_EQ(1, d.m_List.GetCurSel());
+        EXPECT_EQ(1, d.m_Bound.n);
+        SetTimer(nullptr, 0, 5, CloseMenu);
+        EXPECT_EQ(1, d.m_List.OnContextMenu(list, -1));  // Shift+F10
+        EXPECT_EQ(1, d.m_List.GetCurSel());
+        EXPECT_EQ(2, g_nMenusSeen);
+        EXPECT_EQ(0, d.m_List.OnContextMenu(d.m_Multi.m_hWnd, -1)) << "another list's";
+        EnableWindow(list, FALSE);
+        EXPECT_EQ(1, d.m_List.OnContextMenu(list, -1)) << "taken, but nothing opens";
+        EnableWindow(list, TRUE);
+        EXPECT_EQ(2, g_nMenusSeen);
     });
 }
 
