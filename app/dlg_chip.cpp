@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 
 #include "app/stage_edit_state.h"
 #include "base/editor_settings.h"
@@ -142,7 +141,6 @@ LRESULT DLG_CHIP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP:
         case WM_COMMAND: break;
         default: return r;
         }
@@ -153,44 +151,16 @@ LRESULT DLG_CHIP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void DLG_CHIP::OnLButtonDown(WPARAM, LPARAM lParam) {
     ChooseAt(static_cast<short>(LOWORD(lParam)) - m_nDrawX, static_cast<short>(HIWORD(lParam)) - m_nDrawY);
-    if (m_nAnchor >= 0) SetCapture(m_hWnd);
-}
-
-void DLG_CHIP::OnMouseMove(WPARAM wParam, LPARAM lParam) {
-    if (wParam & MK_LBUTTON)
-        DragTo(static_cast<short>(LOWORD(lParam)) - m_nDrawX, static_cast<short>(HIWORD(lParam)) - m_nDrawY);
-}
-
-void DLG_CHIP::OnLButtonUp(WPARAM, LPARAM) {
-    m_nAnchor = -1;
-    if (GetCapture() == m_hWnd) ReleaseCapture();
 }
 
 void DLG_CHIP::ChooseAt(int x, int y) {
-    m_nAnchor = -1;
     if (x < 0 || y < 0 || x >= VIEW_W || y >= m_View.Height()) return;
     cStageEditState& st = g_StageEditState;
     const int chip = x / CELL + (y / CELL + m_nFirstRow) * COLUMNS;
-    m_nAnchor = chip;
     st.PaletteNo = chip;
     st.ChipSel[0] = chip;
     st.SelW = 1;
     st.SelH = 1;
-}
-
-void DLG_CHIP::DragTo(int x, int y) {
-    if (m_nAnchor < 0) return;
-    // Dragged out of the view: the nearest chip shown.
-    const int column = std::clamp(x / CELL, 0, COLUMNS - 1);
-    const int row = m_nFirstRow + std::clamp(y / CELL, 0, std::max(m_View.Height() / CELL - 1, 0));
-    const int left = std::min(m_nAnchor % COLUMNS, column), top = std::min(m_nAnchor / COLUMNS, row);
-    cStageEditState& st = g_StageEditState;
-    st.SelW = std::abs(column - m_nAnchor % COLUMNS) + 1;
-    st.SelH = std::min(std::abs(row - m_nAnchor / COLUMNS) + 1, int(cStageEditState::SEL_SIZE));
-    for (int r = 0; r < st.SelH; ++r)
-        for (int c = 0; c < st.SelW; ++c)
-            st.ChipSel[r * cStageEditState::SEL_SIZE + c] = (top + r) * COLUMNS + left + c;
-    st.PaletteNo = top * COLUMNS + left;
 }
 
 void DLG_CHIP::OnPaint() {
@@ -208,13 +178,10 @@ void DLG_CHIP::OnPaint() {
             if (g >= 0) dib.Blt(column * CELL, row * CELL, CELL, CELL, &sheet, g % 8 * CELL, g / 8 * CELL, 1);
         }
     }
-    // The chosen chip, or the rectangle of chips dragged over from it.
-    const cStageEditState& st = g_StageEditState;
-    const int chosen = st.PaletteNo;
+    const int chosen = g_StageEditState.PaletteNo;
     if (chosen >= 0) {
-        const int w = std::clamp(st.SelW, 1, COLUMNS - chosen % COLUMNS), h = std::max(st.SelH, 1);
         dib.SetPen(PS_SOLID, 2, kChosenColor);
-        dib.Line(chosen % COLUMNS * CELL + 1, (chosen / COLUMNS - m_nFirstRow) * CELL + 1, w * CELL - 2, h * CELL - 2);
+        dib.Line(chosen % COLUMNS * CELL + 1, (chosen / COLUMNS - m_nFirstRow) * CELL + 1, CELL - 2, CELL - 2);
         dib.SetGdiObject();
     }
     m_View.Present();
