@@ -34,11 +34,8 @@ int LastRow() { return std::max(ChipCount() - 1, 0) / DLG_CHIP::COLUMNS; }
 DLG_CHIP::DLG_CHIP(WND_CLASS* stageEditor, WND_LIST_CLASS* wndList)
     : PALETTE_CLASS(IDD_CHIP, stageEditor, wndList, &g_EditConfig.ChipWnd, 8, 8) {
     SetInstance(this);
-    int width = VIEW_W, height = MAX_VIEW_H;
-    StoredView(&width, &height);
-    Clamp(height, MIN_VIEW_H, MAX_VIEW_H);
-    m_nWantH = height;
-    SetWindowParam(VIEW_W, height, VIEW_W, MIN_VIEW_H, VIEW_W, MAX_VIEW_H, 0, 0, 1, 1, 0, 2);
+    m_nWantH = MAX_VIEW_H;
+    SetWindowParam(VIEW_W, MAX_VIEW_H, VIEW_W, MIN_VIEW_H, VIEW_W, MAX_VIEW_H, 0, 0, 1, 1, 0, 2);
 }
 
 DLG_CHIP::~DLG_CHIP() {
@@ -68,6 +65,9 @@ int DLG_CHIP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     if (tool >= TOOL_PEN && tool <= TOOL_FILL) SendMessageA(m_hToolBar, TB_CHECKBUTTON, kTools[tool].command, TRUE);
 
     CalcFrameSize();
+    // A stored window size: the view it leaves with the bars that now stand.
+    int width = 0, height = 0;
+    if (StoredSize(&width, &height)) m_nWantH = ViewOfWindowSize(width, height).cy;
     UpdateLayout();
     m_View.Create(this, IDC_CHIP_VIEW, m_nDrawX, m_nDrawY, m_nDrawW, m_nDrawH);
     m_bCreated = 1;
@@ -79,14 +79,11 @@ void DLG_CHIP::UpdateLayout() {
     RECT work, wr;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(m_hWnd, &wr);
-    if (wr.top < 0) {
-        Move(wr.left, 8);
-        GetWindowRect(m_hWnd, &wr);
-    }
-    // No taller than its chips, nor than the work area below its top.
+    if (wr.top < 0) Move(wr.left, 8);
+    // No taller than its chips, nor than the bottom of the work area.
     const int extras = m_Frame.totalY + m_Frame.innerY;
     int most = (LastRow() + 1) * CELL;
-    if (wr.top + most + extras > work.bottom) most = work.bottom - wr.top - extras;
+    if (most + extras > work.bottom) most = work.bottom - extras;
     m_MaxClient.cy = std::max<int>(most, MIN_VIEW_H);
     const int height = std::clamp<int>(m_nWantH, MIN_VIEW_H, m_MaxClient.cy);
     if (height != m_nDrawH || !m_bLayoutDone) {

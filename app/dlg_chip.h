@@ -32,9 +32,6 @@ public:
     int FirstRow() const { return m_nFirstRow; }
     const cSurfaceView& View() const { return m_View; }
 
-protected:
-    SIZE ViewToStore() const override { return {VIEW_W, m_nWantH}; }
-
 private:
     void OnSize();
     void TakeScrollPosition();

@@ -57,21 +57,11 @@ TOOLBAR_BUTTON Separator() {
 DLG_MAIN::DLG_MAIN(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList, std::function<void()> rebuild)
     : DLG_CLASS(resId, parent, mode, wndList), m_Rebuild(std::move(rebuild)) {
     SetInstance(this);
-    // The stored place keeps the view size, which the window object turns
-    // into the window size with its frame, bars and menu.
+    // A stored place gives the position here and the window's size once its bars stand.
     const cWndPosInfo& place = g_EditConfig.MainWnd;
-    int width = MAX_VIEW_W, height = MAX_VIEW_H;
-    m_nRememberX = 50;
-    m_nRememberY = 50;
-    if (place.Valid) {
-        m_nRememberX = place.X;
-        m_nRememberY = place.Y;
-        width = place.Width;
-        height = place.Height;
-        Clamp(width, MIN_VIEW_W, MAX_VIEW_W);
-        Clamp(height, MIN_VIEW_H, MAX_VIEW_H);
-    }
-    SetWindowParam(width, height, MIN_VIEW_W, MIN_VIEW_H, MAX_VIEW_W, MAX_VIEW_H, 0, 1, 1, 1, 0, 3);
+    m_nRememberX = place.Valid ? place.X : 50;
+    m_nRememberY = place.Valid ? place.Y : 50;
+    SetWindowParam(MAX_VIEW_W, MAX_VIEW_H, MIN_VIEW_W, MIN_VIEW_H, MAX_VIEW_W, MAX_VIEW_H, 0, 1, 1, 1, 0, 3);
     g_nEditorMode = EDITOR_MODE_STAGE;
 }
 
@@ -135,6 +125,7 @@ int DLG_MAIN::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     UpdateUndoToolbar();
 
     CalcFrameSize();
+    if (g_EditConfig.MainWnd.Valid) TakeWindowSize(g_EditConfig.MainWnd.Width, g_EditConfig.MainWnd.Height);
     m_MapView.Create(this, IDC_MAP_VIEW, m_nDrawX, m_nDrawY, m_nDrawW, m_nDrawH);
     AddAccelerator(m_hWnd, IDR_ACCEL_STAGE);
     m_hPopupMenu = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_EVENT_POPUP));
@@ -153,9 +144,8 @@ LRESULT DLG_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (g_StageEditState.Layer == LAYER_EVENT && IsCurrentPage()) ShowEventPopup();
     switch (msg) {
     case WM_DESTROY: {
-        // The place of the window and the size of its view, for the next opening.
         RECT wr;
-        if (GetWindowRect(hwnd, &wr)) g_EditConfig.MainWnd.Set(wr.left, wr.top, m_nDrawW, m_nDrawH);
+        if (GetWindowRect(hwnd, &wr)) g_EditConfig.MainWnd.Set(wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top);
         m_MapView.Release();
         if (g_lpStageWnd == this) g_lpStageWnd = nullptr;
         return TRUE;

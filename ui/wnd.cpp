@@ -178,6 +178,21 @@ void WND_CLASS::SetClientSize(int width, int height) {
     CalcFrameSize();
 }
 
+SIZE WND_CLASS::ViewOfWindowSize(int width, int height) const {
+    return {width - m_Frame.totalX - m_Frame.innerX, height - m_Frame.totalY - m_Frame.innerY};
+}
+
+void WND_CLASS::TakeWindowSize(int width, int height) {
+    CalcFrameSize();
+    SIZE view = ViewOfWindowSize(width, height);
+    if (view.cx < m_MinClient.cx) view.cx = m_MinClient.cx;
+    if (view.cy < m_MinClient.cy) view.cy = m_MinClient.cy;
+    if (m_MaxClient.cx && view.cx > m_MaxClient.cx) view.cx = m_MaxClient.cx;
+    if (m_MaxClient.cy && view.cy > m_MaxClient.cy) view.cy = m_MaxClient.cy;
+    SetRect(&m_rcInitClient, 0, 0, view.cx, view.cy);
+    SetClientSize(view.cx, view.cy);
+}
+
 void WND_CLASS::PlaceWindow() {
     int x, y;
     int outerW = m_rcWindow.right - m_rcWindow.left, outerH = m_rcWindow.bottom - m_rcWindow.top;

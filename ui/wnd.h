@@ -114,6 +114,13 @@ public:
     void Enable(int flag);
     void Move(int x, int y);
     void SetClientSize(int width, int height);
+    // The view (the client area less the bars inside it) that an outer
+    // window size leaves with the frame and bars the window has now.
+    SIZE ViewOfWindowSize(int width, int height) const;
+    // A window size stored in a window record: the view it leaves, kept
+    // within the window's smallest and largest view, is the window's size
+    // from now on. Called once the bars stand.
+    void TakeWindowSize(int width, int height);
     void PlaceWindow();
     int GetMaxWindowWidth() const;
     int GetMaxWindowHeight() const;

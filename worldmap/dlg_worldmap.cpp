@@ -44,24 +44,18 @@ DLG_WORLDMAP::DLG_WORLDMAP(WND_CLASS* parent, WND_LIST_CLASS* wndList, std::func
     : DLG_CLASS(IDD_WORLDMAP, parent, WND_MODE_DIALOG, wndList), m_OnClosed(std::move(onClosed)) {
     SetInstance(this);
     g_bWorldMapChanged = 0;
-    // The stored place keeps the view size, which the window object turns
-    // into the window size with its frame, bars and menu.
+    // A stored place gives the position here and the window's size once its bars stand.
     const cWndPosInfo& place = g_EditConfig.WorldMapWnd;
-    int width = MAX_VIEW_W, height = MAX_VIEW_H;
     if (place.Valid) {
         m_nRememberX = place.X;
         m_nRememberY = place.Y;
-        width = place.Width;
-        height = place.Height;
-        Clamp(width, MIN_VIEW_W, MAX_VIEW_W);
-        Clamp(height, MIN_VIEW_H, MAX_VIEW_H);
     } else if (parent && parent->m_hWnd) {
         RECT rc;
         GetWindowRect(parent->m_hWnd, &rc);
         m_nRememberX = rc.left;
         m_nRememberY = rc.top;
     }
-    SetWindowParam(width, height, MIN_VIEW_W, MIN_VIEW_H, MAX_VIEW_W, MAX_VIEW_H, 0, 1, 1, 1, 0, 3);
+    SetWindowParam(MAX_VIEW_W, MAX_VIEW_H, MIN_VIEW_W, MIN_VIEW_H, MAX_VIEW_W, MAX_VIEW_H, 0, 1, 1, 1, 0, 3);
 }
 
 DLG_WORLDMAP::~DLG_WORLDMAP() {
@@ -103,6 +97,8 @@ int DLG_WORLDMAP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     UpdateLayerMarks();
     UpdateUndoState();
     CalcFrameSize();
+    const cWndPosInfo& place = g_EditConfig.WorldMapWnd;
+    if (place.Valid) TakeWindowSize(place.Width, place.Height);
     m_View.Attach(m_hWnd, IDC_WORLD_VIEW, MAX_VIEW_W, MAX_VIEW_H);
     m_hNumberFont = CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS UI Gothic");
@@ -122,7 +118,8 @@ LRESULT DLG_WORLDMAP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_DESTROY: {
         RECT wr;
-        if (GetWindowRect(hwnd, &wr)) g_EditConfig.WorldMapWnd.Set(wr.left, wr.top, ViewW(), ViewH());
+        if (GetWindowRect(hwnd, &wr))
+            g_EditConfig.WorldMapWnd.Set(wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top);
         SaveEditorSettings();
         g_WorldEditState.ClearHistory();
         m_View.Detach();
