@@ -33,6 +33,8 @@ DLG_EVENT_SET::DLG_EVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, int sta
       m_nEventEditMode(startEvent ? 1 : 0),
       m_BeforeCommit(std::move(beforeCommit)) {
     SetInstance(this);
+    // The resource's size, within 100 x 100 to 640 x 480; no scroll bars.
+    SetWindowParam(0, 0, 100, 100, 640, 480, 0, 0, 0, 0, 0, 0);
     if (g_lpEditEvent) m_Event = *g_lpEditEvent;
     BuildNameLists();
     DescribeCtrls();

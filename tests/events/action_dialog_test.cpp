@@ -318,6 +318,7 @@ TEST_F(ActionDialogTest, PaletteMenusAndOverwrite) {
     ASSERT_EQ(2u, m_Boxes.Count());
     EXPECT_EQ("「最初」を上書きします。\nよろしいですか？\n", m_Boxes.Calls()[0].text);
     EXPECT_EQ("アクションパレットの上書き保存", m_Boxes.Calls()[0].caption);
+    EXPECT_EQ(static_cast<unsigned>(MB_YESNO), m_Boxes.Calls()[0].type) << "Yes and No, no icon";
     ASSERT_EQ(1u, g_EventActPlt[0].Acts.size());
     EXPECT_EQ(EACT_GAMEOVER, g_EventActPlt[0].Acts[0].Kind);
     VECTOR_CLASS<cEventActPlt> read;
