@@ -47,18 +47,9 @@ int DLG_CHIP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
     m_hStatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, "DLG_CHIP", m_hWnd, IDC_CHIP_STATUS);
     SendMessageA(m_hStatusBar, SB_SIMPLE, TRUE, 0);
-    m_hToolBar =
-        CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0, m_hWnd,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_CHIP_TOOLBAR)), m_hInst, nullptr);
-    SendMessageA(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    CreateToolBar(IDC_CHIP_TOOLBAR);
     TOOLBAR_BUTTON buttons[4];
-    for (int i = 0; i < 4; ++i) {
-        buttons[i].button.iBitmap = i;
-        buttons[i].button.idCommand = kTools[i].command;
-        buttons[i].button.fsState = TBSTATE_ENABLED;
-        buttons[i].button.fsStyle = TBSTYLE_CHECKGROUP;
-        buttons[i].tip = kTools[i].tip;
-    }
+    for (int i = 0; i < 4; ++i) buttons[i] = ToolButton(i, kTools[i].command, TBSTYLE_CHECKGROUP, kTools[i].tip);
     AddToolButtons(buttons, 4, "e_image\\ToolBar_Pen.bmp");
     SendMessageA(m_hToolBar, TB_AUTOSIZE, 0, 0);
     const int tool = g_StageEditState.Tool;

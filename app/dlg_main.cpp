@@ -36,22 +36,6 @@ const UINT kStageButtons[] = {CM_SAVE_ALL,          CM_UNDO, CM_REDO, CM_LAYER_C
 const UINT kLayerButtons[] = {CM_LAYER_CHIP_BUTTON, CM_LAYER_ENEMY_BUTTON, CM_LAYER_EVENT_BUTTON};
 const UINT kLayerItems[] = {CM_LAYER_CHIP, CM_LAYER_ENEMY, CM_LAYER_EVENT};
 
-TOOLBAR_BUTTON Button(int image, int command, BYTE style, const char* tip) {
-    TOOLBAR_BUTTON b;
-    b.button.iBitmap = image;
-    b.button.idCommand = command;
-    b.button.fsState = TBSTATE_ENABLED;
-    b.button.fsStyle = style;
-    b.tip = tip;
-    return b;
-}
-
-TOOLBAR_BUTTON Separator() {
-    TOOLBAR_BUTTON b;
-    b.button.fsStyle = TBSTYLE_SEP;
-    return b;
-}
-
 }  // namespace
 
 DLG_MAIN::DLG_MAIN(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList, std::function<void()> rebuild)
@@ -90,30 +74,27 @@ int DLG_MAIN::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     m_hMenu = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_STAGE));
     SetMenu(m_hWnd, m_hMenu);
 
-    m_hToolBar =
-        CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0, m_hWnd,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STAGE_TOOLBAR)), m_hInst, nullptr);
-    SendMessageA(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    CreateToolBar(IDC_STAGE_TOOLBAR);
     TOOLBAR_BUTTON files[] = {
-        Button(STD_FILENEW, CM_NEW_STAGE, TBSTYLE_BUTTON, "新規作成"),
-        Button(STD_FILEOPEN, CM_OPEN_STAGE, TBSTYLE_BUTTON, "開く"),
-        Button(STD_FILESAVE, CM_SAVE_ALL, TBSTYLE_BUTTON, "上書き保存"),
-        Separator(),
-        Button(STD_UNDO, CM_UNDO, TBSTYLE_BUTTON, "元に戻す"),
-        Button(STD_REDOW, CM_REDO, TBSTYLE_BUTTON, "やり直し"),
-        Separator(),
+        ToolButton(STD_FILENEW, CM_NEW_STAGE, TBSTYLE_BUTTON, "新規作成"),
+        ToolButton(STD_FILEOPEN, CM_OPEN_STAGE, TBSTYLE_BUTTON, "開く"),
+        ToolButton(STD_FILESAVE, CM_SAVE_ALL, TBSTYLE_BUTTON, "上書き保存"),
+        ToolSeparator(),
+        ToolButton(STD_UNDO, CM_UNDO, TBSTYLE_BUTTON, "元に戻す"),
+        ToolButton(STD_REDOW, CM_REDO, TBSTYLE_BUTTON, "やり直し"),
+        ToolSeparator(),
     };
     AddStdToolButtons(files, sizeof(files) / sizeof(files[0]));
     const BYTE group = TBSTYLE_CHECKGROUP;
     TOOLBAR_BUTTON layers[] = {
-        Button(0, CM_LAYER_CHIP_BUTTON, group, "マップチップパレット"),
-        Button(1, CM_LAYER_ENEMY_BUTTON, group, "敵パレット"),
-        Button(2, CM_LAYER_EVENT_BUTTON, group, "イベントパレット"),
+        ToolButton(0, CM_LAYER_CHIP_BUTTON, group, "マップチップパレット"),
+        ToolButton(1, CM_LAYER_ENEMY_BUTTON, group, "敵パレット"),
+        ToolButton(2, CM_LAYER_EVENT_BUTTON, group, "イベントパレット"),
     };
     AddToolButtons(layers, 3, "e_image\\ToolBar_Palette.bmp");
-    TOOLBAR_BUTTON gap[] = {Separator()};
+    TOOLBAR_BUTTON gap[] = {ToolSeparator()};
     AddStdToolButtons(gap, 1);
-    TOOLBAR_BUTTON play[] = {Button(0, CM_TESTPLAY_BUTTON, TBSTYLE_BUTTON, "テストプレイ")};
+    TOOLBAR_BUTTON play[] = {ToolButton(0, CM_TESTPLAY_BUTTON, TBSTYLE_BUTTON, "テストプレイ")};
     AddToolButtons(play, 1, "e_image\\ToolBar_TestPlay.bmp");
     SendMessageA(m_hToolBar, TB_AUTOSIZE, 0, 0);
 

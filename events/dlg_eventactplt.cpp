@@ -1,8 +1,8 @@
 #include "events/dlg_eventactplt.h"
 
 #include "base/paths.h"
+#include "base/report.h"
 #include "events/action_line.h"
-#include "events/name_lists.h"
 #include "resources/events_ids.h"
 
 DLG_EVENTACTPLT::DLG_EVENTACTPLT(WND_CLASS* parent, WND_LIST_CLASS* wndList, VECTOR_CLASS<cEventActPlt>* palette,

@@ -7,7 +7,6 @@
 #include "base/report.h"
 #include "events/dlg_event_set.h"
 #include "events/dlg_eventactplt.h"
-#include "events/name_lists.h"
 #include "media/sound.h"
 #include "resources/events_ids.h"
 

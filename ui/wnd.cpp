@@ -48,6 +48,22 @@ void ReadMouseButtons(MOUSE_STATE* state, int parts) {
 
 TOOLBAR_BUTTON::TOOLBAR_BUTTON() : button(), tip(nullptr) { std::memset(&button, 0, sizeof(button)); }
 
+TOOLBAR_BUTTON ToolButton(int image, int command, BYTE style, const char* tip) {
+    TOOLBAR_BUTTON b;
+    b.button.iBitmap = image;
+    b.button.idCommand = command;
+    b.button.fsState = TBSTATE_ENABLED;
+    b.button.fsStyle = style;
+    b.tip = tip;
+    return b;
+}
+
+TOOLBAR_BUTTON ToolSeparator() {
+    TOOLBAR_BUTTON b;
+    b.button.fsStyle = TBSTYLE_SEP;
+    return b;
+}
+
 WND_CLASS::WND_CLASS() {}
 
 WND_CLASS::WND_CLASS(const CTRL_CLASS* placeRef, int center)
@@ -267,6 +283,12 @@ int WND_CLASS::GetStatusBarHeight() const { return BarHeight(m_hStatusBar); }
 void WND_CLASS::Show(int flag) { ShowWindow(m_hWnd, flag ? SW_SHOW : SW_HIDE); }
 
 // ---- Tool bar, accelerators, menus -----------------------------------------------
+
+void WND_CLASS::CreateToolBar(WORD id) {
+    m_hToolBar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0,
+                                 m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_hInst, nullptr);
+    SendMessageA(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+}
 
 int WND_CLASS::AddStdToolButtons(TOOLBAR_BUTTON* buttons, int count) {
     TBADDBITMAP bitmap = {HINST_COMMCTRL, IDB_STD_SMALL_COLOR};

@@ -73,6 +73,9 @@ struct TOOLBAR_BUTTON {
     const char* tip;
     TOOLBAR_BUTTON();
 };
+// An enabled button: image, command, style (TBSTYLE_BUTTON, TBSTYLE_CHECKGROUP ...) and tooltip.
+TOOLBAR_BUTTON ToolButton(int image, int command, BYTE style, const char* tip);
+TOOLBAR_BUTTON ToolSeparator();
 
 // Message names of the trace; a number not in the table is its decimal digits.
 const char* MessageName(UINT msg);
@@ -130,7 +133,8 @@ public:
     int GetStatusBarHeight() const;
     void Show(int flag);
 
-    // Tool bar.
+    // Tool bar: the bar itself (child `id`, with tooltips), then its buttons.
+    void CreateToolBar(WORD id);
     int AddStdToolButtons(TOOLBAR_BUTTON* buttons, int count);
     int AddToolButtons(TOOLBAR_BUTTON* buttons, int count, const char* bitmapFile);
     void AddToolTip(TOOLBAR_BUTTON* button, int index);

@@ -217,8 +217,7 @@ void DLG_WORLDEVENT_SET::RenameVariable(WORD comboId, WORD buttonId) {
     Combo(IDC_WES_COND_VAR)->SetStrings(m_CondVarRows);
     Combo(IDC_WES_SET_VAR)->SetStrings(m_SetVarRows);
     // The name is the project's at once, whatever becomes of this dialog.
-    if (!SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo))
-        ErrorBoxPrintf("%s の保存に失敗しました！", g_PathTable.GValInfo);
+    ReportSave(SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo), g_PathTable.GValInfo);
 }
 
 void DLG_WORLDEVENT_SET::Commit() {

@@ -19,22 +19,6 @@
 
 namespace {
 
-TOOLBAR_BUTTON Button(int image, int command, BYTE style, const char* tip) {
-    TOOLBAR_BUTTON b;
-    b.button.iBitmap = image;
-    b.button.idCommand = command;
-    b.button.fsState = TBSTATE_ENABLED;
-    b.button.fsStyle = style;
-    b.tip = tip;
-    return b;
-}
-
-TOOLBAR_BUTTON Separator() {
-    TOOLBAR_BUTTON b;
-    b.button.fsStyle = TBSTYLE_SEP;
-    return b;
-}
-
 const UINT kLayerItems[WORLD_LAYER_COUNT] = {CM_WM_LAYER_CHIP, CM_WM_LAYER_EVENT};
 const UINT kLayerButtons[WORLD_LAYER_COUNT] = {CM_WM_LAYER_CHIP_BUTTON, CM_WM_LAYER_EVENT_BUTTON};
 
@@ -75,21 +59,18 @@ int DLG_WORLDMAP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     m_hMenu = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_WORLDMAP));
     SetMenu(m_hWnd, m_hMenu);
 
-    m_hToolBar =
-        CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0, m_hWnd,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_WORLD_TOOLBAR)), m_hInst, nullptr);
-    SendMessageA(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    CreateToolBar(IDC_WORLD_TOOLBAR);
     TOOLBAR_BUTTON files[] = {
-        Button(STD_FILESAVE, CM_WM_SAVE, TBSTYLE_BUTTON, "上書き保存"),
-        Separator(),
-        Button(STD_UNDO, CM_WM_UNDO, TBSTYLE_BUTTON, "元に戻す"),
-        Button(STD_REDOW, CM_WM_REDO, TBSTYLE_BUTTON, "やり直し"),
-        Separator(),
+        ToolButton(STD_FILESAVE, CM_WM_SAVE, TBSTYLE_BUTTON, "上書き保存"),
+        ToolSeparator(),
+        ToolButton(STD_UNDO, CM_WM_UNDO, TBSTYLE_BUTTON, "元に戻す"),
+        ToolButton(STD_REDOW, CM_WM_REDO, TBSTYLE_BUTTON, "やり直し"),
+        ToolSeparator(),
     };
     AddStdToolButtons(files, sizeof(files) / sizeof(files[0]));
     TOOLBAR_BUTTON layers[] = {
-        Button(0, CM_WM_LAYER_CHIP_BUTTON, TBSTYLE_CHECKGROUP, "マップチップパレット"),
-        Button(1, CM_WM_LAYER_EVENT_BUTTON, TBSTYLE_CHECKGROUP, "イベントパレット"),
+        ToolButton(0, CM_WM_LAYER_CHIP_BUTTON, TBSTYLE_CHECKGROUP, "マップチップパレット"),
+        ToolButton(1, CM_WM_LAYER_EVENT_BUTTON, TBSTYLE_CHECKGROUP, "イベントパレット"),
     };
     AddToolButtons(layers, 2, "e_image\\ToolBar_WorldPalette.bmp");
     SendMessageA(m_hToolBar, TB_AUTOSIZE, 0, 0);
