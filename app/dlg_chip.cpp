@@ -176,5 +176,5 @@ void DLG_CHIP::OnPaint() {
     char text[160] = "";
     if (chosen >= 0 && chosen < count)
         std::snprintf(text, sizeof(text), "%d : %s", chosen + 1, g_LandList[chosen].Name.c_str());
-    SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+    SetStatusText(text);
 }

@@ -192,7 +192,7 @@ void DLG_MAIN::OnPaint() {
     if (g_StageEditState.StageOpen && m_hStatusBar) {
         char text[64];
         std::snprintf(text, sizeof(text), "座標 (%d,%d)", g_MapCursor.m_pCur->nX, g_MapCursor.m_pCur->nY);
-        SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+        SetStatusText(text);
     }
 }
 
@@ -240,7 +240,7 @@ void DLG_MAIN::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
     }
     if (changed > 0) RefreshActivePalette();
-    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN) SetFocus(m_hWnd);
+    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN) TakeFocus();
 }
 
 void DLG_MAIN::OnRightDoubleClick() {

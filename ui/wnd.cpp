@@ -1,5 +1,6 @@
 #include "ui/wnd.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -10,7 +11,18 @@
 
 namespace {
 
-KEY_READER g_pfnButtons = GetKeyState;
+// One call reads both buttons: each read of the key state asks the server.
+void ThreadButtons(int* left, int* right) {
+    BYTE keys[256];
+    if (!GetKeyboardState(keys)) {
+        *left = *right = 0;
+        return;
+    }
+    *left = (keys[VK_LBUTTON] & 0x80) != 0;
+    *right = (keys[VK_RBUTTON] & 0x80) != 0;
+}
+
+BUTTON_READER g_pfnButtons = ThreadButtons;
 KEY_READER g_pfnAsyncKey = GetAsyncKeyState;
 
 // Process-wide button latches and the held flags remembered by the last read.
@@ -19,17 +31,23 @@ int g_bLastHeldL = 0, g_bLastHeldR = 0;
 
 }  // namespace
 
-KEY_READER SetButtonReader(KEY_READER reader) { return std::exchange(g_pfnButtons, reader ? reader : GetKeyState); }
+BUTTON_READER SetButtonReader(BUTTON_READER reader) {
+    return std::exchange(g_pfnButtons, reader ? reader : ThreadButtons);
+}
 
 KEY_READER SetAsyncKeyReader(KEY_READER reader) {
     return std::exchange(g_pfnAsyncKey, reader ? reader : GetAsyncKeyState);
 }
 
 void ReadMouseButtons(MOUSE_STATE* state, int parts) {
+    int left = 0, right = 0;
+    g_pfnButtons(&left, &right);
+    TakeMouseButtons(state, parts, left, right);
+}
+
+void TakeMouseButtons(MOUSE_STATE* state, int parts, int downL, int downR) {
     g_bLastHeldL = state->lHeld;
     g_bLastHeldR = state->rHeld;
-    int downL = g_pfnButtons(VK_LBUTTON) < 0;
-    int downR = g_pfnButtons(VK_RBUTTON) < 0;
     if (parts & MOUSE_HELD) {
         state->lHeld = downL;
         state->rHeld = downR;
@@ -280,7 +298,23 @@ static int BarHeight(HWND bar) {
 int WND_CLASS::GetToolBarHeight() const { return BarHeight(m_hToolBar); }
 int WND_CLASS::GetStatusBarHeight() const { return BarHeight(m_hStatusBar); }
 
+void WND_CLASS::SetStatusText(const char* text) {
+    if (!m_hStatusBar) return;
+    // The simple text is part 0 to read, SB_SIMPLEID to write. The length
+    // is counted in characters: a buffer of twice as many bytes holds it.
+    const int length = LOWORD(SendMessageA(m_hStatusBar, SB_GETTEXTLENGTHA, 0, 0));
+    std::string shown(2 * static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(m_hStatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(&shown[0]));
+    shown.resize(std::strlen(shown.c_str()));
+    if (shown != text) SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+}
+
 void WND_CLASS::Show(int flag) { ShowWindow(m_hWnd, flag ? SW_SHOW : SW_HIDE); }
+
+void WND_CLASS::TakeFocus() {
+    HWND focus = GetFocus();
+    if (m_hWnd && focus != m_hWnd && !IsChild(m_hWnd, focus)) SetFocus(m_hWnd);
+}
 
 // ---- Tool bar, accelerators, menus -----------------------------------------------
 
@@ -378,6 +412,22 @@ int WND_CLASS::UpdateMouseState(int force, int parts) {
     return 1;
 }
 
+int WND_CLASS::UpdateMouseStateFrom(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The wheel's point is on the screen, the other mouse messages' in the client area.
+    if (msg < WM_MOUSEFIRST || msg > WM_MBUTTONDBLCLK || !m_hWnd) return UpdateMouseState(0, MOUSE_ALL);
+    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    const int x = pt.x - m_nDrawX, y = pt.y - m_nDrawY;
+    if (x < 0 || y < 0 || x >= m_nDrawW || y >= m_nDrawH) return 0;
+    m_Mouse.x = x;
+    m_Mouse.y = y;
+    ClientToScreen(m_hWnd, &pt);
+    m_CursorPos = pt;
+    HWND active = GetActiveWindow();
+    if (active && (active == m_hWnd || active == m_hOwner))
+        TakeMouseButtons(&m_Mouse, MOUSE_ALL, (wParam & MK_LBUTTON) != 0, (wParam & MK_RBUTTON) != 0);
+    return 1;
+}
+
 int WND_CLASS::IsCurrentPage() {
     // Not before the window's initialisation has finished.
     if (!m_bCreated || !m_hWnd) return 0;
@@ -419,7 +469,7 @@ LRESULT WND_CLASS::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             if (m_rcInitClient.right) SetClientSize(m_rcInitClient.right, m_rcInitClient.bottom);
         }
     }
-    UpdateMouseState(0, MOUSE_ALL);
+    UpdateMouseStateFrom(msg, wParam, lParam);
     switch (msg) {
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return 1;
     case WM_LBUTTONDOWN: OnLButtonDown(wParam, lParam); return 1;

@@ -36,13 +36,18 @@ enum { MOUSE_HELD = 1, MOUSE_PRESSED = 2, MOUSE_RELEASED = 4, MOUSE_ALL = 7 };
 // remembered held flags are process-wide, so a press is reported once
 // however many windows poll.
 void ReadMouseButtons(MOUSE_STATE* state, int parts);
+// The same with the buttons as a mouse message carries them (its MK_ flags).
+void TakeMouseButtons(MOUSE_STATE* state, int parts, int left, int right);
 
+// The mouse buttons are read as the thread's queue has seen them (the
+// thread's key state, or a mouse message's flags), never as they are now:
+// a press and its release that waited behind a slow message still read as a
+// click when they are handled. The reader sets each to 1 while its button
+// is down; replaced by tests.
+typedef void (*BUTTON_READER)(int* left, int* right);
+BUTTON_READER SetButtonReader(BUTTON_READER reader);  // null: the system's
 // A reader of a key's state, the sign bit set while the key is down.
 typedef SHORT(WINAPI* KEY_READER)(int key);
-// The mouse buttons are read as the thread's queue has seen them
-// (GetKeyState): a press and its release that waited behind a slow message
-// still read as a click when they are handled. Replaced by tests.
-KEY_READER SetButtonReader(KEY_READER reader);  // null: the system's
 // The keyboard's asynchronous state (GetAsyncKeyState), replaced by tests.
 KEY_READER SetAsyncKeyReader(KEY_READER reader);  // null: the system's
 
@@ -131,7 +136,13 @@ public:
     void GetClientRectOf(RECT* rc) const;
     int GetToolBarHeight() const;
     int GetStatusBarHeight() const;
+    // The status bar's simple text; the bar draws itself whole at every
+    // change, so an unchanged text is not set again.
+    void SetStatusText(const char* text);
     void Show(int flag);
+    // The keyboard focus to the window, unless it or one of its controls
+    // has it already (a dialog hands it on to a control at once).
+    void TakeFocus();
 
     // Tool bar: the bar itself (child `id`, with tooltips), then its buttons.
     void CreateToolBar(WORD id);
@@ -145,6 +156,9 @@ public:
 
     // Mouse.
     int UpdateMouseState(int force, int parts);
+    // The same for the message being handled: a mouse message gives the
+    // point and the buttons itself.
+    int UpdateMouseStateFrom(UINT msg, WPARAM wParam, LPARAM lParam);
     int IsCurrentPage();
     int IsRightClicked() { return IsCurrentPage(); }
     BOOL CheckCommand(WPARAM) { return TRUE; }

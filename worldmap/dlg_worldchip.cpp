@@ -143,5 +143,5 @@ void DLG_WORLDCHIP::OnPaint() {
     char text[256] = "";
     if (sel >= 0 && sel < count)
         std::snprintf(text, sizeof(text), "%d : %s", sel + 1, g_WorldMap.Chips[sel].strName.c_str());
-    SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+    SetStatusText(text);
 }

@@ -52,7 +52,10 @@ HWND MakeView(TEST_VIEW* view, DWORD style) {
 }
 
 SHORT g_nLeft = 0, g_nRight = 0;
-SHORT WINAPI FakeButtons(int key) { return key == VK_LBUTTON ? g_nLeft : key == VK_RBUTTON ? g_nRight : 0; }
+void FakeButtons(int* left, int* right) {
+    *left = g_nLeft < 0;
+    *right = g_nRight < 0;
+}
 
 }  // namespace
 
@@ -137,7 +140,7 @@ TEST(Window, PlacementAgainstAReferenceAndRememberedPositions) {
 }
 
 TEST(Window, MouseButtonEdgesAndTheRightClickGate) {
-    KEY_READER old = SetButtonReader(FakeButtons);
+    BUTTON_READER old = SetButtonReader(FakeButtons);
     MOUSE_STATE a, b;
     g_nLeft = static_cast<SHORT>(0x8000);
     ReadMouseButtons(&a, MOUSE_ALL);
