@@ -26,7 +26,7 @@ TEST_F(UnitsTest, LearntSkillsInsertedBehindEachOtherAndCancelledEditsLeaveNoTra
     SelectRecord(TAB_FRIEND, 0);
     const auto before = Rows(TAB_FRIEND, 1074);
     SelectRows(TAB_FRIEND, 1074, {1});
-    WhenDialog<DLG_LEARNSKILL>([](DLG_LEARNSKILL* d) { Send(d, IDC_DLG_CANCEL); });
+    WhenDialog<DLG_LEARNSKILL>([](DLG_LEARNSKILL* d) { Send(d, IDCANCEL); });  // Esc
     Click(TAB_FRIEND, 1069);
     EXPECT_EQ(before, Rows(TAB_FRIEND, 1074)) << "the inserted entry went again";
 
