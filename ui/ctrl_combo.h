@@ -27,8 +27,13 @@ public:
     CTRL_COMBO_CLASS() : CTRL_CLASS(CTRL_KIND_COMBO) {}
     explicit CTRL_COMBO_CLASS(DESC desc) : CTRL_CLASS(CTRL_KIND_COMBO), m_Desc(desc) {}
 
+    // A value without a row shows none: Windows clears the selection for a
+    // row past the end, Wine keeps the old one, so ask for none outright.
     void ValueToCtrl() override {
-        if (m_pValue) SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(ValueToIndex(*m_pValue)), 0);
+        if (!m_pValue) return;
+        int row = ValueToIndex(*m_pValue);
+        if (row >= static_cast<int>(SendMessageA(m_hWnd, CB_GETCOUNT, 0, 0))) row = -1;
+        SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
     }
     void CtrlToValue() override {
         if (m_pValue && !IsRefreshing()) *m_pValue = GetValue();
@@ -50,8 +55,12 @@ public:
     void AttachDesc(DLG_CLASS* dlg) { Attach(dlg, m_Desc); }
 
     // Row of a value: value - offset, or its first place in the table (-1: none).
+    // Counted wide, so that a value read from a damaged file cannot wrap onto a row.
     int ValueToIndex(T value) const {
-        if (!m_pTable) return static_cast<int>(value - m_Offset);
+        if (!m_pTable) {
+            const long long row = static_cast<long long>(value) - static_cast<long long>(m_Offset);
+            return row >= 0 && row <= 0x7fffffff ? static_cast<int>(row) : -1;
+        }
         for (size_t i = 0; i < m_pTable->size(); ++i)
             if ((*m_pTable)[i] == value) return static_cast<int>(i);
         return -1;
