@@ -1,19 +1,9 @@
 #include "events/dlg_eact_base.h"
 
+#include "editing/common_variable.h"
 #include "editing/skill_combos.h"
 #include "events/name_lists.h"
-#include "model/gvalinfo.h"
 #include "resources/events_ids.h"
-#include "ui/dlg_input.h"
-
-int RenameCommonVariable(DLG_CLASS* dlg, int variable, const CTRL_CLASS* placeRef) {
-    if (variable <= 0 || variable >= static_cast<int>(g_GValInfo.size())) {
-        MessageBeep(0);
-        return 0;
-    }
-    return InputString(dlg, dlg ? dlg->m_pWndList : nullptr, &g_GValInfo[variable].Name, 12, 0, "変数名の入力",
-                       placeRef, 1);
-}
 
 DLG_EACT_BASE::DLG_EACT_BASE(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
                              const CTRL_CLASS* placeRef)

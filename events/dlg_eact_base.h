@@ -88,9 +88,3 @@ private:
 // without a dialog.
 DLG_EACT_BASE* CreateEactDialog(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
                                 const CTRL_CLASS* placeRef);
-
-// Asks for a new name of common variable `variable` ("変数名の入力", 12
-// bytes) over `placeRef`; 1 when it was renamed. Variable 0 (none chosen)
-// beeps and asks nothing. The name changes at once, whatever happens to the
-// dialog that asked.
-int RenameCommonVariable(DLG_CLASS* dlg, int variable, const CTRL_CLASS* placeRef);

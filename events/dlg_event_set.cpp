@@ -4,6 +4,7 @@
 
 #include "base/paths.h"
 #include "base/report.h"
+#include "editing/common_variable.h"
 #include "events/action_line.h"
 #include "events/dlg_eact_eventpic.h"
 #include "events/dlg_eventactplt.h"
