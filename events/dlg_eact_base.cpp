@@ -126,7 +126,10 @@ int DLG_EACT_BASE::OnCommand(WPARAM wParam, LPARAM lParam) {
         StoreChangedValues();
         End(1);
         return 1;
-    case IDC_EVENTS_CANCEL: End(0); return 1;
+    case IDC_EVENTS_CANCEL:
+    case IDCANCEL:  // Esc
+        End(0);
+        return 1;
     }
     const EACT_CTRL* c = FindEactCtrl(m_Form, id);
     if (c && c->type == EACT_CTRL_BUTTON && c->partner && HIWORD(wParam) == BN_CLICKED) RenameFrom(*c);

@@ -459,18 +459,19 @@ TEST_F(ActionKindsTest, RenamingACommonVariable) {
     EXPECT_EQ(std::vector<std::string>{std::string(g_PathTable.GValInfo) + " の保存に失敗しました！"}, m_Boxes.Texts());
 }
 
-// "再生" plays the chosen BGM; "なし" plays nothing.
+// "再生" plays the chosen BGM; "なし" plays nothing. Esc cancels.
 TEST_F(ActionKindsTest, TheBgmPlaysOnlyWhenAsked) {
     cEventAct bgm;
     bgm.Kind = EACT_CHANGEBGM;
-    Run(bgm, 1, 0, [](DLG_EACT_BASE* d) {
-        Click(d->m_hWnd, IDC_BGM_PLAY);
-        Choose(d->m_hWnd, IDC_BGM, 1);
-        EXPECT_TRUE(g_Played.empty()) << "choosing is not playing";
-        Click(d->m_hWnd, IDC_BGM_PLAY);
-        Click(d->m_hWnd, IDC_EVENTS_CANCEL);
-    });
+    EXPECT_EQ(0, Run(bgm, 1, 0, [](DLG_EACT_BASE* d) {
+                  Click(d->m_hWnd, IDC_BGM_PLAY);
+                  Choose(d->m_hWnd, IDC_BGM, 1);
+                  EXPECT_TRUE(g_Played.empty()) << "choosing is not playing";
+                  Click(d->m_hWnd, IDC_BGM_PLAY);
+                  SendMessageA(d->m_hWnd, WM_COMMAND, IDCANCEL, 0);
+              }));
     EXPECT_EQ(std::vector<std::string>{"bgm\\battle.ogg"}, g_Played);
+    EXPECT_EQ(0, bgm.Ints[1]);
 }
 
 // The picked cell goes into the edit and the preview; cell 0, or no sheet
