@@ -1,15 +1,22 @@
 // Not a test: starts the editor in the current project and opens one window
-// for a screenshot. app_demo <battle|database [tab [button]]|worldmap|popup|testplay>;
-// a button id of the database tab's page is pressed once the page shows.
+// for a screenshot. app_demo <battle|database [tab [button]]|worldmap|popup|testplay|
+// enemy|enemyset|moveai|templates|event|stage|endcond|groups|groupset>; a
+// button id of the database tab's page is pressed once the page shows.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <functional>
 
 #include "app/app.h"
 #include "app/battle_mode.h"
+#include "app/dlg_enemy.h"
+#include "app/dlg_enemy_set.h"
+#include "app/dlg_grouppos.h"
 #include "app/dlg_main.h"
+#include "app/dlg_stage.h"
 #include "database/sheet/prop_database.h"
 #include "editing/map_cursor.h"
 #include "resources/stage_editor_ids.h"
@@ -18,6 +25,75 @@ namespace {
 
 int s_nTab = 0;
 int s_nButton = 0;
+
+// Steps run from a timer, each once it returns true: a step may open a
+// modal dialog, whose loop goes on running the timer.
+std::deque<std::function<bool()>> s_Steps;
+
+void CALLBACK RunSteps(HWND, UINT, UINT_PTR, DWORD) {
+    if (s_Steps.empty()) return;
+    std::function<bool()> step = s_Steps.front();
+    s_Steps.pop_front();
+    if (!step()) s_Steps.push_front(step);
+}
+
+template <class D>
+D* Open() {
+    D* box = DLG_STATIC<D>::s_pInstance;
+    return box && box->m_hWnd && box->m_bCreated ? box : nullptr;
+}
+
+// The stage dialogs, each reached as a user does, one step a dialog.
+void QueueStageDialog(const char* what) {
+    auto command = [](WORD id) {
+        return [id] {
+            PostMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, id, 0);
+            return true;
+        };
+    };
+    auto is = [what](const char* name) { return std::strcmp(what, name) == 0; };
+    const bool enemy = is("enemy") || is("enemyset") || is("moveai") || is("templates");
+    if (enemy) s_Steps.push_back(command(CM_LAYER_ENEMY));
+    if (is("event")) s_Steps.push_back(command(CM_LAYER_EVENT));
+    if (enemy && !is("enemy")) {
+        s_Steps.push_back([] {
+            DLG_ENEMY* palette = g_lpStageWnd->EnemyPalette();
+            if (!palette || !palette->m_hWnd) return false;
+            palette->EditEntry(3);
+            return true;
+        });
+    }
+    if (is("moveai") || is("templates")) {
+        const bool rule = is("moveai");
+        s_Steps.push_back([rule] {
+            DLG_ENEMY_SET* d = Open<DLG_ENEMY_SET>();
+            if (!d) return false;
+            if (rule) d->EditRule();
+            if (!rule) d->ArrangeTemplates();
+            return true;
+        });
+    }
+    if (is("stage") || is("endcond")) s_Steps.push_back(command(CM_STAGE_SETTINGS));
+    if (is("endcond")) {
+        s_Steps.push_back([] {
+            DLG_STAGE* d = Open<DLG_STAGE>();
+            if (!d) return false;
+            d->EditLine(ENDCOND_LIST_WIN);
+            return true;
+        });
+    }
+    if (is("groups") || is("groupset")) s_Steps.push_back(command(CM_GROUP_POS));
+    if (is("groupset")) {
+        s_Steps.push_back([] {
+            DLG_GROUPPOS* d = Open<DLG_GROUPPOS>();
+            if (!d) return false;
+            d->m_List.SelectOnly(1, 0);
+            d->EditGroup();
+            return true;
+        });
+    }
+    SetTimer(nullptr, 0, 300, RunSteps);
+}
 
 // The sheet opens from the stage editor's command; its tab is chosen once it stands.
 void CALLBACK ShowTab(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -45,6 +121,7 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(what, "worldmap") == 0) PostMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_WORLDMAP, 0);
     if (std::strcmp(what, "testplay") == 0) PostMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_TESTPLAY_SETTINGS, 0);
+    QueueStageDialog(what);
     int code = 0;
     RunMessageLoop(&code);
     AppExit();
