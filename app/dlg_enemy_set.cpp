@@ -114,25 +114,8 @@ void DLG_ENEMY_SET::UpdateControls() {
 }
 
 LRESULT DLG_ENEMY_SET::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CONTEXTMENU) {
-        ShowContextMenu(reinterpret_cast<HWND>(wParam), lParam);
-        return TRUE;
-    }
+    if (msg == WM_CONTEXTMENU && m_RuleList.TrackContextMenu(hwnd, reinterpret_cast<HWND>(wParam), lParam)) return TRUE;
     return ModalProc(hwnd, msg, wParam, lParam);
-}
-
-void DLG_ENEMY_SET::ShowContextMenu(HWND wnd, LPARAM lParam) {
-    if (!wnd || wnd != m_RuleList.m_hWnd || !m_RuleList.m_hMenu) return;
-    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (lParam == -1) {
-        RECT rc;
-        GetWindowRect(wnd, &rc);
-        pt = {rc.left + 8, rc.top + 8};
-        SetFocus(wnd);
-    } else {
-        m_RuleList.SelectAtPoint(pt);
-    }
-    TrackPopupMenu(m_RuleList.m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
 }
 
 // ---- Rules -----------------------------------------------------------------------------

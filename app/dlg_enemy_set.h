@@ -58,7 +58,6 @@ private:
     // The template the combo shows, or -1 after the error box.
     int ChosenTemplate();
     int RunTemplateDialog(int newTemplate);
-    void ShowContextMenu(HWND wnd, LPARAM lParam);
 
     std::function<void()> m_BeforeCommit;
 };

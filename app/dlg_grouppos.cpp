@@ -54,15 +54,10 @@ int DLG_GROUPPOS::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 }
 
 int DLG_GROUPPOS::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (!CheckCommand(wParam)) return 0;
-    DLG_CLASS::OnCommand(wParam, lParam);
+    const int result = ModalOnCommand(wParam, lParam);
     const WORD id = LOWORD(wParam), code = HIWORD(wParam);
+    if (id == IDC_STAGEDLG_OK || id == IDC_STAGEDLG_CANCEL) return result;
     switch (id) {
-    case IDC_STAGEDLG_OK:
-        StoreCtrls();
-        End(1);
-        return 1;
-    case IDC_STAGEDLG_CANCEL: End(0); return 1;
     case IDC_GROUPPOS_NEW: m_List.NewRecord(); break;
     case IDC_GROUPPOS_CLEAR: m_List.ClearRecords(); break;
     case IDC_GROUPPOS_EDIT: EditGroup(); break;
@@ -71,11 +66,12 @@ int DLG_GROUPPOS::OnCommand(WPARAM wParam, LPARAM lParam) {
         if (code == LBN_DBLCLK) EditGroup();
         break;
     case IDC_GROUPPOS_COUNT: SetCount(); break;
-    default: break;
+    default:
+        if (!m_List.OnListCommand(id)) m_List.OnListMenuCommand(id);
+        break;
     }
-    if (!m_List.OnListCommand(id)) m_List.OnListMenuCommand(id);
     RedrawList();
-    return 1;
+    return result;
 }
 
 void DLG_GROUPPOS::SetCount() {
@@ -103,25 +99,8 @@ int DLG_GROUPPOS::EditGroup() {
 }
 
 LRESULT DLG_GROUPPOS::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CONTEXTMENU) {
-        ShowContextMenu(reinterpret_cast<HWND>(wParam), lParam);
-        return TRUE;
-    }
+    if (msg == WM_CONTEXTMENU && m_List.TrackContextMenu(hwnd, reinterpret_cast<HWND>(wParam), lParam)) return TRUE;
     return ModalProc(hwnd, msg, wParam, lParam);
-}
-
-void DLG_GROUPPOS::ShowContextMenu(HWND wnd, LPARAM lParam) {
-    if (!wnd || wnd != m_List.m_hWnd || !m_List.m_hMenu) return;
-    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (lParam == -1) {
-        RECT rc;
-        GetWindowRect(wnd, &rc);
-        pt = {rc.left + 8, rc.top + 8};
-        SetFocus(wnd);
-    } else {
-        m_List.SelectAtPoint(pt);
-    }
-    TrackPopupMenu(m_List.m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
 }
 
 int RunGroupPositions(WND_CLASS* parent, WND_LIST_CLASS* wndList) {
@@ -218,17 +197,9 @@ LRESULT DLG_GROUPPOS_SET::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 }
 
 int DLG_GROUPPOS_SET::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (!CheckCommand(wParam)) return 0;
-    DLG_CLASS::OnCommand(wParam, lParam);
-    switch (LOWORD(wParam)) {
-    case IDC_STAGEDLG_OK:
-        StoreCtrls();
-        m_pGroup->Cells.Assign(m_Cells);
-        End(1);
-        return 1;
-    case IDC_STAGEDLG_CANCEL: End(0); return 1;
-    default: return 1;
-    }
+    // OK gives the group the cells clicked, besides what the controls store.
+    if (LOWORD(wParam) == IDC_STAGEDLG_OK) m_pGroup->Cells.Assign(m_Cells);
+    return ModalOnCommand(wParam, lParam);
 }
 
 int DLG_GROUPPOS_SET::CellAtPointer(LPARAM lParam, cCellPos* cell) const {

@@ -38,7 +38,6 @@ public:
 
 private:
     void SetCount();
-    void ShowContextMenu(HWND wnd, LPARAM lParam);
 };
 
 class DLG_GROUPPOS_SET : public DLG_CLASS {

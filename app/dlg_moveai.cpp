@@ -71,31 +71,20 @@ int DLG_MOVEAI::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 }
 
 int DLG_MOVEAI::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (!CheckCommand(wParam)) return 0;
-    DLG_CLASS::OnCommand(wParam, lParam);
+    const int result = ModalOnCommand(wParam, lParam);
     const WORD id = LOWORD(wParam), code = HIWORD(wParam);
-    switch (id) {
-    case IDC_STAGEDLG_OK:
-        StoreCtrls();
-        End(1);
-        return 1;
-    case IDC_STAGEDLG_CANCEL: End(0); return 1;
-    case IDC_MOVEAI_SKILL_LIST:
-        if (code == CBN_SELCHANGE && m_bCreated) RefillSkills();
-        break;
-    case IDC_MOVEAI_GVAL_RENAME: {
+    if (!m_bCreated || !IsWindowOpen() || id == IDC_STAGEDLG_OK || id == IDC_STAGEDLG_CANCEL) return result;
+    if (id == IDC_MOVEAI_SKILL_LIST && code == CBN_SELCHANGE) RefillSkills();
+    if (id == IDC_MOVEAI_GVAL_RENAME) {
         CTRL_COMBO_CLASS<int>* combo = FindCtrl(m_Combos, IDC_MOVEAI_GVAL);
         const int variable = combo && combo->GetCurSel() >= 0 ? combo->GetValue() : 0;
         if (combo && RenameCommonVariable(this, variable, &m_Buttons[0])) {
             MakeNameRows(m_GValRows, EACT_ROWS_GVALS);
             combo->SetStrings(m_GValRows);
         }
-        break;
     }
-    default: break;
-    }
-    if (m_bCreated && IsWindowOpen()) UpdateControls();
-    return 1;
+    UpdateControls();
+    return result;
 }
 
 void DLG_MOVEAI::RefillSkills() {

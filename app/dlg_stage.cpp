@@ -169,29 +169,12 @@ void DLG_STAGE::Commit() {
 
 LRESULT DLG_STAGE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_CONTEXTMENU) {
-        ShowContextMenu(reinterpret_cast<HWND>(wParam), lParam);
-        return TRUE;
+        for (CTRL_LIST_CLASS<cEndCond>& list : m_Lists)
+            if (list.TrackContextMenu(hwnd, reinterpret_cast<HWND>(wParam), lParam)) return TRUE;
     }
     // A BGM its "再生" started ends with the dialog.
     if (msg == WM_DESTROY) g_Sound.Stop();
     return ModalProc(hwnd, msg, wParam, lParam);
-}
-
-void DLG_STAGE::ShowContextMenu(HWND wnd, LPARAM lParam) {
-    for (CTRL_LIST_CLASS<cEndCond>& list : m_Lists) {
-        if (!wnd || wnd != list.m_hWnd || !list.m_hMenu) continue;
-        POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        if (lParam == -1) {
-            RECT rc;
-            GetWindowRect(wnd, &rc);
-            pt = {rc.left + 8, rc.top + 8};
-            SetFocus(wnd);
-        } else {
-            list.SelectAtPoint(pt);
-        }
-        TrackPopupMenu(list.m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
-        return;
-    }
 }
 
 // ---- Explanation lines -----------------------------------------------------------------

@@ -58,7 +58,6 @@ private:
     // the undo history, which cannot hold a size, is emptied.
     void Commit();
     int RunLineDialog(int list, cEndCond* line);
-    void ShowContextMenu(HWND wnd, LPARAM lParam);
 };
 
 // Runs the stage settings on the open stage; 1 after OK.

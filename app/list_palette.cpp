@@ -45,26 +45,9 @@ SIZE LIST_PALETTE::ViewToStore() const {
 }
 
 LRESULT LIST_PALETTE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CONTEXTMENU) {
-        ShowContextMenu(reinterpret_cast<HWND>(wParam), lParam);
+    if (msg == WM_CONTEXTMENU && m_pList && m_pList->TrackContextMenu(hwnd, reinterpret_cast<HWND>(wParam), lParam))
         return TRUE;
-    }
     const LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
     if (PaletteMessage(hwnd, msg, wParam, lParam)) return TRUE;
     return r;
-}
-
-void LIST_PALETTE::ShowContextMenu(HWND wnd, LPARAM lParam) {
-    if (!m_pList || !wnd || wnd != m_pList->m_hWnd || !m_pList->m_hMenu) return;
-    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (lParam == -1) {
-        // From the keyboard: at the list's top left, for its current row.
-        RECT rc;
-        GetWindowRect(wnd, &rc);
-        pt = {rc.left + 8, rc.top + 8};
-        SetFocus(wnd);
-    } else {
-        m_pList->SelectAtPoint(pt);
-    }
-    TrackPopupMenu(m_pList->m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
 }

@@ -56,7 +56,4 @@ protected:
     CTRL_LIST_BASE* m_pList = nullptr;
     std::vector<CTRL_BUTTON_CLASS> m_Buttons;
     cPaletteHost m_Host;
-
-private:
-    void ShowContextMenu(HWND wnd, LPARAM lParam);
 };

@@ -19,6 +19,8 @@
 #include "app/dlg_stage.h"
 #include "database/sheet/prop_database.h"
 #include "editing/map_cursor.h"
+#include "model/skill.h"
+#include "model/stage.h"
 #include "resources/stage_editor_ids.h"
 
 namespace {
@@ -35,6 +37,32 @@ void CALLBACK RunSteps(HWND, UINT, UINT_PTR, DWORD) {
     std::function<bool()> step = s_Steps.front();
     s_Steps.pop_front();
     if (!step()) s_Steps.push_front(step);
+}
+
+// A slime that heals the weakest ally once it is hurt, fights in its range
+// and waits otherwise; a skill list with a healing skill to offer.
+void AddDemoRules(cPutEnemy& enemy) {
+    cSkillList& list = g_SkillLists[0];
+    list.strName = "魔法";
+    list.vSkill.resize(3);
+    list.vSkill[1].strName = "ファイア";
+    list.vSkill[2].strName = "ヒール";
+    list.vSkill[2].nKind = SKILL_HEAL;
+    list.vSkill[2].nNo = 2;
+    cMoveAI heal;
+    heal.Range = 1;
+    heal.Target = 4;
+    heal.Action = 2;
+    heal.Skill = 2;
+    heal.CondEnabled = heal.CondStatus = heal.StatusPercent = 1;
+    heal.StatusValue = 50;
+    heal.StatusCompare = 3;
+    cMoveAI fight;
+    fight.Range = 1;
+    fight.Action = 1;
+    enemy.MoveAI = {heal, fight, cMoveAI()};
+    enemy.CharaIdOn = 1;
+    enemy.CharaId = 12;
 }
 
 template <class D>
@@ -59,6 +87,7 @@ void QueueStageDialog(const char* what) {
         s_Steps.push_back([] {
             DLG_ENEMY* palette = g_lpStageWnd->EnemyPalette();
             if (!palette || !palette->m_hWnd) return false;
+            AddDemoRules(g_Stage.PutEnemies[3]);
             palette->EditEntry(3);
             return true;
         });
