@@ -3,9 +3,9 @@
 #include <initializer_list>
 
 #include "app/stage_rows.h"
+#include "editing/common_variable.h"
 #include "editing/shared_words.h"
 #include "events/action_forms.h"
-#include "events/dlg_eact_message.h"
 #include "events/name_lists.h"
 #include "model/stage.h"
 #include "resources/stage_dialogs_ids.h"
