@@ -85,7 +85,10 @@ int DLG_ENEMY_SET::OnCommand(WPARAM wParam, LPARAM lParam) {
         StoreCtrls();
         End(1);
         return 1;
-    case IDC_STAGEDLG_CANCEL: End(0); return 1;
+    case IDC_STAGEDLG_CANCEL:
+    case IDCANCEL:  // Esc
+        End(0);
+        return 1;
     case IDC_ENEMYSET_INSERT: InsertRule(); break;
     case IDC_ENEMYSET_EDIT: EditRule(); break;
     case IDC_ENEMYSET_RULES:

@@ -56,7 +56,7 @@ int DLG_GROUPPOS::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 int DLG_GROUPPOS::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int result = ModalOnCommand(wParam, lParam);
     const WORD id = LOWORD(wParam), code = HIWORD(wParam);
-    if (id == IDC_STAGEDLG_OK || id == IDC_STAGEDLG_CANCEL) return result;
+    if (id == IDC_STAGEDLG_OK || id == IDC_STAGEDLG_CANCEL || id == IDCANCEL) return result;
     switch (id) {
     case IDC_GROUPPOS_NEW: m_List.NewRecord(); break;
     case IDC_GROUPPOS_CLEAR: m_List.ClearRecords(); break;

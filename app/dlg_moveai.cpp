@@ -73,7 +73,8 @@ int DLG_MOVEAI::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 int DLG_MOVEAI::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int result = ModalOnCommand(wParam, lParam);
     const WORD id = LOWORD(wParam), code = HIWORD(wParam);
-    if (!m_bCreated || !IsWindowOpen() || id == IDC_STAGEDLG_OK || id == IDC_STAGEDLG_CANCEL) return result;
+    if (!m_bCreated || !IsWindowOpen() || id == IDC_STAGEDLG_OK || id == IDC_STAGEDLG_CANCEL || id == IDCANCEL)
+        return result;
     if (id == IDC_MOVEAI_SKILL_LIST && code == CBN_SELCHANGE) RefillSkills();
     if (id == IDC_MOVEAI_GVAL_RENAME) {
         CTRL_COMBO_CLASS<int>* combo = FindCtrl(m_Combos, IDC_MOVEAI_GVAL);

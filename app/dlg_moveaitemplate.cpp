@@ -91,7 +91,10 @@ int DLG_MOVEAITEMPLATE::OnCommand(WPARAM wParam, LPARAM lParam) {
         SaveMoveAITemplates();
         End(1);
         return 1;
-    case IDC_STAGEDLG_CANCEL: End(0); return 1;
+    case IDC_STAGEDLG_CANCEL:
+    case IDCANCEL:  // Esc
+        End(0);
+        return 1;
     default: break;
     }
     // A name shows in its row as it is typed.

@@ -139,7 +139,10 @@ int DLG_STAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
         Commit();
         End(1);
         return 1;
-    case IDC_STAGEDLG_CANCEL: End(0); return 1;
+    case IDC_STAGEDLG_CANCEL:
+    case IDCANCEL:  // Esc
+        End(0);
+        return 1;
     case IDC_STAGE_BGM_PLAY:
         if (code == BN_CLICKED) PlaySelectedBgm(m_Combos, IDC_STAGE_BGM);
         break;

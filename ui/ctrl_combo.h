@@ -56,8 +56,12 @@ public:
     void AttachDesc(DLG_CLASS* dlg) { Attach(dlg, m_Desc); }
 
     // Row of a value: value - offset, or its first place in the table (-1: none).
+    // Counted wide, so that a value read from a damaged file cannot wrap onto a row.
     int ValueToIndex(T value) const {
-        if (!m_pTable) return static_cast<int>(value - m_Offset);
+        if (!m_pTable) {
+            const long long row = static_cast<long long>(value) - static_cast<long long>(m_Offset);
+            return row >= 0 && row <= 0x7fffffff ? static_cast<int>(row) : -1;
+        }
         for (size_t i = 0; i < m_pTable->size(); ++i)
             if ((*m_pTable)[i] == value) return static_cast<int>(i);
         return -1;

@@ -270,7 +270,8 @@ TEST_F(StageDialogs, StageSettingsApplyTheSizeAsOneStepAndCancelChangesNothing) 
             TypeText(d->m_hWnd, IDC_STAGE_WIDTH, std::to_string(c.width).c_str());
             TypeText(d->m_hWnd, IDC_STAGE_HEIGHT, std::to_string(c.height).c_str());
             TypeText(d->m_hWnd, IDC_STAGE_NAME, "改名");
-            Click(d->m_hWnd, c.ok ? IDC_STAGEDLG_OK : IDC_STAGEDLG_CANCEL);
+            if (c.ok) Click(d->m_hWnd, IDC_STAGEDLG_OK);
+            if (!c.ok) SendMessageA(d->m_hWnd, WM_COMMAND, IDCANCEL, 0);  // Esc
             return true;
         });
         Command(CM_STAGE_SETTINGS);
