@@ -38,6 +38,7 @@ int DLG_DBLIST_PAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     OnSetActive();
     list.SelectOnly(0, 1);
     UpdateCtrls();
+    ApplyRules();
     m_bCreated = 1;
     return 0;
 }
@@ -56,10 +57,11 @@ void DLG_DBLIST_PAGE::StoreRecord() {
     List().StoreCurrentRecord();
 }
 
-void DLG_DBLIST_PAGE::AskRecordCount() {
-    CTRL_LIST_BASE& list = List();
+void DLG_DBLIST_PAGE::AskRecordCount() { AskRecordCount(List(), IDC_DBLIST_COUNT); }
+
+void DLG_DBLIST_PAGE::AskRecordCount(CTRL_LIST_BASE& list, WORD button) {
     int count = list.GetRecordCount();
-    if (InputValue(this, m_pWndList, &count, 1, 999, "データ数", FindCtrl(m_Buttons, IDC_DBLIST_COUNT)))
+    if (InputValue(this, m_pWndList, &count, 1, list.m_nMaxCount, "データ数", FindCtrl(m_Buttons, button)))
         list.Resize(count);
 }
 
@@ -85,6 +87,7 @@ int DLG_DBLIST_PAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
         AfterRecordChange();
     }
 
+    if (m_bCreated && !m_bRefreshing) ApplyRules();
     if (GetChangedCtrlId(wParam) && m_bCreated && !m_bRefreshing) StoreRecord();
     RedrawList();
     MarkChanged();
@@ -95,13 +98,17 @@ LRESULT DLG_DBLIST_PAGE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     int handled = 0;
     LRESULT r = PageProc(hwnd, msg, wParam, lParam, &handled);
     if (handled) return TRUE;
-    if (IsRightClicked() && List().SelectAtPoint(m_CursorPos) && m_hMenu) TrackPopup(m_hMenu);
+    if (IsRightClicked()) OnRightClick();
     if (IsSetActive(msg, lParam)) {
         OnSetActive();
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
         return TRUE;
     }
     return r;
+}
+
+void DLG_DBLIST_PAGE::OnRightClick() {
+    if (List().SelectAtPoint(m_CursorPos) && m_hMenu) TrackPopup(m_hMenu);
 }
 
 void DLG_DBLIST_PAGE::Commit() {

@@ -71,12 +71,19 @@ protected:
     virtual void Renumber() {}
     // Sub-lists edited in place re-apply their rows after a record change.
     virtual void AfterRecordChange() {}
+    // Enables and values that follow from what the controls show: at
+    // initialisation, then after every command before the changed record is stored.
+    virtual void ApplyRules() {}
+    // A right click released over the page: the main list's context menu.
+    virtual void OnRightClick();
 
     void OnSetActive();
     // Every control but the lists back into the bound record, then the
     // bound record into the working copy.
     void StoreRecord();
+    // "データ数" of a list, 1 to the list's maximum; the box stands at `button`.
     void AskRecordCount();
+    void AskRecordCount(CTRL_LIST_BASE& list, WORD button);
 
     std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
     std::vector<CTRL_EDITSTR_CLASS> m_Strs;

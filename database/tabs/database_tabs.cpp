@@ -6,13 +6,13 @@
 #include "database/sheet/dlg_dbland.h"
 #include "database/sheet/dlg_dbsystem.h"
 #include "database/sheet/dlg_dbsystem_4.h"
+#include "database/skills/dlg_dbskilllist.h"
+#include "database/skills/dlg_dbskilltype.h"
 
 // The tabs whose pages are still to come: an empty page each.
 typedef DLG_DBPLACEHOLDER<111> DLG_DBCLASS;
 typedef DLG_DBPLACEHOLDER<110> DLG_DBFRIEND;
 typedef DLG_DBPLACEHOLDER<127> DLG_DBENEMY;
-typedef DLG_DBPLACEHOLDER<196> DLG_DBSKILLLIST;
-typedef DLG_DBPLACEHOLDER<227> DLG_DBSKILLTYPE;
 typedef DLG_DBPLACEHOLDER<209> DLG_DB_CHARAANIM;
 typedef DLG_DBPLACEHOLDER<210> DLG_DB_EFFECTANIM;
 typedef DLG_DBPLACEHOLDER<217> DLG_DB_PICTURE;
