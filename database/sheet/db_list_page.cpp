@@ -60,6 +60,8 @@ void DLG_DBLIST_PAGE::StoreRecord() {
 void DLG_DBLIST_PAGE::AskRecordCount() { AskRecordCount(List(), IDC_DBLIST_COUNT); }
 
 void DLG_DBLIST_PAGE::AskRecordCount(CTRL_LIST_BASE& list, WORD button) {
+    // The command turned the lists' drawing off; the box must not leave them blank.
+    RedrawList();
     int count = list.GetRecordCount();
     if (InputValue(this, m_pWndList, &count, 1, list.m_nMaxCount, "データ数", FindCtrl(m_Buttons, button)))
         list.Resize(count);

@@ -249,6 +249,7 @@ void DLG_DBSKILL::OnIdle() {
 void DLG_DBSKILL::PickEffectGraphic() {
     CTRL_EDITVAL_CLASS<int>* edit = FindCtrl(m_Edits, IDC_SKILL_EFFECT);
     int cell = m_Record.nEffectGraphic;
+    RedrawList();  // drawn again under the picker
     if (!edit || !SelectEffectGraphic(&cell, this, FindCtrl(m_Buttons, IDC_SKILL_EFFECT_PICK))) return;
     edit->ShowValue(cell);
     UpdateEffectColours();

@@ -205,6 +205,7 @@ void DLG_DBSKILLLIST::EditCategory() {
     m_Categs.m_nLastCommand = 7;
     const int index = m_Categs.GetDataPos();
     if (index >= 0 && index < static_cast<int>(m_Record.vCateg.size())) {
+        RedrawList();  // drawn again under the dialog
         DLG_CATEG dialog(this, m_pWndList, &m_Categs, &m_Record.vCateg[index]);
         if (dialog.DoModal(0) == 1) CategoriesChanged();
     }
@@ -215,6 +216,7 @@ void DLG_DBSKILLLIST::EditSlot() {
     m_Slots.m_nLastCommand = 7;
     const int index = m_Slots.GetDataPos();
     if (index < 0 || index >= static_cast<int>(m_Record.vSlot.size())) return;
+    RedrawList();  // drawn again under the dialog
     DLG_SLOT dialog(this, m_pWndList, &m_Slots, &m_Record.vSlot[index], &m_Record.vCateg);
     if (dialog.DoModal(0) == 1) SlotsChanged();
 }

@@ -78,6 +78,7 @@ void DLG_DBSKILLTYPE::InsertInfluence() {
     const int at = m_Infls.GetDataPos();
     if (at < 0 || at >= static_cast<int>(m_Record.vInfl.size())) return;
     m_Record.vInfl[at].SetDefault();
+    RedrawList();  // drawn again under the dialog
     DLG_INFL dialog(this, m_pWndList, &m_Infls, &m_Record.vInfl[at]);
     if (dialog.DoModal(0) != 1) m_Infls.DeleteRecords(m_Infls.GetCurSel(), 1);
     InfluencesChanged();
@@ -87,6 +88,7 @@ void DLG_DBSKILLTYPE::EditInfluence() {
     m_Infls.m_nLastCommand = 7;
     const int at = m_Infls.GetDataPos();
     if (at < 0 || at >= static_cast<int>(m_Record.vInfl.size())) return;
+    RedrawList();  // drawn again under the dialog
     DLG_INFL dialog(this, m_pWndList, &m_Infls, &m_Record.vInfl[at]);
     if (dialog.DoModal(0) == 1) InfluencesChanged();
 }

@@ -22,6 +22,7 @@ std::string Format(const char* format, const std::string& a, const std::string& 
 }  // namespace
 
 int DLG_DBSKILL::AskCommitFirst(const char* caption) {
+    RedrawList();  // the command turned the list's drawing off; the boxes must not leave it blank
     if (MesBox("このコマンドを実行するには現在の設定（データベース全体）を保存する必要があります。\n\n保存しますか？",
                caption, MB_YESNO) != IDYES) {
         MesBox(kCancelled, caption, MB_OK);
