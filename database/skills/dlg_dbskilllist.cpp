@@ -142,50 +142,38 @@ int DLG_DBSKILLLIST::OnPageCommand(WORD id, WORD code) {
         OpenSkillSheet();
         return 1;
     }
-    return OnCategCommand(id, code) || OnSlotCommand(id, code);
+    // The category and the slot list: the same commands on their own ids.
+    const SUB_LIST subLists[] = {
+        {&m_Categs, IDC_CATEG_LIST, IDC_CATEG_NEW, IDC_CATEG_CLEAR, IDC_CATEG_COUNT, IDC_CATEG_EDIT,
+         &DLG_DBSKILLLIST::EditCategory, &DLG_DBSKILLLIST::CategoriesChanged},
+        {&m_Slots, IDC_SLOT_LIST, IDC_SLOT_NEW, IDC_SLOT_CLEAR, IDC_SLOT_COUNT, IDC_SLOT_EDIT,
+         &DLG_DBSKILLLIST::EditSlot, &DLG_DBSKILLLIST::SlotsChanged},
+    };
+    for (const SUB_LIST& sub : subLists)
+        if (OnSubListCommand(sub, id, code)) return 1;
+    return 0;
 }
 
-int DLG_DBSKILLLIST::OnCategCommand(WORD id, WORD code) {
-    if (id == IDC_CATEG_LIST && code == LBN_SELCHANGE) {
-        m_Categs.OnSelChange();
-    } else if ((id == IDC_CATEG_LIST && code == LBN_DBLCLK) || (id == IDC_CATEG_EDIT && code == BN_CLICKED)) {
-        EditCategory();
-    } else if (id == IDC_CATEG_NEW && code == BN_CLICKED) {
-        m_Categs.NewRecord();
-        CategoriesChanged();
-    } else if (id == IDC_CATEG_CLEAR && code == BN_CLICKED) {
-        m_Categs.ClearRecords();
-        CategoriesChanged();
-    } else if (id == IDC_CATEG_COUNT && code == BN_CLICKED) {
-        AskRecordCount(m_Categs, IDC_CATEG_COUNT);
-        CategoriesChanged();
-    } else if (m_Categs.OnListCommand(id) || m_Categs.OnListMenuCommand(id)) {
-        CategoriesChanged();
-    } else {
-        return 0;
+int DLG_DBSKILLLIST::OnSubListCommand(const SUB_LIST& sub, WORD id, WORD code) {
+    CTRL_LIST_BASE& list = *sub.list;
+    const int clicked = code == BN_CLICKED;
+    if (id == sub.listId && code == LBN_SELCHANGE) {
+        list.OnSelChange();
+        return 1;
     }
-    return 1;
-}
-
-int DLG_DBSKILLLIST::OnSlotCommand(WORD id, WORD code) {
-    if (id == IDC_SLOT_LIST && code == LBN_SELCHANGE) {
-        m_Slots.OnSelChange();
-    } else if ((id == IDC_SLOT_LIST && code == LBN_DBLCLK) || (id == IDC_SLOT_EDIT && code == BN_CLICKED)) {
-        EditSlot();
-    } else if (id == IDC_SLOT_NEW && code == BN_CLICKED) {
-        m_Slots.NewRecord();
-        SlotsChanged();
-    } else if (id == IDC_SLOT_CLEAR && code == BN_CLICKED) {
-        m_Slots.ClearRecords();
-        SlotsChanged();
-    } else if (id == IDC_SLOT_COUNT && code == BN_CLICKED) {
-        AskRecordCount(m_Slots, IDC_SLOT_COUNT);
-        SlotsChanged();
-    } else if (m_Slots.OnListCommand(id) || m_Slots.OnListMenuCommand(id)) {
-        SlotsChanged();
-    } else {
-        return 0;
+    if ((id == sub.listId && code == LBN_DBLCLK) || (id == sub.editId && clicked)) {
+        (this->*sub.edit)();
+        return 1;
     }
+    if (id == sub.newId && clicked)
+        list.NewRecord();
+    else if (id == sub.clearId && clicked)
+        list.ClearRecords();
+    else if (id == sub.countId && clicked)
+        AskRecordCount(list, sub.countId);
+    else if (!list.OnListCommand(id) && !list.OnListMenuCommand(id))
+        return 0;
+    (this->*sub.changed)();
     return 1;
 }
 

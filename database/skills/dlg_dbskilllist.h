@@ -35,8 +35,14 @@ protected:
     void OnRightClick() override;
 
 private:
-    int OnCategCommand(WORD id, WORD code);
-    int OnSlotCommand(WORD id, WORD code);
+    // The ids and handlers of a sub-list's commands.
+    struct SUB_LIST {
+        CTRL_LIST_BASE* list;
+        WORD listId, newId, clearId, countId, editId;
+        void (DLG_DBSKILLLIST::*edit)();
+        void (DLG_DBSKILLLIST::*changed)();
+    };
+    int OnSubListCommand(const SUB_LIST& sub, WORD id, WORD code);
     void EditCategory();
     void EditSlot();
     void OpenSkillSheet();

@@ -1,5 +1,6 @@
 #include "database/skills/dlg_slot.h"
 
+#include "database/sheet/db_list_page.h"
 #include "database/skills/skill_list_rules.h"
 #include "database/skills/symbol_preview.h"
 #include "editing/skill_combos.h"
@@ -38,17 +39,8 @@ DLG_SLOT::~DLG_SLOT() {
 
 int DLG_SLOT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
-    CTRL_LIST_DESC<cAcqCond> desc;
-    desc.id = IDC_SLOT_CONDS;
-    desc.multi = 1;
-    desc.source = &m_pSlot->vAcqCond;
-    desc.working = &m_Conds;
-    desc.number = 1;
-    desc.minCount = 0;
-    desc.maxCount = kMaxConds;
-    desc.appendRow = 1;
-    desc.rowText = CondRow;
-    m_CondList.Subclass(this, desc);
+    m_CondList.Subclass(
+        this, DbListDesc<cAcqCond>(IDC_SLOT_CONDS, &m_pSlot->vAcqCond, &m_Conds, nullptr, 1, 0, kMaxConds, 0, CondRow));
     AddCtrl(&m_CondList);
     // Ctrl+I inserts one condition and Delete deletes: the keys give one command each.
     m_CondList.SetCommandIds(40030, 40031, 40032, 0, 40069, 0, 40034);
