@@ -5,16 +5,6 @@
 #include "media/image_table.h"
 #include "model/gvalinfo.h"
 #include "resources/events_ids.h"
-#include "ui/dlg_input.h"
-
-int RenameCommonVariable(DLG_CLASS* dlg, int variable, const CTRL_CLASS* placeRef) {
-    if (variable <= 0 || variable >= static_cast<int>(g_GValInfo.size())) {
-        MessageBeep(0);
-        return 0;
-    }
-    return InputString(dlg, dlg ? dlg->m_pWndList : nullptr, &g_GValInfo[variable].Name, 12, 0, "変数名の入力",
-                       placeRef, 1);
-}
 
 void DrawSymbolPreview(cDib* dib, int n) {
     if (!dib) return;

@@ -4,7 +4,8 @@
 #   tools/format.sh            the files changed since main, committed or not, and new ones
 #   tools/format.sh <files...> those files
 #   tools/format.sh --all      every tracked file
-#   tools/format.sh --check    names every tracked file that differs from its format; 1 if any
+#   tools/format.sh --check    names every tracked file that differs from its format, and every
+#                              include that climbs out of its folder with ../; 1 if any
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -49,6 +50,14 @@ case "${1:-}" in
     if [ -n "$bad" ]; then
         echo "Not as clang-format writes them (fix with tools/format.sh <files>):"
         echo "$bad" | sed 's/^/  /'
+        exit 1
+    fi
+    # An include that climbs out of its folder reaches headers around the
+    # libraries' include roots, past the arrows the build keeps.
+    climbing=$(tracked | xargs -0 -r grep -n -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"(\.\.?/|[^"]*/\.\./)' || true)
+    if [ -n "$climbing" ]; then
+        echo "Includes must name a header from an include root (\"<folder>/<name>.h\"), not climb with ../:"
+        echo "$climbing" | sed 's/^/  /'
         exit 1
     fi
     echo "format: every source is as clang-format writes it"

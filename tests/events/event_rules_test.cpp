@@ -1,5 +1,5 @@
-// The event editor's window-free rules: the word tables as the specification
-// writes them, the one-line text of every action kind, the action forms'
+// The event editor's window-free rules: the word tables word for word as the dialogs
+// show them, the one-line text of every action kind, the action forms'
 // parameter sizing, new-action values and enabling rules, and the name lists.
 #include <gtest/gtest.h>
 
