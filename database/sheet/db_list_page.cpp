@@ -38,17 +38,19 @@ int DLG_DBLIST_PAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     OnSetActive();
     list.SelectOnly(0, 1);
     UpdateCtrls();
-    ApplyRules();
     m_bCreated = 1;
+    UpdatePageState();
     return 0;
 }
 
 void DLG_DBLIST_PAGE::OnSetActive() {
     LoadSelectedOrFirst();
-    if (!m_bApplied) return;
-    RefreshCtrls(-1);
-    m_bApplied = 0;
-    OnApplied();
+    if (m_bApplied) {
+        RefreshCtrls(-1);
+        m_bApplied = 0;
+        OnApplied();
+    }
+    if (m_bCreated) UpdatePageState();
 }
 
 void DLG_DBLIST_PAGE::StoreRecord() {
@@ -60,9 +62,8 @@ void DLG_DBLIST_PAGE::StoreRecord() {
 void DLG_DBLIST_PAGE::AskRecordCount() { AskRecordCount(List(), IDC_DBLIST_COUNT); }
 
 void DLG_DBLIST_PAGE::AskRecordCount(CTRL_LIST_BASE& list, WORD button) {
-    // The command turned the lists' drawing off; the box must not leave them blank.
-    RedrawList();
     int count = list.GetRecordCount();
+    RedrawList();  // the command turned the lists' drawing off: they show behind the box
     if (InputValue(this, m_pWndList, &count, 1, list.m_nMaxCount, "データ数", FindCtrl(m_Buttons, button)))
         list.Resize(count);
 }
@@ -89,8 +90,8 @@ int DLG_DBLIST_PAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
         AfterRecordChange();
     }
 
-    if (m_bCreated && !m_bRefreshing) ApplyRules();
     if (GetChangedCtrlId(wParam) && m_bCreated && !m_bRefreshing) StoreRecord();
+    if (m_bCreated) UpdatePageState();
     RedrawList();
     MarkChanged();
     return 1;
@@ -100,7 +101,7 @@ LRESULT DLG_DBLIST_PAGE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     int handled = 0;
     LRESULT r = PageProc(hwnd, msg, wParam, lParam, &handled);
     if (handled) return TRUE;
-    if (IsRightClicked()) OnRightClick();
+    if (IsRightClicked()) ShowListMenu(m_CursorPos);
     if (IsSetActive(msg, lParam)) {
         OnSetActive();
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
@@ -109,8 +110,8 @@ LRESULT DLG_DBLIST_PAGE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     return r;
 }
 
-void DLG_DBLIST_PAGE::OnRightClick() {
-    if (List().SelectAtPoint(m_CursorPos) && m_hMenu) TrackPopup(m_hMenu);
+void DLG_DBLIST_PAGE::ShowListMenu(POINT at) {
+    if (List().SelectAtPoint(at) && m_hMenu) TrackPopup(m_hMenu);
 }
 
 void DLG_DBLIST_PAGE::Commit() {

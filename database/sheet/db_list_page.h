@@ -71,11 +71,13 @@ protected:
     virtual void Renumber() {}
     // Sub-lists edited in place re-apply their rows after a record change.
     virtual void AfterRecordChange() {}
-    // Enables and values that follow from what the controls show: at
-    // initialisation, then after every command before the changed record is stored.
-    virtual void ApplyRules() {}
-    // A right click released over the page: the main list's context menu.
-    virtual void OnRightClick();
+    // What follows the shown record and the controls (enable states,
+    // computed figures): once the page is initialised, after every command
+    // and at every activation.
+    virtual void UpdatePageState() {}
+    // A right click ended at `at` (screen): the clicked list's row is
+    // selected and its context menu shown; pages with a second list add it.
+    virtual void ShowListMenu(POINT at);
 
     void OnSetActive();
     // Every control but the lists back into the bound record, then the
@@ -110,6 +112,13 @@ public:
     CTRL_LIST_DESC<T> m_ListDesc = {};
 
 protected:
+    // A database list shorter than `count` is padded with default records,
+    // in the database itself, and copied again.
+    void PadSource(VECTOR_CLASS<T>* source, size_t count) {
+        if (source->size() >= count) return;
+        source->resize(count);
+        m_Work.Assign(*source);
+    }
     void AttachLists() override {
         m_List.Subclass(this, m_ListDesc);
         AddCtrl(&m_List);

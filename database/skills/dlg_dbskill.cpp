@@ -184,6 +184,9 @@ int DLG_DBSKILL::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
 int DLG_DBSKILL::OnCommand(WPARAM wParam, LPARAM lParam) {
     DLG_DBLIST<cSkill>::OnCommand(wParam, lParam);
+    // What the rules derived from the changed control (the target, a cleared
+    // box) is stored with the change.
+    if (m_bRulesChanged && GetChangedCtrlId(wParam) && m_bCreated && !m_bRefreshing) StoreRecord();
     if (m_bCreated && m_hWnd) {
         // Every command restarts the effect animation.
         LoadEffectAnimation();
@@ -262,7 +265,9 @@ CTRL_CLASS* DLG_DBSKILL::FindBound(int id) {
     return nullptr;
 }
 
-void DLG_DBSKILL::ApplyRules() {
+void DLG_DBSKILL::UpdatePageState() { m_bRulesChanged = ApplyControlRules(); }
+
+int DLG_DBSKILL::ApplyControlRules() {
     auto ticked = [this](int id) {
         CTRL_CHECK_CLASS<int>* box = FindCtrl(m_Checks, static_cast<unsigned>(id));
         return box && box->GetCheck() == BST_CHECKED ? 1 : 0;
@@ -281,13 +286,19 @@ void DLG_DBSKILL::ApplyRules() {
     in.sameCompati = ticked(IDC_SKILL_SAME_COMPATI);
     in.sortNo = ticked(IDC_SKILL_SORT);
     const SKILL_RULE_RESULT result = ApplySkillRules(in);
+    int changed = 0;
     for (const SKILL_CTRL_STATE& state : result.controls) {
         CTRL_CLASS* c = FindBound(state.id);
         if (!c) continue;
         c->Enable(state.enabled);
-        if (state.cleared) SendMessageA(c->m_hWnd, BM_SETCHECK, BST_UNCHECKED, 0);
+        if (!state.cleared || SendMessageA(c->m_hWnd, BM_GETCHECK, 0, 0) == BST_UNCHECKED) continue;
+        SendMessageA(c->m_hWnd, BM_SETCHECK, BST_UNCHECKED, 0);
+        changed = 1;
     }
-    if (result.target >= 0)
+    if (result.target >= 0 && shown(IDC_SKILL_TARGET) != result.target) {
         SendDlgItemMessageA(m_hWnd, IDC_SKILL_TARGET, CB_SETCURSEL, static_cast<WPARAM>(result.target), 0);
+        changed = 1;
+    }
     UpdateEffectColours();
+    return changed;
 }

@@ -54,6 +54,7 @@ public:
     // What the effect row was last recoloured with.
     int m_nCacheGraphic = -1;
     int m_nCacheHue = -1000, m_nCacheSaturation = -1000, m_nCacheValue = -1;
+    int m_bRulesChanged = 0;  // the last pass of the rules changed a value shown
 
     std::vector<CTRL_EDITVAL_CLASS<unsigned char>> m_Bytes;
     std::vector<CTRL_EDITVAL_CLASS<double>> m_Doubles;
@@ -64,11 +65,14 @@ protected:
     int OnPageCommand(WORD id, WORD code) override;
     void Renumber() override;
     // The control rules of the kind, resource type and check boxes shown.
-    void ApplyRules() override;
+    void UpdatePageState() override;
 
 private:
     void BuildNameLists();
     void PickEffectGraphic();
+    // Applies the control rules; 1 when they changed a value shown (the
+    // target, a cleared box).
+    int ApplyControlRules();
     // The control bound to item `id`, whatever its kind.
     CTRL_CLASS* FindBound(int id);
     // "このコマンドを実行するには…保存しますか？"; Yes commits.

@@ -235,7 +235,6 @@ void DLG_DBSKILLLIST::OpenSkillSheet() {
 void DLG_DBSKILLLIST::OnApplied() {
     BuildTradeValNames(m_vTradeValName);
     if (CTRL_COMBO_CLASS<int>* trade = FindCtrl(m_Combos, IDC_TRADE_VAL)) trade->SetStrings(m_vTradeValName);
-    ApplyRules();
 }
 
 void DLG_DBSKILLLIST::Renumber() { RenumberSkillLists(m_Work); }
@@ -249,7 +248,7 @@ void DLG_DBSKILLLIST::EnableId(WORD id, int flag) {
     ReportMissingCtrl(id);
 }
 
-void DLG_DBSKILLLIST::ApplyRules() {
+void DLG_DBSKILLLIST::UpdatePageState() {
     auto ticked = [this](WORD id) {
         CTRL_CHECK_CLASS<int>* box = FindCtrl(m_Checks, id);
         return box && box->GetCheck() == BST_CHECKED;
@@ -268,12 +267,12 @@ void DLG_DBSKILLLIST::ApplyRules() {
     EnableId(1415, ticked(IDC_CONFIRM_FORGET));
 }
 
-void DLG_DBSKILLLIST::OnRightClick() {
-    if (m_List.SelectAtPoint(m_CursorPos)) {
+void DLG_DBSKILLLIST::ShowListMenu(POINT at) {
+    if (m_List.SelectAtPoint(at)) {
         if (m_hMenu) TrackPopup(m_hMenu);
-    } else if (m_Categs.SelectAtPoint(m_CursorPos)) {
+    } else if (m_Categs.SelectAtPoint(at)) {
         if (m_Categs.m_hMenu) TrackPopup(m_Categs.m_hMenu);
-    } else if (m_Slots.SelectAtPoint(m_CursorPos)) {
+    } else if (m_Slots.SelectAtPoint(at)) {
         if (m_Slots.m_hMenu) TrackPopup(m_Slots.m_hMenu);
     }
 }

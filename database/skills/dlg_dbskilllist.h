@@ -31,8 +31,8 @@ protected:
     int OnPageCommand(WORD id, WORD code) override;
     void OnApplied() override;
     void Renumber() override;
-    void ApplyRules() override;
-    void OnRightClick() override;
+    void UpdatePageState() override;
+    void ShowListMenu(POINT at) override;
 
 private:
     // The ids and handlers of a sub-list's commands.

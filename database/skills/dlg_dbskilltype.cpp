@@ -93,10 +93,10 @@ void DLG_DBSKILLTYPE::EditInfluence() {
     if (dialog.DoModal(0) == 1) InfluencesChanged();
 }
 
-void DLG_DBSKILLTYPE::OnRightClick() {
-    if (m_List.SelectAtPoint(m_CursorPos)) {
+void DLG_DBSKILLTYPE::ShowListMenu(POINT at) {
+    if (m_List.SelectAtPoint(at)) {
         if (m_hMenu) TrackPopup(m_hMenu);
-    } else if (m_Infls.SelectAtPoint(m_CursorPos) && m_Infls.m_hMenu) {
+    } else if (m_Infls.SelectAtPoint(at) && m_Infls.m_hMenu) {
         TrackPopup(m_Infls.m_hMenu);
     }
 }

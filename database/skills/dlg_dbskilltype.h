@@ -18,7 +18,7 @@ public:
 protected:
     void AttachLists() override;
     int OnPageCommand(WORD id, WORD code) override;
-    void OnRightClick() override;
+    void ShowListMenu(POINT at) override;
 
 private:
     void InsertInfluence();

@@ -10,6 +10,7 @@
 #include "database/skills/dlg_slot.h"
 #include "database/skills/prop_dbskill.h"
 #include "database/skills/skill_csv.h"
+#include "database/units/dlg_orgslot.h"
 #include "model/media_database.h"
 #include "tests/database/sheet/sheet_test_support.h"
 #include "ui/common_dialogs.h"
@@ -205,6 +206,22 @@ TEST_F(SkillPagesTest, TheCategoryAndSlotDialogs) {
     });
     Click(kLists, 1077);
     EXPECT_EQ(3u, page->m_Work[0].vSlot[0].vAcqCond.size()) << "Cancel keeps the conditions";
+
+    // A class's own slot opens the same dialog, on the categories of the database's list.
+    ASSERT_NE(nullptr, g_pfnEditOrgSlot);
+    cSlot own;
+    own.bAllCateg = 0;
+    WhenOpen([] {
+        DLG_SLOT* d = OpenBox<DLG_SLOT>();
+        if (!d) return false;
+        EXPECT_EQ(2, SendDlgItemMessageA(d->m_hWnd, 1395, CB_GETCOUNT, 0, 0)) << "the list as applied";
+        Command(d->m_hWnd, 1393, BN_CLICKED);
+        Command(d->m_hWnd, 1006, BN_CLICKED);
+        return true;
+    });
+    EXPECT_EQ(1, g_pfnEditOrgSlot(page, &m_Reg, &page->m_Slots, &own, 0));
+    EXPECT_EQ(1u, own.vAcqCond.size());
+    EXPECT_EQ(0, g_pfnEditOrgSlot(page, &m_Reg, &page->m_Slots, &own, 5)) << "no such skill list";
 }
 
 TEST_F(SkillPagesTest, TheSkillSheetEditsTheListsWorkingRecord) {
