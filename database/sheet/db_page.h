@@ -7,6 +7,7 @@
 #include "ui/dlg.h"
 
 class PROP_DATABASE;
+class PROP_DBSKILL;
 
 class DLG_DBPAGE : public DLG_CLASS {
 public:
@@ -16,6 +17,8 @@ public:
     // page's window was never made.
     virtual void Commit() {}
     int HasWindow() const { return m_hWnd != nullptr; }
+    // The skill sheet the page holds open (the skill-list page's), or none.
+    virtual PROP_DBSKILL* SkillSheet() const { return nullptr; }
 
     PROP_DATABASE* m_pDatabase;
 
