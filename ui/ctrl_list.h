@@ -226,8 +226,9 @@ public:
     int Paste(const VECTOR_CLASS<T>& source);
 
 protected:
+    // New and insert add the list's default record, the one its end row shows.
     void InsertDefaultRecord(int index) override {
-        if (m_pWork) m_pWork->insert(m_pWork->begin() + index, T());
+        if (m_pWork) m_pWork->insert(m_pWork->begin() + index, m_Default);
     }
     void EraseRecord(int index) override {
         if (m_pWork) m_pWork->EraseAt(static_cast<unsigned>(index));

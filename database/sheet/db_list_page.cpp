@@ -46,6 +46,7 @@ int DLG_DBLIST_PAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 void DLG_DBLIST_PAGE::OnSetActive() {
     LoadSelectedOrFirst();
     if (m_bApplied) {
+        ResetDefaultRecord();  // the record's defaults follow the lists an Apply changed
         RefreshCtrls(-1);
         m_bApplied = 0;
         OnApplied();

@@ -69,6 +69,7 @@ protected:
     // What the page adds when it shows again after an Apply (label lists).
     virtual void OnApplied() {}
     virtual void Renumber() {}
+    virtual void ResetDefaultRecord() {}
     // Sub-lists edited in place re-apply their rows after a record change.
     virtual void AfterRecordChange() {}
     // What follows the shown record and the controls (enable states,
@@ -120,14 +121,20 @@ protected:
         m_Work.Assign(*source);
     }
     void AttachLists() override {
+        ResetDefaultRecord();
         m_List.Subclass(this, m_ListDesc);
         AddCtrl(&m_List);
     }
+    // New records, and the end row, start from the record's own defaults
+    // (a party variable's common variable 1, a land's rate for every element).
+    void ResetDefaultRecord() override { ResetListRecord(m_List.m_Default); }
     void LoadSelectedOrFirst() override {
         const int first = m_List.m_nFirstShown;
         if (m_List.GetDataPos() >= 0)
             m_List.LoadBoundRecord();
         else if (first < static_cast<int>(m_Work.size()))
             m_Record = m_Work[first];
+        else
+            m_Record = m_List.m_Default;  // no record to show: the end row's defaults
     }
 };
