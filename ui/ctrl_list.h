@@ -222,8 +222,12 @@ public:
     int Paste(const VECTOR_CLASS<T>& source);
 
 protected:
+    // A new record is what the record's own reset makes, as a cleared one.
     void InsertDefaultRecord(int index) override {
-        if (m_pWork) m_pWork->insert(m_pWork->begin() + index, T());
+        if (!m_pWork) return;
+        T record{};
+        ResetListRecord(record);
+        m_pWork->insert(m_pWork->begin() + index, record);
     }
     void EraseRecord(int index) override {
         if (m_pWork) m_pWork->EraseAt(static_cast<unsigned>(index));

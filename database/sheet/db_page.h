@@ -15,6 +15,9 @@ public:
     // Writes the page's edits into the database objects; nothing while the
     // page's window was never made.
     virtual void Commit() {}
+    // The sheet's idle step while the page shows: a preview is drawn again;
+    // an animation page also steps its animation when `advance` is set.
+    virtual void OnTick(int /*advance*/) { OnPaint(); }
     int HasWindow() const { return m_hWnd != nullptr; }
 
     PROP_DATABASE* m_pDatabase;
