@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "base/report.h"
+#include "database/media/entry_dialog.h"
 #include "database/media/media_rules.h"
 #include "media/anim_play.h"
 #include "ui/common_dialogs.h"
@@ -121,31 +121,13 @@ int DLG_DBANIM<Pat, Frame>::EditPattern() {
     const int row = m_Frames.GetDataPos();
     if (row < 0 || row >= static_cast<int>(this->m_Record.vAnim.size())) return 0;
     m_pFrameDialog = MakeFrameDialog(&this->m_Record.vAnim[row]);
-    if (!m_pFrameDialog) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int ok = m_pFrameDialog->DoModal(0) == 1;
-    SafeDelete(m_pFrameDialog);
-    if (ok) {
-        m_Frames.FillList();
-        m_Frames.RedrawList();
-    }
-    return ok;
+    return RunEntryDialog(m_pFrameDialog, m_Frames);
 }
 
 template <class Pat, class Frame>
 int DLG_DBANIM<Pat, Frame>::InsertPattern() {
-    if (!m_Frames.InsertRecord()) return 1;  // full: beeped
-    const int row = m_Frames.m_nCurRow;
-    if (!EditPattern()) {
-        m_Frames.DeleteRecords(row, 1);
-        return 0;
-    }
-    m_Frames.SelectNext(0);
-    m_Frames.FillList();
-    m_Frames.RedrawList();
-    return 1;
+    // A full list changed nothing, which storing the animation keeps so.
+    return InsertThroughDialog(m_Frames, [this] { return EditPattern(); }) != ENTRY_CANCELLED;
 }
 
 template <class Pat, class Frame>
@@ -211,6 +193,11 @@ int DLG_DBANIM_FRAME<Frame>::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
 template <class Frame>
 int DLG_DBANIM_FRAME<Frame>::OnCommand(WPARAM wParam, LPARAM lParam) {
+    // Esc comes from the dialog manager as IDCANCEL: as "ｷｬﾝｾﾙ".
+    if (LOWORD(wParam) == IDCANCEL) {
+        End(0);
+        return 1;
+    }
     const int r = ModalOnCommand(wParam, lParam);
     if (LOWORD(wParam) == IDC_FRAME_CEL && m_hWnd) DrawFrame(IDC_ANIM_PREVIEW);
     return r;

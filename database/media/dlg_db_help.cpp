@@ -2,8 +2,8 @@
 
 #include <new>
 
-#include "base/report.h"
 #include "database/media/dlg_text.h"
+#include "database/media/entry_dialog.h"
 #include "model/media_database.h"
 #include "resources/db_media_ids.h"
 
@@ -69,28 +69,11 @@ int DLG_DB_HELP::EditText() {
     const int row = m_Texts.GetDataPos();
     if (row < 0 || row >= static_cast<int>(m_Record.vText.size())) return 0;
     m_pTextDialog = new (std::nothrow) DLG_TEXT(this, m_pWndList, &m_Texts, &m_Record.vText[row]);
-    if (!m_pTextDialog) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int ok = m_pTextDialog->DoModal(0) == 1;
-    SafeDelete(m_pTextDialog);
-    if (ok) {
-        m_Texts.FillList();
-        m_Texts.RedrawList();
-    }
-    return ok;
+    return RunEntryDialog(m_pTextDialog, m_Texts);
 }
 
 void DLG_DB_HELP::InsertText() {
-    if (!m_Texts.InsertRecord()) return;  // full: beeped
-    const int row = m_Texts.m_nCurRow;
-    if (EditText())
-        m_Texts.SelectNext(0);
-    else
-        m_Texts.DeleteRecords(row, 1);
-    m_Texts.FillList();
-    m_Texts.RedrawList();
+    InsertThroughDialog(m_Texts, [this] { return EditText(); });
 }
 
 void DLG_DB_HELP::OnPaint() {

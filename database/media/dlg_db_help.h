@@ -6,8 +6,6 @@
 #include "database/sheet/db_list_page.h"
 #include "model/media_records.h"
 
-class DLG_TEXT;
-
 class DLG_DB_HELP : public DLG_DBLIST<cEdHelp> {
 public:
     // An empty help list gets one default topic in the database itself.
@@ -25,7 +23,7 @@ public:
     CTRL_LIST_CLASS<cEdHelpText> m_Texts;
     int m_nSymbol = 0;  // the chooser's symbol; never stored
     VECTOR_CLASS<std::string> m_SymbolRows;
-    DLG_TEXT* m_pTextDialog = nullptr;  // while it runs
+    DLG_CLASS* m_pTextDialog = nullptr;  // the text dialog while it runs
 
 protected:
     void AttachLists() override;

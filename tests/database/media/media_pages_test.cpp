@@ -83,17 +83,20 @@ void Command(HWND dlg, int id, int code) {
     SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
 }
 
-// Answers the next modal dialog of class D: its items typed, then OK (or Cancel).
+enum { OK = IDC_FRAME_OK, CANCEL = IDC_FRAME_CANCEL, ESC = IDCANCEL };
+
+// Answers the next modal dialog of class D: its items typed, then a button
+// (OK, CANCEL, or ESC as the dialog manager sends Esc).
 template <class D>
-void Answer(std::vector<std::pair<int, const char*>> typed, int ok, int* opened = nullptr,
+void Answer(std::vector<std::pair<int, const char*>> typed, int button, int* opened = nullptr,
             std::function<void(D*)> look = nullptr) {
-    WhenOpen([typed, ok, opened, look] {
+    WhenOpen([typed, button, opened, look] {
         D* d = OpenBox<D>();
         if (!d) return false;
         if (opened) ++*opened;
         for (const auto& t : typed) SetDlgItemTextA(d->m_hWnd, t.first, t.second);
         if (look) look(d);
-        Command(d->m_hWnd, ok ? IDC_FRAME_OK : IDC_FRAME_CANCEL, BN_CLICKED);
+        Command(d->m_hWnd, button, BN_CLICKED);
         return true;
     });
 }
@@ -225,12 +228,12 @@ TEST_F(MediaPagesTest, FramesAreEditedInTheirDialogWithinTheirLimits) {
     auto* chara = Show<DLG_DB_CHARAANIM>(CHARA);
     EXPECT_EQ((std::vector<std::string>{"1 ", std::string(64, '-')}), Rows(CHARA, IDC_CHARAANIM_LIST));
     Type(CHARA, IDC_ANIM_GRAPHIC, "2");
-    Answer<DLG_DB_CHARAANIM_ANIM>({}, 0);
+    Answer<DLG_DB_CHARAANIM_ANIM>({}, CANCEL);
     Click(CHARA, IDC_ANIM_INSERT);
     EXPECT_EQ(1u, chara->m_Work[1].vAnim.size()) << "a cancelled insert takes its frame away";
     int shownCell = -2;
     Answer<DLG_DB_CHARAANIM_ANIM>(
-        {{IDC_FRAME_CEL, "3"}, {IDC_FRAME_TIME, "10"}, {IDC_FRAME_MOVEX, "8"}}, 1, nullptr,
+        {{IDC_FRAME_CEL, "3"}, {IDC_FRAME_TIME, "10"}, {IDC_FRAME_MOVEX, "8"}}, OK, nullptr,
         [&shownCell](DLG_DB_CHARAANIM_ANIM* d) { shownCell = ShownColumn(Picture(d, IDC_ANIM_PREVIEW)); });
     SendMessageA(Item(CHARA, IDC_FRAME_EFFECT_START), BM_SETCHECK, BST_CHECKED, 0);
     Click(CHARA, IDC_ANIM_INSERT);
@@ -240,9 +243,10 @@ TEST_F(MediaPagesTest, FramesAreEditedInTheirDialogWithinTheirLimits) {
     EXPECT_EQ(2u, chara->m_Work[1].vAnim.size());
     EXPECT_EQ(2, chara->m_Work[1].nGraphic);
     SelectRows(CHARA, IDC_ANIM_FRAMES, {0});
-    Answer<DLG_DB_CHARAANIM_ANIM>({{IDC_FRAME_CEL, "7"}}, 0);
+    Answer<DLG_DB_CHARAANIM_ANIM>({{IDC_FRAME_CEL, "7"}}, ESC);
     Click(CHARA, IDC_ANIM_EDIT);
-    EXPECT_EQ(3, chara->m_Work[1].vAnim[0].nCel) << "cancel leaves the frame";
+    EXPECT_EQ(3, chara->m_Work[1].vAnim[0].nCel) << "Esc leaves the frame";
+    EXPECT_EQ(nullptr, chara->m_pFrameDialog);
     SelectRows(CHARA, IDC_ANIM_FRAMES, {0, 1});
     Click(CHARA, IDC_ANIM_DELETE);
     ASSERT_EQ(1u, chara->m_Work[1].vAnim.size()) << "the last frame stays";
@@ -260,13 +264,13 @@ TEST_F(MediaPagesTest, FramesAreEditedInTheirDialogWithinTheirLimits) {
     ListKey(EFFECT, IDC_ANIM_FRAMES, KEY_PASTE);
     EXPECT_EQ(99u, effect->m_Work[2].vAnim.size());
     int opened = 0;
-    Answer<DLG_DB_EFFECTANIM_ANIM>({}, 1, &opened);
+    Answer<DLG_DB_EFFECTANIM_ANIM>({}, OK, &opened);
     Click(EFFECT, IDC_ANIM_INSERT);
     WhenOpen(nullptr);
     EXPECT_EQ(0, opened) << "a full frame list opens no dialog";
     EXPECT_EQ(99u, effect->m_Work[2].vAnim.size());
     SelectRows(EFFECT, IDC_EFFECTANIM_LIST, {0});
-    Answer<DLG_DB_EFFECTANIM_ANIM>({{IDC_FRAME_CEL, "4"}, {IDC_FRAME_MOVEY, "-2"}, {IDC_FRAME_TIME, "3"}}, 1);
+    Answer<DLG_DB_EFFECTANIM_ANIM>({{IDC_FRAME_CEL, "4"}, {IDC_FRAME_MOVEY, "-2"}, {IDC_FRAME_TIME, "3"}}, OK);
     Click(EFFECT, IDC_ANIM_EDIT);
     EXPECT_EQ((std::vector<std::string>{"4-3 Y-2", std::string(64, '-')}), Rows(EFFECT, IDC_ANIM_FRAMES));
 
@@ -419,10 +423,10 @@ TEST_F(MediaPagesTest, HelpTextsAreWrittenInTheirDialogAndSymbolsPreviewed) {
     Type(HELP, IDC_HELP_TITLE, "移動");
     EXPECT_EQ("1 移動", Rows(HELP, IDC_HELP_LIST)[0]);
 
-    Answer<DLG_TEXT>({{IDC_TEXT_EDIT, "一行目"}}, 0);
+    Answer<DLG_TEXT>({{IDC_TEXT_EDIT, "一行目"}}, CANCEL);
     Click(HELP, IDC_HELP_INSERT);
     EXPECT_EQ(1u, help->m_Work[0].vText.size());
-    Answer<DLG_TEXT>({{IDC_TEXT_EDIT, "#P3.は山\r\n二行目"}}, 1);
+    Answer<DLG_TEXT>({{IDC_TEXT_EDIT, "#P3.は山\r\n二行目"}}, OK);
     Click(HELP, IDC_HELP_INSERT);
     ASSERT_EQ(2u, help->m_Work[0].vText.size());
     EXPECT_EQ("#P3.は山\r\n二行目", help->m_Work[0].vText[0].strText);
