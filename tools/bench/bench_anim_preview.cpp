@@ -28,7 +28,7 @@ int CountBox(HWND, const char*, const char*, unsigned) { return IDOK; }
 void Measure(PROP_DATABASE* sheet, int tab, const char* what, double seconds) {
     SendMessageA(sheet->m_hWnd, PSM_SETCURSEL, tab, 0);
     DLG_DBPAGE* page = sheet->Page(tab);
-    media_pages::ChooseFirstRow(sheet, tab);
+    media_pages::ChooseRow(sheet, tab, 0);
     DispatchWaitingMessages();
     AppIdle();  // the pacer starts from here
 

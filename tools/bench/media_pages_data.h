@@ -105,12 +105,15 @@ inline PROP_DATABASE* OpenSheet(int tab) {
     return sheet;
 }
 
-// Chooses the first row of a page's record list again, as a click would: a
-// command of an animation page loads its preview into the player.
-inline void ChooseFirstRow(PROP_DATABASE* sheet, int tab) {
+// Chooses a row of a page's record list, as a click would: a command of an
+// animation page loads its preview into the player.
+inline void ChooseRow(PROP_DATABASE* sheet, int tab, int row) {
     auto* page = dynamic_cast<DLG_DBLIST_PAGE*>(sheet->Page(tab));
     if (!page) return;
     CTRL_LIST_BASE& list = page->List();
+    SendMessageA(list.m_hWnd, LB_SETSEL, FALSE, -1);
+    SendMessageA(list.m_hWnd, LB_SETSEL, TRUE, row);
+    SendMessageA(list.m_hWnd, LB_SETCARETINDEX, row, 0);
     SendMessageA(page->m_hWnd, WM_COMMAND, MAKEWPARAM(list.m_wId, LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list.m_hWnd));
 }

@@ -14,6 +14,7 @@
 
 namespace {
 
+enum { kBackTab = 10 };
 int g_nTab = PROP_DATABASE::TAB_CHARA_ANIM;
 const char* g_What = "";
 
@@ -47,7 +48,8 @@ int main(int argc, char** argv) {
     PROP_DATABASE* sheet = media_pages::OpenSheet(g_nTab);
     if (!sheet) return 1;
     DLG_DBPAGE* page = sheet->Page(g_nTab);
-    media_pages::ChooseFirstRow(sheet, g_nTab);
+    // The background in colour shows its preview; elsewhere the first record.
+    media_pages::ChooseRow(sheet, g_nTab, g_nTab == kBackTab ? 1 : 0);
     if (*g_What) SetTimer(page->m_hWnd, 1, 500, OpenDialog);
     int code = 0;
     RunMessageLoop(&code);

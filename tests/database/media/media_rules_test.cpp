@@ -1,6 +1,6 @@
 // The media pages' window-free rules: the name a file gives a record, the
-// frame rows, the part of a cell that lies on its sheet, and the animation
-// sequences of both kinds stepped through hostile frames.
+// frame rows, and the animation sequences of both kinds stepped through
+// hostile frames.
 #include "database/media/media_rules.h"
 
 #include <gtest/gtest.h>
@@ -57,30 +57,6 @@ TEST(MediaRules, FrameRowsShowCellTimeMovesAndTheEffectStart) {
         EXPECT_EQ(c.chara, row);
         FormatEffectAnimPatRow(row, 0, effect);
         EXPECT_EQ(c.effectRow, row);
-    }
-}
-
-TEST(MediaRules, EditTextNumberReadsAsTheEditDoes) {
-    EXPECT_EQ(12, EditTextNumber("12", 1));
-    EXPECT_EQ(-3, EditTextNumber("-3", 0));
-    EXPECT_EQ(1, EditTextNumber("", 1));
-    EXPECT_EQ(0, EditTextNumber("", -640));
-    EXPECT_EQ(12, EditTextNumber("1a2", 0)) << "what is no digit is passed over";
-}
-
-TEST(MediaRules, ACellIsCutToItsSheet) {
-    const struct {
-        int sx, sy, width, height, on, w, h;
-    } cases[] = {
-        {0, 0, 256, 1024, 1, 32, 32},  {224, 992, 256, 1000, 1, 32, 8},  // world chip 255 on a sheet 1000 pixels high
-        {224, 992, 256, 512, 0, 0, 0}, {240, 0, 250, 64, 1, 10, 32},    {-32, 0, 256, 256, 0, 0, 0},
-    };
-    for (const auto& c : cases) {
-        int w = 0, h = 0;
-        EXPECT_EQ(c.on, ClipCellToSheet(c.sx, c.sy, 32, c.width, c.height, &w, &h)) << c.sx << "," << c.sy;
-        if (c.on) {
-            EXPECT_EQ(std::make_pair(c.w, c.h), std::make_pair(w, h));
-        }
     }
 }
 
