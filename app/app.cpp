@@ -45,6 +45,7 @@ int g_nEditorMode = EDITOR_MODE_STAGE;
 DLG_MAIN* g_lpStageWnd = nullptr;
 int g_nFps = 0;
 char g_szProjectFolder[MAX_PATH] = {};
+int g_nExitCode = 0;
 
 namespace {
 
@@ -52,28 +53,6 @@ const char kReportFile[] = "Report_Editor.txt";
 const char kEcLogFile[] = "EC_Editor.txt";
 const char kSystemIni[] = "System.ini";
 const int kAnimatedPageRate = 20;
-
-// Set when the editor settings were read or there was no file to read: a
-// file that did not load (a newer version's) is never written over.
-int g_bEditConfigWritable = 0;
-
-// The editor settings, taken over once from their old place in "data\".
-void LoadEditorSettings() {
-    const cPathTable& p = g_PathTable;
-    g_bEditConfigWritable = 1;
-    if (g_EditConfig.LoadFile(p.EditConfig)) return;
-    if (FileExists(p.EditConfig)) {
-        g_bEditConfigWritable = 0;
-        ECSP("EditConfig.Load 失敗");
-        return;
-    }
-    if (!g_EditConfig.LoadFile(p.OldEditConfig)) {
-        ECSP("EditConfig.Load 失敗 (旧パス)");
-        return;
-    }
-    if (g_EditConfig.SaveFile(p.EditConfig) && !FileDelete(p.OldEditConfig))
-        ECSP("EditConfig.DeleteFile 失敗 (旧パス)");
-}
 
 // While the database sheet shows an animation page or a skill sheet stands,
 // the idle routine runs at a steady frame rate instead of waiting for input.
@@ -85,10 +64,21 @@ bool IsAnimating(PROP_DATABASE* db) {
     return skills && skills->m_pPage;
 }
 
-// The saves of shut-down tell the report log which file they could not write.
-void SaveEditorSettings() {
-    if (g_bEditConfigWritable && !g_EditConfig.SaveFile(g_PathTable.EditConfig))
-        Report("%s の保存に失敗しました！", g_PathTable.EditConfig);
+// A save that failed at the end is named in the report log, or in a box when
+// the log cannot be written either.
+void ReportIfNotSaved(int saved, const char* path) {
+    if (!saved) ReportOrBox("%s の保存に失敗しました！", path);
+}
+
+// Without "data\" and "default\" the folder is no project, and a new one
+// cannot be made in it.
+int IsProjectFolder() {
+    if (FolderExists(g_PathTable.Data) || FolderExists(g_PathTable.Default)) return 1;
+    ErrorBoxPrintf(
+        "%s\n\nこのフォルダには「data」フォルダも「default」フォルダもありません！\n"
+        "ゲームのプロジェクトフォルダでエディターを起動して下さい。",
+        g_szProjectFolder);
+    return 0;
 }
 
 }  // namespace
@@ -127,13 +117,20 @@ int AppInit() {
     g_bStripCR = 0;
     GetCurrentFolder(g_szProjectFolder, sizeof(g_szProjectFolder));
 
+    g_nExitCode = EXIT_FAILED;
+    if (!IsProjectFolder()) return 0;
     int created = 0;
-    if (!CreateDefaultData(nullptr, &created)) return 0;
+    if (!CreateDefaultData(nullptr, &created)) {
+        g_nExitCode = 0;  // the user declined the new project
+        return 0;
+    }
     CreateProjectFolders();
     LoadRandomNames(g_RandomNames);
     BuildSkillCsvColumns();
     LoadEditorSettings();
 
+    // The settings' own version says nothing of the project's files.
+    g_bFileTooNew = 0;
     if (!LoadProject(0)) {
         if (g_bFileTooNew)
             ErrorBoxPrintf("%s", "プロジェクトのロードに失敗しました！");
@@ -143,7 +140,7 @@ int AppInit() {
                 "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！");
         // The next start must not try the same stage again.
         g_EditConfig.LastStage.clear();
-        SaveEditorSettings();
+        ReportIfNotSaved(SaveEditorSettings(), g_PathTable.EditConfig);
         return 0;
     }
     OpenLastStage();
@@ -164,6 +161,7 @@ int AppInit() {
     InitCommonControls();
 
     if (!CreateMainWindows()) return 0;
+    g_nExitCode = 0;
     g_bStarted = 1;
     return 1;
 }
@@ -226,11 +224,10 @@ void AppExit() {
     if (g_bStarted) {
         g_EditConfig.LastStage = g_StageEditState.StagePath;
         g_EditConfig.EditLayer = g_StageEditState.Layer;
-        SaveEditorSettings();
+        ReportIfNotSaved(SaveEditorSettings(), g_PathTable.EditConfig);
     }
     // Names that were never read are not written over the project's file.
-    if (g_bGValInfoLoaded && !SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo))
-        Report("%s の保存に失敗しました！", g_PathTable.GValInfo);
+    if (g_bGValInfoLoaded) ReportIfNotSaved(SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo), g_PathTable.GValInfo);
     MciTerm(&g_MciTable);
     g_Sound.Release();
     cHook::Unhook();
@@ -280,16 +277,23 @@ int EditorMain(HINSTANCE instance) {
     char report[MAX_PATH] = {};
     std::snprintf(report, sizeof(report), "%s", kReportFile);
     MakeAbsolutePath(report);
-    if (!ReportOpen(report)) return 0;
+    if (!ReportOpen(report)) {
+        // Nothing could say why the editor did not start.
+        ErrorBoxPrintf("%s を作成できません！\n書き込みのできるフォルダでエディターを起動して下さい。", report);
+        return EXIT_FAILED;
+    }
     Report("App : ver %s", g_szAppVersion);
     ReportSystemInfo();
 
     HANDLE mutex = AcquireSingleInstance(g_szAppClass);
     if (!mutex) return 0;
     g_hInstance = instance;
-    int code = 0;
+    int code = EXIT_FAILED;
     if (RegisterMainWindowClass(instance)) {
-        if (AppInit()) RunMessageLoop(&code);
+        if (AppInit())
+            RunMessageLoop(&code);
+        else
+            code = g_nExitCode;
         AppExit();
     }
     ReleaseMutex(mutex);

@@ -20,6 +20,11 @@ extern int g_nEditorMode;                 // 0 the stage editor is in front, 2 t
 extern DLG_MAIN* g_lpStageWnd;            // the current stage editor, null when none stands
 extern int g_nFps;                        // frames per second of the idle routine, counted every step
 extern char g_szProjectFolder[MAX_PATH];  // the current folder at start-up
+extern int g_nExitCode;                   // the program's exit code when start-up ends it (AppInit 0)
+
+// A start-up that failed ends the program with this code; one the user
+// declined (a new project, a second copy) with 0.
+enum { EXIT_FAILED = 1 };
 
 enum { EDITOR_MODE_STAGE = 0, EDITOR_MODE_WORLDMAP = 2 };
 
@@ -34,7 +39,7 @@ HANDLE AcquireSingleInstance(const char* name);
 int RegisterMainWindowClass(HINSTANCE instance);
 
 // Start-up after the window class exists: true when the main frame and the
-// stage editor stand.
+// stage editor stand; otherwise g_nExitCode tells whether it failed.
 int AppInit();
 // The main frame, off screen, and the stage editor in it with the focus; 0
 // when either could not be made.

@@ -63,6 +63,7 @@ private:
     int OpenStage();
     int SelectDefaultStage();
     int NewStageFromDefault();
+    int CloseStage();  // 0 when the user kept the stage open
     int SaveEventPalette();
     void TestPlay();  // test_play.cpp
 

@@ -114,15 +114,9 @@ int DLG_MAIN::RunCommand(WORD id) {
         if (RunDisabled(&DLG_MAIN::OpenStage)) AfterStageChange();
         return 1;
     case CM_CLOSE_STAGE:
+        if (!RunDisabled(&DLG_MAIN::CloseStage)) return 1;
         SetWaitCursor();
-        st.StageOpen = 0;
-        st.StagePath.clear();
-        g_Stage.SetDefault();
-        st.ClearHistory();
-        UpdateUndoMenu();
-        UpdateUndoToolbar();
-        if (m_Rebuild) m_Rebuild();
-        st.StageChanged = 0;
+        AfterStageChange();
         SetArrowCursor();
         return 1;
     case CM_DEFAULT_STAGE: RunDisabled(&DLG_MAIN::SelectDefaultStage); return 1;

@@ -5,7 +5,6 @@
 #include "app/app.h"
 #include "app/stage_edit_state.h"
 #include "base/paths.h"
-#include "base/report.h"
 #include "media/image_table.h"
 #include "model/event.h"
 #include "model/project_files.h"
@@ -46,10 +45,8 @@ int LoadProjectImages(int) {
             g_ImageTable[i].LoadImage(&param);  // a missing background is no failure
             continue;
         }
-        if (!g_ImageTable[i].LoadImage(&param)) {
-            ErrorBoxPrintf("%s が読み込めません！", param.szFileName);
-            return 0;
-        }
+        // The loader names the file and what is wrong with it: one box.
+        if (!g_ImageTable[i].LoadImage(&param)) return 0;
     }
     BuildPickerSheets();
     return 1;

@@ -10,8 +10,9 @@ extern int g_bGValInfoLoaded;
 // message shown), unless `keepGoing`, which skips failed files.
 int LoadProjectFiles(int keepGoing);
 // The 38 surfaces of the image table and the four picker sheets built from
-// them. A missing image stops it (0) whatever `keepGoing` says; a missing
-// world-map background does not.
+// them. A missing or damaged image stops it (0) after the one message of
+// the image loader, whatever `keepGoing` says; a missing world-map
+// background does not.
 int LoadProjectImages(int keepGoing);
 void BuildPickerSheets();
 // Both, then no stage is open. 1 when every step succeeded.

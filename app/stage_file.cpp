@@ -138,6 +138,14 @@ int DLG_MAIN::NewStageFromDefault() {
     return 1;
 }
 
+int DLG_MAIN::CloseStage() {
+    if (!ConfirmSaveStage()) return 0;
+    g_StageEditState.StageOpen = 0;
+    g_StageEditState.StagePath.clear();
+    g_Stage.SetDefault();
+    return 1;
+}
+
 int DLG_MAIN::SelectDefaultStage() {
     char path[MAX_PATH] = {};
     if (!SelectOpenFile(m_hWnd, path, sizeof(path), kStageFolder, "デフォルトステージの選択", kStageFilter,
@@ -145,6 +153,6 @@ int DLG_MAIN::SelectDefaultStage() {
         return 0;
     if (!IsOnProgramDrive(path)) return 0;
     g_EditConfig.DefaultStage = path;
-    if (!g_EditConfig.SaveFile(g_PathTable.EditConfig)) return WriteFailed(g_PathTable.EditConfig);
+    if (!SaveEditorSettings()) return WriteFailed(g_PathTable.EditConfig);
     return 1;
 }

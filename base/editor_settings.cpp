@@ -4,6 +4,7 @@
 
 #include "base/paths.h"
 #include "base/platform.h"
+#include "base/report.h"
 
 cEditConfig g_EditConfig;
 cTestPlay g_TestPlay;
@@ -138,4 +139,63 @@ int cTestPlay::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL(SkillLevel);
     SERIAL(Training);
     return 1;
+}
+
+// ---- The settings file --------------------------------------------------------------
+
+namespace {
+
+// Cleared until start-up has read the settings or found none to read.
+int g_bEditConfigWritable = 0;
+
+// A file whose version word is above the program's: another editor's, to be kept.
+bool IsNewerFile(const char* path) {
+    std::string bytes;
+    uint32_t version = 0;
+    if (!FileReadAll(path, &bytes) || bytes.size() < 4) return false;
+    std::memcpy(&version, bytes.data(), 4);
+    return version > static_cast<uint32_t>(g_nDataVersion);
+}
+
+}  // namespace
+
+std::string DamagedFileName(const char* path) {
+    const std::string base = std::string(path) + ".damaged";
+    std::string name = base;
+    for (int n = 2; FileExists(name.c_str()) || FolderExists(name.c_str()); ++n) name = base + std::to_string(n);
+    return name;
+}
+
+int LoadEditorSettings() {
+    const cPathTable& p = g_PathTable;
+    g_bEditConfigWritable = 1;
+    if (g_EditConfig.LoadFile(p.EditConfig)) return 1;
+    if (FileExists(p.EditConfig)) {
+        if (IsNewerFile(p.EditConfig)) {
+            g_bEditConfigWritable = 0;
+            ECSP("EditConfig.Load 失敗");
+            return 0;
+        }
+        const std::string aside = DamagedFileName(p.EditConfig);
+        if (FileReplace(p.EditConfig, aside.c_str())) {
+            ReportOrBox("%s が壊れていたため %s に移し、エディターの設定を初期値に戻しました。", p.EditConfig,
+                        aside.c_str());
+        } else {
+            g_bEditConfigWritable = 0;
+            ReportOrBox("%s が壊れていますが %s に移せません。エディターの設定は保存されません。", p.EditConfig,
+                        aside.c_str());
+        }
+        return 0;
+    }
+    if (!g_EditConfig.LoadFile(p.OldEditConfig)) {
+        ECSP("EditConfig.Load 失敗 (旧パス)");
+        return 0;
+    }
+    if (SaveEditorSettings() && !FileDelete(p.OldEditConfig)) ECSP("EditConfig.DeleteFile 失敗 (旧パス)");
+    return 1;
+}
+
+int SaveEditorSettings() {
+    if (!g_bEditConfigWritable) return 1;
+    return g_EditConfig.SaveFile(g_PathTable.EditConfig);
 }

@@ -78,3 +78,20 @@ public:
 
 extern cEditConfig g_EditConfig;
 extern cTestPlay g_TestPlay;
+
+// ---- The settings file --------------------------------------------------------------
+// Start-up reads g_EditConfig from "e_data\EditConfig.dat" (taking it over once
+// from its old place in "data\"); every later write goes through
+// SaveEditorSettings, so that a file that was not read is never written over
+// unseen. A newer version's settings are left as they are for the whole run;
+// a damaged file is kept aside under DamagedFileName, a line in the report
+// log says so, and fresh settings are written from then on.
+
+// 1 when the settings were read; 0 when the defaults stand (no file, a newer
+// version's, or a damaged one).
+int LoadEditorSettings();
+// 1 when written, or when the file holds a newer version's settings, which
+// stay as they are; 0 when the write failed (the old file is then whole).
+int SaveEditorSettings();
+// "<path>.damaged", or "<path>.damaged2", "<path>.damaged3" ... when taken.
+std::string DamagedFileName(const char* path);

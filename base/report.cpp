@@ -46,9 +46,9 @@ int AppendToReport(const std::string& text) {
     if (!FileOpenWrite(&file, g_szReportPath)) return 0;
     FileSeekEnd(file);
     const std::string bytes = TextMode(text);
-    FileWrite(file, bytes.data(), static_cast<unsigned>(bytes.size()));
-    FileClose(&file);
-    return 1;
+    // A full disk opens the log but takes none of the line.
+    const int written = FileWrite(file, bytes.data(), static_cast<unsigned>(bytes.size()));
+    return FileClose(&file) && written;
 }
 
 std::string Format(const char* format, va_list args) {
@@ -112,9 +112,19 @@ int ReportAndEcLog(const char* format, ...) {
 int ReportError(const char* format, const char* argument) {
     char text[1024];
     std::snprintf(text, sizeof(text), format, argument);
-    if (!ReportLine(text)) return 0;
+    const int logged = ReportLine(text);
     ErrorBoxPrintf("%s", text);
-    return 1;
+    return logged;
+}
+
+int ReportOrBox(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    const std::string text = Format(format, args);
+    va_end(args);
+    if (AppendToReport(text + "\n")) return 1;
+    ErrorBoxPrintf("%s", text.c_str());
+    return 0;
 }
 
 int ReportLoadFailure(const std::string& path) {

@@ -17,8 +17,13 @@ int ReportOpen(const char* path);  // truncates; 1, or 0 when it cannot be creat
 int Report(const char* format, ...) ORR_PRINTF(1, 2);
 // To the report log and the second log (text cut at 1023 bytes).
 int ReportAndEcLog(const char* format, ...) ORR_PRINTF(1, 2);
-// As ReportAndEcLog, then the text in an error box.
+// As ReportAndEcLog, then the text in an error box; the box is shown also
+// when the log cannot be written (the result is then 0).
 int ReportError(const char* format, const char* argument);
+// A failure the user must learn of: a line in the report log or, when the
+// log cannot be written (a full or read-only disk), the same text in an
+// error box. 1 when it went to the log.
+int ReportOrBox(const char* format, ...) ORR_PRINTF(1, 2);
 int ReportSystemInfo();
 // The load-failure message for `path` (the newer-version one when
 // g_bFileTooNew is set), to the log and in an error box.

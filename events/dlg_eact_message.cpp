@@ -5,16 +5,6 @@
 #include "media/image_table.h"
 #include "model/gvalinfo.h"
 #include "resources/events_ids.h"
-#include "ui/dlg_input.h"
-
-int RenameCommonVariable(DLG_CLASS* dlg, int variable, const CTRL_CLASS* placeRef) {
-    if (variable <= 0 || variable >= static_cast<int>(g_GValInfo.size())) {
-        MessageBeep(0);
-        return 0;
-    }
-    return InputString(dlg, dlg ? dlg->m_pWndList : nullptr, &g_GValInfo[variable].Name, 12, 0, "変数名の入力",
-                       placeRef, 1);
-}
 
 void DrawSymbolPreview(cDib* dib, int n) {
     if (!dib) return;
@@ -34,21 +24,8 @@ DLG_EACT_MESSAGE::~DLG_EACT_MESSAGE() {
     if (DLG_STATIC<DLG_EACT_MESSAGE>::s_pInstance == this) DLG_STATIC<DLG_EACT_MESSAGE>::s_pInstance = nullptr;
 }
 
-int DLG_EACT_MESSAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (LOWORD(wParam) != IDC_EACT_RENAME_GVAL) return DLG_EACT_BASE::OnCommand(wParam, lParam);
-    if (!CheckCommand(wParam)) return 0;
-    DLG_CLASS::OnCommand(wParam, lParam);
-    CTRL_COMBO_CLASS<int>* combo = Combo(IDC_MSG_GVAL);
-    const int variable = combo && combo->GetCurSel() >= 0 ? combo->GetValue() : 0;
-    CTRL_BUTTON_CLASS* button = FindCtrl(m_Buttons, IDC_EACT_RENAME_GVAL);
-    if (!RenameCommonVariable(this, variable, button)) return 1;
-    if (VECTOR_CLASS<std::string>* rows = Rows(IDC_MSG_GVAL)) {
-        MakeNameRows(*rows, EACT_ROWS_GVALS);
-        combo->SetStrings(*rows);
-    }
-    // The message dialog writes the names at once, cancelled or not.
+void DLG_EACT_MESSAGE::OnRenamed() {
     ReportSave(SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo), g_PathTable.GValInfo);
-    return 1;
 }
 
 void DLG_EACT_MESSAGE::OnPaint() {

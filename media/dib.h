@@ -62,7 +62,8 @@ public:
     void Fill(COLORREF color);
     void FillRgb(BYTE blue, BYTE green, BYTE red);
 
-    // Loaders (image_load.cpp).
+    // Loaders (image_load.cpp). Every failure shows one message that names
+    // the file, but for an optional image that is missing.
     int LoadImage(const cImageLoadParam* param);
     int LoadImageFile(const char* fileName, int bpp, int mask);
     int LoadPng(const char* fileName, const cImageLoadParam* param, int report);

@@ -216,11 +216,16 @@ int cDib::LoadImage(const cImageLoadParam* param) {
 
     char path[MAX_PATH];
     if (IsExtension(name, "*")) {
+        // A file that is there names its own fault; only when neither is
+        // there is the image missing.
         ReplaceExtension(path, name, "png");
-        if (!LoadPng(path, param, 0)) {
+        const bool png = FileExists(path) != 0;
+        if (!png || !LoadPng(path, param, 1)) {
             ReplaceExtension(path, name, "bmp");
-            if (!LoadBmp(path, param, 0)) {
+            const bool bmp = FileExists(path) != 0;
+            if (!bmp || !LoadBmp(path, param, 1)) {
                 if (param->bOptional) return 1;
+                if (png || bmp) return 0;
                 ReplaceExtension(path, name, "png(または.bmp)");
                 ErrorBoxPrintf("%s が見つかりません！", path);
                 return 0;

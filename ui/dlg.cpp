@@ -344,7 +344,10 @@ int DLG_CLASS::ModalOnCommand(WPARAM wParam, LPARAM lParam) {
         StoreCtrls();
         End(1);
         return 1;
-    case IDC_DLG_CANCEL: End(0); return 1;
+    case IDC_DLG_CANCEL:
+    case IDCANCEL:  // Esc
+        End(0);
+        return 1;
     }
     // The routing above turned every list's redrawing off; refilled, it draws again.
     RedrawList();

@@ -16,7 +16,9 @@ int InputValue(WND_CLASS* parent, WND_LIST_CLASS* wndList, int* value, int minim
                const CTRL_CLASS* placeRef = nullptr, int center = 0);
 // 1 after OK with the text stored. At most `maxLength` bytes; with
 // `countChars` at most `maxLength` characters on one line, a double-byte
-// character (or a "#P" code) counting as one.
+// character (or a "#P" code) counting as one. The limit holds for what the
+// user types: a stored text beyond it is shown whole, OK without an edit
+// leaves it byte for byte, and an edit may shorten it but not lengthen it.
 int InputString(WND_CLASS* parent, WND_LIST_CLASS* wndList, std::string* text, int maxLength, int countChars,
                 const char* caption, const CTRL_CLASS* placeRef = nullptr, int center = 0);
 
@@ -42,7 +44,7 @@ public:
                   const char* caption, const CTRL_CLASS* placeRef, int center);
     ~DLG_INPUT_STR() override;
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-    int OnCommand(WPARAM wParam, LPARAM lParam) override { return ModalOnCommand(wParam, lParam); }
+    int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
         return ModalProc(hwnd, msg, wParam, lParam);
     }
@@ -50,4 +52,13 @@ public:
     std::string* m_pText;
     std::string m_strCaption;
     std::vector<CTRL_EDITSTR_CLASS> m_Edits;
+
+private:
+    // The edit's limits: the caller's, or the text's own size while it is beyond them.
+    void FitLimits(const std::string& text);
+
+    int m_nMaxLength;
+    int m_bCountChars;
+    std::string m_strStored;  // the caller's text as it came
+    std::string m_strShown;   // the edit's text before the user changed it
 };

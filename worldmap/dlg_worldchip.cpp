@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "base/editor_settings.h"
-#include "base/paths.h"
 #include "media/image_table.h"
 #include "resources/worldmap_ids.h"
 #include "worldmap/dlg_worldmap.h"
@@ -85,7 +84,7 @@ LRESULT DLG_WORLDCHIP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_DESTROY: {
         RECT wr;
         if (GetWindowRect(hwnd, &wr)) g_EditConfig.WorldChipWnd.Set(wr.left, wr.top, VIEW_W, m_View.Height());
-        g_EditConfig.SaveFile(g_PathTable.EditConfig);
+        SaveEditorSettings();
         m_View.Detach();
         return TRUE;
     }

@@ -1,7 +1,6 @@
 #include "worldmap/dlg_worldevent.h"
 
 #include "base/editor_settings.h"
-#include "base/paths.h"
 #include "resources/toolkit_ids.h"
 #include "resources/worldmap_ids.h"
 #include "ui/dlg_input.h"
@@ -76,7 +75,7 @@ LRESULT DLG_WORLDEVENT::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         RECT wr;
         if (GetWindowRect(hwnd, &wr))
             g_EditConfig.EventPaletteWnd.Set(wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top);
-        g_EditConfig.SaveFile(g_PathTable.EditConfig);
+        SaveEditorSettings();
         return TRUE;
     }
     // The palette closes with a layer switch or with the world-map window.

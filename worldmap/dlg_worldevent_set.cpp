@@ -4,13 +4,13 @@
 
 #include "base/paths.h"
 #include "base/report.h"
+#include "editing/common_variable.h"
 #include "editing/shared_words.h"
 #include "media/image_table.h"
 #include "model/gvalinfo.h"
 #include "resources/toolkit_ids.h"
 #include "resources/worldmap_ids.h"
 #include "ui/common_dialogs.h"
-#include "ui/dlg_input.h"
 #include "worldmap/world_event_rows.h"
 #include "worldmap/world_tools.h"
 
@@ -229,13 +229,7 @@ void DLG_WORLDEVENT_SET::BrowseStage() {
 
 void DLG_WORLDEVENT_SET::RenameVariable(WORD comboId, WORD buttonId) {
     CTRL_COMBO_CLASS<int>* combo = Combo(comboId);
-    const int n = combo ? combo->GetValue() : 0;
-    if (n <= 0 || n >= static_cast<int>(g_GValInfo.size())) {
-        MessageBeep(0);
-        return;
-    }
-    if (!InputString(this, m_pWndList, &g_GValInfo[n].Name, 12, 1, "変数名の入力", FindCtrl(m_Buttons, buttonId)))
-        return;
+    if (!RenameCommonVariable(this, combo ? combo->GetValue() : 0, FindCtrl(m_Buttons, buttonId))) return;
     MakeConditionVarRows(m_CondVarRows);
     MakeSetVarRows(m_SetVarRows);
     Combo(IDC_WES_COND_VAR)->SetStrings(m_CondVarRows);

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "base/editor_settings.h"
-#include "base/paths.h"
 #include "base/report.h"
 #include "editing/map_cursor.h"
 #include "resources/stage_editor_ids.h"
@@ -124,7 +123,7 @@ LRESULT DLG_WORLDMAP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY: {
         RECT wr;
         if (GetWindowRect(hwnd, &wr)) g_EditConfig.WorldMapWnd.Set(wr.left, wr.top, ViewW(), ViewH());
-        g_EditConfig.SaveFile(g_PathTable.EditConfig);
+        SaveEditorSettings();
         g_WorldEditState.ClearHistory();
         m_View.Detach();
         if (m_OnClosed) m_OnClosed();

@@ -76,15 +76,18 @@ int DLG_DBLIST_PAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     list.SelectOnly(0, 1);
     UpdateCtrls();
     m_bCreated = 1;
+    UpdatePageState();
     return 0;
 }
 
 void DLG_DBLIST_PAGE::OnSetActive() {
     LoadSelectedOrFirst();
-    if (!m_bApplied) return;
-    RefreshCtrls(-1);
-    m_bApplied = 0;
-    OnApplied();
+    if (m_bApplied) {
+        RefreshCtrls(-1);
+        m_bApplied = 0;
+        OnApplied();
+    }
+    if (m_bCreated) UpdatePageState();
 }
 
 void DLG_DBLIST_PAGE::StoreRecord() {
@@ -96,6 +99,7 @@ void DLG_DBLIST_PAGE::StoreRecord() {
 void DLG_DBLIST_PAGE::AskRecordCount() {
     CTRL_LIST_BASE& list = List();
     int count = list.GetRecordCount();
+    RedrawList();  // the command turned the lists' drawing off: they show behind the box
     if (InputValue(this, m_pWndList, &count, 1, 999, "データ数", FindCtrl(m_Buttons, IDC_DBLIST_COUNT)))
         list.Resize(count);
 }
@@ -135,6 +139,7 @@ int DLG_DBLIST_PAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
 
     if (m_bCreated) BeforeStore();
     if (GetChangedCtrlId(wParam) && m_bCreated && !m_bRefreshing) StoreRecord();
+    if (m_bCreated) UpdatePageState();
     RedrawList();
     MarkChanged();
     return 1;
@@ -144,23 +149,25 @@ LRESULT DLG_DBLIST_PAGE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     int handled = 0;
     LRESULT r = PageProc(hwnd, msg, wParam, lParam, &handled);
     if (handled) return TRUE;
-    if (IsRightClicked()) {
-        if (List().SelectAtPoint(m_CursorPos)) {
-            if (m_hMenu) TrackPopup(m_hMenu);
-        } else {
-            for (CTRL_LIST_BASE* sub : m_SubLists) {
-                if (!sub->SelectAtPoint(m_CursorPos)) continue;
-                if (m_hSubMenu) TrackPopup(m_hSubMenu);
-                break;
-            }
-        }
-    }
+    if (IsRightClicked()) ShowListMenu(m_CursorPos);
     if (IsSetActive(msg, lParam)) {
         OnSetActive();
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
         return TRUE;
     }
     return r;
+}
+
+void DLG_DBLIST_PAGE::ShowListMenu(POINT at) {
+    if (List().SelectAtPoint(at)) {
+        if (m_hMenu) TrackPopup(m_hMenu);
+        return;
+    }
+    for (CTRL_LIST_BASE* sub : m_SubLists) {
+        if (!sub->SelectAtPoint(at)) continue;
+        if (m_hSubMenu) TrackPopup(m_hSubMenu);
+        return;
+    }
 }
 
 void DLG_DBLIST_PAGE::Commit() {

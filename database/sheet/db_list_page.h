@@ -80,6 +80,13 @@ protected:
     virtual void Renumber() {}
     // Sub-lists edited in place re-apply their rows after a record change.
     virtual void AfterRecordChange() {}
+    // What follows the shown record and the controls (enable states,
+    // computed figures): once the page is initialised, after every command
+    // and at every activation.
+    virtual void UpdatePageState() {}
+    // A right click ended at `at` (screen): the clicked list's row is
+    // selected and its context menu shown; pages with a second list add it.
+    virtual void ShowListMenu(POINT at);
 
     // A list of the bound record's own entries (frames, texts) edited in
     // place, with the record lists' keys (table 117) and context menu (116):
@@ -126,6 +133,13 @@ public:
     CTRL_LIST_DESC<T> m_ListDesc = {};
 
 protected:
+    // A database list shorter than `count` is padded with default records,
+    // in the database itself, and copied again.
+    void PadSource(VECTOR_CLASS<T>* source, size_t count) {
+        if (source->size() >= count) return;
+        source->resize(count);
+        m_Work.Assign(*source);
+    }
     void AttachLists() override {
         m_List.Subclass(this, m_ListDesc);
         AddCtrl(&m_List);

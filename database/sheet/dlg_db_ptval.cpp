@@ -1,8 +1,8 @@
 #include "database/sheet/dlg_db_ptval.h"
 
+#include "editing/common_variable.h"
 #include "model/gvalinfo.h"
 #include "model/media_database.h"
-#include "ui/dlg_input.h"
 #include "ui/record_names.h"
 
 namespace {
@@ -45,14 +45,7 @@ int DLG_DB_PTVAL::OnPageCommand(WORD id, WORD code) {
 
 void DLG_DB_PTVAL::RenameVariable() {
     CTRL_COMBO_CLASS<int>* vars = FindCtrl(m_Combos, IDC_PTVAL_VAR);
-    const int v = vars ? vars->GetValue() : 0;
-    if (v <= 0 || v >= static_cast<int>(g_GValInfo.size())) {
-        MessageBeep(0);
-        return;
-    }
-    if (!InputString(this, m_pWndList, &g_GValInfo[v].Name, 12, 1, "変数名の入力",
-                     FindCtrl(m_Buttons, IDC_PTVAL_RENAME)))
-        return;
+    if (!vars || !RenameCommonVariable(this, vars->GetValue(), FindCtrl(m_Buttons, IDC_PTVAL_RENAME))) return;
     BuildVarRows(m_VarRows);
     vars->SetStrings(m_VarRows);
 }

@@ -14,11 +14,11 @@
 #include "database/sheet/dlg_dbland.h"
 #include "database/sheet/dlg_dbsystem.h"
 #include "database/sheet/dlg_dbsystem_4.h"
+#include "database/units/dlg_dbclass.h"
+#include "database/units/dlg_dbenemy.h"
+#include "database/units/dlg_dbfriend.h"
 
 // The tabs whose pages are still to come: an empty page each.
-typedef DLG_DBPLACEHOLDER<111> DLG_DBCLASS;
-typedef DLG_DBPLACEHOLDER<110> DLG_DBFRIEND;
-typedef DLG_DBPLACEHOLDER<127> DLG_DBENEMY;
 typedef DLG_DBPLACEHOLDER<196> DLG_DBSKILLLIST;
 typedef DLG_DBPLACEHOLDER<227> DLG_DBSKILLTYPE;
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/stage_edit_state.h"
 #include "base/editor_settings.h"
@@ -126,10 +127,24 @@ TEST_F(ProjectLoad, MissingImageStopsButWorldBackgroundDoesNot) {
         EXPECT_FALSE(g_ImageTable[IMG_WORLDBACK].IsCreated());
     }
     g_WorldMap.BackImage.clear();
-    ASSERT_TRUE(FileReplace("image\\Event.png", "image\\Event.png.off"));
-    ScopedBoxes boxes;
-    EXPECT_EQ(0, LoadProjectImages(0));
-    FileReplace("image\\Event.png.off", "image\\Event.png");
-    ASSERT_FALSE(boxes.Calls().empty());
-    EXPECT_EQ("image\\Event.* が読み込めません！", boxes.Calls().back().text);
+    // A missing or damaged image stops loading with the loader's one message.
+    const struct {
+        const char* file;
+        std::string bytes;  // none: the file is missing
+        const char* message;
+    } cases[] = {
+        {"image\\Event.png", "", "image\\Event.png(または.bmp) が見つかりません！"},
+        {"image\\MapChip.png", "\x89PNG\r\n\x1A\n and then nothing of an image",
+         "image\\MapChip.png が読み込めません！\nファイルが不正、もしくは対応していない形式です。"},
+        {"image\\MapChip.png", "GIF89a", "image\\MapChip.png はpngファイルではありません！"},
+    };
+    for (const auto& c : cases) {
+        const std::string aside = std::string(c.file) + ".off";
+        ASSERT_TRUE(FileReplace(c.file, aside.c_str()));
+        if (!c.bytes.empty()) WriteFileBytes(c.file, c.bytes);
+        ScopedBoxes boxes;
+        EXPECT_EQ(0, LoadProjectImages(0)) << c.file;
+        FileReplace(aside.c_str(), c.file);
+        EXPECT_EQ((std::vector<std::string>{c.message}), boxes.Texts()) << c.file;
+    }
 }

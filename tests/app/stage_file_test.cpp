@@ -144,3 +144,29 @@ TEST_F(StageFiles, UnsavedWorkIsOfferedForSaving) {
     EXPECT_FALSE(IsWindow(g_hWndMain));
     EXPECT_EQ(g_Stage.ChipAt(0, 0), SavedChip()) << "saved before the end";
 }
+
+// Closing the stage asks as opening and creating do: Yes saves and closes,
+// No closes without saving, Cancel keeps the stage open and changed.
+TEST_F(StageFiles, ClosingAChangedStageAsksToSaveIt) {
+    const struct {
+        int answer;
+        bool closed;
+        bool saved;
+    } cases[] = {{IDCANCEL, false, false}, {IDNO, true, false}, {IDYES, true, true}};
+    for (const auto& c : cases) {
+        StopEditor();
+        ResetProject();
+        ASSERT_EQ(1, StartEditor());
+        const int before = SavedChip();
+        Change();
+        const int changed = g_Stage.ChipAt(0, 0);
+        Answer({c.answer});
+        Command(CM_CLOSE_STAGE);
+        PumpMessages();
+        EXPECT_EQ((Texts{kAskStage}), Boxes().Texts()) << c.answer;
+        EXPECT_EQ(c.closed ? 0 : 1, g_StageEditState.StageOpen) << c.answer;
+        EXPECT_EQ(c.closed ? 0 : 1, g_StageEditState.StageChanged) << c.answer;
+        EXPECT_EQ(c.closed ? "" : kSample, g_StageEditState.StagePath) << c.answer;
+        EXPECT_EQ(c.saved ? changed : before, SavedChip()) << c.answer;
+    }
+}

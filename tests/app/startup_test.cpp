@@ -2,7 +2,10 @@
 // fails to load, the single-instance question and what shut-down writes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/app.h"
 #include "app/dlg_main.h"
@@ -11,11 +14,14 @@
 #include "app/system_ini.h"
 #include "base/editor_settings.h"
 #include "base/paths.h"
+#include "base/report.h"
 #include "model/gvalinfo.h"
 #include "model/stage.h"
 #include "model/system.h"
 #include "resources/stage_editor_ids.h"
+#include "resources/worldmap_ids.h"
 #include "tests/app/app_test_support.h"
+#include "worldmap/dlg_worldmap.h"
 
 namespace {
 
@@ -54,6 +60,9 @@ void CALLBACK AnswerBattleMode(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 const char kNoData[] = "データが存在しません！デフォルトデータを作成しますか？\n";
+const char kMissingNames[] =
+    "data\\GValInfo.dat の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから「data」"
+    "フォルダへ同名のファイルをコピーして下さい。";
 
 }  // namespace
 
@@ -175,6 +184,8 @@ TEST(Startup, EditorSettingsAreWrittenOnlyWhenReadOrMissing) {
         ScopedBoxes boxes;
         EXPECT_EQ(0, AppInit());
         AppExit();
+        ASSERT_EQ(2u, boxes.Count());
+        EXPECT_EQ(kMissingNames, boxes.Calls()[0].text) << "the settings' version is not the project's";
     }
     EXPECT_EQ(newer, ReadFileBytes(g_PathTable.EditConfig)) << "failed load";
 
@@ -188,25 +199,143 @@ TEST(Startup, EditorSettingsAreWrittenOnlyWhenReadOrMissing) {
     EXPECT_EQ(g_StageEditState.StagePath, stored.LastStage);
 }
 
-// A shut-down save that cannot be written leaves a line naming its file.
+// A shut-down save that cannot be written leaves a line naming its file;
+// when the report log cannot be written either (a read-only disk), a box
+// names it instead.
 TEST(Startup, FailedShutDownSavesAreReported) {
-    ResetProject();
-    ScopedBoxes boxes;
-    ASSERT_EQ(1, StartEditor());
+    const std::string log = ProjectRoot() + "\\Report_Editor.txt";
     const std::string editConfig = std::string(g_PathTable.EditConfig) + ".tmp";
     const std::string gvalInfo = std::string(g_PathTable.GValInfo) + ".tmp";
-    // A folder in the temporary file's place: neither save can be made.
-    ASSERT_TRUE(FolderCreate(editConfig.c_str()));
-    ASSERT_TRUE(FolderCreate(gvalInfo.c_str()));
-    const std::string before = ReadFileBytes((ProjectRoot() + "\\Report_Editor.txt").c_str());
+    const std::vector<std::string> failed = {"e_data\\EditConfig.dat の保存に失敗しました！",
+                                             "data\\GValInfo.dat の保存に失敗しました！"};
+    for (const bool logWritable : {true, false}) {
+        ResetProject();
+        ScopedBoxes boxes;
+        ASSERT_EQ(1, StartEditor());
+        boxes.Reset();
+        // A folder in the temporary file's place: neither save can be made.
+        ASSERT_TRUE(FolderCreate(editConfig.c_str()));
+        ASSERT_TRUE(FolderCreate(gvalInfo.c_str()));
+        const std::string before = ReadFileBytes(log.c_str());
+        // A folder in the log's place: no line can be added.
+        if (!logWritable) {
+            ASSERT_TRUE(FileDelete(log.c_str()) && FolderCreate(log.c_str()));
+        }
+        StopEditor();
+        if (!logWritable) {
+            ASSERT_TRUE(FolderDelete(nullptr, log.c_str()) && WriteFileBytes(log.c_str(), before));
+        }
+        FolderDelete(nullptr, editConfig.c_str());
+        FolderDelete(nullptr, gvalInfo.c_str());
+        const std::string after = ReadFileBytes(log.c_str());
+        ASSERT_GE(after.size(), before.size());
+        const std::string added = after.substr(before.size());
+        EXPECT_EQ(logWritable ? failed[0] + "\r\n" + failed[1] + "\r\n" : "", added);
+        EXPECT_EQ(logWritable ? std::vector<std::string>{} : failed, boxes.Texts());
+        if (!logWritable) EXPECT_EQ("エラー", boxes.Calls()[0].caption);
+    }
+}
+
+// Settings of a newer version survive every writer of the settings: the
+// world-map window with its two palettes, the default-stage command and
+// shut-down. What the user chose still holds for this run.
+TEST(Startup, NewerSettingsSurviveEveryWriter) {
+    ResetProject();
+    SetFileVersion(g_PathTable.EditConfig, 271);
+    const std::string newer = ReadFileBytes(g_PathTable.EditConfig);
+    ScopedBoxes boxes(IDNO);
+    ASSERT_EQ(1, StartEditor());
+    SendMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_WORLDMAP, 0);
+    ASSERT_NE(nullptr, g_lpStageWnd->WorldMap());
+    const HWND world = g_lpStageWnd->WorldMap()->m_hWnd;
+    SendMessageA(world, WM_COMMAND, CM_WM_LAYER_EVENT, 0);  // the chip palette closes, the event palette opens
+    SendMessageA(world, WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_FALSE(IsWindow(world));
+    EXPECT_EQ(newer, ReadFileBytes(g_PathTable.EditConfig)) << "world map";
+    const std::string stage = ProjectRoot() + "\\data\\stg\\Sample.stg2";
+    {
+        ScopedFileDialog dialog(stage);
+        SendMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_DEFAULT_STAGE, 0);
+    }
+    EXPECT_EQ(stage, g_EditConfig.DefaultStage);
+    EXPECT_EQ(newer, ReadFileBytes(g_PathTable.EditConfig)) << "default stage";
     StopEditor();
-    const std::string log = ReadFileBytes((ProjectRoot() + "\\Report_Editor.txt").c_str());
-    FolderDelete(nullptr, editConfig.c_str());
-    FolderDelete(nullptr, gvalInfo.c_str());
-    ASSERT_GE(log.size(), before.size());
-    const std::string added = log.substr(before.size());
-    EXPECT_NE(std::string::npos, added.find("e_data\\EditConfig.dat の保存に失敗しました！\r\n")) << added;
-    EXPECT_NE(std::string::npos, added.find("data\\GValInfo.dat の保存に失敗しました！\r\n")) << added;
+    EXPECT_EQ(newer, ReadFileBytes(g_PathTable.EditConfig)) << "shut-down";
+    for (const cBoxCall& call : boxes.Calls())
+        if (call.text != "oggの初期化に失敗！" && call.caption != "保存確認")
+            ADD_FAILURE() << "unexpected box: " << call.text;
+}
+
+// A damaged settings file is kept aside under a name that says so, the
+// report log says where, and fresh settings are kept from then on; a later
+// damaged file takes the next free name.
+TEST(Startup, DamagedSettingsAreKeptAsideAndFreshOnesKept) {
+    const std::string path = g_PathTable.EditConfig;
+    const std::string log = ProjectRoot() + "\\Report_Editor.txt";
+    const std::string whole = [] {
+        ResetProject();
+        return ReadFileBytes(g_PathTable.EditConfig);
+    }();
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* aside;
+    } cases[] = {
+        {"cut short", whole.substr(0, whole.size() - 3), ".damaged"},
+        {"no version word", "\x0E\x01", ".damaged2"},
+        {"empty", "", ".damaged3"},
+    };
+    for (const char* suffix : {".damaged", ".damaged2", ".damaged3"}) FileDelete((path + suffix).c_str());
+    for (const auto& c : cases) {
+        ResetProject();
+        ASSERT_TRUE(WriteFileBytes(path.c_str(), c.bytes));
+        ScopedBoxes boxes;
+        ASSERT_EQ(1, StartEditor()) << c.what;
+        EXPECT_EQ(c.bytes, ReadFileBytes((path + c.aside).c_str())) << c.what;
+        EXPECT_EQ(0, g_StageEditState.StageOpen) << c.what << ": the defaults name no stage";
+        const std::string line =
+            path + " が壊れていたため " + path + c.aside + " に移し、エディターの設定を初期値に戻しました。\r\n";
+        EXPECT_NE(std::string::npos, ReadFileBytes(log.c_str()).find(line)) << c.what;
+        g_EditConfig.UndoDepth = 7;
+        StopEditor();
+        cEditConfig stored;
+        ASSERT_TRUE(stored.LoadFile(path)) << c.what;
+        EXPECT_EQ(7, stored.UndoDepth) << c.what;
+        for (const cBoxCall& call : boxes.Calls())
+            if (call.text != "oggの初期化に失敗！") ADD_FAILURE() << "unexpected box: " << call.text;
+    }
+    for (const char* suffix : {".damaged", ".damaged2", ".damaged3"}) FileDelete((path + suffix).c_str());
+}
+
+// Started outside a project, or where the report log cannot be made, the
+// editor says why and ends with a failure code, having made nothing.
+TEST(Startup, StartingWhereNoProjectCanBeSaysWhy) {
+    ResetProject();
+    const std::string projectLog = g_szReportPath;
+    ScratchFolder empty("no_project");
+    const std::string report = empty.Path() + "\\Report_Editor.txt";
+    const struct {
+        bool logBlocked;
+        std::string message;
+    } cases[] = {
+        {false, empty.Path() + "\n\nこのフォルダには「data」フォルダも「default」フォルダもありません！\n"
+                               "ゲームのプロジェクトフォルダでエディターを起動して下さい。"},
+        {true, report + " を作成できません！\n書き込みのできるフォルダでエディターを起動して下さい。"},
+    };
+    for (const auto& c : cases) {
+        // A folder in the log's place: the log cannot be made.
+        if (c.logBlocked) ASSERT_TRUE(FileDelete(report.c_str()) && FolderCreate(report.c_str()));
+        UnregisterClassA(g_szAppClass, GetModuleHandleA(nullptr));  // the editor registers it itself
+        ScopedBoxes boxes(IDYES);                                   // a second copy elsewhere is no matter here
+        EXPECT_EQ(EXIT_FAILED, EditorMain(GetModuleHandleA(nullptr))) << c.message;
+        std::vector<std::string> texts = boxes.Texts();
+        EXPECT_EQ(1, std::count(texts.begin(), texts.end(), c.message)) << c.message;
+        EXPECT_EQ("エラー", boxes.Calls().back().caption);
+        EXPECT_FALSE(FolderExists("data") || FolderExists("e_data")) << c.message;
+    }
+    std::snprintf(g_szReportPath, sizeof(g_szReportPath), "%s", projectLog.c_str());
+    RegisterMainWindowClass(GetModuleHandleA(nullptr));
 }
 
 TEST(Startup, SecondCopyIsAskedFor) {

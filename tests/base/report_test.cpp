@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "base/serial.h"
 #include "tests/support/seams.h"
@@ -42,9 +44,22 @@ TEST_F(ReportTest, LinesEndInCrLf) {
     FileDelete("Report_Editor.txt");
     EXPECT_EQ(0, Report("the log is gone"));
     EXPECT_EQ(0, ReportAndEcLog("x"));
-    EXPECT_EQ(0, ReportError("%s", "x"));
-    EXPECT_EQ(0u, m_boxes.Count()) << "no box when the log cannot be written";
+    EXPECT_EQ(0u, m_boxes.Count());
     EXPECT_EQ(0, ReportOpen("no_such_folder\\log.txt"));
+}
+
+// A failure the user must learn of goes to the log, or into a box when the
+// log cannot be written; an error box is shown either way.
+TEST_F(ReportTest, FailuresAreShownWhenTheLogCannotTakeThem) {
+    ASSERT_EQ(1, ReportOpen("Report_Editor.txt"));
+    EXPECT_EQ(1, ReportOrBox("%s の保存に失敗しました！", "a.dat"));
+    EXPECT_EQ(0u, m_boxes.Count());
+    FileDelete("Report_Editor.txt");
+    EXPECT_EQ(0, ReportOrBox("%s の保存に失敗しました！", "b.dat"));
+    EXPECT_EQ(0, ReportError("%s", "100%"));
+    EXPECT_EQ((std::vector<std::string>{"b.dat の保存に失敗しました！", "100%"}), m_boxes.Texts());
+    EXPECT_EQ("エラー", m_boxes.Calls()[0].caption);
+    EXPECT_FALSE(FileExists("Report_Editor.txt")) << "nothing makes the log anew";
 }
 
 TEST_F(ReportTest, LoadFailuresNameTheFileAndTheReason) {

@@ -140,7 +140,7 @@ TEST_F(ActionDialogTest, ErasingKeepsTheHiddenSettings) {
     act.Kind = EACT_MESSAGE;
     SizeActionParams(act);
     act.Ints[0] = 9;
-    act.Ints[1] = 50;  // beyond the range: shown and stored clamped
+    act.Ints[1] = 50;  // beyond the range: shown clamped, kept while untouched
     act.Strs[0] = "一行目\n二行目";
     std::vector<int> usable;
     RunMessage(act, 0, [&](DLG_EACT_MESSAGE* m) {
@@ -154,7 +154,7 @@ TEST_F(ActionDialogTest, ErasingKeepsTheHiddenSettings) {
     EXPECT_EQ((std::vector<int>{IDC_MSG_ERASE, IDC_MSG_HAS_ID}), usable);
     EXPECT_EQ(1, act.Ints[15]);
     EXPECT_EQ(9, act.Ints[0]);
-    EXPECT_EQ(20, act.Ints[1]);
+    EXPECT_EQ(50, act.Ints[1]);
     EXPECT_EQ("一行目\n二行目", act.Strs[0]);
     EXPECT_EQ("メッセージ : メッセージの消去", ActionLine(act));
 }

@@ -130,7 +130,7 @@ TEST_F(EventDialogTest, CancelAfterInsertRestoresTheListExactly) {
     int result = Edit(event, 0, [&](DLG_EVENT_SET* d) {
         rows[0] = Rows(d->m_hWnd);
         d->m_ActList.SelectOnly(1, 0);
-        Choose(EACT_PICTURE);  // a kind whose own dialog is the bare frame
+        Choose(EACT_PICTURE);
         Answer(0);
         Click(d->m_hWnd, IDC_ACTION_INSERT);
         rows[1] = Rows(d->m_hWnd);

@@ -203,10 +203,15 @@ TEST_F(ImageLoad, WildcardNameFallsBackToBitmap) {
     EXPECT_FALSE(missing.IsCreated());
     EXPECT_TRUE(TakeMessages().empty());
 
-    // A PNG that exists but is broken shows its message, then the bitmap is tried.
+    // A PNG that exists but is broken shows its message, then the bitmap is
+    // tried; without one, that message is all: the file is there.
     WriteFileBytes("image\\MapChip.png", "not a png at all");
     WriteFileBytes("image\\MapChip.bmp", f.Bytes());
     EXPECT_EQ(1, missing.LoadImage(&param));
+    EXPECT_EQ(Messages{"image\\MapChip.png はpngファイルではありません！"}, TakeMessages());
+    DeleteFileA("image\\MapChip.bmp");
+    param.bOptional = 0;
+    EXPECT_EQ(0, missing.LoadImage(&param));
     EXPECT_EQ(Messages{"image\\MapChip.png はpngファイルではありません！"}, TakeMessages());
 }
 

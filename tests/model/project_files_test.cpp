@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -70,7 +71,9 @@ TEST_F(ProjectFilesTest, EveryFileRoundTripsThroughItsRow) {
         ASSERT_EQ(1, SaveProjectFile(g_Project, file, "copy.dat")) << file.Path;
         const std::string written = ReadFileBytes("copy.dat");
         // Only the test-play settings are not part of a new project.
-        if (!IsFile(file, g_PathTable.TestPlay)) EXPECT_TRUE(original == written) << file.Path;
+        if (!IsFile(file, g_PathTable.TestPlay)) {
+            EXPECT_TRUE(original == written) << file.Path;
+        }
         ASSERT_EQ(1, LoadProjectFile(g_Project, file, "copy.dat")) << file.Path;
         ASSERT_EQ(1, SaveProjectFile(g_Project, file, "again.dat")) << file.Path;
         EXPECT_TRUE(written == ReadFileBytes("again.dat")) << file.Path;
@@ -97,6 +100,32 @@ TEST_F(ProjectFilesTest, AFailedLoadDoesWhatItsRowSays) {
             "「data」フォルダへ同名のファイルをコピーして下さい。";
         EXPECT_EQ(file.Path + missing, boxes.Calls()[0].text);
         EXPECT_EQ("エラー", boxes.Calls()[0].caption);
+    }
+}
+
+// The files taken away one after another, from the last of the load to the
+// first: each time loading stops at the first one missing, with one box that
+// names it, and takes no step after it.
+TEST_F(ProjectFilesTest, LoadingStopsAtTheFirstMissingFile) {
+    static std::vector<std::string> s_steps;
+    std::vector<std::string> order, stops;
+    for (const cProjectFile& file : ProjectFiles()) {
+        order.push_back(file.Path);
+        if (file.Failure == LOAD_STOPS) stops.insert(stops.begin(), file.Path);
+    }
+    const std::string missing =
+        " の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから"
+        "「data」フォルダへ同名のファイルをコピーして下さい。";
+    for (const std::string& first : stops) {
+        ASSERT_TRUE(FileDelete(first.c_str())) << first;
+        ScopedBoxes boxes;
+        s_steps.clear();
+        EXPECT_EQ(0, LoadDataFiles(g_Project, 0, [](const cProjectFile& file, int) { s_steps.push_back(file.Path); }))
+            << first;
+        EXPECT_EQ(std::vector<std::string>{first + missing}, boxes.Texts());
+        const auto at = std::find(order.begin(), order.end(), first);
+        for (const std::string& step : s_steps)
+            EXPECT_LT(std::find(order.begin(), order.end(), step), at) << step << " after " << first;
     }
 }
 

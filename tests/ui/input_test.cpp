@@ -129,6 +129,70 @@ TEST(InputString, CountsBytesWithoutTheFlagAndCancelLeavesTheText) {
     EXPECT_EQ("そのまま", name);
 }
 
+// A stored text beyond the box's limit (a name from another tool or an
+// older version) is shown whole, and OK without an edit gives it back byte
+// for byte, also where a one-line edit cannot show it.
+TEST(InputString, OkWithoutAnEditKeepsTheStoredTextByteForByte) {
+    std::string kanji13;
+    for (int i = 0; i < 13; ++i) kanji13 += "\x8A\xBF";
+    const struct {
+        std::string stored;
+        int countChars;
+        std::string shown;
+    } cases[] = {
+        {"イベント進行度", 0, "イベント進行度"},  // 14 bytes over a limit of 12
+        {"イベント進行度", 1, "イベント進行度"},
+        {kanji13, 1, kanji13},            // 13 characters over 12
+        {"二行の\r\n名前", 1, "二行の"},  // a line break a one-line edit cannot hold
+    };
+    for (const auto& c : cases) {
+        std::string name = c.stored, shown;
+        Answer<DLG_INPUT_STR>(nullptr, IDC_TOOLKIT_OK, nullptr, &shown);
+        EXPECT_EQ(1, InputString(nullptr, &g_WndList, &name, 12, c.countChars, "変数名の入力")) << c.stored;
+        EXPECT_EQ(c.shown, shown) << c.stored;
+        EXPECT_EQ(c.stored, name) << c.stored;
+    }
+}
+
+// The limit holds for what is typed: a stored text beyond it may shrink,
+// never grow, and once within the limit keeps to it.
+TEST(InputString, ALongStoredTextMayShrinkButNotGrow) {
+    std::string kanji13, kanji12;
+    for (int i = 0; i < 13; ++i) kanji13 += "\x8A\xBF";
+    kanji12 = kanji13.substr(0, 24);
+    const struct {
+        int countChars;
+        std::string stored, shorter, added, result;
+    } cases[] = {
+        {0, "イベント進行度", "イベント", "進行度です", "イベント進行"},
+        {1, kanji13, "\x8A\xBF", kanji13, kanji12},
+    };
+    for (const auto& c : cases) {
+        std::string name = c.stored;
+        std::vector<std::string> shown;
+        WhenOpen([&] {
+            DLG_INPUT_STR* box = OpenBox<DLG_INPUT_STR>();
+            if (!box) return false;
+            HWND edit = GetDlgItem(box->m_hWnd, IDC_INPUT_EDIT);
+            auto typeAtEnd = [&](const std::string& text) {
+                SendMessageA(edit, EM_SETSEL, 1000, 1000);
+                SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+                shown.push_back(WindowText(edit));
+            };
+            typeAtEnd("X");  // the stored text cannot grow
+            SendMessageA(edit, EM_SETSEL, 0, -1);
+            SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(c.shorter.c_str()));
+            shown.push_back(WindowText(edit));
+            typeAtEnd(c.added);  // what is typed keeps to the limit
+            Click(box->m_hWnd, IDC_TOOLKIT_OK);
+            return true;
+        });
+        EXPECT_EQ(1, InputString(nullptr, &g_WndList, &name, 12, c.countChars, "変数名の入力"));
+        EXPECT_EQ((std::vector<std::string>{c.stored, c.shorter, c.result}), shown) << c.countChars;
+        EXPECT_EQ(c.result, name) << c.countChars;
+    }
+}
+
 // ---- Graphic picker
 // ------------------------------------------------------------------------------
 

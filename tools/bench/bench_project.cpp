@@ -1,9 +1,12 @@
-// BenchProject [folder [keep]]: writes a large synthetic project (16 skill lists of
-// 999 skills, 999 classes, allies and enemies, 100 stages of 64 × 64 with
-// enemies and events, a full world map), then loads and saves every data
-// file in the order of the project's file table, and prints for each step
-// of the project load the milliseconds and MB/s of the load and of the save
-// beside one plain read of the same bytes.
+// BenchProject [folder [keep]]: writes a large synthetic project (16 skill
+// lists of 999 skills, 999 classes, allies and enemies, 100 stages of 64 × 64
+// with enemies and events, a full world map) into the folder, relative to the
+// current one or absolute ("bench_project" when none is given), checks that
+// it holds every file, then loads and saves every data file in the order of
+// the project's file table, and prints for each step of the project load the
+// milliseconds and MB/s of the load and of the save beside one plain read of
+// the same bytes. The exit code is 1 when anything could not be written or
+// read back.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -228,6 +231,28 @@ std::vector<cStep> LoadOrder() {
     return steps;
 }
 
+// The current folder becomes `path` (absolute); 0 when it cannot.
+int EnterFolder(const std::string& path) {
+#ifdef _WIN32
+    return SetCurrentDirectoryA(path.c_str()) != FALSE;
+#else
+    std::string system = path;
+    for (char& c : system)
+        if (c == '\\') c = '/';
+    return chdir(system.c_str()) == 0;
+#endif
+}
+
+// Every file of the table and every stage stands in `folder`, where the
+// benchmark wrote them.
+int HoldsTheProject(const std::string& folder) {
+    for (const cProjectFile& file : ProjectFiles())
+        if (!FileExists((folder + "\\" + ProjectFilePath(file)).c_str())) return 0;
+    for (int i = 0; i < STAGE_COUNT; ++i)
+        if (!FileExists((folder + "\\" + StagePath(i)).c_str())) return 0;
+    return 1;
+}
+
 void PrintRow(const char* name, double bytes, double read, double load, double save) {
     const double mb = bytes / 1e6;
     std::printf("%-26s %8.2f %9.1f %8.1f %9.1f %8.1f %9.1f %8.1f\n", name, mb, read * 1e3, mb / read, load * 1e3,
@@ -241,27 +266,28 @@ int main(int argc, char** argv) {
     const std::string folder = argc > 1 ? argv[1] : "bench_project";
     // "keep" leaves the project for the start-up benchmark.
     const bool keep = argc > 2 && std::string(argv[2]) == "keep";
-    char home[MAX_PATH];
-    GetCurrentFolder(home, sizeof(home));
-    FolderDelete(nullptr, folder.c_str());
-    if (!FolderCreate(folder.c_str())) {
-        std::printf("cannot create %s\n", folder.c_str());
+    char home[MAX_PATH], full[MAX_PATH];
+    // The folder as given, relative to the current one or absolute.
+    if (!GetCurrentFolder(home, sizeof(home)) || !GetFullPath(folder.c_str(), full, sizeof(full))) {
+        std::printf("cannot resolve %s\n", folder.c_str());
         return 1;
     }
+    FolderDelete(nullptr, full);
     // Paths are relative to the project folder, as in the editor.
-    std::string full = std::string(home) + "\\" + folder;
-#ifdef _WIN32
-    SetCurrentDirectoryA(full.c_str());
-#else
-    for (char& c : full)
-        if (c == '\\') c = '/';
-    if (chdir(full.c_str()) != 0) return 1;
-#endif
+    if (!FolderCreate(full) || !EnterFolder(full)) {
+        std::printf("cannot create %s\n", full);
+        return 1;
+    }
 
     auto build = std::chrono::steady_clock::now();
     BuildDatabase();
     BuildEvents();
-    if (!SaveProject()) std::printf("writing the project failed\n");
+    if (!SaveProject() || !HoldsTheProject(full)) {
+        std::printf("writing the project to %s failed\n", full);
+        EnterFolder(home);
+        FolderDelete(nullptr, full);
+        return 1;
+    }
     const std::chrono::duration<double> built = std::chrono::steady_clock::now() - build;
     std::printf("synthetic project built and written in %.0f ms\n\n", built.count() * 1e3);
 
@@ -297,11 +323,7 @@ int main(int argc, char** argv) {
     }
     PrintRow("whole project", bytes, read, loaded, saved);
     if (!ok) std::printf("a load or save failed\n");
-#ifdef _WIN32
-    SetCurrentDirectoryA(home);
-#else
-    if (chdir("..") != 0) return 1;
-#endif
-    if (!keep) FolderDelete(nullptr, folder.c_str());
+    if (!EnterFolder(home)) return 1;
+    if (!keep) FolderDelete(nullptr, full);
     return ok ? 0 : 1;
 }
