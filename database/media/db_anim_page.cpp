@@ -193,11 +193,6 @@ int DLG_DBANIM_FRAME<Frame>::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
 template <class Frame>
 int DLG_DBANIM_FRAME<Frame>::OnCommand(WPARAM wParam, LPARAM lParam) {
-    // Esc comes from the dialog manager as IDCANCEL: as "ｷｬﾝｾﾙ".
-    if (LOWORD(wParam) == IDCANCEL) {
-        End(0);
-        return 1;
-    }
     const int r = ModalOnCommand(wParam, lParam);
     if (LOWORD(wParam) == IDC_FRAME_CEL && m_hWnd) DrawFrame(IDC_ANIM_PREVIEW);
     return r;

@@ -42,11 +42,6 @@ int DLG_TEXT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 }
 
 int DLG_TEXT::OnCommand(WPARAM wParam, LPARAM lParam) {
-    // Esc comes from the dialog manager as IDCANCEL: as "ｷｬﾝｾﾙ".
-    if (LOWORD(wParam) == IDCANCEL) {
-        End(0);
-        return 1;
-    }
     const int r = ModalOnCommand(wParam, lParam);
     if (LOWORD(wParam) == IDC_HELP_SYMBOLS && HIWORD(wParam) == CBN_SELCHANGE) DrawPreview();
     return r;
