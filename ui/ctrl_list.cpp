@@ -279,6 +279,21 @@ int CTRL_LIST_BASE::SelectAtPoint(POINT pt) {
     return 1;
 }
 
+int CTRL_LIST_BASE::TrackContextMenu(HWND owner, HWND wnd, LPARAM lParam) {
+    if (!wnd || wnd != m_hWnd || !m_hMenu || !IsWindowEnabled(wnd)) return 0;
+    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (lParam == -1) {
+        RECT rc;
+        GetWindowRect(wnd, &rc);
+        pt = {rc.left + 8, rc.top + 8};
+        SetFocus(wnd);
+    } else {
+        SelectAtPoint(pt);
+    }
+    TrackPopupMenu(m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, owner, nullptr);
+    return 1;
+}
+
 // ---- Rows ------------------------------------------------------------------------------------
 
 void CTRL_LIST_BASE::FillList() {

@@ -60,6 +60,10 @@ public:
     int OnSelChange();
     int StoreCurrentRecord();
     int SelectAtPoint(POINT screenPt);
+    // The pop-up menu for a WM_CONTEXTMENU that `owner` got for window `wnd`:
+    // 1 when `wnd` is this list, whose row under the pointer is selected
+    // first (from the keyboard: its current row, the menu at its top left).
+    int TrackContextMenu(HWND owner, HWND wnd, LPARAM lParam);
     void FillList();
     void OnShortcutKey(WPARAM key, LPARAM data, int ctrlHeld);
 

@@ -96,11 +96,12 @@ void DLG_DBLIST_PAGE::StoreRecord() {
     List().StoreCurrentRecord();
 }
 
-void DLG_DBLIST_PAGE::AskRecordCount() {
-    CTRL_LIST_BASE& list = List();
+void DLG_DBLIST_PAGE::AskRecordCount() { AskRecordCount(List(), IDC_DBLIST_COUNT); }
+
+void DLG_DBLIST_PAGE::AskRecordCount(CTRL_LIST_BASE& list, WORD button) {
     int count = list.GetRecordCount();
     RedrawList();  // the command turned the lists' drawing off: they show behind the box
-    if (InputValue(this, m_pWndList, &count, 1, 999, "データ数", FindCtrl(m_Buttons, IDC_DBLIST_COUNT)))
+    if (InputValue(this, m_pWndList, &count, 1, list.m_nMaxCount, "データ数", FindCtrl(m_Buttons, button)))
         list.Resize(count);
 }
 

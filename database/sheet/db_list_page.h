@@ -99,7 +99,9 @@ protected:
     // Every control but the lists back into the bound record, then the
     // bound record into the working copy.
     void StoreRecord();
+    // "データ数" of a list, 1 to the list's maximum; the box stands at `button`.
     void AskRecordCount();
+    void AskRecordCount(CTRL_LIST_BASE& list, WORD button);
 
     std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
     std::vector<CTRL_EDITSTR_CLASS> m_Strs;

@@ -14,13 +14,13 @@
 #include "database/sheet/dlg_dbland.h"
 #include "database/sheet/dlg_dbsystem.h"
 #include "database/sheet/dlg_dbsystem_4.h"
+#include "database/skills/dlg_dbskilllist.h"
+#include "database/skills/dlg_dbskilltype.h"
+#include "database/skills/dlg_slot.h"
 #include "database/units/dlg_dbclass.h"
 #include "database/units/dlg_dbenemy.h"
 #include "database/units/dlg_dbfriend.h"
-
-// The tabs whose pages are still to come: an empty page each.
-typedef DLG_DBPLACEHOLDER<196> DLG_DBSKILLLIST;
-typedef DLG_DBPLACEHOLDER<227> DLG_DBSKILLTYPE;
+#include "database/units/dlg_orgslot.h"
 
 namespace {
 
@@ -28,6 +28,17 @@ template <class P>
 DLG_DBPAGE* Make(WORD dialog, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList) {
     return new (std::nothrow) P(dialog, sheet, wndList);
 }
+
+// A class's own slot is edited in the skill pages' slot dialog, offering the
+// categories of the database's skill list the slot organisation is for.
+int EditOrgSlot(DLG_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* list, cSlot* slot, int skillList) {
+    if (skillList < 0 || skillList >= SkillListCount()) return 0;
+    DLG_SLOT dialog(parent, wndList, list, slot, &g_SkillLists[skillList].vCateg);
+    return dialog.DoModal(0) == 1;
+}
+const struct ORGSLOT_EDITOR_SETTER {
+    ORGSLOT_EDITOR_SETTER() { g_pfnEditOrgSlot = EditOrgSlot; }
+} g_OrgSlotEditorSetter;
 
 }  // namespace
 

@@ -8,19 +8,31 @@
 //                               clearing the map chips, quitting
 //   tip <button>                the pointer rests on a tool-bar button (0-11)
 //   menu <letter>               Alt and a menu's letter, typed on the keyboard
+//   enemy, event                the enemy or event palette
+//   enemyset, moveai, templates the stage enemy dialog, one of its rules, the templates
+//   stage, endcond              the stage settings, one explanation line
+//   groups, groupset            the position groups, one group's cells
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <functional>
 
 #include "app/app.h"
 #include "app/battle_mode.h"
+#include "app/dlg_enemy.h"
+#include "app/dlg_enemy_set.h"
+#include "app/dlg_grouppos.h"
 #include "app/dlg_main.h"
+#include "app/dlg_stage.h"
 #include "base/platform.h"
 #include "database/sheet/prop_database.h"
 #include "editing/map_cursor.h"
+#include "model/skill.h"
+#include "model/stage.h"
 #include "resources/stage_editor_ids.h"
 
 namespace {
@@ -28,6 +40,102 @@ namespace {
 int s_nTab = 0;
 int s_nButton = 0;
 char s_cLetter = 'F';
+
+// Steps run from a timer, each once it returns true: a step may open a
+// modal dialog, whose loop goes on running the timer.
+std::deque<std::function<bool()>> s_Steps;
+
+void CALLBACK RunSteps(HWND, UINT, UINT_PTR, DWORD) {
+    if (s_Steps.empty()) return;
+    std::function<bool()> step = s_Steps.front();
+    s_Steps.pop_front();
+    if (!step()) s_Steps.push_front(step);
+}
+
+// A slime that heals the weakest ally once it is hurt, fights in its range
+// and waits otherwise; a skill list with a healing skill to offer.
+void AddDemoRules(cPutEnemy& enemy) {
+    cSkillList& list = g_SkillLists[0];
+    list.strName = "魔法";
+    list.vSkill.resize(3);
+    list.vSkill[1].strName = "ファイア";
+    list.vSkill[2].strName = "ヒール";
+    list.vSkill[2].nKind = SKILL_HEAL;
+    list.vSkill[2].nNo = 2;
+    cMoveAI heal;
+    heal.Range = 1;
+    heal.Target = 4;
+    heal.Action = 2;
+    heal.Skill = 2;
+    heal.CondEnabled = heal.CondStatus = heal.StatusPercent = 1;
+    heal.StatusValue = 50;
+    heal.StatusCompare = 3;
+    cMoveAI fight;
+    fight.Range = 1;
+    fight.Action = 1;
+    enemy.MoveAI = {heal, fight, cMoveAI()};
+    enemy.CharaIdOn = 1;
+    enemy.CharaId = 12;
+}
+
+template <class D>
+D* Open() {
+    D* box = DLG_STATIC<D>::s_pInstance;
+    return box && box->m_hWnd && box->m_bCreated ? box : nullptr;
+}
+
+// The stage dialogs, each reached as a user does, one step a dialog.
+void QueueStageDialog(const char* what) {
+    auto command = [](WORD id) {
+        return [id] {
+            PostMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, id, 0);
+            return true;
+        };
+    };
+    auto is = [what](const char* name) { return std::strcmp(what, name) == 0; };
+    const bool enemy = is("enemy") || is("enemyset") || is("moveai") || is("templates");
+    if (enemy) s_Steps.push_back(command(CM_LAYER_ENEMY));
+    if (is("event")) s_Steps.push_back(command(CM_LAYER_EVENT));
+    if (enemy && !is("enemy")) {
+        s_Steps.push_back([] {
+            DLG_ENEMY* palette = g_lpStageWnd->EnemyPalette();
+            if (!palette || !palette->m_hWnd) return false;
+            AddDemoRules(g_Stage.PutEnemies[3]);
+            palette->EditEntry(3);
+            return true;
+        });
+    }
+    if (is("moveai") || is("templates")) {
+        const bool rule = is("moveai");
+        s_Steps.push_back([rule] {
+            DLG_ENEMY_SET* d = Open<DLG_ENEMY_SET>();
+            if (!d) return false;
+            if (rule) d->EditRule();
+            if (!rule) d->ArrangeTemplates();
+            return true;
+        });
+    }
+    if (is("stage") || is("endcond")) s_Steps.push_back(command(CM_STAGE_SETTINGS));
+    if (is("endcond")) {
+        s_Steps.push_back([] {
+            DLG_STAGE* d = Open<DLG_STAGE>();
+            if (!d) return false;
+            d->EditLine(ENDCOND_LIST_WIN);
+            return true;
+        });
+    }
+    if (is("groups") || is("groupset")) s_Steps.push_back(command(CM_GROUP_POS));
+    if (is("groupset")) {
+        s_Steps.push_back([] {
+            DLG_GROUPPOS* d = Open<DLG_GROUPPOS>();
+            if (!d) return false;
+            d->m_List.SelectOnly(1, 0);
+            d->EditGroup();
+            return true;
+        });
+    }
+    SetTimer(nullptr, 0, 300, RunSteps);
+}
 
 // The sheet opens from the stage editor's command; its tab is chosen once it stands.
 void CALLBACK ShowTab(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -118,6 +226,7 @@ int main(int argc, char** argv) {
         s_cLetter = *arg ? *arg : 'F';
         SetTimer(nullptr, 0, 500, TypeAltLetter);
     }
+    QueueStageDialog(what);
     int code = 0;
     RunMessageLoop(&code);
     AppExit();
