@@ -38,7 +38,7 @@ void DLG_DBLIST_PAGE::AttachSubList(CTRL_LIST_BASE* list) {
     m_SubLists.push_back(list);
 }
 
-int DLG_DBLIST_PAGE::OnSubListCommand(WORD id, WORD code) {
+int DLG_DBLIST_PAGE::RunSubListCommand(WORD id, WORD code) {
     for (CTRL_LIST_BASE* sub : m_SubLists) {
         if (id == sub->m_wId && code == LBN_SELCHANGE) {
             sub->OnSelChange();
@@ -128,7 +128,7 @@ int DLG_DBLIST_PAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
         }
         if (page != PAGE_CMD_NONE)
             reload = page == PAGE_CMD_REFRESH;
-        else if (OnSubListCommand(id, code))
+        else if (RunSubListCommand(id, code))
             reload = 0;
         else
             reload = list.OnListCommand(id) || list.OnListMenuCommand(id);

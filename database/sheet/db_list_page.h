@@ -117,7 +117,7 @@ protected:
 
 private:
     // The sub-lists' part of a command; 1 when one of them took it.
-    int OnSubListCommand(WORD id, WORD code);
+    int RunSubListCommand(WORD id, WORD code);
 };
 
 template <class T>
