@@ -155,6 +155,12 @@ template <class T>
 void ResetListRecord(T& record) {
     ResetListRecordImpl(record, 0);
 }
+template <class T>
+T ResetListRecordCopy() {
+    T record{};
+    ResetListRecord(record);
+    return record;
+}
 
 // How a list is bound, set field by field; what an owner leaves alone keeps
 // its default: a single-selection, unnumbered list of the working copy that
@@ -187,7 +193,9 @@ public:
     VECTOR_CLASS<T>* m_pWork = nullptr;
     T* m_pBound = nullptr;
     VECTOR_CLASS<T> m_Clipboard;
-    T m_Default{};
+    // What new records and the end row start from: the record's own reset
+    // unless the owner sets another.
+    T m_Default = ResetListRecordCopy<T>();
     typename DESC::ROW_TEXT m_pfnRowText = nullptr;
 
 protected:

@@ -44,6 +44,12 @@ CTRL_LIST_DESC<T> DbListDesc(int id, VECTOR_CLASS<T>* source, VECTOR_CLASS<T>* w
     return d;
 }
 
+// What a page's own command leaves the frame to do: NONE, not the page's
+// (the list commands are tried); REFRESH, every control but the list shows
+// the bound record again; KEEP, the controls stay as they are; ABORT, the
+// command ends at once, nothing stored and the sheet not told.
+enum { PAGE_CMD_NONE = 0, PAGE_CMD_REFRESH = 1, PAGE_CMD_KEEP = 2, PAGE_CMD_ABORT = 3 };
+
 class DLG_DBLIST_PAGE : public DLG_DBPAGE {
 public:
     DLG_DBLIST_PAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
@@ -64,8 +70,11 @@ protected:
     // The bound record from the selected row, or from the first shown
     // record when no record row is selected.
     virtual void LoadSelectedOrFirst() = 0;
-    // The page's own commands; 1 when it handled the command.
-    virtual int OnPageCommand(WORD, WORD) { return 0; }
+    // The page's own commands: a PAGE_CMD_ code.
+    virtual int OnPageCommand(WORD, WORD) { return PAGE_CMD_NONE; }
+    // After every command of the initialised page, before the changed
+    // controls are stored: the rules that follow what is on screen.
+    virtual void BeforeStore() {}
     // What the page adds when it shows again after an Apply (label lists).
     virtual void OnApplied() {}
     virtual void Renumber() {}
@@ -79,6 +88,13 @@ protected:
     // A right click ended at `at` (screen): the clicked list's row is
     // selected and its context menu shown; pages with a second list add it.
     virtual void ShowListMenu(POINT at);
+
+    // A list of the bound record's own entries (frames, texts) edited in
+    // place, with the record lists' keys (table 117) and context menu (116):
+    // cut, copy, paste, insert, delete. Its selection changes keep the
+    // controls; after one of its commands the bound record goes into the
+    // working copy. Called from AttachLists, after the list is subclassed.
+    void AttachSubList(CTRL_LIST_BASE* list);
 
     void OnSetActive();
     // Every control but the lists back into the bound record, then the
@@ -96,6 +112,13 @@ protected:
     std::vector<CTRL_BUTTON_CLASS> m_Buttons;
     HMENU m_hMenuBar = nullptr;
     HMENU m_hMenu = nullptr;
+    std::vector<CTRL_LIST_BASE*> m_SubLists;
+    HMENU m_hSubMenuBar = nullptr;
+    HMENU m_hSubMenu = nullptr;
+
+private:
+    // The sub-lists' part of a command; 1 when one of them took it.
+    int RunSubListCommand(WORD id, WORD code);
 };
 
 template <class T>

@@ -2,6 +2,14 @@
 
 #include <new>
 
+#include "database/media/dlg_db_back.h"
+#include "database/media/dlg_db_bgm.h"
+#include "database/media/dlg_db_charaanim.h"
+#include "database/media/dlg_db_effectanim.h"
+#include "database/media/dlg_db_help.h"
+#include "database/media/dlg_db_picture.h"
+#include "database/media/dlg_db_sound.h"
+#include "database/media/dlg_dbworldchip.h"
 #include "database/sheet/dlg_db_ptval.h"
 #include "database/sheet/dlg_dbland.h"
 #include "database/sheet/dlg_dbsystem.h"
@@ -13,16 +21,6 @@
 #include "database/units/dlg_dbenemy.h"
 #include "database/units/dlg_dbfriend.h"
 #include "database/units/dlg_orgslot.h"
-
-// The tabs whose pages are still to come: an empty page each.
-typedef DLG_DBPLACEHOLDER<209> DLG_DB_CHARAANIM;
-typedef DLG_DBPLACEHOLDER<210> DLG_DB_EFFECTANIM;
-typedef DLG_DBPLACEHOLDER<217> DLG_DB_PICTURE;
-typedef DLG_DBPLACEHOLDER<220> DLG_DB_BACK;
-typedef DLG_DBPLACEHOLDER<123> DLG_DB_SOUND;
-typedef DLG_DBPLACEHOLDER<195> DLG_DB_BGM;
-typedef DLG_DBPLACEHOLDER<230> DLG_DB_HELP;
-typedef DLG_DBPLACEHOLDER<226> DLG_DBWORLDCHIP;
 
 namespace {
 
