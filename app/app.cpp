@@ -61,7 +61,7 @@ bool IsAnimating(PROP_DATABASE* db) {
     const int page = db->GetCurPage();
     if (page == PROP_DATABASE::TAB_CHARA_ANIM || page == PROP_DATABASE::TAB_EFFECT_ANIM) return true;
     PROP_DBSKILL* skills = db->SkillSheet();
-    return skills && skills->m_pPage;
+    return skills && skills->IsOpen();
 }
 
 // A save that failed at the end is named in the report log, or in a box when
@@ -214,7 +214,7 @@ int AppIdle() {
     if (stage && stage->Database()) {
         stage->Database()->OnIdle(1);
         PROP_DBSKILL* skills = stage->Database() ? stage->Database()->SkillSheet() : nullptr;
-        if (skills && skills->m_pPage) skills->OnIdle(1);
+        if (skills && skills->IsOpen()) skills->OnIdle(1);
     }
     return 1;
 }

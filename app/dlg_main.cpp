@@ -9,6 +9,8 @@
 
 #include "app/app.h"
 #include "app/dlg_chip.h"
+#include "app/dlg_enemy.h"
+#include "app/dlg_event.h"
 #include "app/stage_edit_state.h"
 #include "app/stage_tools.h"
 #include "base/editor_settings.h"
@@ -211,7 +213,8 @@ void DLG_MAIN::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
         switch (msg) {
         case WM_LBUTTONDOWN:
             st.StageChanged = 1;
-            changed = ToolPress(g_Stage, st, x, y);
+            changed = ToolPress(g_Stage, st, x, y,
+                                [this](cEvent& event, int existing) { return RunEventDialog(&event, existing); });
             UpdateUndoMenu();
             UpdateUndoToolbar();
             if (changed < 0) ErrorBox("メモリが不足しています！");
@@ -303,24 +306,36 @@ DLG_CHIP* DLG_MAIN::ChipPalette() const {
     return m_nPaletteLayer == LAYER_CHIP ? static_cast<DLG_CHIP*>(m_lpPalette) : nullptr;
 }
 
-// The palettes of the enemy and event layers are not part of the editor yet:
-// those layers show none.
+DLG_ENEMY* DLG_MAIN::EnemyPalette() const {
+    return m_nPaletteLayer == LAYER_ENEMY ? static_cast<DLG_ENEMY*>(m_lpPalette) : nullptr;
+}
+
+DLG_EVENT* DLG_MAIN::EventPalette() const {
+    return m_nPaletteLayer == LAYER_EVENT ? static_cast<DLG_EVENT*>(m_lpPalette) : nullptr;
+}
+
 void DLG_MAIN::ShowPalette(int layer) {
     if (!g_StageEditState.StageOpen || (m_lpPalette && m_nPaletteLayer == layer)) return;
     SafeDelete(m_lpPalette);
     m_nPaletteLayer = -1;
-    if (layer != LAYER_CHIP) return;
-    DLG_CHIP* chips = new (std::nothrow) DLG_CHIP(this, m_pWndList);
-    if (!chips) {
+    const cPaletteHost host = {[this] { PushUndo(); }, [this] { OnPaint(); }};
+    PALETTE_CLASS* palette = nullptr;
+    switch (layer) {
+    case LAYER_CHIP: palette = new (std::nothrow) DLG_CHIP(this, m_pWndList); break;
+    case LAYER_ENEMY: palette = new (std::nothrow) DLG_ENEMY(this, m_pWndList, host); break;
+    case LAYER_EVENT: palette = new (std::nothrow) DLG_EVENT(this, m_pWndList, host); break;
+    default: return;
+    }
+    if (!palette) {
         MemoryShortageExit();
         return;
     }
-    m_lpPalette = chips;
+    m_lpPalette = palette;
     m_nPaletteLayer = layer;
     const bool active = GetActiveWindow() == m_hWnd;
-    chips->Create(0, 0);
+    palette->Create(0, 0);
     // Beside the stage editor, which keeps the keyboard and the mouse.
-    if (chips->m_hWnd) ShowWindow(chips->m_hWnd, IsWindowVisible(m_hWnd) ? SW_SHOWNOACTIVATE : SW_HIDE);
+    if (palette->m_hWnd) ShowWindow(palette->m_hWnd, IsWindowVisible(m_hWnd) ? SW_SHOWNOACTIVATE : SW_HIDE);
     if (active) SetActiveWindow(m_hWnd);
 }
 

@@ -12,6 +12,8 @@
 #include "ui/dlg.h"
 
 class DLG_CHIP;
+class DLG_ENEMY;
+class DLG_EVENT;
 class DLG_WORLDMAP;
 class PALETTE_CLASS;
 class PROP_DATABASE;
@@ -51,6 +53,8 @@ public:
     // The windows it opened, null when none stands.
     PALETTE_CLASS* Palette() const { return m_lpPalette; }
     DLG_CHIP* ChipPalette() const;
+    DLG_ENEMY* EnemyPalette() const;
+    DLG_EVENT* EventPalette() const;
     DLG_WORLDMAP* WorldMap() const { return m_lpWorldMap; }
     PROP_DATABASE* Database() const { return m_lpDatabase; }
     const MAP_VIEW& View() const { return m_MapView; }
@@ -75,7 +79,7 @@ private:
     void AfterStageChange();
     void AfterUndoStep();
     void PushUndo();
-    void RunEventDialog(cEvent* event, int existing);
+    int RunEventDialog(cEvent* event, int existing);  // 1 after OK
     void RefreshActivePalette();
     // The current layer's palette, made when missing in place of another's.
     void ShowPalette(int layer);

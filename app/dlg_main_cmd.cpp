@@ -2,7 +2,11 @@
 #include <new>
 
 #include "app/app.h"
+#include "app/dlg_chip.h"
+#include "app/dlg_event.h"
+#include "app/dlg_grouppos.h"
 #include "app/dlg_main.h"
+#include "app/dlg_stage.h"
 #include "app/dlg_testplay.h"
 #include "app/stage_edit_state.h"
 #include "app/stage_tools.h"
@@ -150,7 +154,10 @@ int DLG_MAIN::RunCommand(WORD id) {
     case CM_EVENT_COPY:
         if (!open) return 1;
         st.ClipboardFull = 1;
-        if (st.CurrentEvent) st.Clipboard = *st.CurrentEvent;
+        if (st.CurrentEvent) {
+            st.Clipboard = *st.CurrentEvent;
+            if (EventPalette()) EventPalette()->TakeClipboard(st.Clipboard);
+        }
         return 1;
     case CM_EVENT_CUT:
         if (!open) return 1;
@@ -158,6 +165,7 @@ int DLG_MAIN::RunCommand(WORD id) {
         if (st.CurrentEvent) {
             PushUndo();
             st.Clipboard = *st.CurrentEvent;
+            if (EventPalette()) EventPalette()->TakeClipboard(st.Clipboard);
             g_Stage.RemoveEvent(st.CurrentEvent);
             st.CurrentEvent = nullptr;
             st.StageChanged = 1;
@@ -178,8 +186,19 @@ int DLG_MAIN::RunCommand(WORD id) {
         return 1;
 
     case CM_STAGE_SETTINGS:
+        // OK applied the settings and emptied the undo history, which cannot hold a size.
+        if (!open || !RunStageSettings(this, m_pWndList)) return 1;
+        SendMessageA(m_hWnd, WM_SIZE, 0, 0);
+        if (ChipPalette()) ChipPalette()->UpdateLayout();
+        RefreshActivePalette();
+        UpdateUndoMenu();
+        UpdateUndoToolbar();
+        st.StageChanged = 1;
+        return 1;
     case CM_GROUP_POS:
-        // Their dialogs are not part of the editor yet.
+        if (!open || !RunGroupPositions(this, m_pWndList)) return 1;
+        g_Stage.Fixup(ProjectFixupInputs());
+        st.StageChanged = 1;
         return 1;
     case CM_TESTPLAY_SETTINGS: RunTestPlaySettings(this, m_pWndList); return 1;
     case CM_DATABASE: OpenDatabase(); return 1;
@@ -242,16 +261,18 @@ void DLG_MAIN::PushUndo() {
 
 // A placed event's undo step is taken before the dialog writes it back; a new
 // event's, before it is placed. The start event is no part of the stage.
-void DLG_MAIN::RunEventDialog(cEvent* event, int existing) {
+int DLG_MAIN::RunEventDialog(cEvent* event, int existing) {
     cStageEditState& st = g_StageEditState;
     const int startEvent = event == &g_StartEvent;
     st.EditingExisting = existing;
     st.CurrentEvent = event;
     std::function<void()> undo;
     if (!startEvent) undo = [this] { PushUndo(); };
-    if (!EditEvent(this, m_pWndList, event, startEvent, undo) || startEvent) return;
+    if (!EditEvent(this, m_pWndList, event, startEvent, undo)) return 0;
+    if (startEvent) return 1;
     if (!existing) g_Stage.PlaceAt(*event, event->X, event->Y);
     st.StageChanged = 1;
+    return 1;
 }
 
 void DLG_MAIN::OpenDatabase() {

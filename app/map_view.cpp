@@ -65,14 +65,18 @@ void MAP_VIEW::Paint() {
     const int w = dib.m_nWidth, h = dib.m_nHeight;
     dib.Fill(RGB(0, 0, 0));
     if (g_StageEditState.StageOpen) {
-        DrawMapChips(&dib, w, h, m_nScrollX, m_nScrollY);
-        DrawEnemies(&dib, w, h, m_nScrollX, m_nScrollY);
-        DrawEvents(&dib, w, h, m_nScrollX, m_nScrollY);
+        DrawStage(&dib, w, h, m_nScrollX, m_nScrollY);
         DrawGroupPositions(&dib, w, h, m_nScrollX, m_nScrollY);
         DrawFrame32(&dib, w, h);
         DrawCursor(&dib);
     }
     m_View.Present();
+}
+
+void MAP_VIEW::DrawStage(cDib* dib, int width, int height, int x0, int y0) {
+    DrawMapChips(dib, width, height, x0, y0);
+    DrawEnemies(dib, width, height, x0, y0);
+    DrawEvents(dib, width, height, x0, y0);
 }
 
 void MAP_VIEW::DrawMapChips(cDib* dib, int width, int height, int x0, int y0) {

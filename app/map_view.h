@@ -37,6 +37,10 @@ public:
     // the view, to the nearest cell of the view inside the map.
     void SetCursorFromMouse(int x, int y);
 
+    // The open stage's chips, enemies and events on a view of width × height
+    // pixels whose top-left cell is (x0, y0), as every view of the stage shows them.
+    static void DrawStage(cDib* dib, int width, int height, int x0, int y0);
+
     HWND Window() const { return m_View.Window(); }
     const cDib& Surface() const { return m_View.Surface(); }
     int ScrollX() const { return m_nScrollX; }
@@ -44,9 +48,9 @@ public:
 
 private:
     // Each given the surface, the view size in pixels and the top-left cell.
-    void DrawMapChips(cDib* dib, int width, int height, int x0, int y0);
-    void DrawEnemies(cDib* dib, int width, int height, int x0, int y0);
-    void DrawEvents(cDib* dib, int width, int height, int x0, int y0);
+    static void DrawMapChips(cDib* dib, int width, int height, int x0, int y0);
+    static void DrawEnemies(cDib* dib, int width, int height, int x0, int y0);
+    static void DrawEvents(cDib* dib, int width, int height, int x0, int y0);
     void DrawGroupPositions(cDib* dib, int width, int height, int x0, int y0);
     void DrawCursor(cDib* dib);
     void DrawLinePreview(cDib* dib);

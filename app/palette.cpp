@@ -26,12 +26,18 @@ int PALETTE_CLASS::StoredSize(int* width, int* height) const {
     return 1;
 }
 
+SIZE PALETTE_CLASS::SizeToStore(HWND wnd) const {
+    RECT wr = {0, 0, 0, 0};
+    GetWindowRect(wnd, &wr);
+    return {wr.right - wr.left, wr.bottom - wr.top};
+}
+
 int PALETTE_CLASS::PaletteMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
     switch (msg) {
     case WM_DESTROY: {
         RECT wr;
-        if (m_pPlace && GetWindowRect(hwnd, &wr))
-            m_pPlace->Set(wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top);
+        const SIZE size = SizeToStore(hwnd);
+        if (m_pPlace && GetWindowRect(hwnd, &wr)) m_pPlace->Set(wr.left, wr.top, size.cx, size.cy);
         return 1;
     }
     case WM_CLOSE: return 1;

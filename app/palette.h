@@ -34,6 +34,9 @@ protected:
     int PaletteMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     // The window size stored with a place; 0 without a stored place.
     int StoredSize(int* width, int* height) const;
+    // The size of window `wnd` (the palette's, as it closes) kept with the
+    // place: the window's own size.
+    virtual SIZE SizeToStore(HWND wnd) const;
 
 private:
     cWndPosInfo* m_pPlace;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "base/editor_settings.h"
 #include "model/land.h"
 
 cChipGrid StageChipGrid(cStage& stage) {
@@ -67,11 +68,82 @@ cCellRect ToolRectAt(const cStage& stage, const cStageEditState& st, int x, int 
     return r;
 }
 
-int ToolPress(cStage& stage, cStageEditState& st, int x, int y) {
+namespace {
+
+int PressEnemyPen(cStage& stage, cStageEditState& st, int x, int y) {
+    if (st.SelW < 1 || st.SelH < 1) return 0;
+    StageBeginEdit(stage, st);
+    st.Stroke = 1;
+    return PenEnemies(stage, st, x, y);
+}
+
+// A direct placing starts a stroke, which places on every cell it crosses;
+// a dialog is opened only at the press.
+int PressEventPen(cStage& stage, cStageEditState& st, int x, int y, const StageEventEditor& edit) {
+    const cEvent* chosen = ChosenPaletteEvent(st);
+    if (!chosen) return 0;
+    if (cEvent* placed = g_EditConfig.StageEditIfPlaced ? stage.FindAt(x, y) : nullptr)
+        return edit ? edit(*placed, 1) : 0;
+    cEvent& work = st.WorkEvent;
+    work = *chosen;
+    work.X = x;
+    work.Y = y;
+    if (g_EditConfig.StageEditBeforePlace) return edit ? edit(work, 0) : 0;
+    StageBeginEdit(stage, st);
+    st.Stroke = 1;
+    stage.PlaceAt(work, x, y);
+    return 1;
+}
+
+int DragEventPen(cStage& stage, cStageEditState& st, int x, int y) {
+    const cEvent* chosen = ChosenPaletteEvent(st);
+    if (!chosen) return 0;
+    const cEvent* placed = stage.FindAt(x, y);
+    if (placed && g_EditConfig.StageEditIfPlaced) return 0;
+    cEvent& work = st.WorkEvent;
+    work = *chosen;
+    work.X = x;
+    work.Y = y;
+    if (placed && placed->Compare(work)) return 0;  // this stroke placed it already
+    stage.PlaceAt(work, x, y);
+    return 1;
+}
+
+}  // namespace
+
+int PenEnemies(cStage& stage, const cStageEditState& st, int x, int y) {
+    const int rows = std::min(st.SelH, int(cStageEditState::SEL_SIZE));
+    const int columns = std::min(st.SelW, int(cStageEditState::SEL_SIZE));
+    int changed = 0;
+    for (int r = 0; r < rows && y + r < stage.Height; ++r) {
+        for (int c = 0; c < columns && x + c < stage.Width; ++c) {
+            const int tx = x + c, ty = y + r;
+            for (cPutEnemy& e : stage.PutEnemies) {
+                if (e.X != tx || e.Y != ty) continue;
+                e.X = -1;
+                e.Y = -1;
+                changed = 1;
+            }
+            const int index = st.EnemySel[r * cStageEditState::SEL_SIZE + c];
+            if (Outside(index, stage.PutEnemies.size())) continue;
+            stage.PutEnemies[index].X = tx;
+            stage.PutEnemies[index].Y = ty;
+            changed = 1;
+        }
+    }
+    return changed;
+}
+
+const cEvent* ChosenPaletteEvent(const cStageEditState& st) {
+    return Outside(st.PaletteNo, g_EventPlt.size()) ? nullptr : &g_EventPlt[st.PaletteNo];
+}
+
+int ToolPress(cStage& stage, cStageEditState& st, int x, int y, const StageEventEditor& edit) {
     st.Stroke = 0;
-    // The pen of the enemy and event layers places what their palettes choose.
-    if (st.Layer != LAYER_CHIP || st.Tool < TOOL_PEN || st.Tool > TOOL_FILL) return 0;
-    if (!FirstChipValid(st) || !stage.Inside(x, y)) return 0;
+    if (!stage.Inside(x, y)) return 0;
+    if (st.Layer == LAYER_ENEMY) return PressEnemyPen(stage, st, x, y);
+    if (st.Layer == LAYER_EVENT) return PressEventPen(stage, st, x, y, edit);
+    if (st.Tool < TOOL_PEN || st.Tool > TOOL_FILL || !FirstChipValid(st)) return 0;
     StageBeginEdit(stage, st);
     switch (st.Tool) {
     case TOOL_PEN:
@@ -96,6 +168,8 @@ int ToolPress(cStage& stage, cStageEditState& st, int x, int y) {
 
 int ToolDrag(cStage& stage, cStageEditState& st, int x, int y) {
     if (!st.Stroke || !stage.Inside(x, y)) return 0;
+    if (st.Layer == LAYER_ENEMY) return PenEnemies(stage, st, x, y);
+    if (st.Layer == LAYER_EVENT) return DragEventPen(stage, st, x, y);
     switch (st.Tool) {
     case TOOL_PEN: return PaintBrush(StageChipGrid(stage), StageBrush(st), x, y) > 0;
     case TOOL_RECT:
@@ -109,7 +183,7 @@ int ToolDrag(cStage& stage, cStageEditState& st, int x, int y) {
 int ToolRelease(cStage& stage, cStageEditState& st, int x, int y) {
     if (!st.Stroke) return 0;
     st.Stroke = 0;
-    if (!stage.Inside(x, y)) return 0;
+    if (st.Layer != LAYER_CHIP || !stage.Inside(x, y)) return 0;
     switch (st.Tool) {
     case TOOL_LINE: return ApplyLine(stage, st, x, y);
     case TOOL_RECT: return ApplyRect(stage, st, x, y);

@@ -6,9 +6,11 @@
 // stage's own. Window-free: the stage editor turns the mouse into these calls.
 //
 // Every cell a tool writes lies inside the map, and a chip number that names
-// no land is never written. Layers 1 and 2 place nothing with the pen until
-// their palettes choose what to place.
+// no land is never written. In layers 1 and 2 the pen places what the enemy
+// and event palettes chose.
 #pragma once
+
+#include <functional>
 
 #include "app/stage_edit_state.h"
 #include "editing/chip_tools.h"
@@ -55,13 +57,24 @@ struct cCellRect {
 };
 cCellRect ToolRectAt(const cStage& stage, const cStageEditState& st, int x, int y);
 
+// Runs the event dialog on an event of the event layer: a placed one
+// (existing 1) or the pen's new one (existing 0), which its OK places on the
+// event's cell. OK records the undo step before anything changes; 1 for OK.
+typedef std::function<int(cEvent& event, int existing)> StageEventEditor;
+
 // The current tool at cell (x, y), which the caller keeps inside the map: a
 // left press, a move with the left button held and a left release. A press
 // that the tool takes (the pen, the line and the rectangle) records one undo
 // step and starts a stroke, which the release ends, so that a stroke is one
 // step; the fill is done at its press. Each returns 1 when the stage may have
 // changed; the press -1 when the fill's memory could not be had.
-int ToolPress(cStage& stage, cStageEditState& st, int x, int y);
+//
+// In layers 1 and 2 every tool is the pen. The enemy pen takes what stands
+// on each cell of the selection off the map and puts the selection's enemies
+// there. The event pen places a copy of the chosen palette event; with the
+// editor settings' options it edits a placed event instead ("配置済みなら編集")
+// or the new one first ("配置直前に編集"), through `edit` and only at a press.
+int ToolPress(cStage& stage, cStageEditState& st, int x, int y, const StageEventEditor& edit = nullptr);
 int ToolDrag(cStage& stage, cStageEditState& st, int x, int y);
 int ToolRelease(cStage& stage, cStageEditState& st, int x, int y);
 
@@ -77,6 +90,11 @@ int FloodFill(cStage& stage, cStageEditState& st, int x, int y);
 // placed enemy a 1 x 1 pick-up in layer 1 found, else -1.
 void PickUpStart(cStageEditState& st, int x, int y);
 int PickUpEnd(cStage& stage, cStageEditState& st, int x, int y);
+
+// The enemy pen at cell (x, y); 1 when an enemy moved.
+int PenEnemies(cStage& stage, const cStageEditState& st, int x, int y);
+// The palette event the event pen places, null when none is chosen.
+const cEvent* ChosenPaletteEvent(const cStageEditState& st);
 
 // The first placed enemy standing on the cell, -1 for none.
 int PlacedEnemyAt(const cStage& stage, int x, int y);

@@ -56,9 +56,11 @@ int PlaySelectedBgm(std::vector<CTRL_COMBO_CLASS<int>>& combos, unsigned id) {
     int record = SelectedRecord(combos, id, static_cast<int>(g_Database.Bgms.size()), &owner);
     if (!record) return 0;
     const cEdBgm& bgm = g_Database.Bgms[record];
-    if (!g_pfnBgm(bgm.strPath.c_str(), bgm.nVolume)) {
-        ErrorBox("読み込み失敗！");
-        return 0;
-    }
-    return 1;
+    return PlayBgmFile(bgm.strPath.c_str(), bgm.nVolume);
+}
+
+int PlayBgmFile(const char* file, int volume) {
+    if (g_pfnBgm(file, volume)) return 1;
+    ErrorBox("読み込み失敗！");
+    return 0;
 }

@@ -14,6 +14,9 @@ int PlaySelectedSound(std::vector<CTRL_COMBO_CLASS<int>>& combos, unsigned id);
 int PlaySelectedBgm(std::vector<CTRL_COMBO_CLASS<int>>& combos, unsigned id);
 // Plays a sound-effect file given by its path; "読み込み失敗！" when it cannot.
 int PlaySoundFile(HWND owner, const char* file);
+// Plays a BGM file from its beginning, looping, at `volume` percent;
+// "読み込み失敗！" when it cannot.
+int PlayBgmFile(const char* file, int volume);
 
 // How the previews reach the sound layer: a wave file on the preview entry of
 // the MCI table, a BGM file on slot 0 of the sound manager. Tests replace them.

@@ -44,6 +44,7 @@ enum {
     EACT_ROWS_SKILL_LISTS,  // skill lists from 0, numbered from 01
     EACT_ROWS_SYMBOLS,      // "0", "1", ... one per symbol of the symbol sheet
     EACT_ROWS_STATUS,       // the status items' names
+    EACT_ROWS_SKILLS,       // skills from 1 of the list its partner combo chooses
 };
 
 struct EACT_CTRL {
@@ -63,33 +64,49 @@ struct EACT_CTRL {
     int lineLen, lines;
     // Pictures: size in pixels.
     int width, height;
+    // The control this one follows: a skill combo's skill-list combo, a
+    // rename button's common-variable combo.
+    unsigned short partner;
 };
 
 constexpr EACT_CTRL EactEdit(unsigned short id, int param, int minimum, int maximum, unsigned short spin,
                              int newValue = 0) {
-    return {EACT_CTRL_EDIT, id, EACT_BIND_INT, param, newValue, minimum, maximum, spin, nullptr, 0, 0, 0, 0, 0, 0};
+    return {EACT_CTRL_EDIT, id, EACT_BIND_INT, param, newValue, minimum, maximum, spin, nullptr, 0, 0, 0, 0, 0, 0, 0};
 }
 constexpr EACT_CTRL EactCheck(unsigned short id, int param, int newValue = 0) {
-    return {EACT_CTRL_CHECK, id, EACT_BIND_INT, param, newValue, 0, 0, 0, nullptr, 0, 0, 0, 0, 0, 0};
+    return {EACT_CTRL_CHECK, id, EACT_BIND_INT, param, newValue, 0, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, 0};
 }
 constexpr EACT_CTRL EactCombo(unsigned short id, int param, const char* const* words, int newValue = 0) {
-    return {EACT_CTRL_COMBO, id, EACT_BIND_INT, param, newValue, 0, 0, 0, words, EACT_ROWS_WORDS, 0, 0, 0, 0, 0};
+    return {EACT_CTRL_COMBO, id, EACT_BIND_INT, param, newValue, 0, 0, 0, words, EACT_ROWS_WORDS, 0, 0, 0, 0, 0, 0};
 }
 constexpr EACT_CTRL EactRows(unsigned short id, int param, int rows, int offset, int newValue = 0) {
-    return {EACT_CTRL_COMBO, id, EACT_BIND_INT, param, newValue, 0, 0, 0, nullptr, rows, offset, 0, 0, 0, 0};
+    return {EACT_CTRL_COMBO, id, EACT_BIND_INT, param, newValue, 0, 0, 0, nullptr, rows, offset, 0, 0, 0, 0, 0};
+}
+// The skills (from 1) of the list that combo `listCombo` chooses.
+constexpr EACT_CTRL EactSkillRows(unsigned short id, int param, unsigned short listCombo, int newValue = 0) {
+    return {EACT_CTRL_COMBO, id, EACT_BIND_INT, param, newValue, 0, 0, 0, nullptr, EACT_ROWS_SKILLS, 1, 0, 0, 0, 0,
+            listCombo};
 }
 // A combo of the dialog alone: it starts at `start` every time.
 constexpr EACT_CTRL EactLocalRows(unsigned short id, int slot, int rows, int offset, int start) {
-    return {EACT_CTRL_COMBO, id, EACT_BIND_LOCAL, slot, start, 0, 0, 0, nullptr, rows, offset, 0, 0, 0, 0};
+    return {EACT_CTRL_COMBO, id, EACT_BIND_LOCAL, slot, start, 0, 0, 0, nullptr, rows, offset, 0, 0, 0, 0, 0};
 }
 constexpr EACT_CTRL EactText(unsigned short id, int param, int lineLen, int lines) {
-    return {EACT_CTRL_TEXT, id, EACT_BIND_STR, param, 0, 0, 0, 0, nullptr, 0, 0, lineLen, lines, 0, 0};
+    return {EACT_CTRL_TEXT, id, EACT_BIND_STR, param, 0, 0, 0, 0, nullptr, 0, 0, lineLen, lines, 0, 0, 0};
 }
 constexpr EACT_CTRL EactPicture(unsigned short id, int width, int height) {
-    return {EACT_CTRL_PICTURE, id, EACT_BIND_NONE, 0, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, width, height};
+    return {EACT_CTRL_PICTURE, id, EACT_BIND_NONE, 0, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, width, height, 0};
 }
 constexpr EACT_CTRL EactButton(unsigned short id) {
-    return {EACT_CTRL_BUTTON, id, EACT_BIND_NONE, 0, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, 0, 0};
+    return {EACT_CTRL_BUTTON, id, EACT_BIND_NONE, 0, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, 0};
+}
+// The button "_" that renames the common variable combo `gvalCombo` shows.
+constexpr EACT_CTRL EactRenameButton(unsigned short id, unsigned short gvalCombo) {
+    return {EACT_CTRL_BUTTON, id, EACT_BIND_NONE, 0, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, gvalCombo};
+}
+// A static text that a kind shows or hides.
+constexpr EACT_CTRL EactLabel(unsigned short id) {
+    return {EACT_CTRL_LABEL, id, EACT_BIND_NONE, 0, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, 0};
 }
 
 // A condition on the value a control shows now (a check box 0 or 1, a
@@ -101,13 +118,13 @@ struct EACT_COND {
 
 enum { EACT_RULE_TARGETS = 12, EACT_RULE_CONDS = 3 };
 
-// The targets are enabled exactly while every condition holds. With
-// `keepWithoutRow` a combo in the conditions that shows no row leaves the
-// targets as they are.
+// The targets are enabled exactly while every condition holds. While the
+// combo `keepWithoutRow` of the conditions shows no row and every other
+// condition holds, the targets stay as they are.
 struct EACT_RULE {
     unsigned short targets[EACT_RULE_TARGETS];  // ended by 0
     EACT_COND when[EACT_RULE_CONDS];            // ended by id 0
-    int keepWithoutRow;
+    unsigned short keepWithoutRow;              // 0: none
 };
 
 struct EACT_FORM {
@@ -123,6 +140,8 @@ struct EACT_FORM {
 
 // The form of a kind; kind 0's (no button, no dialog) outside the table.
 const EACT_FORM& EactForm(int kind);
+// The control `id` of a form, or null.
+const EACT_CTRL* FindEactCtrl(const EACT_FORM& form, unsigned short id);
 
 // Sizes the action's parameters to its kind: added ints 0, added strings
 // empty, surplus dropped from the end. Nothing else changes.
@@ -136,3 +155,8 @@ typedef std::function<int(unsigned short id, int* value)> EACT_READ;
 typedef std::function<void(unsigned short id, int enable)> EACT_ENABLE;
 // Runs the rules in order.
 void ApplyEnableRules(const EACT_RULE* rules, int count, const EACT_READ& read, const EACT_ENABLE& enable);
+
+// Why the status action cannot be kept in the start event as its combos
+// show it (the character's status or the event variable as target or
+// value), or null when it can.
+const char* StatusStartEventRefusal(const EACT_READ& read);

@@ -1,24 +1,13 @@
 #include "events/dlg_eact_base.h"
 
+#include "editing/common_variable.h"
 #include "editing/skill_combos.h"
-#include "events/dlg_eact_message.h"
 #include "events/name_lists.h"
 #include "resources/events_ids.h"
 
-namespace {
-
-// The kind's own dialog resource, or the bare frame while a kind has none.
-WORD DialogIdOf(const EACT_FORM& form) {
-    if (form.dialogId && FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(form.dialogId), RT_DIALOG))
-        return form.dialogId;
-    return IDD_EACT_PENDING;
-}
-
-}  // namespace
-
 DLG_EACT_BASE::DLG_EACT_BASE(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
                              const CTRL_CLASS* placeRef)
-    : DLG_CLASS(DialogIdOf(EactForm(context.action->Kind)), parent, WND_MODE_DIALOG, wndList, placeRef, 1),
+    : DLG_CLASS(EactForm(context.action->Kind).dialogId, parent, WND_MODE_DIALOG, wndList, placeRef, 1),
       m_lpAction(context.action),
       m_Form(EactForm(context.action->Kind)),
       m_bNewAction(context.newAction),
@@ -61,11 +50,19 @@ void DLG_EACT_BASE::DescribeCtrls() {
             if (!c.words) {
                 m_Rows.emplace_back();
                 m_RowIds.push_back(c.id);
+                m_RowsOfList.push_back(-1);
                 rows = &m_Rows.back();
-                if (c.rows == EACT_ROWS_SYMBOLS)
+                if (c.rows == EACT_ROWS_SYMBOLS) {
                     FillNumberCombo(*rows);
-                else
+                } else if (c.rows == EACT_ROWS_SKILLS) {
+                    // The skills of the list the action names, whatever it is.
+                    const EACT_CTRL* list = FindEactCtrl(m_Form, c.partner);
+                    if (list && list->bind == EACT_BIND_INT)
+                        m_RowsOfList.back() = m_lpAction->Ints.At(static_cast<unsigned>(list->index));
+                    MakeSkillRows(*rows, m_RowsOfList.back());
+                } else {
                     MakeNameRows(*rows, c.rows);
+                }
             }
             m_Combos.push_back(CTRL_COMBO_CLASS<int>({c.id, value, c.words, rows, c.offset, nullptr}));
             break;
@@ -73,6 +70,7 @@ void DLG_EACT_BASE::DescribeCtrls() {
         case EACT_CTRL_CHECK: m_Checks.push_back(CTRL_CHECK_CLASS<int>({c.id, value})); break;
         case EACT_CTRL_PICTURE: m_Pictures.push_back(CTRL_PICTURE_CLASS({c.id, c.width, c.height, -1, -1})); break;
         case EACT_CTRL_BUTTON: m_Buttons.push_back(CTRL_BUTTON_CLASS({c.id})); break;
+        case EACT_CTRL_LABEL: m_Labels.push_back(CTRL_LABEL_CLASS({c.id})); break;
         default: break;
         }
     }
@@ -81,37 +79,101 @@ void DLG_EACT_BASE::DescribeCtrls() {
 int DLG_EACT_BASE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
     ShowWindow(GetDlgItem(m_hWnd, IDC_EVENTS_PICTURE), SW_HIDE);
-    if (m_wResId == IDD_EACT_PENDING) SetWindowTextA(m_hWnd, m_Form.caption);
     AddCtrls(m_Edits);
     AddCtrls(m_Texts);
     AddCtrls(m_Combos);
     AddCtrls(m_Checks);
     AddCtrls(m_Pictures);
     AddCtrls(m_Buttons);
+    AddCtrls(m_Labels);
     UpdateCtrls();
     UpdateControls();
+    NoteShownValues();
     m_bCreated = 1;
     return 0;
+}
+
+// Read back what the controls show, then put the parameters back as they came.
+void DLG_EACT_BASE::NoteShownValues() {
+    const cEventAct opened = *m_lpAction;
+    StoreCtrls();
+    m_OpenedInts = opened.Ints;
+    m_ShownInts = m_lpAction->Ints;
+    // Element by element: the controls point into the vectors.
+    for (size_t i = 0; i < opened.Ints.size(); ++i) m_lpAction->Ints[i] = opened.Ints[i];
+    for (size_t i = 0; i < opened.Strs.size(); ++i) m_lpAction->Strs[i] = opened.Strs[i];
+    for (size_t i = 0; i < m_RowIds.size(); ++i) {
+        const EACT_CTRL* skill = FindEactCtrl(m_Form, m_RowIds[i]);
+        CTRL_COMBO_CLASS<int>* list = skill && skill->partner ? Combo(skill->partner) : nullptr;
+        if (list) m_RowsOfList[i] = list->GetValue();
+    }
+}
+
+void DLG_EACT_BASE::StoreChangedValues() {
+    StoreCtrls();
+    VECTOR_CLASS<int>& ints = m_lpAction->Ints;
+    for (size_t i = 0; i < ints.size() && i < m_OpenedInts.size() && i < m_ShownInts.size(); ++i)
+        if (m_OpenedInts[i] != m_ShownInts[i] && ints[i] == m_ShownInts[i]) ints[i] = m_OpenedInts[i];
 }
 
 int DLG_EACT_BASE::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!CheckCommand(wParam)) return 0;
     DLG_CLASS::OnCommand(wParam, lParam);
-    switch (LOWORD(wParam)) {
+    const WORD id = LOWORD(wParam);
+    switch (id) {
     case IDC_EVENTS_OK:
-        StoreCtrls();
+        if (!CanStore()) return 1;
+        StoreChangedValues();
         End(1);
         return 1;
-    case IDC_EVENTS_CANCEL: End(0); return 1;
+    case IDC_EVENTS_CANCEL:
+    case IDCANCEL:  // Esc
+        End(0);
+        return 1;
     }
+    const EACT_CTRL* c = FindEactCtrl(m_Form, id);
+    if (c && c->type == EACT_CTRL_BUTTON && c->partner && HIWORD(wParam) == BN_CLICKED) RenameFrom(*c);
     if (m_bCreated && GetChangedCtrlId(wParam)) UpdateControls();
     return 1;
 }
 
 void DLG_EACT_BASE::UpdateControls() {
+    FollowSkillLists();
     ApplyEnableRules(
         m_Form.rules, m_Form.ruleCount, [this](unsigned short id, int* value) { return ShownValue(id, value); },
         [this](unsigned short id, int flag) { EnableItem(id, flag); });
+}
+
+// A skill combo shows the skills of the list its partner now chooses; until
+// the user chooses another list it keeps the rows (and the row) it opened with.
+void DLG_EACT_BASE::FollowSkillLists() {
+    if (!m_bCreated) return;
+    for (size_t i = 0; i < m_RowIds.size(); ++i) {
+        const EACT_CTRL* skill = FindEactCtrl(m_Form, m_RowIds[i]);
+        if (!skill || skill->rows != EACT_ROWS_SKILLS) continue;
+        CTRL_COMBO_CLASS<int>* list = Combo(skill->partner);
+        if (!list || list->GetValue() == m_RowsOfList[i]) continue;
+        m_RowsOfList[i] = list->GetValue();
+        FillRecordCombo(m_Rows[i], this, m_Combos, skill->partner, skill->id);
+    }
+}
+
+// Every combo of common variables takes the new name; one that showed no
+// row (a variable past the list) still shows none.
+void DLG_EACT_BASE::RenameFrom(const EACT_CTRL& button) {
+    CTRL_COMBO_CLASS<int>* combo = Combo(button.partner);
+    const int variable = combo && combo->GetCurSel() >= 0 ? combo->GetValue() : 0;
+    if (!RenameCommonVariable(this, variable, FindCtrl(m_Buttons, button.id))) return;
+    for (size_t i = 0; i < m_RowIds.size(); ++i) {
+        const EACT_CTRL* c = FindEactCtrl(m_Form, m_RowIds[i]);
+        CTRL_COMBO_CLASS<int>* shown = Combo(m_RowIds[i]);
+        if (!c || c->rows != EACT_ROWS_GVALS || !shown) continue;
+        const int row = shown->GetCurSel();
+        MakeNameRows(m_Rows[i], EACT_ROWS_GVALS);
+        shown->SetStrings(m_Rows[i]);
+        if (row < 0) SendMessageA(shown->m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    }
+    OnRenamed();
 }
 
 int DLG_EACT_BASE::ShownValue(unsigned short id, int* value) {
@@ -139,6 +201,12 @@ CTRL_COMBO_CLASS<int>* DLG_EACT_BASE::Combo(unsigned short id) {
     return nullptr;
 }
 
+CTRL_EDITVAL_CLASS<int>* DLG_EACT_BASE::NumberEdit(unsigned short id) {
+    for (auto& c : m_Edits)
+        if (c.m_Desc.id == id) return &c;
+    return nullptr;
+}
+
 CTRL_PICTURE_CLASS* DLG_EACT_BASE::Picture(unsigned short id) {
     for (auto& c : m_Pictures)
         if (c.m_Desc.id == id) return &c;
@@ -149,13 +217,4 @@ VECTOR_CLASS<std::string>* DLG_EACT_BASE::Rows(unsigned short id) {
     for (size_t i = 0; i < m_RowIds.size(); ++i)
         if (m_RowIds[i] == id) return &m_Rows[i];
     return nullptr;
-}
-
-DLG_EACT_BASE* CreateEactDialog(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
-                                const CTRL_CLASS* placeRef) {
-    if (!context.action || !EactForm(context.action->Kind).dialogId) return nullptr;
-    switch (context.action->Kind) {
-    case EACT_MESSAGE: return new (std::nothrow) DLG_EACT_MESSAGE(context, parent, wndList, placeRef);
-    default: return new (std::nothrow) DLG_EACT_BASE(context, parent, wndList, placeRef);
-    }
 }

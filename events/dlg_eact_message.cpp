@@ -25,21 +25,8 @@ DLG_EACT_MESSAGE::~DLG_EACT_MESSAGE() {
     if (DLG_STATIC<DLG_EACT_MESSAGE>::s_pInstance == this) DLG_STATIC<DLG_EACT_MESSAGE>::s_pInstance = nullptr;
 }
 
-int DLG_EACT_MESSAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (LOWORD(wParam) != IDC_EACT_RENAME_GVAL) return DLG_EACT_BASE::OnCommand(wParam, lParam);
-    if (!CheckCommand(wParam)) return 0;
-    DLG_CLASS::OnCommand(wParam, lParam);
-    CTRL_COMBO_CLASS<int>* combo = Combo(IDC_MSG_GVAL);
-    const int variable = combo && combo->GetCurSel() >= 0 ? combo->GetValue() : 0;
-    CTRL_BUTTON_CLASS* button = FindCtrl(m_Buttons, IDC_EACT_RENAME_GVAL);
-    if (!RenameCommonVariable(this, variable, button)) return 1;
-    if (VECTOR_CLASS<std::string>* rows = Rows(IDC_MSG_GVAL)) {
-        MakeNameRows(*rows, EACT_ROWS_GVALS);
-        combo->SetStrings(*rows);
-    }
-    // The message dialog writes the names at once, cancelled or not.
+void DLG_EACT_MESSAGE::OnRenamed() {
     ReportSave(SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo), g_PathTable.GValInfo);
-    return 1;
 }
 
 void DLG_EACT_MESSAGE::OnPaint() {

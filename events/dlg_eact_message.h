@@ -3,7 +3,6 @@
 // rename (neither is stored in the action).
 #pragma once
 
-#include "editing/common_variable.h"
 #include "events/dlg_eact_base.h"
 
 class DLG_EACT_MESSAGE : public DLG_EACT_BASE {
@@ -11,8 +10,9 @@ public:
     DLG_EACT_MESSAGE(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
                      const CTRL_CLASS* placeRef);
     ~DLG_EACT_MESSAGE() override;
-    int OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnPaint() override;
+    // The message dialog writes the names at once, cancelled or not.
+    void OnRenamed() override;
 };
 
 // Draws symbol `n` of the symbol sheet, doubled, at the top left of a black

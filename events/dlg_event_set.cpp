@@ -4,12 +4,12 @@
 
 #include "base/paths.h"
 #include "base/report.h"
+#include "editing/common_variable.h"
 #include "events/action_line.h"
-#include "events/dlg_eact_message.h"
+#include "events/dlg_eact_eventpic.h"
 #include "events/dlg_eventactplt.h"
 #include "events/event_words.h"
 #include "events/name_lists.h"
-#include "media/image_table.h"
 #include "model/gvalinfo.h"
 #include "resources/events_ids.h"
 #include "resources/toolkit_ids.h"
@@ -313,22 +313,14 @@ void DLG_EVENT_SET::UpdateControls() {
 LRESULT DLG_EVENT_SET::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_CONTEXTMENU) {
         const HWND list = reinterpret_cast<HWND>(wParam);
-        if (m_PageList.OnContextMenu(list, lParam) || m_ActList.OnContextMenu(list, lParam)) return 1;
+        if (m_PageList.TrackContextMenu(hwnd, list, lParam) || m_ActList.TrackContextMenu(hwnd, list, lParam)) return 1;
     }
     return ModalProc(hwnd, msg, wParam, lParam);
 }
 
 void DLG_EVENT_SET::OnPaint() {
-    if (!m_bCreated || m_Pictures.empty()) return;
-    CTRL_PICTURE_CLASS& picture = m_Pictures[0];
-    if (!picture.m_hWnd || !picture.Surface()) return;
     // The number as typed, before the edit is left.
-    BOOL ok = FALSE;
-    int cell = static_cast<int>(GetDlgItemInt(m_hWnd, IDC_PAGE_GRAPHIC, &ok, FALSE));
-    if (!ok || cell < 0 || cell > 511) cell = 0;
-    picture.Surface()->Fill(RGB(0, 0, 0));
-    if (cell) DrawEventCell32(picture.Surface(), 0, 0, cell, 0);
-    picture.Present();
+    if (m_bCreated && !m_Pictures.empty()) DrawEventGraphicPreview(&m_Pictures[0], m_hWnd, IDC_PAGE_GRAPHIC);
 }
 
 // ---- Opening ---------------------------------------------------------------------------

@@ -45,7 +45,7 @@ int DLG_EVENTACTPLT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 // A right click selects the entry under the pointer, so that the name and
 // the description edited next are that entry's.
 LRESULT DLG_EVENTACTPLT::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CONTEXTMENU && m_List.OnContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return 1;
+    if (msg == WM_CONTEXTMENU && m_List.TrackContextMenu(hwnd, reinterpret_cast<HWND>(wParam), lParam)) return 1;
     return ModalProc(hwnd, msg, wParam, lParam);
 }
 

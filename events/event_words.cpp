@@ -49,6 +49,8 @@ const char* const g_WordPicShow[] = {"進行キーが押されるまで表示", 
 const char* const g_WordCursorTarget[] = {"このイベント", "リーダー", "位置グループで指定", "ステージ座標で指定", ""};
 const char* const g_WordWarpTarget[] = {"イベント発生条件の対象", "リーダー", ""};
 
+const char* const g_WordOnOff[] = {"OFF", "ON", ""};
+
 const char* const g_WordChipArea[] = {
     "マップ全範囲内",   "このイベントの位置", "このイベントの上", "このイベントの下",
     "このイベントの左", "このイベントの右",   "位置グループ内",   "",

@@ -27,6 +27,8 @@ extern const char* const g_WordPicShow[];
 // Map cursor and warp actions.
 extern const char* const g_WordCursorTarget[];
 extern const char* const g_WordWarpTarget[];
+// Enemy group action: switches the group off or on.
+extern const char* const g_WordOnOff[];
 // Map-chip action.
 extern const char* const g_WordChipArea[];
 extern const char* const g_WordChipSource[];

@@ -6,10 +6,22 @@
 #include "base/report.h"
 #include "media/smf_stream.h"
 
+namespace {
+
+// With no MIDI output there is nothing to open; and Wine's stream table keeps
+// a stale entry after an open that failed, which the next open reads and dies on.
+MMRESULT WINAPI OpenStream(LPHMIDISTRM stream, LPUINT device, DWORD count, DWORD_PTR callback, DWORD_PTR instance,
+                           DWORD flags) {
+    if (midiOutGetNumDevs() == 0) return MIDIERR_NODEVICE;
+    return midiStreamOpen(stream, device, count, callback, instance, flags);
+}
+
+}  // namespace
+
 const MidiStreamApi& WinmmMidiStream() {
-    static const MidiStreamApi api = {midiStreamOpen, midiStreamProperty, midiOutPrepareHeader, midiOutUnprepareHeader,
-                                      midiStreamOut,  midiStreamRestart,  midiStreamStop,       midiStreamPause,
-                                      midiOutReset,   midiStreamClose};
+    static const MidiStreamApi api = {OpenStream,    midiStreamProperty, midiOutPrepareHeader, midiOutUnprepareHeader,
+                                      midiStreamOut, midiStreamRestart,  midiStreamStop,       midiStreamPause,
+                                      midiOutReset,  midiStreamClose};
     return api;
 }
 

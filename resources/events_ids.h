@@ -1,5 +1,5 @@
 // Ids of the event editor's resources (events.rc): the event settings
-// dialog, the action kind chooser, the action dialogs, the action palette,
+// dialog, the action kind chooser, the message action, the action palette,
 // the list menus, and the commands of the page and action lists.
 #pragma once
 
@@ -7,8 +7,6 @@
 #define IDD_EVENTACT 170
 #define IDD_EACT_MESSAGE 171
 #define IDD_EVENTACTPLT 218
-// The frame of an action kind whose own dialog is not there.
-#define IDD_EACT_PENDING 250
 #define IDR_MENU_ACTION_LIST 176
 
 #define IDC_EVENTS_PICTURE 1075

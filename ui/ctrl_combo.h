@@ -27,11 +27,17 @@ public:
     CTRL_COMBO_CLASS() : CTRL_CLASS(CTRL_KIND_COMBO) {}
     explicit CTRL_COMBO_CLASS(DESC desc) : CTRL_CLASS(CTRL_KIND_COMBO), m_Desc(desc) {}
 
+    // A value without a row selects none (not the row shown before).
     void ValueToCtrl() override {
-        if (m_pValue) SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(ValueToIndex(*m_pValue)), 0);
+        if (!m_pValue) return;
+        int row = ValueToIndex(*m_pValue);
+        if (row >= static_cast<int>(SendMessageA(m_hWnd, CB_GETCOUNT, 0, 0))) row = -1;
+        SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
     }
+    // With no row selected (a value the rows lack, or no rows at all) the
+    // field keeps what it holds.
     void CtrlToValue() override {
-        if (m_pValue && !IsRefreshing()) *m_pValue = GetValue();
+        if (m_pValue && !IsRefreshing() && GetCurSel() >= 0) *m_pValue = GetValue();
     }
 
     void Attach(DLG_CLASS* dlg, const DESC& desc) {
@@ -50,8 +56,12 @@ public:
     void AttachDesc(DLG_CLASS* dlg) { Attach(dlg, m_Desc); }
 
     // Row of a value: value - offset, or its first place in the table (-1: none).
+    // Counted wide, so that a value read from a damaged file cannot wrap onto a row.
     int ValueToIndex(T value) const {
-        if (!m_pTable) return static_cast<int>(value - m_Offset);
+        if (!m_pTable) {
+            const long long row = static_cast<long long>(value) - static_cast<long long>(m_Offset);
+            return row >= 0 && row <= 0x7fffffff ? static_cast<int>(row) : -1;
+        }
         for (size_t i = 0; i < m_pTable->size(); ++i)
             if ((*m_pTable)[i] == value) return static_cast<int>(i);
         return -1;

@@ -279,19 +279,18 @@ int CTRL_LIST_BASE::SelectAtPoint(POINT pt) {
     return 1;
 }
 
-int CTRL_LIST_BASE::OnContextMenu(HWND wnd, LPARAM lParam) {
-    if (!m_hWnd || wnd != m_hWnd) return 0;
-    if (!IsWindowEnabled(m_hWnd)) return 1;
+int CTRL_LIST_BASE::TrackContextMenu(HWND owner, HWND wnd, LPARAM lParam) {
+    if (!wnd || wnd != m_hWnd || !IsWindowEnabled(wnd)) return 0;
     POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     if (lParam == -1) {
         RECT rc;
-        GetWindowRect(m_hWnd, &rc);
+        GetWindowRect(wnd, &rc);
         pt = {rc.left + 8, rc.top + 8};
-        SetFocus(m_hWnd);
+        SetFocus(wnd);
     } else {
         SelectAtPoint(pt);
     }
-    if (m_hMenu && m_pDlg) TrackPopupMenu(m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_pDlg->m_hWnd, nullptr);
+    if (m_hMenu) TrackPopupMenu(m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, owner, nullptr);
     return 1;
 }
 

@@ -60,12 +60,12 @@ public:
     int OnSelChange();
     int StoreCurrentRecord();
     int SelectAtPoint(POINT screenPt);
-    // WM_CONTEXTMENU of the owner dialog (`wnd` and `lParam` as it came):
-    // when it is this list's, a right click selects the row under the
-    // pointer as a left click would, then the list's pop-up menu (if it has
-    // one) opens there; from the keyboard the menu opens at the list's top
-    // left for the current row. 1 when the message was this list's.
-    int OnContextMenu(HWND wnd, LPARAM lParam);
+    // The pop-up menu for a WM_CONTEXTMENU that `owner` got for window `wnd`:
+    // 1 when `wnd` is this list (and enabled), whose row under the pointer
+    // is selected first as a left click would (from the keyboard: its
+    // current row, the menu at its top left). A list without a menu only
+    // selects.
+    int TrackContextMenu(HWND owner, HWND wnd, LPARAM lParam);
     void FillList();
     void OnShortcutKey(WPARAM key, LPARAM data, int ctrlHeld);
 
@@ -157,6 +157,12 @@ template <class T>
 void ResetListRecord(T& record) {
     ResetListRecordImpl(record, 0);
 }
+template <class T>
+T ResetListRecordCopy() {
+    T record{};
+    ResetListRecord(record);
+    return record;
+}
 
 // How a list is bound, set field by field; what an owner leaves alone keeps
 // its default: a single-selection, unnumbered list of the working copy that
@@ -189,7 +195,9 @@ public:
     VECTOR_CLASS<T>* m_pWork = nullptr;
     T* m_pBound = nullptr;
     VECTOR_CLASS<T> m_Clipboard;
-    T m_Default{};
+    // What new records and the end row start from: the record's own reset
+    // unless the owner sets another.
+    T m_Default = ResetListRecordCopy<T>();
     typename DESC::ROW_TEXT m_pfnRowText = nullptr;
 
 protected:
@@ -228,8 +236,9 @@ public:
     int Paste(const VECTOR_CLASS<T>& source);
 
 protected:
+    // New and insert add the list's default record, the one its end row shows.
     void InsertDefaultRecord(int index) override {
-        if (m_pWork) m_pWork->insert(m_pWork->begin() + index, T());
+        if (m_pWork) m_pWork->insert(m_pWork->begin() + index, m_Default);
     }
     void EraseRecord(int index) override {
         if (m_pWork) m_pWork->EraseAt(static_cast<unsigned>(index));

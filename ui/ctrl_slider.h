@@ -52,6 +52,9 @@ public:
         SendMessageA(m_hWnd, TBM_SETRANGEMAX, FALSE, static_cast<LPARAM>(desc.maximum));
         SendMessageA(m_hWnd, TBM_SETPAGESIZE, 0, desc.page);
         SendMessageA(m_hWnd, TBM_SETLINESIZE, 0, desc.line);
+        // The trackbar places its thumb only when the position changes, not
+        // when the range does: from the far end the value's place is drawn.
+        SendMessageA(m_hWnd, TBM_SETPOS, TRUE, static_cast<LPARAM>(desc.maximum));
         if (m_pValue) SendMessageA(m_hWnd, TBM_SETPOS, TRUE, static_cast<LPARAM>(*m_pValue));
         // The edit only shows the position: it is bound to nothing. Without
         // one (id 0) no item of the dialog is taken for it.

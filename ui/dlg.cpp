@@ -329,7 +329,9 @@ LRESULT DLG_CLASS::ModalProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
     // Previews follow every change and the mouse (WM_PAINT has painted already).
     if (msg != WM_PAINT && m_hWnd) OnPaint();
-    if (msg == WM_CLOSE) {
+    // Esc (the dialog manager's IDCANCEL; every Cancel button here has its
+    // own id) cancels as the close box does.
+    if (msg == WM_CLOSE || (msg == WM_COMMAND && LOWORD(wParam) == IDCANCEL && IsWindowOpen())) {
         End(0);
         return 1;
     }
@@ -344,7 +346,10 @@ int DLG_CLASS::ModalOnCommand(WPARAM wParam, LPARAM lParam) {
         StoreCtrls();
         End(1);
         return 1;
-    case IDC_DLG_CANCEL: End(0); return 1;
+    case IDC_DLG_CANCEL:
+    case IDCANCEL:  // Esc
+        End(0);
+        return 1;
     }
     // The routing above turned every list's redrawing off; refilled, it draws again.
     RedrawList();

@@ -65,7 +65,7 @@ int DLG_WORLDEVENT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT DLG_WORLDEVENT::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CONTEXTMENU && m_List.OnContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return TRUE;
+    if (msg == WM_CONTEXTMENU && m_List.TrackContextMenu(hwnd, reinterpret_cast<HWND>(wParam), lParam)) return TRUE;
     LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
     switch (msg) {
     case WM_DESTROY: {

@@ -42,9 +42,10 @@ DLG_WORLDEVENT_SET::DLG_WORLDEVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndLis
         CTRL_EDITVAL_CLASS<int>({IDC_WES_SET_VALUE, &p.SetValue, -999999, 999999, IDC_WES_SET_VALUE_SPIN, 1}),
     };
     m_Strings = {
-        CTRL_EDITSTR_CLASS({IDC_WES_NAME, &m_Work.Name, 20, 0, 1, 0, {0, 0, 0, 0}}),
-        CTRL_EDITSTR_CLASS({IDC_WES_STAGE_NAME, &p.StageName, 30, 0, 1, 0, {0, 0, 0, 0}}),
-        CTRL_EDITSTR_CLASS({IDC_WES_STAGE_FILE, &p.StageFile, MAX_PATH, 0, 1, 0, {0, 0, 0, 0}}),
+        // Read buffers: 20, 30 and 260 bytes of text and the terminating NUL.
+        CTRL_EDITSTR_CLASS({IDC_WES_NAME, &m_Work.Name, 21, 0, 1, 0, {0, 0, 0, 0}}),
+        CTRL_EDITSTR_CLASS({IDC_WES_STAGE_NAME, &p.StageName, 31, 0, 1, 0, {0, 0, 0, 0}}),
+        CTRL_EDITSTR_CLASS({IDC_WES_STAGE_FILE, &p.StageFile, MAX_PATH + 1, 0, 1, 0, {0, 0, 0, 0}}),
     };
     m_Checks = {
         CTRL_CHECK_CLASS<int>({IDC_WES_VARIATION, &p.Variation}),
@@ -107,7 +108,7 @@ int DLG_WORLDEVENT_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT DLG_WORLDEVENT_SET::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CONTEXTMENU && m_PageList.OnContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return 1;
+    if (msg == WM_CONTEXTMENU && m_PageList.TrackContextMenu(hwnd, reinterpret_cast<HWND>(wParam), lParam)) return 1;
     return ModalProc(hwnd, msg, wParam, lParam);
 }
 

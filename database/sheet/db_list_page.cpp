@@ -1,9 +1,19 @@
 #include "database/sheet/db_list_page.h"
 
+#include "resources/toolkit_ids.h"
 #include "ui/dlg_input.h"
 
 const WORD kDbListKeyIds[LIST_CMD_COUNT] = {40030, 40031, 40032, 40082, 0, 40083, 0};
 const WORD kDbListMenuIds[LIST_CMD_COUNT] = {40027, 40024, 40025, 0, 0, 40081, 0};
+
+namespace {
+
+const WORD kSubListKeyIds[LIST_CMD_COUNT] = {
+    CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, 0, CM_LIST_KEY_INSERT, 0, CM_LIST_KEY_DELETE};
+const WORD kSubListMenuIds[LIST_CMD_COUNT] = {
+    CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0, CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE};
+
+}  // namespace
 
 DLG_DBLIST_PAGE::DLG_DBLIST_PAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
     : DLG_DBPAGE(resId, sheet, wndList) {
@@ -14,10 +24,37 @@ DLG_DBLIST_PAGE::DLG_DBLIST_PAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLAS
 
 DLG_DBLIST_PAGE::~DLG_DBLIST_PAGE() {
     if (m_hMenuBar) DestroyMenu(m_hMenuBar);
+    if (m_hSubMenuBar) DestroyMenu(m_hSubMenuBar);
+}
+
+void DLG_DBLIST_PAGE::AttachSubList(CTRL_LIST_BASE* list) {
+    AddAccelerator(list->m_hWnd, IDR_ACCEL_LIST);
+    const WORD* k = kSubListKeyIds;
+    const WORD* m = kSubListMenuIds;
+    list->SetCommandIds(k[0], k[1], k[2], k[3], k[4], k[5], k[6]);
+    list->SetMenuCommandIds(m[0], m[1], m[2], m[3], m[4], m[5], m[6]);
+    if (!m_hSubMenuBar) m_hSubMenuBar = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_LIST));
+    m_hSubMenu = m_hSubMenuBar ? GetSubMenu(m_hSubMenuBar, 0) : nullptr;
+    m_SubLists.push_back(list);
+}
+
+int DLG_DBLIST_PAGE::RunSubListCommand(WORD id, WORD code) {
+    for (CTRL_LIST_BASE* sub : m_SubLists) {
+        if (id == sub->m_wId && code == LBN_SELCHANGE) {
+            sub->OnSelChange();
+            return 1;
+        }
+        if (sub->OnListCommand(id) || sub->OnListMenuCommand(id)) {
+            List().StoreCurrentRecord();
+            return 1;
+        }
+    }
+    return 0;
 }
 
 int DLG_DBLIST_PAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
+    m_SubLists.clear();
     AttachLists();
     AddCtrls(m_Edits);
     AddCtrls(m_Strs);
@@ -39,15 +76,19 @@ int DLG_DBLIST_PAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     list.SelectOnly(0, 1);
     UpdateCtrls();
     m_bCreated = 1;
+    UpdatePageState();
     return 0;
 }
 
 void DLG_DBLIST_PAGE::OnSetActive() {
     LoadSelectedOrFirst();
-    if (!m_bApplied) return;
-    RefreshCtrls(-1);
-    m_bApplied = 0;
-    OnApplied();
+    if (m_bApplied) {
+        ResetDefaultRecord();  // the record's defaults follow the lists an Apply changed
+        RefreshCtrls(-1);
+        m_bApplied = 0;
+        OnApplied();
+    }
+    if (m_bCreated) UpdatePageState();
 }
 
 void DLG_DBLIST_PAGE::StoreRecord() {
@@ -56,10 +97,12 @@ void DLG_DBLIST_PAGE::StoreRecord() {
     List().StoreCurrentRecord();
 }
 
-void DLG_DBLIST_PAGE::AskRecordCount() {
-    CTRL_LIST_BASE& list = List();
+void DLG_DBLIST_PAGE::AskRecordCount() { AskRecordCount(List(), IDC_DBLIST_COUNT); }
+
+void DLG_DBLIST_PAGE::AskRecordCount(CTRL_LIST_BASE& list, WORD button) {
     int count = list.GetRecordCount();
-    if (InputValue(this, m_pWndList, &count, 1, 999, "データ数", FindCtrl(m_Buttons, IDC_DBLIST_COUNT)))
+    RedrawList();  // the command turned the lists' drawing off: they show behind the box
+    if (InputValue(this, m_pWndList, &count, 1, list.m_nMaxCount, "データ数", FindCtrl(m_Buttons, button)))
         list.Resize(count);
 }
 
@@ -78,14 +121,27 @@ int DLG_DBLIST_PAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
         list.ClearRecords();
     else if (id == IDC_DBLIST_COUNT && code == BN_CLICKED)
         AskRecordCount();
-    else if (!OnPageCommand(id, code))
-        reload = list.OnListCommand(id) || list.OnListMenuCommand(id);
+    else {
+        const int page = OnPageCommand(id, code);
+        if (page == PAGE_CMD_ABORT) {
+            RedrawList();  // the routing switched the lists' drawing off
+            return 1;
+        }
+        if (page != PAGE_CMD_NONE)
+            reload = page == PAGE_CMD_REFRESH;
+        else if (RunSubListCommand(id, code))
+            reload = 0;
+        else
+            reload = list.OnListCommand(id) || list.OnListMenuCommand(id);
+    }
     if (reload) {
         RefreshCtrlsExcept(-1, &list);
         AfterRecordChange();
     }
 
+    if (m_bCreated) BeforeStore();
     if (GetChangedCtrlId(wParam) && m_bCreated && !m_bRefreshing) StoreRecord();
+    if (m_bCreated) UpdatePageState();
     RedrawList();
     MarkChanged();
     return 1;
@@ -95,13 +151,25 @@ LRESULT DLG_DBLIST_PAGE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     int handled = 0;
     LRESULT r = PageProc(hwnd, msg, wParam, lParam, &handled);
     if (handled) return TRUE;
-    if (IsRightClicked() && List().SelectAtPoint(m_CursorPos) && m_hMenu) TrackPopup(m_hMenu);
+    if (IsRightClicked()) ShowListMenu(m_CursorPos);
     if (IsSetActive(msg, lParam)) {
         OnSetActive();
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
         return TRUE;
     }
     return r;
+}
+
+void DLG_DBLIST_PAGE::ShowListMenu(POINT at) {
+    if (List().SelectAtPoint(at)) {
+        if (m_hMenu) TrackPopup(m_hMenu);
+        return;
+    }
+    for (CTRL_LIST_BASE* sub : m_SubLists) {
+        if (!sub->SelectAtPoint(at)) continue;
+        if (m_hSubMenu) TrackPopup(m_hSubMenu);
+        return;
+    }
 }
 
 void DLG_DBLIST_PAGE::Commit() {

@@ -44,6 +44,12 @@ CTRL_LIST_DESC<T> DbListDesc(int id, VECTOR_CLASS<T>* source, VECTOR_CLASS<T>* w
     return d;
 }
 
+// What a page's own command leaves the frame to do: NONE, not the page's
+// (the list commands are tried); REFRESH, every control but the list shows
+// the bound record again; KEEP, the controls stay as they are; ABORT, the
+// command ends at once, nothing stored and the sheet not told.
+enum { PAGE_CMD_NONE = 0, PAGE_CMD_REFRESH = 1, PAGE_CMD_KEEP = 2, PAGE_CMD_ABORT = 3 };
+
 class DLG_DBLIST_PAGE : public DLG_DBPAGE {
 public:
     DLG_DBLIST_PAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
@@ -64,19 +70,39 @@ protected:
     // The bound record from the selected row, or from the first shown
     // record when no record row is selected.
     virtual void LoadSelectedOrFirst() = 0;
-    // The page's own commands; 1 when it handled the command.
-    virtual int OnPageCommand(WORD, WORD) { return 0; }
+    // The page's own commands: a PAGE_CMD_ code.
+    virtual int OnPageCommand(WORD, WORD) { return PAGE_CMD_NONE; }
+    // After every command of the initialised page, before the changed
+    // controls are stored: the rules that follow what is on screen.
+    virtual void BeforeStore() {}
     // What the page adds when it shows again after an Apply (label lists).
     virtual void OnApplied() {}
     virtual void Renumber() {}
+    virtual void ResetDefaultRecord() {}
     // Sub-lists edited in place re-apply their rows after a record change.
     virtual void AfterRecordChange() {}
+    // What follows the shown record and the controls (enable states,
+    // computed figures): once the page is initialised, after every command
+    // and at every activation.
+    virtual void UpdatePageState() {}
+    // A right click ended at `at` (screen): the clicked list's row is
+    // selected and its context menu shown; pages with a second list add it.
+    virtual void ShowListMenu(POINT at);
+
+    // A list of the bound record's own entries (frames, texts) edited in
+    // place, with the record lists' keys (table 117) and context menu (116):
+    // cut, copy, paste, insert, delete. Its selection changes keep the
+    // controls; after one of its commands the bound record goes into the
+    // working copy. Called from AttachLists, after the list is subclassed.
+    void AttachSubList(CTRL_LIST_BASE* list);
 
     void OnSetActive();
     // Every control but the lists back into the bound record, then the
     // bound record into the working copy.
     void StoreRecord();
+    // "データ数" of a list, 1 to the list's maximum; the box stands at `button`.
     void AskRecordCount();
+    void AskRecordCount(CTRL_LIST_BASE& list, WORD button);
 
     std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
     std::vector<CTRL_EDITSTR_CLASS> m_Strs;
@@ -86,6 +112,13 @@ protected:
     std::vector<CTRL_BUTTON_CLASS> m_Buttons;
     HMENU m_hMenuBar = nullptr;
     HMENU m_hMenu = nullptr;
+    std::vector<CTRL_LIST_BASE*> m_SubLists;
+    HMENU m_hSubMenuBar = nullptr;
+    HMENU m_hSubMenu = nullptr;
+
+private:
+    // The sub-lists' part of a command; 1 when one of them took it.
+    int RunSubListCommand(WORD id, WORD code);
 };
 
 template <class T>
@@ -103,15 +136,28 @@ public:
     CTRL_LIST_DESC<T> m_ListDesc = {};
 
 protected:
+    // A database list shorter than `count` is padded with default records,
+    // in the database itself, and copied again.
+    void PadSource(VECTOR_CLASS<T>* source, size_t count) {
+        if (source->size() >= count) return;
+        source->resize(count);
+        m_Work.Assign(*source);
+    }
     void AttachLists() override {
+        ResetDefaultRecord();
         m_List.Subclass(this, m_ListDesc);
         AddCtrl(&m_List);
     }
+    // New records, and the end row, start from the record's own defaults
+    // (a party variable's common variable 1, a land's rate for every element).
+    void ResetDefaultRecord() override { ResetListRecord(m_List.m_Default); }
     void LoadSelectedOrFirst() override {
         const int first = m_List.m_nFirstShown;
         if (m_List.GetDataPos() >= 0)
             m_List.LoadBoundRecord();
         else if (first < static_cast<int>(m_Work.size()))
             m_Record = m_Work[first];
+        else
+            m_Record = m_List.m_Default;  // no record to show: the end row's defaults
     }
 };

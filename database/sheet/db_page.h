@@ -7,6 +7,7 @@
 #include "ui/dlg.h"
 
 class PROP_DATABASE;
+class PROP_DBSKILL;
 
 class DLG_DBPAGE : public DLG_CLASS {
 public:
@@ -15,7 +16,12 @@ public:
     // Writes the page's edits into the database objects; nothing while the
     // page's window was never made.
     virtual void Commit() {}
+    // The sheet's idle step while the page shows: a preview is drawn again;
+    // an animation page also steps its animation when `advance` is set.
+    virtual void OnTick(int /*advance*/) { OnPaint(); }
     int HasWindow() const { return m_hWnd != nullptr; }
+    // The skill sheet the page holds open (the skill-list page's), or none.
+    virtual PROP_DBSKILL* SkillSheet() const { return nullptr; }
 
     PROP_DATABASE* m_pDatabase;
 
@@ -28,27 +34,4 @@ protected:
     void MarkChanged();
     // Whether a WM_NOTIFY is the page's PSN_SETACTIVE.
     static int IsSetActive(UINT msg, LPARAM lParam);
-};
-
-// A tab whose page comes with a later part of the database: the dialog's
-// caption on an empty page. Apply leaves its records as they were.
-template <WORD Id>
-class DLG_DBPLACEHOLDER : public DLG_DBPAGE {
-public:
-    DLG_DBPLACEHOLDER(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList) : DLG_DBPAGE(resId, sheet, wndList) {
-        SetInstance(this);
-    }
-    ~DLG_DBPLACEHOLDER() override {
-        if (DLG_STATIC<DLG_DBPLACEHOLDER>::s_pInstance == this) DLG_STATIC<DLG_DBPLACEHOLDER>::s_pInstance = nullptr;
-    }
-    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
-        int handled = 0;
-        LRESULT r = PageProc(hwnd, msg, wParam, lParam, &handled);
-        return handled ? TRUE : r;
-    }
-    int OnCommand(WPARAM wParam, LPARAM lParam) override {
-        DLG_CLASS::OnCommand(wParam, lParam);
-        MarkChanged();
-        return 1;
-    }
 };

@@ -60,7 +60,9 @@ int PROP_DATABASE::ApplyAll() {
     return 0;
 }
 
-void PROP_DATABASE::OnIdle(int) {
+void PROP_DATABASE::OnIdle(int advance) {
     const int page = GetCurPage();
-    if (page >= 0 && page < PAGE_COUNT && m_pPage[page] && m_pPage[page]->m_hWnd) m_pPage[page]->OnPaint();
+    // A page whose window is gone draws and steps nothing.
+    if (page >= 0 && page < PAGE_COUNT && m_pPage[page] && m_pPage[page]->IsWindowOpen())
+        m_pPage[page]->OnTick(advance);
 }

@@ -28,6 +28,8 @@ public:
     enum {
         PAGE_COUNT = 25,
         TAB_CLASS = 0,
+        TAB_SKILL_LIST = 3,
+        TAB_SKILL_TYPE = 4,
         TAB_LAND = 5,
         TAB_PARTY_VAL = 6,
         TAB_CHARA_ANIM = 7,
@@ -53,7 +55,9 @@ public:
     // One idle step of the page showing.
     void OnIdle(int advance);
     // The skill sheet a page holds open, or none.
-    PROP_DBSKILL* SkillSheet() const { return nullptr; }
+    PROP_DBSKILL* SkillSheet() const {
+        return m_pPage[TAB_SKILL_LIST] ? m_pPage[TAB_SKILL_LIST]->SkillSheet() : nullptr;
+    }
     // The page of a tab, or none (before CreatePages).
     DLG_DBPAGE* Page(int tab) const { return tab >= 0 && tab < PAGE_COUNT ? m_pPage[tab] : nullptr; }
 

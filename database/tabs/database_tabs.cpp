@@ -2,25 +2,25 @@
 
 #include <new>
 
+#include "database/media/dlg_db_back.h"
+#include "database/media/dlg_db_bgm.h"
+#include "database/media/dlg_db_charaanim.h"
+#include "database/media/dlg_db_effectanim.h"
+#include "database/media/dlg_db_help.h"
+#include "database/media/dlg_db_picture.h"
+#include "database/media/dlg_db_sound.h"
+#include "database/media/dlg_dbworldchip.h"
 #include "database/sheet/dlg_db_ptval.h"
 #include "database/sheet/dlg_dbland.h"
 #include "database/sheet/dlg_dbsystem.h"
 #include "database/sheet/dlg_dbsystem_4.h"
-
-// The tabs whose pages are still to come: an empty page each.
-typedef DLG_DBPLACEHOLDER<111> DLG_DBCLASS;
-typedef DLG_DBPLACEHOLDER<110> DLG_DBFRIEND;
-typedef DLG_DBPLACEHOLDER<127> DLG_DBENEMY;
-typedef DLG_DBPLACEHOLDER<196> DLG_DBSKILLLIST;
-typedef DLG_DBPLACEHOLDER<227> DLG_DBSKILLTYPE;
-typedef DLG_DBPLACEHOLDER<209> DLG_DB_CHARAANIM;
-typedef DLG_DBPLACEHOLDER<210> DLG_DB_EFFECTANIM;
-typedef DLG_DBPLACEHOLDER<217> DLG_DB_PICTURE;
-typedef DLG_DBPLACEHOLDER<220> DLG_DB_BACK;
-typedef DLG_DBPLACEHOLDER<123> DLG_DB_SOUND;
-typedef DLG_DBPLACEHOLDER<195> DLG_DB_BGM;
-typedef DLG_DBPLACEHOLDER<230> DLG_DB_HELP;
-typedef DLG_DBPLACEHOLDER<226> DLG_DBWORLDCHIP;
+#include "database/skills/dlg_dbskilllist.h"
+#include "database/skills/dlg_dbskilltype.h"
+#include "database/skills/dlg_slot.h"
+#include "database/units/dlg_dbclass.h"
+#include "database/units/dlg_dbenemy.h"
+#include "database/units/dlg_dbfriend.h"
+#include "database/units/dlg_orgslot.h"
 
 namespace {
 
@@ -28,6 +28,17 @@ template <class P>
 DLG_DBPAGE* Make(WORD dialog, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList) {
     return new (std::nothrow) P(dialog, sheet, wndList);
 }
+
+// A class's own slot is edited in the skill pages' slot dialog, offering the
+// categories of the database's skill list the slot organisation is for.
+int EditOrgSlot(DLG_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* list, cSlot* slot, int skillList) {
+    if (skillList < 0 || skillList >= SkillListCount()) return 0;
+    DLG_SLOT dialog(parent, wndList, list, slot, &g_SkillLists[skillList].vCateg);
+    return dialog.DoModal(0) == 1;
+}
+const struct ORGSLOT_EDITOR_SETTER {
+    ORGSLOT_EDITOR_SETTER() { g_pfnEditOrgSlot = EditOrgSlot; }
+} g_OrgSlotEditorSetter;
 
 }  // namespace
 

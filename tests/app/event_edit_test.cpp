@@ -1,12 +1,15 @@
 // The stage editor's event commands through the event dialog: an edit of a
 // placed event or a new event is one undo step that restores the stage as it
-// was before; the start event is no part of the stage's history.
+// was before; the start event and the event palette's templates are no part
+// of the stage's history.
+#include "app/dlg_event.h"
 #include "app/stage_edit_state.h"
 #include "base/paths.h"
 #include "editing/map_cursor.h"
 #include "events/dlg_event_set.h"
 #include "model/stage.h"
 #include "resources/events_ids.h"
+#include "resources/stage_dialogs_ids.h"
 #include "resources/stage_editor_ids.h"
 #include "tests/app/editor_test.h"
 #include "tests/events/event_dialog_support.h"
@@ -82,4 +85,24 @@ TEST_F(EventEdit, TheStartEventPushesNoUndoStepAndIsWritten) {
     EXPECT_EQ(steps, g_StageEditState.UndoHistory.Size());
     cEvent saved;
     EXPECT_TRUE(saved.LoadFile(g_PathTable.StartEvent)) << "OK writes the start event even unchanged";
+}
+
+// A template of the event palette is edited through the same dialog: the
+// template changes, the stage's history does not.
+TEST_F(EventEdit, APaletteEventPushesNoUndoStep) {
+    Command(CM_LAYER_EVENT);
+    ASSERT_NE(nullptr, Stage()->EventPalette());
+    ASSERT_GE(g_EventPlt.size(), 2u);
+    HWND palette = Stage()->EventPalette()->m_hWnd;
+    HWND list = GetDlgItem(palette, IDC_EVENTPLT_LIST);
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    SendMessageA(list, LB_SETSEL, TRUE, 1);
+    SendMessageA(list, LB_SETCARETINDEX, 1, 0);
+    SendMessageA(palette, WM_COMMAND, MAKEWPARAM(IDC_EVENTPLT_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    const size_t steps = g_StageEditState.UndoHistory.Size();
+    RenameAndConfirm("見張り");
+    Click(palette, IDC_LISTPLT_EDIT);
+    EXPECT_EQ(0, DropSteps());
+    EXPECT_EQ("見張り", g_EventPlt[1].Name);
+    EXPECT_EQ(steps, g_StageEditState.UndoHistory.Size());
 }

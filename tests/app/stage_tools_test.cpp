@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/editor_settings.h"
 #include "tests/model/records.h"
 
 namespace {
@@ -175,4 +176,108 @@ TEST_F(StageToolsTest, EveryStrokeIsOneUndoStep) {
     m_state.Redo(m_stage.Chips, m_stage.PutEnemies, m_stage.Events);
     Stroke(TOOL_PEN, {"3"}, 0, 0, 0, 0);
     EXPECT_TRUE(m_state.RedoHistory.Empty()) << "a new stroke ends the redo history";
+}
+
+// Enemies on a 6 x 4 map: "A" (index 0) at (1,1), "B" (index 1) at (3,2).
+TEST_F(StageToolsTest, TheEnemyPenTakesTheCellsAndPutsTheSelection) {
+    const struct {
+        const char* what;
+        std::vector<int> selection;  // one row of enemy indices, -1 none
+        int x, y;
+        cCellPos wantA, wantB;
+    } cases[] = {
+        {"onto the other enemy", {0}, 3, 2, {3, 2}, {-1, -1}},
+        {"onto its own cell", {0}, 1, 1, {1, 1}, {3, 2}},
+        {"an empty selection cell clears its cell", {0, -1}, 2, 2, {2, 2}, {-1, -1}},
+        {"a row stops at the right edge", {1, 0}, 5, 0, {1, 1}, {5, 0}},
+        {"a stale index only clears", {7}, 3, 2, {1, 1}, {-1, -1}},
+    };
+    for (const auto& c : cases) {
+        Draw({"000000", "000000", "000000", "000000"});
+        m_stage.PutEnemies.assign(2, cPutEnemy());
+        m_stage.PutEnemies[0].X = m_stage.PutEnemies[0].Y = 1;
+        m_stage.PutEnemies[1].X = 3;
+        m_stage.PutEnemies[1].Y = 2;
+        m_state.Layer = LAYER_ENEMY;
+        m_state.SelW = static_cast<int>(c.selection.size());
+        m_state.SelH = 1;
+        for (size_t i = 0; i < c.selection.size(); ++i) m_state.EnemySel[i] = c.selection[i];
+        m_state.ClearHistory();
+        EXPECT_EQ(1, ToolPress(m_stage, m_state, c.x, c.y)) << c.what;
+        ToolRelease(m_stage, m_state, c.x, c.y);
+        const cPutEnemy& a = m_stage.PutEnemies[0];
+        const cPutEnemy& b = m_stage.PutEnemies[1];
+        EXPECT_EQ(c.wantA, (cCellPos{a.X, a.Y})) << c.what;
+        EXPECT_EQ(c.wantB, (cCellPos{b.X, b.Y})) << c.what;
+        EXPECT_EQ(1u, m_state.UndoHistory.Size()) << c.what;
+    }
+    // A drag moves the enemy along; the stroke stays one undo step.
+    m_state.EnemySel[0] = 0;
+    m_state.SelW = 1;
+    m_state.ClearHistory();
+    ToolPress(m_stage, m_state, 0, 0);
+    ToolDrag(m_stage, m_state, 4, 3);
+    EXPECT_EQ((cCellPos{4, 3}), (cCellPos{m_stage.PutEnemies[0].X, m_stage.PutEnemies[0].Y}));
+    EXPECT_EQ(1u, m_state.UndoHistory.Size());
+}
+
+TEST_F(StageToolsTest, TheEventPenPlacesEditsOrAsksAsTheOptionsSay) {
+    g_EventPlt.assign(2, cEvent());
+    g_EventPlt[1].Name = "宝箱";
+    const struct {
+        int ifPlaced, beforePlace, occupied, answer;
+        const char* wantEdits;  // the dialogs the pen opened: "placed", "new"
+        const char* wantAt;     // the event on (2,1) afterwards
+        size_t wantSteps;
+    } cases[] = {
+        {0, 0, 0, 1, "", "宝箱", 1},       {0, 0, 1, 1, "", "宝箱", 1},  // placed over the other
+        {1, 0, 1, 1, "placed", "看板", 0}, {1, 0, 0, 1, "", "宝箱", 1},
+        {0, 1, 0, 0, "new", "", 0},  // cancelled: nothing placed, no step
+        {1, 1, 1, 0, "placed", "看板", 0},
+    };
+    for (const auto& c : cases) {
+        Draw({"0000", "0000"});
+        m_stage.Events.clear();
+        if (c.occupied) {
+            cEvent sign;
+            sign.Name = "看板";
+            m_stage.PlaceAt(sign, 2, 1);
+        }
+        g_EditConfig.StageEditIfPlaced = c.ifPlaced;
+        g_EditConfig.StageEditBeforePlace = c.beforePlace;
+        m_state.Layer = LAYER_EVENT;
+        m_state.PaletteNo = 1;
+        m_state.ClearHistory();
+        std::string edits;
+        ToolPress(m_stage, m_state, 2, 1, [&](cEvent& event, int existing) {
+            edits += existing ? "placed" : "new";
+            EXPECT_EQ(existing ? "看板" : "宝箱", event.Name);
+            return c.answer;
+        });
+        ToolRelease(m_stage, m_state, 2, 1);
+        const cEvent* at = m_stage.FindAt(2, 1);
+        EXPECT_EQ(c.wantEdits, edits) << c.ifPlaced << c.beforePlace << c.occupied;
+        EXPECT_EQ(c.wantAt, at ? at->Name : "") << c.ifPlaced << c.beforePlace << c.occupied;
+        EXPECT_EQ(c.wantSteps, m_state.UndoHistory.Size()) << c.ifPlaced << c.beforePlace << c.occupied;
+    }
+    // A direct stroke places along its way, over a placed event only without "配置済みなら編集".
+    for (int ifPlaced : {0, 1}) {
+        m_stage.Events.clear();
+        cEvent sign;
+        sign.Name = "看板";
+        m_stage.PlaceAt(sign, 1, 0);
+        g_EditConfig.StageEditIfPlaced = ifPlaced;
+        g_EditConfig.StageEditBeforePlace = 0;
+        ToolPress(m_stage, m_state, 0, 0);
+        ToolDrag(m_stage, m_state, 0, 0);
+        ToolDrag(m_stage, m_state, 1, 0);
+        ToolDrag(m_stage, m_state, 2, 0);
+        EXPECT_EQ(3u, m_stage.Events.size()) << ifPlaced;
+        EXPECT_EQ(ifPlaced ? "看板" : "宝箱", m_stage.FindAt(1, 0)->Name);
+    }
+    m_state.PaletteNo = 2;  // past the palette: nothing to place
+    m_stage.Events.clear();
+    EXPECT_EQ(0, ToolPress(m_stage, m_state, 0, 0));
+    EXPECT_TRUE(m_stage.Events.empty());
+    g_EventPlt.clear();
 }

@@ -218,9 +218,13 @@ TEST(Startup, FailedShutDownSavesAreReported) {
         ASSERT_TRUE(FolderCreate(gvalInfo.c_str()));
         const std::string before = ReadFileBytes(log.c_str());
         // A folder in the log's place: no line can be added.
-        if (!logWritable) ASSERT_TRUE(FileDelete(log.c_str()) && FolderCreate(log.c_str()));
+        if (!logWritable) {
+            ASSERT_TRUE(FileDelete(log.c_str()) && FolderCreate(log.c_str()));
+        }
         StopEditor();
-        if (!logWritable) ASSERT_TRUE(FolderDelete(nullptr, log.c_str()) && WriteFileBytes(log.c_str(), before));
+        if (!logWritable) {
+            ASSERT_TRUE(FolderDelete(nullptr, log.c_str()) && WriteFileBytes(log.c_str(), before));
+        }
         FolderDelete(nullptr, editConfig.c_str());
         FolderDelete(nullptr, gvalInfo.c_str());
         const std::string after = ReadFileBytes(log.c_str());

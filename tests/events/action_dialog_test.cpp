@@ -140,7 +140,7 @@ TEST_F(ActionDialogTest, ErasingKeepsTheHiddenSettings) {
     act.Kind = EACT_MESSAGE;
     SizeActionParams(act);
     act.Ints[0] = 9;
-    act.Ints[1] = 50;  // beyond the range: shown and stored clamped
+    act.Ints[1] = 50;  // beyond the range: shown clamped, kept while untouched
     act.Strs[0] = "一行目\n二行目";
     std::vector<int> usable;
     RunMessage(act, 0, [&](DLG_EACT_MESSAGE* m) {
@@ -154,7 +154,7 @@ TEST_F(ActionDialogTest, ErasingKeepsTheHiddenSettings) {
     EXPECT_EQ((std::vector<int>{IDC_MSG_ERASE, IDC_MSG_HAS_ID}), usable);
     EXPECT_EQ(1, act.Ints[15]);
     EXPECT_EQ(9, act.Ints[0]);
-    EXPECT_EQ(20, act.Ints[1]);
+    EXPECT_EQ(50, act.Ints[1]);
     EXPECT_EQ("一行目\n二行目", act.Strs[0]);
     EXPECT_EQ("メッセージ : メッセージの消去", ActionLine(act));
 }
@@ -255,8 +255,8 @@ TEST_F(ActionDialogTest, ARightClickOnThePaletteSelectsTheEntryUnderIt) {
     EXPECT_EQ("最後", g_EventActPlt[2].Name) << "the rename went to the right-clicked entry";
 }
 
-// The palette and the start event that cannot be written: the box names the
-// file, and what was edited stays in memory.
+// The palette, the start event and the common-variable names that cannot be
+// written: the box names the file, and what was edited stays in memory.
 TEST_F(ActionDialogTest, FailedSavesAreReported) {
     FolderCreate(g_PathTable.EventActionPlt);  // folders where the files should go
     FolderCreate(g_PathTable.StartEvent);
@@ -277,9 +277,26 @@ TEST_F(ActionDialogTest, FailedSavesAreReported) {
     });
     EditEvent(nullptr, &g_WndList, &start, 1, nullptr);
     EXPECT_EQ(1u, start.Pages[0].Acts.size()) << "the pasted action is kept";
-    ASSERT_EQ(2u, m_Boxes.Count());
+    // A renamed common variable keeps its new name for the shut-down save.
+    FolderCreate(g_PathTable.GValInfo);
+    cEventAct act;
+    RunMessage(act, 1, [](DLG_EACT_MESSAGE* m) {
+        Choose(m->m_hWnd, IDC_MSG_GVAL, 0);
+        QueueStep([] {
+            DLG_INPUT_STR* box = OpenBox<DLG_INPUT_STR>();
+            if (!box) return false;
+            TypeText(box->m_hWnd, IDC_INPUT_EDIT, "扉");
+            Click(box->m_hWnd, IDC_TOOLKIT_OK);
+            return true;
+        });
+        Click(m->m_hWnd, IDC_EACT_RENAME_GVAL);
+        Click(m->m_hWnd, IDC_EVENTS_CANCEL);
+    });
+    EXPECT_EQ("扉", g_GValInfo[1].Name);
+    ASSERT_EQ(3u, m_Boxes.Count());
     EXPECT_EQ(std::string(g_PathTable.EventActionPlt) + " の保存に失敗しました！", m_Boxes.Calls()[0].text);
     EXPECT_EQ(std::string(g_PathTable.StartEvent) + " の保存に失敗しました！", m_Boxes.Calls()[1].text);
+    EXPECT_EQ(std::string(g_PathTable.GValInfo) + " の保存に失敗しました！", m_Boxes.Calls()[2].text);
 }
 
 // Each sub-menu lists at most 100 entries, so that no id means two things;

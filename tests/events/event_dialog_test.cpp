@@ -130,7 +130,7 @@ TEST_F(EventDialogTest, CancelAfterInsertRestoresTheListExactly) {
     int result = Edit(event, 0, [&](DLG_EVENT_SET* d) {
         rows[0] = Rows(d->m_hWnd);
         d->m_ActList.SelectOnly(1, 0);
-        Choose(EACT_PICTURE);  // a kind whose own dialog is the bare frame
+        Choose(EACT_PICTURE);
         Answer(0);
         Click(d->m_hWnd, IDC_ACTION_INSERT);
         rows[1] = Rows(d->m_hWnd);
@@ -305,4 +305,47 @@ TEST_F(EventDialogTest, PagesKeepTheirOwnActions) {
     ASSERT_EQ(1u, event.Pages.size());
     ASSERT_EQ(1u, event.Pages[0].Acts.size());
     EXPECT_EQ(EACT_GAMEOVER, event.Pages[0].Acts[0].Kind);
+}
+
+namespace {
+
+int g_nEscMissed = 0;
+
+void CALLBACK CancelInstead(HWND wnd, UINT, UINT_PTR id, DWORD) {
+    KillTimer(wnd, id);
+    ++g_nEscMissed;
+    Click(wnd, IDC_EVENTS_CANCEL);
+}
+
+}  // namespace
+
+// Esc, pressed in the event dialog and in a kind dialog over it, cancels
+// each as its Cancel button does.
+TEST_F(EventDialogTest, EscapeCancels) {
+    cEvent event;
+    event.Pages[0].Acts.push_back(Act(EACT_MESSAGE));
+    const cEvent original = event;
+    auto pressEscape = [](HWND dlg, int focus) {
+        SetTimer(dlg, 1, 2000, CancelInstead);  // should Esc be lost
+        PostMessageA(GetDlgItem(dlg, focus), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    };
+    g_nEscMissed = 0;
+    int kind = -1;
+    const int result = Edit(event, 0, [&](DLG_EVENT_SET* d) {
+        TypeText(d->m_hWnd, IDC_EVENT_NAME, "消える");
+        d->m_ActList.SelectOnly(0, 0);
+        QueueStep([&] {
+            DLG_EACT_MESSAGE* m = OpenBox<DLG_EACT_MESSAGE>();
+            if (!m) return false;
+            TypeText(m->m_hWnd, IDC_MSG_TEXT, "消える");
+            pressEscape(m->m_hWnd, IDC_MSG_POS);
+            return true;
+        });
+        kind = d->EditAction();
+        pressEscape(d->m_hWnd, IDC_EVENT_NAME);
+    });
+    EXPECT_EQ(0, kind);
+    EXPECT_EQ(0, result);
+    EXPECT_EQ(0, g_nEscMissed);
+    EXPECT_TRUE(event.Compare(original));
 }

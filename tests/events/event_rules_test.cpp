@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -326,6 +327,38 @@ TEST(ActionForms, MessageEnablingRules) {
         d.Run(EACT_MESSAGE);
         for (unsigned short id : s.on) EXPECT_EQ(1, d.enabled[id]) << s.id << "=" << s.value << ": " << id;
         for (unsigned short id : s.off) EXPECT_EQ(0, d.enabled[id]) << s.id << "=" << s.value << ": " << id;
+    }
+}
+
+// Every int parameter of a kind with a dialog has exactly one control (the
+// status action's last is nobody's), every control id is one control, and
+// every rule names controls of its form.
+TEST(ActionForms, EveryParameterHasOneControl) {
+    std::set<int> dialogs;
+    for (int kind = 0; kind < EACT_KIND_COUNT; ++kind) {
+        const EACT_FORM& form = EactForm(kind);
+        EXPECT_EQ(kind, form.kind);
+        if (!form.dialogId) continue;
+        EXPECT_TRUE(dialogs.insert(form.dialogId).second) << kind;
+        std::map<int, int> bound;
+        std::set<unsigned short> ids;
+        for (int i = 0; i < form.ctrlCount; ++i) {
+            const EACT_CTRL& c = form.ctrls[i];
+            EXPECT_TRUE(ids.insert(c.id).second) << kind << ": " << c.id;
+            if (c.bind == EACT_BIND_INT) ++bound[c.index];
+            EXPECT_TRUE(!c.partner || FindEactCtrl(form, c.partner)) << kind << ": " << c.id;
+        }
+        const int count = EventActKind(kind).nIntNum - (kind == EACT_STATUS ? 1 : 0);
+        EXPECT_EQ(count, static_cast<int>(bound.size())) << kind;
+        for (const auto& b : bound) {
+            EXPECT_TRUE(b.first >= 0 && b.first < count) << kind << ": int " << b.first;
+            EXPECT_EQ(1, b.second) << kind << ": int " << b.first;
+        }
+        for (int r = 0; r < form.ruleCount; ++r) {
+            for (unsigned short id : form.rules[r].targets) EXPECT_TRUE(!id || ids.count(id)) << kind << ": " << id;
+            for (const EACT_COND& cond : form.rules[r].when)
+                EXPECT_TRUE(!cond.id || ids.count(cond.id)) << kind << ": " << cond.id;
+        }
     }
 }
 

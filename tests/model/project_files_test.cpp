@@ -71,7 +71,9 @@ TEST_F(ProjectFilesTest, EveryFileRoundTripsThroughItsRow) {
         ASSERT_EQ(1, SaveProjectFile(g_Project, file, "copy.dat")) << file.Path;
         const std::string written = ReadFileBytes("copy.dat");
         // Only the test-play settings are not part of a new project.
-        if (!IsFile(file, g_PathTable.TestPlay)) EXPECT_TRUE(original == written) << file.Path;
+        if (!IsFile(file, g_PathTable.TestPlay)) {
+            EXPECT_TRUE(original == written) << file.Path;
+        }
         ASSERT_EQ(1, LoadProjectFile(g_Project, file, "copy.dat")) << file.Path;
         ASSERT_EQ(1, SaveProjectFile(g_Project, file, "again.dat")) << file.Path;
         EXPECT_TRUE(written == ReadFileBytes("again.dat")) << file.Path;

@@ -105,7 +105,7 @@ TEST_F(Combo, OffsetAndValueTable) {
         EXPECT_EQ(0, kind->GetValue()) << "no selection reads offset - 1";
         d.StoreCtrls();
         EXPECT_EQ(0, d.m_Rec.kind);
-        EXPECT_EQ(-1, d.m_Rec.step);
+        EXPECT_EQ(4, d.m_Rec.step) << "no row: the field keeps its value";
 
         kind->ClampSelection();
         EXPECT_EQ(0, d.ComboRow(IDC_KIND));

@@ -239,16 +239,16 @@ TEST_F(ListControl, ContextMenuSelectsTheRowAndOpensTheListsMenu) {
         ClientToScreen(list, &pt);
         g_nMenusSeen = 0;
         SetTimer(nullptr, 0, 5, CloseMenu);
-        EXPECT_EQ(1, d.m_List.OnContextMenu(list, MAKELPARAM(pt.x, pt.y)));
+        EXPECT_EQ(1, d.m_List.TrackContextMenu(d.m_hWnd, list, MAKELPARAM(pt.x, pt.y)));
         EXPECT_EQ(1, d.m_List.GetCurSel());
         EXPECT_EQ(1, d.m_Bound.n);
         SetTimer(nullptr, 0, 5, CloseMenu);
-        EXPECT_EQ(1, d.m_List.OnContextMenu(list, -1));  // Shift+F10
+        EXPECT_EQ(1, d.m_List.TrackContextMenu(d.m_hWnd, list, -1));  // Shift+F10
         EXPECT_EQ(1, d.m_List.GetCurSel());
         EXPECT_EQ(2, g_nMenusSeen);
-        EXPECT_EQ(0, d.m_List.OnContextMenu(d.m_Multi.m_hWnd, -1)) << "another list's";
+        EXPECT_EQ(0, d.m_List.TrackContextMenu(d.m_hWnd, d.m_Multi.m_hWnd, -1)) << "another list's";
         EnableWindow(list, FALSE);
-        EXPECT_EQ(1, d.m_List.OnContextMenu(list, -1)) << "taken, but nothing opens";
+        EXPECT_EQ(0, d.m_List.TrackContextMenu(d.m_hWnd, list, -1)) << "disabled: nothing opens";
         EnableWindow(list, TRUE);
         EXPECT_EQ(2, g_nMenusSeen);
     });

@@ -88,6 +88,25 @@ TEST_F(WorldMapTest, NewEventIsEditedAndPlacedOnOk) {
     EXPECT_EQ(1, g_bWorldMapChanged);
 }
 
+// The name takes 20 bytes and the stage name 30, ten and fifteen double-byte
+// characters; more is cut.
+TEST_F(WorldMapTest, NamesTakeTheirWholeLength) {
+    g_WorldMap.Events.clear();
+    cWorldEvent e;
+    g_WorldMap.PlaceAt(e, 2, 2);
+    WorldCommand(CM_WM_LAYER_EVENT);
+    const std::string ten = "北の果ての大きな港町", fifteen = "北の果ての大きな港町の戦い前編";
+    QueueDialogStep([&](HWND dlg) {
+        Type(dlg, IDC_WES_NAME, (ten + "だ").c_str());
+        Type(dlg, IDC_WES_STAGE_NAME, fifteen.c_str());
+        Click(dlg, IDC_WORLD_OK);
+    });
+    PopupCommand(2, 2, CM_WM_EVENT_EDIT);
+    ASSERT_EQ(1u, g_WorldMap.Events.size());
+    EXPECT_EQ(ten, g_WorldMap.Events[0].Name);
+    EXPECT_EQ(fifteen, g_WorldMap.Events[0].Pages[0].StageName);
+}
+
 TEST_F(WorldMapTest, PagesKeepTheirLimitsAndThePlacedEventIsEditedInPlace) {
     g_WorldMap.Events.clear();
     cWorldEvent e;

@@ -1,8 +1,10 @@
-// ToolsDemo <pen|line|preview|rect|fill>: starts the editor in the current
+// ToolsDemo <pen|line|preview|rect|fill|chip>: starts the editor in the current
 // project (the sample's) and paints its stage with one tool, as the mouse
 // would, then runs until closed: a picture of each tool for a screenshot
-// (tools/screenshot.sh). "preview" keeps the button of a line held.
+// (tools/screenshot.sh). "preview" keeps the button of a line held;
+// "chip" only chooses a chip and the fill.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstring>
 
@@ -32,7 +34,12 @@ void PickUp(int x0, int y0, int x1, int y1) {
     Mouse(WM_RBUTTONUP, x1, y1, 0);
 }
 
-void Tool(WORD command) { SendMessageA(g_lpStageWnd->ChipPalette()->m_hWnd, WM_COMMAND, command, 0); }
+// As a click on the palette's tool button: checked, and its command sent.
+void Tool(WORD command) {
+    DLG_CHIP* chips = g_lpStageWnd->ChipPalette();
+    SendMessageA(chips->m_hToolBar, TB_CHECKBUTTON, command, TRUE);
+    SendMessageA(chips->m_hWnd, WM_COMMAND, command, 0);
+}
 
 void ChooseChip(int chip) {
     DLG_CHIP* chips = g_lpStageWnd->ChipPalette();
@@ -58,6 +65,9 @@ void PaintWith(const char* what) {
         PickUp(13, 2, 14, 3);
         Tool(CM_TOOL_RECT);
         Stroke(9, 9, 3, 4, true);
+    } else if (std::strcmp(what, "chip") == 0) {
+        Tool(CM_TOOL_FILL);
+        ChooseChip(2);
     } else if (std::strcmp(what, "fill") == 0) {
         PickUp(13, 2, 14, 3);
         Tool(CM_TOOL_FILL);

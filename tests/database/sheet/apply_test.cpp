@@ -7,6 +7,7 @@
 #include "base/paths.h"
 #include "database/sheet/dlg_dbland.h"
 #include "database/sheet/dlg_dbsystem.h"
+#include "model/class.h"
 #include "model/land.h"
 #include "model/system.h"
 #include "tests/database/sheet/sheet_test_support.h"
@@ -31,9 +32,20 @@ std::string Changed(const std::map<std::string, std::string>& before, const std:
 
 TEST_F(SheetTest, PagesNeverOpenedKeepTheirFilesAndApplyTwiceWritesTheSameBytes) {
     const auto loaded = Snapshot();
+    const VECTOR_CLASS<cClass> classes = g_ClassList;
     Open();
     Apply();
-    EXPECT_EQ("", Changed(loaded, Snapshot())) << "only the first tab shown: every list written as it was loaded";
+    // Only the first tab, the classes, was shown: they are numbered by their
+    // place, every other list is written as it was loaded.
+    EXPECT_EQ(std::string(g_PathTable.Class) + " ", Changed(loaded, Snapshot()));
+    VECTOR_CLASS<cClass> saved;
+    ASSERT_EQ(1, LoadRecordList(saved, g_PathTable.Class));
+    ASSERT_EQ(classes.size(), saved.size());
+    for (size_t i = 0; i < saved.size(); ++i) {
+        EXPECT_EQ(static_cast<int>(i), saved[i].Id);
+        saved[i].Id = classes[i].Id;
+        EXPECT_EQ(1, saved[i].Compare(classes[i])) << i;
+    }
     // Shown pages store what their controls hold (lands renumbered, values
     // brought into their ranges); a second Apply changes nothing more.
     for (int tab = 0; tab < PROP_DATABASE::PAGE_COUNT; ++tab) Show<DLG_DBPAGE>(tab);

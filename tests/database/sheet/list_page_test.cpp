@@ -107,3 +107,21 @@ TEST_F(SheetTest, ACommonVariableIsRenamedAtOnceAndStaysRenamedAfterCancel) {
     WhenOpen(nullptr);
     EXPECT_EQ(0, asked);
 }
+
+// A new party variable, and the end row, start from the record's defaults:
+// common variable 1 and the bounds 0 to 999999.
+TEST_F(SheetTest, NewRecordsStartFromTheRecordDefaults) {
+    g_Database.PtVals.resize(1);  // record 0 alone: no row but the end row
+    Open();
+    DLG_DB_PTVAL* page = Show<DLG_DB_PTVAL>(kPtVal);
+    EXPECT_EQ("999999", Text(kPtVal, 1423)) << "the end row shows the defaults";
+    Click(kPtVal, 1066);
+    ASSERT_EQ(2u, page->m_Work.size());
+    EXPECT_EQ(1, page->m_Work[1].CommonVar);
+    EXPECT_EQ(0, page->m_Work[1].Min);
+    EXPECT_EQ(999999, page->m_Work[1].Max);
+    EXPECT_EQ("001 " + g_GValInfo[1].Name, Text(kPtVal, 1309));
+    ListKey(kPtVal, 1387, KEY_NEW);
+    ASSERT_EQ(3u, page->m_Work.size());
+    EXPECT_EQ(999999, page->m_Work[2].Max);
+}

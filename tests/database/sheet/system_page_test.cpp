@@ -140,10 +140,16 @@ TEST_F(SheetTest, ElementsAndTheFontSampleOfPageFour) {
     Click(tab, 1067);
     EXPECT_EQ(g_System.Elements.size() + 1, page->m_Elems.size());
 
-    // The sample follows the font row at once; a row the table lacks draws the first face.
-    Choose(tab, 1596, FONT_MS_PGOTHIC);
+    // The sample follows the font row at once, and the face it drew with
+    // before is deleted; a row the table lacks draws the first face.
     const cDib* sample = page->m_Sample.Surface();
     ASSERT_NE(nullptr, sample);
+    const HFONT before = sample->m_hFont;
+    ASSERT_NE(nullptr, before);
+    Choose(tab, 1596, FONT_MS_PGOTHIC);
+    EXPECT_NE(before, sample->m_hFont);
+    EXPECT_EQ(0u, GetObjectType(before)) << "no font left behind";
+    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), GetObjectType(sample->m_hFont));
     int white = 0;
     GdiFlush();
     for (int y = 0; y < sample->m_nHeight; ++y)

@@ -1,0 +1,35 @@
+// One explanation line "説明" (dialog 145): its text, what the map cursor is
+// put on when the player selects the line (the leader, an enemy by its
+// character ID, a position group or a cell), and the group shown then. It
+// edits a line of the stage settings' working copy.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/stage.h"
+#include "ui/ctrl_combo.h"
+#include "ui/ctrl_editstr.h"
+#include "ui/ctrl_editval.h"
+#include "ui/dlg.h"
+
+class DLG_ENDCOND : public DLG_CLASS {
+public:
+    DLG_ENDCOND(WND_CLASS* parent, WND_LIST_CLASS* wndList, cEndCond* line);
+    ~DLG_ENDCOND() override;
+
+    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
+    int OnCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
+        return ModalProc(hwnd, msg, wParam, lParam);
+    }
+    // Which of the target's fields apply, from the target the combo shows.
+    void UpdateControls();
+
+    cEndCond* m_pLine;
+    VECTOR_CLASS<std::string> m_GroupRows;
+    VECTOR_CLASS<std::string> m_ShownRows;
+    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
+    std::vector<CTRL_EDITSTR_CLASS> m_Strs;
+    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
+};

@@ -1,0 +1,102 @@
+// The skill page's two CSV commands: "CSVファイルに保存" writes the list's
+// skills to "csv\SkillNN.csv", never over an existing file; "CSVファイルの読込"
+// reads such a file back into the page's working copy, which a refused file
+// leaves as it was.
+#include "base/file.h"
+#include "base/report.h"
+#include "database/skills/dlg_dbskill.h"
+#include "database/skills/skill_csv.h"
+#include "ui/common_dialogs.h"
+
+namespace {
+
+const char kSaveCaption[] = "CSVファイルの保存";
+const char kLoadCaption[] = "CSVファイルの読込";
+const char kCancelled[] = "中止しました。";
+
+std::string Format(const char* format, const std::string& a, const std::string& b, const std::string& c) {
+    std::string text;
+    return AppendFormat(text, format, a.c_str(), b.c_str(), c.c_str());
+}
+
+}  // namespace
+
+int DLG_DBSKILL::AskCommitFirst(const char* caption) {
+    RedrawList();  // the command turned the list's drawing off; the boxes must not leave it blank
+    if (MesBox("このコマンドを実行するには現在の設定（データベース全体）を保存する必要があります。\n\n保存しますか？",
+               caption, MB_YESNO) != IDYES) {
+        MesBox(kCancelled, caption, MB_OK);
+        return 0;
+    }
+    Commit();
+    return 1;
+}
+
+void DLG_DBSKILL::ExportCsv() {
+    if (!AskCommitFirst(kSaveCaption)) return;
+    const std::string path = SkillCsvPath(m_nList), kind = SkillCsvDataKind(m_nList);
+    const std::string question = Format(
+        "%sデータをCSV形式のファイル「%s」（相対パス）に保存します。\n\n※CSV形式のファイルはExcelで編集してください。\n\n"
+        "「%s」に保存しますか？",
+        m_pSkillList->strName, path, path);
+    if (MesBox(question.c_str(), kSaveCaption, MB_YESNO) != IDYES) {
+        MesBox(kCancelled, kSaveCaption, MB_OK);
+        return;
+    }
+    if (FileExists(path.c_str()) || FolderExists(path.c_str())) {
+        ErrorBoxPrintf(
+            "保存に失敗しました。\n「%s」は既に存在します。\n"
+            "新しいCSVファイルを保存するために既存ファイルを削除するかファイル名を変更してから、再度このコマンドを実行して下"
+            "さい。",
+            path.c_str());
+        ShowInExplorer(path.c_str(), m_hWnd);
+        return;
+    }
+    CsvTable table;
+    if (!BuildSkillCsvTable(&table, m_pSkillList->vSkill, SkillCsvColumns, kind)) return;
+    if (!WriteCsvFile(path.c_str(), table)) {
+        ErrorBoxPrintf("「%s」の保存に失敗しました。\nExcelなどで使用中の可能性があります。", path.c_str());
+        ShowInExplorer(path.c_str(), m_hWnd);
+        return;
+    }
+    MesBox("保存完了！", path.c_str(), MB_OK);
+    ShowInExplorer(path.c_str(), m_hWnd);
+}
+
+void DLG_DBSKILL::ImportCsv() {
+    if (!AskCommitFirst(kLoadCaption)) return;
+    const std::string path = SkillCsvPath(m_nList), kind = SkillCsvDataKind(m_nList);
+    const std::string question = Format(
+        "CSV形式のファイル「%s」（相対パス）から%sデータを読み込んで更新します。\n\n"
+        "※CSV形式のファイルはExcelで編集してください。\n"
+        "※現在（読み込む前）のデータ数とCSVファイルのデータ数が一致しないと読み込みに失敗します。\n\n"
+        "「%s」を読み込みますか？",
+        path, m_pSkillList->strName, path);
+    if (MesBox(question.c_str(), kLoadCaption, MB_YESNO) != IDYES) {
+        MesBox(kCancelled, kLoadCaption, MB_OK);
+        return;
+    }
+    CsvTable table;
+    if (!ReadCsvFile(path.c_str(), &table)) {
+        ErrorBoxPrintf(
+            "「%s」の読み込みに失敗しました。\nファイルが存在しない、またはExcelなどで使用中の可能性があります。",
+            path.c_str());
+        return;
+    }
+    // The import checks the whole table before it changes a skill; the copy
+    // is kept all the same.
+    const VECTOR_CLASS<cSkill> kept = m_Work;
+    if (!ImportSkillCsvTable(m_Work, table, SkillCsvColumns, kind)) {
+        m_Work = kept;
+        return;
+    }
+    // The empty row after the last skill: no skill shows values from before the import.
+    m_List.SelectOnly(m_List.GetRecordCount(), 0);
+    m_Record = m_List.m_Default;
+    m_List.FillList();
+    MesBox(
+        "読み込み完了！\n念のため設定値に問題がないか確認してください。\n"
+        "問題があった場合、「キャンセル」ボタンを押すことで読み込む前の設定に戻せます。",
+        path.c_str(), MB_OK);
+    ShowInExplorer(path.c_str(), m_hWnd);
+}

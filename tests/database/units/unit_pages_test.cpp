@@ -1,0 +1,165 @@
+// The class, ally and enemy pages in the sheet: the computed stat columns
+// against the data model's growth tables, the enable rules, the previews
+// over a missing or narrow sheet, and every page and dialog after an Apply
+// that removed a skill list.
+#include <algorithm>
+#include <cstdio>
+
+#include "database/units/dlg_battleai.h"
+#include "database/units/dlg_dbclass.h"
+#include "database/units/dlg_dbenemy.h"
+#include "database/units/dlg_dbfriend.h"
+#include "database/units/dlg_learnskill.h"
+#include "database/units/dlg_orgslot.h"
+#include "database/units/dlg_sense.h"
+#include "media/image_table.h"
+#include "model/class.h"
+#include "model/number_rules.h"
+#include "model/system.h"
+#include "tests/database/units/unit_test_support.h"
+
+namespace {
+
+const int kGame[STAT_COUNT] = {1097, 1098, 1099, 1100, 1101, 1102, 1103, 1104, 1105};
+const int kReference[STAT_COUNT] = {1106, 1107, 1108, 1109, 11110, 11111, 1112, 1113, 1118};
+
+// A pixel of a picture as the screen shows it.
+COLORREF Pixel(HWND picture, int x, int y) {
+    HDC dc = GetDC(picture);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(picture, dc);
+    return colour;
+}
+
+std::string Shown(int value) {
+    char text[16];
+    std::snprintf(text, sizeof(text), "%3d", value);
+    return text;
+}
+
+// Stat k of `record` at `level` below its limit, read off the growth table
+// the data model builds for it: the class-applied start value and the
+// hundredths of every level-up, from a remainder of 50.
+template <class T>
+int FromTables(T record, int k, int level, int fromClass) {
+    if (fromClass) record.InitStats[k] = record.FinalStats[k] = 0;
+    T source(record);
+    source.ApplyClass(0);
+    T grown(record);
+    grown.LearnSkills(0, 0, 1, 0, source);
+    int hundredths = 50;
+    for (int p = 1; p < level; ++p) hundredths += grown.FixedGrowth[k].At(p);
+    return std::min(source.EffInitStats[k] + hundredths / 100, StatMax(k));
+}
+
+}  // namespace
+
+TEST_F(UnitsTest, GameAndReferenceValuesFollowTheClassGrowthTables) {
+    g_System.EnemyStatRate[0] = 150;
+    g_System.EnemyStatRate[2] = 200;
+    cEnemy& thief = g_EnemyList[2];  // a fighter of level 3 with an attack of its own
+    thief.InitStats[2] = 40;
+    thief.FinalStats[2] = 400;
+    g_EnemyList[1].Class = 9;  // past the classes
+    Open();
+
+    Show<DLG_DBFRIEND>(TAB_FRIEND);
+    SelectRecord(TAB_FRIEND, 0);  // a fighter of level 12, every stat from the class
+    const cFriend& allen = g_FriendList[1];
+    for (int k = 0; k < STAT_COUNT; ++k) {
+        EXPECT_EQ(Shown(FromTables(allen, k, 12, 0)), Text(TAB_FRIEND, kGame[k])) << k;
+        EXPECT_EQ(Text(TAB_FRIEND, kGame[k]), Text(TAB_FRIEND, kReference[k])) << "no stat of its own: " << k;
+    }
+    Type(TAB_FRIEND, 1116, "30");
+    EXPECT_EQ(Shown(g_ClassList[1].FinalStats[0]), Text(TAB_FRIEND, kGame[0])) << "the limit gives the final value";
+    EXPECT_EQ(12, allen.Level) << "computed on copies";
+
+    Show<DLG_DBENEMY>(TAB_ENEMY);
+    SelectRecord(TAB_ENEMY, 1);
+    EXPECT_EQ(Shown(PercentOf(FromTables(thief, 0, 3, 0), 150)), Text(TAB_ENEMY, kGame[0]));
+    EXPECT_EQ(Shown(FromTables(thief, 2, 3, 0)), Text(TAB_ENEMY, kGame[2])) << "its own stat is not scaled";
+    EXPECT_EQ(Shown(PercentOf(FromTables(thief, 2, 3, 1), 200)), Text(TAB_ENEMY, kReference[2]))
+        << "the class's stat, scaled";
+    EXPECT_EQ(Shown(FromTables(thief, 4, 3, 0)), Text(TAB_ENEMY, kGame[4]));
+    const std::string shown = Text(TAB_ENEMY, kGame[0]);
+    SelectRecord(TAB_ENEMY, 0);  // its class is none of the list
+    EXPECT_EQ(shown, Text(TAB_ENEMY, kGame[0])) << "nothing computed: the column keeps its text";
+}
+
+TEST_F(UnitsTest, CheckBoxesEnableWhatTheyGovern) {
+    const struct {
+        int tab, check, target, enabledWhenChecked;
+    } cases[] = {
+        {TAB_FRIEND, 12076, 1120, 1}, {TAB_FRIEND, 1072, 1119, 0}, {TAB_ENEMY, 12076, 1122, 1},
+        {TAB_ENEMY, 1072, 1120, 0},   {TAB_ENEMY, 1073, 1119, 1},  {TAB_CLASS, 1073, 1517, 0},
+        {TAB_CLASS, 1073, 1518, 0},
+    };
+    Open();
+    for (const auto& c : cases) {
+        Show<DLG_DBPAGE>(c.tab);
+        for (int checked : {1, 0}) {
+            SetCheck(c.tab, c.check, checked);
+            EXPECT_EQ(checked == c.enabledWhenChecked, Enabled(c.tab, c.target)) << c.check << " -> " << c.target;
+        }
+    }
+}
+
+TEST_F(UnitsTest, PreviewsDrawNothingWithoutACellToDraw) {
+    SymbolSheet.Create(8, 64, 24, 0);  // narrower than one symbol
+    Open();
+    DLG_DBENEMY* enemy = Show<DLG_DBENEMY>(TAB_ENEMY);
+    EXPECT_EQ(0, SendMessageA(Item(TAB_ENEMY, 1071), CB_GETCOUNT, 0, 0));
+    enemy->OnPaint();
+    EXPECT_EQ(RGB(0, 0, 0), Pixel(Item(TAB_ENEMY, 1069), 16, 16)) << "black: no cell, no division by zero";
+
+    // The class graphic as typed: graphic 0 leaves the dark red ground alone.
+    DLG_DBCLASS* classes = Show<DLG_DBCLASS>(TAB_CLASS);
+    Type(TAB_CLASS, 1071, "0");
+    classes->OnPaint();
+    EXPECT_EQ(RGB(66, 0, 0), Pixel(Item(TAB_CLASS, 1070), 24, 24));
+    EXPECT_TRUE(ScopedMainWindow::Actions().empty());
+    SymbolSheet.Release();
+}
+
+// The skill-list page's commit removes a list from under the unit pages'
+// working copies; Apply then saves the units repaired, and the page showing
+// reads them back at once.
+TEST_F(UnitsTest, AfterASkillListIsRemovedAndAppliedEveryUnitPageAndDialogOpens) {
+    Open();
+    DLG_DBENEMY* enemy = Show<DLG_DBENEMY>(TAB_ENEMY);
+    SelectRecord(TAB_ENEMY, 1);
+    g_SkillLists.pop_back();  // "特技": the thief's quick rule and one of Allen's skills
+    SelectRows(TAB_ENEMY, 1111, {1});
+    EXPECT_EQ("クイック ？-？ (優先1-20)", Rows(TAB_ENEMY, 1111)[1]);
+    WhenDialog<DLG_BATTLEAI>([](DLG_BATTLEAI* d) {
+        EXPECT_EQ(-1, SendDlgItemMessageA(d->m_hWnd, DLG_BATTLEAI::IDC_LIST, CB_GETCURSEL, 0, 0));
+        Send(d, IDC_DLG_OK);
+    });
+    Click(TAB_ENEMY, 1110);
+    EXPECT_EQ(2, enemy->m_Record.BattleAI[1].SkillList) << "a combo without a row keeps the value";
+    Apply();
+    EXPECT_EQ(0, g_EnemyList[2].BattleAI[1].SkillList) << "saved repaired";
+    EXPECT_EQ(std::string::npos, Rows(TAB_ENEMY, 1111)[1].find("？")) << "shown again from the database";
+
+    // Shown again, each page reads the database as the Apply saved it.
+    Show<DLG_DBFRIEND>(TAB_FRIEND);
+    SelectRecord(TAB_FRIEND, 0);
+    EXPECT_EQ(4u, Rows(TAB_FRIEND, 1074).size()) << "three skills and the end row";
+    SelectRows(TAB_FRIEND, 1074, {2});
+    WhenDialog<DLG_LEARNSKILL>([](DLG_LEARNSKILL* d) { Send(d, IDC_DLG_OK); });
+    Click(TAB_FRIEND, 1077);
+    Show<DLG_DBCLASS>(TAB_CLASS);
+    EXPECT_EQ(3u, Rows(TAB_CLASS, 1076).size());
+    SelectRows(TAB_CLASS, 1076, {1});
+    WhenDialog<DLG_SENSE>([](DLG_SENSE* d) { Send(d, IDC_DLG_CANCEL); });
+    Click(TAB_CLASS, 1542);
+    WhenDialog<DLG_ORGSLOT>([](DLG_ORGSLOT* d) { Send(d, IDC_DLG_CANCEL); });
+    Click(TAB_CLASS, 1543);
+    for (int tab : {TAB_CLASS, TAB_FRIEND, TAB_ENEMY}) {
+        for (int id : {1076, 1094, 1074, 1111}) {
+            if (!Item(tab, id)) continue;
+            for (const std::string& row : Rows(tab, id)) EXPECT_EQ(std::string::npos, row.find("？")) << row;
+        }
+    }
+    EXPECT_TRUE(ScopedMainWindow::Actions().empty()) << "nothing read past a list";
+}

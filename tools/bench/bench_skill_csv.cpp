@@ -1,0 +1,85 @@
+// BenchSkillCsv [skills]: the CSV export and import of one full skill list
+// (999 skills by default) as the skill page runs them, beside one plain
+// write and one plain read of the same bytes.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "base/file.h"
+#include "base/platform.h"
+#include "database/skills/skill_csv.h"
+#include "tools/bench/bench_timing.h"
+
+namespace {
+
+const char kPath[] = "bench_skill.csv";
+const char kPlainPath[] = "bench_skill_plain.csv";
+const char kKind[] = "スキル01";
+
+// Skills with every column holding a value of its own width.
+VECTOR_CLASS<cSkill> MakeSkills(int count) {
+    VECTOR_CLASS<cSkill> skills(static_cast<size_t>(count) + 1);
+    for (int k = 1; k <= count; ++k) {
+        cSkill& s = skills[k];
+        s.strName = "ファイア" + std::to_string(k % 100);
+        s.strHelp = "敵一体に炎のダメージを与える。\"強\"、弱点なら二倍";
+        s.nPrice = 1000 + k;
+        s.nSp = k % 999;
+        s.dLearnRateSense = 1.5;
+        s.dSortNo = k / 10.0;
+        s.nEffect = -k * 37;
+        for (int i = 0; i < 9; ++i) s.nSubA[i] = s.nSubB[i] = k * (i + 1);
+        s.byAlpha = static_cast<unsigned char>(k % 256);
+    }
+    return skills;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int count = argc > 1 ? std::atoi(argv[1]) : 999;
+    SetMessageBoxSink([](HWND, const char* text, const char*, unsigned) {
+        std::printf("message: %s\n", text);
+        return 1;
+    });
+    BuildSkillCsvColumns();
+    const VECTOR_CLASS<cSkill> skills = MakeSkills(count);
+
+    int ok = 1;
+    const double exportTime = Best(5, [&] {
+        FileDelete(kPath);
+        CsvTable table;
+        ok &= BuildSkillCsvTable(&table, skills, SkillCsvColumns, kKind);
+        ok &= WriteCsvFile(kPath, table);
+    });
+    std::string bytes;
+    ok &= FileReadAll(kPath, &bytes);
+    VECTOR_CLASS<cSkill> imported;
+    const double importTime = Best(5, [&] {
+        imported.assign(skills.size(), cSkill());
+        CsvTable table;
+        ok &= ReadCsvFile(kPath, &table);
+        ok &= ImportSkillCsvTable(imported, table, SkillCsvColumns, kKind);
+    });
+    const double plainWrite = Best(5, [&] {
+        HANDLE file;
+        if (!FileCreate(&file, kPlainPath)) return void(ok = 0);
+        ok &= FileWrite(file, bytes.data(), static_cast<unsigned>(bytes.size()));
+        ok &= FileClose(&file);
+    });
+    std::string read;
+    const double plainRead = Best(5, [&] { ok &= FileReadAll(kPlainPath, &read); });
+    for (int k = 1; k <= count; ++k) ok &= imported[k].Compare(skills[k]);
+    FileDelete(kPath);
+    FileDelete(kPlainPath);
+
+    const double size = static_cast<double>(bytes.size());
+    std::printf("skill CSV: %d skills, %.0f KB, best of 5\n", count, size / 1e3);
+    std::printf("%-34s %9s %9s\n", "", "ms", "MB/s");
+    std::printf("%-34s %9.2f %9.1f\n", "export (table and write)", exportTime * 1e3, size / exportTime / 1e6);
+    std::printf("%-34s %9.2f %9.1f\n", "plain write of the bytes", plainWrite * 1e3, size / plainWrite / 1e6);
+    std::printf("%-34s %9.2f %9.1f\n", "import (read and convert)", importTime * 1e3, size / importTime / 1e6);
+    std::printf("%-34s %9.2f %9.1f\n", "plain read of the bytes", plainRead * 1e3, size / plainRead / 1e6);
+    if (!ok) std::printf("a file could not be written or read, or the import differs\n");
+    return ok ? 0 : 1;
+}
