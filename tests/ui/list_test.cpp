@@ -534,6 +534,40 @@ TEST_F(ListCommands, ResizeKeepsOrMovesTheSelection) {
     });
 }
 
+// The long fill runs with drawing off; the rows, the selection and the
+// drawing must all be back when it ends, and a refill of a held row count
+// must still write every changed row.
+TEST_F(ListCommands, ACountOf999FillsEveryRowAndDrawsAgain) {
+    dlg.m_Source = MakeRecords(4);
+    dlg.m_ListDesc.minCount = 1;
+    dlg.m_ListDesc.maxCount = 999;
+    RunTestDialog(dlg, [](TEST_DLG& d) {
+        HWND list = d.m_List.m_hWnd;
+        Pick(d, 2);
+        ASSERT_EQ(1, d.m_List.Resize(999));
+        std::vector<std::string> rows = Rows(list);
+        ASSERT_EQ(1000u, rows.size()) << "999 records and the append row";
+        EXPECT_NE(std::string::npos, rows[2].find("レコード2"));
+        EXPECT_EQ("999 ", rows[998]) << "the last record, numbered from 1";
+        EXPECT_EQ(std::string(64, '-'), rows[999]);
+        EXPECT_EQ(2, d.m_List.GetCurSel());
+        EXPECT_EQ(2, d.m_Bound.n);
+        EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_VISIBLE) << "drawing is on again";
+
+        d.m_Work[997].name = "改名";
+        d.m_List.FillList();
+        EXPECT_NE(std::string::npos, Rows(list)[997].find("改名"));
+        EXPECT_EQ(2, d.m_List.GetCurSel());
+
+        Pick(d, 990);
+        EXPECT_EQ(990, d.m_List.GetCurSel());
+        ASSERT_EQ(1, d.m_List.Resize(3));
+        EXPECT_EQ(4, RowCount(d, IDC_LIST));
+        EXPECT_EQ(0, d.m_List.GetCurSel()) << "the selected record went: row 0";
+        EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_VISIBLE);
+    });
+}
+
 TEST_F(ListCommands, CommandIdsActOnlyWithTheFocus) {
     dlg.m_Source = MakeRecords(3);
     RunTestDialog(dlg, [](TEST_DLG& d) {
