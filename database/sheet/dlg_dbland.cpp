@@ -86,17 +86,18 @@ void DLG_DBLAND::AfterRecordChange() { OnPaint(); }
 int DLG_DBLAND::OnPageCommand(WORD id, WORD code) {
     if (id == IDC_LAND_ELEMS && code == LBN_SELCHANGE) {
         m_Elems.OnSelChange();
-        return 1;
+        return PAGE_CMD_REFRESH;
     }
     if ((id == IDC_LAND_ELEM_EDIT && code == BN_CLICKED) || (id == IDC_LAND_ELEMS && code == LBN_DBLCLK)) {
         EditElementRate();
-        return 1;
+        return PAGE_CMD_REFRESH;
     }
     if (id == IDC_LAND_PICK && code == BN_CLICKED) {
+        // The edit shows the picked chip; refreshed from the record it would lose it.
         PickChip();
-        return 1;
+        return PAGE_CMD_KEEP;
     }
-    return 0;
+    return PAGE_CMD_NONE;
 }
 
 void DLG_DBLAND::EditElementRate() {
