@@ -50,14 +50,10 @@ public:
     virtual void LoadPreview() = 0;
     // Notes that the edit no longer shows the selected record's graphic.
     void CheckGraphicSync();
-    // The frame dialog on the current frame; 1 after OK (the rows refilled).
-    int EditPattern();
-    // A default frame before the current row, then the frame dialog on it:
-    // Cancel takes the frame away again (0), OK selects the row after it.
-    // A full list beeps and reports 1 without a dialog.
-    int InsertPattern();
 
     CTRL_LIST_CLASS<Frame> m_Frames;
+    // The frames' commands: "挿入", "編集", "削除", keys and menu.
+    RECORD_SUBLIST m_FrameEdits;
     std::vector<CTRL_EDITVAL_CLASS<unsigned short>> m_Graphics;
     DLG_CLASS* m_pFrameDialog = nullptr;  // while it runs
     int m_bGraphicResync = 0;

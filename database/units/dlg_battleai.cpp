@@ -9,23 +9,22 @@
 namespace {
 
 // The condition list's keys (the list's own key handler) and context menu 116.
-const WORD kCondKeyIds[LIST_CMD_COUNT] = {
-    CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, 0, CM_LIST_KEY_INSERT, 0, CM_LIST_KEY_DELETE};
-const WORD kCondMenuIds[LIST_CMD_COUNT] = {
-    CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0, CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE};
+const LIST_COMMAND_IDS kCondCommands = {
+    0,
+    {CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, 0, CM_LIST_KEY_INSERT, 0, CM_LIST_KEY_DELETE},
+    IDR_MENU_LIST,
+    {CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0, CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE}};
 
 }  // namespace
 
 DLG_BATTLEAI::DLG_BATTLEAI(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cBattleAI* rule)
     : DLG_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1),
       m_pRule(rule),
-      m_CondList({IDC_CONDS, IDC_INSERT, IDC_EDIT, IDC_DELETE}, 0) {
+      m_CondEdits({IDC_CONDS, IDC_INSERT, IDC_EDIT, IDC_DELETE}, 0) {
     SetInstance(this);
     m_Conds.Assign(rule->Conds);
-    m_CondList.m_Desc =
-        DbListDesc<cBattleAICond>(IDC_CONDS, &rule->Conds, &m_Conds, nullptr, 0, 0, 99, 0, FormatBattleAICondRow);
-    m_CondList.m_Edit = [this](cBattleAICond& cond) {
-        DLG_BATTLEAI_COND dialog(this, m_pWndList, &m_CondList.m_List, &cond);
+    m_CondEdits.m_Edit = [this](int index) {
+        DLG_BATTLEAI_COND dialog(this, m_pWndList, &m_CondList, &m_Conds.At(index));
         return dialog.DoModal(0);
     };
     FillRecordComboEx(m_ListRows, m_SkillRows, rule->SkillList, this, m_Combos, IDC_SKILL);
@@ -44,7 +43,10 @@ DLG_BATTLEAI::~DLG_BATTLEAI() {
 
 int DLG_BATTLEAI::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
-    m_CondList.Attach(this, kCondKeyIds, IDR_MENU_LIST, kCondMenuIds);
+    m_CondList.Subclass(this, DbListDesc<cBattleAICond>(IDC_CONDS, &m_pRule->Conds, &m_Conds, nullptr, 0, 0, 99, 0,
+                                                        FormatBattleAICondRow));
+    AddCtrl(&m_CondList);
+    m_CondEdits.Attach(this, &m_CondList, kCondCommands);
     AddCtrls(m_Combos);
     AddCtrls(m_Edits);
     AddCtrls(m_Checks);
@@ -67,14 +69,14 @@ int DLG_BATTLEAI::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (id == IDC_LIST && code == CBN_SELCHANGE && m_bCreated)
         FillRecordCombo(m_SkillRows, this, m_Combos, IDC_LIST, IDC_SKILL);
     int changed;
-    if (id != IDC_DLG_OK && id != IDC_DLG_CANCEL) m_CondList.OnCommand(id, code, &changed);
+    if (id != IDC_DLG_OK && id != IDC_DLG_CANCEL) m_CondEdits.OnCommand(id, code, &changed);
     if (m_bCreated && IsWindowOpen()) UpdateEnables();
     return ModalOnCommand(wParam, lParam);
 }
 
 LRESULT DLG_BATTLEAI::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == m_CondList.m_List.m_hWnd && lParam != -1) {
-        m_CondList.ShowMenu(this, {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+    if (msg == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == m_CondList.m_hWnd && lParam != -1) {
+        m_CondEdits.ShowMenu({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
         return TRUE;
     }
     return ModalProc(hwnd, msg, wParam, lParam);

@@ -7,11 +7,11 @@
 
 #include <vector>
 
-#include "database/units/record_sublist.h"
 #include "model/ai.h"
 #include "ui/ctrl_combo.h"
 #include "ui/ctrl_editval.h"
 #include "ui/dlg.h"
+#include "ui/record_sublist.h"
 
 class DLG_BATTLEAI : public DLG_CLASS {
 public:
@@ -35,7 +35,8 @@ public:
 
     cBattleAI* m_pRule;
     VECTOR_CLASS<cBattleAICond> m_Conds;  // the working copy the condition list shows
-    RECORD_SUBLIST<cBattleAICond> m_CondList;
+    CTRL_LIST_CLASS<cBattleAICond> m_CondList;
+    RECORD_SUBLIST m_CondEdits;
     VECTOR_CLASS<std::string> m_ListRows, m_SkillRows;
     std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
     std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;

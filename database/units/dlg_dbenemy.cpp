@@ -30,8 +30,8 @@ DLG_DBENEMY::DLG_DBENEMY(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
     : DLG_DBCHARA<cEnemy, cBattleAI>(resId, sheet, wndList, &g_EnemyList, kEnemyIds, &cEnemy::BattleAI,
                                      FormatBattleAIRow) {
     SetInstance(this);
-    m_Sub.m_Edit = [this](cBattleAI& rule) {
-        DLG_BATTLEAI dialog(this, m_pWndList, &m_Sub.m_List, &rule);
+    m_Sub.m_Edit = [this](int index) {
+        DLG_BATTLEAI dialog(this, m_pWndList, &m_SubList, &m_SubList.m_pWork->At(index));
         return dialog.DoModal(0);
     };
     BuildPtValRows(m_PtValRows);

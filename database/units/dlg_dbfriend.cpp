@@ -13,8 +13,8 @@ DLG_DBFRIEND::DLG_DBFRIEND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wnd
     : DLG_DBCHARA<cFriend, cLearnSkill>(resId, sheet, wndList, &g_FriendList, kFriendIds, &cFriend::LearntSkills,
                                         FormatLearnSkillRow) {
     SetInstance(this);
-    m_Sub.m_Edit = [this](cLearnSkill& entry) {
-        DLG_LEARNSKILL dialog(this, m_pWndList, &m_Sub.m_List, &entry);
+    m_Sub.m_Edit = [this](int index) {
+        DLG_LEARNSKILL dialog(this, m_pWndList, &m_SubList, &m_SubList.m_pWork->At(index));
         return dialog.DoModal(0);
     };
     cFriend& r = m_Record;
