@@ -14,6 +14,7 @@
 #include "ui/ctrl_editval.h"
 #include "ui/ctrl_list.h"
 #include "ui/dlg.h"
+#include "ui/record_sublist.h"
 
 class DLG_MOVEAI;
 class DLG_MOVEAITEMPLATE;
@@ -30,10 +31,6 @@ public:
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-    // The rule dialog on the current rule; 1 after OK.
-    int EditRule();
-    // "挿入": a new rule before the current row, edited at once; gone again after a cancel.
-    void InsertRule();
     void LoadTemplate();
     void OverwriteTemplate();
     void SaveAsTemplate();
@@ -46,6 +43,9 @@ public:
     VECTOR_CLASS<std::string> m_EnemyRows;
     VECTOR_CLASS<std::string> m_TemplateRows;
     CTRL_LIST_CLASS<cMoveAI> m_RuleList;
+    // "挿入" (a new rule before the current row, edited at once and gone
+    // again after a cancel), "編集", "削除", keys and menu.
+    RECORD_SUBLIST m_RuleEdits;
     std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
     std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
     std::vector<CTRL_COMBO_CLASS<int>> m_Combos;

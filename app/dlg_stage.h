@@ -15,6 +15,7 @@
 #include "ui/ctrl_editval.h"
 #include "ui/ctrl_list.h"
 #include "ui/dlg.h"
+#include "ui/record_sublist.h"
 
 class DLG_ENDCOND;
 
@@ -32,17 +33,14 @@ public:
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-    // "挿入": a line before the caret row of list `list`, edited at once;
-    // gone again when the line dialog is cancelled.
-    void InsertLine(int list);
-    // "編集" and a double click: the line of the caret row.
-    int EditLine(int list);
-
     int m_nWidth;
     int m_nHeight;
     int m_nCurList = 0;  // the list whose line the line dialog edits
     VECTOR_CLASS<cEndCond> m_Lines[ENDCOND_LIST_COUNT];
     CTRL_LIST_CLASS<cEndCond> m_Lists[ENDCOND_LIST_COUNT];
+    // "挿入" (a line before the caret row, edited at once and gone again
+    // when the line dialog is cancelled), "編集", "削除", keys and menu.
+    RECORD_SUBLIST m_LineEdits[ENDCOND_LIST_COUNT];
     VECTOR_CLASS<std::string> m_GroupRows;
     VECTOR_CLASS<std::string> m_BackRows;
     VECTOR_CLASS<std::string> m_BgmRows;
@@ -57,7 +55,6 @@ private:
     // Stores every control into the stage, then the size with its fix-ups;
     // the undo history, which cannot hold a size, is emptied.
     void Commit();
-    int RunLineDialog(int list, cEndCond* line);
 };
 
 // Runs the stage settings on the open stage; 1 after OK.

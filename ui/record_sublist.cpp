@@ -18,14 +18,12 @@ const LIST_COMMAND_IDS kRecordListCommands = {
     {CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0, CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE},
 };
 
-int RunOwnedDialog(DLG_CLASS*& dialog) {
+int RunModal(DLG_CLASS* dialog) {
     if (!dialog) {
         MemoryShortageExit();
         return 0;
     }
-    const int ok = dialog->DoModal(0) == 1;
-    SafeDelete(dialog);
-    return ok;
+    return dialog->DoModal(0) == 1;
 }
 
 int AskListCount(DLG_CLASS* owner, CTRL_LIST_BASE& list, const CTRL_CLASS* placeRef) {

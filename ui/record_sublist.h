@@ -18,9 +18,16 @@
 #include "ui/ctrl_list.h"
 #include "ui/dlg.h"
 
-// Runs `dialog`, which the caller made with new and which this deletes,
-// modal; a null dialog (no memory) ends the program. 1 after OK.
-int RunOwnedDialog(DLG_CLASS*& dialog);
+// Runs `dialog` modal; a null dialog (no memory) ends the program. 1 after OK.
+int RunModal(DLG_CLASS* dialog);
+// Runs `dialog`, which the caller made with new and keeps in `dialog` while
+// it runs, modal, then deletes it. 1 after OK.
+template <class D>
+int RunOwnedDialog(D*& dialog) {
+    const int ok = RunModal(dialog);
+    SafeDelete(dialog);
+    return ok;
+}
 
 // "データ数": the number of `list`'s records, 1 to the list's maximum, asked
 // in a box at `placeRef`; the list is resized after OK. 1 after OK.
