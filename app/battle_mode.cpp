@@ -21,10 +21,6 @@ DLG_BATTLEMODE::DLG_BATTLEMODE() : DLG_CLASS(IDD_BATTLE_MODE, nullptr, WND_MODE_
         CTRL_COMBO_CLASS<int>({IDC_BATTLE_MODE_COMBO, &g_System.BattleMode, g_WordBattleMode, nullptr, 0, nullptr}));
 }
 
-DLG_BATTLEMODE::~DLG_BATTLEMODE() {
-    if (DLG_STATIC<DLG_BATTLEMODE>::s_pInstance == this) DLG_STATIC<DLG_BATTLEMODE>::s_pInstance = nullptr;
-}
-
 int DLG_BATTLEMODE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
     RECT own, desk;

@@ -9,7 +9,6 @@
 class DLG_BATTLEMODE : public DLG_CLASS {
 public:
     DLG_BATTLEMODE();
-    ~DLG_BATTLEMODE() override;
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;

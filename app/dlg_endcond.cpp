@@ -27,10 +27,6 @@ DLG_ENDCOND::DLG_ENDCOND(WND_CLASS* parent, WND_LIST_CLASS* wndList, cEndCond* l
     };
 }
 
-DLG_ENDCOND::~DLG_ENDCOND() {
-    if (DLG_STATIC<DLG_ENDCOND>::s_pInstance == this) DLG_STATIC<DLG_ENDCOND>::s_pInstance = nullptr;
-}
-
 int DLG_ENDCOND::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
     ShowWindow(GetDlgItem(m_hWnd, IDC_STAGEDLG_PICTURE), SW_HIDE);

@@ -16,7 +16,6 @@
 class DLG_ENDCOND : public DLG_CLASS {
 public:
     DLG_ENDCOND(WND_CLASS* parent, WND_LIST_CLASS* wndList, cEndCond* line);
-    ~DLG_ENDCOND() override;
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;

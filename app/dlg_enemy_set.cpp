@@ -47,7 +47,6 @@ DLG_ENEMY_SET::DLG_ENEMY_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, cPutEne
 DLG_ENEMY_SET::~DLG_ENEMY_SET() {
     SafeDelete(m_lpMoveAI);
     SafeDelete(m_lpTemplates);
-    if (DLG_STATIC<DLG_ENEMY_SET>::s_pInstance == this) DLG_STATIC<DLG_ENEMY_SET>::s_pInstance = nullptr;
 }
 
 void DLG_ENEMY_SET::BuildTemplateRows() { MakeRecordNameList(m_TemplateRows, g_MoveAITemplates, nullptr, 0, 0, 0, 0); }

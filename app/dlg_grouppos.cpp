@@ -21,10 +21,7 @@ DLG_GROUPPOS::DLG_GROUPPOS(WND_CLASS* parent, WND_LIST_CLASS* wndList)
     m_Buttons = {CTRL_BUTTON_CLASS({IDC_GROUPPOS_COUNT})};
 }
 
-DLG_GROUPPOS::~DLG_GROUPPOS() {
-    SafeDelete(m_lpGroupSet);
-    if (DLG_STATIC<DLG_GROUPPOS>::s_pInstance == this) DLG_STATIC<DLG_GROUPPOS>::s_pInstance = nullptr;
-}
+DLG_GROUPPOS::~DLG_GROUPPOS() { SafeDelete(m_lpGroupSet); }
 
 int DLG_GROUPPOS::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
@@ -141,10 +138,6 @@ DLG_GROUPPOS_SET::DLG_GROUPPOS_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, c
     m_Strs = {CTRL_EDITSTR_CLASS({IDC_GROUPSET_NAME, &group->Name, 9, 0, 0, 0, {0, 0, 0, 0}})};
     m_Labels = {CTRL_LABEL_CLASS({IDC_GROUPSET_NAME_LABEL}), CTRL_LABEL_CLASS({IDC_GROUPSET_X_LABEL}),
                 CTRL_LABEL_CLASS({IDC_GROUPSET_Y_LABEL})};
-}
-
-DLG_GROUPPOS_SET::~DLG_GROUPPOS_SET() {
-    if (DLG_STATIC<DLG_GROUPPOS_SET>::s_pInstance == this) DLG_STATIC<DLG_GROUPPOS_SET>::s_pInstance = nullptr;
 }
 
 int DLG_GROUPPOS_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {

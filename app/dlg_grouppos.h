@@ -45,7 +45,6 @@ public:
     enum { CELL = 32, VIEW_W = 640, VIEW_H = 480, STRIP_H = 30 };
 
     DLG_GROUPPOS_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, cGroupPos* group);
-    ~DLG_GROUPPOS_SET() override;
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;

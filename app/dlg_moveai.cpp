@@ -50,10 +50,6 @@ DLG_MOVEAI::DLG_MOVEAI(WND_CLASS* parent, WND_LIST_CLASS* wndList, cMoveAI* rule
     m_Buttons = {CTRL_BUTTON_CLASS({IDC_MOVEAI_GVAL_RENAME})};
 }
 
-DLG_MOVEAI::~DLG_MOVEAI() {
-    if (DLG_STATIC<DLG_MOVEAI>::s_pInstance == this) DLG_STATIC<DLG_MOVEAI>::s_pInstance = nullptr;
-}
-
 int DLG_MOVEAI::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
     ShowWindow(GetDlgItem(m_hWnd, IDC_STAGEDLG_PICTURE), SW_HIDE);

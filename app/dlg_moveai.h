@@ -17,7 +17,6 @@ class DLG_MOVEAI : public DLG_CLASS {
 public:
     // Placed centred on `placeRef`, the rule list.
     DLG_MOVEAI(WND_CLASS* parent, WND_LIST_CLASS* wndList, cMoveAI* rule, const CTRL_CLASS* placeRef);
-    ~DLG_MOVEAI() override;
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;

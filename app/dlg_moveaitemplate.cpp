@@ -17,10 +17,6 @@ DLG_MOVEAITEMPLATE::DLG_MOVEAITEMPLATE(WND_CLASS* parent, WND_LIST_CLASS* wndLis
     };
 }
 
-DLG_MOVEAITEMPLATE::~DLG_MOVEAITEMPLATE() {
-    if (DLG_STATIC<DLG_MOVEAITEMPLATE>::s_pInstance == this) DLG_STATIC<DLG_MOVEAITEMPLATE>::s_pInstance = nullptr;
-}
-
 int DLG_MOVEAITEMPLATE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
     CTRL_LIST_DESC<cMoveAITemplate> desc;

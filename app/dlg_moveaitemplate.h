@@ -16,7 +16,6 @@ public:
     // template was just added and is to be named.
     DLG_MOVEAITEMPLATE(WND_CLASS* parent, WND_LIST_CLASS* wndList, VECTOR_CLASS<cMoveAITemplate>* templates,
                        int newTemplate);
-    ~DLG_MOVEAITEMPLATE() override;
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;

@@ -89,10 +89,7 @@ DLG_STAGE::DLG_STAGE(WND_CLASS* parent, WND_LIST_CLASS* wndList)
     };
 }
 
-DLG_STAGE::~DLG_STAGE() {
-    SafeDelete(m_lpEndCond);
-    if (DLG_STATIC<DLG_STAGE>::s_pInstance == this) DLG_STATIC<DLG_STAGE>::s_pInstance = nullptr;
-}
+DLG_STAGE::~DLG_STAGE() { SafeDelete(m_lpEndCond); }
 
 int DLG_STAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);

@@ -15,10 +15,6 @@ DLG_EVENTACT::DLG_EVENTACT(const EACT_CONTEXT& context, WND_CLASS* parent, WND_L
         if (EactForm(kind).button) m_Buttons.push_back(CTRL_BUTTON_CLASS({EactForm(kind).button}));
 }
 
-DLG_EVENTACT::~DLG_EVENTACT() {
-    if (DLG_STATIC<DLG_EVENTACT>::s_pInstance == this) DLG_STATIC<DLG_EVENTACT>::s_pInstance = nullptr;
-}
-
 int DLG_EVENTACT::Offers(int kind, int startEvent) {
     if (!EactForm(kind).button) return 0;
     return !startEvent || EventActKind(kind).bStartEvent;

@@ -12,7 +12,6 @@ public:
     // `placeRef`: the event dialog's action list, over which the chooser and
     // the kind dialogs are centred.
     DLG_EVENTACT(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef);
-    ~DLG_EVENTACT() override;
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;

@@ -54,6 +54,7 @@ void DLG_CLASS::Init(WORD resId, WND_CLASS* parent, WND_LIST_CLASS* wndList) {
 DLG_CLASS::~DLG_CLASS() {
     if (m_pSelf == this && m_pWndList && !m_pWndList->m_bClosed && !m_pWndList->RemoveWnd(this))
         ErrorBoxPrintf("ウインドウの破棄に失敗！");
+    for (const INSTANCE& instance : m_Instances) instance.forget(instance.self);
 }
 
 // ---- Showing and ending --------------------------------------------------------------

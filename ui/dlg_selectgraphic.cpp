@@ -67,10 +67,6 @@ DLG_SELECTGRAPHIC::DLG_SELECTGRAPHIC(WND_CLASS* parent, WND_LIST_CLASS* wndList,
     m_PictureDesc = {IDC_TOOLKIT_PICTURE, s.width, s.height, -1, -1};
 }
 
-DLG_SELECTGRAPHIC::~DLG_SELECTGRAPHIC() {
-    if (DLG_STATIC<DLG_SELECTGRAPHIC>::s_pInstance == this) DLG_STATIC<DLG_SELECTGRAPHIC>::s_pInstance = nullptr;
-}
-
 int DLG_SELECTGRAPHIC::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
     m_Picture.Attach(this, m_PictureDesc);

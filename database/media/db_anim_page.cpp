@@ -146,7 +146,7 @@ template <class Frame>
 DLG_DBANIM_FRAME<Frame>::DLG_DBANIM_FRAME(WORD resId, WND_CLASS* page, WND_LIST_CLASS* wndList,
                                           const CTRL_CLASS* placeRef, Frame* frame, const unsigned short* graphic,
                                           const ANIM_PAGE_KIND& kind)
-    : DLG_CLASS(resId, page, WND_MODE_DIALOG, wndList, placeRef, 1),
+    : DLG_RECORD_CLASS(resId, page, WND_MODE_DIALOG, wndList, placeRef, 1),
       m_pFrame(frame),
       m_pGraphic(graphic),
       m_Kind(kind) {
@@ -156,17 +156,6 @@ DLG_DBANIM_FRAME<Frame>::DLG_DBANIM_FRAME(WORD resId, WND_CLASS* page, WND_LIST_
     m_Edits.push_back(FrameEdit(kTime, &frame->nTime));
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({IDC_FRAME_INSTANT, &frame->bInstant}));
     m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_ANIM_PREVIEW, kind.cellSize, kind.cellSize, -1, -1}));
-}
-
-template <class Frame>
-int DLG_DBANIM_FRAME<Frame>::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    AddCtrls(m_Edits);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Pictures);
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
 }
 
 template <class Frame>

@@ -12,6 +12,7 @@
 #include "media/dib.h"
 #include "model/media_records.h"
 #include "resources/db_media_ids.h"
+#include "ui/dlg_record.h"
 
 typedef int (*GRAPHIC_PICKER)(int* cell, WND_CLASS* parent, const CTRL_CLASS* placeRef);
 typedef void (*CELL_DRAWER)(cDib* dst, int x, int y, int graphic, int frame);
@@ -76,16 +77,12 @@ private:
 // bound to the frame itself (stored on OK only), with the cell still on the
 // graphic the animation has stored.
 template <class Frame>
-class DLG_DBANIM_FRAME : public DLG_CLASS {
+class DLG_DBANIM_FRAME : public DLG_RECORD_CLASS {
 public:
     DLG_DBANIM_FRAME(WORD resId, WND_CLASS* page, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, Frame* frame,
                      const unsigned short* graphic, const ANIM_PAGE_KIND& kind);
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
-    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
-        return ModalProc(hwnd, msg, wParam, lParam);
-    }
     void OnPaint() override { DrawFrame(IDC_ANIM_PREVIEW); }
     // The cell typed in the cell edit, of the animation's stored graphic, on black.
     void DrawFrame(WORD pictureId);
@@ -93,7 +90,4 @@ public:
     Frame* m_pFrame;
     const unsigned short* m_pGraphic;
     const ANIM_PAGE_KIND& m_Kind;
-    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
-    std::vector<CTRL_PICTURE_CLASS> m_Pictures;
 };

@@ -45,10 +45,6 @@ DLG_DB_HELP::DLG_DB_HELP(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
     };
 }
 
-DLG_DB_HELP::~DLG_DB_HELP() {
-    if (DLG_STATIC<DLG_DB_HELP>::s_pInstance == this) DLG_STATIC<DLG_DB_HELP>::s_pInstance = nullptr;
-}
-
 void DLG_DB_HELP::AttachLists() {
     DLG_DBLIST<cEdHelp>::AttachLists();
     m_Texts.Subclass(this, m_TextDesc);

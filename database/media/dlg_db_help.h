@@ -10,7 +10,6 @@ class DLG_DB_HELP : public DLG_DBLIST<cEdHelp> {
 public:
     // An empty help list gets one default topic in the database itself.
     DLG_DB_HELP(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DB_HELP() override;
 
     // The symbol preview.
     void OnPaint() override;

@@ -2,8 +2,10 @@
 
 #include "resources/toolkit_ids.h"
 
-const WORD kDbListKeyIds[LIST_CMD_COUNT] = {40030, 40031, 40032, 40082, 0, 40083, 0};
-const WORD kDbListMenuIds[LIST_CMD_COUNT] = {40027, 40024, 40025, 0, 0, 40081, 0};
+const LIST_COMMAND_IDS kDbListCommands = {IDR_ACCEL_DBLIST,
+                                          {40030, 40031, 40032, 40082, 0, 40083, 0},
+                                          IDR_MENU_DBLIST,
+                                          {40027, 40024, 40025, 0, 0, 40081, 0}};
 
 DLG_DBLIST_PAGE::DLG_DBLIST_PAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
     : DLG_DBPAGE(resId, sheet, wndList) {
@@ -43,12 +45,11 @@ int DLG_DBLIST_PAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     AddCtrls(m_Buttons);
 
     CTRL_LIST_BASE& list = List();
-    AddAccelerator(list.m_hWnd, IDR_ACCEL_DBLIST);
-    const WORD* k = kDbListKeyIds;
-    const WORD* m = kDbListMenuIds;
-    list.SetCommandIds(k[0], k[1], k[2], k[3], k[4], k[5], k[6]);
-    list.SetMenuCommandIds(m[0], m[1], m[2], m[3], m[4], m[5], m[6]);
-    if (!m_hMenuBar) m_hMenuBar = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_DBLIST));
+    const LIST_COMMAND_IDS& c = kDbListCommands;
+    AddAccelerator(list.m_hWnd, c.accel);
+    list.SetCommandIds(c.keys[0], c.keys[1], c.keys[2], c.keys[3], c.keys[4], c.keys[5], c.keys[6]);
+    list.SetMenuCommandIds(c.items[0], c.items[1], c.items[2], c.items[3], c.items[4], c.items[5], c.items[6]);
+    if (!m_hMenuBar) m_hMenuBar = LoadMenuA(m_hInst, MAKEINTRESOURCEA(c.menu));
     m_hMenu = m_hMenuBar ? GetSubMenu(m_hMenuBar, 0) : nullptr;
 
     OnSetActive();

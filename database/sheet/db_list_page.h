@@ -20,10 +20,8 @@
 #include "ui/record_sublist.h"
 
 // The record commands of a page's main list: keys (accelerator table 132)
-// and the context menu (menu 170), in the order cut, copy, paste, new,
-// insert, clear, delete; 0 is not offered.
-extern const WORD kDbListKeyIds[LIST_CMD_COUNT];
-extern const WORD kDbListMenuIds[LIST_CMD_COUNT];
+// and the context menu (menu 170): cut, copy, paste, new, clear.
+extern const LIST_COMMAND_IDS kDbListCommands;
 
 // The descriptor of a page's record list: several rows may be selected and
 // an end row follows the last record, as on every list of the sheet.

@@ -69,10 +69,6 @@ DLG_DBLAND::DLG_DBLAND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList
     m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_LAND_ELEM_EDIT}));
 }
 
-DLG_DBLAND::~DLG_DBLAND() {
-    if (DLG_STATIC<DLG_DBLAND>::s_pInstance == this) DLG_STATIC<DLG_DBLAND>::s_pInstance = nullptr;
-}
-
 void DLG_DBLAND::AttachLists() {
     DLG_DBLIST<cLand>::AttachLists();
     m_Elems.Subclass(this, m_ElemDesc);

@@ -9,7 +9,6 @@ class DLG_DBLAND : public DLG_DBLIST<cLand> {
 public:
     // An empty land list gets one default land in the database itself.
     DLG_DBLAND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DBLAND() override;
 
     // The symbol and map-chip previews, once the page is initialised.
     void OnPaint() override;

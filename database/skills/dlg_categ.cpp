@@ -5,7 +5,7 @@
 #include "resources/db_skills_ids.h"
 
 DLG_CATEG::DLG_CATEG(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cCateg* categ)
-    : DLG_CLASS(IDD_CATEG, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pCateg(categ) {
+    : DLG_RECORD_CLASS(IDD_CATEG, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pCateg(categ) {
     SetInstance(this);
     FillNumberCombo(m_SymbolRows);
     // One character, a double-byte one counting one.
@@ -13,21 +13,6 @@ DLG_CATEG::DLG_CATEG(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLAS
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_CATEG_SYMBOLS, &categ->nSymbol, nullptr, &m_SymbolRows, 0, nullptr}));
     m_Rates.push_back(CTRL_EDITVAL_CLASS<double>({IDC_CATEG_RATE, &categ->dRate, 0.0, 99.9, 1650, 0.1}));
     m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_CATEG_SYMBOL, 32, 32, -1, -1}));
-}
-
-DLG_CATEG::~DLG_CATEG() {
-    if (DLG_STATIC<DLG_CATEG>::s_pInstance == this) DLG_STATIC<DLG_CATEG>::s_pInstance = nullptr;
-}
-
-int DLG_CATEG::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    AddCtrls(m_Rates);
-    AddCtrls(m_Strs);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Pictures);
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
 }
 
 void DLG_CATEG::OnPaint() {

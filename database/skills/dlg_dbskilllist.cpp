@@ -136,7 +136,6 @@ DLG_DBSKILLLIST::DLG_DBSKILLLIST(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLAS
 DLG_DBSKILLLIST::~DLG_DBSKILLLIST() {
     if (m_pSkillSheet) m_pSkillSheet->Close();
     SafeDelete(m_pSkillSheet);
-    if (Page() == this) DLG_STATIC<DLG_DBSKILLLIST>::s_pInstance = nullptr;
 }
 
 void DLG_DBSKILLLIST::AttachLists() {

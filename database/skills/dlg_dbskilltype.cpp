@@ -41,10 +41,6 @@ DLG_DBSKILLTYPE::DLG_DBSKILLTYPE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLAS
     };
 }
 
-DLG_DBSKILLTYPE::~DLG_DBSKILLTYPE() {
-    if (DLG_STATIC<DLG_DBSKILLTYPE>::s_pInstance == this) DLG_STATIC<DLG_DBSKILLTYPE>::s_pInstance = nullptr;
-}
-
 void DLG_DBSKILLTYPE::AttachLists() {
     DLG_DBLIST<cCompatiType>::AttachLists();
     m_Infls.Subclass(this, m_InflDesc);

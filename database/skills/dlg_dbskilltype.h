@@ -10,7 +10,6 @@ class DLG_DBSKILLTYPE : public DLG_DBLIST<cCompatiType> {
 public:
     // A database with fewer than two types gets two first.
     DLG_DBSKILLTYPE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DBSKILLTYPE() override;
 
     // The influences of the bound type.
     CTRL_LIST_CLASS<cInfl> m_Infls;

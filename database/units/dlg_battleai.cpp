@@ -18,7 +18,7 @@ const LIST_COMMAND_IDS kCondCommands = {
 }  // namespace
 
 DLG_BATTLEAI::DLG_BATTLEAI(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cBattleAI* rule)
-    : DLG_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1),
+    : DLG_RECORD_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1),
       m_pRule(rule),
       m_CondEdits({IDC_CONDS, IDC_INSERT, IDC_EDIT, IDC_DELETE}, 0) {
     SetInstance(this);
@@ -37,24 +37,11 @@ DLG_BATTLEAI::DLG_BATTLEAI(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTR
     for (WORD id : {IDC_INSERT, IDC_EDIT, IDC_DELETE}) m_Buttons.push_back(CTRL_BUTTON_CLASS({id}));
 }
 
-DLG_BATTLEAI::~DLG_BATTLEAI() {
-    if (DLG_STATIC<DLG_BATTLEAI>::s_pInstance == this) DLG_STATIC<DLG_BATTLEAI>::s_pInstance = nullptr;
-}
-
-int DLG_BATTLEAI::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_BATTLEAI::AttachCtrls() {
     m_CondList.Subclass(this, DbListDesc<cBattleAICond>(IDC_CONDS, &m_pRule->Conds, &m_Conds, nullptr, 0, 0, 99, 0,
                                                         FormatBattleAICondRow));
     AddCtrl(&m_CondList);
     m_CondEdits.Attach(this, &m_CondList, kCondCommands);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Edits);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Buttons);
-    UpdateCtrls();
-    UpdateEnables();
-    m_bCreated = 1;
-    return 0;
 }
 
 void DLG_BATTLEAI::UpdateEnables() {
@@ -84,25 +71,11 @@ LRESULT DLG_BATTLEAI::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 DLG_BATTLEAI_COND::DLG_BATTLEAI_COND(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef,
                                      cBattleAICond* cond)
-    : DLG_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1) {
+    : DLG_RECORD_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1) {
     SetInstance(this);
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_SUBJECT, &cond->Subject, BattleAISubjectNames, nullptr, 0, nullptr}));
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_ITEM, &cond->Item, BattleAICondItemNames, nullptr, 0, nullptr}));
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_COMPARE, &cond->Comparison, g_WordCompare, nullptr, 0, nullptr}));
     m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({IDC_VALUE, &cond->Value, 0, 999999, 11082, 1}));
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({IDC_PERCENT, &cond->Percent}));
-}
-
-DLG_BATTLEAI_COND::~DLG_BATTLEAI_COND() {
-    if (DLG_STATIC<DLG_BATTLEAI_COND>::s_pInstance == this) DLG_STATIC<DLG_BATTLEAI_COND>::s_pInstance = nullptr;
-}
-
-int DLG_BATTLEAI_COND::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Edits);
-    AddCtrls(m_Checks);
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
 }

@@ -85,10 +85,6 @@ DLG_DBCLASS::DLG_DBCLASS(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
         m_Buttons.push_back(CTRL_BUTTON_CLASS({id}));
 }
 
-DLG_DBCLASS::~DLG_DBCLASS() {
-    if (DLG_STATIC<DLG_DBCLASS>::s_pInstance == this) DLG_STATIC<DLG_DBCLASS>::s_pInstance = nullptr;
-}
-
 void DLG_DBCLASS::BuildComboLists() {
     FillRecordComboEx(m_ListRows, m_SkillRows, m_Record.AttackSkillList, this, m_Combos, IDC_CLASS_ATTACK_SKILL);
 }

@@ -14,7 +14,6 @@
 class DLG_DBCLASS : public DLG_DBLIST<cClass> {
 public:
     DLG_DBCLASS(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DBCLASS() override;
 
     // The graphic preview, once the page is initialised.
     void OnPaint() override;

@@ -51,10 +51,6 @@ DLG_DBENEMY::DLG_DBENEMY(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
     m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_ENEMY_SYMBOL, 32, 32, -1, -1}));
 }
 
-DLG_DBENEMY::~DLG_DBENEMY() {
-    if (DLG_STATIC<DLG_DBENEMY>::s_pInstance == this) DLG_STATIC<DLG_DBENEMY>::s_pInstance = nullptr;
-}
-
 void DLG_DBENEMY::OnApplied() {
     DLG_DBCHARA<cEnemy, cBattleAI>::OnApplied();
     BuildPtValRows(m_PtValRows);

@@ -25,7 +25,3 @@ DLG_DBFRIEND::DLG_DBFRIEND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wnd
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({1079, &r.RandomSenseRise}));
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({1073, &r.RandomSkillLearn}));
 }
-
-DLG_DBFRIEND::~DLG_DBFRIEND() {
-    if (DLG_STATIC<DLG_DBFRIEND>::s_pInstance == this) DLG_STATIC<DLG_DBFRIEND>::s_pInstance = nullptr;
-}

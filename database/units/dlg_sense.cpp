@@ -16,28 +16,19 @@ void SenseRow(std::string& text, int index, const int& sense) {
 
 DLG_SENSE::DLG_SENSE(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, VECTOR_CLASS<int>* senses,
                      int skillList)
-    : DLG_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_nSkillList(skillList) {
+    : DLG_RECORD_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_nSkillList(skillList) {
     SetInstance(this);
     m_Work.Assign(*senses);
     m_Desc = DbListDesc<int>(IDC_SENSES, senses, &m_Work, nullptr, 1, 0, 999, 0, SenseRow);
     m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_EDIT}));
 }
 
-DLG_SENSE::~DLG_SENSE() {
-    if (DLG_STATIC<DLG_SENSE>::s_pInstance == this) DLG_STATIC<DLG_SENSE>::s_pInstance = nullptr;
-}
-
-int DLG_SENSE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_SENSE::AttachCtrls() {
     m_List.Subclass(this, m_Desc);
     AddCtrl(&m_List);
     // The values are only edited, one at a time: no record commands.
     m_List.SetCommandIds(0, 0, 0, 0, 0, 0, 0);
-    AddCtrls(m_Buttons);
     m_List.SelectOnly(0, 0);
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
 }
 
 int DLG_SENSE::OnCommand(WPARAM wParam, LPARAM lParam) {
