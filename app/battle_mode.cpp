@@ -15,14 +15,13 @@ const POINT kPointerOffset = {181, 198};
 
 }  // namespace
 
-DLG_BATTLEMODE::DLG_BATTLEMODE() : DLG_CLASS(IDD_BATTLE_MODE, nullptr, WND_MODE_DIALOG, nullptr) {
+DLG_BATTLEMODE::DLG_BATTLEMODE() : DLG_RECORD_CLASS(IDD_BATTLE_MODE, nullptr, WND_MODE_DIALOG, nullptr) {
     SetInstance(this);
     m_Combos.push_back(
         CTRL_COMBO_CLASS<int>({IDC_BATTLE_MODE_COMBO, &g_System.BattleMode, g_WordBattleMode, nullptr, 0, nullptr}));
 }
 
-int DLG_BATTLEMODE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_BATTLEMODE::AttachCtrls() {
     RECT own, desk;
     GetWindowRect(m_hWnd, &own);
     GetWindowRect(GetDesktopWindow(), &desk);
@@ -30,13 +29,12 @@ int DLG_BATTLEMODE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     const int y = (desk.bottom - desk.top - (own.bottom - own.top)) / 2;
     SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SetCursorPos(x + kPointerOffset.x, y + kPointerOffset.y);
-    AddCtrls(m_Combos);
-    UpdateCtrls();
+}
+
+void DLG_BATTLEMODE::OnCtrlsShown() {
     // A mode the list does not hold shows the nearest one.
     m_Combos[0].ClampSelection();
     SetFocus(m_Combos[0].m_hWnd);
-    m_bCreated = 1;
-    return 0;
 }
 
 // OK is the only way out: the project needs a battle mode.

@@ -18,7 +18,7 @@ int SaveMoveAITemplates() {
 
 DLG_ENEMY_SET::DLG_ENEMY_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, cPutEnemy* record,
                              std::function<void()> beforeCommit)
-    : DLG_CLASS(IDD_ENEMY_SET, parent, WND_MODE_DIALOG, wndList),
+    : DLG_RECORD_CLASS(IDD_ENEMY_SET, parent, WND_MODE_DIALOG, wndList),
       m_pRecord(record),
       m_RuleEdits({IDC_ENEMYSET_RULES, IDC_ENEMYSET_INSERT, IDC_ENEMYSET_EDIT, IDC_ENEMYSET_DELETE}, 1),
       m_BeforeCommit(std::move(beforeCommit)) {
@@ -51,8 +51,7 @@ DLG_ENEMY_SET::~DLG_ENEMY_SET() {
 
 void DLG_ENEMY_SET::BuildTemplateRows() { MakeRecordNameList(m_TemplateRows, g_MoveAITemplates, nullptr, 0, 0, 0, 0); }
 
-int DLG_ENEMY_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_ENEMY_SET::AttachCtrls() {
     ShowWindow(GetDlgItem(m_hWnd, IDC_STAGEDLG_PICTURE), SW_HIDE);
     CTRL_LIST_DESC<cMoveAI> desc;
     desc.id = IDC_ENEMYSET_RULES;
@@ -64,14 +63,7 @@ int DLG_ENEMY_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     desc.rowText = MoveAIRowText;
     m_RuleList.Subclass(this, desc);
     AddCtrl(&m_RuleList);
-    AddCtrls(m_Edits);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Combos);
     m_RuleEdits.Attach(this, &m_RuleList, kRecordListCommands);
-    UpdateCtrls();
-    UpdateControls();
-    m_bCreated = 1;
-    return 0;
 }
 
 int DLG_ENEMY_SET::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -15,7 +15,7 @@
 // ---- The list of groups ----------------------------------------------------------------
 
 DLG_GROUPPOS::DLG_GROUPPOS(WND_CLASS* parent, WND_LIST_CLASS* wndList)
-    : DLG_CLASS(IDD_GROUPPOS, parent, WND_MODE_DIALOG, wndList) {
+    : DLG_RECORD_CLASS(IDD_GROUPPOS, parent, WND_MODE_DIALOG, wndList) {
     SetInstance(this);
     if (g_Stage.Groups.size() < 2) g_Stage.Groups.resize(2);
     m_Buttons = {CTRL_BUTTON_CLASS({IDC_GROUPPOS_COUNT})};
@@ -23,8 +23,7 @@ DLG_GROUPPOS::DLG_GROUPPOS(WND_CLASS* parent, WND_LIST_CLASS* wndList)
 
 DLG_GROUPPOS::~DLG_GROUPPOS() { SafeDelete(m_lpGroupSet); }
 
-int DLG_GROUPPOS::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_GROUPPOS::AttachCtrls() {
     ShowWindow(GetDlgItem(m_hWnd, IDC_STAGEDLG_PICTURE), SW_HIDE);
     CTRL_LIST_DESC<cGroupPos> desc;
     desc.id = IDC_GROUPPOS_LIST;
@@ -39,15 +38,10 @@ int DLG_GROUPPOS::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     desc.rowText = GroupRowText;
     m_List.Subclass(this, desc);
     AddCtrl(&m_List);
-    AddCtrls(m_Buttons);
     AddAccelerator(m_List.m_hWnd, IDR_ACCEL_GROUP_LIST);
     m_List.SetCommandIds(CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, CM_KEY_INSERT, 0, CM_KEY_DELETE, 0);
     m_List.SetContextMenu(IDR_MENU_GROUP_LIST, CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0, 0,
                           CM_GROUP_MENU_CLEAR, 0);
-    UpdateCtrls();
-    m_List.SelectOnly(0, 0);
-    m_bCreated = 1;
-    return 0;
 }
 
 int DLG_GROUPPOS::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -9,14 +9,12 @@
 
 #include "app/surface_view.h"
 #include "model/placement.h"
-#include "ui/ctrl_editstr.h"
-#include "ui/ctrl_editval.h"
 #include "ui/ctrl_list.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
 
 class DLG_GROUPPOS_SET;
 
-class DLG_GROUPPOS : public DLG_CLASS {
+class DLG_GROUPPOS : public DLG_RECORD_CLASS {
 public:
     enum { MAX_GROUPS = 99 };
 
@@ -24,7 +22,6 @@ public:
     DLG_GROUPPOS(WND_CLASS* parent, WND_LIST_CLASS* wndList);
     ~DLG_GROUPPOS() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -33,8 +30,11 @@ public:
 
     VECTOR_CLASS<cGroupPos> m_Groups;  // the list's working copy
     CTRL_LIST_CLASS<cGroupPos> m_List;
-    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
     DLG_GROUPPOS_SET* m_lpGroupSet = nullptr;
+
+protected:
+    void AttachCtrls() override;
+    void OnCtrlsShown() override { m_List.SelectOnly(0, 0); }
 
 private:
     void SetCount();

@@ -42,7 +42,7 @@ const struct {
 }  // namespace
 
 DLG_STAGE::DLG_STAGE(WND_CLASS* parent, WND_LIST_CLASS* wndList)
-    : DLG_CLASS(IDD_STAGE, parent, WND_MODE_DIALOG, wndList),
+    : DLG_RECORD_CLASS(IDD_STAGE, parent, WND_MODE_DIALOG, wndList),
       m_nWidth(g_Stage.Width),
       m_nHeight(g_Stage.Height),
       m_LineEdits{{kLists[0].ids, 1}, {kLists[1].ids, 1}, {kLists[2].ids, 1}} {
@@ -91,8 +91,7 @@ DLG_STAGE::DLG_STAGE(WND_CLASS* parent, WND_LIST_CLASS* wndList)
 
 DLG_STAGE::~DLG_STAGE() { SafeDelete(m_lpEndCond); }
 
-int DLG_STAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_STAGE::AttachCtrls() {
     ShowWindow(GetDlgItem(m_hWnd, IDC_STAGEDLG_PICTURE), SW_HIDE);
     for (int i = 0; i < ENDCOND_LIST_COUNT; ++i) {
         CTRL_LIST_DESC<cEndCond> desc;
@@ -107,14 +106,7 @@ int DLG_STAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
         m_Lists[i].Subclass(this, desc);
         AddCtrl(&m_Lists[i]);
     }
-    AddCtrls(m_Edits);
-    AddCtrls(m_Strs);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Combos);
     for (int i = 0; i < ENDCOND_LIST_COUNT; ++i) m_LineEdits[i].Attach(this, &m_Lists[i], kLists[i].commands);
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
 }
 
 int DLG_STAGE::OnCommand(WPARAM wParam, LPARAM lParam) {

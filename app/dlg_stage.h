@@ -10,11 +10,8 @@
 #include <vector>
 
 #include "model/stage.h"
-#include "ui/ctrl_combo.h"
-#include "ui/ctrl_editstr.h"
-#include "ui/ctrl_editval.h"
 #include "ui/ctrl_list.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
 #include "ui/record_sublist.h"
 
 class DLG_ENDCOND;
@@ -22,14 +19,13 @@ class DLG_ENDCOND;
 // The explanation lists in the order of their controls.
 enum { ENDCOND_LIST_WIN = 0, ENDCOND_LIST_LOSE = 1, ENDCOND_LIST_OTHER = 2, ENDCOND_LIST_COUNT = 3 };
 
-class DLG_STAGE : public DLG_CLASS {
+class DLG_STAGE : public DLG_RECORD_CLASS {
 public:
     enum { MAX_LINES = 4 };
 
     DLG_STAGE(WND_CLASS* parent, WND_LIST_CLASS* wndList);
     ~DLG_STAGE() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -45,11 +41,10 @@ public:
     VECTOR_CLASS<std::string> m_BackRows;
     VECTOR_CLASS<std::string> m_BgmRows;
     VECTOR_CLASS<std::string> m_PtValRows;
-    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
-    std::vector<CTRL_EDITSTR_CLASS> m_Strs;
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
-    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
     DLG_ENDCOND* m_lpEndCond = nullptr;
+
+protected:
+    void AttachCtrls() override;
 
 private:
     // Stores every control into the stage, then the size with its fix-ups;

@@ -7,7 +7,7 @@
 
 DLG_EVENTACT::DLG_EVENTACT(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
                            const CTRL_CLASS* placeRef)
-    : DLG_CLASS(IDD_EVENTACT, parent, WND_MODE_DIALOG, wndList, placeRef, 1),
+    : DLG_RECORD_CLASS(IDD_EVENTACT, parent, WND_MODE_DIALOG, wndList, placeRef, 1),
       m_Context(context),
       m_pPlaceRef(placeRef) {
     SetInstance(this);
@@ -20,10 +20,9 @@ int DLG_EVENTACT::Offers(int kind, int startEvent) {
     return !startEvent || EventActKind(kind).bStartEvent;
 }
 
-int DLG_EVENTACT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    ShowWindow(GetDlgItem(m_hWnd, IDC_EVENTS_PICTURE), SW_HIDE);
-    AddCtrls(m_Buttons);
+void DLG_EVENTACT::AttachCtrls() { ShowWindow(GetDlgItem(m_hWnd, IDC_EVENTS_PICTURE), SW_HIDE); }
+
+void DLG_EVENTACT::OnCtrlsShown() {
     for (int kind = 0; kind < EACT_KIND_COUNT; ++kind) {
         const WORD id = EactForm(kind).button;
         if (!id) continue;
@@ -32,14 +31,10 @@ int DLG_EVENTACT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
         button->SetText(EventActKind(kind).strName);
         if (m_Context.startEvent && !Offers(kind, 1)) button->Enable(0);
     }
-    UpdateCtrls();
-    // An existing action goes straight to its kind's dialog.
     if (!m_Context.newAction && m_Context.action) {
         if (const WORD id = EactForm(m_Context.action->Kind).button)
             SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
     }
-    m_bCreated = 1;
-    return 0;
 }
 
 int DLG_EVENTACT::OnCommand(WPARAM wParam, LPARAM lParam) {
