@@ -167,9 +167,6 @@ public:
         : DLG_DBSYSTEM_N(SystemPageTable(N - 1), sheet, wndList) {
         SetInstance(this);
     }
-    ~DLG_DBSYSTEM_PAGE() override {
-        if (DLG_STATIC<DLG_DBSYSTEM_PAGE>::s_pInstance == this) DLG_STATIC<DLG_DBSYSTEM_PAGE>::s_pInstance = nullptr;
-    }
 };
 
 typedef DLG_DBSYSTEM_PAGE<1> DLG_DBSYSTEM;
