@@ -8,6 +8,7 @@
 #include "database/skills/prop_dbskill.h"
 #include "database/skills/skill_list_rules.h"
 #include "database/skills/skill_rules.h"
+#include "editing/skill_rows.h"
 #include "model/media_database.h"
 #include "resources/db_skills_ids.h"
 #include "ui/record_names.h"
@@ -57,7 +58,7 @@ void SlotRow(std::string& text, int index, const cSlot&) {
     cSkillList& list = Page()->m_Record;
     cSlot& slot = list.vSlot.At(index);
     ResetLostConditions(slot, static_cast<int>(list.vCateg.size()));
-    text = FormatSlotRow(slot, list.vCateg);
+    text = SlotCategoryNames(slot, list.vCateg, " ");
 }
 
 void BuildTradeValNames(VECTOR_CLASS<std::string>& rows) {

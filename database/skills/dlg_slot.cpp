@@ -4,6 +4,7 @@
 #include "database/skills/skill_list_rules.h"
 #include "database/skills/symbol_preview.h"
 #include "editing/skill_combos.h"
+#include "editing/skill_rows.h"
 #include "resources/db_skills_ids.h"
 #include "ui/record_names.h"
 

@@ -2,6 +2,7 @@
 
 #include "database/sheet/db_list_page.h"
 #include "database/units/unit_rows.h"
+#include "editing/skill_rows.h"
 
 ORGSLOT_EDITOR g_pfnEditOrgSlot = nullptr;
 
@@ -15,8 +16,9 @@ void SlotRow(std::string& text, int, const cSlot& slot) {
     const DLG_ORGSLOT* dlg = DLG_STATIC<DLG_ORGSLOT>::s_pInstance;
     const int list = dlg ? dlg->m_nSkillList : -1;
     // The row repairs what it shows: the slot is the dialog's own copy.
-    RepairSlotCategories(const_cast<cSlot&>(slot), list);
-    text = SlotCategoryNames(slot, list, " ");
+    const VECTOR_CLASS<cCateg>& categories = ListCategories(list);
+    ResetLostConditions(const_cast<cSlot&>(slot), static_cast<int>(categories.size()));
+    text = SlotCategoryNames(slot, categories, " ", kMissingName);
 }
 
 }  // namespace
