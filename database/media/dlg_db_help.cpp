@@ -3,6 +3,8 @@
 #include <new>
 
 #include "database/media/dlg_text.h"
+#include "editing/skill_combos.h"
+#include "editing/symbol_preview.h"
 #include "model/media_database.h"
 #include "resources/db_media_ids.h"
 
@@ -30,7 +32,7 @@ DLG_DB_HELP::DLG_DB_HELP(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
     cEdHelp& r = m_Record;
     m_ListDesc = DbListDesc(IDC_HELP_LIST, &g_Database.Helps, &m_Work, &r, 1, 1, 999, 0, TopicRow);
     m_TextDesc = DbListDesc<cEdHelpText>(IDC_HELP_TEXTS, nullptr, &r.vText, nullptr, 1, 1, 999, 0, TextRow);
-    MakeSymbolRows(m_SymbolRows);
+    FillNumberCombo(m_SymbolRows);
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_HELP_PARENT, &r.strParentTitle, 31, 30, 1, 1, {}}));
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_HELP_TITLE, &r.strTitle, 31, 30, 1, 1, {}}));
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_HELP_SYMBOLS, &m_nSymbol, nullptr, &m_SymbolRows, 0, nullptr}));

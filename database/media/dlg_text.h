@@ -22,9 +22,3 @@ public:
     int m_nSymbol = 0;  // the chooser's symbol; never stored
     VECTOR_CLASS<std::string> m_SymbolRows;
 };
-
-// Symbol `n` of the symbol sheet doubled to 32 x 32 on black; black alone
-// for no symbol (n < 0) or a sheet that holds no such cell.
-void DrawSymbolPreview(CTRL_PICTURE_CLASS* picture, int n);
-// The chooser's rows: "%d" of every symbol of the sheet.
-void MakeSymbolRows(VECTOR_CLASS<std::string>& rows);

@@ -1,5 +1,7 @@
 #include "database/sheet/dlg_dbland.h"
 
+#include "editing/skill_combos.h"
+#include "editing/symbol_preview.h"
 #include "media/image_table.h"
 #include "model/media_database.h"
 #include "model/system.h"
@@ -45,8 +47,7 @@ DLG_DBLAND::DLG_DBLAND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList
     m_ListDesc = DbListDesc(IDC_LAND_LIST, &g_LandList, &m_Work, &m_Record, 1, 1, 999, 0, LandRow);
     m_ElemDesc = DbListDesc<int>(IDC_LAND_ELEMS, nullptr, &m_Record.ElemRate, nullptr, 0, 1, 99, 1, ElemRow);
     BuildBackRows(m_BackRows);
-    const cDib& symbols = g_ImageTable[IMG_SYMBOL];
-    MakeNumberRows(m_SymbolRows, symbols.m_nWidth, symbols.m_nHeight);
+    FillNumberCombo(m_SymbolRows);
 
     cLand& r = m_Record;
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_DBLIST_NAME, &r.Name, 9, 8, 1, 1, {}}));
@@ -125,15 +126,8 @@ void DLG_DBLAND::OnPaint() {
     if (!m_bCreated) return;
     CTRL_PICTURE_CLASS& chip = m_Pictures[0];
     CTRL_PICTURE_CLASS& symbol = m_Pictures[1];
-    const cDib& symbols = g_ImageTable[IMG_SYMBOL];
-    const int columns = symbols.m_nWidth / 16;
     CTRL_COMBO_CLASS<int>* pick = FindCtrl(m_Combos, IDC_LAND_SYMBOLS);
-    if (columns > 0 && pick && symbol.Surface()) {
-        const int n = pick->GetCurSel();
-        symbol.Surface()->Fill(RGB(0, 0, 0));
-        if (n >= 0) symbol.Surface()->StretchBlt(0, 0, 32, 32, &symbols, n % columns * 16, n / columns * 16, 16, 16, 0);
-        symbol.Present();
-    }
+    if (pick) DrawSymbolPreview(&symbol, pick->GetCurSel());
     if (chip.Surface()) {
         // The value as typed, before it is stored.
         const int v = static_cast<int>(GetDlgItemInt(m_hWnd, IDC_LAND_GRAPHIC, nullptr, FALSE));

@@ -1,7 +1,7 @@
 #include "database/skills/dlg_categ.h"
 
-#include "database/skills/symbol_preview.h"
 #include "editing/skill_combos.h"
+#include "editing/symbol_preview.h"
 #include "resources/db_skills_ids.h"
 
 DLG_CATEG::DLG_CATEG(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cCateg* categ)
@@ -17,5 +17,5 @@ DLG_CATEG::DLG_CATEG(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLAS
 
 void DLG_CATEG::OnPaint() {
     if (!m_bCreated) return;
-    DrawSymbolPreview(m_Pictures[0], m_Combos[0].GetCurSel());
+    DrawSymbolPreview(&m_Pictures[0], m_Combos[0].GetCurSel());
 }

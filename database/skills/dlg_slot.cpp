@@ -2,9 +2,9 @@
 
 #include "database/sheet/db_list_page.h"
 #include "database/skills/skill_list_rules.h"
-#include "database/skills/symbol_preview.h"
 #include "editing/skill_combos.h"
 #include "editing/skill_rows.h"
+#include "editing/symbol_preview.h"
 #include "resources/db_skills_ids.h"
 #include "ui/record_names.h"
 
@@ -91,5 +91,5 @@ void DLG_SLOT::UpdateEnables() {
 }
 
 void DLG_SLOT::OnPaint() {
-    if (m_bCreated) DrawSymbolPreview(m_Pictures[0], m_Combos[1].GetCurSel());
+    if (m_bCreated) DrawSymbolPreview(&m_Pictures[0], m_Combos[1].GetCurSel());
 }

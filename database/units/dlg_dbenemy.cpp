@@ -3,7 +3,7 @@
 #include "database/units/dlg_battleai.h"
 #include "database/units/unit_rows.h"
 #include "editing/skill_combos.h"
-#include "media/image_table.h"
+#include "editing/symbol_preview.h"
 #include "model/media_database.h"
 #include "ui/ctrl_editstr.h"
 #include "ui/record_names.h"
@@ -69,14 +69,6 @@ void DLG_DBENEMY::UpdatePageState() {
 
 void DLG_DBENEMY::OnPaint() {
     if (!m_bCreated || m_Pictures.empty()) return;
-    CTRL_PICTURE_CLASS& picture = m_Pictures[0];
-    cDib* dib = picture.Surface();
-    if (!dib) return;
-    dib->Fill(RGB(0, 0, 0));
-    // No row (an empty combo) or a sheet without that cell: black only.
     CTRL_COMBO_CLASS<int>* symbols = FindCtrl(m_Combos, IDC_ENEMY_SYMBOLS);
-    int sx, sy;
-    if (symbols && SymbolCell(symbols->GetCurSel(), &sx, &sy))
-        dib->StretchBlt(0, 0, 32, 32, &SymbolSheet, sx, sy, 16, 16, 0);
-    picture.Present();
+    DrawSymbolPreview(&m_Pictures[0], symbols ? symbols->GetCurSel() : -1);
 }
