@@ -3,7 +3,6 @@
 #include <new>
 
 #include "base/paths.h"
-#include "base/report.h"
 #include "database/sheet/system_words.h"
 #include "model/system.h"
 #include "resources/stage_editor_ids.h"
@@ -55,11 +54,5 @@ LRESULT DLG_BATTLEMODE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
 int RunBattleModeDialog() {
     DLG_BATTLEMODE* dlg = new (std::nothrow) DLG_BATTLEMODE();
-    if (!dlg) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int result = dlg->DoModal(0);
-    delete dlg;
-    return result == 1 ? 1 : 0;
+    return RunOwnedDialog(dlg);
 }

@@ -11,6 +11,7 @@
 #include "model/placement.h"
 #include "ui/ctrl_list.h"
 #include "ui/dlg_record.h"
+#include "ui/record_sublist.h"
 
 class DLG_GROUPPOS_SET;
 
@@ -25,11 +26,10 @@ public:
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-    // The selected group in "位置グループの編集", every other window hidden; 1 after OK.
-    int EditGroup();
-
     VECTOR_CLASS<cGroupPos> m_Groups;  // the list's working copy
     CTRL_LIST_CLASS<cGroupPos> m_List;
+    // "新規", "編集" (the group in "位置グループの編集"), "ｸﾘｱ", "ﾃﾞｰﾀ数", keys and menu.
+    RECORD_SUBLIST m_GroupEdits;
     DLG_GROUPPOS_SET* m_lpGroupSet = nullptr;
 
 protected:
@@ -37,7 +37,6 @@ protected:
     void OnCtrlsShown() override { m_List.SelectOnly(0, 0); }
 
 private:
-    void SetCount();
 };
 
 class DLG_GROUPPOS_SET : public DLG_CLASS {

@@ -4,7 +4,6 @@
 
 #include "app/dlg_endcond.h"
 #include "app/stage_edit_state.h"
-#include "base/report.h"
 #include "editing/preview_combos.h"
 #include "events/action_forms.h"
 #include "events/name_lists.h"
@@ -156,11 +155,5 @@ LRESULT DLG_STAGE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 int RunStageSettings(WND_CLASS* parent, WND_LIST_CLASS* wndList) {
     DLG_STAGE* dlg = new (std::nothrow) DLG_STAGE(parent, wndList);
-    if (!dlg) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int ok = dlg->DoModal(DLG_DISABLE_OTHERS);
-    delete dlg;
-    return ok;
+    return RunOwnedDialog(dlg, DLG_DISABLE_OTHERS);
 }

@@ -12,6 +12,14 @@ void ReportMissingCtrl(unsigned id) {
     DestroyMainWindow();
 }
 
+int RunModal(DLG_CLASS* dialog, int flags) {
+    if (!dialog) {
+        MemoryShortageExit();
+        return 0;
+    }
+    return dialog->DoModal(flags) == 1;
+}
+
 WORD DLG_CLASS::s_wHScrollId = 0;
 WORD DLG_CLASS::s_wVScrollId = 0;
 

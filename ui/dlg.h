@@ -139,3 +139,15 @@ private:
     void RestoreOthers();
     static LRESULT CALLBACK PassThroughProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };
+
+// Runs `dialog` modal with DoModal's `flags`; a null dialog (no memory) ends
+// the program. 1 after OK.
+int RunModal(DLG_CLASS* dialog, int flags);
+// Runs `dialog`, which the caller made with new and keeps in `dialog` while
+// it runs, modal, then deletes it. 1 after OK.
+template <class D>
+int RunOwnedDialog(D*& dialog, int flags = 0) {
+    const int ok = RunModal(dialog, flags);
+    SafeDelete(dialog);
+    return ok;
+}

@@ -1,6 +1,5 @@
 #include "ui/record_sublist.h"
 
-#include "base/report.h"
 #include "resources/toolkit_ids.h"
 #include "ui/dlg_input.h"
 
@@ -17,14 +16,6 @@ const LIST_COMMAND_IDS kRecordListCommands = {
     IDR_MENU_LIST,
     {CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0, CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE},
 };
-
-int RunModal(DLG_CLASS* dialog) {
-    if (!dialog) {
-        MemoryShortageExit();
-        return 0;
-    }
-    return dialog->DoModal(0) == 1;
-}
 
 int AskListCount(DLG_CLASS* owner, CTRL_LIST_BASE& list, const CTRL_CLASS* placeRef) {
     int count = list.GetRecordCount();

@@ -18,17 +18,6 @@
 #include "ui/ctrl_list.h"
 #include "ui/dlg.h"
 
-// Runs `dialog` modal; a null dialog (no memory) ends the program. 1 after OK.
-int RunModal(DLG_CLASS* dialog);
-// Runs `dialog`, which the caller made with new and keeps in `dialog` while
-// it runs, modal, then deletes it. 1 after OK.
-template <class D>
-int RunOwnedDialog(D*& dialog) {
-    const int ok = RunModal(dialog);
-    SafeDelete(dialog);
-    return ok;
-}
-
 // "データ数": the number of `list`'s records, 1 to the list's maximum, asked
 // in a box at `placeRef`; the list is resized after OK. 1 after OK.
 int AskListCount(DLG_CLASS* owner, CTRL_LIST_BASE& list, const CTRL_CLASS* placeRef);

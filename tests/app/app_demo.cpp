@@ -130,7 +130,7 @@ void QueueStageDialog(const char* what) {
             DLG_GROUPPOS* d = Open<DLG_GROUPPOS>();
             if (!d) return false;
             d->m_List.SelectOnly(1, 0);
-            d->EditGroup();
+            d->m_GroupEdits.EditSelected();
             return true;
         });
     }
