@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "base/report.h"
 #include "resources/events_ids.h"
 
 DLG_EVENTACT::DLG_EVENTACT(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
@@ -58,13 +57,7 @@ int DLG_EVENTACT::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 int DLG_EVENTACT::OpenKindDialog() {
     m_lpKindDlg = CreateEactDialog(m_Context, this, m_pWndList, m_pPlaceRef);
-    if (!m_lpKindDlg) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int result = m_lpKindDlg->DoModal(0);
-    SafeDelete(m_lpKindDlg);
-    return result;
+    return RunOwnedDialog(m_lpKindDlg);
 }
 
 void DLG_EVENTACT::OnPaint() {

@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "base/report.h"
 #include "media/image_table.h"
 #include "resources/toolkit_ids.h"
 #include "ui/wnd_list.h"
@@ -32,13 +31,7 @@ namespace {
 
 int RunPicker(int* cell, WND_CLASS* parent, const CTRL_CLASS* placeRef, int kind) {
     DLG_SELECTGRAPHIC* dlg = new (std::nothrow) DLG_SELECTGRAPHIC(parent, &g_WndList, placeRef, cell, kind);
-    if (!dlg) {
-        MemoryShortageExit();
-        return 0;
-    }
-    int result = dlg->DoModal(0);
-    delete dlg;
-    return result;
+    return RunOwnedDialog(dlg);
 }
 
 }  // namespace
