@@ -17,6 +17,8 @@ const LIST_COMMAND_IDS kRecordListCommands = {
     {CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0, CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE},
 };
 
+const LIST_COMMAND_IDS kEditOnlyCommands = {0, {}, 0, {}};
+
 int AskListCount(DLG_CLASS* owner, CTRL_LIST_BASE& list, const CTRL_CLASS* placeRef) {
     int count = list.GetRecordCount();
     owner->RedrawList();  // the command turned the lists' drawing off: they show behind the box
@@ -104,7 +106,7 @@ int RECORD_SUBLIST::InsertAndEdit() {
 }
 
 int RECORD_SUBLIST::ShowMenu(POINT at) {
-    if (!m_pList || !m_pList->SelectAtPoint(at)) return 0;
-    if (m_pList->m_hMenu) TrackPopupMenu(m_pList->m_hMenu, TPM_RIGHTBUTTON, at.x, at.y, 0, m_pOwner->m_hWnd, nullptr);
+    if (!m_pList || !m_pList->m_hMenu || !m_pList->SelectAtPoint(at)) return 0;
+    TrackPopupMenu(m_pList->m_hMenu, TPM_RIGHTBUTTON, at.x, at.y, 0, m_pOwner->m_hWnd, nullptr);
     return 1;
 }

@@ -34,6 +34,8 @@ struct LIST_COMMAND_IDS {
 
 // The record lists' keys (table 117) and menu (116): cut, copy, paste, insert, delete.
 extern const LIST_COMMAND_IDS kRecordListCommands;
+// A list whose records are only edited, one at a time: no keys, no menu.
+extern const LIST_COMMAND_IDS kEditOnlyCommands;
 
 // A sub-list's control ids; 0 for a button it lacks.
 struct SUBLIST_IDS {
@@ -67,7 +69,8 @@ public:
     // A full list beeps and opens nothing. 1 after OK.
     int InsertAndEdit();
     // A right click at `at` (screen) on the list selects the row under it
-    // and shows the list's menu there; 0 when `at` is not on the list.
+    // and shows the list's menu there; 0 when `at` is not on the list or
+    // the list has no menu.
     int ShowMenu(POINT at);
 
     CTRL_LIST_BASE* m_pList = nullptr;

@@ -38,8 +38,13 @@ void BuildBackRows(VECTOR_CLASS<std::string>& rows) { MakeRecordNameList(rows, g
 }  // namespace
 
 DLG_DBLAND::DLG_DBLAND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
-    : DLG_DBLIST<cLand>(resId, sheet, wndList, &g_LandList) {
+    : DLG_DBLIST<cLand>(resId, sheet, wndList, &g_LandList),
+      m_ElemEdits({IDC_LAND_ELEMS, 0, IDC_LAND_ELEM_EDIT, 0}, 0) {
     SetInstance(this);
+    m_ElemEdits.m_Edit = [this](int index) -> int {
+        if (index >= static_cast<int>(m_Record.ElemRate.size())) return 0;
+        return InputValue(this, m_pWndList, &m_Record.ElemRate[index], 0, 999, "属性修正(%)", &m_Elems);
+    };
     if (g_LandList.empty()) {
         g_LandList.emplace_back();
         m_Work.Assign(g_LandList);
@@ -74,36 +79,19 @@ void DLG_DBLAND::AttachLists() {
     DLG_DBLIST<cLand>::AttachLists();
     m_Elems.Subclass(this, m_ElemDesc);
     AddCtrl(&m_Elems);
-    m_Elems.SelectOnly(0, 0);
+    AttachSubList(m_ElemEdits, &m_Elems, kEditOnlyCommands);
 }
 
 // The previews follow the land now shown at once.
 void DLG_DBLAND::AfterRecordChange() { OnPaint(); }
 
 int DLG_DBLAND::OnPageCommand(WORD id, WORD code) {
-    if (id == IDC_LAND_ELEMS && code == LBN_SELCHANGE) {
-        m_Elems.OnSelChange();
-        return PAGE_CMD_REFRESH;
-    }
-    if ((id == IDC_LAND_ELEM_EDIT && code == BN_CLICKED) || (id == IDC_LAND_ELEMS && code == LBN_DBLCLK)) {
-        EditElementRate();
-        return PAGE_CMD_REFRESH;
-    }
     if (id == IDC_LAND_PICK && code == BN_CLICKED) {
         // The edit shows the picked chip; refreshed from the record it would lose it.
         PickChip();
         return PAGE_CMD_KEEP;
     }
     return PAGE_CMD_NONE;
-}
-
-void DLG_DBLAND::EditElementRate() {
-    const int index = m_Elems.GetDataPos();
-    if (index < 0 || index >= static_cast<int>(m_Record.ElemRate.size())) return;
-    if (!InputValue(this, m_pWndList, &m_Record.ElemRate[index], 0, 999, "属性修正(%)", &m_Elems)) return;
-    m_Elems.FillList();
-    m_Elems.RedrawList();
-    m_List.StoreCurrentRecord();
 }
 
 void DLG_DBLAND::PickChip() {

@@ -8,6 +8,7 @@
 
 #include "ui/ctrl_list.h"
 #include "ui/dlg_record.h"
+#include "ui/record_sublist.h"
 
 class DLG_SENSE : public DLG_RECORD_CLASS {
 public:
@@ -22,10 +23,9 @@ public:
     VECTOR_CLASS<int> m_Work;
     CTRL_LIST_CLASS<int> m_List;
     CTRL_LIST_DESC<int> m_Desc = {};
+    // A sense is edited in a number box ("編集" or a double click).
+    RECORD_SUBLIST m_SenseEdits;
 
 protected:
     void AttachCtrls() override;
-
-private:
-    void EditValue();
 };
