@@ -40,6 +40,8 @@ public:
     std::vector<CTRL_BUTTON_CLASS> m_Buttons;
 
 protected:
+    // Binds the families, in the order above.
+    void AddFamilies();
     // Once the window exists, before the families: the dialog's lists and
     // controls of other kinds, items it hides.
     virtual void AttachCtrls() {}

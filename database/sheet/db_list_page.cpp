@@ -37,12 +37,7 @@ int DLG_DBLIST_PAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
     m_SubLists.clear();
     AttachLists();
-    AddCtrls(m_Edits);
-    AddCtrls(m_Strs);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Pictures);
-    AddCtrls(m_Buttons);
+    AddFamilies();
 
     CTRL_LIST_BASE& list = List();
     const LIST_COMMAND_IDS& c = kDbListCommands;

@@ -104,12 +104,6 @@ protected:
     // "データ数" of the record list, 1 to the list's maximum.
     void AskRecordCount();
 
-    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
-    std::vector<CTRL_EDITSTR_CLASS> m_Strs;
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
-    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
-    std::vector<CTRL_PICTURE_CLASS> m_Pictures;
-    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
     HMENU m_hMenuBar = nullptr;
     HMENU m_hMenu = nullptr;
     std::vector<RECORD_SUBLIST*> m_SubLists;

@@ -25,7 +25,6 @@ public:
     CTRL_LIST_CLASS<cElem> m_ElemList;
     // The elements' commands: "新規", "編集", "ｸﾘｱ", "ﾃﾞｰﾀ数", keys and menu.
     RECORD_SUBLIST m_ElemEdits;
-    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
     CTRL_PICTURE_CLASS m_Sample;
     int m_nSampleRow = -1;  // the font row the sample was drawn with
 
