@@ -3,7 +3,6 @@
 #include <new>
 
 #include "base/paths.h"
-#include "base/report.h"
 #include "database/sheet/system_words.h"
 #include "model/system.h"
 #include "resources/stage_editor_ids.h"
@@ -15,18 +14,13 @@ const POINT kPointerOffset = {181, 198};
 
 }  // namespace
 
-DLG_BATTLEMODE::DLG_BATTLEMODE() : DLG_CLASS(IDD_BATTLE_MODE, nullptr, WND_MODE_DIALOG, nullptr) {
+DLG_BATTLEMODE::DLG_BATTLEMODE() : DLG_RECORD_CLASS(IDD_BATTLE_MODE, nullptr, WND_MODE_DIALOG, nullptr) {
     SetInstance(this);
     m_Combos.push_back(
         CTRL_COMBO_CLASS<int>({IDC_BATTLE_MODE_COMBO, &g_System.BattleMode, g_WordBattleMode, nullptr, 0, nullptr}));
 }
 
-DLG_BATTLEMODE::~DLG_BATTLEMODE() {
-    if (DLG_STATIC<DLG_BATTLEMODE>::s_pInstance == this) DLG_STATIC<DLG_BATTLEMODE>::s_pInstance = nullptr;
-}
-
-int DLG_BATTLEMODE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_BATTLEMODE::AttachCtrls() {
     RECT own, desk;
     GetWindowRect(m_hWnd, &own);
     GetWindowRect(GetDesktopWindow(), &desk);
@@ -34,13 +28,12 @@ int DLG_BATTLEMODE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     const int y = (desk.bottom - desk.top - (own.bottom - own.top)) / 2;
     SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SetCursorPos(x + kPointerOffset.x, y + kPointerOffset.y);
-    AddCtrls(m_Combos);
-    UpdateCtrls();
+}
+
+void DLG_BATTLEMODE::OnCtrlsShown() {
     // A mode the list does not hold shows the nearest one.
     m_Combos[0].ClampSelection();
     SetFocus(m_Combos[0].m_hWnd);
-    m_bCreated = 1;
-    return 0;
 }
 
 // OK is the only way out: the project needs a battle mode.
@@ -61,11 +54,5 @@ LRESULT DLG_BATTLEMODE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
 int RunBattleModeDialog() {
     DLG_BATTLEMODE* dlg = new (std::nothrow) DLG_BATTLEMODE();
-    if (!dlg) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int result = dlg->DoModal(0);
-    delete dlg;
-    return result == 1 ? 1 : 0;
+    return RunOwnedDialog(dlg);
 }

@@ -1,22 +1,19 @@
 // The battle-mode question of a new project (dialog 233 "戦闘モードの選択").
 #pragma once
 
-#include <vector>
+#include "ui/dlg_record.h"
 
-#include "ui/ctrl_combo.h"
-#include "ui/dlg.h"
-
-class DLG_BATTLEMODE : public DLG_CLASS {
+class DLG_BATTLEMODE : public DLG_RECORD_CLASS {
 public:
     DLG_BATTLEMODE();
-    ~DLG_BATTLEMODE() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-private:
-    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
+protected:
+    // Centred on the screen, the pointer on OK.
+    void AttachCtrls() override;
+    void OnCtrlsShown() override;
 };
 
 // Runs the question modal; 1 once OK stored the choice in the system settings

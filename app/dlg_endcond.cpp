@@ -7,7 +7,7 @@
 #include "ui/record_names.h"
 
 DLG_ENDCOND::DLG_ENDCOND(WND_CLASS* parent, WND_LIST_CLASS* wndList, cEndCond* line)
-    : DLG_CLASS(IDD_ENDCOND, parent, WND_MODE_DIALOG, wndList), m_pLine(line) {
+    : DLG_RECORD_CLASS(IDD_ENDCOND, parent, WND_MODE_DIALOG, wndList), m_pLine(line) {
     SetInstance(this);
     cEndCond& l = *m_pLine;
     MakeNameRows(m_GroupRows, EACT_ROWS_GROUPS);
@@ -27,21 +27,7 @@ DLG_ENDCOND::DLG_ENDCOND(WND_CLASS* parent, WND_LIST_CLASS* wndList, cEndCond* l
     };
 }
 
-DLG_ENDCOND::~DLG_ENDCOND() {
-    if (DLG_STATIC<DLG_ENDCOND>::s_pInstance == this) DLG_STATIC<DLG_ENDCOND>::s_pInstance = nullptr;
-}
-
-int DLG_ENDCOND::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    ShowWindow(GetDlgItem(m_hWnd, IDC_STAGEDLG_PICTURE), SW_HIDE);
-    AddCtrls(m_Edits);
-    AddCtrls(m_Strs);
-    AddCtrls(m_Combos);
-    UpdateCtrls();
-    UpdateControls();
-    m_bCreated = 1;
-    return 0;
-}
+void DLG_ENDCOND::AttachCtrls() { ShowWindow(GetDlgItem(m_hWnd, IDC_STAGEDLG_PICTURE), SW_HIDE); }
 
 int DLG_ENDCOND::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int result = ModalOnCommand(wParam, lParam);

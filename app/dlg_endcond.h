@@ -8,28 +8,21 @@
 #include <vector>
 
 #include "model/stage.h"
-#include "ui/ctrl_combo.h"
-#include "ui/ctrl_editstr.h"
-#include "ui/ctrl_editval.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
 
-class DLG_ENDCOND : public DLG_CLASS {
+class DLG_ENDCOND : public DLG_RECORD_CLASS {
 public:
     DLG_ENDCOND(WND_CLASS* parent, WND_LIST_CLASS* wndList, cEndCond* line);
-    ~DLG_ENDCOND() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
-    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
-        return ModalProc(hwnd, msg, wParam, lParam);
-    }
     // Which of the target's fields apply, from the target the combo shows.
     void UpdateControls();
 
     cEndCond* m_pLine;
     VECTOR_CLASS<std::string> m_GroupRows;
     VECTOR_CLASS<std::string> m_ShownRows;
-    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
-    std::vector<CTRL_EDITSTR_CLASS> m_Strs;
-    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
+
+protected:
+    void AttachCtrls() override;
+    void OnCtrlsShown() override { UpdateControls(); }
 };

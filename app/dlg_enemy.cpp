@@ -15,10 +15,7 @@ DLG_ENEMY::DLG_ENEMY(WND_CLASS* stageEditor, WND_LIST_CLASS* wndList, cPaletteHo
     SetInstance(this);
 }
 
-DLG_ENEMY::~DLG_ENEMY() {
-    End(0);
-    if (DLG_STATIC<DLG_ENEMY>::s_pInstance == this) DLG_STATIC<DLG_ENEMY>::s_pInstance = nullptr;
-}
+DLG_ENEMY::~DLG_ENEMY() { End(0); }
 
 int DLG_ENEMY::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);

@@ -18,10 +18,15 @@ int SaveMoveAITemplates() {
 
 DLG_ENEMY_SET::DLG_ENEMY_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, cPutEnemy* record,
                              std::function<void()> beforeCommit)
-    : DLG_CLASS(IDD_ENEMY_SET, parent, WND_MODE_DIALOG, wndList),
+    : DLG_RECORD_CLASS(IDD_ENEMY_SET, parent, WND_MODE_DIALOG, wndList),
       m_pRecord(record),
+      m_RuleEdits({IDC_ENEMYSET_RULES, IDC_ENEMYSET_INSERT, IDC_ENEMYSET_EDIT, IDC_ENEMYSET_DELETE}, 1),
       m_BeforeCommit(std::move(beforeCommit)) {
     SetInstance(this);
+    m_RuleEdits.m_Edit = [this](int index) {
+        m_lpMoveAI = new (std::nothrow) DLG_MOVEAI(this, m_pWndList, &m_Rules[index], &m_RuleList);
+        return RunOwnedDialog(m_lpMoveAI);
+    };
     MakeRecordNameList(m_EnemyRows, g_EnemyList, "未設定", 0, 1, 3, 0);
     BuildTemplateRows();
     cPutEnemy& r = *m_pRecord;
@@ -42,13 +47,11 @@ DLG_ENEMY_SET::DLG_ENEMY_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, cPutEne
 DLG_ENEMY_SET::~DLG_ENEMY_SET() {
     SafeDelete(m_lpMoveAI);
     SafeDelete(m_lpTemplates);
-    if (DLG_STATIC<DLG_ENEMY_SET>::s_pInstance == this) DLG_STATIC<DLG_ENEMY_SET>::s_pInstance = nullptr;
 }
 
 void DLG_ENEMY_SET::BuildTemplateRows() { MakeRecordNameList(m_TemplateRows, g_MoveAITemplates, nullptr, 0, 0, 0, 0); }
 
-int DLG_ENEMY_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_ENEMY_SET::AttachCtrls() {
     ShowWindow(GetDlgItem(m_hWnd, IDC_STAGEDLG_PICTURE), SW_HIDE);
     CTRL_LIST_DESC<cMoveAI> desc;
     desc.id = IDC_ENEMYSET_RULES;
@@ -60,19 +63,7 @@ int DLG_ENEMY_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     desc.rowText = MoveAIRowText;
     m_RuleList.Subclass(this, desc);
     AddCtrl(&m_RuleList);
-    AddCtrls(m_Edits);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Combos);
-    AddAccelerator(m_RuleList.m_hWnd, IDR_ACCEL_LIST);
-    m_RuleList.SetCommandIds(CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, 0, CM_LIST_KEY_INSERT, 0,
-                             CM_LIST_KEY_DELETE);
-    m_RuleList.SetContextMenu(IDR_MENU_LIST, CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0,
-                              CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE);
-    m_RuleList.SelectOnly(0, 0);
-    UpdateCtrls();
-    UpdateControls();
-    m_bCreated = 1;
-    return 0;
+    m_RuleEdits.Attach(this, &m_RuleList, kRecordListCommands);
 }
 
 int DLG_ENEMY_SET::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -89,20 +80,16 @@ int DLG_ENEMY_SET::OnCommand(WPARAM wParam, LPARAM lParam) {
     case IDCANCEL:  // Esc
         End(0);
         return 1;
-    case IDC_ENEMYSET_INSERT: InsertRule(); break;
-    case IDC_ENEMYSET_EDIT: EditRule(); break;
-    case IDC_ENEMYSET_RULES:
-        if (code == LBN_SELCHANGE) m_RuleList.OnSelChange();
-        if (code == LBN_DBLCLK) EditRule();
-        break;
-    case IDC_ENEMYSET_DELETE: m_RuleList.DeleteRecords(-1, 0); break;
     case IDC_ENEMYSET_LOAD: LoadTemplate(); break;
     case IDC_ENEMYSET_SAVE_NEW: SaveAsTemplate(); break;
     case IDC_ENEMYSET_ARRANGE: ArrangeTemplates(); break;
     case IDC_ENEMYSET_OVERWRITE: OverwriteTemplate(); break;
-    default:
-        if (!m_RuleList.OnListCommand(id)) m_RuleList.OnListMenuCommand(id);
+    default: {
+        // The rule list's buttons, notifications, keys and menu items.
+        int changed = 0;
+        m_RuleEdits.OnCommand(id, code, &changed);
         break;
+    }
     }
     if (m_bCreated && IsWindowOpen()) UpdateControls();
     RedrawList();
@@ -122,33 +109,6 @@ LRESULT DLG_ENEMY_SET::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
 }
 
 // ---- Rules -----------------------------------------------------------------------------
-
-int DLG_ENEMY_SET::EditRule() {
-    const int index = m_RuleList.GetDataPos();
-    if (index < 0) return 0;
-    m_lpMoveAI = new (std::nothrow) DLG_MOVEAI(this, m_pWndList, &m_Rules[index], &m_RuleList);
-    if (!m_lpMoveAI) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int ok = m_lpMoveAI->DoModal(0);
-    SafeDelete(m_lpMoveAI);
-    if (ok) {
-        m_RuleList.FillList();
-        m_RuleList.RedrawList();
-    }
-    return ok;
-}
-
-void DLG_ENEMY_SET::InsertRule() {
-    if (!m_RuleList.InsertRecord()) return;
-    const int row = m_RuleList.GetCurSel();
-    if (!EditRule()) {
-        m_RuleList.DeleteRecords(row, 1);
-        return;
-    }
-    m_RuleList.SelectOnly(row + 1, 0);
-}
 
 // ---- Templates -------------------------------------------------------------------------
 
@@ -203,12 +163,7 @@ void DLG_ENEMY_SET::ArrangeTemplates() {
 
 int DLG_ENEMY_SET::RunTemplateDialog(int newTemplate) {
     m_lpTemplates = new (std::nothrow) DLG_MOVEAITEMPLATE(this, m_pWndList, &m_TemplatesWork, newTemplate);
-    if (!m_lpTemplates) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int ok = m_lpTemplates->DoModal(0);
-    SafeDelete(m_lpTemplates);
+    const int ok = RunOwnedDialog(m_lpTemplates);
     BuildTemplateRows();
     if (CTRL_COMBO_CLASS<int>* combo = FindCtrl(m_Combos, IDC_ENEMYSET_TEMPLATE)) combo->SetStrings(m_TemplateRows);
     return ok;

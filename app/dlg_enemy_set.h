@@ -10,15 +10,14 @@
 #include <vector>
 
 #include "model/placement.h"
-#include "ui/ctrl_combo.h"
-#include "ui/ctrl_editval.h"
 #include "ui/ctrl_list.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
+#include "ui/record_sublist.h"
 
 class DLG_MOVEAI;
 class DLG_MOVEAITEMPLATE;
 
-class DLG_ENEMY_SET : public DLG_CLASS {
+class DLG_ENEMY_SET : public DLG_RECORD_CLASS {
 public:
     enum { MAX_RULES = 10, MAX_TEMPLATES = 999 };
 
@@ -26,14 +25,9 @@ public:
     DLG_ENEMY_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, cPutEnemy* record, std::function<void()> beforeCommit);
     ~DLG_ENEMY_SET() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-    // The rule dialog on the current rule; 1 after OK.
-    int EditRule();
-    // "挿入": a new rule before the current row, edited at once; gone again after a cancel.
-    void InsertRule();
     void LoadTemplate();
     void OverwriteTemplate();
     void SaveAsTemplate();
@@ -46,11 +40,15 @@ public:
     VECTOR_CLASS<std::string> m_EnemyRows;
     VECTOR_CLASS<std::string> m_TemplateRows;
     CTRL_LIST_CLASS<cMoveAI> m_RuleList;
-    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
-    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
+    // "挿入" (a new rule before the current row, edited at once and gone
+    // again after a cancel), "編集", "削除", keys and menu.
+    RECORD_SUBLIST m_RuleEdits;
     DLG_MOVEAI* m_lpMoveAI = nullptr;
     DLG_MOVEAITEMPLATE* m_lpTemplates = nullptr;
+
+protected:
+    void AttachCtrls() override;
+    void OnCtrlsShown() override { UpdateControls(); }
 
 private:
     void UpdateControls();

@@ -14,10 +14,7 @@ DLG_EVENT::DLG_EVENT(WND_CLASS* stageEditor, WND_LIST_CLASS* wndList, cPaletteHo
     };
 }
 
-DLG_EVENT::~DLG_EVENT() {
-    End(0);
-    if (DLG_STATIC<DLG_EVENT>::s_pInstance == this) DLG_STATIC<DLG_EVENT>::s_pInstance = nullptr;
-}
+DLG_EVENT::~DLG_EVENT() { End(0); }
 
 int DLG_EVENT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);

@@ -10,24 +10,26 @@
 #include "media/image_table.h"
 #include "model/stage.h"
 #include "resources/stage_dialogs_ids.h"
-#include "ui/dlg_input.h"
 
 // ---- The list of groups ----------------------------------------------------------------
 
 DLG_GROUPPOS::DLG_GROUPPOS(WND_CLASS* parent, WND_LIST_CLASS* wndList)
-    : DLG_CLASS(IDD_GROUPPOS, parent, WND_MODE_DIALOG, wndList) {
+    : DLG_RECORD_CLASS(IDD_GROUPPOS, parent, WND_MODE_DIALOG, wndList),
+      m_GroupEdits(
+          {IDC_GROUPPOS_LIST, 0, IDC_GROUPPOS_EDIT, 0, IDC_GROUPPOS_NEW, IDC_GROUPPOS_CLEAR, IDC_GROUPPOS_COUNT}, 0) {
     SetInstance(this);
     if (g_Stage.Groups.size() < 2) g_Stage.Groups.resize(2);
     m_Buttons = {CTRL_BUTTON_CLASS({IDC_GROUPPOS_COUNT})};
+    // The group in "位置グループの編集", every other window hidden.
+    m_GroupEdits.m_Edit = [this](int index) {
+        m_lpGroupSet = new (std::nothrow) DLG_GROUPPOS_SET(this, m_pWndList, &m_Groups[index]);
+        return RunOwnedDialog(m_lpGroupSet, DLG_HIDE_OTHERS);
+    };
 }
 
-DLG_GROUPPOS::~DLG_GROUPPOS() {
-    SafeDelete(m_lpGroupSet);
-    if (DLG_STATIC<DLG_GROUPPOS>::s_pInstance == this) DLG_STATIC<DLG_GROUPPOS>::s_pInstance = nullptr;
-}
+DLG_GROUPPOS::~DLG_GROUPPOS() { SafeDelete(m_lpGroupSet); }
 
-int DLG_GROUPPOS::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_GROUPPOS::AttachCtrls() {
     ShowWindow(GetDlgItem(m_hWnd, IDC_STAGEDLG_PICTURE), SW_HIDE);
     CTRL_LIST_DESC<cGroupPos> desc;
     desc.id = IDC_GROUPPOS_LIST;
@@ -42,60 +44,22 @@ int DLG_GROUPPOS::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     desc.rowText = GroupRowText;
     m_List.Subclass(this, desc);
     AddCtrl(&m_List);
-    AddCtrls(m_Buttons);
-    AddAccelerator(m_List.m_hWnd, IDR_ACCEL_GROUP_LIST);
-    m_List.SetCommandIds(CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, CM_KEY_INSERT, 0, CM_KEY_DELETE, 0);
-    m_List.SetContextMenu(IDR_MENU_GROUP_LIST, CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0, 0,
-                          CM_GROUP_MENU_CLEAR, 0);
-    UpdateCtrls();
-    m_List.SelectOnly(0, 0);
-    m_bCreated = 1;
-    return 0;
+    // Insert makes a new group and Delete clears the selected ones.
+    m_GroupEdits.Attach(this, &m_List,
+                        {IDR_ACCEL_GROUP_LIST,
+                         {CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, CM_KEY_INSERT, 0, CM_KEY_DELETE, 0},
+                         IDR_MENU_GROUP_LIST,
+                         {CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0, 0, CM_GROUP_MENU_CLEAR, 0}});
 }
 
 int DLG_GROUPPOS::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int result = ModalOnCommand(wParam, lParam);
     const WORD id = LOWORD(wParam), code = HIWORD(wParam);
     if (id == IDC_STAGEDLG_OK || id == IDC_STAGEDLG_CANCEL || id == IDCANCEL) return result;
-    switch (id) {
-    case IDC_GROUPPOS_NEW: m_List.NewRecord(); break;
-    case IDC_GROUPPOS_CLEAR: m_List.ClearRecords(); break;
-    case IDC_GROUPPOS_EDIT: EditGroup(); break;
-    case IDC_GROUPPOS_LIST:
-        if (code == LBN_SELCHANGE) m_List.OnSelChange();
-        if (code == LBN_DBLCLK) EditGroup();
-        break;
-    case IDC_GROUPPOS_COUNT: SetCount(); break;
-    default:
-        if (!m_List.OnListCommand(id)) m_List.OnListMenuCommand(id);
-        break;
-    }
+    int changed = 0;
+    m_GroupEdits.OnCommand(id, code, &changed);
     RedrawList();
     return result;
-}
-
-void DLG_GROUPPOS::SetCount() {
-    int count = static_cast<int>(m_Groups.size()) - 1;
-    if (!InputValue(this, m_pWndList, &count, 1, MAX_GROUPS, "データ数", &m_Buttons[0])) return;
-    m_List.Resize(count);
-    UpdateCtrlsExcept(&m_List);
-}
-
-int DLG_GROUPPOS::EditGroup() {
-    const int index = m_List.GetDataPos();
-    if (index < 0) return 0;
-    m_lpGroupSet = new (std::nothrow) DLG_GROUPPOS_SET(this, m_pWndList, &m_Groups[index]);
-    if (!m_lpGroupSet) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int ok = m_lpGroupSet->DoModal(DLG_HIDE_OTHERS);
-    SafeDelete(m_lpGroupSet);
-    if (ok) {
-        m_List.FillList();
-        m_List.RedrawList();
-    }
-    return ok;
 }
 
 LRESULT DLG_GROUPPOS::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -105,13 +69,7 @@ LRESULT DLG_GROUPPOS::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 int RunGroupPositions(WND_CLASS* parent, WND_LIST_CLASS* wndList) {
     DLG_GROUPPOS* dlg = new (std::nothrow) DLG_GROUPPOS(parent, wndList);
-    if (!dlg) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int ok = dlg->DoModal(DLG_DISABLE_OTHERS);
-    delete dlg;
-    return ok;
+    return RunOwnedDialog(dlg, DLG_DISABLE_OTHERS);
 }
 
 // ---- One group's cells -----------------------------------------------------------------
@@ -141,10 +99,6 @@ DLG_GROUPPOS_SET::DLG_GROUPPOS_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, c
     m_Strs = {CTRL_EDITSTR_CLASS({IDC_GROUPSET_NAME, &group->Name, 9, 0, 0, 0, {0, 0, 0, 0}})};
     m_Labels = {CTRL_LABEL_CLASS({IDC_GROUPSET_NAME_LABEL}), CTRL_LABEL_CLASS({IDC_GROUPSET_X_LABEL}),
                 CTRL_LABEL_CLASS({IDC_GROUPSET_Y_LABEL})};
-}
-
-DLG_GROUPPOS_SET::~DLG_GROUPPOS_SET() {
-    if (DLG_STATIC<DLG_GROUPPOS_SET>::s_pInstance == this) DLG_STATIC<DLG_GROUPPOS_SET>::s_pInstance = nullptr;
 }
 
 int DLG_GROUPPOS_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {

@@ -9,14 +9,13 @@
 
 #include "app/surface_view.h"
 #include "model/placement.h"
-#include "ui/ctrl_editstr.h"
-#include "ui/ctrl_editval.h"
 #include "ui/ctrl_list.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
+#include "ui/record_sublist.h"
 
 class DLG_GROUPPOS_SET;
 
-class DLG_GROUPPOS : public DLG_CLASS {
+class DLG_GROUPPOS : public DLG_RECORD_CLASS {
 public:
     enum { MAX_GROUPS = 99 };
 
@@ -24,20 +23,20 @@ public:
     DLG_GROUPPOS(WND_CLASS* parent, WND_LIST_CLASS* wndList);
     ~DLG_GROUPPOS() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-    // The selected group in "位置グループの編集", every other window hidden; 1 after OK.
-    int EditGroup();
-
     VECTOR_CLASS<cGroupPos> m_Groups;  // the list's working copy
     CTRL_LIST_CLASS<cGroupPos> m_List;
-    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
+    // "新規", "編集" (the group in "位置グループの編集"), "ｸﾘｱ", "ﾃﾞｰﾀ数", keys and menu.
+    RECORD_SUBLIST m_GroupEdits;
     DLG_GROUPPOS_SET* m_lpGroupSet = nullptr;
 
+protected:
+    void AttachCtrls() override;
+    void OnCtrlsShown() override { m_List.SelectOnly(0, 0); }
+
 private:
-    void SetCount();
 };
 
 class DLG_GROUPPOS_SET : public DLG_CLASS {
@@ -45,7 +44,6 @@ public:
     enum { CELL = 32, VIEW_W = 640, VIEW_H = 480, STRIP_H = 30 };
 
     DLG_GROUPPOS_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, cGroupPos* group);
-    ~DLG_GROUPPOS_SET() override;
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;

@@ -11,7 +11,7 @@
 #include "resources/stage_dialogs_ids.h"
 
 DLG_MOVEAI::DLG_MOVEAI(WND_CLASS* parent, WND_LIST_CLASS* wndList, cMoveAI* rule, const CTRL_CLASS* placeRef)
-    : DLG_CLASS(IDD_MOVEAI, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pRule(rule) {
+    : DLG_RECORD_CLASS(IDD_MOVEAI, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pRule(rule) {
     SetInstance(this);
     cMoveAI& r = *m_pRule;
     MakeNameRows(m_SkillListRows, EACT_ROWS_SKILL_LISTS);
@@ -50,24 +50,13 @@ DLG_MOVEAI::DLG_MOVEAI(WND_CLASS* parent, WND_LIST_CLASS* wndList, cMoveAI* rule
     m_Buttons = {CTRL_BUTTON_CLASS({IDC_MOVEAI_GVAL_RENAME})};
 }
 
-DLG_MOVEAI::~DLG_MOVEAI() {
-    if (DLG_STATIC<DLG_MOVEAI>::s_pInstance == this) DLG_STATIC<DLG_MOVEAI>::s_pInstance = nullptr;
-}
+void DLG_MOVEAI::AttachCtrls() { ShowWindow(GetDlgItem(m_hWnd, IDC_STAGEDLG_PICTURE), SW_HIDE); }
 
-int DLG_MOVEAI::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    ShowWindow(GetDlgItem(m_hWnd, IDC_STAGEDLG_PICTURE), SW_HIDE);
-    AddCtrls(m_Edits);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Buttons);
-    UpdateCtrls();
+void DLG_MOVEAI::OnCtrlsShown() {
     UpdateControls();
     // A skill that is not offered (any more) shows as the first that is.
     CTRL_COMBO_CLASS<int>* skill = FindCtrl(m_Combos, IDC_MOVEAI_SKILL);
     if (skill && skill->GetCurSel() < 0 && !m_SkillRows.empty()) SendMessageA(skill->m_hWnd, CB_SETCURSEL, 0, 0);
-    m_bCreated = 1;
-    return 0;
 }
 
 int DLG_MOVEAI::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -9,21 +9,14 @@
 #include <vector>
 
 #include "model/ai.h"
-#include "ui/ctrl_combo.h"
-#include "ui/ctrl_editval.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
 
-class DLG_MOVEAI : public DLG_CLASS {
+class DLG_MOVEAI : public DLG_RECORD_CLASS {
 public:
     // Placed centred on `placeRef`, the rule list.
     DLG_MOVEAI(WND_CLASS* parent, WND_LIST_CLASS* wndList, cMoveAI* rule, const CTRL_CLASS* placeRef);
-    ~DLG_MOVEAI() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
-    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
-        return ModalProc(hwnd, msg, wParam, lParam);
-    }
 
     // The enabling rules, from what the controls show.
     void UpdateControls();
@@ -35,10 +28,10 @@ public:
     VECTOR_CLASS<std::string> m_DestRows;
     VECTOR_CLASS<int> m_DestValues;
     VECTOR_CLASS<std::string> m_GValRows;
-    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
-    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
-    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
+
+protected:
+    void AttachCtrls() override;
+    void OnCtrlsShown() override;
 
 private:
     int Shown(WORD id);

@@ -7,7 +7,7 @@
 
 DLG_MOVEAITEMPLATE::DLG_MOVEAITEMPLATE(WND_CLASS* parent, WND_LIST_CLASS* wndList,
                                        VECTOR_CLASS<cMoveAITemplate>* templates, int newTemplate)
-    : DLG_CLASS(IDD_MOVEAITEMPLATE, parent, WND_MODE_DIALOG, wndList),
+    : DLG_RECORD_CLASS(IDD_MOVEAITEMPLATE, parent, WND_MODE_DIALOG, wndList),
       m_bNewTemplate(newTemplate),
       m_pTemplates(templates) {
     SetInstance(this);
@@ -17,12 +17,7 @@ DLG_MOVEAITEMPLATE::DLG_MOVEAITEMPLATE(WND_CLASS* parent, WND_LIST_CLASS* wndLis
     };
 }
 
-DLG_MOVEAITEMPLATE::~DLG_MOVEAITEMPLATE() {
-    if (DLG_STATIC<DLG_MOVEAITEMPLATE>::s_pInstance == this) DLG_STATIC<DLG_MOVEAITEMPLATE>::s_pInstance = nullptr;
-}
-
-int DLG_MOVEAITEMPLATE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_MOVEAITEMPLATE::AttachCtrls() {
     CTRL_LIST_DESC<cMoveAITemplate> desc;
     desc.id = IDC_MOVEAITPL_LIST;
     desc.multi = 1;
@@ -35,12 +30,8 @@ int DLG_MOVEAITEMPLATE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     desc.rowText = [](std::string& text, int, const cMoveAITemplate& t) { text = t.Name; };
     m_List.Subclass(this, desc);
     AddCtrl(&m_List);
-    AddCtrls(m_Strs);
     const int last = static_cast<int>(m_Work.size()) - 1;
     m_List.SelectOnly(m_bNewTemplate && last >= 0 ? last : 0, 1);
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
 }
 
 LRESULT DLG_MOVEAITEMPLATE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -6,19 +6,16 @@
 #include <vector>
 
 #include "model/ai.h"
-#include "ui/ctrl_editstr.h"
 #include "ui/ctrl_list.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
 
-class DLG_MOVEAITEMPLATE : public DLG_CLASS {
+class DLG_MOVEAITEMPLATE : public DLG_RECORD_CLASS {
 public:
     // `templates`: the stage enemy dialog's copy; `newTemplate`: its last
     // template was just added and is to be named.
     DLG_MOVEAITEMPLATE(WND_CLASS* parent, WND_LIST_CLASS* wndList, VECTOR_CLASS<cMoveAITemplate>* templates,
                        int newTemplate);
-    ~DLG_MOVEAITEMPLATE() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -27,7 +24,9 @@ public:
     VECTOR_CLASS<cMoveAITemplate> m_Work;  // the list's working copy
     cMoveAITemplate m_Template;            // the selected template
     CTRL_LIST_CLASS<cMoveAITemplate> m_List;
-    std::vector<CTRL_EDITSTR_CLASS> m_Strs;
+
+protected:
+    void AttachCtrls() override;
 
 private:
     void Move(int delta);

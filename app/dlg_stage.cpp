@@ -4,7 +4,6 @@
 
 #include "app/dlg_endcond.h"
 #include "app/stage_edit_state.h"
-#include "base/report.h"
 #include "editing/preview_combos.h"
 #include "events/action_forms.h"
 #include "events/name_lists.h"
@@ -18,46 +17,43 @@ namespace {
 
 // Each explanation list: its controls, its stage vector, its keys and its menu.
 const struct {
-    WORD list, insert, edit, remove;
+    SUBLIST_IDS ids;  // list, insert, edit, delete
     VECTOR_CLASS<cEndCond> cStage::*lines;
-    WORD accel, menu;
-    WORD keys[5];   // cut, copy, paste, insert, delete
-    WORD items[5];  // likewise
+    LIST_COMMAND_IDS commands;
 } kLists[ENDCOND_LIST_COUNT] = {
-    {IDC_STAGE_WIN_LIST,
-     IDC_STAGE_WIN_INSERT,
-     IDC_STAGE_WIN_EDIT,
-     IDC_STAGE_WIN_DELETE,
+    {{IDC_STAGE_WIN_LIST, IDC_STAGE_WIN_INSERT, IDC_STAGE_WIN_EDIT, IDC_STAGE_WIN_DELETE},
      &cStage::WinConds,
-     IDR_ACCEL_LIST,
-     IDR_MENU_LIST,
-     {CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, CM_LIST_KEY_INSERT, CM_LIST_KEY_DELETE},
-     {CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, CM_LIST_MENU_INSERT, CM_LIST_MENU_DELETE}},
-    {IDC_STAGE_LOSE_LIST,
-     IDC_STAGE_LOSE_INSERT,
-     IDC_STAGE_LOSE_EDIT,
-     IDC_STAGE_LOSE_DELETE,
+     kRecordListCommands},
+    {{IDC_STAGE_LOSE_LIST, IDC_STAGE_LOSE_INSERT, IDC_STAGE_LOSE_EDIT, IDC_STAGE_LOSE_DELETE},
      &cStage::LoseConds,
-     IDR_ACCEL_LOSE_LIST,
-     IDR_MENU_LOSE_LIST,
-     {CM_LOSE_KEY_CUT, CM_LOSE_KEY_COPY, CM_LOSE_KEY_PASTE, CM_LOSE_KEY_INSERT, CM_LOSE_KEY_DELETE},
-     {CM_LOSE_MENU_CUT, CM_LOSE_MENU_COPY, CM_LOSE_MENU_PASTE, CM_LOSE_MENU_INSERT, CM_LOSE_MENU_DELETE}},
-    {IDC_STAGE_OTHER_LIST,
-     IDC_STAGE_OTHER_INSERT,
-     IDC_STAGE_OTHER_EDIT,
-     IDC_STAGE_OTHER_DELETE,
+     {IDR_ACCEL_LOSE_LIST,
+      {CM_LOSE_KEY_CUT, CM_LOSE_KEY_COPY, CM_LOSE_KEY_PASTE, 0, CM_LOSE_KEY_INSERT, 0, CM_LOSE_KEY_DELETE},
+      IDR_MENU_LOSE_LIST,
+      {CM_LOSE_MENU_CUT, CM_LOSE_MENU_COPY, CM_LOSE_MENU_PASTE, 0, CM_LOSE_MENU_INSERT, 0, CM_LOSE_MENU_DELETE}}},
+    {{IDC_STAGE_OTHER_LIST, IDC_STAGE_OTHER_INSERT, IDC_STAGE_OTHER_EDIT, IDC_STAGE_OTHER_DELETE},
      &cStage::OtherConds,
-     IDR_ACCEL_OTHER_LIST,
-     IDR_MENU_OTHER_LIST,
-     {CM_OTHER_KEY_CUT, CM_OTHER_KEY_COPY, CM_OTHER_KEY_PASTE, CM_OTHER_KEY_INSERT, CM_OTHER_KEY_DELETE},
-     {CM_OTHER_MENU_CUT, CM_OTHER_MENU_COPY, CM_OTHER_MENU_PASTE, CM_OTHER_MENU_INSERT, CM_OTHER_MENU_DELETE}},
+     {IDR_ACCEL_OTHER_LIST,
+      {CM_OTHER_KEY_CUT, CM_OTHER_KEY_COPY, CM_OTHER_KEY_PASTE, 0, CM_OTHER_KEY_INSERT, 0, CM_OTHER_KEY_DELETE},
+      IDR_MENU_OTHER_LIST,
+      {CM_OTHER_MENU_CUT, CM_OTHER_MENU_COPY, CM_OTHER_MENU_PASTE, 0, CM_OTHER_MENU_INSERT, 0, CM_OTHER_MENU_DELETE}}},
 };
 
 }  // namespace
 
 DLG_STAGE::DLG_STAGE(WND_CLASS* parent, WND_LIST_CLASS* wndList)
-    : DLG_CLASS(IDD_STAGE, parent, WND_MODE_DIALOG, wndList), m_nWidth(g_Stage.Width), m_nHeight(g_Stage.Height) {
+    : DLG_RECORD_CLASS(IDD_STAGE, parent, WND_MODE_DIALOG, wndList),
+      m_nWidth(g_Stage.Width),
+      m_nHeight(g_Stage.Height),
+      m_LineEdits{{kLists[0].ids, 1}, {kLists[1].ids, 1}, {kLists[2].ids, 1}} {
     SetInstance(this);
+    // "挿入", "編集" and a double click: the line of the caret row in "説明".
+    for (int i = 0; i < ENDCOND_LIST_COUNT; ++i) {
+        m_LineEdits[i].m_Edit = [this, i](int index) {
+            m_nCurList = i;
+            m_lpEndCond = new (std::nothrow) DLG_ENDCOND(this, m_pWndList, &m_Lines[i][index]);
+            return RunOwnedDialog(m_lpEndCond);
+        };
+    }
     cStage& s = g_Stage;
     MakeNameRows(m_GroupRows, EACT_ROWS_GROUPS);
     MakeRecordNameList(m_BackRows, g_Database.Backs, nullptr, 1, 1, 3, 0);
@@ -92,17 +88,13 @@ DLG_STAGE::DLG_STAGE(WND_CLASS* parent, WND_LIST_CLASS* wndList)
     };
 }
 
-DLG_STAGE::~DLG_STAGE() {
-    SafeDelete(m_lpEndCond);
-    if (DLG_STATIC<DLG_STAGE>::s_pInstance == this) DLG_STATIC<DLG_STAGE>::s_pInstance = nullptr;
-}
+DLG_STAGE::~DLG_STAGE() { SafeDelete(m_lpEndCond); }
 
-int DLG_STAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_STAGE::AttachCtrls() {
     ShowWindow(GetDlgItem(m_hWnd, IDC_STAGEDLG_PICTURE), SW_HIDE);
     for (int i = 0; i < ENDCOND_LIST_COUNT; ++i) {
         CTRL_LIST_DESC<cEndCond> desc;
-        desc.id = kLists[i].list;
+        desc.id = kLists[i].ids.list;
         desc.multi = 1;
         desc.source = &(g_Stage.*kLists[i].lines);
         desc.working = &m_Lines[i];
@@ -113,21 +105,7 @@ int DLG_STAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
         m_Lists[i].Subclass(this, desc);
         AddCtrl(&m_Lists[i]);
     }
-    AddCtrls(m_Edits);
-    AddCtrls(m_Strs);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Combos);
-    for (int i = 0; i < ENDCOND_LIST_COUNT; ++i) {
-        const WORD* k = kLists[i].keys;
-        const WORD* m = kLists[i].items;
-        AddAccelerator(m_Lists[i].m_hWnd, kLists[i].accel);
-        m_Lists[i].SetCommandIds(k[0], k[1], k[2], 0, k[3], 0, k[4]);
-        m_Lists[i].SetContextMenu(kLists[i].menu, m[0], m[1], m[2], 0, m[3], 0, m[4]);
-        m_Lists[i].SelectOnly(0, 0);
-    }
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
+    for (int i = 0; i < ENDCOND_LIST_COUNT; ++i) m_LineEdits[i].Attach(this, &m_Lists[i], kLists[i].commands);
 }
 
 int DLG_STAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -146,19 +124,14 @@ int DLG_STAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
     case IDC_STAGE_BGM_PLAY:
         if (code == BN_CLICKED) PlaySelectedBgm(m_Combos, IDC_STAGE_BGM);
         break;
-    default:
-        for (int i = 0; i < ENDCOND_LIST_COUNT; ++i) {
-            if (id == kLists[i].insert) InsertLine(i);
-            if (id == kLists[i].edit) EditLine(i);
-            if (id == kLists[i].remove) m_Lists[i].DeleteRecords(-1, 0);
-            if (id == kLists[i].list && code == LBN_SELCHANGE) m_Lists[i].OnSelChange();
-            if (id == kLists[i].list && code == LBN_DBLCLK) EditLine(i);
-        }
+    default: {
+        // The buttons, notifications, keys and menu items of the three lists.
+        int changed = 0;
+        for (RECORD_SUBLIST& lines : m_LineEdits)
+            if (lines.OnCommand(id, code, &changed)) break;
         break;
     }
-    // The keys and menu items act on the list that has the focus.
-    for (CTRL_LIST_CLASS<cEndCond>& list : m_Lists)
-        if (list.OnListCommand(id) || list.OnListMenuCommand(id)) break;
+    }
     RedrawList();
     return 1;
 }
@@ -180,48 +153,7 @@ LRESULT DLG_STAGE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return ModalProc(hwnd, msg, wParam, lParam);
 }
 
-// ---- Explanation lines -----------------------------------------------------------------
-
-int DLG_STAGE::RunLineDialog(int list, cEndCond* line) {
-    m_nCurList = list;
-    m_lpEndCond = new (std::nothrow) DLG_ENDCOND(this, m_pWndList, line);
-    if (!m_lpEndCond) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int ok = m_lpEndCond->DoModal(0);
-    SafeDelete(m_lpEndCond);
-    return ok;
-}
-
-void DLG_STAGE::InsertLine(int list) {
-    CTRL_LIST_CLASS<cEndCond>& l = m_Lists[list];
-    if (!l.InsertRecord()) return;
-    const int row = l.GetCurSel(), index = l.GetDataPos();
-    if (index < 0 || !RunLineDialog(list, &m_Lines[list][index])) {
-        l.DeleteRecords(row, 1);
-        return;
-    }
-    l.FillList();
-    l.SelectOnly(row + 1, 0);
-}
-
-int DLG_STAGE::EditLine(int list) {
-    CTRL_LIST_CLASS<cEndCond>& l = m_Lists[list];
-    const int index = l.GetDataPos();
-    if (index < 0 || !RunLineDialog(list, &m_Lines[list][index])) return 0;
-    l.FillList();
-    l.RedrawList();
-    return 1;
-}
-
 int RunStageSettings(WND_CLASS* parent, WND_LIST_CLASS* wndList) {
     DLG_STAGE* dlg = new (std::nothrow) DLG_STAGE(parent, wndList);
-    if (!dlg) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int ok = dlg->DoModal(DLG_DISABLE_OTHERS);
-    delete dlg;
-    return ok;
+    return RunOwnedDialog(dlg, DLG_DISABLE_OTHERS);
 }

@@ -10,54 +10,46 @@
 #include <vector>
 
 #include "model/stage.h"
-#include "ui/ctrl_combo.h"
-#include "ui/ctrl_editstr.h"
-#include "ui/ctrl_editval.h"
 #include "ui/ctrl_list.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
+#include "ui/record_sublist.h"
 
 class DLG_ENDCOND;
 
 // The explanation lists in the order of their controls.
 enum { ENDCOND_LIST_WIN = 0, ENDCOND_LIST_LOSE = 1, ENDCOND_LIST_OTHER = 2, ENDCOND_LIST_COUNT = 3 };
 
-class DLG_STAGE : public DLG_CLASS {
+class DLG_STAGE : public DLG_RECORD_CLASS {
 public:
     enum { MAX_LINES = 4 };
 
     DLG_STAGE(WND_CLASS* parent, WND_LIST_CLASS* wndList);
     ~DLG_STAGE() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-    // "挿入": a line before the caret row of list `list`, edited at once;
-    // gone again when the line dialog is cancelled.
-    void InsertLine(int list);
-    // "編集" and a double click: the line of the caret row.
-    int EditLine(int list);
 
     int m_nWidth;
     int m_nHeight;
     int m_nCurList = 0;  // the list whose line the line dialog edits
     VECTOR_CLASS<cEndCond> m_Lines[ENDCOND_LIST_COUNT];
     CTRL_LIST_CLASS<cEndCond> m_Lists[ENDCOND_LIST_COUNT];
+    // "挿入" (a line before the caret row, edited at once and gone again
+    // when the line dialog is cancelled), "編集", "削除", keys and menu.
+    RECORD_SUBLIST m_LineEdits[ENDCOND_LIST_COUNT];
     VECTOR_CLASS<std::string> m_GroupRows;
     VECTOR_CLASS<std::string> m_BackRows;
     VECTOR_CLASS<std::string> m_BgmRows;
     VECTOR_CLASS<std::string> m_PtValRows;
-    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
-    std::vector<CTRL_EDITSTR_CLASS> m_Strs;
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
-    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
     DLG_ENDCOND* m_lpEndCond = nullptr;
+
+protected:
+    void AttachCtrls() override;
 
 private:
     // Stores every control into the stage, then the size with its fix-ups;
     // the undo history, which cannot hold a size, is emptied.
     void Commit();
-    int RunLineDialog(int list, cEndCond* line);
 };
 
 // Runs the stage settings on the open stage; 1 after OK.

@@ -25,6 +25,16 @@ template <class T>
 class VECTOR_CLASS : public std::vector<T> {
 public:
     using std::vector<T>::vector;
+    VECTOR_CLASS() = default;
+    VECTOR_CLASS(const VECTOR_CLASS&) = default;
+    VECTOR_CLASS(VECTOR_CLASS&&) = default;
+    VECTOR_CLASS& operator=(VECTOR_CLASS&&) = default;
+    // A copy onto an empty vector from an empty one, which most of a
+    // record's sub-lists are, costs no call.
+    VECTOR_CLASS& operator=(const VECTOR_CLASS& source) {
+        if (!source.empty() || !this->empty()) std::vector<T>::operator=(source);
+        return *this;
+    }
 
     // Element i; outside the vector the error is logged, the main frame is
     // destroyed and element 0 (a static default when empty) is returned.
@@ -38,6 +48,10 @@ public:
     // surplus destroyed at the end), then assigns element by element.
     VECTOR_CLASS& Assign(const VECTOR_CLASS& source) {
         if (&source == this) return *this;
+        if (source.empty()) {  // the usual sub-list: no default to build
+            this->clear();
+            return *this;
+        }
         const T blank{};
         this->resize(source.size(), blank);
         for (size_t i = 0; i < source.size(); ++i) (*this)[i] = source[i];

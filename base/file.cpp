@@ -16,9 +16,29 @@ cMemFile g_memFiles[kMemFiles];
 
 namespace {
 
-using file_detail::AsMem;
 using file_detail::cMemFile;
 using file_detail::g_memFiles;
+
+// A memory file with its end and position caught up with the appends made
+// since file.cpp last looked, and no room until Arm gives it again: every
+// function here that looks inside a memory file takes it through this.
+cMemFile* Settled(HANDLE file) {
+    cMemFile* m = file_detail::AsMem(file);
+    if (m && m->put) {
+        m->end = m->pos = static_cast<size_t>(m->put - m->bytes.data());
+        m->put = m->limit = nullptr;
+    }
+    return m;
+}
+
+// Inline appends may fill the room after the end while the file is
+// positioned there.
+void Arm(cMemFile* m) {
+    if (m->pos != m->end || m->end >= m->bytes.size()) return;
+    char* data = &m->bytes[0];
+    m->put = data + m->end;
+    m->limit = data + m->bytes.size();
+}
 
 std::mutex g_memLock;
 
@@ -79,6 +99,7 @@ int WriteOut(cMemFile* m, const void* data, size_t size) {
 int Flush(cMemFile* m) {
     WriteOut(m, m->bytes.data(), m->end);
     m->end = m->pos = 0;
+    Arm(m);
     return !m->failed;
 }
 
@@ -86,6 +107,7 @@ int Flush(cMemFile* m) {
 // failure leaves the target as it was and removes the temporary.
 int Commit(cMemFile* m) {
     int ok = Flush(m);
+    m->put = m->limit = nullptr;
     if (!os::Close(m->disk)) ok = 0;
     m->disk = INVALID_HANDLE_VALUE;
     if (ok) ok = FileReplace(m->temp.c_str(), m->target.c_str());
@@ -121,7 +143,7 @@ int FileCreate(HANDLE* file, const char* path) {
 }
 
 int FileRead(HANDLE file, void* buffer, unsigned size) {
-    if (cMemFile* m = AsMem(file)) {
+    if (cMemFile* m = Settled(file)) {
         const size_t left = m->pos < m->end ? m->end - m->pos : 0;
         if (m->failed || size > left) {
             m->failed = 1;
@@ -139,8 +161,9 @@ int FileRead(HANDLE file, void* buffer, unsigned size) {
 int FileReadVia(HANDLE* file, void* buffer, unsigned size) { return FileRead(*file, buffer, size); }
 
 int FileWrite(HANDLE file, const void* buffer, unsigned size) {
+    if (size == 0) return 1;
     if (FileAppend(file, buffer, size)) return 1;
-    if (cMemFile* m = AsMem(file)) {
+    if (cMemFile* m = Settled(file)) {
         if (m->disk != INVALID_HANDLE_VALUE) {
             // A save is written from start to end: its room goes to disk, and
             // a block larger than the room follows it directly.
@@ -151,6 +174,7 @@ int FileWrite(HANDLE file, const void* buffer, unsigned size) {
         std::memcpy(&m->bytes[m->pos], buffer, size);
         m->pos += size;
         m->end = std::max(m->end, m->pos);
+        Arm(m);
         return 1;
     }
     unsigned put = 0;
@@ -158,18 +182,26 @@ int FileWrite(HANDLE file, const void* buffer, unsigned size) {
 }
 
 unsigned FileSeekBegin(HANDLE file) {
-    if (cMemFile* m = AsMem(file)) return static_cast<unsigned>(m->pos = 0);
+    if (cMemFile* m = Settled(file)) {
+        m->pos = 0;
+        Arm(m);
+        return 0;
+    }
     return static_cast<unsigned>(os::Seek(file, 0, os::SEEK_FROM_BEGIN));
 }
 
 unsigned FileSeekEnd(HANDLE file) {
-    if (cMemFile* m = AsMem(file)) return static_cast<unsigned>(m->pos = m->end);
+    if (cMemFile* m = Settled(file)) {
+        m->pos = m->end;
+        Arm(m);
+        return static_cast<unsigned>(m->end);
+    }
     return static_cast<unsigned>(os::Seek(file, 0, os::SEEK_FROM_END));
 }
 
 int FileClose(HANDLE* file) {
     int ok = 1;
-    if (cMemFile* m = AsMem(*file)) {
+    if (cMemFile* m = Settled(*file)) {
         if (m->disk != INVALID_HANDLE_VALUE) ok = Commit(m);
         FreeMem(m);
     } else if (*file != INVALID_HANDLE_VALUE) {
@@ -196,10 +228,11 @@ HANDLE FileCreateMemory() {
     return m ? static_cast<HANDLE>(m) : INVALID_HANDLE_VALUE;
 }
 
-int FileIsMemory(HANDLE file) { return AsMem(file) != nullptr; }
+int FileIsMemory(HANDLE file) { return file_detail::AsMem(file) != nullptr; }
 
 std::string FileMemoryBytes(HANDLE file) {
-    cMemFile* m = AsMem(file);
+    cMemFile* m = Settled(file);
+    if (m) Arm(m);
     return m ? m->bytes.substr(0, m->end) : std::string();
 }
 
@@ -235,12 +268,16 @@ int FileCreateReplacing(HANDLE* file, const char* path) {
     m->temp = temp;
     m->target = target;
     Grow(m, kSaveRoom);
+    Arm(m);
     *file = m;
     return 1;
 }
 
 size_t FileBytesLeft(HANDLE file) {
-    if (cMemFile* m = AsMem(file)) return m->failed || m->pos >= m->end ? 0 : m->end - m->pos;
+    if (cMemFile* m = Settled(file)) {
+        Arm(m);
+        return m->failed || m->pos >= m->end ? 0 : m->end - m->pos;
+    }
     const long long here = os::Seek(file, 0, os::SEEK_FROM_CURRENT);
     const long long end = os::Seek(file, 0, os::SEEK_FROM_END);
     os::Seek(file, here, os::SEEK_FROM_BEGIN);
@@ -248,9 +285,10 @@ size_t FileBytesLeft(HANDLE file) {
 }
 
 void FileSetFailed(HANDLE file) {
-    if (cMemFile* m = AsMem(file)) {
+    if (cMemFile* m = Settled(file)) {
         m->failed = 1;
         m->pos = m->end;
+        Arm(m);
     }
 }
 

@@ -68,6 +68,11 @@ struct cMemFile {
     std::string bytes;
     size_t end = 0;
     size_t pos = 0;
+    // While the file is positioned at its end, the room after it: an append
+    // copies to `put` and moves it, and nothing else. end and pos catch up
+    // when file.cpp next looks at the file. Null when there is no room.
+    char* put = nullptr;
+    char* limit = nullptr;
     int failed = 0;
     // A save through a temporary file: written and moved over `target` at close.
     HANDLE disk = kNoFile;
@@ -113,9 +118,9 @@ inline const char* FileReadSpan(HANDLE file, size_t size) {
 // (FileWrite serves those).
 inline int FileAppend(HANDLE file, const void* data, size_t size) {
     file_detail::cMemFile* m = file_detail::AsMem(file);
-    if (!m || m->pos != m->end || size > m->bytes.size() - m->end) return 0;
-    std::memcpy(&m->bytes[m->end], data, size);
-    m->end = m->pos += size;
+    if (!m || !m->put || size > static_cast<size_t>(m->limit - m->put)) return 0;
+    std::memcpy(m->put, data, size);
+    m->put += size;
     return 1;
 }
 inline int FileFailed(HANDLE file) {

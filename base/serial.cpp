@@ -182,8 +182,8 @@ int SerialNumberVector(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* ot
     }
     case SERIAL_WRITE: {
         const uint32_t count = static_cast<uint32_t>(field->size());
-        FileWrite(file, &count, 4);
-        if (count) FileWrite(file, field->data(), static_cast<unsigned>(count * sizeof(T)));
+        serial_detail::Put(file, &count, 4);
+        if (count) serial_detail::Put(file, field->data(), count * sizeof(T));
         return 1;
     }
     default: return 1;
@@ -201,12 +201,14 @@ int NumberOp(int op, unsigned char* field, const unsigned char* other, HANDLE fi
 int NumberOp(int op, double* field, const double* other, HANDLE file) { return NumberOps(op, field, other, file); }
 }  // namespace serial_detail
 
-int SerialIntArray(int op, int* field, const int* other, int count, HANDLE file) {
+namespace serial_detail {
+int ArrayOp(int op, int* field, const int* other, int count, HANDLE file) {
     return SerialArray(op, field, other, count, file);
 }
-int SerialDoubleArray(int op, double* field, const double* other, int count, HANDLE file) {
+int ArrayOp(int op, double* field, const double* other, int count, HANDLE file) {
     return SerialArray(op, field, other, count, file);
 }
+}  // namespace serial_detail
 int SerialIntVector(int op, VECTOR_CLASS<int>* field, const VECTOR_CLASS<int>* other, HANDLE file) {
     return SerialNumberVector(op, field, other, file);
 }
@@ -215,7 +217,7 @@ int SerialByteVector(int op, VECTOR_CLASS<unsigned char>* field, const VECTOR_CL
     return SerialNumberVector(op, field, other, file);
 }
 
-int SerialString(int op, std::string* field, const std::string* other, HANDLE file) {
+int serial_detail::StringOp(int op, std::string* field, const std::string* other, HANDLE file) {
     switch (op) {
     case SERIAL_CLEAR: field->clear(); return 1;
     case SERIAL_COPY:
@@ -280,8 +282,8 @@ int SerialStrRead(std::string* text, HANDLE file) {
 
 int SerialStrWrite(std::string* text, HANDLE file) {
     const int32_t length = StrFixLength(text) + 1;
-    FileWrite(file, &length, 4);
-    if (length != 1) FileWrite(file, text->c_str(), static_cast<unsigned>(length));
+    serial_detail::Put(file, &length, 4);
+    if (length != 1) serial_detail::Put(file, text->c_str(), static_cast<size_t>(length));
     return 1;
 }
 

@@ -92,6 +92,11 @@ inline int ReadInto(HANDLE file, void* destination, size_t size) {
     return !FileIsMemory(file) && FileRead(file, destination, static_cast<unsigned>(size));
 }
 
+// Appends to a save's room inline; FileWrite takes what the room cannot.
+inline void Put(HANDLE file, const void* data, size_t size) {
+    if (!FileAppend(file, data, size)) FileWrite(file, data, static_cast<unsigned>(size));
+}
+
 // Clear, copy, compare and write of a number: every op but the read.
 int NumberOp(int op, int* field, const int* other, HANDLE file);
 int NumberOp(int op, short* field, const short* other, HANDLE file);
@@ -126,9 +131,27 @@ inline int SerialDouble(int op, double* field, const double* other, HANDLE file)
     return serial_detail::SerialNumber(op, field, other, file);
 }
 
-int SerialIntArray(int op, int* field, const int* other, int count, HANDLE file);
-int SerialDoubleArray(int op, double* field, const double* other, int count, HANDLE file);
-int SerialString(int op, std::string* field, const std::string* other, HANDLE file);
+namespace serial_detail {
+// Every op of the fixed arrays and of a string but the write, which is inline.
+int ArrayOp(int op, int* field, const int* other, int count, HANDLE file);
+int ArrayOp(int op, double* field, const double* other, int count, HANDLE file);
+int StringOp(int op, std::string* field, const std::string* other, HANDLE file);
+}  // namespace serial_detail
+
+inline int SerialIntArray(int op, int* field, const int* other, int count, HANDLE file) {
+    if (op == SERIAL_WRITE && count > 0 && FileAppend(file, field, static_cast<size_t>(count) * sizeof(int))) return 1;
+    return serial_detail::ArrayOp(op, field, other, count, file);
+}
+inline int SerialDoubleArray(int op, double* field, const double* other, int count, HANDLE file) {
+    if (op == SERIAL_WRITE && count > 0 && FileAppend(file, field, static_cast<size_t>(count) * sizeof(double)))
+        return 1;
+    return serial_detail::ArrayOp(op, field, other, count, file);
+}
+int SerialStrWrite(std::string* text, HANDLE file);
+inline int SerialString(int op, std::string* field, const std::string* other, HANDLE file) {
+    if (op == SERIAL_WRITE) return SerialStrWrite(field, file);
+    return serial_detail::StringOp(op, field, other, file);
+}
 int SerialIntVector(int op, VECTOR_CLASS<int>* field, const VECTOR_CLASS<int>* other, HANDLE file);
 int SerialByteVector(int op, VECTOR_CLASS<unsigned char>* field, const VECTOR_CLASS<unsigned char>* other, HANDLE file);
 int SerialStringVector(int op, VECTOR_CLASS<std::string>* field, const VECTOR_CLASS<std::string>* other, HANDLE file);
@@ -141,7 +164,7 @@ int SerialDropString(int op, HANDLE file);
 // Strings: int32 length counting the NUL, then the bytes with the NUL; an
 // empty string is the length 1 alone.
 int SerialStrRead(std::string* text, HANDLE file);
-int SerialStrWrite(std::string* text, HANDLE file);
+// (SerialStrWrite is declared with SerialString above.)
 int SerialStrCompare(const std::string& a, const std::string& b);  // 1 when different
 void StripCR(std::string* text);
 int StrFixLength(std::string* text);  // cut at the first NUL; the new length
@@ -153,13 +176,21 @@ namespace serial_detail {
 // records are then written and read field for field, without the fix-ups and
 // migrations of their Save and Load.
 extern int g_bRawFields;
+// Whether T (or a class between it and cSerial) has a Load or Save of its
+// own: the record lists call the others' Serial directly.
+template <class T>
+constexpr bool kOwnLoad = !std::is_same<decltype(&T::Load), int (cSerial::*)(HANDLE)>::value;
+template <class T>
+constexpr bool kOwnSave = !std::is_same<decltype(&T::Save), int (cSerial::*)(HANDLE)>::value;
 // Reads the count of a vector whose elements take at least `min_size` bytes;
 // a count the rest of the file cannot hold fails the file and gives -1.
 long long ReadCount(HANDLE file, unsigned min_size);
 }  // namespace serial_detail
 
 // u32 count, then each record's Load; starts from an empty vector of
-// default-constructed records. 0 when the file failed.
+// default-constructed records. 0 when the file failed. The elements are T
+// itself, so that every record's Load or Serial is called directly, without
+// a dispatch per record.
 template <class T>
 int ReadRecordVector(VECTOR_CLASS<T>& list, HANDLE file) {
     list.clear();
@@ -170,27 +201,28 @@ int ReadRecordVector(VECTOR_CLASS<T>& list, HANDLE file) {
     // Once for the whole count, unless a damaged count would ask too much.
     const bool modest = static_cast<unsigned long long>(count) * sizeof(T) <= (64u << 20);
     list.reserve(static_cast<size_t>(modest ? count : std::min<long long>(count, 4096)));
+    const bool raw = serial_detail::g_bRawFields;
+    const int version = raw ? g_nDataVersion : static_cast<int>(g_nFileVersion);
     for (long long i = 0; i < count; ++i) {
         list.push_back(blank);
-        if (serial_detail::g_bRawFields)
-            list.back().Serial(SERIAL_READ, nullptr, file, g_nDataVersion);
+        if (serial_detail::kOwnLoad<T> && !raw)
+            list.back().T::Load(file);
         else
-            list.back().Load(file);
+            list.back().T::Serial(SERIAL_READ, nullptr, file, version);
         if (FileFailed(file)) return 0;
     }
     return 1;
 }
 
-// u32 count, then each record's Save.
+// u32 count, then each record's Save (called directly, as the Load above).
 template <class T>
 int WriteRecordVector(VECTOR_CLASS<T>& list, HANDLE file) {
-    uint32_t count = static_cast<uint32_t>(list.size());
-    FileWrite(file, &count, 4);
-    for (T& record : list) {
-        if (serial_detail::g_bRawFields)
-            record.Serial(SERIAL_WRITE, nullptr, file, g_nDataVersion);
-        else
-            record.Save(file);
+    const uint32_t count = static_cast<uint32_t>(list.size());
+    serial_detail::Put(file, &count, 4);
+    if (serial_detail::kOwnSave<T> && !serial_detail::g_bRawFields) {
+        for (T& record : list) record.T::Save(file);
+    } else {
+        for (T& record : list) record.T::Serial(SERIAL_WRITE, nullptr, file, g_nDataVersion);
     }
     return 1;
 }
@@ -235,7 +267,7 @@ int SerialEach(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* other, HAN
             return 1;
         }
         const uint32_t count = static_cast<uint32_t>(field->size());
-        FileWrite(file, &count, 4);
+        serial_detail::Put(file, &count, 4);
         for (T& e : *field) element(op, &e, nullptr, file);
         return 1;
     }
@@ -356,8 +388,9 @@ template <class T, class = std::enable_if_t<std::is_base_of<cSerial, T>::value>>
 int SerialField(int op, VECTOR_CLASS<T>* f, const VECTOR_CLASS<T>* o, HANDLE file, int) {
     return SerialRecordVector(op, f, o, file);
 }
-// An embedded record visits its own fields with the same version.
+// An embedded record visits its own fields with the same version. A member
+// is a T itself: its Serial is called directly.
 template <class T, class = std::enable_if_t<std::is_base_of<cSerial, T>::value>>
 int SerialField(int op, T* f, const T* o, HANDLE file, int version) {
-    return f->Serial(op, const_cast<T*>(o), file, version);
+    return f->T::Serial(op, const_cast<T*>(o), file, version);
 }

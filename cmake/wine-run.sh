@@ -5,4 +5,13 @@ export WINEPREFIX="${ORR_WINEPREFIX:-$root/.wine}"
 export WINEARCH=win32
 export WINEDEBUG="${WINEDEBUG:--all}"
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-exec wine "$@"
+# The Wine services the first program starts (explorer, services, plugplay)
+# inherit its output and live as long as the Wine server: written to a pipe,
+# the caller would wait for them, not for the program. So the program writes
+# to a file, which is passed on when it ends.
+out=$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX") || exec wine "$@"
+wine "$@" >"$out" 2>&1
+rc=$?
+cat "$out"
+rm -f "$out"
+exit $rc

@@ -22,3 +22,20 @@ void MakeSkillRows(VECTOR_CLASS<std::string>& out, int list) {
 }
 
 void MakeSkillListRows(VECTOR_CLASS<std::string>& out) { MakeRecordNameList(out, g_SkillLists, nullptr, 0, 1, 2, 1); }
+
+std::string CategoryName(const VECTOR_CLASS<cCateg>& categories, int index, const char* missing) {
+    return index >= 0 && index < static_cast<int>(categories.size()) ? categories[index].strName : std::string(missing);
+}
+
+void ResetLostConditions(cSlot& slot, int categories) {
+    for (cAcqCond& cond : slot.vAcqCond)
+        if (cond.nCateg < 0 || cond.nCateg >= categories) cond.nCateg = 0;
+}
+
+std::string SlotCategoryNames(const cSlot& slot, const VECTOR_CLASS<cCateg>& categories, const char* separator,
+                              const char* missing) {
+    if (slot.bAllCateg) return "無制限";
+    std::string names;
+    for (const cAcqCond& cond : slot.vAcqCond) names += CategoryName(categories, cond.nCateg, missing) + separator;
+    return names;
+}

@@ -1,12 +1,15 @@
 // Row texts of the combos that choose a skill list and a skill of the
-// database. Window-free, so they also build natively.
+// database, and of the slots of a skill list (on the skill-list page and in
+// a class's own slots). Window-free, so they also build natively.
 #pragma once
 
 #include <string>
 
 #include "base/containers.h"
 
+class cCateg;
 class cSkillList;
+class cSlot;
 
 // "%s %s-%s": skill `skill` of `list` numbered with three digits, the name of
 // its category in that list and its name.
@@ -16,3 +19,12 @@ std::string MakeSkillRow(const cSkillList& list, int skill);
 void MakeSkillRows(VECTOR_CLASS<std::string>& out, int list);
 // One row per skill list, numbered from 01.
 void MakeSkillListRows(VECTOR_CLASS<std::string>& out);
+
+// The name of category `index` of `categories`, or `missing` when there is no such category.
+std::string CategoryName(const VECTOR_CLASS<cCateg>& categories, int index, const char* missing = "");
+// A slot's conditions naming none of `categories` categories name the first one.
+void ResetLostConditions(cSlot& slot, int categories);
+// "無制限" for a slot of every category, else the category names of its
+// conditions, each followed by `separator` (`missing` for a lost category).
+std::string SlotCategoryNames(const cSlot& slot, const VECTOR_CLASS<cCateg>& categories, const char* separator,
+                              const char* missing = "");

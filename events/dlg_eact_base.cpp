@@ -19,10 +19,6 @@ DLG_EACT_BASE::DLG_EACT_BASE(const EACT_CONTEXT& context, WND_CLASS* parent, WND
     DescribeCtrls();
 }
 
-DLG_EACT_BASE::~DLG_EACT_BASE() {
-    if (DLG_STATIC<DLG_EACT_BASE>::s_pInstance == this) DLG_STATIC<DLG_EACT_BASE>::s_pInstance = nullptr;
-}
-
 void DLG_EACT_BASE::DescribeCtrls() {
     for (int i = 0; i < m_Form.ctrlCount; ++i) {
         const EACT_CTRL& c = m_Form.ctrls[i];

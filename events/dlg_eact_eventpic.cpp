@@ -31,11 +31,6 @@ DLG_EACT_CHANGEEVENTPIC::DLG_EACT_CHANGEEVENTPIC(const EACT_CONTEXT& context, WN
     SetInstance(this);
 }
 
-DLG_EACT_CHANGEEVENTPIC::~DLG_EACT_CHANGEEVENTPIC() {
-    if (DLG_STATIC<DLG_EACT_CHANGEEVENTPIC>::s_pInstance == this)
-        DLG_STATIC<DLG_EACT_CHANGEEVENTPIC>::s_pInstance = nullptr;
-}
-
 // "一覧": the clicked cell goes into the edit; the action takes it only on OK.
 int DLG_EACT_CHANGEEVENTPIC::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (LOWORD(wParam) != IDC_EVPIC_PICK) return DLG_EACT_BASE::OnCommand(wParam, lParam);

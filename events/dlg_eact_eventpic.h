@@ -8,7 +8,6 @@ class DLG_EACT_CHANGEEVENTPIC : public DLG_EACT_BASE {
 public:
     DLG_EACT_CHANGEEVENTPIC(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
                             const CTRL_CLASS* placeRef);
-    ~DLG_EACT_CHANGEEVENTPIC() override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnPaint() override;
 };

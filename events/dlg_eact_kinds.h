@@ -12,9 +12,6 @@
             : DLG_EACT_BASE(context, parent, wndList, placeRef) {                                                 \
             SetInstance(this);                                                                                    \
         }                                                                                                         \
-        ~NAME() override {                                                                                        \
-            if (DLG_STATIC<NAME>::s_pInstance == this) DLG_STATIC<NAME>::s_pInstance = nullptr;                   \
-        }                                                                                                         \
     }
 
 EACT_FORM_DIALOG(DLG_EACT_PICTURE);

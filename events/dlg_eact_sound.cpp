@@ -9,10 +9,6 @@ DLG_EACT_PLAYSOUND::DLG_EACT_PLAYSOUND(const EACT_CONTEXT& context, WND_CLASS* p
     SetInstance(this);
 }
 
-DLG_EACT_PLAYSOUND::~DLG_EACT_PLAYSOUND() {
-    if (DLG_STATIC<DLG_EACT_PLAYSOUND>::s_pInstance == this) DLG_STATIC<DLG_EACT_PLAYSOUND>::s_pInstance = nullptr;
-}
-
 int DLG_EACT_PLAYSOUND::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int result = DLG_EACT_BASE::OnCommand(wParam, lParam);
     if (result && LOWORD(wParam) == IDC_SOUND && HIWORD(wParam) == CBN_SELCHANGE)
@@ -24,10 +20,6 @@ DLG_EACT_CHANGEBGM::DLG_EACT_CHANGEBGM(const EACT_CONTEXT& context, WND_CLASS* p
                                        const CTRL_CLASS* placeRef)
     : DLG_EACT_BASE(context, parent, wndList, placeRef) {
     SetInstance(this);
-}
-
-DLG_EACT_CHANGEBGM::~DLG_EACT_CHANGEBGM() {
-    if (DLG_STATIC<DLG_EACT_CHANGEBGM>::s_pInstance == this) DLG_STATIC<DLG_EACT_CHANGEBGM>::s_pInstance = nullptr;
 }
 
 int DLG_EACT_CHANGEBGM::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -8,7 +8,6 @@ class DLG_EACT_PLAYSOUND : public DLG_EACT_BASE {
 public:
     DLG_EACT_PLAYSOUND(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
                        const CTRL_CLASS* placeRef);
-    ~DLG_EACT_PLAYSOUND() override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
 };
 
@@ -16,6 +15,5 @@ class DLG_EACT_CHANGEBGM : public DLG_EACT_BASE {
 public:
     DLG_EACT_CHANGEBGM(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
                        const CTRL_CLASS* placeRef);
-    ~DLG_EACT_CHANGEBGM() override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
 };

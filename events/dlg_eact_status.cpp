@@ -18,10 +18,6 @@ DLG_EACT_STATUS::DLG_EACT_STATUS(const EACT_CONTEXT& context, WND_CLASS* parent,
     SetInstance(this);
 }
 
-DLG_EACT_STATUS::~DLG_EACT_STATUS() {
-    if (DLG_STATIC<DLG_EACT_STATUS>::s_pInstance == this) DLG_STATIC<DLG_EACT_STATUS>::s_pInstance = nullptr;
-}
-
 int DLG_EACT_STATUS::OnCommand(WPARAM wParam, LPARAM lParam) {
     const WORD id = LOWORD(wParam);
     const int result = DLG_EACT_BASE::OnCommand(wParam, lParam);

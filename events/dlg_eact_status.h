@@ -10,7 +10,6 @@ class DLG_EACT_STATUS : public DLG_EACT_BASE {
 public:
     DLG_EACT_STATUS(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
                     const CTRL_CLASS* placeRef);
-    ~DLG_EACT_STATUS() override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     void UpdateControls() override;
     int CanStore() override;

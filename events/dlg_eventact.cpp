@@ -2,12 +2,11 @@
 
 #include <new>
 
-#include "base/report.h"
 #include "resources/events_ids.h"
 
 DLG_EVENTACT::DLG_EVENTACT(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
                            const CTRL_CLASS* placeRef)
-    : DLG_CLASS(IDD_EVENTACT, parent, WND_MODE_DIALOG, wndList, placeRef, 1),
+    : DLG_RECORD_CLASS(IDD_EVENTACT, parent, WND_MODE_DIALOG, wndList, placeRef, 1),
       m_Context(context),
       m_pPlaceRef(placeRef) {
     SetInstance(this);
@@ -15,19 +14,14 @@ DLG_EVENTACT::DLG_EVENTACT(const EACT_CONTEXT& context, WND_CLASS* parent, WND_L
         if (EactForm(kind).button) m_Buttons.push_back(CTRL_BUTTON_CLASS({EactForm(kind).button}));
 }
 
-DLG_EVENTACT::~DLG_EVENTACT() {
-    if (DLG_STATIC<DLG_EVENTACT>::s_pInstance == this) DLG_STATIC<DLG_EVENTACT>::s_pInstance = nullptr;
-}
-
 int DLG_EVENTACT::Offers(int kind, int startEvent) {
     if (!EactForm(kind).button) return 0;
     return !startEvent || EventActKind(kind).bStartEvent;
 }
 
-int DLG_EVENTACT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    ShowWindow(GetDlgItem(m_hWnd, IDC_EVENTS_PICTURE), SW_HIDE);
-    AddCtrls(m_Buttons);
+void DLG_EVENTACT::AttachCtrls() { ShowWindow(GetDlgItem(m_hWnd, IDC_EVENTS_PICTURE), SW_HIDE); }
+
+void DLG_EVENTACT::OnCtrlsShown() {
     for (int kind = 0; kind < EACT_KIND_COUNT; ++kind) {
         const WORD id = EactForm(kind).button;
         if (!id) continue;
@@ -36,14 +30,10 @@ int DLG_EVENTACT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
         button->SetText(EventActKind(kind).strName);
         if (m_Context.startEvent && !Offers(kind, 1)) button->Enable(0);
     }
-    UpdateCtrls();
-    // An existing action goes straight to its kind's dialog.
     if (!m_Context.newAction && m_Context.action) {
         if (const WORD id = EactForm(m_Context.action->Kind).button)
             SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
     }
-    m_bCreated = 1;
-    return 0;
 }
 
 int DLG_EVENTACT::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -67,13 +57,7 @@ int DLG_EVENTACT::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 int DLG_EVENTACT::OpenKindDialog() {
     m_lpKindDlg = CreateEactDialog(m_Context, this, m_pWndList, m_pPlaceRef);
-    if (!m_lpKindDlg) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int result = m_lpKindDlg->DoModal(0);
-    SafeDelete(m_lpKindDlg);
-    return result;
+    return RunOwnedDialog(m_lpKindDlg);
 }
 
 void DLG_EVENTACT::OnPaint() {

@@ -6,19 +6,15 @@
 #include <vector>
 
 #include "events/dlg_eact_base.h"
+#include "ui/dlg_record.h"
 
-class DLG_EVENTACT : public DLG_CLASS {
+class DLG_EVENTACT : public DLG_RECORD_CLASS {
 public:
     // `placeRef`: the event dialog's action list, over which the chooser and
     // the kind dialogs are centred.
     DLG_EVENTACT(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef);
-    ~DLG_EVENTACT() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
-    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
-        return ModalProc(hwnd, msg, wParam, lParam);
-    }
     void OnPaint() override;
 
     // Whether the chooser offers `kind` (a button, allowed in this mode).
@@ -26,8 +22,12 @@ public:
 
     EACT_CONTEXT m_Context;
     const CTRL_CLASS* m_pPlaceRef;
-    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
     DLG_EACT_BASE* m_lpKindDlg = nullptr;  // while a kind's dialog is open
+
+protected:
+    void AttachCtrls() override;
+    // The kinds' names on their buttons; an existing action goes straight to its kind's dialog.
+    void OnCtrlsShown() override;
 
 private:
     int OpenKindDialog();

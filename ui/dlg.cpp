@@ -13,6 +13,14 @@ void ReportMissingCtrl(unsigned id) {
     DestroyMainWindow();
 }
 
+int RunModal(DLG_CLASS* dialog, int flags) {
+    if (!dialog) {
+        MemoryShortageExit();
+        return 0;
+    }
+    return dialog->DoModal(flags) == 1;
+}
+
 WORD DLG_CLASS::s_wHScrollId = 0;
 WORD DLG_CLASS::s_wVScrollId = 0;
 
@@ -55,6 +63,7 @@ void DLG_CLASS::Init(WORD resId, WND_CLASS* parent, WND_LIST_CLASS* wndList) {
 DLG_CLASS::~DLG_CLASS() {
     if (m_pSelf == this && m_pWndList && !m_pWndList->m_bClosed && !m_pWndList->RemoveWnd(this))
         ErrorBoxPrintf("ウインドウの破棄に失敗！");
+    for (const INSTANCE& instance : m_Instances) instance.forget(instance.self);
 }
 
 // ---- Showing and ending --------------------------------------------------------------

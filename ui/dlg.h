@@ -1,23 +1,8 @@
 // The dialog base: shows a dialog resource modal or modeless, binds its
 // controls two ways to the record being edited and routes commands,
-// notifications, scrolling and keys to them.
-//
-// A concrete dialog:
-//   class DLG_FOO : public DLG_CLASS {
-//       DLG_FOO() : DLG_CLASS(IDD_FOO, nullptr, WND_MODE_DIALOG, &g_WndList) {
-//           SetInstance(this);
-//           m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({1001, &m_Work.nLevel, 1, 99, 1002, 1}));
-//       }
-//       int OnInitDialog(WPARAM w, LPARAM l) override {
-//           DLG_CLASS::OnInitDialog(w, l);
-//           AddCtrls(m_Edits);          // in the order of refreshing and storing
-//           UpdateCtrls();
-//           m_bCreated = 1;
-//           return 0;
-//       }
-//       LRESULT MsgProc(HWND h, UINT m, WPARAM w, LPARAM l) override { return ModalProc(h, m, w, l); }
-//       int OnCommand(WPARAM w, LPARAM l) override { return ModalOnCommand(w, l); }
-//   };
+// notifications, scrolling and keys to them. The small modal record dialogs
+// stand on DLG_RECORD_CLASS (ui/dlg_record.h), which binds their control
+// families and gives OK and Cancel their meaning.
 #pragma once
 
 #include <windows.h>
@@ -74,11 +59,16 @@ public:
     // The usual command handler of record dialogs: OK stores and ends with 1, Cancel ends with 0.
     int ModalOnCommand(WPARAM wParam, LPARAM lParam);
 
-    // Makes `self` the class's global instance and its static procedure the dialog's.
+    // Makes `self` the class's global instance and its static procedure the
+    // dialog's; the instance is forgotten again when the dialog is deleted.
     template <class D>
     void SetInstance(D* self) {
         DLG_STATIC<D>::s_pInstance = self;
         m_lpDlgProc = &DLG_STATIC<D>::Proc;
+        m_Instances.push_back({self, [](const void* dlg) {
+                                   if (static_cast<const void*>(DLG_STATIC<D>::s_pInstance) == dlg)
+                                       DLG_STATIC<D>::s_pInstance = nullptr;
+                               }});
     }
 
     void Init(WORD resId, WND_CLASS* parent, WND_LIST_CLASS* wndList);
@@ -137,8 +127,27 @@ public:
     static WORD s_wHScrollId, s_wVScrollId;
 
 private:
+    // The class instances this dialog is, and how each forgets it.
+    struct INSTANCE {
+        const void* self;
+        void (*forget)(const void* self);
+    };
+    std::vector<INSTANCE> m_Instances;
+
     void SetUp(int mode);
     void HideOrDisableOthers();
     void RestoreOthers();
     static LRESULT CALLBACK PassThroughProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };
+
+// Runs `dialog` modal with DoModal's `flags`; a null dialog (no memory) ends
+// the program. 1 after OK.
+int RunModal(DLG_CLASS* dialog, int flags);
+// Runs `dialog`, which the caller made with new and keeps in `dialog` while
+// it runs, modal, then deletes it. 1 after OK.
+template <class D>
+int RunOwnedDialog(D*& dialog, int flags = 0) {
+    const int ok = RunModal(dialog, flags);
+    SafeDelete(dialog);
+    return ok;
+}

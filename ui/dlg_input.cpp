@@ -49,10 +49,6 @@ DLG_INPUT::DLG_INPUT(WND_CLASS* parent, WND_LIST_CLASS* wndList, int* value, int
     m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({IDC_INPUT_EDIT, value, minimum, maximum, IDC_INPUT_SPIN, 1}));
 }
 
-DLG_INPUT::~DLG_INPUT() {
-    if (DLG_STATIC<DLG_INPUT>::s_pInstance == this) DLG_STATIC<DLG_INPUT>::s_pInstance = nullptr;
-}
-
 int DLG_INPUT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
     InitBox(this, m_strCaption, m_Edits);
@@ -88,10 +84,6 @@ void DLG_INPUT_STR::FitLimits(const std::string& text) {
         edit.m_nMaxLen = std::max(m_nMaxLength, bytes) + 1;
         edit.m_nLineLen = std::max(static_cast<int>(CTRL_EDITSTR_CLASS::DEFAULT_LINE_LEN), bytes);
     }
-}
-
-DLG_INPUT_STR::~DLG_INPUT_STR() {
-    if (DLG_STATIC<DLG_INPUT_STR>::s_pInstance == this) DLG_STATIC<DLG_INPUT_STR>::s_pInstance = nullptr;
 }
 
 int DLG_INPUT_STR::OnInitDialog(WPARAM wParam, LPARAM lParam) {

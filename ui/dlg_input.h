@@ -26,7 +26,6 @@ class DLG_INPUT : public DLG_CLASS {
 public:
     DLG_INPUT(WND_CLASS* parent, WND_LIST_CLASS* wndList, int* value, int minimum, int maximum, const char* caption,
               const CTRL_CLASS* placeRef, int center);
-    ~DLG_INPUT() override;
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override { return ModalOnCommand(wParam, lParam); }
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
@@ -42,7 +41,6 @@ class DLG_INPUT_STR : public DLG_CLASS {
 public:
     DLG_INPUT_STR(WND_CLASS* parent, WND_LIST_CLASS* wndList, std::string* text, int maxLength, int countChars,
                   const char* caption, const CTRL_CLASS* placeRef, int center);
-    ~DLG_INPUT_STR() override;
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {

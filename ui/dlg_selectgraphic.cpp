@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "base/report.h"
 #include "media/image_table.h"
 #include "resources/toolkit_ids.h"
 #include "ui/wnd_list.h"
@@ -32,13 +31,7 @@ namespace {
 
 int RunPicker(int* cell, WND_CLASS* parent, const CTRL_CLASS* placeRef, int kind) {
     DLG_SELECTGRAPHIC* dlg = new (std::nothrow) DLG_SELECTGRAPHIC(parent, &g_WndList, placeRef, cell, kind);
-    if (!dlg) {
-        MemoryShortageExit();
-        return 0;
-    }
-    int result = dlg->DoModal(0);
-    delete dlg;
-    return result;
+    return RunOwnedDialog(dlg);
 }
 
 }  // namespace
@@ -65,10 +58,6 @@ DLG_SELECTGRAPHIC::DLG_SELECTGRAPHIC(WND_CLASS* parent, WND_LIST_CLASS* wndList,
     const GRAPHIC_SHEET& s = g_GraphicSheets[m_nKind];
     SetWindowParam(s.width, s.height, s.width, s.height, s.width, s.height, 0, 0, 0, 0, 0, 0);
     m_PictureDesc = {IDC_TOOLKIT_PICTURE, s.width, s.height, -1, -1};
-}
-
-DLG_SELECTGRAPHIC::~DLG_SELECTGRAPHIC() {
-    if (DLG_STATIC<DLG_SELECTGRAPHIC>::s_pInstance == this) DLG_STATIC<DLG_SELECTGRAPHIC>::s_pInstance = nullptr;
 }
 
 int DLG_SELECTGRAPHIC::OnInitDialog(WPARAM wParam, LPARAM lParam) {

@@ -31,7 +31,6 @@ int SelectEventGraphic(int* cell, WND_CLASS* parent, const CTRL_CLASS* placeRef)
 class DLG_SELECTGRAPHIC : public DLG_CLASS {
 public:
     DLG_SELECTGRAPHIC(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, int* cell, int kind);
-    ~DLG_SELECTGRAPHIC() override;
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;

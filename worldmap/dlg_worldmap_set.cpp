@@ -11,7 +11,7 @@
 #include "ui/record_names.h"
 
 DLG_WORLDMAP_SET::DLG_WORLDMAP_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList)
-    : DLG_CLASS(IDD_WORLDMAP_SET, parent, WND_MODE_DIALOG, wndList) {
+    : DLG_RECORD_CLASS(IDD_WORLDMAP_SET, parent, WND_MODE_DIALOG, wndList) {
     SetInstance(this);
     const cWorldMap& map = g_WorldMap;
     m_nWidth = map.Width;
@@ -32,22 +32,13 @@ DLG_WORLDMAP_SET::DLG_WORLDMAP_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList)
     MakeRecordNameList(m_BackRows, g_Database.Backs, nullptr, 1, 1, 3, 0);
     m_Combos = {CTRL_COMBO_CLASS<int>({IDC_WMSET_BACK, &m_nBackNo, nullptr, &m_BackRows, 1, nullptr})};
     m_Checks = {CTRL_CHECK_CLASS<int>({IDC_WMSET_USE_IMAGE, &m_nUseBackImage})};
-    m_Strings = {CTRL_EDITSTR_CLASS({IDC_WMSET_IMAGE, &m_strBackImage, MAX_PATH + 1, 0, 1, 0, {0, 0, 0, 0}})};
+    m_Strs = {CTRL_EDITSTR_CLASS({IDC_WMSET_IMAGE, &m_strBackImage, MAX_PATH + 1, 0, 1, 0, {0, 0, 0, 0}})};
     m_Buttons = {CTRL_BUTTON_CLASS({IDC_WMSET_BROWSE})};
 }
 
-int DLG_WORLDMAP_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_WORLDMAP_SET::AttachCtrls() {
     ShowWindow(GetDlgItem(m_hWnd, IDC_WORLD_VIEW), SW_HIDE);
-    AddCtrls(m_Edits);
-    AddCtrls(m_Strings);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Buttons);
     m_Picture.Attach(this, {IDC_WMSET_PICTURE, 32, 32, -1, -1});
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
 }
 
 int DLG_WORLDMAP_SET::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -86,5 +77,5 @@ void DLG_WORLDMAP_SET::Browse() {
     static const char kFilter[] = "ImageFile ( *.png;*.bmp )\0*.png;*.bmp\0";
     if (!SelectOpenFile(m_hWnd, path, sizeof(path), "image\\", "背景画像の選択", kFilter, "png;bmp")) return;
     if (!MakeRelativePath(path)) return;
-    SetPathText(&m_Strings[0], path);
+    SetPathText(&m_Strs[0], path);
 }

@@ -2,15 +2,11 @@
 
 #include <new>
 
-#include "database/media/entry_dialog.h"
 #include "database/media/media_rules.h"
 #include "media/anim_play.h"
 #include "ui/common_dialogs.h"
 
 namespace {
-
-// The list's last-operation code of the page's own edit command.
-const int kLastCommandEdit = 7;
 
 template <class Pat>
 void NameRow(std::string& text, int, const Pat& anim) {
@@ -49,7 +45,9 @@ void DrawCellPreview(CTRL_PICTURE_CLASS* picture, const ANIM_PAGE_KIND& kind, in
 template <class Pat, class Frame>
 DLG_DBANIM<Pat, Frame>::DLG_DBANIM(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList,
                                    VECTOR_CLASS<Pat>* animations, const ANIM_PAGE_KIND& kind, FRAME_ROW frameRow)
-    : DLG_DBLIST<Pat>(resId, sheet, wndList, animations), m_Kind(kind) {
+    : DLG_DBLIST<Pat>(resId, sheet, wndList, animations),
+      m_FrameEdits({IDC_ANIM_FRAMES, IDC_ANIM_INSERT, IDC_ANIM_EDIT, IDC_ANIM_DELETE}, 1),
+      m_Kind(kind) {
     if (animations->size() < 2) {
         animations->resize(2);
         this->m_Work.Assign(*animations);
@@ -62,6 +60,11 @@ DLG_DBANIM<Pat, Frame>::DLG_DBANIM(WORD resId, PROP_DATABASE* sheet, WND_LIST_CL
         {IDC_ANIM_GRAPHIC, &r.nGraphic, 1, static_cast<unsigned short>(kind.graphicMax), IDC_ANIM_GRAPHIC_SPIN, 1}));
     this->m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_ANIM_PREVIEW, kind.cellSize, kind.cellSize, -1, -1}));
     this->m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_ANIM_PICK}));
+    m_FrameEdits.m_Edit = [this](int row) {
+        if (row >= static_cast<int>(this->m_Record.vAnim.size())) return 0;
+        m_pFrameDialog = MakeFrameDialog(&this->m_Record.vAnim[row]);
+        return RunOwnedDialog(m_pFrameDialog);
+    };
 }
 
 template <class Pat, class Frame>
@@ -69,7 +72,7 @@ void DLG_DBANIM<Pat, Frame>::AttachLists() {
     DLG_DBLIST<Pat>::AttachLists();
     m_Frames.Subclass(this, m_FrameDesc);
     this->AddCtrl(&m_Frames);
-    this->AttachSubList(&m_Frames);
+    this->AttachSubList(m_FrameEdits, &m_Frames);
     this->AddCtrls(m_Graphics);
 }
 
@@ -91,19 +94,8 @@ int DLG_DBANIM<Pat, Frame>::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 template <class Pat, class Frame>
 int DLG_DBANIM<Pat, Frame>::OnPageCommand(WORD id, WORD code) {
-    CTRL_LIST_CLASS<Pat>& list = this->m_List;
-    if ((id == IDC_ANIM_EDIT && code == BN_CLICKED) || (id == IDC_ANIM_FRAMES && code == LBN_DBLCLK)) {
-        m_Frames.m_nLastCommand = kLastCommandEdit;
-        if (EditPattern()) list.StoreCurrentRecord();
-    } else if (id == IDC_ANIM_INSERT && code == BN_CLICKED) {
-        if (InsertPattern()) list.StoreCurrentRecord();
-    } else if (id == IDC_ANIM_DELETE && code == BN_CLICKED) {
-        if (m_Frames.DeleteRecords(-1, 0)) list.StoreCurrentRecord();
-    } else if (id == IDC_ANIM_PICK && code == BN_CLICKED) {
-        PickGraphic();
-    } else {
-        return PAGE_CMD_NONE;
-    }
+    if (id != IDC_ANIM_PICK || code != BN_CLICKED) return PAGE_CMD_NONE;
+    PickGraphic();
     return PAGE_CMD_KEEP;
 }
 
@@ -114,20 +106,6 @@ void DLG_DBANIM<Pat, Frame>::PickGraphic() {
     if (!m_Kind.pick(&graphic, this, this->FindCtrl(this->m_Buttons, IDC_ANIM_PICK))) return;
     if (graphic > 0xFFFF) graphic = 0xFFFF;
     m_Graphics[0].ShowValue(static_cast<unsigned short>(graphic < 0 ? 0 : graphic));
-}
-
-template <class Pat, class Frame>
-int DLG_DBANIM<Pat, Frame>::EditPattern() {
-    const int row = m_Frames.GetDataPos();
-    if (row < 0 || row >= static_cast<int>(this->m_Record.vAnim.size())) return 0;
-    m_pFrameDialog = MakeFrameDialog(&this->m_Record.vAnim[row]);
-    return RunEntryDialog(m_pFrameDialog, m_Frames);
-}
-
-template <class Pat, class Frame>
-int DLG_DBANIM<Pat, Frame>::InsertPattern() {
-    // A full list changed nothing, which storing the animation keeps so.
-    return InsertThroughDialog(m_Frames, [this] { return EditPattern(); }) != ENTRY_CANCELLED;
 }
 
 template <class Pat, class Frame>
@@ -168,7 +146,7 @@ template <class Frame>
 DLG_DBANIM_FRAME<Frame>::DLG_DBANIM_FRAME(WORD resId, WND_CLASS* page, WND_LIST_CLASS* wndList,
                                           const CTRL_CLASS* placeRef, Frame* frame, const unsigned short* graphic,
                                           const ANIM_PAGE_KIND& kind)
-    : DLG_CLASS(resId, page, WND_MODE_DIALOG, wndList, placeRef, 1),
+    : DLG_RECORD_CLASS(resId, page, WND_MODE_DIALOG, wndList, placeRef, 1),
       m_pFrame(frame),
       m_pGraphic(graphic),
       m_Kind(kind) {
@@ -178,17 +156,6 @@ DLG_DBANIM_FRAME<Frame>::DLG_DBANIM_FRAME(WORD resId, WND_CLASS* page, WND_LIST_
     m_Edits.push_back(FrameEdit(kTime, &frame->nTime));
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({IDC_FRAME_INSTANT, &frame->bInstant}));
     m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_ANIM_PREVIEW, kind.cellSize, kind.cellSize, -1, -1}));
-}
-
-template <class Frame>
-int DLG_DBANIM_FRAME<Frame>::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    AddCtrls(m_Edits);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Pictures);
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
 }
 
 template <class Frame>

@@ -12,6 +12,7 @@
 #include "media/dib.h"
 #include "model/media_records.h"
 #include "resources/db_media_ids.h"
+#include "ui/dlg_record.h"
 
 typedef int (*GRAPHIC_PICKER)(int* cell, WND_CLASS* parent, const CTRL_CLASS* placeRef);
 typedef void (*CELL_DRAWER)(cDib* dst, int x, int y, int graphic, int frame);
@@ -50,14 +51,10 @@ public:
     virtual void LoadPreview() = 0;
     // Notes that the edit no longer shows the selected record's graphic.
     void CheckGraphicSync();
-    // The frame dialog on the current frame; 1 after OK (the rows refilled).
-    int EditPattern();
-    // A default frame before the current row, then the frame dialog on it:
-    // Cancel takes the frame away again (0), OK selects the row after it.
-    // A full list beeps and reports 1 without a dialog.
-    int InsertPattern();
 
     CTRL_LIST_CLASS<Frame> m_Frames;
+    // The frames' commands: "挿入", "編集", "削除", keys and menu.
+    RECORD_SUBLIST m_FrameEdits;
     std::vector<CTRL_EDITVAL_CLASS<unsigned short>> m_Graphics;
     DLG_CLASS* m_pFrameDialog = nullptr;  // while it runs
     int m_bGraphicResync = 0;
@@ -80,16 +77,12 @@ private:
 // bound to the frame itself (stored on OK only), with the cell still on the
 // graphic the animation has stored.
 template <class Frame>
-class DLG_DBANIM_FRAME : public DLG_CLASS {
+class DLG_DBANIM_FRAME : public DLG_RECORD_CLASS {
 public:
     DLG_DBANIM_FRAME(WORD resId, WND_CLASS* page, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, Frame* frame,
                      const unsigned short* graphic, const ANIM_PAGE_KIND& kind);
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
-    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
-        return ModalProc(hwnd, msg, wParam, lParam);
-    }
     void OnPaint() override { DrawFrame(IDC_ANIM_PREVIEW); }
     // The cell typed in the cell edit, of the animation's stored graphic, on black.
     void DrawFrame(WORD pictureId);
@@ -97,7 +90,4 @@ public:
     Frame* m_pFrame;
     const unsigned short* m_pGraphic;
     const ANIM_PAGE_KIND& m_Kind;
-    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
-    std::vector<CTRL_PICTURE_CLASS> m_Pictures;
 };

@@ -42,10 +42,6 @@ DLG_DB_BACK::DLG_DB_BACK(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
     m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_BACK_COLOR, 32, 32, -1, -1}));
 }
 
-DLG_DB_BACK::~DLG_DB_BACK() {
-    if (DLG_STATIC<DLG_DB_BACK>::s_pInstance == this) DLG_STATIC<DLG_DB_BACK>::s_pInstance = nullptr;
-}
-
 void DLG_DB_BACK::AttachLists() {
     DLG_DBFILE::AttachLists();
     AddCtrls(m_ByteEdits);

@@ -11,7 +11,6 @@
 class DLG_DB_BACK : public DLG_DBFILE<cEdBack> {
 public:
     DLG_DB_BACK(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DB_BACK() override;
 
     // The colour preview, from the colour edits as typed.
     void OnPaint() override { DrawPreview(); }

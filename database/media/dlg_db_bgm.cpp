@@ -18,10 +18,6 @@ DLG_DB_BGM::DLG_DB_BGM(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList
         CTRL_SLIDER_CLASS<int>({IDC_BGM_VOLUME, &m_Record.nVolume, 0, 100, 10, 1, IDC_BGM_VOLUME_EDIT}));
 }
 
-DLG_DB_BGM::~DLG_DB_BGM() {
-    if (DLG_STATIC<DLG_DB_BGM>::s_pInstance == this) DLG_STATIC<DLG_DB_BGM>::s_pInstance = nullptr;
-}
-
 void DLG_DB_BGM::AttachLists() {
     DLG_DBFILE::AttachLists();
     AddCtrls(m_Sliders);

@@ -12,7 +12,6 @@
 class DLG_DB_BGM : public DLG_DBFILE<cEdBgm> {
 public:
     DLG_DB_BGM(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DB_BGM() override;
 
     std::vector<CTRL_SLIDER_CLASS<int>> m_Sliders;
 

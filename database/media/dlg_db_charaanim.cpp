@@ -15,10 +15,6 @@ DLG_DB_CHARAANIM::DLG_DB_CHARAANIM(WORD resId, PROP_DATABASE* sheet, WND_LIST_CL
     SetInstance(this);
 }
 
-DLG_DB_CHARAANIM::~DLG_DB_CHARAANIM() {
-    if (DLG_STATIC<DLG_DB_CHARAANIM>::s_pInstance == this) DLG_STATIC<DLG_DB_CHARAANIM>::s_pInstance = nullptr;
-}
-
 void DLG_DB_CHARAANIM::LoadPreview() { LoadCharaPreviewSequence(m_Record); }
 
 void DLG_DB_CHARAANIM::PatternText(std::string& text, int index, const cCharaAnim& frame) {
@@ -34,9 +30,4 @@ DLG_DB_CHARAANIM_ANIM::DLG_DB_CHARAANIM_ANIM(DLG_DB_CHARAANIM* page, WND_LIST_CL
                        g_CharaAnimKind) {
     SetInstance(this);
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({IDC_FRAME_EFFECT_START, &frame->bEffectStart}));
-}
-
-DLG_DB_CHARAANIM_ANIM::~DLG_DB_CHARAANIM_ANIM() {
-    if (DLG_STATIC<DLG_DB_CHARAANIM_ANIM>::s_pInstance == this)
-        DLG_STATIC<DLG_DB_CHARAANIM_ANIM>::s_pInstance = nullptr;
 }

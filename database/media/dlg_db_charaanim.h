@@ -8,7 +8,6 @@
 class DLG_DB_CHARAANIM : public DLG_DBANIM<cCharaAnimPat, cCharaAnim> {
 public:
     DLG_DB_CHARAANIM(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DB_CHARAANIM() override;
 
     void LoadPreview() override;
     // A frame row: cell, time, moves and " エフェクト開始".
@@ -21,7 +20,6 @@ protected:
 class DLG_DB_CHARAANIM_ANIM : public DLG_DBANIM_FRAME<cCharaAnim> {
 public:
     DLG_DB_CHARAANIM_ANIM(DLG_DB_CHARAANIM* page, WND_LIST_CLASS* wndList, cCharaAnim* frame);
-    ~DLG_DB_CHARAANIM_ANIM() override;
     void DrawCel(WORD pictureId) { DrawFrame(pictureId); }
 };
 

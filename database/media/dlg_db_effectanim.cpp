@@ -15,10 +15,6 @@ DLG_DB_EFFECTANIM::DLG_DB_EFFECTANIM(WORD resId, PROP_DATABASE* sheet, WND_LIST_
     SetInstance(this);
 }
 
-DLG_DB_EFFECTANIM::~DLG_DB_EFFECTANIM() {
-    if (DLG_STATIC<DLG_DB_EFFECTANIM>::s_pInstance == this) DLG_STATIC<DLG_DB_EFFECTANIM>::s_pInstance = nullptr;
-}
-
 void DLG_DB_EFFECTANIM::SetPreviewSequence(const cEffectAnimPat& anim) { LoadEffectPreviewSequence(anim); }
 
 DLG_CLASS* DLG_DB_EFFECTANIM::MakeFrameDialog(cEffectAnim* frame) {
@@ -29,9 +25,4 @@ DLG_DB_EFFECTANIM_ANIM::DLG_DB_EFFECTANIM_ANIM(DLG_DB_EFFECTANIM* page, WND_LIST
     : DLG_DBANIM_FRAME(IDD_DB_EFFECTANIM_ANIM, page, wndList, &page->m_Frames, frame, &page->m_Record.nGraphic,
                        g_EffectAnimKind) {
     SetInstance(this);
-}
-
-DLG_DB_EFFECTANIM_ANIM::~DLG_DB_EFFECTANIM_ANIM() {
-    if (DLG_STATIC<DLG_DB_EFFECTANIM_ANIM>::s_pInstance == this)
-        DLG_STATIC<DLG_DB_EFFECTANIM_ANIM>::s_pInstance = nullptr;
 }

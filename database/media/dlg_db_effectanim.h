@@ -8,7 +8,6 @@
 class DLG_DB_EFFECTANIM : public DLG_DBANIM<cEffectAnimPat, cEffectAnim> {
 public:
     DLG_DB_EFFECTANIM(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DB_EFFECTANIM() override;
 
     void LoadPreview() override { SetPreviewSequence(m_Record); }
     // The sequence of `anim` into the shared player (LoadEffectPreviewSequence).
@@ -21,7 +20,6 @@ protected:
 class DLG_DB_EFFECTANIM_ANIM : public DLG_DBANIM_FRAME<cEffectAnim> {
 public:
     DLG_DB_EFFECTANIM_ANIM(DLG_DB_EFFECTANIM* page, WND_LIST_CLASS* wndList, cEffectAnim* frame);
-    ~DLG_DB_EFFECTANIM_ANIM() override;
 };
 
 extern const ANIM_PAGE_KIND g_EffectAnimKind;

@@ -3,7 +3,8 @@
 #include <new>
 
 #include "database/media/dlg_text.h"
-#include "database/media/entry_dialog.h"
+#include "editing/skill_combos.h"
+#include "editing/symbol_preview.h"
 #include "model/media_database.h"
 #include "resources/db_media_ids.h"
 
@@ -20,7 +21,8 @@ void TextRow(std::string& text, int, const cEdHelpText& line) {
 }  // namespace
 
 DLG_DB_HELP::DLG_DB_HELP(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
-    : DLG_DBLIST<cEdHelp>(resId, sheet, wndList, &g_Database.Helps) {
+    : DLG_DBLIST<cEdHelp>(resId, sheet, wndList, &g_Database.Helps),
+      m_TextEdits({IDC_HELP_TEXTS, IDC_HELP_INSERT, IDC_HELP_EDIT, IDC_HELP_DELETE}, 1) {
     SetInstance(this);
     if (g_Database.Helps.empty()) {
         g_Database.Helps.emplace_back();
@@ -30,7 +32,7 @@ DLG_DB_HELP::DLG_DB_HELP(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
     cEdHelp& r = m_Record;
     m_ListDesc = DbListDesc(IDC_HELP_LIST, &g_Database.Helps, &m_Work, &r, 1, 1, 999, 0, TopicRow);
     m_TextDesc = DbListDesc<cEdHelpText>(IDC_HELP_TEXTS, nullptr, &r.vText, nullptr, 1, 1, 999, 0, TextRow);
-    MakeSymbolRows(m_SymbolRows);
+    FillNumberCombo(m_SymbolRows);
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_HELP_PARENT, &r.strParentTitle, 31, 30, 1, 1, {}}));
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_HELP_TITLE, &r.strTitle, 31, 30, 1, 1, {}}));
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_HELP_SYMBOLS, &m_nSymbol, nullptr, &m_SymbolRows, 0, nullptr}));
@@ -38,42 +40,18 @@ DLG_DB_HELP::DLG_DB_HELP(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
     m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_HELP_INSERT}));
     m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_HELP_EDIT}));
     m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_HELP_DELETE}));
-}
-
-DLG_DB_HELP::~DLG_DB_HELP() {
-    if (DLG_STATIC<DLG_DB_HELP>::s_pInstance == this) DLG_STATIC<DLG_DB_HELP>::s_pInstance = nullptr;
+    m_TextEdits.m_Edit = [this](int row) {
+        if (row >= static_cast<int>(m_Record.vText.size())) return 0;
+        m_pTextDialog = new (std::nothrow) DLG_TEXT(this, m_pWndList, &m_Texts, &m_Record.vText[row]);
+        return RunOwnedDialog(m_pTextDialog);
+    };
 }
 
 void DLG_DB_HELP::AttachLists() {
     DLG_DBLIST<cEdHelp>::AttachLists();
     m_Texts.Subclass(this, m_TextDesc);
     AddCtrl(&m_Texts);
-    AttachSubList(&m_Texts);
-    m_Texts.SelectOnly(0, 0);
-}
-
-int DLG_DB_HELP::OnPageCommand(WORD id, WORD code) {
-    if ((id == IDC_HELP_EDIT && code == BN_CLICKED) || (id == IDC_HELP_TEXTS && code == LBN_DBLCLK)) {
-        if (EditText()) m_List.StoreCurrentRecord();
-    } else if (id == IDC_HELP_INSERT && code == BN_CLICKED) {
-        InsertText();
-    } else if (id == IDC_HELP_DELETE && code == BN_CLICKED) {
-        if (m_Texts.DeleteRecords(-1, 0)) m_List.StoreCurrentRecord();
-    } else {
-        return PAGE_CMD_NONE;
-    }
-    return PAGE_CMD_KEEP;
-}
-
-int DLG_DB_HELP::EditText() {
-    const int row = m_Texts.GetDataPos();
-    if (row < 0 || row >= static_cast<int>(m_Record.vText.size())) return 0;
-    m_pTextDialog = new (std::nothrow) DLG_TEXT(this, m_pWndList, &m_Texts, &m_Record.vText[row]);
-    return RunEntryDialog(m_pTextDialog, m_Texts);
-}
-
-void DLG_DB_HELP::InsertText() {
-    InsertThroughDialog(m_Texts, [this] { return EditText(); });
+    AttachSubList(m_TextEdits, &m_Texts);
 }
 
 void DLG_DB_HELP::OnPaint() {

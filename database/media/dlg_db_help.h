@@ -10,24 +10,19 @@ class DLG_DB_HELP : public DLG_DBLIST<cEdHelp> {
 public:
     // An empty help list gets one default topic in the database itself.
     DLG_DB_HELP(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DB_HELP() override;
 
     // The symbol preview.
     void OnPaint() override;
-    // The text dialog on the current text; 1 after OK.
-    int EditText();
-    // An empty text before the current row, written in the text dialog:
-    // Cancel takes it away again. A full list beeps and opens nothing.
-    void InsertText();
 
     CTRL_LIST_CLASS<cEdHelpText> m_Texts;
+    // The texts' commands: "挿入", "編集", "削除", keys and menu.
+    RECORD_SUBLIST m_TextEdits;
     int m_nSymbol = 0;  // the chooser's symbol; never stored
     VECTOR_CLASS<std::string> m_SymbolRows;
     DLG_CLASS* m_pTextDialog = nullptr;  // the text dialog while it runs
 
 protected:
     void AttachLists() override;
-    int OnPageCommand(WORD id, WORD code) override;
     void AfterRecordChange() override { m_Texts.SelectOnly(0, 0); }
 
 private:

@@ -14,7 +14,3 @@ DLG_DB_PICTURE::DLG_DB_PICTURE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS*
     SetInstance(this);
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({IDC_MEDIA_SAME_NAME, &m_Record.bSameAsFileName}));
 }
-
-DLG_DB_PICTURE::~DLG_DB_PICTURE() {
-    if (DLG_STATIC<DLG_DB_PICTURE>::s_pInstance == this) DLG_STATIC<DLG_DB_PICTURE>::s_pInstance = nullptr;
-}

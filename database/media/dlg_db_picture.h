@@ -8,5 +8,4 @@
 class DLG_DB_PICTURE : public DLG_DBFILE<cEdPicture> {
 public:
     DLG_DB_PICTURE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DB_PICTURE() override;
 };

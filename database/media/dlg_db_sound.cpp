@@ -15,10 +15,6 @@ DLG_DB_SOUND::DLG_DB_SOUND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wnd
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({IDC_MEDIA_SAME_NAME, &m_Record.bSameAsFileName}));
 }
 
-DLG_DB_SOUND::~DLG_DB_SOUND() {
-    if (DLG_STATIC<DLG_DB_SOUND>::s_pInstance == this) DLG_STATIC<DLG_DB_SOUND>::s_pInstance = nullptr;
-}
-
 int DLG_DB_SOUND::OnPageCommand(WORD id, WORD code) {
     if (id != IDC_MEDIA_PLAY || code != BN_CLICKED) return DLG_DBFILE::OnPageCommand(id, code);
     if (!m_Record.strPath.empty()) PlaySoundFile(m_hWnd, m_Record.strPath.c_str());

@@ -9,7 +9,6 @@
 class DLG_DB_SOUND : public DLG_DBFILE<cEdSound> {
 public:
     DLG_DB_SOUND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DB_SOUND() override;
 
 protected:
     // "再生" plays the record's file; a file that cannot play says so and

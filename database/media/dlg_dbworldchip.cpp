@@ -34,10 +34,6 @@ DLG_DBWORLDCHIP::DLG_DBWORLDCHIP(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLAS
     m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_WCHIP_PREVIEW, 32, 32, -1, -1}));
 }
 
-DLG_DBWORLDCHIP::~DLG_DBWORLDCHIP() {
-    if (DLG_STATIC<DLG_DBWORLDCHIP>::s_pInstance == this) DLG_STATIC<DLG_DBWORLDCHIP>::s_pInstance = nullptr;
-}
-
 void DLG_DBWORLDCHIP::Renumber() {
     for (size_t i = 0; i < m_Work.size(); ++i) m_Work[i].nNo = static_cast<int>(i);
 }

@@ -11,7 +11,6 @@ class DLG_DBWORLDCHIP : public DLG_DBLIST<cWorldChip> {
 public:
     // A world map without chips gets one default chip.
     DLG_DBWORLDCHIP(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DBWORLDCHIP() override;
 
     // The chip preview: the cell the graphic edit shows now, on black.
     void OnPaint() override;

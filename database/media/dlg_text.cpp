@@ -1,44 +1,17 @@
 #include "database/media/dlg_text.h"
 
-#include "media/image_table.h"
+#include "editing/skill_combos.h"
+#include "editing/symbol_preview.h"
 #include "resources/db_media_ids.h"
-#include "ui/record_names.h"
-
-void DrawSymbolPreview(CTRL_PICTURE_CLASS* picture, int n) {
-    if (!picture || !picture->m_hWndDC || !picture->Surface()) return;
-    cDib* surface = picture->Surface();
-    surface->Fill(RGB(0, 0, 0));
-    int sx = 0, sy = 0;
-    if (SymbolCell(n, &sx, &sy)) surface->StretchBlt(0, 0, 32, 32, &SymbolSheet, sx, sy, 16, 16, 0);
-    picture->Present();
-}
-
-void MakeSymbolRows(VECTOR_CLASS<std::string>& rows) {
-    MakeNumberRows(rows, SymbolSheet.m_nWidth, SymbolSheet.m_nHeight);
-}
 
 DLG_TEXT::DLG_TEXT(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cEdHelpText* text)
-    : DLG_CLASS(IDD_TEXT, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pText(text) {
+    : DLG_RECORD_CLASS(IDD_TEXT, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pText(text) {
     SetInstance(this);
-    MakeSymbolRows(m_SymbolRows);
+    FillNumberCombo(m_SymbolRows);
     // Size 0: the toolkit's 4096.
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_TEXT_EDIT, &text->strText, 0, 39, 29, 1, {}}));
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_HELP_SYMBOLS, &m_nSymbol, nullptr, &m_SymbolRows, 0, nullptr}));
     m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_HELP_SYMBOL, 32, 32, -1, -1}));
-}
-
-DLG_TEXT::~DLG_TEXT() {
-    if (DLG_STATIC<DLG_TEXT>::s_pInstance == this) DLG_STATIC<DLG_TEXT>::s_pInstance = nullptr;
-}
-
-int DLG_TEXT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    AddCtrls(m_Strs);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Pictures);
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
 }
 
 int DLG_TEXT::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -1,19 +1,11 @@
 #include "database/sheet/db_list_page.h"
 
 #include "resources/toolkit_ids.h"
-#include "ui/dlg_input.h"
 
-const WORD kDbListKeyIds[LIST_CMD_COUNT] = {40030, 40031, 40032, 40082, 0, 40083, 0};
-const WORD kDbListMenuIds[LIST_CMD_COUNT] = {40027, 40024, 40025, 0, 0, 40081, 0};
-
-namespace {
-
-const WORD kSubListKeyIds[LIST_CMD_COUNT] = {
-    CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, 0, CM_LIST_KEY_INSERT, 0, CM_LIST_KEY_DELETE};
-const WORD kSubListMenuIds[LIST_CMD_COUNT] = {
-    CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0, CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE};
-
-}  // namespace
+const LIST_COMMAND_IDS kDbListCommands = {IDR_ACCEL_DBLIST,
+                                          {40030, 40031, 40032, 40082, 0, 40083, 0},
+                                          IDR_MENU_DBLIST,
+                                          {40027, 40024, 40025, 0, 0, 40081, 0}};
 
 DLG_DBLIST_PAGE::DLG_DBLIST_PAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
     : DLG_DBPAGE(resId, sheet, wndList) {
@@ -24,30 +16,19 @@ DLG_DBLIST_PAGE::DLG_DBLIST_PAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLAS
 
 DLG_DBLIST_PAGE::~DLG_DBLIST_PAGE() {
     if (m_hMenuBar) DestroyMenu(m_hMenuBar);
-    if (m_hSubMenuBar) DestroyMenu(m_hSubMenuBar);
 }
 
-void DLG_DBLIST_PAGE::AttachSubList(CTRL_LIST_BASE* list) {
-    AddAccelerator(list->m_hWnd, IDR_ACCEL_LIST);
-    const WORD* k = kSubListKeyIds;
-    const WORD* m = kSubListMenuIds;
-    list->SetCommandIds(k[0], k[1], k[2], k[3], k[4], k[5], k[6]);
-    list->SetMenuCommandIds(m[0], m[1], m[2], m[3], m[4], m[5], m[6]);
-    if (!m_hSubMenuBar) m_hSubMenuBar = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_LIST));
-    m_hSubMenu = m_hSubMenuBar ? GetSubMenu(m_hSubMenuBar, 0) : nullptr;
-    m_SubLists.push_back(list);
+void DLG_DBLIST_PAGE::AttachSubList(RECORD_SUBLIST& sub, CTRL_LIST_BASE* list, const LIST_COMMAND_IDS& commands) {
+    sub.Attach(this, list, commands);
+    m_SubLists.push_back(&sub);
 }
 
 int DLG_DBLIST_PAGE::RunSubListCommand(WORD id, WORD code) {
-    for (CTRL_LIST_BASE* sub : m_SubLists) {
-        if (id == sub->m_wId && code == LBN_SELCHANGE) {
-            sub->OnSelChange();
-            return 1;
-        }
-        if (sub->OnListCommand(id) || sub->OnListMenuCommand(id)) {
-            List().StoreCurrentRecord();
-            return 1;
-        }
+    for (RECORD_SUBLIST* sub : m_SubLists) {
+        int changed = 0;
+        if (!sub->OnCommand(id, code, &changed)) continue;
+        if (changed) List().StoreCurrentRecord();
+        return 1;
     }
     return 0;
 }
@@ -56,20 +37,14 @@ int DLG_DBLIST_PAGE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
     m_SubLists.clear();
     AttachLists();
-    AddCtrls(m_Edits);
-    AddCtrls(m_Strs);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Pictures);
-    AddCtrls(m_Buttons);
+    AddFamilies();
 
     CTRL_LIST_BASE& list = List();
-    AddAccelerator(list.m_hWnd, IDR_ACCEL_DBLIST);
-    const WORD* k = kDbListKeyIds;
-    const WORD* m = kDbListMenuIds;
-    list.SetCommandIds(k[0], k[1], k[2], k[3], k[4], k[5], k[6]);
-    list.SetMenuCommandIds(m[0], m[1], m[2], m[3], m[4], m[5], m[6]);
-    if (!m_hMenuBar) m_hMenuBar = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_DBLIST));
+    const LIST_COMMAND_IDS& c = kDbListCommands;
+    AddAccelerator(list.m_hWnd, c.accel);
+    list.SetCommandIds(c.keys[0], c.keys[1], c.keys[2], c.keys[3], c.keys[4], c.keys[5], c.keys[6]);
+    list.SetMenuCommandIds(c.items[0], c.items[1], c.items[2], c.items[3], c.items[4], c.items[5], c.items[6]);
+    if (!m_hMenuBar) m_hMenuBar = LoadMenuA(m_hInst, MAKEINTRESOURCEA(c.menu));
     m_hMenu = m_hMenuBar ? GetSubMenu(m_hMenuBar, 0) : nullptr;
 
     OnSetActive();
@@ -97,14 +72,7 @@ void DLG_DBLIST_PAGE::StoreRecord() {
     List().StoreCurrentRecord();
 }
 
-void DLG_DBLIST_PAGE::AskRecordCount() { AskRecordCount(List(), IDC_DBLIST_COUNT); }
-
-void DLG_DBLIST_PAGE::AskRecordCount(CTRL_LIST_BASE& list, WORD button) {
-    int count = list.GetRecordCount();
-    RedrawList();  // the command turned the lists' drawing off: they show behind the box
-    if (InputValue(this, m_pWndList, &count, 1, list.m_nMaxCount, "データ数", FindCtrl(m_Buttons, button)))
-        list.Resize(count);
-}
+void DLG_DBLIST_PAGE::AskRecordCount() { AskListCount(this, List(), FindCtrl(m_Buttons, IDC_DBLIST_COUNT)); }
 
 int DLG_DBLIST_PAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!CheckCommand(wParam)) return 0;
@@ -165,11 +133,8 @@ void DLG_DBLIST_PAGE::ShowListMenu(POINT at) {
         if (m_hMenu) TrackPopup(m_hMenu);
         return;
     }
-    for (CTRL_LIST_BASE* sub : m_SubLists) {
-        if (!sub->SelectAtPoint(at)) continue;
-        if (m_hSubMenu) TrackPopup(m_hSubMenu);
-        return;
-    }
+    for (RECORD_SUBLIST* sub : m_SubLists)
+        if (sub->ShowMenu(at)) return;
 }
 
 void DLG_DBLIST_PAGE::Commit() {

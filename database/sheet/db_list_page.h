@@ -17,12 +17,11 @@
 #include "ui/ctrl_editstr.h"
 #include "ui/ctrl_editval.h"
 #include "ui/ctrl_list.h"
+#include "ui/record_sublist.h"
 
 // The record commands of a page's main list: keys (accelerator table 132)
-// and the context menu (menu 170), in the order cut, copy, paste, new,
-// insert, clear, delete; 0 is not offered.
-extern const WORD kDbListKeyIds[LIST_CMD_COUNT];
-extern const WORD kDbListMenuIds[LIST_CMD_COUNT];
+// and the context menu (menu 170): cut, copy, paste, new, clear.
+extern const LIST_COMMAND_IDS kDbListCommands;
 
 // The descriptor of a page's record list: several rows may be selected and
 // an end row follows the last record, as on every list of the sheet.
@@ -89,32 +88,25 @@ protected:
     // selected and its context menu shown; pages with a second list add it.
     virtual void ShowListMenu(POINT at);
 
-    // A list of the bound record's own entries (frames, texts) edited in
-    // place, with the record lists' keys (table 117) and context menu (116):
-    // cut, copy, paste, insert, delete. Its selection changes keep the
-    // controls; after one of its commands the bound record goes into the
-    // working copy. Called from AttachLists, after the list is subclassed.
-    void AttachSubList(CTRL_LIST_BASE* list);
+    // A list of the bound record's own entries (frames, texts, learnt
+    // skills), each edited in a dialog of its own. Called from AttachLists,
+    // after `list` is subclassed and added; by default with the record
+    // lists' keys (table 117) and context menu (116): cut, copy, paste,
+    // insert, delete. Its selection changes keep the controls; after a
+    // change of its records the bound record goes into the working copy.
+    void AttachSubList(RECORD_SUBLIST& sub, CTRL_LIST_BASE* list,
+                       const LIST_COMMAND_IDS& commands = kRecordListCommands);
 
     void OnSetActive();
     // Every control but the lists back into the bound record, then the
     // bound record into the working copy.
     void StoreRecord();
-    // "データ数" of a list, 1 to the list's maximum; the box stands at `button`.
+    // "データ数" of the record list, 1 to the list's maximum.
     void AskRecordCount();
-    void AskRecordCount(CTRL_LIST_BASE& list, WORD button);
 
-    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
-    std::vector<CTRL_EDITSTR_CLASS> m_Strs;
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
-    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
-    std::vector<CTRL_PICTURE_CLASS> m_Pictures;
-    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
     HMENU m_hMenuBar = nullptr;
     HMENU m_hMenu = nullptr;
-    std::vector<CTRL_LIST_BASE*> m_SubLists;
-    HMENU m_hSubMenuBar = nullptr;
-    HMENU m_hSubMenu = nullptr;
+    std::vector<RECORD_SUBLIST*> m_SubLists;
 
 private:
     // The sub-lists' part of a command; 1 when one of them took it.

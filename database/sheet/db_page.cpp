@@ -5,7 +5,7 @@
 #include "database/sheet/prop_database.h"
 
 DLG_DBPAGE::DLG_DBPAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
-    : DLG_CLASS(resId, sheet ? sheet->m_pParent : nullptr, WND_MODE_PAGE, wndList), m_pDatabase(sheet) {
+    : DLG_RECORD_CLASS(resId, sheet ? sheet->m_pParent : nullptr, WND_MODE_PAGE, wndList), m_pDatabase(sheet) {
     SetWindowParam(0, 0, 100, 100, 640, 480, 0, 0, 0, 0, 0, 0);
 }
 

@@ -1,15 +1,17 @@
-// What every page of the database sheet shares: the sheet it belongs to, the
-// applied flag, the commit that Apply calls, the sheet's Apply button enabled
-// after every command, and the two duties of the sheet's first page (it
-// answers Apply for the whole sheet and reports the sheet's end).
+// What every page of the database sheet shares: the control families of the
+// record dialogs (each page binds them at its own point of opening), the
+// sheet it belongs to, the applied flag, the commit that Apply calls, the
+// sheet's Apply button enabled after every command, and the two duties of
+// the sheet's first page (it answers Apply for the whole sheet and reports
+// the sheet's end).
 #pragma once
 
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
 
 class PROP_DATABASE;
 class PROP_DBSKILL;
 
-class DLG_DBPAGE : public DLG_CLASS {
+class DLG_DBPAGE : public DLG_RECORD_CLASS {
 public:
     DLG_DBPAGE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
 

@@ -33,10 +33,6 @@ DLG_DB_PTVAL::DLG_DB_PTVAL(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wnd
     m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_PTVAL_RENAME}));
 }
 
-DLG_DB_PTVAL::~DLG_DB_PTVAL() {
-    if (DLG_STATIC<DLG_DB_PTVAL>::s_pInstance == this) DLG_STATIC<DLG_DB_PTVAL>::s_pInstance = nullptr;
-}
-
 int DLG_DB_PTVAL::OnPageCommand(WORD id, WORD code) {
     if (id != IDC_PTVAL_RENAME || code != BN_CLICKED) return 0;
     RenameVariable();

@@ -9,7 +9,6 @@
 class DLG_DB_PTVAL : public DLG_DBLIST<cPtVal> {
 public:
     DLG_DB_PTVAL(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DB_PTVAL() override;
 
     VECTOR_CLASS<std::string> m_VarRows;  // common variables 1 to the last
 

@@ -1,5 +1,7 @@
 #include "database/sheet/dlg_dbland.h"
 
+#include "editing/skill_combos.h"
+#include "editing/symbol_preview.h"
 #include "media/image_table.h"
 #include "model/media_database.h"
 #include "model/system.h"
@@ -36,8 +38,13 @@ void BuildBackRows(VECTOR_CLASS<std::string>& rows) { MakeRecordNameList(rows, g
 }  // namespace
 
 DLG_DBLAND::DLG_DBLAND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
-    : DLG_DBLIST<cLand>(resId, sheet, wndList, &g_LandList) {
+    : DLG_DBLIST<cLand>(resId, sheet, wndList, &g_LandList),
+      m_ElemEdits({IDC_LAND_ELEMS, 0, IDC_LAND_ELEM_EDIT, 0}, 0) {
     SetInstance(this);
+    m_ElemEdits.m_Edit = [this](int index) -> int {
+        if (index >= static_cast<int>(m_Record.ElemRate.size())) return 0;
+        return InputValue(this, m_pWndList, &m_Record.ElemRate[index], 0, 999, "属性修正(%)", &m_Elems);
+    };
     if (g_LandList.empty()) {
         g_LandList.emplace_back();
         m_Work.Assign(g_LandList);
@@ -45,8 +52,7 @@ DLG_DBLAND::DLG_DBLAND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList
     m_ListDesc = DbListDesc(IDC_LAND_LIST, &g_LandList, &m_Work, &m_Record, 1, 1, 999, 0, LandRow);
     m_ElemDesc = DbListDesc<int>(IDC_LAND_ELEMS, nullptr, &m_Record.ElemRate, nullptr, 0, 1, 99, 1, ElemRow);
     BuildBackRows(m_BackRows);
-    const cDib& symbols = g_ImageTable[IMG_SYMBOL];
-    MakeNumberRows(m_SymbolRows, symbols.m_nWidth, symbols.m_nHeight);
+    FillNumberCombo(m_SymbolRows);
 
     cLand& r = m_Record;
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_DBLIST_NAME, &r.Name, 9, 8, 1, 1, {}}));
@@ -69,43 +75,23 @@ DLG_DBLAND::DLG_DBLAND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList
     m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_LAND_ELEM_EDIT}));
 }
 
-DLG_DBLAND::~DLG_DBLAND() {
-    if (DLG_STATIC<DLG_DBLAND>::s_pInstance == this) DLG_STATIC<DLG_DBLAND>::s_pInstance = nullptr;
-}
-
 void DLG_DBLAND::AttachLists() {
     DLG_DBLIST<cLand>::AttachLists();
     m_Elems.Subclass(this, m_ElemDesc);
     AddCtrl(&m_Elems);
-    m_Elems.SelectOnly(0, 0);
+    AttachSubList(m_ElemEdits, &m_Elems, kEditOnlyCommands);
 }
 
 // The previews follow the land now shown at once.
 void DLG_DBLAND::AfterRecordChange() { OnPaint(); }
 
 int DLG_DBLAND::OnPageCommand(WORD id, WORD code) {
-    if (id == IDC_LAND_ELEMS && code == LBN_SELCHANGE) {
-        m_Elems.OnSelChange();
-        return 1;
-    }
-    if ((id == IDC_LAND_ELEM_EDIT && code == BN_CLICKED) || (id == IDC_LAND_ELEMS && code == LBN_DBLCLK)) {
-        EditElementRate();
-        return 1;
-    }
     if (id == IDC_LAND_PICK && code == BN_CLICKED) {
+        // The edit shows the picked chip; refreshed from the record it would lose it.
         PickChip();
-        return 1;
+        return PAGE_CMD_KEEP;
     }
-    return 0;
-}
-
-void DLG_DBLAND::EditElementRate() {
-    const int index = m_Elems.GetDataPos();
-    if (index < 0 || index >= static_cast<int>(m_Record.ElemRate.size())) return;
-    if (!InputValue(this, m_pWndList, &m_Record.ElemRate[index], 0, 999, "属性修正(%)", &m_Elems)) return;
-    m_Elems.FillList();
-    m_Elems.RedrawList();
-    m_List.StoreCurrentRecord();
+    return PAGE_CMD_NONE;
 }
 
 void DLG_DBLAND::PickChip() {
@@ -128,15 +114,8 @@ void DLG_DBLAND::OnPaint() {
     if (!m_bCreated) return;
     CTRL_PICTURE_CLASS& chip = m_Pictures[0];
     CTRL_PICTURE_CLASS& symbol = m_Pictures[1];
-    const cDib& symbols = g_ImageTable[IMG_SYMBOL];
-    const int columns = symbols.m_nWidth / 16;
     CTRL_COMBO_CLASS<int>* pick = FindCtrl(m_Combos, IDC_LAND_SYMBOLS);
-    if (columns > 0 && pick && symbol.Surface()) {
-        const int n = pick->GetCurSel();
-        symbol.Surface()->Fill(RGB(0, 0, 0));
-        if (n >= 0) symbol.Surface()->StretchBlt(0, 0, 32, 32, &symbols, n % columns * 16, n / columns * 16, 16, 16, 0);
-        symbol.Present();
-    }
+    if (pick) DrawSymbolPreview(&symbol, pick->GetCurSel());
     if (chip.Surface()) {
         // The value as typed, before it is stored.
         const int v = static_cast<int>(GetDlgItemInt(m_hWnd, IDC_LAND_GRAPHIC, nullptr, FALSE));

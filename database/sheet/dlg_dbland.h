@@ -9,13 +9,14 @@ class DLG_DBLAND : public DLG_DBLIST<cLand> {
 public:
     // An empty land list gets one default land in the database itself.
     DLG_DBLAND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DBLAND() override;
 
     // The symbol and map-chip previews, once the page is initialised.
     void OnPaint() override;
 
     // The element rates of the bound land; element 0 is never shown.
     CTRL_LIST_CLASS<int> m_Elems;
+    // A rate is edited in a number box ("編集" or a double click).
+    RECORD_SUBLIST m_ElemEdits;
     int m_nSymbol = 0;  // the symbol the preview shows; never stored
     VECTOR_CLASS<std::string> m_BackRows;
     VECTOR_CLASS<std::string> m_SymbolRows;
@@ -28,7 +29,6 @@ protected:
     void AfterRecordChange() override;
 
 private:
-    void EditElementRate();
     void PickChip();
     CTRL_LIST_DESC<int> m_ElemDesc = {};
 };

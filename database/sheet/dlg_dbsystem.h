@@ -134,10 +134,7 @@ public:
     std::vector<CTRL_EDITVAL_CLASS<double>> m_Reals;
     std::vector<CTRL_EDITVAL_CLASS<short>> m_Shorts;
     std::vector<CTRL_EDITVAL_CLASS<unsigned char>> m_Bytes;
-    std::vector<CTRL_EDITSTR_CLASS> m_Strs;
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
     std::vector<CTRL_CHECK_CLASS<unsigned char>> m_ByteChecks;
-    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
     VECTOR_CLASS<std::string> m_PartyVarRows;
     VECTOR_CLASS<std::string> m_BgmRows;
     VECTOR_CLASS<std::string> m_BackRows;
@@ -166,9 +163,6 @@ public:
     DLG_DBSYSTEM_PAGE(WORD, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
         : DLG_DBSYSTEM_N(SystemPageTable(N - 1), sheet, wndList) {
         SetInstance(this);
-    }
-    ~DLG_DBSYSTEM_PAGE() override {
-        if (DLG_STATIC<DLG_DBSYSTEM_PAGE>::s_pInstance == this) DLG_STATIC<DLG_DBSYSTEM_PAGE>::s_pInstance = nullptr;
     }
 };
 

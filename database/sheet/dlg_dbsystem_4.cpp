@@ -6,7 +6,6 @@
 #include "editing/preview_combos.h"
 #include "media/sound.h"
 #include "ui/common_dialogs.h"
-#include "ui/dlg_input.h"
 
 namespace {
 
@@ -44,18 +43,20 @@ void ElemRow(std::string& text, int, const cElem& element) { text = element.Name
 const char* FontSampleFace(int row) { return FontNameTable[row >= 0 && row < FONT_NAME_COUNT ? row : 0]; }
 
 DLG_DBSYSTEM_4::DLG_DBSYSTEM_4(WORD, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
-    : DLG_DBSYSTEM_N(SystemPageTable(3), sheet, wndList), m_Sample({IDC_FONT_SAMPLE, 380, 19, -1, -1}) {
+    : DLG_DBSYSTEM_N(SystemPageTable(3), sheet, wndList),
+      m_ElemEdits({IDC_ELEM_LIST, 0, IDC_ELEM_EDIT, 0, IDC_ELEM_NEW, IDC_ELEM_CLEAR, IDC_ELEM_COUNT}, 0),
+      m_Sample({IDC_FONT_SAMPLE, 380, 19, -1, -1}) {
     SetInstance(this);
+    m_ElemEdits.m_Edit = [this](int index) -> int {
+        if (index >= static_cast<int>(m_Elems.size())) return 0;
+        DLG_ELEM dialog(this, m_pWndList, &m_ElemList, &m_Elems[index]);
+        return dialog.DoModal(0) == 1;
+    };
     m_Elems.Assign(g_System.Elements);
     for (const auto& row : kBgmRows) m_Buttons.push_back(CTRL_BUTTON_CLASS({row.play}));
     for (const auto& row : kSoundRows) m_Buttons.push_back(CTRL_BUTTON_CLASS({row.browse}));
     for (const auto& row : kSoundRows) m_Buttons.push_back(CTRL_BUTTON_CLASS({row.play}));
     m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_ELEM_COUNT}));
-}
-
-DLG_DBSYSTEM_4::~DLG_DBSYSTEM_4() {
-    if (m_hMenuBar) DestroyMenu(m_hMenuBar);
-    if (DLG_STATIC<DLG_DBSYSTEM_4>::s_pInstance == this) DLG_STATIC<DLG_DBSYSTEM_4>::s_pInstance = nullptr;
 }
 
 int DLG_DBSYSTEM_4::OnInitDialog(WPARAM wParam, LPARAM lParam) {
@@ -66,12 +67,7 @@ int DLG_DBSYSTEM_4::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     AttachTable();
     AddCtrls(m_Buttons);
     m_Sample.AttachDesc(this);
-    AddAccelerator(m_ElemList.m_hWnd, IDR_ACCEL_DBLIST);
-    const WORD* k = kDbListKeyIds;
-    const WORD* m = kDbListMenuIds;
-    m_ElemList.SetCommandIds(k[0], k[1], k[2], k[3], k[4], k[5], k[6]);
-    m_ElemList.SetMenuCommandIds(m[0], m[1], m[2], m[3], m[4], m[5], m[6]);
-    if (!m_hMenuBar) m_hMenuBar = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_DBLIST));
+    m_ElemEdits.Attach(this, &m_ElemList, kDbListCommands);
     RefreshIfPending();
     m_ElemList.SelectOnly(0, 0);
     UpdateCtrls();
@@ -85,14 +81,9 @@ int DLG_DBSYSTEM_4::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!CheckCommand(wParam)) return 0;
     DLG_CLASS::OnCommand(wParam, lParam);
     const WORD id = LOWORD(wParam), code = HIWORD(wParam);
-    if (id == IDC_ELEM_NEW && code == BN_CLICKED) m_ElemList.NewRecord();
-    if (id == IDC_ELEM_CLEAR && code == BN_CLICKED) {
-        m_ElemList.ClearRecords();
-        RefreshCtrlsExcept(-1, &m_ElemList);
-    }
-    if (id == IDC_ELEM_COUNT && code == BN_CLICKED) AskElementCount();
-    if (id == IDC_ELEM_LIST && code == LBN_SELCHANGE) m_ElemList.OnSelChange();
-    if ((id == IDC_ELEM_LIST && code == LBN_DBLCLK) || (id == IDC_ELEM_EDIT && code == BN_CLICKED)) EditElement();
+    int changed = 0;
+    m_ElemEdits.OnCommand(id, code, &changed);
+    if (id == IDC_ELEM_CLEAR && code == BN_CLICKED) RefreshCtrlsExcept(-1, &m_ElemList);
     if (code == BN_CLICKED) {
         for (const auto& row : kBgmRows)
             if (id == row.play) PlaySelectedBgm(m_Combos, row.combo);
@@ -101,26 +92,9 @@ int DLG_DBSYSTEM_4::OnCommand(WPARAM wParam, LPARAM lParam) {
             if (id == kSoundRows[i].play) PlaySoundRow(i);
         }
     }
-    if (!m_ElemList.OnListCommand(id)) m_ElemList.OnListMenuCommand(id);
     RedrawList();
     MarkChanged();
     return 1;
-}
-
-void DLG_DBSYSTEM_4::EditElement() {
-    m_ElemList.m_nLastCommand = 7;
-    const int index = m_ElemList.GetDataPos();
-    if (index < 0 || index >= static_cast<int>(m_Elems.size())) return;
-    DLG_ELEM dialog(this, m_pWndList, &m_ElemList, &m_Elems[index]);
-    if (dialog.DoModal(0) != 1) return;
-    m_ElemList.FillList();
-    m_ElemList.RedrawList();
-}
-
-void DLG_DBSYSTEM_4::AskElementCount() {
-    int count = m_ElemList.GetRecordCount();
-    if (InputValue(this, m_pWndList, &count, 1, 99, "データ数", FindCtrl(m_Buttons, IDC_ELEM_COUNT)))
-        m_ElemList.Resize(count);
 }
 
 void DLG_DBSYSTEM_4::BrowseSound(int row) {
@@ -152,7 +126,7 @@ LRESULT DLG_DBSYSTEM_4::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     int handled = 0;
     LRESULT r = PageProc(hwnd, msg, wParam, lParam, &handled);
     if (handled) return TRUE;
-    if (IsRightClicked() && m_ElemList.SelectAtPoint(m_CursorPos) && m_hMenuBar) TrackPopup(GetSubMenu(m_hMenuBar, 0));
+    if (IsRightClicked()) m_ElemEdits.ShowMenu(m_CursorPos);
     if (msg == WM_DESTROY) g_Sound.Stop();
     if (IsSetActive(msg, lParam)) RefreshIfPending();
     if (!r && msg != WM_NOTIFY) return FALSE;

@@ -6,11 +6,11 @@
 #include "database/sheet/dlg_dbsystem.h"
 #include "model/system.h"
 #include "ui/ctrl_list.h"
+#include "ui/record_sublist.h"
 
 class DLG_DBSYSTEM_4 : public DLG_DBSYSTEM_N {
 public:
     DLG_DBSYSTEM_4(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DBSYSTEM_4() override;
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -23,14 +23,12 @@ public:
     // The elements; entry 0 exists but is never listed.
     VECTOR_CLASS<cElem> m_Elems;
     CTRL_LIST_CLASS<cElem> m_ElemList;
-    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
+    // The elements' commands: "新規", "編集", "ｸﾘｱ", "ﾃﾞｰﾀ数", keys and menu.
+    RECORD_SUBLIST m_ElemEdits;
     CTRL_PICTURE_CLASS m_Sample;
-    HMENU m_hMenuBar = nullptr;
     int m_nSampleRow = -1;  // the font row the sample was drawn with
 
 private:
-    void EditElement();
-    void AskElementCount();
     void BrowseSound(int row);
     void PlaySoundRow(int row);
     CTRL_EDITSTR_CLASS* SoundEdit(int row);

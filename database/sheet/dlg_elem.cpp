@@ -1,20 +1,8 @@
 #include "database/sheet/dlg_elem.h"
 
 DLG_ELEM::DLG_ELEM(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cElem* element)
-    : DLG_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 0), m_pElem(element) {
+    : DLG_RECORD_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 0), m_pElem(element) {
     SetInstance(this);
     // One character, a double-byte one counting one.
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_ELEM_NAME, &m_pElem->Name, 2, 1, 1, 1, {0, 0, 0, 0}}));
-}
-
-DLG_ELEM::~DLG_ELEM() {
-    if (DLG_STATIC<DLG_ELEM>::s_pInstance == this) DLG_STATIC<DLG_ELEM>::s_pInstance = nullptr;
-}
-
-int DLG_ELEM::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    AddCtrls(m_Strs);
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
 }

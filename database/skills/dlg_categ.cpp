@@ -1,11 +1,11 @@
 #include "database/skills/dlg_categ.h"
 
-#include "database/skills/symbol_preview.h"
 #include "editing/skill_combos.h"
+#include "editing/symbol_preview.h"
 #include "resources/db_skills_ids.h"
 
 DLG_CATEG::DLG_CATEG(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cCateg* categ)
-    : DLG_CLASS(IDD_CATEG, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pCateg(categ) {
+    : DLG_RECORD_CLASS(IDD_CATEG, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pCateg(categ) {
     SetInstance(this);
     FillNumberCombo(m_SymbolRows);
     // One character, a double-byte one counting one.
@@ -15,22 +15,7 @@ DLG_CATEG::DLG_CATEG(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLAS
     m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_CATEG_SYMBOL, 32, 32, -1, -1}));
 }
 
-DLG_CATEG::~DLG_CATEG() {
-    if (DLG_STATIC<DLG_CATEG>::s_pInstance == this) DLG_STATIC<DLG_CATEG>::s_pInstance = nullptr;
-}
-
-int DLG_CATEG::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    AddCtrls(m_Rates);
-    AddCtrls(m_Strs);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Pictures);
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
-}
-
 void DLG_CATEG::OnPaint() {
     if (!m_bCreated) return;
-    DrawSymbolPreview(m_Pictures[0], m_Combos[0].GetCurSel());
+    DrawSymbolPreview(&m_Pictures[0], m_Combos[0].GetCurSel());
 }

@@ -149,10 +149,6 @@ DLG_DBSKILL::DLG_DBSKILL(WORD resId, DLG_DBSKILLLIST* owner, WND_LIST_CLASS* wnd
         m_Buttons.push_back(CTRL_BUTTON_CLASS({id}));
 }
 
-DLG_DBSKILL::~DLG_DBSKILL() {
-    if (Page() == this) DLG_STATIC<DLG_DBSKILL>::s_pInstance = nullptr;
-}
-
 void DLG_DBSKILL::BuildNameLists() {
     MakeRecordNameList(m_CategRows, m_pSkillList->vCateg, nullptr, 0, 0, 0, 0);
     MakeRecordNameList(m_ClassRows, g_ClassList, "全クラス習得可", 0, 1, 3, 0);

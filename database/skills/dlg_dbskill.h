@@ -20,7 +20,6 @@ public:
     // when it has fewer than two. `list` is its position in the owner's
     // working copy, which names its CSV file.
     DLG_DBSKILL(WORD resId, DLG_DBSKILLLIST* owner, WND_LIST_CLASS* wndList, int list);
-    ~DLG_DBSKILL() override;
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;

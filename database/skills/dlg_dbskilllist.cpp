@@ -8,6 +8,7 @@
 #include "database/skills/prop_dbskill.h"
 #include "database/skills/skill_list_rules.h"
 #include "database/skills/skill_rules.h"
+#include "editing/skill_rows.h"
 #include "model/media_database.h"
 #include "resources/db_skills_ids.h"
 #include "ui/record_names.h"
@@ -37,10 +38,14 @@ const struct {
                {6, 1421}, {7, 1422}, {8, 1423}, {9, 1424}, {10, 1425}};
 // Keys and context menus of the category and slot lists, in the order cut,
 // copy, paste, new, insert, clear, delete.
-const WORD kCategKeys[LIST_CMD_COUNT] = {40040, 40035, 40038, 40084, 0, 40085, 0};
-const WORD kCategMenu[LIST_CMD_COUNT] = {40075, 40076, 40077, 0, 0, 40086, 0};
-const WORD kSlotKeys[LIST_CMD_COUNT] = {40101, 40093, 40098, 40104, 0, 40100, 0};
-const WORD kSlotMenu[LIST_CMD_COUNT] = {40088, 40089, 40090, 0, 0, 40133, 0};
+const LIST_COMMAND_IDS kCategCommands = {IDR_ACCEL_DBCATEG,
+                                         {40040, 40035, 40038, 40084, 0, 40085, 0},
+                                         IDR_MENU_DBCATEG,
+                                         {40075, 40076, 40077, 0, 0, 40086, 0}};
+const LIST_COMMAND_IDS kSlotCommands = {IDR_ACCEL_DBSLOT,
+                                        {40101, 40093, 40098, 40104, 0, 40100, 0},
+                                        IDR_MENU_DBSLOT,
+                                        {40088, 40089, 40090, 0, 0, 40133, 0}};
 const int kMaxLists = 16, kMaxCategs = 99, kMaxSlots = 99;
 
 DLG_DBSKILLLIST* Page() { return DLG_STATIC<DLG_DBSKILLLIST>::s_pInstance; }
@@ -53,24 +58,19 @@ void SlotRow(std::string& text, int index, const cSlot&) {
     cSkillList& list = Page()->m_Record;
     cSlot& slot = list.vSlot.At(index);
     ResetLostConditions(slot, static_cast<int>(list.vCateg.size()));
-    text = FormatSlotRow(slot, list.vCateg);
+    text = SlotCategoryNames(slot, list.vCateg, " ");
 }
 
 void BuildTradeValNames(VECTOR_CLASS<std::string>& rows) {
     MakeRecordNameList(rows, g_Database.PtVals, nullptr, 1, 1, 3, 0);
 }
 
-// A sub-list's keys (from its accelerator table) and its context menu.
-void SetCommands(DLG_CLASS* dlg, CTRL_LIST_BASE& list, WORD accel, const WORD* keys, WORD menuId, const WORD* menu) {
-    dlg->AddAccelerator(list.m_hWnd, accel);
-    list.SetCommandIds(keys[0], keys[1], keys[2], keys[3], keys[4], keys[5], keys[6]);
-    list.SetContextMenu(menuId, menu[0], menu[1], menu[2], menu[3], menu[4], menu[5], menu[6]);
-}
-
 }  // namespace
 
 DLG_DBSKILLLIST::DLG_DBSKILLLIST(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
-    : DLG_DBLIST<cSkillList>(resId, sheet, wndList, &g_SkillLists) {
+    : DLG_DBLIST<cSkillList>(resId, sheet, wndList, &g_SkillLists),
+      m_CategEdits({IDC_CATEG_LIST, 0, IDC_CATEG_EDIT, 0, IDC_CATEG_NEW, IDC_CATEG_CLEAR, IDC_CATEG_COUNT}, 0),
+      m_SlotEdits({IDC_SLOT_LIST, 0, IDC_SLOT_EDIT, 0, IDC_SLOT_NEW, IDC_SLOT_CLEAR, IDC_SLOT_COUNT}, 0) {
     SetInstance(this);
     if (g_SkillLists.empty()) {
         g_SkillLists.emplace_back();
@@ -117,12 +117,26 @@ DLG_DBSKILLLIST::DLG_DBSKILLLIST(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLAS
     for (WORD id : {IDC_CATEG_NEW, IDC_CATEG_CLEAR, IDC_CATEG_COUNT, IDC_CATEG_EDIT, IDC_SLOT_NEW, IDC_SLOT_CLEAR,
                     IDC_SLOT_COUNT, IDC_SLOT_EDIT, IDC_SKILLLIST_EDIT_SKILLS})
         m_Buttons.push_back(CTRL_BUTTON_CLASS({id}));
+    m_CategEdits.m_Edit = [this](int index) -> int {
+        if (index >= static_cast<int>(m_Record.vCateg.size())) return 0;
+        DLG_CATEG dialog(this, m_pWndList, &m_Categs, &m_Record.vCateg[index]);
+        return dialog.DoModal(0) == 1;
+    };
+    // Slot rows name the categories.
+    m_CategEdits.m_Changed = [this] {
+        m_Slots.FillList();
+        m_Slots.RedrawList();
+    };
+    m_SlotEdits.m_Edit = [this](int index) -> int {
+        if (index >= static_cast<int>(m_Record.vSlot.size())) return 0;
+        DLG_SLOT dialog(this, m_pWndList, &m_Slots, &m_Record.vSlot[index], &m_Record.vCateg);
+        return dialog.DoModal(0) == 1;
+    };
 }
 
 DLG_DBSKILLLIST::~DLG_DBSKILLLIST() {
     if (m_pSkillSheet) m_pSkillSheet->Close();
     SafeDelete(m_pSkillSheet);
-    if (Page() == this) DLG_STATIC<DLG_DBSKILLLIST>::s_pInstance = nullptr;
 }
 
 void DLG_DBSKILLLIST::AttachLists() {
@@ -131,10 +145,8 @@ void DLG_DBSKILLLIST::AttachLists() {
     AddCtrl(&m_Categs);
     m_Slots.Subclass(this, m_SlotDesc);
     AddCtrl(&m_Slots);
-    SetCommands(this, m_Categs, IDR_ACCEL_DBCATEG, kCategKeys, IDR_MENU_DBCATEG, kCategMenu);
-    SetCommands(this, m_Slots, IDR_ACCEL_DBSLOT, kSlotKeys, IDR_MENU_DBSLOT, kSlotMenu);
-    m_Categs.SelectOnly(0, 0);
-    m_Slots.SelectOnly(0, 0);
+    AttachSubList(m_CategEdits, &m_Categs, kCategCommands);
+    AttachSubList(m_SlotEdits, &m_Slots, kSlotCommands);
 }
 
 int DLG_DBSKILLLIST::OnPageCommand(WORD id, WORD code) {
@@ -142,71 +154,7 @@ int DLG_DBSKILLLIST::OnPageCommand(WORD id, WORD code) {
         OpenSkillSheet();
         return 1;
     }
-    // The category and the slot list: the same commands on their own ids.
-    const SUB_LIST subLists[] = {
-        {&m_Categs, IDC_CATEG_LIST, IDC_CATEG_NEW, IDC_CATEG_CLEAR, IDC_CATEG_COUNT, IDC_CATEG_EDIT,
-         &DLG_DBSKILLLIST::EditCategory, &DLG_DBSKILLLIST::CategoriesChanged},
-        {&m_Slots, IDC_SLOT_LIST, IDC_SLOT_NEW, IDC_SLOT_CLEAR, IDC_SLOT_COUNT, IDC_SLOT_EDIT,
-         &DLG_DBSKILLLIST::EditSlot, &DLG_DBSKILLLIST::SlotsChanged},
-    };
-    for (const SUB_LIST& sub : subLists)
-        if (OnSubListCommand(sub, id, code)) return 1;
     return 0;
-}
-
-int DLG_DBSKILLLIST::OnSubListCommand(const SUB_LIST& sub, WORD id, WORD code) {
-    CTRL_LIST_BASE& list = *sub.list;
-    const int clicked = code == BN_CLICKED;
-    if (id == sub.listId && code == LBN_SELCHANGE) {
-        list.OnSelChange();
-        return 1;
-    }
-    if ((id == sub.listId && code == LBN_DBLCLK) || (id == sub.editId && clicked)) {
-        (this->*sub.edit)();
-        return 1;
-    }
-    if (id == sub.newId && clicked)
-        list.NewRecord();
-    else if (id == sub.clearId && clicked)
-        list.ClearRecords();
-    else if (id == sub.countId && clicked)
-        AskRecordCount(list, sub.countId);
-    else if (!list.OnListCommand(id) && !list.OnListMenuCommand(id))
-        return 0;
-    (this->*sub.changed)();
-    return 1;
-}
-
-void DLG_DBSKILLLIST::CategoriesChanged() {
-    m_Categs.FillList();
-    m_Categs.RedrawList();
-    SlotsChanged();  // slot rows name the categories
-}
-
-void DLG_DBSKILLLIST::SlotsChanged() {
-    m_Slots.FillList();
-    m_Slots.RedrawList();
-    m_List.StoreCurrentRecord();
-}
-
-void DLG_DBSKILLLIST::EditCategory() {
-    m_Categs.m_nLastCommand = 7;
-    const int index = m_Categs.GetDataPos();
-    if (index >= 0 && index < static_cast<int>(m_Record.vCateg.size())) {
-        RedrawList();  // drawn again under the dialog
-        DLG_CATEG dialog(this, m_pWndList, &m_Categs, &m_Record.vCateg[index]);
-        if (dialog.DoModal(0) == 1) CategoriesChanged();
-    }
-    m_Slots.FillList();
-}
-
-void DLG_DBSKILLLIST::EditSlot() {
-    m_Slots.m_nLastCommand = 7;
-    const int index = m_Slots.GetDataPos();
-    if (index < 0 || index >= static_cast<int>(m_Record.vSlot.size())) return;
-    RedrawList();  // drawn again under the dialog
-    DLG_SLOT dialog(this, m_pWndList, &m_Slots, &m_Record.vSlot[index], &m_Record.vCateg);
-    if (dialog.DoModal(0) == 1) SlotsChanged();
 }
 
 void DLG_DBSKILLLIST::OpenSkillSheet() {
@@ -265,14 +213,4 @@ void DLG_DBSKILLLIST::UpdatePageState() {
     EnableId(1413, ticked(IDC_CONFIRM_LEARN));
     EnableId(1414, ticked(IDC_CONFIRM_FORGET));
     EnableId(1415, ticked(IDC_CONFIRM_FORGET));
-}
-
-void DLG_DBSKILLLIST::ShowListMenu(POINT at) {
-    if (m_List.SelectAtPoint(at)) {
-        if (m_hMenu) TrackPopup(m_hMenu);
-    } else if (m_Categs.SelectAtPoint(at)) {
-        if (m_Categs.m_hMenu) TrackPopup(m_Categs.m_hMenu);
-    } else if (m_Slots.SelectAtPoint(at)) {
-        if (m_Slots.m_hMenu) TrackPopup(m_Slots.m_hMenu);
-    }
 }

@@ -23,6 +23,9 @@ public:
 
     CTRL_LIST_CLASS<cCateg> m_Categs;
     CTRL_LIST_CLASS<cSlot> m_Slots;
+    // Their commands: "新規", "ｸﾘｱ", "ﾃﾞｰﾀ数", "編集", keys and menu.
+    RECORD_SUBLIST m_CategEdits;
+    RECORD_SUBLIST m_SlotEdits;
     VECTOR_CLASS<std::string> m_vTradeValName;  // party variables 1 to the last
     PROP_DBSKILL* m_pSkillSheet = nullptr;      // the registry deletes it once closed
 
@@ -32,23 +35,9 @@ protected:
     void OnApplied() override;
     void Renumber() override;
     void UpdatePageState() override;
-    void ShowListMenu(POINT at) override;
 
 private:
-    // The ids and handlers of a sub-list's commands.
-    struct SUB_LIST {
-        CTRL_LIST_BASE* list;
-        WORD listId, newId, clearId, countId, editId;
-        void (DLG_DBSKILLLIST::*edit)();
-        void (DLG_DBSKILLLIST::*changed)();
-    };
-    int OnSubListCommand(const SUB_LIST& sub, WORD id, WORD code);
-    void EditCategory();
-    void EditSlot();
     void OpenSkillSheet();
-    // After the categories or slots changed: their rows, and the record stored.
-    void CategoriesChanged();
-    void SlotsChanged();
     void EnableId(WORD id, int flag);
 
     CTRL_LIST_DESC<cCateg> m_CategDesc = {};

@@ -10,20 +10,15 @@ class DLG_DBSKILLTYPE : public DLG_DBLIST<cCompatiType> {
 public:
     // A database with fewer than two types gets two first.
     DLG_DBSKILLTYPE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DBSKILLTYPE() override;
 
     // The influences of the bound type.
     CTRL_LIST_CLASS<cInfl> m_Infls;
+    // Their commands: "挿入", "編集", "削除", keys and menu.
+    RECORD_SUBLIST m_InflEdits;
 
 protected:
     void AttachLists() override;
-    int OnPageCommand(WORD id, WORD code) override;
-    void ShowListMenu(POINT at) override;
 
 private:
-    void InsertInfluence();
-    void EditInfluence();
-    // The influence list's rows again and the bound type into the working copy.
-    void InfluencesChanged();
     CTRL_LIST_DESC<cInfl> m_InflDesc = {};
 };

@@ -7,7 +7,7 @@
 #include "ui/record_names.h"
 
 DLG_INFL::DLG_INFL(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cInfl* infl)
-    : DLG_CLASS(IDD_INFL, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pInfl(infl) {
+    : DLG_RECORD_CLASS(IDD_INFL, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pInfl(infl) {
     SetInstance(this);
     MakeRecordNameList(m_TypeRows, g_Database.CompatiTypes, nullptr, 1, 1, 3, 0);
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_INFL_TARGET, &infl->nTarget, nullptr, &m_TypeRows, 1, nullptr}));
@@ -17,21 +17,11 @@ DLG_INFL::DLG_INFL(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS*
     m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({IDC_INFL_VALUE, &infl->nValue, -999999, 999999, 11082, 1}));
 }
 
-DLG_INFL::~DLG_INFL() {
-    if (DLG_STATIC<DLG_INFL>::s_pInstance == this) DLG_STATIC<DLG_INFL>::s_pInstance = nullptr;
-}
-
-int DLG_INFL::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Edits);
-    UpdateCtrls();
+void DLG_INFL::OnCtrlsShown() {
     // A target type that no longer exists is shown as none chosen, not as the first type.
     if (m_Combos[0].ValueToIndex(m_pInfl->nTarget) < 0 ||
         m_pInfl->nTarget >= static_cast<int>(g_Database.CompatiTypes.size()))
         SendMessageA(m_Combos[0].m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    m_bCreated = 1;
-    return 0;
 }
 
 int DLG_INFL::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -2,8 +2,9 @@
 
 #include "database/sheet/db_list_page.h"
 #include "database/skills/skill_list_rules.h"
-#include "database/skills/symbol_preview.h"
 #include "editing/skill_combos.h"
+#include "editing/skill_rows.h"
+#include "editing/symbol_preview.h"
 #include "resources/db_skills_ids.h"
 #include "ui/record_names.h"
 
@@ -20,7 +21,7 @@ void CondRow(std::string& text, int, const cAcqCond& cond) {
 
 DLG_SLOT::DLG_SLOT(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cSlot* slot,
                    const VECTOR_CLASS<cCateg>* categories)
-    : DLG_CLASS(IDD_SLOT, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pSlot(slot), m_pCategs(categories) {
+    : DLG_RECORD_CLASS(IDD_SLOT, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pSlot(slot), m_pCategs(categories) {
     SetInstance(this);
     MakeRecordNameList(m_CategRows, *categories, nullptr, 0, 1, 2, 1);
     FillNumberCombo(m_SymbolRows);
@@ -33,25 +34,12 @@ DLG_SLOT::DLG_SLOT(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS*
     m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_SLOT_SYMBOL, 32, 32, -1, -1}));
 }
 
-DLG_SLOT::~DLG_SLOT() {
-    if (DLG_STATIC<DLG_SLOT>::s_pInstance == this) DLG_STATIC<DLG_SLOT>::s_pInstance = nullptr;
-}
-
-int DLG_SLOT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_SLOT::AttachCtrls() {
     m_CondList.Subclass(
         this, DbListDesc<cAcqCond>(IDC_SLOT_CONDS, &m_pSlot->vAcqCond, &m_Conds, nullptr, 1, 0, kMaxConds, 0, CondRow));
     AddCtrl(&m_CondList);
     // Ctrl+I inserts one condition and Delete deletes: the keys give one command each.
     m_CondList.SetCommandIds(40030, 40031, 40032, 0, 40069, 0, 40034);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Buttons);
-    AddCtrls(m_Pictures);
-    UpdateCtrls();
-    UpdateEnables();
-    m_bCreated = 1;
-    return 0;
 }
 
 LRESULT DLG_SLOT::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -103,5 +91,5 @@ void DLG_SLOT::UpdateEnables() {
 }
 
 void DLG_SLOT::OnPaint() {
-    if (m_bCreated) DrawSymbolPreview(m_Pictures[0], m_Combos[1].GetCurSel());
+    if (m_bCreated) DrawSymbolPreview(&m_Pictures[0], m_Combos[1].GetCurSel());
 }

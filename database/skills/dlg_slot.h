@@ -8,11 +8,10 @@
 #include <vector>
 
 #include "model/skill.h"
-#include "ui/ctrl_combo.h"
 #include "ui/ctrl_list.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
 
-class DLG_SLOT : public DLG_CLASS {
+class DLG_SLOT : public DLG_RECORD_CLASS {
 public:
     enum {
         IDC_SLOT_ALL = 1391,
@@ -27,9 +26,7 @@ public:
     // Centred on `placeRef`, the list the slot was chosen in.
     DLG_SLOT(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cSlot* slot,
              const VECTOR_CLASS<cCateg>* categories);
-    ~DLG_SLOT() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     // The symbol shown while the slot is empty, doubled in size.
@@ -42,10 +39,10 @@ public:
     VECTOR_CLASS<std::string> m_CategRows;
     VECTOR_CLASS<std::string> m_SymbolRows;
     CTRL_LIST_CLASS<cAcqCond> m_CondList;
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
-    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
-    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
-    std::vector<CTRL_PICTURE_CLASS> m_Pictures;
+
+protected:
+    void AttachCtrls() override;
+    void OnCtrlsShown() override { UpdateEnables(); }
 
 private:
     void InsertCondition();

@@ -2,6 +2,7 @@
 
 #include "database/skills/skill_rules.h"
 #include "editing/shared_words.h"
+#include "editing/skill_rows.h"
 
 namespace {
 
@@ -21,22 +22,6 @@ void ShapeSkillList(cSkillList& list) {
     ShapeLike(list.vLearnMenu, fresh.vLearnMenu);
     ShapeLike(list.vSellMenu, fresh.vSellMenu);
     ShapeLike(list.vForgetMenu, fresh.vForgetMenu);
-}
-
-void ResetLostConditions(cSlot& slot, int categories) {
-    for (cAcqCond& cond : slot.vAcqCond)
-        if (cond.nCateg < 0 || cond.nCateg >= categories) cond.nCateg = 0;
-}
-
-std::string CategoryName(const VECTOR_CLASS<cCateg>& categories, int index) {
-    return index >= 0 && index < static_cast<int>(categories.size()) ? categories[index].strName : std::string();
-}
-
-std::string FormatSlotRow(const cSlot& slot, const VECTOR_CLASS<cCateg>& categories) {
-    if (slot.bAllCateg) return "無制限";
-    std::string row;
-    for (const cAcqCond& cond : slot.vAcqCond) row += CategoryName(categories, cond.nCateg) + " ";
-    return row;
 }
 
 std::string FormatSkillRow(const cSkill& skill, const VECTOR_CLASS<cCateg>& categories) {

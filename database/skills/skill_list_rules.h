@@ -1,6 +1,6 @@
 // Rules of the skill pages that need no window: the shape a skill list must
-// have while the page binds its entries, and the row texts of slots, slot
-// conditions, skills and influences. Window-free, so they also build natively.
+// have while the page binds its entries, and the row texts of skills and
+// influences (a slot's are editing/skill_rows.h). Window-free, so they also build natively.
 #pragma once
 
 #include <string>
@@ -12,13 +12,6 @@
 // confirmation menu and the eleven scenes the page binds, taking missing
 // ones from a new list; surplus entries go.
 void ShapeSkillList(cSkillList& list);
-// A slot condition naming none of a list's `categories` categories names the first one.
-void ResetLostConditions(cSlot& slot, int categories);
-
-// The name of category `index`, or "" when the list has no such category.
-std::string CategoryName(const VECTOR_CLASS<cCateg>& categories, int index);
-// "無制限", or the category names of a slot's conditions, each with a blank after it.
-std::string FormatSlotRow(const cSlot& slot, const VECTOR_CLASS<cCateg>& categories);
 // "%s-%s": the skill's category name and its name.
 std::string FormatSkillRow(const cSkill& skill, const VECTOR_CLASS<cCateg>& categories);
 // "%s に対して %s %s %d": the target type's name, the stat, the operator and

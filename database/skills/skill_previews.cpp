@@ -3,7 +3,7 @@
 // the "#P" reference names.
 #include "database/media/effect_sequence.h"
 #include "database/skills/dlg_dbskill.h"
-#include "database/skills/symbol_preview.h"
+#include "editing/symbol_preview.h"
 #include "media/anim_play.h"
 #include "media/image_table.h"
 #include "model/media_database.h"
@@ -42,7 +42,7 @@ void DLG_DBSKILL::DrawPreviews(int advance) {
     if (!m_bCreated || !m_hWnd) return;
     CTRL_PICTURE_CLASS* symbol = FindCtrl(m_Pictures, IDC_SKILL_SYMBOL);
     CTRL_COMBO_CLASS<int>* symbols = FindCtrl(m_Combos, IDC_SKILL_SYMBOLS);
-    if (symbol && symbols) DrawSymbolPreview(*symbol, symbols->GetCurSel());
+    if (symbol && symbols) DrawSymbolPreview(symbol, symbols->GetCurSel());
     DrawEffectPreview(advance);
 }
 

@@ -19,8 +19,10 @@ const WORD kReferenceIds[STAT_COUNT] = {1106, 1107, 1108, 1109, 11110, 11111, 11
 const int kStatMax = 999999;
 
 // The second list's keys (accelerator table 130) and context menu (169).
-const WORD kSubKeyIds[LIST_CMD_COUNT] = {40040, 40035, 40038, 0, 40071, 0, 40039};
-const WORD kSubMenuIds[LIST_CMD_COUNT] = {40075, 40076, 40077, 0, 40078, 0, 40079};
+const LIST_COMMAND_IDS kSubCommands = {IDR_ACCEL_DBSUBLIST,
+                                       {40040, 40035, 40038, 0, 40071, 0, 40039},
+                                       IDR_MENU_DBSUBLIST,
+                                       {40075, 40076, 40077, 0, 40078, 0, 40079}};
 
 template <class T>
 void NameRow(std::string& text, int, const T& chara) {
@@ -39,7 +41,7 @@ DLG_DBCHARA<T, S>::DLG_DBCHARA(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS*
     this->PadSource(source, 2);
     T& r = this->m_Record;
     this->m_ListDesc = DbListDesc(ids.list, source, &this->m_Work, &r, 1, 1, 999, 1, NameRow<T>);
-    m_Sub.m_Desc = DbListDesc<S>(ids.sub.list, nullptr, &(r.*subRecords), nullptr, 0, 0, ids.subMax, 0, subRow);
+    m_SubDesc = DbListDesc<S>(ids.sub.list, nullptr, &(r.*subRecords), nullptr, 0, 0, ids.subMax, 0, subRow);
     BuildClassRows(m_ClassRows);
 
     this->m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_DBLIST_NAME, &r.Name, 13, 12, 1, 1, {}}));
@@ -62,26 +64,9 @@ DLG_DBCHARA<T, S>::DLG_DBCHARA(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS*
 template <class T, class S>
 void DLG_DBCHARA<T, S>::AttachLists() {
     DLG_DBLIST<T>::AttachLists();
-    m_Sub.Attach(this, kSubKeyIds, IDR_MENU_DBSUBLIST, kSubMenuIds);
-    this->AddAccelerator(m_Sub.m_List.m_hWnd, IDR_ACCEL_DBSUBLIST);
-}
-
-template <class T, class S>
-int DLG_DBCHARA<T, S>::OnPageCommand(WORD id, WORD code) {
-    int changed = 0;
-    if (!m_Sub.OnCommand(id, code, &changed)) return 0;
-    // The character holds its records: it goes back into the working copy.
-    if (changed) this->m_List.StoreCurrentRecord();
-    return 1;
-}
-
-template <class T, class S>
-void DLG_DBCHARA<T, S>::ShowListMenu(POINT at) {
-    if (this->m_List.SelectAtPoint(at)) {
-        if (this->m_hMenu) this->TrackPopup(this->m_hMenu);
-        return;
-    }
-    m_Sub.ShowMenu(this, at);
+    m_SubList.Subclass(this, m_SubDesc);
+    this->AddCtrl(&m_SubList);
+    this->AttachSubList(m_Sub, &m_SubList, kSubCommands);
 }
 
 template <class T, class S>

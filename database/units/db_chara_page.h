@@ -7,7 +7,6 @@
 #pragma once
 
 #include "database/sheet/db_list_page.h"
-#include "database/units/record_sublist.h"
 #include "model/chara.h"
 
 // The ids in which the two pages differ.
@@ -27,16 +26,16 @@ public:
     DLG_DBCHARA(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList, VECTOR_CLASS<T>* source,
                 const CHARA_PAGE_IDS& ids, VECTOR_CLASS<S> T::*subRecords, typename CTRL_LIST_DESC<S>::ROW_TEXT subRow);
 
-    RECORD_SUBLIST<S> m_Sub;
+    // The second list and its commands; m_Sub.m_Edit is the page's dialog.
+    CTRL_LIST_CLASS<S> m_SubList;
+    RECORD_SUBLIST m_Sub;
     VECTOR_CLASS<std::string> m_ClassRows;  // classes 1 to the last
 
 protected:
     void AttachLists() override;
-    int OnPageCommand(WORD id, WORD code) override;
     void OnApplied() override;
     void Renumber() override;
     void UpdatePageState() override;
-    void ShowListMenu(POINT at) override;
     // Enable states that follow the check boxes.
     virtual void UpdateEnables();
     int IsChecked(WORD id);
@@ -44,5 +43,6 @@ protected:
     CHARA_PAGE_IDS m_Ids;
 
 private:
+    CTRL_LIST_DESC<S> m_SubDesc = {};
     void ShowFigures();
 };

@@ -9,23 +9,22 @@
 namespace {
 
 // The condition list's keys (the list's own key handler) and context menu 116.
-const WORD kCondKeyIds[LIST_CMD_COUNT] = {
-    CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, 0, CM_LIST_KEY_INSERT, 0, CM_LIST_KEY_DELETE};
-const WORD kCondMenuIds[LIST_CMD_COUNT] = {
-    CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0, CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE};
+const LIST_COMMAND_IDS kCondCommands = {
+    0,
+    {CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, 0, CM_LIST_KEY_INSERT, 0, CM_LIST_KEY_DELETE},
+    IDR_MENU_LIST,
+    {CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0, CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE}};
 
 }  // namespace
 
 DLG_BATTLEAI::DLG_BATTLEAI(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cBattleAI* rule)
-    : DLG_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1),
+    : DLG_RECORD_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1),
       m_pRule(rule),
-      m_CondList({IDC_CONDS, IDC_INSERT, IDC_EDIT, IDC_DELETE}, 0) {
+      m_CondEdits({IDC_CONDS, IDC_INSERT, IDC_EDIT, IDC_DELETE}, 0) {
     SetInstance(this);
     m_Conds.Assign(rule->Conds);
-    m_CondList.m_Desc =
-        DbListDesc<cBattleAICond>(IDC_CONDS, &rule->Conds, &m_Conds, nullptr, 0, 0, 99, 0, FormatBattleAICondRow);
-    m_CondList.m_Edit = [this](cBattleAICond& cond) {
-        DLG_BATTLEAI_COND dialog(this, m_pWndList, &m_CondList.m_List, &cond);
+    m_CondEdits.m_Edit = [this](int index) {
+        DLG_BATTLEAI_COND dialog(this, m_pWndList, &m_CondList, &m_Conds.At(index));
         return dialog.DoModal(0);
     };
     FillRecordComboEx(m_ListRows, m_SkillRows, rule->SkillList, this, m_Combos, IDC_SKILL);
@@ -38,21 +37,11 @@ DLG_BATTLEAI::DLG_BATTLEAI(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTR
     for (WORD id : {IDC_INSERT, IDC_EDIT, IDC_DELETE}) m_Buttons.push_back(CTRL_BUTTON_CLASS({id}));
 }
 
-DLG_BATTLEAI::~DLG_BATTLEAI() {
-    if (DLG_STATIC<DLG_BATTLEAI>::s_pInstance == this) DLG_STATIC<DLG_BATTLEAI>::s_pInstance = nullptr;
-}
-
-int DLG_BATTLEAI::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    m_CondList.Attach(this, kCondKeyIds, IDR_MENU_LIST, kCondMenuIds);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Edits);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Buttons);
-    UpdateCtrls();
-    UpdateEnables();
-    m_bCreated = 1;
-    return 0;
+void DLG_BATTLEAI::AttachCtrls() {
+    m_CondList.Subclass(this, DbListDesc<cBattleAICond>(IDC_CONDS, &m_pRule->Conds, &m_Conds, nullptr, 0, 0, 99, 0,
+                                                        FormatBattleAICondRow));
+    AddCtrl(&m_CondList);
+    m_CondEdits.Attach(this, &m_CondList, kCondCommands);
 }
 
 void DLG_BATTLEAI::UpdateEnables() {
@@ -67,14 +56,14 @@ int DLG_BATTLEAI::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (id == IDC_LIST && code == CBN_SELCHANGE && m_bCreated)
         FillRecordCombo(m_SkillRows, this, m_Combos, IDC_LIST, IDC_SKILL);
     int changed;
-    if (id != IDC_DLG_OK && id != IDC_DLG_CANCEL) m_CondList.OnCommand(id, code, &changed);
+    if (id != IDC_DLG_OK && id != IDC_DLG_CANCEL) m_CondEdits.OnCommand(id, code, &changed);
     if (m_bCreated && IsWindowOpen()) UpdateEnables();
     return ModalOnCommand(wParam, lParam);
 }
 
 LRESULT DLG_BATTLEAI::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == m_CondList.m_List.m_hWnd && lParam != -1) {
-        m_CondList.ShowMenu(this, {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+    if (msg == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == m_CondList.m_hWnd && lParam != -1) {
+        m_CondEdits.ShowMenu({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
         return TRUE;
     }
     return ModalProc(hwnd, msg, wParam, lParam);
@@ -82,25 +71,11 @@ LRESULT DLG_BATTLEAI::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 DLG_BATTLEAI_COND::DLG_BATTLEAI_COND(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef,
                                      cBattleAICond* cond)
-    : DLG_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1) {
+    : DLG_RECORD_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1) {
     SetInstance(this);
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_SUBJECT, &cond->Subject, BattleAISubjectNames, nullptr, 0, nullptr}));
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_ITEM, &cond->Item, BattleAICondItemNames, nullptr, 0, nullptr}));
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_COMPARE, &cond->Comparison, g_WordCompare, nullptr, 0, nullptr}));
     m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({IDC_VALUE, &cond->Value, 0, 999999, 11082, 1}));
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({IDC_PERCENT, &cond->Percent}));
-}
-
-DLG_BATTLEAI_COND::~DLG_BATTLEAI_COND() {
-    if (DLG_STATIC<DLG_BATTLEAI_COND>::s_pInstance == this) DLG_STATIC<DLG_BATTLEAI_COND>::s_pInstance = nullptr;
-}
-
-int DLG_BATTLEAI_COND::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Edits);
-    AddCtrls(m_Checks);
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
 }

@@ -7,13 +7,11 @@
 
 #include <vector>
 
-#include "database/units/record_sublist.h"
 #include "model/ai.h"
-#include "ui/ctrl_combo.h"
-#include "ui/ctrl_editval.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
+#include "ui/record_sublist.h"
 
-class DLG_BATTLEAI : public DLG_CLASS {
+class DLG_BATTLEAI : public DLG_RECORD_CLASS {
 public:
     enum {
         IDD = 132,
@@ -27,39 +25,27 @@ public:
     };
     // Placed centred on `placeRef`, the enemy page's rule list.
     DLG_BATTLEAI(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cBattleAI* rule);
-    ~DLG_BATTLEAI() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     cBattleAI* m_pRule;
     VECTOR_CLASS<cBattleAICond> m_Conds;  // the working copy the condition list shows
-    RECORD_SUBLIST<cBattleAICond> m_CondList;
+    CTRL_LIST_CLASS<cBattleAICond> m_CondList;
+    RECORD_SUBLIST m_CondEdits;
     VECTOR_CLASS<std::string> m_ListRows, m_SkillRows;
-    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
-    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
-    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
+
+protected:
+    void AttachCtrls() override;
+    void OnCtrlsShown() override { UpdateEnables(); }
 
 private:
     // The skill combos serve every action but the attack.
     void UpdateEnables();
 };
 
-class DLG_BATTLEAI_COND : public DLG_CLASS {
+class DLG_BATTLEAI_COND : public DLG_RECORD_CLASS {
 public:
     enum { IDD = 133, IDC_SUBJECT = 1187, IDC_ITEM = 1188, IDC_VALUE = 11083, IDC_COMPARE = 1189, IDC_PERCENT = 1035 };
     DLG_BATTLEAI_COND(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cBattleAICond* cond);
-    ~DLG_BATTLEAI_COND() override;
-
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-    int OnCommand(WPARAM wParam, LPARAM lParam) override { return ModalOnCommand(wParam, lParam); }
-    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
-        return ModalProc(hwnd, msg, wParam, lParam);
-    }
-
-    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
-    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
 };

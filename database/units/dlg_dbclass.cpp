@@ -50,8 +50,25 @@ void SlotListRow(std::string& text, int list, const cOrgSlotList& org) { FormatO
 }  // namespace
 
 DLG_DBCLASS::DLG_DBCLASS(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
-    : DLG_DBLIST<cClass>(resId, sheet, wndList, &g_ClassList) {
+    : DLG_DBLIST<cClass>(resId, sheet, wndList, &g_ClassList),
+      m_SenseEdits({IDC_CLASS_SENSES, 0, IDC_CLASS_SENSE_EDIT, 0}, 0),
+      m_ResistEdits({IDC_CLASS_RESISTS, 0, IDC_CLASS_RESIST_EDIT, 0}, 0),
+      m_SlotEdits({IDC_CLASS_SLOTS, 0, IDC_CLASS_SLOT_EDIT, 0}, 0) {
     SetInstance(this);
+    m_SenseEdits.m_Edit = [this](int list) -> int {
+        if (list >= static_cast<int>(m_Record.Senses.size())) return 0;
+        DLG_SENSE dialog(this, m_pWndList, &m_Senses, &m_Record.Senses[list], list);
+        return dialog.DoModal(0);
+    };
+    m_ResistEdits.m_Edit = [this](int index) -> int {
+        if (index >= static_cast<int>(m_Record.Resists.size())) return 0;
+        return InputValue(this, m_pWndList, &m_Record.Resists[index], 0, 999, "属性耐性", &m_Resists);
+    };
+    m_SlotEdits.m_Edit = [this](int list) -> int {
+        if (list >= static_cast<int>(m_Record.OrgSlots.size())) return 0;
+        DLG_ORGSLOT dialog(this, m_pWndList, &m_Slots, &m_Record.OrgSlots[list], list);
+        return dialog.DoModal(0);
+    };
     PadSource(&g_ClassList, 2);
     cClass& r = m_Record;
     m_ListDesc = DbListDesc(IDC_CLASS_LIST, &g_ClassList, &m_Work, &r, 1, 1, 999, 1, ClassRow);
@@ -85,10 +102,6 @@ DLG_DBCLASS::DLG_DBCLASS(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
         m_Buttons.push_back(CTRL_BUTTON_CLASS({id}));
 }
 
-DLG_DBCLASS::~DLG_DBCLASS() {
-    if (DLG_STATIC<DLG_DBCLASS>::s_pInstance == this) DLG_STATIC<DLG_DBCLASS>::s_pInstance = nullptr;
-}
-
 void DLG_DBCLASS::BuildComboLists() {
     FillRecordComboEx(m_ListRows, m_SkillRows, m_Record.AttackSkillList, this, m_Combos, IDC_CLASS_ATTACK_SKILL);
 }
@@ -98,77 +111,25 @@ void DLG_DBCLASS::AttachLists() {
     m_Senses.Subclass(this, m_SenseDesc);
     m_Resists.Subclass(this, m_ResistDesc);
     m_Slots.Subclass(this, m_SlotDesc);
-    for (CTRL_LIST_BASE* list : {static_cast<CTRL_LIST_BASE*>(&m_Senses), static_cast<CTRL_LIST_BASE*>(&m_Resists),
-                                 static_cast<CTRL_LIST_BASE*>(&m_Slots)}) {
-        AddCtrl(list);
-        // Rows are edited one at a time through their dialogs: no record commands.
-        list->SetCommandIds(0, 0, 0, 0, 0, 0, 0);
-        list->SelectOnly(0, 0);
-    }
+    AddCtrl(&m_Senses);
+    AddCtrl(&m_Resists);
+    AddCtrl(&m_Slots);
+    AttachSubList(m_SenseEdits, &m_Senses, kEditOnlyCommands);
+    AttachSubList(m_ResistEdits, &m_Resists, kEditOnlyCommands);
+    AttachSubList(m_SlotEdits, &m_Slots, kEditOnlyCommands);
     AddCtrls(m_Sliders);
 }
 
 int DLG_DBCLASS::OnPageCommand(WORD id, WORD code) {
-    if (code == LBN_SELCHANGE) {
-        if (id == IDC_CLASS_SENSES) m_Senses.OnSelChange();
-        if (id == IDC_CLASS_RESISTS) m_Resists.OnSelChange();
-        if (id == IDC_CLASS_SLOTS) m_Slots.OnSelChange();
-        return id == IDC_CLASS_SENSES || id == IDC_CLASS_RESISTS || id == IDC_CLASS_SLOTS;
-    }
-    const int click = code == BN_CLICKED, twice = code == LBN_DBLCLK;
-    if ((id == IDC_CLASS_SENSE_EDIT && click) || (id == IDC_CLASS_SENSES && twice)) {
-        EditSenses();
-        return 1;
-    }
-    if ((id == IDC_CLASS_RESIST_EDIT && click) || (id == IDC_CLASS_RESISTS && twice)) {
-        EditResist();
-        return 1;
-    }
-    if ((id == IDC_CLASS_SLOT_EDIT && click) || (id == IDC_CLASS_SLOTS && twice)) {
-        EditSlots();
-        return 1;
-    }
-    if (id == IDC_CLASS_PICK && click) {
+    if (id == IDC_CLASS_PICK && code == BN_CLICKED) {
         PickGraphic();
-        return 1;
+        return PAGE_CMD_REFRESH;
     }
     // Another list offers its own skills. Not handled: the choice is stored
     // as it stands, not shown again from the record.
     if (id == IDC_CLASS_ATTACK_LIST && code == CBN_SELCHANGE && m_bCreated)
         FillRecordCombo(m_SkillRows, this, m_Combos, IDC_CLASS_ATTACK_LIST, IDC_CLASS_ATTACK_SKILL);
-    return 0;
-}
-
-void DLG_DBCLASS::EditSenses() {
-    const int list = m_Senses.GetDataPos();
-    if (list < 0 || list >= static_cast<int>(m_Record.Senses.size())) return;
-    RedrawList();  // the lists show behind the dialog
-    DLG_SENSE dialog(this, m_pWndList, &m_Senses, &m_Record.Senses[list], list);
-    if (!dialog.DoModal(0)) return;
-    m_Senses.FillList();
-    m_Senses.RedrawList();
-    m_List.StoreCurrentRecord();
-}
-
-void DLG_DBCLASS::EditResist() {
-    const int index = m_Resists.GetDataPos();
-    if (index < 0 || index >= static_cast<int>(m_Record.Resists.size())) return;
-    RedrawList();
-    if (!InputValue(this, m_pWndList, &m_Record.Resists[index], 0, 999, "属性耐性", &m_Resists)) return;
-    m_Resists.FillList();
-    m_Resists.RedrawList();
-    m_List.StoreCurrentRecord();
-}
-
-void DLG_DBCLASS::EditSlots() {
-    const int list = m_Slots.GetDataPos();
-    if (list < 0 || list >= static_cast<int>(m_Record.OrgSlots.size())) return;
-    RedrawList();
-    DLG_ORGSLOT dialog(this, m_pWndList, &m_Slots, &m_Record.OrgSlots[list], list);
-    if (!dialog.DoModal(0)) return;
-    m_Slots.FillList();
-    m_Slots.RedrawList();
-    m_List.StoreCurrentRecord();
+    return PAGE_CMD_NONE;
 }
 
 void DLG_DBCLASS::PickGraphic() {

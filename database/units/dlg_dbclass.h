@@ -14,7 +14,6 @@
 class DLG_DBCLASS : public DLG_DBLIST<cClass> {
 public:
     DLG_DBCLASS(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DBCLASS() override;
 
     // The graphic preview, once the page is initialised.
     void OnPaint() override;
@@ -24,6 +23,8 @@ public:
     CTRL_LIST_CLASS<VECTOR_CLASS<int>> m_Senses;
     CTRL_LIST_CLASS<int> m_Resists;
     CTRL_LIST_CLASS<cOrgSlotList> m_Slots;
+    // Their rows are edited one at a time ("編集" or a double click).
+    RECORD_SUBLIST m_SenseEdits, m_ResistEdits, m_SlotEdits;
     std::vector<CTRL_SLIDER_CLASS<short>> m_Sliders;
     VECTOR_CLASS<std::string> m_ListRows;   // skill lists, numbered from 01
     VECTOR_CLASS<std::string> m_SkillRows;  // skills 1 to the last of the normal attack's list
@@ -37,9 +38,6 @@ protected:
 
 private:
     void BuildComboLists();
-    void EditSenses();
-    void EditResist();
-    void EditSlots();
     void PickGraphic();
     // Rebuilds the recoloured row only when the graphic or a shift changed.
     void UpdatePreviewColours();

@@ -3,7 +3,7 @@
 #include "database/units/dlg_battleai.h"
 #include "database/units/unit_rows.h"
 #include "editing/skill_combos.h"
-#include "media/image_table.h"
+#include "editing/symbol_preview.h"
 #include "model/media_database.h"
 #include "ui/ctrl_editstr.h"
 #include "ui/record_names.h"
@@ -30,8 +30,8 @@ DLG_DBENEMY::DLG_DBENEMY(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
     : DLG_DBCHARA<cEnemy, cBattleAI>(resId, sheet, wndList, &g_EnemyList, kEnemyIds, &cEnemy::BattleAI,
                                      FormatBattleAIRow) {
     SetInstance(this);
-    m_Sub.m_Edit = [this](cBattleAI& rule) {
-        DLG_BATTLEAI dialog(this, m_pWndList, &m_Sub.m_List, &rule);
+    m_Sub.m_Edit = [this](int index) {
+        DLG_BATTLEAI dialog(this, m_pWndList, &m_SubList, &m_SubList.m_pWork->At(index));
         return dialog.DoModal(0);
     };
     BuildPtValRows(m_PtValRows);
@@ -49,10 +49,6 @@ DLG_DBENEMY::DLG_DBENEMY(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
     // Never shown, but bound so that the enemy keeps its value.
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({1626, &r.Training, EnemyTrainingNames, nullptr, 0, nullptr}));
     m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_ENEMY_SYMBOL, 32, 32, -1, -1}));
-}
-
-DLG_DBENEMY::~DLG_DBENEMY() {
-    if (DLG_STATIC<DLG_DBENEMY>::s_pInstance == this) DLG_STATIC<DLG_DBENEMY>::s_pInstance = nullptr;
 }
 
 void DLG_DBENEMY::OnApplied() {
@@ -73,14 +69,6 @@ void DLG_DBENEMY::UpdatePageState() {
 
 void DLG_DBENEMY::OnPaint() {
     if (!m_bCreated || m_Pictures.empty()) return;
-    CTRL_PICTURE_CLASS& picture = m_Pictures[0];
-    cDib* dib = picture.Surface();
-    if (!dib) return;
-    dib->Fill(RGB(0, 0, 0));
-    // No row (an empty combo) or a sheet without that cell: black only.
     CTRL_COMBO_CLASS<int>* symbols = FindCtrl(m_Combos, IDC_ENEMY_SYMBOLS);
-    int sx, sy;
-    if (symbols && SymbolCell(symbols->GetCurSel(), &sx, &sy))
-        dib->StretchBlt(0, 0, 32, 32, &SymbolSheet, sx, sy, 16, 16, 0);
-    picture.Present();
+    DrawSymbolPreview(&m_Pictures[0], symbols ? symbols->GetCurSel() : -1);
 }

@@ -8,7 +8,6 @@
 class DLG_DBENEMY : public DLG_DBCHARA<cEnemy, cBattleAI> {
 public:
     DLG_DBENEMY(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DBENEMY() override;
 
     // The symbol preview, once the page is initialised.
     void OnPaint() override;

@@ -13,8 +13,8 @@ DLG_DBFRIEND::DLG_DBFRIEND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wnd
     : DLG_DBCHARA<cFriend, cLearnSkill>(resId, sheet, wndList, &g_FriendList, kFriendIds, &cFriend::LearntSkills,
                                         FormatLearnSkillRow) {
     SetInstance(this);
-    m_Sub.m_Edit = [this](cLearnSkill& entry) {
-        DLG_LEARNSKILL dialog(this, m_pWndList, &m_Sub.m_List, &entry);
+    m_Sub.m_Edit = [this](int index) {
+        DLG_LEARNSKILL dialog(this, m_pWndList, &m_SubList, &m_SubList.m_pWork->At(index));
         return dialog.DoModal(0);
     };
     cFriend& r = m_Record;
@@ -24,8 +24,4 @@ DLG_DBFRIEND::DLG_DBFRIEND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wnd
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({1076, &r.RegenOnStageClear}));
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({1079, &r.RandomSenseRise}));
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({1073, &r.RandomSkillLearn}));
-}
-
-DLG_DBFRIEND::~DLG_DBFRIEND() {
-    if (DLG_STATIC<DLG_DBFRIEND>::s_pInstance == this) DLG_STATIC<DLG_DBFRIEND>::s_pInstance = nullptr;
 }

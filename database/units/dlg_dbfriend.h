@@ -8,5 +8,4 @@
 class DLG_DBFRIEND : public DLG_DBCHARA<cFriend, cLearnSkill> {
 public:
     DLG_DBFRIEND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList);
-    ~DLG_DBFRIEND() override;
 };

@@ -4,25 +4,12 @@
 
 DLG_LEARNSKILL::DLG_LEARNSKILL(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef,
                                cLearnSkill* entry)
-    : DLG_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pEntry(entry) {
+    : DLG_RECORD_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_pEntry(entry) {
     SetInstance(this);
     FillRecordComboEx(m_ListRows, m_SkillRows, entry->SkillList, this, m_Combos, IDC_SKILL);
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_LIST, &entry->SkillList, nullptr, &m_ListRows, 0, nullptr}));
     m_Combos.push_back(CTRL_COMBO_CLASS<int>({IDC_SKILL, &entry->Skill, nullptr, &m_SkillRows, 1, nullptr}));
     m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({IDC_LEVEL, &entry->Level, 1, 99, 1064, 1}));
-}
-
-DLG_LEARNSKILL::~DLG_LEARNSKILL() {
-    if (DLG_STATIC<DLG_LEARNSKILL>::s_pInstance == this) DLG_STATIC<DLG_LEARNSKILL>::s_pInstance = nullptr;
-}
-
-int DLG_LEARNSKILL::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Edits);
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
 }
 
 int DLG_LEARNSKILL::OnCommand(WPARAM wParam, LPARAM lParam) {

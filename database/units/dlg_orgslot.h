@@ -9,7 +9,8 @@
 
 #include "model/skill.h"
 #include "ui/ctrl_list.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
+#include "ui/record_sublist.h"
 
 class DLG_ORGSLOT;
 
@@ -20,7 +21,7 @@ typedef int (*ORGSLOT_EDITOR)(DLG_CLASS* parent, WND_LIST_CLASS* wndList, const 
                               int skillList);
 extern ORGSLOT_EDITOR g_pfnEditOrgSlot;
 
-class DLG_ORGSLOT : public DLG_CLASS {
+class DLG_ORGSLOT : public DLG_RECORD_CLASS {
 public:
     enum {
         IDD = 223,
@@ -34,9 +35,7 @@ public:
     // `org`: the class's entry of skill list `skillList`.
     DLG_ORGSLOT(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cOrgSlotList* org,
                 int skillList);
-    ~DLG_ORGSLOT() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -44,14 +43,15 @@ public:
     VECTOR_CLASS<cSlot> m_Work;
     CTRL_LIST_CLASS<cSlot> m_List;
     CTRL_LIST_DESC<cSlot> m_Desc = {};
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
-    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
+    // The slots' commands: "新規", "編集", "ｸﾘｱ", "ﾃﾞｰﾀ数", keys and menu.
+    RECORD_SUBLIST m_SlotEdits;
+
+protected:
+    void AttachCtrls() override;
+    void OnCtrlsShown() override { UpdateEnables(); }
 
 private:
     // The list and its buttons serve only a class with slots of its own.
     void UpdateEnables();
-    void EditSlot();
-    void AskSlotCount();
     int OwnSlots();
-    HMENU m_hMenuBar = nullptr;
 };

@@ -16,40 +16,28 @@ void SenseRow(std::string& text, int index, const int& sense) {
 
 DLG_SENSE::DLG_SENSE(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, VECTOR_CLASS<int>* senses,
                      int skillList)
-    : DLG_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1), m_nSkillList(skillList) {
+    : DLG_RECORD_CLASS(IDD, parent, WND_MODE_DIALOG, wndList, placeRef, 1),
+      m_nSkillList(skillList),
+      m_SenseEdits({IDC_SENSES, 0, IDC_EDIT, 0}, 0) {
     SetInstance(this);
+    m_SenseEdits.m_Edit = [this](int index) -> int {
+        if (index >= static_cast<int>(m_Work.size())) return 0;
+        return InputValue(this, m_pWndList, &m_Work[index], 0, 99, "センス", &m_List);
+    };
     m_Work.Assign(*senses);
     m_Desc = DbListDesc<int>(IDC_SENSES, senses, &m_Work, nullptr, 1, 0, 999, 0, SenseRow);
     m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_EDIT}));
 }
 
-DLG_SENSE::~DLG_SENSE() {
-    if (DLG_STATIC<DLG_SENSE>::s_pInstance == this) DLG_STATIC<DLG_SENSE>::s_pInstance = nullptr;
-}
-
-int DLG_SENSE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_SENSE::AttachCtrls() {
     m_List.Subclass(this, m_Desc);
     AddCtrl(&m_List);
-    // The values are only edited, one at a time: no record commands.
-    m_List.SetCommandIds(0, 0, 0, 0, 0, 0, 0);
-    AddCtrls(m_Buttons);
-    m_List.SelectOnly(0, 0);
-    UpdateCtrls();
-    m_bCreated = 1;
-    return 0;
+    m_SenseEdits.Attach(this, &m_List, kEditOnlyCommands);
 }
 
 int DLG_SENSE::OnCommand(WPARAM wParam, LPARAM lParam) {
     const WORD id = LOWORD(wParam), code = HIWORD(wParam);
-    if (id == IDC_SENSES && code == LBN_SELCHANGE) m_List.OnSelChange();
-    if ((id == IDC_SENSES && code == LBN_DBLCLK) || (id == IDC_EDIT && code == BN_CLICKED)) EditValue();
+    int changed = 0;
+    m_SenseEdits.OnCommand(id, code, &changed);
     return ModalOnCommand(wParam, lParam);
-}
-
-void DLG_SENSE::EditValue() {
-    const int index = m_List.GetDataPos();
-    if (index < 0 || index >= static_cast<int>(m_Work.size())) return;
-    RedrawList();  // the list shows behind the number box
-    if (InputValue(this, m_pWndList, &m_Work[index], 0, 99, "センス", &m_List)) m_List.FillList();
 }

@@ -7,28 +7,25 @@
 #include <vector>
 
 #include "ui/ctrl_list.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
+#include "ui/record_sublist.h"
 
-class DLG_SENSE : public DLG_CLASS {
+class DLG_SENSE : public DLG_RECORD_CLASS {
 public:
     enum { IDD = 216, IDC_SENSES = 1543, IDC_EDIT = 1226 };
     // `senses`: the class's row of skill list `skillList`.
     DLG_SENSE(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, VECTOR_CLASS<int>* senses,
               int skillList);
-    ~DLG_SENSE() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
-    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
-        return ModalProc(hwnd, msg, wParam, lParam);
-    }
 
     int m_nSkillList;
     VECTOR_CLASS<int> m_Work;
     CTRL_LIST_CLASS<int> m_List;
     CTRL_LIST_DESC<int> m_Desc = {};
-    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
+    // A sense is edited in a number box ("編集" or a double click).
+    RECORD_SUBLIST m_SenseEdits;
 
-private:
-    void EditValue();
+protected:
+    void AttachCtrls() override;
 };

@@ -1,6 +1,7 @@
 #include "database/units/unit_rows.h"
 
 #include "editing/shared_words.h"
+#include "editing/skill_rows.h"
 #include "ui/ctrl.h"
 
 const char kMissingName[] = "？";
@@ -31,11 +32,13 @@ std::string SkillListName(int list) {
     return l ? l->strName : kMissingName;
 }
 
-std::string CategoryName(int list, int category) {
+const VECTOR_CLASS<cCateg>& ListCategories(int list) {
+    static const VECTOR_CLASS<cCateg> none;
     const cSkillList* l = FindList(list);
-    if (!l || category < 0 || category >= static_cast<int>(l->vCateg.size())) return kMissingName;
-    return l->vCateg[category].strName;
+    return l ? l->vCateg : none;
 }
+
+std::string CategoryName(int list, int category) { return CategoryName(ListCategories(list), category, kMissingName); }
 
 std::string SkillCategoryAndName(int list, int skill) {
     const cSkillList* l = FindList(list);
@@ -73,25 +76,12 @@ void FormatSenseRow(std::string& text, int list, const VECTOR_CLASS<int>& senses
         AppendFormat(text, "%s%d ", CategoryName(list, static_cast<int>(j)).c_str(), senses[j]);
 }
 
-void RepairSlotCategories(cSlot& slot, int list) {
-    const cSkillList* l = FindList(list);
-    const size_t count = l ? l->vCateg.size() : 0;
-    for (cAcqCond& cond : slot.vAcqCond)
-        if (static_cast<size_t>(static_cast<unsigned>(cond.nCateg)) >= count) cond.nCateg = 0;
-}
-
-std::string SlotCategoryNames(const cSlot& slot, int list, const char* separator) {
-    if (slot.bAllCateg) return "無制限";
-    std::string names;
-    for (const cAcqCond& cond : slot.vAcqCond) names += CategoryName(list, cond.nCateg) + separator;
-    return names;
-}
-
 void FormatOrgSlotRow(std::string& text, int list, const cOrgSlotList& org) {
     text = SkillListName(list) + " - ";
     for (const cSlot& slot : org.Slots) {
         // The row repairs what it shows: the record is the page's own copy.
-        RepairSlotCategories(const_cast<cSlot&>(slot), list);
-        text += SlotCategoryNames(slot, list, "") + " ";
+        const VECTOR_CLASS<cCateg>& categories = ListCategories(list);
+        ResetLostConditions(const_cast<cSlot&>(slot), static_cast<int>(categories.size()));
+        text += SlotCategoryNames(slot, categories, "", kMissingName) + " ";
     }
 }

@@ -34,9 +34,5 @@ void FormatLearnSkillRow(std::string& text, int index, const cLearnSkill& entry)
 void FormatSenseRow(std::string& text, int list, const VECTOR_CLASS<int>& senses);
 void FormatOrgSlotRow(std::string& text, int list, const cOrgSlotList& org);
 
-// A slot's categories are indices into its skill list's: one past them
-// becomes 0, the list's first category.
-void RepairSlotCategories(cSlot& slot, int list);
-// "無制限" for a slot of every category, else the names of its categories,
-// each followed by `separator`.
-std::string SlotCategoryNames(const cSlot& slot, int list, const char* separator);
+// The categories of list `list` of the database; none for a list it lacks.
+const VECTOR_CLASS<cCateg>& ListCategories(int list);

@@ -111,7 +111,7 @@ void QueueStageDialog(const char* what) {
         s_Steps.push_back([rule] {
             DLG_ENEMY_SET* d = Open<DLG_ENEMY_SET>();
             if (!d) return false;
-            if (rule) d->EditRule();
+            if (rule) d->m_RuleEdits.EditSelected();
             if (!rule) d->ArrangeTemplates();
             return true;
         });
@@ -121,7 +121,7 @@ void QueueStageDialog(const char* what) {
         s_Steps.push_back([] {
             DLG_STAGE* d = Open<DLG_STAGE>();
             if (!d) return false;
-            d->EditLine(ENDCOND_LIST_WIN);
+            d->m_LineEdits[ENDCOND_LIST_WIN].EditSelected();
             return true;
         });
     }
@@ -131,7 +131,7 @@ void QueueStageDialog(const char* what) {
             DLG_GROUPPOS* d = Open<DLG_GROUPPOS>();
             if (!d) return false;
             d->m_List.SelectOnly(1, 0);
-            d->EditGroup();
+            d->m_GroupEdits.EditSelected();
             return true;
         });
     }

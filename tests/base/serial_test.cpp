@@ -353,6 +353,48 @@ TEST_F(SerialTest, AFullDiskLeavesNoTemporaryFile) {
     }
 }
 
+// A save goes to disk one room at a time, fields appended in place between
+// the rooms: a list many rooms long, with a block longer than a room between
+// small fields, writes exactly what a memory file collects, and reads back.
+TEST_F(SerialTest, ASaveManyRoomsLongKeepsEveryByte) {
+    VECTOR_CLASS<cSampleRecord> records;
+    for (int i = 0; i < 3000; ++i) records.push_back(cSampleRecord::Filled(i));
+    records[1500].vInt.assign(200000, 7);
+    const std::string image = Written([&](HANDLE f) {
+        FileWrite(f, &g_nDataVersion, 4);
+        WriteRecordVector(records, f);
+    });
+    ASSERT_GT(image.size(), 1000000u);
+    ASSERT_EQ(1, SaveRecordList(records, "many.dat"));
+    EXPECT_TRUE(image == ReadFileBytes("many.dat"));
+    VECTOR_CLASS<cSampleRecord> loaded;
+    ASSERT_EQ(1, LoadRecordList(loaded, "many.dat"));
+    EXPECT_EQ(1, SerialRecordVector(SERIAL_COMPARE, &loaded, &records, INVALID_HANDLE_VALUE));
+}
+
+// Appends fill a memory file's room in place; seeks, reads and overwrites in
+// between see and keep every byte appended.
+TEST_F(SerialTest, MemoryFilesMixAppendsWithSeeksAndReads) {
+    HANDLE file = FileCreateMemory();
+    int one = 1, two = 2, three = 3, nine = 9, got = 0;
+    SerialInt(SERIAL_WRITE, &one, nullptr, file);
+    SerialInt(SERIAL_WRITE, &two, nullptr, file);
+    EXPECT_EQ(Hex(Bytes().I32(1).I32(2)), Hex(FileMemoryBytes(file)));
+    FileSeekBegin(file);
+    EXPECT_EQ(8u, FileBytesLeft(file));
+    SerialInt(SERIAL_READ, &got, nullptr, file);
+    EXPECT_EQ(1, got);
+    FileWrite(file, &nine, 4);  // over the second
+    SerialInt(SERIAL_WRITE, &three, nullptr, file);
+    EXPECT_EQ(Hex(Bytes().I32(1).I32(9).I32(3)), Hex(FileMemoryBytes(file)));
+    FileSeekBegin(file);
+    FileSeekEnd(file);
+    SerialInt(SERIAL_WRITE, &two, nullptr, file);
+    EXPECT_EQ(0u, FileBytesLeft(file));
+    EXPECT_EQ(Hex(Bytes().I32(1).I32(9).I32(3).I32(2)), Hex(FileMemoryBytes(file)));
+    FileClose(&file);
+}
+
 TEST_F(SerialTest, CreateTruncatesALongerFile) {
     ASSERT_TRUE(WriteFileBytes("t.dat", std::string(100, 'x')));
     HANDLE file;

@@ -90,4 +90,21 @@ TEST(NameLists, SkillRows) {
     g_SkillLists = saved;
 }
 
+TEST(NameLists, SlotRows) {
+    cSkillList list;
+    list.vCateg.resize(2);
+    list.vCateg[0].strName = "剣";
+    list.vCateg[1].strName = "魔";
+    cSlot slot;
+    slot.bAllCateg = 0;
+    slot.vAcqCond.resize(2);
+    slot.vAcqCond[0].nCateg = 1;
+    slot.vAcqCond[1].nCateg = 5;
+    EXPECT_EQ("魔  ", SlotCategoryNames(slot, list.vCateg, " ")) << "a lost category names none";
+    ResetLostConditions(slot, 2);
+    EXPECT_EQ("魔 剣 ", SlotCategoryNames(slot, list.vCateg, " "));
+    slot.bAllCateg = 1;
+    EXPECT_EQ("無制限", SlotCategoryNames(slot, list.vCateg, " "));
+}
+
 }  // namespace

@@ -24,16 +24,16 @@ void CALLBACK OpenDialog(HWND wnd, UINT, UINT_PTR id, DWORD) {
     PROP_DATABASE* sheet = g_lpStageWnd ? g_lpStageWnd->Database() : nullptr;
     if (!sheet) return;
     DLG_DBPAGE* page = sheet->Page(g_nTab);
-    if (std::strcmp(g_What, "text") == 0 && g_nTab == 13) static_cast<DLG_DB_HELP*>(page)->EditText();
+    if (std::strcmp(g_What, "text") == 0 && g_nTab == 13) static_cast<DLG_DB_HELP*>(page)->m_TextEdits.EditSelected();
     if (std::strcmp(g_What, "frame") == 0 && g_nTab == PROP_DATABASE::TAB_CHARA_ANIM) {
         auto* anim = static_cast<DLG_DB_CHARAANIM*>(page);
         anim->m_Frames.SelectOnly(1, 0);
-        anim->EditPattern();
+        anim->m_FrameEdits.EditSelected();
     }
     if (std::strcmp(g_What, "frame") == 0 && g_nTab == PROP_DATABASE::TAB_EFFECT_ANIM) {
         auto* anim = static_cast<DLG_DB_EFFECTANIM*>(page);
         anim->m_Frames.SelectOnly(2, 0);
-        anim->EditPattern();
+        anim->m_FrameEdits.EditSelected();
     }
 }
 

@@ -4,10 +4,12 @@
 #include "database/sheet/dlg_db_ptval.h"
 #include "database/sheet/dlg_dbland.h"
 #include "database/sheet/dlg_dbsystem_4.h"
+#include "media/image_table.h"
 #include "model/gvalinfo.h"
 #include "model/media_database.h"
 #include "tests/database/sheet/sheet_test_support.h"
 #include "ui/dlg_input.h"
+#include "ui/dlg_selectgraphic.h"
 
 namespace {
 
@@ -75,6 +77,29 @@ TEST_F(SheetTest, TheEndRowShowsDefaultsAndEditsReachTheSelectedRecord) {
     Click(kLand, 1077);
     EXPECT_EQ(150, page->m_Work[1].ElemRate[1]);
     EXPECT_NE(150, page->m_Work[0].ElemRate[1]);
+}
+
+// The chip clicked in "一覧" is the land's graphic: shown in the edit and stored.
+TEST_F(SheetTest, AChipPickedFromTheSheetIsShownAndStored) {
+    cDib& sheet = g_ImageTable[IMG_PICK_CHIP];
+    if (!sheet.m_hDC) sheet.Create(g_GraphicSheets[SHEET_CHIP].width, g_GraphicSheets[SHEET_CHIP].height, 24, 0);
+    Open();
+    DLG_DBLAND* page = Show<DLG_DBLAND>(kLand);
+    SelectRows(kLand, 1129, {1});
+    WhenOpen([] {
+        DLG_SELECTGRAPHIC* box = OpenBox<DLG_SELECTGRAPHIC>();
+        if (!box) return false;
+        POINT pt = {300, 70};  // chip 145
+        ClientToScreen(box->m_hWnd, &pt);
+        SetCursorPos(pt.x, pt.y);
+        SendMessageA(box->m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(300, 70));
+        SendMessageA(box->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 70));
+        return true;
+    });
+    Click(kLand, 1510);
+    WhenOpen(nullptr);
+    EXPECT_EQ("145", Text(kLand, 1511));
+    EXPECT_EQ(145, page->m_Work[1].ChipGraphic);
 }
 
 TEST_F(SheetTest, ACommonVariableIsRenamedAtOnceAndStaysRenamedAfterCancel) {

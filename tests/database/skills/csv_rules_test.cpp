@@ -343,20 +343,6 @@ TEST(SkillListRules, ShapeRowsAndLostCategories) {
     EXPECT_EQ("戻る", list.vCmd[6].Label);
     EXPECT_EQ(2u, list.vLearnMenu.size());
 
-    list.vCateg.resize(2);
-    list.vCateg[0].strName = "剣";
-    list.vCateg[1].strName = "魔";
-    cSlot slot;
-    slot.bAllCateg = 0;
-    slot.vAcqCond.resize(2);
-    slot.vAcqCond[0].nCateg = 1;
-    slot.vAcqCond[1].nCateg = 5;
-    EXPECT_EQ("魔  ", FormatSlotRow(slot, list.vCateg)) << "a lost category names none";
-    ResetLostConditions(slot, 2);
-    EXPECT_EQ("魔 剣 ", FormatSlotRow(slot, list.vCateg));
-    slot.bAllCateg = 1;
-    EXPECT_EQ("無制限", FormatSlotRow(slot, list.vCateg));
-
     VECTOR_CLASS<cCompatiType> types(3);
     types[2].strName = "炎";
     cInfl infl;
