@@ -121,7 +121,10 @@ int AppInit() {
     if (!IsProjectFolder()) return 0;
     int created = 0;
     if (!CreateDefaultData(nullptr, &created)) {
-        g_nExitCode = 0;  // the user declined the new project
+        if (created < 0)  // said Yes, but the copy failed: not a quiet end
+            ErrorBoxPrintf("%s", "デフォルトデータの作成に失敗しました！");
+        else
+            g_nExitCode = 0;  // the user declined the new project
         return 0;
     }
     CreateProjectFolders();

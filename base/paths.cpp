@@ -1,6 +1,7 @@
 #include "base/paths.h"
 
 #include <cstring>
+#include <string>
 
 #include "base/platform.h"
 
@@ -22,17 +23,23 @@ int CreateDefaultData(HWND owner, int* created) {
     if (ShowMessageBox(owner, "データが存在しません！デフォルトデータを作成しますか？\n", "デフォルトデータ作成の確認",
                        MB_YESNO) != IDYES)
         return 0;
+    *created = -1;  // until the copy is whole
     char source[MAX_PATH];
     char destination[MAX_PATH];
     std::strcpy(source, g_PathTable.Default);
     std::strcpy(destination, g_PathTable.Data);
     if (!MakeAbsolutePath(source) || !MakeAbsolutePath(destination)) return 0;
     source[std::strlen(source) - 1] = '\0';  // the folder itself, not its contents
+    // A file where the folder should go stops the copy; it is the user's.
+    std::string target(destination);
+    if (!target.empty() && target.back() == '\\') target.pop_back();
+    const bool occupied = FileExists(target.c_str());
     if (FolderCopy(owner, source, destination)) {
         *created = 1;
         return 1;
     }
-    FolderDelete(owner, destination);
+    // Only what the copy itself began is taken away again.
+    if (!occupied) FolderDelete(owner, destination);
     return 0;
 }
 

@@ -66,7 +66,8 @@ int CreateProjectFolders();  // 1 when all exist afterwards
 
 // A new project's data: copies "default\" to "data\" after asking. 1 when
 // "data\" exists afterwards (`created` 1 when it was made now); 0 when there
-// is no default data, the user declines or the copy fails (nothing is left).
+// is no default data, the user declines or the copy fails (`created` -1, and
+// nothing of the copy is left).
 int CreateDefaultData(HWND owner, int* created);
 
 // ---- Path functions (buffers of MAX_PATH bytes) ------------------------------

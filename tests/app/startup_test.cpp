@@ -122,6 +122,7 @@ TEST(Startup, DecliningTheNewProjectEndsStartUp) {
     EXPECT_EQ(nullptr, g_hWndMain);
     AppExit();
     EXPECT_FALSE(FileExists(g_PathTable.GValInfo)) << "nothing was read, nothing is written";
+    EXPECT_EQ(0, g_nExitCode) << "a refusal is no failure";
 }
 
 TEST(Startup, ReadyProjectOpensTheLastStage) {

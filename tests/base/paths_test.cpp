@@ -188,6 +188,19 @@ TEST_F(ProjectTest, DefaultDataIsCopiedOnlyWhenAskedFor) {
     EXPECT_EQ(0u, m_boxes.Count());
 }
 
+#ifndef _WIN32  // the system's shell copies over a file in the way and calls it done
+TEST_F(ProjectTest, AFailedDefaultCopyIsToldApartAndKeepsWhatWasInTheWay) {
+    ASSERT_TRUE(FolderCreate("default"));
+    ASSERT_TRUE(WriteFileBytes("default\\GValInfo.dat", "names"));
+    ASSERT_TRUE(WriteFileBytes("data", "mine"));
+    int created = 0;
+    m_boxes.Queue(IDYES);
+    EXPECT_EQ(0, CreateDefaultData(nullptr, &created));
+    EXPECT_EQ(-1, created) << "a failed copy, not a refusal";
+    EXPECT_EQ("mine", ReadFileBytes("data"));
+}
+#endif
+
 TEST_F(ProjectTest, ProjectFolders) {
     EXPECT_EQ(1, CreateProjectFolders());
     for (const char* const* folder = g_ProjectFolders; *folder; ++folder) EXPECT_TRUE(FolderExists(*folder)) << *folder;
