@@ -67,7 +67,7 @@ bool IsAnimating(PROP_DATABASE* db) {
 // A save that failed at the end is named in the report log, or in a box when
 // the log cannot be written either.
 void ReportIfNotSaved(int saved, const char* path) {
-    if (!saved) ReportOrBox("%s の保存に失敗しました！", path);
+    if (!saved) ReportOrBox(kSaveFailedText, path);
 }
 
 // Without "data\" and "default\" the folder is no project, and a new one

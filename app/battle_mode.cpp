@@ -3,6 +3,7 @@
 #include <new>
 
 #include "base/paths.h"
+#include "base/report.h"
 #include "database/sheet/system_words.h"
 #include "model/system.h"
 #include "resources/stage_editor_ids.h"
@@ -42,7 +43,8 @@ int DLG_BATTLEMODE::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (LOWORD(wParam) != IDC_BATTLE_MODE_OK) return 1;
     StoreCtrls();
     g_System.TurnMode = g_System.BattleMode != 0 ? 1 : 0;
-    g_System.SaveFile(g_PathTable.System);
+    // A failed write is said; the choice stays in the settings for the next save.
+    ReportSave(g_System.SaveFile(g_PathTable.System), g_PathTable.System);
     End(1);
     return 1;
 }

@@ -17,5 +17,6 @@ protected:
 };
 
 // Runs the question modal; 1 once OK stored the choice in the system settings
-// and wrote them, 0 when the dialog ended otherwise.
+// and wrote them (a failed write is said, the choice kept), 0 when the dialog
+// ended otherwise.
 int RunBattleModeDialog();

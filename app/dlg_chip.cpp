@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 
 #include "app/stage_edit_state.h"
 #include "base/editor_settings.h"
@@ -35,11 +34,8 @@ int LastRow() { return std::max(ChipCount() - 1, 0) / DLG_CHIP::COLUMNS; }
 DLG_CHIP::DLG_CHIP(WND_CLASS* stageEditor, WND_LIST_CLASS* wndList)
     : PALETTE_CLASS(IDD_CHIP, stageEditor, wndList, &g_EditConfig.ChipWnd, 8, 8) {
     SetInstance(this);
-    int width = VIEW_W, height = MAX_VIEW_H;
-    StoredView(&width, &height);
-    Clamp(height, MIN_VIEW_H, MAX_VIEW_H);
-    m_nWantH = height;
-    SetWindowParam(VIEW_W, height, VIEW_W, MIN_VIEW_H, VIEW_W, MAX_VIEW_H, 0, 0, 1, 1, 0, 2);
+    m_nWantH = MAX_VIEW_H;
+    SetWindowParam(VIEW_W, MAX_VIEW_H, VIEW_W, MIN_VIEW_H, VIEW_W, MAX_VIEW_H, 0, 0, 1, 1, 0, 2);
 }
 
 DLG_CHIP::~DLG_CHIP() {
@@ -51,24 +47,18 @@ int DLG_CHIP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
     m_hStatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, "DLG_CHIP", m_hWnd, IDC_CHIP_STATUS);
     SendMessageA(m_hStatusBar, SB_SIMPLE, TRUE, 0);
-    m_hToolBar =
-        CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0, m_hWnd,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_CHIP_TOOLBAR)), m_hInst, nullptr);
-    SendMessageA(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    CreateToolBar(IDC_CHIP_TOOLBAR);
     TOOLBAR_BUTTON buttons[4];
-    for (int i = 0; i < 4; ++i) {
-        buttons[i].button.iBitmap = i;
-        buttons[i].button.idCommand = kTools[i].command;
-        buttons[i].button.fsState = TBSTATE_ENABLED;
-        buttons[i].button.fsStyle = TBSTYLE_CHECKGROUP;
-        buttons[i].tip = kTools[i].tip;
-    }
+    for (int i = 0; i < 4; ++i) buttons[i] = ToolButton(i, kTools[i].command, TBSTYLE_CHECKGROUP, kTools[i].tip);
     AddToolButtons(buttons, 4, "e_image\\ToolBar_Pen.bmp");
     SendMessageA(m_hToolBar, TB_AUTOSIZE, 0, 0);
     const int tool = g_StageEditState.Tool;
     if (tool >= TOOL_PEN && tool <= TOOL_FILL) SendMessageA(m_hToolBar, TB_CHECKBUTTON, kTools[tool].command, TRUE);
 
     CalcFrameSize();
+    // A stored window size: the view it leaves with the bars that now stand.
+    int width = 0, height = 0;
+    if (StoredSize(&width, &height)) m_nWantH = ViewOfWindowSize(width, height).cy;
     UpdateLayout();
     m_View.Create(this, IDC_CHIP_VIEW, m_nDrawX, m_nDrawY, m_nDrawW, m_nDrawH);
     m_bCreated = 1;
@@ -80,14 +70,11 @@ void DLG_CHIP::UpdateLayout() {
     RECT work, wr;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(m_hWnd, &wr);
-    if (wr.top < 0) {
-        Move(wr.left, 8);
-        GetWindowRect(m_hWnd, &wr);
-    }
-    // No taller than its chips, nor than the work area below its top.
+    if (wr.top < 0) Move(wr.left, 8);
+    // No taller than its chips, nor than the bottom of the work area.
     const int extras = m_Frame.totalY + m_Frame.innerY;
     int most = (LastRow() + 1) * CELL;
-    if (wr.top + most + extras > work.bottom) most = work.bottom - wr.top - extras;
+    if (most + extras > work.bottom) most = work.bottom - extras;
     m_MaxClient.cy = std::max<int>(most, MIN_VIEW_H);
     const int height = std::clamp<int>(m_nWantH, MIN_VIEW_H, m_MaxClient.cy);
     if (height != m_nDrawH || !m_bLayoutDone) {
@@ -142,7 +129,6 @@ LRESULT DLG_CHIP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP:
         case WM_COMMAND: break;
         default: return r;
         }
@@ -153,44 +139,16 @@ LRESULT DLG_CHIP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void DLG_CHIP::OnLButtonDown(WPARAM, LPARAM lParam) {
     ChooseAt(static_cast<short>(LOWORD(lParam)) - m_nDrawX, static_cast<short>(HIWORD(lParam)) - m_nDrawY);
-    if (m_nAnchor >= 0) SetCapture(m_hWnd);
-}
-
-void DLG_CHIP::OnMouseMove(WPARAM wParam, LPARAM lParam) {
-    if (wParam & MK_LBUTTON)
-        DragTo(static_cast<short>(LOWORD(lParam)) - m_nDrawX, static_cast<short>(HIWORD(lParam)) - m_nDrawY);
-}
-
-void DLG_CHIP::OnLButtonUp(WPARAM, LPARAM) {
-    m_nAnchor = -1;
-    if (GetCapture() == m_hWnd) ReleaseCapture();
 }
 
 void DLG_CHIP::ChooseAt(int x, int y) {
-    m_nAnchor = -1;
     if (x < 0 || y < 0 || x >= VIEW_W || y >= m_View.Height()) return;
     cStageEditState& st = g_StageEditState;
     const int chip = x / CELL + (y / CELL + m_nFirstRow) * COLUMNS;
-    m_nAnchor = chip;
     st.PaletteNo = chip;
     st.ChipSel[0] = chip;
     st.SelW = 1;
     st.SelH = 1;
-}
-
-void DLG_CHIP::DragTo(int x, int y) {
-    if (m_nAnchor < 0) return;
-    // Dragged out of the view: the nearest chip shown.
-    const int column = std::clamp(x / CELL, 0, COLUMNS - 1);
-    const int row = m_nFirstRow + std::clamp(y / CELL, 0, std::max(m_View.Height() / CELL - 1, 0));
-    const int left = std::min(m_nAnchor % COLUMNS, column), top = std::min(m_nAnchor / COLUMNS, row);
-    cStageEditState& st = g_StageEditState;
-    st.SelW = std::abs(column - m_nAnchor % COLUMNS) + 1;
-    st.SelH = std::min(std::abs(row - m_nAnchor / COLUMNS) + 1, int(cStageEditState::SEL_SIZE));
-    for (int r = 0; r < st.SelH; ++r)
-        for (int c = 0; c < st.SelW; ++c)
-            st.ChipSel[r * cStageEditState::SEL_SIZE + c] = (top + r) * COLUMNS + left + c;
-    st.PaletteNo = top * COLUMNS + left;
 }
 
 void DLG_CHIP::OnPaint() {
@@ -208,18 +166,15 @@ void DLG_CHIP::OnPaint() {
             if (g >= 0) dib.Blt(column * CELL, row * CELL, CELL, CELL, &sheet, g % 8 * CELL, g / 8 * CELL, 1);
         }
     }
-    // The chosen chip, or the rectangle of chips dragged over from it.
-    const cStageEditState& st = g_StageEditState;
-    const int chosen = st.PaletteNo;
+    const int chosen = g_StageEditState.PaletteNo;
     if (chosen >= 0) {
-        const int w = std::clamp(st.SelW, 1, COLUMNS - chosen % COLUMNS), h = std::max(st.SelH, 1);
         dib.SetPen(PS_SOLID, 2, kChosenColor);
-        dib.Line(chosen % COLUMNS * CELL + 1, (chosen / COLUMNS - m_nFirstRow) * CELL + 1, w * CELL - 2, h * CELL - 2);
+        dib.Line(chosen % COLUMNS * CELL + 1, (chosen / COLUMNS - m_nFirstRow) * CELL + 1, CELL - 2, CELL - 2);
         dib.SetGdiObject();
     }
     m_View.Present();
     char text[160] = "";
     if (chosen >= 0 && chosen < count)
         std::snprintf(text, sizeof(text), "%d : %s", chosen + 1, g_LandList[chosen].Name.c_str());
-    SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+    SetStatusText(text);
 }

@@ -16,9 +16,7 @@ public:
 
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
-    void OnMouseMove(WPARAM wParam, LPARAM lParam) override;
     void OnLButtonDown(WPARAM wParam, LPARAM lParam) override;
-    void OnLButtonUp(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnPaint() override;
 
@@ -26,24 +24,19 @@ public:
     // work area, and the scroll range to the rows of chips. Within those
     // limits the view keeps the height it was given last.
     void UpdateLayout();
-    // The chip at view pixel (x, y) becomes the selection; a cell past the
-    // last chip is chosen too (the tools refuse it). A drag from there to
-    // another pixel makes the rectangle of chips between them the selection.
+    // The chip at view pixel (x, y) becomes the selection, 1 x 1; a cell
+    // past the last chip is chosen too (the tools refuse it). Blocks of
+    // chips are picked up from the map with the right button.
     void ChooseAt(int x, int y);
-    void DragTo(int x, int y);
 
     int FirstRow() const { return m_nFirstRow; }
     const cSurfaceView& View() const { return m_View; }
-
-protected:
-    SIZE ViewToStore() const override { return {VIEW_W, m_nWantH}; }
 
 private:
     void OnSize();
     void TakeScrollPosition();
 
     int m_nFirstRow = 0;  // the first row of chips shown
-    int m_nAnchor = -1;   // the chip a drag started at, -1 without a drag
     int m_nWantH = 0;     // the view height given by the user or the stored place
     int m_bFitting = 0;   // UpdateLayout sizes the window
     cSurfaceView m_View;

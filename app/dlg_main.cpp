@@ -38,42 +38,16 @@ const UINT kStageButtons[] = {CM_SAVE_ALL,          CM_UNDO, CM_REDO, CM_LAYER_C
 const UINT kLayerButtons[] = {CM_LAYER_CHIP_BUTTON, CM_LAYER_ENEMY_BUTTON, CM_LAYER_EVENT_BUTTON};
 const UINT kLayerItems[] = {CM_LAYER_CHIP, CM_LAYER_ENEMY, CM_LAYER_EVENT};
 
-TOOLBAR_BUTTON Button(int image, int command, BYTE style, const char* tip) {
-    TOOLBAR_BUTTON b;
-    b.button.iBitmap = image;
-    b.button.idCommand = command;
-    b.button.fsState = TBSTATE_ENABLED;
-    b.button.fsStyle = style;
-    b.tip = tip;
-    return b;
-}
-
-TOOLBAR_BUTTON Separator() {
-    TOOLBAR_BUTTON b;
-    b.button.fsStyle = TBSTYLE_SEP;
-    return b;
-}
-
 }  // namespace
 
 DLG_MAIN::DLG_MAIN(WORD resId, WND_CLASS* parent, int mode, WND_LIST_CLASS* wndList, std::function<void()> rebuild)
     : DLG_CLASS(resId, parent, mode, wndList), m_Rebuild(std::move(rebuild)) {
     SetInstance(this);
-    // The stored place keeps the view size, which the window object turns
-    // into the window size with its frame, bars and menu.
+    // A stored place gives the position here and the window's size once its bars stand.
     const cWndPosInfo& place = g_EditConfig.MainWnd;
-    int width = MAX_VIEW_W, height = MAX_VIEW_H;
-    m_nRememberX = 50;
-    m_nRememberY = 50;
-    if (place.Valid) {
-        m_nRememberX = place.X;
-        m_nRememberY = place.Y;
-        width = place.Width;
-        height = place.Height;
-        Clamp(width, MIN_VIEW_W, MAX_VIEW_W);
-        Clamp(height, MIN_VIEW_H, MAX_VIEW_H);
-    }
-    SetWindowParam(width, height, MIN_VIEW_W, MIN_VIEW_H, MAX_VIEW_W, MAX_VIEW_H, 0, 1, 1, 1, 0, 3);
+    m_nRememberX = place.Valid ? place.X : 50;
+    m_nRememberY = place.Valid ? place.Y : 50;
+    SetWindowParam(MAX_VIEW_W, MAX_VIEW_H, MIN_VIEW_W, MIN_VIEW_H, MAX_VIEW_W, MAX_VIEW_H, 0, 1, 1, 1, 0, 3);
     g_nEditorMode = EDITOR_MODE_STAGE;
 }
 
@@ -102,30 +76,27 @@ int DLG_MAIN::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     m_hMenu = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_STAGE));
     SetMenu(m_hWnd, m_hMenu);
 
-    m_hToolBar =
-        CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0, m_hWnd,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STAGE_TOOLBAR)), m_hInst, nullptr);
-    SendMessageA(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    CreateToolBar(IDC_STAGE_TOOLBAR);
     TOOLBAR_BUTTON files[] = {
-        Button(STD_FILENEW, CM_NEW_STAGE, TBSTYLE_BUTTON, "新規作成"),
-        Button(STD_FILEOPEN, CM_OPEN_STAGE, TBSTYLE_BUTTON, "開く"),
-        Button(STD_FILESAVE, CM_SAVE_ALL, TBSTYLE_BUTTON, "上書き保存"),
-        Separator(),
-        Button(STD_UNDO, CM_UNDO, TBSTYLE_BUTTON, "元に戻す"),
-        Button(STD_REDOW, CM_REDO, TBSTYLE_BUTTON, "やり直し"),
-        Separator(),
+        ToolButton(STD_FILENEW, CM_NEW_STAGE, TBSTYLE_BUTTON, "新規作成"),
+        ToolButton(STD_FILEOPEN, CM_OPEN_STAGE, TBSTYLE_BUTTON, "開く"),
+        ToolButton(STD_FILESAVE, CM_SAVE_ALL, TBSTYLE_BUTTON, "上書き保存"),
+        ToolSeparator(),
+        ToolButton(STD_UNDO, CM_UNDO, TBSTYLE_BUTTON, "元に戻す"),
+        ToolButton(STD_REDOW, CM_REDO, TBSTYLE_BUTTON, "やり直し"),
+        ToolSeparator(),
     };
     AddStdToolButtons(files, sizeof(files) / sizeof(files[0]));
     const BYTE group = TBSTYLE_CHECKGROUP;
     TOOLBAR_BUTTON layers[] = {
-        Button(0, CM_LAYER_CHIP_BUTTON, group, "マップチップパレット"),
-        Button(1, CM_LAYER_ENEMY_BUTTON, group, "敵パレット"),
-        Button(2, CM_LAYER_EVENT_BUTTON, group, "イベントパレット"),
+        ToolButton(0, CM_LAYER_CHIP_BUTTON, group, "マップチップパレット"),
+        ToolButton(1, CM_LAYER_ENEMY_BUTTON, group, "敵パレット"),
+        ToolButton(2, CM_LAYER_EVENT_BUTTON, group, "イベントパレット"),
     };
     AddToolButtons(layers, 3, "e_image\\ToolBar_Palette.bmp");
-    TOOLBAR_BUTTON gap[] = {Separator()};
+    TOOLBAR_BUTTON gap[] = {ToolSeparator()};
     AddStdToolButtons(gap, 1);
-    TOOLBAR_BUTTON play[] = {Button(0, CM_TESTPLAY_BUTTON, TBSTYLE_BUTTON, "テストプレイ")};
+    TOOLBAR_BUTTON play[] = {ToolButton(0, CM_TESTPLAY_BUTTON, TBSTYLE_BUTTON, "テストプレイ")};
     AddToolButtons(play, 1, "e_image\\ToolBar_TestPlay.bmp");
     SendMessageA(m_hToolBar, TB_AUTOSIZE, 0, 0);
 
@@ -137,6 +108,7 @@ int DLG_MAIN::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     UpdateUndoToolbar();
 
     CalcFrameSize();
+    if (g_EditConfig.MainWnd.Valid) TakeWindowSize(g_EditConfig.MainWnd.Width, g_EditConfig.MainWnd.Height);
     m_MapView.Create(this, IDC_MAP_VIEW, m_nDrawX, m_nDrawY, m_nDrawW, m_nDrawH);
     AddAccelerator(m_hWnd, IDR_ACCEL_STAGE);
     m_hPopupMenu = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_EVENT_POPUP));
@@ -155,9 +127,8 @@ LRESULT DLG_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (g_StageEditState.Layer == LAYER_EVENT && IsCurrentPage()) ShowEventPopup();
     switch (msg) {
     case WM_DESTROY: {
-        // The place of the window and the size of its view, for the next opening.
         RECT wr;
-        if (GetWindowRect(hwnd, &wr)) g_EditConfig.MainWnd.Set(wr.left, wr.top, m_nDrawW, m_nDrawH);
+        if (GetWindowRect(hwnd, &wr)) g_EditConfig.MainWnd.Set(wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top);
         m_MapView.Release();
         if (g_lpStageWnd == this) g_lpStageWnd = nullptr;
         return TRUE;
@@ -223,7 +194,7 @@ void DLG_MAIN::OnPaint() {
     if (g_StageEditState.StageOpen && m_hStatusBar) {
         char text[64];
         std::snprintf(text, sizeof(text), "座標 (%d,%d)", g_MapCursor.m_pCur->nX, g_MapCursor.m_pCur->nY);
-        SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+        SetStatusText(text);
     }
 }
 
@@ -272,7 +243,7 @@ void DLG_MAIN::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
     }
     if (changed > 0) RefreshActivePalette();
-    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN) SetFocus(m_hWnd);
+    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN) TakeFocus();
 }
 
 void DLG_MAIN::OnRightDoubleClick() {

@@ -99,7 +99,7 @@ void DLG_TESTPLAY::Browse() {
 // The settings hold for this run even when the file cannot be written.
 void DLG_TESTPLAY::Commit() {
     StoreCtrls();
-    if (!g_TestPlay.SaveFile(g_PathTable.TestPlay)) ErrorBoxPrintf("%s の保存に失敗しました！", g_PathTable.TestPlay);
+    ReportSave(g_TestPlay.SaveFile(g_PathTable.TestPlay), g_PathTable.TestPlay);
     End(1);
 }
 

@@ -38,9 +38,9 @@ void LIST_PALETTE::Refresh() {
     m_pList->RedrawList();
 }
 
-SIZE LIST_PALETTE::ViewToStore() const {
+SIZE LIST_PALETTE::SizeToStore(HWND wnd) const {
     RECT wr = {0, 0, 0, 0};
-    if (m_hWnd) GetWindowRect(m_hWnd, &wr);
+    GetWindowRect(wnd, &wr);
     return {wr.right - wr.left + 1, wr.bottom - wr.top + 1};
 }
 

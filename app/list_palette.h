@@ -45,7 +45,7 @@ protected:
     // The current row to the stage editor and to the next palette.
     virtual void Publish() = 0;
     // The window's size, kept with its place.
-    SIZE ViewToStore() const override;
+    SIZE SizeToStore(HWND wnd) const override;
     void PushUndo() {
         if (m_Host.PushUndo) m_Host.PushUndo();
     }

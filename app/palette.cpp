@@ -19,19 +19,25 @@ PALETTE_CLASS::PALETTE_CLASS(WORD resId, WND_CLASS* stageEditor, WND_LIST_CLASS*
 
 PALETTE_CLASS::~PALETTE_CLASS() { End(0); }
 
-int PALETTE_CLASS::StoredView(int* width, int* height) const {
+int PALETTE_CLASS::StoredSize(int* width, int* height) const {
     if (!m_pPlace || !m_pPlace->Valid) return 0;
     *width = m_pPlace->Width;
     *height = m_pPlace->Height;
     return 1;
 }
 
+SIZE PALETTE_CLASS::SizeToStore(HWND wnd) const {
+    RECT wr = {0, 0, 0, 0};
+    GetWindowRect(wnd, &wr);
+    return {wr.right - wr.left, wr.bottom - wr.top};
+}
+
 int PALETTE_CLASS::PaletteMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
     switch (msg) {
     case WM_DESTROY: {
         RECT wr;
-        const SIZE view = ViewToStore();
-        if (m_pPlace && GetWindowRect(hwnd, &wr)) m_pPlace->Set(wr.left, wr.top, view.cx, view.cy);
+        const SIZE size = SizeToStore(hwnd);
+        if (m_pPlace && GetWindowRect(hwnd, &wr)) m_pPlace->Set(wr.left, wr.top, size.cx, size.cy);
         return 1;
     }
     case WM_CLOSE: return 1;

@@ -14,8 +14,9 @@ class cWndPosInfo;
 class PALETTE_CLASS : public DLG_CLASS {
 public:
     // `place` is the palette's window record: a stored place gives the
-    // position and the size of its view (width × height); without one it
-    // opens `dx` right of the stage editor's right edge and `dy` below its top.
+    // position and the window's size; without one it opens `dx` right of
+    // the stage editor's right edge and `dy` below its top. The place is
+    // stored when the window goes.
     PALETTE_CLASS(WORD resId, WND_CLASS* stageEditor, WND_LIST_CLASS* wndList, cWndPosInfo* place, int dx, int dy);
     ~PALETTE_CLASS() override;
 
@@ -31,10 +32,11 @@ protected:
     // The frame's part of the palette's message procedure, after the dialog
     // procedure: 1 when it took the message.
     int PaletteMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    // The size of its view stored with a place; 0 without a stored place.
-    int StoredView(int* width, int* height) const;
-    // The view size kept with the place when the palette closes.
-    virtual SIZE ViewToStore() const { return {m_nDrawW, m_nDrawH}; }
+    // The window size stored with a place; 0 without a stored place.
+    int StoredSize(int* width, int* height) const;
+    // The size of window `wnd` (the palette's, as it closes) kept with the
+    // place: the window's own size.
+    virtual SIZE SizeToStore(HWND wnd) const;
 
 private:
     cWndPosInfo* m_pPlace;

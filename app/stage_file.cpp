@@ -27,10 +27,7 @@ const char kOtherDrive[] =
     "Orrindale本体が存在するドライブとステージファイルが存在するドライブとが異なります！\n"
     "全てのファイルは同一ドライブに保存することを推奨します。";
 
-int WriteFailed(const std::string& path) {
-    ErrorBoxPrintf("%s の保存に失敗しました！", path.c_str());
-    return 0;
-}
+int WriteFailed(const std::string& path) { return ReportSave(0, path); }
 
 int AskSave(HWND owner, const char* text) { return MesBoxWnd(owner, text, "保存確認", MB_YESNOCANCEL); }
 

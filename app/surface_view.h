@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "media/dib.h"
 
 class WND_CLASS;
@@ -23,8 +25,11 @@ public:
     // Before the owner's window goes: the device context is given back.
     void Release();
     void Place(int x, int y, int w, int h);
-    // The surface to the window.
+    // The surface to the window: the part that differs from what the
+    // window shows, all of it after the window was uncovered or resized.
     void Present();
+    // The window lost what it showed: the next present copies everything.
+    void Invalidate() { m_Shown.clear(); }
 
     HWND Window() const { return m_hWnd; }
     cDib& Surface() { return m_Dib; }
@@ -39,4 +44,10 @@ private:
     HDC m_hDC = nullptr;  // the window's own (class) device context
     cDib m_Dib;
     int m_nWidth = 0, m_nHeight = 0;
+    std::vector<BYTE> m_Shown;  // the pixels the window shows, row by row; empty: unknown
 };
+
+// The smallest rectangle of `dib` whose pixels differ from `shown` (the
+// surface's rows as last presented), which then takes them; the whole
+// surface when `shown` does not match its size. False when nothing changed.
+bool TakeChangedArea(const cDib& dib, std::vector<BYTE>* shown, RECT* area);

@@ -69,8 +69,9 @@ int ParseSystemIni(const char* text, size_t size, int* block, const VECTOR_CLASS
             if (value.size() + 1 >= INI_TEXT_LIMIT) return 0;
             value += c;
         }
+        // The byte that ended the value is consumed, a NUL too: only a NUL
+        // outside a value ends the file.
         StoreValue(key, value, block, keys);
-        if (c == '\0') return 1;
     }
     return 1;
 }

@@ -23,11 +23,11 @@ int IniSlotOfKey(int key);
 // Slot 0 = 1 and every other slot the default of its key.
 void SetDefaultSettings(int* block, const VECTOR_CLASS<cIni>& keys);
 
-// Reads the lines of `text`. 1 when the reading ended at a NUL byte, at the
-// line "Exit" or after INI_LINE_LIMIT lines; 0 when the text ends first or a
-// key or value is longer than its buffer (a cut-off file). Blanks, tabs and
-// CRs in a key are dropped; a value ends at a blank, tab, "/", LF or NUL and
-// the rest of its line is read as a further key.
+// Reads the lines of `text`. 1 when the reading ended at a NUL byte outside
+// a value, at the line "Exit" or after INI_LINE_LIMIT lines; 0 when the text
+// ends first or a key or value is longer than its buffer (a cut-off file).
+// Blanks, tabs and CRs in a key are dropped; a value ends at a blank, tab,
+// "/", LF or NUL and the rest of its line (or file) is read as a further key.
 int ParseSystemIni(const char* text, size_t size, int* block, const VECTOR_CLASS<cIni>& keys);
 // ParseSystemIni over the whole file; 0 when it cannot be read.
 int LoadSystemIni(const char* path, int* block, const VECTOR_CLASS<cIni>& keys);

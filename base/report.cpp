@@ -135,6 +135,14 @@ int ReportLoadFailure(const std::string& path) {
     return ReportError(g_bFileTooNew ? kTooNew : kMissing, path.c_str());
 }
 
+const char kSaveFailedText[] = "%s の保存に失敗しました！";
+
+int ReportSave(int saved, const std::string& path) {
+    if (saved) return 1;
+    ReportError(kSaveFailedText, path.c_str());
+    return 0;
+}
+
 int ReportSystemInfo() {
     std::string os;
     GetOsName(&os, nullptr, nullptr);

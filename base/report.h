@@ -28,6 +28,12 @@ int ReportSystemInfo();
 // The load-failure message for `path` (the newer-version one when
 // g_bFileTooNew is set), to the log and in an error box.
 int ReportLoadFailure(const std::string& path);
+// The message of a save that failed: "%s の保存に失敗しました！" with the path.
+extern const char kSaveFailedText[];
+// A save the user asked for, or one made at once for them: 1 when `saved`;
+// else the save-failed message for `path`, to the log and in an error box,
+// and 0. What was edited stays in memory, to be saved again.
+int ReportSave(int saved, const std::string& path);
 
 // ---- Second log ("EC_Editor.txt"), off at start-up --------------------------
 

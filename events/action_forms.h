@@ -67,6 +67,8 @@ struct EACT_CTRL {
     // The control this one follows: a skill combo's skill-list combo, a
     // rename button's common-variable combo.
     unsigned short partner;
+    // Pictures: the place in dialog units, -1 for the resource's.
+    int x = -1, y = -1;
 };
 
 constexpr EACT_CTRL EactEdit(unsigned short id, int param, int minimum, int maximum, unsigned short spin,
@@ -94,8 +96,8 @@ constexpr EACT_CTRL EactLocalRows(unsigned short id, int slot, int rows, int off
 constexpr EACT_CTRL EactText(unsigned short id, int param, int lineLen, int lines) {
     return {EACT_CTRL_TEXT, id, EACT_BIND_STR, param, 0, 0, 0, 0, nullptr, 0, 0, lineLen, lines, 0, 0, 0};
 }
-constexpr EACT_CTRL EactPicture(unsigned short id, int width, int height) {
-    return {EACT_CTRL_PICTURE, id, EACT_BIND_NONE, 0, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, width, height, 0};
+constexpr EACT_CTRL EactPicture(unsigned short id, int width, int height, int x = -1, int y = -1) {
+    return {EACT_CTRL_PICTURE, id, EACT_BIND_NONE, 0, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, width, height, 0, x, y};
 }
 constexpr EACT_CTRL EactButton(unsigned short id) {
     return {EACT_CTRL_BUTTON, id, EACT_BIND_NONE, 0, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, 0};

@@ -37,7 +37,7 @@ const EACT_CTRL kMessageCtrls[] = {
     EactCheck(IDC_MSG_PIC_FLIP_X, 21),
     EactCheck(IDC_MSG_PIC_FLIP_Y, 22),
     EactCheck(IDC_MSG_PIC_KEEP_ON_SCREEN, 24, 1),
-    EactPicture(IDC_MSG_SYMBOL_PREVIEW, 32, 32),
+    EactPicture(IDC_MSG_SYMBOL_PREVIEW, 32, 32, 192, 182),
     EactRenameButton(IDC_EACT_RENAME_GVAL, IDC_MSG_GVAL),
 };
 

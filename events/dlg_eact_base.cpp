@@ -64,7 +64,7 @@ void DLG_EACT_BASE::DescribeCtrls() {
             break;
         }
         case EACT_CTRL_CHECK: m_Checks.push_back(CTRL_CHECK_CLASS<int>({c.id, value})); break;
-        case EACT_CTRL_PICTURE: m_Pictures.push_back(CTRL_PICTURE_CLASS({c.id, c.width, c.height, -1, -1})); break;
+        case EACT_CTRL_PICTURE: m_Pictures.push_back(CTRL_PICTURE_CLASS({c.id, c.width, c.height, c.x, c.y})); break;
         case EACT_CTRL_BUTTON: m_Buttons.push_back(CTRL_BUTTON_CLASS({c.id})); break;
         case EACT_CTRL_LABEL: m_Labels.push_back(CTRL_LABEL_CLASS({c.id})); break;
         default: break;

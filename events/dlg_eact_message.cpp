@@ -1,6 +1,7 @@
 #include "events/dlg_eact_message.h"
 
 #include "base/paths.h"
+#include "base/report.h"
 #include "events/name_lists.h"
 #include "media/image_table.h"
 #include "model/gvalinfo.h"

@@ -33,6 +33,8 @@ DLG_EVENT_SET::DLG_EVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, int sta
       m_nEventEditMode(startEvent ? 1 : 0),
       m_BeforeCommit(std::move(beforeCommit)) {
     SetInstance(this);
+    // The resource's size, within 100 x 100 to 640 x 480; no scroll bars.
+    SetWindowParam(0, 0, 100, 100, 640, 480, 0, 0, 0, 0, 0, 0);
     if (g_lpEditEvent) m_Event = *g_lpEditEvent;
     BuildNameLists();
     DescribeCtrls();
@@ -310,28 +312,10 @@ void DLG_EVENT_SET::UpdateControls() {
 
 LRESULT DLG_EVENT_SET::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_CONTEXTMENU) {
-        ShowContextMenu(reinterpret_cast<HWND>(wParam), lParam);
-        return 1;
+        const HWND list = reinterpret_cast<HWND>(wParam);
+        if (m_PageList.TrackContextMenu(hwnd, list, lParam) || m_ActList.TrackContextMenu(hwnd, list, lParam)) return 1;
     }
     return ModalProc(hwnd, msg, wParam, lParam);
-}
-
-void DLG_EVENT_SET::ShowContextMenu(HWND wnd, LPARAM lParam) {
-    CTRL_LIST_BASE* list = nullptr;
-    if (wnd && wnd == m_PageList.m_hWnd) list = &m_PageList;
-    if (wnd && wnd == m_ActList.m_hWnd) list = &m_ActList;
-    if (!list || !list->m_hMenu || !IsWindowEnabled(wnd)) return;
-    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (lParam == -1) {
-        // From the keyboard: at the list's top left, for its current row.
-        RECT rc;
-        GetWindowRect(wnd, &rc);
-        pt = {rc.left + 8, rc.top + 8};
-        SetFocus(wnd);
-    } else {
-        list->SelectAtPoint(pt);
-    }
-    TrackPopupMenu(list->m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
 }
 
 void DLG_EVENT_SET::OnPaint() {

@@ -84,7 +84,6 @@ private:
     int Commit();
     int ShownValue(unsigned short id);
     void EnableItem(unsigned short id, int flag);
-    void ShowContextMenu(HWND list, LPARAM lParam);
 };
 
 // Runs the event dialog on `event`; 1 after OK. `lpOpen` holds the dialog

@@ -1,8 +1,8 @@
 #include "events/dlg_eventactplt.h"
 
 #include "base/paths.h"
+#include "base/report.h"
 #include "events/action_line.h"
-#include "events/name_lists.h"
 #include "resources/events_ids.h"
 
 DLG_EVENTACTPLT::DLG_EVENTACTPLT(WND_CLASS* parent, WND_LIST_CLASS* wndList, VECTOR_CLASS<cEventActPlt>* palette,
@@ -40,6 +40,13 @@ int DLG_EVENTACTPLT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     ShowContent();
     m_bCreated = 1;
     return 0;
+}
+
+// A right click selects the entry under the pointer, so that the name and
+// the description edited next are that entry's.
+LRESULT DLG_EVENTACTPLT::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CONTEXTMENU && m_List.TrackContextMenu(hwnd, reinterpret_cast<HWND>(wParam), lParam)) return 1;
+    return ModalProc(hwnd, msg, wParam, lParam);
 }
 
 void DLG_EVENTACTPLT::ShowContent() {

@@ -7,7 +7,6 @@
 #include "base/report.h"
 #include "events/dlg_event_set.h"
 #include "events/dlg_eventactplt.h"
-#include "events/name_lists.h"
 #include "media/sound.h"
 #include "resources/events_ids.h"
 
@@ -84,8 +83,7 @@ void DLG_EVENT_SET::OverwritePalette(int entry) {
     VECTOR_CLASS<cEventAct> acts;
     if (!m_ActList.Copy(acts)) return;
     std::string question = "「" + g_EventActPlt[entry].Name + "」を上書きします。\nよろしいですか？\n";
-    if (MesBoxWnd(m_hWnd, question.c_str(), "アクションパレットの上書き保存", MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return;
+    if (MesBoxWnd(m_hWnd, question.c_str(), "アクションパレットの上書き保存", MB_YESNO) != IDYES) return;
     g_EventActPlt[entry].Acts.clear();
     for (const cEventAct& act : acts) g_EventActPlt[entry].Acts.push_back(act);
     ReportSave(SaveRecordList(g_EventActPlt, g_PathTable.EventActionPlt), g_PathTable.EventActionPlt);

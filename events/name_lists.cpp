@@ -1,6 +1,5 @@
 #include "events/name_lists.h"
 
-#include "base/report.h"
 #include "events/action_forms.h"
 #include "events/event_words.h"
 #include "model/chara.h"
@@ -39,11 +38,4 @@ void MakeConditionGroupRows(VECTOR_CLASS<std::string>& out) {
 
 void MakeConditionFriendRows(VECTOR_CLASS<std::string>& out) {
     MakeRecordNameList(out, g_FriendList, "条件なし", 0, 1, 3, 0);
-}
-
-int ReportSave(int saved, const std::string& path) {
-    if (saved) return 1;
-    Report("%s の保存に失敗しました！", path.c_str());
-    ErrorBoxPrintf("%s の保存に失敗しました！", path.c_str());
-    return 0;
 }

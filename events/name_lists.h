@@ -15,8 +15,3 @@ int MakeNameRows(VECTOR_CLASS<std::string>& out, int rows);
 void MakeConditionGValRows(VECTOR_CLASS<std::string>& out);
 void MakeConditionGroupRows(VECTOR_CLASS<std::string>& out);
 void MakeConditionFriendRows(VECTOR_CLASS<std::string>& out);
-
-// A save of one of the files the event editor writes at once: 1 when `saved`,
-// else "%s の保存に失敗しました！" with the path in an error box and 0. What
-// was edited stays as it is in memory, to be saved again later.
-int ReportSave(int saved, const std::string& path);

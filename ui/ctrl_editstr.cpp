@@ -8,7 +8,7 @@ namespace {
 // The asynchronous key state through the toolkit's reader, so that tests
 // can hold Backspace.
 bool IsKeyHeld(int key) {
-    ASYNC_KEY_READER reader = SetAsyncKeyReader(nullptr);
+    KEY_READER reader = SetAsyncKeyReader(nullptr);
     SetAsyncKeyReader(reader);
     return reader(key) < 0;
 }

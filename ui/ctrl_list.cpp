@@ -138,6 +138,39 @@ int CTRL_LIST_BASE::GetDataPos() const {
     return row + m_nFirstShown;
 }
 
+// ---- Drawing -----------------------------------------------------------------------------
+
+void CTRL_LIST_BASE::SetDrawing(int on) {
+    on = on ? 1 : 0;
+    if (!m_hWnd) return;
+    SendMessageA(m_hWnd, WM_SETREDRAW, on, 0);
+    if (on && !m_bDrawing) InvalidateRect(m_hWnd, nullptr, TRUE);
+    m_bDrawing = on;
+}
+
+namespace {
+
+// Drawing off for a sweep over the rows, back as it was afterwards.
+class NO_DRAWING {
+public:
+    explicit NO_DRAWING(CTRL_LIST_BASE* list) : m_pList(list), m_bWas(list->m_bDrawing) { list->SetDrawing(0); }
+    ~NO_DRAWING() { m_pList->SetDrawing(m_bWas); }
+    NO_DRAWING(const NO_DRAWING&) = delete;
+    NO_DRAWING& operator=(const NO_DRAWING&) = delete;
+
+private:
+    CTRL_LIST_BASE* m_pList;
+    int m_bWas;
+};
+
+}  // namespace
+
+void CTRL_LIST_BASE::ApplySelFlags() {
+    SendMessageA(m_hWnd, LB_SETSEL, FALSE, -1);
+    for (size_t i = 0; i < m_SelFlags.size(); ++i)
+        if (m_SelFlags[i]) SendMessageA(m_hWnd, LB_SETSEL, TRUE, static_cast<LPARAM>(i));
+}
+
 // ---- Selection ---------------------------------------------------------------------------
 
 void CTRL_LIST_BASE::SelectRowFlag(int row) {
@@ -168,10 +201,8 @@ void CTRL_LIST_BASE::SelectOnly(int row, int load) {
         m_nCurRow = m_nAnchorRow = -1;
         SendMessageA(m_hWnd, LB_SETCARETINDEX, static_cast<WPARAM>(-1), 0);
         SendMessageA(m_hWnd, LB_SETANCHORINDEX, static_cast<WPARAM>(-1), 0);
-        for (size_t i = 0; i < m_SelFlags.size(); ++i) {
-            m_SelFlags[i] = 0;
-            SendMessageA(m_hWnd, LB_SETSEL, FALSE, static_cast<LPARAM>(i));
-        }
+        m_SelFlags.Fill(0);
+        SendMessageA(m_hWnd, LB_SETSEL, FALSE, -1);
     }
     SetCurSel(row, load);
 }
@@ -200,7 +231,16 @@ int CTRL_LIST_BASE::OnSelChange() {
         int count = GetCount();
         m_SelFlags.resize(count > 0 ? count : 0, 0);
         m_LastFlags.resize(m_SelFlags.size(), 0);
-        for (int i = 0; i < count; ++i) m_SelFlags[i] = SendMessageA(m_hWnd, LB_GETSEL, i, 0) > 0;
+        // The selected rows at once, not a message a row.
+        m_SelFlags.Fill(0);
+        const int selected = static_cast<int>(SendMessageA(m_hWnd, LB_GETSELCOUNT, 0, 0));
+        if (selected > 0) {
+            std::vector<int> rows(static_cast<size_t>(selected));
+            const int got =
+                static_cast<int>(SendMessageA(m_hWnd, LB_GETSELITEMS, selected, reinterpret_cast<LPARAM>(rows.data())));
+            for (int i = 0; i < got; ++i)
+                if (rows[i] >= 0 && rows[i] < count) m_SelFlags[rows[i]] = 1;
+        }
         m_nCurRow = static_cast<int>(SendMessageA(m_hWnd, LB_GETCARETINDEX, 0, 0));
         m_nAnchorRow = static_cast<int>(SendMessageA(m_hWnd, LB_GETANCHORINDEX, 0, 0));
         if (HasBound() && (m_nCurRow < 0 || m_nCurRow >= count || !m_SelFlags[m_nCurRow])) {
@@ -265,7 +305,7 @@ int CTRL_LIST_BASE::SelectAtPoint(POINT pt) {
         if (!m_SelFlags[row]) {
             m_SelFlags.Fill(0);
             m_SelFlags[row] = 1;
-            for (int i = 0; i < count; ++i) SendMessageA(m_hWnd, LB_SETSEL, m_SelFlags[i], i);
+            ApplySelFlags();
         } else {
             SendMessageA(m_hWnd, LB_SETSEL, TRUE, row);
         }
@@ -280,7 +320,7 @@ int CTRL_LIST_BASE::SelectAtPoint(POINT pt) {
 }
 
 int CTRL_LIST_BASE::TrackContextMenu(HWND owner, HWND wnd, LPARAM lParam) {
-    if (!wnd || wnd != m_hWnd || !m_hMenu || !IsWindowEnabled(wnd)) return 0;
+    if (!wnd || wnd != m_hWnd || !IsWindowEnabled(wnd)) return 0;
     POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     if (lParam == -1) {
         RECT rc;
@@ -290,33 +330,52 @@ int CTRL_LIST_BASE::TrackContextMenu(HWND owner, HWND wnd, LPARAM lParam) {
     } else {
         SelectAtPoint(pt);
     }
-    TrackPopupMenu(m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, owner, nullptr);
+    if (m_hMenu) TrackPopupMenu(m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, owner, nullptr);
     return 1;
 }
 
 // ---- Rows ------------------------------------------------------------------------------------
 
+// A refill after every command and selection: the rows the list box holds
+// already are kept, and only those whose text changed are written again.
 void CTRL_LIST_BASE::FillList() {
+    NO_DRAWING quiet(this);
     if (m_nContainer == LIST_KIND_VECTOR) {
         int records = RecordCount(), shown = records - m_nFirstShown;
-        SendMessageA(m_hWnd, LB_RESETCONTENT, 0, 0);
-        for (int i = m_nFirstShown; i < records; ++i) {
-            std::string row = MakeListRow(i, m_nFirstShown, shown, m_bNumber, RowText(i));
-            SendMessageA(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+        std::vector<std::string> rows;
+        rows.reserve(static_cast<size_t>(shown) + 1);
+        for (int i = m_nFirstShown; i < records; ++i)
+            rows.push_back(MakeListRow(i, m_nFirstShown, shown, m_bNumber, RowText(i)));
+        if (m_bAppendRow) rows.push_back(m_strAppendRow);
+        const int held = GetCount();
+        if (held == static_cast<int>(m_FilledRows.size()) && held == static_cast<int>(rows.size())) {
+            for (int i = 0; i < held; ++i) {
+                if (rows[i] == m_FilledRows[i]) continue;
+                SendMessageA(m_hWnd, LB_DELETESTRING, i, 0);
+                SendMessageA(m_hWnd, LB_INSERTSTRING, i, reinterpret_cast<LPARAM>(rows[i].c_str()));
+            }
+        } else {
+            size_t bytes = 0;
+            for (const std::string& row : rows) bytes += row.size() + 1;
+            SendMessageA(m_hWnd, LB_RESETCONTENT, 0, 0);
+            SendMessageA(m_hWnd, LB_INITSTORAGE, rows.size(), bytes);
+            for (const std::string& row : rows)
+                SendMessageA(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
         }
-        if (m_bAppendRow) SendMessageA(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(m_strAppendRow.c_str()));
+        m_FilledRows.swap(rows);
     }
     SendMessageA(m_hWnd, LB_SETTOPINDEX, m_nTopRow, 0);
     if (!m_bMulti) {
         SendMessageA(m_hWnd, LB_SETCURSEL, m_nCurRow, 0);
     } else {
-        for (size_t i = 0; i < m_SelFlags.size(); ++i) SendMessageA(m_hWnd, LB_SETSEL, m_SelFlags[i], i);
+        ApplySelFlags();
         SendMessageA(m_hWnd, LB_SETCARETINDEX, m_nCurRow, 0);
         SendMessageA(m_hWnd, LB_SETANCHORINDEX, m_nAnchorRow, 0);
     }
 }
 
 void CTRL_LIST_BASE::RedrawList() {
+    SetDrawing(0);
     int count = GetCount();
     if (m_bMulti) {
         if (!m_bNoSelection) {
@@ -344,7 +403,7 @@ void CTRL_LIST_BASE::RedrawList() {
                 m_nAnchorRow = m_nCurRow;
             }
         }
-        for (size_t i = 0; i < m_SelFlags.size(); ++i) SendMessageA(m_hWnd, LB_SETSEL, m_SelFlags[i], i);
+        ApplySelFlags();
         SendMessageA(m_hWnd, LB_SETANCHORINDEX, m_nAnchorRow, 0);
         SendMessageA(m_hWnd, LB_SETCARETINDEX, m_nCurRow, 0);
         SendMessageA(m_hWnd, LB_SETTOPINDEX, m_nTopRow, 0);
@@ -359,7 +418,7 @@ void CTRL_LIST_BASE::RedrawList() {
         SendMessageA(m_hWnd, LB_SETTOPINDEX, m_nTopRow, 0);
     }
     m_nLastRow = m_nCurRow;
-    SendMessageA(m_hWnd, WM_SETREDRAW, TRUE, 0);
+    SetDrawing(1);
     InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 

@@ -61,11 +61,17 @@ public:
     int StoreCurrentRecord();
     int SelectAtPoint(POINT screenPt);
     // The pop-up menu for a WM_CONTEXTMENU that `owner` got for window `wnd`:
-    // 1 when `wnd` is this list, whose row under the pointer is selected
-    // first (from the keyboard: its current row, the menu at its top left).
+    // 1 when `wnd` is this list (and enabled), whose row under the pointer
+    // is selected first as a left click would (from the keyboard: its
+    // current row, the menu at its top left). A list without a menu only
+    // selects.
     int TrackContextMenu(HWND owner, HWND wnd, LPARAM lParam);
     void FillList();
     void OnShortcutKey(WPARAM key, LPARAM data, int ctrlHeld);
+    // Drawing of the list box: off while a command fills or selects its rows
+    // one by one (a long list would be drawn row by row for seconds), on
+    // again (and drawn once) when the command ends.
+    void SetDrawing(int on);
 
     // Record commands on the working copy (ctrl_list_cmd.cpp): 1 done, 0
     // refused with a beep. Paste, new and insert refuse what would pass the
@@ -81,6 +87,8 @@ public:
     int DeleteRecords(int row, int caretOnly);
     int Resize(int count);
 
+    int m_bDrawing = 1;                     // the list box draws as it changes
+    std::vector<std::string> m_FilledRows;  // the rows FillList put in the list box
     int m_nCurRow = -1;
     int m_nAnchorRow = -1;
     VECTOR_CLASS<int> m_SelFlags;
@@ -117,6 +125,9 @@ protected:
     void SubclassListBox();
     int ShownRows() const { return RecordCount() - m_nFirstShown + m_bAppendRow; }
     void SelectRowFlag(int row);
+    // The selection flags onto the list box's rows: every row cleared at
+    // once, then the flagged rows selected.
+    void ApplySelFlags();
 
     // The record side of the commands.
     virtual void InsertDefaultRecord(int index) = 0;  // index = count appends

@@ -47,9 +47,10 @@ void CTRL_PICTURE_CLASS::Attach(DLG_CLASS* dlg, const DESC& desc) {
         m_nHeight = rc.bottom;
     }
     if (desc.x != -1 && desc.y != -1) {
-        RECT units = {0, 0, 4, 8};
-        MapDialogRect(m_hParent, &units);
-        MoveTo(desc.x * units.right / 4, desc.y * units.bottom / 8);
+        // As the dialog places its own items, rounded the same way.
+        RECT place = {desc.x, desc.y, 0, 0};
+        MapDialogRect(m_hParent, &place);
+        MoveTo(place.left, place.top);
     }
     UpdatePos();
     m_pDib = new cDib;

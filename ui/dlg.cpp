@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/report.h"
+#include "ui/ctrl_list.h"
 #include "ui/wnd_list.h"
 
 const char kMissingCtrlText[] = "コントロールID 【%u】 が見つかりません！";
@@ -323,7 +324,7 @@ int DLG_CLASS::OnCommand(WPARAM wParam, LPARAM) {
     for (size_t i = 0; i < m_CtrlList.size(); ++i) {
         CTRL_CLASS* c = m_CtrlList[i];
         if (c->m_nKind != CTRL_KIND_LIST) continue;
-        SendMessageA(c->m_hWnd, WM_SETREDRAW, FALSE, 0);
+        static_cast<CTRL_LIST_BASE*>(c)->SetDrawing(0);
         c->AfterCommand();
     }
     return 1;

@@ -40,6 +40,16 @@ static int ImeState(HWND wnd) {
     return composing > 0 ? HOOK_IME_COMPOSING : HOOK_IME_IDLE;
 }
 
+// Whether the focused control of the active window asks for Return itself,
+// as a multi-line edit that breaks its lines does.
+static int FocusTakesReturn(HWND active, WPARAM key, LPARAM data) {
+    HWND focus = GetFocus();
+    if (!focus || focus == active || !IsChild(active, focus)) return 0;
+    MSG msg = {focus, WM_KEYDOWN, key, data, 0, {0, 0}};
+    const LRESULT code = SendMessageA(focus, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
+    return (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0;
+}
+
 LRESULT CALLBACK cHook::HookProc(int code, WPARAM key, LPARAM data) {
     if (code < 0 || code == HC_NOREMOVE) return CallNextHookEx(s_hHook, code, key, data);
     HWND active = GetActiveWindow();
@@ -54,6 +64,7 @@ LRESULT CALLBACK cHook::HookProc(int code, WPARAM key, LPARAM data) {
     in.modeless = client ? client->m_bModeless : 0;
     in.ime = ImeState(active);
     in.ctrlHeld = s_bCtrl;
+    if (key == VK_RETURN && !in.keyUp && in.clientActive) in.focusTakesReturn = FocusTakesReturn(active, key, data);
     HOOK_KEY_DECISION d = DecideHookKey(in);
     s_bCtrl = d.ctrlHeld;
     if (d.logNoContext) ECMSP("Err ImmGetContext");

@@ -29,6 +29,7 @@ HOOK_KEY_DECISION DecideHookKey(const HOOK_KEY_INPUT& in) {
         return d;
     } else if (in.key == kReturn) {
         if (in.ime == HOOK_IME_COMPOSING) return d;  // the input method takes Enter
+        if (in.focusTakesReturn) return d;
     } else {
         if (in.ime == HOOK_IME_IDLE && IsHookCopiedKey(in.key)) {
             if (!in.altHeld) d.post = WM_HOOKKEY;

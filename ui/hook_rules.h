@@ -23,6 +23,10 @@ struct HOOK_KEY_INPUT {
     int modeless = 0;      // the hook object serves a modeless dialog
     int ime = HOOK_IME_IDLE;
     int ctrlHeld = 0;  // the process-wide Ctrl flag before this key
+    // The control with the focus takes Return itself (a multi-line edit
+    // breaks the line there); only then it is not copied to the dialog,
+    // whose dialog manager would press the default button with the copy.
+    int focusTakesReturn = 0;
 };
 
 struct HOOK_KEY_DECISION {

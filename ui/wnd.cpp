@@ -1,5 +1,6 @@
 #include "ui/wnd.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -10,7 +11,19 @@
 
 namespace {
 
-ASYNC_KEY_READER g_pfnAsyncKey = GetAsyncKeyState;
+// One call reads both buttons: each read of the key state asks the server.
+void ThreadButtons(int* left, int* right) {
+    BYTE keys[256];
+    if (!GetKeyboardState(keys)) {
+        *left = *right = 0;
+        return;
+    }
+    *left = (keys[VK_LBUTTON] & 0x80) != 0;
+    *right = (keys[VK_RBUTTON] & 0x80) != 0;
+}
+
+BUTTON_READER g_pfnButtons = ThreadButtons;
+KEY_READER g_pfnAsyncKey = GetAsyncKeyState;
 
 // Process-wide button latches and the held flags remembered by the last read.
 int g_bLatchL = 0, g_bLatchR = 0;
@@ -18,15 +31,23 @@ int g_bLastHeldL = 0, g_bLastHeldR = 0;
 
 }  // namespace
 
-ASYNC_KEY_READER SetAsyncKeyReader(ASYNC_KEY_READER reader) {
+BUTTON_READER SetButtonReader(BUTTON_READER reader) {
+    return std::exchange(g_pfnButtons, reader ? reader : ThreadButtons);
+}
+
+KEY_READER SetAsyncKeyReader(KEY_READER reader) {
     return std::exchange(g_pfnAsyncKey, reader ? reader : GetAsyncKeyState);
 }
 
 void ReadMouseButtons(MOUSE_STATE* state, int parts) {
+    int left = 0, right = 0;
+    g_pfnButtons(&left, &right);
+    TakeMouseButtons(state, parts, left, right);
+}
+
+void TakeMouseButtons(MOUSE_STATE* state, int parts, int downL, int downR) {
     g_bLastHeldL = state->lHeld;
     g_bLastHeldR = state->rHeld;
-    int downL = g_pfnAsyncKey(VK_LBUTTON) < 0;
-    int downR = g_pfnAsyncKey(VK_RBUTTON) < 0;
     if (parts & MOUSE_HELD) {
         state->lHeld = downL;
         state->rHeld = downR;
@@ -44,6 +65,22 @@ void ReadMouseButtons(MOUSE_STATE* state, int parts) {
 }
 
 TOOLBAR_BUTTON::TOOLBAR_BUTTON() : button(), tip(nullptr) { std::memset(&button, 0, sizeof(button)); }
+
+TOOLBAR_BUTTON ToolButton(int image, int command, BYTE style, const char* tip) {
+    TOOLBAR_BUTTON b;
+    b.button.iBitmap = image;
+    b.button.idCommand = command;
+    b.button.fsState = TBSTATE_ENABLED;
+    b.button.fsStyle = style;
+    b.tip = tip;
+    return b;
+}
+
+TOOLBAR_BUTTON ToolSeparator() {
+    TOOLBAR_BUTTON b;
+    b.button.fsStyle = TBSTYLE_SEP;
+    return b;
+}
 
 WND_CLASS::WND_CLASS() {}
 
@@ -175,6 +212,21 @@ void WND_CLASS::SetClientSize(int width, int height) {
     CalcFrameSize();
 }
 
+SIZE WND_CLASS::ViewOfWindowSize(int width, int height) const {
+    return {width - m_Frame.totalX - m_Frame.innerX, height - m_Frame.totalY - m_Frame.innerY};
+}
+
+void WND_CLASS::TakeWindowSize(int width, int height) {
+    CalcFrameSize();
+    SIZE view = ViewOfWindowSize(width, height);
+    if (view.cx < m_MinClient.cx) view.cx = m_MinClient.cx;
+    if (view.cy < m_MinClient.cy) view.cy = m_MinClient.cy;
+    if (m_MaxClient.cx && view.cx > m_MaxClient.cx) view.cx = m_MaxClient.cx;
+    if (m_MaxClient.cy && view.cy > m_MaxClient.cy) view.cy = m_MaxClient.cy;
+    SetRect(&m_rcInitClient, 0, 0, view.cx, view.cy);
+    SetClientSize(view.cx, view.cy);
+}
+
 void WND_CLASS::PlaceWindow() {
     int x, y;
     int outerW = m_rcWindow.right - m_rcWindow.left, outerH = m_rcWindow.bottom - m_rcWindow.top;
@@ -246,9 +298,31 @@ static int BarHeight(HWND bar) {
 int WND_CLASS::GetToolBarHeight() const { return BarHeight(m_hToolBar); }
 int WND_CLASS::GetStatusBarHeight() const { return BarHeight(m_hStatusBar); }
 
+void WND_CLASS::SetStatusText(const char* text) {
+    if (!m_hStatusBar) return;
+    // The simple text is part 0 to read, SB_SIMPLEID to write. The length
+    // is counted in characters: a buffer of twice as many bytes holds it.
+    const int length = LOWORD(SendMessageA(m_hStatusBar, SB_GETTEXTLENGTHA, 0, 0));
+    std::string shown(2 * static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(m_hStatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(&shown[0]));
+    shown.resize(std::strlen(shown.c_str()));
+    if (shown != text) SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+}
+
 void WND_CLASS::Show(int flag) { ShowWindow(m_hWnd, flag ? SW_SHOW : SW_HIDE); }
 
+void WND_CLASS::TakeFocus() {
+    HWND focus = GetFocus();
+    if (m_hWnd && focus != m_hWnd && !IsChild(m_hWnd, focus)) SetFocus(m_hWnd);
+}
+
 // ---- Tool bar, accelerators, menus -----------------------------------------------
+
+void WND_CLASS::CreateToolBar(WORD id) {
+    m_hToolBar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0,
+                                 m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_hInst, nullptr);
+    SendMessageA(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+}
 
 int WND_CLASS::AddStdToolButtons(TOOLBAR_BUTTON* buttons, int count) {
     TBADDBITMAP bitmap = {HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
@@ -281,8 +355,10 @@ void WND_CLASS::AddToolTip(TOOLBAR_BUTTON* button, int index) {
     // every button shares one window.
     if (!button->tip) return;  // a separator
     if (!m_hToolTip)
-        m_hToolTip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr, m_hInst, nullptr);
+        // A pop-up: an overlapped tip would be a top-level window that the
+        // system manages, and hiding it could stall the thread.
+        m_hToolTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr, m_hInst, nullptr);
     if (!m_hToolTip) return;
     if (index == -1) index = static_cast<int>(SendMessageA(m_hToolBar, TB_BUTTONCOUNT, 0, 0)) - 1;
     TOOLINFOA ti;
@@ -336,6 +412,22 @@ int WND_CLASS::UpdateMouseState(int force, int parts) {
     return 1;
 }
 
+int WND_CLASS::UpdateMouseStateFrom(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The wheel's point is on the screen, the other mouse messages' in the client area.
+    if (msg < WM_MOUSEFIRST || msg > WM_MBUTTONDBLCLK || !m_hWnd) return UpdateMouseState(0, MOUSE_ALL);
+    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    const int x = pt.x - m_nDrawX, y = pt.y - m_nDrawY;
+    if (x < 0 || y < 0 || x >= m_nDrawW || y >= m_nDrawH) return 0;
+    m_Mouse.x = x;
+    m_Mouse.y = y;
+    ClientToScreen(m_hWnd, &pt);
+    m_CursorPos = pt;
+    HWND active = GetActiveWindow();
+    if (active && (active == m_hWnd || active == m_hOwner))
+        TakeMouseButtons(&m_Mouse, MOUSE_ALL, (wParam & MK_LBUTTON) != 0, (wParam & MK_RBUTTON) != 0);
+    return 1;
+}
+
 int WND_CLASS::IsCurrentPage() {
     // Not before the window's initialisation has finished.
     if (!m_bCreated || !m_hWnd) return 0;
@@ -377,7 +469,7 @@ LRESULT WND_CLASS::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             if (m_rcInitClient.right) SetClientSize(m_rcInitClient.right, m_rcInitClient.bottom);
         }
     }
-    UpdateMouseState(0, MOUSE_ALL);
+    UpdateMouseStateFrom(msg, wParam, lParam);
     switch (msg) {
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return 1;
     case WM_LBUTTONDOWN: OnLButtonDown(wParam, lParam); return 1;

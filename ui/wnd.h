@@ -36,10 +36,20 @@ enum { MOUSE_HELD = 1, MOUSE_PRESSED = 2, MOUSE_RELEASED = 4, MOUSE_ALL = 7 };
 // remembered held flags are process-wide, so a press is reported once
 // however many windows poll.
 void ReadMouseButtons(MOUSE_STATE* state, int parts);
+// The same with the buttons as a mouse message carries them (its MK_ flags).
+void TakeMouseButtons(MOUSE_STATE* state, int parts, int left, int right);
 
-// The asynchronous button reader: GetAsyncKeyState, replaced by tests.
-typedef SHORT(WINAPI* ASYNC_KEY_READER)(int key);
-ASYNC_KEY_READER SetAsyncKeyReader(ASYNC_KEY_READER reader);  // null: the system's
+// The mouse buttons are read as the thread's queue has seen them (the
+// thread's key state, or a mouse message's flags), never as they are now:
+// a press and its release that waited behind a slow message still read as a
+// click when they are handled. The reader sets each to 1 while its button
+// is down; replaced by tests.
+typedef void (*BUTTON_READER)(int* left, int* right);
+BUTTON_READER SetButtonReader(BUTTON_READER reader);  // null: the system's
+// A reader of a key's state, the sign bit set while the key is down.
+typedef SHORT(WINAPI* KEY_READER)(int key);
+// The keyboard's asynchronous state (GetAsyncKeyState), replaced by tests.
+KEY_READER SetAsyncKeyReader(KEY_READER reader);  // null: the system's
 
 // Destroys an owned object through its virtual destructor and empties the slot.
 template <class T>
@@ -68,6 +78,9 @@ struct TOOLBAR_BUTTON {
     const char* tip;
     TOOLBAR_BUTTON();
 };
+// An enabled button: image, command, style (TBSTYLE_BUTTON, TBSTYLE_CHECKGROUP ...) and tooltip.
+TOOLBAR_BUTTON ToolButton(int image, int command, BYTE style, const char* tip);
+TOOLBAR_BUTTON ToolSeparator();
 
 // Message names of the trace; a number not in the table is its decimal digits.
 const char* MessageName(UINT msg);
@@ -109,6 +122,13 @@ public:
     void Enable(int flag);
     void Move(int x, int y);
     void SetClientSize(int width, int height);
+    // The view (the client area less the bars inside it) that an outer
+    // window size leaves with the frame and bars the window has now.
+    SIZE ViewOfWindowSize(int width, int height) const;
+    // A window size stored in a window record: the view it leaves, kept
+    // within the window's smallest and largest view, is the window's size
+    // from now on. Called once the bars stand.
+    void TakeWindowSize(int width, int height);
     void PlaceWindow();
     int GetMaxWindowWidth() const;
     int GetMaxWindowHeight() const;
@@ -116,9 +136,16 @@ public:
     void GetClientRectOf(RECT* rc) const;
     int GetToolBarHeight() const;
     int GetStatusBarHeight() const;
+    // The status bar's simple text; the bar draws itself whole at every
+    // change, so an unchanged text is not set again.
+    void SetStatusText(const char* text);
     void Show(int flag);
+    // The keyboard focus to the window, unless it or one of its controls
+    // has it already (a dialog hands it on to a control at once).
+    void TakeFocus();
 
-    // Tool bar.
+    // Tool bar: the bar itself (child `id`, with tooltips), then its buttons.
+    void CreateToolBar(WORD id);
     int AddStdToolButtons(TOOLBAR_BUTTON* buttons, int count);
     int AddToolButtons(TOOLBAR_BUTTON* buttons, int count, const char* bitmapFile);
     void AddToolTip(TOOLBAR_BUTTON* button, int index);
@@ -129,6 +156,9 @@ public:
 
     // Mouse.
     int UpdateMouseState(int force, int parts);
+    // The same for the message being handled: a mouse message gives the
+    // point and the buttons itself.
+    int UpdateMouseStateFrom(UINT msg, WPARAM wParam, LPARAM lParam);
     int IsCurrentPage();
     int IsRightClicked() { return IsCurrentPage(); }
     BOOL CheckCommand(WPARAM) { return TRUE; }

@@ -21,20 +21,18 @@ int ChipRows() { return (ChipCount() - 1) / DLG_WORLDCHIP::COLUMNS + 1; }
 DLG_WORLDCHIP::DLG_WORLDCHIP(DLG_WORLDMAP* map, WND_LIST_CLASS* wndList)
     : DLG_CLASS(IDD_WORLDCHIP, map, WND_MODE_DIALOG, wndList) {
     SetInstance(this);
+    // A stored place gives the position here and the window's size once its status bar stands.
     const cWndPosInfo& place = g_EditConfig.WorldChipWnd;
-    int height = MAX_VIEW_H;
     if (place.Valid) {
         m_nRememberX = place.X;
         m_nRememberY = place.Y;
-        height = place.Height;
     } else if (map && map->m_hWnd) {
         RECT rc;
         GetWindowRect(map->m_hWnd, &rc);
         m_nRememberX = rc.right;
         m_nRememberY = rc.top + 10;
     }
-    Clamp(height, MIN_VIEW_H, MAX_VIEW_H);
-    SetWindowParam(VIEW_W, height, VIEW_W, MIN_VIEW_H, VIEW_W, MAX_VIEW_H, 0, 0, 0, 1, 0, 2);
+    SetWindowParam(VIEW_W, MAX_VIEW_H, VIEW_W, MIN_VIEW_H, VIEW_W, MAX_VIEW_H, 0, 0, 0, 1, 0, 2);
 }
 
 DLG_WORLDCHIP::~DLG_WORLDCHIP() {
@@ -46,6 +44,8 @@ int DLG_WORLDCHIP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     m_hStatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, "", m_hWnd, IDC_WORLD_STATUS);
     SendMessageA(m_hStatusBar, SB_SIMPLE, TRUE, 0);
     CalcFrameSize();
+    const cWndPosInfo& place = g_EditConfig.WorldChipWnd;
+    if (place.Valid) TakeWindowSize(place.Width, place.Height);
     FitHeight();
     m_View.Attach(m_hWnd, IDC_WORLD_VIEW, VIEW_W, MAX_VIEW_H);
     OnSize();
@@ -54,17 +54,14 @@ int DLG_WORLDCHIP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-// No taller than its chips, nor than the screen's work area below its top.
+// No taller than its chips, nor than the bottom of the screen's work area.
 void DLG_WORLDCHIP::FitHeight() {
     RECT work, wr;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(m_hWnd, &wr);
-    if (wr.top < work.top) {
-        SetWindowPos(m_hWnd, nullptr, wr.left, 8, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        GetWindowRect(m_hWnd, &wr);
-    }
+    if (wr.top < 0) SetWindowPos(m_hWnd, nullptr, wr.left, 8, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     const int bars = m_Frame.totalY + m_Frame.innerY;
-    m_MaxClient.cy = std::max<int>(std::min<int>(ChipRows() * CELL, work.bottom - wr.top - bars), MIN_VIEW_H);
+    m_MaxClient.cy = std::max<int>(std::min<int>(ChipRows() * CELL, work.bottom - bars), MIN_VIEW_H);
     const int view = std::clamp(m_nDrawH, static_cast<int>(MIN_VIEW_H), static_cast<int>(m_MaxClient.cy));
     if (view != m_nDrawH) SetClientSize(VIEW_W, view);
 }
@@ -83,7 +80,8 @@ LRESULT DLG_WORLDCHIP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_SIZE: OnSize(); break;
     case WM_DESTROY: {
         RECT wr;
-        if (GetWindowRect(hwnd, &wr)) g_EditConfig.WorldChipWnd.Set(wr.left, wr.top, VIEW_W, m_View.Height());
+        if (GetWindowRect(hwnd, &wr))
+            g_EditConfig.WorldChipWnd.Set(wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top);
         SaveEditorSettings();
         m_View.Detach();
         return TRUE;
@@ -145,5 +143,5 @@ void DLG_WORLDCHIP::OnPaint() {
     char text[256] = "";
     if (sel >= 0 && sel < count)
         std::snprintf(text, sizeof(text), "%d : %s", sel + 1, g_WorldMap.Chips[sel].strName.c_str());
-    SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+    SetStatusText(text);
 }

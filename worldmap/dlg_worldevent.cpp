@@ -65,10 +65,7 @@ int DLG_WORLDEVENT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT DLG_WORLDEVENT::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CONTEXTMENU) {
-        ShowContextMenu(reinterpret_cast<HWND>(wParam), lParam);
-        return TRUE;
-    }
+    if (msg == WM_CONTEXTMENU && m_List.TrackContextMenu(hwnd, reinterpret_cast<HWND>(wParam), lParam)) return TRUE;
     LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
     switch (msg) {
     case WM_DESTROY: {
@@ -82,20 +79,6 @@ LRESULT DLG_WORLDEVENT::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_CLOSE: return TRUE;
     }
     return r;
-}
-
-void DLG_WORLDEVENT::ShowContextMenu(HWND wnd, LPARAM lParam) {
-    if (!wnd || wnd != m_List.m_hWnd || !m_List.m_hMenu || GetActiveWindow() != m_hWnd) return;
-    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (lParam == -1) {
-        RECT rc;
-        GetWindowRect(wnd, &rc);
-        pt = {rc.left + 8, rc.top + 8};
-        SetFocus(wnd);
-    } else {
-        m_List.SelectAtPoint(pt);
-    }
-    TrackPopupMenu(m_List.m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
 }
 
 int DLG_WORLDEVENT::OnCommand(WPARAM wParam, LPARAM lParam) {

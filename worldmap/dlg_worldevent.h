@@ -39,7 +39,6 @@ private:
     int EditTemplate(int row, int isNew);
     void InsertAndEdit();
     void SetCount();
-    void ShowContextMenu(HWND wnd, LPARAM lParam);
 
     DLG_WORLDMAP* m_pMap;
 };

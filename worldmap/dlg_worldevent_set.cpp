@@ -108,26 +108,8 @@ int DLG_WORLDEVENT_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT DLG_WORLDEVENT_SET::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CONTEXTMENU) {
-        ShowContextMenu(reinterpret_cast<HWND>(wParam), lParam);
-        return 1;
-    }
+    if (msg == WM_CONTEXTMENU && m_PageList.TrackContextMenu(hwnd, reinterpret_cast<HWND>(wParam), lParam)) return 1;
     return ModalProc(hwnd, msg, wParam, lParam);
-}
-
-void DLG_WORLDEVENT_SET::ShowContextMenu(HWND wnd, LPARAM lParam) {
-    if (!wnd || wnd != m_PageList.m_hWnd || !m_PageList.m_hMenu) return;
-    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (lParam == -1) {
-        // From the keyboard: at the list's top left, for its current row.
-        RECT rc;
-        GetWindowRect(wnd, &rc);
-        pt = {rc.left + 8, rc.top + 8};
-        SetFocus(wnd);
-    } else {
-        m_PageList.SelectAtPoint(pt);
-    }
-    TrackPopupMenu(m_PageList.m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
 }
 
 int DLG_WORLDEVENT_SET::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -236,8 +218,7 @@ void DLG_WORLDEVENT_SET::RenameVariable(WORD comboId, WORD buttonId) {
     Combo(IDC_WES_COND_VAR)->SetStrings(m_CondVarRows);
     Combo(IDC_WES_SET_VAR)->SetStrings(m_SetVarRows);
     // The name is the project's at once, whatever becomes of this dialog.
-    if (!SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo))
-        ErrorBoxPrintf("%s の保存に失敗しました！", g_PathTable.GValInfo);
+    ReportSave(SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo), g_PathTable.GValInfo);
 }
 
 void DLG_WORLDEVENT_SET::Commit() {

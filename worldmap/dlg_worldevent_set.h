@@ -50,7 +50,6 @@ private:
     void Commit();
     void BrowseStage();
     void RenameVariable(WORD comboId, WORD buttonId);
-    void ShowContextMenu(HWND wnd, LPARAM lParam);
     void EnableItems(const WORD* ids, int count, int flag);
     CTRL_COMBO_CLASS<int>* Combo(WORD id) { return FindCtrl(m_Combos, id); }
 

@@ -19,22 +19,6 @@
 
 namespace {
 
-TOOLBAR_BUTTON Button(int image, int command, BYTE style, const char* tip) {
-    TOOLBAR_BUTTON b;
-    b.button.iBitmap = image;
-    b.button.idCommand = command;
-    b.button.fsState = TBSTATE_ENABLED;
-    b.button.fsStyle = style;
-    b.tip = tip;
-    return b;
-}
-
-TOOLBAR_BUTTON Separator() {
-    TOOLBAR_BUTTON b;
-    b.button.fsStyle = TBSTYLE_SEP;
-    return b;
-}
-
 const UINT kLayerItems[WORLD_LAYER_COUNT] = {CM_WM_LAYER_CHIP, CM_WM_LAYER_EVENT};
 const UINT kLayerButtons[WORLD_LAYER_COUNT] = {CM_WM_LAYER_CHIP_BUTTON, CM_WM_LAYER_EVENT_BUTTON};
 
@@ -44,24 +28,18 @@ DLG_WORLDMAP::DLG_WORLDMAP(WND_CLASS* parent, WND_LIST_CLASS* wndList, std::func
     : DLG_CLASS(IDD_WORLDMAP, parent, WND_MODE_DIALOG, wndList), m_OnClosed(std::move(onClosed)) {
     SetInstance(this);
     g_bWorldMapChanged = 0;
-    // The stored place keeps the view size, which the window object turns
-    // into the window size with its frame, bars and menu.
+    // A stored place gives the position here and the window's size once its bars stand.
     const cWndPosInfo& place = g_EditConfig.WorldMapWnd;
-    int width = MAX_VIEW_W, height = MAX_VIEW_H;
     if (place.Valid) {
         m_nRememberX = place.X;
         m_nRememberY = place.Y;
-        width = place.Width;
-        height = place.Height;
-        Clamp(width, MIN_VIEW_W, MAX_VIEW_W);
-        Clamp(height, MIN_VIEW_H, MAX_VIEW_H);
     } else if (parent && parent->m_hWnd) {
         RECT rc;
         GetWindowRect(parent->m_hWnd, &rc);
         m_nRememberX = rc.left;
         m_nRememberY = rc.top;
     }
-    SetWindowParam(width, height, MIN_VIEW_W, MIN_VIEW_H, MAX_VIEW_W, MAX_VIEW_H, 0, 1, 1, 1, 0, 3);
+    SetWindowParam(MAX_VIEW_W, MAX_VIEW_H, MIN_VIEW_W, MIN_VIEW_H, MAX_VIEW_W, MAX_VIEW_H, 0, 1, 1, 1, 0, 3);
 }
 
 DLG_WORLDMAP::~DLG_WORLDMAP() {
@@ -81,21 +59,18 @@ int DLG_WORLDMAP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     m_hMenu = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_MENU_WORLDMAP));
     SetMenu(m_hWnd, m_hMenu);
 
-    m_hToolBar =
-        CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0, m_hWnd,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_WORLD_TOOLBAR)), m_hInst, nullptr);
-    SendMessageA(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    CreateToolBar(IDC_WORLD_TOOLBAR);
     TOOLBAR_BUTTON files[] = {
-        Button(STD_FILESAVE, CM_WM_SAVE, TBSTYLE_BUTTON, "上書き保存"),
-        Separator(),
-        Button(STD_UNDO, CM_WM_UNDO, TBSTYLE_BUTTON, "元に戻す"),
-        Button(STD_REDOW, CM_WM_REDO, TBSTYLE_BUTTON, "やり直し"),
-        Separator(),
+        ToolButton(STD_FILESAVE, CM_WM_SAVE, TBSTYLE_BUTTON, "上書き保存"),
+        ToolSeparator(),
+        ToolButton(STD_UNDO, CM_WM_UNDO, TBSTYLE_BUTTON, "元に戻す"),
+        ToolButton(STD_REDOW, CM_WM_REDO, TBSTYLE_BUTTON, "やり直し"),
+        ToolSeparator(),
     };
     AddStdToolButtons(files, sizeof(files) / sizeof(files[0]));
     TOOLBAR_BUTTON layers[] = {
-        Button(0, CM_WM_LAYER_CHIP_BUTTON, TBSTYLE_CHECKGROUP, "マップチップパレット"),
-        Button(1, CM_WM_LAYER_EVENT_BUTTON, TBSTYLE_CHECKGROUP, "イベントパレット"),
+        ToolButton(0, CM_WM_LAYER_CHIP_BUTTON, TBSTYLE_CHECKGROUP, "マップチップパレット"),
+        ToolButton(1, CM_WM_LAYER_EVENT_BUTTON, TBSTYLE_CHECKGROUP, "イベントパレット"),
     };
     AddToolButtons(layers, 2, "e_image\\ToolBar_WorldPalette.bmp");
     SendMessageA(m_hToolBar, TB_AUTOSIZE, 0, 0);
@@ -103,6 +78,8 @@ int DLG_WORLDMAP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     UpdateLayerMarks();
     UpdateUndoState();
     CalcFrameSize();
+    const cWndPosInfo& place = g_EditConfig.WorldMapWnd;
+    if (place.Valid) TakeWindowSize(place.Width, place.Height);
     m_View.Attach(m_hWnd, IDC_WORLD_VIEW, MAX_VIEW_W, MAX_VIEW_H);
     m_hNumberFont = CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS UI Gothic");
@@ -122,7 +99,8 @@ LRESULT DLG_WORLDMAP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_DESTROY: {
         RECT wr;
-        if (GetWindowRect(hwnd, &wr)) g_EditConfig.WorldMapWnd.Set(wr.left, wr.top, ViewW(), ViewH());
+        if (GetWindowRect(hwnd, &wr))
+            g_EditConfig.WorldMapWnd.Set(wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top);
         SaveEditorSettings();
         g_WorldEditState.ClearHistory();
         m_View.Detach();

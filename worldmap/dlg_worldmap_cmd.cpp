@@ -221,10 +221,7 @@ void DLG_WORLDMAP::RunSettings() {
 
 int DLG_WORLDMAP::Save() {
     const char* path = g_PathTable.WorldMap;
-    if (!g_WorldMap.SaveFile(path)) {
-        ErrorBoxPrintf("%s の保存に失敗しました！", path);
-        return 0;
-    }
+    if (!ReportSave(g_WorldMap.SaveFile(path), path)) return 0;
     // The consistency pass before writing may have removed events.
     g_WorldEditState.Target = nullptr;
     g_bWorldMapChanged = 0;

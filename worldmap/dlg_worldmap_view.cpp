@@ -71,7 +71,7 @@ void DLG_WORLDMAP::OnPaint() {
     m_View.Present();
     char text[64];
     std::snprintf(text, sizeof(text), "座標 (%d,%d)", g_MapCursor.m_pCur->nX, g_MapCursor.m_pCur->nY);
-    SendMessageA(m_hStatusBar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+    SetStatusText(text);
 }
 
 void DLG_WORLDMAP::DrawEvents(cDib* dib) {
@@ -128,7 +128,7 @@ void DLG_WORLDMAP::OnMouse(UINT msg, LPARAM lParam) {
         Pen(msg);
         if (g_WorldEditState.Layer == WLAYER_CHIP) Rectangle(msg);
     }
-    if (press) SetFocus(m_hWnd);
+    if (press) TakeFocus();
 }
 
 void DLG_WORLDMAP::Pen(UINT msg) {

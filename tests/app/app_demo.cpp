@@ -34,6 +34,7 @@
 #include "model/skill.h"
 #include "model/stage.h"
 #include "resources/stage_editor_ids.h"
+#include "tests/support/text_fit.h"
 
 namespace {
 
@@ -191,6 +192,7 @@ void CALLBACK TypeAltLetter(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    LogUnfitTextsOfEveryDialog();
     const char* what = argc > 1 ? argv[1] : "battle";
     const char* arg = argc > 2 ? argv[2] : "";
     g_hInstance = GetModuleHandleA(nullptr);

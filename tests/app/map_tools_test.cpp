@@ -94,15 +94,16 @@ TEST_F(MapTools, ChipPaletteChoosesChipsAndTool) {
     EXPECT_EQ(0, g_Stage.ChipAt(4, 4));
     EXPECT_FALSE(SendMessageA(Stage()->m_hToolBar, TB_ISBUTTONENABLED, CM_UNDO, 0)) << "nor records a step";
 
-    // A drag over the chips makes their rectangle the selection.
-    ChipMouse(WM_LBUTTONDOWN, 2, 1);
-    ChipMouse(WM_MOUSEMOVE, 1, 0);
-    ChipMouse(WM_LBUTTONUP, 1, 0);
-    EXPECT_EQ(1, g_StageEditState.PaletteNo) << "its top-left chip";
+    // A drag over the chips keeps the pressed chip alone; blocks come from the map.
+    ChipMouse(WM_LBUTTONDOWN, 2, 0);
+    ChipMouse(WM_MOUSEMOVE, 1, 1);
+    ChipMouse(WM_LBUTTONUP, 1, 1);
+    EXPECT_EQ(2, g_StageEditState.PaletteNo) << "the pressed chip";
+    EXPECT_EQ(1, g_StageEditState.SelW);
+    EXPECT_EQ(1, g_StageEditState.SelH);
     Click(3, 3);
-    EXPECT_EQ((std::vector<int>{1, 2, 0, 0}), (std::vector<int>{g_Stage.ChipAt(3, 3), g_Stage.ChipAt(4, 3),
-                                                                g_Stage.ChipAt(3, 4), g_Stage.ChipAt(4, 4)}))
-        << "chips 9 and 10 name no land";
+    EXPECT_EQ((std::vector<int>{2, 0, 0, 0}), (std::vector<int>{g_Stage.ChipAt(3, 3), g_Stage.ChipAt(4, 3),
+                                                                g_Stage.ChipAt(3, 4), g_Stage.ChipAt(4, 4)}));
 
     SendMessageA(Chips()->m_hWnd, WM_COMMAND, CM_TOOL_FILL, 0);
     EXPECT_EQ(TOOL_FILL, g_StageEditState.Tool);

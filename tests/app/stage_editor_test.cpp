@@ -5,8 +5,10 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "app/stage_edit_state.h"
+#include "app/surface_view.h"
 #include "database/sheet/prop_database.h"
 #include "editing/map_cursor.h"
 #include "media/image_table.h"
@@ -262,6 +264,58 @@ TEST_F(StageEditor, MapShowsChipsEnemiesEventsAndTheStartGroup) {
     EXPECT_STREQ("座標 (3,4)", status);
 }
 
+// What the window shows: only the changed part of the view is copied to it,
+// and all of it again once the window has lost it.
+TEST_F(StageEditor, TheWindowShowsTheViewAfterPartCopiesAndWhenUncovered) {
+    MakeTestStage();
+    Paint();
+    HWND view = Stage()->View().Window();
+    HDC dc = GetDC(view);
+    auto shown = [&](int x, int y) {
+        const COLORREF c = GetPixel(dc, x, y);
+        return static_cast<unsigned>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+    };
+    g_Stage.SetChip(2, 2, 1);
+    Paint();
+    EXPECT_EQ(ViewPixel(2 * 32 + 16, 2 * 32 + 20), shown(2 * 32 + 16, 2 * 32 + 20)) << "the changed cell";
+    RECT all;
+    GetClientRect(view, &all);
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));  // what a window over it left
+    InvalidateRect(view, nullptr, FALSE);
+    UpdateWindow(view);
+    for (const POINT p : {POINT{16, 20}, POINT{5 * 32 + 16, 2 * 32 + 20}, POINT{all.right - 5, all.bottom - 5}})
+        EXPECT_EQ(ViewPixel(p.x, p.y), shown(p.x, p.y)) << p.x << "," << p.y;
+    ReleaseDC(view, dc);
+}
+
+// The smallest rectangle that changed since the last copy, taken once.
+TEST(SurfaceView, ChangedAreaIsTheRectangleOfTheChangedPixels) {
+    cDib dib;
+    ASSERT_TRUE(dib.Create(64, 32, 24, 0));
+    dib.Fill(RGB(0, 0, 0));
+    std::vector<BYTE> shown;
+    RECT area = {};
+    auto is = [&area](LONG l, LONG t, LONG r, LONG b) {
+        return std::vector<LONG>{l, t, r, b} == std::vector<LONG>{area.left, area.top, area.right, area.bottom};
+    };
+    ASSERT_TRUE(TakeChangedArea(dib, &shown, &area)) << "nothing shown yet";
+    EXPECT_TRUE(is(0, 0, 64, 32));
+    EXPECT_FALSE(TakeChangedArea(dib, &shown, &area)) << "nothing changed";
+    SetPixel(dib.m_hDC, 10, 5, RGB(1, 2, 3));
+    SetPixel(dib.m_hDC, 40, 20, RGB(0, 0, 9));
+    GdiFlush();
+    ASSERT_TRUE(TakeChangedArea(dib, &shown, &area));
+    EXPECT_TRUE(is(10, 5, 41, 21));
+    EXPECT_FALSE(TakeChangedArea(dib, &shown, &area)) << "taken";
+    SetPixel(dib.m_hDC, 63, 31, RGB(7, 7, 7));
+    GdiFlush();
+    ASSERT_TRUE(TakeChangedArea(dib, &shown, &area));
+    EXPECT_TRUE(is(63, 31, 64, 32)) << "the last pixel";
+    shown.clear();
+    ASSERT_TRUE(TakeChangedArea(dib, &shown, &area));
+    EXPECT_TRUE(is(0, 0, 64, 32)) << "lost: all of it";
+}
+
 TEST_F(StageEditor, StaleRecordsDrawNothing) {
     MakeTestStage();
     // A chip naming no land; an enemy of id 0, one that is gone, one whose class is gone.
@@ -372,6 +426,10 @@ TEST_F(StageEditor, ToolBarAndKeys) {
     // One tooltip window serves the bar: a second would take the bar's mouse from the first.
     ASSERT_NE(nullptr, Stage()->m_hToolTip);
     EXPECT_EQ(9, SendMessageA(Stage()->m_hToolTip, TTM_GETTOOLCOUNT, 0, 0));
+    // A pop-up, which the system leaves to the program: showing and hiding it stalls nothing.
+    const LONG tipStyle = GetWindowLongA(Stage()->m_hToolTip, GWL_STYLE);
+    EXPECT_TRUE(tipStyle & WS_POPUP);
+    EXPECT_NE(WS_CAPTION, tipStyle & WS_CAPTION) << "no caption, which would make it an overlapped window";
     for (int i = 0; i < count; ++i) {
         TBBUTTON b = {};
         SendMessageA(bar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&b));

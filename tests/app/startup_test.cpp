@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/battle_mode.h"
 #include "app/dlg_main.h"
 #include "app/project_load.h"
 #include "app/stage_edit_state.h"
 #include "app/system_ini.h"
 #include "base/editor_settings.h"
+#include "base/file.h"
 #include "base/paths.h"
 #include "base/report.h"
 #include "model/gvalinfo.h"
@@ -93,6 +95,23 @@ TEST(Startup, FirstStartMakesTheProjectAndAsksTheBattleMode) {
     EXPECT_TRUE(IsWindow(g_lpStageWnd->m_hWnd));
     EXPECT_EQ(1, g_bStarted);
     StopEditor();
+}
+
+TEST(Startup, AFailedWriteOfTheBattleModeIsSaidAndTheChoiceKept) {
+    ResetProject();
+    ScopedBoxes boxes;
+    const std::string before = ReadFileBytes(g_PathTable.System);
+    g_System.BattleMode = 0;
+    g_nBattleRow = 1;
+    const FileFaultHook old = SetFileFaultHook([](int step) { return step == FILE_FAULT_WRITE ? 1 : 0; });
+    SetTimer(nullptr, 0, 20, AnswerBattleMode);
+    const int ended = RunBattleModeDialog();
+    SetFileFaultHook(old);
+    EXPECT_EQ(1, ended);
+    EXPECT_EQ((std::vector<std::string>{"data\\database\\System.dat の保存に失敗しました！"}), boxes.Texts());
+    EXPECT_EQ(1, g_System.BattleMode) << "kept for the next save";
+    EXPECT_EQ(1, g_System.TurnMode);
+    EXPECT_EQ(before, ReadFileBytes(g_PathTable.System)) << "the old file stands";
 }
 
 TEST(Startup, DecliningTheNewProjectEndsStartUp) {
@@ -233,7 +252,9 @@ TEST(Startup, FailedShutDownSavesAreReported) {
         const std::string added = after.substr(before.size());
         EXPECT_EQ(logWritable ? failed[0] + "\r\n" + failed[1] + "\r\n" : "", added);
         EXPECT_EQ(logWritable ? std::vector<std::string>{} : failed, boxes.Texts());
-        if (!logWritable) EXPECT_EQ("エラー", boxes.Calls()[0].caption);
+        if (!logWritable) {
+            EXPECT_EQ("エラー", boxes.Calls()[0].caption);
+        }
     }
 }
 
@@ -326,7 +347,9 @@ TEST(Startup, StartingWhereNoProjectCanBeSaysWhy) {
     };
     for (const auto& c : cases) {
         // A folder in the log's place: the log cannot be made.
-        if (c.logBlocked) ASSERT_TRUE(FileDelete(report.c_str()) && FolderCreate(report.c_str()));
+        if (c.logBlocked) {
+            ASSERT_TRUE(FileDelete(report.c_str()) && FolderCreate(report.c_str()));
+        }
         UnregisterClassA(g_szAppClass, GetModuleHandleA(nullptr));  // the editor registers it itself
         ScopedBoxes boxes(IDYES);                                   // a second copy elsewhere is no matter here
         EXPECT_EQ(EXIT_FAILED, EditorMain(GetModuleHandleA(nullptr))) << c.message;

@@ -1,8 +1,11 @@
 // The main frame's messages: quitting, activation, the end of a test play and
 // the rebuild of the stage editor.
+#include "app/dlg_chip.h"
 #include "app/stage_edit_state.h"
+#include "base/editor_settings.h"
 #include "base/platform.h"
 #include "editing/map_cursor.h"
+#include "model/land.h"
 #include "tests/app/editor_test.h"
 
 using MainFrame = EditorTest;
@@ -75,6 +78,39 @@ TEST_F(MainFrame, RebuildKeepsTheStageAndStartsInTheChipLayer) {
     EXPECT_EQ(0, g_StageEditState.Layer);
     EXPECT_EQ(0, g_MapCursor.m_pCur->nX);
     EXPECT_EQ(g_lpStageWnd, g_ViewMain.m_lpStageWnd);
+}
+
+namespace {
+SIZE WindowSize(HWND wnd) {
+    RECT r = {};
+    GetWindowRect(wnd, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+}  // namespace
+
+// The stage editor and the map-chip palette keep their window sizes (frame,
+// menu and bars included) in their window records, and open at those sizes.
+TEST_F(MainFrame, TheStageEditorAndItsPaletteReopenAtTheirWindowSizes) {
+    ASSERT_NE(nullptr, Stage()->ChipPalette());
+    const SIZE stage = WindowSize(StageWnd()), chips = WindowSize(Stage()->ChipPalette()->m_hWnd);
+    SetWindowPos(StageWnd(), nullptr, 0, 0, stage.cx - 100, stage.cy - 60, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(Stage()->ChipPalette()->m_hWnd, nullptr, 0, 0, chips.cx, chips.cy + 20, SWP_NOMOVE | SWP_NOZORDER);
+    g_LandList.resize(64);  // rows enough for the taller palette
+    const SIZE wantStage = WindowSize(StageWnd()), wantChips = WindowSize(Stage()->ChipPalette()->m_hWnd);
+    SendMessageA(g_hWndMain, WM_VIEW_MAIN_RELOAD, RELOAD_STAGE_EDITOR, 0);
+    ASSERT_NE(nullptr, g_lpStageWnd);
+    const cWndPosInfo& main = g_EditConfig.MainWnd;
+    const cWndPosInfo& chip = g_EditConfig.ChipWnd;
+    EXPECT_EQ(wantStage.cx, main.Width);
+    EXPECT_EQ(wantStage.cy, main.Height);
+    EXPECT_EQ(wantChips.cx, chip.Width);
+    EXPECT_EQ(wantChips.cy, chip.Height);
+    ASSERT_NE(nullptr, Stage()->ChipPalette());
+    const SIZE stageAgain = WindowSize(StageWnd()), chipsAgain = WindowSize(Stage()->ChipPalette()->m_hWnd);
+    EXPECT_EQ(wantStage.cx, stageAgain.cx);
+    EXPECT_EQ(wantStage.cy, stageAgain.cy);
+    EXPECT_EQ(wantChips.cx, chipsAgain.cx);
+    EXPECT_EQ(wantChips.cy, chipsAgain.cy);
 }
 
 TEST_F(MainFrame, OtherRebuildKindsAreIgnored) {

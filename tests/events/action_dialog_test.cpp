@@ -230,6 +230,31 @@ TEST_F(ActionDialogTest, ThePaletteWindowAndItsFile) {
     EXPECT_EQ(2u, g_EventActPlt.size());
 }
 
+// A right click on an entry selects it before the name and the description
+// are edited, as a left click does.
+TEST_F(ActionDialogTest, ARightClickOnThePaletteSelectsTheEntryUnderIt) {
+    g_EventActPlt = {Entry("歓迎", {1}), Entry("戦闘", {15}), Entry("終わり", {24})};
+    VECTOR_CLASS<cEventActPlt> copy(g_EventActPlt);
+    std::string shown;
+    RunPalette(copy, 0, [&](DLG_EVENTACTPLT* p) {
+        ShowWindow(p->m_hWnd, SW_SHOW);
+        SetActiveWindow(p->m_hWnd);
+        HWND list = GetDlgItem(p->m_hWnd, IDC_PLT_LIST);
+        RECT row = {};
+        SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
+        POINT at = {row.left + 10, (row.top + row.bottom) / 2};
+        ClientToScreen(list, &at);
+        SendMessageA(p->m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y));
+        shown = ItemText(p->m_hWnd, IDC_PLT_NAME);
+        TypeText(p->m_hWnd, IDC_PLT_NAME, "最後");
+        Click(p->m_hWnd, IDC_EVENTS_OK);
+    });
+    EXPECT_EQ("終わり", shown);
+    ASSERT_EQ(3u, g_EventActPlt.size());
+    EXPECT_EQ("歓迎", g_EventActPlt[0].Name);
+    EXPECT_EQ("最後", g_EventActPlt[2].Name) << "the rename went to the right-clicked entry";
+}
+
 // The palette, the start event and the common-variable names that cannot be
 // written: the box names the file, and what was edited stays in memory.
 TEST_F(ActionDialogTest, FailedSavesAreReported) {
@@ -310,6 +335,7 @@ TEST_F(ActionDialogTest, PaletteMenusAndOverwrite) {
     ASSERT_EQ(2u, m_Boxes.Count());
     EXPECT_EQ("「最初」を上書きします。\nよろしいですか？\n", m_Boxes.Calls()[0].text);
     EXPECT_EQ("アクションパレットの上書き保存", m_Boxes.Calls()[0].caption);
+    EXPECT_EQ(static_cast<unsigned>(MB_YESNO), m_Boxes.Calls()[0].type) << "Yes and No, no icon";
     ASSERT_EQ(1u, g_EventActPlt[0].Acts.size());
     EXPECT_EQ(EACT_GAMEOVER, g_EventActPlt[0].Acts[0].Kind);
     VECTOR_CLASS<cEventActPlt> read;

@@ -15,6 +15,7 @@
 #include "resources/toolkit_ids.h"
 #include "tests/events/event_dialog_support.h"
 #include "tests/support/seams.h"
+#include "tests/support/text_fit.h"
 #include "ui/wnd_list.h"
 
 namespace {
@@ -78,18 +79,28 @@ const std::string kAppendRow(64, '-');
 
 // A new event: one page without actions; an inserted message keeps the new
 // column's values and its text, and OK writes the event back after the
-// commit hook ran.
+// commit hook ran. Every text of both dialogs fits at the Japanese font's
+// size, and no help line wraps into a few characters of its own.
 TEST_F(EventDialogTest, InsertingAMessageIntoANewEvent) {
     cEvent event;
     event.SetDefault();
-    std::vector<std::string> before, after;
+    std::vector<std::string> before, after, unfit;
     std::string pageRow;
     Edit(event, 0, [&](DLG_EVENT_SET* d) {
         before = Rows(d->m_hWnd);
+        unfit = UnfitTexts(d->m_hWnd);
         Choose(EACT_MESSAGE);
-        QueueStep([] {
+        QueueStep([&unfit] {
             DLG_EACT_MESSAGE* m = OpenBox<DLG_EACT_MESSAGE>();
             if (!m) return false;
+            for (const std::string& line : UnfitTexts(m->m_hWnd)) unfit.push_back(line);
+            // The symbol preview stands at (192, 182) in dialog units, 32 pixels square.
+            RECT want = {192, 182, 0, 0}, got = {};
+            MapDialogRect(m->m_hWnd, &want);
+            GetWindowRect(GetDlgItem(m->m_hWnd, IDC_MSG_SYMBOL_PREVIEW), &got);
+            MapWindowPoints(nullptr, m->m_hWnd, reinterpret_cast<POINT*>(&got), 2);
+            EXPECT_EQ((std::vector<LONG>{want.left, want.top, 32, 32}),
+                      (std::vector<LONG>{got.left, got.top, got.right - got.left, got.bottom - got.top}));
             EXPECT_EQ(3, ComboRow(m->m_hWnd, IDC_MSG_POS)) << "下";
             EXPECT_EQ("30", ItemText(m->m_hWnd, IDC_MSG_TIME));
             EXPECT_EQ("255", ItemText(m->m_hWnd, IDC_MSG_PIC_ALPHA));
@@ -106,6 +117,7 @@ TEST_F(EventDialogTest, InsertingAMessageIntoANewEvent) {
         Click(d->m_hWnd, IDC_EVENTS_OK);
     });
     EXPECT_EQ((std::vector<std::string>{kAppendRow}), before);
+    EXPECT_EQ(std::vector<std::string>{}, unfit);
     EXPECT_EQ((std::vector<std::string>{"メッセージ : ようこそ\n村へ", kAppendRow}), after);
     EXPECT_EQ("1 ｱｸｼｮﾝ×1", pageRow);
     EXPECT_EQ(1, m_nCommits);

@@ -23,6 +23,7 @@
 #include "resources/events_ids.h"
 #include "resources/stage_editor_ids.h"
 #include "tests/events/event_dialog_support.h"
+#include "tests/support/text_fit.h"
 #include "ui/wnd_list.h"
 
 namespace {
@@ -188,6 +189,7 @@ void CALLBACK OpenEvent(HWND wnd, UINT, UINT_PTR id, DWORD) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    LogUnfitTextsOfEveryDialog();
     g_What = argc > 1 ? argv[1] : "set";
     g_nKind = argc > 2 ? std::atoi(argv[2]) : 0;
     g_hInstance = GetModuleHandleA(nullptr);

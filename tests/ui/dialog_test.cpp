@@ -260,3 +260,53 @@ TEST_F(Dialog, HitTestIncludesEveryEdge) {
         EXPECT_EQ(0, d.m_Buttons[0].HitTest({rc.right + 1, rc.top}));
     });
 }
+
+// Return, Shift+Return and Ctrl+Return typed into a multi-line edit break
+// its line and leave the dialog open; Return in a one-line edit presses OK.
+TEST_F(Dialog, ReturnBreaksTheLinesOfAMultiLineEditAndPressesOkElsewhere) {
+    // Each step a key or a chord typed once the one before has been
+    // handled, or 0: what the edit shows is taken and its text selected.
+    const std::vector<std::vector<WORD>> steps = {
+        {'A'}, {VK_RETURN}, {VK_SHIFT, VK_RETURN}, {0}, {VK_CONTROL, VK_RETURN}, {'B'}, {0},
+    };
+    size_t next = 0;
+    std::vector<std::string> shown;
+    int closedByOk = 1;
+    auto type = [](const std::vector<WORD>& chord) {
+        std::vector<INPUT> in;
+        for (int up = 0; up < 2; ++up)
+            for (size_t i = 0; i < chord.size(); ++i) {
+                INPUT k = {};
+                k.type = INPUT_KEYBOARD;
+                k.ki.wVk = chord[up ? chord.size() - 1 - i : i];
+                k.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+                in.push_back(k);
+            }
+        SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+    };
+    WhenShown([&] {
+        HWND d = dlg.m_hWnd;
+        if (next == 0) SetFocus(GetDlgItem(d, IDC_TEXT));
+        if (next < steps.size()) {
+            if (steps[next][0]) {
+                type(steps[next]);
+            } else {
+                shown.push_back(dlg.Text(IDC_TEXT));
+                SendDlgItemMessageA(d, IDC_TEXT, EM_SETSEL, 0, -1);
+            }
+        } else if (next == steps.size()) {
+            SetFocus(GetDlgItem(d, IDC_NAME));
+            type({VK_RETURN});
+        } else {
+            closedByOk = 0;  // Return in the name left the dialog open
+            PostMessageA(d, WM_CLOSE, 0, 0);
+            return true;
+        }
+        ++next;
+        return false;
+    });
+    dlg.m_Rec.text.clear();
+    EXPECT_EQ(1, dlg.DoModal(0)) << "Return in a one-line edit presses OK";
+    EXPECT_EQ(1, closedByOk);
+    EXPECT_EQ((std::vector<std::string>{"a\r\n\r\n", "\r\nb"}), shown);
+}

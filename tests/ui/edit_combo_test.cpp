@@ -67,7 +67,7 @@ TEST_F(StringEdit, LineEndsReachTheRecordAsTheEditHoldsThemUnlessAsked) {
 
 TEST_F(StringEdit, BackspaceJoiningTooLongALineIsRefused) {
     dlg.m_Rec.text = "abcd\nefgh";
-    ASYNC_KEY_READER old = SetAsyncKeyReader(BackspaceHeld);
+    KEY_READER old = SetAsyncKeyReader(BackspaceHeld);
     RunTestDialog(dlg, [](TEST_DLG& d) {
         d.Select(IDC_TEXT, 4, 6);
         d.Replace(IDC_TEXT, "");

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "resources/toolkit_ids.h"
 #include "tests/support/seams.h"
 #include "tests/ui/dialog_fixture.h"
 #include "tests/ui/test_dialogs.h"
@@ -206,6 +207,50 @@ TEST_F(ListControl, RightClickAsksTheListBoxForTheRow) {
         EXPECT_EQ(0, d.m_List.SelectAtPoint({wr.left - 3, wr.top + 5}));
         SendMessageA(list, WM_SETFONT, 0, FALSE);
         DeleteObject(big);
+    });
+}
+
+namespace {
+int g_nMenusSeen = 0;
+// Closes a pop-up menu that the list opened, counting it.
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu)) return;
+    ++g_nMenusSeen;
+    KillTimer(nullptr, id);
+    EndMenu();
+}
+}  // namespace
+
+// WM_CONTEXTMENU of the dialog: a right click on a row selects it and opens
+// the list's menu there; from the keyboard the menu opens for the current
+// row; a disabled list, or another window's message, opens nothing.
+TEST_F(ListControl, ContextMenuSelectsTheRowAndOpensTheListsMenu) {
+    dlg.m_Source = MakeRecords(3);
+    RunTestDialog(dlg, [&](TEST_DLG& d) {
+        SetForegroundWindow(d.m_hWnd);
+        SetActiveWindow(d.m_hWnd);
+        d.m_List.SetContextMenu(IDR_MENU_LIST, CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0,
+                                CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE);
+        HWND list = d.m_List.m_hWnd;
+        RECT item;
+        SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+        POINT pt = {item.left + 5, (item.top + item.bottom) / 2};
+        ClientToScreen(list, &pt);
+        g_nMenusSeen = 0;
+        SetTimer(nullptr, 0, 5, CloseMenu);
+        EXPECT_EQ(1, d.m_List.TrackContextMenu(d.m_hWnd, list, MAKELPARAM(pt.x, pt.y)));
+        EXPECT_EQ(1, d.m_List.GetCurSel());
+        EXPECT_EQ(1, d.m_Bound.n);
+        SetTimer(nullptr, 0, 5, CloseMenu);
+        EXPECT_EQ(1, d.m_List.TrackContextMenu(d.m_hWnd, list, -1));  // Shift+F10
+        EXPECT_EQ(1, d.m_List.GetCurSel());
+        EXPECT_EQ(2, g_nMenusSeen);
+        EXPECT_EQ(0, d.m_List.TrackContextMenu(d.m_hWnd, d.m_Multi.m_hWnd, -1)) << "another list's";
+        EnableWindow(list, FALSE);
+        EXPECT_EQ(0, d.m_List.TrackContextMenu(d.m_hWnd, list, -1)) << "disabled: nothing opens";
+        EnableWindow(list, TRUE);
+        EXPECT_EQ(2, g_nMenusSeen);
     });
 }
 
@@ -486,6 +531,40 @@ TEST_F(ListCommands, ResizeKeepsOrMovesTheSelection) {
         EXPECT_EQ(0, d.m_List.GetCurSel()) << "the selected record went: row 0";
         EXPECT_EQ(0, d.m_Bound.n);
         EXPECT_EQ(3, RowCount(d, IDC_LIST));
+    });
+}
+
+// The long fill runs with drawing off; the rows, the selection and the
+// drawing must all be back when it ends, and a refill of a held row count
+// must still write every changed row.
+TEST_F(ListCommands, ACountOf999FillsEveryRowAndDrawsAgain) {
+    dlg.m_Source = MakeRecords(4);
+    dlg.m_ListDesc.minCount = 1;
+    dlg.m_ListDesc.maxCount = 999;
+    RunTestDialog(dlg, [](TEST_DLG& d) {
+        HWND list = d.m_List.m_hWnd;
+        Pick(d, 2);
+        ASSERT_EQ(1, d.m_List.Resize(999));
+        std::vector<std::string> rows = Rows(list);
+        ASSERT_EQ(1000u, rows.size()) << "999 records and the append row";
+        EXPECT_NE(std::string::npos, rows[2].find("レコード2"));
+        EXPECT_EQ("999 ", rows[998]) << "the last record, numbered from 1";
+        EXPECT_EQ(std::string(64, '-'), rows[999]);
+        EXPECT_EQ(2, d.m_List.GetCurSel());
+        EXPECT_EQ(2, d.m_Bound.n);
+        EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_VISIBLE) << "drawing is on again";
+
+        d.m_Work[997].name = "改名";
+        d.m_List.FillList();
+        EXPECT_NE(std::string::npos, Rows(list)[997].find("改名"));
+        EXPECT_EQ(2, d.m_List.GetCurSel());
+
+        Pick(d, 990);
+        EXPECT_EQ(990, d.m_List.GetCurSel());
+        ASSERT_EQ(1, d.m_List.Resize(3));
+        EXPECT_EQ(4, RowCount(d, IDC_LIST));
+        EXPECT_EQ(0, d.m_List.GetCurSel()) << "the selected record went: row 0";
+        EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_VISIBLE);
     });
 }
 

@@ -139,6 +139,10 @@ HOOK_KEY_INPUT WithAlt(HOOK_KEY_INPUT in) {
     in.altHeld = 1;
     return in;
 }
+HOOK_KEY_INPUT InTextBox(HOOK_KEY_INPUT in) {
+    in.focusTakesReturn = 1;
+    return in;
+}
 }  // namespace
 
 TEST(HookRules, KeyDecisions) {
@@ -156,6 +160,8 @@ TEST(HookRules, KeyDecisions) {
         {"Tab is never re-posted", Key(kTab), 0, 0, 0},
         {"Enter while composing goes to the input method", Key(kEnter, 0, HOOK_IME_COMPOSING), 0, 0, 0},
         {"Enter otherwise is posted", Key(kEnter), 0, kDown, 0},
+        {"Enter in a multi-line edit stays there", InTextBox(Key(kEnter)), 0, 0, 0},
+        {"Ctrl+Enter in a multi-line edit too", InTextBox(Key(kEnter, 0, HOOK_IME_IDLE, 1)), 0, 0, 1},
         {"arrow while composing is posted as a key", Key(kLeft, 0, HOOK_IME_COMPOSING), 0, kDown, 0},
         {"Ctrl down sets the flag", Key(kCtrl), 0, kDown, 1},
         {"Ctrl up clears the flag", Key(kCtrl, 0, HOOK_IME_IDLE, 1, 1), 0, kUp, 0},

@@ -52,7 +52,10 @@ HWND MakeView(TEST_VIEW* view, DWORD style) {
 }
 
 SHORT g_nLeft = 0, g_nRight = 0;
-SHORT WINAPI FakeAsyncKey(int key) { return key == VK_LBUTTON ? g_nLeft : key == VK_RBUTTON ? g_nRight : 0; }
+void FakeButtons(int* left, int* right) {
+    *left = g_nLeft < 0;
+    *right = g_nRight < 0;
+}
 
 }  // namespace
 
@@ -137,7 +140,7 @@ TEST(Window, PlacementAgainstAReferenceAndRememberedPositions) {
 }
 
 TEST(Window, MouseButtonEdgesAndTheRightClickGate) {
-    ASYNC_KEY_READER old = SetAsyncKeyReader(FakeAsyncKey);
+    BUTTON_READER old = SetButtonReader(FakeButtons);
     MOUSE_STATE a, b;
     g_nLeft = static_cast<SHORT>(0x8000);
     ReadMouseButtons(&a, MOUSE_ALL);
@@ -171,7 +174,7 @@ TEST(Window, MouseButtonEdgesAndTheRightClickGate) {
     EXPECT_EQ(0, poll(0, 0));
     EXPECT_EQ(0, poll(down, down));
     EXPECT_EQ(0, poll(down, 0)) << "never while the left button is held";
-    SetAsyncKeyReader(old);
+    SetButtonReader(old);
     g_nLeft = g_nRight = 0;
     g_pView = nullptr;
     DestroyWindow(wnd);

@@ -9,6 +9,7 @@
 #include "app/dlg_main.h"
 #include "resources/stage_editor_ids.h"
 #include "resources/worldmap_ids.h"
+#include "tests/support/text_fit.h"
 #include "worldmap/dlg_worldmap.h"
 #include "worldmap/world_tools.h"
 
@@ -39,6 +40,7 @@ void PaintSample() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    LogUnfitTextsOfEveryDialog();
     const char* what = argc > 1 ? argv[1] : "map";
     g_hInstance = GetModuleHandleA(nullptr);
     DLG_CLASS::SetScrollBarIds(IDC_MAP_HSCROLL, IDC_MAP_VSCROLL);

@@ -23,10 +23,9 @@ LRESULT CALLBACK AfterInit(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(g_hHook, code, wParam, lParam);
 }
 
-SHORT WINAPI FakeButtons(int key) {
-    if (key == VK_LBUTTON) return g_bLeft ? static_cast<SHORT>(0x8000) : 0;
-    if (key == VK_RBUTTON) return g_bRight ? static_cast<SHORT>(0x8000) : 0;
-    return 0;
+void FakeButtons(int* left, int* right) {
+    *left = g_bLeft;
+    *right = g_bRight;
 }
 
 }  // namespace
@@ -92,7 +91,7 @@ void WorldMapTest::TearDown() {
 }
 
 void WorldMapTest::Stroke(UINT down, std::initializer_list<POINT> cells) {
-    ASYNC_KEY_READER old = SetAsyncKeyReader(FakeButtons);
+    BUTTON_READER old = SetButtonReader(FakeButtons);
     SetForegroundWindow(WorldWnd());
     SetActiveWindow(WorldWnd());
     int& held = down == WM_LBUTTONDOWN ? g_bLeft : g_bRight;
@@ -104,7 +103,8 @@ void WorldMapTest::Stroke(UINT down, std::initializer_list<POINT> cells) {
         POINT screen = {x, y};
         ClientToScreen(WorldWnd(), &screen);
         SetCursorPos(screen.x, screen.y);
-        SendMessageA(WorldWnd(), msg, 0, MAKELPARAM(x, y));
+        const WPARAM keys = (g_bLeft ? MK_LBUTTON : 0) | (g_bRight ? MK_RBUTTON : 0);
+        SendMessageA(WorldWnd(), msg, keys, MAKELPARAM(x, y));
     };
     held = 1;
     const POINT* last = nullptr;
@@ -114,7 +114,7 @@ void WorldMapTest::Stroke(UINT down, std::initializer_list<POINT> cells) {
     }
     held = 0;
     if (last) send(up, *last);
-    SetAsyncKeyReader(old);
+    SetButtonReader(old);
 }
 
 void WorldMapTest::PopupCommand(int x, int y, WORD id) {

@@ -231,6 +231,36 @@ TEST_F(WorldMapTest, CloseQuestionSavesRestoresOrKeepsTheWindow) {
     }
 }
 
+// The window and its chip palette keep their window sizes (frame, menu and
+// bars included) in their window records, and open at those sizes again.
+TEST_F(WorldMapTest, TheWindowAndItsPaletteReopenAtTheirWindowSizes) {
+    auto size = [](HWND wnd) {
+        RECT r = {};
+        GetWindowRect(wnd, &r);
+        return SIZE{r.right - r.left, r.bottom - r.top};
+    };
+    g_WorldMap.Chips.resize(64);  // rows enough for a taller palette
+    HWND palette = World()->m_lpChipPalette->m_hWnd;
+    const SIZE map = size(WorldWnd()), chips = size(palette);
+    SetWindowPos(WorldWnd(), nullptr, 0, 0, map.cx - 90, map.cy - 70, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(palette, nullptr, 0, 0, chips.cx, chips.cy - 64, SWP_NOMOVE | SWP_NOZORDER);
+    const SIZE wantMap = size(WorldWnd()), wantChips = size(palette);
+    g_bWorldMapChanged = 0;
+    SendMessageA(WorldWnd(), WM_CLOSE, 0, 0);
+    ASSERT_FALSE(World() && IsWindow(World()->m_hWnd));
+    EXPECT_EQ(wantMap.cx, g_EditConfig.WorldMapWnd.Width);
+    EXPECT_EQ(wantMap.cy, g_EditConfig.WorldMapWnd.Height);
+    EXPECT_EQ(wantChips.cx, g_EditConfig.WorldChipWnd.Width);
+    EXPECT_EQ(wantChips.cy, g_EditConfig.WorldChipWnd.Height);
+    Reopen();
+    ASSERT_TRUE(World() && World()->m_lpChipPalette);
+    const SIZE mapAgain = size(WorldWnd()), chipsAgain = size(World()->m_lpChipPalette->m_hWnd);
+    EXPECT_EQ(wantMap.cx, mapAgain.cx);
+    EXPECT_EQ(wantMap.cy, mapAgain.cy);
+    EXPECT_EQ(wantChips.cx, chipsAgain.cx);
+    EXPECT_EQ(wantChips.cy, chipsAgain.cy);
+}
+
 TEST_F(WorldMapTest, MissingChipsAndGraphicsDrawNothing) {
     g_WorldMap.UseBackImage = 0;
     g_WorldMap.Events.clear();
@@ -245,4 +275,26 @@ TEST_F(WorldMapTest, MissingChipsAndGraphicsDrawNothing) {
     EXPECT_EQ(0xFFFF00u, SurfacePixel(view, 2 * 32 + 15, 32 + 8)) << "its frame is";
     World()->m_lpChipPalette->OnPaint();
     EXPECT_EQ(0x000000u, SurfacePixel(World()->m_lpChipPalette->View().Surface(), 16, 16));
+}
+
+// A press and its release that wait in the queue behind a slow message (a
+// tooltip hiding, a palette appearing) are still one stroke of the pen when
+// they are handled: the buttons are read as the queue saw them.
+TEST_F(WorldMapTest, AClickHandledLateStillPaints) {
+    World()->m_lpChipPalette->ChooseAt(40, 5);  // chip 1
+    ASSERT_NE(1, g_WorldMap.ChipAt(3, 2));
+    SetForegroundWindow(WorldWnd());
+    SetActiveWindow(WorldWnd());
+    PumpMessages();
+    POINT at = {World()->m_nDrawX + 3 * DLG_WORLDMAP::CELL + 16, World()->m_nDrawY + 2 * DLG_WORLDMAP::CELL + 16};
+    ClientToScreen(WorldWnd(), &at);
+    SetCursorPos(at.x, at.y);
+    PumpMessages();
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ASSERT_EQ(2u, SendInput(2, click, sizeof(INPUT)));
+    PumpMessages();  // both come now, the button long up
+    EXPECT_EQ(1, g_WorldMap.ChipAt(3, 2)) << "the click was taken";
 }

@@ -18,29 +18,12 @@
 #include "database/sheet/prop_database.h"
 #include "database/tabs/database_tabs.h"
 #include "model/project_files.h"
+#include "tools/bench/bench_gui.h"
 #include "ui/wnd_list.h"
 
 namespace {
 
 enum { RUNS = 3 };
-
-double Ms(std::chrono::steady_clock::time_point from) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from).count();
-}
-
-int CountBox(HWND, const char* text, const char*, unsigned) {
-    std::printf("message: %s\n", text);
-    return IDOK;
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (DispatchAppMessage(&msg, &g_WndList)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
 
 // The files Apply writes, from the project's table.
 std::vector<std::string> ApplyFiles() {
@@ -86,7 +69,7 @@ int main(int argc, char** argv) {
         std::printf("no folder %s\n", argv[1]);
         return 1;
     }
-    SetMessageBoxSink(CountBox);
+    SetMessageBoxSink(PrintedBox);
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     auto start = std::chrono::steady_clock::now();

@@ -1,6 +1,7 @@
 // BenchTools: the stage editor's fill and pen on a 64 x 64 map, through the
 // mouse messages the user's hand sends, each timed with the repaint of the
-// map view and of the chip palette that follows it. Writes the sample
+// map view, the status bar and the chip palette that follows it, and the
+// parts of a click timed alone. Writes the sample
 // project into a scratch folder, starts the editor there (on the display in
 // $DISPLAY, under Wine) and prints milliseconds: the fill of the whole map at
 // one click, and each mouse move of a pen stroke dragged across the view.
@@ -80,14 +81,19 @@ int main() {
                 g_lpStageWnd->m_nDrawH, static_cast<unsigned>(g_LandList.size()));
     std::printf("%-44s %8s %8s %8s %6s\n", "milliseconds, with the repaint", "median", "mean", "max", "runs");
 
-    cFigures fill, moves, strokes;
+    cFigures fill, hover, moves, strokes;
     int wrong = 0;
     for (int run = 0; run < RUNS; ++run) {
         const int chip = 1 + run % 2;
         st.ChipSel[0] = chip;
         st.SelW = st.SelH = 1;
         st.SetToolShape(TOOL_FILL);
+        // The pointer comes to the cell before the click, as a hand brings it.
         auto start = std::chrono::steady_clock::now();
+        Mouse(WM_MOUSEMOVE, 5, 5, 0);
+        GdiFlush();
+        hover.Add(Ms(start));
+        start = std::chrono::steady_clock::now();
         Mouse(WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
         Mouse(WM_LBUTTONUP, 5, 5, 0);
         GdiFlush();
@@ -112,8 +118,11 @@ int main() {
         strokes.Add(Ms(stroke));
         wrong += g_Stage.ChipAt(columns - 1, (columns - 1) * rows / columns) != 3 - chip;
     }
-    // The parts: the fill alone, and one repaint of the view alone.
-    cFigures fillAlone, paint;
+    // The parts of a click: the fill, the repaint of the view with the whole
+    // map changed and with nothing changed (drawn, compared, not copied),
+    // the status bar's text changed, and the mouse state that the window
+    // reads at every message that is not the mouse's own.
+    cFigures fillAlone, paint, paintSame, status, mouse;
     for (int run = 0; run < RUNS; ++run) {
         st.ChipSel[0] = 1 + run % 2;
         auto start = std::chrono::steady_clock::now();
@@ -123,10 +132,29 @@ int main() {
         g_lpStageWnd->OnPaint();
         GdiFlush();
         paint.Add(Ms(start));
+        start = std::chrono::steady_clock::now();
+        g_lpStageWnd->OnPaint();
+        GdiFlush();
+        paintSame.Add(Ms(start));
+        start = std::chrono::steady_clock::now();
+        g_lpStageWnd->UpdateMouseState(1, MOUSE_ALL);
+        mouse.Add(Ms(start));
+    }
+    for (int run = 0; run < RUNS; ++run) {
+        char text[32];
+        std::snprintf(text, sizeof(text), "座標 (%d,%d)", run, run);
+        auto start = std::chrono::steady_clock::now();
+        g_lpStageWnd->SetStatusText(text);
+        GdiFlush();
+        status.Add(Ms(start));
     }
     fill.Print("fill of the whole 64 x 64 map (one click)");
+    hover.Print("  the pointer brought to the cell before it");
     fillAlone.Print("  the fill alone, without the repaint");
-    paint.Print("  one repaint of the map view alone");
+    paint.Print("  a repaint, the whole view changed");
+    paintSame.Print("  a repaint, nothing changed");
+    status.Print("  the status bar's text changed");
+    mouse.Print("  the mouse state read at another message");
     moves.Print("pen: one mouse move of a stroke");
     strokes.Print("pen: a whole stroke across the view");
     if (wrong) std::printf("%d cells not as painted\n", wrong);

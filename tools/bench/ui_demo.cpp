@@ -9,6 +9,7 @@
 #include "editing/skill_combos.h"
 #include "media/image_table.h"
 #include "model/skill.h"
+#include "tests/support/text_fit.h"
 #include "tests/ui/test_dialogs.h"
 #include "ui/dlg_input.h"
 #include "ui/dlg_selectgraphic.h"
@@ -65,6 +66,7 @@ int OpenBox(const char* which) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR args, int) {
+    LogUnfitTextsOfEveryDialog();
     DLG_CLASS::SetScrollBarIds(IDC_HSCROLL, IDC_VSCROLL);
     if (*args) return OpenBox(args);
 
