@@ -105,11 +105,5 @@ void DLG_TESTPLAY::Commit() {
 
 int RunTestPlaySettings(WND_CLASS* parent, WND_LIST_CLASS* wndList) {
     DLG_TESTPLAY* dlg = new (std::nothrow) DLG_TESTPLAY(parent, wndList);
-    if (!dlg) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int result = dlg->DoModal(DLG_DISABLE_OTHERS);
-    delete dlg;
-    return result == 1 ? 1 : 0;
+    return RunOwnedDialog(dlg, DLG_DISABLE_OTHERS);
 }

@@ -330,13 +330,8 @@ int EditEvent(WND_CLASS* parent, WND_LIST_CLASS* wndList, cEvent* event, int sta
     if (!event) return 0;
     g_lpEditEvent = event;
     DLG_EVENT_SET* dlg = new (std::nothrow) DLG_EVENT_SET(parent, wndList, startEvent, std::move(beforeCommit));
-    if (!dlg) {
-        MemoryShortageExit();
-        return 0;
-    }
     if (lpOpen) *lpOpen = dlg;
-    const int result = dlg->DoModal(DLG_DISABLE_OTHERS);
+    const int result = RunOwnedDialog(dlg, DLG_DISABLE_OTHERS);
     if (lpOpen) *lpOpen = nullptr;
-    delete dlg;
     return result;
 }

@@ -233,11 +233,5 @@ int DLG_WORLDMAP::RunEventEditor(cWorldEvent& event, int isNew, WND_CLASS* paren
     SafeDelete(m_lpEventDlg);
     m_lpEventDlg = new (std::nothrow)
         DLG_WORLDEVENT_SET(parent ? parent : this, m_pWndList, &event, isNew, [this] { BeginEdit(); });
-    if (!m_lpEventDlg) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int ok = m_lpEventDlg->DoModal(0);
-    SafeDelete(m_lpEventDlg);
-    return ok;
+    return RunOwnedDialog(m_lpEventDlg);
 }
