@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "base/editor_settings.h"
 #include "base/report.h"
 #include "ui/ctrl.h"
 #include "ui/wnd_list.h"
@@ -272,6 +273,17 @@ void WND_CLASS::PlaceWindow() {
     m_nRememberX = x;
     m_nRememberY = y;
     Move(x, y);
+}
+
+void WND_CLASS::StartAt(const cWndPosInfo* stored, const WND_CLASS* beside, int fromRight, int dx, int dy) {
+    RECT rc;
+    if (stored && stored->Valid) {
+        m_nRememberX = stored->X;
+        m_nRememberY = stored->Y;
+    } else if (beside && beside->m_hWnd && GetWindowRect(beside->m_hWnd, &rc)) {
+        m_nRememberX = (fromRight ? rc.right : rc.left) + dx;
+        m_nRememberY = rc.top + dy;
+    }
 }
 
 int WND_CLASS::GetMaxWindowWidth() const { return m_MaxClient.cx + m_Frame.totalX + m_Frame.innerX; }
