@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "base/editor_settings.h"
 #include "base/report.h"
 #include "ui/ctrl.h"
 #include "ui/wnd_list.h"
@@ -37,6 +38,13 @@ BUTTON_READER SetButtonReader(BUTTON_READER reader) {
 
 KEY_READER SetAsyncKeyReader(KEY_READER reader) {
     return std::exchange(g_pfnAsyncKey, reader ? reader : GetAsyncKeyState);
+}
+
+int StoreWindowPlace(HWND hwnd, cWndPosInfo* place) {
+    RECT wr;
+    if (!GetWindowRect(hwnd, &wr)) return 0;
+    place->Set(wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top);
+    return 1;
 }
 
 void ReadMouseButtons(MOUSE_STATE* state, int parts) {
