@@ -143,7 +143,7 @@ int AppInit() {
                 "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！");
         // The next start must not try the same stage again.
         g_EditConfig.LastStage.clear();
-        ReportIfNotSaved(SaveEditorSettings(), g_PathTable.EditConfig);
+        SaveEditorSettingsReported();
         return 0;
     }
     OpenLastStage();
@@ -227,7 +227,7 @@ void AppExit() {
     if (g_bStarted) {
         g_EditConfig.LastStage = g_StageEditState.StagePath;
         g_EditConfig.EditLayer = g_StageEditState.Layer;
-        ReportIfNotSaved(SaveEditorSettings(), g_PathTable.EditConfig);
+        SaveEditorSettingsReported();
     }
     // Names that were never read are not written over the project's file.
     if (g_bGValInfoLoaded) ReportIfNotSaved(SaveGValInfoFile(g_GValInfo, g_PathTable.GValInfo), g_PathTable.GValInfo);

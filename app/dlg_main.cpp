@@ -127,8 +127,7 @@ LRESULT DLG_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (g_StageEditState.Layer == LAYER_EVENT && IsCurrentPage()) ShowEventPopup();
     switch (msg) {
     case WM_DESTROY: {
-        RECT wr;
-        if (GetWindowRect(hwnd, &wr)) g_EditConfig.MainWnd.Set(wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top);
+        StoreWindowPlace(hwnd, &g_EditConfig.MainWnd);
         m_MapView.Release();
         if (g_lpStageWnd == this) g_lpStageWnd = nullptr;
         return TRUE;

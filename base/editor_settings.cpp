@@ -199,3 +199,9 @@ int SaveEditorSettings() {
     if (!g_bEditConfigWritable) return 1;
     return g_EditConfig.SaveFile(g_PathTable.EditConfig);
 }
+
+int SaveEditorSettingsReported() {
+    if (SaveEditorSettings()) return 1;
+    ReportOrBox(kSaveFailedText, g_PathTable.EditConfig);
+    return 0;
+}

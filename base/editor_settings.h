@@ -93,5 +93,8 @@ int LoadEditorSettings();
 // 1 when written, or when the file holds a newer version's settings, which
 // stay as they are; 0 when the write failed (the old file is then whole).
 int SaveEditorSettings();
+// As SaveEditorSettings, and a failure is named in the report log, or in a
+// box when the log cannot be written either: for the saves nobody asked for.
+int SaveEditorSettingsReported();
 // "<path>.damaged", or "<path>.damaged2", "<path>.damaged3" ... when taken.
 std::string DamagedFileName(const char* path);

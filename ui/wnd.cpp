@@ -40,6 +40,13 @@ KEY_READER SetAsyncKeyReader(KEY_READER reader) {
     return std::exchange(g_pfnAsyncKey, reader ? reader : GetAsyncKeyState);
 }
 
+int StoreWindowPlace(HWND hwnd, cWndPosInfo* place) {
+    RECT wr;
+    if (!GetWindowRect(hwnd, &wr)) return 0;
+    place->Set(wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top);
+    return 1;
+}
+
 void ReadMouseButtons(MOUSE_STATE* state, int parts) {
     int left = 0, right = 0;
     g_pfnButtons(&left, &right);

@@ -15,6 +15,7 @@ class cWndPosInfo;
 
 class WND_LIST_CLASS;
 class CTRL_CLASS;
+class cWndPosInfo;
 
 // Window modes.
 enum { WND_MODE_TOP = 0, WND_MODE_DIALOG = 1, WND_MODE_PAGE = 2 };
@@ -33,6 +34,10 @@ struct MOUSE_STATE {
 
 // Parts of ReadMouseButtons.
 enum { MOUSE_HELD = 1, MOUSE_PRESSED = 2, MOUSE_RELEASED = 4, MOUSE_ALL = 7 };
+
+// The window's outer place and size into its record of the editor settings,
+// so that it opens there again; 0 when the window has none.
+int StoreWindowPlace(HWND hwnd, cWndPosInfo* place);
 
 // Reads the buttons into a mouse state. The pressed-edge latches and the
 // remembered held flags are process-wide, so a press is reported once

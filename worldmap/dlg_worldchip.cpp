@@ -70,10 +70,8 @@ LRESULT DLG_WORLDCHIP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_VSCROLL: m_nScrollRow = m_VScroll.GetPos(); break;
     case WM_SIZE: OnSize(); break;
     case WM_DESTROY: {
-        RECT wr;
-        if (GetWindowRect(hwnd, &wr))
-            g_EditConfig.WorldChipWnd.Set(wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top);
-        SaveEditorSettings();
+        StoreWindowPlace(hwnd, &g_EditConfig.WorldChipWnd);
+        SaveEditorSettingsReported();
         m_View.Detach();
         return TRUE;
     }

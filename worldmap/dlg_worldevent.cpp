@@ -59,10 +59,8 @@ LRESULT DLG_WORLDEVENT::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
     switch (msg) {
     case WM_DESTROY: {
-        RECT wr;
-        if (GetWindowRect(hwnd, &wr))
-            g_EditConfig.EventPaletteWnd.Set(wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top);
-        SaveEditorSettings();
+        StoreWindowPlace(hwnd, &g_EditConfig.EventPaletteWnd);
+        SaveEditorSettingsReported();
         return TRUE;
     }
     // The palette closes with a layer switch or with the world-map window.

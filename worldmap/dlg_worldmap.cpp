@@ -89,10 +89,8 @@ LRESULT DLG_WORLDMAP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
     switch (msg) {
     case WM_DESTROY: {
-        RECT wr;
-        if (GetWindowRect(hwnd, &wr))
-            g_EditConfig.WorldMapWnd.Set(wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top);
-        SaveEditorSettings();
+        StoreWindowPlace(hwnd, &g_EditConfig.WorldMapWnd);
+        SaveEditorSettingsReported();
         g_WorldEditState.ClearHistory();
         m_View.Detach();
         if (m_OnClosed) m_OnClosed();

@@ -261,6 +261,20 @@ TEST_F(WorldMapTest, TheWindowAndItsPaletteReopenAtTheirWindowSizes) {
     EXPECT_EQ(wantChips.cy, chipsAgain.cy);
 }
 
+// Closing the window saves its place; a save that fails is not kept quiet.
+TEST_F(WorldMapTest, AFailedSettingsSaveOnClosingIsReported) {
+    const std::string blocker = std::string(g_PathTable.EditConfig) + ".tmp";
+    ASSERT_TRUE(FolderCreate(blocker.c_str()));
+    const std::string before = ReadFileBytes("Report_Editor.txt");
+    g_bWorldMapChanged = 0;
+    SendMessageA(WorldWnd(), WM_CLOSE, 0, 0);
+    FolderDelete(nullptr, blocker.c_str());
+    const std::string added = ReadFileBytes("Report_Editor.txt").substr(before.size());
+    EXPECT_NE(std::string::npos, added.find("e_data\\EditConfig.dat の保存に失敗しました！")) << added;
+    EXPECT_EQ(0u, Boxes().Count()) << "the log took it";
+    Reopen();
+}
+
 TEST_F(WorldMapTest, MissingChipsAndGraphicsDrawNothing) {
     g_WorldMap.UseBackImage = 0;
     g_WorldMap.Events.clear();
