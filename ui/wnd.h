@@ -11,8 +11,6 @@
 
 #include "media/dib.h"
 
-class cWndPosInfo;
-
 class WND_LIST_CLASS;
 class CTRL_CLASS;
 class cWndPosInfo;
