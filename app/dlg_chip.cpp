@@ -38,10 +38,7 @@ DLG_CHIP::DLG_CHIP(WND_CLASS* stageEditor, WND_LIST_CLASS* wndList)
     SetWindowParam(VIEW_W, MAX_VIEW_H, VIEW_W, MIN_VIEW_H, VIEW_W, MAX_VIEW_H, 0, 0, 1, 1, 0, 2);
 }
 
-DLG_CHIP::~DLG_CHIP() {
-    End(0);
-    if (DLG_STATIC<DLG_CHIP>::s_pInstance == this) DLG_STATIC<DLG_CHIP>::s_pInstance = nullptr;
-}
+DLG_CHIP::~DLG_CHIP() { End(0); }
 
 int DLG_CHIP::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);

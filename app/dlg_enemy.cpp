@@ -116,12 +116,7 @@ void DLG_ENEMY::AfterChange() {
 
 int DLG_ENEMY::EditRecord(cPutEnemy& record) {
     m_lpEnemySet = new (std::nothrow) DLG_ENEMY_SET(this, m_pWndList, &record, m_Host.PushUndo);
-    if (!m_lpEnemySet) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int ok = m_lpEnemySet->DoModal(DLG_DISABLE_OTHERS);
-    SafeDelete(m_lpEnemySet);
+    const int ok = RunOwnedDialog(m_lpEnemySet, DLG_DISABLE_OTHERS);
     if (ok) g_StageEditState.StageChanged = 1;
     return ok;
 }

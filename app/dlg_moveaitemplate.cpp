@@ -1,7 +1,5 @@
 #include "app/dlg_moveaitemplate.h"
 
-#include <utility>
-
 #include "app/dlg_enemy_set.h"
 #include "resources/stage_dialogs_ids.h"
 
@@ -36,23 +34,8 @@ void DLG_MOVEAITEMPLATE::AttachCtrls() {
 
 LRESULT DLG_MOVEAITEMPLATE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     // A right click selects the row under it; the list has no pop-up menu here.
-    if (msg == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == m_List.m_hWnd && lParam != -1) {
-        m_List.SelectAtPoint({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
-        return TRUE;
-    }
+    if (msg == WM_CONTEXTMENU && m_List.TrackContextMenu(hwnd, reinterpret_cast<HWND>(wParam), lParam)) return TRUE;
     return ModalProc(hwnd, msg, wParam, lParam);
-}
-
-// Swaps the selected template with its neighbour and follows it.
-void DLG_MOVEAITEMPLATE::Move(int delta) {
-    const int row = m_List.GetCurSel();
-    if (row < 0 || m_List.IsAppendRow(row)) return;
-    m_List.SelectOnly(row, 0);
-    const int to = row + delta;
-    if (to < 0 || to >= static_cast<int>(m_Work.size())) return;
-    std::swap(m_Work[row], m_Work[to]);
-    m_List.FillList();
-    m_List.SelectOnly(to, 1);
 }
 
 int DLG_MOVEAITEMPLATE::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -68,7 +51,7 @@ int DLG_MOVEAITEMPLATE::OnCommand(WPARAM wParam, LPARAM lParam) {
         break;
     case IDC_MOVEAITPL_UP:
     case IDC_MOVEAITPL_DOWN:
-        if (code == BN_CLICKED) Move(id == IDC_MOVEAITPL_UP ? -1 : 1);
+        if (code == BN_CLICKED) m_List.MoveCurrent(id == IDC_MOVEAITPL_UP ? -1 : 1);
         RefreshCtrlsExcept(0, &m_List);
         break;
     case IDC_MOVEAITPL_DELETE:

@@ -27,7 +27,4 @@ public:
 
 protected:
     void AttachCtrls() override;
-
-private:
-    void Move(int delta);
 };

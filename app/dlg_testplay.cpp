@@ -29,10 +29,10 @@ const char* const g_WordTestTraining[] = {
 };
 
 DLG_TESTPLAY::DLG_TESTPLAY(WND_CLASS* parent, WND_LIST_CLASS* wndList)
-    : DLG_CLASS(IDD_TESTPLAY, parent, WND_MODE_DIALOG, wndList, parent, 1) {
+    : DLG_RECORD_CLASS(IDD_TESTPLAY, parent, WND_MODE_DIALOG, wndList, parent, 1) {
     SetInstance(this);
     cTestPlay& t = g_TestPlay;
-    m_Strings = {CTRL_EDITSTR_CLASS({IDC_TESTPLAY_PATH, &t.GamePath, MAX_PATH + 1, 0, 1, 0, {0, 0, 0, 0}})};
+    m_Strs = {CTRL_EDITSTR_CLASS({IDC_TESTPLAY_PATH, &t.GamePath, MAX_PATH + 1, 0, 1, 0, {0, 0, 0, 0}})};
     m_Checks = {
         CTRL_CHECK_CLASS<int>({IDC_TESTPLAY_AUTO, &t.AutoFind}),
         CTRL_CHECK_CLASS<int>({IDC_TESTPLAY_NO_GROWTH, &t.NoRandomGrowth}),
@@ -44,22 +44,6 @@ DLG_TESTPLAY::DLG_TESTPLAY(WND_CLASS* parent, WND_LIST_CLASS* wndList)
         CTRL_COMBO_CLASS<int>({IDC_TESTPLAY_TRAINING, &t.Training, g_WordTestTraining, nullptr, 0, nullptr}),
     };
     m_Buttons = {CTRL_BUTTON_CLASS({IDC_TESTPLAY_BROWSE})};
-}
-
-DLG_TESTPLAY::~DLG_TESTPLAY() {
-    if (DLG_STATIC<DLG_TESTPLAY>::s_pInstance == this) DLG_STATIC<DLG_TESTPLAY>::s_pInstance = nullptr;
-}
-
-int DLG_TESTPLAY::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
-    AddCtrls(m_Strings);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Buttons);
-    UpdateCtrls();
-    UpdateControls();
-    m_bCreated = 1;
-    return 0;
 }
 
 int DLG_TESTPLAY::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -84,7 +68,7 @@ LRESULT DLG_TESTPLAY::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DlgProc(hwnd, msg, wParam, lParam);
 }
 
-void DLG_TESTPLAY::UpdateControls() { EnableCtrl(m_Strings, IDC_TESTPLAY_PATH, !m_Checks[0].GetCheck()); }
+void DLG_TESTPLAY::UpdateControls() { EnableCtrl(m_Strs, IDC_TESTPLAY_PATH, !m_Checks[0].GetCheck()); }
 
 void DLG_TESTPLAY::Browse() {
     char path[MAX_PATH] = {};
@@ -105,11 +89,5 @@ void DLG_TESTPLAY::Commit() {
 
 int RunTestPlaySettings(WND_CLASS* parent, WND_LIST_CLASS* wndList) {
     DLG_TESTPLAY* dlg = new (std::nothrow) DLG_TESTPLAY(parent, wndList);
-    if (!dlg) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int result = dlg->DoModal(DLG_DISABLE_OTHERS);
-    delete dlg;
-    return result == 1 ? 1 : 0;
+    return RunOwnedDialog(dlg, DLG_DISABLE_OTHERS);
 }

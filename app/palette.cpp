@@ -6,15 +6,7 @@
 PALETTE_CLASS::PALETTE_CLASS(WORD resId, WND_CLASS* stageEditor, WND_LIST_CLASS* wndList, cWndPosInfo* place, int dx,
                              int dy)
     : DLG_CLASS(resId, stageEditor, WND_MODE_DIALOG, wndList), m_pPlace(place) {
-    if (m_pPlace && m_pPlace->Valid) {
-        m_nRememberX = m_pPlace->X;
-        m_nRememberY = m_pPlace->Y;
-    } else if (stageEditor && stageEditor->m_hWnd) {
-        RECT rc;
-        GetWindowRect(stageEditor->m_hWnd, &rc);
-        m_nRememberX = rc.right + dx;
-        m_nRememberY = rc.top + dy;
-    }
+    StartAt(m_pPlace, stageEditor, 1, dx, dy);
 }
 
 PALETTE_CLASS::~PALETTE_CLASS() { End(0); }

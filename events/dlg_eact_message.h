@@ -9,12 +9,7 @@ class DLG_EACT_MESSAGE : public DLG_EACT_BASE {
 public:
     DLG_EACT_MESSAGE(const EACT_CONTEXT& context, WND_CLASS* parent, WND_LIST_CLASS* wndList,
                      const CTRL_CLASS* placeRef);
-    ~DLG_EACT_MESSAGE() override;
     void OnPaint() override;
     // The message dialog writes the names at once, cancelled or not.
     void OnRenamed() override;
 };
-
-// Draws symbol `n` of the symbol sheet, doubled, at the top left of a black
-// `dib`; a missing or narrow sheet leaves it black.
-void DrawSymbolPreview(cDib* dib, int n);

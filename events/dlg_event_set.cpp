@@ -29,7 +29,7 @@ const unsigned short kLabels[] = {IDC_COND_PLUS_LABEL, IDC_COND_MULTIPLE_LABEL, 
 
 DLG_EVENT_SET::DLG_EVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, int startEvent,
                              std::function<void()> beforeCommit)
-    : DLG_CLASS(IDD_EVENT_SET, parent, WND_MODE_DIALOG, wndList),
+    : DLG_RECORD_CLASS(IDD_EVENT_SET, parent, WND_MODE_DIALOG, wndList),
       m_nEventEditMode(startEvent ? 1 : 0),
       m_BeforeCommit(std::move(beforeCommit)) {
     SetInstance(this);
@@ -38,10 +38,6 @@ DLG_EVENT_SET::DLG_EVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, int sta
     if (g_lpEditEvent) m_Event = *g_lpEditEvent;
     BuildNameLists();
     DescribeCtrls();
-}
-
-DLG_EVENT_SET::~DLG_EVENT_SET() {
-    if (DLG_STATIC<DLG_EVENT_SET>::s_pInstance == this) DLG_STATIC<DLG_EVENT_SET>::s_pInstance = nullptr;
 }
 
 void DLG_EVENT_SET::BuildNameLists() {
@@ -98,8 +94,7 @@ void DLG_EVENT_SET::DescribeCtrls() {
     for (unsigned short id : kLabels) m_Labels.push_back(CTRL_LABEL_CLASS({id}));
 }
 
-int DLG_EVENT_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_EVENT_SET::AttachCtrls() {
     ShowWindow(GetDlgItem(m_hWnd, IDC_EVENTS_PICTURE), SW_HIDE);
 
     CTRL_LIST_DESC<cEventPage> pages;
@@ -126,20 +121,6 @@ int DLG_EVENT_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     m_ActList.Subclass(this, acts);
     AddCtrl(&m_ActList);
 
-    AddCtrls(m_Edits);
-    AddCtrls(m_Strs);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Pictures);
-    AddCtrls(m_Buttons);
-    AddCtrls(m_Labels);
-
-    if (m_nEventEditMode == 1) {
-        // The start event is its first page's action list alone.
-        m_PageList.Enable(0);
-        for (CTRL_CLASS* c : m_CtrlList)
-            if (c->m_nKind != CTRL_KIND_LIST) c->Enable(0);
-    }
     m_PageList.SetCommandIds(CM_PAGE_KEY_CUT, CM_PAGE_KEY_COPY, CM_PAGE_KEY_PASTE, 0, CM_PAGE_KEY_INSERT, 0,
                              CM_PAGE_KEY_DELETE);
     m_PageList.SetContextMenu(IDR_MENU_LIST, CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0,
@@ -152,11 +133,18 @@ int DLG_EVENT_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
     m_PageList.SelectOnly(0, 1);
     AfterPageChange();
-    UpdateCtrls();
+}
+
+void DLG_EVENT_SET::OnCtrlsShown() {
+    AddCtrls(m_Labels);
+    if (m_nEventEditMode == 1) {
+        // The start event is its first page's action list alone.
+        m_PageList.Enable(0);
+        for (CTRL_CLASS* c : m_CtrlList)
+            if (c->m_nKind != CTRL_KIND_LIST) c->Enable(0);
+    }
     UpdateControls();
     RebuildPaletteMenus();
-    m_bCreated = 1;
-    return 0;
 }
 
 // ---- Commands -------------------------------------------------------------------------
@@ -330,13 +318,8 @@ int EditEvent(WND_CLASS* parent, WND_LIST_CLASS* wndList, cEvent* event, int sta
     if (!event) return 0;
     g_lpEditEvent = event;
     DLG_EVENT_SET* dlg = new (std::nothrow) DLG_EVENT_SET(parent, wndList, startEvent, std::move(beforeCommit));
-    if (!dlg) {
-        MemoryShortageExit();
-        return 0;
-    }
     if (lpOpen) *lpOpen = dlg;
-    const int result = dlg->DoModal(DLG_DISABLE_OTHERS);
+    const int result = RunOwnedDialog(dlg, DLG_DISABLE_OTHERS);
     if (lpOpen) *lpOpen = nullptr;
-    delete dlg;
     return result;
 }

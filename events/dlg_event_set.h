@@ -10,28 +10,22 @@
 
 #include "events/dlg_eventact.h"
 #include "model/event.h"
-#include "ui/ctrl_combo.h"
-#include "ui/ctrl_editstr.h"
-#include "ui/ctrl_editval.h"
 #include "ui/ctrl_list.h"
-#include "ui/ctrl_picture.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
 
 class DLG_EVENTACTPLT;
 
 // The event the dialog edits; set by whoever opens it.
 extern cEvent* g_lpEditEvent;
 
-class DLG_EVENT_SET : public DLG_CLASS {
+class DLG_EVENT_SET : public DLG_RECORD_CLASS {
 public:
     // `startEvent`: the start event is edited: the page controls are off,
     // only the kinds allowed there are offered, and OK writes
     // "data\database\StartEvent.dat". `beforeCommit` runs on OK before the
     // edit reaches *g_lpEditEvent: the stage editor records its undo step there.
     DLG_EVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, int startEvent, std::function<void()> beforeCommit);
-    ~DLG_EVENT_SET() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnPaint() override;
@@ -62,12 +56,6 @@ public:
     VECTOR_CLASS<cEventActPlt> m_PaletteCopy;
     CTRL_LIST_CLASS<cEventPage> m_PageList;
     CTRL_LIST_CLASS<cEventAct> m_ActList;
-    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;
-    std::vector<CTRL_EDITSTR_CLASS> m_Strs;
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
-    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
-    std::vector<CTRL_PICTURE_CLASS> m_Pictures;
-    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
     std::vector<CTRL_LABEL_CLASS> m_Labels;
     int m_bNewAction = 0;
     DLG_EVENTACT* m_lpEventAct = nullptr;
@@ -77,6 +65,10 @@ public:
     VECTOR_CLASS<std::string> m_FriendRows;
     int m_nEventEditMode;  // 1 while the start event is edited
     std::function<void()> m_BeforeCommit;
+
+protected:
+    void AttachCtrls() override;
+    void OnCtrlsShown() override;
 
 private:
     void DescribeCtrls();

@@ -7,7 +7,9 @@
 
 DLG_EVENTACTPLT::DLG_EVENTACTPLT(WND_CLASS* parent, WND_LIST_CLASS* wndList, VECTOR_CLASS<cEventActPlt>* palette,
                                  int selectLast)
-    : DLG_CLASS(IDD_EVENTACTPLT, parent, WND_MODE_DIALOG, wndList), m_bSelectLast(selectLast), m_pPalette(palette) {
+    : DLG_RECORD_CLASS(IDD_EVENTACTPLT, parent, WND_MODE_DIALOG, wndList),
+      m_bSelectLast(selectLast),
+      m_pPalette(palette) {
     SetInstance(this);
     m_Strs = {
         CTRL_EDITSTR_CLASS({IDC_PLT_NAME, &m_Entry.Name, 65, 0, 0, 0, {0, 0, 0, 0}}),
@@ -15,12 +17,7 @@ DLG_EVENTACTPLT::DLG_EVENTACTPLT(WND_CLASS* parent, WND_LIST_CLASS* wndList, VEC
     };
 }
 
-DLG_EVENTACTPLT::~DLG_EVENTACTPLT() {
-    if (DLG_STATIC<DLG_EVENTACTPLT>::s_pInstance == this) DLG_STATIC<DLG_EVENTACTPLT>::s_pInstance = nullptr;
-}
-
-int DLG_EVENTACTPLT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_EVENTACTPLT::AttachCtrls() {
     ShowWindow(GetDlgItem(m_hWnd, IDC_EVENTS_PICTURE), SW_HIDE);
     CTRL_LIST_DESC<cEventActPlt> desc;
     desc.id = IDC_PLT_LIST;
@@ -33,13 +30,8 @@ int DLG_EVENTACTPLT::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     desc.rowText = [](std::string& text, int, const cEventActPlt& entry) { text = entry.Name; };
     m_List.Subclass(this, desc);
     AddCtrl(&m_List);
-    AddCtrls(m_Strs);
     const int last = static_cast<int>(m_pPalette->size()) - 1;
     m_List.SelectOnly(m_bSelectLast && last >= 0 ? last : 0, 1);
-    UpdateCtrls();
-    ShowContent();
-    m_bCreated = 1;
-    return 0;
 }
 
 // A right click selects the entry under the pointer, so that the name and
@@ -55,18 +47,6 @@ void DLG_EVENTACTPLT::ShowContent() {
     SetDlgItemTextA(m_hWnd, IDC_PLT_CONTENT, text.c_str());
 }
 
-// Swaps the selected entry with its neighbour and follows it.
-void DLG_EVENTACTPLT::Move(int delta) {
-    const int row = m_List.GetCurSel();
-    if (row < 0 || m_List.IsAppendRow(row)) return;
-    m_List.SelectOnly(row, 0);
-    const int to = row + delta;
-    if (to < 0 || to >= static_cast<int>(m_pPalette->size())) return;
-    std::swap((*m_pPalette)[row], (*m_pPalette)[to]);
-    m_List.FillList();
-    m_List.SelectOnly(to, 1);
-}
-
 int DLG_EVENTACTPLT::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!CheckCommand(wParam)) return 0;
     DLG_CLASS::OnCommand(wParam, lParam);
@@ -79,11 +59,8 @@ int DLG_EVENTACTPLT::OnCommand(WPARAM wParam, LPARAM lParam) {
         }
         break;
     case IDC_PLT_UP:
-        if (code == BN_CLICKED) Move(-1);
-        RefreshCtrlsExcept(0, &m_List);
-        break;
     case IDC_PLT_DOWN:
-        if (code == BN_CLICKED) Move(1);
+        if (code == BN_CLICKED) m_List.MoveCurrent(id == IDC_PLT_UP ? -1 : 1);
         RefreshCtrlsExcept(0, &m_List);
         break;
     case IDC_PLT_DELETE:

@@ -3,21 +3,15 @@
 // reaches the palette and "data\EventActionPlt.dat" only on OK.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "model/event.h"
-#include "ui/ctrl_editstr.h"
 #include "ui/ctrl_list.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
 
-class DLG_EVENTACTPLT : public DLG_CLASS {
+class DLG_EVENTACTPLT : public DLG_RECORD_CLASS {
 public:
     // `palette`: the event dialog's copy; `selectLast`: open on the last entry.
     DLG_EVENTACTPLT(WND_CLASS* parent, WND_LIST_CLASS* wndList, VECTOR_CLASS<cEventActPlt>* palette, int selectLast);
-    ~DLG_EVENTACTPLT() override;
 
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -25,9 +19,11 @@ public:
     VECTOR_CLASS<cEventActPlt>* m_pPalette;
     CTRL_LIST_CLASS<cEventActPlt> m_List;
     cEventActPlt m_Entry;  // the selected entry
-    std::vector<CTRL_EDITSTR_CLASS> m_Strs;
+
+protected:
+    void AttachCtrls() override;
+    void OnCtrlsShown() override { ShowContent(); }
 
 private:
     void ShowContent();
-    void Move(int delta);
 };

@@ -25,13 +25,7 @@ int DLG_EVENT_SET::RunChooser() {
     context.newAction = m_bNewAction;
     context.startEvent = m_nEventEditMode == 1;
     m_lpEventAct = new (std::nothrow) DLG_EVENTACT(context, this, m_pWndList, &m_ActList);
-    if (!m_lpEventAct) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int result = m_lpEventAct->DoModal(0);
-    SafeDelete(m_lpEventAct);
-    return result;
+    return RunOwnedDialog(m_lpEventAct);
 }
 
 int DLG_EVENT_SET::InsertAction() {
@@ -108,12 +102,7 @@ void DLG_EVENT_SET::ArrangePalette(int selectLast) {
     if (!selectLast) m_PaletteCopy.Assign(g_EventActPlt);
     SafeDelete(m_lpActPlt);
     m_lpActPlt = new (std::nothrow) DLG_EVENTACTPLT(this, m_pWndList, &m_PaletteCopy, selectLast);
-    if (!m_lpActPlt) {
-        MemoryShortageExit();
-        return;
-    }
-    m_lpActPlt->DoModal(0);
-    SafeDelete(m_lpActPlt);
+    RunOwnedDialog(m_lpActPlt);
     RebuildPaletteMenus();
 }
 

@@ -23,6 +23,7 @@
 
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "base/containers.h"
@@ -86,6 +87,10 @@ public:
     int ClearRecords();
     int DeleteRecords(int row, int caretOnly);
     int Resize(int count);
+    // Swaps the current record with the one `delta` rows away and selects
+    // it there, so that repeated moves carry one record along; 0 on the end
+    // row or where the neighbour would lie outside the records.
+    int MoveCurrent(int delta);
 
     int m_bDrawing = 1;                     // the list box draws as it changes
     std::vector<std::string> m_FilledRows;  // the rows FillList put in the list box
@@ -134,6 +139,7 @@ protected:
     virtual void EraseRecord(int index) = 0;
     virtual void ResetRecord(int index) = 0;    // the record type's own reset
     virtual void ResizeRecords(int count) = 0;  // new records reset
+    virtual void SwapRecords(int a, int b) = 0;
     int ShownRecords() const { return RecordCount() - m_nFirstShown; }
     int WouldPassMaximum(int adding) const { return ShownRecords() + adding > m_nMaxCount; }
     int RefuseAtMaximum(int adding);  // beeps when adding would pass the maximum
@@ -260,6 +266,9 @@ protected:
         size_t old = m_pWork->size();
         m_pWork->resize(static_cast<size_t>(count));
         for (size_t i = old; i < m_pWork->size(); ++i) ResetListRecord((*m_pWork)[i]);
+    }
+    void SwapRecords(int a, int b) override {
+        if (m_pWork) std::swap((*m_pWork)[a], (*m_pWork)[b]);
     }
 
 private:

@@ -229,3 +229,15 @@ int CTRL_LIST_BASE::Resize(int count) {
     if (m_bMulti && static_cast<int>(m_SelFlags.size()) > ShownRows()) m_SelFlags.resize(ShownRows());
     return Tail();
 }
+
+int CTRL_LIST_BASE::MoveCurrent(int delta) {
+    const int row = GetCurSel();
+    if (row < 0 || IsAppendRow(row)) return 0;
+    SelectOnly(row, 0);
+    const int to = row + delta;
+    if (to < 0 || to >= ShownRecords()) return 0;
+    SwapRecords(m_nFirstShown + row, m_nFirstShown + to);
+    FillList();
+    SelectOnly(to, 1);
+    return 1;
+}

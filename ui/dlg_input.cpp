@@ -28,14 +28,7 @@ template <class D, class... A>
 int RunBox(A... args) {
     SafeDelete(DLG_STATIC<D>::s_pInstance);
     D* box = new (std::nothrow) D(args...);
-    if (!box) {
-        MemoryShortageExit();
-        return 0;
-    }
-    int result = box->DoModal(0);
-    delete box;
-    DLG_STATIC<D>::s_pInstance = nullptr;
-    return result;
+    return RunOwnedDialog(box);
 }
 
 }  // namespace

@@ -282,6 +282,17 @@ void WND_CLASS::PlaceWindow() {
     Move(x, y);
 }
 
+void WND_CLASS::StartAt(const cWndPosInfo* stored, const WND_CLASS* beside, int fromRight, int dx, int dy) {
+    RECT rc;
+    if (stored && stored->Valid) {
+        m_nRememberX = stored->X;
+        m_nRememberY = stored->Y;
+    } else if (beside && beside->m_hWnd && GetWindowRect(beside->m_hWnd, &rc)) {
+        m_nRememberX = (fromRight ? rc.right : rc.left) + dx;
+        m_nRememberY = rc.top + dy;
+    }
+}
+
 int WND_CLASS::GetMaxWindowWidth() const { return m_MaxClient.cx + m_Frame.totalX + m_Frame.innerX; }
 int WND_CLASS::GetMaxWindowHeight() const { return m_MaxClient.cy + m_Frame.totalY + m_Frame.innerY; }
 

@@ -135,6 +135,11 @@ public:
     // from now on. Called once the bars stand.
     void TakeWindowSize(int width, int height);
     void PlaceWindow();
+    // Where the window first opens: the stored place when it holds one,
+    // otherwise (dx, dy) from the top-left corner of `beside`'s window, or
+    // from its top-right corner with `fromRight`; with neither, where the
+    // window would open anyway.
+    void StartAt(const cWndPosInfo* stored, const WND_CLASS* beside, int fromRight, int dx, int dy);
     int GetMaxWindowWidth() const;
     int GetMaxWindowHeight() const;
     void GetWindowPos(POINT* pt) const;

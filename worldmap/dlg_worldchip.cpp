@@ -22,16 +22,7 @@ DLG_WORLDCHIP::DLG_WORLDCHIP(DLG_WORLDMAP* map, WND_LIST_CLASS* wndList)
     : DLG_CLASS(IDD_WORLDCHIP, map, WND_MODE_DIALOG, wndList) {
     SetInstance(this);
     // A stored place gives the position here and the window's size once its status bar stands.
-    const cWndPosInfo& place = g_EditConfig.WorldChipWnd;
-    if (place.Valid) {
-        m_nRememberX = place.X;
-        m_nRememberY = place.Y;
-    } else if (map && map->m_hWnd) {
-        RECT rc;
-        GetWindowRect(map->m_hWnd, &rc);
-        m_nRememberX = rc.right;
-        m_nRememberY = rc.top + 10;
-    }
+    StartAt(&g_EditConfig.WorldChipWnd, map, 1, 0, 10);
     SetWindowParam(VIEW_W, MAX_VIEW_H, VIEW_W, MIN_VIEW_H, VIEW_W, MAX_VIEW_H, 0, 0, 0, 1, 0, 2);
 }
 

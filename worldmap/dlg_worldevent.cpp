@@ -12,17 +12,7 @@
 DLG_WORLDEVENT::DLG_WORLDEVENT(DLG_WORLDMAP* map, WND_LIST_CLASS* wndList)
     : DLG_CLASS(IDD_WORLDEVENT, map, WND_MODE_DIALOG, wndList), m_pMap(map) {
     SetInstance(this);
-    const cWndPosInfo& place = g_EditConfig.EventPaletteWnd;
-    const WND_CLASS* stage = map ? map->m_pParentObj : nullptr;
-    if (place.Valid) {
-        m_nRememberX = place.X;
-        m_nRememberY = place.Y;
-    } else if (stage && stage->m_hWnd) {
-        RECT rc;
-        GetWindowRect(stage->m_hWnd, &rc);
-        m_nRememberX = rc.right;
-        m_nRememberY = rc.top + 10;
-    }
+    StartAt(&g_EditConfig.EventPaletteWnd, map ? map->m_pParentObj : nullptr, 1, 0, 10);
     SetWindowParam(0, 0, 100, 100, 640, 480, 0, 0, 0, 0, 0, 0);
     m_Checks = {
         CTRL_CHECK_CLASS<int>({IDC_WEVENT_EDIT_PLACED, &g_EditConfig.EditIfPlaced}),

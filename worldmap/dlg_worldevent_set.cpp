@@ -27,7 +27,7 @@ const WORD kVariationItems[] = {IDC_WES_SET_VAR, IDC_WES_SET_RENAME, IDC_WES_SET
 
 DLG_WORLDEVENT_SET::DLG_WORLDEVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, cWorldEvent* event, int isNew,
                                        std::function<void()> beforeCommit)
-    : DLG_CLASS(IDD_WORLDEVENT_SET, parent, WND_MODE_DIALOG, wndList),
+    : DLG_RECORD_CLASS(IDD_WORLDEVENT_SET, parent, WND_MODE_DIALOG, wndList),
       m_pEvent(event),
       m_bNew(isNew),
       m_BeforeCommit(std::move(beforeCommit)) {
@@ -35,13 +35,14 @@ DLG_WORLDEVENT_SET::DLG_WORLDEVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndLis
     SetWindowParam(0, 0, 100, 100, 640, 480, 0, 0, 0, 0, 0, 0);
     if (m_pEvent) m_Work = *m_pEvent;
     cWorldEventPage& p = m_Page;
+    // The stage number first: the enabling rules and the preview read it there.
     m_Edits = {
         CTRL_EDITVAL_CLASS<int>({IDC_WES_STAGE_NO, &p.StageNo, 0, 999, IDC_WES_STAGE_NO_SPIN, 1}),
         CTRL_EDITVAL_CLASS<int>({IDC_WES_NEED_STAGE, &p.NeedClearStage, 0, 999, IDC_WES_NEED_STAGE_SPIN, 1}),
         CTRL_EDITVAL_CLASS<int>({IDC_WES_COND_VALUE, &p.CondValue, -999999, 999999, IDC_WES_COND_VALUE_SPIN, 1}),
         CTRL_EDITVAL_CLASS<int>({IDC_WES_SET_VALUE, &p.SetValue, -999999, 999999, IDC_WES_SET_VALUE_SPIN, 1}),
     };
-    m_Strings = {
+    m_Strs = {
         // Read buffers: 20, 30 and 260 bytes of text and the terminating NUL.
         CTRL_EDITSTR_CLASS({IDC_WES_NAME, &m_Work.Name, 21, 0, 1, 0, {0, 0, 0, 0}}),
         CTRL_EDITSTR_CLASS({IDC_WES_STAGE_NAME, &p.StageName, 31, 0, 1, 0, {0, 0, 0, 0}}),
@@ -73,8 +74,7 @@ DLG_WORLDEVENT_SET::~DLG_WORLDEVENT_SET() {
     if (IsWindowOpen()) End(0);
 }
 
-int DLG_WORLDEVENT_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    DLG_CLASS::OnInitDialog(wParam, lParam);
+void DLG_WORLDEVENT_SET::AttachCtrls() {
     ShowWindow(GetDlgItem(m_hWnd, IDC_WORLD_VIEW), SW_HIDE);
     CTRL_LIST_DESC<cWorldEventPage> desc;
     desc.id = IDC_WES_PAGES;
@@ -90,21 +90,11 @@ int DLG_WORLDEVENT_SET::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     m_Pages.Assign(m_Work.Pages);
     m_PageList.Subclass(this, desc);
     AddCtrl(&m_PageList);
-    AddCtrls(m_Edits);
-    AddCtrls(m_Strings);
-    AddCtrls(m_Checks);
-    AddCtrls(m_Combos);
-    AddCtrls(m_Pictures);
-    AddCtrls(m_Buttons);
     m_PageList.SetCommandIds(CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, 0, CM_LIST_KEY_INSERT, 0,
                              CM_LIST_KEY_DELETE);
     m_PageList.SetContextMenu(IDR_MENU_LIST, CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0,
                               CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE);
     m_PageList.SelectOnly(0, 1);
-    UpdateCtrls();
-    UpdateEnable();
-    m_bCreated = 1;
-    return 0;
 }
 
 LRESULT DLG_WORLDEVENT_SET::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -203,7 +193,7 @@ void DLG_WORLDEVENT_SET::BrowseStage() {
     static const char kFilter[] = "StageFile ( *.stg2 )\0*.stg2\0";
     if (!SelectOpenFile(m_hWnd, path, sizeof(path), "data\\stg", "ステージファイルの選択", kFilter, "stg2")) return;
     if (!MakeRelativePath(path)) return;
-    SetPathText(FindCtrl(m_Strings, IDC_WES_STAGE_FILE), path);
+    SetPathText(FindCtrl(m_Strs, IDC_WES_STAGE_FILE), path);
     for (CTRL_CLASS* c : m_CtrlList)
         if (c->m_nKind != CTRL_KIND_LIST) c->CtrlToValue();
     m_PageList.StoreCurrentRecord();

@@ -9,19 +9,15 @@
 #include <vector>
 
 #include "model/worldmap.h"
-#include "ui/ctrl_combo.h"
-#include "ui/ctrl_editstr.h"
-#include "ui/ctrl_editval.h"
 #include "ui/ctrl_list.h"
-#include "ui/dlg.h"
+#include "ui/dlg_record.h"
 
-class DLG_WORLDEVENT_SET : public DLG_CLASS {
+class DLG_WORLDEVENT_SET : public DLG_RECORD_CLASS {
 public:
     // `beforeCommit` runs on OK before the event is written (the map's undo snapshot).
     DLG_WORLDEVENT_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, cWorldEvent* event, int isNew,
                        std::function<void()> beforeCommit);
     ~DLG_WORLDEVENT_SET() override;
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnPaint() override;  // the graphic's preview
@@ -36,15 +32,13 @@ public:
     cWorldEventPage m_Page;                 // the current page, bound to the controls
 
     CTRL_LIST_CLASS<cWorldEventPage> m_PageList;
-    std::vector<CTRL_EDITVAL_CLASS<int>> m_Edits;  // the stage number first
-    std::vector<CTRL_EDITSTR_CLASS> m_Strings;
-    std::vector<CTRL_CHECK_CLASS<int>> m_Checks;
-    std::vector<CTRL_COMBO_CLASS<int>> m_Combos;
-    std::vector<CTRL_PICTURE_CLASS> m_Pictures;
-    std::vector<CTRL_BUTTON_CLASS> m_Buttons;
     VECTOR_CLASS<std::string> m_GraphicRows;
     VECTOR_CLASS<std::string> m_CondVarRows;
     VECTOR_CLASS<std::string> m_SetVarRows;
+
+protected:
+    void AttachCtrls() override;
+    void OnCtrlsShown() override { UpdateEnable(); }
 
 private:
     void Commit();

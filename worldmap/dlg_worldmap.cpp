@@ -29,16 +29,7 @@ DLG_WORLDMAP::DLG_WORLDMAP(WND_CLASS* parent, WND_LIST_CLASS* wndList, std::func
     SetInstance(this);
     g_bWorldMapChanged = 0;
     // A stored place gives the position here and the window's size once its bars stand.
-    const cWndPosInfo& place = g_EditConfig.WorldMapWnd;
-    if (place.Valid) {
-        m_nRememberX = place.X;
-        m_nRememberY = place.Y;
-    } else if (parent && parent->m_hWnd) {
-        RECT rc;
-        GetWindowRect(parent->m_hWnd, &rc);
-        m_nRememberX = rc.left;
-        m_nRememberY = rc.top;
-    }
+    StartAt(&g_EditConfig.WorldMapWnd, parent, 0, 0, 0);
     SetWindowParam(MAX_VIEW_W, MAX_VIEW_H, MIN_VIEW_W, MIN_VIEW_H, MAX_VIEW_W, MAX_VIEW_H, 0, 1, 1, 1, 0, 3);
 }
 
@@ -231,11 +222,5 @@ int DLG_WORLDMAP::RunEventEditor(cWorldEvent& event, int isNew, WND_CLASS* paren
     SafeDelete(m_lpEventDlg);
     m_lpEventDlg = new (std::nothrow)
         DLG_WORLDEVENT_SET(parent ? parent : this, m_pWndList, &event, isNew, [this] { BeginEdit(); });
-    if (!m_lpEventDlg) {
-        MemoryShortageExit();
-        return 0;
-    }
-    const int ok = m_lpEventDlg->DoModal(0);
-    SafeDelete(m_lpEventDlg);
-    return ok;
+    return RunOwnedDialog(m_lpEventDlg);
 }

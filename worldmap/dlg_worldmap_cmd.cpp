@@ -203,9 +203,7 @@ void DLG_WORLDMAP::RunSettings() {
     EnableWindows(0);
     SafeDelete(m_lpSettings);
     m_lpSettings = new (std::nothrow) DLG_WORLDMAP_SET(this, m_pWndList);
-    if (!m_lpSettings) {
-        MemoryShortageExit();
-    } else if (m_lpSettings->DoModal(0)) {
+    if (RunOwnedDialog(m_lpSettings)) {
         g_WorldMap.Fixup(ProjectFixupInputs());
         SendMessageA(m_hWnd, WM_SIZE, 0, 0);
         RefreshPalette();
@@ -214,7 +212,6 @@ void DLG_WORLDMAP::RunSettings() {
         UpdateUndoState();
         g_bWorldMapChanged = 1;
     }
-    SafeDelete(m_lpSettings);
     ShowWindows();
     EnableWindows(1);
 }

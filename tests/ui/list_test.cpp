@@ -1,7 +1,7 @@
 // The list control on real list boxes: rows and numbering, the append row,
 // binding through the working copy, selection kept across refills, the
 // right-click hit test, the shortcut keys, and the record commands (cut,
-// copy, paste, new, insert, clear, delete, the data count) with the working
+// copy, paste, new, insert, clear, delete, the data count, moving) with the working
 // copy, the bound record, the selection and the limits checked after each.
 #include <gtest/gtest.h>
 
@@ -531,6 +531,31 @@ TEST_F(ListCommands, ResizeKeepsOrMovesTheSelection) {
         EXPECT_EQ(0, d.m_List.GetCurSel()) << "the selected record went: row 0";
         EXPECT_EQ(0, d.m_Bound.n);
         EXPECT_EQ(3, RowCount(d, IDC_LIST));
+    });
+}
+
+// The up and down buttons of the arrange dialogs: the moved record stays
+// selected and bound, so that repeated clicks carry it along.
+TEST_F(ListCommands, MoveCurrentCarriesTheRecordAlong) {
+    dlg.m_Source = MakeRecords(3);
+    RunTestDialog(dlg, [](TEST_DLG& d) {
+        const struct {
+            int pick, delta, done;
+            const char* numbers;
+            int row;
+        } cases[] = {
+            {1, 1, 1, "0 2 1", 2},   {-1, 1, 0, "0 2 1", 2}, {-1, -2, 1, "1 2 0", 0},
+            {-1, -1, 0, "1 2 0", 0}, {-1, 1, 1, "2 1 0", 1}, {3, -1, 0, "2 1 0", 3},
+        };
+        for (const auto& c : cases) {
+            if (c.pick >= 0) Pick(d, c.pick);
+            EXPECT_EQ(c.done, d.m_List.MoveCurrent(c.delta)) << c.numbers;
+            EXPECT_EQ(c.numbers, Numbers(d.m_Work));
+            EXPECT_EQ(c.row, d.m_List.GetCurSel()) << c.numbers;
+            if (c.row < 3) {
+                EXPECT_EQ(1, d.m_Bound.n) << c.numbers << ": the moved record stays bound";
+            }
+        }
     });
 }
 

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/editor_settings.h"
 #include "base/report.h"
 #include "tests/support/seams.h"
 #include "tests/ui/test_dialogs.h"
@@ -137,6 +138,34 @@ TEST(Window, PlacementAgainstAReferenceAndRememberedPositions) {
     g_pView = nullptr;
     DestroyWindow(wnd);
     DestroyWindow(refWnd);
+}
+
+TEST(Window, StartAtAStoredPlaceOrBesideAnotherWindow) {
+    TEST_VIEW beside;
+    HWND besideWnd = MakeView(&beside, WS_POPUP);
+    SetWindowPos(besideWnd, nullptr, 100, 60, 200, 50, SWP_NOZORDER);
+    cWndPosInfo stored, none;
+    stored.Set(7, 9, 300, 200);
+    const struct {
+        const cWndPosInfo* place;
+        const WND_CLASS* ref;
+        int fromRight, x, y;
+    } cases[] = {
+        {&stored, &beside, 1, 7, 9},              // the stored place wins
+        {&none, &beside, 1, 300 + 8, 60 + 10},    // beside the right edge
+        {nullptr, &beside, 0, 100 + 8, 60 + 10},  // over the left edge
+        {&none, nullptr, 1, -5, -6},              // nowhere given: unchanged
+    };
+    for (const auto& c : cases) {
+        TEST_VIEW placed;
+        placed.m_nRememberX = -5;
+        placed.m_nRememberY = -6;
+        placed.StartAt(c.place, c.ref, c.fromRight, 8, 10);
+        EXPECT_EQ(c.x, placed.m_nRememberX) << c.fromRight;
+        EXPECT_EQ(c.y, placed.m_nRememberY) << c.fromRight;
+    }
+    g_pView = nullptr;
+    DestroyWindow(besideWnd);
 }
 
 TEST(Window, MouseButtonEdgesAndTheRightClickGate) {
