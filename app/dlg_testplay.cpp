@@ -50,7 +50,10 @@ int DLG_TESTPLAY::OnCommand(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnCommand(wParam, lParam);
     switch (LOWORD(wParam)) {
     case IDC_TESTPLAY_OK: Commit(); return 1;
-    case IDC_TESTPLAY_CANCEL: End(0); return 1;
+    case IDC_TESTPLAY_CANCEL:
+    case IDCANCEL:  // Esc
+        End(0);
+        return 1;
     case IDC_TESTPLAY_BROWSE:
         if (HIWORD(wParam) == BN_CLICKED) Browse();
         break;

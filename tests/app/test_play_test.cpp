@@ -224,4 +224,19 @@ TEST_F(TestPlay, SettingsDialogChoosesTheProgram) {
     SetReadOnly(g_PathTable.TestPlay, false);
     EXPECT_EQ((Texts{std::string(g_PathTable.TestPlay) + " の保存に失敗しました！"}), Boxes().Texts());
     EXPECT_EQ(1, g_TestPlay.NoRandomGrowth);
+
+    // Esc cancels: nothing changed is kept.
+    bool stayed = false;
+    WhenOpen([&stayed] {
+        DLG_TESTPLAY* box = OpenBox<DLG_TESTPLAY>();
+        if (!box) return false;
+        SendDlgItemMessageA(box->m_hWnd, IDC_TESTPLAY_NO_GROWTH, BM_SETCHECK, BST_UNCHECKED, 0);
+        SendMessageA(box->m_hWnd, WM_COMMAND, IDCANCEL, 0);
+        stayed = !box->m_CtrlList.empty();  // an ended dialog has let its controls go
+        if (stayed) SendMessageA(box->m_hWnd, WM_CLOSE, 0, 0);
+        return true;
+    });
+    Command(CM_TESTPLAY_SETTINGS);
+    EXPECT_FALSE(stayed) << "Esc left the dialog open";
+    EXPECT_EQ(1, g_TestPlay.NoRandomGrowth);
 }
