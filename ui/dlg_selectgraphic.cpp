@@ -86,6 +86,12 @@ LRESULT DLG_SELECTGRAPHIC::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         End(1);
         return 1;
     case WM_CLOSE: End(0); return 1;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDCANCEL) {  // Esc
+            End(0);
+            return 1;
+        }
+        break;
     }
     return r;
 }

@@ -277,4 +277,17 @@ TEST(GraphicPicker, ShowsTheSheetAndClosingLeavesTheValue) {
     EXPECT_EQ(0, SelectEventGraphic(&cell, nullptr, nullptr));
     EXPECT_EQ(7, cell) << "closing leaves the value";
     EXPECT_EQ(RGB(10, 20, 30), shown) << "the sheet is on the window";
+
+    bool stayed = false;
+    WhenShown([&stayed] {
+        DLG_SELECTGRAPHIC* box = OpenBox<DLG_SELECTGRAPHIC>();
+        if (!box) return false;
+        SendMessageA(box->m_hWnd, WM_COMMAND, IDCANCEL, 0);  // Esc
+        stayed = !box->m_CtrlList.empty();                   // an ended dialog has let its controls go
+        if (stayed) SendMessageA(box->m_hWnd, WM_CLOSE, 0, 0);
+        return true;
+    });
+    EXPECT_EQ(0, SelectEventGraphic(&cell, nullptr, nullptr));
+    EXPECT_FALSE(stayed) << "Esc left the picker open";
+    EXPECT_EQ(7, cell);
 }
