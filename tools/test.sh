@@ -18,9 +18,10 @@ cmake --build "$BUILD/fuzz" -j"$JOBS"
 start_xvfb
 trap stop_xvfb EXIT
 wine_env
-# One Wine server for the whole run instead of one per test program; it ends
-# by itself ten seconds after its last program (other runs may share it).
-wineserver -p10 >/dev/null 2>&1 || true
+# One Wine server for the whole run instead of one per test program, on the
+# programs' processor; it ends by itself ten seconds after its last program
+# (other runs may share it).
+$("$ROOT/cmake/wine-cpu.sh") wineserver -p10 >/dev/null 2>&1 || true
 
 status=0
 echo "== tests under Wine"
