@@ -50,10 +50,7 @@ int DLG_TESTPLAY::OnCommand(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnCommand(wParam, lParam);
     switch (LOWORD(wParam)) {
     case IDC_TESTPLAY_OK: Commit(); return 1;
-    case IDC_TESTPLAY_CANCEL:
-    case IDCANCEL:  // Esc
-        End(0);
-        return 1;
+    case IDC_TESTPLAY_CANCEL: End(0); return 1;
     case IDC_TESTPLAY_BROWSE:
         if (HIWORD(wParam) == BN_CLICKED) Browse();
         break;
@@ -61,14 +58,6 @@ int DLG_TESTPLAY::OnCommand(WPARAM wParam, LPARAM lParam) {
     }
     if (m_bCreated) UpdateControls();
     return 1;
-}
-
-LRESULT DLG_TESTPLAY::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CLOSE) {
-        End(0);
-        return TRUE;
-    }
-    return DlgProc(hwnd, msg, wParam, lParam);
 }
 
 void DLG_TESTPLAY::UpdateControls() { EnableCtrl(m_Strs, IDC_TESTPLAY_PATH, !m_Checks[0].GetCheck()); }

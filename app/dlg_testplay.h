@@ -16,7 +16,6 @@ public:
     DLG_TESTPLAY(WND_CLASS* parent, WND_LIST_CLASS* wndList);
 
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
-    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     CTRL_EDITSTR_CLASS& PathEdit() { return m_Strs[0]; }
 

@@ -76,22 +76,14 @@ int DLG_SELECTGRAPHIC::OnCommand(WPARAM wParam, LPARAM lParam) {
     return DLG_CLASS::OnCommand(wParam, lParam);
 }
 
+// The modal procedure draws the sheet again at every message, so the frame
+// follows the mouse; the close box and Esc leave the value as it was.
 LRESULT DLG_SELECTGRAPHIC::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    LRESULT r = DlgProc(hwnd, msg, wParam, lParam);
-    // The frame follows the mouse: every message draws the sheet again.
-    OnPaint();
-    switch (msg) {
-    case WM_LBUTTONDOWN:
+    const LRESULT r = ModalProc(hwnd, msg, wParam, lParam);
+    if (msg == WM_LBUTTONDOWN && IsWindowOpen()) {
         if (m_pCell) *m_pCell = m_nCurCell;
         End(1);
         return 1;
-    case WM_CLOSE: End(0); return 1;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDCANCEL) {  // Esc
-            End(0);
-            return 1;
-        }
-        break;
     }
     return r;
 }
