@@ -26,6 +26,7 @@
 #include "model/class.h"
 #include "model/stage.h"
 #include "resources/stage_editor_ids.h"
+#include "tools/bench/bench_gui.h"
 #include "tools/sample/sample_images.h"
 #include "tools/sample/sample_project.h"
 #include "ui/wnd_list.h"
@@ -39,10 +40,6 @@ int CountBox(HWND, const char* text, const char*, unsigned) {
     std::printf("message: %s\n", text);
     ++g_nBoxes;
     return IDOK;
-}
-
-double Ms(std::chrono::steady_clock::time_point from) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from).count();
 }
 
 // Images and editor settings for a project that brings only its data.

@@ -22,6 +22,7 @@
 #include "model/land.h"
 #include "model/stage.h"
 #include "resources/stage_editor_ids.h"
+#include "tools/bench/bench_gui.h"
 #include "tools/sample/sample_project.h"
 
 namespace {
@@ -29,10 +30,6 @@ namespace {
 enum { RUNS = 20, MAP = 64 };
 
 int CountBox(HWND, const char*, const char*, unsigned) { return IDOK; }
-
-double Ms(std::chrono::steady_clock::time_point from) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from).count();
-}
 
 // A mouse message at the middle of a cell of the view.
 void Mouse(UINT msg, int x, int y, WPARAM keys) {
