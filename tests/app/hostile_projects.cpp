@@ -74,21 +74,21 @@ void EmptyLists() {
     g_Stage.Resize(1, 1);
 }
 
-// Records whose own lists are empty: skill lists without categories, slots,
-// scenes or menus (every other one without even skill 0), characters,
-// classes and rules without their tables, animations without frames, help
-// pages without text, events without pages.
-void EmptyInnerLists() {
+// Records whose own lists are empty: skill lists without categories or
+// slots, the first with its skills but no scene or menu, the last without
+// even skill 0 but with more scenes and menu entries than the editor shows;
+// characters, classes and rules without their tables, animations without
+// frames, help pages without text, events without pages.
+void InnerListsEmptyOrOverlong() {
     if (g_SkillLists.size() < 2) g_SkillLists.push_back(g_SkillLists.empty() ? cSkillList() : g_SkillLists.back());
-    for (size_t i = 0; i < g_SkillLists.size(); ++i) {
-        cSkillList& list = g_SkillLists[i];
-        for (VECTOR_CLASS<cCmd>* menu : {&list.vCmd, &list.vLearnMenu, &list.vSellMenu, &list.vForgetMenu})
-            menu->clear();
+    for (cSkillList& list : g_SkillLists) {
         list.vCateg.clear();
         list.vSlot.clear();
-        list.vScene.clear();
-        if (i % 2) list.vSkill.clear();
+        for (VECTOR_CLASS<cCmd>* menu : {&list.vCmd, &list.vLearnMenu, &list.vSellMenu, &list.vForgetMenu})
+            menu->resize(&list == &g_SkillLists.back() ? menu->size() + 2 : 0);
+        list.vScene.resize(&list == &g_SkillLists.back() ? 16 : 0, 1);
     }
+    g_SkillLists.back().vSkill.clear();
     for (cClass& c : g_ClassList) {
         c.OrgSlots.clear();
         c.Senses.clear();
@@ -213,12 +213,18 @@ int SaveIn(const cHostileProject& project, const char* path, const std::function
 
 const cHostileProject kHostileProjects[] = {
     {"EmptyLists", EmptyLists, nullptr},
-    {"EmptyInnerLists", EmptyInnerLists, nullptr},
+    {"InnerListsEmptyOrOverlong", InnerListsEmptyOrOverlong, nullptr},
     {"ReferencesPastTheEnd", ReferencesPastTheEnd, nullptr},
     {"OldestSeedVersions", [] {}, SeedVersion},
 };
 
 int HostileProjectCount() { return static_cast<int>(sizeof(kHostileProjects) / sizeof(kHostileProjects[0])); }
+
+const cHostileProject& HostileProject(const char* name) {
+    for (const cHostileProject& project : kHostileProjects)
+        if (std::strcmp(project.Name, name) == 0) return project;
+    return kHostileProjects[0];
+}
 
 int WriteHostileProject(const cHostileProject& project) {
     if (!LoadDataFiles(g_Project, 0) || !g_Stage.LoadFile(kHostileStage)) return 0;

@@ -15,6 +15,7 @@ struct cHostileProject {
 
 extern const cHostileProject kHostileProjects[];
 int HostileProjectCount();
+const cHostileProject& HostileProject(const char* name);
 
 // The sample project's "data\" written into the current project folder,
 // loaded, damaged by `project` and written again, the open stage with it.

@@ -84,11 +84,11 @@ public:
         Check(where);
     }
 
-    // Runs `open`, which runs dialog D modal; once D is initialised (and has
-    // painted) `inside` runs, then D closes. `expected`: D must open.
+    // Runs `open`, which must run dialog D modal; once D is initialised (and
+    // has painted) `inside` runs, then D closes.
     template <class D>
     void Dialog(const std::string& where, const std::function<void()>& open,
-                const std::function<void(D*)>& inside = nullptr, bool expected = true) {
+                const std::function<void(D*)>& inside = nullptr) {
         bool opened = false;
         QueueStep([&opened, &inside] {
             D* d = OpenBox<D>();
@@ -99,24 +99,25 @@ public:
             return true;
         });
         open();
-        if (!opened) DropSteps();
-        if (expected && !opened) m_Faults.push_back(where + ": did not open");
+        if (!opened) {
+            DropSteps();
+            m_Faults.push_back(where + ": did not open");
+        }
         Check(where);
     }
 
     // A record list's edit dialog D on its current record, or on a new one
-    // when no record is chosen and the list can insert.
+    // when no record is chosen and the list can insert; nothing when it can
+    // do neither (a class's senses without skill lists).
     template <class D>
     void SubList(const std::string& where, RECORD_SUBLIST& list, const std::function<void(D*)>& inside = nullptr) {
-        const bool current = list.m_pList && list.m_pList->GetDataPos() >= 0;
-        const bool insert = !current && list.m_Ids.insert && list.m_pList;
-        Dialog<D>(
-            where,
-            [&] {
-                if (current) list.EditSelected();
-                if (insert) list.InsertAndEdit();
-            },
-            inside, current || insert);
+        if (!list.m_pList) return;
+        if (list.m_pList->GetDataPos() >= 0)
+            Dialog<D>(
+                where, [&list] { list.EditSelected(); }, inside);
+        else if (list.m_Ids.insert)
+            Dialog<D>(
+                where, [&list] { list.InsertAndEdit(); }, inside);
     }
 
     std::vector<std::string> m_Faults;
@@ -160,10 +161,12 @@ std::string Listed(const std::vector<std::string>& lines) {
     return all;
 }
 
-class HostileProjects : public ::testing::TestWithParam<int> {
+// The editor started on a hostile project; every box is answered Yes.
+class HostileProjectTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const cHostileProject& project = kHostileProjects[GetParam()];
+    // The project written, then the editor started on it; start-up's own
+    // faults are the tour's first.
+    void Open(const cHostileProject& project) {
         ResetProject();
         ASSERT_EQ(1, WriteHostileProject(project)) << project.Name;
         m_pBoxes.reset(new ScopedBoxes(IDYES));
@@ -182,15 +185,28 @@ protected:
     }
     HWND StageWnd() const { return g_lpStageWnd->m_hWnd; }
     void Command(WORD id) { SendMessageA(StageWnd(), WM_COMMAND, id, 0); }
-
-    void StageDialogs();
-    void EventDialogs();
-    void DatabasePages();
-    void WorldMapDialogs();
+    // The database sheet open on `tab`; its page.
+    DLG_DBPAGE* ShowDatabaseTab(int tab) {
+        if (!g_lpStageWnd->Database()) Command(CM_DATABASE);
+        PROP_DATABASE* sheet = g_lpStageWnd->Database();
+        if (!sheet) return nullptr;
+        SendMessageA(sheet->m_hWnd, PSM_SETCURSEL, tab, 0);
+        PumpMessages();
+        return sheet->Page(tab);
+    }
 
     Tour m_Tour;
     std::unique_ptr<ScopedBoxes> m_pBoxes;
     ScopedMainWindow m_MainWindow;
+};
+
+class HostileProjects : public HostileProjectTest, public ::testing::WithParamInterface<int> {
+protected:
+    void SetUp() override { Open(kHostileProjects[GetParam()]); }
+    void StageDialogs();
+    void EventDialogs();
+    void DatabasePages();
+    void WorldMapDialogs();
 };
 
 void HostileProjects::StageDialogs() {
@@ -211,6 +227,7 @@ void HostileProjects::StageDialogs() {
     t.Step("enemy palette", [&] { Command(CM_LAYER_ENEMY); });
     DLG_ENEMY* enemies = g_lpStageWnd->EnemyPalette();
     ASSERT_NE(nullptr, enemies);
+
     auto insideEnemy = [&t](DLG_ENEMY_SET* d) {
         t.SubList<DLG_MOVEAI>("movement rule", d->m_RuleEdits);
         t.Dialog<DLG_MOVEAITEMPLATE>("movement-AI templates", [d] { d->ArrangeTemplates(); });
@@ -218,6 +235,7 @@ void HostileProjects::StageDialogs() {
     t.Dialog<DLG_ENEMY_SET>(
         "placed enemy",
         [&] {
+            PickRow(enemies->m_hWnd, IDC_ENEMYPLT_LIST, 0);
             if (g_Stage.PutEnemies.empty())
                 Click(enemies->m_hWnd, IDC_LISTPLT_INSERT);
             else
@@ -256,11 +274,17 @@ void HostileProjects::EventDialogs() {
         g_StageEditState.CurrentEvent = g_Stage.FindAt(event.X, event.Y);
         Command(CM_EVENT_EDIT);
     };
-    ASSERT_FALSE(g_Stage.Events.empty());
-    t.Dialog<DLG_EVENT_SET>(
-        "stage event", [&] { editAt(g_Stage.Events[0]); }, everyAction);
-    // The last one is damaged as the project's events are.
-    if (g_Stage.Events.size() > 1) t.Dialog<DLG_EVENT_SET>("last stage event", [&] { editAt(g_Stage.Events.back()); });
+    if (g_Stage.Events.empty()) {
+        g_MapCursor.m_pCur->nX = g_MapCursor.m_pCur->nY = 0;
+        t.Dialog<DLG_EVENT_SET>(
+            "new stage event", [&] { Command(CM_EVENT_NEW); }, everyAction);
+    } else {
+        t.Dialog<DLG_EVENT_SET>(
+            "stage event", [&] { editAt(g_Stage.Events[0]); }, everyAction);
+        // The last one is damaged as the project's events are.
+        if (g_Stage.Events.size() > 1)
+            t.Dialog<DLG_EVENT_SET>("last stage event", [&] { editAt(g_Stage.Events.back()); });
+    }
     t.Dialog<DLG_EVENT_SET>(
         "start event", [&] { Command(CM_START_EVENT); }, [chooser](DLG_EVENT_SET* d) { chooser("start event", d); });
     t.Step("event palette", [&] { Command(CM_LAYER_EVENT); });
@@ -281,16 +305,12 @@ void HostileProjects::DatabasePages() {
     t.Step("database sheet", [&] { Command(CM_DATABASE); });
     PROP_DATABASE* sheet = g_lpStageWnd->Database();
     ASSERT_NE(nullptr, sheet);
-    auto show = [&](int tab) {
+    for (int tab = 0; tab < PROP_DATABASE::PAGE_COUNT; ++tab) {
+        DLG_DBPAGE* page = nullptr;
         t.Step("database tab " + std::to_string(tab), [&] {
-            SendMessageA(sheet->m_hWnd, PSM_SETCURSEL, tab, 0);
-            PumpMessages();
+            page = ShowDatabaseTab(tab);
             sheet->OnIdle(1);
         });
-        return sheet->Page(tab);
-    };
-    for (int tab = 0; tab < PROP_DATABASE::PAGE_COUNT; ++tab) {
-        DLG_DBPAGE* page = show(tab);
         if (auto* p = dynamic_cast<DLG_DBCLASS*>(page)) {
             t.SubList<DLG_SENSE>("class senses", p->m_SenseEdits,
                                  [&t](DLG_SENSE* d) { t.SubList<DLG_INPUT>("class sense", d->m_SenseEdits); });
@@ -386,3 +406,29 @@ INSTANTIATE_TEST_SUITE_P(Projects, HostileProjects, ::testing::Range(0, HostileP
                          [](const ::testing::TestParamInfo<int>& info) {
                              return std::string(kHostileProjects[info.param].Name);
                          });
+
+// The skill-list page binds the first scenes and menu entries of the list it
+// shows: a list with more of them (a damaged "Skill.dat" loads so) is edited
+// through those controls all the same, and the page gives it the entries it
+// shows and no more.
+TEST_F(HostileProjectTest, TheSkillListPageEditsAnOverlongList) {
+    Open(HostileProject("InnerListsEmptyOrOverlong"));
+    const int last = static_cast<int>(g_SkillLists.size()) - 1;
+    ASSERT_GE(last, 1);
+    ASSERT_EQ(16u, g_SkillLists[last].vScene.size());
+    ASSERT_EQ(9u, g_SkillLists[last].vCmd.size());
+    auto* page = dynamic_cast<DLG_DBSKILLLIST*>(ShowDatabaseTab(PROP_DATABASE::TAB_SKILL_LIST));
+    ASSERT_NE(nullptr, page);
+    PickRow(page->m_hWnd, page->m_List.m_wId, last);
+    HWND scene = GetDlgItem(page->m_hWnd, 1426);  // scene 0
+    const int before = page->m_Work[last].vScene.At(0);
+    SendMessageA(scene, BM_SETCHECK, before ? BST_UNCHECKED : BST_CHECKED, 0);
+    Click(page->m_hWnd, 1426);
+    SetDlgItemTextA(page->m_hWnd, 1404, "習う");  // the first skill-menu entry
+    const cSkillList& shown = page->m_Work[last];
+    EXPECT_EQ(before ? 0 : 1, shown.vScene.At(0));
+    EXPECT_EQ("習う", shown.vCmd.At(0).Label);
+    EXPECT_EQ(static_cast<size_t>(cSkillList::SCENE_COUNT), shown.vScene.size());
+    EXPECT_EQ(static_cast<size_t>(cSkillList::CMD_COUNT), shown.vCmd.size());
+    EXPECT_TRUE(m_MainWindow.Actions().empty());
+}
