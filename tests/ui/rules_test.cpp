@@ -182,6 +182,33 @@ TEST(HookRules, KeyDecisions) {
     }
 }
 
+// An open menu or a dropped combo list takes every key: nothing is copied
+// to the dialog behind it, not even Escape is swallowed where the dialog
+// has no hook object; only the Ctrl flag follows.
+TEST(HookRules, AMenuOrADroppedListTakesEveryKey) {
+    const struct {
+        const char* what;
+        HOOK_KEY_INPUT in;
+        int ctrlAfter;
+    } cases[] = {
+        {"Return", Key(kEnter), 0},
+        {"Escape", Key(kEsc), 0},
+        {"Delete", Key(kDelete), 0},
+        {"an arrow", Key(kLeft), 0},
+        {"Ctrl+X", Key(kX, 0, HOOK_IME_IDLE, 1), 1},
+        {"Ctrl down", Key(kCtrl), 1},
+        {"Ctrl up", Key(kCtrl, 0, HOOK_IME_IDLE, 1, 1), 0},
+        {"Escape in a window without a hook object", HOOK_KEY_INPUT{kEsc}, 0},
+    };
+    for (auto c : cases) {
+        c.in.menuOrListOpen = 1;
+        const HOOK_KEY_DECISION d = DecideHookKey(c.in);
+        EXPECT_EQ(0, d.swallow) << c.what;
+        EXPECT_EQ(0u, d.post) << c.what;
+        EXPECT_EQ(c.ctrlAfter, d.ctrlHeld) << c.what;
+    }
+}
+
 TEST(HookRules, EscapeOutsideDialogs) {
     HOOK_KEY_INPUT in;
     in.key = kEsc;
