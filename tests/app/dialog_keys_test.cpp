@@ -1,10 +1,13 @@
-// Chains of modal dialogs over the stage editor, driven with the keyboard:
-// each dialog opens the next, the innermost is ended with a key, and every
-// dialog that is still modal must then be the active window above the stage
-// editor, hold the focus and take its own key.
+// The stage editor's dialogs driven with the keyboard. Chains of modal
+// dialogs: each dialog opens the next, the innermost is ended with a key,
+// and every dialog that is still modal must then be the active window above
+// the stage editor, hold the focus and take its own key. The lists' pop-up
+// menus: Escape closes the menu and Return carries out its item, and the
+// window stays open either way.
 #include <windows.h>
 
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -21,6 +24,7 @@
 #include "events/dlg_event_set.h"
 #include "events/dlg_eventact.h"
 #include "events/dlg_eventactplt.h"
+#include "model/ai.h"
 #include "model/event.h"
 #include "resources/event_actions_ids.h"
 #include "resources/events_ids.h"
@@ -77,7 +81,7 @@ std::string Facts(const cSeen& s) {
            (s.endedByKey ? "" : " key-did-not-reach-it");
 }
 
-class ModalChains : public EditorTest {
+class DialogKeys : public EditorTest {
 protected:
     void TearDown() override {
         EXPECT_EQ(0, DropSteps());
@@ -160,7 +164,7 @@ protected:
 
 // After the inner dialog of each chain ends, the one that is still modal is
 // on top, active and with the focus, and its Esc or Return ends it.
-TEST_F(ModalChains, TheDialogStillModalComesBackOnTopWithTheFocus) {
+TEST_F(DialogKeys, TheDialogStillModalComesBackOnTopWithTheFocus) {
     const cChain chains[] = {
         {"position groups",
          [this] { Command(CM_GROUP_POS); },
@@ -222,6 +226,138 @@ TEST_F(ModalChains, TheDialogStillModalComesBackOnTopWithTheFocus) {
                 EXPECT_EQ(Facts(outer), Facts(seen[i])) << chain.name << ": " << level;
             else
                 EXPECT_EQ(1, seen[i].endedByKey) << chain.name << ": " << level;
+        }
+    }
+}
+
+namespace {
+
+struct cListMenu {
+    const char* name;
+    std::function<void()> open;  // opens the window; a modal dialog's returns when it has ended
+    HWND (*wnd)();
+    int list;
+    std::function<size_t()> copied;  // the records on the list's clipboard
+};
+
+struct cMenuSeen {
+    int escapeLeftItOpen = 0, returnLeftItOpen = 0;  // the window, active, once the menu had gone
+    size_t copied = 0;
+};
+
+// Right-clicks the list's first row twice: Escape in the first menu, Home,
+// Down and Return ("コピー") in the second; then a modal dialog is closed.
+cMenuSeen RunListMenu(const cListMenu& row, int modal) {
+    cMenuSeen seen;
+    int round = 0, phase = 0, ticks = 0, done = 0;
+    WhenShown([&] {
+        ++ticks;
+        HWND wnd = row.wnd();
+        if (ticks > 300) {  // the window or its menu never came: close what is open
+            EndMenu();
+            if (wnd && modal) PostMessageA(wnd, WM_CLOSE, 0, 0);
+            done = -1;
+            return true;
+        }
+        if (phase == 0) {
+            if (wnd && !modal && GetActiveWindow() != wnd) SetForegroundWindow(wnd);  // a palette is clicked first
+            if (!wnd || GetActiveWindow() != wnd) return false;
+            HWND list = GetDlgItem(wnd, row.list);
+            RECT item = {};
+            SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+            POINT at = {item.left + 10, (item.top + item.bottom) / 2};
+            ClientToScreen(list, &at);
+            SetCursorPos(0, 0);  // off the menu, whose item under the pointer would be highlighted
+            PostMessageA(wnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y));
+            phase = 1;
+        } else if (phase == 1) {
+            HWND menu = FindWindowA("#32768", nullptr);
+            if (!menu || !IsWindowVisible(menu)) return false;
+            if (round == 0) {
+                TypeKeys({VK_ESCAPE});
+            } else {
+                for (WORD key : {VK_HOME, VK_DOWN, VK_RETURN}) TypeKeys({key});
+            }
+            phase = 2;
+            ticks = 0;
+        } else {
+            HWND menu = FindWindowA("#32768", nullptr);
+            if ((menu && IsWindowVisible(menu)) || ticks < 10) return false;
+            const int open = wnd && GetActiveWindow() == wnd;
+            (round == 0 ? seen.escapeLeftItOpen : seen.returnLeftItOpen) = open;
+            if (round == 0 && open) {
+                round = 1;
+                phase = 0;
+                ticks = 0;
+                return false;
+            }
+            if (wnd) seen.copied = row.copied();
+            if (wnd && modal) PostMessageA(wnd, WM_CLOSE, 0, 0);
+            done = 1;
+            return true;
+        }
+        return false;
+    });
+    row.open();
+    for (int i = 0; i < 600 && !done; ++i) {  // a palette's loop is the test's
+        PumpMessages();
+        Sleep(5);
+    }
+    WhenShown(nullptr);
+    EXPECT_EQ(1, done) << row.name;
+    return seen;
+}
+
+}  // namespace
+
+TEST_F(DialogKeys, EscapeAndReturnInEveryListsMenuLeaveTheWindowOpen) {
+    // Every list holds a record to copy.
+    g_Stage.OtherConds.push_back(cEndCond());
+    ASSERT_FALSE(g_EventPlt.empty());
+    g_EventPlt[0].Pages[0].Acts.push_back(cEventAct());
+    auto stageLines = [](int list) { return OpenBox<DLG_STAGE>()->m_Lists[list].m_Clipboard.size(); };
+    const cListMenu palettes[] = {
+        {"enemy palette", [this] { Command(CM_LAYER_ENEMY); }, Wnd<DLG_ENEMY>, IDC_ENEMYPLT_LIST,
+         [] { return OpenBox<DLG_ENEMY>()->m_List.m_Clipboard.size(); }},
+        {"event palette", [this] { Command(CM_LAYER_EVENT); }, Wnd<DLG_EVENT>, IDC_EVENTPLT_LIST,
+         [] { return OpenBox<DLG_EVENT>()->m_List.m_Clipboard.size(); }},
+    };
+    const cListMenu dialogs[] = {
+        {"victory lines", [this] { Command(CM_STAGE_SETTINGS); }, Wnd<DLG_STAGE>, IDC_STAGE_WIN_LIST,
+         [&] { return stageLines(ENDCOND_LIST_WIN); }},
+        {"defeat lines", [this] { Command(CM_STAGE_SETTINGS); }, Wnd<DLG_STAGE>, IDC_STAGE_LOSE_LIST,
+         [&] { return stageLines(ENDCOND_LIST_LOSE); }},
+        {"other rules", [this] { Command(CM_STAGE_SETTINGS); }, Wnd<DLG_STAGE>, IDC_STAGE_OTHER_LIST,
+         [&] { return stageLines(ENDCOND_LIST_OTHER); }},
+        {"position groups", [this] { Command(CM_GROUP_POS); }, Wnd<DLG_GROUPPOS>, IDC_GROUPPOS_LIST,
+         [] { return OpenBox<DLG_GROUPPOS>()->m_List.m_Clipboard.size(); }},
+        {"an enemy's rules",
+         [this] {
+             Command(CM_LAYER_ENEMY);
+             Click(Enemies(), IDC_LISTPLT_EDIT);
+         },
+         Wnd<DLG_ENEMY_SET>, IDC_ENEMYSET_RULES,
+         [] { return OpenBox<DLG_ENEMY_SET>()->m_RuleList.m_Clipboard.size(); }},
+        {"an event's pages",
+         [this] {
+             Command(CM_LAYER_EVENT);
+             Click(Events(), IDC_LISTPLT_EDIT);
+         },
+         Wnd<DLG_EVENT_SET>, IDC_PAGE_LIST, [] { return OpenBox<DLG_EVENT_SET>()->m_PageList.m_Clipboard.size(); }},
+        {"an event's actions",
+         [this] {
+             Command(CM_LAYER_EVENT);
+             Click(Events(), IDC_LISTPLT_EDIT);
+         },
+         Wnd<DLG_EVENT_SET>, IDC_ACTION_LIST, [] { return OpenBox<DLG_EVENT_SET>()->m_ActList.m_Clipboard.size(); }},
+    };
+    for (int modal : {0, 1}) {
+        for (const cListMenu& row : modal ? std::vector<cListMenu>(std::begin(dialogs), std::end(dialogs))
+                                          : std::vector<cListMenu>(std::begin(palettes), std::end(palettes))) {
+            const cMenuSeen seen = RunListMenu(row, modal);
+            EXPECT_EQ(1, seen.escapeLeftItOpen) << row.name;
+            EXPECT_EQ(1, seen.returnLeftItOpen) << row.name;
+            EXPECT_LT(0u, seen.copied) << row.name << ": Return carried out コピー";
         }
     }
 }
