@@ -232,97 +232,137 @@ TEST_F(DialogKeys, TheDialogStillModalComesBackOnTopWithTheFocus) {
 
 namespace {
 
-struct cListMenu {
+// A window of the stage editor with a list or a combo box in it.
+struct cPopupHost {
     const char* name;
     std::function<void()> open;  // opens the window; a modal dialog's returns when it has ended
     HWND (*wnd)();
-    int list;
-    std::function<size_t()> copied;  // the records on the list's clipboard
+    int item;                   // the list or the combo box
+    std::function<int()> seen;  // what the keys did (the records copied, the combo's row)
 };
 
-struct cMenuSeen {
-    int escapeLeftItOpen = 0, returnLeftItOpen = 0;  // the window, active, once the menu had gone
-    size_t copied = 0;
+bool IsPopupShown() {
+    for (const char* popup : {"#32768", "ComboLBox"}) {
+        HWND wnd = FindWindowA(popup, nullptr);
+        if (wnd && IsWindowVisible(wnd)) return true;
+    }
+    return false;
+}
+
+struct cPopupSeen {
+    std::vector<std::pair<int, int>> rounds;  // the window stood active; what the host saw
+    int escapeEnded = 0;                      // the Escape after the rounds ended the dialog
 };
 
-// Right-clicks the list's first row twice: Escape in the first menu, Home,
-// Down and Return ("コピー") in the second; then a modal dialog is closed.
-cMenuSeen RunListMenu(const cListMenu& row, int modal) {
-    cMenuSeen seen;
-    int round = 0, phase = 0, ticks = 0, done = 0;
+// Once the window is active, `popUp` opens a menu or a combo list in it and
+// each round's keys are typed there; once it has gone, whether the window
+// stood active and what the host saw are noted. After the last round a
+// modal dialog is ended: with Escape when `escape`, else closed; `finally`
+// then closes what else is open.
+cPopupSeen RunPopups(const cPopupHost& host, int modal, std::function<void(HWND)> popUp,
+                     const std::vector<std::vector<WORD>>& rounds, int escape = 0,
+                     std::function<void()> finally = nullptr) {
+    cPopupSeen seen;
+    enum { OPEN, TYPE, SETTLE, END } phase = OPEN;
+    int ticks = 0, done = 0;
     WhenShown([&] {
         ++ticks;
-        HWND wnd = row.wnd();
-        if (ticks > 300) {  // the window or its menu never came: close what is open
+        HWND wnd = host.wnd();
+        if (phase == END) {
+            if (wnd && ticks < 60) return false;
+            seen.escapeEnded = !wnd;
+            if (wnd) PostMessageA(wnd, WM_CLOSE, 0, 0);  // Escape went elsewhere
+        } else if (ticks > 300) {                        // the window or its pop-up never came: close what is open
             EndMenu();
             if (wnd && modal) PostMessageA(wnd, WM_CLOSE, 0, 0);
             done = -1;
-            return true;
-        }
-        if (phase == 0) {
+        } else if (phase == OPEN) {
             if (wnd && !modal && GetActiveWindow() != wnd) SetForegroundWindow(wnd);  // a palette is clicked first
             if (!wnd || GetActiveWindow() != wnd) return false;
-            HWND list = GetDlgItem(wnd, row.list);
-            RECT item = {};
-            SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
-            POINT at = {item.left + 10, (item.top + item.bottom) / 2};
-            ClientToScreen(list, &at);
-            SetCursorPos(0, 0);  // off the menu, whose item under the pointer would be highlighted
-            PostMessageA(wnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y));
-            phase = 1;
-        } else if (phase == 1) {
-            HWND menu = FindWindowA("#32768", nullptr);
-            if (!menu || !IsWindowVisible(menu)) return false;
-            if (round == 0) {
-                TypeKeys({VK_ESCAPE});
-            } else {
-                for (WORD key : {VK_HOME, VK_DOWN, VK_RETURN}) TypeKeys({key});
-            }
-            phase = 2;
+            SetCursorPos(0, 0);  // off the pop-up, whose row under the pointer would be highlighted
+            popUp(GetDlgItem(wnd, host.item));
+            phase = TYPE;
+            return false;
+        } else if (phase == TYPE) {
+            if (!IsPopupShown()) return false;
+            for (WORD key : rounds[seen.rounds.size()]) TypeKeys({key});
+            phase = SETTLE;
             ticks = 0;
+            return false;
         } else {
-            HWND menu = FindWindowA("#32768", nullptr);
-            if ((menu && IsWindowVisible(menu)) || ticks < 10) return false;
+            if (IsPopupShown() || ticks < 10) return false;
             const int open = wnd && GetActiveWindow() == wnd;
-            (round == 0 ? seen.escapeLeftItOpen : seen.returnLeftItOpen) = open;
-            if (round == 0 && open) {
-                round = 1;
-                phase = 0;
+            seen.rounds.push_back({open, open ? host.seen() : -1});
+            if (open && seen.rounds.size() < rounds.size()) {
+                phase = OPEN;
                 ticks = 0;
                 return false;
             }
-            if (wnd) seen.copied = row.copied();
+            if (wnd && modal && escape) {
+                TypeKeys({VK_ESCAPE});
+                phase = END;
+                ticks = 0;
+                return false;
+            }
             if (wnd && modal) PostMessageA(wnd, WM_CLOSE, 0, 0);
-            done = 1;
-            return true;
         }
-        return false;
+        if (finally) finally();
+        if (!done) done = 1;
+        return true;
     });
-    row.open();
+    host.open();
     for (int i = 0; i < 600 && !done; ++i) {  // a palette's loop is the test's
         PumpMessages();
         Sleep(5);
     }
     WhenShown(nullptr);
-    EXPECT_EQ(1, done) << row.name;
+    EXPECT_EQ(1, done) << host.name;
     return seen;
 }
 
+// A right click on the list's first row.
+void RightClickFirstRow(HWND list) {
+    RECT item = {};
+    SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    POINT at = {item.left + 10, (item.top + item.bottom) / 2};
+    ClientToScreen(list, &at);
+    PostMessageA(GetParent(list), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y));
+}
+
+// The combo box on its first row, its list down.
+void DropFirstRow(HWND combo) {
+    SetFocus(combo);
+    SendMessageA(combo, CB_SETCURSEL, 0, 0);
+    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+}
+
+int ComboRowOf(HWND (*wnd)(), int id) { return static_cast<int>(SendDlgItemMessageA(wnd(), id, CB_GETCURSEL, 0, 0)); }
+
 }  // namespace
 
+// Escape closes a list's menu and Return carries out its item ("コピー",
+// Home and Down away); the window stays open either way.
 TEST_F(DialogKeys, EscapeAndReturnInEveryListsMenuLeaveTheWindowOpen) {
     // Every list holds a record to copy.
     g_Stage.OtherConds.push_back(cEndCond());
     ASSERT_FALSE(g_EventPlt.empty());
     g_EventPlt[0].Pages[0].Acts.push_back(cEventAct());
-    auto stageLines = [](int list) { return OpenBox<DLG_STAGE>()->m_Lists[list].m_Clipboard.size(); };
-    const cListMenu palettes[] = {
-        {"enemy palette", [this] { Command(CM_LAYER_ENEMY); }, Wnd<DLG_ENEMY>, IDC_ENEMYPLT_LIST,
-         [] { return OpenBox<DLG_ENEMY>()->m_List.m_Clipboard.size(); }},
-        {"event palette", [this] { Command(CM_LAYER_EVENT); }, Wnd<DLG_EVENT>, IDC_EVENTPLT_LIST,
-         [] { return OpenBox<DLG_EVENT>()->m_List.m_Clipboard.size(); }},
+    auto stageLines = [](int list) { return static_cast<int>(OpenBox<DLG_STAGE>()->m_Lists[list].m_Clipboard.size()); };
+    auto enemyRules = [this] {
+        Command(CM_LAYER_ENEMY);
+        Click(Enemies(), IDC_LISTPLT_EDIT);
     };
-    const cListMenu dialogs[] = {
+    auto eventTemplate = [this] {
+        Command(CM_LAYER_EVENT);
+        Click(Events(), IDC_LISTPLT_EDIT);
+    };
+    const cPopupHost palettes[] = {
+        {"enemy palette", [this] { Command(CM_LAYER_ENEMY); }, Wnd<DLG_ENEMY>, IDC_ENEMYPLT_LIST,
+         [] { return static_cast<int>(OpenBox<DLG_ENEMY>()->m_List.m_Clipboard.size()); }},
+        {"event palette", [this] { Command(CM_LAYER_EVENT); }, Wnd<DLG_EVENT>, IDC_EVENTPLT_LIST,
+         [] { return static_cast<int>(OpenBox<DLG_EVENT>()->m_List.m_Clipboard.size()); }},
+    };
+    const cPopupHost dialogs[] = {
         {"victory lines", [this] { Command(CM_STAGE_SETTINGS); }, Wnd<DLG_STAGE>, IDC_STAGE_WIN_LIST,
          [&] { return stageLines(ENDCOND_LIST_WIN); }},
         {"defeat lines", [this] { Command(CM_STAGE_SETTINGS); }, Wnd<DLG_STAGE>, IDC_STAGE_LOSE_LIST,
@@ -330,34 +370,61 @@ TEST_F(DialogKeys, EscapeAndReturnInEveryListsMenuLeaveTheWindowOpen) {
         {"other rules", [this] { Command(CM_STAGE_SETTINGS); }, Wnd<DLG_STAGE>, IDC_STAGE_OTHER_LIST,
          [&] { return stageLines(ENDCOND_LIST_OTHER); }},
         {"position groups", [this] { Command(CM_GROUP_POS); }, Wnd<DLG_GROUPPOS>, IDC_GROUPPOS_LIST,
-         [] { return OpenBox<DLG_GROUPPOS>()->m_List.m_Clipboard.size(); }},
-        {"an enemy's rules",
-         [this] {
-             Command(CM_LAYER_ENEMY);
-             Click(Enemies(), IDC_LISTPLT_EDIT);
-         },
-         Wnd<DLG_ENEMY_SET>, IDC_ENEMYSET_RULES,
-         [] { return OpenBox<DLG_ENEMY_SET>()->m_RuleList.m_Clipboard.size(); }},
-        {"an event's pages",
-         [this] {
-             Command(CM_LAYER_EVENT);
-             Click(Events(), IDC_LISTPLT_EDIT);
-         },
-         Wnd<DLG_EVENT_SET>, IDC_PAGE_LIST, [] { return OpenBox<DLG_EVENT_SET>()->m_PageList.m_Clipboard.size(); }},
-        {"an event's actions",
-         [this] {
-             Command(CM_LAYER_EVENT);
-             Click(Events(), IDC_LISTPLT_EDIT);
-         },
-         Wnd<DLG_EVENT_SET>, IDC_ACTION_LIST, [] { return OpenBox<DLG_EVENT_SET>()->m_ActList.m_Clipboard.size(); }},
+         [] { return static_cast<int>(OpenBox<DLG_GROUPPOS>()->m_List.m_Clipboard.size()); }},
+        {"an enemy's rules", enemyRules, Wnd<DLG_ENEMY_SET>, IDC_ENEMYSET_RULES,
+         [] { return static_cast<int>(OpenBox<DLG_ENEMY_SET>()->m_RuleList.m_Clipboard.size()); }},
+        {"an event's pages", eventTemplate, Wnd<DLG_EVENT_SET>, IDC_PAGE_LIST,
+         [] { return static_cast<int>(OpenBox<DLG_EVENT_SET>()->m_PageList.m_Clipboard.size()); }},
+        {"an event's actions", eventTemplate, Wnd<DLG_EVENT_SET>, IDC_ACTION_LIST,
+         [] { return static_cast<int>(OpenBox<DLG_EVENT_SET>()->m_ActList.m_Clipboard.size()); }},
     };
+    const std::vector<std::vector<WORD>> rounds = {{VK_ESCAPE}, {VK_HOME, VK_DOWN, VK_RETURN}};
     for (int modal : {0, 1}) {
-        for (const cListMenu& row : modal ? std::vector<cListMenu>(std::begin(dialogs), std::end(dialogs))
-                                          : std::vector<cListMenu>(std::begin(palettes), std::end(palettes))) {
-            const cMenuSeen seen = RunListMenu(row, modal);
-            EXPECT_EQ(1, seen.escapeLeftItOpen) << row.name;
-            EXPECT_EQ(1, seen.returnLeftItOpen) << row.name;
-            EXPECT_LT(0u, seen.copied) << row.name << ": Return carried out コピー";
+        for (const cPopupHost& host : modal ? std::vector<cPopupHost>(std::begin(dialogs), std::end(dialogs))
+                                            : std::vector<cPopupHost>(std::begin(palettes), std::end(palettes))) {
+            const cPopupSeen seen = RunPopups(host, modal, RightClickFirstRow, rounds);
+            ASSERT_EQ(2u, seen.rounds.size()) << host.name << ": Escape ended the window";
+            EXPECT_EQ(1, seen.rounds[0].first) << host.name;
+            EXPECT_EQ(0, seen.rounds[0].second) << host.name << ": Escape copied";
+            EXPECT_EQ(1, seen.rounds[1].first) << host.name << ": Return ended the window";
+            EXPECT_LT(0, seen.rounds[1].second) << host.name << ": Return carried out コピー";
         }
+    }
+}
+
+// Escape in a dropped-down combo list closes the list and Return there
+// chooses the row; the dialog stays open (a rule just inserted stays
+// with it) and takes Escape afterwards.
+TEST_F(DialogKeys, EscapeAndReturnInAComboListLeaveTheDialogOpen) {
+    auto enemy = [this] {
+        Command(CM_LAYER_ENEMY);
+        Click(Enemies(), IDC_LISTPLT_EDIT);
+    };
+    auto newRule = [this] {
+        Command(CM_LAYER_ENEMY);
+        QueueStep([] {
+            DLG_ENEMY_SET* d = OpenBox<DLG_ENEMY_SET>();
+            if (!d) return false;
+            PostClick(d->m_hWnd, IDC_ENEMYSET_INSERT);
+            return true;
+        });
+        Click(Enemies(), IDC_LISTPLT_EDIT);
+    };
+    const cPopupHost hosts[] = {
+        {"stage settings' BGM", [this] { Command(CM_STAGE_SETTINGS); }, Wnd<DLG_STAGE>, IDC_STAGE_BGM,
+         [] { return ComboRowOf(Wnd<DLG_STAGE>, IDC_STAGE_BGM); }},
+        {"an enemy", enemy, Wnd<DLG_ENEMY_SET>, IDC_ENEMYSET_ENEMY,
+         [] { return ComboRowOf(Wnd<DLG_ENEMY_SET>, IDC_ENEMYSET_ENEMY); }},
+        {"an enemy's new rule", newRule, Wnd<DLG_MOVEAI>, IDC_MOVEAI_RANGE,
+         [] { return ComboRowOf(Wnd<DLG_MOVEAI>, IDC_MOVEAI_RANGE); }},
+    };
+    for (const cPopupHost& host : hosts) {
+        const cPopupSeen seen = RunPopups(host, 1, DropFirstRow, {{VK_ESCAPE}, {VK_DOWN, VK_RETURN}}, 1, [] {
+            if (HWND enemy = Wnd<DLG_ENEMY_SET>()) PostMessageA(enemy, WM_CLOSE, 0, 0);
+        });
+        ASSERT_EQ(2u, seen.rounds.size()) << host.name << ": Escape ended the dialog";
+        EXPECT_EQ((std::pair<int, int>(1, 0)), seen.rounds[0]) << host.name;
+        EXPECT_EQ((std::pair<int, int>(1, 1)), seen.rounds[1]) << host.name << ": Return ended the dialog";
+        EXPECT_EQ(1, seen.escapeEnded) << host.name << ": Escape with the list up ends the dialog";
     }
 }
