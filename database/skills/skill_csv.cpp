@@ -22,6 +22,8 @@ const char kCsvBadNumberText[] =
     "不正なファイルです。「No.」列が1列目にないかデータ番号が昇順（1～X）に並んでいない可能性があります。";
 const char kCsvCountText[] =
     "不正なファイルです。データ数が一致しません。（csvファイルのデータ %d個 ≠ ゲームのデータ %d個）";
+const char kCsvTooLargeText[] =
+    "「%s」の読み込みに失敗しました。\nファイルが大きすぎます。読み込めるCSVファイルは%uMBまでです。";
 
 namespace {
 

@@ -96,8 +96,13 @@ int BuildSkillCsvTable(CsvTable* table, const VECTOR_CLASS<cSkill>& skills, cons
 int ImportSkillCsvTable(VECTOR_CLASS<cSkill>& skills, const CsvTable& table, const VECTOR_CLASS<cCsvColumn>& columns,
                         const std::string& dataKind);
 
+// The largest skill file the import reads: 999 data lines of 4 KB each, ten
+// times the longest line an export writes. A larger one is refused unread.
+const unsigned long long kSkillCsvFileMax = 4ull << 20;
+
 // The refusals of the import, as shown.
 extern const char kCsvBadKindText[];
 extern const char kCsvNoHeaderText[];
 extern const char kCsvBadNumberText[];
-extern const char kCsvCountText[];  // with the file's and the list's counts
+extern const char kCsvCountText[];     // with the file's and the list's counts
+extern const char kCsvTooLargeText[];  // with the path and the largest size in MB

@@ -77,10 +77,17 @@ void DLG_DBSKILL::ImportCsv() {
         return;
     }
     CsvTable table;
-    if (!ReadCsvFile(path.c_str(), &table)) {
-        ErrorBoxPrintf(
-            "「%s」の読み込みに失敗しました。\nファイルが存在しない、またはExcelなどで使用中の可能性があります。",
-            path.c_str());
+    int failure = FILE_READ_UNREADABLE;
+    if (!ReadCsvFile(path.c_str(), &table, kSkillCsvFileMax, &failure)) {
+        // The working copy is untouched, and the editor goes on whatever the file was.
+        if (failure == FILE_READ_TOO_LARGE)
+            ErrorBoxPrintf(kCsvTooLargeText, path.c_str(), static_cast<unsigned>(kSkillCsvFileMax >> 20));
+        else if (failure == FILE_READ_NO_MEMORY)
+            ErrorBox("メモリが不足しています！");
+        else
+            ErrorBoxPrintf(
+                "「%s」の読み込みに失敗しました。\nファイルが存在しない、またはExcelなどで使用中の可能性があります。",
+                path.c_str());
         return;
     }
     // The import checks the whole table before it changes a skill; the copy

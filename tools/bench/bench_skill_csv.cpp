@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     const double importTime = Best(5, [&] {
         imported.assign(skills.size(), cSkill());
         CsvTable table;
-        ok &= ReadCsvFile(kPath, &table);
+        ok &= ReadCsvFile(kPath, &table, kSkillCsvFileMax);
         ok &= ImportSkillCsvTable(imported, table, SkillCsvColumns, kKind);
     });
     const double plainWrite = Best(5, [&] {

@@ -336,6 +336,62 @@ TEST_F(SkillPagesTest, CsvExportAndImportFromTheSkillSheet) {
     SkillSheetButton(PSBTN_CANCEL);
 }
 
+namespace {
+
+int NoMemory(int step) { return step == FILE_FAULT_MEMORY; }
+
+// What an import could change in a skill.
+std::string CsvCells(const cSkill& skill) {
+    std::string cells;
+    for (const cCsvColumn& c : SkillCsvColumns) cells += FormatCsvCell(c, c.Field(const_cast<cSkill&>(skill))) + ",";
+    return cells;
+}
+
+}  // namespace
+
+// A file too large for any skill list, or one the editor has no memory
+// for, is refused with a box; the skills and the editor stay as they were.
+TEST_F(SkillPagesTest, AnImportTooLargeOrWithoutMemoryLeavesTheEditorGoing) {
+    Open();
+    Show<DLG_DBSKILLLIST>(kLists);
+    DLG_DBSKILL* skills = OpenSkills();
+    ASSERT_NE(nullptr, skills);
+    const char* path = "csv\\Skill01.csv";
+    ASSERT_TRUE(FolderCreate("csv"));
+    ASSERT_TRUE(MakeSparseFile(path, 256ull << 20));
+    const VECTOR_CLASS<cSkill> before = skills->m_Work;
+    const struct {
+        const char* what;
+        int memoryFault;
+        const char* message;
+    } cases[] = {
+        {"256 MB", 0,
+         "「csv\\Skill01.csv」の読み込みに失敗しました。\nファイルが大きすぎます。読み込めるCSVファイルは4MBまでです。"},
+        {"no memory", 1, "メモリが不足しています！"},
+    };
+    for (const auto& c : cases) {
+        if (c.memoryFault) {
+            ASSERT_TRUE(WriteFileBytes(path, "データタイプ\r\nスキル01\r\nNo.\r\n1\r\n2\r\n3\r\n"));
+        }
+        const FileFaultHook old = SetFileFaultHook(c.memoryFault ? NoMemory : nullptr);
+        m_pBoxes->Reset();
+        m_pBoxes->Queue(IDYES);
+        m_pBoxes->Queue(IDYES);
+        Command(skills->m_hWnd, 11080, BN_CLICKED);
+        SetFileFaultHook(old);
+        ASSERT_EQ(3u, m_pBoxes->Count()) << c.what << ": " << MessageTexts(*m_pBoxes);
+        EXPECT_EQ(c.message, m_pBoxes->Calls()[2].text) << c.what;
+        EXPECT_EQ("エラー", m_pBoxes->Calls()[2].caption) << c.what;
+        EXPECT_EQ(before.size(), skills->m_Work.size()) << c.what;
+        for (size_t k = 0; k < before.size() && k < skills->m_Work.size(); ++k)
+            EXPECT_EQ(CsvCells(before[k]), CsvCells(skills->m_Work[k])) << c.what << " " << k;
+        EXPECT_TRUE(ScopedMainWindow::Actions().empty()) << c.what << ": the editor is not closed";
+        EXPECT_TRUE(ListPage()->m_pSkillSheet && ListPage()->m_pSkillSheet->IsOpen()) << c.what;
+    }
+    FileDelete(path);
+    SkillSheetButton(PSBTN_CANCEL);
+}
+
 TEST_F(SkillPagesTest, TheCompatibilityTypePage) {
     g_Database.CompatiTypes.resize(1);
     Open();
