@@ -114,7 +114,7 @@ const layout::Dialog kActionDialogs[] = {
       {-1, kSkillNote, 15, 35, 99, 8, Look::Label},
       {IDC_EVENTS_OK, "OK", 120, 60, 50, 14, Look::DefButton},
       {IDC_EVENTS_CANCEL, "ｷｬﾝｾﾙ", 175, 60, 50, 14, Look::Button}}},
-    // The status dialog's edits take any text: the chosen status sets their range.
+    // The status dialog's edits are plain, unlike the others' numbers-only ones.
     {IDD_EACT_STATUS,
      "ステータスの操作",
      486,
