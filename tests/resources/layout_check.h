@@ -58,4 +58,24 @@ inline void ExpectLayout(const Dialog& want) {
     }
 }
 
+// Style bits a control's template must carry (ES_NUMBER, UDS_SETBUDDYINT,
+// ...), the control found by its id; with a mask, the style under the mask
+// must read so (a static's kind: SS_TYPEMASK).
+struct Style {
+    int id;
+    DWORD bits;
+    DWORD mask = 0;  // 0: the bits themselves
+};
+
+inline void ExpectStyles(int dialogId, const std::vector<Style>& wanted) {
+    const dialog_template::Template got = dialog_template::Load(dialogId);
+    ASSERT_TRUE(got.found) << "dialog " << dialogId;
+    for (const Style& style : wanted) {
+        const auto items = got.WithId(style.id);
+        ASSERT_EQ(1u, items.size()) << "dialog " << dialogId << ", control " << style.id;
+        const DWORD mask = style.mask ? style.mask : style.bits;
+        EXPECT_EQ(style.bits, items[0]->style & mask) << "dialog " << dialogId << ", control " << style.id;
+    }
+}
+
 }  // namespace layout
