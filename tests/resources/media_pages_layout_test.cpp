@@ -5,6 +5,26 @@
 
 namespace {
 
+// Style bits a control's template must carry (ES_NUMBER, UDS_SETBUDDYINT,
+// ...), the control found by its id; with a mask, the style under the mask
+// must read so (a static's kind: SS_TYPEMASK).
+struct Style {
+    int id;
+    DWORD bits;
+    DWORD mask = 0;  // 0: the bits themselves
+};
+
+void ExpectStyles(int dialogId, const std::vector<Style>& wanted) {
+    const dialog_template::Template got = dialog_template::Load(dialogId);
+    ASSERT_TRUE(got.found) << "dialog " << dialogId;
+    for (const Style& style : wanted) {
+        const auto items = got.WithId(style.id);
+        ASSERT_EQ(1u, items.size()) << "dialog " << dialogId << ", control " << style.id;
+        const DWORD mask = style.mask ? style.mask : style.bits;
+        EXPECT_EQ(style.bits, items[0]->style & mask) << "dialog " << dialogId << ", control " << style.id;
+    }
+}
+
 // A control known by its id and text only.
 struct Label {
     int id;  // -1: a static found by its text
@@ -24,7 +44,7 @@ struct MediaDialog {
     layout::Dialog dialog;
     std::vector<Label> labels;
     std::vector<Place> places;
-    std::vector<layout::Style> styles;
+    std::vector<Style> styles;
 };
 
 const char kFont[] = "ＭＳ Ｐゴシック";
@@ -34,7 +54,7 @@ const char kChipNote[] =
 const DWORD kSpin = UDS_AUTOBUDDY | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_SETBUDDYINT;
 
 // A preview or the picture of a static kind: the whole type field.
-layout::Style StaticKind(int id, DWORD kind) { return {id, kind, SS_TYPEMASK}; }
+Style StaticKind(int id, DWORD kind) { return {id, kind, SS_TYPEMASK}; }
 
 const dialog_template::Item* Find(const dialog_template::Template& got, int id, const char* text) {
     if (id == -1) return got.WithText(text);
@@ -274,6 +294,6 @@ TEST(MediaPagesLayout, SizesFontsPlacesTextsAndStyles) {
             EXPECT_EQ(place.x, item->x) << place.id << " " << place.text;
             EXPECT_EQ(place.y, item->y) << place.id << " " << place.text;
         }
-        layout::ExpectStyles(d.id, want.styles);
+        ExpectStyles(d.id, want.styles);
     }
 }
