@@ -400,6 +400,38 @@ TEST_F(ActionKindsTest, HostileParametersOpenAndStayUntilChanged) {
     EXPECT_TRUE(m_Boxes.Texts().empty());
 }
 
+// A parameter shown as the nearest valid value is stored once the user has
+// edited its control, also when the edit ends on the value first shown;
+// left alone it stays as it came.
+TEST_F(ActionKindsTest, AnEditedParameterIsStoredWhateverValueItEndsOn) {
+    const struct {
+        std::vector<const char*> typed;  // into the group's edit, one after the other
+        std::vector<int> ticks;          // the skip check box set by a click, in turn
+        std::vector<int> want;
+    } cases[] = {
+        {{}, {}, {150, 1, 5}},  {{"99", "100"}, {}, {100, 1, 5}}, {{"100"}, {}, {100, 1, 5}},
+        {{"7"}, {}, {7, 1, 5}}, {{}, {0, 1}, {150, 1, 1}},
+    };
+    for (const auto& c : cases) {
+        cEventAct act;
+        act.Kind = EACT_CREASEENEMYGROUP;
+        SizeActionParams(act);
+        act.Ints[0] = 150;  // groups end at 100
+        act.Ints[1] = 1;
+        act.Ints[2] = 5;  // a check box shows 0 or 1
+        std::string shown;
+        EXPECT_EQ(1, Run(act, 0, 0, [&](DLG_EACT_BASE* d) {
+                      shown = ItemText(d->m_hWnd, IDC_ENEMY_GROUP);
+                      for (const char* text : c.typed) TypeText(d->m_hWnd, IDC_ENEMY_GROUP, text);
+                      for (int tick : c.ticks) Check(d->m_hWnd, IDC_ENEMY_SKIP_OCCUPIED, tick);
+                      Click(d->m_hWnd, IDC_EVENTS_OK);
+                  }));
+        EXPECT_EQ("100", shown);
+        EXPECT_EQ(c.want, (std::vector<int>{act.Ints[0], act.Ints[1], act.Ints[2]})) << c.typed.size();
+        EXPECT_NE(std::string::npos, ActionLine(act).find("グループ " + std::to_string(c.want[0])));
+    }
+}
+
 // "_" renames the variable its combo shows: every combo of variables takes
 // the new name, one showing none still shows none; the name stays after
 // Cancel. Only the message writes the names at once, and says when it cannot.
