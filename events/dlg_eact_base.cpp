@@ -153,14 +153,19 @@ void DLG_EACT_BASE::FollowSkillLists() {
         if (!list || list->GetValue() == m_RowsOfList[i]) continue;
         m_RowsOfList[i] = list->GetValue();
         FillRecordCombo(m_Rows[i], this, m_Combos, skill->partner, skill->id);
+        // It shows a skill of the list the user chose now: that is what OK stores.
+        if (CTRL_COMBO_CLASS<int>* shown = Combo(skill->id)) shown->m_bEdited = 1;
     }
 }
 
 // Every combo of common variables takes the new name; one that showed no
-// row (a variable past the list) still shows none.
+// row (a variable past the list) still shows none. A button whose rules do
+// not hold (its combo does not stand for a common variable now) does nothing.
 void DLG_EACT_BASE::RenameFrom(const EACT_CTRL& button) {
     CTRL_COMBO_CLASS<int>* combo = Combo(button.partner);
     const int variable = combo && combo->GetCurSel() >= 0 ? combo->GetValue() : 0;
+    const EACT_READ read = [this](unsigned short id, int* value) { return ShownValue(id, value); };
+    if (variable && !EactRulesHold(m_Form, button.id, read)) return;
     if (!RenameCommonVariable(this, variable, FindCtrl(m_Buttons, button.id))) return;
     for (size_t i = 0; i < m_RowIds.size(); ++i) {
         const EACT_CTRL* c = FindEactCtrl(m_Form, m_RowIds[i]);

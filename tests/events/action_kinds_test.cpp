@@ -432,6 +432,46 @@ TEST_F(ActionKindsTest, AnEditedParameterIsStoredWhateverValueItEndsOn) {
     }
 }
 
+// A rename button is usable only while its combo stands for a common
+// variable: with a variable kind past the word table it is disabled and a
+// click opens nothing.
+TEST_F(ActionKindsTest, TheStatusRenameButtonsNeedACommonVariable) {
+    const struct {
+        int targetKind, valueKind;
+        bool usable;
+    } cases[] = {{0, 0, true}, {5, 7, false}, {-1, 2, false}};
+    for (const auto& c : cases) {
+        cEventAct status;
+        status.Kind = EACT_STATUS;
+        SizeActionParams(status);
+        status.Ints[0] = 1;  // the target a variable ...
+        status.Ints[1] = c.targetKind;
+        status.Ints[2] = 1;
+        status.Ints[6] = 3;  // ... and the value
+        status.Ints[10] = c.valueKind;
+        status.Ints[11] = 2;
+        std::vector<bool> enabled;
+        int boxes = 0;
+        Run(status, 0, 0, [&](DLG_EACT_BASE* d) {
+            for (unsigned short button : {IDC_ST_TARGET_RENAME, IDC_ST_VALUE_RENAME}) {
+                enabled.push_back(IsItemEnabled(d->m_hWnd, button));
+                QueueStep([&boxes] {
+                    DLG_INPUT_STR* box = OpenBox<DLG_INPUT_STR>();
+                    if (!box) return false;
+                    ++boxes;
+                    Click(box->m_hWnd, IDC_TOOLKIT_CANCEL);
+                    return true;
+                });
+                Click(d->m_hWnd, button);
+                DropSteps();
+            }
+            Click(d->m_hWnd, IDC_EVENTS_CANCEL);
+        });
+        EXPECT_EQ((std::vector<bool>{c.usable, c.usable}), enabled) << c.targetKind;
+        EXPECT_EQ(c.usable ? 2 : 0, boxes) << c.targetKind;
+    }
+}
+
 // "_" renames the variable its combo shows: every combo of variables takes
 // the new name, one showing none still shows none; the name stays after
 // Cancel. Only the message writes the names at once, and says when it cannot.
