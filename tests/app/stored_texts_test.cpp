@@ -4,6 +4,7 @@
 // cannot lengthen it.
 #include "tests/support/stored_texts.h"
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "app/dlg_stage.h"
 #include "app/dlg_testplay.h"
 #include "base/editor_settings.h"
+#include "base/paths.h"
 #include "events/action_forms.h"
 #include "events/dlg_eact_message.h"
 #include "events/dlg_event_set.h"
@@ -64,11 +66,24 @@ protected:
         m_Event.SetDefault();
         m_Message.Kind = EACT_MESSAGE;
         SizeActionParams(m_Message);
+        m_TestPlay = g_TestPlay;
+        m_EventPalette = g_EventActPlt;
+        m_bTestPlayFile = GetFileAttributesA(g_PathTable.TestPlay) != INVALID_FILE_ATTRIBUTES;
+        m_TestPlayFile = m_bTestPlayFile ? FileBytes(g_PathTable.TestPlay) : std::string();
         g_TestPlay.AutoFind = 0;
     }
     void TearDown() override {
         EXPECT_EQ(0, DropSteps()) << "a dialog a step waited for never opened";
         EditorTest::TearDown();
+        // The settings and the palette live beyond one project: the next test gets them as they were.
+        g_TestPlay = m_TestPlay;
+        g_EventActPlt = m_EventPalette;
+        DeleteFileA(g_PathTable.TestPlay);
+        if (!m_bTestPlayFile) return;
+        if (FILE* f = std::fopen(g_PathTable.TestPlay, "wb")) {
+            std::fwrite(m_TestPlayFile.data(), 1, m_TestPlayFile.size(), f);
+            std::fclose(f);
+        }
     }
     std::vector<DialogCase> Cases() {
         return {
@@ -146,6 +161,10 @@ protected:
     VECTOR_CLASS<cEventActPlt> m_Palette;
     cEvent m_Event;
     cEventAct m_Message;
+    cTestPlay m_TestPlay;
+    int m_bTestPlayFile = 0;
+    std::string m_TestPlayFile;
+    VECTOR_CLASS<cEventActPlt> m_EventPalette;
 };
 
 }  // namespace
