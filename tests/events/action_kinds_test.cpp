@@ -547,7 +547,8 @@ TEST_F(ActionKindsTest, TheBgmPlaysOnlyWhenAsked) {
 }
 
 // The picked cell goes into the edit and the preview; cell 0, or no sheet
-// at all, leaves the preview black; Cancel keeps the action.
+// at all, leaves the preview black; Cancel keeps the action. The preview
+// stands at (100, 12) in dialog units, 32 pixels square.
 TEST_F(ActionKindsTest, TheEventGraphicPickerAndPreview) {
     g_ImageTable[IMG_EVENT].Create(1024, 1024, 24, 0);
     g_ImageTable[IMG_EVENT].Fill(RGB(10, 20, 30));
@@ -563,7 +564,13 @@ TEST_F(ActionKindsTest, TheEventGraphicPickerAndPreview) {
         d->OnPaint();
         previews.push_back(GetPixel(d->Picture(IDC_EVPIC_PREVIEW)->Surface()->m_hDC, 16, 16));
     };
+    std::vector<LONG> place;
     Run(act, 1, 0, [&](DLG_EACT_BASE* d) {
+        RECT want = {100, 12, 0, 0}, got = {};
+        MapDialogRect(d->m_hWnd, &want);
+        GetWindowRect(GetDlgItem(d->m_hWnd, IDC_EVPIC_PREVIEW), &got);
+        MapWindowPoints(nullptr, d->m_hWnd, reinterpret_cast<POINT*>(&got), 2);
+        place = {got.left - want.left, got.top - want.top, got.right - got.left, got.bottom - got.top};
         preview(d);
         QueueStep([] {
             DLG_SELECTGRAPHIC* box = OpenBox<DLG_SELECTGRAPHIC>();
@@ -583,6 +590,7 @@ TEST_F(ActionKindsTest, TheEventGraphicPickerAndPreview) {
         preview(d);
         Click(d->m_hWnd, IDC_EVENTS_CANCEL);
     });
+    EXPECT_EQ((std::vector<LONG>{0, 0, 32, 32}), place);
     EXPECT_EQ(std::to_string(cell), picked);
     EXPECT_EQ((std::vector<COLORREF>{0, RGB(10, 20, 30), 0}), previews);
     EXPECT_EQ(0, act.Ints[0]);
