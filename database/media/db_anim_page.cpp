@@ -117,7 +117,7 @@ void DLG_DBANIM<Pat, Frame>::CheckGraphicSync() {
 
 template <class Pat, class Frame>
 void DLG_DBANIM<Pat, Frame>::OnIdle() {
-    if (!this->m_bCreated || !this->IsWindowOpen()) return;
+    if (!this->m_bCreated) return;
     const int index = this->m_List.GetDataPos();
     if (index < 0 || index >= static_cast<int>(this->m_Work.size())) return;
     if (m_bGraphicResync) {
@@ -130,7 +130,7 @@ void DLG_DBANIM<Pat, Frame>::OnIdle() {
 
 template <class Pat, class Frame>
 void DLG_DBANIM<Pat, Frame>::DrawPreview(WORD pictureId, int advance) {
-    if (!this->m_bCreated || !this->IsWindowOpen()) return;
+    if (!this->m_bCreated) return;
     CTRL_PICTURE_CLASS* picture = this->FindCtrl(this->m_Pictures, pictureId);
     if (!picture || !picture->m_hWndDC) return;
     // The graphic as typed, before it is stored.

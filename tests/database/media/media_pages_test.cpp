@@ -165,9 +165,13 @@ TEST_F(MediaPagesTest, ThePreviewStepsTwiceAPassAndNeverOnceItsWindowIsGone) {
     page->OnIdle();
     EXPECT_EQ(0, g_AnimPlay.GetTick());
 
+    // With the windows gone the record list has no selected row, which ends
+    // the page's step, and the sheet no current page, which ends its own.
     SelectRows(CHARA, IDC_CHARAANIM_LIST, {0});
     page->OnIdle();
     DestroyWindow(m_pSheet->m_hWnd);
+    EXPECT_EQ(-1, page->m_List.GetDataPos());
+    EXPECT_EQ(-1, m_pSheet->GetCurPage());
     const int tick = g_AnimPlay.GetTick(), frame = g_AnimPlay.GetFrameIndex();
     page->OnIdle();
     m_pSheet->OnIdle(1);
