@@ -13,10 +13,9 @@ void ChipRow(std::string& text, int, const cWorldChip& chip) { text = chip.strNa
 
 void DrawWorldChipCell(cDib* dst, int n) {
     const cDib& sheet = g_ImageTable[IMG_WORLDMAPCHIP];
-    int w = 0, h = 0;
     if (!dst || n < 0 || !sheet.IsCreated()) return;
-    const int sx = (n & 7) * 32, sy = (n >> 3) * 32;
-    if (ClipCellToSheet(sx, sy, 32, sheet.m_nWidth, sheet.m_nHeight, &w, &h)) dst->Blt(0, 0, w, h, &sheet, sx, sy, 0);
+    // A cell the sheet holds only in part is copied as far as it goes.
+    dst->Blt(0, 0, 32, 32, &sheet, (n & 7) * 32, (n >> 3) * 32, 0);
 }
 
 DLG_DBWORLDCHIP::DLG_DBWORLDCHIP(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)

@@ -34,14 +34,15 @@ enum { CHARA = 7, EFFECT = 8, PICTURE = 9, BACK = 10, SOUND = 11, BGM = 12, HELP
 enum { KEY_COPY = 40031, KEY_PASTE = 40032 };
 
 // A sheet whose cells are coloured by place: red 8 + 8 x column, green 8 + 8 x (row mod 30).
-void ColourSheet(cDib& sheet, int width, int height, int cell) {
-    sheet.Create(width, height, 24, 0);
+void ColourSheet(cDib& sheet, int width, int height, int cell, int bpp = 24) {
+    sheet.Create(width, height, bpp, 0);
+    const int bytes = bpp / 8;
     for (int y = 0; y < height; ++y) {
         BYTE* row = sheet.Row(y);
         for (int x = 0; x < width; ++x) {
-            row[x * 3] = 0;
-            row[x * 3 + 1] = static_cast<BYTE>(8 + 8 * (y / cell % 30));
-            row[x * 3 + 2] = static_cast<BYTE>(8 + 8 * (x / cell % 30));
+            row[x * bytes] = 0;
+            row[x * bytes + 1] = static_cast<BYTE>(8 + 8 * (y / cell % 30));
+            row[x * bytes + 2] = static_cast<BYTE>(8 + 8 * (x / cell % 30));
         }
     }
 }
@@ -460,22 +461,30 @@ TEST_F(MediaPagesTest, AWorldChipShowsTheCellTypedCutToTheSheet) {
     Open();
     auto* chips = Show<DLG_DBWORLDCHIP>(WCHIP);
     CTRL_PICTURE_CLASS* preview = Picture(chips, IDC_WCHIP_PREVIEW);
+    // The copy itself keeps to the sheet (cDib::Blt clips it), through the
+    // GDI from a 24-bit sheet and directly from a 32-bit one.
     const struct {
-        int sheetHeight;
+        int sheetWidth, sheetHeight;
         const char* typed;
-        int top, bottom;  // colours at (16, 4) and (16, 28)
+        int top, bottom, right;  // colours at (16, 4), (16, 28) and (28, 16)
     } cases[] = {
-        {1024, "9", 16 + 16 * 256, 16 + 16 * 256},
-        {1000, "255", 64 + 16 * 256, 0},  // 8 rows of cell 255 lie on the sheet
-        {512, "255", 0, 0},
-        {1024, "999", 64 + 16 * 256, 64 + 16 * 256},  // stored as 255
+        {256, 1024, "9", 16 + 16 * 256, 16 + 16 * 256, 16 + 16 * 256},
+        {256, 1000, "255", 64 + 16 * 256, 0, 0},  // 8 rows of cell 255 lie on the sheet
+        {256, 512, "255", 0, 0, 0},
+        {248, 1024, "7", 64 + 8 * 256, 64 + 8 * 256, 0},                  // 24 columns of cell 7
+        {256, 1024, "999", 64 + 16 * 256, 64 + 16 * 256, 64 + 16 * 256},  // stored as 255
     };
-    for (const auto& c : cases) {
-        ColourSheet(g_ImageTable[IMG_WORLDMAPCHIP], 256, c.sheetHeight, 32);
-        Type(WCHIP, IDC_WCHIP_GRAPHIC, c.typed);
-        chips->OnPaint();
-        EXPECT_EQ(c.top, Pixel(preview, 16, 4)) << c.typed << " on " << c.sheetHeight;
-        EXPECT_EQ(c.bottom, Pixel(preview, 16, 28)) << c.typed << " on " << c.sheetHeight;
+    for (int bpp : {24, 32}) {
+        for (const auto& c : cases) {
+            ColourSheet(g_ImageTable[IMG_WORLDMAPCHIP], c.sheetWidth, c.sheetHeight, 32, bpp);
+            Type(WCHIP, IDC_WCHIP_GRAPHIC, c.typed);
+            chips->OnPaint();
+            const std::string where =
+                std::string(c.typed) + " on " + std::to_string(c.sheetWidth) + " x " + std::to_string(c.sheetHeight);
+            EXPECT_EQ(c.top, Pixel(preview, 16, 4)) << where << ", " << bpp << " bits";
+            EXPECT_EQ(c.bottom, Pixel(preview, 16, 28)) << where << ", " << bpp << " bits";
+            EXPECT_EQ(c.right, Pixel(preview, 28, 16)) << where << ", " << bpp << " bits";
+        }
     }
     EXPECT_EQ(255, chips->m_Work[0].nGraphic);
     Click(WCHIP, IDC_DBLIST_NEW);
