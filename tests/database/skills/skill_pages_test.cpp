@@ -358,6 +358,8 @@ TEST_F(SkillPagesTest, TheCompatibilityTypePage) {
     WhenOpen([] {
         DLG_INFL* d = OpenBox<DLG_INFL>();
         if (!d) return false;
+        // The combo has no row for it and keeps it while none is chosen.
+        EXPECT_EQ(CB_ERR, SendDlgItemMessageA(d->m_hWnd, 1309, CB_GETCURSEL, 0, 0));
         EXPECT_EQ("", ItemText(d->m_hWnd, 1309)) << "no type is offered in its place";
         Command(d->m_hWnd, 1006, BN_CLICKED);
         return true;
