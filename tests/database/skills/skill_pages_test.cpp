@@ -267,6 +267,26 @@ TEST_F(SkillPagesTest, TheSkillSheetEditsTheListsWorkingRecord) {
     EXPECT_TRUE(IsWindowEnabled(ListPage()->m_hWnd));
 }
 
+// The skill sheet counts as open (the idle routine steps it, and runs at a
+// steady rate for it) only while its window and its page's stand, not
+// between a window's end and the sheet's deletion.
+TEST_F(SkillPagesTest, TheSkillSheetIsOpenOnlyWhileItsWindowsStand) {
+    Open();
+    Show<DLG_DBSKILLLIST>(kLists);
+    for (const bool pageOnly : {true, false}) {
+        DLG_DBSKILL* skills = OpenSkills();
+        ASSERT_NE(nullptr, skills);
+        PROP_DBSKILL* sheet = m_pSheet->SkillSheet();
+        EXPECT_TRUE(sheet->IsOpen());
+        DestroyWindow(pageOnly ? skills->m_hWnd : sheet->m_hWnd);
+        EXPECT_FALSE(sheet->IsOpen()) << (pageOnly ? "the page's window is gone" : "the sheet's window is gone");
+        sheet->OnIdle(1);
+        if (pageOnly) DestroyWindow(sheet->m_hWnd);
+        Pump();
+        EXPECT_EQ(nullptr, m_pSheet->SkillSheet()) << "deleted once its window is gone";
+    }
+}
+
 TEST_F(SkillPagesTest, CsvExportAndImportFromTheSkillSheet) {
     Open();
     Show<DLG_DBSKILLLIST>(kLists);
