@@ -224,6 +224,32 @@ TEST_F(SkillPagesTest, TheCategoryAndSlotDialogs) {
     EXPECT_EQ(0, g_pfnEditOrgSlot(page, &m_Reg, &page->m_Slots, &own, 5)) << "no such skill list";
 }
 
+// A list read without categories: the slot dialog has none to choose, and
+// "挿入" gives no condition rather than one naming no category.
+TEST_F(SkillPagesTest, ASlotOfAListWithoutCategoriesTakesNoCondition) {
+    g_SkillLists[0].vCateg.clear();
+    g_SkillLists[0].vSlot[0].bAllCateg = 0;
+    Open();
+    DLG_DBSKILLLIST* page = Show<DLG_DBSKILLLIST>(kLists);
+    ASSERT_TRUE(page->m_Work[0].vCateg.empty());
+    SelectRows(kLists, 1074, {0});
+    int categories = -1, conditions = -1;
+    WhenOpen([&] {
+        DLG_SLOT* d = OpenBox<DLG_SLOT>();
+        if (!d) return false;
+        categories = static_cast<int>(SendDlgItemMessageA(d->m_hWnd, 1395, CB_GETCOUNT, 0, 0));
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d->m_hWnd, 1393)));
+        Command(d->m_hWnd, 1393, BN_CLICKED);
+        conditions = static_cast<int>(d->m_Conds.size());
+        Command(d->m_hWnd, 1006, BN_CLICKED);
+        return true;
+    });
+    Click(kLists, 1077);
+    EXPECT_EQ(0, categories);
+    EXPECT_EQ(0, conditions);
+    EXPECT_TRUE(page->m_Work[0].vSlot[0].vAcqCond.empty());
+}
+
 TEST_F(SkillPagesTest, TheSkillSheetEditsTheListsWorkingRecord) {
     Open();
     Show<DLG_DBSKILLLIST>(kLists);
