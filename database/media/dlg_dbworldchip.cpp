@@ -26,7 +26,7 @@ DLG_DBWORLDCHIP::DLG_DBWORLDCHIP(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLAS
         m_Work.Assign(g_WorldMap.Chips);
     }
     cWorldChip& r = m_Record;
-    m_ListDesc = DbListDesc(IDC_WCHIP_LIST, &g_WorldMap.Chips, &m_Work, &r, 1, 1, 999, 0, ChipRow);
+    m_ListDesc = RecordListDesc(IDC_WCHIP_LIST, &g_WorldMap.Chips, &m_Work, &r, 1, 1, 999, 0, ChipRow);
     m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({IDC_WCHIP_GRAPHIC, &r.nGraphic, 0, 255, IDC_WCHIP_GRAPHIC_SPIN, 1}));
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_DBLIST_NAME, &r.strName, 9, 8, 1, 1, {}}));
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({IDC_WCHIP_IMPASSABLE, &r.bImpassable}));
