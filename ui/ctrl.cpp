@@ -20,6 +20,7 @@ void CTRL_CLASS::Attach(DLG_CLASS* dlg, WORD id) {
     m_hParent = dlg ? dlg->m_hWnd : nullptr;
     m_wId = id;
     m_strName.clear();
+    m_bEdited = 0;
     m_hWnd = m_hParent ? GetDlgItem(m_hParent, id) : nullptr;
     UpdatePos();
 }

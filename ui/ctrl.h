@@ -71,6 +71,9 @@ public:
     POINT m_ParentPos = {0, 0};
     int m_bBusy = 0;
     std::string m_strName;
+    // The user changed what it shows since the dialog last showed its value
+    // (a change the dialog reports through GetChangedCtrlId).
+    int m_bEdited = 0;
 };
 
 // Descriptor of the controls bound to nothing: the item id.

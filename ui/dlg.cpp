@@ -138,6 +138,7 @@ void DLG_CLASS::UpdateCtrlsExcept(const CTRL_CLASS* except) {
         m_bRefreshing = 1;
         c->ValueToCtrl();
         m_bRefreshing = 0;
+        c->m_bEdited = 0;
     }
 }
 
@@ -320,6 +321,10 @@ int DLG_CLASS::OnCommand(WPARAM wParam, LPARAM) {
         }
         break;
     }
+    if (!m_bRefreshing)
+        if (const WORD changed = GetChangedCtrlId(wParam))
+            for (CTRL_CLASS* c : m_CtrlList)
+                if (c->m_wId == changed) c->m_bEdited = 1;
     // Lists draw again when they are refilled (RedrawList).
     for (size_t i = 0; i < m_CtrlList.size(); ++i) {
         CTRL_CLASS* c = m_CtrlList[i];

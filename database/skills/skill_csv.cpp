@@ -22,6 +22,8 @@ const char kCsvBadNumberText[] =
     "不正なファイルです。「No.」列が1列目にないかデータ番号が昇順（1～X）に並んでいない可能性があります。";
 const char kCsvCountText[] =
     "不正なファイルです。データ数が一致しません。（csvファイルのデータ %d個 ≠ ゲームのデータ %d個）";
+const char kCsvTooLargeText[] =
+    "「%s」の読み込みに失敗しました。\nファイルが大きすぎます。読み込めるCSVファイルは%uMBまでです。";
 
 namespace {
 
@@ -328,6 +330,14 @@ std::string CsvAdjustedText(const cCsvColumn& column, const std::string& skillNa
     return Printf(format, skillName.c_str(), column.strName.c_str(), shown.c_str());
 }
 
+std::string CsvAdjustedSummary(const VECTOR_CLASS<std::string>& first, int count) {
+    if (count == 1 && first.size() == 1) return first[0];
+    std::string text = Printf("CSVファイルの値のうち%d個を修正しました。\n", count);
+    for (const std::string& line : first) text += "\n" + line;
+    if (count > static_cast<int>(first.size())) text += Printf("\n…ほか%d個", count - static_cast<int>(first.size()));
+    return text;
+}
+
 // ---- Tables ------------------------------------------------------------------
 
 int BuildSkillCsvTable(CsvTable* table, const VECTOR_CLASS<cSkill>& skills, const VECTOR_CLASS<cCsvColumn>& columns,
@@ -394,6 +404,9 @@ int ImportSkillCsvTable(VECTOR_CLASS<cSkill>& skills, const CsvTable& table, con
         ErrorBoxPrintf(kCsvCountText, rows, wanted);
         return 0;
     }
+    // One box for all adjusted values: a file can hold tens of thousands.
+    VECTOR_CLASS<std::string> first;
+    int adjusted = 0;
     const CsvRow& names = table[header];
     for (size_t c = 0; c < names.size(); ++c) {
         const cCsvColumn* column = ColumnNamed(columns, names[c]);
@@ -405,9 +418,10 @@ int ImportSkillCsvTable(VECTOR_CLASS<cSkill>& skills, const CsvTable& table, con
             // The name as it is before this cell: the message comes before the store.
             const std::string name = skills[k].strName;
             std::string shown;
-            if (StoreCsvCell(*column, row[c], column->Field(skills[k]), &shown))
-                MesBox(CsvAdjustedText(*column, name, shown).c_str(), nullptr, MB_OK);
+            if (!StoreCsvCell(*column, row[c], column->Field(skills[k]), &shown)) continue;
+            if (adjusted++ < kCsvAdjustedShown) first.push_back(CsvAdjustedText(*column, name, shown));
         }
     }
+    if (adjusted) MesBox(CsvAdjustedSummary(first, adjusted).c_str(), nullptr, MB_OK);
     return 1;
 }

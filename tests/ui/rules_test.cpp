@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <vector>
 
 #include "tests/support/seams.h"
 #include "ui/frame_timer.h"
@@ -412,6 +413,31 @@ TEST(FrameTimer, FpsCountsTheFramesOfTheLastSecond) {
     CountFps(1);
     g_nNow = 2100;
     EXPECT_EQ(1, CountFps(1));
+}
+
+// A stored text raises each limit it passes, just so far that set-up keeps
+// it whole; limits it keeps to stay as declared.
+TEST(EditLimits, AStoredTextRaisesTheLimitsItPasses) {
+    std::string kan13;
+    for (int i = 0; i < 13; ++i) kan13 += kKan;
+    const struct {
+        std::string text;
+        EDIT_LIMITS declared, fit;
+    } cases[] = {
+        {"short", {9, 1024, 32, 0}, {9, 1024, 32, 0}},
+        {"0123456789ab", {9, 1024, 32, 0}, {13, 1024, 32, 0}},              // the read buffer
+        {"0123456789ab", {4096, 8, 1, 0}, {4096, 12, 1, 0}},                // the line, in bytes
+        {kan13, {13, 12, 1, 1}, {14, 13, 1, 1}},                            // characters, and half the bytes
+        {"abcdefghijk\r\n1\r\n2\r\n3", {4096, 8, 3, 1}, {4096, 11, 4, 1}},  // the longest line, the lines
+        {"", {9, 1024, 32, 0}, {9, 1024, 32, 0}},
+    };
+    for (const auto& c : cases) {
+        const EDIT_LIMITS fit = FitEditLimits(c.text, c.declared);
+        EXPECT_EQ((std::vector<int>{c.fit.maxBytes, c.fit.lineLen, c.fit.maxLines, c.fit.countChars}),
+                  (std::vector<int>{fit.maxBytes, fit.lineLen, fit.maxLines, fit.countChars}))
+            << c.text;
+        EXPECT_EQ(c.text, CheckEditLimits(Typed(c.text, 0), Typed("", 0), fit, 1, 0).text) << "set-up keeps it whole";
+    }
 }
 
 struct NamedRec {
