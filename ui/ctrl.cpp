@@ -1,19 +1,6 @@
 #include "ui/ctrl.h"
 
-#include <cstdarg>
-#include <cstdio>
-
 #include "ui/dlg.h"
-
-std::string& AppendFormat(std::string& text, const char* format, ...) {
-    char buffer[4196];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(buffer, sizeof(buffer), format, args);
-    va_end(args);
-    text += buffer;
-    return text;
-}
 
 void CTRL_CLASS::Attach(DLG_CLASS* dlg, WORD id) {
     m_pDlg = dlg;

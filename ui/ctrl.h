@@ -24,9 +24,6 @@ enum {
     CTRL_KIND_SCROLL = 11,
 };
 
-// Appends printf-formatted text (at most 4195 bytes of it) to a string.
-std::string& AppendFormat(std::string& text, const char* format, ...);
-
 class CTRL_CLASS {
 public:
     explicit CTRL_CLASS(int kind = CTRL_KIND_LABEL) : m_nKind(kind) {}

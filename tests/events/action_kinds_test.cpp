@@ -546,9 +546,11 @@ TEST_F(ActionKindsTest, TheBgmPlaysOnlyWhenAsked) {
     EXPECT_EQ(0, bgm.Ints[1]);
 }
 
-// The picked cell goes into the edit and the preview; cell 0, or no sheet
-// at all, leaves the preview black; Cancel keeps the action. The preview
-// stands at (100, 12) in dialog units, 32 pixels square.
+// The picked cell goes into the edit and the preview; Cancel keeps the
+// action. The preview draws the number the edit shows, which the edit keeps
+// within 0 to 511 as it is typed; the shared cell drawer has none for 0 or
+// without a sheet, which leaves the preview black. The preview stands at
+// (100, 12) in dialog units, 32 pixels square.
 TEST_F(ActionKindsTest, TheEventGraphicPickerAndPreview) {
     g_ImageTable[IMG_EVENT].Create(1024, 1024, 24, 0);
     g_ImageTable[IMG_EVENT].Fill(RGB(10, 20, 30));
@@ -559,6 +561,7 @@ TEST_F(ActionKindsTest, TheEventGraphicPickerAndPreview) {
     cEventAct act;
     act.Kind = EACT_CHANGEEVENTPIC;
     std::vector<COLORREF> previews;
+    std::vector<std::string> shown;
     std::string picked;
     auto preview = [&](DLG_EACT_BASE* d) {
         d->OnPaint();
@@ -585,6 +588,11 @@ TEST_F(ActionKindsTest, TheEventGraphicPickerAndPreview) {
         Click(d->m_hWnd, IDC_EVPIC_PICK);
         picked = ItemText(d->m_hWnd, IDC_EVPIC_GRAPHIC);
         preview(d);
+        for (const char* typed : {"512", "2147483647", "0"}) {
+            TypeText(d->m_hWnd, IDC_EVPIC_GRAPHIC, typed);
+            shown.push_back(ItemText(d->m_hWnd, IDC_EVPIC_GRAPHIC));
+            preview(d);
+        }
         TypeText(d->m_hWnd, IDC_EVPIC_GRAPHIC, "3");
         g_ImageTable[IMG_EVENT].Release();
         preview(d);
@@ -592,6 +600,7 @@ TEST_F(ActionKindsTest, TheEventGraphicPickerAndPreview) {
     });
     EXPECT_EQ((std::vector<LONG>{0, 0, 32, 32}), place);
     EXPECT_EQ(std::to_string(cell), picked);
-    EXPECT_EQ((std::vector<COLORREF>{0, RGB(10, 20, 30), 0}), previews);
+    EXPECT_EQ((std::vector<std::string>{"511", "511", "0"}), shown);
+    EXPECT_EQ((std::vector<COLORREF>{0, RGB(10, 20, 30), RGB(10, 20, 30), RGB(10, 20, 30), 0, 0}), previews);
     EXPECT_EQ(0, act.Ints[0]);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 #include "tests/ui/dialog_fixture.h"
 #include "tests/ui/test_dialogs.h"
@@ -183,6 +184,32 @@ TEST_F(Combo, OffsetAndValueTable) {
         step->SetStrings(VECTOR_CLASS<std::string>{"七", "八"}, &table);
         EXPECT_EQ(0, d.ComboRow(IDC_STEP));
         EXPECT_EQ(7, step->GetValue());
+    });
+}
+
+// A value a damaged file brings, however far from the offset, has no row:
+// its distance from the offset is counted wide, not wrapped onto a row.
+TEST_F(Combo, AValueFarFromTheOffsetHasNoRow) {
+    const struct {
+        int offset, value, row;
+    } cases[] = {
+        {1, INT_MIN, -1}, {1, INT_MAX, INT_MAX - 1}, {-1, INT_MAX, -1},
+        {-1, -1, 0},      {-6, INT_MAX - 5, -1},     {-5, INT_MAX - 5, INT_MAX},
+    };
+    CTRL_COMBO_CLASS<int> combo;
+    for (const auto& c : cases) {
+        combo.m_Offset = c.offset;
+        EXPECT_EQ(c.row, combo.ValueToIndex(c.value)) << c.value << " at offset " << c.offset;
+    }
+    // Shown on a dialog, it leaves no row selected, not the one shown before.
+    RunTestDialog(dlg, [](TEST_DLG& d) {
+        CTRL_COMBO_CLASS<int>* kind = d.FindCtrl(d.m_Combos, IDC_KIND);
+        kind->m_Offset = -1;
+        for (int value : {1, INT_MAX, 1, INT_MIN}) {
+            d.m_Rec.kind = value;
+            d.UpdateCtrls();
+            EXPECT_EQ(value == 1 ? 2 : -1, d.ComboRow(IDC_KIND)) << value;
+        }
     });
 }
 

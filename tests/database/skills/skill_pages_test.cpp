@@ -230,6 +230,32 @@ TEST_F(SkillPagesTest, TheCategoryAndSlotDialogs) {
     EXPECT_EQ(0, g_pfnEditOrgSlot(page, &m_Reg, &page->m_Slots, &own, 5)) << "no such skill list";
 }
 
+// A list read without categories: the slot dialog has none to choose, and
+// "挿入" gives no condition rather than one naming no category.
+TEST_F(SkillPagesTest, ASlotOfAListWithoutCategoriesTakesNoCondition) {
+    g_SkillLists[0].vCateg.clear();
+    g_SkillLists[0].vSlot[0].bAllCateg = 0;
+    Open();
+    DLG_DBSKILLLIST* page = Show<DLG_DBSKILLLIST>(kLists);
+    ASSERT_TRUE(page->m_Work[0].vCateg.empty());
+    SelectRows(kLists, 1074, {0});
+    int categories = -1, conditions = -1;
+    WhenOpen([&] {
+        DLG_SLOT* d = OpenBox<DLG_SLOT>();
+        if (!d) return false;
+        categories = static_cast<int>(SendDlgItemMessageA(d->m_hWnd, 1395, CB_GETCOUNT, 0, 0));
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d->m_hWnd, 1393)));
+        Command(d->m_hWnd, 1393, BN_CLICKED);
+        conditions = static_cast<int>(d->m_Conds.size());
+        Command(d->m_hWnd, 1006, BN_CLICKED);
+        return true;
+    });
+    Click(kLists, 1077);
+    EXPECT_EQ(0, categories);
+    EXPECT_EQ(0, conditions);
+    EXPECT_TRUE(page->m_Work[0].vSlot[0].vAcqCond.empty());
+}
+
 TEST_F(SkillPagesTest, TheSkillSheetEditsTheListsWorkingRecord) {
     Open();
     Show<DLG_DBSKILLLIST>(kLists);
@@ -271,6 +297,26 @@ TEST_F(SkillPagesTest, TheSkillSheetEditsTheListsWorkingRecord) {
     EXPECT_EQ("斬り払い", ListPage()->m_Work[0].vSkill[1].strName) << "Cancel keeps what Apply committed";
     EXPECT_FALSE(GetWindowLongA(m_pSheet->m_hWnd, GWL_STYLE) & WS_DISABLED);
     EXPECT_TRUE(IsWindowEnabled(ListPage()->m_hWnd));
+}
+
+// The skill sheet counts as open (the idle routine steps it, and runs at a
+// steady rate for it) only while its window and its page's stand, not
+// between a window's end and the sheet's deletion.
+TEST_F(SkillPagesTest, TheSkillSheetIsOpenOnlyWhileItsWindowsStand) {
+    Open();
+    Show<DLG_DBSKILLLIST>(kLists);
+    for (const bool pageOnly : {true, false}) {
+        DLG_DBSKILL* skills = OpenSkills();
+        ASSERT_NE(nullptr, skills);
+        PROP_DBSKILL* sheet = m_pSheet->SkillSheet();
+        EXPECT_TRUE(sheet->IsOpen());
+        DestroyWindow(pageOnly ? skills->m_hWnd : sheet->m_hWnd);
+        EXPECT_FALSE(sheet->IsOpen()) << (pageOnly ? "the page's window is gone" : "the sheet's window is gone");
+        sheet->OnIdle(1);
+        if (pageOnly) DestroyWindow(sheet->m_hWnd);
+        Pump();
+        EXPECT_EQ(nullptr, m_pSheet->SkillSheet()) << "deleted once its window is gone";
+    }
 }
 
 TEST_F(SkillPagesTest, CsvExportAndImportFromTheSkillSheet) {
@@ -473,6 +519,8 @@ TEST_F(SkillPagesTest, TheCompatibilityTypePage) {
     WhenOpen([] {
         DLG_INFL* d = OpenBox<DLG_INFL>();
         if (!d) return false;
+        // The combo has no row for it and keeps it while none is chosen.
+        EXPECT_EQ(CB_ERR, SendDlgItemMessageA(d->m_hWnd, 1309, CB_GETCURSEL, 0, 0));
         EXPECT_EQ("", ItemText(d->m_hWnd, 1309)) << "no type is offered in its place";
         Command(d->m_hWnd, 1006, BN_CLICKED);
         return true;
