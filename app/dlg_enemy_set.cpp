@@ -4,17 +4,13 @@
 
 #include "app/dlg_moveai.h"
 #include "app/dlg_moveaitemplate.h"
+#include "app/moveai_templates.h"
 #include "app/stage_rows.h"
-#include "base/paths.h"
 #include "base/report.h"
 #include "events/name_lists.h"
 #include "model/chara.h"
 #include "resources/stage_dialogs_ids.h"
 #include "ui/record_names.h"
-
-int SaveMoveAITemplates() {
-    return ReportSave(SaveRecordList(g_MoveAITemplates, g_PathTable.MoveAITemplate), g_PathTable.MoveAITemplate);
-}
 
 DLG_ENEMY_SET::DLG_ENEMY_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, cPutEnemy* record,
                              std::function<void()> beforeCommit)
@@ -146,8 +142,8 @@ void DLG_ENEMY_SET::OverwriteTemplate() {
 }
 
 void DLG_ENEMY_SET::SaveAsTemplate() {
-    if (g_MoveAITemplates.size() >= MAX_TEMPLATES) {
-        ErrorBoxPrintf("%d個までしか保存できません！", static_cast<int>(MAX_TEMPLATES));
+    if (g_MoveAITemplates.size() >= MAX_MOVEAI_TEMPLATES) {
+        ErrorBoxPrintf("%d個までしか保存できません！", static_cast<int>(MAX_MOVEAI_TEMPLATES));
         return;
     }
     m_TemplatesWork.Assign(g_MoveAITemplates);

@@ -19,7 +19,7 @@ class DLG_MOVEAITEMPLATE;
 
 class DLG_ENEMY_SET : public DLG_RECORD_CLASS {
 public:
-    enum { MAX_RULES = 10, MAX_TEMPLATES = 999 };
+    enum { MAX_RULES = 10 };
 
     // `beforeCommit` runs on OK before the record changes: the stage's undo step.
     DLG_ENEMY_SET(WND_CLASS* parent, WND_LIST_CLASS* wndList, cPutEnemy* record, std::function<void()> beforeCommit);
@@ -59,7 +59,3 @@ private:
 
     std::function<void()> m_BeforeCommit;
 };
-
-// Writes the movement-AI templates to "data\MoveAITemplate.dat"; a failure
-// is reported, and the file keeps what it held. 1 when written.
-int SaveMoveAITemplates();

@@ -1,6 +1,6 @@
 #include "app/dlg_moveaitemplate.h"
 
-#include "app/dlg_enemy_set.h"
+#include "app/moveai_templates.h"
 #include "resources/stage_dialogs_ids.h"
 
 DLG_MOVEAITEMPLATE::DLG_MOVEAITEMPLATE(WND_CLASS* parent, WND_LIST_CLASS* wndList,
@@ -23,7 +23,7 @@ void DLG_MOVEAITEMPLATE::AttachCtrls() {
     desc.working = &m_Work;
     desc.bound = &m_Template;
     desc.number = 1;
-    desc.maxCount = DLG_ENEMY_SET::MAX_TEMPLATES;
+    desc.maxCount = MAX_MOVEAI_TEMPLATES;
     desc.appendRow = 1;
     desc.rowText = [](std::string& text, int, const cMoveAITemplate& t) { text = t.Name; };
     m_List.Subclass(this, desc);

@@ -20,7 +20,8 @@ void LIST_PALETTE::SetUpList(CTRL_LIST_BASE* list) {
     ShowWindow(GetDlgItem(m_hWnd, IDC_STAGEDLG_PICTURE), SW_HIDE);
     AddCtrl(list);
     AddCtrls(m_Buttons);
-    AddAccelerator(list->m_hWnd, IDR_ACCEL_LIST);
+    // The keys act whenever the palette is active, whatever has its focus.
+    AddAccelerator(m_hWnd, IDR_ACCEL_LIST);
     list->SelectOnly(std::max(g_PaletteChoice.SavedRow, 0), 1);
     UpdateCtrls();
     Publish();
@@ -45,6 +46,8 @@ SIZE LIST_PALETTE::SizeToStore(HWND wnd) const {
 }
 
 LRESULT LIST_PALETTE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    // A key's command is the list's, which acts only while it has the focus.
+    if (msg == WM_COMMAND && HIWORD(wParam) == 1 && !lParam && m_pList && m_pList->m_hWnd) SetFocus(m_pList->m_hWnd);
     if (msg == WM_CONTEXTMENU && m_pList && m_pList->TrackContextMenu(hwnd, reinterpret_cast<HWND>(wParam), lParam))
         return TRUE;
     const LRESULT r = DlgProc(hwnd, msg, wParam, lParam);

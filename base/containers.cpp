@@ -32,6 +32,15 @@ std::string& StringPrintf(std::string& destination, const char* format, ...) {
     return destination;
 }
 
+std::string& StringAppendPrintf(std::string& destination, const char* format, ...) {
+    std::string text;
+    va_list args;
+    va_start(args, format);
+    StringVPrintf(text, format, args);
+    va_end(args);
+    return destination += text;
+}
+
 const char* StrOrEmpty(const std::string& text) {
     static const char kEmpty[] = "";
     return text.empty() ? kEmpty : text.c_str();

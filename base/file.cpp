@@ -292,19 +292,51 @@ void FileSetFailed(HANDLE file) {
     }
 }
 
-int FileReadAll(const char* path, std::string* bytes) {
-    HANDLE file;
-    if (!FileOpenRead(&file, path)) return 0;
-    const long long size = os::Seek(file, 0, os::SEEK_FROM_END);
-    os::Seek(file, 0, os::SEEK_FROM_BEGIN);
-    int ok = size >= 0;
-    if (ok) {
+namespace {
+
+// The file's bytes from its start: 1, or 0 with the reason in `why`.
+int ReadWhole(HANDLE file, unsigned long long size, std::string* bytes, int* why) {
+    *why = FILE_READ_NO_MEMORY;
+    // A block the process cannot have fails this read, not the program.
+    if (size > bytes->max_size()) return 0;
+    try {
+        if (Faulted(FILE_FAULT_MEMORY)) throw std::bad_alloc();
         bytes->resize(static_cast<size_t>(size));
-        unsigned got = 0;
-        ok = size == 0 || (os::Read(file, &(*bytes)[0], static_cast<unsigned>(size), &got) && got == size);
+    } catch (const std::bad_alloc&) {
+        return 0;
     }
-    os::Close(file);
-    return ok;
+    *why = FILE_READ_UNREADABLE;
+    // In pieces: one system read takes at most what an unsigned counts.
+    const size_t kPiece = size_t(1) << 30;
+    for (size_t at = 0; at < bytes->size();) {
+        const unsigned want = static_cast<unsigned>(std::min(kPiece, bytes->size() - at));
+        unsigned got = 0;
+        if (!os::Read(file, &(*bytes)[at], want, &got) || got != want) return 0;
+        at += got;
+    }
+    return 1;
+}
+
+}  // namespace
+
+int FileReadAll(const char* path, std::string* bytes, unsigned long long maxBytes, int* failure) {
+    bytes->clear();
+    int why = FILE_READ_UNREADABLE, ok = 0;
+    HANDLE file;
+    if (FileOpenRead(&file, path)) {
+        const long long size = os::Seek(file, 0, os::SEEK_FROM_END);
+        if (size < 0 || os::Seek(file, 0, os::SEEK_FROM_BEGIN) != 0)
+            why = FILE_READ_UNREADABLE;
+        else if (static_cast<unsigned long long>(size) > maxBytes)
+            why = FILE_READ_TOO_LARGE;
+        else
+            ok = ReadWhole(file, static_cast<unsigned long long>(size), bytes, &why);
+        os::Close(file);
+    }
+    if (ok) return 1;
+    std::string().swap(*bytes);
+    if (failure) *failure = why;
+    return 0;
 }
 
 // ---- Seams -------------------------------------------------------------------

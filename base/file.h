@@ -51,8 +51,9 @@ int FileCreateReplacing(HANDLE* file, const char* path);
 
 // A full disk for the tests: while the hook answers non-zero for a step, that
 // system call of a save fails (extending or truncating a created file, writing
-// a save's bytes).
-enum { FILE_FAULT_EXTEND = 0, FILE_FAULT_WRITE = 1 };
+// a save's bytes); for FILE_FAULT_MEMORY, a whole-file read finds no memory
+// for the file's bytes, as a process whose memory is spent does.
+enum { FILE_FAULT_EXTEND = 0, FILE_FAULT_WRITE = 1, FILE_FAULT_MEMORY = 2 };
 typedef int (*FileFaultHook)(int step);
 FileFaultHook SetFileFaultHook(FileFaultHook hook);  // null: none; returns the old one
 
@@ -130,8 +131,14 @@ inline int FileFailed(HANDLE file) {
 void FileSetFailed(HANDLE file);
 
 // Whole-file and folder operations (paths use the backslash in both trees).
-int FileReadAll(const char* path, std::string* bytes);  // 1, or 0 when it cannot be read
-int FileReplace(const char* from, const char* to);      // move, replacing the target
+// Why FileReadAll read nothing.
+enum { FILE_READ_UNREADABLE = 0, FILE_READ_TOO_LARGE = 1, FILE_READ_NO_MEMORY = 2 };
+// A whole file into `bytes`: 1. 0 when it cannot be opened or read, when it
+// is larger than `maxBytes` (then not a byte is read) or when the process
+// cannot hold it; `failure`, when given, says which, and `bytes` is empty.
+// No exception leaves it.
+int FileReadAll(const char* path, std::string* bytes, unsigned long long maxBytes = ~0ull, int* failure = nullptr);
+int FileReplace(const char* from, const char* to);  // move, replacing the target
 int FileDelete(const char* path);
 int FileExists(const char* path);
 int FolderExists(const char* path);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <string>
 #include <type_traits>
 
@@ -182,9 +183,37 @@ template <class T>
 constexpr bool kOwnLoad = !std::is_same<decltype(&T::Load), int (cSerial::*)(HANDLE)>::value;
 template <class T>
 constexpr bool kOwnSave = !std::is_same<decltype(&T::Save), int (cSerial::*)(HANDLE)>::value;
+// Whether T reads and writes its stored form in one piece: a kind of which
+// long lists are loaded (a character holds thousands of skill slots) may
+// define
+//   int ReadStored(HANDLE file);   // 0 when the file came up short (failed)
+//   void WriteStored(HANDLE file) const;
+// and the record vectors call those instead of its Load, Save or Serial.
+// Its Serial still names every field in file order for every other op; the
+// stored form must be the bytes that Serial writes (no version gates).
+template <class T, class = void>
+constexpr bool kStoredInOnePiece = false;
+template <class T>
+constexpr bool kStoredInOnePiece<T, std::void_t<decltype(&T::ReadStored), decltype(&T::WriteStored)>> = true;
 // Reads the count of a vector whose elements take at least `min_size` bytes;
 // a count the rest of the file cannot hold fails the file and gives -1.
 long long ReadCount(HANDLE file, unsigned min_size);
+
+// Room for the `count` records a list is about to read from `file`, taken at
+// once, so that a long list is never moved as it grows. A record may take
+// many times more memory than file bytes, but not more than 16: a damaged
+// count (which the bytes left bound only at one a record) gets no more than
+// that, nor what the process cannot have; the list grows from there.
+template <class T>
+void ReserveFor(VECTOR_CLASS<T>& list, long long count, HANDLE file) {
+    const unsigned long long plausible = FileBytesLeft(file) * 16ull / sizeof(T) + 1;
+    const unsigned long long room = std::min<unsigned long long>(
+        {static_cast<unsigned long long>(count), plausible, static_cast<unsigned long long>(list.max_size())});
+    try {
+        list.reserve(static_cast<size_t>(room));
+    } catch (const std::bad_alloc&) {
+    }
+}
 }  // namespace serial_detail
 
 // u32 count, then each record's Load; starts from an empty vector of
@@ -198,13 +227,15 @@ int ReadRecordVector(VECTOR_CLASS<T>& list, HANDLE file) {
     if (count < 0) return 0;
     if (count == 0) return 1;  // the usual empty vector: not even a blank record
     const T blank{};
-    // Once for the whole count, unless a damaged count would ask too much.
-    const bool modest = static_cast<unsigned long long>(count) * sizeof(T) <= (64u << 20);
-    list.reserve(static_cast<size_t>(modest ? count : std::min<long long>(count, 4096)));
+    serial_detail::ReserveFor(list, count, file);
     const bool raw = serial_detail::g_bRawFields;
     const int version = raw ? g_nDataVersion : static_cast<int>(g_nFileVersion);
     for (long long i = 0; i < count; ++i) {
         list.push_back(blank);
+        if constexpr (serial_detail::kStoredInOnePiece<T>) {
+            if (!list.back().ReadStored(file)) return 0;
+            continue;
+        }
         if (serial_detail::kOwnLoad<T> && !raw)
             list.back().T::Load(file);
         else
@@ -219,6 +250,10 @@ template <class T>
 int WriteRecordVector(VECTOR_CLASS<T>& list, HANDLE file) {
     const uint32_t count = static_cast<uint32_t>(list.size());
     serial_detail::Put(file, &count, 4);
+    if constexpr (serial_detail::kStoredInOnePiece<T>) {
+        for (const T& record : list) record.WriteStored(file);
+        return 1;
+    }
     if (serial_detail::kOwnSave<T> && !serial_detail::g_bRawFields) {
         for (T& record : list) record.T::Save(file);
     } else {

@@ -64,6 +64,32 @@ void ApplyNewValues(const EACT_FORM& form, cEventAct& act) {
     }
 }
 
+namespace {
+
+bool CondHolds(const EACT_COND& cond, const EACT_READ& read) {
+    int value = 0;
+    return read(cond.id, &value) && value >= cond.low && value <= cond.high;
+}
+
+}  // namespace
+
+bool EactRulesHold(const EACT_FORM& form, unsigned short id, const EACT_READ& read) {
+    for (int r = 0; r < form.ruleCount; ++r) {
+        const EACT_RULE& rule = form.rules[r];
+        bool rules = false;
+        for (unsigned short target : rule.targets) {
+            if (!target) break;
+            rules = rules || target == id;
+        }
+        if (!rules) continue;
+        for (const EACT_COND& cond : rule.when) {
+            if (!cond.id) break;
+            if (!CondHolds(cond, read)) return false;
+        }
+    }
+    return true;
+}
+
 void ApplyEnableRules(const EACT_RULE* rules, int count, const EACT_READ& read, const EACT_ENABLE& enable) {
     for (int r = 0; r < count; ++r) {
         const EACT_RULE& rule = rules[r];

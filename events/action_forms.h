@@ -157,6 +157,10 @@ typedef std::function<int(unsigned short id, int* value)> EACT_READ;
 typedef std::function<void(unsigned short id, int enable)> EACT_ENABLE;
 // Runs the rules in order.
 void ApplyEnableRules(const EACT_RULE* rules, int count, const EACT_READ& read, const EACT_ENABLE& enable);
+// Whether every condition of every rule of the form that rules control `id`
+// holds as the controls show them now (a combo without a row fails its
+// condition); true for a control no rule names.
+bool EactRulesHold(const EACT_FORM& form, unsigned short id, const EACT_READ& read);
 
 // Why the status action cannot be kept in the start event as its combos
 // show it (the character's status or the event variable as target or

@@ -40,7 +40,7 @@ const EACT_RULE kChangeMapChipRules[] = {
 
 const EACT_CTRL kChangeEventPicCtrls[] = {
     EactEdit(IDC_EVPIC_GRAPHIC, 0, 0, 511, IDC_EVPIC_GRAPHIC_SPIN),
-    EactPicture(IDC_EVPIC_PREVIEW, 32, 32),
+    EactPicture(IDC_EVPIC_PREVIEW, 32, 32, 100, 12),
     EactButton(IDC_EVPIC_PICK),
 };
 

@@ -40,20 +40,19 @@ const EACT_CTRL kStatusCtrls[] = {
     EactLabel(IDC_ST_START_NOTE),
 };
 
-// A kind combo that shows no row leaves the controls it rules as they are.
+// A kind combo that shows no row leaves the controls it rules as they are;
+// a rename button is usable only while its combo stands for a common variable.
 const EACT_RULE kStatusRules[] = {
     {{IDC_ST_TARGET_OWNER, IDC_ST_TARGET_STATUS}, {{IDC_ST_TARGET, 0, 0}}, IDC_ST_TARGET},
     {{IDC_ST_TARGET_VARKIND}, {{IDC_ST_TARGET, 1, 1}}, IDC_ST_TARGET},
-    {{IDC_ST_TARGET_GVAL, IDC_ST_TARGET_RENAME},
-     {{IDC_ST_TARGET, 1, 1}, {IDC_ST_TARGET_VARKIND, 0, 0}},
-     IDC_ST_TARGET_VARKIND},
+    {{IDC_ST_TARGET_GVAL}, {{IDC_ST_TARGET, 1, 1}, {IDC_ST_TARGET_VARKIND, 0, 0}}, IDC_ST_TARGET_VARKIND},
+    {{IDC_ST_TARGET_RENAME}, {{IDC_ST_TARGET, 1, 1}, {IDC_ST_TARGET_VARKIND, 0, 0}}, 0},
     {{IDC_ST_CONST}, {{IDC_ST_VALUE, 0, 0}}, IDC_ST_VALUE},
     {{IDC_ST_RANDOM_LOW, IDC_ST_RANDOM_HIGH}, {{IDC_ST_VALUE, 1, 1}}, IDC_ST_VALUE},
     {{IDC_ST_VALUE_OWNER, IDC_ST_VALUE_STATUS}, {{IDC_ST_VALUE, 2, 2}}, IDC_ST_VALUE},
     {{IDC_ST_VALUE_VARKIND}, {{IDC_ST_VALUE, 3, 3}}, IDC_ST_VALUE},
-    {{IDC_ST_VALUE_GVAL, IDC_ST_VALUE_RENAME},
-     {{IDC_ST_VALUE, 3, 3}, {IDC_ST_VALUE_VARKIND, 0, 0}},
-     IDC_ST_VALUE_VARKIND},
+    {{IDC_ST_VALUE_GVAL}, {{IDC_ST_VALUE, 3, 3}, {IDC_ST_VALUE_VARKIND, 0, 0}}, IDC_ST_VALUE_VARKIND},
+    {{IDC_ST_VALUE_RENAME}, {{IDC_ST_VALUE, 3, 3}, {IDC_ST_VALUE_VARKIND, 0, 0}}, 0},
 };
 
 const EACT_CTRL kCreaseSaltCtrls[] = {EactEdit(IDC_MONEY, 0, -999999, 999999, IDC_MONEY_SPIN)};

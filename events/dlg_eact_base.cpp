@@ -89,15 +89,8 @@ int DLG_EACT_BASE::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-// Read back what the controls show, then put the parameters back as they came.
 void DLG_EACT_BASE::NoteShownValues() {
-    const cEventAct opened = *m_lpAction;
-    StoreCtrls();
-    m_OpenedInts = opened.Ints;
-    m_ShownInts = m_lpAction->Ints;
-    // Element by element: the controls point into the vectors.
-    for (size_t i = 0; i < opened.Ints.size(); ++i) m_lpAction->Ints[i] = opened.Ints[i];
-    for (size_t i = 0; i < opened.Strs.size(); ++i) m_lpAction->Strs[i] = opened.Strs[i];
+    m_OpenedInts = m_lpAction->Ints;
     for (size_t i = 0; i < m_RowIds.size(); ++i) {
         const EACT_CTRL* skill = FindEactCtrl(m_Form, m_RowIds[i]);
         CTRL_COMBO_CLASS<int>* list = skill && skill->partner ? Combo(skill->partner) : nullptr;
@@ -105,11 +98,20 @@ void DLG_EACT_BASE::NoteShownValues() {
     }
 }
 
-void DLG_EACT_BASE::StoreChangedValues() {
+// A parameter whose controls the user left alone keeps the value it came
+// with, also where they could show only the nearest valid value or no row.
+void DLG_EACT_BASE::StoreEditedValues() {
     StoreCtrls();
     VECTOR_CLASS<int>& ints = m_lpAction->Ints;
-    for (size_t i = 0; i < ints.size() && i < m_OpenedInts.size() && i < m_ShownInts.size(); ++i)
-        if (m_OpenedInts[i] != m_ShownInts[i] && ints[i] == m_ShownInts[i]) ints[i] = m_OpenedInts[i];
+    std::vector<int> bound(ints.size(), 0), edited(ints.size(), 0);
+    for (const CTRL_CLASS* c : m_CtrlList) {
+        const EACT_CTRL* f = FindEactCtrl(m_Form, c->m_wId);
+        if (!f || f->bind != EACT_BIND_INT || f->index < 0 || static_cast<size_t>(f->index) >= ints.size()) continue;
+        bound[f->index] = 1;
+        edited[f->index] |= c->m_bEdited;
+    }
+    for (size_t i = 0; i < ints.size() && i < m_OpenedInts.size(); ++i)
+        if (bound[i] && !edited[i]) ints[i] = m_OpenedInts[i];
 }
 
 int DLG_EACT_BASE::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -119,7 +121,7 @@ int DLG_EACT_BASE::OnCommand(WPARAM wParam, LPARAM lParam) {
     switch (id) {
     case IDC_EVENTS_OK:
         if (!CanStore()) return 1;
-        StoreChangedValues();
+        StoreEditedValues();
         End(1);
         return 1;
     case IDC_EVENTS_CANCEL:
@@ -151,14 +153,19 @@ void DLG_EACT_BASE::FollowSkillLists() {
         if (!list || list->GetValue() == m_RowsOfList[i]) continue;
         m_RowsOfList[i] = list->GetValue();
         FillRecordCombo(m_Rows[i], this, m_Combos, skill->partner, skill->id);
+        // It shows a skill of the list the user chose now: that is what OK stores.
+        if (CTRL_COMBO_CLASS<int>* shown = Combo(skill->id)) shown->m_bEdited = 1;
     }
 }
 
 // Every combo of common variables takes the new name; one that showed no
-// row (a variable past the list) still shows none.
+// row (a variable past the list) still shows none. A button whose rules do
+// not hold (its combo does not stand for a common variable now) does nothing.
 void DLG_EACT_BASE::RenameFrom(const EACT_CTRL& button) {
     CTRL_COMBO_CLASS<int>* combo = Combo(button.partner);
     const int variable = combo && combo->GetCurSel() >= 0 ? combo->GetValue() : 0;
+    const EACT_READ read = [this](unsigned short id, int* value) { return ShownValue(id, value); };
+    if (variable && !EactRulesHold(m_Form, button.id, read)) return;
     if (!RenameCommonVariable(this, variable, FindCtrl(m_Buttons, button.id))) return;
     for (size_t i = 0; i < m_RowIds.size(); ++i) {
         const EACT_CTRL* c = FindEactCtrl(m_Form, m_RowIds[i]);

@@ -69,15 +69,15 @@ public:
     std::deque<VECTOR_CLASS<std::string>> m_Rows;
     std::vector<unsigned short> m_RowIds;
     std::vector<int> m_RowsOfList;
-    // The int parameters as they came and as the dialog first showed them. A
-    // value outside its control's range shows as the nearest valid one (or
-    // as no row) and is stored back only once the user changes the control.
-    VECTOR_CLASS<int> m_OpenedInts, m_ShownInts;
+    // The int parameters as they came. A value outside its control's range
+    // shows as the nearest valid one (or as no row) and is stored only once
+    // the user has edited the control.
+    VECTOR_CLASS<int> m_OpenedInts;
 
 private:
     void DescribeCtrls();
     void NoteShownValues();
-    void StoreChangedValues();
+    void StoreEditedValues();
     void FollowSkillLists();
     void RenameFrom(const EACT_CTRL& button);
 };

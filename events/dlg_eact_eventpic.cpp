@@ -8,7 +8,8 @@ namespace {
 
 enum { EVENT_CELL_LAST = 511 };
 
-// The number typed in the edit; -1 when it is none or outside the sheet.
+// The number typed in the edit as the picker takes it; -1 when it is none
+// or outside the sheet.
 int TypedCell(HWND dlg, int editId) {
     BOOL ok = FALSE;
     const int cell = static_cast<int>(GetDlgItemInt(dlg, editId, &ok, FALSE));
@@ -20,8 +21,11 @@ int TypedCell(HWND dlg, int editId) {
 void DrawEventGraphicPreview(CTRL_PICTURE_CLASS* picture, HWND dlg, int editId) {
     if (!picture || !picture->m_hWnd || !picture->Surface()) return;
     picture->Surface()->Fill(RGB(0, 0, 0));
-    const int cell = TypedCell(dlg, editId);
-    if (cell > 0) DrawEventCell32(picture->Surface(), 0, 0, cell, 0);
+    // The edit keeps what it shows within 0 to 511 as it is typed; the
+    // drawer has no cell for 0 or without a sheet.
+    BOOL ok = FALSE;
+    const int cell = static_cast<int>(GetDlgItemInt(dlg, editId, &ok, TRUE));
+    if (ok) DrawEventCell32(picture->Surface(), 0, 0, cell, 0);
     picture->Present();
 }
 

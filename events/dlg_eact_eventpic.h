@@ -13,6 +13,6 @@ public:
 };
 
 // Paints `picture` black with the event cell whose number stands, as typed
-// so far, in edit `editId` of `dlg`; a number outside the sheet's 0 to 511,
-// or a missing or narrow sheet, leaves it black.
+// so far, in edit `editId` of `dlg`; 0, no number or a missing sheet leaves
+// it black.
 void DrawEventGraphicPreview(CTRL_PICTURE_CLASS* picture, HWND dlg, int editId);

@@ -20,6 +20,7 @@ cEvent* g_lpEditEvent = nullptr;
 namespace {
 
 void PageRowText(std::string& text, int, const cEventPage& page) { text = "ｱｸｼｮﾝ×" + std::to_string(page.Acts.size()); }
+void ActionRowText(std::string& text, int, const cEventAct& act) { FormatActionLine(text, act); }
 
 // The page controls of the start event's disabled set.
 const unsigned short kPageButtons[] = {IDC_COND_GVAL_RENAME, IDC_PAGE_INSERT, IDC_PAGE_DELETE, IDC_PAGE_GRAPHIC_PICK};
@@ -97,28 +98,13 @@ void DLG_EVENT_SET::DescribeCtrls() {
 void DLG_EVENT_SET::AttachCtrls() {
     ShowWindow(GetDlgItem(m_hWnd, IDC_EVENTS_PICTURE), SW_HIDE);
 
-    CTRL_LIST_DESC<cEventPage> pages;
-    pages.id = IDC_PAGE_LIST;
-    pages.multi = 1;
-    pages.source = &m_Event.Pages;
-    pages.working = &m_Pages;
-    pages.bound = &m_Page;
-    pages.number = 1;
-    pages.minCount = 1;
-    pages.maxCount = PALETTE_MAX;
-    pages.appendRow = 1;
-    pages.rowText = PageRowText;
-    m_PageList.Subclass(this, pages);  // selects page 1 into m_Page
+    // Selects page 1 into m_Page.
+    m_PageList.Subclass(
+        this, RecordListDesc(IDC_PAGE_LIST, &m_Event.Pages, &m_Pages, &m_Page, 1, 1, PALETTE_MAX, 0, PageRowText));
     AddCtrl(&m_PageList);
-
-    CTRL_LIST_DESC<cEventAct> acts;
-    acts.id = IDC_ACTION_LIST;
-    acts.multi = 1;
-    acts.working = &m_Page.Acts;  // the selected page's own actions
-    acts.maxCount = PALETTE_MAX;
-    acts.appendRow = 1;
-    acts.rowText = [](std::string& text, int, const cEventAct& act) { FormatActionLine(text, act); };
-    m_ActList.Subclass(this, acts);
+    // The selected page's own actions.
+    m_ActList.Subclass(this, RecordListDesc<cEventAct>(IDC_ACTION_LIST, nullptr, &m_Page.Acts, nullptr, 0, 0,
+                                                       PALETTE_MAX, 0, ActionRowText));
     AddCtrl(&m_ActList);
 
     m_PageList.SetCommandIds(CM_PAGE_KEY_CUT, CM_PAGE_KEY_COPY, CM_PAGE_KEY_PASTE, 0, CM_PAGE_KEY_INSERT, 0,

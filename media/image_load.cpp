@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/file.h"
 #include "base/paths.h"
 #include "base/report.h"
 #include "media/bmp_format.h"
@@ -154,16 +155,13 @@ int cDib::LoadPng(const char* fileName, const cImageLoadParam* param, int report
 }
 
 int cDib::LoadBmp(const char* fileName, const cImageLoadParam* param, int report) {
-    FILE* file = std::fopen(fileName, "rb");
-    if (!file) {
-        if (report) ErrorBoxPrintf(kCannotRead, fileName);
+    // A file larger than the process can hold is a file that cannot be read.
+    std::string bytes;
+    int failure = FILE_READ_UNREADABLE;
+    if (!FileReadAll(fileName, &bytes, ~0ull, &failure)) {
+        if (report || failure == FILE_READ_NO_MEMORY) ErrorBoxPrintf(kCannotRead, fileName);
         return 0;
     }
-    std::string bytes;
-    char chunk[65536];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof(chunk), file)) > 0) bytes.append(chunk, got);
-    std::fclose(file);
 
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     cBmpInfo info;

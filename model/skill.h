@@ -76,6 +76,10 @@ public:
     cSlot Slot;
 
     int Serial(int op, cSerial* other, HANDLE file, int version) override;
+    // In one piece: the eight ints of the four fields, the slot's three and
+    // its condition count, then one int for each condition.
+    int ReadStored(HANDLE file);
+    void WriteStored(HANDLE file) const;
 };
 
 // A skill an ally learns at a level.
@@ -86,6 +90,9 @@ public:
     int Level = 0;
 
     int Serial(int op, cSerial* other, HANDLE file, int version) override;
+    // In one piece: the three ints.
+    int ReadStored(HANDLE file);
+    void WriteStored(HANDLE file) const;
     void SetDefault();
 };
 

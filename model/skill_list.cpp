@@ -78,12 +78,58 @@ int cAcqSkill::Serial(int op, cSerial* other, HANDLE file, int version) {
     return 1;
 }
 
+// A character's rows hold thousands of slots, and a large project millions:
+// one bounds check and one copy for each instead of one for every field.
+int cAcqSkill::ReadStored(HANDLE file) {
+    int v[8];
+    if (!serial_detail::ReadInto(file, v, sizeof(v))) return 0;
+    SkillList = v[0];
+    Skill = v[1];
+    Uses = v[2];
+    Equipped = v[3];
+    Slot.bAllCateg = v[4];
+    Slot.bShowAllSymbols = v[5];
+    Slot.nSymbol = v[6];
+    const uint32_t conds = static_cast<uint32_t>(v[7]);
+    Slot.vAcqCond.clear();
+    if (conds == 0) return 1;
+    if (conds > FileBytesLeft(file) / 4) {
+        FileSetFailed(file);
+        return 0;
+    }
+    Slot.vAcqCond.resize(conds);
+    for (cAcqCond& cond : Slot.vAcqCond)
+        if (!serial_detail::ReadInto(file, &cond.nCateg, 4)) return 0;
+    return 1;
+}
+
+void cAcqSkill::WriteStored(HANDLE file) const {
+    const int conds = static_cast<int>(Slot.vAcqCond.size());
+    const int v[8] = {SkillList, Skill, Uses, Equipped, Slot.bAllCateg, Slot.bShowAllSymbols, Slot.nSymbol, conds};
+    serial_detail::Put(file, v, sizeof(v));
+    for (const cAcqCond& cond : Slot.vAcqCond) serial_detail::Put(file, &cond.nCateg, 4);
+}
+
 int cLearnSkill::Serial(int op, cSerial* other, HANDLE file, int version) {
     SERIAL_BEGIN(cLearnSkill);
     SERIAL(SkillList);
     SERIAL(Skill);
     SERIAL(Level);
     return 1;
+}
+
+int cLearnSkill::ReadStored(HANDLE file) {
+    int v[3];
+    if (!serial_detail::ReadInto(file, v, sizeof(v))) return 0;
+    SkillList = v[0];
+    Skill = v[1];
+    Level = v[2];
+    return 1;
+}
+
+void cLearnSkill::WriteStored(HANDLE file) const {
+    const int v[3] = {SkillList, Skill, Level};
+    serial_detail::Put(file, v, sizeof(v));
 }
 
 void cLearnSkill::SetDefault() {

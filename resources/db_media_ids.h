@@ -21,6 +21,10 @@
 #define IDC_ANIM_PREVIEW_LABEL 1033
 #define IDC_ANIM_GROUP 1053
 
+// Labels and notes of the pages, named so that the pages' users know them.
+#define IDC_MEDIA_NAME_LABEL 1032
+#define IDC_MEDIA_PATH_LABEL 1040
+
 // The frame dialogs.
 #define IDC_FRAME_CEL 1506
 #define IDC_FRAME_CEL_SPIN 1507
@@ -62,6 +66,12 @@
 #define IDC_BACK_SCROLL_X_SPIN 1598
 #define IDC_BACK_SCROLL_Y 1599
 #define IDC_BACK_SCROLL_Y_SPIN 1600
+#define IDC_BACK_MODE_LABEL 1093
+#define IDC_BACK_CHIP_LABEL 1085
+#define IDC_BACK_CHIP_NOTE 1086
+#define IDC_BACK_COLOR_LABEL 907
+#define IDC_BACK_SCROLL_LABEL 1084
+#define IDC_BACK_SCROLL_NOTE 1087
 
 // The help page and its text dialog.
 #define IDC_HELP_LIST 1658
@@ -74,7 +84,10 @@
 #define IDC_HELP_DELETE 1656
 #define IDC_HELP_SYMBOLS 1068
 #define IDC_HELP_SYMBOL 1069
+#define IDC_HELP_SYMBOL_LABEL 1114
 #define IDC_TEXT_EDIT 1223
+#define IDC_TEXT_NOTE 1089
+#define IDC_TEXT_SYMBOL_LABEL 1101
 
 // The world-chip page.
 #define IDC_WCHIP_LIST 1634
@@ -82,3 +95,4 @@
 #define IDC_WCHIP_GRAPHIC_SPIN 1512
 #define IDC_WCHIP_PREVIEW 1070
 #define IDC_WCHIP_IMPASSABLE 1035
+#define IDC_WCHIP_NAME_LABEL 1030

@@ -1,6 +1,9 @@
 #!/bin/bash
-# Builds the editor, writes the sample project and starts the editor in it.
-# Without $DISPLAY it runs on a virtual display and saves a screenshot.
+# Builds the editor, completes the sample project in sample/ (or $ORR_SAMPLE)
+# and starts the editor in it. Only what the sample lacks is written: what is
+# there (a saved stage, any edit) is never replaced or deleted; the editor's
+# program files are copied in afresh. Without $DISPLAY it runs on a virtual
+# display and saves a screenshot.
 set -euo pipefail
 . "$(dirname "$0")/env.sh"
 
@@ -19,6 +22,7 @@ configure_win
 cmake --build "$BUILD/win" -j"$JOBS" --target Editor MakeSample Vox
 
 SAMPLE="${ORR_SAMPLE:-$ROOT/sample}"
+mkdir -p "$SAMPLE"
 wine_env
 "$ROOT/cmake/wine-run.sh" "$BUILD/win/bin/MakeSample.exe" "$(winepath -w "$SAMPLE" 2>/dev/null || echo "Z:$SAMPLE")"
 for f in "$BUILD"/win/bin/*.dll; do [ -e "$f" ] && cp "$f" "$SAMPLE/"; done

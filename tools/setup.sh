@@ -113,20 +113,24 @@ ensure_source_lists() {
 
 # Fetches a Debian source package's upstream tarball into the cache. The
 # newest version listed may be gone from the archive while an older one is
-# still there, so every listed version is tried.
+# still there, so every listed version is tried, newest first; apt's errors
+# for a version that is gone ("404", "E: Failed to fetch") are shown only
+# when no version could be fetched.
 fetch_orig() {
     local pkg=$1 dir="$CACHE/src/$1"
     mkdir -p "$dir"
     if ls "$dir"/*.orig.tar.* >/dev/null 2>&1; then return 0; fi
     ensure_source_lists
-    local v
+    local v out=""
     for v in $(apt-cache showsrc "$pkg" 2>/dev/null | sed -n 's/^Version: //p' | sort -u -r -V); do
         log "fetching $pkg $v"
-        if (cd "$dir" && apt-get source --download-only -q "$pkg=$v" >&2) &&
+        if out=$(cd "$dir" && apt-get source --download-only -q "$pkg=$v" 2>&1) &&
             ls "$dir"/*.orig.tar.* >/dev/null 2>&1; then
             return 0
         fi
+        log "$pkg $v could not be fetched"
     done
+    [ -n "$out" ] && echo "$out" >&2
     log "could not fetch the source of $pkg"
     return 1
 }

@@ -1,25 +1,13 @@
 #include "ui/ctrl.h"
 
-#include <cstdarg>
-#include <cstdio>
-
 #include "ui/dlg.h"
-
-std::string& AppendFormat(std::string& text, const char* format, ...) {
-    char buffer[4196];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(buffer, sizeof(buffer), format, args);
-    va_end(args);
-    text += buffer;
-    return text;
-}
 
 void CTRL_CLASS::Attach(DLG_CLASS* dlg, WORD id) {
     m_pDlg = dlg;
     m_hParent = dlg ? dlg->m_hWnd : nullptr;
     m_wId = id;
     m_strName.clear();
+    m_bEdited = 0;
     m_hWnd = m_hParent ? GetDlgItem(m_hParent, id) : nullptr;
     UpdatePos();
 }

@@ -24,9 +24,6 @@ enum {
     CTRL_KIND_SCROLL = 11,
 };
 
-// Appends printf-formatted text (at most 4195 bytes of it) to a string.
-std::string& AppendFormat(std::string& text, const char* format, ...);
-
 class CTRL_CLASS {
 public:
     explicit CTRL_CLASS(int kind = CTRL_KIND_LABEL) : m_nKind(kind) {}
@@ -71,6 +68,9 @@ public:
     POINT m_ParentPos = {0, 0};
     int m_bBusy = 0;
     std::string m_strName;
+    // The user changed what it shows since the dialog last showed its value
+    // (a change the dialog reports through GetChangedCtrlId).
+    int m_bEdited = 0;
 };
 
 // Descriptor of the controls bound to nothing: the item id.

@@ -32,19 +32,27 @@ void CTRL_EDITSTR_CLASS::Attach(DLG_CLASS* dlg, const DESC& desc) {
     CTRL_CLASS::Attach(dlg, desc.id);
     m_Desc = desc;
     m_pValue = desc.value;
-    m_nMaxLen = desc.maxLen ? desc.maxLen : DEFAULT_MAX_LEN;
-    m_nLineLen = desc.lineLen ? desc.lineLen : DEFAULT_LINE_LEN;
-    m_nMaxLines = desc.maxLines ? desc.maxLines : DEFAULT_MAX_LINES;
-    m_bMultiLine = desc.countChars;
+    m_Declared.maxBytes = desc.maxLen ? desc.maxLen : DEFAULT_MAX_LEN;
+    m_Declared.lineLen = desc.lineLen ? desc.lineLen : DEFAULT_LINE_LEN;
+    m_Declared.maxLines = desc.maxLines ? desc.maxLines : DEFAULT_MAX_LINES;
+    m_Declared.countChars = desc.countChars;
     for (int i = 0; i < 4; ++i) m_nOption[i] = desc.option[i];
-    ShowText(m_pValue ? *m_pValue : std::string());
+    ShowText(m_pValue ? *m_pValue : std::string(), 1);
+}
+
+void CTRL_EDITSTR_CLASS::SetLimits(const EDIT_LIMITS& limits) {
+    m_nMaxLen = limits.maxBytes;
+    m_nLineLen = limits.lineLen;
+    m_nMaxLines = limits.maxLines;
+    m_bMultiLine = limits.countChars;
 }
 
 // Text put in by the program: the limits cut what passes them instead of
 // refusing it, so a record's text is never replaced by the one shown before.
-void CTRL_EDITSTR_CLASS::ShowText(const std::string& text) {
+void CTRL_EDITSTR_CLASS::ShowText(const std::string& text, int whole) {
     if (!m_hWnd) return;
     std::string shown = m_nOption[0] & LINE_FEEDS ? ToEditText(text) : text;
+    SetLimits(whole ? FitEditLimits(shown, m_Declared) : m_Declared);
     m_bBusy = 1;
     ::SetWindowTextA(m_hWnd, shown.c_str());
     m_bBusy = 0;
@@ -53,6 +61,8 @@ void CTRL_EDITSTR_CLASS::ShowText(const std::string& text) {
     m_bSetup = 1;
     CheckLimits();
     m_bSetup = 0;
+    m_bEdited = 0;
+    m_strShown = GetText();
 }
 
 std::string CTRL_EDITSTR_CLASS::GetText() const {
@@ -66,11 +76,14 @@ std::string CTRL_EDITSTR_CLASS::GetText() const {
 }
 
 void CTRL_EDITSTR_CLASS::ValueToCtrl() {
-    if (m_pValue) ShowText(*m_pValue);
+    if (m_pValue) ShowText(*m_pValue, 1);
 }
 
+// Untouched, the record keeps its text as it came, also where the edit could
+// not hold it. A multi-line edit reports no text set without typing, hence
+// the comparison besides the flag.
 void CTRL_EDITSTR_CLASS::CtrlToValue() {
-    if (!m_pValue || IsRefreshing()) return;
+    if (!m_pValue || IsRefreshing() || (!m_bEdited && GetText() == m_strShown)) return;
     *m_pValue = m_nOption[0] & LINE_FEEDS ? FromEditText(GetText()) : GetText();
 }
 
@@ -101,10 +114,18 @@ void CTRL_EDITSTR_CLASS::CheckLimits() {
     m_strPrev = shown.text;
     m_nPrevStart = shown.selStart;
     m_nPrevEnd = shown.selEnd;
+    if (!m_bSetup) {
+        // Once edited, a long stored text keeps its new size as its limits, down to the declared ones.
+        m_bEdited = 1;
+        SetLimits(FitEditLimits(shown.text, m_Declared));
+    }
     m_bBusy = 0;
 }
 
-void CTRL_EDITSTR_CLASS::SetProgramText(const std::string& text) { ShowText(text); }
+void CTRL_EDITSTR_CLASS::SetProgramText(const std::string& text) {
+    ShowText(text, 0);
+    m_bEdited = 1;
+}
 
 void SetPathText(CTRL_EDITSTR_CLASS* edit, const std::string& text) {
     if (edit) edit->SetProgramText(text);

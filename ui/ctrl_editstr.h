@@ -2,6 +2,9 @@
 // field. It keeps the text within its limits while the user types: a total
 // length, a length per line and a number of lines, counted in bytes or, with
 // the character flag, as the game counts characters ("#P" codes count one).
+// The limits hold for typing only: a stored text beyond them (another tool's,
+// an older version's) is shown whole and stays byte for byte until the user
+// edits it; an edit may then shorten it, never lengthen it.
 #pragma once
 
 #include <string>
@@ -36,7 +39,8 @@ public:
     void AttachDesc(DLG_CLASS* dlg) { Attach(dlg, m_Desc); }
     // The item's text as the edit holds it, within the read buffer.
     std::string GetText() const;
-    // Puts a text set by the program into the edit; what passes the limits is cut.
+    // Puts a text chosen by the program (a path from a file dialog) into the
+    // edit as if typed: what passes the limits is cut, and it is stored.
     void SetProgramText(const std::string& text);
 
     std::string* m_pValue = nullptr;
@@ -52,11 +56,15 @@ public:
 
 private:
     void CheckLimits();
-    void ShowText(const std::string& text);
+    // `whole`: the limits rise as far as the text needs (a stored text).
+    void ShowText(const std::string& text, int whole);
+    void SetLimits(const EDIT_LIMITS& limits);
     // Whether the edit's positions count a double-byte character once.
     int CountsCharacters(const std::string& text) const;
     EDIT_LIMITS Limits() const { return {m_nMaxLen, m_nLineLen, m_nMaxLines, m_bMultiLine}; }
     int m_nPrevStart = 0, m_nPrevEnd = 0;  // the selection of the previous text
+    std::string m_strShown;                // the text as the program last put it in
+    EDIT_LIMITS m_Declared = {DEFAULT_MAX_LEN, DEFAULT_LINE_LEN, DEFAULT_MAX_LINES, 0};  // what typing keeps to
 };
 
 // Shows a path (or any text) chosen by the program in a string edit and runs

@@ -199,6 +199,27 @@ struct CTRL_LIST_DESC {
     ROW_TEXT rowText = nullptr;
 };
 
+// The descriptor of a list of records as the editors show them: several
+// rows may be selected and an end row follows the last record.
+template <class T>
+CTRL_LIST_DESC<T> RecordListDesc(int id, VECTOR_CLASS<T>* source, VECTOR_CLASS<T>* working, T* bound, int numbered,
+                                 int minCount, int maxCount, int firstShown,
+                                 typename CTRL_LIST_DESC<T>::ROW_TEXT rowText) {
+    CTRL_LIST_DESC<T> d;
+    d.id = id;
+    d.multi = 1;
+    d.source = source;
+    d.working = working;
+    d.bound = bound;
+    d.number = numbered;
+    d.minCount = minCount;
+    d.maxCount = maxCount;
+    d.firstShown = firstShown;
+    d.appendRow = 1;
+    d.rowText = rowText;
+    return d;
+}
+
 template <class T>
 class CTRL_LIST_CLASS : public CTRL_LIST_BASE {
 public:

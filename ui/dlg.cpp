@@ -80,6 +80,22 @@ void DLG_CLASS::RestoreOthers() {
     if (m_nFlags & DLG_DISABLE_OTHERS) m_pWndList->EnableAll(1);
 }
 
+// The modal runs under way, the innermost last.
+static std::vector<DLG_CLASS*> s_ModalRuns;
+
+// Showing the hidden windows again activates and raises them over the
+// dialog that is still modal, which then takes neither clicks nor keys: it
+// comes back on top, and its dialog manager gives the focus back to the
+// control that had it.
+static void RaiseModal() {
+    if (s_ModalRuns.empty()) return;
+    HWND wnd = s_ModalRuns.back()->m_hWnd;
+    if (!wnd || !IsWindowVisible(wnd)) return;
+    SetWindowPos(wnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(wnd);
+    SetActiveWindow(wnd);
+}
+
 // The parent's window is taken when the dialog opens: dialog objects are
 // built before any window exists.
 static HWND ParentWindow(const DLG_CLASS* dlg) {
@@ -93,9 +109,13 @@ int DLG_CLASS::DoModal(int flags) {
     m_nFlags = flags;
     int hookInstalled = cHook::IsInstalled();
     HideOrDisableOthers();
+    s_ModalRuns.push_back(this);
     INT_PTR r = DialogBoxParamA(m_hInst, MAKEINTRESOURCEA(m_wResId), ParentWindow(this), m_lpDlgProc, 0);
+    auto run = std::find(s_ModalRuns.begin(), s_ModalRuns.end(), this);
+    if (run != s_ModalRuns.end()) s_ModalRuns.erase(run);
     m_hWnd = nullptr;
     RestoreOthers();
+    if (m_nFlags & DLG_HIDE_OTHERS) RaiseModal();
     if (!hookInstalled) cHook::Unhook();
     return r == -1 ? 0 : static_cast<int>(r);
 }
@@ -138,6 +158,7 @@ void DLG_CLASS::UpdateCtrlsExcept(const CTRL_CLASS* except) {
         m_bRefreshing = 1;
         c->ValueToCtrl();
         m_bRefreshing = 0;
+        c->m_bEdited = 0;
     }
 }
 
@@ -320,6 +341,10 @@ int DLG_CLASS::OnCommand(WPARAM wParam, LPARAM) {
         }
         break;
     }
+    if (!m_bRefreshing)
+        if (const WORD changed = GetChangedCtrlId(wParam))
+            for (CTRL_CLASS* c : m_CtrlList)
+                if (c->m_wId == changed) c->m_bEdited = 1;
     // Lists draw again when they are refilled (RedrawList).
     for (size_t i = 0; i < m_CtrlList.size(); ++i) {
         CTRL_CLASS* c = m_CtrlList[i];

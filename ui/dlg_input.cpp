@@ -1,11 +1,9 @@
 #include "ui/dlg_input.h"
 
-#include <algorithm>
 #include <new>
 
 #include "base/report.h"
 #include "resources/toolkit_ids.h"
-#include "ui/text_rules.h"
 
 namespace {
 
@@ -52,54 +50,17 @@ DLG_INPUT_STR::DLG_INPUT_STR(WND_CLASS* parent, WND_LIST_CLASS* wndList, std::st
                              int countChars, const char* caption, const CTRL_CLASS* placeRef, int center)
     : DLG_CLASS(IDD_INPUT_STR, parent, WND_MODE_DIALOG, wndList, placeRef, center),
       m_pText(text),
-      m_strCaption(caption ? caption : ""),
-      m_nMaxLength(maxLength),
-      m_bCountChars(countChars),
-      m_strStored(text ? *text : std::string()) {
+      m_strCaption(caption ? caption : "") {
     SetInstance(this);
+    // The string edit shows a stored text beyond the limit whole and keeps it unless it is edited.
     m_Edits.push_back(CTRL_EDITSTR_CLASS(
         {IDC_INPUT_EDIT, text, maxLength + 1, countChars ? maxLength : 0, 1, countChars, {0, 0, 0, 0}}));
-    // The stored text is shown whole, however long.
-    FitLimits(m_strStored);
-    CTRL_EDITSTR_CLASS::DESC& desc = m_Edits[0].m_Desc;
-    desc.maxLen = m_Edits[0].m_nMaxLen;
-    desc.lineLen = m_Edits[0].m_nLineLen;
-}
-
-void DLG_INPUT_STR::FitLimits(const std::string& text) {
-    CTRL_EDITSTR_CLASS& edit = m_Edits[0];
-    const int bytes = static_cast<int>(text.size());
-    if (m_bCountChars) {
-        // The edit reads through a buffer of 2 x maxLen - 1 bytes here.
-        edit.m_nMaxLen = std::max(m_nMaxLength + 1, bytes / 2 + 2);
-        edit.m_nLineLen = std::max(m_nMaxLength, CountTextChars(text.c_str()));
-    } else {
-        edit.m_nMaxLen = std::max(m_nMaxLength, bytes) + 1;
-        edit.m_nLineLen = std::max(static_cast<int>(CTRL_EDITSTR_CLASS::DEFAULT_LINE_LEN), bytes);
-    }
 }
 
 int DLG_INPUT_STR::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
     InitBox(this, m_strCaption, m_Edits);
-    m_strShown = m_Edits[0].GetText();
     return 0;
-}
-
-int DLG_INPUT_STR::OnCommand(WPARAM wParam, LPARAM lParam) {
-    const std::string text = m_Edits[0].GetText();
-    const int handled = ModalOnCommand(wParam, lParam);
-    switch (LOWORD(wParam)) {
-    case IDC_DLG_OK:
-        // Untouched, the text goes back as it came, even where the edit could not show it.
-        if (handled && text == m_strShown && m_pText) *m_pText = m_strStored;
-        break;
-    case IDC_INPUT_EDIT:
-        // Once shortened, a long text keeps its new length as its limit, down to the caller's.
-        if (HIWORD(wParam) == EN_CHANGE) FitLimits(m_Edits[0].GetText());
-        break;
-    }
-    return handled;
 }
 
 int InputValue(WND_CLASS* parent, WND_LIST_CLASS* wndList, int* value, int minimum, int maximum, const char* caption,

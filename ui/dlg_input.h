@@ -42,7 +42,7 @@ public:
     DLG_INPUT_STR(WND_CLASS* parent, WND_LIST_CLASS* wndList, std::string* text, int maxLength, int countChars,
                   const char* caption, const CTRL_CLASS* placeRef, int center);
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-    int OnCommand(WPARAM wParam, LPARAM lParam) override;
+    int OnCommand(WPARAM wParam, LPARAM lParam) override { return ModalOnCommand(wParam, lParam); }
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
         return ModalProc(hwnd, msg, wParam, lParam);
     }
@@ -50,13 +50,4 @@ public:
     std::string* m_pText;
     std::string m_strCaption;
     std::vector<CTRL_EDITSTR_CLASS> m_Edits;
-
-private:
-    // The edit's limits: the caller's, or the text's own size while it is beyond them.
-    void FitLimits(const std::string& text);
-
-    int m_nMaxLength;
-    int m_bCountChars;
-    std::string m_strStored;  // the caller's text as it came
-    std::string m_strShown;   // the edit's text before the user changed it
 };

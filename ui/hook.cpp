@@ -50,6 +50,22 @@ static int FocusTakesReturn(HWND active, WPARAM key, LPARAM data) {
     return (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0;
 }
 
+static int IsDroppedCombo(HWND wnd) {
+    char name[16] = {};
+    return wnd && GetClassNameA(wnd, name, sizeof(name)) && lstrcmpiA(name, "ComboBox") == 0 &&
+           SendMessageA(wnd, CB_GETDROPPEDSTATE, 0, 0);
+}
+
+// A menu's loop, or the list of the focused combo box (whose edit has the
+// focus when it has one), takes the keys itself.
+static int MenuOrListOpen() {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    if (GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE))) return 1;
+    HWND focus = GetFocus();
+    return IsDroppedCombo(focus) || (focus && IsDroppedCombo(GetParent(focus)));
+}
+
 LRESULT CALLBACK cHook::HookProc(int code, WPARAM key, LPARAM data) {
     if (code < 0 || code == HC_NOREMOVE) return CallNextHookEx(s_hHook, code, key, data);
     HWND active = GetActiveWindow();
@@ -64,6 +80,7 @@ LRESULT CALLBACK cHook::HookProc(int code, WPARAM key, LPARAM data) {
     in.modeless = client ? client->m_bModeless : 0;
     in.ime = ImeState(active);
     in.ctrlHeld = s_bCtrl;
+    in.menuOrListOpen = MenuOrListOpen();
     if (key == VK_RETURN && !in.keyUp && in.clientActive) in.focusTakesReturn = FocusTakesReturn(active, key, data);
     HOOK_KEY_DECISION d = DecideHookKey(in);
     s_bCtrl = d.ctrlHeld;

@@ -14,6 +14,10 @@ bool IsHookCopiedKey(unsigned key) {
 HOOK_KEY_DECISION DecideHookKey(const HOOK_KEY_INPUT& in) {
     HOOK_KEY_DECISION d;
     d.ctrlHeld = in.ctrlHeld;
+    if (in.menuOrListOpen) {
+        if (in.hasClient && in.clientActive && in.key == kControl) d.ctrlHeld = in.keyUp ? 0 : 1;
+        return d;
+    }
     if (!in.hasClient || in.option) {
         if (in.ime == HOOK_IME_NO_CONTEXT) {
             d.logNoContext = 1;

@@ -27,6 +27,10 @@ struct HOOK_KEY_INPUT {
     // breaks the line there); only then it is not copied to the dialog,
     // whose dialog manager would press the default button with the copy.
     int focusTakesReturn = 0;
+    // A menu is open or the focused combo box has its list down: every key
+    // is theirs (Return picks, Escape closes one level). A copy would reach
+    // the dialog behind them, as its OK or Cancel or as a list's Delete.
+    int menuOrListOpen = 0;
 };
 
 struct HOOK_KEY_DECISION {

@@ -159,6 +159,26 @@ EDIT_TEXT CheckEditLimits(const EDIT_TEXT& typed, const EDIT_TEXT& previous, con
     return out;
 }
 
+EDIT_LIMITS FitEditLimits(const std::string& text, const EDIT_LIMITS& limits) {
+    EDIT_LIMITS fit = limits;
+    const int bytes = static_cast<int>(text.size());
+    // The text keeps one byte less than its buffer (2 x maxBytes - 1 when counting characters).
+    const int needed = limits.countChars ? (bytes + 1) / 2 + 1 : bytes + 1;
+    if (fit.maxBytes < needed) fit.maxBytes = needed;
+    if (limits.lineLen > 0) {
+        for (size_t pos = 0;;) {
+            const size_t end = LineEnd(text, pos);
+            const int length = Measure(text, pos, end, limits.countChars);
+            if (fit.lineLen < length) fit.lineLen = length;
+            if (end >= text.size()) break;
+            pos = end + 2;
+        }
+    }
+    const int lines = CountTextLines(text);
+    if (limits.maxLines > 0 && fit.maxLines < lines) fit.maxLines = lines;
+    return fit;
+}
+
 std::string ToEditText(const std::string& text) {
     std::string out;
     out.reserve(text.size() + 8);

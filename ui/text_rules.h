@@ -49,6 +49,11 @@ struct EDIT_TEXT {
 EDIT_TEXT CheckEditLimits(const EDIT_TEXT& typed, const EDIT_TEXT& previous, const EDIT_LIMITS& limits, int setup,
                           int backspaceHeld);
 
+// The limits under which `text` (as the edit holds it) passes whole: each of
+// `limits` raised where the text goes beyond it, never lowered. A stored text
+// is shown under these; what the user types then shrinks them back.
+EDIT_LIMITS FitEditLimits(const std::string& text, const EDIT_LIMITS& limits);
+
 // Edit positions: some edits count a double-byte character as one position,
 // others as two bytes. These convert a position of one kind to the other.
 int CharPosToByte(const std::string& text, int chars);

@@ -76,19 +76,9 @@ DLG_WORLDEVENT_SET::~DLG_WORLDEVENT_SET() {
 
 void DLG_WORLDEVENT_SET::AttachCtrls() {
     ShowWindow(GetDlgItem(m_hWnd, IDC_WORLD_VIEW), SW_HIDE);
-    CTRL_LIST_DESC<cWorldEventPage> desc;
-    desc.id = IDC_WES_PAGES;
-    desc.multi = 1;
-    desc.source = &m_Work.Pages;
-    desc.working = &m_Pages;
-    desc.bound = &m_Page;
-    desc.number = 1;
-    desc.minCount = 1;
-    desc.maxCount = MAX_PAGES;
-    desc.appendRow = 1;
-    desc.rowText = WorldPageRowText;
     m_Pages.Assign(m_Work.Pages);
-    m_PageList.Subclass(this, desc);
+    m_PageList.Subclass(
+        this, RecordListDesc(IDC_WES_PAGES, &m_Work.Pages, &m_Pages, &m_Page, 1, 1, MAX_PAGES, 0, WorldPageRowText));
     AddCtrl(&m_PageList);
     m_PageList.SetCommandIds(CM_LIST_KEY_CUT, CM_LIST_KEY_COPY, CM_LIST_KEY_PASTE, 0, CM_LIST_KEY_INSERT, 0,
                              CM_LIST_KEY_DELETE);

@@ -53,8 +53,8 @@ DLG_DBANIM<Pat, Frame>::DLG_DBANIM(WORD resId, PROP_DATABASE* sheet, WND_LIST_CL
         this->m_Work.Assign(*animations);
     }
     Pat& r = this->m_Record;
-    this->m_ListDesc = DbListDesc(kind.listId, animations, &this->m_Work, &r, 1, 1, 999, 1, NameRow<Pat>);
-    m_FrameDesc = DbListDesc<Frame>(IDC_ANIM_FRAMES, nullptr, &r.vAnim, nullptr, 0, 1, 99, 0, frameRow);
+    this->m_ListDesc = RecordListDesc(kind.listId, animations, &this->m_Work, &r, 1, 1, 999, 1, NameRow<Pat>);
+    m_FrameDesc = RecordListDesc<Frame>(IDC_ANIM_FRAMES, nullptr, &r.vAnim, nullptr, 0, 1, 99, 0, frameRow);
     this->m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_DBLIST_NAME, &r.strName, 13, 12, 1, kind.nameInChars, {}}));
     m_Graphics.push_back(CTRL_EDITVAL_CLASS<unsigned short>(
         {IDC_ANIM_GRAPHIC, &r.nGraphic, 1, static_cast<unsigned short>(kind.graphicMax), IDC_ANIM_GRAPHIC_SPIN, 1}));
@@ -117,7 +117,7 @@ void DLG_DBANIM<Pat, Frame>::CheckGraphicSync() {
 
 template <class Pat, class Frame>
 void DLG_DBANIM<Pat, Frame>::OnIdle() {
-    if (!this->m_bCreated || !this->IsWindowOpen()) return;
+    if (!this->m_bCreated) return;
     const int index = this->m_List.GetDataPos();
     if (index < 0 || index >= static_cast<int>(this->m_Work.size())) return;
     if (m_bGraphicResync) {
@@ -130,7 +130,7 @@ void DLG_DBANIM<Pat, Frame>::OnIdle() {
 
 template <class Pat, class Frame>
 void DLG_DBANIM<Pat, Frame>::DrawPreview(WORD pictureId, int advance) {
-    if (!this->m_bCreated || !this->IsWindowOpen()) return;
+    if (!this->m_bCreated) return;
     CTRL_PICTURE_CLASS* picture = this->FindCtrl(this->m_Pictures, pictureId);
     if (!picture || !picture->m_hWndDC) return;
     // The graphic as typed, before it is stored.

@@ -38,7 +38,8 @@ public:
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnCommand(WPARAM wParam, LPARAM lParam) override;
     // Shows the stored graphic again when the edit lost it, then steps the
-    // preview; only while a record row is selected and the window stands.
+    // preview; only while a record row is selected (a list whose window is
+    // gone has none).
     void OnIdle() override;
     // The preview as it stands, without a step (when it is uncovered).
     void OnPaint() override { DrawPreview(IDC_ANIM_PREVIEW, 0); }

@@ -26,7 +26,7 @@ DLG_DBFILE<T>::DLG_DBFILE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndL
         this->m_Work.Assign(*records);
     }
     T& r = this->m_Record;
-    this->m_ListDesc = DbListDesc(listId, records, &this->m_Work, &r, 1, 1, 999, 1, NameRow<T>);
+    this->m_ListDesc = RecordListDesc(listId, records, &this->m_Work, &r, 1, 1, 999, 1, NameRow<T>);
     this->m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_DBLIST_NAME, &r.strName, 13, 12, 1, 1, {}}));
     this->m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_MEDIA_PATH, &r.strPath, 261, 0, 1, 0, {}}));
     this->m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_MEDIA_BROWSE}));

@@ -30,8 +30,8 @@ DLG_DB_HELP::DLG_DB_HELP(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
         m_Work.Assign(g_Database.Helps);
     }
     cEdHelp& r = m_Record;
-    m_ListDesc = DbListDesc(IDC_HELP_LIST, &g_Database.Helps, &m_Work, &r, 1, 1, 999, 0, TopicRow);
-    m_TextDesc = DbListDesc<cEdHelpText>(IDC_HELP_TEXTS, nullptr, &r.vText, nullptr, 1, 1, 999, 0, TextRow);
+    m_ListDesc = RecordListDesc(IDC_HELP_LIST, &g_Database.Helps, &m_Work, &r, 1, 1, 999, 0, TopicRow);
+    m_TextDesc = RecordListDesc<cEdHelpText>(IDC_HELP_TEXTS, nullptr, &r.vText, nullptr, 1, 1, 999, 0, TextRow);
     FillNumberCombo(m_SymbolRows);
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_HELP_PARENT, &r.strParentTitle, 31, 30, 1, 1, {}}));
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_HELP_TITLE, &r.strTitle, 31, 30, 1, 1, {}}));

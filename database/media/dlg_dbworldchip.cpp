@@ -13,10 +13,9 @@ void ChipRow(std::string& text, int, const cWorldChip& chip) { text = chip.strNa
 
 void DrawWorldChipCell(cDib* dst, int n) {
     const cDib& sheet = g_ImageTable[IMG_WORLDMAPCHIP];
-    int w = 0, h = 0;
     if (!dst || n < 0 || !sheet.IsCreated()) return;
-    const int sx = (n & 7) * 32, sy = (n >> 3) * 32;
-    if (ClipCellToSheet(sx, sy, 32, sheet.m_nWidth, sheet.m_nHeight, &w, &h)) dst->Blt(0, 0, w, h, &sheet, sx, sy, 0);
+    // A cell the sheet holds only in part is copied as far as it goes.
+    dst->Blt(0, 0, 32, 32, &sheet, (n & 7) * 32, (n >> 3) * 32, 0);
 }
 
 DLG_DBWORLDCHIP::DLG_DBWORLDCHIP(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
@@ -27,7 +26,7 @@ DLG_DBWORLDCHIP::DLG_DBWORLDCHIP(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLAS
         m_Work.Assign(g_WorldMap.Chips);
     }
     cWorldChip& r = m_Record;
-    m_ListDesc = DbListDesc(IDC_WCHIP_LIST, &g_WorldMap.Chips, &m_Work, &r, 1, 1, 999, 0, ChipRow);
+    m_ListDesc = RecordListDesc(IDC_WCHIP_LIST, &g_WorldMap.Chips, &m_Work, &r, 1, 1, 999, 0, ChipRow);
     m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({IDC_WCHIP_GRAPHIC, &r.nGraphic, 0, 255, IDC_WCHIP_GRAPHIC_SPIN, 1}));
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_DBLIST_NAME, &r.strName, 9, 8, 1, 1, {}}));
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({IDC_WCHIP_IMPASSABLE, &r.bImpassable}));

@@ -42,10 +42,3 @@ void FormatEffectAnimPatRow(std::string& text, int, const cEffectAnim& frame) { 
 int EditTextNumber(const std::string& text, int minimum) {
     return static_cast<int>(ParseIntText(text.c_str(), INT_MIN, INT_MAX, minimum).value);
 }
-
-int ClipCellToSheet(int sx, int sy, int size, int width, int height, int* w, int* h) {
-    if (sx < 0 || sy < 0 || sx >= width || sy >= height) return 0;
-    *w = width - sx < size ? width - sx : size;
-    *h = height - sy < size ? height - sy : size;
-    return 1;
-}

@@ -20,8 +20,3 @@ void FormatEffectAnimPatRow(std::string& text, int index, const cEffectAnim& fra
 // The number a numeric edit's text stands for, as the edit reads it (an
 // empty text reads as `minimum` when that is at least 1, else 0), unclamped.
 int EditTextNumber(const std::string& text, int minimum);
-
-// The part of a cell of `size` pixels at (sx, sy) that lies on a sheet of
-// width x height pixels: 0 when none of it does; otherwise *w and *h are cut
-// to the sheet.
-int ClipCellToSheet(int sx, int sy, int size, int width, int height, int* w, int* h);

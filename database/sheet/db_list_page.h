@@ -23,26 +23,6 @@
 // and the context menu (menu 170): cut, copy, paste, new, clear.
 extern const LIST_COMMAND_IDS kDbListCommands;
 
-// The descriptor of a page's record list: several rows may be selected and
-// an end row follows the last record, as on every list of the sheet.
-template <class T>
-CTRL_LIST_DESC<T> DbListDesc(int id, VECTOR_CLASS<T>* source, VECTOR_CLASS<T>* working, T* bound, int numbered,
-                             int minCount, int maxCount, int firstShown, typename CTRL_LIST_DESC<T>::ROW_TEXT rowText) {
-    CTRL_LIST_DESC<T> d;
-    d.id = id;
-    d.multi = 1;
-    d.source = source;
-    d.working = working;
-    d.bound = bound;
-    d.number = numbered;
-    d.minCount = minCount;
-    d.maxCount = maxCount;
-    d.firstShown = firstShown;
-    d.appendRow = 1;
-    d.rowText = rowText;
-    return d;
-}
-
 // What a page's own command leaves the frame to do: NONE, not the page's
 // (the list commands are tried); REFRESH, every control but the list shows
 // the bound record again; KEEP, the controls stay as they are; ABORT, the

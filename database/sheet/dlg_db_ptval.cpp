@@ -19,7 +19,7 @@ void BuildVarRows(VECTOR_CLASS<std::string>& rows) { MakeRecordNameList(rows, g_
 DLG_DB_PTVAL::DLG_DB_PTVAL(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList)
     : DLG_DBLIST<cPtVal>(resId, sheet, wndList, &g_Database.PtVals) {
     SetInstance(this);
-    m_ListDesc = DbListDesc(IDC_PTVAL_LIST, &g_Database.PtVals, &m_Work, &m_Record, 1, 1, 999, 1, PtValRow);
+    m_ListDesc = RecordListDesc(IDC_PTVAL_LIST, &g_Database.PtVals, &m_Work, &m_Record, 1, 1, 999, 1, PtValRow);
     BuildVarRows(m_VarRows);
 
     cPtVal& r = m_Record;

@@ -49,8 +49,8 @@ DLG_DBLAND::DLG_DBLAND(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndList
         g_LandList.emplace_back();
         m_Work.Assign(g_LandList);
     }
-    m_ListDesc = DbListDesc(IDC_LAND_LIST, &g_LandList, &m_Work, &m_Record, 1, 1, 999, 0, LandRow);
-    m_ElemDesc = DbListDesc<int>(IDC_LAND_ELEMS, nullptr, &m_Record.ElemRate, nullptr, 0, 1, 99, 1, ElemRow);
+    m_ListDesc = RecordListDesc(IDC_LAND_LIST, &g_LandList, &m_Work, &m_Record, 1, 1, 999, 0, LandRow);
+    m_ElemDesc = RecordListDesc<int>(IDC_LAND_ELEMS, nullptr, &m_Record.ElemRate, nullptr, 0, 1, 99, 1, ElemRow);
     BuildBackRows(m_BackRows);
     FillNumberCombo(m_SymbolRows);
 

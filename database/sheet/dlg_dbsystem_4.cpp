@@ -61,8 +61,8 @@ DLG_DBSYSTEM_4::DLG_DBSYSTEM_4(WORD, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
 
 int DLG_DBSYSTEM_4::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DLG_CLASS::OnInitDialog(wParam, lParam);
-    m_ElemList.Subclass(this,
-                        DbListDesc<cElem>(IDC_ELEM_LIST, &g_System.Elements, &m_Elems, nullptr, 1, 0, 99, 1, ElemRow));
+    m_ElemList.Subclass(
+        this, RecordListDesc<cElem>(IDC_ELEM_LIST, &g_System.Elements, &m_Elems, nullptr, 1, 0, 99, 1, ElemRow));
     AddCtrl(&m_ElemList);
     AttachTable();
     AddCtrls(m_Buttons);

@@ -62,7 +62,6 @@ int PROP_DATABASE::ApplyAll() {
 
 void PROP_DATABASE::OnIdle(int advance) {
     const int page = GetCurPage();
-    // A page whose window is gone draws and steps nothing.
-    if (page >= 0 && page < PAGE_COUNT && m_pPage[page] && m_pPage[page]->IsWindowOpen())
-        m_pPage[page]->OnTick(advance);
+    // A sheet whose window is gone has no current page: nothing is drawn or stepped.
+    if (page >= 0 && page < PAGE_COUNT && m_pPage[page]) m_pPage[page]->OnTick(advance);
 }

@@ -1,5 +1,7 @@
 #include "database/skills/csv_table.h"
 
+#include <new>
+
 #include "base/file.h"
 #include "base/paths.h"
 
@@ -118,10 +120,23 @@ std::string FormatCsvText(const CsvTable& table) {
     return text;
 }
 
-int ReadCsvFile(const char* path, CsvTable* table) {
+int ReadCsvFile(const char* path, CsvTable* table, unsigned long long maxBytes, int* failure) {
     std::string bytes;
-    if (!FileReadAll(path, &bytes)) return 0;
-    ParseCsvText(bytes, table);
+    if (!FileReadAll(path, &bytes, maxBytes, failure)) return 0;
+    // A row takes far more memory than its bytes: a file that the process
+    // cannot hold as rows fails this read and leaves the table as it was.
+    const size_t rows = table->size();
+    try {
+        CsvTable read;
+        ParseCsvText(bytes, &read);
+        std::string().swap(bytes);
+        table->reserve(rows + read.size());
+        for (CsvRow& row : read) table->push_back(std::move(row));
+    } catch (const std::bad_alloc&) {
+        table->resize(rows);
+        if (failure) *failure = FILE_READ_NO_MEMORY;
+        return 0;
+    }
     return 1;
 }
 

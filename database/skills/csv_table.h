@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/containers.h"
+#include "base/file.h"
 
 // Rows of text cells; rows may differ in length.
 typedef VECTOR_CLASS<std::string> CsvRow;
@@ -33,8 +34,11 @@ std::string FormatCsvText(const CsvTable& table);
 // A cell as written: in double quotes, its quotes doubled, when it holds a comma or a quote.
 std::string QuoteCsvCell(const std::string& cell);
 
-// 1 when the file was read (its rows appended), 0 when it cannot be read.
-int ReadCsvFile(const char* path, CsvTable* table);
+// 1 when the file was read (its rows appended). 0, with the table as it was,
+// when it cannot be read, is larger than `maxBytes` (nothing is read then)
+// or its rows do not fit in memory; `failure`, when given, tells which as
+// FILE_READ_UNREADABLE, FILE_READ_TOO_LARGE or FILE_READ_NO_MEMORY.
+int ReadCsvFile(const char* path, CsvTable* table, unsigned long long maxBytes, int* failure = nullptr);
 // 1 when every byte was written and the file closed; otherwise 0 and no file
 // is left at `path` (the bytes go to a temporary file first).
 int WriteCsvFile(const char* path, const CsvTable& table);

@@ -98,7 +98,8 @@ DLG_DBSKILL::DLG_DBSKILL(WORD resId, DLG_DBSKILLLIST* owner, WND_LIST_CLASS* wnd
       m_pSkillList(&owner->m_Record),
       m_nList(list) {
     SetInstance(this);
-    m_ListDesc = DbListDesc(IDC_SKILL_LIST, &m_pSkillList->vSkill, &m_Work, &m_Record, 1, 1, kMaxSkills, 1, SkillRow);
+    m_ListDesc =
+        RecordListDesc(IDC_SKILL_LIST, &m_pSkillList->vSkill, &m_Work, &m_Record, 1, 1, kMaxSkills, 1, SkillRow);
     BuildNameLists();
 
     cSkill& r = m_Record;

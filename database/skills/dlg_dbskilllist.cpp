@@ -79,9 +79,10 @@ DLG_DBSKILLLIST::DLG_DBSKILLLIST(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLAS
     // away from the controls.
     for (cSkillList& list : g_SkillLists) ShapeSkillList(list);
     m_Work.Assign(g_SkillLists);
-    m_ListDesc = DbListDesc(IDC_SKILLLIST_LIST, &g_SkillLists, &m_Work, &m_Record, 1, 1, kMaxLists, 0, ListRow);
-    m_CategDesc = DbListDesc<cCateg>(IDC_CATEG_LIST, nullptr, &m_Record.vCateg, nullptr, 1, 1, kMaxCategs, 0, CategRow);
-    m_SlotDesc = DbListDesc<cSlot>(IDC_SLOT_LIST, nullptr, &m_Record.vSlot, nullptr, 1, 1, kMaxSlots, 0, SlotRow);
+    m_ListDesc = RecordListDesc(IDC_SKILLLIST_LIST, &g_SkillLists, &m_Work, &m_Record, 1, 1, kMaxLists, 0, ListRow);
+    m_CategDesc =
+        RecordListDesc<cCateg>(IDC_CATEG_LIST, nullptr, &m_Record.vCateg, nullptr, 1, 1, kMaxCategs, 0, CategRow);
+    m_SlotDesc = RecordListDesc<cSlot>(IDC_SLOT_LIST, nullptr, &m_Record.vSlot, nullptr, 1, 1, kMaxSlots, 0, SlotRow);
     BuildTradeValNames(m_vTradeValName);
 
     cSkillList& r = m_Record;

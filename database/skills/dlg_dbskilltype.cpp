@@ -30,8 +30,8 @@ DLG_DBSKILLTYPE::DLG_DBSKILLTYPE(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLAS
         m_Work.Assign(g_Database.CompatiTypes);
     }
     m_ListDesc =
-        DbListDesc(IDC_SKILLTYPE_LIST, &g_Database.CompatiTypes, &m_Work, &m_Record, 1, 1, kMaxTypes, 1, TypeRow);
-    m_InflDesc = DbListDesc<cInfl>(IDC_INFL_LIST, nullptr, &m_Record.vInfl, nullptr, 0, 0, kMaxInfls, 0, InflRow);
+        RecordListDesc(IDC_SKILLTYPE_LIST, &g_Database.CompatiTypes, &m_Work, &m_Record, 1, 1, kMaxTypes, 1, TypeRow);
+    m_InflDesc = RecordListDesc<cInfl>(IDC_INFL_LIST, nullptr, &m_Record.vInfl, nullptr, 0, 0, kMaxInfls, 0, InflRow);
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_DBLIST_NAME, &m_Record.strName, 7, 6, 1, 1, {}}));
     for (WORD id : {IDC_INFL_INSERT, IDC_INFL_EDIT, IDC_INFL_DELETE}) m_Buttons.push_back(CTRL_BUTTON_CLASS({id}));
     m_InflEdits.m_Edit = [this](int at) -> int {

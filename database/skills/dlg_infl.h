@@ -1,6 +1,8 @@
 // "相性": one influence of a compatibility type, laid out as a sentence
 // (against type X, stat, operator, value) and edited in place; OK writes it,
-// Cancel leaves it as it was.
+// Cancel leaves it as it was. A target type that no longer exists shows no
+// row and stays unless another is chosen, as any combo keeps a value it has
+// no row for.
 #pragma once
 
 #include <vector>
@@ -14,11 +16,6 @@ public:
     // Centred on `placeRef`, the influence list.
     DLG_INFL(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS* placeRef, cInfl* infl);
 
-    int OnCommand(WPARAM wParam, LPARAM lParam) override;
-
     cInfl* m_pInfl;
     VECTOR_CLASS<std::string> m_TypeRows;  // the database's types from 1
-
-protected:
-    void OnCtrlsShown() override;
 };

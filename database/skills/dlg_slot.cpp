@@ -35,8 +35,8 @@ DLG_SLOT::DLG_SLOT(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLASS*
 }
 
 void DLG_SLOT::AttachCtrls() {
-    m_CondList.Subclass(
-        this, DbListDesc<cAcqCond>(IDC_SLOT_CONDS, &m_pSlot->vAcqCond, &m_Conds, nullptr, 1, 0, kMaxConds, 0, CondRow));
+    m_CondList.Subclass(this, RecordListDesc<cAcqCond>(IDC_SLOT_CONDS, &m_pSlot->vAcqCond, &m_Conds, nullptr, 1, 0,
+                                                       kMaxConds, 0, CondRow));
     AddCtrl(&m_CondList);
     // Ctrl+I inserts one condition and Delete deletes: the keys give one command each.
     m_CondList.SetCommandIds(40030, 40031, 40032, 0, 40069, 0, 40034);

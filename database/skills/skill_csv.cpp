@@ -2,11 +2,10 @@
 
 #include <cfloat>
 #include <climits>
-#include <cstdarg>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 
+#include "base/containers.h"
 #include "base/paths.h"
 #include "base/report.h"
 #include "ui/numtext.h"
@@ -22,6 +21,8 @@ const char kCsvBadNumberText[] =
     "不正なファイルです。「No.」列が1列目にないかデータ番号が昇順（1～X）に並んでいない可能性があります。";
 const char kCsvCountText[] =
     "不正なファイルです。データ数が一致しません。（csvファイルのデータ %d個 ≠ ゲームのデータ %d個）";
+const char kCsvTooLargeText[] =
+    "「%s」の読み込みに失敗しました。\nファイルが大きすぎます。読み込めるCSVファイルは%uMBまでです。";
 
 namespace {
 
@@ -39,16 +40,6 @@ void* Element(cSkill& skill, int index) {
 
 const char* const kStatNames[9] = {"HP", "SP", "攻撃", "守備", "魔力", "抵抗", "技能", "反応", "敏捷"};
 const int kStatMax = 999999;
-
-std::string Printf(const char* format, ...) ORR_PRINTF(1, 2);
-std::string Printf(const char* format, ...) {
-    char text[512];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof(text), format, args);
-    va_end(args);
-    return text;
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -99,7 +90,7 @@ void AddCsvTextColumn(VECTOR_CLASS<cCsvColumn>& columns, const char* name, const
     cCsvColumn c;
     c.strName = name;
     c.strComment = comment;
-    c.strRange = Printf("%d文字まで", maxChars);
+    StringPrintf(c.strRange, "%d文字まで", maxChars);
     c.nValueType = CSVVALUETYPE_STRING;
     c.nMaxChars = maxChars;
     c.pfnField = field;
@@ -113,9 +104,9 @@ void AddCsvValueColumn(VECTOR_CLASS<cCsvColumn>& columns, const char* name, cons
     c.strName = name;
     c.strComment = comment;
     if (IsRealType(valueType))
-        c.strRange = Printf("%.*f～%.*f", decimals, minimum, decimals, maximum);
+        StringPrintf(c.strRange, "%.*f～%.*f", decimals, minimum, decimals, maximum);
     else
-        c.strRange = Printf("%d～%d", static_cast<int>(minimum), static_cast<int>(maximum));
+        StringPrintf(c.strRange, "%d～%d", static_cast<int>(minimum), static_cast<int>(maximum));
     if (valueType == CSVVALUETYPE_STRING || valueType == CSVVALUETYPE_MEMO)
         ECSP("不正な指定：CSVVALUETYPE_STRING || CSVVALUETYPE_MEMO");
     c.nValueType = valueType;
@@ -175,9 +166,15 @@ void BuildSkillCsvColumns() {
     AddCsvMemoColumn(c, "Memo", "ただのメモ欄。ゲームにもエディターにも表示されない。");
 }
 
-std::string SkillCsvPath(int list) { return Printf("%s%02d.csv", g_PathTable.SkillCsv, list + 1); }
+std::string SkillCsvPath(int list) {
+    std::string path;
+    return StringPrintf(path, "%s%02d.csv", g_PathTable.SkillCsv, list + 1);
+}
 
-std::string SkillCsvDataKind(int list) { return Printf("%s%02d", CsvDataKindNames[CSV_KIND_SKILL], list + 1); }
+std::string SkillCsvDataKind(int list) {
+    std::string kind;
+    return StringPrintf(kind, "%s%02d", CsvDataKindNames[CSV_KIND_SKILL], list + 1);
+}
 
 // ---- Cells -------------------------------------------------------------------
 
@@ -259,16 +256,18 @@ std::string CutTextChars(const std::string& text, int maxChars) {
 
 std::string FormatCsvCell(const cCsvColumn& column, const void* field) {
     if (!field) return std::string();
+    std::string text;
     switch (column.nValueType) {
     case CSVVALUETYPE_STRING: return *static_cast<const std::string*>(field);
     case CSVVALUETYPE_INT:
-    case CSVVALUETYPE_LONG: return Printf("%d", static_cast<int>(*static_cast<const int32_t*>(field)));
-    case CSVVALUETYPE_SHORT: return Printf("%d", static_cast<int>(*static_cast<const int16_t*>(field)));
-    case CSVVALUETYPE_CHAR: return Printf("%d", static_cast<int>(*static_cast<const signed char*>(field)));
-    case CSVVALUETYPE_UCHAR: return Printf("%u", static_cast<unsigned>(*static_cast<const unsigned char*>(field)));
-    case CSVVALUETYPE_DOUBLE: return Printf("%.*f", column.nDecimals, *static_cast<const double*>(field));
+    case CSVVALUETYPE_LONG: return StringPrintf(text, "%d", static_cast<int>(*static_cast<const int32_t*>(field)));
+    case CSVVALUETYPE_SHORT: return StringPrintf(text, "%d", static_cast<int>(*static_cast<const int16_t*>(field)));
+    case CSVVALUETYPE_CHAR: return StringPrintf(text, "%d", static_cast<int>(*static_cast<const signed char*>(field)));
+    case CSVVALUETYPE_UCHAR:
+        return StringPrintf(text, "%u", static_cast<unsigned>(*static_cast<const unsigned char*>(field)));
+    case CSVVALUETYPE_DOUBLE: return StringPrintf(text, "%.*f", column.nDecimals, *static_cast<const double*>(field));
     case CSVVALUETYPE_FLOAT:
-        return Printf("%.*f", column.nDecimals, static_cast<double>(*static_cast<const float*>(field)));
+        return StringPrintf(text, "%.*f", column.nDecimals, static_cast<double>(*static_cast<const float*>(field)));
     }
     return std::string();
 }
@@ -317,7 +316,7 @@ int StoreCsvCell(const cCsvColumn& column, const std::string& cell, void* field,
         value = value < column.dMin ? column.dMin : value > column.dMax ? column.dMax : value;
         *static_cast<double*>(field) = value;
     }
-    if (clamped) *shown = Printf("%lf", value);
+    if (clamped) StringPrintf(*shown, "%lf", value);
     return clamped;
 }
 
@@ -325,7 +324,18 @@ std::string CsvAdjustedText(const cCsvColumn& column, const std::string& skillNa
     const char* format = column.nValueType == CSVVALUETYPE_STRING
                              ? "「%s」の「%s」の文字数がオーバーしています。値は「%s」になります。"
                              : "「%s」の「%s」が定められた範囲にありません。値は「%s」になります。";
-    return Printf(format, skillName.c_str(), column.strName.c_str(), shown.c_str());
+    std::string text;
+    return StringPrintf(text, format, skillName.c_str(), column.strName.c_str(), shown.c_str());
+}
+
+std::string CsvAdjustedSummary(const VECTOR_CLASS<std::string>& first, int count) {
+    if (count == 1 && first.size() == 1) return first[0];
+    std::string text;
+    StringPrintf(text, "CSVファイルの値のうち%d個を修正しました。\n", count);
+    for (const std::string& line : first) text += "\n" + line;
+    if (count > static_cast<int>(first.size()))
+        StringAppendPrintf(text, "\n…ほか%d個", count - static_cast<int>(first.size()));
+    return text;
 }
 
 // ---- Tables ------------------------------------------------------------------
@@ -362,7 +372,8 @@ int BuildSkillCsvTable(CsvTable* table, const VECTOR_CLASS<cSkill>& skills, cons
     table->push_back(limits);
     table->push_back(names);
     for (size_t k = 1; k < skills.size(); ++k) {
-        CsvRow row{Printf("%d", static_cast<int>(k))};
+        std::string number;
+        CsvRow row{StringPrintf(number, "%d", static_cast<int>(k))};
         for (const cCsvColumn& column : columns)
             row.push_back(column.nValueType == CSVVALUETYPE_MEMO ? std::string()
                                                                  : FormatCsvCell(column, FieldOf(column, skills[k])));
@@ -394,6 +405,9 @@ int ImportSkillCsvTable(VECTOR_CLASS<cSkill>& skills, const CsvTable& table, con
         ErrorBoxPrintf(kCsvCountText, rows, wanted);
         return 0;
     }
+    // One box for all adjusted values: a file can hold tens of thousands.
+    VECTOR_CLASS<std::string> first;
+    int adjusted = 0;
     const CsvRow& names = table[header];
     for (size_t c = 0; c < names.size(); ++c) {
         const cCsvColumn* column = ColumnNamed(columns, names[c]);
@@ -405,9 +419,10 @@ int ImportSkillCsvTable(VECTOR_CLASS<cSkill>& skills, const CsvTable& table, con
             // The name as it is before this cell: the message comes before the store.
             const std::string name = skills[k].strName;
             std::string shown;
-            if (StoreCsvCell(*column, row[c], column->Field(skills[k]), &shown))
-                MesBox(CsvAdjustedText(*column, name, shown).c_str(), nullptr, MB_OK);
+            if (!StoreCsvCell(*column, row[c], column->Field(skills[k]), &shown)) continue;
+            if (adjusted++ < kCsvAdjustedShown) first.push_back(CsvAdjustedText(*column, name, shown));
         }
     }
+    if (adjusted) MesBox(CsvAdjustedSummary(first, adjusted).c_str(), nullptr, MB_OK);
     return 1;
 }

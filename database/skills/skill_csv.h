@@ -91,13 +91,25 @@ int BuildSkillCsvTable(CsvTable* table, const VECTOR_CLASS<cSkill>& skills, cons
                        const std::string& dataKind);
 // Checks the table (data kind, "No." row, numbering, count), each refusal an
 // error box and 0 with no skill touched; then copies every column the header
-// names into skills 1 to the last, one message box for each value cut or
-// clamped. 1 when imported.
+// names into skills 1 to the last. The values cut or clamped are told in one
+// message box at the end: the first few, each in its own line, and how many
+// there were. 1 when imported.
 int ImportSkillCsvTable(VECTOR_CLASS<cSkill>& skills, const CsvTable& table, const VECTOR_CLASS<cCsvColumn>& columns,
                         const std::string& dataKind);
+
+// The gathered message of `count` adjusted values, the texts of the first of
+// them given (CsvAdjustedText); one value's message is its text alone.
+std::string CsvAdjustedSummary(const VECTOR_CLASS<std::string>& first, int count);
+// How many adjusted values the gathered message names.
+const int kCsvAdjustedShown = 10;
+
+// The largest skill file the import reads: 999 data lines of 4 KB each, ten
+// times the longest line an export writes. A larger one is refused unread.
+const unsigned long long kSkillCsvFileMax = 4ull << 20;
 
 // The refusals of the import, as shown.
 extern const char kCsvBadKindText[];
 extern const char kCsvNoHeaderText[];
 extern const char kCsvBadNumberText[];
-extern const char kCsvCountText[];  // with the file's and the list's counts
+extern const char kCsvCountText[];     // with the file's and the list's counts
+extern const char kCsvTooLargeText[];  // with the path and the largest size in MB

@@ -2,6 +2,9 @@
 // skills to "csv\SkillNN.csv", never over an existing file; "CSVファイルの読込"
 // reads such a file back into the page's working copy, which a refused file
 // leaves as it was.
+#include <windows.h>
+
+#include "base/containers.h"
 #include "base/file.h"
 #include "base/report.h"
 #include "database/skills/dlg_dbskill.h"
@@ -16,7 +19,44 @@ const char kCancelled[] = "中止しました。";
 
 std::string Format(const char* format, const std::string& a, const std::string& b, const std::string& c) {
     std::string text;
-    return AppendFormat(text, format, a.c_str(), b.c_str(), c.c_str());
+    return StringAppendPrintf(text, format, a.c_str(), b.c_str(), c.c_str());
+}
+
+// The width of `text` in a font of the system's non-client metrics. Measured
+// as the box draws it, in wide characters: these fonts' own character set
+// need not be the code page the text is written in.
+int TextWidth(HDC dc, const LOGFONTA& font, const std::string& text) {
+    std::wstring wide(text.size() + 1, L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
+                                                        &wide[0], static_cast<int>(wide.size()))));
+    HFONT made = CreateFontIndirectA(&font);
+    HGDIOBJ old = SelectObject(dc, made);
+    SIZE size = {0, 0};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    SelectObject(dc, old);
+    DeleteObject(made);
+    return size.cx;
+}
+
+// A message box is as wide as its text, whatever its caption: full-width
+// blanks after a short text widen it until the caption and the close button
+// have room.
+std::string WithRoomForCaption(const char* text, const char* caption) {
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof(metrics);
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return text;
+    const char kWideBlank[] = "\x81\x40";
+    HDC dc = GetDC(nullptr);
+    // The caption's text with a few pixels either side, the close button, the frame.
+    const int need = TextWidth(dc, metrics.lfCaptionFont, caption) + 8 + metrics.iCaptionWidth +
+                     2 * GetSystemMetrics(SM_CXFIXEDFRAME);
+    const int have = TextWidth(dc, metrics.lfMessageFont, text);
+    const int blank = TextWidth(dc, metrics.lfMessageFont, kWideBlank);
+    ReleaseDC(nullptr, dc);
+    std::string padded = text;
+    // Bounded: a caption no screen holds gets no endless line.
+    for (int width = have, i = 0; blank > 0 && width < need && i < 200; width += blank, ++i) padded += kWideBlank;
+    return padded;
 }
 
 }  // namespace
@@ -59,7 +99,7 @@ void DLG_DBSKILL::ExportCsv() {
         ShowInExplorer(path.c_str(), m_hWnd);
         return;
     }
-    MesBox("保存完了！", path.c_str(), MB_OK);
+    MesBox(WithRoomForCaption("保存完了！", path.c_str()).c_str(), path.c_str(), MB_OK);
     ShowInExplorer(path.c_str(), m_hWnd);
 }
 
@@ -77,10 +117,17 @@ void DLG_DBSKILL::ImportCsv() {
         return;
     }
     CsvTable table;
-    if (!ReadCsvFile(path.c_str(), &table)) {
-        ErrorBoxPrintf(
-            "「%s」の読み込みに失敗しました。\nファイルが存在しない、またはExcelなどで使用中の可能性があります。",
-            path.c_str());
+    int failure = FILE_READ_UNREADABLE;
+    if (!ReadCsvFile(path.c_str(), &table, kSkillCsvFileMax, &failure)) {
+        // The working copy is untouched, and the editor goes on whatever the file was.
+        if (failure == FILE_READ_TOO_LARGE)
+            ErrorBoxPrintf(kCsvTooLargeText, path.c_str(), static_cast<unsigned>(kSkillCsvFileMax >> 20));
+        else if (failure == FILE_READ_NO_MEMORY)
+            ErrorBox("メモリが不足しています！");
+        else
+            ErrorBoxPrintf(
+                "「%s」の読み込みに失敗しました。\nファイルが存在しない、またはExcelなどで使用中の可能性があります。",
+                path.c_str());
         return;
     }
     // The import checks the whole table before it changes a skill; the copy

@@ -33,8 +33,8 @@ void DLG_DBSKILL::DrawEffectPreview(int advance) {
     surface->Fill(RGB(0, 0, 0));
     int cell = 0;
     if (g_AnimPlay.GetPatternCount() > 0) cell = advance ? g_AnimPlay.Step() : g_AnimPlay.GetCell();
-    // No graphic built no row: the work surface still holds an earlier one.
-    if (m_nCacheGraphic > 0) DrawHsvCell64(surface, 0, 0, cell);
+    // Graphic 0 builds no row: the row built last stays on show.
+    DrawHsvCell64(surface, 0, 0, cell);
     picture->Present();
 }
 

@@ -40,8 +40,8 @@ DLG_DBCHARA<T, S>::DLG_DBCHARA(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS*
     : DLG_DBLIST<T>(resId, sheet, wndList, source), m_Sub(ids.sub, ids.selectNext), m_Ids(ids) {
     this->PadSource(source, 2);
     T& r = this->m_Record;
-    this->m_ListDesc = DbListDesc(ids.list, source, &this->m_Work, &r, 1, 1, 999, 1, NameRow<T>);
-    m_SubDesc = DbListDesc<S>(ids.sub.list, nullptr, &(r.*subRecords), nullptr, 0, 0, ids.subMax, 0, subRow);
+    this->m_ListDesc = RecordListDesc(ids.list, source, &this->m_Work, &r, 1, 1, 999, 1, NameRow<T>);
+    m_SubDesc = RecordListDesc<S>(ids.sub.list, nullptr, &(r.*subRecords), nullptr, 0, 0, ids.subMax, 0, subRow);
     BuildClassRows(m_ClassRows);
 
     this->m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_DBLIST_NAME, &r.Name, 13, 12, 1, 1, {}}));

@@ -38,8 +38,8 @@ DLG_BATTLEAI::DLG_BATTLEAI(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTR
 }
 
 void DLG_BATTLEAI::AttachCtrls() {
-    m_CondList.Subclass(this, DbListDesc<cBattleAICond>(IDC_CONDS, &m_pRule->Conds, &m_Conds, nullptr, 0, 0, 99, 0,
-                                                        FormatBattleAICondRow));
+    m_CondList.Subclass(this, RecordListDesc<cBattleAICond>(IDC_CONDS, &m_pRule->Conds, &m_Conds, nullptr, 0, 0, 99, 0,
+                                                            FormatBattleAICondRow));
     AddCtrl(&m_CondList);
     m_CondEdits.Attach(this, &m_CondList, kCondCommands);
 }

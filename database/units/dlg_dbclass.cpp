@@ -71,11 +71,12 @@ DLG_DBCLASS::DLG_DBCLASS(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
     };
     PadSource(&g_ClassList, 2);
     cClass& r = m_Record;
-    m_ListDesc = DbListDesc(IDC_CLASS_LIST, &g_ClassList, &m_Work, &r, 1, 1, 999, 1, ClassRow);
+    m_ListDesc = RecordListDesc(IDC_CLASS_LIST, &g_ClassList, &m_Work, &r, 1, 1, 999, 1, ClassRow);
     m_SenseDesc =
-        DbListDesc<VECTOR_CLASS<int>>(IDC_CLASS_SENSES, nullptr, &r.Senses, nullptr, 0, 0, 999, 0, SenseListRow);
-    m_ResistDesc = DbListDesc<int>(IDC_CLASS_RESISTS, nullptr, &r.Resists, nullptr, 0, 0, 999, 1, ResistRow);
-    m_SlotDesc = DbListDesc<cOrgSlotList>(IDC_CLASS_SLOTS, nullptr, &r.OrgSlots, nullptr, 0, 0, 999, 0, SlotListRow);
+        RecordListDesc<VECTOR_CLASS<int>>(IDC_CLASS_SENSES, nullptr, &r.Senses, nullptr, 0, 0, 999, 0, SenseListRow);
+    m_ResistDesc = RecordListDesc<int>(IDC_CLASS_RESISTS, nullptr, &r.Resists, nullptr, 0, 0, 999, 1, ResistRow);
+    m_SlotDesc =
+        RecordListDesc<cOrgSlotList>(IDC_CLASS_SLOTS, nullptr, &r.OrgSlots, nullptr, 0, 0, 999, 0, SlotListRow);
     BuildComboLists();
 
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_DBLIST_NAME, &r.Name, 13, 12, 1, 1, {}}));

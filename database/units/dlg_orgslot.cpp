@@ -38,7 +38,7 @@ DLG_ORGSLOT::DLG_ORGSLOT(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_
         return g_pfnEditOrgSlot(this, m_pWndList, &m_List, &m_Work[index], m_nSkillList);
     };
     m_Work.Assign(org->Slots);
-    m_Desc = DbListDesc<cSlot>(IDC_SLOTS, &org->Slots, &m_Work, nullptr, 1, 1, 99, 0, SlotRow);
+    m_Desc = RecordListDesc<cSlot>(IDC_SLOTS, &org->Slots, &m_Work, nullptr, 1, 1, 99, 0, SlotRow);
     m_Checks.push_back(CTRL_CHECK_CLASS<int>({IDC_OWN, &org->OwnSlots}));
     for (WORD id : kSlotButtons) m_Buttons.push_back(CTRL_BUTTON_CLASS({id}));
 }

@@ -25,7 +25,7 @@ DLG_SENSE::DLG_SENSE(WND_CLASS* parent, WND_LIST_CLASS* wndList, const CTRL_CLAS
         return InputValue(this, m_pWndList, &m_Work[index], 0, 99, "センス", &m_List);
     };
     m_Work.Assign(*senses);
-    m_Desc = DbListDesc<int>(IDC_SENSES, senses, &m_Work, nullptr, 1, 0, 999, 0, SenseRow);
+    m_Desc = RecordListDesc<int>(IDC_SENSES, senses, &m_Work, nullptr, 1, 0, 999, 0, SenseRow);
     m_Buttons.push_back(CTRL_BUTTON_CLASS({IDC_EDIT}));
 }
 

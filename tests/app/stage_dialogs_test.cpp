@@ -1,7 +1,7 @@
 // The stage editor's palettes and dialogs on the sample project, driven as a
-// user does: the enemy and event palettes, one enemy's rules and the
-// movement-AI templates with their file, the stage settings with their
-// explanation lines, and the position groups with their cell view.
+// user does: the enemy and event palettes with their keys, one enemy's rules
+// and the movement-AI templates with their file, the stage settings with
+// their explanation lines, and the position groups with their cell view.
 #include <windows.h>
 
 #include <string>
@@ -461,4 +461,41 @@ TEST_F(StageDialogs, TheEventPaletteChoosesCopiesAndKeepsItsRowForTheNextPalette
     ASSERT_NE(nullptr, Stage()->EnemyPalette());
     EXPECT_EQ(2, Stage()->EnemyPalette()->m_List.GetCurSel());
     EXPECT_EQ(2, st.PaletteNo);
+}
+
+// The palettes' keys act while the palette is the active window, also when a
+// click on "編集" or "ﾃﾞｰﾀ数" took the focus from the list.
+TEST_F(StageDialogs, ThePalettesKeysActWhateverHasTheFocus) {
+    const struct {
+        const char* name;
+        WORD layer;
+        int list;
+        size_t (*count)();
+    } palettes[] = {
+        {"enemy palette", CM_LAYER_ENEMY, IDC_ENEMYPLT_LIST, [] { return g_Stage.PutEnemies.size(); }},
+        {"event palette", CM_LAYER_EVENT, IDC_EVENTPLT_LIST, [] { return g_EventPlt.size(); }},
+    };
+    for (const auto& p : palettes) {
+        Command(p.layer);
+        HWND w = p.layer == CM_LAYER_ENEMY ? Enemies() : Events();
+        for (int focus : {IDC_LISTPLT_EDIT, IDC_LISTPLT_COUNT}) {
+            auto key = [&](std::vector<WORD> chord) {
+                SetForegroundWindow(w);
+                SetFocus(GetDlgItem(w, focus));
+                TypeKeys(chord);
+                for (int i = 0; i < 10; ++i) {
+                    Sleep(5);
+                    PumpMessages();
+                }
+            };
+            PickRow(w, p.list, 0);
+            const size_t before = p.count();
+            key({VK_CONTROL, 'C'});
+            key({VK_CONTROL, 'V'});
+            EXPECT_EQ(before + 1, p.count()) << p.name << " " << focus << ": Ctrl+C, Ctrl+V";
+            const size_t pasted = p.count();
+            key({VK_DELETE});
+            EXPECT_EQ(pasted - 1, p.count()) << p.name << " " << focus << ": Delete";
+        }
+    }
 }

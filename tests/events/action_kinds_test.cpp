@@ -400,6 +400,78 @@ TEST_F(ActionKindsTest, HostileParametersOpenAndStayUntilChanged) {
     EXPECT_TRUE(m_Boxes.Texts().empty());
 }
 
+// A parameter shown as the nearest valid value is stored once the user has
+// edited its control, also when the edit ends on the value first shown;
+// left alone it stays as it came.
+TEST_F(ActionKindsTest, AnEditedParameterIsStoredWhateverValueItEndsOn) {
+    const struct {
+        std::vector<const char*> typed;  // into the group's edit, one after the other
+        std::vector<int> ticks;          // the skip check box set by a click, in turn
+        std::vector<int> want;
+    } cases[] = {
+        {{}, {}, {150, 1, 5}},  {{"99", "100"}, {}, {100, 1, 5}}, {{"100"}, {}, {100, 1, 5}},
+        {{"7"}, {}, {7, 1, 5}}, {{}, {0, 1}, {150, 1, 1}},
+    };
+    for (const auto& c : cases) {
+        cEventAct act;
+        act.Kind = EACT_CREASEENEMYGROUP;
+        SizeActionParams(act);
+        act.Ints[0] = 150;  // groups end at 100
+        act.Ints[1] = 1;
+        act.Ints[2] = 5;  // a check box shows 0 or 1
+        std::string shown;
+        EXPECT_EQ(1, Run(act, 0, 0, [&](DLG_EACT_BASE* d) {
+                      shown = ItemText(d->m_hWnd, IDC_ENEMY_GROUP);
+                      for (const char* text : c.typed) TypeText(d->m_hWnd, IDC_ENEMY_GROUP, text);
+                      for (int tick : c.ticks) Check(d->m_hWnd, IDC_ENEMY_SKIP_OCCUPIED, tick);
+                      Click(d->m_hWnd, IDC_EVENTS_OK);
+                  }));
+        EXPECT_EQ("100", shown);
+        EXPECT_EQ(c.want, (std::vector<int>{act.Ints[0], act.Ints[1], act.Ints[2]})) << c.typed.size();
+        EXPECT_NE(std::string::npos, ActionLine(act).find("グループ " + std::to_string(c.want[0])));
+    }
+}
+
+// A rename button is usable only while its combo stands for a common
+// variable: with a variable kind past the word table it is disabled and a
+// click opens nothing.
+TEST_F(ActionKindsTest, TheStatusRenameButtonsNeedACommonVariable) {
+    const struct {
+        int targetKind, valueKind;
+        bool usable;
+    } cases[] = {{0, 0, true}, {5, 7, false}, {-1, 2, false}};
+    for (const auto& c : cases) {
+        cEventAct status;
+        status.Kind = EACT_STATUS;
+        SizeActionParams(status);
+        status.Ints[0] = 1;  // the target a variable ...
+        status.Ints[1] = c.targetKind;
+        status.Ints[2] = 1;
+        status.Ints[6] = 3;  // ... and the value
+        status.Ints[10] = c.valueKind;
+        status.Ints[11] = 2;
+        std::vector<bool> enabled;
+        int boxes = 0;
+        Run(status, 0, 0, [&](DLG_EACT_BASE* d) {
+            for (unsigned short button : {IDC_ST_TARGET_RENAME, IDC_ST_VALUE_RENAME}) {
+                enabled.push_back(IsItemEnabled(d->m_hWnd, button));
+                QueueStep([&boxes] {
+                    DLG_INPUT_STR* box = OpenBox<DLG_INPUT_STR>();
+                    if (!box) return false;
+                    ++boxes;
+                    Click(box->m_hWnd, IDC_TOOLKIT_CANCEL);
+                    return true;
+                });
+                Click(d->m_hWnd, button);
+                DropSteps();
+            }
+            Click(d->m_hWnd, IDC_EVENTS_CANCEL);
+        });
+        EXPECT_EQ((std::vector<bool>{c.usable, c.usable}), enabled) << c.targetKind;
+        EXPECT_EQ(c.usable ? 2 : 0, boxes) << c.targetKind;
+    }
+}
+
 // "_" renames the variable its combo shows: every combo of variables takes
 // the new name, one showing none still shows none; the name stays after
 // Cancel. Only the message writes the names at once, and says when it cannot.
@@ -474,8 +546,11 @@ TEST_F(ActionKindsTest, TheBgmPlaysOnlyWhenAsked) {
     EXPECT_EQ(0, bgm.Ints[1]);
 }
 
-// The picked cell goes into the edit and the preview; cell 0, or no sheet
-// at all, leaves the preview black; Cancel keeps the action.
+// The picked cell goes into the edit and the preview; Cancel keeps the
+// action. The preview draws the number the edit shows, which the edit keeps
+// within 0 to 511 as it is typed; the shared cell drawer has none for 0 or
+// without a sheet, which leaves the preview black. The preview stands at
+// (100, 12) in dialog units, 32 pixels square.
 TEST_F(ActionKindsTest, TheEventGraphicPickerAndPreview) {
     g_ImageTable[IMG_EVENT].Create(1024, 1024, 24, 0);
     g_ImageTable[IMG_EVENT].Fill(RGB(10, 20, 30));
@@ -486,12 +561,19 @@ TEST_F(ActionKindsTest, TheEventGraphicPickerAndPreview) {
     cEventAct act;
     act.Kind = EACT_CHANGEEVENTPIC;
     std::vector<COLORREF> previews;
+    std::vector<std::string> shown;
     std::string picked;
     auto preview = [&](DLG_EACT_BASE* d) {
         d->OnPaint();
         previews.push_back(GetPixel(d->Picture(IDC_EVPIC_PREVIEW)->Surface()->m_hDC, 16, 16));
     };
+    std::vector<LONG> place;
     Run(act, 1, 0, [&](DLG_EACT_BASE* d) {
+        RECT want = {100, 12, 0, 0}, got = {};
+        MapDialogRect(d->m_hWnd, &want);
+        GetWindowRect(GetDlgItem(d->m_hWnd, IDC_EVPIC_PREVIEW), &got);
+        MapWindowPoints(nullptr, d->m_hWnd, reinterpret_cast<POINT*>(&got), 2);
+        place = {got.left - want.left, got.top - want.top, got.right - got.left, got.bottom - got.top};
         preview(d);
         QueueStep([] {
             DLG_SELECTGRAPHIC* box = OpenBox<DLG_SELECTGRAPHIC>();
@@ -506,12 +588,19 @@ TEST_F(ActionKindsTest, TheEventGraphicPickerAndPreview) {
         Click(d->m_hWnd, IDC_EVPIC_PICK);
         picked = ItemText(d->m_hWnd, IDC_EVPIC_GRAPHIC);
         preview(d);
+        for (const char* typed : {"512", "2147483647", "0"}) {
+            TypeText(d->m_hWnd, IDC_EVPIC_GRAPHIC, typed);
+            shown.push_back(ItemText(d->m_hWnd, IDC_EVPIC_GRAPHIC));
+            preview(d);
+        }
         TypeText(d->m_hWnd, IDC_EVPIC_GRAPHIC, "3");
         g_ImageTable[IMG_EVENT].Release();
         preview(d);
         Click(d->m_hWnd, IDC_EVENTS_CANCEL);
     });
+    EXPECT_EQ((std::vector<LONG>{0, 0, 32, 32}), place);
     EXPECT_EQ(std::to_string(cell), picked);
-    EXPECT_EQ((std::vector<COLORREF>{0, RGB(10, 20, 30), 0}), previews);
+    EXPECT_EQ((std::vector<std::string>{"511", "511", "0"}), shown);
+    EXPECT_EQ((std::vector<COLORREF>{0, RGB(10, 20, 30), RGB(10, 20, 30), RGB(10, 20, 30), 0, 0}), previews);
     EXPECT_EQ(0, act.Ints[0]);
 }

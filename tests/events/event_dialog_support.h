@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "tests/ui/ui_driver.h"  // OpenBox
 #include "ui/dlg.h"
 
 // Runs after the next dialog initialisations, in order: a step that returns
@@ -15,13 +16,6 @@
 void QueueStep(std::function<bool()> step);
 // Steps never run (a dialog that did not open) are dropped; their count.
 int DropSteps();
-
-// The instance of dialog class D once its window is initialised.
-template <class D>
-D* OpenBox() {
-    D* box = DLG_STATIC<D>::s_pInstance;
-    return box && box->m_hWnd && box->m_bCreated ? box : nullptr;
-}
 
 void Click(HWND dlg, int id);
 void Check(HWND dlg, int id, int checked);

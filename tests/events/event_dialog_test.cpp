@@ -361,3 +361,59 @@ TEST_F(EventDialogTest, EscapeCancels) {
     EXPECT_EQ(0, g_nEscMissed);
     EXPECT_TRUE(event.Compare(original));
 }
+
+// Right click on the action list, the arrows to "アクションパレットへ保存"
+// and into its sub-menu, Escape (which closes the sub-menu alone), the
+// sub-menu again and Return on "新規保存": the selected actions become a new
+// palette entry, whose window opens; the event dialog stays open behind it.
+TEST_F(EventDialogTest, ReturnAndEscapeInTheActionListsMenuAreTheMenus) {
+    cEvent event;
+    event.Pages[0].Acts.push_back(Act(EACT_WAIT, 3));
+    g_EventActPlt.resize(1);
+    int phase = 0, ticks = 0, entries = -1, stayed = 0;
+    WhenShown([&] {
+        ++ticks;
+        DLG_EVENT_SET* d = OpenBox<DLG_EVENT_SET>();
+        DLG_EVENTACTPLT* p = OpenBox<DLG_EVENTACTPLT>();
+        HWND menu = FindWindowA("#32768", nullptr);
+        const bool menuShown = menu && IsWindowVisible(menu);
+        if (ticks > 300) {  // lost: end what is open
+            EndMenu();
+            if (p) PostMessageA(p->m_hWnd, WM_CLOSE, 0, 0);
+            if (d) PostMessageA(d->m_hWnd, WM_CLOSE, 0, 0);
+            return true;
+        }
+        if (phase == 0) {
+            if (!d || GetActiveWindow() != d->m_hWnd) return false;
+            HWND list = d->m_ActList.m_hWnd;
+            RECT row = {};
+            SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+            POINT at = {row.left + 10, (row.top + row.bottom) / 2};
+            ClientToScreen(list, &at);
+            SetCursorPos(0, 0);  // off the menu, whose item under the pointer would be highlighted
+            PostMessageA(d->m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y));
+            phase = 1;
+        } else if (phase == 1) {
+            if (!menuShown) return false;
+            for (WORD key : {VK_UP, VK_UP, VK_RIGHT, VK_ESCAPE, VK_RIGHT, VK_RETURN}) TypeKeys({key});
+            phase = 2;
+        } else if (phase == 2) {
+            if (!p || GetActiveWindow() != p->m_hWnd) return false;
+            entries = static_cast<int>(p->m_pPalette->size());
+            Click(p->m_hWnd, IDC_EVENTS_CANCEL);
+            phase = 3;
+            ticks = 0;
+        } else {
+            if (p || menuShown || ticks < 10) return false;
+            stayed = d && GetActiveWindow() == d->m_hWnd;
+            if (d) Click(d->m_hWnd, IDC_EVENTS_CANCEL);
+            return true;
+        }
+        return false;
+    });
+    EXPECT_EQ(0, EditEvent(nullptr, &g_WndList, &event, 0, nullptr));
+    WhenShown(nullptr);
+    EXPECT_EQ(2, entries) << "新規保存 was carried out";
+    EXPECT_EQ(1, stayed) << "the event dialog is still open";
+    EXPECT_EQ(1u, g_EventActPlt.size()) << "the palette window was cancelled";
+}

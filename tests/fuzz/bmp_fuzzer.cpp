@@ -5,6 +5,10 @@
 #include <vector>
 
 #include "media/bmp_format.h"
+#include "tests/fuzz/fuzz_options.h"
+
+// The largest seed, an 8-bit bitmap with a full palette, is 1,090 bytes.
+ORR_FUZZ_OPTIONS(1200)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     cBmpInfo info;

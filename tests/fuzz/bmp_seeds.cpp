@@ -1,4 +1,5 @@
-// Bitmaps of every depth, row order and header form the loader accepts.
+// Bitmaps of every depth, row order and header form the loader accepts, a
+// full palette and the bit-field form of 32 bits.
 #include "tests/fuzz/seeds.h"
 #include "tests/media/bmp_fixture.h"
 
@@ -14,5 +15,18 @@ ORR_SEEDS(fuzz_bmp) {
             f.headerSize = height < 0 ? 124 : 40;
             seeds.push_back(f.Bytes());
         }
+    cBmpFixture full;
+    full.bitCount = 8;
+    full.width = full.height = 3;
+    seeds.push_back(full.Bytes());  // 256 entries: the largest seed
+    // The masks follow the 40-byte header, where the pixels would start.
+    cBmpFixture fields;
+    fields.bitCount = 32;
+    fields.width = fields.height = 3;
+    fields.compression = 3;
+    fields.gap = 12;
+    std::string bytes = fields.Bytes();
+    bytes.replace(54, 12, std::string("\0\0\xff\0\0\xff\0\0\xff\0\0\0", 12));
+    seeds.push_back(bytes);
     return seeds;
 }

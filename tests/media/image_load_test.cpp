@@ -263,6 +263,14 @@ TEST_F(ImageLoad, RefusedFiles) {
     cDib dib;
     EXPECT_EQ(0, dib.LoadImageFile("absent.bmp", 24, 0));
     EXPECT_EQ(Messages{"absent.bmp が読み込めません！"}, TakeMessages());
+
+    // A bitmap the process has no memory for cannot be read; the program goes on.
+    WriteFileBytes("whole.bmp", cBmpFixture().Bytes());
+    const FileFaultHook old = SetFileFaultHook([](int step) { return step == FILE_FAULT_MEMORY ? 1 : 0; });
+    EXPECT_EQ(0, dib.LoadImageFile("whole.bmp", 24, 0));
+    SetFileFaultHook(old);
+    EXPECT_EQ(Messages{"whole.bmp が読み込めません！"}, TakeMessages());
+    EXPECT_EQ(1, dib.LoadImageFile("whole.bmp", 24, 0));
 }
 
 TEST_F(ImageLoad, OnlyTwentyFourBitSurfaces) {

@@ -266,4 +266,67 @@ TEST_F(SkillListTest, SkillFileLoadsAndNumbers) {
     EXPECT_EQ(lists.size(), 2u);
 }
 
+// The skill rows and learnt skills of characters are read and written in one
+// piece. Their Serial is the layout: a list of them, field by field through
+// it, is the same bytes both ways; cut anywhere, it fails as it does field by
+// field.
+template <class T>
+std::string WrittenFieldByField(VECTOR_CLASS<T>& list) {
+    HANDLE file = FileCreateMemory();
+    const uint32_t count = static_cast<uint32_t>(list.size());
+    FileWrite(file, &count, 4);
+    for (T& record : list) record.Serial(SERIAL_WRITE, nullptr, file, DATA_VERSION);
+    std::string bytes = FileMemoryBytes(file);
+    FileClose(&file);
+    return bytes;
+}
+
+template <class T>
+void ExpectStoredAsFieldByField(VECTOR_CLASS<T>& list) {
+    HANDLE file = FileCreateMemory();
+    WriteRecordVector(list, file);
+    const std::string bytes = FileMemoryBytes(file);
+    FileClose(&file);
+    EXPECT_TRUE(SameBytes(WrittenFieldByField(list), bytes));
+
+    VECTOR_CLASS<T> back;
+    ASSERT_TRUE(ReadListAs(back, DATA_VERSION, bytes));
+    ASSERT_EQ(list.size(), back.size());
+    for (size_t i = 0; i < list.size(); ++i) EXPECT_TRUE(back[i].Compare(list[i])) << "record " << i;
+    for (size_t cut = 0; cut < bytes.size(); ++cut) {
+        VECTOR_CLASS<T> part;
+        EXPECT_FALSE(ReadListAs(part, DATA_VERSION, bytes.substr(0, cut))) << "cut at " << cut;
+    }
+}
+
+cAcqSkill SlotEntry(int list, int skill, int uses, int equipped, int allCateg, int symbol,
+                    std::initializer_list<int> conds) {
+    cAcqSkill entry;
+    entry.SkillList = list;
+    entry.Skill = skill;
+    entry.Uses = uses;
+    entry.Equipped = equipped;
+    entry.Slot.bAllCateg = allCateg;
+    entry.Slot.bShowAllSymbols = !allCateg;
+    entry.Slot.nSymbol = symbol;
+    for (int c : conds) {
+        entry.Slot.vAcqCond.emplace_back();
+        entry.Slot.vAcqCond.back().nCateg = c;
+    }
+    return entry;
+}
+
+TEST_F(SkillListTest, SkillRowsAndLearntSkillsAreStoredInOnePieceAsTheirFieldsList) {
+    VECTOR_CLASS<cAcqSkill> row = {cAcqSkill(), SlotEntry(1, 2, 3, 1, 0, 4, {5}), SlotEntry(-1, 999, -7, 0, 1, 255, {}),
+                                   SlotEntry(15, 998, 0, 1, 0, 9, {0, 7, -1})};
+    ExpectStoredAsFieldByField(row);
+    VECTOR_CLASS<cLearnSkill> learnt = {cLearnSkill(), Learn(2, 5, 9), Learn(-1, 0, 99)};
+    ExpectStoredAsFieldByField(learnt);
+
+    // A condition count the rest of the file cannot hold fails the file.
+    VECTOR_CLASS<cAcqSkill> back;
+    EXPECT_FALSE(
+        ReadListAs(back, DATA_VERSION, Bytes().U32(1).I32(0).I32(1).I32(0).I32(0).I32(0).I32(0).I32(0).U32(2).I32(3)));
+}
+
 }  // namespace

@@ -12,6 +12,7 @@
 #include "base/platform.h"
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -168,6 +169,29 @@ inline bool WriteFileBytes(const char* path, const std::string& bytes) {
     if (!FileCreate(&file, path)) return false;
     const bool ok = bytes.empty() || FileWrite(file, bytes.data(), static_cast<unsigned>(bytes.size()));
     return FileClose(&file) && ok;
+}
+
+// A file of `size` zero bytes that takes no room on the disk: a file too
+// large for any reader, made in no time.
+inline bool MakeSparseFile(const char* path, unsigned long long size) {
+#ifdef _WIN32
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(size);
+    const bool ok = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    return ok;
+#else
+    std::string system = path;
+    for (char& c : system)
+        if (c == '\\') c = '/';
+    const int fd = open(system.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return false;
+    const bool ok = ftruncate(fd, static_cast<off_t>(size)) == 0;
+    close(fd);
+    return ok;
+#endif
 }
 
 inline std::string ReadFileBytes(const char* path) {

@@ -272,31 +272,19 @@ TEST_F(Dialog, ReturnBreaksTheLinesOfAMultiLineEditAndPressesOkElsewhere) {
     size_t next = 0;
     std::vector<std::string> shown;
     int closedByOk = 1;
-    auto type = [](const std::vector<WORD>& chord) {
-        std::vector<INPUT> in;
-        for (int up = 0; up < 2; ++up)
-            for (size_t i = 0; i < chord.size(); ++i) {
-                INPUT k = {};
-                k.type = INPUT_KEYBOARD;
-                k.ki.wVk = chord[up ? chord.size() - 1 - i : i];
-                k.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-                in.push_back(k);
-            }
-        SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-    };
     WhenShown([&] {
         HWND d = dlg.m_hWnd;
         if (next == 0) SetFocus(GetDlgItem(d, IDC_TEXT));
         if (next < steps.size()) {
             if (steps[next][0]) {
-                type(steps[next]);
+                TypeKeys(steps[next]);
             } else {
                 shown.push_back(dlg.Text(IDC_TEXT));
                 SendDlgItemMessageA(d, IDC_TEXT, EM_SETSEL, 0, -1);
             }
         } else if (next == steps.size()) {
             SetFocus(GetDlgItem(d, IDC_NAME));
-            type({VK_RETURN});
+            TypeKeys({VK_RETURN});
         } else {
             closedByOk = 0;  // Return in the name left the dialog open
             PostMessageA(d, WM_CLOSE, 0, 0);

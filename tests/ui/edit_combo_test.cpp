@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 #include "tests/ui/dialog_fixture.h"
 #include "tests/ui/test_dialogs.h"
+#include "ui/text_rules.h"
 #include "ui/wnd.h"
 #include "ui/wnd_list.h"
 
@@ -76,15 +78,68 @@ TEST_F(StringEdit, BackspaceJoiningTooLongALineIsRefused) {
     SetAsyncKeyReader(old);
 }
 
-TEST_F(StringEdit, ARefreshShowsTheNewRecordCutToTheLimits) {
+TEST_F(StringEdit, ARefreshShowsTheNewRecordWhole) {
     dlg.m_Rec.text = "前の記録";
     RunTestDialog(dlg, [](TEST_DLG& d) {
         d.m_Rec.text = "1\n2\n3\n4\n5";
         d.RefreshCtrls(-1);
-        EXPECT_EQ("1\r\n2\r\n3", d.Text(IDC_TEXT)) << "never the text shown before";
+        EXPECT_EQ("1\r\n2\r\n3\r\n4\r\n5", d.Text(IDC_TEXT)) << "never the text shown before";
         d.StoreCtrls();
-        EXPECT_EQ("1\n2\n3", d.m_Rec.text);
+        EXPECT_EQ("1\n2\n3\n4\n5", d.m_Rec.text);
     });
+}
+
+// A stored text beyond the limits (another tool's, an older version's) is
+// shown whole and kept byte for byte until the user edits it; typing keeps
+// to the limits, so an edit may shorten the text but never lengthen it, and
+// once it is within the limits it keeps to them.
+TEST_F(StringEdit, AStoredTextBeyondItsLimitsIsShownWholeAndKeptUntilEdited) {
+    std::string kan9;
+    for (int i = 0; i < 9; ++i) kan9 += kKan;
+    const std::string s20 = "abcdefghijklmnopqrst";    // the name takes 16 bytes
+    const std::string lines = "abcdefghijk\n1\n2\n3";  // the text takes 3 lines of 8 characters
+    const std::string shownLines = "abcdefghijk\r\n1\r\n2\r\n3";
+    const struct {
+        WORD id;
+        std::string stored;
+        int from, to;  // the selection typed over; -1: nothing typed
+        std::string typed, typedAtEnd, shown, result;
+    } cases[] = {
+        {IDC_NAME, s20, -1, -1, "", "", s20, s20},
+        {IDC_NAME, s20, 100, 100, "X", "", s20, s20},
+        {IDC_NAME, kan9, 100, 100, kKan, "", kan9, kan9},
+        {IDC_NAME, s20, 0, 100, "short", "yyyyyyyyyyyyyyyyyyyy", "shortyyyyyyyyyyy", "shortyyyyyyyyyyy"},
+        {IDC_NAME, s20, 0, 1, "", "", s20.substr(1), s20.substr(1)},
+        {IDC_TEXT, lines, -1, -1, "", "", shownLines, lines},
+        {IDC_TEXT, lines, 11, 11, "X", "", shownLines, lines},  // a wrap would make a fifth line
+        {IDC_TEXT, lines, 0, 1, "", "", shownLines.substr(1), lines.substr(1)},
+        {IDC_TEXT, "a\r\nb", -1, -1, "", "", "a\r\nb", "a\r\nb"},  // not "a\nb": untouched is byte for byte
+    };
+    for (const auto& c : cases) {
+        WND_LIST_CLASS reg;
+        TEST_DLG dlg(&reg);
+        std::string& field = c.id == IDC_NAME ? dlg.m_Rec.name : dlg.m_Rec.text;
+        field = c.stored;
+        std::string opened, shown;
+        RunTestDialog(
+            dlg,
+            [&](TEST_DLG& d) {
+                opened = d.Text(c.id);
+                if (c.from >= 0) {
+                    d.Select(c.id, c.from, c.to);
+                    d.Replace(c.id, c.typed.c_str());
+                }
+                if (!c.typedAtEnd.empty()) {
+                    d.Select(c.id, 100, 100);
+                    d.Replace(c.id, c.typedAtEnd.c_str());
+                }
+                shown = d.Text(c.id);
+            },
+            1);
+        EXPECT_EQ(c.id == IDC_NAME ? c.stored : ToEditText(c.stored), opened) << c.stored;
+        EXPECT_EQ(c.shown, shown) << c.stored << " " << c.typed;
+        EXPECT_EQ(c.result, field) << c.stored << " " << c.typed;
+    }
 }
 
 TEST_F(Combo, OffsetAndValueTable) {
@@ -129,6 +184,32 @@ TEST_F(Combo, OffsetAndValueTable) {
         step->SetStrings(VECTOR_CLASS<std::string>{"七", "八"}, &table);
         EXPECT_EQ(0, d.ComboRow(IDC_STEP));
         EXPECT_EQ(7, step->GetValue());
+    });
+}
+
+// A value a damaged file brings, however far from the offset, has no row:
+// its distance from the offset is counted wide, not wrapped onto a row.
+TEST_F(Combo, AValueFarFromTheOffsetHasNoRow) {
+    const struct {
+        int offset, value, row;
+    } cases[] = {
+        {1, INT_MIN, -1}, {1, INT_MAX, INT_MAX - 1}, {-1, INT_MAX, -1},
+        {-1, -1, 0},      {-6, INT_MAX - 5, -1},     {-5, INT_MAX - 5, INT_MAX},
+    };
+    CTRL_COMBO_CLASS<int> combo;
+    for (const auto& c : cases) {
+        combo.m_Offset = c.offset;
+        EXPECT_EQ(c.row, combo.ValueToIndex(c.value)) << c.value << " at offset " << c.offset;
+    }
+    // Shown on a dialog, it leaves no row selected, not the one shown before.
+    RunTestDialog(dlg, [](TEST_DLG& d) {
+        CTRL_COMBO_CLASS<int>* kind = d.FindCtrl(d.m_Combos, IDC_KIND);
+        kind->m_Offset = -1;
+        for (int value : {1, INT_MAX, 1, INT_MIN}) {
+            d.m_Rec.kind = value;
+            d.UpdateCtrls();
+            EXPECT_EQ(value == 1 ? 2 : -1, d.ComboRow(IDC_KIND)) << value;
+        }
     });
 }
 

@@ -142,8 +142,8 @@ TEST(InputString, OkWithoutAnEditKeepsTheStoredTextByteForByte) {
     } cases[] = {
         {"イベント進行度", 0, "イベント進行度"},  // 14 bytes over a limit of 12
         {"イベント進行度", 1, "イベント進行度"},
-        {kanji13, 1, kanji13},            // 13 characters over 12
-        {"二行の\r\n名前", 1, "二行の"},  // a line break a one-line edit cannot hold
+        {kanji13, 1, kanji13},                    // 13 characters over 12
+        {"二行の\r\n名前", 1, "二行の\r\n名前"},  // a line break a one-line edit shows as it can
     };
     for (const auto& c : cases) {
         std::string name = c.stored, shown;

@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <vector>
 
 #include "tests/support/seams.h"
 #include "ui/frame_timer.h"
@@ -178,6 +179,33 @@ TEST(HookRules, KeyDecisions) {
         HOOK_KEY_DECISION d = DecideHookKey(c.in);
         EXPECT_EQ(c.swallow, d.swallow) << c.what;
         EXPECT_EQ(c.post, d.post) << c.what;
+        EXPECT_EQ(c.ctrlAfter, d.ctrlHeld) << c.what;
+    }
+}
+
+// An open menu or a dropped combo list takes every key: nothing is copied
+// to the dialog behind it, not even Escape is swallowed where the dialog
+// has no hook object; only the Ctrl flag follows.
+TEST(HookRules, AMenuOrADroppedListTakesEveryKey) {
+    const struct {
+        const char* what;
+        HOOK_KEY_INPUT in;
+        int ctrlAfter;
+    } cases[] = {
+        {"Return", Key(kEnter), 0},
+        {"Escape", Key(kEsc), 0},
+        {"Delete", Key(kDelete), 0},
+        {"an arrow", Key(kLeft), 0},
+        {"Ctrl+X", Key(kX, 0, HOOK_IME_IDLE, 1), 1},
+        {"Ctrl down", Key(kCtrl), 1},
+        {"Ctrl up", Key(kCtrl, 0, HOOK_IME_IDLE, 1, 1), 0},
+        {"Escape in a window without a hook object", HOOK_KEY_INPUT{kEsc}, 0},
+    };
+    for (auto c : cases) {
+        c.in.menuOrListOpen = 1;
+        const HOOK_KEY_DECISION d = DecideHookKey(c.in);
+        EXPECT_EQ(0, d.swallow) << c.what;
+        EXPECT_EQ(0u, d.post) << c.what;
         EXPECT_EQ(c.ctrlAfter, d.ctrlHeld) << c.what;
     }
 }
@@ -412,6 +440,31 @@ TEST(FrameTimer, FpsCountsTheFramesOfTheLastSecond) {
     CountFps(1);
     g_nNow = 2100;
     EXPECT_EQ(1, CountFps(1));
+}
+
+// A stored text raises each limit it passes, just so far that set-up keeps
+// it whole; limits it keeps to stay as declared.
+TEST(EditLimits, AStoredTextRaisesTheLimitsItPasses) {
+    std::string kan13;
+    for (int i = 0; i < 13; ++i) kan13 += kKan;
+    const struct {
+        std::string text;
+        EDIT_LIMITS declared, fit;
+    } cases[] = {
+        {"short", {9, 1024, 32, 0}, {9, 1024, 32, 0}},
+        {"0123456789ab", {9, 1024, 32, 0}, {13, 1024, 32, 0}},              // the read buffer
+        {"0123456789ab", {4096, 8, 1, 0}, {4096, 12, 1, 0}},                // the line, in bytes
+        {kan13, {13, 12, 1, 1}, {14, 13, 1, 1}},                            // characters, and half the bytes
+        {"abcdefghijk\r\n1\r\n2\r\n3", {4096, 8, 3, 1}, {4096, 11, 4, 1}},  // the longest line, the lines
+        {"", {9, 1024, 32, 0}, {9, 1024, 32, 0}},
+    };
+    for (const auto& c : cases) {
+        const EDIT_LIMITS fit = FitEditLimits(c.text, c.declared);
+        EXPECT_EQ((std::vector<int>{c.fit.maxBytes, c.fit.lineLen, c.fit.maxLines, c.fit.countChars}),
+                  (std::vector<int>{fit.maxBytes, fit.lineLen, fit.maxLines, fit.countChars}))
+            << c.text;
+        EXPECT_EQ(c.text, CheckEditLimits(Typed(c.text, 0), Typed("", 0), fit, 1, 0).text) << "set-up keeps it whole";
+    }
 }
 
 struct NamedRec {

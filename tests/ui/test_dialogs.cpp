@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "base/containers.h"
+
 const char* const g_TestKinds[] = {"剣", "槍", "弓", "杖", ""};
 
 namespace {
@@ -18,7 +20,9 @@ struct CommonControls {
 
 }  // namespace
 
-void TestRowText(std::string& text, int, const cTestRec& record) { AppendFormat(text, "%s", record.name.c_str()); }
+void TestRowText(std::string& text, int, const cTestRec& record) {
+    StringAppendPrintf(text, "%s", record.name.c_str());
+}
 
 VECTOR_CLASS<cTestRec> MakeRecords(int count) {
     VECTOR_CLASS<cTestRec> records;

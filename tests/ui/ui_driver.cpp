@@ -50,9 +50,28 @@ void WhenOpen(std::function<bool()> step) {
 }
 
 void WhenShown(std::function<bool()> step) {
+    if (!step) {
+        g_Step = nullptr;
+        if (g_nTimer) KillTimer(nullptr, g_nTimer);
+        g_nTimer = 0;
+        return;
+    }
     g_Step = [step] {
         HWND active = GetActiveWindow();
         return active && IsWindowVisible(active) && step();
     };
     if (!g_nTimer) g_nTimer = SetTimer(nullptr, 0, 5, StepTimer);
+}
+
+void TypeKeys(const std::vector<WORD>& chord) {
+    std::vector<INPUT> in;
+    for (int up = 0; up < 2; ++up)
+        for (size_t i = 0; i < chord.size(); ++i) {
+            INPUT k = {};
+            k.type = INPUT_KEYBOARD;
+            k.ki.wVk = chord[up ? chord.size() - 1 - i : i];
+            k.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+            in.push_back(k);
+        }
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "ui/dlg.h"
 
@@ -16,8 +17,13 @@ void PumpMessages(WND_LIST_CLASS* wndList);
 // box is answered before it shows: Wine without a window manager waits
 // seconds whenever a shown window is hidden.
 void WhenOpen(std::function<bool()> step);
-// The same once a box is on the screen, retried from a timer.
+// The same once a box is on the screen, retried from a timer; null drops a
+// step that is still waiting.
 void WhenShown(std::function<bool()> step);
+
+// Presses the keys of `chord` in order and lets them go in reverse, as the
+// keyboard does.
+void TypeKeys(const std::vector<WORD>& chord);
 
 // The instance of dialog class D once its window is initialised.
 template <class D>

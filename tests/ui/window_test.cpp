@@ -7,8 +7,10 @@
 
 #include "base/editor_settings.h"
 #include "base/report.h"
+#include "resources/toolkit_ids.h"
 #include "tests/support/seams.h"
 #include "tests/ui/test_dialogs.h"
+#include "tests/ui/ui_driver.h"
 #include "ui/prop.h"
 #include "ui/wnd_list.h"
 
@@ -268,4 +270,137 @@ TEST(Hook, KeysReachTheActiveDialog) {
     EXPECT_EQ(before, cHook::IsInstalled()) << "a modal run that installed the hook removes it";
     EXPECT_EQ((std::vector<UINT>{WM_HOOKKEY, WM_KEYDOWN, WM_KEYDOWN, WM_KEYDOWN, WM_KEYUP}), posted);
     EXPECT_EQ(1, escInFrame);
+}
+
+namespace {
+
+// Drives a modal test dialog from a timer: `opened` runs once the dialog is
+// the active window, `typed` when an open pop-up menu or combo list is on
+// the screen (the keys go there); some ticks after it has gone, what was
+// seen is noted and Escape typed, which must end the dialog. The dialog's
+// result.
+struct cKeyRun {
+    int menuOrListSeen = 0;
+    int openAfterwards = 0;  // the dialog stood after the menu or the list had gone
+    int kindRow = -1;        // the row combo IDC_KIND showed then
+    int result = -1;
+};
+
+bool IsMenuOrListShown() {
+    HWND menu = FindWindowA("#32768", nullptr);
+    HWND list = FindWindowA("ComboLBox", nullptr);
+    return (menu && IsWindowVisible(menu)) || (list && IsWindowVisible(list));
+}
+
+cKeyRun RunKeys(TEST_DLG& dlg, std::function<void(TEST_DLG&)> open, const std::vector<WORD>& keys) {
+    cKeyRun run;
+    int phase = -1, ticks = 0;
+    WhenShown([&] {
+        ++ticks;
+        if (phase == -1) {
+            // Posted: the menu's loop must not run inside this step.
+            dlg.m_Script = open;
+            PostMessageA(dlg.m_hWnd, WM_APP, 0, 0);
+            phase = 0;
+            return false;
+        }
+        if (phase == 0) {
+            if (ticks > 100) {
+                EndMenu();
+                dlg.End(-3);
+                return true;
+            }
+            if (!IsMenuOrListShown()) return false;
+            run.menuOrListSeen = 1;
+            for (WORD key : keys) TypeKeys({key});
+            phase = 1;
+            ticks = 0;
+        } else if (phase == 1) {
+            if (IsMenuOrListShown() || ticks < 10) return false;
+            run.openAfterwards = dlg.IsWindowOpen();
+            run.kindRow = dlg.ComboRow(IDC_KIND);
+            TypeKeys({VK_ESCAPE});
+            phase = 2;
+            ticks = 0;
+        } else if (ticks > 50) {
+            dlg.End(-2);  // Escape did not reach it
+            return true;
+        }
+        return false;
+    });
+    run.result = dlg.DoModal(0);
+    WhenShown(nullptr);
+    return run;
+}
+
+}  // namespace
+
+// While a list's pop-up menu is open its keys are the menu's: Return carries
+// out the highlighted item, Escape closes the menu, Delete deletes no row;
+// the dialog stays open and takes Escape again afterwards.
+TEST(Hook, KeysInAListsMenuAreTheMenus) {
+    const struct {
+        const char* what;
+        std::vector<WORD> keys;
+        WORD command;  // the menu command carried out, or 0
+    } cases[] = {
+        {"Return", {VK_HOME, VK_DOWN, VK_RETURN}, CM_LIST_MENU_COPY},
+        {"Escape", {VK_HOME, VK_ESCAPE}, 0},
+        {"Delete", {VK_HOME, VK_DELETE, VK_ESCAPE}, 0},
+    };
+    for (const auto& c : cases) {
+        WND_LIST_CLASS reg;
+        TEST_DLG dlg(&reg);
+        dlg.m_Source = MakeRecords(3);
+        const cKeyRun run = RunKeys(
+            dlg,
+            [](TEST_DLG& d) {
+                d.m_List.SetContextMenu(IDR_MENU_LIST, CM_LIST_MENU_CUT, CM_LIST_MENU_COPY, CM_LIST_MENU_PASTE, 0,
+                                        CM_LIST_MENU_INSERT, 0, CM_LIST_MENU_DELETE);
+                d.m_Commands.clear();
+                SetCursorPos(0, 0);  // off the menu, whose item under the pointer would be highlighted
+                d.m_List.TrackContextMenu(d.m_hWnd, d.m_List.m_hWnd, -1);
+            },
+            c.keys);
+        EXPECT_EQ(1, run.menuOrListSeen) << c.what;
+        EXPECT_EQ(1, run.openAfterwards) << c.what;
+        EXPECT_EQ(0, run.result) << c.what << ": Escape cancels the dialog afterwards";
+        std::vector<WPARAM> want;
+        if (c.command) want.push_back(c.command);
+        std::vector<WPARAM> got;
+        for (WPARAM w : dlg.m_Commands)
+            if (LOWORD(w) >= CM_LIST_MENU_COPY) got.push_back(w);  // the menu's and the keys' commands
+        EXPECT_EQ(want, got) << c.what;
+        EXPECT_EQ(3u, dlg.m_Work.size()) << c.what;
+    }
+}
+
+// Escape and Return in a dropped-down combo list close the list (Return
+// choosing the row); the dialog stays open.
+TEST(Hook, KeysInADroppedComboListAreTheLists) {
+    const struct {
+        const char* what;
+        std::vector<WORD> keys;
+        int row;
+    } cases[] = {
+        {"Escape", {VK_ESCAPE}, 0},
+        {"Return", {VK_DOWN, VK_RETURN}, 1},
+    };
+    for (const auto& c : cases) {
+        WND_LIST_CLASS reg;
+        TEST_DLG dlg(&reg);
+        const cKeyRun run = RunKeys(
+            dlg,
+            [](TEST_DLG& d) {
+                HWND combo = GetDlgItem(d.m_hWnd, IDC_KIND);
+                SendMessageA(combo, CB_SETCURSEL, 0, 0);
+                SetFocus(combo);
+                SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+            },
+            c.keys);
+        EXPECT_EQ(1, run.menuOrListSeen) << c.what;
+        EXPECT_EQ(1, run.openAfterwards) << c.what;
+        EXPECT_EQ(0, run.result) << c.what;
+        EXPECT_EQ(c.row, run.kindRow) << c.what;
+    }
 }

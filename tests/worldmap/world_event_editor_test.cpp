@@ -8,9 +8,11 @@
 #include "model/gvalinfo.h"
 #include "resources/toolkit_ids.h"
 #include "resources/worldmap_ids.h"
+#include "tests/support/stored_texts.h"
 #include "tests/worldmap/worldmap_test_support.h"
 #include "worldmap/dlg_worldevent.h"
 #include "worldmap/dlg_worldevent_set.h"
+#include "worldmap/dlg_worldmap_set.h"
 #include "worldmap/world_tools.h"
 
 namespace {
@@ -187,4 +189,45 @@ TEST_F(WorldMapTest, PaletteInsertIsUndoneByCancelAndTheAppendRowChoosesNothing)
     const size_t events = g_WorldMap.Events.size();
     Stroke(WM_LBUTTONDOWN, {{3, 3}});
     EXPECT_EQ(events, g_WorldMap.Events.size()) << "nothing chosen, nothing placed";
+}
+
+// The event's name, stage name and stage file and the settings' background
+// image, stored beyond their limits (20, 30, 260 and 260 bytes): each is
+// shown whole, OK keeps it byte for byte, and typing cannot lengthen it.
+TEST_F(WorldMapTest, TextsBeyondTheirLimitsAreShownWholeAndKept) {
+    for (bool typeAtEnd : {false, true}) {
+        SCOPED_TRACE(typeAtEnd ? "typed at the end" : "untouched");
+        g_WorldMap.Events.clear();
+        cWorldEvent e;
+        e.Name = OverLongText(20);
+        e.Pages[0].StageName = OverLongText(30);
+        e.Pages[0].StageFile = OverLongText(260);
+        g_WorldMap.PlaceAt(e, 2, 2);
+        WorldCommand(CM_WM_LAYER_EVENT);
+        std::vector<std::string> faults;
+        size_t edits = 0;
+        QueueDialogStep([&](HWND dlg) {
+            faults = StoredTextFaults(Editor(), typeAtEnd, &edits);
+            Click(dlg, IDC_WORLD_OK);
+        });
+        PopupCommand(2, 2, CM_WM_EVENT_EDIT);
+        EXPECT_EQ(3u, edits);
+        EXPECT_EQ(std::vector<std::string>{}, faults);
+        ASSERT_EQ(1u, g_WorldMap.Events.size());
+        EXPECT_EQ(e.Name, g_WorldMap.Events[0].Name);
+        EXPECT_EQ(e.Pages[0].StageName, g_WorldMap.Events[0].Pages[0].StageName);
+        EXPECT_EQ(e.Pages[0].StageFile, g_WorldMap.Events[0].Pages[0].StageFile);
+
+        const std::string image = OverLongText(260);
+        g_WorldMap.BackImage = image;
+        g_WorldMap.UseBackImage = 0;
+        QueueDialogStep([&](HWND dlg) {
+            faults = StoredTextFaults(DLG_STATIC<DLG_WORLDMAP_SET>::s_pInstance, typeAtEnd, &edits);
+            Click(dlg, IDC_WORLD_OK);
+        });
+        WorldCommand(CM_WM_SETTINGS);
+        EXPECT_EQ(1u, edits);
+        EXPECT_EQ(std::vector<std::string>{}, faults);
+        EXPECT_EQ(image, g_WorldMap.BackImage);
+    }
 }

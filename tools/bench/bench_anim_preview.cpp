@@ -5,7 +5,8 @@
 // and runs the main loop's own steps (the waiting messages, then the idle
 // routine) for 10 seconds each. Prints the idle passes, their mean interval
 // (the pacing aims at 50 ms, 20 a second), the shortest and the worst gap,
-// and what one pass's drawing costs.
+// and what one pass's drawing costs. The exit code is 1 when the editor or a
+// page did not open.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -24,10 +25,15 @@ double Ms(Clock::time_point from, Clock::time_point to) {
 
 int CountBox(HWND, const char*, const char*, unsigned) { return IDOK; }
 
-// The main loop's steps on `tab` for `seconds`; the figures printed.
-void Measure(PROP_DATABASE* sheet, int tab, const char* what, double seconds) {
+// The main loop's steps on `tab` for `seconds`; the figures printed. 0 when
+// the page is missing.
+int Measure(PROP_DATABASE* sheet, int tab, const char* what, double seconds) {
     SendMessageA(sheet->m_hWnd, PSM_SETCURSEL, tab, 0);
     DLG_DBPAGE* page = sheet->Page(tab);
+    if (!page || !page->m_hWnd) {
+        std::printf("%s: the page did not open\n", what);
+        return 0;
+    }
     media_pages::ChooseRow(sheet, tab, 0);
     DispatchWaitingMessages();
     AppIdle();  // the pacer starts from here
@@ -57,6 +63,7 @@ void Measure(PROP_DATABASE* sheet, int tab, const char* what, double seconds) {
     std::sort(gaps.begin(), gaps.end());
     std::printf("%-18s %6u %10.2f %8.2f %8.2f %8.2f %10.3f\n", what, static_cast<unsigned>(gaps.size()),
                 sum / gaps.size(), gaps.front(), gaps[gaps.size() / 2], gaps.back(), drawMs);
+    return 1;
 }
 
 }  // namespace
@@ -75,13 +82,13 @@ int main() {
     std::printf("idle passes over 10 s; milliseconds\n");
     std::printf("%-18s %6s %10s %8s %8s %8s %10s\n", "page", "passes", "mean gap", "min", "median", "worst",
                 "draw/pass");
-    Measure(sheet, PROP_DATABASE::TAB_CHARA_ANIM, "character (48 px)", 10);
-    Measure(sheet, PROP_DATABASE::TAB_EFFECT_ANIM, "effect (64 px)", 10);
+    int ok = Measure(sheet, PROP_DATABASE::TAB_CHARA_ANIM, "character (48 px)", 10);
+    ok &= Measure(sheet, PROP_DATABASE::TAB_EFFECT_ANIM, "effect (64 px)", 10);
 
     DestroyWindow(g_hWndMain);
     DispatchWaitingMessages();
     AppExit();
     SetCurrentDirectoryA(home);
     FolderDelete(nullptr, root.c_str());
-    return 0;
+    return ok ? 0 : 1;
 }

@@ -1,15 +1,21 @@
-// BenchProject [folder [keep]]: writes a large synthetic project (16 skill
-// lists of 999 skills, 999 classes, allies and enemies, 100 stages of 64 × 64
-// with enemies and events, a full world map) into the folder, relative to the
-// current one or absolute ("bench_project" when none is given), checks that
-// it holds every file, then loads and saves every data file in the order of
-// the project's file table, and prints for each step of the project load the
-// milliseconds and MB/s of the load and of the save beside one plain read of
-// the same bytes. The exit code is 1 when anything could not be written or
-// read back.
+// BenchProject [--size N] [folder [keep]]: writes a large synthetic project
+// into the folder, relative to the current one or absolute ("bench_project"
+// when none is given), checks that it holds every file, then loads and saves
+// every data file in the order of the project's file table, and prints for
+// each step of the project load the milliseconds and MB/s of the load and of
+// the save beside one plain read of the same bytes. The exit code is 1 when
+// anything could not be written or read back, 2 for arguments it does not
+// take.
+//
+// The project at its full size, 16 (the default): 16 skill lists of 999
+// skills, 999 classes, allies and enemies, 100 stages of 64 x 64 with enemies
+// and events, a full world map. --size N (1 to 16) makes the skills, classes,
+// allies, enemies and stages N sixteenths of that, so that sizes 1, 4 and 16
+// show how the load grows with the data.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -33,9 +39,14 @@
 
 namespace {
 
-enum { STAGE_COUNT = 100, RUNS = 3 };
+enum { FULL_SIZE = 16, RUNS = 3 };
 
-VECTOR_CLASS<cStage> s_stages(STAGE_COUNT);
+int s_nSize = FULL_SIZE;
+int s_nStages = 100;
+VECTOR_CLASS<cStage> s_stages;
+
+// `full` records at the full size, in proportion at the others.
+int Scaled(int full) { return std::max(1, (full * s_nSize + FULL_SIZE / 2) / FULL_SIZE); }
 
 double Seconds(const std::function<int()>& work, int* ok) {
     const auto start = std::chrono::steady_clock::now();
@@ -89,18 +100,18 @@ void BuildDatabase() {
     for (cSkillList& list : g_SkillLists) {
         list.strName = "スキルリスト";
         list.vCateg.resize(8);
-        list.vSkill.resize(999);
+        list.vSkill.resize(static_cast<size_t>(Scaled(999)));
         for (cSkill& skill : list.vSkill) skill.strName = "ファイアボール";
     }
     RenumberSkillLists(g_SkillLists);
-    g_ClassList.resize(999);
+    g_ClassList.resize(static_cast<size_t>(Scaled(999)));
     for (cClass& c : g_ClassList) {
         c.Fixup(ProjectFixupInputs());
         c.Name = "ファイター";
     }
-    g_FriendList.resize(999);
+    g_FriendList.resize(static_cast<size_t>(Scaled(999)));
     for (cFriend& f : g_FriendList) f.Name = "アレックス";
-    g_EnemyList.resize(999);
+    g_EnemyList.resize(static_cast<size_t>(Scaled(999)));
     for (cEnemy& e : g_EnemyList) {
         e.Name = "スライム";
         e.MoveAI.resize(2);
@@ -133,7 +144,7 @@ void BuildEvents() {
     for (int i = 0; i < 500; ++i) {
         event.Name = "町" + std::to_string(i);
         event.Pages[0].StageNo = i + 1;
-        event.Pages[0].StageFile = StagePath(i % STAGE_COUNT);
+        event.Pages[0].StageFile = StagePath(i % s_nStages);
         map.PlaceAt(event, i % map.Width, i / map.Width);
     }
     map.EventTemplates.assign(100, event);
@@ -170,7 +181,8 @@ int SaveProject() {
     int ok = 1;
     for (const char* dir : {"data", "data\\database", "data\\stg", "data\\plt", "e_data"}) ok &= FolderCreate(dir);
     for (const cProjectFile& file : ProjectFiles()) ok &= SaveProjectFile(g_Project, file, ProjectFilePath(file));
-    for (int i = 0; i < STAGE_COUNT; ++i) {
+    s_stages.resize(static_cast<size_t>(s_nStages));
+    for (int i = 0; i < s_nStages; ++i) {
         s_stages[i] = SyntheticStage(i);
         ok &= s_stages[i].SaveFile(StagePath(i));
     }
@@ -190,7 +202,7 @@ struct cStep {
 
 std::vector<std::string> StageFiles() {
     std::vector<std::string> files;
-    for (int i = 0; i < STAGE_COUNT; ++i) files.push_back(StagePath(i));
+    for (int i = 0; i < s_nStages; ++i) files.push_back(StagePath(i));
     return files;
 }
 
@@ -217,15 +229,15 @@ std::vector<cStep> LoadOrder() {
                          [row, path] { return LoadProjectFile(g_Project, *row, path); },
                          [row, path] { return SaveProjectFile(g_Project, *row, path); }});
     }
-    steps.push_back({"100 stages of 64 x 64", StageFiles(),
+    steps.push_back({std::to_string(s_nStages) + " stages of 64 x 64", StageFiles(),
                      [] {
                          int ok = 1;
-                         for (int i = 0; i < STAGE_COUNT; ++i) ok &= s_stages[i].LoadFile(StagePath(i));
+                         for (int i = 0; i < s_nStages; ++i) ok &= s_stages[i].LoadFile(StagePath(i));
                          return ok;
                      },
                      [] {
                          int ok = 1;
-                         for (int i = 0; i < STAGE_COUNT; ++i) ok &= s_stages[i].SaveFile(StagePath(i));
+                         for (int i = 0; i < s_nStages; ++i) ok &= s_stages[i].SaveFile(StagePath(i));
                          return ok;
                      }});
     return steps;
@@ -248,7 +260,7 @@ int EnterFolder(const std::string& path) {
 int HoldsTheProject(const std::string& folder) {
     for (const cProjectFile& file : ProjectFiles())
         if (!FileExists((folder + "\\" + ProjectFilePath(file)).c_str())) return 0;
-    for (int i = 0; i < STAGE_COUNT; ++i)
+    for (int i = 0; i < s_nStages; ++i)
         if (!FileExists((folder + "\\" + StagePath(i)).c_str())) return 0;
     return 1;
 }
@@ -263,9 +275,19 @@ void PrintRow(const char* name, double bytes, double read, double load, double s
 
 int main(int argc, char** argv) {
     g_nDataVersion = DATA_VERSION;
-    const std::string folder = argc > 1 ? argv[1] : "bench_project";
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() >= 2 && args[0] == "--size") {
+        s_nSize = std::atoi(args[1].c_str());
+        args.erase(args.begin(), args.begin() + 2);
+    }
+    if (s_nSize < 1 || s_nSize > FULL_SIZE || args.size() > 2 || (args.size() == 2 && args[1] != "keep")) {
+        std::printf("BenchProject [--size 1..16] [folder [keep]]\n");
+        return 2;
+    }
+    s_nStages = Scaled(100);
+    const std::string folder = args.empty() ? "bench_project" : args[0];
     // "keep" leaves the project for the start-up benchmark.
-    const bool keep = argc > 2 && std::string(argv[2]) == "keep";
+    const bool keep = args.size() == 2;
     char home[MAX_PATH], full[MAX_PATH];
     // The folder as given, relative to the current one or absolute.
     if (!GetCurrentFolder(home, sizeof(home)) || !GetFullPath(folder.c_str(), full, sizeof(full))) {
@@ -289,7 +311,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::chrono::duration<double> built = std::chrono::steady_clock::now() - build;
-    std::printf("synthetic project built and written in %.0f ms\n\n", built.count() * 1e3);
+    std::printf("synthetic project of size %d/16 (%d allies, %d stages) built and written in %.0f ms\n\n", s_nSize,
+                Scaled(999), s_nStages, built.count() * 1e3);
 
     std::vector<cStep> steps = LoadOrder();
     int ok = 1;

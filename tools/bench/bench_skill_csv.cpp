@@ -1,6 +1,8 @@
-// BenchSkillCsv [skills]: the CSV export and import of one full skill list
-// (999 skills by default) as the skill page runs them, beside one plain
-// write and one plain read of the same bytes.
+// BenchSkillCsv [skills]: the CSV export and import of one skill list of 1
+// to 999 skills (as many as a list holds; 999 by default) as the skill page
+// runs them, beside one plain write and one plain read of the same bytes.
+// Exits 0 only when every file was written and read, the import took every
+// value back unchanged and showed no message.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -15,8 +17,12 @@ namespace {
 const char kPath[] = "bench_skill.csv";
 const char kPlainPath[] = "bench_skill_plain.csv";
 const char kKind[] = "スキル01";
+const int kMaxSkills = 999;  // the most a skill list holds
 
-// Skills with every column holding a value of its own width.
+int g_nMessages = 0;
+
+// Skills with every column holding a value of its own width, each within its
+// column's range for every count offered.
 VECTOR_CLASS<cSkill> MakeSkills(int count) {
     VECTOR_CLASS<cSkill> skills(static_cast<size_t>(count) + 1);
     for (int k = 1; k <= count; ++k) {
@@ -37,9 +43,17 @@ VECTOR_CLASS<cSkill> MakeSkills(int count) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int count = argc > 1 ? std::atoi(argv[1]) : 999;
+    char* end = nullptr;
+    const long wanted = argc > 1 ? std::strtol(argv[1], &end, 10) : kMaxSkills;
+    if (argc > 2 || (argc > 1 && (*end || end == argv[1])) || wanted < 1 || wanted > kMaxSkills) {
+        std::fprintf(stderr, "usage: BenchSkillCsv [skills]  (1 to %d, default %d)\n", kMaxSkills, kMaxSkills);
+        return 2;
+    }
+    const int count = static_cast<int>(wanted);
+    // A message is a refusal or an adjusted value: either is a failure here.
     SetMessageBoxSink([](HWND, const char* text, const char*, unsigned) {
         std::printf("message: %s\n", text);
+        ++g_nMessages;
         return 1;
     });
     BuildSkillCsvColumns();
@@ -58,7 +72,7 @@ int main(int argc, char** argv) {
     const double importTime = Best(5, [&] {
         imported.assign(skills.size(), cSkill());
         CsvTable table;
-        ok &= ReadCsvFile(kPath, &table);
+        ok &= ReadCsvFile(kPath, &table, kSkillCsvFileMax);
         ok &= ImportSkillCsvTable(imported, table, SkillCsvColumns, kKind);
     });
     const double plainWrite = Best(5, [&] {
@@ -81,5 +95,6 @@ int main(int argc, char** argv) {
     std::printf("%-34s %9.2f %9.1f\n", "import (read and convert)", importTime * 1e3, size / importTime / 1e6);
     std::printf("%-34s %9.2f %9.1f\n", "plain read of the bytes", plainRead * 1e3, size / plainRead / 1e6);
     if (!ok) std::printf("a file could not be written or read, or the import differs\n");
-    return ok ? 0 : 1;
+    if (g_nMessages) std::printf("%d messages shown\n", g_nMessages);
+    return ok && !g_nMessages ? 0 : 1;
 }

@@ -2,8 +2,10 @@
 // milliseconds, split into loading the data files, loading the images and
 // creating the windows (main frame, stage editor, first paint of the map).
 // Without a folder it writes the sample project and measures that; a given
-// folder (such as the one "BenchProject <folder> keep" leaves) gets the
-// sample images and opens its first stage when it has none of its own.
+// folder, relative to the current one or absolute (such as the one
+// "BenchProject <folder> keep" leaves), gets the sample images and opens its
+// first stage when it has none of its own. The exit code is 1 when the
+// project did not load cleanly or the stage editor did not open.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -63,6 +65,7 @@ bool Prepare(const std::string& root) {
 
 struct cTimes {
     double data = 0, images = 0, windows = 0;
+    bool opened = false;  // the stage editor stood painted
     double Total() const { return data + images + windows; }
 };
 
@@ -82,6 +85,7 @@ cTimes StartOnce() {
     if (g_lpStageWnd) {
         UpdateWindow(g_lpStageWnd->m_hWnd);
         UpdateWindow(g_lpStageWnd->View().Window());
+        t.opened = !g_StageEditState.StagePath.empty();
     }
     GdiFlush();
     t.windows = Ms(start);
@@ -99,10 +103,15 @@ void StopOnce() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    char home[MAX_PATH];
+    char home[MAX_PATH], given[MAX_PATH];
     GetCurrentFolder(home, sizeof(home));
     const bool sample = argc < 2;
-    const std::string root = std::string(home) + "\\" + (sample ? "bench_startup_sample" : argv[1]);
+    // The folder as given, relative to the current one or absolute.
+    if (!sample && !GetFullPath(argv[1], given, sizeof(given))) {
+        std::printf("cannot resolve %s\n", argv[1]);
+        return 1;
+    }
+    const std::string root = sample ? std::string(home) + "\\bench_startup_sample" : std::string(given);
     if (sample && !(WriteSampleDefaults(root) && WriteSampleData(root))) return 1;
     if (!Prepare(root)) {
         std::printf("cannot prepare %s\n", root.c_str());
@@ -117,8 +126,10 @@ int main(int argc, char** argv) {
     InitCommonControls();
 
     std::vector<cTimes> runs;
+    int closed = 0;
     for (int i = 0; i < RUNS; ++i) {
         runs.push_back(StartOnce());
+        closed += !runs.back().opened;
         if (i == 0)
             std::printf("%s: stage %s (%d x %d, %u enemies, %u events), %u classes, %u enemies in the database\n",
                         sample ? "sample project" : argv[1], g_StageEditState.StagePath.c_str(), g_Stage.Width,
@@ -140,7 +151,8 @@ int main(int argc, char** argv) {
     std::printf("%-28s %10.1f %10.1f %10.1f %10.1f\n", "best of the later runs", best.data, best.images, best.windows,
                 best.Total());
     if (g_nBoxes) std::printf("%d message boxes: the project did not load cleanly\n", g_nBoxes);
+    if (closed) std::printf("%d of %d runs did not open the stage editor on a stage\n", closed, RUNS);
     SetCurrentDirectoryA(home);
     if (sample) FolderDelete(nullptr, root.c_str());
-    return g_nBoxes ? 1 : 0;
+    return g_nBoxes || closed ? 1 : 0;
 }

@@ -1,5 +1,6 @@
-// MakeSample <folder>: writes a sample game project that the editor opens
-// straight into the stage editor.
+// MakeSample <folder>: completes the sample game project in the folder, which
+// the editor then opens straight into the stage editor. Only what is missing
+// is written: a stage the user saved there, or any edit of the sample, stays.
 #include <cstdio>
 #include <string>
 
@@ -11,7 +12,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string root = argv[1];
-    if (!WriteSampleDefaults(root)) return 1;
-    if (!WriteSampleData(root)) return 1;
+    cSampleCount count;
+    if (!WriteSampleWhereMissing(root, &count)) return 1;
+    std::printf("MakeSample: %d missing files written, %d files kept%s\n", count.written, count.kept,
+                count.dataMade ? "; data\\ copied from default\\" : "");
     return 0;
 }

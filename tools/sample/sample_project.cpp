@@ -31,6 +31,66 @@ std::string SystemIniText() {
     return text + "Exit\r\n";
 }
 
+bool Missing(const std::string& path) { return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES; }
+
+// Every file under `from` that `to` lacks, the folders made; nothing in `to`
+// is replaced.
+int CopyMissing(const std::string& from, const std::string& to, cSampleCount* count) {
+    if (!MakeFolder(to)) return Fail(to);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((from + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return 1;
+    int ok = 1;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        const std::string source = from + "\\" + name, target = to + "\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            ok &= CopyMissing(source, target, count);
+        else if (!Missing(target))
+            ++count->kept;
+        else if (CopyFileA(source.c_str(), target.c_str(), TRUE))
+            ++count->written;
+        else
+            ok = Fail(target);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return ok;
+}
+
+int WriteEditConfig(const std::string& path) {
+    cEditConfig config;
+    config.LastStage = "data\\stg\\Sample.stg2";
+    return config.SaveFile(path);
+}
+
+int WriteSystemIni(const std::string& path) {
+    HANDLE file;
+    if (!FileCreate(&file, path.c_str())) return 0;
+    const std::string text = SystemIniText();
+    const int written = FileWrite(file, text.data(), static_cast<unsigned>(text.size()));
+    return FileClose(&file) && written;
+}
+
+// The editor settings opening the sample stage and "System.ini"; with
+// `missingOnly`, only those that are not there.
+int WriteSampleSettings(const std::string& root, bool missingOnly, cSampleCount* count) {
+    if (!MakeFolder(root + "\\e_data")) return Fail(root + "\\e_data");
+    const struct {
+        std::string path;
+        int (*write)(const std::string&);
+    } files[] = {{root + "\\e_data\\EditConfig.dat", WriteEditConfig}, {root + "\\System.ini", WriteSystemIni}};
+    for (const auto& file : files) {
+        if (missingOnly && !Missing(file.path)) {
+            ++count->kept;
+            continue;
+        }
+        if (!file.write(file.path)) return Fail(file.path);
+        ++count->written;
+    }
+    return 1;
+}
+
 }  // namespace
 
 int WriteSampleDefaults(const std::string& root) {
@@ -55,16 +115,25 @@ int WriteSampleData(const std::string& root) {
     const std::string data = root + "\\data";
     if (!FolderDelete(nullptr, data.c_str()) || !FolderCopy(nullptr, (root + "\\default").c_str(), data.c_str()))
         return Fail(data);
-    if (!MakeFolder(root + "\\e_data")) return Fail(root + "\\e_data");
-    cEditConfig config;
-    config.LastStage = "data\\stg\\Sample.stg2";
-    const std::string configPath = root + "\\e_data\\EditConfig.dat";
-    if (!config.SaveFile(configPath)) return Fail(configPath);
-    const std::string ini = root + "\\System.ini";
-    HANDLE file;
-    if (!FileCreate(&file, ini.c_str())) return Fail(ini);
-    const std::string text = SystemIniText();
-    const int written = FileWrite(file, text.data(), static_cast<unsigned>(text.size()));
-    if (!FileClose(&file) || !written) return Fail(ini);
-    return 1;
+    cSampleCount count;
+    return WriteSampleSettings(root, false, &count);
+}
+
+int WriteSampleWhereMissing(const std::string& root, cSampleCount* count) {
+    char temp[MAX_PATH];
+    const DWORD length = GetTempPathA(sizeof(temp), temp);
+    if (length == 0 || length >= sizeof(temp)) return Fail("a scratch folder");
+    // A whole fresh sample is written aside; only what `root` lacks is taken.
+    const std::string fresh = std::string(temp) + "orr_sample_" + std::to_string(GetCurrentProcessId());
+    FolderDelete(nullptr, fresh.c_str());
+    int ok = WriteSampleDefaults(fresh) && CopyMissing(fresh, root, count);
+    FolderDelete(nullptr, fresh.c_str());
+    if (!ok) return 0;
+    // "data\" is the user's project as a whole: made only when there is none.
+    const std::string data = root + "\\data";
+    if (Missing(data)) {
+        if (!FolderCopy(nullptr, (root + "\\default").c_str(), data.c_str())) return Fail(data);
+        count->dataMade = true;
+    }
+    return WriteSampleSettings(root, true, count);
 }

@@ -22,6 +22,7 @@
 #include "media/anim_play.h"
 #include "media/image_table.h"
 #include "media/mci_sound.h"
+#include "media/smf_play.h"
 #include "media/sound.h"
 #include "model/media_database.h"
 #include "model/worldmap.h"
@@ -34,14 +35,15 @@ enum { CHARA = 7, EFFECT = 8, PICTURE = 9, BACK = 10, SOUND = 11, BGM = 12, HELP
 enum { KEY_COPY = 40031, KEY_PASTE = 40032 };
 
 // A sheet whose cells are coloured by place: red 8 + 8 x column, green 8 + 8 x (row mod 30).
-void ColourSheet(cDib& sheet, int width, int height, int cell) {
-    sheet.Create(width, height, 24, 0);
+void ColourSheet(cDib& sheet, int width, int height, int cell, int bpp = 24) {
+    sheet.Create(width, height, bpp, 0);
+    const int bytes = bpp / 8;
     for (int y = 0; y < height; ++y) {
         BYTE* row = sheet.Row(y);
         for (int x = 0; x < width; ++x) {
-            row[x * 3] = 0;
-            row[x * 3 + 1] = static_cast<BYTE>(8 + 8 * (y / cell % 30));
-            row[x * 3 + 2] = static_cast<BYTE>(8 + 8 * (x / cell % 30));
+            row[x * bytes] = 0;
+            row[x * bytes + 1] = static_cast<BYTE>(8 + 8 * (y / cell % 30));
+            row[x * bytes + 2] = static_cast<BYTE>(8 + 8 * (x / cell % 30));
         }
     }
 }
@@ -117,6 +119,34 @@ std::string VoxBesideTheEditor() {
     return path + "..\\bin\\Vox.dll";
 }
 
+// Wine keeps a MIDI stream it failed to open in its stream table after
+// freeing it; the next open reads that memory and dies when the heap has
+// given it out meanwhile, about one time in three. While this stands, every
+// stream open gives the memory out at once, filled with ones, so an open that
+// reaches the table without a MIDI output dies every time.
+class FreedStreamsReused {
+public:
+    FreedStreamsReused() { g_MidiStream.Open = Open; }
+    ~FreedStreamsReused() {
+        g_MidiStream = WinmmMidiStream();
+        for (void* block : s_Blocks) HeapFree(GetProcessHeap(), 0, block);
+        s_Blocks.clear();
+    }
+
+private:
+    static constexpr size_t kWineStreamSize = 0x68;
+    static MMRESULT WINAPI Open(LPHMIDISTRM stream, LPUINT device, DWORD count, DWORD_PTR callback, DWORD_PTR instance,
+                                DWORD flags) {
+        const MMRESULT result = WinmmMidiStream().Open(stream, device, count, callback, instance, flags);
+        if (void* block = HeapAlloc(GetProcessHeap(), 0, kWineStreamSize)) {
+            std::memset(block, 0xFF, kWineStreamSize);
+            s_Blocks.push_back(block);
+        }
+        return result;
+    }
+    static inline std::vector<void*> s_Blocks;
+};
+
 class MediaPagesTest : public SheetTest {
 protected:
     void TearDown() override {
@@ -165,9 +195,13 @@ TEST_F(MediaPagesTest, ThePreviewStepsTwiceAPassAndNeverOnceItsWindowIsGone) {
     page->OnIdle();
     EXPECT_EQ(0, g_AnimPlay.GetTick());
 
+    // With the windows gone the record list has no selected row, which ends
+    // the page's step, and the sheet no current page, which ends its own.
     SelectRows(CHARA, IDC_CHARAANIM_LIST, {0});
     page->OnIdle();
     DestroyWindow(m_pSheet->m_hWnd);
+    EXPECT_EQ(-1, page->m_List.GetDataPos());
+    EXPECT_EQ(-1, m_pSheet->GetCurPage());
     const int tick = g_AnimPlay.GetTick(), frame = g_AnimPlay.GetFrameIndex();
     page->OnIdle();
     m_pSheet->OnIdle(1);
@@ -367,8 +401,12 @@ TEST_F(MediaPagesTest, PlayAndStopFailCleanlyWithoutASoundDevice) {
     Show<DLG_DB_BGM>(BGM);
     Type(BGM, IDC_MEDIA_PATH, "bgm\\tune.mid");
     m_pBoxes->Reset();
-    Click(BGM, IDC_MEDIA_PLAY);
-    Click(BGM, IDC_MEDIA_PLAY);
+    {
+        // Without a MIDI output no stream open is tried: a second one would die.
+        FreedStreamsReused reused;
+        Click(BGM, IDC_MEDIA_PLAY);
+        Click(BGM, IDC_MEDIA_PLAY);
+    }
     EXPECT_EQ((std::vector<std::string>{"読み込み失敗！", "読み込み失敗！"}), m_pBoxes->Texts());
     EXPECT_EQ(-1, g_Sound.GetCurrentSlot()) << "nothing plays";
     EXPECT_EQ(1, PressOk()) << "closing the pages stops the music, of which there is none";
@@ -456,22 +494,30 @@ TEST_F(MediaPagesTest, AWorldChipShowsTheCellTypedCutToTheSheet) {
     Open();
     auto* chips = Show<DLG_DBWORLDCHIP>(WCHIP);
     CTRL_PICTURE_CLASS* preview = Picture(chips, IDC_WCHIP_PREVIEW);
+    // The copy itself keeps to the sheet (cDib::Blt clips it), through the
+    // GDI from a 24-bit sheet and directly from a 32-bit one.
     const struct {
-        int sheetHeight;
+        int sheetWidth, sheetHeight;
         const char* typed;
-        int top, bottom;  // colours at (16, 4) and (16, 28)
+        int top, bottom, right;  // colours at (16, 4), (16, 28) and (28, 16)
     } cases[] = {
-        {1024, "9", 16 + 16 * 256, 16 + 16 * 256},
-        {1000, "255", 64 + 16 * 256, 0},  // 8 rows of cell 255 lie on the sheet
-        {512, "255", 0, 0},
-        {1024, "999", 64 + 16 * 256, 64 + 16 * 256},  // stored as 255
+        {256, 1024, "9", 16 + 16 * 256, 16 + 16 * 256, 16 + 16 * 256},
+        {256, 1000, "255", 64 + 16 * 256, 0, 0},  // 8 rows of cell 255 lie on the sheet
+        {256, 512, "255", 0, 0, 0},
+        {248, 1024, "7", 64 + 8 * 256, 64 + 8 * 256, 0},                  // 24 columns of cell 7
+        {256, 1024, "999", 64 + 16 * 256, 64 + 16 * 256, 64 + 16 * 256},  // stored as 255
     };
-    for (const auto& c : cases) {
-        ColourSheet(g_ImageTable[IMG_WORLDMAPCHIP], 256, c.sheetHeight, 32);
-        Type(WCHIP, IDC_WCHIP_GRAPHIC, c.typed);
-        chips->OnPaint();
-        EXPECT_EQ(c.top, Pixel(preview, 16, 4)) << c.typed << " on " << c.sheetHeight;
-        EXPECT_EQ(c.bottom, Pixel(preview, 16, 28)) << c.typed << " on " << c.sheetHeight;
+    for (int bpp : {24, 32}) {
+        for (const auto& c : cases) {
+            ColourSheet(g_ImageTable[IMG_WORLDMAPCHIP], c.sheetWidth, c.sheetHeight, 32, bpp);
+            Type(WCHIP, IDC_WCHIP_GRAPHIC, c.typed);
+            chips->OnPaint();
+            const std::string where =
+                std::string(c.typed) + " on " + std::to_string(c.sheetWidth) + " x " + std::to_string(c.sheetHeight);
+            EXPECT_EQ(c.top, Pixel(preview, 16, 4)) << where << ", " << bpp << " bits";
+            EXPECT_EQ(c.bottom, Pixel(preview, 16, 28)) << where << ", " << bpp << " bits";
+            EXPECT_EQ(c.right, Pixel(preview, 28, 16)) << where << ", " << bpp << " bits";
+        }
     }
     EXPECT_EQ(255, chips->m_Work[0].nGraphic);
     Click(WCHIP, IDC_DBLIST_NEW);

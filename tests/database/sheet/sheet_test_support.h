@@ -55,6 +55,16 @@ protected:
     ScopedMainWindow m_MainWindow;
 };
 
+// What of a dialog does not stand whole on the screen: controls outside its
+// client area, controls over each other (a group box holds its controls and
+// an up-down sits in its edit), and the ends of a stepped edit's range (with
+// the decimals it shows) cut by the room beside its up-down.
+bool Inside(const RECT& inner, const RECT& outer);
+RECT ScreenRect(HWND wnd);
+std::vector<std::string> CutControls(HWND dlg);
+std::vector<std::string> OverlappingControls(HWND dlg);
+std::vector<std::string> CutNumbers(HWND dlg);
+
 // The database files Apply writes.
 std::vector<std::string> DatabaseFiles();
 std::string FileBytes(const char* path);

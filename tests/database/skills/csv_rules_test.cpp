@@ -270,6 +270,81 @@ TEST_F(CsvRulesTest, TheImportReportsEachAdjustedValue) {
     EXPECT_EQ(8, skills[3].byAlpha);
 }
 
+// Every value of 999 skills out of range: one box, however many there are.
+TEST_F(CsvRulesTest, ManyAdjustedValuesShowOneBox) {
+    std::string text = "データタイプ\r\nスキル01\r\nNo.,値段_d,スキル名_d,透明度_d\r\n";
+    for (int k = 1; k <= 999; ++k)
+        text += std::to_string(k) + ",-" + std::to_string(k) + ",名" + std::to_string(k) + ",300\r\n";
+    VECTOR_CLASS<cSkill> skills(1000);
+    ASSERT_EQ(1, Import(skills, text));
+    ASSERT_EQ(1u, boxes.Count());
+    const cBoxCall& box = boxes.Calls()[0];
+    EXPECT_EQ("", box.caption);
+    std::string expected = "CSVファイルの値のうち1998個を修正しました。\n";
+    for (int k = 1; k <= kCsvAdjustedShown; ++k)
+        expected += "\n「」の「値段_d」が定められた範囲にありません。値は「0」になります。";
+    expected += "\n…ほか1988個";
+    EXPECT_EQ(expected, box.text);
+    EXPECT_EQ(255, skills[999].byAlpha) << "every value is stored all the same";
+    EXPECT_EQ("名999", skills[999].strName);
+
+    // Two name their count and both values; one is told as it always was.
+    const struct {
+        int count;
+        const char* text;
+    } few[] = {
+        {2,
+         "CSVファイルの値のうち2個を修正しました。\n\n「a」の「透明度_d」が定められた範囲にありません。値は「255」"
+         "になります。\n「b」の「透明度_d」が定められた範囲にありません。値は「255」になります。"},
+        {1, "「a」の「透明度_d」が定められた範囲にありません。値は「255」になります。"},
+    };
+    for (const auto& f : few) {
+        std::string lines = "データタイプ\r\nスキル01\r\nNo.,スキル名_d,透明度_d\r\n1,a,300\r\n2,b,";
+        lines += f.count == 2 ? "300\r\n" : "3\r\n";
+        VECTOR_CLASS<cSkill> two(3);
+        boxes.Reset();
+        ASSERT_EQ(1, Import(two, lines));
+        ASSERT_EQ(1u, boxes.Count()) << f.count;
+        EXPECT_EQ(f.text, boxes.Calls()[0].text) << f.count;
+    }
+}
+
+// A file larger than any skill list needs is refused before it is read; a
+// table that does not fit in memory fails the read; the table stays as it was.
+TEST_F(CsvRulesTest, AFileTooLargeOrWithoutMemoryIsNotRead) {
+    ScratchFolder folder("skill_csv_large");
+    ASSERT_TRUE(MakeSparseFile("large.csv", 256ull << 20));
+    ASSERT_TRUE(WriteFileBytes("small.csv", "a,b\r\nc\r\n"));
+    CsvTable table;
+    ParseCsvText("kept\r\n", &table);
+    const CsvTable before = table;
+    int failure = -1;
+    EXPECT_EQ(0, ReadCsvFile("large.csv", &table, kSkillCsvFileMax, &failure));
+    EXPECT_EQ(FILE_READ_TOO_LARGE, failure);
+    EXPECT_EQ(before, table);
+    EXPECT_EQ(0, ReadCsvFile("small.csv", &table, 7, &failure)) << "the limit is the caller's";
+    EXPECT_EQ(FILE_READ_TOO_LARGE, failure);
+
+    FileFaultHook old = SetFileFaultHook([](int step) { return step == FILE_FAULT_MEMORY ? 1 : 0; });
+    failure = -1;
+    const int read = ReadCsvFile("small.csv", &table, kSkillCsvFileMax, &failure);
+    SetFileFaultHook(old);
+    EXPECT_EQ(0, read);
+    EXPECT_EQ(FILE_READ_NO_MEMORY, failure);
+    EXPECT_EQ(before, table);
+
+    ASSERT_EQ(1, ReadCsvFile("small.csv", &table, 8));
+    EXPECT_EQ(3u, table.size()) << "rows are appended";
+    // The widest file an export of a full list writes leaves ten times its size to spare.
+    VECTOR_CLASS<cSkill> full(1000);
+    for (cSkill& skill : full) {
+        skill.strName = std::string(8, '"');
+        skill.strHelp = std::string(38, '"');
+        for (const cCsvColumn& c : SkillCsvColumns) SetNumber(c, skill, c.dMin < 0 ? c.dMin : c.dMax);
+    }
+    EXPECT_LT(CsvText(full).size() * 10, kSkillCsvFileMax);
+}
+
 // A text with a line break would split its line: nothing is built.
 TEST_F(CsvRulesTest, ATextWithALineBreakIsNotExported) {
     VECTOR_CLASS<cSkill> skills(3);
@@ -316,9 +391,9 @@ TEST_F(CsvRulesTest, WritingAndReadingTheFile) {
     ASSERT_EQ(1, WriteCsvFile("out.csv", table));
     EXPECT_EQ("a,\"b,c\"\r\n\r\n", ReadFileBytes("out.csv"));
     CsvTable back;
-    ASSERT_EQ(1, ReadCsvFile("out.csv", &back));
+    ASSERT_EQ(1, ReadCsvFile("out.csv", &back, kSkillCsvFileMax));
     EXPECT_EQ(table, back);
-    EXPECT_EQ(0, ReadCsvFile("missing.csv", &back));
+    EXPECT_EQ(0, ReadCsvFile("missing.csv", &back, kSkillCsvFileMax));
 
     FileFaultHook old = SetFileFaultHook([](int step) { return step == FILE_FAULT_WRITE ? 1 : 0; });
     EXPECT_EQ(0, WriteCsvFile("full.csv", table));

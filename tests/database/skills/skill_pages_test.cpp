@@ -1,6 +1,8 @@
 // The skill pages in the database sheet: the skill-list page with its
 // category and slot dialogs, the skill sheet opened on a list, its CSV
 // commands, and the compatibility-type page with its influence dialog.
+#include <cstring>
+
 #include "base/file.h"
 #include "database/skills/dlg_categ.h"
 #include "database/skills/dlg_dbskill.h"
@@ -79,6 +81,10 @@ protected:
     void SkillSheetButton(int button) {
         SendMessageA(ListPage()->m_pSkillSheet->m_hWnd, PSM_PRESSBUTTON, button, 0);
         Pump();
+    }
+    static std::string TrimBlanks(std::string text) {
+        while (text.size() >= 2 && text.compare(text.size() - 2, 2, "　") == 0) text.resize(text.size() - 2);
+        return text;
     }
     static std::string MessageTexts(const ScopedBoxes& boxes) {
         std::string all;
@@ -224,6 +230,32 @@ TEST_F(SkillPagesTest, TheCategoryAndSlotDialogs) {
     EXPECT_EQ(0, g_pfnEditOrgSlot(page, &m_Reg, &page->m_Slots, &own, 5)) << "no such skill list";
 }
 
+// A list read without categories: the slot dialog has none to choose, and
+// "挿入" gives no condition rather than one naming no category.
+TEST_F(SkillPagesTest, ASlotOfAListWithoutCategoriesTakesNoCondition) {
+    g_SkillLists[0].vCateg.clear();
+    g_SkillLists[0].vSlot[0].bAllCateg = 0;
+    Open();
+    DLG_DBSKILLLIST* page = Show<DLG_DBSKILLLIST>(kLists);
+    ASSERT_TRUE(page->m_Work[0].vCateg.empty());
+    SelectRows(kLists, 1074, {0});
+    int categories = -1, conditions = -1;
+    WhenOpen([&] {
+        DLG_SLOT* d = OpenBox<DLG_SLOT>();
+        if (!d) return false;
+        categories = static_cast<int>(SendDlgItemMessageA(d->m_hWnd, 1395, CB_GETCOUNT, 0, 0));
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d->m_hWnd, 1393)));
+        Command(d->m_hWnd, 1393, BN_CLICKED);
+        conditions = static_cast<int>(d->m_Conds.size());
+        Command(d->m_hWnd, 1006, BN_CLICKED);
+        return true;
+    });
+    Click(kLists, 1077);
+    EXPECT_EQ(0, categories);
+    EXPECT_EQ(0, conditions);
+    EXPECT_TRUE(page->m_Work[0].vSlot[0].vAcqCond.empty());
+}
+
 TEST_F(SkillPagesTest, TheSkillSheetEditsTheListsWorkingRecord) {
     Open();
     Show<DLG_DBSKILLLIST>(kLists);
@@ -267,6 +299,26 @@ TEST_F(SkillPagesTest, TheSkillSheetEditsTheListsWorkingRecord) {
     EXPECT_TRUE(IsWindowEnabled(ListPage()->m_hWnd));
 }
 
+// The skill sheet counts as open (the idle routine steps it, and runs at a
+// steady rate for it) only while its window and its page's stand, not
+// between a window's end and the sheet's deletion.
+TEST_F(SkillPagesTest, TheSkillSheetIsOpenOnlyWhileItsWindowsStand) {
+    Open();
+    Show<DLG_DBSKILLLIST>(kLists);
+    for (const bool pageOnly : {true, false}) {
+        DLG_DBSKILL* skills = OpenSkills();
+        ASSERT_NE(nullptr, skills);
+        PROP_DBSKILL* sheet = m_pSheet->SkillSheet();
+        EXPECT_TRUE(sheet->IsOpen());
+        DestroyWindow(pageOnly ? skills->m_hWnd : sheet->m_hWnd);
+        EXPECT_FALSE(sheet->IsOpen()) << (pageOnly ? "the page's window is gone" : "the sheet's window is gone");
+        sheet->OnIdle(1);
+        if (pageOnly) DestroyWindow(sheet->m_hWnd);
+        Pump();
+        EXPECT_EQ(nullptr, m_pSheet->SkillSheet()) << "deleted once its window is gone";
+    }
+}
+
 TEST_F(SkillPagesTest, CsvExportAndImportFromTheSkillSheet) {
     Open();
     Show<DLG_DBSKILLLIST>(kLists);
@@ -291,7 +343,7 @@ TEST_F(SkillPagesTest, CsvExportAndImportFromTheSkillSheet) {
     ASSERT_EQ(3u, m_pBoxes->Count()) << MessageTexts(*m_pBoxes);
     EXPECT_EQ(
         0u, m_pBoxes->Calls()[1].text.find("データをCSV形式のファイル「csv\\Skill02.csv」（相対パス）に保存します。"));
-    EXPECT_EQ("保存完了！", m_pBoxes->Calls()[2].text);
+    EXPECT_EQ("保存完了！", TrimBlanks(m_pBoxes->Calls()[2].text)) << "widened by blanks alone";
     EXPECT_EQ(path, m_pBoxes->Calls()[2].caption);
     EXPECT_EQ("/select,Skill02.csv", g_strExplorer);
     const std::string written = FileBytes(path);
@@ -336,6 +388,115 @@ TEST_F(SkillPagesTest, CsvExportAndImportFromTheSkillSheet) {
     SkillSheetButton(PSBTN_CANCEL);
 }
 
+namespace {
+
+int NoMemory(int step) { return step == FILE_FAULT_MEMORY; }
+
+// What an import could change in a skill.
+std::string CsvCells(const cSkill& skill) {
+    std::string cells;
+    for (const cCsvColumn& c : SkillCsvColumns) cells += FormatCsvCell(c, c.Field(const_cast<cSkill&>(skill))) + ",";
+    return cells;
+}
+
+}  // namespace
+
+// A file too large for any skill list, or one the editor has no memory
+// for, is refused with a box; the skills and the editor stay as they were.
+TEST_F(SkillPagesTest, AnImportTooLargeOrWithoutMemoryLeavesTheEditorGoing) {
+    Open();
+    Show<DLG_DBSKILLLIST>(kLists);
+    DLG_DBSKILL* skills = OpenSkills();
+    ASSERT_NE(nullptr, skills);
+    const char* path = "csv\\Skill01.csv";
+    ASSERT_TRUE(FolderCreate("csv"));
+    ASSERT_TRUE(MakeSparseFile(path, 256ull << 20));
+    const VECTOR_CLASS<cSkill> before = skills->m_Work;
+    const struct {
+        const char* what;
+        int memoryFault;
+        const char* message;
+    } cases[] = {
+        {"256 MB", 0,
+         "「csv\\Skill01.csv」の読み込みに失敗しました。\nファイルが大きすぎます。読み込めるCSVファイルは4MBまでです。"},
+        {"no memory", 1, "メモリが不足しています！"},
+    };
+    for (const auto& c : cases) {
+        if (c.memoryFault) {
+            ASSERT_TRUE(WriteFileBytes(path, "データタイプ\r\nスキル01\r\nNo.\r\n1\r\n2\r\n3\r\n"));
+        }
+        const FileFaultHook old = SetFileFaultHook(c.memoryFault ? NoMemory : nullptr);
+        m_pBoxes->Reset();
+        m_pBoxes->Queue(IDYES);
+        m_pBoxes->Queue(IDYES);
+        Command(skills->m_hWnd, 11080, BN_CLICKED);
+        SetFileFaultHook(old);
+        ASSERT_EQ(3u, m_pBoxes->Count()) << c.what << ": " << MessageTexts(*m_pBoxes);
+        EXPECT_EQ(c.message, m_pBoxes->Calls()[2].text) << c.what;
+        EXPECT_EQ("エラー", m_pBoxes->Calls()[2].caption) << c.what;
+        EXPECT_EQ(before.size(), skills->m_Work.size()) << c.what;
+        for (size_t k = 0; k < before.size() && k < skills->m_Work.size(); ++k)
+            EXPECT_EQ(CsvCells(before[k]), CsvCells(skills->m_Work[k])) << c.what << " " << k;
+        EXPECT_TRUE(ScopedMainWindow::Actions().empty()) << c.what << ": the editor is not closed";
+        EXPECT_TRUE(ListPage()->m_pSkillSheet && ListPage()->m_pSkillSheet->IsOpen()) << c.what;
+    }
+    FileDelete(path);
+    SkillSheetButton(PSBTN_CANCEL);
+}
+
+namespace {
+
+// The real box after an export, measured once laid out.
+int g_nCaptionRoom = 0;
+int ShowSavedBox(HWND owner, const char* text, const char* caption, unsigned type) {
+    if (std::strncmp(text, "保存完了！", std::strlen("保存完了！")) != 0) return IDYES;
+    const std::string title = caption;
+    WhenOpen([title] {
+        HWND box = FindWindowA("#32770", title.c_str());
+        if (!box) return false;
+        NONCLIENTMETRICSA metrics = {};
+        metrics.cbSize = sizeof(metrics);
+        SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+        HDC dc = GetDC(box);
+        HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
+        HGDIOBJ old = SelectObject(dc, font);
+        SIZE size = {};
+        wchar_t wide[MAX_PATH];
+        const int length = MultiByteToWideChar(CP_ACP, 0, title.c_str(), -1, wide, MAX_PATH) - 1;
+        GetTextExtentPoint32W(dc, wide, length, &size);
+        SelectObject(dc, old);
+        DeleteObject(font);
+        ReleaseDC(box, dc);
+        RECT rc;
+        GetWindowRect(box, &rc);
+        // The caption's text, the close button and the frame on both sides;
+        // the text wants a few pixels of its own either side.
+        g_nCaptionRoom = rc.right - rc.left - size.cx - metrics.iCaptionWidth - 2 * GetSystemMetrics(SM_CXFIXEDFRAME);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    return MessageBoxA(owner, text, caption, type);
+}
+
+}  // namespace
+
+TEST_F(SkillPagesTest, TheSavedBoxShowsItsWholeCaption) {
+    Open();
+    Show<DLG_DBSKILLLIST>(kLists);
+    DLG_DBSKILL* skills = OpenSkills();
+    ASSERT_NE(nullptr, skills);
+    ASSERT_TRUE(FolderCreate("csv"));
+    FileDelete("csv\\Skill01.csv");
+    g_nCaptionRoom = -1000;
+    const MessageBoxSink old = SetMessageBoxSink(ShowSavedBox);
+    Command(skills->m_hWnd, 11079, BN_CLICKED);
+    SetMessageBoxSink(old);
+    EXPECT_TRUE(FileExists("csv\\Skill01.csv"));
+    EXPECT_GE(g_nCaptionRoom, 8) << "\"csv\\Skill01.csv\" is cut or touches the close button";
+    FileDelete("csv\\Skill01.csv");
+    SkillSheetButton(PSBTN_CANCEL);
+}
+
 TEST_F(SkillPagesTest, TheCompatibilityTypePage) {
     g_Database.CompatiTypes.resize(1);
     Open();
@@ -358,6 +519,8 @@ TEST_F(SkillPagesTest, TheCompatibilityTypePage) {
     WhenOpen([] {
         DLG_INFL* d = OpenBox<DLG_INFL>();
         if (!d) return false;
+        // The combo has no row for it and keeps it while none is chosen.
+        EXPECT_EQ(CB_ERR, SendDlgItemMessageA(d->m_hWnd, 1309, CB_GETCURSEL, 0, 0));
         EXPECT_EQ("", ItemText(d->m_hWnd, 1309)) << "no type is offered in its place";
         Command(d->m_hWnd, 1006, BN_CLICKED);
         return true;

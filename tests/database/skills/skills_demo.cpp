@@ -1,7 +1,8 @@
 // Not a test: starts the editor in the current project with a skill list as
 // a game would have one, opens the database sheet on the skill pages and one
-// of their windows, for a screenshot.
-// skills_demo <list|sheet|slot|categ|types|infl>
+// of their windows, for a screenshot. "csv" exports the list into the
+// project's "csv" folder (made when missing) and shows the box that follows.
+// skills_demo <list|sheet|slot|categ|types|infl|csv>
 #include <windows.h>
 #include <commctrl.h>
 
@@ -9,6 +10,7 @@
 
 #include "app/app.h"
 #include "app/dlg_main.h"
+#include "base/platform.h"
 #include "database/sheet/prop_database.h"
 #include "database/skills/dlg_dbskill.h"
 #include "database/skills/dlg_dbskilllist.h"
@@ -114,12 +116,23 @@ void Select(HWND dlg, int list, int row) {
     SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(list, LBN_SELCHANGE), 0);
 }
 
+// The export's questions are answered Yes; what follows is shown.
+int AnswerQuestions(HWND owner, const char* text, const char* caption, unsigned type) {
+    if ((type & 0xF) == MB_YESNO) return IDYES;
+    return MessageBoxA(owner, text, caption, type);
+}
+
 void CALLBACK SelectSkill(HWND, UINT, UINT_PTR timer, DWORD) {
     PROP_DATABASE* sheet = g_lpStageWnd ? g_lpStageWnd->Database() : nullptr;
     PROP_DBSKILL* skills = sheet ? sheet->SkillSheet() : nullptr;
     if (!skills || !skills->IsOpen()) return;
     KillTimer(nullptr, timer);
     Select(skills->m_pPage->m_hWnd, IDC_SKILL_LIST, 0);
+    if (!std::strcmp(g_What, "csv")) {
+        CreateDirectoryA("csv", nullptr);
+        SetMessageBoxSink(AnswerQuestions);
+        Press(skills->m_pPage->m_hWnd, IDC_SKILL_CSV_SAVE);
+    }
 }
 
 void CALLBACK ShowTab(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -130,7 +143,7 @@ void CALLBACK ShowTab(HWND, UINT, UINT_PTR timer, DWORD) {
     const int tab = types ? PROP_DATABASE::TAB_SKILL_TYPE : PROP_DATABASE::TAB_SKILL_LIST;
     SendMessageA(sheet->m_hWnd, PSM_SETCURSEL, tab, 0);
     HWND page = sheet->Page(tab)->m_hWnd;
-    if (!std::strcmp(g_What, "sheet")) {
+    if (!std::strcmp(g_What, "sheet") || !std::strcmp(g_What, "csv")) {
         Press(page, IDC_SKILLLIST_EDIT_SKILLS);
         SetTimer(nullptr, 0, 300, SelectSkill);
     } else if (!std::strcmp(g_What, "slot")) {

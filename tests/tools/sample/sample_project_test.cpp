@@ -1,0 +1,92 @@
+// Completing the user's sample project: what is missing is written, nothing
+// that is there is replaced or deleted.
+#include "tools/sample/sample_project.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/seams.h"
+
+namespace {
+
+const char* const kEdited = "edited by the user";
+
+struct SampleFolder {
+    ScratchFolder folder{"sample"};
+    std::string Path(const char* name) const { return folder.Path() + "\\" + name; }
+    std::string Read(const char* name) const { return ReadFileBytes(Path(name).c_str()); }
+    bool Write(const char* name, const std::string& bytes) const { return WriteFileBytes(Path(name).c_str(), bytes); }
+    int Complete(cSampleCount* count) const { return WriteSampleWhereMissing(folder.Path(), count); }
+};
+
+TEST(SampleProject, DataIsCopiedFromTheDefaultThatIsThereOnlyWhenMissing) {
+    SampleFolder sample;
+    cSampleCount count;
+    ASSERT_EQ(1, sample.Complete(&count));
+    EXPECT_TRUE(count.dataMade);
+    EXPECT_EQ(0, count.kept);
+    for (const char* name : {"default\\database\\Skill.dat", "default\\stg\\Sample.stg2", "image\\MapChip.png",
+                             "e_image\\ToolBar_Pen.bmp", "e_data\\EditConfig.dat", "System.ini"})
+        EXPECT_TRUE(FileExists(sample.Path(name).c_str())) << name;
+    for (const char* name : {"database\\Skill.dat", "database\\Friend.dat", "stg\\Sample.stg2", "EventPlt.dat"}) {
+        const std::string data = std::string("data\\") + name, model = std::string("default\\") + name;
+        EXPECT_FALSE(sample.Read(data.c_str()).empty()) << name;
+        EXPECT_TRUE(sample.Read(model.c_str()) == sample.Read(data.c_str())) << name;
+    }
+
+    ASSERT_TRUE(FolderDelete(nullptr, sample.Path("data").c_str()));
+    ASSERT_TRUE(sample.Write("default\\database\\Land.dat", kEdited));
+    count = cSampleCount();
+    ASSERT_EQ(1, sample.Complete(&count));
+    EXPECT_TRUE(count.dataMade);
+    EXPECT_EQ(0, count.written);
+    EXPECT_TRUE(sample.Read("data\\database\\Land.dat") == kEdited);
+}
+
+// Run again over a sample the user worked in.
+TEST(SampleProject, ASecondRunKeepsEveryEditAndWritesOnlyWhatIsMissing) {
+    SampleFolder sample;
+    cSampleCount first;
+    ASSERT_EQ(1, sample.Complete(&first));
+    const std::string skills = sample.Read("default\\database\\Skill.dat");
+    const struct {
+        const char* name;
+        bool remove;    // deleted by the user instead of edited
+        bool restored;  // written again by the second run
+    } files[] = {
+        {"data\\stg\\Sample.stg2", false, false},
+        {"data\\stg\\Saved.stg2", false, false},  // a stage the user saved
+        {"data\\database\\Skill.dat", false, false},
+        {"data\\database\\Class.dat", true, false},  // data\ is the user's as a whole
+        {"default\\database\\Land.dat", false, false},
+        {"default\\database\\Enemy.dat", true, true},
+        {"image\\MapChip.png", false, false},
+        {"image\\Symbol.png", true, true},
+        {"e_data\\EditConfig.dat", false, false},
+        {"System.ini", true, true},
+    };
+    for (const auto& f : files) {
+        if (f.remove)
+            ASSERT_TRUE(FileDelete(sample.Path(f.name).c_str())) << f.name;
+        else
+            ASSERT_TRUE(sample.Write(f.name, kEdited)) << f.name;
+    }
+
+    cSampleCount second;
+    ASSERT_EQ(1, sample.Complete(&second));
+    EXPECT_FALSE(second.dataMade);
+    EXPECT_EQ(3, second.written);  // the default enemies, the symbols and "System.ini"
+    EXPECT_EQ(first.written - 3, second.kept);
+    for (const auto& f : files) {
+        if (f.restored)
+            EXPECT_TRUE(FileExists(sample.Path(f.name).c_str())) << f.name;
+        else if (f.remove)
+            EXPECT_FALSE(FileExists(sample.Path(f.name).c_str())) << f.name;
+        else
+            EXPECT_TRUE(sample.Read(f.name) == kEdited) << f.name;
+    }
+    EXPECT_TRUE(sample.Read("default\\database\\Skill.dat") == skills);
+}
+
+}  // namespace
