@@ -186,7 +186,7 @@ int DLG_MAIN::RunCommand(WORD id) {
         return 1;
 
     case CM_STAGE_SETTINGS:
-        // OK applied the settings and emptied the undo history, which cannot hold a size.
+        // OK applied the settings; a new size emptied the undo history, which cannot hold one.
         if (!open || !RunStageSettings(this, m_pWndList)) return 1;
         SendMessageA(m_hWnd, WM_SIZE, 0, 0);
         if (ChipPalette()) ChipPalette()->UpdateLayout();

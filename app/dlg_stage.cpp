@@ -138,9 +138,10 @@ int DLG_STAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 void DLG_STAGE::Commit() {
     StoreCtrls();
+    const int resized = m_nWidth != g_Stage.Width || m_nHeight != g_Stage.Height;
     g_Stage.Resize(m_nWidth, m_nHeight);
     g_Stage.Fixup(ProjectFixupInputs());
-    g_StageEditState.ClearHistory();
+    if (resized) g_StageEditState.ClearHistory();
 }
 
 LRESULT DLG_STAGE::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

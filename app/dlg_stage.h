@@ -48,7 +48,7 @@ protected:
 
 private:
     // Stores every control into the stage, then the size with its fix-ups;
-    // the undo history, which cannot hold a size, is emptied.
+    // a new size empties the undo history, which cannot hold one.
     void Commit();
 };
 

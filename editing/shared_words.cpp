@@ -8,6 +8,8 @@ const char* const g_WordOperator[] = {"＝", "＋", "－", "×", "÷", "÷ X の
 
 const char* const g_WordAlternate[] = {"交互", "連続", ""};
 
+const char kMissingName[] = "？";
+
 int WordCount(const char* const* words) {
     int n = 0;
     while (words && words[n] && words[n][0]) ++n;

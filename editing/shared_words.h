@@ -8,6 +8,10 @@ extern const char* const g_WordCompare[];
 extern const char* const g_WordOperator[];
 extern const char* const g_WordAlternate[];
 
+// "？": what a row shows in place of a record, category or word that its
+// list does not hold (a damaged file, or a working copy older than an Apply).
+extern const char kMissingName[];
+
 // Entry `index` of a word table, or "" for an index outside it: a damaged
 // file may hold any number.
 const char* WordAt(const char* const* words, int index);

@@ -1,5 +1,6 @@
 #include "editing/skill_rows.h"
 
+#include "editing/shared_words.h"
 #include "model/skill.h"
 #include "ui/numtext.h"
 #include "ui/record_names.h"
@@ -8,7 +9,7 @@ std::string MakeSkillRow(const cSkillList& list, int skill) {
     const cSkill& s = list.vSkill.At(skill);
     std::string number;
     FormatNumber(number, skill, 3);
-    return number + " " + list.vCateg.At(s.nCateg).strName + "-" + s.strName;
+    return number + " " + CategoryName(list.vCateg, s.nCateg, kMissingName) + "-" + s.strName;
 }
 
 void MakeSkillRows(VECTOR_CLASS<std::string>& out, int list) {

@@ -12,7 +12,7 @@ class cSkillList;
 class cSlot;
 
 // "%s %s-%s": skill `skill` of `list` numbered with three digits, the name of
-// its category in that list and its name.
+// its category in that list ("？" when the list lacks it) and its name.
 std::string MakeSkillRow(const cSkillList& list, int skill);
 // The rows of skills 1 to the last of list `list` of the database (skill 0
 // has none: row k stands for skill k + 1).

@@ -85,7 +85,8 @@ void FixMapChip(VECTOR_CLASS<int>& p, const cFixupInputs& in) {
 }
 void FixNothing(VECTOR_CLASS<int>&, const cFixupInputs&) {}
 void FixSound(VECTOR_CLASS<int>& p, const cFixupInputs& in) { Clamp(p.At(0), 1, Last(in.Sounds)); }
-void FixBgm(VECTOR_CLASS<int>& p, const cFixupInputs& in) { Clamp(p.At(1), 1, Last(in.Bgms)); }
+// BGM 0 is "なし", a choice of its own.
+void FixBgm(VECTOR_CLASS<int>& p, const cFixupInputs& in) { Clamp(p.At(1), 0, Last(in.Bgms)); }
 void FixSkill(VECTOR_CLASS<int>& p, const cFixupInputs& in) { FixSkillRef(p.At(0), p.At(1), in); }
 void FixRandomSkill(VECTOR_CLASS<int>& p, const cFixupInputs& in) {
     if (Outside(p.At(0), in.SkillListCount())) p.At(0) = 0;

@@ -72,12 +72,13 @@ DLG_DBSKILLLIST::DLG_DBSKILLLIST(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLAS
       m_CategEdits({IDC_CATEG_LIST, 0, IDC_CATEG_EDIT, 0, IDC_CATEG_NEW, IDC_CATEG_CLEAR, IDC_CATEG_COUNT}, 0),
       m_SlotEdits({IDC_SLOT_LIST, 0, IDC_SLOT_EDIT, 0, IDC_SLOT_NEW, IDC_SLOT_CLEAR, IDC_SLOT_COUNT}, 0) {
     SetInstance(this);
-    if (g_SkillLists.empty()) {
-        g_SkillLists.emplace_back();
-        m_Work.Assign(g_SkillLists);
-    }
-    // The page binds fixed entries of the record's menus and scenes.
-    for (cSkillList& list : m_Work) ShapeSkillList(list);
+    if (g_SkillLists.empty()) g_SkillLists.emplace_back();
+    // The page binds fixed entries of the record's menus and scenes, so every
+    // list it may show has them all: the database's own, which the list
+    // control copies again, or a longer list would move the record's entries
+    // away from the controls.
+    for (cSkillList& list : g_SkillLists) ShapeSkillList(list);
+    m_Work.Assign(g_SkillLists);
     m_ListDesc = RecordListDesc(IDC_SKILLLIST_LIST, &g_SkillLists, &m_Work, &m_Record, 1, 1, kMaxLists, 0, ListRow);
     m_CategDesc =
         RecordListDesc<cCateg>(IDC_CATEG_LIST, nullptr, &m_Record.vCateg, nullptr, 1, 1, kMaxCategs, 0, CategRow);

@@ -4,8 +4,6 @@
 #include "editing/shared_words.h"
 #include "editing/skill_rows.h"
 
-const char kMissingName[] = "？";
-
 const char* const BattleAIActionNames[] = {"攻撃", "スキル", "クイック", ""};
 const char* const BattleAISubjectNames[] = {"自分", "相手", ""};
 const char* const BattleAICondItemNames[] = {

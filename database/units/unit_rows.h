@@ -7,10 +7,9 @@
 #include <string>
 
 #include "base/containers.h"
+#include "editing/shared_words.h"
 #include "model/ai.h"
 #include "model/skill.h"
-
-extern const char kMissingName[];
 
 // Word tables, row = value, each ended by an empty string.
 extern const char* const BattleAIActionNames[];    // 攻撃, スキル, クイック

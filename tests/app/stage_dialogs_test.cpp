@@ -289,6 +289,38 @@ TEST_F(StageDialogs, StageSettingsApplyTheSizeAsOneStepAndCancelChangesNothing) 
     EXPECT_EQ(1, st.StageChanged);
 }
 
+// Settings that keep the size keep the map edits made before them undoable.
+TEST_F(StageDialogs, StageSettingsOfTheSameSizeKeepTheUndoHistory) {
+    cStageEditState& st = g_StageEditState;
+    const int farChip = g_Stage.ChipAt(15, 12);
+    const size_t enemies = g_Stage.PutEnemies.size();
+    ASSERT_NE(0, farChip);
+    ASSERT_NE(0u, enemies);
+    Command(CM_CLEAR_CHIPS);
+    Command(CM_CLEAR_ENEMIES);
+    Command(CM_UNDO);
+    ASSERT_EQ(1u, st.UndoHistory.Size());
+    ASSERT_EQ(1u, st.RedoHistory.Size());
+    QueueStep([] {
+        DLG_STAGE* d = OpenBox<DLG_STAGE>();
+        if (!d) return false;
+        TypeText(d->m_hWnd, IDC_STAGE_NAME, "改名");
+        Click(d->m_hWnd, IDC_STAGEDLG_OK);
+        return true;
+    });
+    Command(CM_STAGE_SETTINGS);
+    EXPECT_EQ("改名", g_Stage.Name);
+    EXPECT_EQ(1u, st.UndoHistory.Size());
+    EXPECT_EQ(1u, st.RedoHistory.Size());
+    Command(CM_REDO);
+    EXPECT_TRUE(g_Stage.PutEnemies.empty());
+    Command(CM_UNDO);
+    Command(CM_UNDO);
+    EXPECT_EQ(farChip, g_Stage.ChipAt(15, 12)) << "the cleared chips come back";
+    EXPECT_EQ(enemies, g_Stage.PutEnemies.size());
+    EXPECT_EQ("改名", g_Stage.Name) << "undo takes back map edits only";
+}
+
 TEST_F(StageDialogs, TheThreeExplanationLists) {
     QueueStep([] {
         DLG_STAGE* d = OpenBox<DLG_STAGE>();

@@ -5,6 +5,7 @@
 #include "editing/map_cursor.h"
 #include "editing/skill_rows.h"
 #include "model/skill.h"
+#include "tests/support/seams.h"
 
 namespace {
 
@@ -87,6 +88,25 @@ TEST(NameLists, SkillRows) {
     EXPECT_TRUE(rows.empty()) << "no list chosen";
     MakeSkillListRows(rows);
     EXPECT_EQ((VECTOR_CLASS<std::string>{"01 剣技", "02 魔法"}), rows);
+    g_SkillLists = saved;
+}
+
+// A damaged "Skill.dat" loads skills whose list holds no category.
+TEST(NameLists, SkillRowsOfAListWithoutItsCategories) {
+    ScopedMainWindow mainWindow;
+    VECTOR_CLASS<cSkillList> saved = g_SkillLists;
+    g_SkillLists.clear();
+    g_SkillLists.push_back(MakeList("剣技", 3));
+    g_SkillLists[0].vSkill[1].nCateg = 3;
+    g_SkillLists[0].vSkill[2].nCateg = -1;
+    g_SkillLists.push_back(MakeList("魔法", 2));
+    g_SkillLists[1].vCateg.clear();
+    VECTOR_CLASS<std::string> rows;
+    MakeSkillRows(rows, 0);
+    EXPECT_EQ((VECTOR_CLASS<std::string>{"001 ？-技1", "002 ？-技2"}), rows);
+    MakeSkillRows(rows, 1);
+    EXPECT_EQ((VECTOR_CLASS<std::string>{"001 ？-技1"}), rows);
+    EXPECT_TRUE(mainWindow.Actions().empty()) << "the editor goes on";
     g_SkillLists = saved;
 }
 

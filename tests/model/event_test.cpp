@@ -78,7 +78,9 @@ TEST_F(EventTest, FixupParamsClampsByKind) {
         {EACT_CHANGESTARTPOS, {0}, {1}},
         {EACT_CHANGEMAPCHIP, {1, 1, 5, -1, 4}, {1, 1, 4, 0, 3}},
         {EACT_PLAYSOUND, {0}, {1}},
-        {EACT_CHANGEBGM, {77, 0}, {77, 1}},
+        {EACT_CHANGEBGM, {77, 0}, {77, 0}},  // "なし"
+        {EACT_CHANGEBGM, {77, -1}, {77, 0}},
+        {EACT_CHANGEBGM, {77, 5}, {77, 4}},
         {EACT_ACQUIRESKILL, {5, 2}, {0, 1}},
         {EACT_ACQUIRESKILL, {2, 4}, {2, 1}},
         {EACT_CREASESTOCK, {-1, 3, 8}, {0, 1, 8}},
@@ -126,6 +128,31 @@ TEST_F(EventTest, FixupParamsAtEmptyAndTinyLists) {
         EXPECT_EQ(c.expect0, act.Ints[0]) << "kind " << c.kind << " p0 " << c.p0;
         EXPECT_EQ(c.expect1, act.Ints[1]) << "kind " << c.kind << " p0 " << c.p0;
     }
+}
+
+// "なし" of a BGM change is kept by the stage file and by the start event's.
+TEST_F(EventTest, BgmNoneSurvivesSaveAndLoad) {
+    cEventAct none;
+    none.Kind = EACT_CHANGEBGM;
+    none.FixupParams(ProjectFixupInputs());
+    ASSERT_EQ((Ints{0, 0}), AsInts(none.Ints));
+    cEvent event;
+    event.Pages.At(0).Acts.push_back(none);
+    event.Pages.At(0).Acts.back().Ints.At(0) = 2;
+
+    g_Stage.Events.push_back(event);
+    cStage stage = RoundTrip(g_Stage);
+    ASSERT_EQ(1u, stage.Events.size());
+    EXPECT_EQ((Ints{2, 0}), AsInts(stage.Events[0].Pages.At(0).Acts.At(0).Ints)) << "stage";
+
+    ScratchFolder folder("start_event_bgm");
+    FolderCreate("data");
+    FolderCreate("data\\database");
+    ASSERT_TRUE(event.SaveFile(g_PathTable.StartEvent));
+    cEvent start;
+    ASSERT_TRUE(start.LoadFile(g_PathTable.StartEvent));
+    EXPECT_EQ((Ints{2, 0}), AsInts(start.Pages.At(0).Acts.At(0).Ints)) << "start event";
+    EXPECT_TRUE(m_mainWindow.Actions().empty());
 }
 
 TEST_F(EventTest, KindOutsideTheTableBecomesNone) {
