@@ -129,3 +129,15 @@ std::string FileBytes(const std::string& path) { return ReadFileBytes(path.c_str
 void SetReadOnly(const std::string& path, bool readOnly) {
     SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
 }
+
+void PickRow(HWND dlg, int id, int row) {
+    HWND list = GetDlgItem(dlg, id);
+    if (GetWindowLongA(list, GWL_STYLE) & LBS_EXTENDEDSEL) {
+        SendMessageA(list, LB_SETSEL, FALSE, -1);
+        SendMessageA(list, LB_SETSEL, TRUE, row);
+        SendMessageA(list, LB_SETCARETINDEX, row, 0);
+    } else {
+        SendMessageA(list, LB_SETCURSEL, row, 0);
+    }
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}

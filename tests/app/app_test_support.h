@@ -21,6 +21,9 @@ void ResetProject(bool withData = true);
 // Runs every waiting message through the main loop's filter.
 void PumpMessages();
 
+// Row `row` of list `id` picked as the user picks it: the list tells `dlg`.
+void PickRow(HWND dlg, int id, int row);
+
 // A data file's version word replaced.
 void SetFileVersion(const char* path, uint32_t version);
 

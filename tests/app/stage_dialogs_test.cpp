@@ -27,19 +27,6 @@
 
 namespace {
 
-// A row picked as the user picks it: the list tells its dialog.
-void PickRow(HWND dlg, int id, int row) {
-    HWND list = GetDlgItem(dlg, id);
-    if (GetWindowLongA(list, GWL_STYLE) & LBS_EXTENDEDSEL) {
-        SendMessageA(list, LB_SETSEL, FALSE, -1);
-        SendMessageA(list, LB_SETSEL, TRUE, row);
-        SendMessageA(list, LB_SETCARETINDEX, row, 0);
-    } else {
-        SendMessageA(list, LB_SETCURSEL, row, 0);
-    }
-    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-}
-
 // A key or menu command of a list that has the focus.
 void ListCommand(HWND dlg, int list, WORD command) {
     SetFocus(GetDlgItem(dlg, list));
