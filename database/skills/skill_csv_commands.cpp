@@ -19,7 +19,7 @@ const char kCancelled[] = "中止しました。";
 
 std::string Format(const char* format, const std::string& a, const std::string& b, const std::string& c) {
     std::string text;
-    return StringAppendPrintf(text, format, a.c_str(), b.c_str(), c.c_str());
+    return StringPrintf(text, format, a.c_str(), b.c_str(), c.c_str());
 }
 
 // The width of `text` in a font of the system's non-client metrics. Measured
