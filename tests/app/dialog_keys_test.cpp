@@ -88,8 +88,6 @@ protected:
         WhenShown(nullptr);
         EditorTest::TearDown();
     }
-    HWND Enemies() { return Stage()->EnemyPalette()->m_hWnd; }
-    HWND Events() { return Stage()->EventPalette()->m_hWnd; }
 
     // Opens every level in turn once the one before is active, then ends
     // them from the innermost out with their keys; what each outer one was
@@ -241,14 +239,6 @@ struct cPopupHost {
     std::function<int()> seen;  // what the keys did (the records copied, the combo's row)
 };
 
-bool IsPopupShown() {
-    for (const char* popup : {"#32768", "ComboLBox"}) {
-        HWND wnd = FindWindowA(popup, nullptr);
-        if (wnd && IsWindowVisible(wnd)) return true;
-    }
-    return false;
-}
-
 struct cPopupSeen {
     std::vector<std::pair<int, int>> rounds;  // the window stood active; what the host saw
     int escapeEnded = 0;                      // the Escape after the rounds ended the dialog
@@ -284,13 +274,13 @@ cPopupSeen RunPopups(const cPopupHost& host, int modal, std::function<void(HWND)
             phase = TYPE;
             return false;
         } else if (phase == TYPE) {
-            if (!IsPopupShown()) return false;
+            if (!IsMenuOrListShown()) return false;
             for (WORD key : rounds[seen.rounds.size()]) TypeKeys({key});
             phase = SETTLE;
             ticks = 0;
             return false;
         } else {
-            if (IsPopupShown() || ticks < 10) return false;
+            if (IsMenuOrListShown() || ticks < 10) return false;
             const int open = wnd && GetActiveWindow() == wnd;
             seen.rounds.push_back({open, open ? host.seen() : -1});
             if (open && seen.rounds.size() < rounds.size()) {
@@ -319,24 +309,6 @@ cPopupSeen RunPopups(const cPopupHost& host, int modal, std::function<void(HWND)
     EXPECT_EQ(1, done) << host.name;
     return seen;
 }
-
-// A right click on the list's first row.
-void RightClickFirstRow(HWND list) {
-    RECT item = {};
-    SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
-    POINT at = {item.left + 10, (item.top + item.bottom) / 2};
-    ClientToScreen(list, &at);
-    PostMessageA(GetParent(list), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y));
-}
-
-// The combo box on its first row, its list down.
-void DropFirstRow(HWND combo) {
-    SetFocus(combo);
-    SendMessageA(combo, CB_SETCURSEL, 0, 0);
-    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
-}
-
-int ComboRowOf(HWND (*wnd)(), int id) { return static_cast<int>(SendDlgItemMessageA(wnd(), id, CB_GETCURSEL, 0, 0)); }
 
 }  // namespace
 
@@ -412,11 +384,11 @@ TEST_F(DialogKeys, EscapeAndReturnInAComboListLeaveTheDialogOpen) {
     };
     const cPopupHost hosts[] = {
         {"stage settings' BGM", [this] { Command(CM_STAGE_SETTINGS); }, Wnd<DLG_STAGE>, IDC_STAGE_BGM,
-         [] { return ComboRowOf(Wnd<DLG_STAGE>, IDC_STAGE_BGM); }},
+         [] { return ComboRow(Wnd<DLG_STAGE>(), IDC_STAGE_BGM); }},
         {"an enemy", enemy, Wnd<DLG_ENEMY_SET>, IDC_ENEMYSET_ENEMY,
-         [] { return ComboRowOf(Wnd<DLG_ENEMY_SET>, IDC_ENEMYSET_ENEMY); }},
+         [] { return ComboRow(Wnd<DLG_ENEMY_SET>(), IDC_ENEMYSET_ENEMY); }},
         {"an enemy's new rule", newRule, Wnd<DLG_MOVEAI>, IDC_MOVEAI_RANGE,
-         [] { return ComboRowOf(Wnd<DLG_MOVEAI>, IDC_MOVEAI_RANGE); }},
+         [] { return ComboRow(Wnd<DLG_MOVEAI>(), IDC_MOVEAI_RANGE); }},
     };
     for (const cPopupHost& host : hosts) {
         const cPopupSeen seen = RunPopups(host, 1, DropFirstRow, {{VK_ESCAPE}, {VK_DOWN, VK_RETURN}}, 1, [] {

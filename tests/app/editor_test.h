@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "app/app.h"
+#include "app/dlg_enemy.h"
+#include "app/dlg_event.h"
 #include "app/dlg_main.h"
 #include "app/view_main.h"
 #include "tests/app/app_test_support.h"
@@ -25,6 +27,9 @@ protected:
     DLG_MAIN* Stage() const { return g_lpStageWnd; }
     HWND StageWnd() const { return g_lpStageWnd->m_hWnd; }
     void Command(WORD id) { SendMessageA(StageWnd(), WM_COMMAND, id, 0); }
+    // The enemy and event palettes' windows; the palette must be open.
+    HWND Enemies() const { return Stage()->EnemyPalette()->m_hWnd; }
+    HWND Events() const { return Stage()->EventPalette()->m_hWnd; }
     ScopedBoxes& Boxes() { return *m_Boxes; }
 
     std::unique_ptr<ScopedBoxes> m_Boxes;

@@ -149,29 +149,28 @@ std::string Listed(const std::vector<std::string>& lines) {
 }
 
 // The editor started on a hostile project; every box is answered Yes.
-class HostileProjectTest : public ::testing::Test {
+class HostileProjectTest : public EditorTest {
 protected:
+    // Not on the sample: Open starts the editor once the project is written.
+    void SetUp() override {}
     // The project written, then the editor started on it; start-up's own
     // faults are the tour's first.
     void Open(const cHostileProject& project) {
         ResetProject();
         ASSERT_EQ(1, WriteHostileProject(project)) << project.Name;
-        m_pBoxes.reset(new ScopedBoxes(IDYES));
+        m_Boxes.reset(new ScopedBoxes(IDYES));
         m_Tour.Begin();
         int started = 0;
         m_Tour.Step("loading", [&] { started = StartEditor(); });
-        ASSERT_EQ(1, started) << project.Name << " is refused:" << Listed(m_pBoxes->Texts());
+        ASSERT_EQ(1, started) << project.Name << " is refused:" << Listed(m_Boxes->Texts());
         ASSERT_EQ(std::string(kHostileStage), g_StageEditState.StagePath);
         SetActiveWindow(StageWnd());
         PumpMessages();
     }
     void TearDown() override {
         DropSteps();
-        StopEditor();
-        m_pBoxes.reset();
+        EditorTest::TearDown();
     }
-    HWND StageWnd() const { return g_lpStageWnd->m_hWnd; }
-    void Command(WORD id) { SendMessageA(StageWnd(), WM_COMMAND, id, 0); }
     // The database sheet open on `tab`; its page.
     DLG_DBPAGE* ShowDatabaseTab(int tab) {
         if (!g_lpStageWnd->Database()) Command(CM_DATABASE);
@@ -183,7 +182,6 @@ protected:
     }
 
     Tour m_Tour;
-    std::unique_ptr<ScopedBoxes> m_pBoxes;
     ScopedMainWindow m_MainWindow;
 };
 

@@ -77,8 +77,6 @@ protected:
         EXPECT_EQ(0, DropSteps()) << "a dialog a step waited for never opened";
         EditorTest::TearDown();
     }
-    HWND Enemies() { return Stage()->EnemyPalette()->m_hWnd; }
-    HWND Events() { return Stage()->EventPalette()->m_hWnd; }
     // Runs the stage enemy dialog on `record` with every step queued before.
     int RunEnemyDialog(cPutEnemy* record) {
         DLG_ENEMY_SET dlg(Stage(), Stage()->m_pWndList, record, nullptr);

@@ -4,7 +4,6 @@
 // cannot lengthen it.
 #include "tests/support/stored_texts.h"
 
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "app/dlg_stage.h"
 #include "app/dlg_testplay.h"
 #include "base/editor_settings.h"
+#include "base/file.h"
 #include "base/paths.h"
 #include "events/action_forms.h"
 #include "events/dlg_eact_message.h"
@@ -68,7 +68,7 @@ protected:
         SizeActionParams(m_Message);
         m_TestPlay = g_TestPlay;
         m_EventPalette = g_EventActPlt;
-        m_bTestPlayFile = GetFileAttributesA(g_PathTable.TestPlay) != INVALID_FILE_ATTRIBUTES;
+        m_bTestPlayFile = FileExists(g_PathTable.TestPlay);
         m_TestPlayFile = m_bTestPlayFile ? FileBytes(g_PathTable.TestPlay) : std::string();
         g_TestPlay.AutoFind = 0;
     }
@@ -79,11 +79,7 @@ protected:
         g_TestPlay = m_TestPlay;
         g_EventActPlt = m_EventPalette;
         DeleteFileA(g_PathTable.TestPlay);
-        if (!m_bTestPlayFile) return;
-        if (FILE* f = std::fopen(g_PathTable.TestPlay, "wb")) {
-            std::fwrite(m_TestPlayFile.data(), 1, m_TestPlayFile.size(), f);
-            std::fclose(f);
-        }
+        if (m_bTestPlayFile) WriteFileBytes(g_PathTable.TestPlay, m_TestPlayFile);
     }
     std::vector<DialogCase> Cases() {
         return {
@@ -98,8 +94,7 @@ protected:
              [this](IN_DIALOG in) {
                  When<DLG_STAGE>([in](DLG_CLASS* d) {
                      When<DLG_ENDCOND>(in);
-                     SendDlgItemMessageA(d->m_hWnd, IDC_STAGE_WIN_LIST, LB_SETCURSEL, 0, 0);
-                     SendMessageA(d->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_STAGE_WIN_LIST, LBN_SELCHANGE), 0);
+                     PickRow(d->m_hWnd, IDC_STAGE_WIN_LIST, 0);
                      Click(d->m_hWnd, IDC_STAGE_WIN_EDIT);
                      Click(d->m_hWnd, IDC_STAGEDLG_OK);
                  });

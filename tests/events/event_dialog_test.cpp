@@ -375,8 +375,7 @@ TEST_F(EventDialogTest, ReturnAndEscapeInTheActionListsMenuAreTheMenus) {
         ++ticks;
         DLG_EVENT_SET* d = OpenBox<DLG_EVENT_SET>();
         DLG_EVENTACTPLT* p = OpenBox<DLG_EVENTACTPLT>();
-        HWND menu = FindWindowA("#32768", nullptr);
-        const bool menuShown = menu && IsWindowVisible(menu);
+        const bool menuShown = IsMenuOrListShown();
         if (ticks > 300) {  // lost: end what is open
             EndMenu();
             if (p) PostMessageA(p->m_hWnd, WM_CLOSE, 0, 0);
@@ -385,13 +384,8 @@ TEST_F(EventDialogTest, ReturnAndEscapeInTheActionListsMenuAreTheMenus) {
         }
         if (phase == 0) {
             if (!d || GetActiveWindow() != d->m_hWnd) return false;
-            HWND list = d->m_ActList.m_hWnd;
-            RECT row = {};
-            SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
-            POINT at = {row.left + 10, (row.top + row.bottom) / 2};
-            ClientToScreen(list, &at);
             SetCursorPos(0, 0);  // off the menu, whose item under the pointer would be highlighted
-            PostMessageA(d->m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y));
+            RightClickFirstRow(d->m_ActList.m_hWnd);
             phase = 1;
         } else if (phase == 1) {
             if (!menuShown) return false;

@@ -75,3 +75,25 @@ void TypeKeys(const std::vector<WORD>& chord) {
         }
     SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
+
+bool IsMenuOrListShown() {
+    for (const char* popup : {"#32768", "ComboLBox"}) {
+        HWND wnd = FindWindowA(popup, nullptr);
+        if (wnd && IsWindowVisible(wnd)) return true;
+    }
+    return false;
+}
+
+void RightClickFirstRow(HWND list) {
+    RECT item = {};
+    SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    POINT at = {item.left + 10, (item.top + item.bottom) / 2};
+    ClientToScreen(list, &at);
+    PostMessageA(GetParent(list), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y));
+}
+
+void DropFirstRow(HWND combo) {
+    SetFocus(combo);
+    SendMessageA(combo, CB_SETCURSEL, 0, 0);
+    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+}

@@ -25,6 +25,14 @@ void WhenShown(std::function<bool()> step);
 // keyboard does.
 void TypeKeys(const std::vector<WORD>& chord);
 
+// Whether a pop-up menu or a dropped-down combo list is on the screen.
+bool IsMenuOrListShown();
+// A right click on the list's first row, posted to its dialog: the menu's
+// loop runs in the dialog's own, not in the caller.
+void RightClickFirstRow(HWND list);
+// The combo box on its first row, its list down.
+void DropFirstRow(HWND combo);
+
 // The instance of dialog class D once its window is initialised.
 template <class D>
 D* OpenBox() {
