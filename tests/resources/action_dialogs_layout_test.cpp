@@ -9,6 +9,7 @@
 #include "resources/event_actions_ids.h"
 #include "resources/events_ids.h"
 #include "tests/resources/layout_check.h"
+#include "tests/support/control_layout.h"
 #include "tests/support/text_fit.h"
 
 namespace {
@@ -190,31 +191,12 @@ INT_PTR CALLBACK NoDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 // picture is hidden at run time; a rename button "_" is as narrow as its
 // underscore, which shows whole.
 std::vector<std::string> CutOrCovered(int dialogId) {
-    std::vector<std::string> out;
     HWND dlg = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialogId), nullptr, NoDialogProc, 0);
     if (!dlg) return {"not created"};
     ShowWindow(GetDlgItem(dlg, IDC_EVENTS_PICTURE), SW_HIDE);
-    std::vector<std::pair<HWND, RECT>> shown;
-    for (HWND item = GetWindow(dlg, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT)) {
-        const LONG style = GetWindowLongA(item, GWL_STYLE);
-        if (!(style & WS_VISIBLE)) continue;
-        if (text_fit::ClassOf(item) == "Button" && (style & BS_TYPEMASK) == BS_GROUPBOX) continue;  // holds others
-        RECT rc;
-        GetWindowRect(item, &rc);
-        // An up-down stands on its edit's border.
-        const HWND buddy = text_fit::ClassOf(item) == UPDOWN_CLASSA
-                               ? reinterpret_cast<HWND>(SendMessageA(item, UDM_GETBUDDY, 0, 0))
-                               : nullptr;
-        for (const auto& other : shown) {
-            RECT both;
-            if (other.first != buddy && IntersectRect(&both, &rc, &other.second))
-                out.push_back("covered: " + text_fit::TextOf(item) + " #" + std::to_string(GetDlgCtrlID(item)) +
-                              " and " + text_fit::TextOf(other.first) + " #" +
-                              std::to_string(GetDlgCtrlID(other.first)));
-        }
-        shown.push_back({item, rc});
+    std::vector<std::string> out = OverlappingControls(dlg);
+    for (HWND item : control_layout::VisibleChildren(dlg))
         if (text_fit::TextOf(item) != "_") text_fit::Check(dlg, item, &out);
-    }
     DestroyWindow(dlg);
     return out;
 }

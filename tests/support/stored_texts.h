@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/text_fit.h"
 #include "ui/ctrl_editstr.h"
 #include "ui/dlg.h"
 #include "ui/text_rules.h"
@@ -44,13 +45,6 @@ inline std::vector<CTRL_EDITSTR_CLASS*> StringEdits(DLG_CLASS* dlg) {
     return edits;
 }
 
-inline std::string EditText(HWND edit) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
-    GetWindowTextA(edit, &text[0], static_cast<int>(text.size()));
-    text.resize(std::char_traits<char>::length(text.c_str()));
-    return text;
-}
-
 // Checks every string edit of an open dialog against its bound text: it shows
 // the text whole, and with `typeAtEnd` a character typed after it changes
 // neither what it shows nor, once the dialog stores, the text. What failed,
@@ -64,11 +58,11 @@ inline std::vector<std::string> StoredTextFaults(DLG_CLASS* dlg, bool typeAtEnd,
         const std::string want =
             e->m_Desc.option[0] & CTRL_EDITSTR_CLASS::LINE_FEEDS ? ToEditText(*e->m_pValue) : *e->m_pValue;
         const std::string id = std::to_string(e->m_wId);
-        if (EditText(e->m_hWnd) != want) faults.push_back(id + " shows " + EditText(e->m_hWnd));
+        if (text_fit::TextOf(e->m_hWnd) != want) faults.push_back(id + " shows " + text_fit::TextOf(e->m_hWnd));
         if (!typeAtEnd) continue;
         SendMessageA(e->m_hWnd, EM_SETSEL, 100000, 100000);
         SendMessageA(e->m_hWnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("X"));
-        if (EditText(e->m_hWnd) != want) faults.push_back(id + " grew to " + EditText(e->m_hWnd));
+        if (text_fit::TextOf(e->m_hWnd) != want) faults.push_back(id + " grew to " + text_fit::TextOf(e->m_hWnd));
     }
     return faults;
 }

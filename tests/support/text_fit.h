@@ -23,8 +23,9 @@ inline std::string ClassOf(HWND wnd) {
 inline std::string TextOf(HWND wnd) {
     const int length = GetWindowTextLengthA(wnd);
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(wnd, &text[0], length + 1);
-    text.resize(static_cast<size_t>(length));
+    // The length asked for first may be more than the text copied.
+    const int copied = GetWindowTextA(wnd, &text[0], length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
     return text;
 }
 

@@ -16,12 +16,16 @@
 #include "database/skills/prop_dbskill.h"
 #include "resources/db_media_ids.h"
 #include "tests/database/sheet/sheet_test_support.h"
+#include "tests/support/control_layout.h"
 #include "tests/support/text_fit.h"
 
 namespace {
 
 // The media tabs, the help page among them.
 enum { kFirstMedia = 7, kHelp = 13, kLastMedia = 14 };
+
+// The whole of the primary display.
+RECT Screen() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 // Whatever of a dialog or page is cut or lies over something else.
 std::vector<std::string> Faults(HWND dlg) {
@@ -50,8 +54,7 @@ void LookAtNext(std::vector<std::string>* faults, int* opened) {
 
 TEST_F(SheetTest, EveryPageStandsWholeInTheSheetOnTheScreen) {
     Open();
-    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    EXPECT_TRUE(Inside(ScreenRect(m_pSheet->m_hWnd), screen)) << "the sheet opens whole on the screen";
+    EXPECT_TRUE(Inside(ScreenRect(m_pSheet->m_hWnd), Screen())) << "the sheet opens whole on the screen";
     HWND tabs = reinterpret_cast<HWND>(SendMessageA(m_pSheet->m_hWnd, PSM_GETTABCONTROL, 0, 0));
     ASSERT_NE(nullptr, tabs);
     for (int tab = 0; tab < PROP_DATABASE::PAGE_COUNT; ++tab) {
@@ -96,12 +99,9 @@ TEST_F(SheetTest, TheMediaDialogsAndTheSkillPageStandWhole) {
         for (const std::string& fault : faults) ADD_FAILURE() << fault;
     }
 
-    Show<DLG_DBPAGE>(PROP_DATABASE::TAB_SKILL_LIST);
-    Click(PROP_DATABASE::TAB_SKILL_LIST, 1384);
-    Pump();
+    OpenSkills();
     PROP_DBSKILL* skills = m_pSheet->SkillSheet();
     ASSERT_TRUE(skills && skills->m_pPage && skills->m_pPage->m_hWnd);
-    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    EXPECT_TRUE(Inside(ScreenRect(skills->m_hWnd), screen)) << "the skill sheet opens whole on the screen";
+    EXPECT_TRUE(Inside(ScreenRect(skills->m_hWnd), Screen())) << "the skill sheet opens whole on the screen";
     for (const std::string& fault : Faults(skills->m_pPage->m_hWnd)) ADD_FAILURE() << fault;
 }

@@ -2,12 +2,11 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
-
+#include "database/skills/dlg_dbskill.h"
+#include "database/skills/prop_dbskill.h"
 #include "database/tabs/database_tabs.h"
 #include "model/project_files.h"
 #include "resources/toolkit_ids.h"
-#include "tests/support/text_fit.h"
 #include "tools/sample/sample_project.h"
 #include "ui/dlg_input.h"
 
@@ -45,89 +44,7 @@ struct CommonControls {
     }
 } g_CommonControls;
 
-std::string Describe(const char* what, HWND wnd, const RECT& rc) {
-    char line[256];
-    std::snprintf(line, sizeof(line), "%s %d \"%s\" (%ld,%ld)-(%ld,%ld)", what, GetDlgCtrlID(wnd),
-                  text_fit::TextOf(wnd).c_str(), rc.left, rc.top, rc.right, rc.bottom);
-    return line;
-}
-
-std::vector<HWND> VisibleChildren(HWND dlg) {
-    std::vector<HWND> out;
-    for (HWND item = GetWindow(dlg, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT))
-        if (GetWindowLongA(item, GWL_STYLE) & WS_VISIBLE) out.push_back(item);
-    return out;
-}
-
-// The edit an up-down steps, or none.
-HWND BuddyOf(HWND wnd) {
-    if (text_fit::ClassOf(wnd) != UPDOWN_CLASSA) return nullptr;
-    return reinterpret_cast<HWND>(SendMessageA(wnd, UDM_GETBUDDY, 0, 0));
-}
-
-bool IsGroupBox(HWND wnd) {
-    return text_fit::ClassOf(wnd) == "Button" && (GetWindowLongA(wnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
-}
-
 }  // namespace
-
-bool Inside(const RECT& inner, const RECT& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
-RECT ScreenRect(HWND wnd) {
-    RECT rc;
-    GetWindowRect(wnd, &rc);
-    return rc;
-}
-
-std::vector<std::string> CutControls(HWND dlg) {
-    RECT client;
-    GetClientRect(dlg, &client);
-    MapWindowPoints(dlg, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    std::vector<std::string> out;
-    for (HWND item : VisibleChildren(dlg))
-        if (!Inside(ScreenRect(item), client)) out.push_back(Describe("cut", item, ScreenRect(item)));
-    return out;
-}
-
-std::vector<std::string> OverlappingControls(HWND dlg) {
-    std::vector<HWND> items;
-    for (HWND item : VisibleChildren(dlg))
-        if (!IsGroupBox(item)) items.push_back(item);
-    std::vector<std::string> out;
-    for (size_t i = 0; i < items.size(); ++i)
-        for (size_t j = i + 1; j < items.size(); ++j) {
-            const HWND a = items[i], b = items[j];
-            RECT both, ra = ScreenRect(a), rb = ScreenRect(b);
-            if (BuddyOf(a) != b && BuddyOf(b) != a && IntersectRect(&both, &ra, &rb))
-                out.push_back(Describe("over", a, ra) + " /" + Describe("", b, rb));
-        }
-    return out;
-}
-
-std::vector<std::string> CutNumbers(HWND dlg) {
-    std::vector<std::string> out;
-    for (HWND spin : VisibleChildren(dlg)) {
-        HWND edit = BuddyOf(spin);
-        if (!edit) continue;
-        int low = 0, high = 0;
-        SendMessageA(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
-        const std::string shown = text_fit::TextOf(edit);
-        const size_t dot = shown.find('.');
-        const int decimals = dot == std::string::npos ? 0 : static_cast<int>(shown.size() - dot - 1);
-        RECT room;
-        SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-        text_fit::Measure m(edit);
-        for (int end : {low, high}) {
-            char text[32];
-            std::snprintf(text, sizeof(text), "%.*f", decimals, static_cast<double>(end));
-            if (m.Width(text) > room.right - room.left) out.push_back(Describe("number", edit, room) + " cuts " + text);
-        }
-    }
-    return out;
-}
 
 std::vector<std::string> DatabaseFiles() {
     std::vector<std::string> files;
@@ -182,6 +99,14 @@ void SheetTest::Open() {
     m_pSheet = new PROP_DATABASE(1, nullptr, &m_Reg, &m_pSheet, [this] { ++m_nClosed; });
     ASSERT_EQ(1, m_pSheet->CreatePages(g_DatabaseTabs));
     Pump();
+}
+
+DLG_DBSKILL* SheetTest::OpenSkills() {
+    Show<DLG_DBPAGE>(PROP_DATABASE::TAB_SKILL_LIST);
+    Click(PROP_DATABASE::TAB_SKILL_LIST, 1384);
+    Pump();
+    PROP_DBSKILL* sheet = m_pSheet->SkillSheet();
+    return sheet && sheet->m_pPage && sheet->m_pPage->m_bCreated ? sheet->m_pPage : nullptr;
 }
 
 void SheetTest::Pump() {

@@ -16,6 +16,8 @@
 #include "tests/support/seams.h"
 #include "ui/wnd_list.h"
 
+class DLG_DBSKILL;
+
 class SheetTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -30,6 +32,9 @@ protected:
         Pump();
         return static_cast<P*>(m_pSheet->Page(tab));
     }
+    // The skill sheet opened from the skill-list page on its selected list;
+    // its page once initialised, else null.
+    DLG_DBSKILL* OpenSkills();
     HWND Item(int tab, int id) const { return GetDlgItem(m_pSheet->Page(tab)->m_hWnd, id); }
 
     // What a user's input sends the page.
@@ -54,16 +59,6 @@ protected:
     std::unique_ptr<ScopedBoxes> m_pBoxes;
     ScopedMainWindow m_MainWindow;
 };
-
-// What of a dialog does not stand whole on the screen: controls outside its
-// client area, controls over each other (a group box holds its controls and
-// an up-down sits in its edit), and the ends of a stepped edit's range (with
-// the decimals it shows) cut by the room beside its up-down.
-bool Inside(const RECT& inner, const RECT& outer);
-RECT ScreenRect(HWND wnd);
-std::vector<std::string> CutControls(HWND dlg);
-std::vector<std::string> OverlappingControls(HWND dlg);
-std::vector<std::string> CutNumbers(HWND dlg);
 
 // The database files Apply writes.
 std::vector<std::string> DatabaseFiles();

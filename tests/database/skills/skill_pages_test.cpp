@@ -71,13 +71,6 @@ protected:
     }
 
     DLG_DBSKILLLIST* ListPage() { return static_cast<DLG_DBSKILLLIST*>(m_pSheet->Page(kLists)); }
-    // The skill sheet on the selected list, its page initialised.
-    DLG_DBSKILL* OpenSkills() {
-        Click(kLists, 1384);
-        Pump();
-        PROP_DBSKILL* sheet = ListPage()->m_pSkillSheet;
-        return sheet && sheet->m_pPage && sheet->m_pPage->m_bCreated ? sheet->m_pPage : nullptr;
-    }
     void SkillSheetButton(int button) {
         SendMessageA(ListPage()->m_pSkillSheet->m_hWnd, PSM_PRESSBUTTON, button, 0);
         Pump();
@@ -405,7 +398,6 @@ std::string CsvCells(const cSkill& skill) {
 // for, is refused with a box; the skills and the editor stay as they were.
 TEST_F(SkillPagesTest, AnImportTooLargeOrWithoutMemoryLeavesTheEditorGoing) {
     Open();
-    Show<DLG_DBSKILLLIST>(kLists);
     DLG_DBSKILL* skills = OpenSkills();
     ASSERT_NE(nullptr, skills);
     const char* path = "csv\\Skill01.csv";
@@ -482,7 +474,6 @@ int ShowSavedBox(HWND owner, const char* text, const char* caption, unsigned typ
 
 TEST_F(SkillPagesTest, TheSavedBoxShowsItsWholeCaption) {
     Open();
-    Show<DLG_DBSKILLLIST>(kLists);
     DLG_DBSKILL* skills = OpenSkills();
     ASSERT_NE(nullptr, skills);
     ASSERT_TRUE(FolderCreate("csv"));

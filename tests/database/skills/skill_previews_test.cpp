@@ -1,6 +1,5 @@
 // The skill page's effect preview in the open skill sheet.
 #include "database/skills/dlg_dbskill.h"
-#include "database/skills/prop_dbskill.h"
 #include "media/image_table.h"
 #include "model/skill.h"
 #include "resources/db_skills_ids.h"
@@ -35,15 +34,6 @@ protected:
         SheetTest::TearDown();
         for (int i = 0; i < IMAGE_TABLE_SIZE; ++i) g_ImageTable[i].Release();
     }
-    // The skill sheet's page, opened from the skill-list page.
-    DLG_DBSKILL* OpenSkills() {
-        Open();
-        Show<DLG_DBPAGE>(PROP_DATABASE::TAB_SKILL_LIST);
-        Click(PROP_DATABASE::TAB_SKILL_LIST, 1384);
-        Pump();
-        PROP_DBSKILL* sheet = m_pSheet->SkillSheet();
-        return sheet && sheet->m_pPage && sheet->m_pPage->m_bCreated ? sheet->m_pPage : nullptr;
-    }
     // The red of the effect preview, 0 for black.
     static int ShownRed(DLG_DBSKILL* page) {
         for (CTRL_CLASS* c : page->m_CtrlList)
@@ -60,6 +50,7 @@ protected:
 // An emptied graphic edit reads graphic 0, which builds no row: the row
 // built last stays on show, in the command's drawing and in the idle steps.
 TEST_F(SkillPreviewTest, GraphicZeroKeepsTheEffectLastShown) {
+    Open();
     DLG_DBSKILL* page = OpenSkills();
     ASSERT_NE(nullptr, page);
     const HWND wnd = page->m_hWnd;
