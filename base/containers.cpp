@@ -32,7 +32,7 @@ std::string& StringPrintf(std::string& destination, const char* format, ...) {
     return destination;
 }
 
-std::string& StringAppendPrintf(std::string& destination, const char* format, ...) {
+std::string& AppendFormat(std::string& destination, const char* format, ...) {
     std::string text;
     va_list args;
     va_start(args, format);

@@ -136,10 +136,10 @@ public:
 inline bool Outside(int index, size_t count) { return static_cast<unsigned>(index) >= count; }
 
 // printf into `destination` through a 4196-byte buffer (longer text is cut at
-// 4195 bytes); returns the destination. StringAppendPrintf adds the text to
-// what `destination` holds.
+// 4195 bytes); returns the destination. AppendFormat adds the text to what
+// `destination` holds: the row texts are built with it.
 std::string& StringPrintf(std::string& destination, const char* format, ...) ORR_PRINTF(2, 3);
-std::string& StringAppendPrintf(std::string& destination, const char* format, ...) ORR_PRINTF(2, 3);
+std::string& AppendFormat(std::string& destination, const char* format, ...) ORR_PRINTF(2, 3);
 
 // Decimal digits of a number without its sign; 1 for 0 to 9.
 int CountDigits(int value);

@@ -49,66 +49,61 @@ void Message(std::string& t, const cEventAct& a) {
 }
 void Picture(std::string& t, const cEventAct& a) {
     if (P(a, 3) == 0)
-        StringAppendPrintf(t, " : %s", Str(NameAt(g_Database.Pictures, P(a, 0))));
+        AppendFormat(t, " : %s", Str(NameAt(g_Database.Pictures, P(a, 0))));
     else
         t += " : ピクチャーの消去";
 }
-void Wait(std::string& t, const cEventAct& a) { StringAppendPrintf(t, " : %d", P(a, 0)); }
-void MapCursor(std::string& t, const cEventAct& a) {
-    StringAppendPrintf(t, " : %s", WordAt(g_WordCursorTarget, P(a, 0)));
-}
-void Warp(std::string& t, const cEventAct& a) { StringAppendPrintf(t, " : (%d,%d)", P(a, 1), P(a, 2)); }
+void Wait(std::string& t, const cEventAct& a) { AppendFormat(t, " : %d", P(a, 0)); }
+void MapCursor(std::string& t, const cEventAct& a) { AppendFormat(t, " : %s", WordAt(g_WordCursorTarget, P(a, 0))); }
+void Warp(std::string& t, const cEventAct& a) { AppendFormat(t, " : (%d,%d)", P(a, 1), P(a, 2)); }
 void EnemyGroup(std::string& t, const cEventAct& a) {
-    StringAppendPrintf(t, P(a, 1) == 1 ? " : グループ %d を ON" : " : グループ %d を OFF", P(a, 0));
+    AppendFormat(t, P(a, 1) == 1 ? " : グループ %d を ON" : " : グループ %d を OFF", P(a, 0));
 }
-void CopyEnemy(std::string& t, const cEventAct& a) { StringAppendPrintf(t, " : グループ %d", P(a, 0)); }
+void CopyEnemy(std::string& t, const cEventAct& a) { AppendFormat(t, " : グループ %d", P(a, 0)); }
 void PutFriend(std::string& t, const cEventAct& a) {
-    StringAppendPrintf(t, " : %s", Str(NameAt(g_FriendList, P(a, 0))));
-    if (P(a, 2) == 0) StringAppendPrintf(t, " (%d,%d)", P(a, 3), P(a, 4));
+    AppendFormat(t, " : %s", Str(NameAt(g_FriendList, P(a, 0))));
+    if (P(a, 2) == 0) AppendFormat(t, " (%d,%d)", P(a, 3), P(a, 4));
 }
 void EventVal(std::string& t, const cEventAct& a) {
-    StringAppendPrintf(t, " : イベント変数 %s %d", WordAt(g_WordOperator, P(a, 0)), P(a, 1));
+    AppendFormat(t, " : イベント変数 %s %d", WordAt(g_WordOperator, P(a, 0)), P(a, 1));
 }
 void CommonVal(std::string& t, const cEventAct& a) {
-    StringAppendPrintf(t, " : コモン変数「%s」%s %d", Str(NameAt(g_GValInfo, P(a, 0))), WordAt(g_WordOperator, P(a, 1)),
-                       P(a, 2));
+    AppendFormat(t, " : コモン変数「%s」%s %d", Str(NameAt(g_GValInfo, P(a, 0))), WordAt(g_WordOperator, P(a, 1)),
+                 P(a, 2));
 }
 void MapChip(std::string& t, const cEventAct& a) {
     const std::string from = P(a, 1) == 0 ? std::string("全て") : NameAt(g_LandList, P(a, 2));
-    StringAppendPrintf(t, " : %s の %s を %s に変更", WordAt(g_WordChipArea, P(a, 0)), Str(from),
-                       Str(NameAt(g_LandList, P(a, 3))));
+    AppendFormat(t, " : %s の %s を %s に変更", WordAt(g_WordChipArea, P(a, 0)), Str(from),
+                 Str(NameAt(g_LandList, P(a, 3))));
 }
-void EventPic(std::string& t, const cEventAct& a) { StringAppendPrintf(t, " : %d 番に変更", P(a, 0)); }
-void Sound(std::string& t, const cEventAct& a) {
-    StringAppendPrintf(t, " : %s", Str(NameAt(g_Database.Sounds, P(a, 0))));
-}
+void EventPic(std::string& t, const cEventAct& a) { AppendFormat(t, " : %d 番に変更", P(a, 0)); }
+void Sound(std::string& t, const cEventAct& a) { AppendFormat(t, " : %s", Str(NameAt(g_Database.Sounds, P(a, 0)))); }
 void Bgm(std::string& t, const cEventAct& a) {
-    StringAppendPrintf(t, " : %s のBGMを %s に変更", WordAt(g_WordBgmScene, P(a, 0)),
-                       Str(NameAt(g_Database.Bgms, P(a, 1))));
+    AppendFormat(t, " : %s のBGMを %s に変更", WordAt(g_WordBgmScene, P(a, 0)), Str(NameAt(g_Database.Bgms, P(a, 1))));
 }
 
 // Its own order, and a full-width colon with no blank before it.
 void Status(std::string& t, const cEventAct& a) {
     std::string s = "：";
     if (P(a, 0) == 0) {
-        StringAppendPrintf(s, " %s の %s を", WordAt(g_WordStatusSubject, P(a, 3)), StatusItemName(P(a, 4)));
+        AppendFormat(s, " %s の %s を", WordAt(g_WordStatusSubject, P(a, 3)), StatusItemName(P(a, 4)));
     } else if (P(a, 0) == 1) {
         if (P(a, 1) == 0)
-            StringAppendPrintf(s, " 「%s %s」を", Str(Number3(P(a, 2))), Str(NameAt(g_GValInfo, P(a, 2))));
+            AppendFormat(s, " 「%s %s」を", Str(Number3(P(a, 2))), Str(NameAt(g_GValInfo, P(a, 2))));
         else if (P(a, 1) == 1)
             s += " イベント変数 を";
     }
-    StringAppendPrintf(s, " %s", WordAt(g_WordOperator, P(a, 5)));
+    AppendFormat(s, " %s", WordAt(g_WordOperator, P(a, 5)));
     switch (P(a, 6)) {
-    case 0: StringAppendPrintf(s, " %d", P(a, 7)); break;
-    case 1: StringAppendPrintf(s, " %d～%d", P(a, 8), P(a, 9)); break;
+    case 0: AppendFormat(s, " %d", P(a, 7)); break;
+    case 1: AppendFormat(s, " %d～%d", P(a, 8), P(a, 9)); break;
     case 2:
         if (P(a, 12) == 0)
-            StringAppendPrintf(s, " %s の %s", WordAt(g_WordStatusSubject, P(a, 12)), StatusItemName(P(a, 13)));
+            AppendFormat(s, " %s の %s", WordAt(g_WordStatusSubject, P(a, 12)), StatusItemName(P(a, 13)));
         break;
     case 3:
         if (P(a, 10) == 0)
-            StringAppendPrintf(s, " 「%s %s」", Str(Number3(P(a, 11))), Str(NameAt(g_GValInfo, P(a, 11))));
+            AppendFormat(s, " 「%s %s」", Str(Number3(P(a, 11))), Str(NameAt(g_GValInfo, P(a, 11))));
         else if (P(a, 10) == 1)
             s += " イベント変数";
         break;
@@ -116,23 +111,21 @@ void Status(std::string& t, const cEventAct& a) {
     if (P(a, 14) != 0) s += "％";
     t += s;
 }
-void Money(std::string& t, const cEventAct& a) { StringAppendPrintf(t, " : %s", Str(Signed(P(a, 0)))); }
-void LearnSkill(std::string& t, const cEventAct& a) {
-    StringAppendPrintf(t, " : %s", Str(SkillName(P(a, 0), P(a, 1))));
-}
+void Money(std::string& t, const cEventAct& a) { AppendFormat(t, " : %s", Str(Signed(P(a, 0)))); }
+void LearnSkill(std::string& t, const cEventAct& a) { AppendFormat(t, " : %s", Str(SkillName(P(a, 0), P(a, 1)))); }
 void Stock(std::string& t, const cEventAct& a) {
-    StringAppendPrintf(t, " : %s %s", Str(SkillName(P(a, 0), P(a, 1))), Str(Signed(P(a, 2))));
+    AppendFormat(t, " : %s %s", Str(SkillName(P(a, 0), P(a, 1))), Str(Signed(P(a, 2))));
 }
 void ShopItem(std::string& t, const cEventAct& a) {
-    StringAppendPrintf(t, " : %s", Str(SkillName(P(a, 0), P(a, 1))));
-    if (P(a, 2) == 0) StringAppendPrintf(t, " %s", Str(Signed(P(a, 3))));
+    AppendFormat(t, " : %s", Str(SkillName(P(a, 0), P(a, 1))));
+    if (P(a, 2) == 0) AppendFormat(t, " %s", Str(Signed(P(a, 3))));
 }
 void RandomSkill(std::string& t, const cEventAct& a) {
-    StringAppendPrintf(t, " : %s ランク %d～%d の %s 回数%d", Str(NameAt(g_SkillLists, P(a, 0))), P(a, 1), P(a, 2),
-                       WordAt(g_WordRandomSkill, P(a, 3)), P(a, 4));
+    AppendFormat(t, " : %s ランク %d～%d の %s 回数%d", Str(NameAt(g_SkillLists, P(a, 0))), P(a, 1), P(a, 2),
+                 WordAt(g_WordRandomSkill, P(a, 3)), P(a, 4));
 }
 void FriendCount(std::string& t, const cEventAct& a) {
-    StringAppendPrintf(t, " : %s %s", Str(NameAt(g_FriendList, P(a, 0))), Str(Signed(P(a, 1))));
+    AppendFormat(t, " : %s %s", Str(NameAt(g_FriendList, P(a, 0))), Str(Signed(P(a, 1))));
 }
 
 const FORMATTER kFormatters[EACT_KIND_COUNT] = {

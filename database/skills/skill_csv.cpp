@@ -334,7 +334,7 @@ std::string CsvAdjustedSummary(const VECTOR_CLASS<std::string>& first, int count
     StringPrintf(text, "CSVファイルの値のうち%d個を修正しました。\n", count);
     for (const std::string& line : first) text += "\n" + line;
     if (count > static_cast<int>(first.size()))
-        StringAppendPrintf(text, "\n…ほか%d個", count - static_cast<int>(first.size()));
+        AppendFormat(text, "\n…ほか%d個", count - static_cast<int>(first.size()));
     return text;
 }
 

@@ -49,29 +49,29 @@ std::string SkillCategoryAndName(int list, int skill) {
 void FormatBattleAIRow(std::string& text, int, const cBattleAI& rule) {
     text.clear();
     if (rule.Action == BATTLEAI_SKILL || rule.Action == BATTLEAI_QUICK)
-        StringAppendPrintf(text, "%s %s ", Word(BattleAIActionNames, rule.Action),
-                           SkillCategoryAndName(rule.SkillList, rule.Skill).c_str());
+        AppendFormat(text, "%s %s ", Word(BattleAIActionNames, rule.Action),
+                     SkillCategoryAndName(rule.SkillList, rule.Skill).c_str());
     else
-        StringAppendPrintf(text, "%s ", Word(BattleAIActionNames, rule.Action));
-    StringAppendPrintf(text, "(優先%d-%d)", rule.PriorityLevel, rule.PriorityValue);
+        AppendFormat(text, "%s ", Word(BattleAIActionNames, rule.Action));
+    AppendFormat(text, "(優先%d-%d)", rule.PriorityLevel, rule.PriorityValue);
 }
 
 void FormatBattleAICondRow(std::string& text, int, const cBattleAICond& cond) {
     text.clear();
-    StringAppendPrintf(text, cond.Percent ? "%s の %s が %d％ %s" : "%s の %s が %d %s",
-                       Word(BattleAISubjectNames, cond.Subject), Word(BattleAICondItemNames, cond.Item), cond.Value,
-                       Word(g_WordCompare, cond.Comparison));
+    AppendFormat(text, cond.Percent ? "%s の %s が %d％ %s" : "%s の %s が %d %s",
+                 Word(BattleAISubjectNames, cond.Subject), Word(BattleAICondItemNames, cond.Item), cond.Value,
+                 Word(g_WordCompare, cond.Comparison));
 }
 
 void FormatLearnSkillRow(std::string& text, int, const cLearnSkill& entry) {
     text.clear();
-    StringAppendPrintf(text, "LV%d %s", entry.Level, SkillCategoryAndName(entry.SkillList, entry.Skill).c_str());
+    AppendFormat(text, "LV%d %s", entry.Level, SkillCategoryAndName(entry.SkillList, entry.Skill).c_str());
 }
 
 void FormatSenseRow(std::string& text, int list, const VECTOR_CLASS<int>& senses) {
     text = SkillListName(list) + " - ";
     for (size_t j = 0; j < senses.size(); ++j)
-        StringAppendPrintf(text, "%s%d ", CategoryName(list, static_cast<int>(j)).c_str(), senses[j]);
+        AppendFormat(text, "%s%d ", CategoryName(list, static_cast<int>(j)).c_str(), senses[j]);
 }
 
 void FormatOrgSlotRow(std::string& text, int list, const cOrgSlotList& org) {

@@ -130,9 +130,9 @@ TEST_F(ContainersTest, StringHelpers) {
     EXPECT_EQ("a b", s);
     EXPECT_EQ(4195u, StringPrintf(s, "%s", std::string(5000, 'x').c_str()).size());
     EXPECT_EQ("100%", StringPrintf(s, "%d%%", 100));
-    EXPECT_EQ("100% of 2", StringAppendPrintf(s, " of %d", 2));
+    EXPECT_EQ("100% of 2", AppendFormat(s, " of %d", 2));
     EXPECT_EQ("100% of 2", s);
-    EXPECT_EQ(9u + 4195u, StringAppendPrintf(s, "%s", std::string(5000, 'x').c_str()).size()) << "each piece cut alone";
+    EXPECT_EQ(9u + 4195u, AppendFormat(s, "%s", std::string(5000, 'x').c_str()).size()) << "each piece cut alone";
     const std::string empty;
     EXPECT_STREQ("", StrOrEmpty(empty));
     EXPECT_EQ(StrOrEmpty(empty), StrOrEmpty(std::string()));

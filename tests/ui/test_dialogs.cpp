@@ -20,9 +20,7 @@ struct CommonControls {
 
 }  // namespace
 
-void TestRowText(std::string& text, int, const cTestRec& record) {
-    StringAppendPrintf(text, "%s", record.name.c_str());
-}
+void TestRowText(std::string& text, int, const cTestRec& record) { AppendFormat(text, "%s", record.name.c_str()); }
 
 VECTOR_CLASS<cTestRec> MakeRecords(int count) {
     VECTOR_CLASS<cTestRec> records;
