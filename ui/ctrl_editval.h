@@ -185,6 +185,8 @@ void CTRL_EDITVAL_CLASS<T>::Attach(DLG_CLASS* dlg, const DESC& desc) {
         m_Spin.m_bSigned = std::is_floating_point<T>::value ? desc.minimum > 0 : desc.minimum < 0;
         SendMessageA(m_Spin.m_hWnd, UDM_SETRANGE32, static_cast<WPARAM>(static_cast<int>(desc.minimum)),
                      static_cast<LPARAM>(static_cast<int>(desc.maximum)));
+        // Some up-downs read this style only when they are made: what keeps
+        // them off the text is the refusal of each of their steps (OnNotify).
         m_Spin.RemoveStyle(UDS_SETBUDDYINT);
     }
     m_nType = TypeName();
@@ -283,5 +285,5 @@ int CTRL_EDITVAL_CLASS<T>::OnNotify(WPARAM, LPARAM lParam) {
     m_bTyping = 0;
     m_strPending.clear();
     SetWide(value, 1);
-    return 1;
+    return 1;  // the up-down's answer: it takes no step of its own
 }

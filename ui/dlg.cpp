@@ -284,8 +284,13 @@ LRESULT DLG_CLASS::DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             MoveWindow(m_VScroll.m_hWnd, m_nDrawX + m_nDrawW, m_nDrawY, GetSystemMetrics(SM_CXVSCROLL), m_nDrawH, TRUE);
         break;
     case WM_NOTIFY:
+        m_lNotifyAnswered = 0;
         for (size_t i = 0; i < m_CtrlList.size(); ++i)
-            if (m_CtrlList[i]->OnNotify(wParam, lParam)) break;
+            if (const int answer = m_CtrlList[i]->OnNotify(wParam, lParam)) {
+                m_lNotifyAnswered = lParam;
+                m_nNotifyAnswer = answer;
+                break;
+            }
         break;
     case WM_HSCROLL:
     case WM_VSCROLL: {
@@ -318,6 +323,16 @@ LRESULT DLG_CLASS::DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_HOOKKEY: SendMessageA(hwnd, WM_KEYDOWN, wParam, lParam); break;
     }
     return r;
+}
+
+INT_PTR DLG_CLASS::DialogResult(HWND hwnd, UINT msg, LPARAM lParam, LRESULT r) {
+    if (msg != WM_NOTIFY || !lParam || lParam != m_lNotifyAnswered) return static_cast<INT_PTR>(r);
+    m_lNotifyAnswered = 0;
+    // The sender sees only DWLP_MSGRESULT, and only when the procedure says it
+    // handled the message: an up-down whose step a numeric edit refused would
+    // otherwise take its own step and write its own integer into the edit.
+    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, m_nNotifyAnswer);
+    return TRUE;
 }
 
 int DLG_CLASS::OnCommand(WPARAM wParam, LPARAM) {

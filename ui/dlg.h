@@ -31,7 +31,9 @@ template <class D>
 struct DLG_STATIC {
     static D* s_pInstance;
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-        return s_pInstance ? static_cast<INT_PTR>(s_pInstance->MsgProc(hwnd, msg, wParam, lParam)) : FALSE;
+        if (!s_pInstance) return FALSE;
+        const LRESULT r = s_pInstance->MsgProc(hwnd, msg, wParam, lParam);
+        return s_pInstance ? s_pInstance->DialogResult(hwnd, msg, lParam, r) : static_cast<INT_PTR>(r);
     }
 };
 template <class D>
@@ -53,6 +55,10 @@ public:
 
     // The dialog procedure every concrete message procedure calls first.
     LRESULT DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // What the dialog manager gets for a message the concrete procedure
+    // answered with r: a notification that a control answered gets the
+    // control's answer, whatever the concrete procedure returned.
+    INT_PTR DialogResult(HWND hwnd, UINT msg, LPARAM lParam, LRESULT r);
     // The usual message procedure of modal record dialogs: OnPaint after every
     // message, WM_CLOSE ends with 0.
     LRESULT ModalProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -133,6 +139,9 @@ private:
         void (*forget)(const void* self);
     };
     std::vector<INSTANCE> m_Instances;
+    // The notification a control answered while it is being handled, and the answer.
+    LPARAM m_lNotifyAnswered = 0;
+    int m_nNotifyAnswer = 0;
 
     void SetUp(int mode);
     void HideOrDisableOthers();

@@ -24,6 +24,7 @@
 #include "tests/app/editor_test.h"
 #include "tests/events/event_dialog_support.h"
 #include "tests/support/bytes.h"
+#include "tests/support/updown.h"
 
 namespace {
 
@@ -290,11 +291,15 @@ TEST_F(StageDialogs, StageSettingsOfTheSameSizeKeepTheUndoHistory) {
         DLG_STAGE* d = OpenBox<DLG_STAGE>();
         if (!d) return false;
         TypeText(d->m_hWnd, IDC_STAGE_NAME, "改名");
+        EXPECT_EQ("999999", StepUpDown(GetDlgItem(d->m_hWnd, IDC_STAGE_REWARD_SPIN), "999998", UPDOWN_CLICK_UP, 2));
+        EXPECT_EQ("9", StepUpDown(GetDlgItem(d->m_hWnd, IDC_STAGE_REPEAT_SPIN), "10", UPDOWN_KEY_DOWN));
         Click(d->m_hWnd, IDC_STAGEDLG_OK);
         return true;
     });
     Command(CM_STAGE_SETTINGS);
     EXPECT_EQ("改名", g_Stage.Name);
+    EXPECT_EQ(999999, g_Stage.RewardValue);
+    EXPECT_EQ(9, g_Stage.RepeatRate);
     EXPECT_EQ(1u, st.UndoHistory.Size());
     EXPECT_EQ(1u, st.RedoHistory.Size());
     Command(CM_REDO);

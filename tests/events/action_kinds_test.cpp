@@ -26,6 +26,7 @@
 #include "resources/toolkit_ids.h"
 #include "tests/events/event_dialog_support.h"
 #include "tests/support/seams.h"
+#include "tests/support/updown.h"
 #include "ui/dlg_input.h"
 #include "ui/dlg_selectgraphic.h"
 #include "ui/wnd_list.h"
@@ -394,6 +395,7 @@ TEST_F(ActionKindsTest, HostileParametersOpenAndStayUntilChanged) {
     Run(wait, 0, 0, [](DLG_EACT_BASE* d) {
         EXPECT_EQ("0", ItemText(d->m_hWnd, IDC_WAIT_TIME)) << "the nearest valid value";
         TypeText(d->m_hWnd, IDC_WAIT_TIME, "5");
+        EXPECT_EQ("5", StepUpDown(GetDlgItem(d->m_hWnd, IDC_WAIT_TIME_SPIN), "6", UPDOWN_CLICK_DOWN));
         Click(d->m_hWnd, IDC_EVENTS_OK);
     });
     EXPECT_EQ(5, wait.Ints[0]);

@@ -16,6 +16,7 @@
 #include "tests/events/event_dialog_support.h"
 #include "tests/support/seams.h"
 #include "tests/support/text_fit.h"
+#include "tests/support/updown.h"
 #include "ui/wnd_list.h"
 
 namespace {
@@ -283,6 +284,7 @@ TEST_F(EventDialogTest, ConditionControlsFollowTheirChoices) {
         }
         TypeText(d->m_hWnd, IDC_COND_TURN_A1, "5000");
         TypeText(d->m_hWnd, IDC_COND_ENEMY_GROUP_NO, "0");
+        EXPECT_EQ("7", StepUpDown(GetDlgItem(d->m_hWnd, IDC_COND_TURN_A2_SPIN), "8", UPDOWN_KEY_DOWN));
         Click(d->m_hWnd, IDC_EVENTS_OK);
     });
     const cEventPage& p = event.Pages[0];
@@ -292,6 +294,7 @@ TEST_F(EventDialogTest, ConditionControlsFollowTheirChoices) {
     EXPECT_EQ(4, p.Timing);
     EXPECT_EQ(999, p.TurnA1) << "clamped";
     EXPECT_EQ(1, p.GroupNo) << "clamped from below";
+    EXPECT_EQ(7, p.TurnA2) << "stepped by its up-down";
 }
 
 // Pages: insert and delete keep at least one page; each page shows its own actions.

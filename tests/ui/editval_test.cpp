@@ -2,6 +2,7 @@
 // up-down steps, leaving the item and storing.
 #include <gtest/gtest.h>
 
+#include "tests/support/updown.h"
 #include "tests/ui/dialog_fixture.h"
 #include "tests/ui/test_dialogs.h"
 #include "ui/wnd_list.h"
@@ -138,6 +139,37 @@ TEST_F(NumericEdit, UpDownSteps) {
     EXPECT_DOUBLE_EQ(1.05, dlg.m_Rec.rate);
     EXPECT_EQ(999, dlg.m_Rec.sh);
     EXPECT_EQ(100, dlg.m_Rec.level);
+}
+
+// Worked as the user works them, the up-down's arrows and the edit's Up and
+// Down keys step by the edit's own step within its range, whatever the
+// up-down's own style and position: it never writes its integer.
+TEST_F(NumericEdit, ArrowsAndKeysStepTheEditsOwnValue) {
+    dlg.m_Rec.level = 5;
+    dlg.m_Rec.sh = 995;
+    dlg.m_Rec.rate = 9.85;
+    const struct {
+        WORD spin;
+        UPDOWN_WAY way;
+        int times;
+        const char* shown;
+    } kSteps[] = {
+        {IDC_REAL_SPIN, UPDOWN_CLICK_UP, 1, "9.90"},   {IDC_REAL_SPIN, UPDOWN_KEY_UP, 3, "10.00"},
+        {IDC_REAL_SPIN, UPDOWN_CLICK_DOWN, 1, "9.95"}, {IDC_REAL_SPIN, UPDOWN_KEY_DOWN, 1, "9.90"},
+        {IDC_SHORT_SPIN, UPDOWN_KEY_UP, 1, "999"},     {IDC_SHORT_SPIN, UPDOWN_CLICK_DOWN, 2, "979"},
+        {IDC_INT_SPIN, UPDOWN_KEY_DOWN, 1, "4"},       {IDC_INT_SPIN, UPDOWN_CLICK_UP, 3, "7"},
+    };
+    RunTestDialog(
+        dlg,
+        [&](TEST_DLG& d) {
+            for (const auto& s : kSteps)
+                EXPECT_EQ(s.shown, StepUpDown(GetDlgItem(d.m_hWnd, s.spin), nullptr, s.way, s.times))
+                    << "up-down " << s.spin << ", way " << s.way;
+        },
+        1);
+    EXPECT_DOUBLE_EQ(9.9, dlg.m_Rec.rate);
+    EXPECT_EQ(979, dlg.m_Rec.sh);
+    EXPECT_EQ(7, dlg.m_Rec.level);
 }
 
 TEST_F(NumericEdit, StoringDuringARefreshReadsNothingBack) {

@@ -9,6 +9,7 @@
 #include "resources/toolkit_ids.h"
 #include "resources/worldmap_ids.h"
 #include "tests/support/stored_texts.h"
+#include "tests/support/updown.h"
 #include "tests/worldmap/worldmap_test_support.h"
 #include "worldmap/dlg_worldevent.h"
 #include "worldmap/dlg_worldevent_set.h"
@@ -57,6 +58,7 @@ TEST_F(WorldMapTest, NewEventIsEditedAndPlacedOnOk) {
         valueEnabled = IsWindowEnabled(GetDlgItem(dlg, IDC_WES_COND_VALUE));
         Type(dlg, IDC_WES_NAME, "北の村");
         Type(dlg, IDC_WES_STAGE_NO, "12");
+        EXPECT_EQ("12", StepUpDown(GetDlgItem(dlg, IDC_WES_STAGE_NO_SPIN), "13", UPDOWN_CLICK_DOWN));
         row = ListRow(dlg, IDC_WES_PAGES, 0);
         Type(dlg, IDC_WES_STAGE_NAME, "村の戦い");
         Choose(dlg, IDC_WES_TYPE, WEVENT_ROAD);

@@ -10,6 +10,7 @@
 #include "media/image_table.h"
 #include "resources/stage_editor_ids.h"
 #include "resources/worldmap_ids.h"
+#include "tests/support/updown.h"
 #include "tests/worldmap/worldmap_test_support.h"
 #include "worldmap/dlg_worldchip.h"
 #include "worldmap/dlg_worldevent.h"
@@ -151,6 +152,10 @@ TEST_F(WorldMapTest, SettingsCancelLeavesTheMapAndOkResizesIt) {
         SetEditText(dlg, IDC_WMSET_HEIGHT, "5");
         SetEditText(dlg, IDC_WMSET_START_X, "199");
         SetEditText(dlg, IDC_WMSET_START_Y, "149");
+        // The up-downs step the edit's own number; an empty edit counts as its minimum.
+        EXPECT_EQ("2", StepUpDown(GetDlgItem(dlg, IDC_WMSET_HEIGHT_SPIN), "", UPDOWN_CLICK_UP));
+        EXPECT_EQ("5", StepUpDown(GetDlgItem(dlg, IDC_WMSET_HEIGHT_SPIN), "6", UPDOWN_KEY_DOWN));
+        EXPECT_EQ("17", StepUpDown(GetDlgItem(dlg, IDC_WMSET_WIDTH_SPIN), "16", UPDOWN_CLICK_UP));
         Click(dlg, IDC_WORLD_OK);
     });
     WorldCommand(CM_WM_SETTINGS);

@@ -3,7 +3,7 @@
 // animations drawing nothing outside their sheets, the frame dialogs and the
 // frame limits, the name taken from the file, the file chooser, playing
 // without a sound device, the background's modes and colour, help texts and
-// the symbol preview, and the world chip's cell.
+// the symbol preview, the world chip's cell, and the pages' up-downs.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -27,6 +27,7 @@
 #include "model/media_database.h"
 #include "model/worldmap.h"
 #include "tests/database/sheet/sheet_test_support.h"
+#include "tests/support/updown.h"
 #include "ui/common_dialogs.h"
 
 namespace {
@@ -524,6 +525,39 @@ TEST_F(MediaPagesTest, AWorldChipShowsTheCellTypedCutToTheSheet) {
     Apply();
     ASSERT_EQ(chips->m_Work.size(), g_WorldMap.Chips.size());
     for (size_t i = 0; i < g_WorldMap.Chips.size(); ++i) EXPECT_EQ(static_cast<int>(i), g_WorldMap.Chips[i].nNo);
+}
+
+// ---- Up-downs ----------------------------------------------------------------------
+
+// An arrow or an arrow key steps a whole or a decimal number by the edit's
+// own step within its range, and the record gets what is shown.
+TEST_F(MediaPagesTest, UpDownsStepByTheEditsOwnStep) {
+    Open();
+    const struct {
+        int tab, spin;
+        const char* typed;
+        UPDOWN_WAY way;
+        int times;
+        const char* shown;
+    } steps[] = {
+        {BACK, IDC_BACK_SCROLL_X_SPIN, "1.5", UPDOWN_CLICK_UP, 1, "1.6"},
+        {BACK, IDC_BACK_SCROLL_X_SPIN, "63.9", UPDOWN_CLICK_UP, 3, "64.0"},
+        {BACK, IDC_BACK_SCROLL_Y_SPIN, "2.5", UPDOWN_KEY_UP, 1, "2.6"},
+        {BACK, IDC_BACK_SCROLL_Y_SPIN, "10.0", UPDOWN_KEY_DOWN, 1, "9.9"},
+        {CHARA, IDC_ANIM_GRAPHIC_SPIN, "2", UPDOWN_CLICK_DOWN, 1, "1"},
+        {WCHIP, IDC_WCHIP_GRAPHIC_SPIN, "254", UPDOWN_KEY_UP, 2, "255"},
+    };
+    std::vector<int> rows(WCHIP + 1);
+    for (const auto& s : steps) {
+        DLG_DBLIST_PAGE* page = Show<DLG_DBLIST_PAGE>(s.tab);
+        rows[s.tab] = page->List().GetDataPos();
+        EXPECT_EQ(s.shown, StepUpDown(Item(s.tab, s.spin), s.typed, s.way, s.times)) << s.typed << " on " << s.spin;
+    }
+    Apply();
+    EXPECT_DOUBLE_EQ(64.0, g_Database.Backs[rows[BACK]].dScrollX);
+    EXPECT_DOUBLE_EQ(9.9, g_Database.Backs[rows[BACK]].dScrollY);
+    EXPECT_EQ(1, g_Database.CharaAnims[rows[CHARA]].nGraphic);
+    EXPECT_EQ(255, g_WorldMap.Chips[rows[WCHIP]].nGraphic);
 }
 
 }  // namespace

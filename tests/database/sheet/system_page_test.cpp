@@ -1,11 +1,12 @@
 // The ten system pages: every table control on its dialog, lists of the
-// record shorter or longer than the tables, the enable rules, the reference
-// action counts, the element dialog and the font sample.
+// record shorter or longer than the tables, the enable rules, the up-downs'
+// steps, the reference action counts, the element dialog and the font sample.
 #include "database/sheet/dlg_dbsystem.h"
 #include "database/sheet/dlg_dbsystem_4.h"
 #include "database/sheet/dlg_elem.h"
 #include "model/system.h"
 #include "tests/database/sheet/sheet_test_support.h"
+#include "tests/support/updown.h"
 
 namespace {
 
@@ -82,6 +83,20 @@ TEST_F(SheetTest, CheckBoxesEnableTheControlsTheyGovern) {
         SetCheck(tab, c.check, c.checked);
         EXPECT_EQ(c.enabled, Enabled(tab, c.target)) << c.page << ": " << c.check << " -> " << c.target;
     }
+}
+
+// An up-down steps its edit by the edit's own step, whole or decimal, within its range.
+TEST_F(SheetTest, UpDownsStepByTheEditsOwnStep) {
+    const int tab = SystemTab(1);
+    Open();
+    Show<DLG_DBPAGE>(tab);
+    EXPECT_EQ("1.501", StepUpDown(Item(tab, 1163), "1.500", UPDOWN_CLICK_UP));
+    EXPECT_EQ("99.9", StepUpDown(Item(tab, 1343), "99.8", UPDOWN_KEY_UP, 2));
+    EXPECT_EQ("-10", StepUpDown(Item(tab, 1165), "-9", UPDOWN_CLICK_DOWN, 2));
+    Apply();
+    EXPECT_DOUBLE_EQ(1.501, g_System.RandomSenseScoutRate);
+    EXPECT_DOUBLE_EQ(99.9, g_System.StatRate[0]);
+    EXPECT_EQ(-10, g_System.GrowthTimingMin);
 }
 
 TEST_F(SheetTest, ReferenceActionCountsFollowWhatIsTyped) {

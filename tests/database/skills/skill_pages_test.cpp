@@ -15,6 +15,7 @@
 #include "database/units/dlg_orgslot.h"
 #include "model/media_database.h"
 #include "tests/database/sheet/sheet_test_support.h"
+#include "tests/support/updown.h"
 #include "ui/common_dialogs.h"
 
 namespace {
@@ -150,6 +151,7 @@ TEST_F(SkillPagesTest, TheCategoryAndSlotDialogs) {
         DLG_CATEG* d = OpenBox<DLG_CATEG>();
         if (!d) return false;
         EXPECT_EQ("1.0", ItemText(d->m_hWnd, 1649));
+        EXPECT_EQ("1.1", StepUpDown(GetDlgItem(d->m_hWnd, 1650), nullptr, UPDOWN_CLICK_UP));
         SetDlgItemTextA(d->m_hWnd, 1044, "弓");
         SetDlgItemTextA(d->m_hWnd, 1649, "0");
         Command(d->m_hWnd, 1006, BN_CLICKED);
@@ -278,10 +280,25 @@ TEST_F(SkillPagesTest, TheSkillSheetEditsTheListsWorkingRecord) {
     EXPECT_EQ(9, skills->m_Work[1].nKind);
     EXPECT_EQ(0, skills->m_Work[1].nTarget) << "the derived target is stored with the change";
     EXPECT_EQ(0, skills->m_Work[1].bSameEffect);
+    // Up-downs step by their edit's own step, within its range.
+    const struct {
+        int spin;
+        const char* from;
+        UPDOWN_WAY way;
+        int times;
+        const char* shown;
+    } steps[] = {{1145, "1.5", UPDOWN_CLICK_UP, 1, "1.6"},
+                 {1166, "999.98", UPDOWN_KEY_UP, 3, "999.99"},
+                 {1163, "5", UPDOWN_KEY_DOWN, 1, "4"}};
+    for (const auto& s : steps)
+        EXPECT_EQ(s.shown, StepUpDown(GetDlgItem(wnd, s.spin), s.from, s.way, s.times)) << s.from << " on " << s.spin;
 
     SendMessageA(sheet->m_hWnd, PSM_APPLY, 0, 0);
     Pump();
     EXPECT_EQ("斬り払い", ListPage()->m_Work[0].vSkill[1].strName) << "Apply hands the skills to the skill-list page";
+    EXPECT_DOUBLE_EQ(1.6, ListPage()->m_Work[0].vSkill[1].dLearnRateSense);
+    EXPECT_DOUBLE_EQ(999.99, ListPage()->m_Work[0].vSkill[1].dSortNo);
+    EXPECT_EQ(4, ListPage()->m_Work[0].vSkill[1].nElemValue);
     EXPECT_EQ("斬る", g_SkillLists[0].vSkill[1].strName) << "and only the database sheet's Apply saves them";
     SetDlgItemTextA(wnd, 1044, "消える名");
     SkillSheetButton(PSBTN_CANCEL);

@@ -17,6 +17,7 @@
 #include "model/number_rules.h"
 #include "model/system.h"
 #include "tests/database/units/unit_test_support.h"
+#include "tests/support/updown.h"
 
 namespace {
 
@@ -71,6 +72,7 @@ TEST_F(UnitsTest, GameAndReferenceValuesFollowTheClassGrowthTables) {
         EXPECT_EQ(Text(TAB_FRIEND, kGame[k]), Text(TAB_FRIEND, kReference[k])) << "no stat of its own: " << k;
     }
     Type(TAB_FRIEND, 1116, "30");
+    EXPECT_EQ("30", StepUpDown(Item(TAB_FRIEND, 1064), "31", UPDOWN_KEY_DOWN)) << "the level's own step";
     EXPECT_EQ(Shown(g_ClassList[1].FinalStats[0]), Text(TAB_FRIEND, kGame[0])) << "the limit gives the final value";
     EXPECT_EQ(12, allen.Level) << "computed on copies";
 
