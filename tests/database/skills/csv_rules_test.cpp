@@ -235,6 +235,11 @@ TEST_F(CsvRulesTest, CellsAreConvertedAndKeptInRange) {
          "「名」の「スキル名_d」の文字数がオーバーしています。値は「一二三四五六七八」になります。"},
         {"スキル名_d", "#P12.火の玉を放つぞ！", "#P12.火の玉を放つぞ",
          "「名」の「スキル名_d」の文字数がオーバーしています。値は「#P12.火の玉を放つぞ」になります。"},
+        // Digits after a full stop join the code only while they are in the text.
+        {"スキル名_d", "#P.........25", "#P......",
+         "「名」の「スキル名_d」の文字数がオーバーしています。値は「#P......」になります。"},
+        {"スキル名_d", "#P1.........25", "#P1........",
+         "「名」の「スキル名_d」の文字数がオーバーしています。値は「#P1........」になります。"},
     };
     for (const auto& c : cases) {
         const cCsvColumn& column = Column(c.column);
@@ -243,6 +248,7 @@ TEST_F(CsvRulesTest, CellsAreConvertedAndKeptInRange) {
         const int adjusted = StoreCsvCell(column, c.cell, column.Field(skill), &shown);
         EXPECT_EQ(c.stored, FormatCsvCell(column, column.Field(skill))) << c.column << " " << c.cell;
         EXPECT_EQ(c.message, adjusted ? CsvAdjustedText(column, "名", shown) : std::string()) << c.cell;
+        EXPECT_EQ(0, StoreCsvCell(column, c.stored, column.Field(skill), &shown)) << c.cell << ": taken as exported";
     }
     EXPECT_EQ(9223372036854775807LL / 10, ReadCsvInteger("99999999999999999999999")) << "saturates";
 }
