@@ -434,6 +434,9 @@ TEST(SkillListRules, ShapeRowsAndLostCategories) {
     EXPECT_EQ("炎 に対して ダメージ × 150", FormatInflRow(infl, types));
     infl.nTarget = 7;
     EXPECT_EQ("（存在しないタイプ 7） に対して ダメージ × 150", FormatInflRow(infl, types));
+    cSkill skill;
+    skill.strName = "技1";
+    EXPECT_EQ("？-技1", FormatSkillRow(skill, VECTOR_CLASS<cCateg>())) << "as the action dialogs show it";
 }
 
 // What the skill page enables, clears and derives, kind by kind.
