@@ -331,13 +331,18 @@ TEST_F(CsvRulesTest, AFileTooLargeOrWithoutMemoryIsNotRead) {
     EXPECT_EQ(0, ReadCsvFile("small.csv", &table, 7, &failure)) << "the limit is the caller's";
     EXPECT_EQ(FILE_READ_TOO_LARGE, failure);
 
-    FileFaultHook old = SetFileFaultHook([](int step) { return step == FILE_FAULT_MEMORY ? 1 : 0; });
-    failure = -1;
-    const int read = ReadCsvFile("small.csv", &table, kSkillCsvFileMax, &failure);
-    SetFileFaultHook(old);
-    EXPECT_EQ(0, read);
-    EXPECT_EQ(FILE_READ_NO_MEMORY, failure);
-    EXPECT_EQ(before, table);
+    // No memory for the file's bytes, or for the rows they are split into.
+    static int s_fault;
+    for (int fault : {FILE_FAULT_MEMORY, FILE_FAULT_PARSE}) {
+        s_fault = fault;
+        FileFaultHook old = SetFileFaultHook([](int step) { return step == s_fault ? 1 : 0; });
+        failure = -1;
+        const int read = ReadCsvFile("small.csv", &table, kSkillCsvFileMax, &failure);
+        SetFileFaultHook(old);
+        EXPECT_EQ(0, read) << fault;
+        EXPECT_EQ(FILE_READ_NO_MEMORY, failure) << fault;
+        EXPECT_EQ(before, table) << fault;
+    }
 
     ASSERT_EQ(1, ReadCsvFile("small.csv", &table, 8));
     EXPECT_EQ(3u, table.size()) << "rows are appended";
