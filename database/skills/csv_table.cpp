@@ -93,6 +93,7 @@ void ParseCsvText(const std::string& text, CsvTable* table) {
         const size_t length = end > start && text[end - 1] == '\r' && end < text.size() ? end - start - 1 : end - start;
         CsvRow row;
         SplitLine(text.substr(start, length), &row);
+        if (FileFaulted(FILE_FAULT_PARSE)) throw std::bad_alloc();
         table->push_back(std::move(row));
         start = next;
     }

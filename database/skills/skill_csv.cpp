@@ -251,7 +251,12 @@ std::string CutTextChars(const std::string& text, int maxChars) {
         count += chars;
         i += length;
     }
-    return text.substr(0, i);
+    // A code whose digits run on past a full stop reads as fewer digits once
+    // cut, so the head may count more than the walk did: step back until the
+    // count takes it, or every import of the export would cut it again.
+    std::string cut = CutToCharBoundary(text, i);
+    while (!cut.empty() && CountTextChars(cut.c_str()) > maxChars) cut = CutToCharBoundary(cut, cut.size() - 1);
+    return cut;
 }
 
 std::string FormatCsvCell(const cCsvColumn& column, const void* field) {

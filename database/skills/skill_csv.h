@@ -71,7 +71,8 @@ long long ReadCsvInteger(const std::string& cell);
 // Leading blanks, a sign, digits with one decimal point and an exponent;
 // anything else (also "nan", "inf" and hexadecimal forms) reads 0.
 double ReadCsvReal(const std::string& cell);
-// The first `maxChars` characters as CountTextChars counts them.
+// The first `maxChars` characters as CountTextChars counts them: a head
+// that the count itself puts at `maxChars` or fewer.
 std::string CutTextChars(const std::string& text, int maxChars);
 
 // The cell a column writes for a field.

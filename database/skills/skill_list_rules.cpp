@@ -25,7 +25,7 @@ void ShapeSkillList(cSkillList& list) {
 }
 
 std::string FormatSkillRow(const cSkill& skill, const VECTOR_CLASS<cCateg>& categories) {
-    return CategoryName(categories, skill.nCateg) + "-" + skill.strName;
+    return CategoryName(categories, skill.nCateg, kMissingName) + "-" + skill.strName;
 }
 
 std::string FormatInflRow(const cInfl& infl, const VECTOR_CLASS<cCompatiType>& types) {

@@ -12,7 +12,8 @@
 // confirmation menu and the eleven scenes the page binds, taking missing
 // ones from a new list; surplus entries go.
 void ShapeSkillList(cSkillList& list);
-// "%s-%s": the skill's category name and its name.
+// "%s-%s": the skill's category name (kMissingName for a category the
+// list does not hold, as the action dialogs show it) and its name.
 std::string FormatSkillRow(const cSkill& skill, const VECTOR_CLASS<cCateg>& categories);
 // "%s に対して %s %s %d": the target type's name, the stat, the operator and
 // the value; a target outside `types` shows as missing.

@@ -323,10 +323,14 @@ TEST_F(SkillListTest, SkillRowsAndLearntSkillsAreStoredInOnePieceAsTheirFieldsLi
     VECTOR_CLASS<cLearnSkill> learnt = {cLearnSkill(), Learn(2, 5, 9), Learn(-1, 0, 99)};
     ExpectStoredAsFieldByField(learnt);
 
-    // A condition count the rest of the file cannot hold fails the file.
-    VECTOR_CLASS<cAcqSkill> back;
-    EXPECT_FALSE(
-        ReadListAs(back, DATA_VERSION, Bytes().U32(1).I32(0).I32(1).I32(0).I32(0).I32(0).I32(0).I32(0).U32(2).I32(3)));
+    // A condition count the rest of the file cannot hold fails the file, before
+    // it asks for room for the conditions (no process has room for the last).
+    for (uint32_t conds : {2u, 0xFFFFFFFFu}) {
+        VECTOR_CLASS<cAcqSkill> back;
+        EXPECT_FALSE(ReadListAs(back, DATA_VERSION,
+                                Bytes().U32(1).I32(0).I32(1).I32(0).I32(0).I32(0).I32(0).I32(0).U32(conds).I32(3)))
+            << conds;
+    }
 }
 
 }  // namespace

@@ -235,6 +235,11 @@ TEST_F(CsvRulesTest, CellsAreConvertedAndKeptInRange) {
          "「名」の「スキル名_d」の文字数がオーバーしています。値は「一二三四五六七八」になります。"},
         {"スキル名_d", "#P12.火の玉を放つぞ！", "#P12.火の玉を放つぞ",
          "「名」の「スキル名_d」の文字数がオーバーしています。値は「#P12.火の玉を放つぞ」になります。"},
+        // Digits after a full stop join the code only while they are in the text.
+        {"スキル名_d", "#P.........25", "#P......",
+         "「名」の「スキル名_d」の文字数がオーバーしています。値は「#P......」になります。"},
+        {"スキル名_d", "#P1.........25", "#P1........",
+         "「名」の「スキル名_d」の文字数がオーバーしています。値は「#P1........」になります。"},
     };
     for (const auto& c : cases) {
         const cCsvColumn& column = Column(c.column);
@@ -243,6 +248,7 @@ TEST_F(CsvRulesTest, CellsAreConvertedAndKeptInRange) {
         const int adjusted = StoreCsvCell(column, c.cell, column.Field(skill), &shown);
         EXPECT_EQ(c.stored, FormatCsvCell(column, column.Field(skill))) << c.column << " " << c.cell;
         EXPECT_EQ(c.message, adjusted ? CsvAdjustedText(column, "名", shown) : std::string()) << c.cell;
+        EXPECT_EQ(0, StoreCsvCell(column, c.stored, column.Field(skill), &shown)) << c.cell << ": taken as exported";
     }
     EXPECT_EQ(9223372036854775807LL / 10, ReadCsvInteger("99999999999999999999999")) << "saturates";
 }
@@ -325,13 +331,18 @@ TEST_F(CsvRulesTest, AFileTooLargeOrWithoutMemoryIsNotRead) {
     EXPECT_EQ(0, ReadCsvFile("small.csv", &table, 7, &failure)) << "the limit is the caller's";
     EXPECT_EQ(FILE_READ_TOO_LARGE, failure);
 
-    FileFaultHook old = SetFileFaultHook([](int step) { return step == FILE_FAULT_MEMORY ? 1 : 0; });
-    failure = -1;
-    const int read = ReadCsvFile("small.csv", &table, kSkillCsvFileMax, &failure);
-    SetFileFaultHook(old);
-    EXPECT_EQ(0, read);
-    EXPECT_EQ(FILE_READ_NO_MEMORY, failure);
-    EXPECT_EQ(before, table);
+    // No memory for the file's bytes, or for the rows they are split into.
+    static int s_fault;
+    for (int fault : {FILE_FAULT_MEMORY, FILE_FAULT_PARSE}) {
+        s_fault = fault;
+        FileFaultHook old = SetFileFaultHook([](int step) { return step == s_fault ? 1 : 0; });
+        failure = -1;
+        const int read = ReadCsvFile("small.csv", &table, kSkillCsvFileMax, &failure);
+        SetFileFaultHook(old);
+        EXPECT_EQ(0, read) << fault;
+        EXPECT_EQ(FILE_READ_NO_MEMORY, failure) << fault;
+        EXPECT_EQ(before, table) << fault;
+    }
 
     ASSERT_EQ(1, ReadCsvFile("small.csv", &table, 8));
     EXPECT_EQ(3u, table.size()) << "rows are appended";
@@ -428,6 +439,9 @@ TEST(SkillListRules, ShapeRowsAndLostCategories) {
     EXPECT_EQ("炎 に対して ダメージ × 150", FormatInflRow(infl, types));
     infl.nTarget = 7;
     EXPECT_EQ("（存在しないタイプ 7） に対して ダメージ × 150", FormatInflRow(infl, types));
+    cSkill skill;
+    skill.strName = "技1";
+    EXPECT_EQ("？-技1", FormatSkillRow(skill, VECTOR_CLASS<cCateg>())) << "as the action dialogs show it";
 }
 
 // What the skill page enables, clears and derives, kind by kind.

@@ -400,7 +400,8 @@ TEST_F(SkillPagesTest, CsvExportAndImportFromTheSkillSheet) {
 
 namespace {
 
-int NoMemory(int step) { return step == FILE_FAULT_MEMORY; }
+int g_nNoMemoryStep = -1;
+int NoMemory(int step) { return step == g_nNoMemoryStep; }
 
 // What an import could change in a skill.
 std::string CsvCells(const cSkill& skill) {
@@ -423,18 +424,20 @@ TEST_F(SkillPagesTest, AnImportTooLargeOrWithoutMemoryLeavesTheEditorGoing) {
     const VECTOR_CLASS<cSkill> before = skills->m_Work;
     const struct {
         const char* what;
-        int memoryFault;
+        int fault;  // the step that finds no memory, -1 none
         const char* message;
     } cases[] = {
-        {"256 MB", 0,
+        {"256 MB", -1,
          "「csv\\Skill01.csv」の読み込みに失敗しました。\nファイルが大きすぎます。読み込めるCSVファイルは4MBまでです。"},
-        {"no memory", 1, "メモリが不足しています！"},
+        {"no memory", FILE_FAULT_MEMORY, "メモリが不足しています！"},
+        {"no memory for its rows", FILE_FAULT_PARSE, "メモリが不足しています！"},
     };
     for (const auto& c : cases) {
-        if (c.memoryFault) {
+        if (c.fault >= 0) {
             ASSERT_TRUE(WriteFileBytes(path, "データタイプ\r\nスキル01\r\nNo.\r\n1\r\n2\r\n3\r\n"));
         }
-        const FileFaultHook old = SetFileFaultHook(c.memoryFault ? NoMemory : nullptr);
+        g_nNoMemoryStep = c.fault;
+        const FileFaultHook old = SetFileFaultHook(c.fault >= 0 ? NoMemory : nullptr);
         m_pBoxes->Reset();
         m_pBoxes->Queue(IDYES);
         m_pBoxes->Queue(IDYES);
