@@ -56,7 +56,8 @@ void CTRL_EDITSTR_CLASS::ShowText(const std::string& text, int whole) {
     m_bBusy = 1;
     ::SetWindowTextA(m_hWnd, shown.c_str());
     m_bBusy = 0;
-    m_strPrev = shown;
+    // Lines of the previous text keep their length: a stored text's, not one the program sets.
+    m_strPrev = whole ? shown : std::string();
     m_nPrevStart = m_nPrevEnd = 0;
     m_bSetup = 1;
     CheckLimits();
@@ -115,7 +116,7 @@ void CTRL_EDITSTR_CLASS::CheckLimits() {
     m_nPrevStart = shown.selStart;
     m_nPrevEnd = shown.selEnd;
     if (!m_bSetup) {
-        // Once edited, a long stored text keeps its new size as its limits, down to the declared ones.
+        // Once edited, a long stored text keeps its new size and lines as its limits, down to the declared ones.
         m_bEdited = 1;
         SetLimits(FitEditLimits(shown.text, m_Declared));
     }

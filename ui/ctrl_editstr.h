@@ -4,7 +4,8 @@
 // the character flag, as the game counts characters ("#P" codes count one).
 // The limits hold for typing only: a stored text beyond them (another tool's,
 // an older version's) is shown whole and stays byte for byte until the user
-// edits it; an edit may then shorten it, never lengthen it.
+// edits it; an edit may then shorten it, never lengthen it. That holds line
+// by line: one long stored line lets no other line grow past the limit.
 #pragma once
 
 #include <string>

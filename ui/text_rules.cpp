@@ -1,5 +1,6 @@
 #include "ui/text_rules.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/paths.h"
@@ -37,6 +38,69 @@ void ShiftSel(int& sel, size_t at, long delta) {
 size_t LineEnd(const std::string& text, size_t from) {
     size_t end = text.find("\r\n", from);
     return end == std::string::npos ? text.size() : end;
+}
+
+std::vector<size_t> LineStarts(const std::string& text) {
+    std::vector<size_t> starts(1, 0);
+    for (size_t end = LineEnd(text, 0); end < text.size(); end = LineEnd(text, end + 2)) starts.push_back(end + 2);
+    return starts;
+}
+
+size_t LineOf(const std::vector<size_t>& starts, size_t pos) {
+    return static_cast<size_t>(std::upper_bound(starts.begin(), starts.end(), pos) - starts.begin()) - 1;
+}
+
+int MeasureLine(const std::string& text, const std::vector<size_t>& starts, size_t line, int countChars) {
+    return Measure(text, starts[line], LineEnd(text, starts[line]), countChars);
+}
+
+// The start of the character that holds byte `pos` of a line starting at `from`.
+size_t CharStart(const std::string& text, size_t from, size_t pos) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.c_str());
+    size_t i = from;
+    while (i < pos) {
+        size_t next = i + (IsPair(p + i) ? 2 : 1);
+        if (next > pos) return i;
+        i = next;
+    }
+    return pos;
+}
+
+// How long each line of `typed` may be. A line typed anew keeps to `lineLen`;
+// one holding part of an over-long line of `previous` (a stored text) may be
+// as long as that line less what of it went to other lines. So a stored line
+// stays whole until edited and then may shrink but never grow, and a long
+// line opens no other.
+std::vector<int> LineAllowances(const std::string& typed, const std::string& previous, int lineLen, int countChars) {
+    const std::vector<size_t> ts = LineStarts(typed), ps = LineStarts(previous);
+    // The change is what lies between the common head and the common tail.
+    const size_t common = std::min(typed.size(), previous.size());
+    size_t p = 0;
+    while (p < common && typed[p] == previous[p]) ++p;
+    size_t s = 0;
+    while (s < common - p && typed[typed.size() - 1 - s] == previous[previous.size() - 1 - s]) ++s;
+    p = std::min(CharStart(previous, ps[LineOf(ps, p)], p), CharStart(typed, ts[LineOf(ts, p)], p));
+    size_t prevEnd = previous.size() - s, typedEnd = typed.size() - s;
+    if (CharStart(previous, ps[LineOf(ps, prevEnd)], prevEnd) < prevEnd) ++prevEnd, ++typedEnd;
+    const size_t a = LineOf(ps, p), b = LineOf(ps, prevEnd), last = LineOf(ts, typedEnd);
+
+    std::vector<int> allow(ts.size(), lineLen);
+    for (size_t k = 0; k < ts.size(); ++k)
+        if (k < a || k > last) allow[k] = std::max(lineLen, MeasureLine(typed, ts, k, countChars));
+    const int lengthA = MeasureLine(previous, ps, a, countChars), lengthB = MeasureLine(previous, ps, b, countChars);
+    if (last == a) {
+        allow[a] = std::max(lineLen, std::max(lengthA, lengthB));
+    } else if (a == b) {
+        // A break typed into one line: its head stays above, its tail goes below.
+        const int head = Measure(previous, ps[a], p, countChars);
+        const int tail = Measure(previous, prevEnd, LineEnd(previous, prevEnd), countChars);
+        allow[a] = std::max(lineLen, lengthA - tail);
+        allow[last] = std::max(lineLen, lengthA - head);
+    } else {
+        allow[a] = std::max(lineLen, lengthA);
+        allow[last] = std::max(lineLen, lengthB);
+    }
+    return allow;
 }
 
 }  // namespace
@@ -101,6 +165,8 @@ EDIT_TEXT CheckEditLimits(const EDIT_TEXT& typed, const EDIT_TEXT& previous, con
     std::string& t = out.text;
 
     if (limits.lineLen > 0 || limits.maxLines > 0) {
+        const std::vector<int> allow =
+            limits.lineLen > 0 ? LineAllowances(t, previous.text, limits.lineLen, countChars) : std::vector<int>();
         const bool joined = backspaceHeld && typed.selStart == typed.selEnd && t.size() + 2 == previous.text.size() &&
                             CountTextLines(t) < CountTextLines(previous.text);
         if (joined) {
@@ -110,22 +176,28 @@ EDIT_TEXT CheckEditLimits(const EDIT_TEXT& typed, const EDIT_TEXT& previous, con
             from = from == std::string::npos ? 0 : from + 1;
             size_t to = t.find_first_of("\r\n", caret);
             if (to == std::string::npos) to = t.size();
-            if (limits.lineLen > 0 && Measure(t, from, to, countChars) >= limits.lineLen) return previous;
+            if (limits.lineLen > 0 && Measure(t, from, to, countChars) >= allow[LineOf(LineStarts(t), from)])
+                return previous;
         } else if (limits.lineLen > 0) {
             size_t pos = 0;
+            size_t k = 0;       // the line of `t` as it came
+            bool rest = false;  // the line is the rest of one broken above: typed anew
             for (int line = 0; line < limits.maxLines || limits.maxLines <= 0; ++line) {
                 size_t end = LineEnd(t, pos);
-                if (Measure(t, pos, end, countChars) > limits.lineLen) {
+                const int allowed = rest || k >= allow.size() ? limits.lineLen : allow[k];
+                rest = false;
+                if (Measure(t, pos, end, countChars) > allowed) {
                     std::vector<size_t> cuts = CharBoundaries(t, pos, end);
                     size_t cut = pos;
                     for (size_t c : cuts)
-                        if (Measure(t, pos, c, countChars) <= limits.lineLen) cut = c;
+                        if (Measure(t, pos, c, countChars) <= allowed) cut = c;
                     if (countChars) {
                         // The rest continues on a new line; the caret after it moves along.
                         t.insert(cut, "\r\n");
                         ShiftSel(out.selStart, cut, 2);
                         ShiftSel(out.selEnd, cut, 2);
                         end = cut;
+                        rest = true;
                     } else {
                         t.erase(cut, end - cut);
                         ShiftSel(out.selStart, cut, -static_cast<long>(end - cut));
@@ -135,6 +207,7 @@ EDIT_TEXT CheckEditLimits(const EDIT_TEXT& typed, const EDIT_TEXT& previous, con
                 }
                 if (end >= t.size()) break;
                 pos = end + 2;
+                if (!rest) ++k;
             }
         }
         if (limits.maxLines > 0 && CountTextLines(t) > limits.maxLines) {
@@ -165,15 +238,6 @@ EDIT_LIMITS FitEditLimits(const std::string& text, const EDIT_LIMITS& limits) {
     // The text keeps one byte less than its buffer (2 x maxBytes - 1 when counting characters).
     const int needed = limits.countChars ? (bytes + 1) / 2 + 1 : bytes + 1;
     if (fit.maxBytes < needed) fit.maxBytes = needed;
-    if (limits.lineLen > 0) {
-        for (size_t pos = 0;;) {
-            const size_t end = LineEnd(text, pos);
-            const int length = Measure(text, pos, end, limits.countChars);
-            if (fit.lineLen < length) fit.lineLen = length;
-            if (end >= text.size()) break;
-            pos = end + 2;
-        }
-    }
     const int lines = CountTextLines(text);
     if (limits.maxLines > 0 && fit.maxLines < lines) fit.maxLines = lines;
     return fit;

@@ -43,15 +43,19 @@ struct EDIT_TEXT {
 
 // The text and selection the edit shows after the user (or, with `setup`,
 // the program) changed it to `typed`; `previous` is the last text accepted.
-// A change that leaves more lines than allowed, or a Backspace that joins two
-// lines into one too long, gives `previous` back; during set-up surplus
-// lines are cut instead.
+// Each line keeps to the line length, except that a line of `previous`
+// beyond it (a stored one) stays whole until edited and then may shrink but
+// never grow; other lines keep the limit. A change that leaves more lines
+// than allowed, or a Backspace that joins two lines into one too long, gives
+// `previous` back; during set-up surplus lines are cut instead.
 EDIT_TEXT CheckEditLimits(const EDIT_TEXT& typed, const EDIT_TEXT& previous, const EDIT_LIMITS& limits, int setup,
                           int backspaceHeld);
 
-// The limits under which `text` (as the edit holds it) passes whole: each of
-// `limits` raised where the text goes beyond it, never lowered. A stored text
-// is shown under these; what the user types then shrinks them back.
+// The limits under which `text` (as the edit holds it) passes whole: the
+// read buffer and the number of lines raised where the text goes beyond
+// them, never lowered; the line length stays, as each line is held to its
+// own (CheckEditLimits). A stored text is shown under these; what the user
+// types then shrinks them back.
 EDIT_LIMITS FitEditLimits(const std::string& text, const EDIT_LIMITS& limits);
 
 // Edit positions: some edits count a double-byte character as one position,

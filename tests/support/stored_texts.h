@@ -47,22 +47,35 @@ inline std::vector<CTRL_EDITSTR_CLASS*> StringEdits(DLG_CLASS* dlg) {
 
 // Checks every string edit of an open dialog against its bound text: it shows
 // the text whole, and with `typeAtEnd` a character typed after it changes
-// neither what it shows nor, once the dialog stores, the text. What failed,
-// one line per edit; `count` gets the number of string edits.
+// neither what it shows nor, once the dialog stores, the text, and in a
+// multi-line edit a line typed over keeps to the line length.
+// What failed, one line per edit; `count` gets the number of string edits.
 inline std::vector<std::string> StoredTextFaults(DLG_CLASS* dlg, bool typeAtEnd, size_t* count) {
     std::vector<std::string> faults;
     const std::vector<CTRL_EDITSTR_CLASS*> edits = StringEdits(dlg);
     if (count) *count = edits.size();
     for (CTRL_EDITSTR_CLASS* e : edits) {
         if (!e->m_pValue) continue;
-        const std::string want =
-            e->m_Desc.option[0] & CTRL_EDITSTR_CLASS::LINE_FEEDS ? ToEditText(*e->m_pValue) : *e->m_pValue;
+        const std::string value = *e->m_pValue;
+        const std::string want = e->m_Desc.option[0] & CTRL_EDITSTR_CLASS::LINE_FEEDS ? ToEditText(value) : value;
         const std::string id = std::to_string(e->m_wId);
         if (text_fit::TextOf(e->m_hWnd) != want) faults.push_back(id + " shows " + text_fit::TextOf(e->m_hWnd));
         if (!typeAtEnd) continue;
         SendMessageA(e->m_hWnd, EM_SETSEL, 100000, 100000);
         SendMessageA(e->m_hWnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("X"));
         if (text_fit::TextOf(e->m_hWnd) != want) faults.push_back(id + " grew to " + text_fit::TextOf(e->m_hWnd));
+        if (!(GetWindowLongA(e->m_hWnd, GWL_STYLE) & ES_MULTILINE)) continue;
+        // Typed over the end of the last line a key at a time: once shortened,
+        // the line keeps to the edit's own limit, however long the others.
+        const int lineLen = e->m_Desc.lineLen ? e->m_Desc.lineLen : CTRL_EDITSTR_CLASS::DEFAULT_LINE_LEN;
+        const int last = static_cast<int>(SendMessageA(e->m_hWnd, EM_GETLINECOUNT, 0, 0)) - 1;
+        SendMessageA(e->m_hWnd, EM_SETSEL, SendMessageA(e->m_hWnd, EM_LINEINDEX, last, 0), 100000);
+        for (int i = 0; i <= lineLen; ++i) SendMessageA(e->m_hWnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("X"));
+        const std::string line = text_fit::TextOf(e->m_hWnd).substr(want.rfind('\n') + 1);
+        if ((e->m_Desc.countChars ? CountTextChars(line.c_str()) : static_cast<int>(line.size())) > lineLen)
+            faults.push_back(id + " took a line of " + line);
+        *e->m_pValue = value;  // shown again as stored: a page may have stored what was typed
+        e->ValueToCtrl();
     }
     return faults;
 }

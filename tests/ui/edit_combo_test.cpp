@@ -7,6 +7,7 @@
 
 #include "tests/ui/dialog_fixture.h"
 #include "tests/ui/test_dialogs.h"
+#include "tests/ui/ui_driver.h"
 #include "ui/text_rules.h"
 #include "ui/wnd.h"
 #include "ui/wnd_list.h"
@@ -92,7 +93,8 @@ TEST_F(StringEdit, ARefreshShowsTheNewRecordWhole) {
 // A stored text beyond the limits (another tool's, an older version's) is
 // shown whole and kept byte for byte until the user edits it; typing keeps
 // to the limits, so an edit may shorten the text but never lengthen it, and
-// once it is within the limits it keeps to them.
+// once it is within the limits it keeps to them. Line by line: a long stored
+// line lets no other line, nor one typed below it, past the limit.
 TEST_F(StringEdit, AStoredTextBeyondItsLimitsIsShownWholeAndKeptUntilEdited) {
     std::string kan9;
     for (int i = 0; i < 9; ++i) kan9 += kKan;
@@ -104,6 +106,7 @@ TEST_F(StringEdit, AStoredTextBeyondItsLimitsIsShownWholeAndKeptUntilEdited) {
         std::string stored;
         int from, to;  // the selection typed over; -1: nothing typed
         std::string typed, typedAtEnd, shown, result;
+        std::string keys = "";  // then pressed on the keyboard one by one ("\r": Return)
     } cases[] = {
         {IDC_NAME, s20, -1, -1, "", "", s20, s20},
         {IDC_NAME, s20, 100, 100, "X", "", s20, s20},
@@ -114,6 +117,10 @@ TEST_F(StringEdit, AStoredTextBeyondItsLimitsIsShownWholeAndKeptUntilEdited) {
         {IDC_TEXT, lines, 11, 11, "X", "", shownLines, lines},  // a wrap would make a fifth line
         {IDC_TEXT, lines, 0, 1, "", "", shownLines.substr(1), lines.substr(1)},
         {IDC_TEXT, "a\r\nb", -1, -1, "", "", "a\r\nb", "a\r\nb"},  // not "a\nb": untouched is byte for byte
+        {IDC_TEXT, "abcdefghijk\n1", 14, 14, "", "", "abcdefghijk\r\n1xxxxxxx\r\nxxx", "abcdefghijk\n1xxxxxxx\nxxx",
+         "XXXXXXXXXX"},
+        {IDC_TEXT, "abcdefghijk", 11, 11, "", "", "abcdefghijk\r\nxxxxxxxx\r\nxx", "abcdefghijk\nxxxxxxxx\nxx",
+         "\rXXXXXXXXXX"},
     };
     for (const auto& c : cases) {
         WND_LIST_CLASS reg;
@@ -125,10 +132,18 @@ TEST_F(StringEdit, AStoredTextBeyondItsLimitsIsShownWholeAndKeptUntilEdited) {
             dlg,
             [&](TEST_DLG& d) {
                 opened = d.Text(c.id);
+                if (!c.keys.empty()) {
+                    // Keys go to the edit with the focus in the window in front.
+                    ShowWindow(d.m_hWnd, SW_SHOW);
+                    SetForegroundWindow(d.m_hWnd);
+                    SetFocus(GetDlgItem(d.m_hWnd, c.id));
+                }
                 if (c.from >= 0) {
                     d.Select(c.id, c.from, c.to);
                     d.Replace(c.id, c.typed.c_str());
                 }
+                for (char key : c.keys) TypeKeys({static_cast<WORD>(key)});
+                PumpMessages(&reg);
                 if (!c.typedAtEnd.empty()) {
                     d.Select(c.id, 100, 100);
                     d.Replace(c.id, c.typedAtEnd.c_str());

@@ -442,8 +442,9 @@ TEST(FrameTimer, FpsCountsTheFramesOfTheLastSecond) {
     EXPECT_EQ(1, CountFps(1));
 }
 
-// A stored text raises each limit it passes, just so far that set-up keeps
-// it whole; limits it keeps to stay as declared.
+// A stored text raises the buffer and the line count it passes, just so far
+// that set-up keeps it whole; the line length stays, as the lines it shows
+// keep their own.
 TEST(EditLimits, AStoredTextRaisesTheLimitsItPasses) {
     std::string kan13;
     for (int i = 0; i < 13; ++i) kan13 += kKan;
@@ -452,10 +453,10 @@ TEST(EditLimits, AStoredTextRaisesTheLimitsItPasses) {
         EDIT_LIMITS declared, fit;
     } cases[] = {
         {"short", {9, 1024, 32, 0}, {9, 1024, 32, 0}},
-        {"0123456789ab", {9, 1024, 32, 0}, {13, 1024, 32, 0}},              // the read buffer
-        {"0123456789ab", {4096, 8, 1, 0}, {4096, 12, 1, 0}},                // the line, in bytes
-        {kan13, {13, 12, 1, 1}, {14, 13, 1, 1}},                            // characters, and half the bytes
-        {"abcdefghijk\r\n1\r\n2\r\n3", {4096, 8, 3, 1}, {4096, 11, 4, 1}},  // the longest line, the lines
+        {"0123456789ab", {9, 1024, 32, 0}, {13, 1024, 32, 0}},             // the read buffer
+        {"0123456789ab", {4096, 8, 1, 0}, {4096, 8, 1, 0}},                // the line, in bytes
+        {kan13, {13, 12, 1, 1}, {14, 12, 1, 1}},                           // half the bytes
+        {"abcdefghijk\r\n1\r\n2\r\n3", {4096, 8, 3, 1}, {4096, 8, 4, 1}},  // the lines
         {"", {9, 1024, 32, 0}, {9, 1024, 32, 0}},
     };
     for (const auto& c : cases) {
@@ -463,8 +464,23 @@ TEST(EditLimits, AStoredTextRaisesTheLimitsItPasses) {
         EXPECT_EQ((std::vector<int>{c.fit.maxBytes, c.fit.lineLen, c.fit.maxLines, c.fit.countChars}),
                   (std::vector<int>{fit.maxBytes, fit.lineLen, fit.maxLines, fit.countChars}))
             << c.text;
-        EXPECT_EQ(c.text, CheckEditLimits(Typed(c.text, 0), Typed("", 0), fit, 1, 0).text) << "set-up keeps it whole";
+        EXPECT_EQ(c.text, CheckEditLimits(Typed(c.text, 0), Typed(c.text, 0), fit, 1, 0).text)
+            << "set-up keeps it whole";
     }
+}
+
+// Each line keeps its own length (8 here): a long stored line opens no other
+// line; split by a typed break, each part may keep only its stored length.
+TEST(EditLimits, ALongStoredLineOpensNoOtherLine) {
+    const struct {
+        const char *previous, *typed, *kept;
+    } cases[] = {
+        {"abcdefghijk\r\n1", "abcdefghijk\r\n1XXXXXXXX", "abcdefghijk\r\n1XXXXXXX\r\nX"},
+        {"abcdefghijk", "aXXXXXXXXXX\r\nbcdefghijk", "aXXXXXXX\r\nXXX\r\nbcdefghijk"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.kept, CheckEditLimits(Typed(c.typed, 0), Typed(c.previous, 0), {4096, 8, 4, 1}, 0, 0).text)
+            << c.typed;
 }
 
 struct NamedRec {
