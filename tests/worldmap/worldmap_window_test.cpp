@@ -122,6 +122,10 @@ TEST_F(WorldMapTest, PopUpCommandsActOnTheRightClickedCell) {
     // Placing on an occupied cell replaces what stood there.
     PopupCommand(4, 1, CM_WM_EVENT_PASTE);
     EXPECT_EQ(2u, g_WorldMap.Events.size());
+    // A right click of the mouse opens the menu; its last item deletes there.
+    EXPECT_TRUE(RightClick(4, 1, {VK_UP, VK_RETURN})) << "the menu opened";
+    EXPECT_EQ(nullptr, g_WorldMap.FindAt(4, 1));
+    EXPECT_EQ(1u, g_WorldMap.Events.size());
 }
 
 TEST_F(WorldMapTest, SettingsCancelLeavesTheMapAndOkResizesIt) {
