@@ -76,6 +76,7 @@ TEST_F(WorldMapTest, BeyondANarrowMapNothingIsPaintedPickedOrPlaced) {
 
     // A right drag from inside the map to beyond it: the brush holds nothing there.
     Stroke(WM_RBUTTONDOWN, {{3, 1}, {7, 2}});
+    EXPECT_EQ(0, World()->IsRightClicked()) << "the pick's release is no right click once the layer changes";
     EXPECT_EQ(5, g_WorldEditState.BrushW);
     EXPECT_EQ(2, g_WorldEditState.BrushH);
     EXPECT_EQ(-1, g_WorldEditState.SelIndex);
