@@ -124,7 +124,8 @@ LRESULT DLG_MAIN::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         HWND focus = GetFocus();
         if (focus && (focus == m_HScroll.m_hWnd || focus == m_VScroll.m_hWnd)) SetFocus(m_MapView.Window());
     }
-    if (g_StageEditState.Layer == LAYER_EVENT && IsCurrentPage()) ShowEventPopup();
+    // Asked on every layer: a release left unasked would open the menu once the layer changes.
+    if (IsCurrentPage() && g_StageEditState.Layer == LAYER_EVENT) ShowEventPopup();
     switch (msg) {
     case WM_DESTROY: {
         StoreWindowPlace(hwnd, &g_EditConfig.MainWnd);

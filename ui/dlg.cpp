@@ -263,6 +263,8 @@ int DLG_CLASS::OnInitDialog(WPARAM, LPARAM) {
     if (!m_Hook.Attach(m_hWnd, m_bModeless, 0)) ErrorBoxPrintf("KeyboardHookに失敗!");
     UpdateMouseState(0, MOUSE_ALL);
     m_PrevMouse = m_Mouse;
+    // A release before the window opened is no click of its own.
+    m_bRightReleaseDue = 0;
     if (!m_Mouse.rHeld) m_bRightGate = 1;
     if (m_rcInitClient.right) SetClientSize(m_rcInitClient.right, m_rcInitClient.bottom);
     return 0;

@@ -427,7 +427,10 @@ int WND_CLASS::UpdateMouseState(int force, int parts) {
     // The real screen point: the list hit test and the popup menu use it.
     m_CursorPos = pt;
     HWND active = GetActiveWindow();
-    if (active && (active == m_hWnd || active == m_hOwner)) ReadMouseButtons(&m_Mouse, parts);
+    if (active && (active == m_hWnd || active == m_hOwner)) {
+        ReadMouseButtons(&m_Mouse, parts);
+        if (parts & MOUSE_RELEASED) m_bRightReleaseDue |= m_Mouse.rReleased;
+    }
     return 1;
 }
 
@@ -442,19 +445,22 @@ int WND_CLASS::UpdateMouseStateFrom(UINT msg, WPARAM wParam, LPARAM lParam) {
     ClientToScreen(m_hWnd, &pt);
     m_CursorPos = pt;
     HWND active = GetActiveWindow();
-    if (active && (active == m_hWnd || active == m_hOwner))
+    if (active && (active == m_hWnd || active == m_hOwner)) {
         TakeMouseButtons(&m_Mouse, MOUSE_ALL, (wParam & MK_LBUTTON) != 0, (wParam & MK_RBUTTON) != 0);
+        m_bRightReleaseDue |= m_Mouse.rReleased;
+    }
     return 1;
 }
 
 int WND_CLASS::IsCurrentPage() {
+    const int released = std::exchange(m_bRightReleaseDue, 0);
     // Not before the window's initialisation has finished.
     if (!m_bCreated || !m_hWnd) return 0;
     if (!m_bRightGate) {
         if (!m_Mouse.rHeld) m_bRightGate = 1;
         return 0;
     }
-    if (m_Mouse.lHeld || !m_Mouse.rReleased) return 0;
+    if (m_Mouse.lHeld || !released) return 0;
     HWND active = GetActiveWindow();
     int current;
     if (m_nMode == WND_MODE_PAGE)

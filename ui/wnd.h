@@ -169,6 +169,9 @@ public:
     // The same for the message being handled: a mouse message gives the
     // point and the buttons itself.
     int UpdateMouseStateFrom(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The right-click gate: 1 once for each release of the right button that
+    // came since the last call, the left button up, this window (or this
+    // page of its active sheet) active.
     int IsCurrentPage();
     int IsRightClicked() { return IsCurrentPage(); }
     BOOL CheckCommand(WPARAM) { return TRUE; }
@@ -202,6 +205,10 @@ public:
     POINT m_CursorPos = {0, 0};  // screen position of the cursor at the last update
     MOUSE_STATE m_PrevMouse;
     int m_bRightGate = 0;
+    // A release that an update saw, kept for the gate: the message whose
+    // update sees it (the cursor's, before a button's own) need not be the
+    // one after which, or the idle step at which, the window asks.
+    int m_bRightReleaseDue = 0;
     RECT m_rcInitClient = {0, 0, 0, 0};
     RECT m_rcClient = {0, 0, 0, 0};
     SIZE m_MinClient = {0, 0};

@@ -122,16 +122,20 @@ int DLG_WORLDEVENT_SET::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (pagesChanged) RefreshCtrlsExcept(0, &m_PageList);
     if (m_bCreated && IsWindowOpen()) {
         if (id != IDC_WES_STAGE_NO) UpdateEnable();
-        if (GetChangedCtrlId(wParam)) {
-            // The row follows the stage number while it is typed.
-            for (CTRL_CLASS* c : m_CtrlList)
-                if (c->m_nKind != CTRL_KIND_LIST) c->CtrlToValue();
-            m_PageList.StoreCurrentRecord();
-        }
+        // The row follows the stage number while it is typed.
+        if (GetChangedCtrlId(wParam)) StoreEditedCtrls();
     }
     RedrawList();
     if (pagesChanged) OnPaint();
     return 1;
+}
+
+// A value the user left alone stays as the page came with it, also where
+// its control shows only the nearest one of its range.
+void DLG_WORLDEVENT_SET::StoreEditedCtrls() {
+    for (CTRL_CLASS* c : m_CtrlList)
+        if (c->m_nKind != CTRL_KIND_LIST && c->m_bEdited) c->CtrlToValue();
+    m_PageList.StoreCurrentRecord();
 }
 
 void DLG_WORLDEVENT_SET::EnableItems(const WORD* ids, int count, int flag) {
@@ -156,6 +160,7 @@ void DLG_WORLDEVENT_SET::UpdateEnable() {
     case WEVENT_WALL:
         // A road or a wall has no stage number; its other stage fields stay.
         m_Edits[0].ShowValue(0);
+        m_Edits[0].m_bEdited = 1;
         EnableItems(kStageItems, sizeof(kStageItems) / sizeof(kStageItems[0]), 0);
         EnableItems(kVariationItems, 3, 0);
         break;
@@ -184,9 +189,7 @@ void DLG_WORLDEVENT_SET::BrowseStage() {
     if (!SelectOpenFile(m_hWnd, path, sizeof(path), "data\\stg", "ステージファイルの選択", kFilter, "stg2")) return;
     if (!MakeRelativePath(path)) return;
     SetPathText(FindCtrl(m_Strs, IDC_WES_STAGE_FILE), path);
-    for (CTRL_CLASS* c : m_CtrlList)
-        if (c->m_nKind != CTRL_KIND_LIST) c->CtrlToValue();
-    m_PageList.StoreCurrentRecord();
+    StoreEditedCtrls();
     RedrawList();
 }
 

@@ -43,6 +43,8 @@ protected:
 private:
     void Commit();
     void BrowseStage();
+    // The controls the user edited into the current page, and the page into its row.
+    void StoreEditedCtrls();
     void RenameVariable(WORD comboId, WORD buttonId);
     void EnableItems(const WORD* ids, int count, int flag);
     CTRL_COMBO_CLASS<int>* Combo(WORD id) { return FindCtrl(m_Combos, id); }

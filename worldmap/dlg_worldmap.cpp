@@ -119,7 +119,10 @@ LRESULT DLG_WORLDMAP::MsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP: OnMouse(msg, lParam); break;
+    case WM_RBUTTONUP:
+        OnMouse(msg, lParam);
+        PopupOnRightClick();
+        break;
     case WM_DRAWITEM:
         if (wParam == IDC_WORLD_VIEW) OnPaint();
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);

@@ -51,7 +51,7 @@ public:
     // first brought to its nearest pixel. The cell may lie beyond the map.
     void SetCursorFromView(int x, int y);
     // What the event pop-up acts on: the cell, the event standing there and
-    // the items enabled for them. The menu itself is shown by the idle step.
+    // the items enabled for them. The menu itself opens on a right click.
     void PreparePopup(int x, int y);
     HMENU Popup() const;
 
@@ -80,6 +80,7 @@ private:
     void Pen(UINT msg);
     void Rectangle(UINT msg);
     void ShowPopup();
+    void PopupOnRightClick();
     void DragOutside();
     void DrawEvents(cDib* dib);
     void DrawCursor(cDib* dib);

@@ -32,7 +32,7 @@ bool IsPopupCommand(WORD id) {
 void DLG_WORLDMAP::OnIdle() {
     if (!m_bCreated || !m_hWnd) return;
     UpdateMouseState(1, MOUSE_ALL);
-    if (g_WorldEditState.Layer == WLAYER_EVENT && IsRightClicked()) ShowPopup();
+    PopupOnRightClick();
     const bool outside = m_Mouse.x < 0 || m_Mouse.y < 0 || m_Mouse.x >= ViewW() || m_Mouse.y >= ViewH();
     if (outside && g_WorldEditState.Dragging) DragOutside();
 }
@@ -123,6 +123,14 @@ void DLG_WORLDMAP::PreparePopup(int x, int y) {
     const bool inside = g_WorldMap.Inside(x, y);
     EnableMenuItem(popup, CM_WM_EVENT_PASTE, inside && st.ClipboardFull ? on : off);
     EnableMenuItem(popup, CM_WM_EVENT_NEW, inside ? on : off);
+}
+
+// Asked at the idle step and after each mouse message: the idle step runs
+// before the release's own message is handled, and waits for the next one.
+// Asked on either layer, so that a release on the chip layer is not taken
+// for a click once the layer changes.
+void DLG_WORLDMAP::PopupOnRightClick() {
+    if (IsRightClicked() && g_WorldEditState.Layer == WLAYER_EVENT) ShowPopup();
 }
 
 void DLG_WORLDMAP::ShowPopup() {

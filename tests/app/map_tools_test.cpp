@@ -59,6 +59,7 @@ TEST_F(MapTools, TheLineAndTheRectangleApplyWhatTheyPreviewed) {
     Mouse(WM_RBUTTONDOWN, 2, 1, MK_RBUTTON);  // the two chips become the selection
     Mouse(WM_RBUTTONUP, 3, 1);
     ASSERT_EQ(2, g_StageEditState.SelW);
+    EXPECT_EQ(0, Stage()->IsCurrentPage()) << "the pick's release is no right click once the layer changes";
     const struct {
         WORD tool;
         int x0, y0, x1, y1;

@@ -205,6 +205,11 @@ TEST(Window, MouseButtonEdgesAndTheRightClickGate) {
     EXPECT_EQ(0, poll(0, 0));
     EXPECT_EQ(0, poll(down, down));
     EXPECT_EQ(0, poll(down, 0)) << "never while the left button is held";
+    EXPECT_EQ(0, poll(0, down));
+    g_nRight = 0;
+    view.UpdateMouseState(1, MOUSE_ALL);  // the cursor's message, before the button's own
+    EXPECT_EQ(1, poll(0, 0)) << "a release that an earlier update saw";
+    EXPECT_EQ(0, poll(0, 0));
     SetButtonReader(old);
     g_nLeft = g_nRight = 0;
     g_pView = nullptr;

@@ -115,10 +115,12 @@ TEST_F(WorldMapTest, PagesKeepTheirLimitsAndThePlacedEventIsEditedInPlace) {
     g_WorldMap.Events.clear();
     cWorldEvent e;
     e.Name = "町";
+    e.Pages[0].StageNo = 5;
     g_WorldMap.PlaceAt(e, 2, 2);
     WorldCommand(CM_WM_LAYER_EVENT);
     size_t pagesAfterDelete = 0, pagesAfterInsert = 0;
     QueueDialogStep([&](HWND dlg) {
+        Choose(dlg, IDC_WES_TYPE, WEVENT_WALL);
         Click(dlg, IDC_WES_DELETE);  // the only page stays
         pagesAfterDelete = Editor()->m_Pages.size();
         Click(dlg, IDC_WES_INSERT);
@@ -133,6 +135,7 @@ TEST_F(WorldMapTest, PagesKeepTheirLimitsAndThePlacedEventIsEditedInPlace) {
     ASSERT_EQ(1u, g_WorldMap.Events.size());
     ASSERT_EQ(3u, g_WorldMap.Events[0].Pages.size());
     EXPECT_EQ(3, g_WorldMap.Events[0].Pages[0].Graphic) << "the inserted page went before the current one";
+    EXPECT_EQ(0, g_WorldMap.Events[0].Pages[2].StageNo) << "a wall's number is the 0 it shows";
 }
 
 TEST_F(WorldMapTest, RenamingACommonVariableIsWrittenAtOnceAndReported) {
@@ -196,6 +199,8 @@ TEST_F(WorldMapTest, PaletteInsertIsUndoneByCancelAndTheAppendRowChoosesNothing)
 // The event's name, stage name and stage file and the settings' background
 // image, stored beyond their limits (20, 30, 260 and 260 bytes): each is
 // shown whole, OK keeps it byte for byte, and typing cannot lengthen it.
+// Numbers beyond their edits' ranges are kept too, also when another field
+// was edited.
 TEST_F(WorldMapTest, TextsBeyondTheirLimitsAreShownWholeAndKept) {
     for (bool typeAtEnd : {false, true}) {
         SCOPED_TRACE(typeAtEnd ? "typed at the end" : "untouched");
@@ -204,12 +209,15 @@ TEST_F(WorldMapTest, TextsBeyondTheirLimitsAreShownWholeAndKept) {
         e.Name = OverLongText(20);
         e.Pages[0].StageName = OverLongText(30);
         e.Pages[0].StageFile = OverLongText(260);
+        e.Pages[0].NeedClearStage = 1500;
+        e.Pages[0].CondValue = -5000000;
         g_WorldMap.PlaceAt(e, 2, 2);
         WorldCommand(CM_WM_LAYER_EVENT);
         std::vector<std::string> faults;
         size_t edits = 0;
         QueueDialogStep([&](HWND dlg) {
             faults = StoredTextFaults(Editor(), typeAtEnd, &edits);
+            if (typeAtEnd) Type(dlg, IDC_WES_STAGE_NO, "7");
             Click(dlg, IDC_WORLD_OK);
         });
         PopupCommand(2, 2, CM_WM_EVENT_EDIT);
@@ -219,6 +227,9 @@ TEST_F(WorldMapTest, TextsBeyondTheirLimitsAreShownWholeAndKept) {
         EXPECT_EQ(e.Name, g_WorldMap.Events[0].Name);
         EXPECT_EQ(e.Pages[0].StageName, g_WorldMap.Events[0].Pages[0].StageName);
         EXPECT_EQ(e.Pages[0].StageFile, g_WorldMap.Events[0].Pages[0].StageFile);
+        EXPECT_EQ(typeAtEnd ? 7 : 0, g_WorldMap.Events[0].Pages[0].StageNo);
+        EXPECT_EQ(1500, g_WorldMap.Events[0].Pages[0].NeedClearStage);
+        EXPECT_EQ(-5000000, g_WorldMap.Events[0].Pages[0].CondValue);
 
         const std::string image = OverLongText(260);
         g_WorldMap.BackImage = image;

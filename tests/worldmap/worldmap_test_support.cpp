@@ -2,9 +2,11 @@
 
 #include <deque>
 
+#include "app/app.h"
 #include "base/editor_settings.h"
 #include "base/paths.h"
 #include "resources/stage_editor_ids.h"
+#include "tests/ui/ui_driver.h"
 #include "worldmap/world_tools.h"
 
 namespace {
@@ -22,6 +24,24 @@ LRESULT CALLBACK AfterInit(int code, WPARAM wParam, LPARAM lParam) {
     }
     return CallNextHookEx(g_hHook, code, wParam, lParam);
 }
+
+// A right click's pop-up: the keys are typed once it waits for input, and
+// the loop ends with it (or after three seconds without it).
+std::vector<WORD> g_MenuKeys;
+DWORD g_dwMenuShownAt = 0;
+
+LRESULT CALLBACK OnMenu(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPRETSTRUCT* msg = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && msg->message == WM_ENTERIDLE && msg->wParam == MSGF_MENU && !g_dwMenuShownAt) {
+        g_dwMenuShownAt = GetTickCount();
+        SetCursorPos(0, 0);  // off the menu, whose row under the pointer would be chosen
+        for (WORD key : g_MenuKeys) TypeKeys({key});
+    }
+    if (code == HC_ACTION && msg->message == WM_EXITMENULOOP) PostQuitMessage(0);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CALLBACK EndLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
 
 void FakeButtons(int* left, int* right) {
     *left = g_bLeft;
@@ -96,15 +116,13 @@ void WorldMapTest::Stroke(UINT down, std::initializer_list<POINT> cells) {
     SetActiveWindow(WorldWnd());
     int& held = down == WM_LBUTTONDOWN ? g_bLeft : g_bRight;
     const UINT up = down == WM_LBUTTONDOWN ? WM_LBUTTONUP : WM_RBUTTONUP;
-    DLG_WORLDMAP* w = World();
     auto send = [&](UINT msg, POINT cell) {
-        const int x = w->m_nDrawX + (cell.x - w->OriginX()) * DLG_WORLDMAP::CELL + 16;
-        const int y = w->m_nDrawY + (cell.y - w->OriginY()) * DLG_WORLDMAP::CELL + 16;
-        POINT screen = {x, y};
+        const POINT client = CellPoint(cell.x, cell.y);
+        POINT screen = client;
         ClientToScreen(WorldWnd(), &screen);
         SetCursorPos(screen.x, screen.y);
         const WPARAM keys = (g_bLeft ? MK_LBUTTON : 0) | (g_bRight ? MK_RBUTTON : 0);
-        SendMessageA(WorldWnd(), msg, keys, MAKELPARAM(x, y));
+        SendMessageA(WorldWnd(), msg, keys, MAKELPARAM(client.x, client.y));
     };
     held = 1;
     const POINT* last = nullptr;
@@ -120,4 +138,36 @@ void WorldMapTest::Stroke(UINT down, std::initializer_list<POINT> cells) {
 void WorldMapTest::PopupCommand(int x, int y, WORD id) {
     World()->PreparePopup(x, y);
     WorldCommand(id);
+}
+
+POINT WorldMapTest::CellPoint(int x, int y) const {
+    return {World()->m_nDrawX + (x - World()->OriginX()) * DLG_WORLDMAP::CELL + 16,
+            World()->m_nDrawY + (y - World()->OriginY()) * DLG_WORLDMAP::CELL + 16};
+}
+
+bool WorldMapTest::RightClick(int x, int y, const std::vector<WORD>& keys) {
+    SetForegroundWindow(WorldWnd());
+    SetActiveWindow(WorldWnd());
+    POINT at = CellPoint(x, y);
+    ClientToScreen(WorldWnd(), &at);
+    SetCursorPos(at.x, at.y);
+    PumpMessages();
+    g_MenuKeys = keys;
+    g_dwMenuShownAt = 0;
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, OnMenu, nullptr, GetCurrentThreadId());
+    const UINT_PTR timer = SetTimer(nullptr, 0, 3000, EndLoop);
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    const DWORD start = GetTickCount();
+    SendInput(2, click, sizeof(INPUT));
+    g_bAppActive = 1;
+    int code = 0;
+    RunMessageLoop(&code);
+    g_bAppActive = 0;
+    KillTimer(nullptr, timer);
+    UnhookWindowsHookEx(hook);
+    // Nothing but the timer wakes the loop: a menu that waited for more input opens late.
+    return g_dwMenuShownAt && g_dwMenuShownAt - start < 1500;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "tests/app/editor_test.h"
 #include "worldmap/dlg_worldmap.h"
@@ -38,6 +39,12 @@ protected:
     void Stroke(UINT down, std::initializer_list<POINT> cells);
     // The pop-up's command on cell (x, y), as the idle step would run it.
     void PopupCommand(int x, int y, WORD id);
+    // The client point at the middle of cell (x, y) of the view.
+    POINT CellPoint(int x, int y) const;
+    // A right click on cell (x, y) through the input queue, handled by the
+    // program's own loop; `keys` are typed into the pop-up once it shows.
+    // Whether it showed at once.
+    bool RightClick(int x, int y, const std::vector<WORD>& keys);
 
     static ScopedBoxes* s_pBoxes;
 };

@@ -77,6 +77,7 @@ TEST_F(WorldMapTest, BeyondANarrowMapNothingIsPaintedPickedOrPlaced) {
 
     // A right drag from inside the map to beyond it: the brush holds nothing there.
     Stroke(WM_RBUTTONDOWN, {{3, 1}, {7, 2}});
+    EXPECT_EQ(0, World()->IsRightClicked()) << "the pick's release is no right click once the layer changes";
     EXPECT_EQ(5, g_WorldEditState.BrushW);
     EXPECT_EQ(2, g_WorldEditState.BrushH);
     EXPECT_EQ(-1, g_WorldEditState.SelIndex);
@@ -123,6 +124,10 @@ TEST_F(WorldMapTest, PopUpCommandsActOnTheRightClickedCell) {
     // Placing on an occupied cell replaces what stood there.
     PopupCommand(4, 1, CM_WM_EVENT_PASTE);
     EXPECT_EQ(2u, g_WorldMap.Events.size());
+    // A right click of the mouse opens the menu; its last item deletes there.
+    EXPECT_TRUE(RightClick(4, 1, {VK_UP, VK_RETURN})) << "the menu opened";
+    EXPECT_EQ(nullptr, g_WorldMap.FindAt(4, 1));
+    EXPECT_EQ(1u, g_WorldMap.Events.size());
 }
 
 TEST_F(WorldMapTest, SettingsCancelLeavesTheMapAndOkResizesIt) {
