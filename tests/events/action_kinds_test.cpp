@@ -25,7 +25,9 @@
 #include "resources/events_ids.h"
 #include "resources/toolkit_ids.h"
 #include "tests/events/event_dialog_support.h"
+#include "tests/support/control_layout.h"
 #include "tests/support/seams.h"
+#include "tests/support/text_fit.h"
 #include "tests/support/updown.h"
 #include "ui/dlg_input.h"
 #include "ui/dlg_selectgraphic.h"
@@ -57,6 +59,21 @@ void Give(DLG_EACT_BASE* d, unsigned short id, int value) {
     case EACT_CTRL_COMBO: Choose(d->m_hWnd, id, value - c->offset); break;
     default: FAIL() << id;
     }
+}
+
+// What of an open action dialog is cut or covered, with its real rows and
+// ranges: controls outside it or over each other, numbers its edits step to
+// and texts at the Japanese font. A rename button "_" is as narrow as its
+// underscore, which shows whole.
+std::vector<std::string> CutOrCovered(HWND dlg) {
+    std::vector<std::string> out = OverlappingControls(dlg);
+    for (auto check : {CutControls, CutNumbers}) {
+        const std::vector<std::string> found = check(dlg);
+        out.insert(out.end(), found.begin(), found.end());
+    }
+    for (HWND item : control_layout::VisibleChildren(dlg))
+        if (text_fit::TextOf(item) != "_") text_fit::Check(dlg, item, &out);
+    return out;
 }
 
 class ActionKindsTest : public ::testing::Test {
@@ -148,7 +165,8 @@ struct KindCase {
 
 }  // namespace
 
-// A new action of every kind, edited as a user would, then OK.
+// A new action of every kind, edited as a user would, then OK. Each dialog
+// opens with nothing cut or covered.
 TEST_F(ActionKindsTest, EveryKindFromNewActionToItsRow) {
     const std::vector<int> kMessage = {3, 0, 0, 0, 0, 1, 1, 0, 30, 0, 1,   0, 1,
                                        0, 0, 0, 0, 1, 0, 0, 0, 0,  0, 255, 1, 100};
@@ -336,6 +354,7 @@ TEST_F(ActionKindsTest, EveryKindFromNewActionToItsRow) {
         int noteShown = -1;
         const int result = Run(act, 1, c.startEvent, [&](DLG_EACT_BASE* d) {
             fresh.assign(d->m_lpAction->Ints.begin(), d->m_lpAction->Ints.end());
+            EXPECT_EQ(std::vector<std::string>{}, CutOrCovered(d->m_hWnd));
             for (const Step& s : c.steps) {
                 if (s.id) Give(d, s.id, s.value);
                 for (unsigned short id : s.on)

@@ -1,7 +1,8 @@
 // What of a dialog does not stand whole on the screen: controls outside its
 // client area, controls over each other (a group box holds its controls and
-// an up-down sits in its edit), and the ends of a stepped edit's range (with
-// the decimals it shows) cut by the room beside its up-down.
+// an up-down sits in its edit), and the ends of a number edit's range (with
+// the decimals it shows) cut by its room: an up-down's buddy, or the edit a
+// trackbar shows its position in.
 #pragma once
 
 #include <windows.h>
@@ -78,24 +79,56 @@ inline std::vector<std::string> OverlappingControls(HWND dlg) {
     return out;
 }
 
+namespace control_layout {
+
+// The edit a trackbar shows its position in: the one beside it on its row.
+inline HWND EditBeside(HWND dlg, HWND bar) {
+    const RECT rb = ScreenRect(bar);
+    HWND best = nullptr;
+    LONG bestGap = rb.bottom - rb.top;  // no farther than the bar is high
+    for (HWND item : VisibleChildren(dlg)) {
+        if (text_fit::ClassOf(item) != "Edit") continue;
+        const RECT re = ScreenRect(item);
+        if (re.bottom <= rb.top || re.top >= rb.bottom) continue;
+        const LONG gap = re.left >= rb.right ? re.left - rb.right : rb.left - re.right;
+        if (gap < 0 || gap > bestGap) continue;
+        best = item;
+        bestGap = gap;
+    }
+    return best;
+}
+
+// Both ends of a range as `edit` shows them, with the decimals it shows now,
+// where they do not fit its room.
+inline void CutEnds(HWND edit, int low, int high, std::vector<std::string>* out) {
+    const std::string shown = text_fit::TextOf(edit);
+    const size_t dot = shown.find('.');
+    const int decimals = dot == std::string::npos ? 0 : static_cast<int>(shown.size() - dot - 1);
+    RECT room;
+    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    text_fit::Measure m(edit);
+    for (int end : {low, high}) {
+        char text[32];
+        std::snprintf(text, sizeof(text), "%.*f", decimals, static_cast<double>(end));
+        if (m.Width(text) > room.right - room.left) out->push_back(Describe("number", edit, room) + " cuts " + text);
+    }
+}
+
+}  // namespace control_layout
+
+// The numbers an up-down steps its edit to, and a trackbar shows beside it.
 inline std::vector<std::string> CutNumbers(HWND dlg) {
     using namespace control_layout;
     std::vector<std::string> out;
-    for (HWND spin : VisibleChildren(dlg)) {
-        HWND edit = BuddyOf(spin);
-        if (!edit) continue;
-        int low = 0, high = 0;
-        SendMessageA(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
-        const std::string shown = text_fit::TextOf(edit);
-        const size_t dot = shown.find('.');
-        const int decimals = dot == std::string::npos ? 0 : static_cast<int>(shown.size() - dot - 1);
-        RECT room;
-        SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-        text_fit::Measure m(edit);
-        for (int end : {low, high}) {
-            char text[32];
-            std::snprintf(text, sizeof(text), "%.*f", decimals, static_cast<double>(end));
-            if (m.Width(text) > room.right - room.left) out.push_back(Describe("number", edit, room) + " cuts " + text);
+    for (HWND item : VisibleChildren(dlg)) {
+        if (HWND edit = BuddyOf(item)) {
+            int low = 0, high = 0;
+            SendMessageA(item, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+            CutEnds(edit, low, high, &out);
+        } else if (text_fit::ClassOf(item) == TRACKBAR_CLASSA) {
+            if (HWND shown = EditBeside(dlg, item))
+                CutEnds(shown, static_cast<int>(SendMessageA(item, TBM_GETRANGEMIN, 0, 0)),
+                        static_cast<int>(SendMessageA(item, TBM_GETRANGEMAX, 0, 0)), &out);
         }
     }
     return out;
