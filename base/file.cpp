@@ -343,6 +343,8 @@ int FileReadAll(const char* path, std::string* bytes, unsigned long long maxByte
 
 FileFaultHook SetFileFaultHook(FileFaultHook hook) { return std::exchange(g_fileFault, hook); }
 
+int FileFaulted(int step) { return Faulted(step); }
+
 HWND g_hWndMain = nullptr;
 
 MessageBoxSink SetMessageBoxSink(MessageBoxSink sink) { return std::exchange(g_messageBoxSink, sink); }

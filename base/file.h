@@ -52,10 +52,13 @@ int FileCreateReplacing(HANDLE* file, const char* path);
 // A full disk for the tests: while the hook answers non-zero for a step, that
 // system call of a save fails (extending or truncating a created file, writing
 // a save's bytes); for FILE_FAULT_MEMORY, a whole-file read finds no memory
-// for the file's bytes, as a process whose memory is spent does.
-enum { FILE_FAULT_EXTEND = 0, FILE_FAULT_WRITE = 1, FILE_FAULT_MEMORY = 2 };
+// for the file's bytes, as a process whose memory is spent does; for
+// FILE_FAULT_LIST_MEMORY, so does every list (of records, numbers or texts)
+// read from a data file, for the count it claims.
+enum { FILE_FAULT_EXTEND = 0, FILE_FAULT_WRITE = 1, FILE_FAULT_MEMORY = 2, FILE_FAULT_LIST_MEMORY = 3 };
 typedef int (*FileFaultHook)(int step);
 FileFaultHook SetFileFaultHook(FileFaultHook hook);  // null: none; returns the old one
+int FileFaulted(int step);                           // 1 while the hook fails `step`
 
 namespace file_detail {
 
