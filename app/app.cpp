@@ -135,7 +135,8 @@ int AppInit() {
     // The settings' own version says nothing of the project's files.
     g_bFileTooNew = 0;
     if (!LoadProject(0)) {
-        if (g_bFileTooNew)
+        // The files were where they belong when one was too new or memory ran out.
+        if (g_bFileTooNew || g_bFileOutOfMemory)
             ErrorBoxPrintf("%s", "プロジェクトのロードに失敗しました！");
         else
             ErrorBoxPrintf(

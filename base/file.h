@@ -53,8 +53,16 @@ int FileCreateReplacing(HANDLE* file, const char* path);
 // system call of a save fails (extending or truncating a created file, writing
 // a save's bytes); for FILE_FAULT_MEMORY, a whole-file read finds no memory
 // for the file's bytes, as a process whose memory is spent does; for
-// FILE_FAULT_PARSE, a reader finds none for what it builds from those bytes.
-enum { FILE_FAULT_EXTEND = 0, FILE_FAULT_WRITE = 1, FILE_FAULT_MEMORY = 2, FILE_FAULT_PARSE = 3 };
+// FILE_FAULT_PARSE, a reader finds none for what it builds from those bytes;
+// for FILE_FAULT_LIST_MEMORY, so does every list (of records, numbers or
+// texts) read from a data file, for the count it claims.
+enum {
+    FILE_FAULT_EXTEND = 0,
+    FILE_FAULT_WRITE = 1,
+    FILE_FAULT_MEMORY = 2,
+    FILE_FAULT_PARSE = 3,
+    FILE_FAULT_LIST_MEMORY = 4,
+};
 typedef int (*FileFaultHook)(int step);
 FileFaultHook SetFileFaultHook(FileFaultHook hook);  // null: none; returns the old one
 // The hook's answer for a step taken above this layer; 0 without a hook.

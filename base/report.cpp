@@ -132,6 +132,8 @@ int ReportLoadFailure(const std::string& path) {
         "%s の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから「data」フォルダへ同名のファイルをコピーして下さい。";
     static const char kTooNew[] =
         "%s の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。";
+    static const char kNoMemory[] = "%s の読み込みに失敗しました！\nメモリが不足しています！";
+    if (g_bFileOutOfMemory) return ReportError(kNoMemory, path.c_str());
     return ReportError(g_bFileTooNew ? kTooNew : kMissing, path.c_str());
 }
 

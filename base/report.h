@@ -25,8 +25,9 @@ int ReportError(const char* format, const char* argument);
 // error box. 1 when it went to the log.
 int ReportOrBox(const char* format, ...) ORR_PRINTF(1, 2);
 int ReportSystemInfo();
-// The load-failure message for `path` (the newer-version one when
-// g_bFileTooNew is set), to the log and in an error box.
+// The load-failure message for `path` (the out-of-memory one when
+// g_bFileOutOfMemory is set, the newer-version one when g_bFileTooNew is),
+// to the log and in an error box.
 int ReportLoadFailure(const std::string& path);
 // The message of a save that failed: "%s の保存に失敗しました！" with the path.
 extern const char kSaveFailedText[];

@@ -5,6 +5,7 @@
 int g_nDataVersion = DATA_VERSION;
 uint32_t g_nFileVersion = 0;
 int g_bFileTooNew = 0;
+int g_bFileOutOfMemory = 0;
 
 namespace serial_detail {
 
@@ -17,7 +18,14 @@ long long ReadCount(HANDLE file, unsigned min_size) {
         FileSetFailed(file);
         return -1;
     }
+    // A record's former state put back after a failed load is no read of a file.
+    if (count != 0 && !g_bRawFields && FileFaulted(FILE_FAULT_LIST_MEMORY)) throw std::bad_alloc();
     return count;
+}
+
+void RanOutOfMemory(HANDLE file) {
+    g_bFileOutOfMemory = 1;
+    FileSetFailed(file);
 }
 
 }  // namespace serial_detail
@@ -50,9 +58,11 @@ namespace {
 
 // Writes or reads every field of `record` exactly, bypassing Load and Save.
 void RawFields(cSerial& record, int op, HANDLE file) {
-    serial_detail::g_bRawFields = 1;
+    struct Raw {
+        Raw() { serial_detail::g_bRawFields = 1; }
+        ~Raw() { serial_detail::g_bRawFields = 0; }
+    } raw;
     record.Serial(op, nullptr, file, g_nDataVersion);
-    serial_detail::g_bRawFields = 0;
 }
 
 }  // namespace
@@ -68,11 +78,20 @@ int cSerial::LoadFrom(HANDLE file) {
         return 0;
     }
     RawFields(*this, SERIAL_WRITE, before);
-    Load(file);
+    // The lists catch what fails to allocate within them; this catches the
+    // rest: the record's own texts, lists and migrations.
+    try {
+        Load(file);
+    } catch (const std::bad_alloc&) {
+        serial_detail::RanOutOfMemory(file);
+    }
     const int ok = CloseDataFile(file);
     if (!ok) {
         FileSeekBegin(before);
-        RawFields(*this, SERIAL_READ, before);
+        try {
+            RawFields(*this, SERIAL_READ, before);
+        } catch (const std::bad_alloc&) {
+        }
     }
     FileClose(&before);
     return ok;
@@ -92,11 +111,16 @@ HANDLE OpenDataFile(const char* path) {
     std::strncpy(name, path && *path ? path : "err", MAX_PATH - 1);
     name[MAX_PATH - 1] = '\0';
     std::string bytes;
-    if (!FileReadAll(name, &bytes)) return kNoFile;
+    int failure = FILE_READ_UNREADABLE;
+    if (!FileReadAll(name, &bytes, ~0ull, &failure)) {
+        g_bFileOutOfMemory = failure == FILE_READ_NO_MEMORY;
+        return kNoFile;
+    }
     return OpenDataBytes(std::move(bytes));
 }
 
 HANDLE OpenDataBytes(std::string bytes) {
+    g_bFileOutOfMemory = 0;
     if (bytes.size() < 4) return kNoFile;  // not even a version word
     std::memcpy(&g_nFileVersion, bytes.data(), 4);
     if (g_nFileVersion > static_cast<uint32_t>(g_nDataVersion)) {

@@ -28,6 +28,9 @@ enum { DATA_VERSION = 270 };
 extern int g_nDataVersion;       // 270, set by start-up before any file is opened
 extern uint32_t g_nFileVersion;  // version word of the data file opened last
 extern int g_bFileTooNew;        // 1 when the last open refused a newer file
+// 1 when memory ran out while the data file opened last was read (its bytes,
+// or the records they hold); every open clears it.
+extern int g_bFileOutOfMemory;
 
 class cSerial {
 public:
@@ -46,8 +49,9 @@ public:
     int Compare(const cSerial& other) const;  // 1 equal, 0 at the first difference
     int FixUp();                              // removes carriage returns
     // 1 loaded; 0 when the file is missing, refused (newer version; see
-    // g_bFileTooNew), cut short or holds an impossible length or count. On 0
-    // the record is as it was before the call.
+    // g_bFileTooNew), cut short, holds an impossible length or count, or when
+    // memory ran out reading it (g_bFileOutOfMemory). On 0 the record is as it
+    // was before the call.
     int LoadFile(const char* path);
     int LoadFile(const std::string& path) { return LoadFile(path.c_str()); }
     // The same from a data file already opened (OpenDataFile, OpenDataBytes),
@@ -197,7 +201,10 @@ template <class T>
 constexpr bool kStoredInOnePiece<T, std::void_t<decltype(&T::ReadStored), decltype(&T::WriteStored)>> = true;
 // Reads the count of a vector whose elements take at least `min_size` bytes;
 // a count the rest of the file cannot hold fails the file and gives -1.
+// (The memory fault of the tests throws here, as the vector's allocation would.)
 long long ReadCount(HANDLE file, unsigned min_size);
+// The file failed because memory ran out while it was read.
+void RanOutOfMemory(HANDLE file);
 
 // Room for the `count` records a list is about to read from `file`, taken at
 // once, so that a long list is never moved as it grows. A record may take
@@ -220,27 +227,39 @@ void ReserveFor(VECTOR_CLASS<T>& list, long long count, HANDLE file) {
 // default-constructed records. 0 when the file failed. The elements are T
 // itself, so that every record's Load or Serial is called directly, without
 // a dispatch per record.
+//
+// A damaged count may claim more records than the process can hold (the
+// bytes left bound it only at one a record): the list grows until memory runs
+// out. Whatever fails to allocate while the list is read, its records' texts,
+// numbers, inner lists and migrations included, fails the file here, at the
+// innermost list, and frees what was read.
 template <class T>
 int ReadRecordVector(VECTOR_CLASS<T>& list, HANDLE file) {
     list.clear();
-    const long long count = serial_detail::ReadCount(file, 1);
-    if (count < 0) return 0;
-    if (count == 0) return 1;  // the usual empty vector: not even a blank record
-    const T blank{};
-    serial_detail::ReserveFor(list, count, file);
     const bool raw = serial_detail::g_bRawFields;
     const int version = raw ? g_nDataVersion : static_cast<int>(g_nFileVersion);
-    for (long long i = 0; i < count; ++i) {
-        list.push_back(blank);
-        if constexpr (serial_detail::kStoredInOnePiece<T>) {
-            if (!list.back().ReadStored(file)) return 0;
-            continue;
+    try {
+        const long long count = serial_detail::ReadCount(file, 1);
+        if (count < 0) return 0;
+        if (count == 0) return 1;  // the usual empty vector: not even a blank record
+        const T blank{};
+        serial_detail::ReserveFor(list, count, file);
+        for (long long i = 0; i < count; ++i) {
+            list.push_back(blank);
+            if constexpr (serial_detail::kStoredInOnePiece<T>) {
+                if (!list.back().ReadStored(file)) return 0;
+                continue;
+            }
+            if (serial_detail::kOwnLoad<T> && !raw)
+                list.back().T::Load(file);
+            else
+                list.back().T::Serial(SERIAL_READ, nullptr, file, version);
+            if (FileFailed(file)) return 0;
         }
-        if (serial_detail::kOwnLoad<T> && !raw)
-            list.back().T::Load(file);
-        else
-            list.back().T::Serial(SERIAL_READ, nullptr, file, version);
-        if (FileFailed(file)) return 0;
+    } catch (const std::bad_alloc&) {
+        VECTOR_CLASS<T>().swap(list);
+        serial_detail::RanOutOfMemory(file);
+        return 0;
     }
     return 1;
 }
@@ -324,8 +343,9 @@ int SerialRecordVector(int op, VECTOR_CLASS<T>* field, const VECTOR_CLASS<T>* ot
 }
 
 // A file whose root is a vector of records. The list is replaced only when
-// the whole file was read; 0 otherwise, the list untouched. "From" takes a
-// data file already opened, which it closes.
+// the whole file was read; 0 otherwise (g_bFileOutOfMemory says whether
+// memory ran out), the list untouched. "From" takes a data file already
+// opened, which it closes.
 template <class T>
 int LoadRecordListFrom(VECTOR_CLASS<T>& list, HANDLE file) {
     if (file == kNoFile) return 0;

@@ -112,8 +112,11 @@ void cEventActPlt::SetDefault() {
 
 int LoadEventPalette(VECTOR_CLASS<cEvent>& palette, const char* path) {
     if (LoadRecordList(palette, path)) return 1;
+    // Why the palette's own file failed is what the caller reports.
+    const int outOfMemory = g_bFileOutOfMemory;
     palette.assign(1, cEvent());
     palette[0].Name = "デフォルト";
     LoadRecordList(palette, g_szDefaultEventPalette);
+    g_bFileOutOfMemory = outOfMemory;
     return 0;
 }

@@ -183,7 +183,7 @@ enum { PALETTE_MAX = 999 };
 
 // The event palette as the project opens it: `path`; when that cannot be
 // read, one event "デフォルト" replaced by "data\plt\default.plt" when that
-// file reads. 1 when `path` was read.
+// file reads. 1 when `path` was read; g_bFileOutOfMemory tells of `path`.
 int LoadEventPalette(VECTOR_CLASS<cEvent>& palette, const char* path = g_PathTable.EventPlt);
 // The palette file and the folder of event palettes.
 extern const char* const g_szDefaultEventPalette;  // "data\plt\default.plt"

@@ -260,7 +260,8 @@ int LoadDataFiles(const cProject& project, int keepGoing, void (*afterStep)(cons
         } else {
             const std::string path = ProjectFilePath(file);
             ok = LoadProjectFile(project, file, path);
-            if (!ok && file.Failure == LOAD_STOPS) ReportLoadFailure(path);
+            // Memory that ran out is said even where a failure is no failure.
+            if (!ok && (file.Failure == LOAD_STOPS || g_bFileOutOfMemory)) ReportLoadFailure(path);
         }
         if (!ok && file.Failure == LOAD_STOPS && !keepGoing) return 0;
         if (afterStep) afterStep(file, ok);

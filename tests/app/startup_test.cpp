@@ -23,6 +23,7 @@
 #include "resources/stage_editor_ids.h"
 #include "resources/worldmap_ids.h"
 #include "tests/app/app_test_support.h"
+#include "tests/support/bytes.h"
 #include "worldmap/dlg_worldmap.h"
 
 namespace {
@@ -146,26 +147,38 @@ TEST(Startup, ReadyProjectOpensTheLastStage) {
 }
 
 TEST(Startup, FailedLoadForgetsTheLastStageAndKeepsTheFiles) {
+    enum { MISSING, NEWER, HUGE_COUNT };
     struct Case {
         const char* what;
-        bool tooNew;
+        int damage;
+        const char* first;
         const char* message;
     };
     const Case cases[] = {
-        {"missing file", false,
+        {"missing file", MISSING, kMissingNames,
          "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！"},
-        {"newer file", true, "プロジェクトのロードに失敗しました！"},
+        {"newer file", NEWER,
+         "data\\GValInfo.dat の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。",
+         "プロジェクトのロードに失敗しました！"},
+        // A count that claims every byte left, zeros after it: more templates
+        // than memory holds.
+        {"damaged list", HUGE_COUNT, "data\\MoveAITemplate.dat の読み込みに失敗しました！\nメモリが不足しています！",
+         "プロジェクトのロードに失敗しました！"},
     };
     for (const Case& c : cases) {
         ResetProject();
-        if (c.tooNew)
-            SetFileVersion(g_PathTable.GValInfo, 271);
-        else
-            FileDelete(g_PathTable.GValInfo);
+        if (c.damage == NEWER) SetFileVersion(g_PathTable.GValInfo, 271);
+        if (c.damage == MISSING) FileDelete(g_PathTable.GValInfo);
+        if (c.damage == HUGE_COUNT) {
+            std::string bytes = Bytes().U32(DATA_VERSION).U32((96 << 20) - 8);
+            bytes.resize(96 << 20);
+            ASSERT_TRUE(WriteFileBytes(g_PathTable.MoveAITemplate, bytes));
+        }
         const std::string before = ReadFileBytes(g_PathTable.GValInfo);
         ScopedBoxes boxes;
         EXPECT_EQ(0, AppInit()) << c.what;
         ASSERT_EQ(2u, boxes.Count()) << c.what;
+        EXPECT_EQ(c.first, boxes.Calls()[0].text) << c.what;
         EXPECT_EQ(c.message, boxes.Calls()[1].text) << c.what;
         cEditConfig stored;
         ASSERT_TRUE(stored.LoadFile(g_PathTable.EditConfig));

@@ -103,6 +103,43 @@ TEST_F(ProjectFilesTest, AFailedLoadDoesWhatItsRowSays) {
     }
 }
 
+// Memory that runs out for a row's bytes or its lists fails that row alone,
+// which keeps what it held (the event palette falls back), and is said: also
+// where a failure is no failure.
+TEST_F(ProjectFilesTest, MemoryThatRunsOutFailsTheRowAndIsSaid) {
+    static int s_fault = -1;  // the step that finds no memory
+    const FileFaultHook old = SetFileFaultHook([](int step) -> int { return step == s_fault; });
+    ASSERT_EQ(1, LoadDataFiles(g_Project, 0));
+    for (int fault : {FILE_FAULT_MEMORY, FILE_FAULT_LIST_MEMORY}) {
+        for (const cProjectFile& file : ProjectFiles()) {
+            const std::string path = ProjectFilePath(file);
+            if (!FileExists(path.c_str())) continue;  // the test-play settings
+            ASSERT_EQ(1, SaveProjectFile(g_Project, file, "held.dat"));
+            s_fault = fault;
+            EXPECT_EQ(0, LoadProjectFile(g_Project, file, path)) << file.Path << ", step " << fault;
+            s_fault = -1;
+            EXPECT_EQ(1, g_bFileOutOfMemory) << file.Path << ", step " << fault;
+            ASSERT_EQ(1, SaveProjectFile(g_Project, file, "after.dat"));
+            if (file.Failure != LOAD_FALLS_BACK) {
+                EXPECT_TRUE(ReadFileBytes("held.dat") == ReadFileBytes("after.dat")) << file.Path;
+            }
+        }
+    }
+    // Memory runs out for the event palette's lists (the step after the templates').
+    auto paletteStep = [](const cProjectFile& file, int) {
+        s_fault = IsFile(file, g_PathTable.MoveAITemplate) ? FILE_FAULT_LIST_MEMORY : -1;
+    };
+    FileDelete("data\\plt\\default.plt");
+    ScopedBoxes boxes;
+    EXPECT_EQ(1, LoadDataFiles(g_Project, 0, paletteStep));
+    SetFileFaultHook(old);
+    const std::string noMemory =
+        std::string(g_PathTable.EventPlt) + " の読み込みに失敗しました！\nメモリが不足しています！";
+    EXPECT_EQ(std::vector<std::string>{noMemory}, boxes.Texts());
+    ASSERT_EQ(1u, g_EventPlt.size());
+    EXPECT_EQ("デフォルト", g_EventPlt[0].Name);
+}
+
 // The files taken away one after another, from the last of the load to the
 // first: each time loading stops at the first one missing, with one box that
 // names it, and takes no step after it.
