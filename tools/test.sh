@@ -24,12 +24,13 @@ wine_env
 $("$ROOT/cmake/wine-cpu.sh") wineserver -p10 >/dev/null 2>&1 || true
 
 status=0
+# Every entry has its own time limit; --timeout holds for any that lacks one.
 echo "== tests under Wine"
-ctest --test-dir "$BUILD/win" --output-on-failure -j"$JOBS" ${ORR_CTEST_ARGS:-} || status=1
+ctest --test-dir "$BUILD/win" --output-on-failure --timeout 600 -j"$JOBS" ${ORR_CTEST_ARGS:-} || status=1
 echo "== native tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
-ctest --test-dir "$BUILD/native" --output-on-failure -j"$JOBS" ${ORR_CTEST_ARGS:-} || status=1
+ctest --test-dir "$BUILD/native" --output-on-failure --timeout 600 -j"$JOBS" ${ORR_CTEST_ARGS:-} || status=1
 echo "== short fuzz runs"
-ctest --test-dir "$BUILD/fuzz" --output-on-failure -j"$JOBS" ${ORR_CTEST_ARGS:-} || status=1
+ctest --test-dir "$BUILD/fuzz" --output-on-failure --timeout 600 -j"$JOBS" ${ORR_CTEST_ARGS:-} || status=1
 
 if [ $status -ne 0 ]; then
     echo "== FAILED"
