@@ -20,7 +20,10 @@ trap stop_xvfb EXIT
 wine_env
 # One Wine server for the whole run instead of one per test program, on the
 # programs' processor; it ends by itself ten seconds after its last program
-# (other runs may share it).
+# (other runs may share it). A session begun without a display could not
+# serve the tests' windows: it is let end first.
+. "$ROOT/cmake/wine-session.sh"
+wine_session_wait
 $("$ROOT/cmake/wine-cpu.sh") wineserver -p10 >/dev/null 2>&1 || true
 
 status=0
