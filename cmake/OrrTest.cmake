@@ -3,10 +3,9 @@
 #
 # Every entry has a time limit, so that a program that hangs fails instead of
 # holding the run: a few times its run in a full run on a loaded machine
-# (three helpers' runs at once on eight cores), and no less than a minute,
-# which a Wine start under such load may take a good part of. The programs
-# under Wine that take longer than a few seconds are named here; the native
-# ones run within two.
+# (several full runs at once), and no less than a minute, which a Wine start
+# under such load may take a good part of. The programs under Wine that take
+# longer than a few seconds are named here; the native ones run within two.
 set(ORR_WINE_TEST_TIMEOUTS
   test_model 120  test_sample 120  test_events 120  test_database_media 120
   test_ui 180  test_database_units 180  test_database_skills 180

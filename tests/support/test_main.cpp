@@ -4,6 +4,7 @@
 // debugger takes the program and may wait for a click that never comes.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 
 #ifdef _WIN32
