@@ -178,7 +178,13 @@ int CreateMainWindows() {
     HWND wnd = CreateWindowExA(0, g_szAppClass, g_szAppTitle, 0, 9999, 9999, size.right - size.left,
                                size.bottom - size.top, nullptr, nullptr, g_hInstance, nullptr);
     if (!wnd) {
-        MemoryShortageExit();
+        // Told as a shortage only when it is one: a frame refused for want of
+        // a display (Wine's session held by another) comes with no error code.
+        const DWORD error = GetLastError();
+        if (error == ERROR_NOT_ENOUGH_MEMORY || error == ERROR_OUTOFMEMORY)
+            MemoryShortageExit();
+        else
+            ReportError("メインウィンドウを作成できませんでした！（エラー %s）", std::to_string(error).c_str());
         return 0;
     }
     g_hWndMain = wnd;

@@ -31,4 +31,12 @@ TEST(Foundation, WindowOnTheDisplay) {
     EXPECT_STREQ("表示テスト", text);
     DestroyWindow(wnd);
 }
+
+// Run only by the ctest entries that check that a crash ends its test program
+// at once, as a failure naming the exception.
+TEST(Foundation, DISABLED_CrashesOnPurpose) {
+    auto* page = static_cast<volatile int*>(VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_NOACCESS));
+    ASSERT_NE(nullptr, page);
+    *page = 1;
+}
 #endif

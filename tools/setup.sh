@@ -171,7 +171,7 @@ build_deps() {
 
 # Settings of the prefix; bump the stamp when they change so that existing
 # prefixes take them.
-PREFIX_STAMP=7
+PREFIX_STAMP=8
 prefix_settings() {
     local reg="$CACHE/prefix.reg"
     mkdir -p "$CACHE"
@@ -180,7 +180,9 @@ prefix_settings() {
     # time it is hidden or closed, where a user's desktop takes a fraction of
     # a second: every program of the prefix (the editor and every test) leaves
     # its windows unmanaged. The Japanese fonts the dialogs ask for are mapped
-    # to the IPA fonts.
+    # to the IPA fonts. A program that crashes ends at once, its reason and
+    # backtrace printed by Wine's debugger: the debugger's own dialog would
+    # hold it, and a test run with it, until someone clicked.
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n"Managed"="N"\r\n\r\n'
@@ -188,6 +190,7 @@ prefix_settings() {
         printf '"ＭＳ ゴシック"="IPAGothic"\r\n"ＭＳ Ｐゴシック"="IPAPGothic"\r\n'
         printf '"MS Gothic"="IPAGothic"\r\n"MS PGothic"="IPAPGothic"\r\n"MS UI Gothic"="IPAPGothic"\r\n'
         printf '"ＭＳ 明朝"="IPAGothic"\r\n"ＭＳ Ｐ明朝"="IPAPGothic"\r\n\r\n'
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n\r\n'
     } | iconv -f UTF-8 -t UTF-16 >"$reg"
     wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
     # Debian's Wine looks for its own fonts outside the folder fonts-wine puts

@@ -20,16 +20,20 @@ trap stop_xvfb EXIT
 wine_env
 # One Wine server for the whole run instead of one per test program, on the
 # programs' processor; it ends by itself ten seconds after its last program
-# (other runs may share it).
+# (other runs may share it). A session begun without a display could not
+# serve the tests' windows: it is let end first.
+. "$ROOT/cmake/wine-session.sh"
+wine_session_wait
 $("$ROOT/cmake/wine-cpu.sh") wineserver -p10 >/dev/null 2>&1 || true
 
 status=0
+# Every entry has its own time limit; --timeout holds for any that lacks one.
 echo "== tests under Wine"
-ctest --test-dir "$BUILD/win" --output-on-failure -j"$JOBS" ${ORR_CTEST_ARGS:-} || status=1
+ctest --test-dir "$BUILD/win" --output-on-failure --timeout 600 -j"$JOBS" ${ORR_CTEST_ARGS:-} || status=1
 echo "== native tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
-ctest --test-dir "$BUILD/native" --output-on-failure -j"$JOBS" ${ORR_CTEST_ARGS:-} || status=1
+ctest --test-dir "$BUILD/native" --output-on-failure --timeout 600 -j"$JOBS" ${ORR_CTEST_ARGS:-} || status=1
 echo "== short fuzz runs"
-ctest --test-dir "$BUILD/fuzz" --output-on-failure -j"$JOBS" ${ORR_CTEST_ARGS:-} || status=1
+ctest --test-dir "$BUILD/fuzz" --output-on-failure --timeout 600 -j"$JOBS" ${ORR_CTEST_ARGS:-} || status=1
 
 if [ $status -ne 0 ]; then
     echo "== FAILED"

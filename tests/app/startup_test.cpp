@@ -375,6 +375,18 @@ TEST(Startup, StartingWhereNoProjectCanBeSaysWhy) {
     RegisterMainWindowClass(GetModuleHandleA(nullptr));
 }
 
+// Refused for another reason than memory (here its class is missing), the
+// frame is not told as a memory shortage.
+TEST(Startup, AFrameThatCannotBeMadeSaysSoWithItsErrorCode) {
+    ScopedBoxes boxes;
+    UnregisterClassA(g_szAppClass, GetModuleHandleA(nullptr));
+    EXPECT_EQ(0, CreateMainWindows());
+    RegisterMainWindowClass(GetModuleHandleA(nullptr));
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ(0u, boxes.Calls()[0].text.rfind("メインウィンドウを作成できませんでした！（エラー 14", 0))
+        << "the class's error, 1407 or 1411";
+}
+
 TEST(Startup, SecondCopyIsAskedFor) {
     const std::string name = "OrrindaleTest_" + std::to_string(GetCurrentProcessId());
     {

@@ -1,5 +1,5 @@
 // BenchAnimPreview: how steadily the idle routine drives the animation
-// previews. Writes the sample project into a scratch folder, starts the
+// previews. Writes the sample project into a new temporary folder, starts the
 // editor there (on the display in $DISPLAY, under Wine), opens the database
 // sheet on the character-animation page and then the effect-animation page,
 // and runs the main loop's own steps (the waiting messages, then the idle
@@ -14,6 +14,7 @@
 
 #include "base/report.h"
 #include "tools/bench/media_pages_data.h"
+#include "tools/bench/scratch_folder.h"
 
 namespace {
 
@@ -23,7 +24,11 @@ double Ms(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
-int CountBox(HWND, const char*, const char*, unsigned) { return IDOK; }
+// A box is answered at once; its text tells why a start failed.
+int PrintBox(HWND, const char* text, const char*, unsigned) {
+    std::printf("message: %s\n", text);
+    return IDOK;
+}
 
 // The main loop's steps on `tab` for `seconds`; the figures printed. 0 when
 // the page is missing.
@@ -71,10 +76,16 @@ int Measure(PROP_DATABASE* sheet, int tab, const char* what, double seconds) {
 int main() {
     char home[MAX_PATH];
     GetCurrentFolder(home, sizeof(home));
-    const std::string root = std::string(home) + "\\bench_anim_preview";
-    SetMessageBoxSink(CountBox);
+    const std::string root = MakeScratchFolder("bench_anim_preview");
+    if (root.empty()) {
+        std::printf("cannot make a temporary folder\n");
+        return 1;
+    }
+    SetMessageBoxSink(PrintBox);
     if (!media_pages::StartEditor(root)) {
         std::printf("the editor did not start\n");
+        SetCurrentDirectoryA(home);
+        FolderDelete(nullptr, root.c_str());
         return 1;
     }
     PROP_DATABASE* sheet = media_pages::OpenSheet(PROP_DATABASE::TAB_CHARA_ANIM);

@@ -1,5 +1,5 @@
 // BenchLists: the database sheet's record lists at their largest. Writes the
-// sample project into a scratch folder, opens the sheet on it (on the
+// sample project into a new temporary folder, opens the sheet on it (on the
 // display in $DISPLAY, under Wine) and times, on the land page and on the
 // party-variable page, a list of 999 rows filled, selected and drawn; the
 // data count set to 999 through the "ﾃﾞｰﾀ数" button (the number box answered
@@ -24,6 +24,7 @@
 #include "resources/database_ids.h"
 #include "resources/toolkit_ids.h"
 #include "tools/bench/bench_gui.h"
+#include "tools/bench/scratch_folder.h"
 #include "tools/sample/sample_project.h"
 #include "ui/dlg_input.h"
 #include "ui/wnd_list.h"
@@ -69,8 +70,12 @@ struct cFigures {
 int main() {
     char home[MAX_PATH];
     GetCurrentFolder(home, sizeof(home));
-    const std::string root = std::string(home) + "\\bench_lists_project";
-    if (!(WriteSampleDefaults(root) && WriteSampleData(root))) return 1;
+    const std::string root = MakeScratchFolder("bench_lists");
+    if (root.empty() || !(WriteSampleDefaults(root) && WriteSampleData(root))) {
+        std::printf("cannot write the sample project into a new temporary folder\n");
+        if (!root.empty()) FolderDelete(nullptr, root.c_str());
+        return 1;
+    }
     SetCurrentDirectoryA(root.c_str());
     ReportOpen((root + "\\Report_Editor.txt").c_str());
     SetMessageBoxSink(PrintedBox);
@@ -82,7 +87,10 @@ int main() {
         return 1;
     }
     PROP_DATABASE* sheet = new PROP_DATABASE(1, nullptr, &g_WndList, &sheet, nullptr);
-    if (!sheet->CreatePages(g_DatabaseTabs)) return 1;
+    if (!sheet->CreatePages(g_DatabaseTabs)) {
+        std::printf("the database sheet did not open\n");
+        return 1;
+    }
     std::printf("%-50s %8s %8s %6s\n", "milliseconds, until drawn", "median", "max", "runs");
     {
         // The number box by itself, opened and answered at once.
@@ -107,7 +115,10 @@ int main() {
         SendMessageA(sheet->m_hWnd, PSM_SETCURSEL, p.tab, 0);
         Pump();
         auto* page = dynamic_cast<DLG_DBLIST_PAGE*>(sheet->Page(p.tab));
-        if (!page || !page->m_hWnd) return 1;
+        if (!page || !page->m_hWnd) {
+            std::printf("%s: the page did not open\n", p.name);
+            return 1;
+        }
         CTRL_LIST_BASE& list = page->List();
         // Until the messages are handled and the list stands drawn.
         const auto drawn = [&list](std::chrono::steady_clock::time_point start) {

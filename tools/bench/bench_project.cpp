@@ -1,11 +1,12 @@
 // BenchProject [--size N] [folder [keep]]: writes a large synthetic project
-// into the folder, relative to the current one or absolute ("bench_project"
-// when none is given), checks that it holds every file, then loads and saves
-// every data file in the order of the project's file table, and prints for
-// each step of the project load the milliseconds and MB/s of the load and of
-// the save beside one plain read of the same bytes. The exit code is 1 when
-// anything could not be written or read back, 2 for arguments it does not
-// take.
+// into a new folder, relative to the current one or absolute (a new temporary
+// folder when none is given; a folder that is there already is refused, as only
+// what the benchmark made is removed), checks that it holds every file, then
+// loads and saves every data file in the order of the project's file table, and
+// prints for each step of the project load the milliseconds and MB/s of the
+// load and of the save beside one plain read of the same bytes. The exit code
+// is 1 when anything could not be written or read back, 2 for arguments it does
+// not take.
 //
 // The project at its full size, 16 (the default): 16 skill lists of 999
 // skills, 999 classes, allies and enemies, 100 stages of 64 x 64 with enemies
@@ -36,6 +37,7 @@
 #include "model/project_files.h"
 #include "model/stage.h"
 #include "model/worldmap.h"
+#include "tools/bench/scratch_folder.h"
 
 namespace {
 
@@ -285,16 +287,19 @@ int main(int argc, char** argv) {
         return 2;
     }
     s_nStages = Scaled(100);
-    const std::string folder = args.empty() ? "bench_project" : args[0];
+    const std::string folder = args.empty() ? MakeScratchFolder("bench_project") : args[0];
     // "keep" leaves the project for the start-up benchmark.
     const bool keep = args.size() == 2;
     char home[MAX_PATH], full[MAX_PATH];
     // The folder as given, relative to the current one or absolute.
-    if (!GetCurrentFolder(home, sizeof(home)) || !GetFullPath(folder.c_str(), full, sizeof(full))) {
-        std::printf("cannot resolve %s\n", folder.c_str());
+    if (folder.empty() || !GetCurrentFolder(home, sizeof(home)) || !GetFullPath(folder.c_str(), full, sizeof(full))) {
+        std::printf("cannot resolve %s\n", folder.empty() ? "a new temporary folder" : folder.c_str());
         return 1;
     }
-    FolderDelete(nullptr, full);
+    if (!args.empty() && (FolderExists(full) || FileExists(full))) {
+        std::printf("%s is there already: give a new folder\n", full);
+        return 1;
+    }
     // Paths are relative to the project folder, as in the editor.
     if (!FolderCreate(full) || !EnterFolder(full)) {
         std::printf("cannot create %s\n", full);

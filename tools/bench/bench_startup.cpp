@@ -1,11 +1,12 @@
 // BenchStartup [folder]: start-up to the first painted stage editor, in
 // milliseconds, split into loading the data files, loading the images and
 // creating the windows (main frame, stage editor, first paint of the map).
-// Without a folder it writes the sample project and measures that; a given
-// folder, relative to the current one or absolute (such as the one
-// "BenchProject <folder> keep" leaves), gets the sample images and opens its
-// first stage when it has none of its own. The exit code is 1 when the
-// project did not load cleanly or the stage editor did not open.
+// Without a folder it writes the sample project into a new temporary folder,
+// measures that and removes the folder again; a given folder, relative to the
+// current one or absolute (such as the one "BenchProject <folder> keep"
+// leaves), gets the sample images and opens its first stage when it has none of
+// its own. The exit code is 1 when the project did not load cleanly or the
+// stage editor did not open.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -29,6 +30,7 @@
 #include "model/stage.h"
 #include "resources/stage_editor_ids.h"
 #include "tools/bench/bench_gui.h"
+#include "tools/bench/scratch_folder.h"
 #include "tools/sample/sample_images.h"
 #include "tools/sample/sample_project.h"
 #include "ui/wnd_list.h"
@@ -111,10 +113,19 @@ int main(int argc, char** argv) {
         std::printf("cannot resolve %s\n", argv[1]);
         return 1;
     }
-    const std::string root = sample ? std::string(home) + "\\bench_startup_sample" : std::string(given);
-    if (sample && !(WriteSampleDefaults(root) && WriteSampleData(root))) return 1;
+    const std::string root = sample ? MakeScratchFolder("bench_startup") : std::string(given);
+    if (root.empty()) {
+        std::printf("cannot make a temporary folder\n");
+        return 1;
+    }
+    if (sample && !(WriteSampleDefaults(root) && WriteSampleData(root))) {
+        std::printf("cannot write the sample project into %s\n", root.c_str());
+        FolderDelete(nullptr, root.c_str());
+        return 1;
+    }
     if (!Prepare(root)) {
         std::printf("cannot prepare %s\n", root.c_str());
+        if (sample) FolderDelete(nullptr, root.c_str());
         return 1;
     }
     SetCurrentDirectoryA(root.c_str());

@@ -1,10 +1,10 @@
 // BenchTools: the stage editor's fill and pen on a 64 x 64 map, through the
-// mouse messages the user's hand sends, each timed with the repaint of the
-// map view, the status bar and the chip palette that follows it, and the
-// parts of a click timed alone. Writes the sample
-// project into a scratch folder, starts the editor there (on the display in
-// $DISPLAY, under Wine) and prints milliseconds: the fill of the whole map at
-// one click, and each mouse move of a pen stroke dragged across the view.
+// mouse messages the user's hand sends, each timed with the repaint of the map
+// view, the status bar and the chip palette that follows it, and the parts of a
+// click timed alone. Writes the sample project into a new temporary folder,
+// starts the editor there (on the display in $DISPLAY, under Wine) and prints
+// milliseconds: the fill of the whole map at one click, and each mouse move of
+// a pen stroke dragged across the view.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -23,13 +23,12 @@
 #include "model/stage.h"
 #include "resources/stage_editor_ids.h"
 #include "tools/bench/bench_gui.h"
+#include "tools/bench/scratch_folder.h"
 #include "tools/sample/sample_project.h"
 
 namespace {
 
 enum { RUNS = 20, MAP = 64 };
-
-int CountBox(HWND, const char*, const char*, unsigned) { return IDOK; }
 
 // A mouse message at the middle of a cell of the view.
 void Mouse(UINT msg, int x, int y, WPARAM keys) {
@@ -54,16 +53,22 @@ struct cFigures {
 int main() {
     char home[MAX_PATH];
     GetCurrentFolder(home, sizeof(home));
-    const std::string root = std::string(home) + "\\bench_tools_project";
-    if (!(WriteSampleDefaults(root) && WriteSampleData(root))) return 1;
+    const std::string root = MakeScratchFolder("bench_tools");
+    if (root.empty() || !(WriteSampleDefaults(root) && WriteSampleData(root))) {
+        std::printf("cannot write the sample project into a new temporary folder\n");
+        if (!root.empty()) FolderDelete(nullptr, root.c_str());
+        return 1;
+    }
     SetCurrentDirectoryA(root.c_str());
     ReportOpen((root + "\\Report_Editor.txt").c_str());
-    SetMessageBoxSink(CountBox);
+    SetMessageBoxSink(PrintedBox);
     DLG_CLASS::SetScrollBarIds(IDC_MAP_HSCROLL, IDC_MAP_VSCROLL);
     g_hInstance = GetModuleHandleA(nullptr);
     RegisterMainWindowClass(g_hInstance);
     if (!AppInit() || !g_lpStageWnd) {
         std::printf("the editor did not start\n");
+        SetCurrentDirectoryA(home);
+        FolderDelete(nullptr, root.c_str());
         return 1;
     }
     DispatchWaitingMessages();

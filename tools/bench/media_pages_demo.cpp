@@ -1,9 +1,10 @@
-// MediaPagesDemo <tab> [frame|text]: writes the sample project into a scratch
-// folder, starts the editor there with media records filled in and opens the
-// database sheet on one of its media tabs (7 to 14), whose preview then runs
-// until the program is closed: a picture of each page for a screenshot
-// (tools/screenshot.sh). "frame" opens the animation page's frame dialog,
-// "text" the help page's text dialog.
+// MediaPagesDemo <tab> [frame|text]: writes the sample project into a new
+// temporary folder (removed when the program is closed), starts the editor
+// there with media records filled in and opens the database sheet on one of
+// its media tabs (7 to 14), whose preview then runs until the program is
+// closed: a picture of each page for a screenshot (tools/screenshot.sh).
+// "frame" opens the animation page's frame dialog, "text" the help page's
+// text dialog.
 #include <cstdlib>
 #include <cstring>
 
@@ -11,6 +12,7 @@
 #include "database/media/dlg_db_effectanim.h"
 #include "database/media/dlg_db_help.h"
 #include "tools/bench/media_pages_data.h"
+#include "tools/bench/scratch_folder.h"
 
 namespace {
 
@@ -44,9 +46,14 @@ int main(int argc, char** argv) {
     g_What = argc > 2 ? argv[2] : "";
     char home[MAX_PATH];
     GetCurrentFolder(home, sizeof(home));
-    if (!media_pages::StartEditor(std::string(home) + "\\media_pages_demo")) return 1;
-    PROP_DATABASE* sheet = media_pages::OpenSheet(g_nTab);
-    if (!sheet) return 1;
+    const std::string root = MakeScratchFolder("media_pages_demo");
+    if (root.empty()) return 1;
+    PROP_DATABASE* sheet = media_pages::StartEditor(root) ? media_pages::OpenSheet(g_nTab) : nullptr;
+    if (!sheet) {
+        SetCurrentDirectoryA(home);
+        FolderDelete(nullptr, root.c_str());
+        return 1;
+    }
     DLG_DBPAGE* page = sheet->Page(g_nTab);
     // The background in colour shows its preview; elsewhere the first record.
     media_pages::ChooseRow(sheet, g_nTab, g_nTab == kBackTab ? 1 : 0);
@@ -54,5 +61,7 @@ int main(int argc, char** argv) {
     int code = 0;
     RunMessageLoop(&code);
     AppExit();
+    SetCurrentDirectoryA(home);
+    FolderDelete(nullptr, root.c_str());
     return code;
 }

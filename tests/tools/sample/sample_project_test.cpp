@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/support/seams.h"
+#include "tools/bench/scratch_folder.h"
 
 namespace {
 
@@ -87,6 +88,19 @@ TEST(SampleProject, ASecondRunKeepsEveryEditAndWritesOnlyWhatIsMissing) {
             EXPECT_TRUE(sample.Read(f.name) == kEdited) << f.name;
     }
     EXPECT_TRUE(sample.Read("default\\database\\Skill.dat") == skills);
+}
+
+// The benchmarks' projects go where nothing was: a second folder of the same
+// name leaves the first, and what it holds, alone.
+TEST(SampleProject, BenchmarksWriteOnlyIntoAFolderNewToThem) {
+    const std::string first = MakeScratchFolder("bench_startup");
+    ASSERT_TRUE(!first.empty() && WriteFileBytes((first + "\\kept.txt").c_str(), kEdited));
+    const std::string second = MakeScratchFolder("bench_startup");
+    EXPECT_TRUE(FolderExists(second.c_str()));
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(ReadFileBytes((first + "\\kept.txt").c_str()) == kEdited);
+    FolderDelete(nullptr, first.c_str());
+    FolderDelete(nullptr, second.c_str());
 }
 
 }  // namespace
