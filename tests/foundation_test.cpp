@@ -2,6 +2,7 @@
 // program and in the platform it runs on.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #ifdef _WIN32
 #include <windows.h>
@@ -30,6 +31,8 @@ TEST(Foundation, WindowOnTheDisplay) {
     GetWindowTextA(wnd, text, sizeof(text));
     EXPECT_STREQ("表示テスト", text);
     DestroyWindow(wnd);
+    // The desktop's size, for the check that a session begun without a display lends none of its own.
+    std::printf("screen %dx%d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 }
 
 // Run only by the ctest entries that check that a crash ends its test program
