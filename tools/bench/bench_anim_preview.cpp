@@ -74,9 +74,8 @@ int Measure(PROP_DATABASE* sheet, int tab, const char* what, double seconds) {
 }  // namespace
 
 int main() {
-    char home[MAX_PATH];
-    GetCurrentFolder(home, sizeof(home));
-    const std::string root = MakeScratchFolder("bench_anim_preview");
+    const cScratchFolder scratch("bench_anim_preview");
+    const std::string& root = scratch.Path();
     if (root.empty()) {
         std::printf("cannot make a temporary folder\n");
         return 1;
@@ -84,8 +83,6 @@ int main() {
     SetMessageBoxSink(PrintBox);
     if (!media_pages::StartEditor(root)) {
         std::printf("the editor did not start\n");
-        SetCurrentDirectoryA(home);
-        FolderDelete(nullptr, root.c_str());
         return 1;
     }
     PROP_DATABASE* sheet = media_pages::OpenSheet(PROP_DATABASE::TAB_CHARA_ANIM);
@@ -99,7 +96,5 @@ int main() {
     DestroyWindow(g_hWndMain);
     DispatchWaitingMessages();
     AppExit();
-    SetCurrentDirectoryA(home);
-    FolderDelete(nullptr, root.c_str());
     return ok ? 0 : 1;
 }

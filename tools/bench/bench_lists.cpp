@@ -68,12 +68,10 @@ struct cFigures {
 }  // namespace
 
 int main() {
-    char home[MAX_PATH];
-    GetCurrentFolder(home, sizeof(home));
-    const std::string root = MakeScratchFolder("bench_lists");
+    const cScratchFolder scratch("bench_lists");
+    const std::string& root = scratch.Path();
     if (root.empty() || !(WriteSampleDefaults(root) && WriteSampleData(root))) {
         std::printf("cannot write the sample project into a new temporary folder\n");
-        if (!root.empty()) FolderDelete(nullptr, root.c_str());
         return 1;
     }
     SetCurrentDirectoryA(root.c_str());
@@ -179,8 +177,6 @@ int main() {
     PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
     Pump();
     delete sheet;
-    SetCurrentDirectoryA(home);
-    FolderDelete(nullptr, root.c_str());
     if (wrong) std::printf("%d lists not as asked\n", wrong);
     return wrong ? 1 : 0;
 }

@@ -23,8 +23,6 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <unistd.h>
 #endif
 
 #include "base/paths.h"
@@ -243,18 +241,6 @@ std::vector<cStep> LoadOrder() {
                          return ok;
                      }});
     return steps;
-}
-
-// The current folder becomes `path` (absolute); 0 when it cannot.
-int EnterFolder(const std::string& path) {
-#ifdef _WIN32
-    return SetCurrentDirectoryA(path.c_str()) != FALSE;
-#else
-    std::string system = path;
-    for (char& c : system)
-        if (c == '\\') c = '/';
-    return chdir(system.c_str()) == 0;
-#endif
 }
 
 // Every file of the table and every stage stands in `folder`, where the

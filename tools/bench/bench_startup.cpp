@@ -105,27 +105,25 @@ void StopOnce() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    char home[MAX_PATH], given[MAX_PATH];
-    GetCurrentFolder(home, sizeof(home));
+    char given[MAX_PATH];
     const bool sample = argc < 2;
     // The folder as given, relative to the current one or absolute.
     if (!sample && !GetFullPath(argv[1], given, sizeof(given))) {
         std::printf("cannot resolve %s\n", argv[1]);
         return 1;
     }
-    const std::string root = sample ? MakeScratchFolder("bench_startup") : std::string(given);
+    const cScratchFolder scratch(sample ? "bench_startup" : nullptr);
+    const std::string root = sample ? scratch.Path() : std::string(given);
     if (root.empty()) {
         std::printf("cannot make a temporary folder\n");
         return 1;
     }
     if (sample && !(WriteSampleDefaults(root) && WriteSampleData(root))) {
         std::printf("cannot write the sample project into %s\n", root.c_str());
-        FolderDelete(nullptr, root.c_str());
         return 1;
     }
     if (!Prepare(root)) {
         std::printf("cannot prepare %s\n", root.c_str());
-        if (sample) FolderDelete(nullptr, root.c_str());
         return 1;
     }
     SetCurrentDirectoryA(root.c_str());
@@ -163,7 +161,5 @@ int main(int argc, char** argv) {
                 best.Total());
     if (g_nBoxes) std::printf("%d message boxes: the project did not load cleanly\n", g_nBoxes);
     if (closed) std::printf("%d of %d runs did not open the stage editor on a stage\n", closed, RUNS);
-    SetCurrentDirectoryA(home);
-    if (sample) FolderDelete(nullptr, root.c_str());
     return g_nBoxes || closed ? 1 : 0;
 }

@@ -51,12 +51,10 @@ struct cFigures {
 }  // namespace
 
 int main() {
-    char home[MAX_PATH];
-    GetCurrentFolder(home, sizeof(home));
-    const std::string root = MakeScratchFolder("bench_tools");
+    const cScratchFolder scratch("bench_tools");
+    const std::string& root = scratch.Path();
     if (root.empty() || !(WriteSampleDefaults(root) && WriteSampleData(root))) {
         std::printf("cannot write the sample project into a new temporary folder\n");
-        if (!root.empty()) FolderDelete(nullptr, root.c_str());
         return 1;
     }
     SetCurrentDirectoryA(root.c_str());
@@ -67,8 +65,6 @@ int main() {
     RegisterMainWindowClass(g_hInstance);
     if (!AppInit() || !g_lpStageWnd) {
         std::printf("the editor did not start\n");
-        SetCurrentDirectoryA(home);
-        FolderDelete(nullptr, root.c_str());
         return 1;
     }
     DispatchWaitingMessages();
@@ -164,7 +160,5 @@ int main() {
     DestroyWindow(g_hWndMain);
     DispatchWaitingMessages();
     AppExit();
-    SetCurrentDirectoryA(home);
-    FolderDelete(nullptr, root.c_str());
     return wrong ? 1 : 0;
 }

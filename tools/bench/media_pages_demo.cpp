@@ -44,16 +44,10 @@ void CALLBACK OpenDialog(HWND wnd, UINT, UINT_PTR id, DWORD) {
 int main(int argc, char** argv) {
     g_nTab = argc > 1 ? std::atoi(argv[1]) : PROP_DATABASE::TAB_CHARA_ANIM;
     g_What = argc > 2 ? argv[2] : "";
-    char home[MAX_PATH];
-    GetCurrentFolder(home, sizeof(home));
-    const std::string root = MakeScratchFolder("media_pages_demo");
-    if (root.empty()) return 1;
-    PROP_DATABASE* sheet = media_pages::StartEditor(root) ? media_pages::OpenSheet(g_nTab) : nullptr;
-    if (!sheet) {
-        SetCurrentDirectoryA(home);
-        FolderDelete(nullptr, root.c_str());
-        return 1;
-    }
+    const cScratchFolder scratch("media_pages_demo");
+    if (scratch.Path().empty()) return 1;
+    PROP_DATABASE* sheet = media_pages::StartEditor(scratch.Path()) ? media_pages::OpenSheet(g_nTab) : nullptr;
+    if (!sheet) return 1;
     DLG_DBPAGE* page = sheet->Page(g_nTab);
     // The background in colour shows its preview; elsewhere the first record.
     media_pages::ChooseRow(sheet, g_nTab, g_nTab == kBackTab ? 1 : 0);
@@ -61,7 +55,5 @@ int main(int argc, char** argv) {
     int code = 0;
     RunMessageLoop(&code);
     AppExit();
-    SetCurrentDirectoryA(home);
-    FolderDelete(nullptr, root.c_str());
     return code;
 }

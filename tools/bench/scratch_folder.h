@@ -9,7 +9,10 @@
 #include <windows.h>
 #else
 #include <stdlib.h>
+#include <unistd.h>
 #endif
+
+#include "base/file.h"
 
 // A new, empty folder named after `name` in the system's folder for temporary
 // files, as an absolute path with backslashes; "" when none could be made.
@@ -35,3 +38,39 @@ inline std::string MakeScratchFolder(const char* name) {
     return pattern;
 #endif
 }
+
+// The current folder becomes `path` (absolute); 0 when it cannot.
+inline int EnterFolder(const std::string& path) {
+#ifdef _WIN32
+    return SetCurrentDirectoryA(path.c_str()) != FALSE;
+#else
+    std::string system = path;
+    for (char& c : system)
+        if (c == '\\') c = '/';
+    return chdir(system.c_str()) == 0;
+#endif
+}
+
+// A scratch folder for one run (none for a null name), removed with all it
+// holds when the run ends, on every way out; the current folder first goes
+// back to the one the run began in, as a folder in use cannot be removed.
+class cScratchFolder {
+public:
+    explicit cScratchFolder(const char* name) : m_Path(name ? MakeScratchFolder(name) : "") {
+        if (!GetCurrentFolder(m_Home, sizeof(m_Home))) m_Home[0] = '\0';
+    }
+    ~cScratchFolder() {
+        if (m_Path.empty()) return;
+        if (m_Home[0]) EnterFolder(m_Home);
+        FolderDelete(nullptr, m_Path.c_str());
+    }
+    cScratchFolder(const cScratchFolder&) = delete;
+    cScratchFolder& operator=(const cScratchFolder&) = delete;
+
+    const std::string& Path() const { return m_Path; }
+    void Keep() { m_Path.clear(); }
+
+private:
+    std::string m_Path;
+    char m_Home[MAX_PATH];
+};
