@@ -26,6 +26,9 @@ PROP_DATABASE::PROP_DATABASE(int modeless, WND_CLASS* parent, WND_LIST_CLASS* wn
 }
 
 PROP_DATABASE::~PROP_DATABASE() {
+    // The windows go first: a page's controls are reached through their
+    // windows' procedures until those windows are destroyed.
+    Close();
     for (DLG_DBPAGE*& page : m_pPage) SafeDelete(page);
 }
 

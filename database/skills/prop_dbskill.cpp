@@ -13,7 +13,10 @@ PROP_DBSKILL::PROP_DBSKILL(int modeless, DLG_DBSKILLLIST* owner, WND_LIST_CLASS*
     if (wndList) wndList->AddSheet(this, reinterpret_cast<PROP_CLASS**>(&owner->m_pSkillSheet));
 }
 
-PROP_DBSKILL::~PROP_DBSKILL() { SafeDelete(m_pPage); }
+PROP_DBSKILL::~PROP_DBSKILL() {
+    Close();  // before the page its window reaches
+    SafeDelete(m_pPage);
+}
 
 int PROP_DBSKILL::CreatePage() {
     m_pPage = new (std::nothrow) DLG_DBSKILL(IDD_DBSKILL, m_pOwner, m_pWndList, m_nList);

@@ -2,6 +2,9 @@
 // once, with the exception's code as its exit code and a line naming the
 // test, the exception and where it struck: left to the system, Wine's
 // debugger takes the program and may wait for a click that never comes.
+// A test during which an access violation was raised fails, even when the
+// fault was caught: Wine swallows those inside window procedures, and the
+// program would go on with freed or corrupted memory.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -36,13 +39,51 @@ LONG WINAPI EndOnCrash(EXCEPTION_POINTERS* info) {
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
+volatile LONG g_nAccessViolations = 0;
+
+// Sees every exception first, before any handler may swallow it.
+LONG CALLBACK CountAccessViolation(EXCEPTION_POINTERS* info) {
+    if (info->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION) InterlockedIncrement(&g_nAccessViolations);
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+class AccessViolationCheck : public ::testing::EmptyTestEventListener {
+public:
+    // Those raised outside every test: before the first, between tests, after the last.
+    LONG Outside() const { return g_nAccessViolations - m_nInTests; }
+
+private:
+    void OnTestStart(const ::testing::TestInfo&) override { m_nAtStart = g_nAccessViolations; }
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        const LONG raised = g_nAccessViolations - m_nAtStart;
+        m_nInTests += raised;
+        if (raised)
+            ADD_FAILURE() << raised << " access violation(s) raised during this test"
+                          << " (run it with WINEDEBUG=warn+seh to see where)";
+    }
+    LONG m_nAtStart = 0;
+    LONG m_nInTests = 0;
+};
+
 }  // namespace
 #endif
 
 int main(int argc, char** argv) {
 #ifdef _WIN32
     SetUnhandledExceptionFilter(EndOnCrash);
+    AddVectoredExceptionHandler(1, CountAccessViolation);
 #endif
     ::testing::InitGoogleTest(&argc, argv);
+#ifdef _WIN32
+    auto* check = new AccessViolationCheck;  // the listener list owns it
+    ::testing::UnitTest::GetInstance()->listeners().Append(check);
+    const int result = RUN_ALL_TESTS();
+    if (check->Outside()) {
+        std::fprintf(stderr, "%ld access violation(s) raised outside the tests\n", static_cast<long>(check->Outside()));
+        return 1;
+    }
+    return result;
+#else
     return RUN_ALL_TESTS();
+#endif
 }

@@ -37,6 +37,13 @@ void Command(HWND dlg, int id, int code) {
     SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
 }
 
+BOOL CALLBACK ReportWindowLeft(HWND wnd, LPARAM) {
+    char name[32] = {};
+    GetClassNameA(wnd, name, sizeof(name));
+    ADD_FAILURE() << "a window of class " << name << " outlived its sheet";
+    return TRUE;
+}
+
 struct CommonControls {
     CommonControls() {
         INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
@@ -90,8 +97,11 @@ void SheetTest::TearDown() {
         SendMessageA(m_pSheet->m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         Pump();
     }
+    // A skill sheet left open keeps the sheet from closing: deleted, it takes its windows along.
     if (m_pSheet) delete m_pSheet;  // the registry's entry goes with it
     m_pSheet = nullptr;
+    Pump();
+    EnumThreadWindows(GetCurrentThreadId(), ReportWindowLeft, 0);
     m_pBoxes.reset();
 }
 
