@@ -39,6 +39,8 @@ int OpenLastStage() {
     st.StagePath.clear();
     if (g_EditConfig.LastStage.empty()) return 0;
     if (!g_Stage.LoadFile(g_EditConfig.LastStage)) {
+        // A stage gone or damaged opens no stage quietly; memory that ran out is said.
+        if (g_bFileOutOfMemory) ReportLoadFailure(g_EditConfig.LastStage);
         g_Stage.SetDefault();
         return 0;
     }

@@ -144,6 +144,29 @@ TEST(Startup, ReadyProjectOpensTheLastStage) {
     cEditConfig stored;
     ASSERT_TRUE(stored.LoadFile(g_PathTable.EditConfig));
     EXPECT_EQ("data\\stg\\Sample.stg2", stored.LastStage) << "the open stage is remembered";
+
+    // A last stage that claims more position groups than memory holds opens
+    // no stage, and says why.
+    cStage bare;
+    bare.Groups.clear();
+    bare.PutEnemies.clear();
+    bare.Events.clear();
+    bare.WinConds.clear();
+    bare.LoseConds.clear();
+    bare.OtherConds.clear();
+    ASSERT_TRUE(bare.SaveFile("data\\stg\\Sample.stg2"));
+    std::string damaged = ReadFileBytes("data\\stg\\Sample.stg2");
+    const uint32_t left = (160u << 20) - static_cast<uint32_t>(damaged.size());
+    damaged.replace(damaged.size() - 24, 4, Bytes().U32(left));  // then five more counts
+    damaged.resize(160 << 20);
+    ASSERT_TRUE(WriteFileBytes("data\\stg\\Sample.stg2", damaged));
+    boxes.Reset();
+    ASSERT_EQ(1, StartEditor());
+    EXPECT_EQ(0, g_StageEditState.StageOpen);
+    const std::vector<std::string> texts = boxes.Texts();
+    EXPECT_EQ(1, std::count(texts.begin(), texts.end(),
+                            "data\\stg\\Sample.stg2 の読み込みに失敗しました！\nメモリが不足しています！"));
+    StopEditor();
 }
 
 TEST(Startup, FailedLoadForgetsTheLastStageAndKeepsTheFiles) {
