@@ -210,10 +210,29 @@ TEST(Window, MouseButtonEdgesAndTheRightClickGate) {
     view.UpdateMouseState(1, MOUSE_ALL);  // the cursor's message, before the button's own
     EXPECT_EQ(1, poll(0, 0)) << "a release that an earlier update saw";
     EXPECT_EQ(0, poll(0, 0));
-    SetButtonReader(old);
-    g_nLeft = g_nRight = 0;
     g_pView = nullptr;
     DestroyWindow(wnd);
+
+    // A dialog object outlives its window: a release it saw while last open,
+    // never asked for, is no click once it opens again.
+    WND_LIST_CLASS reg;
+    SMALL_TEST_DLG palette(&reg);
+    for (int open = 0; open < 2; ++open) {
+        palette.Create(0, 1);
+        PumpMessages(&reg);
+        SetActiveWindow(palette.m_hWnd);
+        g_nRight = open ? 0 : down;
+        palette.UpdateMouseState(1, MOUSE_ALL);
+        g_nRight = 0;
+        palette.UpdateMouseState(1, MOUSE_ALL);
+        if (open) {
+            EXPECT_EQ(0, palette.IsCurrentPage()) << "a release before the window opened";
+        }
+        palette.End(0);
+        PumpMessages(&reg);
+    }
+    SetButtonReader(old);
+    g_nLeft = g_nRight = 0;
 }
 
 TEST(Registry, AFinishedSheetIsClosedAndDeleted) {
