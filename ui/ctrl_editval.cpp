@@ -47,6 +47,30 @@ LRESULT CALLBACK EditValProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcA(prev, wnd, msg, wParam, lParam);
 }
 
+// The up-down's own procedure, kept on it; and the mark of a step it makes
+// on its own.
+const char kSpinProcProp[] = "CTRL_SPIN_CLASS";
+const char kStrayStepProp[] = "CTRL_SPIN_STRAY";
+
+// Wine's up-down shows a key's press for a moment on a timer; when that
+// timer runs out with the pointer resting on an arrow, it steps once more,
+// down. A timer of the up-down steps for the user only while a held button
+// has captured the mouse for it.
+LRESULT CALLBACK SpinProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    WNDPROC prev = reinterpret_cast<WNDPROC>(GetPropA(wnd, kSpinProcProp));
+    if (!prev) return DefWindowProcA(wnd, msg, wParam, lParam);
+    if (msg == WM_DESTROY) {
+        SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(prev));
+        RemovePropA(wnd, kSpinProcProp);
+    } else if (msg == WM_TIMER && GetCapture() != wnd) {
+        SetPropA(wnd, kStrayStepProp, reinterpret_cast<HANDLE>(1));
+        const LRESULT r = CallWindowProcA(prev, wnd, msg, wParam, lParam);
+        RemovePropA(wnd, kStrayStepProp);
+        return r;
+    }
+    return CallWindowProcA(prev, wnd, msg, wParam, lParam);
+}
+
 }  // namespace
 
 IME_RESULT_READER SetImeResultReader(IME_RESULT_READER reader) {
@@ -69,6 +93,14 @@ void CTRL_EDITVAL_BASE::SubclassEdit() {
     m_lpPrevProc =
         reinterpret_cast<WNDPROC>(SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditValProc)));
 }
+
+void CTRL_EDITVAL_BASE::SubclassSpin(HWND spin) {
+    if (!spin || GetPropA(spin, kSpinProcProp)) return;
+    SetPropA(spin, kSpinProcProp, reinterpret_cast<HANDLE>(GetWindowLongPtrA(spin, GWLP_WNDPROC)));
+    SetWindowLongPtrA(spin, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SpinProc));
+}
+
+int CTRL_EDITVAL_BASE::IsStrayStep(HWND spin) { return spin && GetPropA(spin, kStrayStepProp); }
 
 void CTRL_EDITVAL_BASE::GetSel(DWORD* start, DWORD* end) const {
     *start = *end = 0;

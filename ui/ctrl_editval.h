@@ -41,6 +41,10 @@ public:
 
 protected:
     void SubclassEdit();
+    // Only the user steps the value: an up-down's step that no click, held
+    // button or key made is refused (see IsStrayStep).
+    static void SubclassSpin(HWND spin);
+    static int IsStrayStep(HWND spin);
     void GetSel(DWORD* start, DWORD* end) const;
     void SetSel(DWORD start, DWORD end) const;
     std::string GetText() const;
@@ -188,6 +192,7 @@ void CTRL_EDITVAL_CLASS<T>::Attach(DLG_CLASS* dlg, const DESC& desc) {
         // Some up-downs read this style only when they are made: what keeps
         // them off the text is the refusal of each of their steps (OnNotify).
         m_Spin.RemoveStyle(UDS_SETBUDDYINT);
+        SubclassSpin(m_Spin.m_hWnd);
     }
     m_nType = TypeName();
     m_bFloat = m_nType == EDITVAL_FLOAT || m_nType == EDITVAL_DOUBLE;
@@ -280,6 +285,7 @@ int CTRL_EDITVAL_CLASS<T>::OnNotify(WPARAM, LPARAM lParam) {
     const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lParam);
     if (!hdr || !m_Spin.m_hWnd || hdr->hwndFrom != m_Spin.m_hWnd || hdr->code != static_cast<UINT>(UDN_DELTAPOS))
         return 0;
+    if (IsStrayStep(m_Spin.m_hWnd)) return 1;  // refused: the value stays
     const NMUPDOWN* ud = reinterpret_cast<const NMUPDOWN*>(lParam);
     long double value = static_cast<long double>(ParseText()) + static_cast<long double>(m_Step) * ud->iDelta;
     m_bTyping = 0;

@@ -292,6 +292,7 @@ TEST_F(StageDialogs, StageSettingsOfTheSameSizeKeepTheUndoHistory) {
         if (!d) return false;
         TypeText(d->m_hWnd, IDC_STAGE_NAME, "改名");
         EXPECT_EQ("999999", StepUpDown(GetDlgItem(d->m_hWnd, IDC_STAGE_REWARD_SPIN), "999998", UPDOWN_CLICK_UP, 2));
+        EXPECT_EQ("999999", StepUpDown(GetDlgItem(d->m_hWnd, IDC_STAGE_REWARD_SPIN), nullptr, UPDOWN_KEY_UP));
         EXPECT_EQ("9", StepUpDown(GetDlgItem(d->m_hWnd, IDC_STAGE_REPEAT_SPIN), "10", UPDOWN_KEY_DOWN));
         Click(d->m_hWnd, IDC_STAGEDLG_OK);
         return true;

@@ -415,6 +415,7 @@ TEST_F(ActionKindsTest, HostileParametersOpenAndStayUntilChanged) {
         EXPECT_EQ("0", ItemText(d->m_hWnd, IDC_WAIT_TIME)) << "the nearest valid value";
         TypeText(d->m_hWnd, IDC_WAIT_TIME, "5");
         EXPECT_EQ("5", StepUpDown(GetDlgItem(d->m_hWnd, IDC_WAIT_TIME_SPIN), "6", UPDOWN_CLICK_DOWN));
+        EXPECT_EQ("5", StepUpDown(GetDlgItem(d->m_hWnd, IDC_WAIT_TIME_SPIN), "4", UPDOWN_KEY_UP));
         Click(d->m_hWnd, IDC_EVENTS_OK);
     });
     EXPECT_EQ(5, wait.Ints[0]);

@@ -59,6 +59,7 @@ TEST_F(WorldMapTest, NewEventIsEditedAndPlacedOnOk) {
         Type(dlg, IDC_WES_NAME, "北の村");
         Type(dlg, IDC_WES_STAGE_NO, "12");
         EXPECT_EQ("12", StepUpDown(GetDlgItem(dlg, IDC_WES_STAGE_NO_SPIN), "13", UPDOWN_CLICK_DOWN));
+        EXPECT_EQ("12", StepUpDown(GetDlgItem(dlg, IDC_WES_STAGE_NO_SPIN), "11", UPDOWN_KEY_UP));
         row = ListRow(dlg, IDC_WES_PAGES, 0);
         Type(dlg, IDC_WES_STAGE_NAME, "村の戦い");
         Choose(dlg, IDC_WES_TYPE, WEVENT_ROAD);

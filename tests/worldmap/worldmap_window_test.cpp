@@ -161,6 +161,7 @@ TEST_F(WorldMapTest, SettingsCancelLeavesTheMapAndOkResizesIt) {
         EXPECT_EQ("2", StepUpDown(GetDlgItem(dlg, IDC_WMSET_HEIGHT_SPIN), "", UPDOWN_CLICK_UP));
         EXPECT_EQ("5", StepUpDown(GetDlgItem(dlg, IDC_WMSET_HEIGHT_SPIN), "6", UPDOWN_KEY_DOWN));
         EXPECT_EQ("17", StepUpDown(GetDlgItem(dlg, IDC_WMSET_WIDTH_SPIN), "16", UPDOWN_CLICK_UP));
+        EXPECT_EQ("17", StepUpDown(GetDlgItem(dlg, IDC_WMSET_WIDTH_SPIN), "16", UPDOWN_KEY_UP));
         Click(dlg, IDC_WORLD_OK);
     });
     WorldCommand(CM_WM_SETTINGS);

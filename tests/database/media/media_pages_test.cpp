@@ -542,9 +542,11 @@ TEST_F(MediaPagesTest, UpDownsStepByTheEditsOwnStep) {
     } steps[] = {
         {BACK, IDC_BACK_SCROLL_X_SPIN, "1.5", UPDOWN_CLICK_UP, 1, "1.6"},
         {BACK, IDC_BACK_SCROLL_X_SPIN, "63.9", UPDOWN_CLICK_UP, 3, "64.0"},
+        {BACK, IDC_BACK_SCROLL_X_SPIN, "64.0", UPDOWN_KEY_UP, 1, "64.0"},
         {BACK, IDC_BACK_SCROLL_Y_SPIN, "2.5", UPDOWN_KEY_UP, 1, "2.6"},
         {BACK, IDC_BACK_SCROLL_Y_SPIN, "10.0", UPDOWN_KEY_DOWN, 1, "9.9"},
         {CHARA, IDC_ANIM_GRAPHIC_SPIN, "2", UPDOWN_CLICK_DOWN, 1, "1"},
+        {CHARA, IDC_ANIM_GRAPHIC_SPIN, "1", UPDOWN_KEY_UP, 1, "2"},
         {WCHIP, IDC_WCHIP_GRAPHIC_SPIN, "254", UPDOWN_KEY_UP, 2, "255"},
     };
     std::vector<int> rows(WCHIP + 1);
@@ -556,7 +558,7 @@ TEST_F(MediaPagesTest, UpDownsStepByTheEditsOwnStep) {
     Apply();
     EXPECT_DOUBLE_EQ(64.0, g_Database.Backs[rows[BACK]].dScrollX);
     EXPECT_DOUBLE_EQ(9.9, g_Database.Backs[rows[BACK]].dScrollY);
-    EXPECT_EQ(1, g_Database.CharaAnims[rows[CHARA]].nGraphic);
+    EXPECT_EQ(2, g_Database.CharaAnims[rows[CHARA]].nGraphic);
     EXPECT_EQ(255, g_WorldMap.Chips[rows[WCHIP]].nGraphic);
 }
 

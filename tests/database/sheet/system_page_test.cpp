@@ -91,12 +91,15 @@ TEST_F(SheetTest, UpDownsStepByTheEditsOwnStep) {
     Open();
     Show<DLG_DBPAGE>(tab);
     EXPECT_EQ("1.501", StepUpDown(Item(tab, 1163), "1.500", UPDOWN_CLICK_UP));
+    // With the pointer left on the arrow, each key is one step too.
+    EXPECT_EQ("1.502", StepUpDown(Item(tab, 1163), nullptr, UPDOWN_KEY_UP));
     EXPECT_EQ("99.9", StepUpDown(Item(tab, 1343), "99.8", UPDOWN_KEY_UP, 2));
     EXPECT_EQ("-10", StepUpDown(Item(tab, 1165), "-9", UPDOWN_CLICK_DOWN, 2));
+    EXPECT_EQ("-9", StepUpDown(Item(tab, 1165), nullptr, UPDOWN_KEY_UP));
     Apply();
-    EXPECT_DOUBLE_EQ(1.501, g_System.RandomSenseScoutRate);
+    EXPECT_DOUBLE_EQ(1.502, g_System.RandomSenseScoutRate);
     EXPECT_DOUBLE_EQ(99.9, g_System.StatRate[0]);
-    EXPECT_EQ(-10, g_System.GrowthTimingMin);
+    EXPECT_EQ(-9, g_System.GrowthTimingMin);
 }
 
 TEST_F(SheetTest, ReferenceActionCountsFollowWhatIsTyped) {

@@ -12,6 +12,7 @@
 #include "database/skills/dlg_slot.h"
 #include "database/skills/prop_dbskill.h"
 #include "database/skills/skill_csv.h"
+#include "database/skills/skill_rules.h"
 #include "database/units/dlg_orgslot.h"
 #include "model/media_database.h"
 #include "tests/database/sheet/sheet_test_support.h"
@@ -152,6 +153,7 @@ TEST_F(SkillPagesTest, TheCategoryAndSlotDialogs) {
         if (!d) return false;
         EXPECT_EQ("1.0", ItemText(d->m_hWnd, 1649));
         EXPECT_EQ("1.1", StepUpDown(GetDlgItem(d->m_hWnd, 1650), nullptr, UPDOWN_CLICK_UP));
+        EXPECT_EQ("1.2", StepUpDown(GetDlgItem(d->m_hWnd, 1650), nullptr, UPDOWN_KEY_UP)) << "the pointer rests";
         SetDlgItemTextA(d->m_hWnd, 1044, "弓");
         SetDlgItemTextA(d->m_hWnd, 1649, "0");
         Command(d->m_hWnd, 1006, BN_CLICKED);
@@ -280,7 +282,10 @@ TEST_F(SkillPagesTest, TheSkillSheetEditsTheListsWorkingRecord) {
     EXPECT_EQ(9, skills->m_Work[1].nKind);
     EXPECT_EQ(0, skills->m_Work[1].nTarget) << "the derived target is stored with the change";
     EXPECT_EQ(0, skills->m_Work[1].bSameEffect);
-    // Up-downs step by their edit's own step, within its range.
+    // Up-downs step by their edit's own step, within its range (the sort
+    // number's once the box enables it).
+    SendDlgItemMessageA(wnd, IDC_SKILL_SORT, BM_SETCHECK, BST_CHECKED, 0);
+    Command(wnd, IDC_SKILL_SORT, BN_CLICKED);
     const struct {
         int spin;
         const char* from;
@@ -288,6 +293,7 @@ TEST_F(SkillPagesTest, TheSkillSheetEditsTheListsWorkingRecord) {
         int times;
         const char* shown;
     } steps[] = {{1145, "1.5", UPDOWN_CLICK_UP, 1, "1.6"},
+                 {1145, "1.6", UPDOWN_KEY_UP, 1, "1.7"},
                  {1166, "999.98", UPDOWN_KEY_UP, 3, "999.99"},
                  {1163, "5", UPDOWN_KEY_DOWN, 1, "4"}};
     for (const auto& s : steps)
@@ -296,7 +302,7 @@ TEST_F(SkillPagesTest, TheSkillSheetEditsTheListsWorkingRecord) {
     SendMessageA(sheet->m_hWnd, PSM_APPLY, 0, 0);
     Pump();
     EXPECT_EQ("斬り払い", ListPage()->m_Work[0].vSkill[1].strName) << "Apply hands the skills to the skill-list page";
-    EXPECT_DOUBLE_EQ(1.6, ListPage()->m_Work[0].vSkill[1].dLearnRateSense);
+    EXPECT_DOUBLE_EQ(1.7, ListPage()->m_Work[0].vSkill[1].dLearnRateSense);
     EXPECT_DOUBLE_EQ(999.99, ListPage()->m_Work[0].vSkill[1].dSortNo);
     EXPECT_EQ(4, ListPage()->m_Work[0].vSkill[1].nElemValue);
     EXPECT_EQ("斬る", g_SkillLists[0].vSkill[1].strName) << "and only the database sheet's Apply saves them";
