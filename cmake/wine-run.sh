@@ -55,6 +55,9 @@ pin=$("$root/cmake/wine-cpu.sh")
 out=$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX") || exec $pin wine "$@"
 $pin wine "$@" >"$out" 2>&1 &
 program=$!
+# Stopped itself (tools/screenshot.sh stops it so), the wrapper ends the
+# program too, passes on what it printed and removes the file.
+trap 'kill $program 2>/dev/null' HUP INT TERM
 tail -n +1 -s 0.1 --pid=$program -f "$out" &
 follow=$!
 wait $program
