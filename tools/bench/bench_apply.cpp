@@ -1,9 +1,9 @@
 // BenchApply <folder>: the database sheet's Apply on a project such as the
 // one "BenchProject <folder> keep" leaves, and its files written alone,
-// beside one plain write of the same bytes to the same folder. The sheet
-// opens on a display with every tab shown once, so that every page with a
-// window commits; then Apply runs, the files are written again alone, and
-// each is written once more plainly, one write each.
+// beside one plain write of the same bytes to a new folder in it, removed
+// afterwards. The sheet opens on a display with every tab shown once, so that
+// every page with a window commits; then Apply runs, the files are written
+// again alone, and each is written once more plainly, one write each.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -19,6 +19,7 @@
 #include "database/tabs/database_tabs.h"
 #include "model/project_files.h"
 #include "tools/bench/bench_gui.h"
+#include "tools/bench/scratch_folder.h"
 #include "ui/wnd_list.h"
 
 namespace {
@@ -33,19 +34,19 @@ std::vector<std::string> ApplyFiles() {
     return files;
 }
 
-// One write of each file's bytes to a file beside it, the fastest a save of
+// One write of each file's bytes to a file of `folder`, the fastest a save of
 // those bytes can be: each file is read, then only its write is timed, so
 // that no more than one file's bytes are held beside the loaded project.
-double PlainWrite(const std::vector<std::string>& names, double* total, int* ok) {
+double PlainWrite(const std::vector<std::string>& names, const std::string& folder, double* total, int* ok) {
     double ms = 0;
     *total = 0;
-    for (const std::string& name : names) {
+    for (size_t i = 0; i < names.size(); ++i) {
         std::string bytes;
-        *ok &= FileReadAll(name.c_str(), &bytes);
+        *ok &= FileReadAll(names[i].c_str(), &bytes);
         *total += static_cast<double>(bytes.size());
         const auto start = std::chrono::steady_clock::now();
         HANDLE file;
-        const std::string path = name + ".plain";
+        const std::string path = folder + "\\" + std::to_string(i) + ".plain";
         if (!FileCreate(&file, path.c_str())) {
             *ok = 0;
             continue;
@@ -78,6 +79,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("project loaded in %.0f ms\n", Ms(start));
+    char project[MAX_PATH];
+    const cScratchFolder plainFolder("bench_apply", GetCurrentFolder(project, sizeof(project)) ? project : nullptr);
+    if (plainFolder.Path().empty()) {
+        std::printf("cannot make a new folder in %s\n", argv[1]);
+        return 1;
+    }
 
     PROP_DATABASE* sheet = new PROP_DATABASE(1, nullptr, &g_WndList, &sheet, nullptr);
     if (!sheet->CreatePages(g_DatabaseTabs)) return 1;
@@ -98,9 +105,8 @@ int main(int argc, char** argv) {
         start = std::chrono::steady_clock::now();
         ok &= SaveDatabaseFiles(g_Project, nullptr);
         write = std::min(write, Ms(start));
-        plain = std::min(plain, PlainWrite(names, &total, &ok));
+        plain = std::min(plain, PlainWrite(names, plainFolder.Path(), &total, &ok));
     }
-    for (const std::string& name : names) FileDelete((name + ".plain").c_str());
     SendMessageA(sheet->m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
     PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
     Pump();

@@ -2,8 +2,10 @@
 // records unless given; 1 to 1,600,000) and prints the rates next to the rate
 // of one plain read of the same bytes, of a copy of the loaded list (the
 // allocations alone), and of a load that reads every field from the disk file
-// itself (over the first 100,000 records). The exit code is 1 when a save or
-// a load failed or the list read back differs, 2 for a count out of range.
+// itself (over the first 100,000 records). The files are written into a new
+// temporary folder, removed afterwards. The exit code is 1 when no such folder
+// could be made, a save or a load failed or the list read back differs, 2 for
+// a count out of range.
 //
 // No more than one list is held at a time (with the file's bytes while it
 // loads), so that the largest count fits the 32-bit program's memory.
@@ -14,6 +16,7 @@
 #include "base/serial.h"
 #include "tests/support/sample_record.h"
 #include "tools/bench/bench_timing.h"
+#include "tools/bench/scratch_folder.h"
 
 namespace {
 
@@ -72,6 +75,11 @@ int main(int argc, char** argv) {
         std::printf("BenchModel [records]: 1 to %d records (%d unless given)\n", MAX_COUNT, DEFAULT_COUNT);
         return 2;
     }
+    const cScratchFolder scratch("bench_model");
+    if (!scratch.Enter()) {
+        std::printf("cannot make a temporary folder\n");
+        return 1;
+    }
     const char* path = "bench_model.dat";
     const char* directPath = "bench_model_direct.dat";
     int ok = 1;
@@ -117,8 +125,6 @@ int main(int argc, char** argv) {
     PrintRate(what, directSize, fromDisk);
     PrintRate("SaveRecordList", size, save);
     std::printf("load / plain read: %.2f\n", plain / load);
-    FileDelete(path);
-    FileDelete(directPath);
     if (!ok) std::printf("a save or a load failed\n");
     if (!same) std::printf("the list read back differs from the one written\n");
     return ok && same ? 0 : 1;

@@ -1,6 +1,7 @@
 // BenchSkillCsv [skills]: the CSV export and import of one skill list of 1
 // to 999 skills (as many as a list holds; 999 by default) as the skill page
 // runs them, beside one plain write and one plain read of the same bytes.
+// The files are written into a new temporary folder, removed afterwards.
 // Exits 0 only when every file was written and read, the import took every
 // value back unchanged and showed no message.
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include "base/platform.h"
 #include "database/skills/skill_csv.h"
 #include "tools/bench/bench_timing.h"
+#include "tools/bench/scratch_folder.h"
 
 namespace {
 
@@ -50,6 +52,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int count = static_cast<int>(wanted);
+    const cScratchFolder scratch("bench_skill_csv");
+    if (!scratch.Enter()) {
+        std::printf("cannot make a temporary folder\n");
+        return 1;
+    }
     // A message is a refusal or an adjusted value: either is a failure here.
     SetMessageBoxSink([](HWND, const char* text, const char*, unsigned) {
         std::printf("message: %s\n", text);
@@ -84,8 +91,6 @@ int main(int argc, char** argv) {
     std::string read;
     const double plainRead = Best(5, [&] { ok &= FileReadAll(kPlainPath, &read); });
     for (int k = 1; k <= count; ++k) ok &= imported[k].Compare(skills[k]);
-    FileDelete(kPath);
-    FileDelete(kPlainPath);
 
     const double size = static_cast<double>(bytes.size());
     std::printf("skill CSV: %d skills, %.0f KB, best of 5\n", count, size / 1e3);

@@ -1,8 +1,9 @@
 // BenchSkills [lists] [skills]: saves and loads a large "Skill.dat" (20 lists
 // of 1,000 skills unless given; up to 16 times that many skills in all) and a
 // "System.dat" of the current and of the oldest layout, printing the rates.
-// The exit code is 1 when a save or a load failed or the lists read back
-// differ, 2 for sizes out of range.
+// The files are written into a new temporary folder, removed afterwards. The
+// exit code is 1 when no such folder could be made, a save or a load failed
+// or the lists read back differ, 2 for sizes out of range.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -10,6 +11,7 @@
 #include "model/skill.h"
 #include "model/system.h"
 #include "tools/bench/bench_timing.h"
+#include "tools/bench/scratch_folder.h"
 
 namespace {
 
@@ -30,6 +32,11 @@ int main(int argc, char** argv) {
     if (listCount < 1 || skillCount < 1 || listCount * skillCount > kMaxSkillsInAll) {
         std::printf("BenchSkills [lists] [skills]: at least 1 of each, at most %lld skills in all\n", kMaxSkillsInAll);
         return 2;
+    }
+    const cScratchFolder scratch("bench_skills");
+    if (!scratch.Enter()) {
+        std::printf("cannot make a temporary folder\n");
+        return 1;
     }
     const char* skillPath = "bench_skill.dat";
     int ok = 1;
@@ -59,8 +66,6 @@ int main(int argc, char** argv) {
     const double systemUpgrade = Best(20, [&] { ok &= system.LoadFile(systemPath); });
     std::printf("System.dat: save %.3f ms, load %.3f ms, load with every upgrade step %.3f ms\n", systemSave * 1e3,
                 systemLoad * 1e3, systemUpgrade * 1e3);
-    FileDelete(skillPath);
-    FileDelete(systemPath);
     if (!ok) std::printf("a save or a load failed\n");
     if (!same) std::printf("the skill lists read back differ from those written\n");
     return ok && same ? 0 : 1;

@@ -15,13 +15,15 @@
 #include "base/file.h"
 
 // A new, empty folder named after `name` in the system's folder for temporary
-// files, as an absolute path with backslashes; "" when none could be made.
-inline std::string MakeScratchFolder(const char* name) {
+// files (in `parent`, an absolute path, when given), as an absolute path with
+// backslashes; "" when none could be made.
+inline std::string MakeScratchFolder(const char* name, const char* parent = nullptr) {
 #ifdef _WIN32
     char temp[MAX_PATH];
     const DWORD length = GetTempPathA(sizeof(temp), temp);
     if (length == 0 || length >= sizeof(temp)) return "";
-    const std::string base = std::string(temp) + name + "_" + std::to_string(GetCurrentProcessId()) + "_";
+    const std::string folder = parent ? std::string(parent) + "\\" : std::string(temp);
+    const std::string base = folder + name + "_" + std::to_string(GetCurrentProcessId()) + "_";
     // CreateDirectory refuses a name that is there, so the folder is ours alone.
     for (unsigned n = 0; n < 1000; ++n) {
         const std::string path = base + std::to_string(n);
@@ -30,8 +32,10 @@ inline std::string MakeScratchFolder(const char* name) {
     }
     return "";
 #else
-    const char* temp = getenv("TMPDIR");
+    const char* temp = parent ? parent : getenv("TMPDIR");
     std::string pattern = std::string(temp && *temp ? temp : "/tmp") + "/" + name + "_XXXXXX";
+    for (char& c : pattern)
+        if (c == '\\') c = '/';
     if (!mkdtemp(&pattern[0])) return "";
     for (char& c : pattern)
         if (c == '/') c = '\\';
@@ -56,7 +60,8 @@ inline int EnterFolder(const std::string& path) {
 // back to the one the run began in, as a folder in use cannot be removed.
 class cScratchFolder {
 public:
-    explicit cScratchFolder(const char* name) : m_Path(name ? MakeScratchFolder(name) : "") {
+    explicit cScratchFolder(const char* name, const char* parent = nullptr)
+        : m_Path(name ? MakeScratchFolder(name, parent) : "") {
         if (!GetCurrentFolder(m_Home, sizeof(m_Home))) m_Home[0] = '\0';
     }
     ~cScratchFolder() {
@@ -68,6 +73,9 @@ public:
     cScratchFolder& operator=(const cScratchFolder&) = delete;
 
     const std::string& Path() const { return m_Path; }
+    // The run goes on in the folder, writing its files by their bare names; 0
+    // when there is none.
+    int Enter() const { return !m_Path.empty() && EnterFolder(m_Path); }
     void Keep() { m_Path.clear(); }
 
 private:

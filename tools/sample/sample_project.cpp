@@ -6,6 +6,7 @@
 
 #include "base/editor_settings.h"
 #include "model/system.h"
+#include "tools/bench/scratch_folder.h"
 #include "tools/sample/sample_database.h"
 #include "tools/sample/sample_images.h"
 #include "tools/sample/sample_stage.h"
@@ -120,15 +121,12 @@ int WriteSampleData(const std::string& root) {
 }
 
 int WriteSampleWhereMissing(const std::string& root, cSampleCount* count) {
-    char temp[MAX_PATH];
-    const DWORD length = GetTempPathA(sizeof(temp), temp);
-    if (length == 0 || length >= sizeof(temp)) return Fail("a scratch folder");
-    // A whole fresh sample is written aside; only what `root` lacks is taken.
-    const std::string fresh = std::string(temp) + "orr_sample_" + std::to_string(GetCurrentProcessId());
-    FolderDelete(nullptr, fresh.c_str());
-    int ok = WriteSampleDefaults(fresh) && CopyMissing(fresh, root, count);
-    FolderDelete(nullptr, fresh.c_str());
-    if (!ok) return 0;
+    {
+        // A whole fresh sample is written aside; only what `root` lacks is taken.
+        const cScratchFolder fresh("orr_sample");
+        if (fresh.Path().empty()) return Fail("a scratch folder");
+        if (!(WriteSampleDefaults(fresh.Path()) && CopyMissing(fresh.Path(), root, count))) return 0;
+    }
     // "data\" is the user's project as a whole: made only when there is none.
     const std::string data = root + "\\data";
     if (Missing(data)) {

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "tests/support/seams.h"
 #include "tools/bench/scratch_folder.h"
@@ -90,8 +94,36 @@ TEST(SampleProject, ASecondRunKeepsEveryEditAndWritesOnlyWhatIsMissing) {
     EXPECT_TRUE(sample.Read("default\\database\\Skill.dat") == skills);
 }
 
-// The benchmarks' projects go where nothing was: a second folder of the same
-// name leaves the first, and what it holds, alone.
+// Runs a program of the build's bin folder in the current folder with `temp`
+// as its folder for temporary files; its exit code (STILL_ACTIVE past a minute).
+DWORD RunBuiltProgram(const char* command, const std::string& temp) {
+    char path[MAX_PATH];
+    std::string line(path, GetModuleFileNameA(nullptr, path, sizeof(path)));
+    for (int up = 0; up < 2; ++up) line.erase(line.find_last_of('\\'));  // <build>\tests\test_sample.exe
+    line += std::string("\\bin\\") + command;
+    std::string environment = "TMP=" + temp + '\0' + "TEMP=" + temp + '\0';
+    char* own = GetEnvironmentStringsA();
+    for (const char* entry = own; *entry; entry += strlen(entry) + 1)
+        if (_strnicmp(entry, "TMP=", 4) && _strnicmp(entry, "TEMP=", 5)) environment.append(entry, strlen(entry) + 1);
+    FreeEnvironmentStringsA(own);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, &environment[0], nullptr, &startup, &process))
+        return ~0u;
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = ~0u;
+    GetExitCodeProcess(process.hProcess, &code);
+    TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+// The benchmarks' files go where nothing was: a second folder of the same
+// name leaves the first, and what it holds, alone; a run leaves the user's
+// files of the names its own files have as they were, adds nothing beside
+// them and leaves nothing in the folder for temporary files.
 TEST(SampleProject, BenchmarksWriteOnlyIntoAFolderNewToThem) {
     const std::string first = MakeScratchFolder("bench_startup");
     ASSERT_TRUE(!first.empty() && WriteFileBytes((first + "\\kept.txt").c_str(), kEdited));
@@ -101,6 +133,32 @@ TEST(SampleProject, BenchmarksWriteOnlyIntoAFolderNewToThem) {
     EXPECT_TRUE(ReadFileBytes((first + "\\kept.txt").c_str()) == kEdited);
     FolderDelete(nullptr, first.c_str());
     FolderDelete(nullptr, second.c_str());
+
+    const struct {
+        const char* command;
+        std::vector<const char*> names;  // of the files it writes
+    } runs[] = {
+        {"BenchModel.exe 1", {"bench_model.dat", "bench_model_direct.dat"}},
+        {"BenchSkills.exe 1 1", {"bench_skill.dat", "bench_system.dat"}},
+        {"BenchSkillCsv.exe 1", {"bench_skill.csv", "bench_skill_plain.csv"}},
+        {"BenchProject.exe --size 1", {}},
+    };
+    SampleFolder user;
+    const auto entries = [&] {
+        std::vector<std::string> names;
+        FindFiles(user.folder.Path().c_str(), "*", &names);
+        return names.size();
+    };
+    for (const auto& run : runs) {
+        for (const char* name : run.names) ASSERT_TRUE(user.Write(name, kEdited)) << name;
+        const size_t kept = entries();
+        const std::string temp = MakeScratchFolder("bench_temp");
+        EXPECT_EQ(0u, RunBuiltProgram(run.command, temp)) << run.command;
+        for (const char* name : run.names) EXPECT_TRUE(user.Read(name) == kEdited) << run.command << ": " << name;
+        EXPECT_EQ(kept, entries()) << run.command;
+        EXPECT_TRUE(RemoveDirectoryA(temp.c_str())) << run.command << " left files in the temporary folder";
+        FolderDelete(nullptr, temp.c_str());
+    }
 }
 
 }  // namespace
