@@ -1,6 +1,7 @@
 // The skill pages in the database sheet: the skill-list page with its
 // category and slot dialogs, the skill sheet opened on a list, its CSV
 // commands, and the compatibility-type page with its influence dialog.
+#include <algorithm>
 #include <cstring>
 
 #include "base/file.h"
@@ -411,6 +412,55 @@ std::string CsvCells(const cSkill& skill) {
 }
 
 }  // namespace
+
+// Every row of an accepted file is stored, whatever row the list had
+// selected before: here none was clicked since "ﾃﾞｰﾀ数" grew the list.
+TEST_F(SkillPagesTest, AnImportAfterTheDataCountStoresEveryRow) {
+    Open();
+    DLG_DBSKILL* skills = OpenSkills();
+    ASSERT_NE(nullptr, skills);
+    HWND wnd = skills->m_hWnd;
+    ASSERT_TRUE(FolderCreate("csv"));
+    const char* path = "csv\\Skill01.csv";
+    // Five skills, every field the import takes distinct from row to row.
+    VECTOR_CLASS<cSkill> file(6);
+    for (int k = 1; k <= 5; ++k) {
+        file[k].nNo = k;
+        file[k].strName = "技" + std::to_string(k);
+        file[k].strHelp = "説明" + std::to_string(k);
+        file[k].nPrice = 100 * k;
+        file[k].nSp = k;
+    }
+    CsvTable table;
+    ASSERT_TRUE(BuildSkillCsvTable(&table, file, SkillCsvColumns, SkillCsvDataKind(0)));
+    ASSERT_TRUE(WriteCsvFile(path, table));
+
+    AnswerInput("5");
+    Command(wnd, IDC_DBLIST_COUNT, BN_CLICKED);
+    ASSERT_EQ(6u, skills->m_Work.size()) << "five skills after skill 0";
+    m_pBoxes->Reset();
+    m_pBoxes->Queue(IDYES);
+    m_pBoxes->Queue(IDYES);
+    Command(wnd, 11080, BN_CLICKED);
+    EXPECT_EQ(0u, m_pBoxes->Texts().back().find("読み込み完了！")) << MessageTexts(*m_pBoxes);
+    ASSERT_EQ(6u, skills->m_Work.size());
+    for (int k = 1; k <= 5; ++k) {
+        EXPECT_EQ(CsvCells(file[k]), CsvCells(skills->m_Work[k])) << "skill " << k;
+        const std::string row = Row(wnd, 1074, k - 1), name = "-技" + std::to_string(k);
+        EXPECT_EQ(std::to_string(k) + " ", row.substr(0, 2)) << row;
+        EXPECT_EQ(name, row.substr(row.size() - std::min(row.size(), name.size()))) << row;
+    }
+    EXPECT_EQ(5, SendDlgItemMessageA(wnd, 1074, LB_GETCARETINDEX, 0, 0)) << "the end row is current";
+    EXPECT_EQ(1, SendDlgItemMessageA(wnd, 1074, LB_GETSELCOUNT, 0, 0));
+    EXPECT_GT(SendDlgItemMessageA(wnd, 1074, LB_GETSEL, 5, 0), 0);
+
+    // Apply hands them on as imported.
+    SkillSheetButton(PSBTN_OK);
+    ASSERT_EQ(6u, ListPage()->m_Work[0].vSkill.size());
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_EQ(CsvCells(file[k]), CsvCells(ListPage()->m_Work[0].vSkill[k])) << "skill " << k;
+    FileDelete(path);
+}
 
 // A file too large for any skill list, or one the editor has no memory
 // for, is refused with a box; the skills and the editor stay as they were.
