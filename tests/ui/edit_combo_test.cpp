@@ -296,9 +296,9 @@ TEST_F(Slider, MovingTheTrackbarShowsThePositionAndTellsTheDialog) {
             EXPECT_EQ("200", d.Text(IDC_HUE_EDIT));
             ASSERT_FALSE(d.m_Changed.empty());
             EXPECT_EQ(IDC_HUE, d.m_Changed.back()) << "a slider's command is a change";
-            // The edit only shows: typing there does not move the trackbar.
+            // A number put into the edit moves the trackbar.
             SetDlgItemTextA(d.m_hWnd, IDC_HUE_EDIT, "30");
-            EXPECT_EQ(200, SendMessageA(bar, TBM_GETPOS, 0, 0));
+            EXPECT_EQ(30, SendMessageA(bar, TBM_GETPOS, 0, 0));
             d.m_Rec.hue = 45;
             d.m_Changed.clear();
             d.UpdateCtrls();
@@ -324,4 +324,53 @@ TEST_F(Slider, WithoutABuddyEditItShowsItsPositionOnTheTrackbarAlone) {
         },
         1);
     EXPECT_EQ(100, dlg.m_Rec.hue);
+}
+
+// A number typed beside the trackbar moves it, clamped to the range as the
+// edit shows it, and counts as a change of the slider: the dialog stores it.
+TEST_F(Slider, ANumberTypedBesideTheTrackbarMovesItAndIsStored) {
+    dlg.m_Rec.hue = 90;
+    const struct {
+        const char* typed;
+        const char* shown;
+        int position;
+    } cases[] = {{"120", "120", 120}, {"400", "359", 359}, {"7", "7", 7}, {"999", "359", 359}, {"0", "0", 0}};
+    for (const auto& c : cases) {
+        RunTestDialog(
+            dlg,
+            [&c](TEST_DLG& d) {
+                HWND bar = GetDlgItem(d.m_hWnd, IDC_HUE), edit = GetDlgItem(d.m_hWnd, IDC_HUE_EDIT);
+                SetFocus(edit);
+                d.Select(IDC_HUE_EDIT, 0, -1);
+                d.m_Changed.clear();
+                d.Type(IDC_HUE_EDIT, c.typed);
+                EXPECT_EQ(c.shown, d.Text(IDC_HUE_EDIT)) << c.typed;
+                EXPECT_EQ(c.position, SendMessageA(bar, TBM_GETPOS, 0, 0)) << c.typed;
+                EXPECT_NE(d.m_Changed.end(), std::find(d.m_Changed.begin(), d.m_Changed.end(), IDC_HUE))
+                    << c.typed << ": the slider changed";
+                SetFocus(bar);  // Tab: the edit keeps the number
+                EXPECT_EQ(c.shown, d.Text(IDC_HUE_EDIT)) << c.typed;
+                EXPECT_EQ(c.position, SendMessageA(bar, TBM_GETPOS, 0, 0)) << c.typed;
+            },
+            1);
+        EXPECT_EQ(c.position, dlg.m_Rec.hue) << c.typed;
+    }
+    // An emptied edit holds no number: the trackbar stays; leaving the edit
+    // shows the range's start, and the trackbar follows.
+    dlg.m_Rec.hue = 90;
+    RunTestDialog(
+        dlg,
+        [](TEST_DLG& d) {
+            HWND bar = GetDlgItem(d.m_hWnd, IDC_HUE), edit = GetDlgItem(d.m_hWnd, IDC_HUE_EDIT);
+            SetFocus(edit);
+            d.Select(IDC_HUE_EDIT, 0, -1);
+            d.Type(IDC_HUE_EDIT, "\b");
+            EXPECT_EQ("", d.Text(IDC_HUE_EDIT));
+            EXPECT_EQ(90, SendMessageA(bar, TBM_GETPOS, 0, 0));
+            SetFocus(bar);
+            EXPECT_EQ("0", d.Text(IDC_HUE_EDIT));
+            EXPECT_EQ(0, SendMessageA(bar, TBM_GETPOS, 0, 0));
+        },
+        1);
+    EXPECT_EQ(0, dlg.m_Rec.hue);
 }

@@ -621,3 +621,43 @@ TEST_F(SkillPagesTest, TheCompatibilityTypePage) {
     Apply();
     EXPECT_EQ("氷結", g_Database.CompatiTypes[2].strName);
 }
+
+// The skill's 色相, 彩度 and 明度: a number typed beside a trackbar moves
+// it (clamped to its range) and the effect preview with it, stays on Tab,
+// and is stored.
+TEST_F(SkillPagesTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
+    Open();
+    DLG_DBSKILL* skills = OpenSkills();
+    ASSERT_NE(nullptr, skills);
+    HWND wnd = skills->m_hWnd;
+    Command(wnd, 1074, LBN_SELCHANGE);  // skill 1
+    const struct {
+        int edit, bar;
+        short cSkill::*field;
+        const char *typed, *shown;
+        int position;
+    } cases[] = {
+        {1514, 1552, &cSkill::sHue, "120", "120", 120},        {1515, 1553, &cSkill::sSaturation, "-50", "-50", -50},
+        {1516, 1554, &cSkill::sValue, "30", "30", 30},         {1514, 1552, &cSkill::sHue, "400", "359", 359},
+        {1515, 1553, &cSkill::sSaturation, "999", "255", 255}, {1516, 1554, &cSkill::sValue, "-999", "-255", -255},
+    };
+    for (const auto& c : cases) {
+        HWND edit = GetDlgItem(wnd, c.edit);
+        SetFocus(edit);
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        for (const char* p = c.typed; *p; ++p) SendMessageA(edit, WM_CHAR, static_cast<BYTE>(*p), 1);
+        EXPECT_EQ(c.position, SendDlgItemMessageA(wnd, c.bar, TBM_GETPOS, 0, 0)) << c.typed;
+        EXPECT_EQ(c.position, skills->m_Work[1].*c.field) << c.typed << ": stored as typed";
+        SetFocus(GetNextDlgTabItem(wnd, edit, FALSE));  // Tab
+        EXPECT_EQ(c.shown, ItemText(wnd, c.edit)) << c.typed << " after Tab";
+        EXPECT_EQ(c.position, SendDlgItemMessageA(wnd, c.bar, TBM_GETPOS, 0, 0)) << c.typed << " after Tab";
+    }
+    EXPECT_EQ(359, skills->m_nCacheHue) << "the effect preview follows";
+    EXPECT_EQ(255, skills->m_nCacheSaturation);
+    EXPECT_EQ(-255, skills->m_nCacheValue);
+    SkillSheetButton(PSBTN_OK);
+    const cSkill& stored = ListPage()->m_Work[0].vSkill[1];
+    EXPECT_EQ(359, stored.sHue);
+    EXPECT_EQ(255, stored.sSaturation);
+    EXPECT_EQ(-255, stored.sValue);
+}

@@ -165,3 +165,52 @@ TEST_F(UnitsTest, AfterASkillListIsRemovedAndAppliedEveryUnitPageAndDialogOpens)
     }
     EXPECT_TRUE(ScopedMainWindow::Actions().empty()) << "nothing read past a list";
 }
+
+namespace {
+
+// Keys as a user types them into an edit whose text is selected whole.
+void TypeOver(HWND edit, const char* text) {
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    for (const char* p = text; *p; ++p) SendMessageA(edit, WM_CHAR, static_cast<BYTE>(*p), 1);
+}
+
+}  // namespace
+
+// A number typed beside the 色相, 彩度 and 明度 trackbars moves the trackbar,
+// clamped to its range, stays in the edit on Tab, and Apply stores it.
+TEST_F(UnitsTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
+    Open();
+    DLG_DBCLASS* page = Show<DLG_DBCLASS>(TAB_CLASS);
+    SelectRecord(TAB_CLASS, 0);
+    const int index = page->m_List.GetDataPos();
+    ASSERT_GE(index, 1);
+    const struct {
+        int edit, bar;
+        short cClass::*field;
+        const char *typed, *shown;
+        int position;
+    } rounds[2][3] = {
+        {{1514, 1552, &cClass::Hue, "120", "120", 120},
+         {1515, 1553, &cClass::Saturation, "-50", "-50", -50},
+         {1516, 1554, &cClass::Brightness, "30", "30", 30}},
+        {{1514, 1552, &cClass::Hue, "400", "359", 359},
+         {1515, 1553, &cClass::Saturation, "999", "255", 255},
+         {1516, 1554, &cClass::Brightness, "-999", "-255", -255}},
+    };
+    for (const auto& round : rounds) {
+        for (const auto& c : round) {
+            HWND edit = Item(TAB_CLASS, c.edit);
+            TypeOver(edit, c.typed);
+            EXPECT_EQ(c.position, SendMessageA(Item(TAB_CLASS, c.bar), TBM_GETPOS, 0, 0)) << c.typed;
+            SetFocus(GetNextDlgTabItem(page->m_hWnd, edit, FALSE));  // Tab
+            EXPECT_EQ(c.shown, Text(TAB_CLASS, c.edit)) << c.typed << " after Tab";
+            EXPECT_EQ(c.position, SendMessageA(Item(TAB_CLASS, c.bar), TBM_GETPOS, 0, 0)) << c.typed << " after Tab";
+        }
+        Apply();
+        for (const auto& c : round) {
+            EXPECT_EQ(c.position, g_ClassList[index].*c.field) << c.typed;
+            EXPECT_EQ(c.shown, Text(TAB_CLASS, c.edit)) << c.typed << " after Apply";
+        }
+    }
+}
