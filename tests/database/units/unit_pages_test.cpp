@@ -214,3 +214,28 @@ TEST_F(UnitsTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
         }
     }
 }
+
+// A class's normal attack whose skill the Apply took from its list (the list
+// was cut) shows no skill when the page is shown again, and an edit of the
+// class keeps the skill as it came: the refresh moves it to no other skill.
+TEST_F(UnitsTest, AnAttackSkillTheListNoLongerHoldsIsKeptThroughApply) {
+    const int IDC_CLASS_ATTACK_SKILL = 1518;
+    g_ClassList[1].AttackSkill = 6;  // "薙ぎ払い", the last of list 0's six skills
+    Open();
+    DLG_DBCLASS* page = Show<DLG_DBCLASS>(TAB_CLASS);
+    SelectRecord(TAB_CLASS, 0);
+    const int index = page->m_List.GetDataPos();
+    ASSERT_EQ(1, index);
+    EXPECT_EQ(5, SendMessageA(Item(TAB_CLASS, IDC_CLASS_ATTACK_SKILL), CB_GETCURSEL, 0, 0));
+    g_SkillLists[0].vSkill.resize(4);  // three skills left; the skill-list page was never shown
+    Apply();
+    Show<DLG_DBFRIEND>(TAB_FRIEND);
+    Show<DLG_DBCLASS>(TAB_CLASS);  // refreshed over the cut list
+    EXPECT_EQ(3, SendMessageA(Item(TAB_CLASS, IDC_CLASS_ATTACK_SKILL), CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(CB_ERR, SendMessageA(Item(TAB_CLASS, IDC_CLASS_ATTACK_SKILL), CB_GETCURSEL, 0, 0));
+    EXPECT_EQ("", Text(TAB_CLASS, IDC_CLASS_ATTACK_SKILL));
+    Type(TAB_CLASS, IDC_DBLIST_NAME, "剣士");
+    Apply();
+    EXPECT_EQ("剣士", g_ClassList[index].Name);
+    EXPECT_EQ(6, g_ClassList[index].AttackSkill) << "stored as it came";
+}
