@@ -43,6 +43,11 @@ public:
     virtual void OnCommand() {}
     virtual void AfterCommand() {}
     virtual void OnKeyDown(WPARAM, LPARAM, int /*ctrlHeld*/) {}
+    // A second item the control answers for (a slider's number edit), 0 for
+    // none: the dialog routes that item's notifications to OnPartnerCommand,
+    // and reports its EN_UPDATE as a change of this control.
+    virtual WORD PartnerId() const { return 0; }
+    virtual void OnPartnerCommand(WORD /*code*/) {}
 
     void Attach(DLG_CLASS* dlg, WORD id);
     void UpdatePos();

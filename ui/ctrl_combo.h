@@ -75,7 +75,10 @@ public:
     int GetCurSel() const { return static_cast<int>(SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0)); }
 
     // Refills the rows. A new value table selects row 0; otherwise the value
-    // shown before is selected again, or row 0 when it has no row now.
+    // shown before is selected again, none when it has no row now. With none
+    // selected before, the bound value is shown when the new rows hold it:
+    // a value without a row is never replaced by a row's (which the next
+    // store would write).
     void SetStrings(const VECTOR_CLASS<std::string>& strings, VECTOR_CLASS<T>* table = nullptr) {
         std::vector<const char*> rows;
         for (const std::string& s : strings) rows.push_back(s.c_str());
@@ -87,7 +90,8 @@ public:
         Refill(rows, table);
     }
     // Without a table: a value below the offset (or no selection) selects
-    // row 0, one past the last row selects the last row.
+    // row 0, one past the last row selects the last row. Only on request
+    // (a value the user must replace); a refill never clamps.
     void ClampSelection() {
         if (m_pTable) return;
         int count = static_cast<int>(SendMessageA(m_hWnd, CB_GETCOUNT, 0, 0));
@@ -107,7 +111,8 @@ public:
 
 private:
     void Refill(const std::vector<const char*>& rows, VECTOR_CLASS<T>* table) {
-        T shown = GetValue();
+        const int selected = GetCurSel() >= 0;
+        const T shown = selected ? GetValue() : m_pValue ? *m_pValue : T();
         SendMessageA(m_hWnd, CB_RESETCONTENT, 0, 0);
         for (const char* row : rows) SendMessageA(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row));
         if (table && table != m_pTable) {
@@ -115,8 +120,8 @@ private:
             if (!table->empty()) SendMessageA(m_hWnd, CB_SETCURSEL, 0, 0);
             return;
         }
-        // A value without a row leaves none selected, which selects row 0.
-        SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(ValueToIndex(shown)), 0);
-        ClampSelection();
+        int row = selected || m_pValue ? ValueToIndex(shown) : -1;
+        if (row >= static_cast<int>(rows.size())) row = -1;
+        SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
     }
 };

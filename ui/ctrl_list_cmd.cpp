@@ -226,7 +226,9 @@ int CTRL_LIST_BASE::Resize(int count) {
     } else if (HasBound()) {
         CopyRecordToBound(m_nCurRow + m_nFirstShown);
     }
-    if (m_bMulti && static_cast<int>(m_SelFlags.size()) > ShownRows()) m_SelFlags.resize(ShownRows());
+    // A flag for every row, the new ones too: a row without one could not be
+    // selected (SelectRowFlag would fall back on the last flagged row).
+    if (m_bMulti) m_SelFlags.resize(ShownRows(), 0);
     return Tail();
 }
 

@@ -1,7 +1,9 @@
 // The slider control: a trackbar bound to an int or short field, with a
 // numeric edit beside it that shows the position. Moving the trackbar
 // rewrites the edit and tells the dialog (WM_COMMAND with the trackbar's id);
-// typing into the edit does not move the trackbar.
+// a number typed into the edit moves the trackbar, clamped to its range as
+// the edit shows it, and is a change of the slider (the dialog stores the
+// trackbar's position).
 #pragma once
 
 #include <windows.h>
@@ -30,7 +32,7 @@ public:
     void ValueToCtrl() override {
         if (!m_pValue) return;
         SendMessageA(m_hWnd, TBM_SETPOS, TRUE, static_cast<LPARAM>(*m_pValue));
-        m_Edit.ShowValue(*m_pValue);
+        ShowInEdit(*m_pValue);
         Tell();
     }
     void CtrlToValue() override {
@@ -39,9 +41,31 @@ public:
     // The trackbar's own scroll messages; the other controls see them too.
     int OnScroll(WPARAM, LPARAM lParam) override {
         if (!m_hWnd || reinterpret_cast<HWND>(lParam) != m_hWnd) return 0;
-        m_Edit.ShowValue(static_cast<T>(GetPos()));
+        ShowInEdit(static_cast<T>(GetPos()));
         Tell();
         return 0;
+    }
+    // The edit's notifications: what is typed is filtered and clamped as in
+    // any numeric edit, and the trackbar follows the number it shows; while
+    // the edit holds no number yet it stays. Leaving the edit shows the number
+    // in its clean form, and a position that changes then is told to the
+    // dialog (typing is a change already: EN_UPDATE of the partner).
+    WORD PartnerId() const override { return m_Edit.m_hWnd ? m_Desc.editId : 0; }
+    void OnPartnerCommand(WORD code) override {
+        // The slider's own writing into the edit, or the edit rewriting itself.
+        if (m_bShowing || m_Edit.m_bBusy || !m_hWnd) return;
+        if (code == EN_UPDATE)
+            m_Edit.OnChange();
+        else if (code == EN_KILLFOCUS)
+            m_Edit.OnCommand();
+        else
+            return;
+        T value = m_Edit.ParseText();
+        if (m_Edit.m_bTyping) return;
+        CTRL_EDITVAL_CLASS<T>::Clamp(value, m_Desc.minimum, m_Desc.maximum);
+        if (static_cast<int>(value) == GetPos()) return;
+        SendMessageA(m_hWnd, TBM_SETPOS, TRUE, static_cast<LPARAM>(value));
+        if (code != EN_UPDATE) Tell();
     }
 
     void Attach(DLG_CLASS* dlg, const DESC& desc) {
@@ -59,8 +83,10 @@ public:
         // The edit only shows the position: it is bound to nothing. Without
         // one (id 0) no item of the dialog is taken for it.
         if (!desc.editId) return;
+        m_bShowing = 1;
         m_Edit.Attach(dlg, {desc.editId, nullptr, desc.minimum, desc.maximum, 0, T(1)});
-        m_Edit.ShowValue(m_pValue ? *m_pValue : desc.minimum);
+        m_bShowing = 0;
+        ShowInEdit(m_pValue ? *m_pValue : desc.minimum);
     }
     void AttachDesc(DLG_CLASS* dlg) { Attach(dlg, m_Desc); }
     // The position; a short slider keeps its low 16 bits.
@@ -71,6 +97,12 @@ public:
     DESC m_Desc = {0, nullptr, T(), T(), 0, 0, 0};
 
 private:
+    int m_bShowing = 0;  // the slider writes the edit: its notifications are its own
+    void ShowInEdit(T value) {
+        m_bShowing = 1;
+        m_Edit.ShowValue(value);
+        m_bShowing = 0;
+    }
     void Tell() {
         if (m_pDlg && m_pDlg->m_hWnd) SendMessageA(m_pDlg->m_hWnd, WM_COMMAND, MAKEWPARAM(m_wId, 0), 0);
     }

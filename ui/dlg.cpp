@@ -172,7 +172,11 @@ void DLG_CLASS::StoreCtrls() {
 WORD DLG_CLASS::GetChangedCtrlId(WPARAM wParam) const {
     WORD id = LOWORD(wParam), code = HIWORD(wParam);
     for (const CTRL_CLASS* c : m_CtrlList) {
-        if (c->m_wId != id) continue;
+        if (c->m_wId != id) {
+            // What is typed into a control's partner item changes the control.
+            if (id && code == EN_UPDATE && c->PartnerId() == id) return c->m_wId;
+            continue;
+        }
         switch (c->m_nKind) {
         case CTRL_KIND_BUTTON:
             if (code == BN_CLICKED) return id;
@@ -341,7 +345,11 @@ int DLG_CLASS::OnCommand(WPARAM wParam, LPARAM) {
     WORD id = LOWORD(wParam), code = HIWORD(wParam);
     for (size_t i = 0; i < m_CtrlList.size(); ++i) {
         CTRL_CLASS* c = m_CtrlList[i];
-        if (c->m_wId != id) continue;
+        if (c->m_wId != id) {
+            if (!id || c->PartnerId() != id) continue;
+            c->OnPartnerCommand(code);
+            break;
+        }
         int kind = c->m_nKind;
         if ((kind == CTRL_KIND_EDITVAL || kind == CTRL_KIND_EDITSTR) && code == EN_UPDATE) {
             c->OnChange();

@@ -103,8 +103,12 @@ DLG_DBCLASS::DLG_DBCLASS(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
         m_Buttons.push_back(CTRL_BUTTON_CLASS({id}));
 }
 
+// The rows alone, also when an Apply refreshes the page: a skill the list no
+// longer holds shows no row and is kept (FillRecordComboEx would move the
+// combo to the list's first skill, which the next edit would store).
 void DLG_DBCLASS::BuildComboLists() {
-    FillRecordComboEx(m_ListRows, m_SkillRows, m_Record.AttackSkillList, this, m_Combos, IDC_CLASS_ATTACK_SKILL);
+    MakeSkillListRows(m_ListRows);
+    MakeSkillRows(m_SkillRows, m_Record.AttackSkillList);
 }
 
 void DLG_DBCLASS::AttachLists() {

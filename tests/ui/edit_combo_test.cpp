@@ -178,11 +178,11 @@ TEST_F(Combo, OffsetAndValueTable) {
         EXPECT_EQ(4, d.m_Rec.step) << "no row: the field keeps its value";
 
         kind->ClampSelection();
-        EXPECT_EQ(0, d.ComboRow(IDC_KIND));
+        EXPECT_EQ(0, d.ComboRow(IDC_KIND)) << "asked for, the nearest row";
         SendDlgItemMessageA(d.m_hWnd, IDC_KIND, CB_SETCURSEL, 3, 0);
         static const char* const kTwo[] = {"剣", "槍", ""};
         kind->SetStrings(kTwo, nullptr);
-        EXPECT_EQ(0, d.ComboRow(IDC_KIND)) << "a value past the new rows selects none, then row 0";
+        EXPECT_EQ(-1, d.ComboRow(IDC_KIND)) << "a value past the new rows selects none";
         SendDlgItemMessageA(d.m_hWnd, IDC_KIND, CB_SETCURSEL, 1, 0);
         kind->SetStrings(g_TestKinds, nullptr);
         EXPECT_EQ(1, d.ComboRow(IDC_KIND)) << "the value shown is kept";
@@ -237,7 +237,48 @@ TEST_F(Combo, RefillKeepsTheValueShown) {
         skill->SetStrings(VECTOR_CLASS<std::string>{"001 B-甲", "002 B-乙", "003 B-丙", "004 B-丁"}, nullptr);
         EXPECT_EQ(2, d.ComboRow(IDC_SKILL));
         skill->SetStrings(VECTOR_CLASS<std::string>{"001 C-壱", "002 C-弐"}, nullptr);
-        EXPECT_EQ(0, d.ComboRow(IDC_SKILL)) << "past the new rows: none, so row 0";
+        EXPECT_EQ(-1, d.ComboRow(IDC_SKILL)) << "past the new rows: none";
+    });
+}
+
+// A value without a row (below the offset, past the rows, or not in the
+// table) stays unselected through every refill and refresh, and the store
+// keeps it as it came; once the rows hold it again, its row is shown.
+TEST_F(Combo, AValueWithoutARowStaysUnselectedThroughRefills) {
+    dlg.m_SkillRows = {"001 A-一", "002 A-二", "003 A-三"};
+    dlg.m_Rec.kind = 0;   // offset 1: "none"
+    dlg.m_Rec.skill = 0;  // likewise
+    dlg.m_Rec.step = 4;   // not in the table
+    RunTestDialog(dlg, [](TEST_DLG& d) {
+        CTRL_COMBO_CLASS<int>* kind = d.FindCtrl(d.m_Combos, IDC_KIND);
+        CTRL_COMBO_CLASS<int>* skill = d.FindCtrl(d.m_Combos, IDC_SKILL);
+        CTRL_COMBO_CLASS<int>* step = d.FindCtrl(d.m_Combos, IDC_STEP);
+        const VECTOR_CLASS<std::string> rows = d.m_SkillRows;
+        for (int pass = 0; pass < 3; ++pass) {
+            kind->SetStrings(g_TestKinds, nullptr);
+            skill->SetStrings(rows, nullptr);
+            step->SetStrings(d.m_StepRows, nullptr);
+            d.RefreshCtrls(-1);
+            skill->SetStrings(rows, nullptr);  // as a page refills after its refresh
+            for (WORD id : {IDC_KIND, IDC_SKILL, IDC_STEP}) {
+                EXPECT_EQ(-1, d.ComboRow(id)) << id << " pass " << pass;
+                EXPECT_EQ("", d.Text(id)) << id << " pass " << pass;
+            }
+            d.StoreCtrls();
+            EXPECT_EQ(0, d.m_Rec.kind) << pass;
+            EXPECT_EQ(0, d.m_Rec.skill) << pass;
+            EXPECT_EQ(4, d.m_Rec.step) << pass;
+        }
+        // Skill 3 shown, the rows cut to two, then back to three.
+        d.m_Rec.skill = 3;
+        d.UpdateCtrls();
+        EXPECT_EQ(2, d.ComboRow(IDC_SKILL));
+        skill->SetStrings(VECTOR_CLASS<std::string>{"001 B-甲", "002 B-乙"}, nullptr);
+        EXPECT_EQ(-1, d.ComboRow(IDC_SKILL));
+        d.StoreCtrls();
+        EXPECT_EQ(3, d.m_Rec.skill) << "stored as it came";
+        skill->SetStrings(rows, nullptr);
+        EXPECT_EQ(2, d.ComboRow(IDC_SKILL)) << "its row again";
     });
 }
 
@@ -255,9 +296,9 @@ TEST_F(Slider, MovingTheTrackbarShowsThePositionAndTellsTheDialog) {
             EXPECT_EQ("200", d.Text(IDC_HUE_EDIT));
             ASSERT_FALSE(d.m_Changed.empty());
             EXPECT_EQ(IDC_HUE, d.m_Changed.back()) << "a slider's command is a change";
-            // The edit only shows: typing there does not move the trackbar.
+            // A number put into the edit moves the trackbar.
             SetDlgItemTextA(d.m_hWnd, IDC_HUE_EDIT, "30");
-            EXPECT_EQ(200, SendMessageA(bar, TBM_GETPOS, 0, 0));
+            EXPECT_EQ(30, SendMessageA(bar, TBM_GETPOS, 0, 0));
             d.m_Rec.hue = 45;
             d.m_Changed.clear();
             d.UpdateCtrls();
@@ -283,4 +324,53 @@ TEST_F(Slider, WithoutABuddyEditItShowsItsPositionOnTheTrackbarAlone) {
         },
         1);
     EXPECT_EQ(100, dlg.m_Rec.hue);
+}
+
+// A number typed beside the trackbar moves it, clamped to the range as the
+// edit shows it, and counts as a change of the slider: the dialog stores it.
+TEST_F(Slider, ANumberTypedBesideTheTrackbarMovesItAndIsStored) {
+    dlg.m_Rec.hue = 90;
+    const struct {
+        const char* typed;
+        const char* shown;
+        int position;
+    } cases[] = {{"120", "120", 120}, {"400", "359", 359}, {"7", "7", 7}, {"999", "359", 359}, {"0", "0", 0}};
+    for (const auto& c : cases) {
+        RunTestDialog(
+            dlg,
+            [&c](TEST_DLG& d) {
+                HWND bar = GetDlgItem(d.m_hWnd, IDC_HUE), edit = GetDlgItem(d.m_hWnd, IDC_HUE_EDIT);
+                SetFocus(edit);
+                d.Select(IDC_HUE_EDIT, 0, -1);
+                d.m_Changed.clear();
+                d.Type(IDC_HUE_EDIT, c.typed);
+                EXPECT_EQ(c.shown, d.Text(IDC_HUE_EDIT)) << c.typed;
+                EXPECT_EQ(c.position, SendMessageA(bar, TBM_GETPOS, 0, 0)) << c.typed;
+                EXPECT_NE(d.m_Changed.end(), std::find(d.m_Changed.begin(), d.m_Changed.end(), IDC_HUE))
+                    << c.typed << ": the slider changed";
+                SetFocus(bar);  // Tab: the edit keeps the number
+                EXPECT_EQ(c.shown, d.Text(IDC_HUE_EDIT)) << c.typed;
+                EXPECT_EQ(c.position, SendMessageA(bar, TBM_GETPOS, 0, 0)) << c.typed;
+            },
+            1);
+        EXPECT_EQ(c.position, dlg.m_Rec.hue) << c.typed;
+    }
+    // An emptied edit holds no number: the trackbar stays; leaving the edit
+    // shows the range's start, and the trackbar follows.
+    dlg.m_Rec.hue = 90;
+    RunTestDialog(
+        dlg,
+        [](TEST_DLG& d) {
+            HWND bar = GetDlgItem(d.m_hWnd, IDC_HUE), edit = GetDlgItem(d.m_hWnd, IDC_HUE_EDIT);
+            SetFocus(edit);
+            d.Select(IDC_HUE_EDIT, 0, -1);
+            d.Type(IDC_HUE_EDIT, "\b");
+            EXPECT_EQ("", d.Text(IDC_HUE_EDIT));
+            EXPECT_EQ(90, SendMessageA(bar, TBM_GETPOS, 0, 0));
+            SetFocus(bar);
+            EXPECT_EQ("0", d.Text(IDC_HUE_EDIT));
+            EXPECT_EQ(0, SendMessageA(bar, TBM_GETPOS, 0, 0));
+        },
+        1);
+    EXPECT_EQ(0, dlg.m_Rec.hue);
 }

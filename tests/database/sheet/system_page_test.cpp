@@ -182,3 +182,53 @@ TEST_F(SheetTest, ElementsAndTheFontSampleOfPageFour) {
     EXPECT_EQ(page->m_Elems.size(), g_System.Elements.size());
     EXPECT_EQ(FONT_MS_PGOTHIC, g_System.FontIndex);
 }
+
+// A combo value without a row ("no party variable" 0 or one past the party
+// variables, "no background" 0) shows no row after every Apply and refresh
+// and is stored as it came; a value with a row keeps it. (A BGM, and a
+// background past the database, the save itself sets back to a value with
+// a row: cSystem::UpdateDerived.)
+TEST_F(SheetTest, ACombosValueWithoutARowSurvivesEveryApply) {
+    struct Combo {
+        int page;
+        const cSysCtrl* row;
+        int value;
+    };
+    std::vector<Combo> combos;
+    for (int page = 1; page <= 10; ++page) {
+        const cSystemPage& table = SystemPageTable(page - 1);
+        for (int i = 0; i < table.count; ++i) {
+            const cSysCtrl& row = table.ctrls[i];
+            if (row.kind != SYS_PARTY_VAR && row.kind != SYS_BACK) continue;
+            // No row: 0 below the offset of "row + 1", or a number past the rows.
+            const int value = row.kind == SYS_PARTY_VAR && combos.size() % 2 ? 900 : 0;
+            combos.push_back({page, &row, value});
+        }
+    }
+    ASSERT_EQ(7u, combos.size()) << "the party variables of pages 1 to 3 and the formation's background";
+    auto field = [](const Combo& c) { return static_cast<int*>(c.row->field(g_System)); };
+    for (const Combo& c : combos) {
+        ASSERT_NE(nullptr, field(c)) << c.row->id;
+        *field(c) = c.value;
+    }
+    // One of them with a row: the party variable 1 of page 2's 1418.
+    g_System.MoneyPartyVal = 1;
+    Open();
+    for (int page = 1; page <= 10; ++page) Show<DLG_DBPAGE>(SystemTab(page));
+    for (int apply = 1; apply <= 3; ++apply) {
+        Apply();
+        for (int page = 1; page <= 10; ++page) Show<DLG_DBPAGE>(SystemTab(page));  // each refreshed
+        for (const Combo& c : combos) {
+            const int tab = SystemTab(c.page);
+            if (c.page == 2 && c.row->id == 1418) {
+                EXPECT_EQ(0, SendMessageA(Item(tab, 1418), CB_GETCURSEL, 0, 0)) << apply;
+                EXPECT_EQ(1, g_System.MoneyPartyVal) << apply;
+                continue;
+            }
+            EXPECT_EQ(CB_ERR, SendMessageA(Item(tab, c.row->id), CB_GETCURSEL, 0, 0))
+                << "page " << c.page << ": " << c.row->id << " after Apply " << apply;
+            EXPECT_EQ("", Text(tab, c.row->id)) << "page " << c.page << ": " << c.row->id;
+            EXPECT_EQ(c.value, *field(c)) << "page " << c.page << ": " << c.row->id << " after Apply " << apply;
+        }
+    }
+}

@@ -1,6 +1,7 @@
 // The skill pages in the database sheet: the skill-list page with its
 // category and slot dialogs, the skill sheet opened on a list, its CSV
 // commands, and the compatibility-type page with its influence dialog.
+#include <algorithm>
 #include <cstring>
 
 #include "base/file.h"
@@ -418,6 +419,55 @@ std::string CsvCells(const cSkill& skill) {
 
 }  // namespace
 
+// Every row of an accepted file is stored, whatever row the list had
+// selected before: here none was clicked since "ﾃﾞｰﾀ数" grew the list.
+TEST_F(SkillPagesTest, AnImportAfterTheDataCountStoresEveryRow) {
+    Open();
+    DLG_DBSKILL* skills = OpenSkills();
+    ASSERT_NE(nullptr, skills);
+    HWND wnd = skills->m_hWnd;
+    ASSERT_TRUE(FolderCreate("csv"));
+    const char* path = "csv\\Skill01.csv";
+    // Five skills, every field the import takes distinct from row to row.
+    VECTOR_CLASS<cSkill> file(6);
+    for (int k = 1; k <= 5; ++k) {
+        file[k].nNo = k;
+        file[k].strName = "技" + std::to_string(k);
+        file[k].strHelp = "説明" + std::to_string(k);
+        file[k].nPrice = 100 * k;
+        file[k].nSp = k;
+    }
+    CsvTable table;
+    ASSERT_TRUE(BuildSkillCsvTable(&table, file, SkillCsvColumns, SkillCsvDataKind(0)));
+    ASSERT_TRUE(WriteCsvFile(path, table));
+
+    AnswerInput("5");
+    Command(wnd, IDC_DBLIST_COUNT, BN_CLICKED);
+    ASSERT_EQ(6u, skills->m_Work.size()) << "five skills after skill 0";
+    m_pBoxes->Reset();
+    m_pBoxes->Queue(IDYES);
+    m_pBoxes->Queue(IDYES);
+    Command(wnd, 11080, BN_CLICKED);
+    EXPECT_EQ(0u, m_pBoxes->Texts().back().find("読み込み完了！")) << MessageTexts(*m_pBoxes);
+    ASSERT_EQ(6u, skills->m_Work.size());
+    for (int k = 1; k <= 5; ++k) {
+        EXPECT_EQ(CsvCells(file[k]), CsvCells(skills->m_Work[k])) << "skill " << k;
+        const std::string row = Row(wnd, 1074, k - 1), name = "-技" + std::to_string(k);
+        EXPECT_EQ(std::to_string(k) + " ", row.substr(0, 2)) << row;
+        EXPECT_EQ(name, row.substr(row.size() - std::min(row.size(), name.size()))) << row;
+    }
+    EXPECT_EQ(5, SendDlgItemMessageA(wnd, 1074, LB_GETCARETINDEX, 0, 0)) << "the end row is current";
+    EXPECT_EQ(1, SendDlgItemMessageA(wnd, 1074, LB_GETSELCOUNT, 0, 0));
+    EXPECT_GT(SendDlgItemMessageA(wnd, 1074, LB_GETSEL, 5, 0), 0);
+
+    // Apply hands them on as imported.
+    SkillSheetButton(PSBTN_OK);
+    ASSERT_EQ(6u, ListPage()->m_Work[0].vSkill.size());
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_EQ(CsvCells(file[k]), CsvCells(ListPage()->m_Work[0].vSkill[k])) << "skill " << k;
+    FileDelete(path);
+}
+
 // A file too large for any skill list, or one the editor has no memory
 // for, is refused with a box; the skills and the editor stay as they were.
 TEST_F(SkillPagesTest, AnImportTooLargeOrWithoutMemoryLeavesTheEditorGoing) {
@@ -576,4 +626,44 @@ TEST_F(SkillPagesTest, TheCompatibilityTypePage) {
     EXPECT_EQ("氷 に対して ダメージ × 150", Row(wnd, 1638, 0));
     Apply();
     EXPECT_EQ("氷結", g_Database.CompatiTypes[2].strName);
+}
+
+// The skill's 色相, 彩度 and 明度: a number typed beside a trackbar moves
+// it (clamped to its range) and the effect preview with it, stays on Tab,
+// and is stored.
+TEST_F(SkillPagesTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
+    Open();
+    DLG_DBSKILL* skills = OpenSkills();
+    ASSERT_NE(nullptr, skills);
+    HWND wnd = skills->m_hWnd;
+    Command(wnd, 1074, LBN_SELCHANGE);  // skill 1
+    const struct {
+        int edit, bar;
+        short cSkill::*field;
+        const char *typed, *shown;
+        int position;
+    } cases[] = {
+        {1514, 1552, &cSkill::sHue, "120", "120", 120},        {1515, 1553, &cSkill::sSaturation, "-50", "-50", -50},
+        {1516, 1554, &cSkill::sValue, "30", "30", 30},         {1514, 1552, &cSkill::sHue, "400", "359", 359},
+        {1515, 1553, &cSkill::sSaturation, "999", "255", 255}, {1516, 1554, &cSkill::sValue, "-999", "-255", -255},
+    };
+    for (const auto& c : cases) {
+        HWND edit = GetDlgItem(wnd, c.edit);
+        SetFocus(edit);
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        for (const char* p = c.typed; *p; ++p) SendMessageA(edit, WM_CHAR, static_cast<BYTE>(*p), 1);
+        EXPECT_EQ(c.position, SendDlgItemMessageA(wnd, c.bar, TBM_GETPOS, 0, 0)) << c.typed;
+        EXPECT_EQ(c.position, skills->m_Work[1].*c.field) << c.typed << ": stored as typed";
+        SetFocus(GetNextDlgTabItem(wnd, edit, FALSE));  // Tab
+        EXPECT_EQ(c.shown, ItemText(wnd, c.edit)) << c.typed << " after Tab";
+        EXPECT_EQ(c.position, SendDlgItemMessageA(wnd, c.bar, TBM_GETPOS, 0, 0)) << c.typed << " after Tab";
+    }
+    EXPECT_EQ(359, skills->m_nCacheHue) << "the effect preview follows";
+    EXPECT_EQ(255, skills->m_nCacheSaturation);
+    EXPECT_EQ(-255, skills->m_nCacheValue);
+    SkillSheetButton(PSBTN_OK);
+    const cSkill& stored = ListPage()->m_Work[0].vSkill[1];
+    EXPECT_EQ(359, stored.sHue);
+    EXPECT_EQ(255, stored.sSaturation);
+    EXPECT_EQ(-255, stored.sValue);
 }

@@ -165,3 +165,77 @@ TEST_F(UnitsTest, AfterASkillListIsRemovedAndAppliedEveryUnitPageAndDialogOpens)
     }
     EXPECT_TRUE(ScopedMainWindow::Actions().empty()) << "nothing read past a list";
 }
+
+namespace {
+
+// Keys as a user types them into an edit whose text is selected whole.
+void TypeOver(HWND edit, const char* text) {
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    for (const char* p = text; *p; ++p) SendMessageA(edit, WM_CHAR, static_cast<BYTE>(*p), 1);
+}
+
+}  // namespace
+
+// A number typed beside the 色相, 彩度 and 明度 trackbars moves the trackbar,
+// clamped to its range, stays in the edit on Tab, and Apply stores it.
+TEST_F(UnitsTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
+    Open();
+    DLG_DBCLASS* page = Show<DLG_DBCLASS>(TAB_CLASS);
+    SelectRecord(TAB_CLASS, 0);
+    const int index = page->m_List.GetDataPos();
+    ASSERT_GE(index, 1);
+    const struct {
+        int edit, bar;
+        short cClass::*field;
+        const char *typed, *shown;
+        int position;
+    } rounds[2][3] = {
+        {{1514, 1552, &cClass::Hue, "120", "120", 120},
+         {1515, 1553, &cClass::Saturation, "-50", "-50", -50},
+         {1516, 1554, &cClass::Brightness, "30", "30", 30}},
+        {{1514, 1552, &cClass::Hue, "400", "359", 359},
+         {1515, 1553, &cClass::Saturation, "999", "255", 255},
+         {1516, 1554, &cClass::Brightness, "-999", "-255", -255}},
+    };
+    for (const auto& round : rounds) {
+        for (const auto& c : round) {
+            HWND edit = Item(TAB_CLASS, c.edit);
+            TypeOver(edit, c.typed);
+            EXPECT_EQ(c.position, SendMessageA(Item(TAB_CLASS, c.bar), TBM_GETPOS, 0, 0)) << c.typed;
+            SetFocus(GetNextDlgTabItem(page->m_hWnd, edit, FALSE));  // Tab
+            EXPECT_EQ(c.shown, Text(TAB_CLASS, c.edit)) << c.typed << " after Tab";
+            EXPECT_EQ(c.position, SendMessageA(Item(TAB_CLASS, c.bar), TBM_GETPOS, 0, 0)) << c.typed << " after Tab";
+        }
+        Apply();
+        for (const auto& c : round) {
+            EXPECT_EQ(c.position, g_ClassList[index].*c.field) << c.typed;
+            EXPECT_EQ(c.shown, Text(TAB_CLASS, c.edit)) << c.typed << " after Apply";
+        }
+    }
+}
+
+// A class's normal attack whose skill the Apply took from its list (the list
+// was cut) shows no skill when the page is shown again, and an edit of the
+// class keeps the skill as it came: the refresh moves it to no other skill.
+TEST_F(UnitsTest, AnAttackSkillTheListNoLongerHoldsIsKeptThroughApply) {
+    const int IDC_CLASS_ATTACK_SKILL = 1518;
+    g_ClassList[1].AttackSkill = 6;  // "薙ぎ払い", the last of list 0's six skills
+    Open();
+    DLG_DBCLASS* page = Show<DLG_DBCLASS>(TAB_CLASS);
+    SelectRecord(TAB_CLASS, 0);
+    const int index = page->m_List.GetDataPos();
+    ASSERT_EQ(1, index);
+    EXPECT_EQ(5, SendMessageA(Item(TAB_CLASS, IDC_CLASS_ATTACK_SKILL), CB_GETCURSEL, 0, 0));
+    g_SkillLists[0].vSkill.resize(4);  // three skills left; the skill-list page was never shown
+    Apply();
+    Show<DLG_DBFRIEND>(TAB_FRIEND);
+    Show<DLG_DBCLASS>(TAB_CLASS);  // refreshed over the cut list
+    EXPECT_EQ(3, SendMessageA(Item(TAB_CLASS, IDC_CLASS_ATTACK_SKILL), CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(CB_ERR, SendMessageA(Item(TAB_CLASS, IDC_CLASS_ATTACK_SKILL), CB_GETCURSEL, 0, 0));
+    EXPECT_EQ("", Text(TAB_CLASS, IDC_CLASS_ATTACK_SKILL));
+    Type(TAB_CLASS, IDC_DBLIST_NAME, "剣士");
+    Apply();
+    EXPECT_EQ("剣士", g_ClassList[index].Name);
+    EXPECT_EQ(6, g_ClassList[index].AttackSkill) << "stored as it came";
+}
