@@ -199,7 +199,7 @@ const std::vector<MediaDialog>& MediaDialogs() {
            {-1, "※OggVorbis(.ogg)のみ有効", 265, 60, 86, 8}}},
          {},
          {},
-         {{1641, ES_RIGHT, ES_RIGHT | ES_READONLY}, {1642, TBS_NOTICKS}}},  // the volume may be typed
+         {{1641, ES_READONLY | ES_RIGHT}, {1642, TBS_NOTICKS}}},
         {{226,
           "ワールドチップ",
           541,

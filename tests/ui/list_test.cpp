@@ -534,40 +534,6 @@ TEST_F(ListCommands, ResizeKeepsOrMovesTheSelection) {
     });
 }
 
-// A multiple-selection list that the data count grew selects the row it is
-// asked for, the end row too: not its last row before the count, which is
-// now a record that the end row's empty record would be stored over.
-TEST_F(ListCommands, AGrownMultipleSelectionListSelectsEveryRowItIsAskedFor) {
-    dlg.m_MultiSource = MakeRecords(2);
-    dlg.m_MultiDesc.appendRow = 1;
-    RunTestDialog(dlg, [](TEST_DLG& d) {
-        HWND list = d.m_Multi.m_hWnd;
-        EXPECT_EQ(0, d.m_Multi.GetCurSel()) << "row 0 at set-up, none clicked";
-        ASSERT_EQ(1, d.m_Multi.Resize(5));
-        EXPECT_EQ(6, RowCount(d, IDC_MULTI));
-        for (int row : {5, 3, 4, 1}) {
-            d.m_Multi.SelectOnly(row, 0);
-            EXPECT_EQ(row, d.m_Multi.GetCurSel()) << row;
-            EXPECT_EQ(row, SendMessageA(list, LB_GETCARETINDEX, 0, 0)) << row;
-            EXPECT_EQ(1, SendMessageA(list, LB_GETSELCOUNT, 0, 0)) << row;
-            EXPECT_GT(SendMessageA(list, LB_GETSEL, row, 0), 0) << row;
-        }
-        d.m_Multi.SelectOnly(5, 0);
-        EXPECT_TRUE(d.m_Multi.IsAppendRow(d.m_Multi.GetCurSel()));
-        d.m_MultiBound = cTestRec();
-        EXPECT_EQ(0, d.m_Multi.StoreCurrentRecord()) << "the end row takes no record";
-        EXPECT_EQ("0 1 0 0 0", Numbers(d.m_MultiWork));
-        d.m_Multi.RedrawList();
-        EXPECT_EQ(5, d.m_Multi.GetCurSel()) << "and stays selected when drawn again";
-        // Shrunk with a kept row selected: the flags follow the rows.
-        d.m_Multi.SelectOnly(1, 1);
-        ASSERT_EQ(1, d.m_Multi.Resize(3));
-        EXPECT_EQ(1, d.m_Multi.GetCurSel());
-        d.m_Multi.SelectOnly(3, 0);
-        EXPECT_EQ(3, d.m_Multi.GetCurSel()) << "the end row after three records";
-    });
-}
-
 // The up and down buttons of the arrange dialogs: the moved record stays
 // selected and bound, so that repeated clicks carry it along.
 TEST_F(ListCommands, MoveCurrentCarriesTheRecordAlong) {

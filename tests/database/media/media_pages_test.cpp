@@ -364,33 +364,6 @@ TEST_F(MediaPagesTest, TheNameFollowsTheFileWhileTheBoxIsTicked) {
     SetFileDialogProcs(nullptr, nullptr);
 }
 
-// A volume typed beside the trackbar moves it, clamped to 0 to 100, stays
-// on Tab and is stored.
-TEST_F(MediaPagesTest, AVolumeTypedBesideTheTrackbarMovesItAndIsStored) {
-    Open();
-    auto* bgm = Show<DLG_DB_BGM>(BGM);
-    SelectRows(BGM, IDC_BGM_LIST, {0});
-    const int index = bgm->m_List.GetDataPos();
-    ASSERT_GE(index, 0);
-    HWND edit = Item(BGM, IDC_BGM_VOLUME_EDIT), bar = Item(BGM, IDC_BGM_VOLUME);
-    const struct {
-        const char *typed, *shown;
-        int volume;
-    } cases[] = {{"35", "35", 35}, {"250", "100", 100}, {"0", "0", 0}, {"7", "7", 7}};
-    for (const auto& c : cases) {
-        SetFocus(edit);
-        SendMessageA(edit, EM_SETSEL, 0, -1);
-        for (const char* p = c.typed; *p; ++p) SendMessageA(edit, WM_CHAR, static_cast<BYTE>(*p), 1);
-        EXPECT_EQ(c.volume, SendMessageA(bar, TBM_GETPOS, 0, 0)) << c.typed;
-        EXPECT_EQ(c.volume, bgm->m_Work[index].nVolume) << c.typed;
-        SetFocus(GetNextDlgTabItem(bgm->m_hWnd, edit, FALSE));  // Tab
-        EXPECT_EQ(c.shown, Text(BGM, IDC_BGM_VOLUME_EDIT)) << c.typed << " after Tab";
-        EXPECT_EQ(c.volume, SendMessageA(bar, TBM_GETPOS, 0, 0)) << c.typed << " after Tab";
-    }
-    Apply();
-    EXPECT_EQ(7, g_Database.Bgms[index].nVolume);
-}
-
 TEST_F(MediaPagesTest, PlayAndStopFailCleanlyWithoutASoundDevice) {
     // A real wave file and a real MIDI file, on the editor's own sound layer.
     std::string wave = "RIFF";

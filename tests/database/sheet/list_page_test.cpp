@@ -150,29 +150,3 @@ TEST_F(SheetTest, NewRecordsStartFromTheRecordDefaults) {
     ASSERT_EQ(3u, page->m_Work.size());
     EXPECT_EQ(999999, page->m_Work[2].Max);
 }
-
-// "No background" (0, no row of the combo that stores its row plus one)
-// stays unselected after Apply refreshes the page, and a later edit of the
-// land stores it as it came, not the first background.
-TEST_F(SheetTest, ALandWithoutABackgroundKeepsItThroughApply) {
-    g_LandList[1].BattleBack = 0;
-    g_LandList[2].BattleBack = 1;
-    Open();
-    DLG_DBLAND* page = Show<DLG_DBLAND>(kLand);
-    SelectRows(kLand, 1129, {1});
-    EXPECT_EQ(CB_ERR, SendMessageA(Item(kLand, 1594), CB_GETCURSEL, 0, 0));
-    for (int apply = 1; apply <= 2; ++apply) {
-        Apply();
-        Show<DLG_DBPAGE>(kPtVal);
-        Show<DLG_DBLAND>(kLand);  // refreshed, its rows refilled
-        EXPECT_EQ(CB_ERR, SendMessageA(Item(kLand, 1594), CB_GETCURSEL, 0, 0)) << apply;
-        EXPECT_EQ("", Text(kLand, 1594)) << apply;
-        Type(kLand, 1044, apply == 1 ? "改名" : "再改名");
-        EXPECT_EQ(0, page->m_Work[1].BattleBack) << apply;
-    }
-    Apply();
-    EXPECT_EQ("再改名", g_LandList[1].Name);
-    EXPECT_EQ(0, g_LandList[1].BattleBack);
-    SelectRows(kLand, 1129, {2});
-    EXPECT_EQ(0, SendMessageA(Item(kLand, 1594), CB_GETCURSEL, 0, 0)) << "background 1 at row 0";
-}
