@@ -134,6 +134,19 @@ TEST(SampleProject, BenchmarksWriteOnlyIntoAFolderNewToThem) {
     FolderDelete(nullptr, first.c_str());
     FolderDelete(nullptr, second.c_str());
 
+    // What a stopped run left there goes at the next run; a running program's folder and others stay.
+    char temp[MAX_PATH];
+    ASSERT_NE(0u, GetTempPathA(sizeof(temp), temp));
+    const std::string stopped = std::string(temp) + "bench_startup_4000000_0",
+                      running = std::string(temp) + "bench_startup_" + std::to_string(GetCurrentProcessId()) + "_7",
+                      other = std::string(temp) + "bench_startup_4000000_old";
+    for (const std::string& left : {stopped, running, other})
+        ASSERT_TRUE(FolderCreate(left.c_str()) && WriteFileBytes((left + "\\kept.txt").c_str(), kEdited));
+    const std::string third = MakeScratchFolder("bench_startup");
+    EXPECT_FALSE(FolderExists(stopped.c_str()));
+    EXPECT_TRUE(FolderExists(running.c_str()) && FolderExists(other.c_str()));
+    for (const std::string& made : {third, running, other}) FolderDelete(nullptr, made.c_str());
+
     const struct {
         const char* command;
         std::vector<const char*> names;  // of the files it writes
