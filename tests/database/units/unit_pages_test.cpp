@@ -255,9 +255,12 @@ TEST_F(UnitsTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
 // A class's normal attack whose skill the Apply took from its list (the list
 // was cut) shows no skill when the page is shown again, and an edit of the
 // class keeps the skill as it came: the refresh moves it to no other skill.
+// Another list chosen then gives it that list's first skill, as it does a
+// class whose skill is 0.
 TEST_F(UnitsTest, AnAttackSkillTheListNoLongerHoldsIsKeptThroughApply) {
-    const int IDC_CLASS_ATTACK_SKILL = 1518;
+    const int IDC_CLASS_ATTACK_LIST = 1517, IDC_CLASS_ATTACK_SKILL = 1518;
     g_ClassList[1].AttackSkill = 6;  // "薙ぎ払い", the last of list 0's six skills
+    g_ClassList[2].AttackSkill = 0;
     Open();
     DLG_DBCLASS* page = Show<DLG_DBCLASS>(TAB_CLASS);
     SelectRecord(TAB_CLASS, 0);
@@ -275,4 +278,20 @@ TEST_F(UnitsTest, AnAttackSkillTheListNoLongerHoldsIsKeptThroughApply) {
     Apply();
     EXPECT_EQ("剣士", g_ClassList[index].Name);
     EXPECT_EQ(6, g_ClassList[index].AttackSkill) << "stored as it came";
+
+    const struct {
+        int row, list;
+        const char* shown;
+    } chosen[] = {{0, 2, "001 補助-挑発"}, {1, 0, "001 剣-斬撃"}};
+    for (const auto& c : chosen) {
+        SelectRecord(TAB_CLASS, c.row);
+        const int record = page->m_List.GetDataPos();
+        EXPECT_EQ(CB_ERR, SendMessageA(Item(TAB_CLASS, IDC_CLASS_ATTACK_SKILL), CB_GETCURSEL, 0, 0)) << record;
+        Choose(TAB_CLASS, IDC_CLASS_ATTACK_LIST, c.list);
+        EXPECT_EQ(c.shown, Text(TAB_CLASS, IDC_CLASS_ATTACK_SKILL));
+        Apply();
+        EXPECT_EQ(c.list, g_ClassList[record].AttackSkillList) << record;
+        EXPECT_EQ(1, g_ClassList[record].AttackSkill) << record;
+        EXPECT_EQ(c.shown, Text(TAB_CLASS, IDC_CLASS_ATTACK_SKILL)) << "after Apply";
+    }
 }
