@@ -27,10 +27,15 @@ void FillRecordCombo(VECTOR_CLASS<std::string>& skills, DLG_CLASS* dlg, std::vec
         CTRL_COMBO_CLASS<int>* lists = Find(combos, listId, dlg);
         if (lists) list = lists->GetValue();
         skill = Find(combos, skillId, dlg);
-        KeepSkillInList(skill, list);
     }
     MakeSkillRows(skills, list);
-    if (skill) skill->SetStrings(skills, nullptr);
+    if (!skill) return;
+    // The refill keeps the skill shown (or, with none shown, the bound one)
+    // where the new list has a row for it. A skill it has none for (skill 0,
+    // past its end) would show no row and be stored beside the new list: the
+    // user's choice of a list takes its first skill instead.
+    skill->SetStrings(skills, nullptr);
+    if (skill->GetCurSel() < 0 && !skills.empty()) SendMessageA(skill->m_hWnd, CB_SETCURSEL, 0, 0);
 }
 
 void FillRecordComboEx(VECTOR_CLASS<std::string>& lists, VECTOR_CLASS<std::string>& skills, int list, DLG_CLASS* dlg,

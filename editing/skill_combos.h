@@ -13,8 +13,10 @@
 class DLG_CLASS;
 
 // The skill rows of the list chosen in combo `listId`; once the dialog is
-// initialised the skill combo is refilled with them (a skill past the new
-// list's end selects the first row). Before that, the rows of list 0.
+// initialised the skill combo is refilled with them, for the user's choice of
+// a list: a skill the new list has no row for (skill 0, one past its end,
+// also the bound skill of a combo that showed no row) selects the first row
+// when there is one. Before that, the rows of list 0.
 void FillRecordCombo(VECTOR_CLASS<std::string>& skills, DLG_CLASS* dlg, std::vector<CTRL_COMBO_CLASS<int>>& combos,
                      unsigned listId, unsigned skillId);
 // The skill-list rows and the skill rows of list `list` (once the dialog is

@@ -45,9 +45,11 @@ public:
     virtual void OnKeyDown(WPARAM, LPARAM, int /*ctrlHeld*/) {}
     // A second item the control answers for (a slider's number edit), 0 for
     // none: the dialog routes that item's notifications to OnPartnerCommand,
-    // and reports its EN_UPDATE as a change of this control.
+    // and reports those after which PartnerChanged holds as a change of this
+    // control (what is typed, EN_UPDATE, always does).
     virtual WORD PartnerId() const { return 0; }
     virtual void OnPartnerCommand(WORD /*code*/) {}
+    virtual int PartnerChanged(WORD code) const { return code == EN_UPDATE; }
 
     void Attach(DLG_CLASS* dlg, WORD id);
     void UpdatePos();

@@ -48,10 +48,17 @@ public:
     // The edit's notifications: what is typed is filtered and clamped as in
     // any numeric edit, and the trackbar follows the number it shows; while
     // the edit holds no number yet it stays. Leaving the edit shows the number
-    // in its clean form, and a position that changes then is told to the
-    // dialog (typing is a change already: EN_UPDATE of the partner).
+    // in its clean form (an emptied edit or a lone "-" shows 0), and a
+    // position that moves then makes the leave itself a change of the slider:
+    // a command sent from inside the leave's command would be dropped (the
+    // window's guard against nested commands), and the dialog would store
+    // the position it had before.
     WORD PartnerId() const override { return m_Edit.m_hWnd ? m_Desc.editId : 0; }
+    int PartnerChanged(WORD code) const override {
+        return code == EN_UPDATE || (code == EN_KILLFOCUS && m_bMovedOnLeave);
+    }
     void OnPartnerCommand(WORD code) override {
+        m_bMovedOnLeave = 0;
         // The slider's own writing into the edit, or the edit rewriting itself.
         if (m_bShowing || m_Edit.m_bBusy || !m_hWnd) return;
         if (code == EN_UPDATE)
@@ -65,7 +72,7 @@ public:
         CTRL_EDITVAL_CLASS<T>::Clamp(value, m_Desc.minimum, m_Desc.maximum);
         if (static_cast<int>(value) == GetPos()) return;
         SendMessageA(m_hWnd, TBM_SETPOS, TRUE, static_cast<LPARAM>(value));
-        if (code != EN_UPDATE) Tell();
+        m_bMovedOnLeave = code == EN_KILLFOCUS;
     }
 
     void Attach(DLG_CLASS* dlg, const DESC& desc) {
@@ -97,7 +104,8 @@ public:
     DESC m_Desc = {0, nullptr, T(), T(), 0, 0, 0};
 
 private:
-    int m_bShowing = 0;  // the slider writes the edit: its notifications are its own
+    int m_bShowing = 0;       // the slider writes the edit: its notifications are its own
+    int m_bMovedOnLeave = 0;  // the last notification of the edit was its leave, and it moved the trackbar
     void ShowInEdit(T value) {
         m_bShowing = 1;
         m_Edit.ShowValue(value);

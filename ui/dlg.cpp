@@ -174,7 +174,7 @@ WORD DLG_CLASS::GetChangedCtrlId(WPARAM wParam) const {
     for (const CTRL_CLASS* c : m_CtrlList) {
         if (c->m_wId != id) {
             // What is typed into a control's partner item changes the control.
-            if (id && code == EN_UPDATE && c->PartnerId() == id) return c->m_wId;
+            if (id && c->PartnerId() == id && c->PartnerChanged(code)) return c->m_wId;
             continue;
         }
         switch (c->m_nKind) {

@@ -88,6 +88,9 @@ public:
     void RefreshCtrls(int code);
     void RefreshCtrlsExcept(int code, const CTRL_CLASS* except);
     void StoreCtrls();
+    // The control whose value the command changed, 0 for none. A partner
+    // item's notification counts as the control had it (PartnerChanged):
+    // ask after OnCommand of this class has routed it.
     WORD GetChangedCtrlId(WPARAM wParam) const;
     void AddCtrl(CTRL_CLASS* ctrl) { m_CtrlList.push_back(ctrl); }
     static void SetScrollBarIds(WORD horizontal, WORD vertical);

@@ -13,7 +13,7 @@ DLG_LEARNSKILL::DLG_LEARNSKILL(WND_CLASS* parent, WND_LIST_CLASS* wndList, const
 }
 
 int DLG_LEARNSKILL::OnCommand(WPARAM wParam, LPARAM lParam) {
-    // Another list offers its own skills; a skill past its end becomes skill 1.
+    // Another list offers its own skills; a skill it has no row for becomes its first.
     if (LOWORD(wParam) == IDC_LIST && HIWORD(wParam) == CBN_SELCHANGE && m_bCreated)
         FillRecordCombo(m_SkillRows, this, m_Combos, IDC_LIST, IDC_SKILL);
     return ModalOnCommand(wParam, lParam);

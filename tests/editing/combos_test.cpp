@@ -65,7 +65,7 @@ struct SkillListsScope {
         const struct {
             const char* name;
             int skills;
-        } lists[] = {{"剣技", 4}, {"魔法", 2}};
+        } lists[] = {{"剣技", 4}, {"魔法", 2}, {"空", 1}};
         for (const auto& l : lists) {
             cSkillList list;
             list.strName = l.name;
@@ -90,7 +90,7 @@ TEST(ComboFill, SkillCombosFollowTheChosenList) {
     EXPECT_EQ((VECTOR_CLASS<std::string>{"001 A-剣技1", "002 A-剣技2", "003 A-剣技3"}), skills);
 
     FillRecordComboEx(dlg.m_ListRows, dlg.m_SkillRows, 0, &dlg, dlg.m_Combos, IDC_SKILL);
-    EXPECT_EQ((VECTOR_CLASS<std::string>{"01 剣技", "02 魔法"}), dlg.m_ListRows);
+    EXPECT_EQ((VECTOR_CLASS<std::string>{"01 剣技", "02 魔法", "03 空"}), dlg.m_ListRows);
     EXPECT_EQ(skills, dlg.m_SkillRows);
     dlg.m_Rec.list = 0;
     dlg.m_Rec.skill = 2;
@@ -127,6 +127,27 @@ TEST(ComboFill, SkillCombosFollowTheChosenList) {
         1);
     EXPECT_EQ(1, dlg.m_Rec.list);
     EXPECT_EQ(1, dlg.m_Rec.skill) << "offset 1 stores the skill index";
+
+    // A skill the combo shows no row for (past every list, or skill 0) takes
+    // the first skill of the list chosen; a list of skill 0 alone has none to give.
+    const struct { int skill, list, row, stored; } cases[] = {{5, 1, 0, 1}, {0, 1, 0, 1}, {5, 2, -1, 5}, {0, 2, -1, 0}};
+    for (const auto& c : cases) {
+        TEST_DLG from(&reg);
+        FillRecordComboEx(from.m_ListRows, from.m_SkillRows, 0, &from, from.m_Combos, IDC_SKILL);
+        from.m_Rec.list = 0;
+        from.m_Rec.skill = c.skill;
+        RunTestDialog(
+            from,
+            [&c](TEST_DLG& d) {
+                EXPECT_EQ(-1, d.ComboRow(IDC_SKILL)) << c.skill;
+                SendDlgItemMessageA(d.m_hWnd, IDC_SKILLLIST, CB_SETCURSEL, c.list, 0);
+                FillRecordCombo(d.m_SkillRows, &d, d.m_Combos, IDC_SKILLLIST, IDC_SKILL);
+                EXPECT_EQ(c.row, d.ComboRow(IDC_SKILL)) << c.skill << " -> list " << c.list;
+            },
+            1);
+        EXPECT_EQ(c.list, from.m_Rec.list);
+        EXPECT_EQ(c.stored, from.m_Rec.skill) << c.skill << " -> list " << c.list;
+    }
 }
 
 }  // namespace

@@ -422,6 +422,29 @@ TEST_F(ActionKindsTest, HostileParametersOpenAndStayUntilChanged) {
     EXPECT_TRUE(m_Boxes.Texts().empty());
 }
 
+// An action that gives or teaches a skill the combo shows no row for (past
+// its list's end, or skill 0): the list the user chooses gives it its first skill.
+TEST_F(ActionKindsTest, AListChosenForASkillWithoutARowGivesItsFirstSkill) {
+    for (int kind : {EACT_ACQUIRESKILL, EACT_CREASESTOCK, EACT_ADDSHOPSKILL}) {
+        for (int skill : {7, 0}) {
+            SCOPED_TRACE(std::string(EventActKind(kind).strName) + " " + std::to_string(skill));
+            cEventAct act;
+            act.Kind = kind;
+            SizeActionParams(act);
+            act.Ints[0] = 0;  // 剣技, two skills
+            act.Ints[1] = skill;
+            EXPECT_EQ(1, Run(act, 0, 0, [](DLG_EACT_BASE* d) {
+                          EXPECT_EQ(CB_ERR, SendDlgItemMessageA(d->m_hWnd, IDC_SKILL, CB_GETCURSEL, 0, 0));
+                          Give(d, IDC_SKILL_LIST, 1);
+                          EXPECT_EQ("001 -炎", ItemText(d->m_hWnd, IDC_SKILL));
+                          Click(d->m_hWnd, IDC_EVENTS_OK);
+                      }));
+            EXPECT_EQ(1, act.Ints[0]);
+            EXPECT_EQ(1, act.Ints[1]);
+        }
+    }
+}
+
 // A parameter shown as the nearest valid value is stored once the user has
 // edited its control, also when the edit ends on the value first shown;
 // left alone it stays as it came.

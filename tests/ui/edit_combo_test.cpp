@@ -258,6 +258,20 @@ TEST_F(Slider, MovingTheTrackbarShowsThePositionAndTellsTheDialog) {
             // A number put into the edit moves the trackbar.
             SetDlgItemTextA(d.m_hWnd, IDC_HUE_EDIT, "30");
             EXPECT_EQ(30, SendMessageA(bar, TBM_GETPOS, 0, 0));
+            // Emptied, it stays; the edit left shows 0 and moves it: that leave is a change.
+            SetFocus(GetDlgItem(d.m_hWnd, IDC_HUE_EDIT));
+            d.Select(IDC_HUE_EDIT, 0, -1);
+            d.Type(IDC_HUE_EDIT, "\b");
+            EXPECT_EQ(30, SendMessageA(bar, TBM_GETPOS, 0, 0));
+            CTRL_SLIDER_CLASS<short>& slider = d.m_Sliders[0];
+            for (int moves : {1, 0}) {
+                slider.m_bEdited = 0;
+                SetFocus(GetDlgItem(d.m_hWnd, IDC_NAME));
+                EXPECT_EQ("0", d.Text(IDC_HUE_EDIT));
+                EXPECT_EQ(0, SendMessageA(bar, TBM_GETPOS, 0, 0));
+                EXPECT_EQ(moves, slider.m_bEdited) << "left when the leave moved it";
+                SetFocus(GetDlgItem(d.m_hWnd, IDC_HUE_EDIT));
+            }
             d.m_Rec.hue = 45;
             d.m_Changed.clear();
             d.UpdateCtrls();

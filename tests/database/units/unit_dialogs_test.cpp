@@ -111,6 +111,56 @@ TEST_F(UnitsTest, RulesAndConditionsInsertedThenCancelledLeaveTheListsAsTheyWere
     EXPECT_EQ(10, rule.Conds[2].Item);
 }
 
+// A learnt skill or a battle-AI rule whose skill has no row in its list (past
+// the list's end, or skill 0) shows none; the list the user chooses gives it
+// its first skill, which OK stores.
+TEST_F(UnitsTest, AListChosenForASkillWithoutARowGivesItsFirstSkill) {
+    g_FriendList[1].LearntSkills[0].Skill = 9;  // list 0 holds six
+    g_FriendList[1].LearntSkills[1].Skill = 0;
+    g_EnemyList[2].BattleAI[0].Skill = 9;
+    g_EnemyList[2].BattleAI[1].Skill = 0;
+    const struct {
+        int tab, record, row, list;
+        const char* shown;
+    } cases[] = {
+        {TAB_FRIEND, 1, 0, 2, "LV1 補助-挑発"},
+        {TAB_FRIEND, 1, 1, 1, "LV5 炎-ファイア"},
+        {TAB_ENEMY, 2, 0, 2, "スキル 補助-挑発 (優先2-30)"},
+        {TAB_ENEMY, 2, 1, 0, "クイック 剣-斬撃 (優先1-20)"},
+    };
+    Open();
+    for (const auto& c : cases) {
+        const int friends = c.tab == TAB_FRIEND;
+        const int rows = friends ? 1074 : 1111;
+        const int skill = friends ? static_cast<int>(DLG_LEARNSKILL::IDC_SKILL) : DLG_BATTLEAI::IDC_SKILL;
+        Show<DLG_DBPAGE>(c.tab);
+        SelectRecord(c.tab, c.record - 1);
+        SelectRows(c.tab, rows, {c.row});
+        auto answer = [&c, skill](DLG_CLASS* d, int listId) {
+            EXPECT_EQ(CB_ERR, SendDlgItemMessageA(d->m_hWnd, skill, CB_GETCURSEL, 0, 0)) << c.shown;
+            ChooseRow(d, listId, c.list);
+            EXPECT_EQ(0, SendDlgItemMessageA(d->m_hWnd, skill, CB_GETCURSEL, 0, 0)) << c.shown;
+            Send(d, IDC_DLG_OK);
+        };
+        if (friends)
+            WhenDialog<DLG_LEARNSKILL>([&answer](DLG_LEARNSKILL* d) { answer(d, DLG_LEARNSKILL::IDC_LIST); });
+        else
+            WhenDialog<DLG_BATTLEAI>([&answer](DLG_BATTLEAI* d) { answer(d, DLG_BATTLEAI::IDC_LIST); });
+        Click(c.tab, friends ? 1077 : 1110);
+        EXPECT_EQ(c.shown, Rows(c.tab, rows)[c.row]);
+    }
+    Apply();
+    for (const auto& c : cases) {
+        if (c.tab == TAB_FRIEND) {
+            EXPECT_EQ(c.list, g_FriendList[c.record].LearntSkills[c.row].SkillList);
+            EXPECT_EQ(1, g_FriendList[c.record].LearntSkills[c.row].Skill) << c.shown;
+        } else {
+            EXPECT_EQ(c.list, g_EnemyList[c.record].BattleAI[c.row].SkillList);
+            EXPECT_EQ(1, g_EnemyList[c.record].BattleAI[c.row].Skill) << c.shown;
+        }
+    }
+}
+
 TEST_F(UnitsTest, ClassSensesSlotsAndResistancesChangeOnlyOnOk) {
     static int s_nEditedList = -1;
     g_pfnEditOrgSlot = [](DLG_CLASS*, WND_LIST_CLASS*, const CTRL_CLASS*, cSlot* slot, int list) {

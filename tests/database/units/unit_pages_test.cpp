@@ -168,59 +168,99 @@ TEST_F(UnitsTest, AfterASkillListIsRemovedAndAppliedEveryUnitPageAndDialogOpens)
 
 namespace {
 
-// Keys as a user types them into an edit whose text is selected whole.
+// Keys as a user types them into an edit whose text is selected whole ("\b": BackSpace).
 void TypeOver(HWND edit, const char* text) {
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, 0, -1);
     for (const char* p = text; *p; ++p) SendMessageA(edit, WM_CHAR, static_cast<BYTE>(*p), 1);
 }
 
+// A click of the mouse on `target`, with real input.
+void ClickOn(HWND target) {
+    HWND top = GetAncestor(target, GA_ROOT);
+    if (!IsWindowVisible(top)) ShowWindow(top, SW_SHOWNA);
+    SetForegroundWindow(top);
+    RECT rc = {};
+    GetWindowRect(target, &rc);
+    SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    SendUpDownInput(1, 0);
+    RunUpDownMessages(WM_LBUTTONUP, 50);
+}
+
 }  // namespace
 
 // A number typed beside the 色相, 彩度 and 明度 trackbars moves the trackbar,
-// clamped to its range, stays in the edit on Tab, and Apply stores it.
+// clamped to its range; an emptied edit or a lone "-" becomes 0 once the
+// edit is left, by Tab or by a click elsewhere. What the edit and the
+// trackbar then show is what Apply and OK store, and Apply shows again.
 TEST_F(UnitsTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
     Open();
     DLG_DBCLASS* page = Show<DLG_DBCLASS>(TAB_CLASS);
     SelectRecord(TAB_CLASS, 0);
     const int index = page->m_List.GetDataPos();
     ASSERT_GE(index, 1);
+    // Left by Tab, or by a click on the name or on the graphic's number (two
+    // clicks on one place would make a double click).
+    const int TAB = 0, NAME = IDC_DBLIST_NAME, GRAPHIC = 1071;
     const struct {
         int edit, bar;
         short cClass::*field;
         const char *typed, *shown;
-        int position;
-    } rounds[2][3] = {
-        {{1514, 1552, &cClass::Hue, "120", "120", 120},
-         {1515, 1553, &cClass::Saturation, "-50", "-50", -50},
-         {1516, 1554, &cClass::Brightness, "30", "30", 30}},
-        {{1514, 1552, &cClass::Hue, "400", "359", 359},
-         {1515, 1553, &cClass::Saturation, "999", "255", 255},
-         {1516, 1554, &cClass::Brightness, "-999", "-255", -255}},
+        int position, leave;
+    } rounds[5][3] = {
+        {{1514, 1552, &cClass::Hue, "120", "120", 120, TAB},
+         {1515, 1553, &cClass::Saturation, "-50", "-50", -50, TAB},
+         {1516, 1554, &cClass::Brightness, "30", "30", 30, TAB}},
+        {{1514, 1552, &cClass::Hue, "400", "359", 359, TAB},
+         {1515, 1553, &cClass::Saturation, "999", "255", 255, TAB},
+         {1516, 1554, &cClass::Brightness, "-999", "-255", -255, TAB}},
+        {{1514, 1552, &cClass::Hue, "\b", "0", 0, TAB},
+         {1515, 1553, &cClass::Saturation, "-", "0", 0, NAME},
+         {1516, 1554, &cClass::Brightness, "\b", "0", 0, GRAPHIC}},
+        {{1514, 1552, &cClass::Hue, "200", "200", 200, NAME},
+         {1515, 1553, &cClass::Saturation, "-100", "-100", -100, GRAPHIC},
+         {1516, 1554, &cClass::Brightness, "100", "100", 100, TAB}},
+        {{1514, 1552, &cClass::Hue, "-", "0", 0, NAME},
+         {1515, 1553, &cClass::Saturation, "\b", "0", 0, GRAPHIC},
+         {1516, 1554, &cClass::Brightness, "\b", "0", 0, TAB}},
     };
+    auto position = [this](int bar) { return SendMessageA(Item(TAB_CLASS, bar), TBM_GETPOS, 0, 0); };
     for (const auto& round : rounds) {
         for (const auto& c : round) {
             HWND edit = Item(TAB_CLASS, c.edit);
             TypeOver(edit, c.typed);
-            EXPECT_EQ(c.position, SendMessageA(Item(TAB_CLASS, c.bar), TBM_GETPOS, 0, 0)) << c.typed;
-            SetFocus(GetNextDlgTabItem(page->m_hWnd, edit, FALSE));  // Tab
-            EXPECT_EQ(c.shown, Text(TAB_CLASS, c.edit)) << c.typed << " after Tab";
-            EXPECT_EQ(c.position, SendMessageA(Item(TAB_CLASS, c.bar), TBM_GETPOS, 0, 0)) << c.typed << " after Tab";
+            if (c.leave == TAB)
+                SetFocus(GetNextDlgTabItem(page->m_hWnd, edit, FALSE));
+            else
+                ClickOn(Item(TAB_CLASS, c.leave));
+            EXPECT_EQ(c.shown, Text(TAB_CLASS, c.edit)) << c.typed << " left";
+            EXPECT_EQ(c.position, position(c.bar)) << c.typed << " left";
         }
         Apply();
         for (const auto& c : round) {
             EXPECT_EQ(c.position, g_ClassList[index].*c.field) << c.typed;
             EXPECT_EQ(c.shown, Text(TAB_CLASS, c.edit)) << c.typed << " after Apply";
+            EXPECT_EQ(c.position, position(c.bar)) << c.typed << " after Apply";
         }
     }
+    // Emptied, then the sheet's OK clicked: the click leaves the edit first.
+    TypeOver(Item(TAB_CLASS, 1514), "150");
+    TypeOver(Item(TAB_CLASS, 1514), "\b");
+    ClickOn(GetDlgItem(m_pSheet->m_hWnd, IDOK));
+    Pump();
+    EXPECT_EQ(nullptr, m_pSheet) << "closed";
+    EXPECT_EQ(0, g_ClassList[index].Hue);
 }
 
 // A class's normal attack whose skill the Apply took from its list (the list
 // was cut) shows no skill when the page is shown again, and an edit of the
 // class keeps the skill as it came: the refresh moves it to no other skill.
+// Another list chosen then gives it that list's first skill, as it does a
+// class whose skill is 0.
 TEST_F(UnitsTest, AnAttackSkillTheListNoLongerHoldsIsKeptThroughApply) {
-    const int IDC_CLASS_ATTACK_SKILL = 1518;
+    const int IDC_CLASS_ATTACK_LIST = 1517, IDC_CLASS_ATTACK_SKILL = 1518;
     g_ClassList[1].AttackSkill = 6;  // "薙ぎ払い", the last of list 0's six skills
+    g_ClassList[2].AttackSkill = 0;
     Open();
     DLG_DBCLASS* page = Show<DLG_DBCLASS>(TAB_CLASS);
     SelectRecord(TAB_CLASS, 0);
@@ -238,4 +278,20 @@ TEST_F(UnitsTest, AnAttackSkillTheListNoLongerHoldsIsKeptThroughApply) {
     Apply();
     EXPECT_EQ("剣士", g_ClassList[index].Name);
     EXPECT_EQ(6, g_ClassList[index].AttackSkill) << "stored as it came";
+
+    const struct {
+        int row, list;
+        const char* shown;
+    } chosen[] = {{0, 2, "001 補助-挑発"}, {1, 0, "001 剣-斬撃"}};
+    for (const auto& c : chosen) {
+        SelectRecord(TAB_CLASS, c.row);
+        const int record = page->m_List.GetDataPos();
+        EXPECT_EQ(CB_ERR, SendMessageA(Item(TAB_CLASS, IDC_CLASS_ATTACK_SKILL), CB_GETCURSEL, 0, 0)) << record;
+        Choose(TAB_CLASS, IDC_CLASS_ATTACK_LIST, c.list);
+        EXPECT_EQ(c.shown, Text(TAB_CLASS, IDC_CLASS_ATTACK_SKILL));
+        Apply();
+        EXPECT_EQ(c.list, g_ClassList[record].AttackSkillList) << record;
+        EXPECT_EQ(1, g_ClassList[record].AttackSkill) << record;
+        EXPECT_EQ(c.shown, Text(TAB_CLASS, IDC_CLASS_ATTACK_SKILL)) << "after Apply";
+    }
 }
