@@ -55,12 +55,28 @@ const char* FileName(const char* path) {
 
 LONG WINAPI EndOnUnhandled(EXCEPTION_POINTERS* info) { EndAsCrash(info->ExceptionRecord); }
 
+// The processor's faults; software exceptions (a C++ throw of a library
+// built with another compiler, say) are for their handlers.
+bool IsFault(DWORD code) {
+    switch (code) {
+    case EXCEPTION_ACCESS_VIOLATION:
+    case EXCEPTION_ILLEGAL_INSTRUCTION:
+    case EXCEPTION_PRIV_INSTRUCTION:
+    case EXCEPTION_INT_DIVIDE_BY_ZERO:
+    case EXCEPTION_INT_OVERFLOW:
+    case EXCEPTION_ARRAY_BOUNDS_EXCEEDED:
+    case EXCEPTION_DATATYPE_MISALIGNMENT:
+    case EXCEPTION_STACK_OVERFLOW: return true;
+    }
+    return false;
+}
+
 // Sees every exception first, before any handler may swallow it. The
 // system's modules raise and catch faults of their own (a bad pointer
 // handed to them); our code catches none.
 LONG CALLBACK EndOnOwnFault(EXCEPTION_POINTERS* info) {
     const EXCEPTION_RECORD* record = info->ExceptionRecord;
-    if ((record->ExceptionCode & 0xC0000000u) != 0xC0000000u) return EXCEPTION_CONTINUE_SEARCH;  // not an error
+    if (!IsFault(record->ExceptionCode)) return EXCEPTION_CONTINUE_SEARCH;
     char path[MAX_PATH];
     ModuleAt(record->ExceptionAddress, path, sizeof(path));
     const bool system = _strnicmp(path, g_szWindows, g_nWindows) == 0 && path[g_nWindows] == '\\';
