@@ -22,7 +22,7 @@ function(orr_test name)
     target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/cut_numbers_watch.cpp)
     target_link_libraries(${name} PRIVATE user32 gdi32)
   endif()
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests" ORR_CRASH_END test)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1
            WORKING_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
   set(timeout 60)

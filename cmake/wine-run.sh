@@ -8,8 +8,10 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 . "$root/cmake/wine-session.sh"
 wine_session_wait
 
-# The reason Wine gave when the program itself crashed (not a program it
-# started): Wine's debugger lists the process it took as "<pid> (D) <path>",
+# The project's programs end themselves at a crash with its code
+# (base/crash_end.h); these mend the code of others, which Wine's debugger
+# takes. The reason Wine gave when the program itself crashed (not a program
+# it started): Wine's debugger lists the process it took as "<pid> (D) <path>",
 # the crashed thread marked "<==", and the crash line names that thread.
 crash_reason() { # <output file> <program>
     LC_ALL=C awk -v program="$2" '

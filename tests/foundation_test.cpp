@@ -42,4 +42,31 @@ TEST(Foundation, DISABLED_CrashesOnPurpose) {
     ASSERT_NE(nullptr, page);
     *page = 1;
 }
+
+namespace {
+
+volatile int* g_pNoAccess = nullptr;
+
+LRESULT CALLBACK FaultOnCreate(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CREATE) *g_pNoAccess = 1;
+    return DefWindowProcA(wnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+// Run only by the ctest entry that checks that a test fails when Wine
+// swallowed an access violation: one in WM_CREATE, which the system sends.
+TEST(Foundation, DISABLED_AccessViolationInWindow) {
+    g_pNoAccess = static_cast<volatile int*>(VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_NOACCESS));
+    ASSERT_NE(nullptr, g_pNoAccess);
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = FaultOnCreate;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "FaultOnCreate";
+    ASSERT_TRUE(RegisterClassA(&windowClass));
+    DestroyWindow(CreateWindowA("FaultOnCreate", "", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                                windowClass.hInstance, nullptr));
+    UnregisterClassA("FaultOnCreate", windowClass.hInstance);
+    VirtualFree(const_cast<int*>(g_pNoAccess), 0, MEM_RELEASE);
+}
 #endif

@@ -180,9 +180,10 @@ prefix_settings() {
     # time it is hidden or closed, where a user's desktop takes a fraction of
     # a second: every program of the prefix (the editor and every test) leaves
     # its windows unmanaged. The Japanese fonts the dialogs ask for are mapped
-    # to the IPA fonts. A program that crashes ends at once, its reason and
-    # backtrace printed by Wine's debugger: the debugger's own dialog would
-    # hold it, and a test run with it, until someone clicked.
+    # to the IPA fonts. A program that is not the project's (ours end
+    # themselves at a crash) and crashes ends at once, its reason printed by
+    # Wine's debugger: the debugger's own dialog would hold it, and a test run
+    # with it, until someone clicked.
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n"Managed"="N"\r\n\r\n'

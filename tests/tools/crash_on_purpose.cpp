@@ -1,5 +1,6 @@
-// A program without the test main that crashes on purpose, for the entries
-// that check how any crashing program ends under cmake/wine-run.sh.
+// A program that leaves its crash to Wine's debugger, as one that is not the
+// project's does (made without orr_program), for the entries that check how
+// such a program ends under cmake/wine-run.sh.
 //
 // Wine's debugger ends a crashed program with the exception's code only
 // while another thread of it outlives the crashed one; with the crashed

@@ -1,5 +1,7 @@
 #include "tests/ui/ui_driver.h"
 
+#include <gtest/gtest.h>
+
 #include "ui/wnd_list.h"
 
 namespace {
@@ -32,6 +34,17 @@ void CALLBACK StepTimer(HWND, UINT, UINT_PTR, DWORD) {
     KillTimer(nullptr, g_nTimer);
     g_nTimer = 0;
 }
+
+// A step still waiting when its test ends (its box closed another way)
+// would run in a later test, over the ended test's locals: it is dropped.
+class DropWaitingStep : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        WhenShown(nullptr);
+        if (g_hInitHook) UnhookWindowsHookEx(g_hInitHook);
+        g_hInitHook = nullptr;
+    }
+};
+const bool g_bDropWaitingStep = (::testing::UnitTest::GetInstance()->listeners().Append(new DropWaitingStep), true);
 
 }  // namespace
 
