@@ -21,8 +21,12 @@ std::string ReadImeResult(HWND edit) {
 
 IME_RESULT_READER g_pfnImeResult = ReadImeResult;
 
+CTRL_EDITVAL_BASE* EditValOf(HWND edit) {
+    return edit ? static_cast<CTRL_EDITVAL_BASE*>(GetPropA(edit, kEditValProp)) : nullptr;
+}
+
 LRESULT CALLBACK EditValProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    CTRL_CLASS* self = static_cast<CTRL_CLASS*>(GetPropA(wnd, kEditValProp));
+    CTRL_EDITVAL_BASE* self = EditValOf(wnd);
     if (!self || !self->m_lpPrevProc) return DefWindowProcA(wnd, msg, wParam, lParam);
     WNDPROC prev = self->m_lpPrevProc;
     switch (msg) {
@@ -30,6 +34,9 @@ LRESULT CALLBACK EditValProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(prev));
         RemovePropA(wnd, kEditValProp);
         self->m_lpPrevProc = nullptr;
+        break;
+    case WM_KEYDOWN:
+        if (self->StepByKey(wParam)) return 0;
         break;
     case WM_CHAR:
         if (!IsNumericEditChar(static_cast<unsigned>(wParam))) return 0;
@@ -55,11 +62,14 @@ const char kStrayStepProp[] = "CTRL_SPIN_STRAY";
 // Wine's up-down shows a key's press for a moment on a timer; when that
 // timer runs out with the pointer resting on an arrow, it steps once more,
 // down. A timer of the up-down steps for the user only while a held button
-// has captured the mouse for it.
+// has captured the mouse for it. A key never reaches it (StepByKey).
 LRESULT CALLBACK SpinProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     WNDPROC prev = reinterpret_cast<WNDPROC>(GetPropA(wnd, kSpinProcProp));
     if (!prev) return DefWindowProcA(wnd, msg, wParam, lParam);
-    if (msg == WM_DESTROY) {
+    if (msg == WM_KEYDOWN) {
+        CTRL_EDITVAL_BASE* edit = EditValOf(reinterpret_cast<HWND>(CallWindowProcA(prev, wnd, UDM_GETBUDDY, 0, 0)));
+        if (edit && edit->StepByKey(wParam)) return 0;
+    } else if (msg == WM_DESTROY) {
         SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(prev));
         RemovePropA(wnd, kSpinProcProp);
     } else if (msg == WM_TIMER && GetCapture() != wnd) {
@@ -87,9 +97,23 @@ int EditValTypeLimits(int code, long long* minimum, long long* maximum) {
     return 1;
 }
 
+// Wine's up-down, given a key, also presses its arrow on a quarter-second
+// timer; a button held on the arrow meanwhile loses its press to that timer,
+// and its release then neither stops the repeat nor gives the mouse back.
+// So the key is the edit's own step and never reaches the up-down. Only keys
+// the up-down itself would take: it must be there, enabled, with arrow keys.
+int CTRL_EDITVAL_BASE::StepByKey(WPARAM key) {
+    HWND spin = SpinWnd();
+    if ((key != VK_UP && key != VK_DOWN) || !spin || !IsWindowEnabled(spin) ||
+        !(GetWindowLongA(spin, GWL_STYLE) & UDS_ARROWKEYS))
+        return 0;
+    Step(key == VK_UP ? 1 : -1);
+    return 1;
+}
+
 void CTRL_EDITVAL_BASE::SubclassEdit() {
     if (!m_hWnd || GetPropA(m_hWnd, kEditValProp)) return;
-    SetPropA(m_hWnd, kEditValProp, static_cast<CTRL_CLASS*>(this));
+    SetPropA(m_hWnd, kEditValProp, this);
     m_lpPrevProc =
         reinterpret_cast<WNDPROC>(SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditValProc)));
 }

@@ -38,8 +38,14 @@ IME_RESULT_READER SetImeResultReader(IME_RESULT_READER reader);  // null: the sy
 class CTRL_EDITVAL_BASE : public CTRL_EDIT_CLASS {
 public:
     CTRL_EDITVAL_BASE() : CTRL_EDIT_CLASS(CTRL_KIND_EDITVAL) {}
+    // Up or Down in the edit or on its up-down: one step, as a click on the
+    // arrow makes. 0 when the edit has no up-down that takes keys.
+    int StepByKey(WPARAM key);
 
 protected:
+    virtual HWND SpinWnd() const = 0;
+    // Steps the value shown by `delta` of the edit's own steps.
+    virtual void Step(int delta) = 0;
     void SubclassEdit();
     // Only the user steps the value: an up-down's step that no click, held
     // button or key made is refused (see IsStrayStep).
@@ -123,6 +129,8 @@ public:
         if (std::is_same<T, double>::value) return EDITVAL_DOUBLE;
         return -1;
     }
+    HWND SpinWnd() const override { return m_Spin.m_hWnd; }
+    void Step(int delta) override;
     static T TypeMax(int code) { return Limit(code, 1); }
     static T TypeMin(int code) { return Limit(code, 0); }
     static T Clamp(T& value, T low, T high) {
@@ -286,10 +294,14 @@ int CTRL_EDITVAL_CLASS<T>::OnNotify(WPARAM, LPARAM lParam) {
     if (!hdr || !m_Spin.m_hWnd || hdr->hwndFrom != m_Spin.m_hWnd || hdr->code != static_cast<UINT>(UDN_DELTAPOS))
         return 0;
     if (IsStrayStep(m_Spin.m_hWnd)) return 1;  // refused: the value stays
-    const NMUPDOWN* ud = reinterpret_cast<const NMUPDOWN*>(lParam);
-    long double value = static_cast<long double>(ParseText()) + static_cast<long double>(m_Step) * ud->iDelta;
+    Step(reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta);
+    return 1;  // the up-down's answer: it takes no step of its own
+}
+
+template <class T>
+void CTRL_EDITVAL_CLASS<T>::Step(int delta) {
+    long double value = static_cast<long double>(ParseText()) + static_cast<long double>(m_Step) * delta;
     m_bTyping = 0;
     m_strPending.clear();
     SetWide(value, 1);
-    return 1;  // the up-down's answer: it takes no step of its own
 }

@@ -294,13 +294,22 @@ TEST_F(StageDialogs, StageSettingsOfTheSameSizeKeepTheUndoHistory) {
         EXPECT_EQ("999999", StepUpDown(GetDlgItem(d->m_hWnd, IDC_STAGE_REWARD_SPIN), "999998", UPDOWN_CLICK_UP, 2));
         EXPECT_EQ("999999", StepUpDown(GetDlgItem(d->m_hWnd, IDC_STAGE_REWARD_SPIN), nullptr, UPDOWN_KEY_UP));
         EXPECT_EQ("9", StepUpDown(GetDlgItem(d->m_hWnd, IDC_STAGE_REPEAT_SPIN), "10", UPDOWN_KEY_DOWN));
-        Click(d->m_hWnd, IDC_STAGEDLG_OK);
+        // A key that meets a press of the arrow: one step each, nothing after
+        // the release, and the dialog takes the next click.
+        HWND ex = GetDlgItem(d->m_hWnd, IDC_STAGE_EX_SPIN);
+        EXPECT_EQ("52", StepUpDown(ex, "50", UPDOWN_KEY_PRESS_UP));
+        EXPECT_EQ("54", StepUpDown(ex, nullptr, UPDOWN_HOLD_KEY_UP));
+        EXPECT_EQ("54", UpDownShowsAfter(ex, 1000));
+        const bool closed = ClickCloses(GetDlgItem(d->m_hWnd, IDC_STAGEDLG_OK));
+        EXPECT_TRUE(closed) << "a click on OK closes the dialog";
+        if (!closed) Click(d->m_hWnd, IDC_STAGEDLG_OK);
         return true;
     });
     Command(CM_STAGE_SETTINGS);
     EXPECT_EQ("改名", g_Stage.Name);
     EXPECT_EQ(999999, g_Stage.RewardValue);
     EXPECT_EQ(9, g_Stage.RepeatRate);
+    EXPECT_EQ(54, g_Stage.ExRate);
     EXPECT_EQ(1u, st.UndoHistory.Size());
     EXPECT_EQ(1u, st.RedoHistory.Size());
     Command(CM_REDO);

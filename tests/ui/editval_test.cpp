@@ -143,7 +143,9 @@ TEST_F(NumericEdit, UpDownSteps) {
 
 // Worked as the user works them, the up-down's arrows and the edit's Up and
 // Down keys step by the edit's own step within its range, whatever the
-// up-down's own style and position: it never writes its integer.
+// up-down's own style and position: it never writes its integer. A key that
+// meets a press of the arrow is one step more, nothing moves after the
+// release and the dialog takes the next click.
 TEST_F(NumericEdit, ArrowsAndKeysStepTheEditsOwnValue) {
     dlg.m_Rec.level = 5;
     dlg.m_Rec.sh = 995;
@@ -154,22 +156,25 @@ TEST_F(NumericEdit, ArrowsAndKeysStepTheEditsOwnValue) {
         int times;
         const char* shown;
     } kSteps[] = {
-        {IDC_REAL_SPIN, UPDOWN_CLICK_UP, 1, "9.90"},   {IDC_REAL_SPIN, UPDOWN_KEY_UP, 3, "10.00"},
-        {IDC_REAL_SPIN, UPDOWN_CLICK_DOWN, 1, "9.95"}, {IDC_REAL_SPIN, UPDOWN_KEY_DOWN, 1, "9.90"},
-        {IDC_SHORT_SPIN, UPDOWN_KEY_UP, 1, "999"},     {IDC_SHORT_SPIN, UPDOWN_CLICK_DOWN, 2, "979"},
-        {IDC_INT_SPIN, UPDOWN_KEY_DOWN, 1, "4"},       {IDC_INT_SPIN, UPDOWN_CLICK_UP, 3, "7"},
+        {IDC_REAL_SPIN, UPDOWN_CLICK_UP, 1, "9.90"},       {IDC_REAL_SPIN, UPDOWN_KEY_UP, 3, "10.00"},
+        {IDC_REAL_SPIN, UPDOWN_CLICK_DOWN, 1, "9.95"},     {IDC_REAL_SPIN, UPDOWN_KEY_DOWN, 1, "9.90"},
+        {IDC_SHORT_SPIN, UPDOWN_KEY_UP, 1, "999"},         {IDC_SHORT_SPIN, UPDOWN_CLICK_DOWN, 2, "979"},
+        {IDC_INT_SPIN, UPDOWN_KEY_DOWN, 1, "4"},           {IDC_INT_SPIN, UPDOWN_CLICK_UP, 3, "7"},
+        {IDC_INT_SPIN, UPDOWN_KEY_PRESS_UP, 1, "9"},       {IDC_REAL_SPIN, UPDOWN_HOLD_KEY_DOWN, 1, "9.80"},
+        {IDC_SHORT_SPIN, UPDOWN_KEY_PRESS_DOWN, 1, "959"}, {IDC_INT_SPIN, UPDOWN_HOLD_KEY_UP, 1, "11"},
     };
-    RunTestDialog(
-        dlg,
-        [&](TEST_DLG& d) {
-            for (const auto& s : kSteps)
-                EXPECT_EQ(s.shown, StepUpDown(GetDlgItem(d.m_hWnd, s.spin), nullptr, s.way, s.times))
-                    << "up-down " << s.spin << ", way " << s.way;
-        },
-        1);
-    EXPECT_DOUBLE_EQ(9.9, dlg.m_Rec.rate);
-    EXPECT_EQ(979, dlg.m_Rec.sh);
-    EXPECT_EQ(7, dlg.m_Rec.level);
+    int closed = 0;
+    RunTestDialog(dlg, [&](TEST_DLG& d) {
+        for (const auto& s : kSteps)
+            EXPECT_EQ(s.shown, StepUpDown(GetDlgItem(d.m_hWnd, s.spin), nullptr, s.way, s.times))
+                << "up-down " << s.spin << ", way " << s.way;
+        EXPECT_EQ("11", UpDownShowsAfter(GetDlgItem(d.m_hWnd, IDC_INT_SPIN), 1000)) << "still after the release";
+        closed = ClickCloses(GetDlgItem(d.m_hWnd, IDC_OK));
+    });
+    EXPECT_TRUE(closed) << "the up-down gave the mouse back";
+    EXPECT_DOUBLE_EQ(9.8, dlg.m_Rec.rate);
+    EXPECT_EQ(959, dlg.m_Rec.sh);
+    EXPECT_EQ(11, dlg.m_Rec.level);
 }
 
 TEST_F(NumericEdit, StoringDuringARefreshReadsNothingBack) {
