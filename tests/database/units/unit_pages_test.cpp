@@ -180,10 +180,9 @@ void ClickOn(HWND target) {
     HWND top = GetAncestor(target, GA_ROOT);
     if (!IsWindowVisible(top)) ShowWindow(top, SW_SHOWNA);
     SetForegroundWindow(top);
-    RECT rc = {};
-    GetWindowRect(target, &rc);
-    SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-    SendUpDownInput(1, 0);
+    PointAt(target, 0);
+    SendUpDownButton(0);
+    SendUpDownButton(1);
     RunUpDownMessages(WM_LBUTTONUP, 50);
 }
 
