@@ -70,7 +70,12 @@ protected:
         SetShellExecuteProc(nullptr);
         for (const auto& p : kPrograms) DeleteFileA(p[1]);
         DeleteFileA("Game.cfg");
+        DeleteFileA("Game.log");
         EditorTest::TearDown();
+        // The settings a test stored would choose the program of the next;
+        // the project's files a test took away are put back.
+        FileDelete(g_PathTable.TestPlay);
+        ResetProject();
     }
 };
 
