@@ -29,6 +29,11 @@ std::string TooNew(const std::string& path) {
 class ProjectLoad : public ::testing::Test {
 protected:
     void SetUp() override { ResetProject(); }
+    // The tests take files away and write the test-play settings.
+    void TearDown() override {
+        FileDelete(g_PathTable.TestPlay);
+        ResetProject();
+    }
 };
 
 }  // namespace

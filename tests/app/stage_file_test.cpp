@@ -26,6 +26,7 @@ protected:
         SetReadOnly(kSample, false);
         SetReadOnly(g_PathTable.EventPlt, false);
         EditorTest::TearDown();
+        for (const char* stage : {"data\\stg\\Broken.stg2", "data\\stg\\Copy.stg2"}) FileDelete(stage);
     }
     // An edit the file does not hold yet.
     void Change() {

@@ -67,9 +67,15 @@ const char kMissingNames[] =
     "data\\GValInfo.dat の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから「data」"
     "フォルダへ同名のファイルをコピーして下さい。";
 
+// The tests take the project's files away, or damage them.
+class Startup : public ::testing::Test {
+protected:
+    void TearDown() override { ResetProject(); }
+};
+
 }  // namespace
 
-TEST(Startup, FirstStartMakesTheProjectAndAsksTheBattleMode) {
+TEST_F(Startup, FirstStartMakesTheProjectAndAsksTheBattleMode) {
     ResetProject(false);
     ScopedBoxes boxes(IDOK);
     boxes.Queue(IDYES);
@@ -98,7 +104,7 @@ TEST(Startup, FirstStartMakesTheProjectAndAsksTheBattleMode) {
     StopEditor();
 }
 
-TEST(Startup, AFailedWriteOfTheBattleModeIsSaidAndTheChoiceKept) {
+TEST_F(Startup, AFailedWriteOfTheBattleModeIsSaidAndTheChoiceKept) {
     ResetProject();
     ScopedBoxes boxes;
     const std::string before = ReadFileBytes(g_PathTable.System);
@@ -115,7 +121,7 @@ TEST(Startup, AFailedWriteOfTheBattleModeIsSaidAndTheChoiceKept) {
     EXPECT_EQ(before, ReadFileBytes(g_PathTable.System)) << "the old file stands";
 }
 
-TEST(Startup, DecliningTheNewProjectEndsStartUp) {
+TEST_F(Startup, DecliningTheNewProjectEndsStartUp) {
     ResetProject(false);
     ScopedBoxes boxes(IDNO);
     EXPECT_EQ(0, AppInit());
@@ -126,7 +132,7 @@ TEST(Startup, DecliningTheNewProjectEndsStartUp) {
     EXPECT_EQ(0, g_nExitCode) << "a refusal is no failure";
 }
 
-TEST(Startup, ReadyProjectOpensTheLastStage) {
+TEST_F(Startup, ReadyProjectOpensTheLastStage) {
     ResetProject();
     ScopedBoxes boxes;
     ASSERT_EQ(1, StartEditor());
@@ -169,7 +175,7 @@ TEST(Startup, ReadyProjectOpensTheLastStage) {
     StopEditor();
 }
 
-TEST(Startup, FailedLoadForgetsTheLastStageAndKeepsTheFiles) {
+TEST_F(Startup, FailedLoadForgetsTheLastStageAndKeepsTheFiles) {
     enum { MISSING, NEWER, HUGE_COUNT };
     struct Case {
         const char* what;
@@ -211,7 +217,7 @@ TEST(Startup, FailedLoadForgetsTheLastStageAndKeepsTheFiles) {
     }
 }
 
-TEST(Startup, ShutDownWritesTheCommonVariablesItRead) {
+TEST_F(Startup, ShutDownWritesTheCommonVariablesItRead) {
     ResetProject();
     ScopedBoxes boxes;
     ASSERT_EQ(1, StartEditor());
@@ -225,7 +231,7 @@ TEST(Startup, ShutDownWritesTheCommonVariablesItRead) {
 
 // Settings of a newer version, unreadable here, survive start-up and
 // shut-down; a project without settings gets them written.
-TEST(Startup, EditorSettingsAreWrittenOnlyWhenReadOrMissing) {
+TEST_F(Startup, EditorSettingsAreWrittenOnlyWhenReadOrMissing) {
     ResetProject();
     SetFileVersion(g_PathTable.EditConfig, 271);
     const std::string newer = ReadFileBytes(g_PathTable.EditConfig);
@@ -258,7 +264,7 @@ TEST(Startup, EditorSettingsAreWrittenOnlyWhenReadOrMissing) {
 // A shut-down save that cannot be written leaves a line naming its file;
 // when the report log cannot be written either (a read-only disk), a box
 // names it instead.
-TEST(Startup, FailedShutDownSavesAreReported) {
+TEST_F(Startup, FailedShutDownSavesAreReported) {
     const std::string log = ProjectRoot() + "\\Report_Editor.txt";
     const std::string editConfig = std::string(g_PathTable.EditConfig) + ".tmp";
     const std::string gvalInfo = std::string(g_PathTable.GValInfo) + ".tmp";
@@ -297,7 +303,7 @@ TEST(Startup, FailedShutDownSavesAreReported) {
 // Settings of a newer version survive every writer of the settings: the
 // world-map window with its two palettes, the default-stage command and
 // shut-down. What the user chose still holds for this run.
-TEST(Startup, NewerSettingsSurviveEveryWriter) {
+TEST_F(Startup, NewerSettingsSurviveEveryWriter) {
     ResetProject();
     SetFileVersion(g_PathTable.EditConfig, 271);
     const std::string newer = ReadFileBytes(g_PathTable.EditConfig);
@@ -328,7 +334,7 @@ TEST(Startup, NewerSettingsSurviveEveryWriter) {
 // A damaged settings file is kept aside under a name that says so, the
 // report log says where, and fresh settings are kept from then on; a later
 // damaged file takes the next free name.
-TEST(Startup, DamagedSettingsAreKeptAsideAndFreshOnesKept) {
+TEST_F(Startup, DamagedSettingsAreKeptAsideAndFreshOnesKept) {
     const std::string path = g_PathTable.EditConfig;
     const std::string log = ProjectRoot() + "\\Report_Editor.txt";
     const std::string whole = [] {
@@ -368,7 +374,7 @@ TEST(Startup, DamagedSettingsAreKeptAsideAndFreshOnesKept) {
 
 // Started outside a project, or where the report log cannot be made, the
 // editor says why and ends with a failure code, having made nothing.
-TEST(Startup, StartingWhereNoProjectCanBeSaysWhy) {
+TEST_F(Startup, StartingWhereNoProjectCanBeSaysWhy) {
     ResetProject();
     const std::string projectLog = g_szReportPath;
     ScratchFolder empty("no_project");
@@ -400,7 +406,7 @@ TEST(Startup, StartingWhereNoProjectCanBeSaysWhy) {
 
 // Refused for another reason than memory (here its class is missing), the
 // frame is not told as a memory shortage.
-TEST(Startup, AFrameThatCannotBeMadeSaysSoWithItsErrorCode) {
+TEST_F(Startup, AFrameThatCannotBeMadeSaysSoWithItsErrorCode) {
     ScopedBoxes boxes;
     UnregisterClassA(g_szAppClass, GetModuleHandleA(nullptr));
     EXPECT_EQ(0, CreateMainWindows());
@@ -410,7 +416,7 @@ TEST(Startup, AFrameThatCannotBeMadeSaysSoWithItsErrorCode) {
         << "the class's error, 1407 or 1411";
 }
 
-TEST(Startup, SecondCopyIsAskedFor) {
+TEST_F(Startup, SecondCopyIsAskedFor) {
     const std::string name = "OrrindaleTest_" + std::to_string(GetCurrentProcessId());
     {
         ScopedBoxes boxes;
@@ -436,7 +442,7 @@ TEST(Startup, SecondCopyIsAskedFor) {
     }
 }
 
-TEST(Startup, IdleStepServesTheFocusRequest) {
+TEST_F(Startup, IdleStepServesTheFocusRequest) {
     ResetProject();
     ScopedBoxes boxes;
     ASSERT_EQ(1, StartEditor());
@@ -450,7 +456,7 @@ TEST(Startup, IdleStepServesTheFocusRequest) {
     StopEditor();
 }
 
-TEST(Startup, MainFrameOfTheRegisteredClassStandsOffScreen) {
+TEST_F(Startup, MainFrameOfTheRegisteredClassStandsOffScreen) {
     ResetProject();
     ScopedBoxes boxes;
     ASSERT_EQ(1, StartEditor());
@@ -469,7 +475,7 @@ TEST(Startup, MainFrameOfTheRegisteredClassStandsOffScreen) {
     StopEditor();
 }
 
-TEST(Startup, LastEditLayerComesBackWithItsOwnToolState) {
+TEST_F(Startup, LastEditLayerComesBackWithItsOwnToolState) {
     ResetProject();
     cEditConfig config;
     ASSERT_TRUE(config.LoadFile(g_PathTable.EditConfig));

@@ -36,6 +36,12 @@ void CopyPrograms(bool game) {
     DeleteFileA("Game.log");
 }
 
+// A game that has just written its log's last line is still ending: its
+// program file stays in use a moment longer.
+void DeleteProgram(const char* name) {
+    for (int i = 0; i < 500 && !DeleteFileA(name) && GetLastError() != ERROR_FILE_NOT_FOUND; ++i) Sleep(10);
+}
+
 // Runs the main loop's filter until the game's log ends with `last`.
 std::string WaitForLog(const std::string& last) {
     for (int i = 0; i < 1500; ++i) {
@@ -68,9 +74,14 @@ protected:
     }
     void TearDown() override {
         SetShellExecuteProc(nullptr);
-        for (const auto& p : kPrograms) DeleteFileA(p[1]);
+        for (const auto& p : kPrograms) DeleteProgram(p[1]);
         DeleteFileA("Game.cfg");
+        DeleteFileA("Game.log");
         EditorTest::TearDown();
+        // The settings a test stored would choose the program of the next;
+        // the project's files a test took away are put back.
+        FileDelete(g_PathTable.TestPlay);
+        ResetProject();
     }
 };
 

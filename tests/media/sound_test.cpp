@@ -255,7 +255,8 @@ TEST_F(SoundTest, WithoutTheOggComponentTheManagerStaysSilent) {
 
 TEST_F(SoundTest, AWrongSlotIsReportedNotFollowed) {
     LogCapture log;
-    static int closes = 0;
+    static int closes;
+    closes = 0;  // again in each run of the test (--gtest_repeat)
     MainWindowAction oldAction = SetMainWindowAction([](int action) { return closes += action == MAINWND_CLOSE; });
     ASSERT_EQ(1, InitOwnMidi());
     EXPECT_EQ(0, sound.SetFile(3, "bgm\\a.ogg", 100));

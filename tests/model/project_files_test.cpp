@@ -55,6 +55,12 @@ protected:
         FolderDelete(nullptr, "data");
         ASSERT_TRUE(FolderCopy(nullptr, "default", "data"));
     }
+    void TearDown() override {
+        FolderDelete(nullptr, "data");
+        for (const char* file : {"Report_Editor.txt", "copy.dat", "again.dat", "held.dat", "after.dat"})
+            FileDelete(file);
+        g_szReportPath[0] = '\0';
+    }
     static ScratchFolder* s_folder;
     static bool s_written;
     ScopedMainWindow m_mainWindow;

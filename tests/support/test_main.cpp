@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "base/crash_end.h"
+#include "tests/support/left_behind.h"
 
 namespace {
 
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     auto* check = new AccessViolationCheck;  // the listener list owns it
     ::testing::UnitTest::GetInstance()->listeners().Append(check);
+    ::testing::UnitTest::GetInstance()->listeners().Append(NewLeftBehindCheck());
     const int result = RUN_ALL_TESTS();
     if (check->Outside()) {
         std::fprintf(stderr, "%ld access violation(s) raised outside the tests\n", static_cast<long>(check->Outside()));

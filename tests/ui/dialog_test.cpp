@@ -1,9 +1,11 @@
 // The dialog base on real dialogs: modal and modeless runs, the registry,
 // control routing and binding, key-down routing, own scroll bars, pictures.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "base/platform.h"
 #include "media/dib.h"
+#include "tests/support/left_behind.h"
 #include "tests/support/seams.h"
 #include "tests/ui/dialog_fixture.h"
 #include "tests/ui/test_dialogs.h"
@@ -295,6 +297,30 @@ TEST_F(Dialog, ReturnBreaksTheLinesOfAMultiLineEditAndPressesOkElsewhere) {
     });
     dlg.m_Rec.text.clear();
     EXPECT_EQ(1, dlg.DoModal(0)) << "Return in a one-line edit presses OK";
+    WhenShown(nullptr);  // OK closed the dialog before the step's last call
     EXPECT_EQ(1, closedByOk);
     EXPECT_EQ((std::vector<std::string>{"a\r\n\r\n", "\r\nb"}), shown);
+}
+
+namespace {
+
+void CALLBACK CloseLater(HWND wnd, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(wnd, timer);
+    PostMessageA(wnd, WM_CLOSE, 0, 0);
+}
+
+}  // namespace
+
+// A step still waiting when its test ends fails the test and goes: a dialog
+// opened later, and shown for a while, meets no step.
+TEST_F(Dialog, AStepLeftWaitingFailsItsTestAndRunsNoMore) {
+    for (bool shown : {false, true}) {
+        int runs = 0;
+        const auto step = [&runs] { return ++runs < 0; };
+        shown ? WhenShown(step) : WhenOpen(step);
+        EXPECT_NONFATAL_FAILURE(RunTestEndChecks(), "still waiting when the test ended");
+        dlg.m_Script = [](TEST_DLG& d) { SetTimer(d.m_hWnd, 1, 100, CloseLater); };
+        EXPECT_EQ(0, dlg.DoModal(0));
+        EXPECT_EQ(0, runs) << shown;
+    }
 }

@@ -2,27 +2,40 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/left_behind.h"
 #include "ui/wnd_list.h"
 
 namespace {
 
 std::function<bool()> g_Step;
+bool g_bWhenShown = false;  // the timer runs it, else the hook after an initialisation
 HHOOK g_hInitHook = nullptr;
 UINT_PTR g_nTimer = 0;
 
-// Takes the step out while it runs: it may open a nested modal loop.
-bool RunStep() {
-    if (!g_Step) return true;
+LRESULT CALLBACK AfterInit(int code, WPARAM wParam, LPARAM lParam);
+void CALLBACK StepTimer(HWND, UINT, UINT_PTR, DWORD);
+
+// The hook or the timer of the waiting step. Each leaves once no step of its
+// kind waits, also while a step runs a nested modal loop: the step taken out.
+void Arm() {
+    if (g_Step && !g_bWhenShown && !g_hInitHook)
+        g_hInitHook = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterInit, nullptr, GetCurrentThreadId());
+    if (g_Step && g_bWhenShown && !g_nTimer) g_nTimer = SetTimer(nullptr, 0, 5, StepTimer);
+}
+
+// Takes the step out while it runs: it may open a nested modal loop, and
+// set the next step before it is done.
+void RunStep() {
     std::function<bool()> step = g_Step;
     g_Step = nullptr;
-    if (step()) return true;
-    g_Step = step;
-    return false;
+    if (!step() && !g_Step) g_Step = step;
+    Arm();
 }
 
 LRESULT CALLBACK AfterInit(int code, WPARAM wParam, LPARAM lParam) {
     const CWPRETSTRUCT* msg = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (code == HC_ACTION && msg->message == WM_INITDIALOG && RunStep()) {
+    if (code == HC_ACTION && msg->message == WM_INITDIALOG && g_Step && !g_bWhenShown) RunStep();
+    if ((!g_Step || g_bWhenShown) && g_hInitHook) {
         UnhookWindowsHookEx(g_hInitHook);
         g_hInitHook = nullptr;
     }
@@ -30,21 +43,29 @@ LRESULT CALLBACK AfterInit(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 void CALLBACK StepTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (!RunStep()) return;
-    KillTimer(nullptr, g_nTimer);
+    if (g_Step && g_bWhenShown) RunStep();
+    if ((!g_Step || !g_bWhenShown) && g_nTimer) {
+        KillTimer(nullptr, g_nTimer);
+        g_nTimer = 0;
+    }
+}
+
+void DropStep() {
+    g_Step = nullptr;
+    if (g_hInitHook) UnhookWindowsHookEx(g_hInitHook);
+    g_hInitHook = nullptr;
+    if (g_nTimer) KillTimer(nullptr, g_nTimer);
     g_nTimer = 0;
 }
 
-// A step still waiting when its test ends (its box closed another way)
-// would run in a later test, over the ended test's locals: it is dropped.
-class DropWaitingStep : public ::testing::EmptyTestEventListener {
-    void OnTestEnd(const ::testing::TestInfo&) override {
-        WhenShown(nullptr);
-        if (g_hInitHook) UnhookWindowsHookEx(g_hInitHook);
-        g_hInitHook = nullptr;
-    }
-};
-const bool g_bDropWaitingStep = (::testing::UnitTest::GetInstance()->listeners().Append(new DropWaitingStep), true);
+// A step still waiting when its test ends fails the test, and goes with its
+// hook and timer: run by a later test, it would reach the ended one's locals.
+void DropStepLeftWaiting() {
+    if (g_Step) ADD_FAILURE() << "a step of WhenOpen or WhenShown was still waiting when the test ended";
+    DropStep();
+}
+
+const bool g_bStepChecked = (AddTestEndCheck(DropStepLeftWaiting), true);
 
 }  // namespace
 
@@ -58,22 +79,20 @@ void PumpMessages(WND_LIST_CLASS* wndList) {
 }
 
 void WhenOpen(std::function<bool()> step) {
+    if (!step) return DropStep();
     g_Step = step;
-    if (!g_hInitHook) g_hInitHook = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterInit, nullptr, GetCurrentThreadId());
+    g_bWhenShown = false;
+    Arm();
 }
 
 void WhenShown(std::function<bool()> step) {
-    if (!step) {
-        g_Step = nullptr;
-        if (g_nTimer) KillTimer(nullptr, g_nTimer);
-        g_nTimer = 0;
-        return;
-    }
+    if (!step) return DropStep();
     g_Step = [step] {
         HWND active = GetActiveWindow();
         return active && IsWindowVisible(active) && step();
     };
-    if (!g_nTimer) g_nTimer = SetTimer(nullptr, 0, 5, StepTimer);
+    g_bWhenShown = true;
+    Arm();
 }
 
 void TypeKeys(const std::vector<WORD>& chord) {

@@ -15,10 +15,10 @@ void PumpMessages(WND_LIST_CLASS* wndList);
 
 // `step` runs after every dialog initialisation until it returns true. The
 // box is answered before it shows: Wine without a window manager waits
-// seconds whenever a shown window is hidden.
+// seconds whenever a shown window is hidden. Null drops a step that is
+// still waiting; one still waiting when its test ends fails the test.
 void WhenOpen(std::function<bool()> step);
-// The same once a box is on the screen, retried from a timer; null drops a
-// step that is still waiting.
+// The same once a box is on the screen, retried from a timer.
 void WhenShown(std::function<bool()> step);
 
 // Presses the keys of `chord` in order and lets them go in reverse, as the

@@ -415,6 +415,8 @@ TEST_F(MediaPagesTest, PlayAndStopFailCleanlyWithoutASoundDevice) {
     g_Sound.Release();
     SetVoxLibraryName(nullptr);
     MciTerm(&g_MciTable);
+    FileDelete("wave\\beep.wav");
+    FileDelete("bgm\\tune.mid");
 }
 
 TEST_F(MediaPagesTest, ABackgroundShowsTheFieldsOfItsModeAndPreviewsItsColour) {

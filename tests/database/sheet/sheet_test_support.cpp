@@ -15,24 +15,6 @@ namespace {
 std::unique_ptr<ScratchFolder> g_pFolder;
 std::string g_strRoot;
 
-std::function<bool()> g_Step;
-HHOOK g_hInitHook = nullptr;
-
-LRESULT CALLBACK AfterInit(int code, WPARAM wParam, LPARAM lParam) {
-    const CWPRETSTRUCT* msg = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (code == HC_ACTION && msg->message == WM_INITDIALOG && g_Step) {
-        // Taken out first: the step may open a modal loop of its own.
-        std::function<bool()> step = g_Step;
-        g_Step = nullptr;
-        if (!step()) g_Step = step;
-        if (!g_Step) {
-            UnhookWindowsHookEx(g_hInitHook);
-            g_hInitHook = nullptr;
-        }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 void Command(HWND dlg, int id, int code) {
     SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
 }
@@ -61,11 +43,6 @@ std::vector<std::string> DatabaseFiles() {
 }
 
 std::string FileBytes(const char* path) { return ReadFileBytes(path); }
-
-void WhenOpen(std::function<bool()> step) {
-    g_Step = step;
-    if (!g_hInitHook) g_hInitHook = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterInit, nullptr, GetCurrentThreadId());
-}
 
 void AnswerInput(const char* text) {
     const std::string typed = text;

@@ -7,13 +7,13 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "database/sheet/prop_database.h"
 #include "tests/support/seams.h"
+#include "tests/ui/ui_driver.h"
 #include "ui/wnd_list.h"
 
 class DLG_DBSKILL;
@@ -64,13 +64,5 @@ protected:
 std::vector<std::string> DatabaseFiles();
 std::string FileBytes(const char* path);
 
-// Runs `step` once a modal dialog of class D is initialised (from inside its
-// modal loop), as a user answering it would.
-void WhenOpen(std::function<bool()> step);
-template <class D>
-D* OpenBox() {
-    D* box = DLG_STATIC<D>::s_pInstance;
-    return box && box->m_hWnd && box->m_bCreated ? box : nullptr;
-}
 // Answers the next number or text box: the text typed, then OK.
 void AnswerInput(const char* text);

@@ -71,6 +71,7 @@ protected:
     void TearDown() override {
         SetShellExecuteProc(nullptr);
         SheetTest::TearDown();
+        FolderDelete(nullptr, "csv");  // made for the CSV commands
     }
 
     DLG_DBSKILLLIST* ListPage() { return static_cast<DLG_DBSKILLLIST*>(m_pSheet->Page(kLists)); }
