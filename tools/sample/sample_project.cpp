@@ -106,6 +106,7 @@ int WriteSampleDefaults(const std::string& root) {
         "\\e_image",
         "\\bgm",
         "\\wave",
+        "\\csv",  // where the skill lists' CSV files go; their export makes no folder
     };
     for (const char* folder : kFolders)
         if (!MakeFolder(root + folder)) return Fail(root + folder);

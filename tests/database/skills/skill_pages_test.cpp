@@ -71,7 +71,9 @@ protected:
     void TearDown() override {
         SetShellExecuteProc(nullptr);
         SheetTest::TearDown();
-        FolderDelete(nullptr, "csv");  // made for the CSV commands
+        // The project's empty csv folder, as the CSV commands found it.
+        FolderDelete(nullptr, "csv");
+        FolderCreate("csv");
     }
 
     DLG_DBSKILLLIST* ListPage() { return static_cast<DLG_DBSKILLLIST*>(m_pSheet->Page(kLists)); }
@@ -346,6 +348,7 @@ TEST_F(SkillPagesTest, CsvExportAndImportFromTheSkillSheet) {
     const char* path = "csv\\Skill02.csv";
 
     // Without the folder the write fails, and no success is claimed.
+    ASSERT_TRUE(FolderDelete(nullptr, "csv"));
     m_pBoxes->Queue(IDYES);
     m_pBoxes->Queue(IDYES);
     Command(skills->m_hWnd, 11079, BN_CLICKED);

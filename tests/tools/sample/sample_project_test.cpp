@@ -34,6 +34,7 @@ TEST(SampleProject, DataIsCopiedFromTheDefaultThatIsThereOnlyWhenMissing) {
     for (const char* name : {"default\\database\\Skill.dat", "default\\stg\\Sample.stg2", "image\\MapChip.png",
                              "e_image\\ToolBar_Pen.bmp", "e_data\\EditConfig.dat", "System.ini"})
         EXPECT_TRUE(FileExists(sample.Path(name).c_str())) << name;
+    for (const char* name : {"bgm", "wave", "csv"}) EXPECT_TRUE(FolderExists(sample.Path(name).c_str())) << name;
     for (const char* name : {"database\\Skill.dat", "database\\Friend.dat", "stg\\Sample.stg2", "EventPlt.dat"}) {
         const std::string data = std::string("data\\") + name, model = std::string("default\\") + name;
         EXPECT_FALSE(sample.Read(data.c_str()).empty()) << name;
