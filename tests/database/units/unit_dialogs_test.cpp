@@ -162,7 +162,8 @@ TEST_F(UnitsTest, AListChosenForASkillWithoutARowGivesItsFirstSkill) {
 }
 
 TEST_F(UnitsTest, ClassSensesSlotsAndResistancesChangeOnlyOnOk) {
-    static int s_nEditedList = -1;
+    static int s_nEditedList;
+    s_nEditedList = -1;  // not the list a repeated run left
     g_pfnEditOrgSlot = [](DLG_CLASS*, WND_LIST_CLASS*, const CTRL_CLASS*, cSlot* slot, int list) {
         s_nEditedList = list;
         slot->bAllCateg = 0;
