@@ -9,6 +9,7 @@
 #include "app/stage_edit_state.h"
 #include "app/view_main.h"
 #include "base/editor_settings.h"
+#include "base/paths.h"
 #include "base/report.h"
 #include "base/serial.h"
 #include "editing/map_cursor.h"
@@ -46,6 +47,9 @@ void ResetProject(bool withData) {
     const std::string& root = ProjectRoot();
     if (withData) {
         WriteSampleData(root);
+        // No test-play settings stored, as none are held below: those a test
+        // stored would choose the program of the next.
+        FileDelete(g_PathTable.TestPlay);
     } else {
         FolderDelete(nullptr, (root + "\\data").c_str());
         FolderDelete(nullptr, (root + "\\e_data").c_str());

@@ -30,10 +30,7 @@ class ProjectLoad : public ::testing::Test {
 protected:
     void SetUp() override { ResetProject(); }
     // The tests take files away and write the test-play settings.
-    void TearDown() override {
-        FileDelete(g_PathTable.TestPlay);
-        ResetProject();
-    }
+    void TearDown() override { ResetProject(); }
 };
 
 }  // namespace

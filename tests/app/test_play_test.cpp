@@ -78,9 +78,7 @@ protected:
         DeleteFileA("Game.cfg");
         DeleteFileA("Game.log");
         EditorTest::TearDown();
-        // The settings a test stored would choose the program of the next;
-        // the project's files a test took away are put back.
-        FileDelete(g_PathTable.TestPlay);
+        // The project's files a test took away or wrote are put back.
         ResetProject();
     }
 };

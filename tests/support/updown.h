@@ -50,6 +50,14 @@ inline void SendUpDownButton(int release) {
     SendInput(1, &in, sizeof(INPUT));
 }
 
+// A press and release of the left button where the pointer rests, and the
+// messages until `ms` milliseconds after the release.
+inline void SendUpDownClick(DWORD ms = 50) {
+    SendUpDownButton(0);
+    SendUpDownButton(1);
+    RunUpDownMessages(WM_LBUTTONUP, ms);
+}
+
 // Up (or Down) pressed and let go in the edit.
 inline void SendUpDownKey(HWND edit, int up) {
     SetFocus(edit);
@@ -91,11 +99,7 @@ inline std::string StepUpDown(HWND spin, const char* from, UPDOWN_WAY way, int t
     for (int i = 0; i < times; ++i) {
         switch (way) {
         case UPDOWN_CLICK_UP:
-        case UPDOWN_CLICK_DOWN:
-            SendUpDownButton(0);
-            SendUpDownButton(1);
-            RunUpDownMessages(WM_LBUTTONUP, 50);
-            break;
+        case UPDOWN_CLICK_DOWN: SendUpDownClick(); break;
         case UPDOWN_KEY_UP:
         case UPDOWN_KEY_DOWN:
             SendUpDownKey(edit, up);
@@ -144,8 +148,6 @@ inline std::string UpDownShowsAfter(HWND spin, DWORD ms) {
 inline bool ClickCloses(HWND button) {
     HWND top = GetAncestor(button, GA_ROOT);
     PointAt(button, 0);
-    SendUpDownButton(0);
-    SendUpDownButton(1);
-    RunUpDownMessages(WM_LBUTTONUP, 100);
+    SendUpDownClick(100);
     return !IsWindow(top) || !IsWindowVisible(top);
 }

@@ -181,9 +181,7 @@ void ClickOn(HWND target) {
     if (!IsWindowVisible(top)) ShowWindow(top, SW_SHOWNA);
     SetForegroundWindow(top);
     PointAt(target, 0);
-    SendUpDownButton(0);
-    SendUpDownButton(1);
-    RunUpDownMessages(WM_LBUTTONUP, 50);
+    SendUpDownClick();
 }
 
 }  // namespace
