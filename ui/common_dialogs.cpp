@@ -127,13 +127,15 @@ BOOL ShowInExplorer(const char* path, HWND owner) {
     GetWindowsDirectoryA(windows, MAX_PATH);
     std::string program;
     StringPrintf(program, "%s\\EXPLORER.EXE", windows);
-    char folder[MAX_PATH] = {}, file[MAX_PATH] = {};
-    std::strncpy(folder, path, MAX_PATH - 1);
+    // The file by its whole path: Wine's Explorer does not look for a bare
+    // name in its working folder and opens on the desktop instead.
+    char file[MAX_PATH] = {}, folder[MAX_PATH] = {};
     std::strncpy(file, path, MAX_PATH - 1);
+    MakeAbsolutePath(file);  // the project folder is the current one; as given where that fails
+    std::strcpy(folder, file);
     StripFileNamePart(folder);
-    StripFolderPart(file);
     std::string params;
-    StringPrintf(params, "/select,%s", file);
+    StringPrintf(params, "/select,\"%s\"", file);
     SHELLEXECUTEINFOA info;
     std::memset(&info, 0, sizeof(info));
     info.cbSize = sizeof(info);

@@ -423,25 +423,38 @@ TEST_F(ActionKindsTest, HostileParametersOpenAndStayUntilChanged) {
 }
 
 // An action that gives or teaches a skill the combo shows no row for (past
-// its list's end, or skill 0): the list the user chooses gives it its first skill.
+// its list's end, or skill 0): the list the user chooses gives it its first
+// skill; an edit of another field leaves it as it came.
 TEST_F(ActionKindsTest, AListChosenForASkillWithoutARowGivesItsFirstSkill) {
-    for (int kind : {EACT_ACQUIRESKILL, EACT_CREASESTOCK, EACT_ADDSHOPSKILL}) {
-        for (int skill : {7, 0}) {
-            SCOPED_TRACE(std::string(EventActKind(kind).strName) + " " + std::to_string(skill));
-            cEventAct act;
-            act.Kind = kind;
-            SizeActionParams(act);
-            act.Ints[0] = 0;  // 剣技, two skills
-            act.Ints[1] = skill;
-            EXPECT_EQ(1, Run(act, 0, 0, [](DLG_EACT_BASE* d) {
-                          EXPECT_EQ(CB_ERR, SendDlgItemMessageA(d->m_hWnd, IDC_SKILL, CB_GETCURSEL, 0, 0));
-                          Give(d, IDC_SKILL_LIST, 1);
-                          EXPECT_EQ("001 -炎", ItemText(d->m_hWnd, IDC_SKILL));
-                          Click(d->m_hWnd, IDC_EVENTS_OK);
-                      }));
-            EXPECT_EQ(1, act.Ints[0]);
-            EXPECT_EQ(1, act.Ints[1]);
-        }
+    const struct {
+        int kind, skill;
+        unsigned short id;  // the control the user changes
+        int value;
+        int list, stored;  // what OK stores
+    } cases[] = {
+        {EACT_ACQUIRESKILL, 7, IDC_SKILL_LIST, 1, 1, 1},  {EACT_ACQUIRESKILL, 0, IDC_SKILL_LIST, 1, 1, 1},
+        {EACT_CREASESTOCK, 7, IDC_SKILL_LIST, 1, 1, 1},   {EACT_CREASESTOCK, 0, IDC_SKILL_LIST, 1, 1, 1},
+        {EACT_ADDSHOPSKILL, 7, IDC_SKILL_LIST, 1, 1, 1},  {EACT_ADDSHOPSKILL, 0, IDC_SKILL_LIST, 1, 1, 1},
+        {EACT_CREASESTOCK, 7, IDC_VAR_OPERAND, -3, 0, 7},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(EventActKind(c.kind).strName) + " " + std::to_string(c.skill) + " " +
+                     std::to_string(c.id));
+        cEventAct act;
+        act.Kind = c.kind;
+        SizeActionParams(act);
+        act.Ints[0] = 0;  // 剣技, two skills
+        act.Ints[1] = c.skill;
+        std::string shown;
+        EXPECT_EQ(1, Run(act, 0, 0, [&](DLG_EACT_BASE* d) {
+                      EXPECT_EQ(CB_ERR, SendDlgItemMessageA(d->m_hWnd, IDC_SKILL, CB_GETCURSEL, 0, 0));
+                      Give(d, c.id, c.value);
+                      shown = ItemText(d->m_hWnd, IDC_SKILL);
+                      Click(d->m_hWnd, IDC_EVENTS_OK);
+                  }));
+        EXPECT_EQ(c.list ? "001 -炎" : "", shown);
+        EXPECT_EQ(c.list, act.Ints[0]);
+        EXPECT_EQ(c.stored, act.Ints[1]);
     }
 }
 

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
+#include "base/file.h"
 #include "tests/support/seams.h"
 #include "tests/ui/test_dialogs.h"
 #include "ui/wnd_list.h"
@@ -96,15 +98,30 @@ BOOL WINAPI FakeShell(SHELLEXECUTEINFOA* info) {
     return TRUE;
 }
 
+// Explorer is given the file's whole path: a bare name, with the folder as
+// its working folder, opens Wine's Explorer on the desktop.
 TEST(Shell, ExplorerSelectsTheFile) {
+    char here[MAX_PATH];
+    ASSERT_TRUE(GetCurrentFolder(here, sizeof(here)));
+    const std::string project = std::string(here) + "\\";
+    const struct {
+        const char* path;
+        std::string file, folder;
+    } cases[] = {
+        {"csv\\ソート\\skill.csv", project + "csv\\ソート\\skill.csv", project + "csv\\ソート\\"},
+        {"skill.csv", project + "skill.csv", project},
+        {"C:\\書き出し\\a b.csv", "C:\\書き出し\\a b.csv", "C:\\書き出し\\"},
+    };
     SetShellExecuteProc(FakeShell);
-    EXPECT_TRUE(ShowInExplorer("csv\\ソート\\skill.csv", nullptr));
+    for (const auto& c : cases) {
+        EXPECT_TRUE(ShowInExplorer(c.path, nullptr));
+        EXPECT_EQ("open", g_ExplorerVerb);
+        EXPECT_EQ("\\EXPLORER.EXE",
+                  g_ExplorerFile.substr(g_ExplorerFile.size() - std::min<size_t>(13, g_ExplorerFile.size())));
+        EXPECT_EQ("/select,\"" + c.file + "\"", g_ExplorerParams) << c.path;
+        EXPECT_EQ(c.folder, g_ExplorerFolder) << c.path;
+    }
     SetShellExecuteProc(nullptr);
-    EXPECT_EQ("open", g_ExplorerVerb);
-    ASSERT_GE(g_ExplorerFile.size(), 13u);
-    EXPECT_EQ("\\EXPLORER.EXE", g_ExplorerFile.substr(g_ExplorerFile.size() - 13));
-    EXPECT_EQ("/select,skill.csv", g_ExplorerParams);
-    EXPECT_EQ("csv\\ソート\\", g_ExplorerFolder);
 }
 
 TEST(Shell, ConfirmQuitIsTrueOnlyForYes) {

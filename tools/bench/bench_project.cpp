@@ -273,7 +273,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     s_nStages = Scaled(100);
-    const std::string folder = args.empty() ? MakeScratchFolder("bench_project") : args[0];
+    const cScratchFolder scratch(args.empty() ? "bench_project" : nullptr);
+    const std::string folder = args.empty() ? scratch.Path() : args[0];
     // "keep" leaves the project for the start-up benchmark.
     const bool keep = args.size() == 2;
     char home[MAX_PATH], full[MAX_PATH];

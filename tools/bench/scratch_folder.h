@@ -3,6 +3,7 @@
 // afterwards can never take what a user keeps.
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,76 +12,140 @@
 #else
 #include <dirent.h>
 #include <errno.h>
-#include <signal.h>
+#include <fcntl.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 #include "base/file.h"
 
-// Whether the process `pid` still runs (a process that cannot be asked is
-// taken to run).
-inline bool ProcessRuns(unsigned long pid) {
-#ifdef _WIN32
-    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
-    if (!process) return GetLastError() != ERROR_INVALID_PARAMETER;
-    const DWORD state = WaitForSingleObject(process, 0);
-    CloseHandle(process);
-    return state == WAIT_TIMEOUT;
-#else
-    return kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
-#endif
+#ifndef _WIN32
+// A path of ours (backslashes) as the system takes it.
+inline std::string SystemPath(std::string path) {
+    for (char& c : path)
+        if (c == '\\') c = '/';
+    return path;
 }
+#endif
 
-// The pid in a scratch folder's name "<name>_<pid>_<n>", 0 when it has
-// another form.
-inline unsigned long ScratchFolderPid(const std::string& folder, const std::string& name) {
-    if (folder.compare(0, name.size() + 1, name + "_") != 0) return 0;
-    const size_t pid = name.size() + 1, n = folder.find('_', pid);
+// The lock a run holds on its scratch folder for as long as it lives: the
+// file "<folder>.lock" beside the folder, made before it and removed after
+// it. A process id tells nothing here: each new Wine session gives its first
+// program the same id. The system lets go of a process's files however it
+// ends (also killed), so a folder whose lock nobody holds was left by a
+// stopped run.
+class cScratchLock {
+public:
+    cScratchLock() = default;
+    ~cScratchLock() { Release(); }
+    cScratchLock(const cScratchLock&) = delete;
+    cScratchLock& operator=(const cScratchLock&) = delete;
+
+    // Takes the lock file `path`, a new one when `fresh` (false where it is
+    // there), else the one there or a new one; false where another holds it.
+    bool Take(const std::string& path, bool fresh) {
+        Release();
+#ifdef _WIN32
+        // Nobody else opens it while we hold it; the system removes it when we let go.
+        const HANDLE file =
+            CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr,
+                        fresh ? CREATE_NEW : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        m_hFile = file;
+#else
+        const std::string system = SystemPath(path);
+        const int file = open(system.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | (fresh ? O_EXCL : 0), 0600);
+        if (file < 0) return false;
+        // Locked, the file must still be the one of that name: another run
+        // may have removed it between our opening and our locking.
+        struct stat opened, named;
+        if (flock(file, LOCK_EX | LOCK_NB) != 0 || fstat(file, &opened) != 0 || stat(system.c_str(), &named) != 0 ||
+            opened.st_dev != named.st_dev || opened.st_ino != named.st_ino) {
+            close(file);
+            return false;
+        }
+        m_nFile = file;
+#endif
+        m_Path = path;
+        return true;
+    }
+    // Removes the lock file and lets it go.
+    void Release() {
+#ifdef _WIN32
+        if (m_hFile != INVALID_HANDLE_VALUE) CloseHandle(m_hFile);
+        m_hFile = INVALID_HANDLE_VALUE;
+#else
+        if (m_nFile >= 0) {
+            unlink(SystemPath(m_Path).c_str());
+            close(m_nFile);
+        }
+        m_nFile = -1;
+#endif
+        m_Path.clear();
+    }
+
+private:
+#ifdef _WIN32
+    HANDLE m_hFile = INVALID_HANDLE_VALUE;
+#else
+    int m_nFile = -1;
+#endif
+    std::string m_Path;
+};
+
+// Whether `entry` is a scratch folder's name "<name>_<pid>_<n>".
+inline bool IsScratchFolderName(const std::string& entry, const std::string& name) {
+    if (entry.compare(0, name.size() + 1, name + "_") != 0) return false;
+    const size_t pid = name.size() + 1, n = entry.find('_', pid);
     const auto digits = [&](size_t from, size_t to) {
         if (from >= to || to - from > 10) return false;
         for (size_t i = from; i < to; ++i)
-            if (folder[i] < '0' || folder[i] > '9') return false;
+            if (entry[i] < '0' || entry[i] > '9') return false;
         return true;
     };
-    if (n == std::string::npos || !digits(pid, n) || !digits(n + 1, folder.size())) return 0;
-    return std::stoul(folder.substr(pid, n - pid));
+    return n != std::string::npos && digits(pid, n) && digits(n + 1, entry.size());
 }
 
 // Removes the scratch folders of `name` in `folder` (ending in a separator)
-// whose program no longer runs: a run stopped before its end (Ctrl+C, a
-// screenshot's end, a time limit) cannot remove its own.
+// that no run holds, with their lock files: a run stopped before its end
+// (Ctrl+C, a screenshot's end, a time limit, a kill) cannot remove its own.
 inline void RemoveLeftScratchFolders(const std::string& folder, const char* name) {
     std::vector<std::string> left;
 #ifdef _WIN32
     WIN32_FIND_DATAA found;
     const HANDLE search = FindFirstFileA((folder + name + "_*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
-    do
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) left.push_back(found.cFileName);
+    do left.push_back(found.cFileName);
     while (FindNextFileA(search, &found));
     FindClose(search);
 #else
-    std::string system = folder;
-    for (char& c : system)
-        if (c == '\\') c = '/';
-    DIR* dir = opendir(system.c_str());
+    DIR* dir = opendir(SystemPath(folder).c_str());
     if (!dir) return;
     while (const dirent* entry = readdir(dir)) left.push_back(entry->d_name);
     closedir(dir);
 #endif
-    for (const std::string& entry : left) {
-        const unsigned long pid = ScratchFolderPid(entry, name);
-        if (pid && !ProcessRuns(pid)) FolderDelete(nullptr, (folder + entry).c_str());
+    // A lock whose folder is gone (or not made yet) stands for that folder.
+    const std::string lock = ".lock";
+    std::set<std::string> folders;
+    for (std::string entry : left) {
+        if (entry.size() > lock.size() && entry.compare(entry.size() - lock.size(), lock.size(), lock) == 0)
+            entry.resize(entry.size() - lock.size());
+        if (IsScratchFolderName(entry, name)) folders.insert(entry);
+    }
+    for (const std::string& entry : folders) {
+        // Held by us, the lock keeps a run that starts now from taking the name.
+        cScratchLock stale;
+        if (stale.Take(folder + entry + lock, false)) FolderDelete(nullptr, (folder + entry).c_str());
     }
 }
 
 // A new, empty folder "<name>_<pid>_<n>" in the system's folder for temporary
 // files (in `parent`, an absolute path, when given), as an absolute path with
-// backslashes; "" when none could be made. Folders of the name that stopped
-// runs left there are removed first.
-inline std::string MakeScratchFolder(const char* name, const char* parent = nullptr) {
+// backslashes, its lock taken into `lock`; "" when none could be made.
+// Folders of the name that stopped runs left there are removed first.
+inline std::string MakeScratchFolder(const char* name, cScratchLock* lock, const char* parent = nullptr) {
 #ifdef _WIN32
     char temp[MAX_PATH];
     const DWORD length = GetTempPathA(sizeof(temp), temp);
@@ -96,19 +161,20 @@ inline std::string MakeScratchFolder(const char* name, const char* parent = null
 #endif
     RemoveLeftScratchFolders(folder, name);
     const std::string base = folder + name + "_" + std::to_string(pid) + "_";
-    // Making a folder fails where one is, so the folder is ours alone.
+    // The lock comes first: a folder is ours alone once its new lock is ours
+    // and making it did not fail (it fails where a folder is).
     for (unsigned n = 0; n < 1000; ++n) {
         const std::string path = base + std::to_string(n);
+        if (!lock->Take(path + ".lock", true)) continue;
 #ifdef _WIN32
         if (CreateDirectoryA(path.c_str(), nullptr)) return path;
-        if (GetLastError() != ERROR_ALREADY_EXISTS) return "";
+        const bool taken = GetLastError() == ERROR_ALREADY_EXISTS;
 #else
-        std::string system = path;
-        for (char& c : system)
-            if (c == '\\') c = '/';
-        if (mkdir(system.c_str(), 0700) == 0) return path;
-        if (errno != EEXIST) return "";
+        if (mkdir(SystemPath(path).c_str(), 0700) == 0) return path;
+        const bool taken = errno == EEXIST;
 #endif
+        lock->Release();
+        if (!taken) return "";
     }
     return "";
 }
@@ -118,26 +184,25 @@ inline int EnterFolder(const std::string& path) {
 #ifdef _WIN32
     return SetCurrentDirectoryA(path.c_str()) != FALSE;
 #else
-    std::string system = path;
-    for (char& c : system)
-        if (c == '\\') c = '/';
-    return chdir(system.c_str()) == 0;
+    return chdir(SystemPath(path).c_str()) == 0;
 #endif
 }
 
-// A scratch folder for one run (none for a null name), removed with all it
-// holds when the run ends, on every way out; the current folder first goes
-// back to the one the run began in, as a folder in use cannot be removed.
+// A scratch folder for one run (none for a null name), held while it lives
+// and removed with all it holds when the run ends, on every way out; the
+// current folder first goes back to the one the run began in, as a folder in
+// use cannot be removed.
 class cScratchFolder {
 public:
     explicit cScratchFolder(const char* name, const char* parent = nullptr)
-        : m_Path(name ? MakeScratchFolder(name, parent) : "") {
+        : m_Path(name ? MakeScratchFolder(name, &m_Lock, parent) : "") {
         if (!GetCurrentFolder(m_Home, sizeof(m_Home))) m_Home[0] = '\0';
     }
     ~cScratchFolder() {
         if (m_Path.empty()) return;
         if (m_Home[0]) EnterFolder(m_Home);
         FolderDelete(nullptr, m_Path.c_str());
+        m_Lock.Release();
     }
     cScratchFolder(const cScratchFolder&) = delete;
     cScratchFolder& operator=(const cScratchFolder&) = delete;
@@ -146,9 +211,11 @@ public:
     // The run goes on in the folder, writing its files by their bare names; 0
     // when there is none.
     int Enter() const { return !m_Path.empty() && EnterFolder(m_Path); }
+    // The folder outlives the run, until the next run of its name.
     void Keep() { m_Path.clear(); }
 
 private:
+    cScratchLock m_Lock;  // taken before the folder is made
     std::string m_Path;
     char m_Home[MAX_PATH];
 };

@@ -126,27 +126,62 @@ DWORD RunBuiltProgram(const char* command, const std::string& temp) {
 // files of the names its own files have as they were, adds nothing beside
 // them and leaves nothing in the folder for temporary files.
 TEST(SampleProject, BenchmarksWriteOnlyIntoAFolderNewToThem) {
-    const std::string first = MakeScratchFolder("bench_startup");
-    ASSERT_TRUE(!first.empty() && WriteFileBytes((first + "\\kept.txt").c_str(), kEdited));
-    const std::string second = MakeScratchFolder("bench_startup");
-    EXPECT_TRUE(FolderExists(second.c_str()));
-    EXPECT_NE(first, second);
-    EXPECT_TRUE(ReadFileBytes((first + "\\kept.txt").c_str()) == kEdited);
-    FolderDelete(nullptr, first.c_str());
-    FolderDelete(nullptr, second.c_str());
+    {
+        const cScratchFolder first("bench_startup");
+        ASSERT_TRUE(!first.Path().empty() && WriteFileBytes((first.Path() + "\\kept.txt").c_str(), kEdited));
+        const cScratchFolder second("bench_startup");
+        EXPECT_TRUE(FolderExists(second.Path().c_str()));
+        EXPECT_NE(first.Path(), second.Path());
+        EXPECT_TRUE(ReadFileBytes((first.Path() + "\\kept.txt").c_str()) == kEdited);
+    }
 
-    // What a stopped run left there goes at the next run; a running program's folder and others stay.
+    // What a stopped run left there goes at the next run: a folder whose lock
+    // nobody holds, whatever process id its name has; a living run's folder
+    // (its lock held) and other names stay.
+    enum { NO_LOCK, LOCK_FREE, LOCK_HELD };
+    const std::string pid = std::to_string(GetCurrentProcessId());
+    const struct {
+        std::string name;
+        bool folder;
+        int lock;
+        bool kept;
+    } left[] = {
+        {"bench_startup_4000000_0", true, NO_LOCK, false},
+        {"bench_startup_" + pid + "_1", true, NO_LOCK, false},  // a new Wine session gives the id again
+        {"bench_startup_4000000_2", true, LOCK_FREE, false},
+        {"bench_startup_4000000_3", true, LOCK_HELD, true},
+        {"bench_startup_4000000_4", false, LOCK_HELD, true},  // a run about to make its folder
+        {"bench_startup_4000000_5", false, LOCK_FREE, false},
+        {"bench_startup_4000000_old", true, NO_LOCK, true},
+        {"bench_startup_4000000_6x", true, LOCK_FREE, true},
+    };
     char temp[MAX_PATH];
     ASSERT_NE(0u, GetTempPathA(sizeof(temp), temp));
-    const std::string stopped = std::string(temp) + "bench_startup_4000000_0",
-                      running = std::string(temp) + "bench_startup_" + std::to_string(GetCurrentProcessId()) + "_7",
-                      other = std::string(temp) + "bench_startup_4000000_old";
-    for (const std::string& left : {stopped, running, other})
-        ASSERT_TRUE(FolderCreate(left.c_str()) && WriteFileBytes((left + "\\kept.txt").c_str(), kEdited));
-    const std::string third = MakeScratchFolder("bench_startup");
-    EXPECT_FALSE(FolderExists(stopped.c_str()));
-    EXPECT_TRUE(FolderExists(running.c_str()) && FolderExists(other.c_str()));
-    for (const std::string& made : {third, running, other}) FolderDelete(nullptr, made.c_str());
+    cScratchLock held[sizeof(left) / sizeof(left[0])];
+    for (size_t i = 0; i < sizeof(left) / sizeof(left[0]); ++i) {
+        const std::string path = temp + left[i].name;
+        const bool made =
+            !left[i].folder || (FolderCreate(path.c_str()) && WriteFileBytes((path + "\\kept.txt").c_str(), kEdited));
+        const bool locked =
+            left[i].lock == NO_LOCK || (left[i].lock == LOCK_FREE ? WriteFileBytes((path + ".lock").c_str(), "")
+                                                                  : held[i].Take(path + ".lock", true));
+        ASSERT_TRUE(made && locked) << left[i].name;
+    }
+    {
+        const cScratchFolder third("bench_startup");
+        EXPECT_FALSE(third.Path().empty());
+        for (const auto& l : left) {
+            const std::string path = temp + l.name;
+            EXPECT_EQ(l.kept && l.folder, FolderExists(path.c_str()) != 0) << l.name;
+            EXPECT_EQ(l.kept && l.lock != NO_LOCK, FileExists((path + ".lock").c_str()) != 0) << l.name;
+        }
+    }
+    for (const auto& l : left) {
+        const std::string path = temp + l.name;
+        FolderDelete(nullptr, path.c_str());
+        FileDelete((path + ".lock").c_str());
+    }
+    for (cScratchLock& lock : held) lock.Release();
 
     const struct {
         const char* command;
@@ -166,12 +201,11 @@ TEST(SampleProject, BenchmarksWriteOnlyIntoAFolderNewToThem) {
     for (const auto& run : runs) {
         for (const char* name : run.names) ASSERT_TRUE(user.Write(name, kEdited)) << name;
         const size_t kept = entries();
-        const std::string temp = MakeScratchFolder("bench_temp");
-        EXPECT_EQ(0u, RunBuiltProgram(run.command, temp)) << run.command;
+        const cScratchFolder temp("bench_temp");
+        EXPECT_EQ(0u, RunBuiltProgram(run.command, temp.Path())) << run.command;
         for (const char* name : run.names) EXPECT_TRUE(user.Read(name) == kEdited) << run.command << ": " << name;
         EXPECT_EQ(kept, entries()) << run.command;
-        EXPECT_TRUE(RemoveDirectoryA(temp.c_str())) << run.command << " left files in the temporary folder";
-        FolderDelete(nullptr, temp.c_str());
+        EXPECT_TRUE(RemoveDirectoryA(temp.Path().c_str())) << run.command << " left files in the temporary folder";
     }
 }
 
