@@ -37,15 +37,18 @@ int OpenLastStage() {
     cStageEditState& st = g_StageEditState;
     st.StageOpen = 0;
     st.StagePath.clear();
-    if (g_EditConfig.LastStage.empty()) return 0;
-    if (!g_Stage.LoadFile(g_EditConfig.LastStage)) {
+    // Settings that came with a copied or moved project may name the stage
+    // of the folder it came from: that one is never opened, to be written over.
+    const std::string path = StoredStagePath(g_EditConfig.LastStage, std::string());
+    if (path.empty()) return 0;
+    if (!g_Stage.LoadFile(path)) {
         // A stage gone or damaged opens no stage quietly; memory that ran out is said.
-        if (g_bFileOutOfMemory) ReportLoadFailure(g_EditConfig.LastStage);
+        if (g_bFileOutOfMemory) ReportLoadFailure(path);
         g_Stage.SetDefault();
         return 0;
     }
     st.StageOpen = 1;
-    st.StagePath = g_EditConfig.LastStage;
+    st.StagePath = path;
     return 1;
 }
 
@@ -92,7 +95,8 @@ int DLG_MAIN::SaveStageAs(int overwrite) {
     if (!SelectSaveFile(m_hWnd, path, "data\\stg\\", "保存先のファイルの選択", kStageFilter, g_ExtTable.Stage))
         return 0;
     if (!g_Stage.SaveFile(path)) return WriteFailed(path);
-    st.StagePath = path;
+    // Named from the project folder, so that a copy of the project saves its own.
+    st.StagePath = ProjectPath(path);
     if (!IsOnProgramDrive(path)) ErrorBox(kOtherDrive);
     return 1;
 }
@@ -120,7 +124,7 @@ int DLG_MAIN::OpenStage() {
     }
     g_Stage.CopyFrom(*loaded);
     g_StageEditState.StageOpen = 1;
-    g_StageEditState.StagePath = path;
+    g_StageEditState.StagePath = ProjectPath(path);
     return 1;
 }
 
@@ -151,7 +155,7 @@ int DLG_MAIN::SelectDefaultStage() {
                         g_ExtTable.Stage))
         return 0;
     if (!IsOnProgramDrive(path)) return 0;
-    g_EditConfig.DefaultStage = path;
+    g_EditConfig.DefaultStage = ProjectPath(path);
     if (!SaveEditorSettings()) return WriteFailed(g_PathTable.EditConfig);
     return 1;
 }

@@ -157,6 +157,15 @@ bool IsNewerFile(const char* path) {
     return version > static_cast<uint32_t>(g_nDataVersion);
 }
 
+// The stages the settings name, as this project knows them: a full path in
+// the project becomes relative; one in another folder (settings that came
+// with a copied or moved project) gives way to the project's own stage.
+int ResolveStoredStages() {
+    g_EditConfig.LastStage = StoredStagePath(g_EditConfig.LastStage, std::string());
+    g_EditConfig.DefaultStage = StoredStagePath(g_EditConfig.DefaultStage, g_PathTable.DefaultStage);
+    return 1;
+}
+
 }  // namespace
 
 std::string DamagedFileName(const char* path) {
@@ -169,7 +178,7 @@ std::string DamagedFileName(const char* path) {
 int LoadEditorSettings() {
     const cPathTable& p = g_PathTable;
     g_bEditConfigWritable = 1;
-    if (g_EditConfig.LoadFile(p.EditConfig)) return 1;
+    if (g_EditConfig.LoadFile(p.EditConfig)) return ResolveStoredStages();
     if (FileExists(p.EditConfig)) {
         if (IsNewerFile(p.EditConfig)) {
             g_bEditConfigWritable = 0;
@@ -191,6 +200,7 @@ int LoadEditorSettings() {
         ECSP("EditConfig.Load 失敗 (旧パス)");
         return 0;
     }
+    ResolveStoredStages();
     if (SaveEditorSettings() && !FileDelete(p.OldEditConfig)) ECSP("EditConfig.DeleteFile 失敗 (旧パス)");
     return 1;
 }

@@ -87,7 +87,8 @@ extern cTestPlay g_TestPlay;
 // a damaged file is kept aside under DamagedFileName, a line in the report
 // log says so, and fresh settings are written from then on.
 
-// 1 when the settings were read; 0 when the defaults stand (no file, a newer
+// 1 when the settings were read (their stage paths then in the project's
+// form, see StoredStagePath); 0 when the defaults stand (no file, a newer
 // version's, or a damaged one).
 int LoadEditorSettings();
 // 1 when written, or when the file holds a newer version's settings, which

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "base/platform.h"
 
@@ -168,4 +169,164 @@ int ListFiles(VECTOR_CLASS<std::string>& files, const char* folder, const char* 
     if (!FindFiles(folder, extension, &names)) return 0;
     for (const std::string& name : names) files.push_back(std::string(folder) + "\\" + name);
     return 1;
+}
+
+// ---- Paths a project keeps -------------------------------------------------------
+
+namespace {
+
+enum { PATH_RELATIVE, PATH_ROOTED, PATH_DRIVE_RELATIVE, PATH_FULL };
+
+bool IsSeparatorByte(char c) { return c == '\\' || c == '/'; }
+
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// The kind of a path, its root ("C:\", "\\" for a network share, "\" for
+// a root without drive) and where the folder names after the root begin.
+int PathKind(const std::string& path, std::string* root, size_t* rest) {
+    if (path.size() >= 2 && IsSeparatorByte(path[0]) && IsSeparatorByte(path[1])) {
+        *root = "\\\\";
+        *rest = 2;
+        return PATH_FULL;
+    }
+    if (path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == ':') {
+        *root = path.substr(0, 2) + "\\";
+        const bool full = path.size() >= 3 && IsSeparatorByte(path[2]);
+        *rest = full ? 3 : 2;
+        return full ? PATH_FULL : PATH_DRIVE_RELATIVE;
+    }
+    if (!path.empty() && IsSeparatorByte(path[0])) {
+        *root = "\\";
+        *rest = 1;
+        return PATH_ROOTED;
+    }
+    root->clear();
+    *rest = 0;
+    return PATH_RELATIVE;
+}
+
+// Appends the names of `path` from `from` on, "." dropped and ".." taking
+// the name before it away (never the root, as the system resolves it).
+// A separator is a byte of its own, never the second byte of a character.
+void AppendNames(const std::string& path, size_t from, std::vector<std::string>* names) {
+    std::string name;
+    auto flush = [&] {
+        if (name == "..") {
+            if (!names->empty()) names->pop_back();
+        } else if (!name.empty() && name != ".") {
+            names->push_back(name);
+        }
+        name.clear();
+    };
+    for (size_t i = from; i < path.size(); ++i) {
+        const auto c = static_cast<unsigned char>(path[i]);
+        if (i + 1 < path.size() && IsDoubleByteChar(c, static_cast<unsigned char>(path[i + 1]))) {
+            name.append(path, i, 2);
+            ++i;
+        } else if (IsSeparatorByte(path[i])) {
+            flush();
+        } else {
+            name += path[i];
+        }
+    }
+    flush();
+}
+
+// A double-byte capital for its small letter: the full-width Latin, Greek
+// and Cyrillic letters, which the file system folds as it folds ASCII.
+unsigned UpperDoubleByte(unsigned code) {
+    if (code >= 0x8281 && code <= 0x829A) return code - 0x21;  // ａ..ｚ
+    if (code >= 0x83BF && code <= 0x83D6) return code - 0x20;  // α..ω
+    if (code >= 0x8470 && code <= 0x847E) return code - 0x30;  // а..н
+    if (code >= 0x8480 && code <= 0x8491) return code - 0x31;  // о..я
+    return code;
+}
+
+// A name as the file system compares it. A trail byte is part of its
+// character: "ヂ" (83 61) is not "ア" (83 41).
+std::string Folded(const std::string& name) {
+    std::string out;
+    for (size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (i + 1 < name.size() && IsDoubleByteChar(c, static_cast<unsigned char>(name[i + 1]))) {
+            const unsigned code = UpperDoubleByte((c << 8) | static_cast<unsigned char>(name[i + 1]));
+            out += static_cast<char>(code >> 8);
+            out += static_cast<char>(code & 0xFF);
+            ++i;
+        } else {
+            out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+std::string Joined(const std::vector<std::string>& names, size_t from) {
+    std::string out;
+    for (size_t i = from; i < names.size(); ++i) out += (i > from ? "\\" : "") + names[i];
+    return out;
+}
+
+}  // namespace
+
+std::string ProjectPathIn(const std::string& path, const std::string& folder, int* inside) {
+    int dummy = 0;
+    if (!inside) inside = &dummy;
+    *inside = 0;
+    if (path.empty()) return path;
+    std::string folderRoot;
+    size_t folderRest = 0;
+    const int folderKind = PathKind(folder, &folderRoot, &folderRest);
+    // Without the project folder's full path nothing can be placed in it.
+    if (folderKind != PATH_FULL && folderKind != PATH_ROOTED) return path;
+    std::vector<std::string> folderNames;
+    AppendNames(folder, folderRest, &folderNames);
+
+    std::string root;
+    size_t rest = 0;
+    const int kind = PathKind(path, &root, &rest);
+    std::vector<std::string> names;
+    if (kind == PATH_DRIVE_RELATIVE) {
+        // Relative to the current folder of its drive, known only for the project's drive.
+        if (Folded(root) != Folded(folderRoot)) return path;
+        names = folderNames;
+    } else if (kind == PATH_RELATIVE) {
+        names = folderNames;
+    }
+    if (kind != PATH_FULL) root = folderRoot;
+    AppendNames(path, rest, &names);
+
+    bool below = Folded(root) == Folded(folderRoot) && names.size() > folderNames.size();
+    for (size_t i = 0; below && i < folderNames.size(); ++i) below = Folded(names[i]) == Folded(folderNames[i]);
+    if (below) {
+        *inside = 1;
+        return Joined(names, folderNames.size());
+    }
+    return kind == PATH_FULL ? path : root + Joined(names, 0);
+}
+
+std::string StoredStagePathIn(const std::string& stored, const std::string& folder, const std::string& fallback,
+                              int (*exists)(const char* path)) {
+    int inside = 0;
+    const std::string path = ProjectPathIn(stored, folder, &inside);
+    if (inside || stored.empty()) return path;
+    std::vector<std::string> names;
+    AppendNames(stored, 0, &names);
+    if (names.empty()) return fallback;
+    const std::string own = "data\\stg\\" + names.back();
+    return exists(own.c_str()) ? own : fallback;
+}
+
+namespace {
+
+std::string CurrentFolder() {
+    char folder[MAX_PATH];
+    return GetCurrentFolder(folder, sizeof(folder)) ? std::string(folder) : std::string();
+}
+
+}  // namespace
+
+std::string ProjectPath(const std::string& path) { return ProjectPathIn(path, CurrentFolder()); }
+
+std::string StoredStagePath(const std::string& stored, const std::string& fallback) {
+    return StoredStagePathIn(stored, CurrentFolder(), fallback, FileExists);
 }

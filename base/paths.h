@@ -93,3 +93,24 @@ int RemoveExtension(char* name);
 int RemoveExtensionStr(std::string& name);
 // Appends "<folder>\<name>" for every "<folder>\*.<extension>"; 0 when none.
 int ListFiles(VECTOR_CLASS<std::string>& files, const char* folder, const char* extension);
+
+// ---- Paths a project keeps -----------------------------------------------------
+// A project names its files relative to its own folder, so that a copy of the
+// folder uses and writes its own files, never those of the folder it came
+// from. `folder` is the project folder's full path; names compare as the
+// system compares them (letters of either case alike, double-byte characters
+// whole).
+
+// A path (full, or relative to `folder`) as the project keeps it: relative to
+// `folder` when the file lies below it ("." and ".." resolved), else its full
+// path as given. `inside` (optional) says which. An empty path stays empty.
+std::string ProjectPathIn(const std::string& path, const std::string& folder, int* inside = nullptr);
+// The file a stage path remembered in the settings stands for in the project
+// `folder`: a file in the project in its project form. One outside (settings
+// that came with a copied or moved project) is never taken: the stage of the
+// same name in "data\stg\" when `exists` finds it there, else `fallback`.
+std::string StoredStagePathIn(const std::string& stored, const std::string& folder, const std::string& fallback,
+                              int (*exists)(const char* path));
+// Both in the current folder, which is the project folder.
+std::string ProjectPath(const std::string& path);
+std::string StoredStagePath(const std::string& stored, const std::string& fallback);

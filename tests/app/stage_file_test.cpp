@@ -1,7 +1,10 @@
 // Stage files: a write that fails keeps the changes and says so, a damaged
-// file leaves the open stage, and unsaved work is offered for saving before
-// a stage is replaced or the program closes.
+// file leaves the open stage, unsaved work is offered for saving before a
+// stage is replaced or the program closes, and a copied project saves its
+// own stage.
+#include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/stage_edit_state.h"
@@ -10,6 +13,7 @@
 #include "model/stage.h"
 #include "resources/stage_editor_ids.h"
 #include "tests/app/editor_test.h"
+#include "ui/common_dialogs.h"
 
 namespace {
 
@@ -20,13 +24,45 @@ const char kAskNew[] = "現在のステージは破棄されます。\n新規作
 
 std::string SaveFailed(const std::string& path) { return path + " の保存に失敗しました！"; }
 
+// The project folder copied beside itself, and moved on when asked; removed
+// with all it holds afterwards, the project folder current again.
+class ProjectCopy {
+public:
+    explicit ProjectCopy(const char* name) : m_strPath(ProjectRoot() + "_" + name) {
+        FolderDelete(nullptr, m_strPath.c_str());
+        FolderCopy(nullptr, ProjectRoot().c_str(), m_strPath.c_str());
+    }
+    ~ProjectCopy() {
+        SetCurrentDirectoryA(ProjectRoot().c_str());
+        FolderDelete(nullptr, m_strPath.c_str());
+    }
+    ProjectCopy(const ProjectCopy&) = delete;
+    ProjectCopy& operator=(const ProjectCopy&) = delete;
+    const std::string& Path() const { return m_strPath; }
+    bool MoveTo(const char* name) {
+        const std::string to = ProjectRoot() + "_" + name;
+        FolderDelete(nullptr, to.c_str());
+        if (!MoveFileA(m_strPath.c_str(), to.c_str())) return false;
+        m_strPath = to;
+        return true;
+    }
+    bool Enter() const { return SetCurrentDirectoryA(m_strPath.c_str()) != FALSE; }
+
+private:
+    std::string m_strPath;
+};
+
+BOOL WINAPI StartNothing(SHELLEXECUTEINFOA*) { return TRUE; }
+
 class StageFiles : public EditorTest {
 protected:
     void TearDown() override {
+        SetShellExecuteProc(nullptr);
         SetReadOnly(kSample, false);
         SetReadOnly(g_PathTable.EventPlt, false);
         EditorTest::TearDown();
-        for (const char* stage : {"data\\stg\\Broken.stg2", "data\\stg\\Copy.stg2"}) FileDelete(stage);
+        for (const char* stage : {"data\\stg\\Broken.stg2", "data\\stg\\Copy.stg2", "data\\stg\\x.stg2"})
+            FileDelete(stage);
     }
     // An edit the file does not hold yet.
     void Change() {
@@ -37,9 +73,9 @@ protected:
         Boxes().Reset();
         for (int a : answers) Boxes().Queue(a);
     }
-    int SavedChip() {
+    int SavedChip(const char* path = kSample) {
         cStage saved;
-        return saved.LoadFile(kSample) ? saved.ChipAt(0, 0) : -1;
+        return saved.LoadFile(path) ? saved.ChipAt(0, 0) : -1;
     }
     std::string Full(const std::string& path) { return ProjectRoot() + "\\" + path; }
 };
@@ -100,11 +136,11 @@ TEST_F(StageFiles, DamagedFileLeavesTheOpenStage) {
     Answer({IDNO});
     Command(CM_OPEN_STAGE);
     PumpMessages();
-    EXPECT_EQ(Full("data\\stg\\Copy.stg2"), g_StageEditState.StagePath);
+    EXPECT_EQ("data\\stg\\Copy.stg2", g_StageEditState.StagePath) << "named from the project folder";
     EXPECT_EQ(0, g_StageEditState.StageChanged);
     char title[256] = {};
     GetWindowTextA(StageWnd(), title, sizeof(title));
-    EXPECT_EQ("Orrindale  " + Full("data\\stg\\Copy.stg2"), title);
+    EXPECT_STREQ("Orrindale  data\\stg\\Copy.stg2", title);
 }
 
 TEST_F(StageFiles, UnsavedWorkIsOfferedForSaving) {
@@ -170,4 +206,92 @@ TEST_F(StageFiles, ClosingAChangedStageAsksToSaveIt) {
         EXPECT_EQ(c.closed ? "" : kSample, g_StageEditState.StagePath) << c.answer;
         EXPECT_EQ(c.saved ? changed : before, SavedChip()) << c.answer;
     }
+}
+
+// A stage saved as a new file is named from the project folder, so that a
+// copy of the folder, or the folder moved, edits its own stage. Settings
+// that name a stage in another folder (as older ones do) open the copy's
+// stage of that name, or none; its default stage likewise, or the standard one.
+TEST_F(StageFiles, ACopiedOrMovedProjectSavesItsOwnStage) {
+    const char kX[] = "data\\stg\\x.stg2";
+    const char kDefault[] = "data\\stg\\Default.stg2";
+    {
+        ScopedFileDialog dialog(Full(kX));
+        Change();
+        Command(CM_SAVE_AS);
+    }
+    EXPECT_EQ(kX, g_StageEditState.StagePath);
+    char title[256] = {};
+    GetWindowTextA(StageWnd(), title, sizeof(title));
+    EXPECT_EQ(std::string("Orrindale  ") + kX, title);
+    StopEditor();
+    cEditConfig stored;
+    ASSERT_TRUE(stored.LoadFile(g_PathTable.EditConfig));
+    EXPECT_EQ(kX, stored.LastStage) << "remembered as it is named";
+    const std::string original = FileBytes(kX);
+
+    SetShellExecuteProc(StartNothing);
+    // "<orig>" is the project folder, "<here>" the copy's where its settings were written.
+    const struct {
+        const char* what;
+        bool moved;
+        const char* last;
+        const char* defaultStage;
+        const char* opened;
+        const char* defaultOpened;
+        WORD save;
+    } cases[] = {
+        {"as saved", false, kX, kDefault, kX, kDefault, CM_SAVE_ALL_KEY},
+        {"full paths in the copy", false, "<here>\\data\\stg\\x.stg2", "<here>\\data\\stg\\Sample.stg2", kX, kSample,
+         CM_TESTPLAY_KEY},
+        {"full paths in the original", false, "<orig>\\data\\stg\\x.stg2", "<orig>\\data\\stg\\Sample.stg2", kX,
+         kSample, CM_SAVE_ALL_KEY},
+        {"moved from its full paths", true, "<here>\\data\\stg\\x.stg2", "<here>\\data\\stg\\x.stg2", kX, kX,
+         CM_TESTPLAY_KEY},
+        {"a stage the copy lacks", false, "<orig>\\data\\stg\\gone.stg2", "<orig>\\data\\stg\\gone.stg2", "", kDefault,
+         0},
+    };
+    for (const auto& c : cases) {
+        ResetProject();
+        ASSERT_TRUE(WriteFileBytes(kX, original));
+        {
+            ProjectCopy copy("copy");
+            const auto expand = [&](std::string text) {
+                for (const auto& token :
+                     {std::make_pair("<orig>", ProjectRoot()), std::make_pair("<here>", copy.Path())})
+                    if (text.compare(0, std::strlen(token.first), token.first) == 0)
+                        text.replace(0, std::strlen(token.first), token.second);
+                return text;
+            };
+            const std::string settings = copy.Path() + "\\" + g_PathTable.EditConfig;
+            ASSERT_TRUE(stored.LoadFile(settings)) << c.what << ": no copy";
+            stored.LastStage = expand(c.last);
+            stored.DefaultStage = expand(c.defaultStage);
+            ASSERT_TRUE(stored.SaveFile(settings));
+            if (c.moved) {
+                ASSERT_TRUE(copy.MoveTo("moved")) << c.what;
+            }
+            ASSERT_TRUE(copy.Enter());
+            Boxes().Reset();
+            ASSERT_EQ(1, StartEditor()) << c.what;
+            EXPECT_EQ(c.opened, g_StageEditState.StagePath) << c.what;
+            EXPECT_EQ(*c.opened ? 1 : 0, g_StageEditState.StageOpen) << c.what;
+            EXPECT_EQ(c.defaultOpened, g_EditConfig.DefaultStage) << c.what;
+            for (const cBoxCall& call : Boxes().Calls())
+                if (call.text != "oggの初期化に失敗！") ADD_FAILURE() << c.what << ": unexpected box: " << call.text;
+            if (c.save) {
+                g_TestPlay.AutoFind = 0;
+                g_TestPlay.GamePath = "System.ini";  // started by nobody
+                Change();
+                Command(c.save);
+                EXPECT_EQ(g_Stage.ChipAt(0, 0), SavedChip(kX)) << c.what << ": the copy's own stage saved";
+                EXPECT_EQ(0, g_StageEditState.StageChanged) << c.what;
+                EXPECT_EQ(c.save == CM_TESTPLAY_KEY, bTestPlay == 1) << c.what;
+            }
+            StopEditor();
+        }
+        EXPECT_TRUE(original == FileBytes(kX)) << c.what << ": the original's stage was written";
+    }
+    ResetProject();
+    ASSERT_EQ(1, StartEditor());
 }

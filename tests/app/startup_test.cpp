@@ -322,7 +322,7 @@ TEST_F(Startup, NewerSettingsSurviveEveryWriter) {
         ScopedFileDialog dialog(stage);
         SendMessageA(g_lpStageWnd->m_hWnd, WM_COMMAND, CM_DEFAULT_STAGE, 0);
     }
-    EXPECT_EQ(stage, g_EditConfig.DefaultStage);
+    EXPECT_EQ("data\\stg\\Sample.stg2", g_EditConfig.DefaultStage) << "named from the project folder";
     EXPECT_EQ(newer, ReadFileBytes(g_PathTable.EditConfig)) << "default stage";
     StopEditor();
     EXPECT_EQ(newer, ReadFileBytes(g_PathTable.EditConfig)) << "shut-down";

@@ -97,6 +97,80 @@ TEST(PathsTest, DoubleByteCharacters) {
     EXPECT_EQ(-1, FindLastSeparator("data\\x", 4));
 }
 
+// Where a file lies decides how a project keeps its path: relative when in
+// the project folder, so that a copy of the folder uses its own files.
+// "ア" is 83 41 and "ヂ" 83 61: their trail bytes differ as "A" and "a" do.
+TEST(PathsTest, ProjectPaths) {
+    const struct {
+        const char* folder;
+        const char* path;
+        const char* kept;
+        int inside;
+    } cases[] = {
+        {"C:\\Games\\Proj", "C:\\Games\\Proj\\data\\stg\\x.stg2", "data\\stg\\x.stg2", 1},
+        {"C:\\Games\\Proj", "c:\\GAMES\\proj\\data\\stg\\x.stg2", "data\\stg\\x.stg2", 1},
+        {"C:\\Games\\Proj\\", "C:/Games/Proj/./data//stg/x.stg2", "data\\stg\\x.stg2", 1},
+        {"C:\\Games\\Proj", "data\\stg\\x.stg2", "data\\stg\\x.stg2", 1},
+        {"C:\\Games\\Proj", ".\\data\\stg\\x.stg2", "data\\stg\\x.stg2", 1},
+        {"C:\\Games\\Proj", "..\\Proj\\x.stg2", "x.stg2", 1},
+        {"C:\\Games\\Proj", "\\Games\\Proj\\x.stg2", "x.stg2", 1},
+        {"C:\\Games\\Proj", "C:x.stg2", "x.stg2", 1},
+        {"C:\\", "C:\\data\\stg\\x.stg2", "data\\stg\\x.stg2", 1},
+        {"\\\\server\\share\\Proj", "\\\\SERVER\\share\\proj\\x.stg2", "x.stg2", 1},
+        {"C:\\ゲーム\\表", "C:\\ゲーム\\表\\data\\x.stg2", "data\\x.stg2", 1},
+        {"C:\\Ｐｒｏｊ", "C:\\ｐｒｏｊ\\x.stg2", "x.stg2", 1},
+        {"C:\\Данные", "C:\\дАННЫЕ\\x.stg2", "x.stg2", 1},
+        {"\\work\\Proj", "\\work\\Proj\\x.stg2", "x.stg2", 1},  // a folder as the native build names it
+        // Outside: kept full, as chosen.
+        {"C:\\Games\\Proj", "C:\\Games\\Proj2\\x.stg2", "C:\\Games\\Proj2\\x.stg2", 0},
+        {"C:\\Games\\Proj", "C:\\Games\\x.stg2", "C:\\Games\\x.stg2", 0},
+        {"C:\\Games\\Proj", "D:\\Games\\Proj\\x.stg2", "D:\\Games\\Proj\\x.stg2", 0},
+        {"C:\\Games\\Proj", "C:\\Games\\Proj\\..\\Old\\x.stg2", "C:\\Games\\Proj\\..\\Old\\x.stg2", 0},
+        {"C:\\Games\\Proj", "..\\Old\\x.stg2", "C:\\Games\\Old\\x.stg2", 0},
+        {"C:\\Games\\Proj", "data\\..\\..\\x.stg2", "C:\\Games\\x.stg2", 0},
+        {"C:\\Games\\Proj", "D:x.stg2", "D:x.stg2", 0},
+        {"C:\\Games\\Proj", "C:\\Games\\Proj", "C:\\Games\\Proj", 0},
+        {"C:\\ア", "C:\\ヂ\\x.stg2", "C:\\ヂ\\x.stg2", 0},
+        {"C:\\表", "C:\\ソ\\x.stg2", "C:\\ソ\\x.stg2", 0},
+        {"", "data\\x.stg2", "data\\x.stg2", 0},  // no project folder known
+        {"C:\\Games\\Proj", "", "", 0},
+    };
+    for (const auto& c : cases) {
+        int inside = -1;
+        EXPECT_EQ(c.kept, ProjectPathIn(c.path, c.folder, &inside)) << c.folder << " | " << c.path;
+        EXPECT_EQ(c.inside, inside) << c.folder << " | " << c.path;
+    }
+}
+
+// A stage remembered in settings that came from another folder is never
+// opened there: the copy's stage of the same name, else the fallback.
+TEST(PathsTest, StoredStagePaths) {
+    const auto exists = [](const char* path) {
+        return static_cast<int>(std::string(path) == "data\\stg\\x.stg2" || std::string(path) == "data\\stg\\表.stg2");
+    };
+    const char kFolder[] = "C:\\Copy";
+    const char kDefault[] = "data\\stg\\Default.stg2";
+    const struct {
+        const char* stored;
+        const char* last;  // with no fallback, as the last stage
+        const char* defaultStage;
+    } cases[] = {
+        {"", "", ""},
+        {"data\\stg\\x.stg2", "data\\stg\\x.stg2", "data\\stg\\x.stg2"},
+        {"data\\stg\\gone.stg2", "data\\stg\\gone.stg2", "data\\stg\\gone.stg2"},  // the project's own
+        {"c:\\COPY\\data\\stg\\x.stg2", "data\\stg\\x.stg2", "data\\stg\\x.stg2"},
+        {"C:\\Orig\\data\\stg\\x.stg2", "data\\stg\\x.stg2", "data\\stg\\x.stg2"},
+        {"C:\\Orig\\data\\stg\\表.stg2", "data\\stg\\表.stg2", "data\\stg\\表.stg2"},
+        {"..\\Orig\\data\\stg\\x.stg2", "data\\stg\\x.stg2", "data\\stg\\x.stg2"},
+        {"D:\\x.stg2", "data\\stg\\x.stg2", "data\\stg\\x.stg2"},
+        {"C:\\Orig\\data\\stg\\y.stg2", "", kDefault},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.last, StoredStagePathIn(c.stored, kFolder, "", exists)) << c.stored;
+        EXPECT_EQ(c.defaultStage, StoredStagePathIn(c.stored, kFolder, kDefault, exists)) << c.stored;
+    }
+}
+
 class ProjectTest : public ::testing::Test {
 protected:
     ScratchFolder m_folder{"paths_test"};
