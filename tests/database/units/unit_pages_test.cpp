@@ -4,6 +4,7 @@
 // that removed a skill list.
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "database/units/dlg_battleai.h"
 #include "database/units/dlg_dbclass.h"
@@ -291,4 +292,83 @@ TEST_F(UnitsTest, AnAttackSkillTheListNoLongerHoldsIsKeptThroughApply) {
         EXPECT_EQ(1, g_ClassList[record].AttackSkill) << record;
         EXPECT_EQ(c.shown, Text(TAB_CLASS, IDC_CLASS_ATTACK_SKILL)) << "after Apply";
     }
+}
+
+// The normal attack's skill combo offers the skills of the shown class's own
+// list, however another class comes to be shown, and stores the skill the
+// picked row names. Three lists of 6, 4 and 2 skills; class 3's skill lies
+// past its list's end: no row, kept.
+TEST_F(UnitsTest, TheAttackSkillComboOffersTheShownClassesOwnList) {
+    const int IDC_CLASS_ATTACK_LIST = 1517, IDC_CLASS_ATTACK_SKILL = 1518;
+    const int lists[4][2] = {{0, 0}, {1, 3}, {0, 5}, {2, 4}};  // per class: list, skill
+    for (int c = 1; c <= 3; ++c) {
+        g_ClassList[c].AttackSkillList = lists[c][0];
+        g_ClassList[c].AttackSkill = lists[c][1];
+    }
+    Open();
+    DLG_DBCLASS* page = Show<DLG_DBCLASS>(TAB_CLASS);
+    enum { OPENED, CLICK, CUT, PASTE, NEW, CLEAR, COUNT, APPLY, REACTIVATE, PICK };
+    const struct {
+        int way, row, list;
+        const char* shown;  // "": no row
+    } steps[] = {
+        {OPENED, 0, 1, "003 回復-ヒール"},
+        {CLICK, 1, 0, "005 剣-回転斬り"},
+        {CLICK, 2, 2, ""},
+        {CLICK, 0, 1, "003 回復-ヒール"},
+        {PICK, 3, 1, "004 炎-フレア"},
+        {CLICK, 2, 2, ""},
+        {APPLY, 0, 2, ""},
+        {CLICK, 0, 1, "004 炎-フレア"},
+        {CUT, 0, 0, "005 剣-回転斬り"},
+        {PASTE, 0, 1, "004 炎-フレア"},
+        {CLICK, 2, 2, ""},
+        {NEW, 0, 0, "001 剣-斬撃"},
+        {CLICK, 0, 1, "004 炎-フレア"},
+        {REACTIVATE, 0, 1, "004 炎-フレア"},
+        {CLICK, 2, 2, ""},
+        {CLEAR, 0, 0, "001 剣-斬撃"},
+        {CLICK, 0, 1, "004 炎-フレア"},
+        {PICK, 1, 1, "002 氷-ブリザド"},
+        {CLICK, 1, 0, "005 剣-回転斬り"},
+        {COUNT, 1, 1, "002 氷-ブリザド"},
+    };
+    HWND skills = Item(TAB_CLASS, IDC_CLASS_ATTACK_SKILL);
+    for (const auto& s : steps) {
+        switch (s.way) {
+        case CLICK: SelectRecord(TAB_CLASS, s.row); break;
+        case CUT: ListKey(TAB_CLASS, 1029, 40030); break;
+        case PASTE: ListKey(TAB_CLASS, 1029, 40032); break;
+        case NEW: Click(TAB_CLASS, IDC_DBLIST_NEW); break;
+        case CLEAR: Click(TAB_CLASS, IDC_DBLIST_CLEAR); break;
+        case COUNT:
+            AnswerInput("1");
+            Click(TAB_CLASS, IDC_DBLIST_COUNT);
+            break;
+        case APPLY:
+            Apply();
+            EXPECT_EQ(4, g_ClassList[1].AttackSkill) << "the skill the picked row names";
+            EXPECT_EQ(4, g_ClassList[3].AttackSkill) << "kept past its list's end";
+            break;
+        case REACTIVATE:
+            Show<DLG_DBFRIEND>(TAB_FRIEND);
+            Show<DLG_DBCLASS>(TAB_CLASS);
+            break;
+        case PICK: Choose(TAB_CLASS, IDC_CLASS_ATTACK_SKILL, s.row); break;
+        }
+        const int way = static_cast<int>(&s - steps);
+        const int count = static_cast<int>(g_SkillLists[s.list].vSkill.size()) - 1;
+        EXPECT_EQ(s.list, SendMessageA(Item(TAB_CLASS, IDC_CLASS_ATTACK_LIST), CB_GETCURSEL, 0, 0)) << way;
+        EXPECT_EQ(count, SendMessageA(skills, CB_GETCOUNT, 0, 0)) << way;
+        EXPECT_EQ(s.shown, Text(TAB_CLASS, IDC_CLASS_ATTACK_SKILL)) << way;
+        char last[128] = {};
+        SendMessageA(skills, CB_GETLBTEXT, count - 1, reinterpret_cast<LPARAM>(last));
+        EXPECT_NE(nullptr, std::strstr(last, g_SkillLists[s.list].vSkill[count].strName.c_str())) << way;
+        EXPECT_EQ(s.list, page->m_Record.AttackSkillList) << way;
+    }
+    Apply();
+    ASSERT_EQ(2u, g_ClassList.size());
+    EXPECT_EQ(1, g_ClassList[1].AttackSkillList);
+    EXPECT_EQ(2, g_ClassList[1].AttackSkill) << "the skill the picked row names";
+    EXPECT_EQ("002 氷-ブリザド", Text(TAB_CLASS, IDC_CLASS_ATTACK_SKILL)) << "after Apply";
 }
