@@ -189,23 +189,26 @@ void ClickOn(HWND target) {
 
 // A number typed beside the 色相, 彩度 and 明度 trackbars moves the trackbar,
 // clamped to its range; an emptied edit or a lone "-" becomes 0 once the
-// edit is left, by Tab or by a click elsewhere. What the edit and the
-// trackbar then show is what Apply and OK store, and Apply shows again.
+// edit is left, by Tab or by a click elsewhere, or when the sheet's Apply or
+// OK comes with the focus still in it (Return presses OK, the default
+// button). What the edit and the trackbar then show is what Apply and OK
+// store, and Apply shows again.
 TEST_F(UnitsTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
     Open();
     DLG_DBCLASS* page = Show<DLG_DBCLASS>(TAB_CLASS);
     SelectRecord(TAB_CLASS, 0);
     const int index = page->m_List.GetDataPos();
     ASSERT_GE(index, 1);
-    // Left by Tab, or by a click on the name or on the graphic's number (two
-    // clicks on one place would make a double click).
-    const int TAB = 0, NAME = IDC_DBLIST_NAME, GRAPHIC = 1071;
+    // Left by Tab, or by a click on the name, the graphic's number or the
+    // scale (two clicks on one place would make a double click); or not left
+    // (STAY): the sheet's Apply comes with the focus in the edit.
+    const int TAB = 0, NAME = IDC_DBLIST_NAME, GRAPHIC = 1071, SCALE = 1072, STAY = -1;
     const struct {
         int edit, bar;
         short cClass::*field;
         const char *typed, *shown;
         int position, leave;
-    } rounds[5][3] = {
+    } rounds[6][3] = {
         {{1514, 1552, &cClass::Hue, "120", "120", 120, TAB},
          {1515, 1553, &cClass::Saturation, "-50", "-50", -50, TAB},
          {1516, 1554, &cClass::Brightness, "30", "30", 30, TAB}},
@@ -218,6 +221,9 @@ TEST_F(UnitsTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
         {{1514, 1552, &cClass::Hue, "200", "200", 200, NAME},
          {1515, 1553, &cClass::Saturation, "-100", "-100", -100, GRAPHIC},
          {1516, 1554, &cClass::Brightness, "100", "100", 100, TAB}},
+        {{1514, 1552, &cClass::Hue, "77", "77", 77, TAB},
+         {1516, 1554, &cClass::Brightness, "-", "0", 0, SCALE},
+         {1515, 1553, &cClass::Saturation, "\b", "0", 0, STAY}},
         {{1514, 1552, &cClass::Hue, "-", "0", 0, NAME},
          {1515, 1553, &cClass::Saturation, "\b", "0", 0, GRAPHIC},
          {1516, 1554, &cClass::Brightness, "\b", "0", 0, TAB}},
@@ -227,6 +233,7 @@ TEST_F(UnitsTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
         for (const auto& c : round) {
             HWND edit = Item(TAB_CLASS, c.edit);
             TypeOver(edit, c.typed);
+            if (c.leave == STAY) continue;
             if (c.leave == TAB)
                 SetFocus(GetNextDlgTabItem(page->m_hWnd, edit, FALSE));
             else
@@ -241,13 +248,40 @@ TEST_F(UnitsTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
             EXPECT_EQ(c.position, position(c.bar)) << c.typed << " after Apply";
         }
     }
-    // Emptied, then the sheet's OK clicked: the click leaves the edit first.
-    TypeOver(Item(TAB_CLASS, 1514), "150");
+    // Another tab chosen with the focus in the edit: the page lets the sheet go.
+    TypeOver(Item(TAB_CLASS, 1514), "33");
     TypeOver(Item(TAB_CLASS, 1514), "\b");
-    ClickOn(GetDlgItem(m_pSheet->m_hWnd, IDOK));
-    Pump();
-    EXPECT_EQ(nullptr, m_pSheet) << "closed";
-    EXPECT_EQ(0, g_ClassList[index].Hue);
+    DLG_DBPAGE* friends = Show<DLG_DBPAGE>(TAB_FRIEND);
+    EXPECT_EQ(friends->m_hWnd, reinterpret_cast<HWND>(SendMessageA(m_pSheet->m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0)));
+    Show<DLG_DBCLASS>(TAB_CLASS);
+    EXPECT_EQ("0", Text(TAB_CLASS, 1514));
+    EXPECT_EQ(0, position(1552));
+
+    // Emptied, then the sheet's OK: a click leaves the edit first, Return
+    // leaves it nowhere; OK stores the same either way. Likewise beside no
+    // trackbar (移動力).
+    const struct { int edit, byReturn; } closings[] = {{1514, 0}, {1514, 1}, {1033, 1}, {1033, 0}};
+    for (const auto& c : closings) {
+        if (!m_pSheet) {
+            Open();
+            Show<DLG_DBCLASS>(TAB_CLASS);
+            SelectRecord(TAB_CLASS, 0);
+        }
+        HWND edit = Item(TAB_CLASS, c.edit);
+        TypeOver(edit, "5");
+        TypeOver(edit, "\b");
+        if (c.byReturn) {
+            SetForegroundWindow(GetAncestor(edit, GA_ROOT));
+            SetFocus(edit);
+            TypeKeys({VK_RETURN});
+        } else {
+            ClickOn(GetDlgItem(m_pSheet->m_hWnd, IDOK));
+        }
+        Pump();
+        ASSERT_EQ(nullptr, m_pSheet) << c.edit << " closed, by Return " << c.byReturn;
+        EXPECT_EQ(0, c.edit == 1514 ? g_ClassList[index].Hue : g_ClassList[index].Move)
+            << c.edit << " by Return " << c.byReturn;
+    }
 }
 
 // A class's normal attack whose skill the Apply took from its list (the list
