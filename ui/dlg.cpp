@@ -155,11 +155,15 @@ void DLG_CLASS::UpdateCtrlsExcept(const CTRL_CLASS* except) {
     for (size_t i = 0; i < m_CtrlList.size(); ++i) {
         CTRL_CLASS* c = m_CtrlList[i];
         if (except && c->m_wId == except->m_wId) continue;
-        m_bRefreshing = 1;
-        c->ValueToCtrl();
-        m_bRefreshing = 0;
-        c->m_bEdited = 0;
+        UpdateCtrl(c);
     }
+}
+
+void DLG_CLASS::UpdateCtrl(CTRL_CLASS* ctrl) {
+    m_bRefreshing = 1;
+    ctrl->ValueToCtrl();
+    m_bRefreshing = 0;
+    ctrl->m_bEdited = 0;
 }
 
 void DLG_CLASS::RefreshCtrls(int) { UpdateCtrls(); }

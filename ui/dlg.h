@@ -85,6 +85,8 @@ public:
     // Binding.
     void UpdateCtrls();
     void UpdateCtrlsExcept(const CTRL_CLASS* except);
+    // One control shows its value again.
+    void UpdateCtrl(CTRL_CLASS* ctrl);
     void RefreshCtrls(int code);
     void RefreshCtrlsExcept(int code, const CTRL_CLASS* except);
     void StoreCtrls();

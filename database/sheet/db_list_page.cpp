@@ -59,9 +59,16 @@ void DLG_DBLIST_PAGE::OnSetActive() {
     LoadSelectedOrFirst();
     if (m_bApplied) {
         ResetDefaultRecord();  // the record's defaults follow the lists an Apply changed
-        RefreshCtrls(-1);
+        // The list first: it copies the database into the working copy again
+        // and reloads the bound record, which the other controls then show.
+        CTRL_LIST_BASE& list = List();
+        UpdateCtrl(&list);
+        BeforeShowRecord();
+        RefreshCtrlsExcept(-1, &list);
         m_bApplied = 0;
         OnApplied();
+    } else {
+        BeforeShowRecord();
     }
     if (m_bCreated) UpdatePageState();
 }
@@ -103,6 +110,7 @@ int DLG_DBLIST_PAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
             reload = list.OnListCommand(id) || list.OnListMenuCommand(id);
     }
     if (reload) {
+        BeforeShowRecord();
         RefreshCtrlsExcept(-1, &list);
         AfterRecordChange();
     }

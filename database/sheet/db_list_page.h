@@ -56,6 +56,10 @@ protected:
     virtual void BeforeStore() {}
     // What the page adds when it shows again after an Apply (label lists).
     virtual void OnApplied() {}
+    // The bound record was loaded (another record, or the same one again)
+    // and the controls are about to show it: rows that follow the record
+    // itself, not the database, are rebuilt here.
+    virtual void BeforeShowRecord() {}
     virtual void Renumber() {}
     virtual void ResetDefaultRecord() {}
     // Sub-lists edited in place re-apply their rows after a record change.

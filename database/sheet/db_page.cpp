@@ -13,6 +13,19 @@ int DLG_DBPAGE::IsSetActive(UINT msg, LPARAM lParam) {
     return msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_SETACTIVE);
 }
 
+// The sheet leaves the page (OK or Apply by Return or an access key) with the
+// focus still in one of its edits: what is typed there is finished as
+// leaving the edit finishes it, before the sheet applies. A click on a
+// button took the focus, and the edit finished, before.
+void DLG_DBPAGE::FinishTyping() {
+    HWND focus = GetFocus();
+    if (!focus || GetParent(focus) != m_hWnd) return;
+    char name[8] = {};
+    GetClassNameA(focus, name, sizeof(name));
+    if (lstrcmpiA(name, "Edit") != 0) return;
+    SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), EN_KILLFOCUS), reinterpret_cast<LPARAM>(focus));
+}
+
 void DLG_DBPAGE::MarkChanged() {
     HWND sheet = GetParent(m_hWnd);
     if (sheet) SendMessageA(sheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
@@ -24,6 +37,13 @@ LRESULT DLG_DBPAGE::PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, 
     if (msg == WM_DRAWITEM) {
         // A preview item asks to be drawn: the page draws all of its previews.
         OnPaint();
+        *handled = 1;
+        return TRUE;
+    }
+    if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_KILLACTIVE)) {
+        FinishTyping();
+        // The page never keeps the sheet from leaving it (another tab, OK, Apply).
+        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, FALSE);
         *handled = 1;
         return TRUE;
     }

@@ -28,10 +28,12 @@ public:
     PROP_DATABASE* m_pDatabase;
 
 protected:
-    // The page procedure's common part: the generic dialog procedure, then
-    // Apply and the end of the sheet when this is its first page. Sets
-    // *handled when the message needs no more.
+    // The page procedure's common part: the generic dialog procedure, the
+    // sheet leaving the page, then Apply and the end of the sheet when this
+    // is its first page. Sets *handled when the message needs no more.
     LRESULT PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, int* handled);
+    // What an edit of the page holds finished as if it were left.
+    void FinishTyping();
     // PSM_CHANGED: the sheet's Apply button becomes available.
     void MarkChanged();
     // Whether a WM_NOTIFY is the page's PSN_SETACTIVE.

@@ -103,12 +103,21 @@ DLG_DBCLASS::DLG_DBCLASS(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
         m_Buttons.push_back(CTRL_BUTTON_CLASS({id}));
 }
 
-// The rows alone, also when an Apply refreshes the page: a skill the list no
-// longer holds shows no row and is kept (FillRecordComboEx would move the
-// combo to the list's first skill, which the next edit would store).
 void DLG_DBCLASS::BuildComboLists() {
     MakeSkillListRows(m_ListRows);
     MakeSkillRows(m_SkillRows, m_Record.AttackSkillList);
+}
+
+// Each class offers the skills of its own list. The rows alone, also when an
+// Apply refreshes the page: a skill the list does not hold (one an Apply cut
+// from it) shows no row and is kept (FillRecordComboEx would move the combo
+// to the list's first skill, which the next edit would store).
+void DLG_DBCLASS::BeforeShowRecord() {
+    MakeSkillRows(m_SkillRows, m_Record.AttackSkillList);
+    CTRL_COMBO_CLASS<int>* skills = FindCtrl(m_Combos, IDC_CLASS_ATTACK_SKILL);
+    if (!skills || !skills->m_hWnd) return;
+    skills->SetStrings(m_SkillRows);
+    UpdateCtrl(skills);
 }
 
 void DLG_DBCLASS::AttachLists() {
@@ -145,10 +154,10 @@ void DLG_DBCLASS::PickGraphic() {
     m_Record.Graphic = graphic < 1 ? 1 : graphic > kGraphicMax ? kGraphicMax : graphic;
 }
 
+// The skill lists' names as the Apply saved them (the skills: BeforeShowRecord).
 void DLG_DBCLASS::OnApplied() {
-    BuildComboLists();
+    MakeSkillListRows(m_ListRows);
     if (CTRL_COMBO_CLASS<int>* lists = FindCtrl(m_Combos, IDC_CLASS_ATTACK_LIST)) lists->SetStrings(m_ListRows);
-    if (CTRL_COMBO_CLASS<int>* skills = FindCtrl(m_Combos, IDC_CLASS_ATTACK_SKILL)) skills->SetStrings(m_SkillRows);
 }
 
 void DLG_DBCLASS::Renumber() {

@@ -33,6 +33,7 @@ protected:
     void AttachLists() override;
     int OnPageCommand(WORD id, WORD code) override;
     void OnApplied() override;
+    void BeforeShowRecord() override;
     void Renumber() override;
     void UpdatePageState() override;
 

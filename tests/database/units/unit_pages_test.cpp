@@ -4,6 +4,7 @@
 // that removed a skill list.
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "database/units/dlg_battleai.h"
 #include "database/units/dlg_dbclass.h"
@@ -188,23 +189,26 @@ void ClickOn(HWND target) {
 
 // A number typed beside the 色相, 彩度 and 明度 trackbars moves the trackbar,
 // clamped to its range; an emptied edit or a lone "-" becomes 0 once the
-// edit is left, by Tab or by a click elsewhere. What the edit and the
-// trackbar then show is what Apply and OK store, and Apply shows again.
+// edit is left, by Tab or by a click elsewhere, or when the sheet's Apply or
+// OK comes with the focus still in it (Return presses OK, the default
+// button). What the edit and the trackbar then show is what Apply and OK
+// store, and Apply shows again.
 TEST_F(UnitsTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
     Open();
     DLG_DBCLASS* page = Show<DLG_DBCLASS>(TAB_CLASS);
     SelectRecord(TAB_CLASS, 0);
     const int index = page->m_List.GetDataPos();
     ASSERT_GE(index, 1);
-    // Left by Tab, or by a click on the name or on the graphic's number (two
-    // clicks on one place would make a double click).
-    const int TAB = 0, NAME = IDC_DBLIST_NAME, GRAPHIC = 1071;
+    // Left by Tab, or by a click on the name, the graphic's number or the
+    // scale (two clicks on one place would make a double click); or not left
+    // (STAY): the sheet's Apply comes with the focus in the edit.
+    const int TAB = 0, NAME = IDC_DBLIST_NAME, GRAPHIC = 1071, SCALE = 1072, STAY = -1;
     const struct {
         int edit, bar;
         short cClass::*field;
         const char *typed, *shown;
         int position, leave;
-    } rounds[5][3] = {
+    } rounds[6][3] = {
         {{1514, 1552, &cClass::Hue, "120", "120", 120, TAB},
          {1515, 1553, &cClass::Saturation, "-50", "-50", -50, TAB},
          {1516, 1554, &cClass::Brightness, "30", "30", 30, TAB}},
@@ -217,6 +221,9 @@ TEST_F(UnitsTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
         {{1514, 1552, &cClass::Hue, "200", "200", 200, NAME},
          {1515, 1553, &cClass::Saturation, "-100", "-100", -100, GRAPHIC},
          {1516, 1554, &cClass::Brightness, "100", "100", 100, TAB}},
+        {{1514, 1552, &cClass::Hue, "77", "77", 77, TAB},
+         {1516, 1554, &cClass::Brightness, "-", "0", 0, SCALE},
+         {1515, 1553, &cClass::Saturation, "\b", "0", 0, STAY}},
         {{1514, 1552, &cClass::Hue, "-", "0", 0, NAME},
          {1515, 1553, &cClass::Saturation, "\b", "0", 0, GRAPHIC},
          {1516, 1554, &cClass::Brightness, "\b", "0", 0, TAB}},
@@ -226,6 +233,7 @@ TEST_F(UnitsTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
         for (const auto& c : round) {
             HWND edit = Item(TAB_CLASS, c.edit);
             TypeOver(edit, c.typed);
+            if (c.leave == STAY) continue;
             if (c.leave == TAB)
                 SetFocus(GetNextDlgTabItem(page->m_hWnd, edit, FALSE));
             else
@@ -240,13 +248,40 @@ TEST_F(UnitsTest, ANumberTypedBesideAColourTrackbarMovesItAndIsStored) {
             EXPECT_EQ(c.position, position(c.bar)) << c.typed << " after Apply";
         }
     }
-    // Emptied, then the sheet's OK clicked: the click leaves the edit first.
-    TypeOver(Item(TAB_CLASS, 1514), "150");
+    // Another tab chosen with the focus in the edit: the page lets the sheet go.
+    TypeOver(Item(TAB_CLASS, 1514), "33");
     TypeOver(Item(TAB_CLASS, 1514), "\b");
-    ClickOn(GetDlgItem(m_pSheet->m_hWnd, IDOK));
-    Pump();
-    EXPECT_EQ(nullptr, m_pSheet) << "closed";
-    EXPECT_EQ(0, g_ClassList[index].Hue);
+    DLG_DBPAGE* friends = Show<DLG_DBPAGE>(TAB_FRIEND);
+    EXPECT_EQ(friends->m_hWnd, reinterpret_cast<HWND>(SendMessageA(m_pSheet->m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0)));
+    Show<DLG_DBCLASS>(TAB_CLASS);
+    EXPECT_EQ("0", Text(TAB_CLASS, 1514));
+    EXPECT_EQ(0, position(1552));
+
+    // Emptied, then the sheet's OK: a click leaves the edit first, Return
+    // leaves it nowhere; OK stores the same either way. Likewise beside no
+    // trackbar (移動力).
+    const struct { int edit, byReturn; } closings[] = {{1514, 0}, {1514, 1}, {1033, 1}, {1033, 0}};
+    for (const auto& c : closings) {
+        if (!m_pSheet) {
+            Open();
+            Show<DLG_DBCLASS>(TAB_CLASS);
+            SelectRecord(TAB_CLASS, 0);
+        }
+        HWND edit = Item(TAB_CLASS, c.edit);
+        TypeOver(edit, "5");
+        TypeOver(edit, "\b");
+        if (c.byReturn) {
+            SetForegroundWindow(GetAncestor(edit, GA_ROOT));
+            SetFocus(edit);
+            TypeKeys({VK_RETURN});
+        } else {
+            ClickOn(GetDlgItem(m_pSheet->m_hWnd, IDOK));
+        }
+        Pump();
+        ASSERT_EQ(nullptr, m_pSheet) << c.edit << " closed, by Return " << c.byReturn;
+        EXPECT_EQ(0, c.edit == 1514 ? g_ClassList[index].Hue : g_ClassList[index].Move)
+            << c.edit << " by Return " << c.byReturn;
+    }
 }
 
 // A class's normal attack whose skill the Apply took from its list (the list
@@ -291,4 +326,83 @@ TEST_F(UnitsTest, AnAttackSkillTheListNoLongerHoldsIsKeptThroughApply) {
         EXPECT_EQ(1, g_ClassList[record].AttackSkill) << record;
         EXPECT_EQ(c.shown, Text(TAB_CLASS, IDC_CLASS_ATTACK_SKILL)) << "after Apply";
     }
+}
+
+// The normal attack's skill combo offers the skills of the shown class's own
+// list, however another class comes to be shown, and stores the skill the
+// picked row names. Three lists of 6, 4 and 2 skills; class 3's skill lies
+// past its list's end: no row, kept.
+TEST_F(UnitsTest, TheAttackSkillComboOffersTheShownClassesOwnList) {
+    const int IDC_CLASS_ATTACK_LIST = 1517, IDC_CLASS_ATTACK_SKILL = 1518;
+    const int lists[4][2] = {{0, 0}, {1, 3}, {0, 5}, {2, 4}};  // per class: list, skill
+    for (int c = 1; c <= 3; ++c) {
+        g_ClassList[c].AttackSkillList = lists[c][0];
+        g_ClassList[c].AttackSkill = lists[c][1];
+    }
+    Open();
+    DLG_DBCLASS* page = Show<DLG_DBCLASS>(TAB_CLASS);
+    enum { OPENED, CLICK, CUT, PASTE, NEW, CLEAR, COUNT, APPLY, REACTIVATE, PICK };
+    const struct {
+        int way, row, list;
+        const char* shown;  // "": no row
+    } steps[] = {
+        {OPENED, 0, 1, "003 回復-ヒール"},
+        {CLICK, 1, 0, "005 剣-回転斬り"},
+        {CLICK, 2, 2, ""},
+        {CLICK, 0, 1, "003 回復-ヒール"},
+        {PICK, 3, 1, "004 炎-フレア"},
+        {CLICK, 2, 2, ""},
+        {APPLY, 0, 2, ""},
+        {CLICK, 0, 1, "004 炎-フレア"},
+        {CUT, 0, 0, "005 剣-回転斬り"},
+        {PASTE, 0, 1, "004 炎-フレア"},
+        {CLICK, 2, 2, ""},
+        {NEW, 0, 0, "001 剣-斬撃"},
+        {CLICK, 0, 1, "004 炎-フレア"},
+        {REACTIVATE, 0, 1, "004 炎-フレア"},
+        {CLICK, 2, 2, ""},
+        {CLEAR, 0, 0, "001 剣-斬撃"},
+        {CLICK, 0, 1, "004 炎-フレア"},
+        {PICK, 1, 1, "002 氷-ブリザド"},
+        {CLICK, 1, 0, "005 剣-回転斬り"},
+        {COUNT, 1, 1, "002 氷-ブリザド"},
+    };
+    HWND skills = Item(TAB_CLASS, IDC_CLASS_ATTACK_SKILL);
+    for (const auto& s : steps) {
+        switch (s.way) {
+        case CLICK: SelectRecord(TAB_CLASS, s.row); break;
+        case CUT: ListKey(TAB_CLASS, 1029, 40030); break;
+        case PASTE: ListKey(TAB_CLASS, 1029, 40032); break;
+        case NEW: Click(TAB_CLASS, IDC_DBLIST_NEW); break;
+        case CLEAR: Click(TAB_CLASS, IDC_DBLIST_CLEAR); break;
+        case COUNT:
+            AnswerInput("1");
+            Click(TAB_CLASS, IDC_DBLIST_COUNT);
+            break;
+        case APPLY:
+            Apply();
+            EXPECT_EQ(4, g_ClassList[1].AttackSkill) << "the skill the picked row names";
+            EXPECT_EQ(4, g_ClassList[3].AttackSkill) << "kept past its list's end";
+            break;
+        case REACTIVATE:
+            Show<DLG_DBFRIEND>(TAB_FRIEND);
+            Show<DLG_DBCLASS>(TAB_CLASS);
+            break;
+        case PICK: Choose(TAB_CLASS, IDC_CLASS_ATTACK_SKILL, s.row); break;
+        }
+        const int way = static_cast<int>(&s - steps);
+        const int count = static_cast<int>(g_SkillLists[s.list].vSkill.size()) - 1;
+        EXPECT_EQ(s.list, SendMessageA(Item(TAB_CLASS, IDC_CLASS_ATTACK_LIST), CB_GETCURSEL, 0, 0)) << way;
+        EXPECT_EQ(count, SendMessageA(skills, CB_GETCOUNT, 0, 0)) << way;
+        EXPECT_EQ(s.shown, Text(TAB_CLASS, IDC_CLASS_ATTACK_SKILL)) << way;
+        char last[128] = {};
+        SendMessageA(skills, CB_GETLBTEXT, count - 1, reinterpret_cast<LPARAM>(last));
+        EXPECT_NE(nullptr, std::strstr(last, g_SkillLists[s.list].vSkill[count].strName.c_str())) << way;
+        EXPECT_EQ(s.list, page->m_Record.AttackSkillList) << way;
+    }
+    Apply();
+    ASSERT_EQ(2u, g_ClassList.size());
+    EXPECT_EQ(1, g_ClassList[1].AttackSkillList);
+    EXPECT_EQ(2, g_ClassList[1].AttackSkill) << "the skill the picked row names";
+    EXPECT_EQ("002 氷-ブリザド", Text(TAB_CLASS, IDC_CLASS_ATTACK_SKILL)) << "after Apply";
 }
