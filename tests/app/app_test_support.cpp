@@ -12,6 +12,7 @@
 #include "app/stage_edit_state.h"
 #include "app/view_main.h"
 #include "base/editor_settings.h"
+#include "base/file.h"
 #include "base/paths.h"
 #include "base/report.h"
 #include "base/serial.h"
@@ -68,9 +69,14 @@ void ResetProject(bool withData) {
         // No test-play settings stored, as none are held below: those a test
         // stored would choose the program of the next.
         FileDelete(g_PathTable.TestPlay);
+        // The folders every start makes stand before the first: made by a
+        // test, they would be that test's leftovers.
+        for (const char* const* folder = g_ProjectFolders; *folder; ++folder)
+            FolderCreate((root + "\\" + *folder).c_str());
     } else {
         FolderDelete(nullptr, (root + "\\data").c_str());
         FolderDelete(nullptr, (root + "\\e_data").c_str());
+        FolderDelete(nullptr, (root + "\\user_data").c_str());
     }
     g_EditConfig.SetDefault();
     g_TestPlay = cTestPlay();

@@ -13,9 +13,10 @@
 // The project folder (absolute), made on first use.
 const std::string& ProjectRoot();
 
-// "data\", "e_data\" and "System.ini" as the sample writes them (or without
-// "data\" and "e_data\" for a first start), and the shell's globals as a
-// fresh program has them.
+// "data\", "e_data\" and "System.ini" as the sample writes them, with the
+// folders the editor's start makes (or without "data\", "e_data\" and
+// "user_data\" for a first start), and the shell's globals as a fresh
+// program has them.
 void ResetProject(bool withData = true);
 
 // Runs every waiting message through the main loop's filter.
