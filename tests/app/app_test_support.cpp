@@ -1,20 +1,25 @@
 #include "tests/app/app_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <memory>
 
 #include "app/app.h"
 #include "app/dlg_main.h"
+#include "app/list_palette.h"
 #include "app/project_load.h"
 #include "app/stage_edit_state.h"
 #include "app/view_main.h"
 #include "base/editor_settings.h"
+#include "base/file.h"
 #include "base/paths.h"
 #include "base/report.h"
 #include "base/serial.h"
 #include "editing/map_cursor.h"
 #include "media/dib.h"
 #include "resources/stage_editor_ids.h"
+#include "tests/support/left_behind.h"
 #include "tools/sample/sample_project.h"
 #include "ui/common_dialogs.h"
 #include "ui/wnd_list.h"
@@ -24,6 +29,20 @@ namespace {
 // Removed with everything in it when the program ends.
 std::unique_ptr<ScratchFolder> g_pFolder;
 std::string g_strRoot;
+
+// The row the list palettes keep for the next one lives as long as the
+// program: left by a test, the next test's palettes open on it (the event
+// palette on its append row, where "編集" opens nothing).
+void ForgetPaletteChoice() {
+    const cPaletteChoice fresh;
+    const cPaletteChoice& left = g_PaletteChoice;
+    if (left.SavedRow != fresh.SavedRow || left.RowChosen != fresh.RowChosen || left.PutEnemy != fresh.PutEnemy)
+        ADD_FAILURE() << "the test left the palettes' saved row " << left.SavedRow << " (a record's row chosen "
+                      << left.RowChosen << ", enemy row " << left.PutEnemy << ")";
+    g_PaletteChoice = fresh;
+}
+
+const bool g_bPaletteChoiceChecked = (AddTestEndCheck(ForgetPaletteChoice), true);
 
 }  // namespace
 
@@ -50,9 +69,14 @@ void ResetProject(bool withData) {
         // No test-play settings stored, as none are held below: those a test
         // stored would choose the program of the next.
         FileDelete(g_PathTable.TestPlay);
+        // The folders every start makes stand before the first: made by a
+        // test, they would be that test's leftovers.
+        for (const char* const* folder = g_ProjectFolders; *folder; ++folder)
+            FolderCreate((root + "\\" + *folder).c_str());
     } else {
         FolderDelete(nullptr, (root + "\\data").c_str());
         FolderDelete(nullptr, (root + "\\e_data").c_str());
+        FolderDelete(nullptr, (root + "\\user_data").c_str());
     }
     g_EditConfig.SetDefault();
     g_TestPlay = cTestPlay();
@@ -89,6 +113,8 @@ void StopEditor() {
     PumpMessages();
     AppExit();
     g_hWndMain = nullptr;
+    // The program's end forgets it; the next start opens the palettes on their first row.
+    g_PaletteChoice = cPaletteChoice();
 }
 
 unsigned SurfacePixel(const cDib& dib, int x, int y) {

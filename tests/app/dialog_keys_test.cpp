@@ -91,7 +91,7 @@ protected:
 
     // Opens every level in turn once the one before is active, then ends
     // them from the innermost out with their keys; what each outer one was
-    // like when its turn came.
+    // like when its turn came, nothing when a level never opened.
     std::vector<cSeen> Run(const cChain& chain) {
         const std::vector<cLevel>& levels = chain.levels;
         std::vector<cSeen> seen(levels.size());
@@ -152,9 +152,11 @@ protected:
         chain.open();
         // The first dialog's end returned here before a step could see it.
         if (state == GONE && i == 0) seen[0].endedByKey = ticks < 60;
-        EXPECT_EQ(0, aborted) << chain.name << ": " << levels[i].name << " never opened";
+        // Also when the opener returned at once: no dialog to see.
+        const bool opened = !aborted && state != OPEN;
+        EXPECT_TRUE(opened) << chain.name << ": " << levels[i].name << " never opened";
         WhenShown(nullptr);
-        return seen;
+        return opened ? seen : std::vector<cSeen>();
     }
 };
 

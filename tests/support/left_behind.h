@@ -5,7 +5,8 @@
 // it holds: the files and folders below a scratch folder, those at the top of
 // a folder shared with other programs (their scratch folders, named after
 // their process id, aside); and what the test helpers register (a step of
-// the UI driver still waiting).
+// the UI driver still waiting, state that outlives the editor's stop in a
+// process, such as the row the palettes keep for the next one).
 #pragma once
 
 #include <gtest/gtest.h>
