@@ -366,7 +366,9 @@ TEST_F(SkillPagesTest, CsvExportAndImportFromTheSkillSheet) {
         0u, m_pBoxes->Calls()[1].text.find("データをCSV形式のファイル「csv\\Skill02.csv」（相対パス）に保存します。"));
     EXPECT_EQ("保存完了！", TrimBlanks(m_pBoxes->Calls()[2].text)) << "widened by blanks alone";
     EXPECT_EQ(path, m_pBoxes->Calls()[2].caption);
-    EXPECT_EQ("/select,Skill02.csv", g_strExplorer);
+    char folder[MAX_PATH] = {};
+    ASSERT_TRUE(GetCurrentFolder(folder, sizeof(folder)));
+    EXPECT_EQ(std::string("/select,\"") + folder + "\\csv\\Skill02.csv\"", g_strExplorer);
     const std::string written = FileBytes(path);
     EXPECT_NE(std::string::npos, written.find("\r\nスキル02\r\n"));
 
