@@ -77,7 +77,7 @@ DLG_DBCLASS::DLG_DBCLASS(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
     m_ResistDesc = RecordListDesc<int>(IDC_CLASS_RESISTS, nullptr, &r.Resists, nullptr, 0, 0, 999, 1, ResistRow);
     m_SlotDesc =
         RecordListDesc<cOrgSlotList>(IDC_CLASS_SLOTS, nullptr, &r.OrgSlots, nullptr, 0, 0, 999, 0, SlotListRow);
-    BuildComboLists();
+    MakeSkillListRows(m_ListRows);  // the skills follow the shown class (BeforeShowRecord)
 
     m_Strs.push_back(CTRL_EDITSTR_CLASS({IDC_DBLIST_NAME, &r.Name, 13, 12, 1, 1, {}}));
     m_Edits.push_back(CTRL_EDITVAL_CLASS<int>({IDC_CLASS_GRAPHIC, &r.Graphic, 1, kGraphicMax, 1509, 1}));
@@ -101,11 +101,6 @@ DLG_DBCLASS::DLG_DBCLASS(WORD resId, PROP_DATABASE* sheet, WND_LIST_CLASS* wndLi
     m_Pictures.push_back(CTRL_PICTURE_CLASS({IDC_CLASS_PREVIEW, 48, 48, -1, -1}));
     for (WORD id : {IDC_CLASS_PICK, IDC_CLASS_SENSE_EDIT, IDC_CLASS_RESIST_EDIT, IDC_CLASS_SLOT_EDIT})
         m_Buttons.push_back(CTRL_BUTTON_CLASS({id}));
-}
-
-void DLG_DBCLASS::BuildComboLists() {
-    MakeSkillListRows(m_ListRows);
-    MakeSkillRows(m_SkillRows, m_Record.AttackSkillList);
 }
 
 // Each class offers the skills of its own list. The rows alone, also when an

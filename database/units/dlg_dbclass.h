@@ -38,7 +38,6 @@ protected:
     void UpdatePageState() override;
 
 private:
-    void BuildComboLists();
     void PickGraphic();
     // Rebuilds the recoloured row only when the graphic or a shift changed.
     void UpdatePreviewColours();
