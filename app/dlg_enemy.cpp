@@ -45,10 +45,7 @@ int DLG_ENEMY::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int current = CurrentRecord();
     switch (id) {
     case IDC_ENEMYPLT_LIST:
-        if (code == LBN_SELCHANGE) {
-            m_List.OnSelChange();
-            Publish();
-        }
+        if (code == LBN_SELCHANGE) Publish();
         if (code == LBN_DBLCLK) EditCurrent();
         break;
     case IDC_LISTPLT_EDIT: EditCurrent(); break;

@@ -43,10 +43,7 @@ int DLG_EVENT::OnCommand(WPARAM wParam, LPARAM lParam) {
     const WORD id = LOWORD(wParam), code = HIWORD(wParam);
     switch (id) {
     case IDC_EVENTPLT_LIST:
-        if (code == LBN_SELCHANGE) {
-            m_List.OnSelChange();
-            Publish();
-        }
+        if (code == LBN_SELCHANGE) Publish();
         if (code != LBN_DBLCLK) break;
         [[fallthrough]];
     case IDC_LISTPLT_EDIT:

@@ -44,10 +44,7 @@ int DLG_MOVEAITEMPLATE::OnCommand(WPARAM wParam, LPARAM lParam) {
     const WORD id = LOWORD(wParam), code = HIWORD(wParam);
     switch (id) {
     case IDC_MOVEAITPL_LIST:
-        if (code == LBN_SELCHANGE) {
-            m_List.OnSelChange();
-            RefreshCtrlsExcept(0, &m_List);
-        }
+        if (code == LBN_SELCHANGE) RefreshCtrlsExcept(0, &m_List);
         break;
     case IDC_MOVEAITPL_UP:
     case IDC_MOVEAITPL_DOWN:

@@ -146,10 +146,7 @@ int DLG_EVENT_SET::OnCommand(WPARAM wParam, LPARAM lParam) {
     case IDC_PAGE_INSERT: pageChanged = m_PageList.InsertRecord(); break;
     case IDC_PAGE_DELETE: pageChanged = m_PageList.DeleteRecords(-1, 0); break;
     case IDC_PAGE_LIST:
-        if (code == LBN_SELCHANGE) {
-            m_PageList.OnSelChange();
-            pageChanged = 1;
-        }
+        if (code == LBN_SELCHANGE) pageChanged = 1;
         break;
     case IDC_PAGE_GRAPHIC_PICK: {
         int cell = m_Page.Graphic;
@@ -175,7 +172,6 @@ int DLG_EVENT_SET::OnCommand(WPARAM wParam, LPARAM lParam) {
     case IDC_ACTION_EDIT: EditAction(); break;
     case IDC_ACTION_LIST:
         if (code == LBN_DBLCLK) EditAction();
-        if (code == LBN_SELCHANGE) m_ActList.OnSelChange();
         break;
     case IDC_ACTION_DELETE:
         if (m_ActList.DeleteRecords(-1, 0)) StorePage();

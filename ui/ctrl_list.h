@@ -38,6 +38,10 @@ public:
     void ValueToCtrl() override { LoadFromSource(); }
     void CtrlToValue() override { StoreToSource(); }
     void RedrawList() override;
+    // The dialog routes LBN_SELCHANGE here before any handler of its own
+    // runs: a redraw of the old flags (RedrawList) would otherwise put the
+    // previous selection back before the dialog read the new one.
+    void OnChange() override { OnSelChange(); }
     void OnCommand() override;
     void OnKeyDown(WPARAM key, LPARAM data, int ctrlHeld) override { OnShortcutKey(key, data, ctrlHeld); }
 

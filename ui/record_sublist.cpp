@@ -49,10 +49,7 @@ int RECORD_SUBLIST::OnCommand(WORD id, WORD code, int* changed) {
     if (!m_pList) return 0;
     CTRL_LIST_BASE& list = *m_pList;
     const int clicked = code == BN_CLICKED;
-    if (id == m_Ids.list && code == LBN_SELCHANGE) {
-        list.OnSelChange();
-        return 1;
-    }
+    if (id == m_Ids.list && code == LBN_SELCHANGE) return 1;  // the owner's routing took the row
     if ((id == m_Ids.list && code == LBN_DBLCLK) || (m_Ids.edit && id == m_Ids.edit && clicked)) {
         list.m_nLastCommand = kLastCommandEdit;
         *changed = EditSelected();

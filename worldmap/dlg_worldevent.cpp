@@ -85,10 +85,7 @@ int DLG_WORLDEVENT::OnCommand(WPARAM wParam, LPARAM lParam) {
     case IDC_WEVENT_EDIT: EditTemplate(CurrentTemplate(), 0); break;
     case IDC_WEVENT_LIST:
         if (code == LBN_DBLCLK) EditTemplate(CurrentTemplate(), 0);
-        if (code == LBN_SELCHANGE) {
-            m_List.OnSelChange();
-            SyncSelection();
-        }
+        if (code == LBN_SELCHANGE) SyncSelection();
         break;
     case IDC_WEVENT_DELETE:
         m_List.DeleteRecords(-1, 0);

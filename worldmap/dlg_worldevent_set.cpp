@@ -111,10 +111,7 @@ int DLG_WORLDEVENT_SET::OnCommand(WPARAM wParam, LPARAM lParam) {
     case IDC_WES_COND_RENAME: RenameVariable(IDC_WES_COND_VAR, IDC_WES_COND_RENAME); break;
     case IDC_WES_SET_RENAME: RenameVariable(IDC_WES_SET_VAR, IDC_WES_SET_RENAME); break;
     case IDC_WES_PAGES:
-        if (code == LBN_SELCHANGE) {
-            m_PageList.OnSelChange();
-            pagesChanged = 1;
-        }
+        if (code == LBN_SELCHANGE) pagesChanged = 1;
         break;
     default: break;
     }

@@ -89,7 +89,7 @@ int DLG_DBLIST_PAGE::OnCommand(WPARAM wParam, LPARAM lParam) {
 
     int reload = 1;
     if (id == list.m_wId && code == LBN_SELCHANGE)
-        list.OnSelChange();
+        reload = 1;  // the routing above took the row; it is shown below
     else if (id == IDC_DBLIST_NEW && code == BN_CLICKED)
         list.NewRecord();
     else if (id == IDC_DBLIST_CLEAR && code == BN_CLICKED)

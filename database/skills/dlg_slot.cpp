@@ -53,7 +53,6 @@ int DLG_SLOT::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!CheckCommand(wParam)) return 0;
     DLG_CLASS::OnCommand(wParam, lParam);
     const WORD id = LOWORD(wParam), code = HIWORD(wParam);
-    if (id == IDC_SLOT_CONDS && code == LBN_SELCHANGE) m_CondList.OnSelChange();
     if (id == IDC_SLOT_INSERT && code == BN_CLICKED) InsertCondition();
     if (id == IDC_SLOT_DELETE && code == BN_CLICKED) m_CondList.DeleteRecords(-1, 0);
     if (id == IDC_DLG_OK) {

@@ -101,10 +101,6 @@ int TEST_DLG::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 int TEST_DLG::OnCommand(WPARAM wParam, LPARAM lParam) {
     m_Commands.push_back(wParam);
     if (WORD changed = GetChangedCtrlId(wParam)) m_Changed.push_back(changed);
-    if (HIWORD(wParam) == LBN_SELCHANGE) {
-        if (LOWORD(wParam) == IDC_LIST) m_List.OnSelChange();
-        if (LOWORD(wParam) == IDC_MULTI) m_Multi.OnSelChange();
-    }
     return ModalOnCommand(wParam, lParam);
 }
 
