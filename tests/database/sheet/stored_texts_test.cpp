@@ -30,9 +30,11 @@ TEST_F(SheetTest, EveryPageShowsAndKeepsTextsBeyondTheirLimits) {
             EXPECT_EQ(std::vector<std::string>{}, StoredTextFaults(page, typeAtEnd, &count)) << typeAtEnd;
             // As the page stores its record after a change.
             for (CTRL_EDITSTR_CLASS* e : edits) e->CtrlToValue();
-            for (size_t i = 0; i < edits.size(); ++i)
-                if (edits[i]->m_pValue)
+            for (size_t i = 0; i < edits.size(); ++i) {
+                if (edits[i]->m_pValue) {
                     EXPECT_EQ(stored[i], *edits[i]->m_pValue) << edits[i]->m_wId << " " << typeAtEnd;
+                }
+            }
         }
         total += edits.size();
     }
