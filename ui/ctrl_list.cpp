@@ -243,7 +243,10 @@ int CTRL_LIST_BASE::OnSelChange() {
         }
         m_nCurRow = static_cast<int>(SendMessageA(m_hWnd, LB_GETCARETINDEX, 0, 0));
         m_nAnchorRow = static_cast<int>(SendMessageA(m_hWnd, LB_GETANCHORINDEX, 0, 0));
-        if (HasBound() && (m_nCurRow < 0 || m_nCurRow >= count || !m_SelFlags[m_nCurRow])) {
+        // A Ctrl+click that took the caret's row out leaves the caret on a
+        // row not selected: the current row becomes the first selected one,
+        // so that what acts on the current row acts on a row shown selected.
+        if (m_nCurRow < 0 || m_nCurRow >= count || !m_SelFlags[m_nCurRow]) {
             for (int i = 0; i < count; ++i) {
                 if (m_SelFlags[i]) {
                     m_nCurRow = i;
