@@ -49,7 +49,7 @@ void ClickAt(POINT at, int clicks, const std::vector<WORD>& held) {
     move.type = INPUT_MOUSE;
     move.mi.dwFlags = MOUSEEVENTF_MOVE;  // by nothing: the window sees the pointer arrive
     SendInput(1, &move, sizeof(INPUT));
-    RunInput(WM_MOUSEMOVE, 30);
+    RunInput(WM_MOUSEMOVE, 10);
     SendKeys(held, 0);
     std::vector<INPUT> in(static_cast<size_t>(clicks) * 2);
     for (size_t i = 0; i < in.size(); ++i) {
@@ -58,7 +58,7 @@ void ClickAt(POINT at, int clicks, const std::vector<WORD>& held) {
     }
     SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
     SendKeys(held, 1);
-    RunInput(WM_LBUTTONUP, 80);
+    RunInput(WM_LBUTTONUP, 20);
 }
 
 int g_nClicks = 0;
@@ -77,7 +77,7 @@ bool ClickRow(HWND list, int row, int clicks = 1, const std::vector<WORD>& held 
 
 void PressKey(WORD key) {
     TypeKeys({key});
-    RunInput(WM_KEYUP, 80);
+    RunInput(WM_KEYUP, 20);
 }
 
 std::vector<int> ShownRows(HWND list) {
@@ -170,7 +170,7 @@ std::string OpenedBy(const std::function<void()>& press) {
     press();
     for (int i = 0; i < 100 && !done; ++i) RunInput(0, 10);
     if (!done) WhenShown(nullptr);
-    RunInput(0, 30);
+    RunInput(0, 10);
     return seen;
 }
 
@@ -233,11 +233,14 @@ std::vector<std::string> ClickThroughList(const cListCase& c, DLG_CLASS* host) {
         if (!ClickRow(box, row, clicks, held)) fault(step, "row " + std::to_string(row) + " is not on the screen");
     };
     auto press = [&](WORD button) { return [host, button] { ClickWindow(GetDlgItem(host->m_hWnd, button)); }; };
-    // What the edit dialog shows for a row picked as the dialog is told of it.
-    auto reference = [&](int row) {
+    // A row picked as the dialog is told of it; what its edit dialog shows.
+    auto pick = [&](int row) {
         list->SelectOnly(row, 1);
         list->FillList();
         SendMessageA(host->m_hWnd, WM_COMMAND, MAKEWPARAM(c.list, LBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+    };
+    auto reference = [&](int row) {
+        pick(row);
         return OpenedBy(press(c.edit));
     };
     // A cleared row shows what the first clear showed; a delete leaves the other rows.
@@ -271,7 +274,7 @@ std::vector<std::string> ClickThroughList(const cListCase& c, DLG_CLASS* host) {
         edits[1] = reference(records() - 1);
         if (edits[0].empty()) return {c.name + ": its edit button opened nothing"};
         if (edits[0] == edits[1]) return {c.name + ": the edit dialog shows row 1 and the last alike"};
-        reference(0);
+        pick(0);
     }
 
     click("a click on row 1", 1, 1, {});
