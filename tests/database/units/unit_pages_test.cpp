@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "database/skills/dlg_dbskill.h"
+#include "database/skills/dlg_dbskilllist.h"
+#include "database/skills/prop_dbskill.h"
 #include "database/units/dlg_battleai.h"
 #include "database/units/dlg_dbclass.h"
 #include "database/units/dlg_dbenemy.h"
@@ -341,7 +344,7 @@ TEST_F(UnitsTest, TheAttackSkillComboOffersTheShownClassesOwnList) {
     }
     Open();
     DLG_DBCLASS* page = Show<DLG_DBCLASS>(TAB_CLASS);
-    enum { OPENED, CLICK, CUT, PASTE, NEW, CLEAR, COUNT, APPLY, REACTIVATE, PICK };
+    enum { OPENED, CLICK, CUT, PASTE, NEW, CLEAR, COUNT, APPLY, REACTIVATE, PICK, CUT_LIST };
     const struct {
         int way, row, list;
         const char* shown;  // "": no row
@@ -366,6 +369,7 @@ TEST_F(UnitsTest, TheAttackSkillComboOffersTheShownClassesOwnList) {
         {PICK, 1, 1, "002 氷-ブリザド"},
         {CLICK, 1, 0, "005 剣-回転斬り"},
         {COUNT, 1, 1, "002 氷-ブリザド"},
+        {CUT_LIST, 0, 1, "002 氷-ブリザド"},
     };
     HWND skills = Item(TAB_CLASS, IDC_CLASS_ATTACK_SKILL);
     for (const auto& s : steps) {
@@ -389,6 +393,21 @@ TEST_F(UnitsTest, TheAttackSkillComboOffersTheShownClassesOwnList) {
             Show<DLG_DBCLASS>(TAB_CLASS);
             break;
         case PICK: Choose(TAB_CLASS, IDC_CLASS_ATTACK_SKILL, s.row); break;
+        case CUT_LIST: {
+            // The shown class's list cut to three skills in the skill sheet,
+            // then Apply on the class page: its rows follow at once.
+            auto* lists = Show<DLG_DBSKILLLIST>(PROP_DATABASE::TAB_SKILL_LIST);
+            SelectRows(PROP_DATABASE::TAB_SKILL_LIST, lists->m_List.m_wId, {s.list});
+            DLG_DBSKILL* sheet = OpenSkills();
+            ASSERT_NE(nullptr, sheet);
+            AnswerInput("3");
+            Send(sheet, IDC_DBLIST_COUNT);
+            SendMessageA(m_pSheet->SkillSheet()->m_hWnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
+            Pump();
+            Show<DLG_DBCLASS>(TAB_CLASS);
+            Apply();
+            break;
+        }
         }
         const int way = static_cast<int>(&s - steps);
         const int count = static_cast<int>(g_SkillLists[s.list].vSkill.size()) - 1;
