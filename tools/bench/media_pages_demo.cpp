@@ -5,6 +5,7 @@
 // closed: a picture of each page for a screenshot (tools/screenshot.sh).
 // "frame" opens the animation page's frame dialog, "text" the help page's
 // text dialog.
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -45,7 +46,10 @@ int main(int argc, char** argv) {
     g_nTab = argc > 1 ? std::atoi(argv[1]) : PROP_DATABASE::TAB_CHARA_ANIM;
     g_What = argc > 2 ? argv[2] : "";
     const cScratchFolder scratch("media_pages_demo");
-    if (scratch.Path().empty()) return 1;
+    if (scratch.Path().empty()) {
+        std::printf("cannot make a temporary folder\n");
+        return 1;
+    }
     PROP_DATABASE* sheet = media_pages::StartEditor(scratch.Path()) ? media_pages::OpenSheet(g_nTab) : nullptr;
     if (!sheet) return 1;
     DLG_DBPAGE* page = sheet->Page(g_nTab);

@@ -108,6 +108,10 @@ inline bool IsScratchFolderName(const std::string& entry, const std::string& nam
     return n != std::string::npos && digits(pid, n) && digits(n + 1, entry.size());
 }
 
+// The file a run writes first into the folder it made, its lock held: a
+// folder of a scratch name is removed only with it, as a user may make one.
+inline const char* const kScratchMark = "\\.scratch";
+
 // Removes the scratch folders of `name` in `folder` (ending in a separator)
 // that no run holds, with their lock files: a run stopped before its end
 // (Ctrl+C, a screenshot's end, a time limit, a kill) cannot remove its own.
@@ -135,15 +139,20 @@ inline void RemoveLeftScratchFolders(const std::string& folder, const char* name
         if (IsScratchFolderName(entry, name)) folders.insert(entry);
     }
     for (const std::string& entry : folders) {
+        const std::string path = folder + entry, mark = path + kScratchMark;
+        // Without the mark, what is there is no run's (or, empty, one stopped
+        // before writing it): it stays, and so does the file beside it.
+        if (!FileExists(mark.c_str()) && (FolderExists(path.c_str()) || FileExists(path.c_str()))) continue;
         // Held by us, the lock keeps a run that starts now from taking the name.
         cScratchLock stale;
-        if (stale.Take(folder + entry + lock, false)) FolderDelete(nullptr, (folder + entry).c_str());
+        if (stale.Take(path + lock, false) && FileExists(mark.c_str())) FolderDelete(nullptr, path.c_str());
     }
 }
 
-// A new, empty folder "<name>_<pid>_<n>" in the system's folder for temporary
-// files (in `parent`, an absolute path, when given), as an absolute path with
-// backslashes, its lock taken into `lock`; "" when none could be made.
+// A new folder "<name>_<pid>_<n>" in the system's folder for temporary files
+// (in `parent`, an absolute path, when given), holding only its mark, as an
+// absolute path with backslashes, its lock taken into `lock`; "" when none
+// could be made.
 // Folders of the name that stopped runs left there are removed first.
 inline std::string MakeScratchFolder(const char* name, cScratchLock* lock, const char* parent = nullptr) {
 #ifdef _WIN32
@@ -167,12 +176,15 @@ inline std::string MakeScratchFolder(const char* name, cScratchLock* lock, const
         const std::string path = base + std::to_string(n);
         if (!lock->Take(path + ".lock", true)) continue;
 #ifdef _WIN32
-        if (CreateDirectoryA(path.c_str(), nullptr)) return path;
-        const bool taken = GetLastError() == ERROR_ALREADY_EXISTS;
+        const bool made = CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+        const bool taken = !made && GetLastError() == ERROR_ALREADY_EXISTS;
 #else
-        if (mkdir(SystemPath(path).c_str(), 0700) == 0) return path;
-        const bool taken = errno == EEXIST;
+        const bool made = mkdir(SystemPath(path).c_str(), 0700) == 0;
+        const bool taken = !made && errno == EEXIST;
 #endif
+        HANDLE mark;
+        if (made && FileCreate(&mark, (path + kScratchMark).c_str()) && FileClose(&mark)) return path;
+        if (made) FolderDelete(nullptr, path.c_str());
         lock->Release();
         if (!taken) return "";
     }

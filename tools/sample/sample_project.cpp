@@ -123,10 +123,12 @@ int WriteSampleData(const std::string& root) {
 
 int WriteSampleWhereMissing(const std::string& root, cSampleCount* count) {
     {
-        // A whole fresh sample is written aside; only what `root` lacks is taken.
+        // A whole fresh sample is written aside, apart from the scratch
+        // folder's mark (no file of the sample); only what `root` lacks is taken.
         const cScratchFolder fresh("orr_sample");
         if (fresh.Path().empty()) return Fail("a scratch folder");
-        if (!(WriteSampleDefaults(fresh.Path()) && CopyMissing(fresh.Path(), root, count))) return 0;
+        const std::string sample = fresh.Path() + "\\sample";
+        if (!(WriteSampleDefaults(sample) && CopyMissing(sample, root, count))) return 0;
     }
     // "data\" is the user's project as a whole: made only when there is none.
     const std::string data = root + "\\data";

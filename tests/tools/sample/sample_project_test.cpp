@@ -35,6 +35,7 @@ TEST(SampleProject, DataIsCopiedFromTheDefaultThatIsThereOnlyWhenMissing) {
                              "e_image\\ToolBar_Pen.bmp", "e_data\\EditConfig.dat", "System.ini"})
         EXPECT_TRUE(FileExists(sample.Path(name).c_str())) << name;
     for (const char* name : {"bgm", "wave", "csv"}) EXPECT_TRUE(FolderExists(sample.Path(name).c_str())) << name;
+    EXPECT_FALSE(FileExists((sample.folder.Path() + kScratchMark).c_str()));  // the fresh sample's scratch folder's
     for (const char* name : {"database\\Skill.dat", "database\\Friend.dat", "stg\\Sample.stg2", "EventPlt.dat"}) {
         const std::string data = std::string("data\\") + name, model = std::string("default\\") + name;
         EXPECT_FALSE(sample.Read(data.c_str()).empty()) << name;
@@ -135,49 +136,62 @@ TEST(SampleProject, BenchmarksWriteOnlyIntoAFolderNewToThem) {
         EXPECT_TRUE(ReadFileBytes((first.Path() + "\\kept.txt").c_str()) == kEdited);
     }
 
-    // What a stopped run left there goes at the next run: a folder whose lock
-    // nobody holds, whatever process id its name has; a living run's folder
-    // (its lock held) and other names stay.
+    // What a stopped run left there goes at the next run: a folder with its
+    // mark whose lock nobody holds, whatever process id its name has; a living
+    // run's folder (its lock held), a folder without the mark (the user's,
+    // there or in a folder given) and other names stay.
     enum { NO_LOCK, LOCK_FREE, LOCK_HELD };
     const std::string pid = std::to_string(GetCurrentProcessId());
     const struct {
         std::string name;
+        bool given;  // in the folder given instead of the temporary one
         bool folder;
+        bool mark;
         int lock;
         bool kept;
     } left[] = {
-        {"bench_startup_4000000_0", true, NO_LOCK, false},
-        {"bench_startup_" + pid + "_1", true, NO_LOCK, false},  // a new Wine session gives the id again
-        {"bench_startup_4000000_2", true, LOCK_FREE, false},
-        {"bench_startup_4000000_3", true, LOCK_HELD, true},
-        {"bench_startup_4000000_4", false, LOCK_HELD, true},  // a run about to make its folder
-        {"bench_startup_4000000_5", false, LOCK_FREE, false},
-        {"bench_startup_4000000_old", true, NO_LOCK, true},
-        {"bench_startup_4000000_6x", true, LOCK_FREE, true},
+        {"bench_startup_4000000_0", false, true, true, NO_LOCK, false},
+        {"bench_startup_" + pid + "_1", false, true, true, NO_LOCK, false},  // a new Wine session gives the id again
+        {"bench_startup_4000000_2", false, true, true, LOCK_FREE, false},
+        {"bench_startup_4000000_3", false, true, true, LOCK_HELD, true},
+        {"bench_startup_4000000_4", false, false, false, LOCK_HELD, true},  // a run about to make its folder
+        {"bench_startup_4000000_5", false, false, false, LOCK_FREE, false},
+        {"bench_startup_4000000_old", false, true, true, NO_LOCK, true},
+        {"bench_startup_4000000_6x", false, true, true, LOCK_FREE, true},
+        {"bench_startup_4000000_7", false, true, false, NO_LOCK, true},    // the user's
+        {"bench_startup_4000000_8", false, true, false, LOCK_FREE, true},  // and a file named as a lock
+        {"bench_startup_4000000_0", true, true, false, NO_LOCK, true},     // in a project given to BenchApply
+        {"bench_startup_4000000_1", true, true, true, LOCK_FREE, false},
     };
     char temp[MAX_PATH];
     ASSERT_NE(0u, GetTempPathA(sizeof(temp), temp));
+    const ScratchFolder given("bench_given");
+    const auto pathOf = [&](const auto& l) { return (l.given ? given.Path() + "\\" : std::string(temp)) + l.name; };
     cScratchLock held[sizeof(left) / sizeof(left[0])];
     for (size_t i = 0; i < sizeof(left) / sizeof(left[0]); ++i) {
-        const std::string path = temp + left[i].name;
+        const std::string path = pathOf(left[i]);
         const bool made =
-            !left[i].folder || (FolderCreate(path.c_str()) && WriteFileBytes((path + "\\kept.txt").c_str(), kEdited));
+            !left[i].folder || (FolderCreate(path.c_str()) && WriteFileBytes((path + "\\kept.txt").c_str(), kEdited) &&
+                                (!left[i].mark || WriteFileBytes((path + kScratchMark).c_str(), "")));
         const bool locked =
             left[i].lock == NO_LOCK || (left[i].lock == LOCK_FREE ? WriteFileBytes((path + ".lock").c_str(), "")
                                                                   : held[i].Take(path + ".lock", true));
         ASSERT_TRUE(made && locked) << left[i].name;
     }
     {
-        const cScratchFolder third("bench_startup");
-        EXPECT_FALSE(third.Path().empty());
+        const cScratchFolder third("bench_startup"), inGiven("bench_startup", given.Path().c_str());
+        EXPECT_FALSE(third.Path().empty() || inGiven.Path().empty());
         for (const auto& l : left) {
-            const std::string path = temp + l.name;
-            EXPECT_EQ(l.kept && l.folder, FolderExists(path.c_str()) != 0) << l.name;
-            EXPECT_EQ(l.kept && l.lock != NO_LOCK, FileExists((path + ".lock").c_str()) != 0) << l.name;
+            const std::string path = pathOf(l);
+            EXPECT_EQ(l.kept && l.folder, FolderExists(path.c_str()) != 0) << path;
+            if (l.kept && l.folder) {
+                EXPECT_TRUE(ReadFileBytes((path + "\\kept.txt").c_str()) == kEdited) << path;
+            }
+            EXPECT_EQ(l.kept && l.lock != NO_LOCK, FileExists((path + ".lock").c_str()) != 0) << path;
         }
     }
     for (const auto& l : left) {
-        const std::string path = temp + l.name;
+        const std::string path = pathOf(l);
         FolderDelete(nullptr, path.c_str());
         FileDelete((path + ".lock").c_str());
     }
@@ -205,7 +219,8 @@ TEST(SampleProject, BenchmarksWriteOnlyIntoAFolderNewToThem) {
         EXPECT_EQ(0u, RunBuiltProgram(run.command, temp.Path())) << run.command;
         for (const char* name : run.names) EXPECT_TRUE(user.Read(name) == kEdited) << run.command << ": " << name;
         EXPECT_EQ(kept, entries()) << run.command;
-        EXPECT_TRUE(RemoveDirectoryA(temp.Path().c_str())) << run.command << " left files in the temporary folder";
+        EXPECT_TRUE(FileDelete((temp.Path() + kScratchMark).c_str()) && RemoveDirectoryA(temp.Path().c_str()))
+            << run.command << " left files in the temporary folder";
     }
 }
 
