@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/containers.h"
 #include "ui/ctrl_list.h"
 #include "ui/dlg.h"
 
@@ -53,3 +54,11 @@ void InModeless(DLG_CLASS* window, HWND top, const std::function<void(DLG_CLASS*
 
 // A real left click on the middle of a window (a button).
 void ClickWindow(HWND wnd);
+
+// At least `count` records, each told apart by `mark`: rows to click.
+template <class T, class Mark>
+void Distinct(VECTOR_CLASS<T>& records, size_t count, Mark mark) {
+    if (records.size() < count) records.resize(count);
+    for (size_t i = 0; i < records.size(); ++i) mark(records[i], static_cast<int>(i));
+}
+inline std::string Named(const char* stem, int i) { return stem + std::to_string(i); }

@@ -64,15 +64,6 @@ enum {
 // The tabs PROP_DATABASE leaves unnamed.
 enum { TAB_ALLY = 1, TAB_ENEMY = 2, TAB_PICTURE = 9, TAB_BACK, TAB_SOUND, TAB_BGM, TAB_HELP, TAB_WORLD_CHIP };
 
-// At least `count` records, each told apart by `mark`.
-template <class T, class Mark>
-void Distinct(VECTOR_CLASS<T>& records, size_t count, Mark mark) {
-    if (records.size() < count) records.resize(count);
-    for (size_t i = 0; i < records.size(); ++i) mark(records[i], static_cast<int>(i));
-}
-
-std::string Named(const char* stem, int i) { return stem + std::to_string(i); }
-
 // `count` slots, each taking only the categories of its conditions: slot 0
 // four of them (the rows of its dialog's list), slot j > 0 category j. Their
 // symbols tell them apart in that dialog.

@@ -34,13 +34,6 @@ namespace {
 typedef std::function<void(const std::function<void(DLG_CLASS*)>&)> HOST;
 typedef std::function<void(DLG_CLASS*)> INSIDE;
 
-// At least `count` records, each told apart by `mark`.
-template <class T, class Mark>
-void Distinct(VECTOR_CLASS<T>& records, size_t count, Mark mark) {
-    if (records.size() < count) records.resize(count);
-    for (size_t i = 0; i < records.size(); ++i) mark(records[i], static_cast<int>(i));
-}
-
 cEventAct Wait(int frames) {
     cEventAct act;
     act.Kind = EACT_WAIT;
@@ -48,8 +41,6 @@ cEventAct Wait(int frames) {
     act.Ints[0] = frames;
     return act;
 }
-
-std::string Named(const char* stem, int i) { return stem + std::to_string(i); }
 
 // Records enough to click in every list of the stage, event and world-map editors.
 void MakeStageRecords() {
