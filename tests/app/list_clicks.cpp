@@ -2,33 +2,17 @@
 
 #include <algorithm>
 
+#include "tests/support/updown.h"
 #include "tests/ui/ui_driver.h"
 #include "ui/wnd_list.h"
 
 namespace {
 
-// The messages of the next moments through the main loop's path: until `ms`
-// after the last message of kind `last` went through (at most two seconds),
-// or for `ms` when `last` is 0.
+// The messages of the next moments through the main loop's path (its
+// filter first): until `ms` after the last message of kind `last` went
+// through, or for `ms` when `last` is 0.
 void RunInput(UINT last, DWORD ms) {
-    DWORD until = GetTickCount() + (last ? 2000 : ms);
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            const UINT kind = msg.message;
-            if (!DispatchAppMessage(&msg)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-            if (last && kind == last) {
-                until = GetTickCount() + ms;
-                last = 0;
-            }
-        }
-        const DWORD now = GetTickCount();
-        if (static_cast<LONG>(until - now) <= 0) return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, until - now, QS_ALLINPUT);
-    }
+    RunUpDownMessages(last, ms, [](MSG* msg) { return DispatchAppMessage(msg); });
 }
 
 void SendKeys(const std::vector<WORD>& keys, int up) {

@@ -20,11 +20,14 @@ enum LIST_CHANGE {
     LIST_DELETES,  // removes them
 };
 
+// What runs in a list's window, and what opens that window, runs it there
+// once the window is active, and closes what it opened.
+typedef std::function<void(DLG_CLASS*)> LIST_INSIDE;
+typedef std::function<void(const LIST_INSIDE& inside)> LIST_HOST;
+
 struct cListCase {
     std::string name;
-    // Opens the list's window, runs `inside` once it is active, and closes
-    // what it opened.
-    std::function<void(const std::function<void(DLG_CLASS*)>& inside)> host;
+    LIST_HOST host;
     WORD list;
     WORD edit;    // opens a dialog on the current row's record (as a double click does); 0 none
     WORD change;  // clears or deletes the selected records; 0 none
@@ -48,6 +51,13 @@ bool InModal(const std::function<void()>& open, const std::function<void(DLG_CLA
             return d && d->m_hWnd && d->m_bCreated ? d : nullptr;
         },
         inside);
+}
+// A modal dialog D that `open` runs from the window P that `outer` hosts.
+template <class D, class P>
+LIST_HOST ModalIn(LIST_HOST outer, std::function<void(P&)> open) {
+    return [outer, open](const LIST_INSIDE& inside) {
+        outer([&](DLG_CLASS* o) { InModal<D>([&] { open(*static_cast<P*>(o)); }, inside); });
+    };
 }
 // The modeless window brought to the front and made active, then `inside`.
 void InModeless(DLG_CLASS* window, HWND top, const std::function<void(DLG_CLASS*)>& inside);

@@ -32,8 +32,6 @@
 
 namespace {
 
-typedef std::function<void(const std::function<void(DLG_CLASS*)>&)> HOST;
-typedef std::function<void(DLG_CLASS*)> INSIDE;
 typedef std::function<PROP_DATABASE*()> OPEN_SHEET;
 
 // The pages' own control ids, as their dialogs' resources number them.
@@ -78,8 +76,8 @@ void MakeSlots(VECTOR_CLASS<cSlot>& slots, size_t count) {
 
 // Opens the sheet on `tab`; row `row` of the page's list `list` is picked
 // first (none when `list` is 0). The sheet is closed after.
-HOST Tab(const OPEN_SHEET& open, int tab, WORD list = 0, int row = 0) {
-    return [open, tab, list, row](const INSIDE& inside) {
+LIST_HOST Tab(const OPEN_SHEET& open, int tab, WORD list = 0, int row = 0) {
+    return [open, tab, list, row](const LIST_INSIDE& inside) {
         PROP_DATABASE* sheet = open();
         if (!sheet || !sheet->m_hWnd) return;
         SendMessageA(sheet->m_hWnd, PSM_SETCURSEL, tab, 0);
@@ -94,17 +92,9 @@ HOST Tab(const OPEN_SHEET& open, int tab, WORD list = 0, int row = 0) {
     };
 }
 
-// A modal dialog D that `open` runs from the page `page` hosts.
-template <class D, class P>
-HOST ModalIn(HOST page, std::function<void(P&)> open) {
-    return [page, open](const INSIDE& inside) {
-        page([&](DLG_CLASS* p) { InModal<D>([&] { open(*static_cast<P*>(p)); }, inside); });
-    };
-}
-
 // The skill sheet of the skill list the skill-list page shows.
-HOST SkillSheet(HOST skillLists) {
-    return [skillLists](const INSIDE& inside) {
+LIST_HOST SkillSheet(LIST_HOST skillLists) {
+    return [skillLists](const LIST_INSIDE& inside) {
         skillLists([&](DLG_CLASS* p) {
             SendMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_SKILLLIST_EDIT_SKILLS, BN_CLICKED), 0);
             PROP_DBSKILL* skills = static_cast<DLG_DBSKILLLIST*>(p)->m_pSkillSheet;
@@ -207,9 +197,9 @@ std::vector<cListCase> DatabaseCases(const std::function<PROP_DATABASE*()>& open
     const OPEN_SHEET& o = openSheet;
     typedef PROP_DATABASE DB;
     // The sub-lists follow the record picked in the page's list.
-    const HOST classes = Tab(o, DB::TAB_CLASS, IDC_CLASS_LIST, 1);
-    const HOST enemies = Tab(o, TAB_ENEMY, IDC_ENEMY_LIST, 1);
-    const HOST skillLists = Tab(o, DB::TAB_SKILL_LIST, IDC_SKILLLIST_LIST, 0);
+    const LIST_HOST classes = Tab(o, DB::TAB_CLASS, IDC_CLASS_LIST, 1);
+    const LIST_HOST enemies = Tab(o, TAB_ENEMY, IDC_ENEMY_LIST, 1);
+    const LIST_HOST skillLists = Tab(o, DB::TAB_SKILL_LIST, IDC_SKILLLIST_LIST, 0);
     const WORD clear = IDC_DBLIST_CLEAR;
     return {
         {"classes", Tab(o, DB::TAB_CLASS), IDC_CLASS_LIST, 0, clear, LIST_CLEARS},

@@ -31,9 +31,6 @@
 
 namespace {
 
-typedef std::function<void(const std::function<void(DLG_CLASS*)>&)> HOST;
-typedef std::function<void(DLG_CLASS*)> INSIDE;
-
 cEventAct Wait(int frames) {
     cEventAct act;
     act.Kind = EACT_WAIT;
@@ -76,18 +73,11 @@ protected:
 
     // A modal dialog D that `open` runs.
     template <class D>
-    static HOST Modal(std::function<void()> open) {
-        return [open](const INSIDE& inside) { EXPECT_TRUE(InModal<D>(open, inside)) << "it never opened"; };
+    static LIST_HOST Modal(std::function<void()> open) {
+        return [open](const LIST_INSIDE& inside) { EXPECT_TRUE(InModal<D>(open, inside)) << "it never opened"; };
     }
-    // A modal dialog D that `open` runs from the window `outer` opens.
-    template <class D>
-    static HOST ModalIn(HOST outer, std::function<void(DLG_CLASS*)> open) {
-        return [outer, open](const INSIDE& inside) {
-            outer([&](DLG_CLASS* o) { EXPECT_TRUE(InModal<D>([&] { open(o); }, inside)) << "it never opened"; });
-        };
-    }
-    HOST Palette(WORD layer) {
-        return [this, layer](const INSIDE& inside) {
+    LIST_HOST Palette(WORD layer) {
+        return [this, layer](const LIST_INSIDE& inside) {
             Command(layer);
             DLG_CLASS* palette = layer == CM_LAYER_ENEMY ? static_cast<DLG_CLASS*>(Stage()->EnemyPalette())
                                                          : static_cast<DLG_CLASS*>(Stage()->EventPalette());
@@ -95,8 +85,8 @@ protected:
             InModeless(palette, palette->m_hWnd, inside);
         };
     }
-    HOST WorldMap() {
-        return [this](const INSIDE& inside) {
+    LIST_HOST WorldMap() {
+        return [this](const LIST_INSIDE& inside) {
             if (!Stage()->WorldMap()) Command(CM_WORLDMAP);
             DLG_WORLDMAP* world = Stage()->WorldMap();
             ASSERT_NE(nullptr, world);
@@ -105,14 +95,14 @@ protected:
     }
 
     std::vector<cListCase> StageCases() {
-        const HOST enemy = ModalIn<DLG_ENEMY_SET>(Palette(CM_LAYER_ENEMY),
-                                                  [](DLG_CLASS* p) { static_cast<LIST_PALETTE*>(p)->EditEntry(0); });
-        const HOST event = ModalIn<DLG_EVENT_SET>(Palette(CM_LAYER_EVENT), [](DLG_CLASS* p) {
-            PickRow(p->m_hWnd, IDC_EVENTPLT_LIST, 0);
-            Click(p->m_hWnd, IDC_LISTPLT_EDIT);
+        const LIST_HOST enemy =
+            ModalIn<DLG_ENEMY_SET, LIST_PALETTE>(Palette(CM_LAYER_ENEMY), [](LIST_PALETTE& p) { p.EditEntry(0); });
+        const LIST_HOST event = ModalIn<DLG_EVENT_SET, DLG_CLASS>(Palette(CM_LAYER_EVENT), [](DLG_CLASS& p) {
+            PickRow(p.m_hWnd, IDC_EVENTPLT_LIST, 0);
+            Click(p.m_hWnd, IDC_LISTPLT_EDIT);
         });
-        const HOST stage = Modal<DLG_STAGE>([this] { Command(CM_STAGE_SETTINGS); });
-        const HOST worldEvents = [this](const INSIDE& inside) {
+        const LIST_HOST stage = Modal<DLG_STAGE>([this] { Command(CM_STAGE_SETTINGS); });
+        const LIST_HOST worldEvents = [this](const LIST_INSIDE& inside) {
             WorldMap()([&](DLG_CLASS* w) {
                 DLG_WORLDMAP* world = static_cast<DLG_WORLDMAP*>(w);
                 world->SetLayer(WLAYER_EVENT);
@@ -130,23 +120,19 @@ protected:
              LIST_DELETES},
             {"an enemy's rules", enemy, IDC_ENEMYSET_RULES, IDC_ENEMYSET_EDIT, IDC_ENEMYSET_DELETE, LIST_DELETES},
             {"movement-AI templates",
-             ModalIn<DLG_MOVEAITEMPLATE>(enemy,
-                                         [](DLG_CLASS* d) { static_cast<DLG_ENEMY_SET*>(d)->ArrangeTemplates(); }),
+             ModalIn<DLG_MOVEAITEMPLATE, DLG_ENEMY_SET>(enemy, [](DLG_ENEMY_SET& d) { d.ArrangeTemplates(); }),
              IDC_MOVEAITPL_LIST, 0, IDC_MOVEAITPL_DELETE, LIST_DELETES},
             {"event palette", Palette(CM_LAYER_EVENT), IDC_EVENTPLT_LIST, IDC_LISTPLT_EDIT, IDC_LISTPLT_DELETE,
              LIST_DELETES},
             {"an event's pages", event, IDC_PAGE_LIST, 0, IDC_PAGE_DELETE, LIST_DELETES},
             {"an event's actions", event, IDC_ACTION_LIST, IDC_ACTION_EDIT, IDC_ACTION_DELETE, LIST_DELETES},
             {"action palette",
-             ModalIn<DLG_EVENTACTPLT>(event, [](DLG_CLASS* d) { static_cast<DLG_EVENT_SET*>(d)->ArrangePalette(0); }),
+             ModalIn<DLG_EVENTACTPLT, DLG_EVENT_SET>(event, [](DLG_EVENT_SET& d) { d.ArrangePalette(0); }),
              IDC_PLT_LIST, 0, IDC_PLT_DELETE, LIST_DELETES},
             {"world events", worldEvents, IDC_WEVENT_LIST, IDC_WEVENT_EDIT, IDC_WEVENT_DELETE, LIST_DELETES},
             {"a world event's pages",
-             ModalIn<DLG_WORLDEVENT_SET>(WorldMap(),
-                                         [](DLG_CLASS* w) {
-                                             static_cast<DLG_WORLDMAP*>(w)->RunEventEditor(g_WorldMap.EventTemplates[0],
-                                                                                           0, nullptr);
-                                         }),
+             ModalIn<DLG_WORLDEVENT_SET, DLG_WORLDMAP>(
+                 WorldMap(), [](DLG_WORLDMAP& w) { w.RunEventEditor(g_WorldMap.EventTemplates[0], 0, nullptr); }),
              IDC_WES_PAGES, 0, IDC_WES_DELETE, LIST_DELETES},
         };
     }

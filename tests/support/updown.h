@@ -27,15 +27,18 @@ enum UPDOWN_WAY {
 
 // Runs the thread's messages until `ms` milliseconds after `last` (a
 // mouse or key message) went through, at most two seconds; with `last` 0,
-// for `ms` milliseconds.
-inline void RunUpDownMessages(UINT last, DWORD ms) {
+// for `ms` milliseconds. A message `filter` takes is not dispatched again.
+inline void RunUpDownMessages(UINT last, DWORD ms, int (*filter)(MSG*) = nullptr) {
     DWORD until = GetTickCount() + (last ? 2000 : ms);
     for (;;) {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-            if (last && msg.message == last && GetTickCount() + ms < until) until = GetTickCount() + ms;
+            const UINT kind = msg.message;
+            if (!filter || !filter(&msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+            if (last && kind == last && GetTickCount() + ms < until) until = GetTickCount() + ms;
         }
         const DWORD now = GetTickCount();
         if (static_cast<LONG>(until - now) <= 0) return;
